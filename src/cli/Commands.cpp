@@ -1,0 +1,53 @@
+#include "cli/Commands.h"
+
+#include "cli/CliArgs.h"
+
+#include <ostream>
+
+namespace tarlix::cli {
+
+namespace {
+constexpr const char* kVersion = "tarlix-cli 0.1.0";
+
+void printHelp(std::ostream& out) {
+    out << "tarlix-cli: TARLIX without a window.\n\n"
+           "usage: tarlix-cli COMMAND [OPTIONS]... [--] ARGUMENTS...\n\n"
+           "commands:\n";
+    for (const auto& c : commands()) out << "  " << c.usage << "\n";
+    out << "\noptions understood by every command:\n"
+           "  --set NAME=VALUE   engine setting for this call: AngleMode (1|2), ComplexMode "
+           "(on|off),\n"
+           "                     LogMode (1|2), AngleArea (1|2), AllowSqrtN (on|off), ThetaMode "
+           "(1|2),\n"
+           "                     CircleMode (1|2), IntegralPartitions (even, 2..200)\n"
+           "  --                 ends the options (an expression may then begin with \"-\")\n"
+           "  --help, --version\n";
+}
+} // namespace
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> list = {};
+    return list;
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        printHelp(err);
+        return kExitUsage;
+    }
+    const std::string& first = args.front();
+    if (first == "--help" || first == "-h" || first == "help") {
+        printHelp(out);
+        return kExitOk;
+    }
+    if (first == "--version") {
+        out << kVersion << "\n";
+        return kExitOk;
+    }
+    for (const auto& c : commands())
+        if (first == c.name) return c.run({args.begin() + 1, args.end()}, out, err);
+    err << "tarlix-cli: unknown command \"" << first << "\"; try tarlix-cli --help\n";
+    return kExitUsage;
+}
+
+} // namespace tarlix::cli

@@ -1,0 +1,8 @@
+#include "cli/Commands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return tarlix::cli::runCli(args, std::cout, std::cerr);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The value of every computation: a real, a pair (point, vector or complex number) or a
+// type error, with a validity flag. Undefined results are ordinary values.
+
+#include <cstdint>
+#include <vector>
+
+namespace tarlix {
+
+// 80-bit extended floating point: every value the program computes uses it.
+using Extended = long double;
+
+enum ValueKind : std::uint8_t {
+    vkTypeError = 0,
+    vkReal = 1,
+    vkPair = 2,
+    vkSignedZero = 255,
+};
+
+struct Tvalue {
+    std::uint8_t kind = vkReal;
+    Extended x = 0;
+    Extended y = 0;
+    std::uint8_t valid = 0;
+
+    bool isValid() const { return valid != 0; }
+};
+
+using TarrayValue = std::vector<Tvalue>;
+
+inline Tvalue makeReal(Extended x) { return Tvalue{vkReal, x, 0, 1}; }
+inline Tvalue makePair(Extended x, Extended y) { return Tvalue{vkPair, x, y, 1}; }
+inline Tvalue makeUndefined(std::uint8_t kind) { return Tvalue{kind, 0, 0, 0}; }
+
+// A copy of v in which a defined real has become the pair (x, 0) and an undefined value an
+// undefined pair; other kinds are copied unchanged.
+Tvalue toPair(const Tvalue& v);
+
+// True when a component lies in the representable range: 0, or strictly between the extended
+// constants nearest to 1e-2416 and 1e+2414 in magnitude. NaN and infinities fail.
+bool inRange(Extended component);
+
+// The range rule applied by every arithmetic operation to its result.
+Tvalue checkRange(Tvalue v);
+
+// Snaps components within 1e-17 of their truncation to that truncation (final results only).
+Tvalue snap(Tvalue v);
+
+} // namespace tarlix
