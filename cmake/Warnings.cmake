@@ -12,7 +12,7 @@ endif()
 
 # Collects the sources of one folder (recursively), leaving out the listed sub-folders.
 function(tarlix_sources out dir)
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${dir}/*.cpp)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
   foreach(skip IN LISTS ARGN)
     list(FILTER files EXCLUDE REGEX "${dir}/${skip}/")
   endforeach()

@@ -1,0 +1,61 @@
+#include "QtTestApp.h"
+#include "shell/TMsgForm.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+// Presses the button with the given caption on the box that is showing.
+void pressLater(const QString& caption, QPoint moveTo = {}) {
+    QTimer::singleShot(0, [caption, moveTo] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<TMsgForm*>(w);
+            if (!box || !box->isVisible()) continue;
+            if (!moveTo.isNull()) box->move(moveTo);
+            for (auto* b : box->findChildren<QPushButton*>())
+                if (b->text() == caption) b->click();
+        }
+    });
+}
+} // namespace
+
+TEST(MessageBox, TitlesAndButtonsByKind) {
+    qttest::qtApp();
+    TMsgForm warning("Salir usando [OK]", mkWarning, true);
+    EXPECT_EQ(warning.windowTitle(), "Advertencia");
+    EXPECT_EQ(warning.findChildren<QPushButton*>().size(), 2);
+    TMsgForm error("x", mkError, false);
+    EXPECT_EQ(error.windowTitle(), "ERROR");
+    EXPECT_EQ(error.findChildren<QPushButton*>().size(), 1);
+    EXPECT_EQ(TMsgForm(QString(), mkInformation, false).windowTitle(),
+              QString::fromUtf8("Información"));
+}
+
+TEST(MessageBox, LongTextWidensTheBox) {
+    qttest::qtApp();
+    TMsgForm shortBox("Hola", mkInformation, false);
+    TMsgForm longBox(QString(200, 'W'), mkInformation, false);
+    EXPECT_GT(longBox.width(), shortBox.width());
+    QLabel* text = nullptr;
+    for (auto* l : longBox.findChildren<QLabel*>())
+        if (l->text().size() == 200) text = l;
+    ASSERT_NE(text, nullptr);
+    EXPECT_GE(longBox.width(), QFontMetrics(text->font()).horizontalAdvance(text->text()) + 20);
+}
+
+TEST(MessageBox, AnswersAndRemembersWhereItWasLeft) {
+    qttest::qtApp();
+    QtMessageBox box;
+    pressLater("&Cancelar", QPoint(123, 77));
+    EXPECT_FALSE(box.show("Borrar usando [OK]", mkWarning, true));
+    EXPECT_EQ(box.position(), QPoint(123, 77));
+    pressLater("&Bien");
+    EXPECT_TRUE(box.show("Borrar usando [OK]", mkWarning, true));
+    EXPECT_EQ(box.position(), QPoint(123, 77));
+}
