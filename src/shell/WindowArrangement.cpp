@@ -1,0 +1,61 @@
+#include "shell/WindowArrangement.h"
+
+#include <algorithm>
+
+namespace tarlix {
+
+namespace {
+void moveTo(Rect& r, int left, int top) {
+    const int w = r.width(), h = r.height();
+    r = {left, top, left + w, top + h};
+}
+
+void keepInside(Rect& r, const Rect& screen) {
+    if (r.right > screen.right) moveTo(r, screen.right - r.width(), r.top);
+    if (r.left < screen.left) moveTo(r, screen.left, r.top);
+}
+} // namespace
+
+void ArrangeWindows(MainWindowFrames& f, const Rect& screen) {
+    const int screenWidth = screen.width();
+    const int total = std::min(f.graph.width() + f.panel.width(), screenWidth);
+    const int first = screen.left + (screenWidth - total) / 3;
+    if (f.graphIsLeft) {
+        moveTo(f.graph, first, screen.top);
+        moveTo(f.panel, first + f.graph.width(), screen.top);
+    } else {
+        moveTo(f.panel, first, screen.top);
+        moveTo(f.graph, first + f.panel.width(), screen.top);
+    }
+    for (Rect* r : {&f.graph, &f.panel})
+        if (r->right > screen.right) moveTo(*r, screen.right - r->width(), r->top);
+    f.panel.bottom = f.panel.top + f.graph.height();
+}
+
+void KeepWindowsTogether(MainWindowFrames& f, MovedWindow moved, const Rect& workArea,
+                         bool presentationMode) {
+    for (Rect* r : {&f.graph, &f.panel}) {
+        if (r->top < workArea.top) {
+            moveTo(*r, r->left, workArea.top);
+            keepInside(*r, workArea);
+        }
+    }
+    const bool graphLeft = f.graph.left < f.panel.left;
+    if (moved == MovedWindow::Panel) {
+        if (graphLeft && f.panel.left > f.graph.right)
+            moveTo(f.graph, f.panel.left - f.graph.width(), f.graph.top);
+        else if (!graphLeft && f.panel.right < f.graph.left)
+            moveTo(f.graph, f.panel.right, f.graph.top);
+    } else {
+        const int panelLeft = graphLeft ? f.graph.right : f.graph.left - f.panel.width();
+        moveTo(f.panel, panelLeft, f.graph.top);
+    }
+    if (f.panel.bottom > workArea.bottom) f.panel.bottom = workArea.bottom;
+    if (!presentationMode) f.graphIsLeft = f.graph.left < f.panel.left;
+}
+
+Point toolWindowOrigin(const MainWindowFrames& f) {
+    return {f.graph.left + 340, f.graph.top + 60};
+}
+
+} // namespace tarlix

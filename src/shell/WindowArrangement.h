@@ -1,0 +1,31 @@
+#pragma once
+// Placement of the graph window and the data panel side by side, and keeping them together
+// when either is moved. Pure geometry, so that the rules can be checked without a screen.
+
+#include "platform/Canvas.h"
+
+namespace tarlix {
+
+struct MainWindowFrames {
+    Rect graph;
+    Rect panel;
+    bool graphIsLeft = true; // "GraphIsLeft" of the state values
+};
+
+// Places both windows at the top of the screen, side by side, in the remembered order; a
+// window that would cross the right edge is moved left to end there. The panel gets the
+// graph window's height.
+void ArrangeWindows(MainWindowFrames& frames, const Rect& screen);
+
+enum class MovedWindow { Graph, Panel };
+
+// Called after either window moved: brings a window above the screen back to the top, closes
+// a gap that opened between them, lets the panel follow the graph window's top, cuts the panel
+// at the bottom of the work area and (unless in presentation mode) remembers the order.
+void KeepWindowsTogether(MainWindowFrames& frames, MovedWindow moved, const Rect& workArea,
+                         bool presentationMode);
+
+// Where property dialogs and other tool windows first appear.
+Point toolWindowOrigin(const MainWindowFrames& frames);
+
+} // namespace tarlix
