@@ -19,8 +19,8 @@ constexpr std::size_t kFastSolidPoints = 21;
 std::vector<Extended> arcLengths(std::span<const Point> points) {
     std::vector<Extended> s(points.size(), 0);
     for (std::size_t i = 1; i < points.size(); ++i) {
-        const Extended dx = points[i].x - points[i - 1].x;
-        const Extended dy = points[i].y - points[i - 1].y;
+        const Extended dx = Extended(points[i].x) - points[i - 1].x;
+        const Extended dy = Extended(points[i].y) - points[i - 1].y;
         s[i] = s[i - 1] + std::sqrt(dx * dx + dy * dy);
     }
     return s;
@@ -37,8 +37,8 @@ Point pointAt(std::span<const Point> points, const std::vector<Extended>& s, Ext
     const Extended t = piece > 0 ? std::clamp<Extended>((at - s[i - 1]) / piece, 0, 1) : 0;
     const Point& a = points[i - 1];
     const Point& b = points[i];
-    return Point{static_cast<int>(std::lround(a.x + t * (b.x - a.x))),
-                 static_cast<int>(std::lround(a.y + t * (b.y - a.y)))};
+    return Point{static_cast<int>(std::lround(a.x + t * (Extended(b.x) - a.x))),
+                 static_cast<int>(std::lround(a.y + t * (Extended(b.y) - a.y)))};
 }
 
 // One dash: its interpolated ends and every vertex between them (without repeats), as one path so
