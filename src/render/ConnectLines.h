@@ -1,0 +1,52 @@
+#pragma once
+// Joins the unordered two-point segments of a relation scan (or of a hatching) into
+// polylines, so contours are stroked as continuous lines with proper joins and dashes.
+// Lines are finished row by row as the scan moves down, which keeps the open list short.
+
+#include "platform/Canvas.h"
+#include "render/LineStyle.h"
+#include "render/StyledPolyline.h"
+
+#include <vector>
+
+namespace tarlix {
+
+class TconnectLines {
+public:
+    // Starts a new set of lines. In segment mode (hatching) joined segments stay segments: the
+    // shared end is replaced, since hatch segments that meet lie on one line. Either canvas may
+    // be null when it is not drawn on.
+    void Reset(Canvas* mainCanvas, Canvas* secondCanvas, bool segmentMode, bool skipMain,
+               bool drawSecond, const LineDrawOptions& options);
+    void AddSegment(Point p1, Point p2);
+    // Joins what can be joined, then retires the lines lying wholly above the row: lines of
+    // more than two points (any line in segment mode) become finished, the rest are dropped
+    // as specks of a single cell.
+    void FlushAbove(int row);
+    // Keeps the open lines worth keeping, strokes every finished line and empties the lists.
+    void Finish();
+    // Shows the lines found so far while a long scan runs; finished lines are painted once.
+    void PaintProgress(Canvas& canvas);
+
+    const std::vector<Tpolyline>& open() const { return open_; }
+    const std::vector<Tpolyline>& finished() const { return finished_; }
+    int drawnCount() const { return drawnCount_; }
+
+private:
+    bool keeps(const Tpolyline& line) const {
+        return !line.empty() && (segmentMode_ || line.size() > 2);
+    }
+    bool join(Tpolyline& from, Tpolyline& into) const;
+
+    int drawnCount_ = 0;
+    std::vector<Tpolyline> open_;
+    std::vector<Tpolyline> finished_;
+    Canvas* main_ = nullptr;
+    Canvas* second_ = nullptr;
+    bool drawSecond_ = false;
+    bool skipMain_ = false;
+    bool segmentMode_ = false;
+    LineDrawOptions options_;
+};
+
+} // namespace tarlix

@@ -1,0 +1,64 @@
+#pragma once
+// The buffer that collects the points of one curve and strokes, and optionally fills, it on
+// the picture canvas and on the afterimage canvas. The program keeps one and reuses it for
+// every curve; its size is fixed, and points beyond it are dropped.
+
+#include "platform/Canvas.h"
+#include "render/LineStyle.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace tarlix {
+
+class TVPolyLine {
+public:
+    static constexpr int kCapacity = 5000;
+
+    // Bits of the flags.
+    static constexpr std::uint8_t kStroke = 1;
+    static constexpr std::uint8_t kFill = 2;
+
+    // How the outline of a fill is closed.
+    enum FillMode : std::uint8_t {
+        fillNone = 0,
+        fillThroughPoint = 1, // through (fixed x, fixed y): sectors seen from that point
+        fillToRow = 2,        // down to the row fixed y
+        fillToColumn = 3,     // across to the column fixed x
+    };
+
+    // Starts a new curve. Either canvas may be null when it is not drawn on (skipMain, or
+    // drawSecond off).
+    void Reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
+               std::uint8_t fillMode, std::uint8_t flags, bool skipMain, bool drawSecond,
+               const LineDrawOptions& options);
+    void Push(int x, int y);
+    // Draws what was collected and empties the buffer.
+    void Flush();
+    void Restart(int x, int y) {
+        Flush();
+        Push(x, y);
+    }
+
+    int count() const { return count_; }
+    std::span<const Point> points() const { return {points_.data(), std::size_t(count_)}; }
+
+private:
+    void strokeAndFill(Canvas& canvas, bool fill) const;
+    void fillOutline(Canvas& canvas) const;
+
+    int count_ = 0;
+    std::array<Point, kCapacity> points_{};
+    Canvas* main_ = nullptr;
+    Canvas* second_ = nullptr;
+    bool drawSecond_ = false;
+    bool skipMain_ = false;
+    std::uint8_t flags_ = kStroke;
+    std::uint8_t fillMode_ = fillNone;
+    int fixedX_ = 0;
+    int fixedY_ = 0;
+    LineDrawOptions options_;
+};
+
+} // namespace tarlix

@@ -1,0 +1,148 @@
+#include "render/ConnectLines.h"
+
+#include "RecordingCanvasForTests.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+using namespace tarlix::recording;
+
+namespace {
+
+using Line = std::vector<Point>;
+
+constexpr int kBelowEverything = 1000;
+
+} // namespace
+
+TEST(ConnectLines, JoinsSharedEndPointsInAllFourOrientations) {
+    const Point a{0, 0}, b{4, 3}, c{8, 1};
+    const struct {
+        const char* name;
+        Line first;
+        Line second;
+        Line joined;
+    } cases[] = {
+        {"first ends where second starts", {a, b}, {b, c}, {a, b, c}},
+        {"both end at the same point", {a, b}, {c, b}, {c, b, a}},
+        {"first starts where second ends", {b, a}, {c, b}, {c, b, a}},
+        {"both start at the same point", {b, a}, {b, c}, {a, b, c}},
+    };
+    for (const auto& k : cases) {
+        TconnectLines lines;
+        lines.Reset(nullptr, nullptr, false, false, false, {});
+        lines.AddSegment(k.first[0], k.first[1]);
+        lines.AddSegment(k.second[0], k.second[1]);
+        lines.FlushAbove(kBelowEverything);
+        ASSERT_EQ(lines.finished().size(), 1u) << k.name;
+        EXPECT_EQ(lines.finished()[0], k.joined) << k.name;
+        EXPECT_TRUE(lines.open().empty()) << k.name;
+    }
+}
+
+TEST(ConnectLines, SegmentsInAnyOrderGrowIntoOneLine) {
+    TconnectLines lines;
+    lines.Reset(nullptr, nullptr, false, false, false, {});
+    lines.AddSegment({2, 2}, {3, 3});
+    lines.AddSegment({0, 0}, {1, 1});
+    lines.AddSegment({1, 1}, {2, 2});
+    lines.AddSegment({3, 3}, {4, 4});
+    lines.FlushAbove(kBelowEverything);
+    ASSERT_EQ(lines.finished().size(), 1u);
+    EXPECT_EQ(lines.finished()[0], (Line{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}}));
+}
+
+TEST(ConnectLines, LoneTwoPointLinesAreDroppedExceptInSegmentMode) {
+    for (const bool segmentMode : {false, true}) {
+        RecordingCanvas canvas;
+        TconnectLines lines;
+        lines.Reset(&canvas, nullptr, segmentMode, false, false, {});
+        lines.AddSegment({0, 0}, {2, 1}); // retired by FlushAbove
+        lines.AddSegment({10, 50}, {12, 51});
+        lines.FlushAbove(10);
+        EXPECT_EQ(lines.finished().size(), segmentMode ? 1u : 0u);
+        lines.Finish(); // retires the other
+        EXPECT_EQ(canvas.calls.size(), segmentMode ? 2u : 0u) << segmentMode;
+    }
+}
+
+TEST(ConnectLines, CollinearHatchSegmentsGrowIntoOneSegmentInSegmentMode) {
+    TconnectLines lines;
+    lines.Reset(nullptr, nullptr, true, false, false, {});
+    lines.AddSegment({2, 1}, {4, 2});
+    lines.AddSegment({6, 3}, {4, 2});
+    lines.AddSegment({0, 0}, {2, 1});
+    lines.AddSegment({8, 4}, {6, 3});
+    lines.FlushAbove(kBelowEverything);
+    ASSERT_EQ(lines.finished().size(), 1u);
+    const Line& segment = lines.finished()[0];
+    ASSERT_EQ(segment.size(), 2u);
+    const bool forward = segment == Line{{0, 0}, {8, 4}};
+    const bool backward = segment == Line{{8, 4}, {0, 0}};
+    EXPECT_TRUE(forward || backward);
+}
+
+TEST(ConnectLines, FlushAboveRetiresOnlyLinesWhoseEndsAreAboveTheRow) {
+    TconnectLines lines;
+    lines.Reset(nullptr, nullptr, false, false, false, {});
+    // Ends above row 10 though it dips below it: finished.
+    lines.AddSegment({0, 2}, {1, 15});
+    lines.AddSegment({1, 15}, {2, 9});
+    // One end on the row: stays open for the rows to come.
+    lines.AddSegment({20, 5}, {21, 7});
+    lines.AddSegment({21, 7}, {22, 10});
+    lines.FlushAbove(10);
+
+    ASSERT_EQ(lines.finished().size(), 1u);
+    EXPECT_EQ(lines.finished()[0], (Line{{0, 2}, {1, 15}, {2, 9}}));
+    ASSERT_EQ(lines.open().size(), 1u);
+    EXPECT_EQ(lines.open()[0], (Line{{20, 5}, {21, 7}, {22, 10}}));
+
+    // The open line keeps growing as the scan goes on.
+    lines.AddSegment({22, 10}, {23, 12});
+    lines.FlushAbove(20);
+    ASSERT_EQ(lines.finished().size(), 2u);
+    EXPECT_EQ(lines.finished()[1].back(), (Point{23, 12}));
+}
+
+TEST(ConnectLines, FinishDrawsOnTheChosenCanvasesAndEmptiesTheLists) {
+    const struct {
+        bool skipMain;
+        bool drawSecond;
+    } cases[] = {{false, false}, {true, true}, {false, true}};
+    for (const auto& c : cases) {
+        RecordingCanvas picture;
+        RecordingCanvas afterimage;
+        TconnectLines lines;
+        lines.Reset(&picture, &afterimage, false, c.skipMain, c.drawSecond, {});
+        lines.AddSegment({0, 0}, {1, 1});
+        lines.AddSegment({1, 1}, {2, 0});
+        lines.FlushAbove(5);
+        lines.AddSegment({0, 30}, {1, 31});
+        lines.AddSegment({1, 31}, {2, 30});
+        lines.AddSegment({40, 40}, {41, 41}); // a speck
+        lines.FlushAbove(6);
+        lines.Finish();
+        EXPECT_EQ(picture.calls.size(), c.skipMain ? 0u : 2u);
+        EXPECT_EQ(afterimage.calls.size(), c.drawSecond ? 2u : 0u);
+        EXPECT_TRUE(lines.open().empty());
+        EXPECT_TRUE(lines.finished().empty());
+    }
+}
+
+TEST(ConnectLines, ProgressPaintsFinishedLinesOnceAndOpenLinesEachTime) {
+    RecordingCanvas screen;
+    TconnectLines lines;
+    lines.Reset(nullptr, nullptr, false, false, false, {});
+    lines.AddSegment({0, 0}, {1, 1});
+    lines.AddSegment({1, 1}, {2, 0});
+    lines.AddSegment({5, 8}, {6, 9});
+    lines.FlushAbove(5);
+    lines.PaintProgress(screen);
+    EXPECT_EQ(screen.calls.size(), 2u);
+    EXPECT_EQ(lines.drawnCount(), 1);
+
+    lines.PaintProgress(screen);
+    ASSERT_EQ(screen.calls.size(), 3u);
+    EXPECT_EQ(screen.calls[2].points, (Line{{5, 8}, {6, 9}}));
+}

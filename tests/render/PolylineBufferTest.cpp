@@ -1,0 +1,151 @@
+#include "render/PolylineBuffer.h"
+
+#include "RecordingCanvasForTests.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+using namespace tarlix::recording;
+
+namespace {
+
+constexpr std::uint8_t kStrokeAndFill = TVPolyLine::kStroke | TVPolyLine::kFill;
+
+// A canvas with a thin red pen and a solid blue brush, so both stroke and fill are due.
+void prepare(RecordingCanvas& canvas) {
+    Pen pen;
+    pen.color = rgbColor(255, 0, 0);
+    canvas.setPen(pen);
+    Brush brush;
+    brush.color = rgbColor(0, 0, 255);
+    canvas.setBrush(brush);
+}
+
+} // namespace
+
+TEST(PolylineBuffer, FillModesCloseTheOutlineThroughTheFixedPointRowOrColumn) {
+    const std::vector<Point> curve{{10, 20}, {30, 40}, {50, 25}};
+    const int fixedX = 5;
+    const int fixedY = 100;
+    const struct {
+        std::uint8_t mode;
+        std::vector<Point> added;
+    } cases[] = {
+        {TVPolyLine::fillNone, {}},
+        {TVPolyLine::fillThroughPoint, {{5, 100}}},
+        {TVPolyLine::fillToRow, {{50, 100}, {10, 100}}},
+        {TVPolyLine::fillToColumn, {{5, 25}, {5, 20}}},
+    };
+    for (const auto& c : cases) {
+        RecordingCanvas canvas;
+        prepare(canvas);
+        TVPolyLine buffer;
+        buffer.Reset(&canvas, nullptr, fixedY, fixedX, c.mode, kStrokeAndFill, false, false, {});
+        for (const Point& p : curve) buffer.Push(p.x, p.y);
+        buffer.Flush();
+
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        ASSERT_EQ(canvas.calls.size(), 2u);
+        EXPECT_EQ(canvas.calls[0].op, Op::Polyline);
+        EXPECT_EQ(canvas.calls[0].points, curve);
+        std::vector<Point> outline = curve;
+        outline.insert(outline.end(), c.added.begin(), c.added.end());
+        EXPECT_EQ(canvas.calls[1].op, Op::Polygon);
+        EXPECT_EQ(canvas.calls[1].points, outline);
+        EXPECT_EQ(canvas.calls[1].pen.style, PenStyle::Clear);
+        EXPECT_EQ(canvas.pen().style, PenStyle::Solid);
+        EXPECT_EQ(buffer.count(), 0);
+    }
+}
+
+TEST(PolylineBuffer, The5001stPointIsIgnored) {
+    RecordingCanvas canvas;
+    TVPolyLine buffer;
+    buffer.Reset(&canvas, nullptr, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke, false, false,
+                 {});
+    for (int i = 0; i <= TVPolyLine::kCapacity; ++i) buffer.Push(i, i % 7);
+    EXPECT_EQ(buffer.count(), 5000);
+    buffer.Flush();
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    ASSERT_EQ(canvas.calls[0].points.size(), 5000u);
+    EXPECT_EQ(canvas.calls[0].points.back(), (Point{4999, 4999 % 7}));
+}
+
+TEST(PolylineBuffer, SecondCanvasGetsFillsOnlyWithAfterimageFills) {
+    for (const bool aimgOfArea : {false, true}) {
+        RecordingCanvas picture;
+        RecordingCanvas afterimage;
+        prepare(picture);
+        prepare(afterimage);
+        TVPolyLine buffer;
+        buffer.Reset(&picture, &afterimage, 100, 0, TVPolyLine::fillToRow, kStrokeAndFill, false,
+                     true, LineDrawOptions{false, aimgOfArea});
+        buffer.Push(0, 0);
+        buffer.Push(10, 10);
+        buffer.Flush();
+        EXPECT_EQ(picture.callsOf(Op::Polygon).size(), 1u);
+        EXPECT_EQ(afterimage.callsOf(Op::Polyline).size(), 1u);
+        EXPECT_EQ(afterimage.callsOf(Op::Polygon).size(), aimgOfArea ? 1u : 0u);
+    }
+}
+
+TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
+    RecordingCanvas picture;
+    RecordingCanvas afterimage;
+    prepare(picture);
+    prepare(afterimage);
+    TVPolyLine buffer;
+
+    // skipMain leaves the picture alone; the afterimage is not drawn without drawSecond.
+    buffer.Reset(&picture, &afterimage, 0, 0, TVPolyLine::fillNone, kStrokeAndFill, true, false,
+                 {});
+    buffer.Push(1, 1);
+    buffer.Push(5, 5);
+    buffer.Flush();
+    EXPECT_TRUE(picture.calls.empty());
+    EXPECT_TRUE(afterimage.calls.empty());
+
+    // A white pen, or a clear one, does not stroke; a white brush does not fill unless it has
+    // a pattern; nothing is drawn at all for an empty buffer.
+    buffer.Reset(&picture, nullptr, 0, 0, TVPolyLine::fillNone, kStrokeAndFill, false, false, {});
+    buffer.Flush();
+    EXPECT_TRUE(picture.calls.empty());
+    Pen white = picture.pen();
+    white.color = kWhite;
+    picture.setPen(white);
+    Brush brush = picture.brush();
+    brush.color = kWhite;
+    picture.setBrush(brush);
+    buffer.Push(1, 1);
+    buffer.Push(5, 5);
+    buffer.Flush();
+    EXPECT_TRUE(picture.calls.empty());
+
+    Pen clear = picture.pen();
+    clear.color = kBlack;
+    clear.style = PenStyle::Clear;
+    picture.setPen(clear);
+    brush.hasPattern = true;
+    picture.setBrush(brush);
+    buffer.Restart(1, 1);
+    buffer.Push(5, 5);
+    buffer.Flush();
+    ASSERT_EQ(picture.calls.size(), 1u);
+    EXPECT_EQ(picture.calls[0].op, Op::Polygon);
+}
+
+TEST(PolylineBuffer, RestartDrawsTheCollectedPointsAndBeginsAnew) {
+    RecordingCanvas canvas;
+    prepare(canvas);
+    TVPolyLine buffer;
+    buffer.Reset(&canvas, nullptr, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke, false, false,
+                 {});
+    buffer.Push(0, 0);
+    buffer.Push(4, 4);
+    buffer.Restart(9, 9);
+    buffer.Push(12, 9);
+    buffer.Flush();
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[0].points, (std::vector<Point>{{0, 0}, {4, 4}}));
+    EXPECT_EQ(canvas.calls[1].points, (std::vector<Point>{{9, 9}, {12, 9}}));
+}
