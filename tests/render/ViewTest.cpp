@@ -117,6 +117,16 @@ TEST(ViewRectify, WithoutRectificationTicksMayFallBetweenPixels) {
     EXPECT_FALSE(onWholePixel(view.XAxis, 1));
 }
 
+TEST(ViewRectify, TicksCloserThanAPixelLeaveTheRangeAsAsked) {
+    RedrawState rs;
+    ScaleT view(rs, squareDefaults(20, 20));
+    view.XAxis.Number = 40; // 0.2 apart on 2 pixels per unit
+    view.SetView(nullptr, 5, 5, -5, -5);
+    EXPECT_EQ(view.XAxis.Low, -5);
+    EXPECT_EQ(view.XAxis.High, 5);
+    EXPECT_EQ(view.YAxis.High, 5);
+}
+
 TEST(ViewRectify, AnAspectWithinAThousandthIsMadeSquare) {
     for (const bool rectify : {false, true}) {
         RedrawState rs;
