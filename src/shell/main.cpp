@@ -1,3 +1,4 @@
+#include "cli/LeakSuppressions.h"
 #include "shell/QtPlatformChoice.h"
 
 #include <QApplication>
