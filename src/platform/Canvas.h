@@ -19,9 +19,15 @@ constexpr Color kWhite = 0xFFFFFF;
 constexpr Color rgbColor(int r, int g, int b) {
     return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 struct Point {
     int x = 0;
@@ -66,7 +72,16 @@ struct Pen {
     JoinStyle join = JoinStyle::Round;
 };
 
-enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
+enum class BrushStyle {
+    Solid,
+    Clear,
+    Horizontal,
+    Vertical,
+    FDiagonal,
+    BDiagonal,
+    Cross,
+    DiagCross
+};
 
 // An 8 x 8 monochrome pattern: row r, column c is set when bit (7 - c) of rows[r] is 1. Set
 // bits take the brush colour, clear bits stay as they are (transparent).
@@ -79,7 +94,7 @@ struct Brush {
     Color color = kWhite;
     BrushStyle style = BrushStyle::Solid;
     bool hasPattern = false; // when set, the pattern fills instead of the style
-    BrushPattern pattern;
+    BrushPattern pattern{};
 };
 
 enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
