@@ -19,15 +19,9 @@ constexpr Color kWhite = 0xFFFFFF;
 constexpr Color rgbColor(int r, int g, int b) {
     return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(Color c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int greenOf(Color c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int blueOf(Color c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
+constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 struct Point {
     int x = 0;
@@ -72,16 +66,7 @@ struct Pen {
     JoinStyle join = JoinStyle::Round;
 };
 
-enum class BrushStyle {
-    Solid,
-    Clear,
-    Horizontal,
-    Vertical,
-    FDiagonal,
-    BDiagonal,
-    Cross,
-    DiagCross
-};
+enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
 
 // An 8 x 8 monochrome pattern: row r, column c is set when bit (7 - c) of rows[r] is 1. Set
 // bits take the brush colour, clear bits stay as they are (transparent).
