@@ -62,8 +62,9 @@ Size RecordingCanvas::textExtent(const std::string& text) {
 }
 
 Color RecordingCanvas::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
     const auto it = pixels_.find({x, y});
-    return it == pixels_.end() ? kWhite : it->second;
+    return it == pixels_.end() ? background_ : it->second;
 }
 
 void RecordingCanvas::setPixel(int x, int y, Color color) {

@@ -46,7 +46,8 @@ struct RecordedCall {
 
 class RecordingCanvas : public Canvas {
 public:
-    explicit RecordingCanvas(int width = 640, int height = 480) : width_(width), height_(height) {}
+    explicit RecordingCanvas(int width = 640, int height = 480, Color background = kWhite)
+        : width_(width), height_(height), background_(background) {}
 
     int width() const override { return width_; }
     int height() const override { return height_; }
@@ -70,7 +71,8 @@ public:
     // Every character is half as wide as the font's pixel height: a fixed measure that tests
     // can compute by hand.
     Size textExtent(const std::string& text) override;
-    Color pixel(int x, int y) const override; // what setPixel left there, else white
+    // What setPixel left there, else the background; white outside the canvas.
+    Color pixel(int x, int y) const override;
     void setPixel(int x, int y, Color color) override;
     void copyFrom(const Canvas& source, const Rect& sourceRect, const Rect& destRect,
                   RasterOp op) override;
@@ -92,6 +94,7 @@ private:
 
     int width_;
     int height_;
+    Color background_;
     Pen pen_;
     Brush brush_;
     Font font_;

@@ -1,4 +1,5 @@
 #include "GuiApp.h"
+#include "platform/RecordingPicture.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtSurfaces.h"
 
@@ -11,10 +12,20 @@ constexpr Color kRed = rgbColor(255, 0, 0);
 constexpr Color kCyan = rgbColor(0, 255, 255);
 } // namespace
 
-TEST(QtPicture, ReplaysScaledIntoAnImage) {
-    test::ensureGuiApp();
+// The Qt picture, and the recording picture that tests of the drawing code use, must both land
+// a replayed line at the scaled place.
+class PictureReplayTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { test::ensureGuiApp(); }
+    std::unique_ptr<Picture> createPicture() {
+        if (GetParam()) return QtSurfaces().createPicture();
+        return RecordingSurfaces().createPicture();
+    }
+};
+
+TEST_P(PictureReplayTest, ReplaysScaledIntoAnImage) {
     QtSurfaces surfaces;
-    auto picture = surfaces.createPicture();
+    auto picture = createPicture();
     EXPECT_TRUE(picture->isEmpty());
     Canvas& rec = picture->beginRecording(100, 50);
     EXPECT_EQ(rec.width(), 100);
@@ -38,6 +49,9 @@ TEST(QtPicture, ReplaysScaledIntoAnImage) {
     EXPECT_EQ(image->pixel(130, 120), kRed);
     EXPECT_EQ(image->pixel(100, 40), kRed);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothPictures, PictureReplayTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Qt" : "Recording"; });
 
 TEST(QtPicture, KeepsPenModesAndClip) {
     test::ensureGuiApp();

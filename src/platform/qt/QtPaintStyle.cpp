@@ -63,17 +63,16 @@ QPen makePen(const Pen& pen, bool thin, Qt::PenCapStyle cap, Qt::PenJoinStyle jo
 }
 
 std::array<std::uint8_t, 8> hatchRows(BrushStyle style) {
+    const bool horiz = style == BrushStyle::Horizontal || style == BrushStyle::Cross;
+    const bool vert = style == BrushStyle::Vertical || style == BrushStyle::Cross;
+    const bool falling = style == BrushStyle::FDiagonal || style == BrushStyle::DiagCross;
+    const bool rising = style == BrushStyle::BDiagonal || style == BrushStyle::DiagCross;
     std::array<std::uint8_t, 8> rows{};
     for (int r = 0; r < 8; ++r) {
-        unsigned bits = 0;
-        const bool diag = style == BrushStyle::FDiagonal || style == BrushStyle::DiagCross;
-        const bool anti = style == BrushStyle::BDiagonal || style == BrushStyle::DiagCross;
-        const bool horiz = style == BrushStyle::Horizontal || style == BrushStyle::Cross;
-        const bool vert = style == BrushStyle::Vertical || style == BrushStyle::Cross;
-        if (horiz && r == 7) bits = 0xFF;
-        if (vert) bits |= 0x80;       // column 0
-        if (diag) bits |= 0x80u >> r; // column r: falling to the right
-        if (anti) bits |= 0x01u << r; // column 7 - r: rising to the right
+        unsigned bits = horiz && r == 7 ? 0xFFu : 0u;
+        if (vert) bits |= 0x80u;         // column 0
+        if (falling) bits |= 0x80u >> r; // column r
+        if (rising) bits |= 0x01u << r;  // column 7 - r
         rows[r] = static_cast<std::uint8_t>(bits);
     }
     return rows;
