@@ -70,4 +70,15 @@ TEST(QtPicture, KeepsPenModesAndClip) {
     picture->replay(image, {0, 0, 40, 40});
     EXPECT_EQ(image.pixel(5, 10), kBlack); // red AND cyan
     EXPECT_EQ(image.pixel(30, 10), kCyan); // clipped away
+
+    // The picture's clip narrows the target's clip and does not outlive the replay.
+    QtImageCanvas clipped(40, 40, kCyan);
+    clipped.setClip({0, 0, 10, 40});
+    picture->replay(clipped, {0, 0, 40, 40});
+    EXPECT_EQ(clipped.pixel(5, 10), kBlack);
+    EXPECT_EQ(clipped.pixel(15, 10), kCyan);
+    clipped.moveTo(0, 20);
+    clipped.lineTo(40, 20);
+    EXPECT_EQ(clipped.pixel(5, 20), kBlack);
+    EXPECT_EQ(clipped.pixel(15, 20), kCyan);
 }

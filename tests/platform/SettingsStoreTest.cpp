@@ -54,6 +54,7 @@ TEST_P(SettingsStoreTest, EveryKindRoundTrips) {
     store().writeFloat(kScaleX, "base", 1e-300);
     store().writeString(kScaleX, "Caption", text);
     store().writeString(kScaleX, "Letter", "");
+    store().writeString(kScaleX, "SCaption", "  ;# blanks and comment signs ");
     store().writeString(kScaleX, "", "default");
 
     SettingsStore& s = reopened();
@@ -64,6 +65,7 @@ TEST_P(SettingsStoreTest, EveryKindRoundTrips) {
     EXPECT_EQ(s.readFloat(kScaleX, "base"), 1e-300);
     EXPECT_EQ(s.readString(kScaleX, "Caption"), text);
     EXPECT_EQ(s.readString(kScaleX, "Letter"), "");
+    EXPECT_EQ(s.readString(kScaleX, "SCaption"), "  ;# blanks and comment signs ");
     EXPECT_EQ(s.readString(kScaleX, ""), "default");
     EXPECT_EQ(s.readInteger("software/tarlix/Option/Function", "AngleMode"), std::nullopt);
     EXPECT_EQ(s.readInteger(kFunction + "\\", "AngleMode"), -2147483647 - 1);

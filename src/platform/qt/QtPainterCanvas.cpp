@@ -34,9 +34,9 @@ QImage pixelsOf(const Canvas& source, const Rect& r) {
 
 } // namespace
 
-QtPainterCanvas::QtPainterCanvas()
+QtPainterCanvas::QtPainterCanvas(bool clipWithinTarget)
     : qpen_(toQPen(pen_)), qbrush_(toQBrush(brush_, pen_.mode)), qfont_(toQFont(font_)),
-      metrics_(qfont_) {}
+      metrics_(qfont_), clipWithinTarget_(clipWithinTarget) {}
 
 // Derived canvases end the painter while their device still exists.
 QtPainterCanvas::~QtPainterCanvas() = default;
@@ -57,28 +57,48 @@ QPainter* QtPainterCanvas::painter() {
 
 void QtPainterCanvas::endPainting() const {
     if (!painter_) return;
+    if (clipSaved_) painter_->restore();
+    clipSaved_ = false;
     painter_->end();
     painter_.reset();
 }
 
 // No antialiasing on raster pictures, so that AND and XOR combinations and hatch patterns stay
 // exact to the pixel.
-void QtPainterCanvas::applyState(QPainter& p) const {
+void QtPainterCanvas::applyState(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    applyStyle(p);
+    applyClip(p);
+}
+
+void QtPainterCanvas::applyStyle(QPainter& p) const {
     p.setPen(qpen_);
     p.setBrush(qbrush_);
     p.setFont(qfont_);
     p.setCompositionMode(mode_);
-    applyClip(p);
 }
 
-void QtPainterCanvas::applyClip(QPainter& p) const {
-    if (isEmptyRect(clip_))
-        p.setClipping(false);
-    else
-        p.setClipRect(toQRect(clip_));
+// A recorded clip is kept between a save and a restore and intersected with the clip in force,
+// so that on replay it narrows the target's clip and a later clip undoes it.
+void QtPainterCanvas::applyClip(QPainter& p) {
+    if (!clipWithinTarget_) {
+        if (isEmptyRect(clip_))
+            p.setClipping(false);
+        else
+            p.setClipRect(toQRect(clip_));
+        return;
+    }
+    if (clipSaved_) {
+        p.restore();
+        clipSaved_ = false;
+        applyStyle(p);
+    }
+    if (isEmptyRect(clip_)) return;
+    p.save();
+    clipSaved_ = true;
+    p.setClipRect(toQRect(clip_), Qt::IntersectClip);
 }
 
 void QtPainterCanvas::setPen(const Pen& pen) {

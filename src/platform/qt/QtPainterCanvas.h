@@ -19,7 +19,9 @@ namespace tarlix {
 
 class QtPainterCanvas : public Canvas {
 public:
-    QtPainterCanvas();
+    // A canvas whose drawing is replayed elsewhere (a recorded picture) keeps its clip inside
+    // whatever clip the target has when it is replayed, instead of replacing it.
+    explicit QtPainterCanvas(bool clipWithinTarget = false);
     ~QtPainterCanvas() override;
     QtPainterCanvas(const QtPainterCanvas&) = delete;
     QtPainterCanvas& operator=(const QtPainterCanvas&) = delete;
@@ -65,8 +67,9 @@ protected:
     const Rect& clip() const { return clip_; }
 
 private:
-    void applyState(QPainter& p) const;
-    void applyClip(QPainter& p) const;
+    void applyState(QPainter& p);
+    void applyStyle(QPainter& p) const;
+    void applyClip(QPainter& p);
     void drawPoints(const Point* points, std::size_t count, bool closed);
 
     mutable std::unique_ptr<QPainter> painter_;
@@ -82,6 +85,8 @@ private:
     QPainter::CompositionMode mode_ = QPainter::CompositionMode_SourceOver;
     QPolygon polygon_; // reused between calls
     bool drawn_ = false;
+    bool clipWithinTarget_;
+    mutable bool clipSaved_ = false; // a save() opened for the clip awaits its restore()
 };
 
 } // namespace tarlix

@@ -11,7 +11,7 @@ namespace tarlix {
 class QtPictureCanvas : public QtPainterCanvas {
 public:
     QtPictureCanvas(QPicture& picture, int width, int height)
-        : picture_(picture), width_(width), height_(height) {}
+        : QtPainterCanvas(true), picture_(picture), width_(width), height_(height) {}
     ~QtPictureCanvas() override { finish(); }
     int width() const override { return width_; }
     int height() const override { return height_; }
