@@ -49,11 +49,15 @@ enum class PenStyle { Solid, Dash, Dot, DashDot, Clear };
 
 // How the pen and brush combine with what is already there. Mask is AND (white is
 // transparent, overlaps darken), Merge is OR, Xor inverts against the background.
+// The mode applies to lines and to the fills of polygons, ellipses and rectangles; textOut,
+// setPixel and fillRect always copy, and copyFrom and drawImage use their own RasterOp.
 enum class PenMode { Copy, Mask, Merge, Xor };
 
 enum class CapStyle { Round, Flat, Square };
 enum class JoinStyle { Round, Miter, Bevel };
 
+// A pen of width 0 or 1 that is not geometric draws one-pixel lines (dashes of 18/6, dots of
+// 3/3 pixels); a wider one has round ends and joins unless it is geometric.
 struct Pen {
     Color color = kBlack;
     int width = 1;
@@ -79,7 +83,7 @@ struct Brush {
     Color color = kWhite;
     BrushStyle style = BrushStyle::Solid;
     bool hasPattern = false; // when set, the pattern fills instead of the style
-    BrushPattern pattern;
+    BrushPattern pattern{};
 };
 
 enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };

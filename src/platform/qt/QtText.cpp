@@ -7,7 +7,8 @@ namespace tarlix {
 QString toQString(std::string_view text) {
     QString s;
     s.reserve(static_cast<qsizetype>(text.size()));
-    for (char c : text) s.append(QChar(static_cast<char16_t>(codePointOf1252(static_cast<unsigned char>(c)))));
+    for (char c : text)
+        s.append(QChar(static_cast<char16_t>(codePointOf1252(static_cast<unsigned char>(c)))));
     return s;
 }
 

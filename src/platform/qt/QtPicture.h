@@ -1,0 +1,48 @@
+#pragma once
+// The recorded vector picture on QPicture: layers are drawn into it once and replayed, scaled,
+// into window images, printer pages and exported pictures.
+
+#include "platform/qt/QtPainterCanvas.h"
+
+#include <QPicture>
+
+namespace tarlix {
+
+class QtPictureCanvas : public QtPainterCanvas {
+public:
+    QtPictureCanvas(QPicture& picture, int width, int height)
+        : QtPainterCanvas(true), picture_(picture), width_(width), height_(height) {}
+    ~QtPictureCanvas() override { finish(); }
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void finish() { endPainting(); }
+
+protected:
+    QPaintDevice& device() override { return picture_; }
+
+private:
+    QPicture& picture_;
+    int width_;
+    int height_;
+};
+
+class QtPicture : public Picture {
+public:
+    Canvas& beginRecording(int width, int height) override;
+    void endRecording() override;
+    Size size() const override { return size_; }
+    bool isEmpty() const override;
+    // Replays into Qt canvases; other canvases receive nothing. A picture still being
+    // recorded replays nothing.
+    void replay(Canvas& target, const Rect& destRect) const override;
+
+    const QPicture& picture() const { return picture_; }
+
+private:
+    QPicture picture_;
+    std::unique_ptr<QtPictureCanvas> canvas_;
+    Size size_;
+    bool drawn_ = false;
+};
+
+} // namespace tarlix
