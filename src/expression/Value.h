@@ -28,15 +28,9 @@ struct Tvalue {
 
 using TarrayValue = std::vector<Tvalue>;
 
-inline Tvalue makeReal(Extended x) {
-    return Tvalue{vkReal, x, 0, 1};
-}
-inline Tvalue makePair(Extended x, Extended y) {
-    return Tvalue{vkPair, x, y, 1};
-}
-inline Tvalue makeUndefined(std::uint8_t kind) {
-    return Tvalue{kind, 0, 0, 0};
-}
+inline Tvalue makeReal(Extended x) { return Tvalue{vkReal, x, 0, 1}; }
+inline Tvalue makePair(Extended x, Extended y) { return Tvalue{vkPair, x, y, 1}; }
+inline Tvalue makeUndefined(std::uint8_t kind) { return Tvalue{kind, 0, 0, 0}; }
 
 // A copy of v in which a defined real has become the pair (x, 0) and an undefined value an
 // undefined pair; other kinds are copied unchanged.
