@@ -27,8 +27,8 @@ public:
     void replaceAll(const std::string& from, const std::string& to) {
         for (std::size_t at = s_.find(from); at != std::string::npos;
              at = s_.find(from, at + to.size())) {
-            erase(at, from.size());
-            insert(at, to);
+            insert(at, to); // first, so that a cursor behind the text stays behind it
+            erase(at + to.size(), from.size());
         }
     }
 
