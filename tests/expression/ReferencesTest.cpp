@@ -15,9 +15,10 @@ protected:
     void setFigure(int n, const std::string& x, const std::string& y) {
         TPointFunction& f = doc.figures[static_cast<std::size_t>(n - 1)];
         f.Kind = 1;
-        set(f.X, x, n);
-        set(f.Y, y, n);
-        set(f.Whole, joinWholePoint(x, y, ','), n);
+        set(f.X, x, kModePlain - 1);
+        set(f.Y, y, kModePlain - 1);
+        set(f.Whole, joinWholePoint(x, y, ','), kModePlain - 1);
+        compileFigure(f, n, env());
     }
     std::string tokens(const std::string& text) {
         std::string s = text;
@@ -104,6 +105,16 @@ TEST_F(References, NumberTextsHoldOnlyNumbers) {
         set(r, no, kModePlain);
         EXPECT_FALSE(isNumberText(r)) << no;
     }
+}
+
+TEST_F(References, InitialRangesAndBounds) {
+    const Tinterval bounds = blankInterval(env());
+    EXPECT_EQ(bounds.Low.Source, "-1");
+    EXPECT_FALSE(bounds.Low.Code.empty());
+    TPointFunction f;
+    setDefaultCurveRange(f, env());
+    EXPECT_EQ(f.ParamHigh.Source, "2Pi");
+    EXPECT_EQ(f.ParamHigh.Code.size(), 3u);
 }
 
 TEST(WholePoint, JoiningAndSplitting) {
