@@ -69,7 +69,6 @@ bool followsUserFunction(const std::string& s, std::size_t pos) {
 
 // Primes mean derivatives of user functions only; elsewhere a run of primes is dropped.
 void cleanPrimes(SourceEditor& ed) {
-    ed.replaceAll("'''", "''");
     while (ed.text().find("'''") != std::string::npos) ed.replaceAll("'''", "''");
     const std::string& s = ed.text();
     for (std::size_t i = s.size(); i-- > 0;) {
