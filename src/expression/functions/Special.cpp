@@ -26,7 +26,8 @@ Extended stirling(Extended x) {
                                r2 * (1.0L / 1188 +
                                      r2 * (-691.0L / 360360 +
                                            r2 * (1.0L / 156 + r2 * (-3617.0L / 122400))))))));
-    return kSqrtTwoPi * std::exp((x - 0.5L) * std::log(x) - x + series);
+    // Each factor is computed from exact inputs, so no large exponent loses its low bits.
+    return kSqrtTwoPi * std::pow(x, x - 0.5L) * std::exp(-x) * std::exp(series);
 }
 
 // Gamma(x), or NaN when the result leaves the representable range.
