@@ -49,9 +49,14 @@ TEST(Quartic, DoubleRootsCountTwice) {
     ASSERT_EQ(found.size(), 4u);
     EXPECT_NEAR(static_cast<double>(found[0].re), -2, 1e-17);
     EXPECT_NEAR(static_cast<double>(found[1].re), -1, 1e-17);
-    EXPECT_NEAR(static_cast<double>(found[2].re), 1, 1e-9);
-    EXPECT_NEAR(static_cast<double>(found[3].re), 1, 1e-9);
-    EXPECT_TRUE(isReal(solut4({1, -2, 1, 0, 0, 4}), 1, 1e-9L)); // x^2 (x - 1)^2
+    EXPECT_NEAR(static_cast<double>(found[2].re), 1, 1e-12);
+    EXPECT_NEAR(static_cast<double>(found[3].re), 1, 1e-12);
+    EXPECT_TRUE(isReal(solut4({1, -2, 1, 0, 0, 4}), 1, 1e-12L)); // x^2 (x - 1)^2
+    // Roots 1 +- 1e-9 i lie within the tolerance of the real axis and count as a double
+    // root; 1 +- 1e-7 i do not.
+    EXPECT_TRUE(isReal(solut4({0, 0, 1, -2, 1 + 1e-18L, 2}), 1, 1e-12L));
+    EXPECT_TRUE(isUndefined(solut4({0, 0, 1, -2, 1 + 1e-14L, 1})));
+    EXPECT_TRUE(isPair(solut4({0, 0, 1, -2, 1 + 1e-14L, 1}, true), 1, -1e-7L, 1e-12L));
 }
 
 TEST(Quartic, ComplexRootsOnlyWithComplexMode) {
