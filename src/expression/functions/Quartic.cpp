@@ -11,7 +11,8 @@ namespace {
 
 constexpr Extended kRealRootTolerance = 1e-8L;
 constexpr Extended kResolventZero = 1e-8L;
-constexpr int kPolishSteps = 4;
+constexpr int kPolishSteps = 8;
+constexpr Extended kTrustedBackwardError = 1e-15L;
 
 using Roots = std::vector<Complex>;
 
@@ -81,8 +82,9 @@ Extended resolventCoefficient(Extended v) {
     return std::fabs(v) < kResolventZero ? 0 : v;
 }
 
-// x^4 + b x^3 + c x^2 + d x + e by Ferrari's reduction to a resolvent cubic.
-void solveMonicQuartic(Extended b, Extended c, Extended d, Extended e, Roots& out) {
+// x^4 + b x^3 + c x^2 + d x + e by Ferrari's reduction to a resolvent cubic; coarse drops the
+// resolvent's coefficients below 1e-8.
+void solveMonicQuartic(Extended b, Extended c, Extended d, Extended e, bool coarse, Roots& out) {
     const Extended shift = b / 4;
     const Extended s2 = shift * shift;
     const Extended p = c - 6 * s2;
@@ -90,8 +92,11 @@ void solveMonicQuartic(Extended b, Extended c, Extended d, Extended e, Roots& ou
     const Extended r = e - d * shift + c * s2 - 3 * s2 * s2;
     // Depressed y^4 + p y^2 + q y + r; the resolvent m^3 + p m^2 + (p^2/4 - r) m - q^2/8.
     Roots resolvent;
-    solveMonicCubic(resolventCoefficient(p), resolventCoefficient(p * p / 4 - r),
-                    resolventCoefficient(-q * q / 8), resolvent);
+    if (coarse)
+        solveMonicCubic(resolventCoefficient(p), resolventCoefficient(p * p / 4 - r),
+                        resolventCoefficient(-q * q / 8), resolvent);
+    else
+        solveMonicCubic(p, p * p / 4 - r, -q * q / 8, resolvent);
     const Extended m = largestRealRoot(resolvent);
     Roots ys;
     if (m > 0) {
@@ -140,7 +145,7 @@ Complex polish(const std::vector<Extended>& c, Complex z) {
     return z;
 }
 
-Roots closedFormRoots(const std::vector<Extended>& c) {
+Roots closedFormRoots(const std::vector<Extended>& c, bool coarse) {
     Roots roots;
     switch (c.size() - 1) {
     case 1:
@@ -153,12 +158,45 @@ Roots closedFormRoots(const std::vector<Extended>& c) {
         solveMonicCubic(c[1], c[2], c[3], roots);
         break;
     case 4:
-        solveMonicQuartic(c[1], c[2], c[3], c[4], roots);
+        solveMonicQuartic(c[1], c[2], c[3], c[4], coarse, roots);
         break;
     default:
         break;
     }
     return roots;
+}
+
+Roots polishedRoots(const std::vector<Extended>& c, bool coarse) {
+    Roots roots = closedFormRoots(c, coarse);
+    for (Complex& z : roots) z = polish(c, z);
+    return roots;
+}
+
+// The largest relative residual |p(z)| / sum |c_i| |z|^i over the roots: about the extended
+// rounding for roots that are right, whatever their conditioning.
+Extended backwardError(const std::vector<Extended>& c, const Roots& roots) {
+    Extended worst = 0;
+    for (const Complex& z : roots) {
+        Complex value, slope;
+        evaluate(c, z, value, slope);
+        Extended size = 0;
+        const Extended r = cabs(z);
+        for (Extended coefficient : c) size = size * r + std::fabs(coefficient);
+        const Extended e = size == 0 ? 0 : cabs(value) / size;
+        if (!(e <= worst)) worst = e; // NaN counts as the worst
+    }
+    return worst;
+}
+
+// The closed form with the coarse resolvent, unless dropping a small resolvent coefficient
+// spoiled the roots (closely clustered roots): then the full resolvent.
+Roots bestRoots(const std::vector<Extended>& c) {
+    Roots roots = polishedRoots(c, true);
+    if (c.size() != 5) return roots;
+    const Extended error = backwardError(c, roots);
+    if (error <= kTrustedBackwardError) return roots;
+    Roots fine = polishedRoots(c, false);
+    return backwardError(c, fine) < error ? fine : roots;
 }
 
 } // namespace
@@ -171,8 +209,7 @@ std::vector<Complex> polynomialRoots(const QuarticCoefficients& coefficients, bo
     for (std::size_t i = first; i < coefficients.size(); ++i)
         monic.push_back(coefficients[i] / coefficients[first]);
     Roots roots;
-    for (Complex z : closedFormRoots(monic)) {
-        z = polish(monic, z);
+    for (Complex z : bestRoots(monic)) {
         if (std::fabs(z.im) < kRealRootTolerance) z.im = 0;
         if (!std::isfinite(z.re) || !std::isfinite(z.im)) continue;
         if (z.im == 0 || keepComplex) roots.push_back(z);

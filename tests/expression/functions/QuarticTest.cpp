@@ -43,6 +43,20 @@ TEST(Quartic, FourRealRootsInAscendingOrder) {
     EXPECT_TRUE(isReal(polynomialRoot(scaled, 2, false), -1, 1e-18L));
 }
 
+TEST(Quartic, ClusteredRootsSurviveTheCoarseResolvent) {
+    // (x^2 - 2a x + a^2 + b^2)(x - r3)(x - r4): roots this close together make the
+    // resolvent's constant smaller than 1e-8.
+    const Extended a = 5.52879L, b = 0.0638556L, r3 = 5.54248L, r4 = 5.58726L;
+    const Extended n = a * a + b * b, s = r3 + r4, p = r3 * r4;
+    const QuarticCoefficients c{1, -s - 2 * a, p + 2 * a * s + n, -2 * a * p - n * s, n * p};
+    const std::vector<Complex> found = polynomialRoots(c, true);
+    ASSERT_EQ(found.size(), 4u);
+    EXPECT_TRUE(isPair(pairOf(found[0]), a, -b, 1e-12L));
+    EXPECT_TRUE(isPair(pairOf(found[1]), a, b, 1e-12L));
+    EXPECT_NEAR(static_cast<double>(found[2].re), static_cast<double>(r3), 1e-12);
+    EXPECT_NEAR(static_cast<double>(found[3].re), static_cast<double>(r4), 1e-12);
+}
+
 TEST(Quartic, DoubleRootsCountTwice) {
     // (x - 1)^2 (x + 1)(x + 2)
     const std::vector<Complex> found = polynomialRoots(fromRoots(1, 1, -1, -2), false);
