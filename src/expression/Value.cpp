@@ -31,7 +31,7 @@ Tvalue checkRange(Tvalue v) {
     if (!v.isValid()) return v;
     bool ok = inRange(v.x);
     if (ok && v.kind == vkPair) ok = inRange(v.y);
-    if (!ok) v.valid = 0;
+    if (!ok) return makeUndefined(v.kind); // an undefined value carries no components
     return v;
 }
 
