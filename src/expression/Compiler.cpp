@@ -63,7 +63,11 @@ bool compile(TTarlixfunction& record, int mode, bool showErrors, const CompileEn
     record.ConstText = consts.text;
     record.ConstValue = consts.value;
     record.ConstTop = static_cast<std::uint8_t>(consts.next - 2);
-    return showErrors ? arityCheck(record, env.messages) : true;
+    if (showErrors && !arityCheck(record, env.messages)) {
+        record.Code.clear(); // a failed compile leaves no code behind
+        return false;
+    }
+    return true;
 }
 
 bool setSource(TTarlixfunction& record, const std::string& text, int mode, const CompileEnv& env) {

@@ -31,6 +31,16 @@ bool compile(TTarlixfunction& record, int mode, bool showErrors, const CompileEn
 // stores and tokenizes it and, for mode -2 or greater, compiles it without showing errors.
 bool setSource(TTarlixfunction& record, const std::string& text, int mode, const CompileEnv& env);
 
+// Compiles the whole-point, x, y and radius expressions of figure n (1..22) in its point mode
+// and the curve range as plain expressions, from their token texts and without messages.
+void compileFigure(TPointFunction& figure, int n, const CompileEnv& env);
+
+// A figure's curve range as it starts: "0" to "2Pi".
+void setDefaultCurveRange(TPointFunction& figure, const CompileEnv& env);
+
+// The bounds of the definite-integral window as they start: "-1" to "1".
+Tinterval blankInterval(const CompileEnv& env);
+
 // Simulates the stack of the code; shows the messages of a missing or surplus operand.
 bool arityCheck(const TTarlixfunction& record, MessageBox& messages);
 

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <set>
+#include <string_view>
 #include <vector>
 
 namespace tarlix {
@@ -72,7 +73,11 @@ std::vector<Reference> referencesOf(const TTarlixfunction& r, const DocumentExpr
 
 bool occursIn(int token, const TTarlixfunction& r) {
     const char ch = tokenChar(token);
-    return r.Code.find(ch) != std::string::npos || r.Tokens.find(ch) != std::string::npos;
+    // Behind the unrecognised-rest marker the token text holds raw characters, not tokens.
+    const auto end = r.Tokens.find(tokenChar(tkUnrecognised));
+    const std::string_view tokens(r.Tokens.data(),
+                                  end == std::string::npos ? r.Tokens.size() : end);
+    return r.Code.find(ch) != std::string::npos || tokens.find(ch) != std::string_view::npos;
 }
 
 struct DependencySearch {

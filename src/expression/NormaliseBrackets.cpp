@@ -32,6 +32,7 @@ void functionApplication(std::string& t) {
         if (isPowerPrefix(c) && at(t, end) == tkPower && at(t, end + 1) == tkOpen)
             end = groupEnd(t, end + 1);
         if (at(t, end) == tkOpen) end = groupEnd(t, end);
+        if (end == i + 1) continue; // no argument: the end check reports it
         enclose(t, i, end);
         ++i; // the function itself now stands at i + 1
     }
@@ -51,7 +52,10 @@ std::size_t leftOperandStart(const std::string& t, std::size_t i) {
         while (j > 0 && isPostfix(code(t[j - 1]))) --j;
         if (j == 0) return i;
         std::size_t s = j - 1;
-        if (code(t[s]) == tkClose) {
+        const int before = code(t[s]);
+        if (before == tkOpen || before == tkComma || before == tkSpace || isBinary(before))
+            return i; // no operand: the checks report it
+        if (before == tkClose) {
             s = openOf(t, s);
             if (s == npos) return i;
         }
@@ -171,6 +175,7 @@ std::string chainIn(const std::string& s) {
         if (i < withGroups.size()) out += withGroups[i];
         from = i + 1;
     }
+    if (from < withGroups.size()) out += withGroups.substr(from); // unbalanced brackets
     return out;
 }
 } // namespace

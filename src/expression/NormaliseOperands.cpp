@@ -18,7 +18,8 @@ bool isRunToken(int c) {
 
 // Functions whose operand is always bracketed, even when it is already one group.
 bool alwaysBracketed(int c) {
-    return (c >= tkAsin && c <= tkTan) || c == tkLog || c == tkLn || c == tkNegate;
+    return (c >= tkAsin && c <= tkTanh) || isPowerPrefix(c) || c == tkLog || c == tkLn ||
+           c == tkNegate;
 }
 
 bool takesOwnGroup(int c) {

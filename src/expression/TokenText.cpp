@@ -37,8 +37,14 @@ std::string::size_type nthTopLevelComma(const std::string& t, std::size_t open, 
 }
 
 int topLevelCommas(const std::string& t, std::size_t open) {
+    int depth = 0;
     int n = 0;
-    while (nthTopLevelComma(t, open, n + 1) != npos) ++n;
+    for (std::size_t i = open; i < t.size(); ++i) {
+        const int c = code(t[i]);
+        if (c == tkOpen) ++depth;
+        if (c == tkClose && --depth == 0) break;
+        if (c == tkComma && depth == 1) ++n;
+    }
     return n;
 }
 

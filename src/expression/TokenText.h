@@ -14,7 +14,7 @@ std::size_t closeOf(const std::string& t, std::size_t open);
 std::size_t openOf(const std::string& t, std::size_t close);
 // Number of "," at depth one inside the group opening at open.
 int topLevelCommas(const std::string& t, std::size_t open);
-// Positions of the "," at depth one inside the group opening at open.
+// The position of the n-th (from 1) "," at depth one inside the group opening at open, or npos.
 std::string::size_type nthTopLevelComma(const std::string& t, std::size_t open, int n);
 // True when the whole range [from, to) is one group.
 bool isOneGroup(const std::string& t, std::size_t from, std::size_t to);

@@ -27,8 +27,8 @@ public:
     void replaceAll(const std::string& from, const std::string& to) {
         for (std::size_t at = s_.find(from); at != std::string::npos;
              at = s_.find(from, at + to.size())) {
-            erase(at, from.size());
-            insert(at, to);
+            insert(at, to); // first, so that a cursor behind the text stays behind it
+            erase(at + to.size(), from.size());
         }
     }
 
@@ -69,7 +69,6 @@ bool followsUserFunction(const std::string& s, std::size_t pos) {
 
 // Primes mean derivatives of user functions only; elsewhere a run of primes is dropped.
 void cleanPrimes(SourceEditor& ed) {
-    ed.replaceAll("'''", "''");
     while (ed.text().find("'''") != std::string::npos) ed.replaceAll("'''", "''");
     const std::string& s = ed.text();
     for (std::size_t i = s.size(); i-- > 0;) {
