@@ -13,6 +13,11 @@ bool isEmpty(const TTarlixfunction& r) {
     return r.Source.find_first_not_of(' ') == std::string::npos;
 }
 
+// The text differs from the stored one, or arrives without its tokens (a record built afresh).
+bool needsCompile(const TTarlixfunction& entry, const TTarlixfunction& stored) {
+    return entry.Source != stored.Source || (entry.Tokens.empty() && !isEmpty(entry));
+}
+
 bool isCurve(const TPointFunction& f) {
     return f.Kind == 5 || f.Kind == 6;
 }
@@ -70,7 +75,7 @@ void storeExplicitFunction(ProjectContext& ctx, int n, TEquationFunction entry) 
     if (!p.YFunctions.contains(n)) return;
     ctx.hooks.recordUndo();
     TEquationFunction& stored = p.YFunctions[n];
-    if (entry.Expr.Source != stored.Expr.Source) {
+    if (needsCompile(entry.Expr, stored.Expr)) {
         compileText(entry.Expr, kModeExplicit, true, ctx.compileEnv());
         ctx.hooks.functionTextChanged(n);
     }
@@ -84,7 +89,7 @@ void storeRelation(ProjectContext& ctx, int n, TEquationFunction entry) {
     if (!p.Relations.contains(n)) return;
     ctx.hooks.recordUndo();
     TEquationFunction& stored = p.Relations[n];
-    if (entry.Expr.Source != stored.Expr.Source) {
+    if (needsCompile(entry.Expr, stored.Expr)) {
         compileText(entry.Expr, kModeRelation, true, ctx.compileEnv());
         ctx.hooks.relationTextChanged(n);
     }
@@ -98,7 +103,7 @@ void storeUserFunction(ProjectContext& ctx, int n, TTarlixfunction entry) {
     if (!p.UserFunctions.contains(n)) return;
     ctx.hooks.recordUndo();
     TTarlixfunction& stored = p.UserFunctions[n];
-    if (entry.Source != stored.Source) {
+    if (needsCompile(entry, stored)) {
         compileText(entry, kModeRelation, true, ctx.compileEnv());
         ctx.hooks.userFunctionTextChanged(n);
     }
@@ -115,11 +120,11 @@ void storeFigure(ProjectContext& ctx, int n, TPointFunction entry) {
     TPointFunction& stored = p.Figures[n];
     if (entry.Kind != 0) {
         const bool fresh = stored.Kind == 0; // its old code may belong to stale texts
-        const FigureParts parts{fresh || entry.X.Source != stored.X.Source,
-                                fresh || entry.Y.Source != stored.Y.Source,
-                                fresh || entry.Radius.Source != stored.Radius.Source,
-                                fresh || entry.ParamLow.Source != stored.ParamLow.Source ||
-                                    entry.ParamHigh.Source != stored.ParamHigh.Source};
+        const FigureParts parts{fresh || needsCompile(entry.X, stored.X),
+                                fresh || needsCompile(entry.Y, stored.Y),
+                                fresh || needsCompile(entry.Radius, stored.Radius),
+                                fresh || needsCompile(entry.ParamLow, stored.ParamLow) ||
+                                    needsCompile(entry.ParamHigh, stored.ParamHigh)};
         compileFigure(entry, n, parts, true, ctx.compileEnv());
     }
     if (shapeChanged(stored, entry)) ctx.hooks.figureShapeChanged(n);
