@@ -1,0 +1,48 @@
+#pragma once
+// What the project operations ask of the parts of the program that live elsewhere: the undo
+// history, the afterimage store, the data panel, the windows, the settings store and the
+// redraw. Every call does nothing by default, so tests and the headless tool override only
+// what they watch.
+
+#include "document/PanelRows.h"
+
+namespace tarlix {
+
+class Project;
+class ScaleT;
+
+class DocumentHooks {
+public:
+    virtual ~DocumentHooks() = default;
+
+    // Before an edit changes anything.
+    virtual void recordUndo() {}
+
+    // Afterimages of an entry whose expression or shape changed are no longer valid.
+    virtual void functionTextChanged(int /*n*/) {}
+    virtual void relationTextChanged(int /*n*/) {}
+    virtual void userFunctionTextChanged(int /*n*/) {}
+    // The figure's traces leave every snapshot, its screen record is cleared and its two
+    // afterimage colours become none.
+    virtual void figureShapeChanged(int /*n*/) {}
+    // Connected figure index was removed; the later ones moved down one place.
+    virtual void segmentRemoved(int /*index*/) {}
+
+    // The data panel: a category's rows, or every category, need refreshing.
+    virtual void categoryChanged(CategoryPanel /*panel*/) {}
+    virtual void allCategoriesChanged() {}
+
+    // Recompute what is dirty and draw.
+    virtual void redraw() {}
+
+    // New project: the windows that edit the old project close, the afterimage store and
+    // continuous picture saving stop, both undo histories empty, and the settings store's
+    // defaults override the built-in settings.
+    virtual void closeEditingWindows() {}
+    virtual void clearAfterimages() {}
+    virtual void stopContinuousSaving() {}
+    virtual void clearUndoHistories() {}
+    virtual void reloadDefaultSettings(Project& /*project*/, ScaleT& /*view*/) {}
+};
+
+} // namespace tarlix

@@ -1,0 +1,68 @@
+// Whether a parameter is used anywhere the user can see it; unused parameters are hidden
+// from the parameter panel.
+
+#include "document/ProjectEdit.h"
+#include "expression/References.h"
+
+#include <cctype>
+
+namespace tarlix {
+
+namespace {
+
+bool uses(const Project& p, int token, const TTarlixfunction& r) {
+    return !r.Tokens.empty() && dependsOn(token, r, p, p.Engine);
+}
+
+bool isLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+// A script names a parameter by its letter standing alone ("#a := a + 1"), not inside a word
+// such as "Wait".
+bool scriptUsesLetter(const std::vector<std::string>& memo, char letter) {
+    for (const std::string& line : memo) {
+        if (line.empty() || line[0] != '#') continue;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            if (line[i] != letter) continue;
+            const bool alone =
+                !isLetter(line[i - 1]) && (i + 1 == line.size() || !isLetter(line[i + 1]));
+            if (alone) return true;
+        }
+    }
+    return false;
+}
+
+bool figuresUse(const Project& p, int token) {
+    for (const TPointFunction& f : p.Figures) {
+        if (f.Kind == 0) continue;
+        for (const TTarlixfunction* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
+            if (uses(p, token, *r)) return true;
+    }
+    return false;
+}
+
+bool windowsUse(const Project& p, int token) {
+    for (const TTarlixfunction& r : p.ValueWindow.ValueFunctions)
+        if (uses(p, token, r)) return true;
+    return uses(p, token, p.ValueWindow.X) || uses(p, token, p.IntegralWindow.Bounds.Low) ||
+           uses(p, token, p.IntegralWindow.Bounds.High);
+}
+
+} // namespace
+
+bool parameterInUse(const Project& project, int i, char horizontalLetter) {
+    const char letter = parameterLetter(i);
+    if (letter == '\0' || letter == horizontalLetter) return false;
+    const int token = parameterToken(i);
+    for (const TEquationFunction& f : project.YFunctions)
+        if (uses(project, token, f.Expr)) return true;
+    // While theta is the polar angle in relations, a relation's theta is not the parameter.
+    const bool thetaIsAngle = i == kThetaParameter && project.Engine.ThetaMode == 1;
+    for (const TEquationFunction& f : project.Relations)
+        if (!thetaIsAngle && uses(project, token, f.Expr)) return true;
+    return figuresUse(project, token) || windowsUse(project, token) ||
+           scriptUsesLetter(project.MemoText, letter);
+}
+
+} // namespace tarlix

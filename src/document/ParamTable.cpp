@@ -1,0 +1,36 @@
+#include "document/ParamTable.h"
+
+#include "expression/Vocabulary.h"
+
+#include <string_view>
+
+namespace tarlix {
+
+namespace {
+constexpr std::string_view kLetters = "abcdmnpqstuv@k";
+} // namespace
+
+char parameterLetter(int i) {
+    return i >= 1 && i <= kParameterCount ? kLetters[static_cast<std::size_t>(i - 1)] : '\0';
+}
+
+int parameterToken(int i) {
+    return tkY + i;
+}
+
+int parameterOfLetter(char c) {
+    const auto at = kLetters.find(c);
+    return c != '\0' && at != std::string_view::npos ? static_cast<int>(at) + 1 : 0;
+}
+
+ParameterRec initialParameter(int i) {
+    ParameterRec p;
+    if (i == kThetaParameter || i < 1) p.Value = 0;
+    return p;
+}
+
+void ParamTable::reset() {
+    for (int i = first(); i <= last(); ++i) (*this)[i] = initialParameter(i);
+}
+
+} // namespace tarlix

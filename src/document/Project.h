@@ -1,0 +1,75 @@
+#pragma once
+// The project: every store the user fills on the data panel and in the graph window, the
+// project-wide settings, and where the project lives on disk. The view (ScaleT) is kept
+// beside it. The program holds one Project; tests make their own.
+
+#include "document/PanelRows.h"
+#include "document/ParamTable.h"
+#include "document/ProjectSettings.h"
+#include "document/SegmentStore.h"
+#include "document/Store.h"
+#include "expression/DocumentExpressions.h"
+#include "expression/EngineSettings.h"
+#include "expression/TarlixFunction.h"
+
+#include <string>
+#include <vector>
+
+namespace tarlix {
+
+// The letters of figures 1..22 in entry order: figure 1 is P, figure 8 is A.
+inline constexpr const char* kFigureLetters = "PQRSTUVABCDEFGHIJKLMNO";
+char figureLetter(int n);
+
+TEquationFunction blankEquation();
+// The empty slot of figure n: its letter as label, range "0" to "2Pi" (not yet compiled).
+TPointFunction blankFigure(int n);
+
+class Project : public DocumentExpressions {
+public:
+    Project();
+
+    ParamTable Parameters;
+    Store<RowState, kParameterCount> ParameterRows; // Shown only; parameters keep their order
+    Store<TEquationFunction, kExplicitFunctions> YFunctions;
+    Store<RowState, kExplicitFunctions> YFunctionRows;
+    Store<TEquationFunction, kRelations> Relations;
+    Store<RowState, kRelations> RelationRows;
+    Store<TPointFunction, kFigures> Figures;
+    Store<RowState, kFigures> FigureRows;
+    Store<TTarlixfunction, kUserFunctions> UserFunctions;
+    Store<RowState, kUserFunctions> UserFunctionRows;
+    SegmentStore Segments;
+
+    std::vector<std::string> MemoText;
+    MemoStyle Memo;
+    Store<MemoBoxPlace, kMemoBoxes> MemoBoxes;
+
+    ValueWindowState ValueWindow;
+    IntegralWindowState IntegralWindow;
+
+    ProjectSettings Settings;
+    EngineSettings Engine; // IntegralPartitions lives here too
+    Store<CategoryPanelState, kCategoryPanels> Categories;
+
+    std::string ProjectPath; // without extension; empty for an unsaved project
+    bool Modified = false;
+    std::string AppFolder; // the program's folder; samples are in AppFolder + "sample"
+
+    // Every store and setting to its initial value. The locale characters, ProjectPath,
+    // Modified and AppFolder are left alone.
+    void clearStores();
+
+    const TTarlixfunction* explicitFunction(int n) const override;
+    const TTarlixfunction* relation(int n) const override;
+    const TTarlixfunction* userFunction(int n) const override;
+    const TTarlixfunction* figure(int n, FigurePart part) const override;
+
+private:
+    void clearWindowExpressions();
+};
+
+// The project's engine settings with the locale characters of the program.
+void resetEngineSettings(EngineSettings& engine);
+
+} // namespace tarlix

@@ -1,0 +1,67 @@
+#pragma once
+// The connected figures L1..L30: segment records through figures and axes, in the order the
+// user created them. Records after a deleted one move down, so the store is always packed.
+
+#include "document/Store.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tarlix {
+
+inline constexpr int kSegments = 30;
+inline constexpr int kSegmentVertices = 11; // the vertex list ends at the first 0
+inline constexpr std::uint8_t kXAxisVertex = 250;
+inline constexpr std::uint8_t kYAxisVertex = 251;
+inline constexpr std::uint8_t kFileVertexO = 252; // figure 22 as project files write it
+
+enum SegmentKind : std::uint8_t {
+    skNone = 0,
+    skSegment = 1,
+    skLine = 2,
+    skVector = 3,
+    skRectangle = 5,
+    skPolyline = 6,
+    skPolygon = 7,
+    skAngle = 8,
+    skRay = 9,
+    skArc = 10,
+    skBracket = 11,
+    skBezier = 12,
+};
+
+struct SegmentRecord {
+    std::uint8_t Kind = skNone;
+    std::array<std::uint8_t, kSegmentVertices + 1> Vertices{}; // figures 1..22, 250, 251
+    std::uint8_t Width = 2;
+    std::uint8_t LineStyle = 1;
+    bool Afterimage = false;
+    std::uint32_t PenColor = 0xFF0000;
+    std::uint32_t FillColor = 0xFFFFFF; // white: not filled
+    std::uint8_t FillPattern = 1;
+    std::uint8_t LabelPosition = 0;
+    bool Visible = true;
+    std::string Label;
+
+    // The number of vertices before the first 0.
+    int vertexCount() const;
+    bool usesVertex(int figure) const;
+};
+
+class SegmentStore {
+public:
+    Store<SegmentRecord, kSegments> records;
+    int count = 0;
+
+    SegmentRecord& operator[](int i) { return records[i]; }
+    const SegmentRecord& operator[](int i) const { return records[i]; }
+
+    // Appends a record; false when the store is full.
+    bool add(const SegmentRecord& record);
+    // Removes record i; the later records move down one place.
+    void remove(int i);
+    void clear();
+};
+
+} // namespace tarlix

@@ -1,0 +1,81 @@
+#include "ProjectFixture.h"
+
+using namespace tarlix;
+using tarlix::testing::ProjectTest;
+
+TEST_F(ProjectTest, ParameterLettersInUse) {
+    const int a = 1, b = 2, c = 3, m = 5, t = 10, theta = kThetaParameter;
+    struct Case {
+        const char* what;
+        std::function<void()> setUp;
+        int parameter;
+        bool inUse;
+    };
+    const std::vector<Case> cases{
+        {"nothing uses a", [] {}, a, false},
+        {"explicit function", [&] { storeY(1, "a x"); }, a, true},
+        {"another letter", [&] { storeY(1, "a x"); }, b, false},
+        {"theta in a relation while it is the polar angle",
+         [&] { storeRelation(ctx, 1, equation("y<@")); }, theta, false},
+        {"theta in a relation otherwise",
+         [&] {
+             project.Engine.ThetaMode = 2;
+             storeRelation(ctx, 1, equation("y<@"));
+         },
+         theta, true},
+        {"other parameters in relations", [&] { storeRelation(ctx, 1, equation("y<b")); }, b, true},
+        {"theta in an explicit function", [&] { storeY(1, "@ x"); }, theta, true},
+        {"the horizontal axis letter",
+         [&] {
+             storeY(1, "@");
+             view.XAxis.Letter = '@';
+         },
+         theta, false},
+        {"a user function alone", [&] { storeUserFunction(ctx, 1, expression("c x")); }, c, false},
+        {"a user function that a graph uses",
+         [&] {
+             storeUserFunction(ctx, 1, expression("c x"));
+             storeY(1, "f(x)");
+         },
+         c, true},
+        {"a figure", [&] { storeFigure(ctx, 4, point(4, "1", "m")); }, m, true},
+        {"a curve's range",
+         [&] {
+             TPointFunction f = point(5, "cos t", "sin t");
+             f.Kind = 6;
+             f.ParamHigh.Source = "m";
+             storeFigure(ctx, 5, f);
+         },
+         m, true},
+        {"stale texts of an empty figure",
+         [&] {
+             TPointFunction f = point(4, "1", "m");
+             f.Kind = 0;
+             storeFigure(ctx, 4, f);
+         },
+         m, false},
+        {"a value-window function",
+         [&] {
+             project.ValueWindow.ValueFunctions[3].Source = "t^2";
+             compileAll(ctx, false);
+         },
+         t, true},
+        {"an integral bound",
+         [&] {
+             project.IntegralWindow.Bounds.High.Source = "m";
+             compileAll(ctx, false);
+         },
+         m, true},
+        {"a memo script",
+         [&] {
+             project.MemoText = {"texto a b", "#For a := 1 to 3"};
+         },
+         a, true},
+        {"a word of a script", [&] { project.MemoText = {"#Wait 100"}; }, a, false},
+    };
+    for (const Case& k : cases) {
+        newProject(ctx, defaults, 0);
+        k.setUp();
+        EXPECT_EQ(parameterInUse(project, k.parameter, view.XAxis.Letter), k.inUse) << k.what;
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+// A project with its view, message box and recording hooks, as the program wires them.
+
+#include "document/ProjectEdit.h"
+#include "render/Scale.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarlix::testing {
+
+// Records the seams the operations call.
+struct RecordingHooks : DocumentHooks {
+    int undoSteps = 0;
+    int redraws = 0;
+    int undoHistoriesCleared = 0;
+    std::vector<int> segmentsRemoved;
+    std::vector<int> shapesChanged;
+    std::vector<int> functionsChanged;
+    void recordUndo() override { ++undoSteps; }
+    void redraw() override { ++redraws; }
+    void clearUndoHistories() override { ++undoHistoriesCleared; }
+    void segmentRemoved(int index) override { segmentsRemoved.push_back(index); }
+    void figureShapeChanged(int n) override { shapesChanged.push_back(n); }
+    void functionTextChanged(int n) override { functionsChanged.push_back(n); }
+};
+
+struct ProjectTest : ::testing::Test {
+    Project project;
+    RedrawState redraw;
+    ViewDefaults defaults;
+    ScaleT view{redraw, defaults};
+    RecordingMessageBox messages;
+    RecordingHooks hooks;
+    ProjectContext ctx{project, view, messages, hooks};
+
+    TEquationFunction equation(const std::string& text) {
+        TEquationFunction f;
+        f.Expr.Source = text;
+        return f;
+    }
+    TTarlixfunction expression(const std::string& text) {
+        TTarlixfunction f;
+        f.Source = text;
+        return f;
+    }
+    TPointFunction point(int n, const std::string& x, const std::string& y) {
+        TPointFunction f = blankFigure(n);
+        f.Kind = 1;
+        f.X.Source = x;
+        f.Y.Source = y;
+        return f;
+    }
+    void storeY(int n, const std::string& text) { storeExplicitFunction(ctx, n, equation(text)); }
+};
+
+} // namespace tarlix::testing
