@@ -1,0 +1,25 @@
+#include "shell/ProgramObjects.h"
+
+#include "document/DefaultSettings.h"
+
+#include <QLocale>
+
+namespace tarlix {
+
+void localeSeparators(char& decimalChar, char& listSeparatorChar) {
+    const QString formatted = QLocale().toString(3.14, 'f', 2);
+    const QChar c = formatted.size() > 1 ? formatted.at(1) : QChar('.');
+    decimalChar = c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '.';
+    listSeparatorChar = decimalChar == '.' ? ',' : ';';
+}
+
+ProgramObjects::ProgramObjects(const QString& settingsPath)
+    : settings(settingsPath), view(redraw, ViewDefaults{}), random(RandomState::seededOnce()) {
+    localeSeparators(DecimalChar, ListSeparatorChar);
+    project.Engine.DecimalChar = DecimalChar;
+    project.Engine.ListSeparatorChar = ListSeparatorChar;
+    ReadState(settings, state);
+    view.presentationMode = state.presentationMode;
+}
+
+} // namespace tarlix

@@ -1,0 +1,39 @@
+#pragma once
+// The program-wide objects, created before any window, in the order the program needs them:
+// the locale's separators, the new-object defaults, the settings store and its state values,
+// the project with its settings, the view, the message box and the random generator.
+
+#include "document/AppState.h"
+#include "document/NewObjectDefaults.h"
+#include "document/Project.h"
+#include "document/ProjectEdit.h"
+#include "expression/functions/Random.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "render/RedrawState.h"
+#include "render/Scale.h"
+#include "shell/TMsgForm.h"
+
+#include <QString>
+
+namespace tarlix {
+
+// DecimalChar from the locale's formatting of 3.14, and the argument separator that goes
+// with it.
+void localeSeparators(char& decimalChar, char& listSeparatorChar);
+
+struct ProgramObjects {
+    explicit ProgramObjects(const QString& settingsPath);
+
+    char DecimalChar = '.';
+    char ListSeparatorChar = ',';
+    NewObjectDefaults objectDefaults;
+    QtSettingsStore settings;
+    AppState state;
+    Project project;
+    RedrawState redraw;
+    ScaleT view;
+    QtMessageBox messages;
+    RandomState random;
+};
+
+} // namespace tarlix
