@@ -6,6 +6,8 @@
 
 namespace tarlix::cli {
 
+int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
 
@@ -26,7 +28,9 @@ void printHelp(std::ostream& out) {
 } // namespace
 
 const std::vector<Command>& commands() {
-    static const std::vector<Command> list = {};
+    static const std::vector<Command> list = {
+        {"compile", "compile [--mode N] EXPR   compile EXPR and show its postfix code", runCompile},
+    };
     return list;
 }
 

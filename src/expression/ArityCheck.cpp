@@ -1,0 +1,98 @@
+// The stack simulation that finds missing and surplus operands in compiled code.
+#include "expression/CompileMessages.h"
+#include "expression/Compiler.h"
+#include "expression/Vocabulary.h"
+
+#include <algorithm>
+
+namespace tarlix {
+
+int argumentsTaken(int function, int count) {
+    const int c = std::min(count, 14);
+    switch (function) {
+    case tkDet:
+    case tkMid:
+        return c > 3 ? 4 : 2;
+    case tkLen:
+        return c > 3 ? 4 : (c < 2 ? 1 : 2);
+    case tkRot:
+        return c < 3 ? c : 3;
+    case tkPtan:
+    case tkPerp:
+        return c < 3 ? 2 : 3;
+    case tkIntr:
+        return 4;
+    case tkCcentr:
+    case tkIcentr:
+    case tkHcentr:
+    case tkCrad:
+    case tkIrad:
+    case tkRgb:
+    case tkHsl:
+        return 3;
+    case tkSolut4:
+        return c < 6 ? 5 : 6;
+    case tkProj:
+    case tkProjz:
+        return c > 6 ? 6 : (c <= 3 ? 4 : c);
+    case tkBezier:
+        return std::clamp(c, 3, 5);
+    default:
+        return c;
+    }
+}
+
+namespace {
+struct CountStack {
+    int depth = 0;
+    bool underflow = false;
+    void pop(int n) {
+        for (int k = 0; k < n; ++k) {
+            if (depth == 0)
+                underflow = true;
+            else
+                --depth;
+        }
+    }
+    void push() { ++depth; }
+};
+
+int countBefore(const TTarlixfunction& record, std::size_t i) {
+    if (i == 0 || !isConstant(code(record.Code[i - 1]))) return 0;
+    const Tvalue& v = record.ConstValue[code(record.Code[i - 1])];
+    return v.isValid() ? static_cast<int>(v.x) : 0;
+}
+} // namespace
+
+bool arityCheck(const TTarlixfunction& record, MessageBox& messages) {
+    CountStack s;
+    for (std::size_t i = 0; i < record.Code.size(); ++i) {
+        const int c = code(record.Code[i]);
+        if (isConstant(c) || isVariable(c) || isReference(c) || isPoint(c)) {
+            s.push();
+        } else if (isOneArg(c) || isPostfix(c) || c == tkSend) {
+            s.pop(1);
+            s.push();
+        } else if (isBinary(c) || isTwoArg(c)) {
+            s.pop(2);
+            s.push();
+        } else if (isUserFunction(c)) {
+            s.pop(5);
+            s.push();
+        } else if (c == tkSum || c == tkProduct || c == tkIgr) {
+            s.pop(3);
+        } else if (c == tkCof || c == tkSol) {
+            s.pop(1);
+        } else if (isMultiArg(c)) {
+            s.pop(1);
+            s.pop(argumentsTaken(c, countBefore(record, i)));
+            s.push();
+        }
+    }
+    s.pop(1);
+    if (s.underflow) messages.show(msg::kTooFewArguments, mkError, false);
+    if (s.depth > 0) messages.show(msg::kTooManyArguments, mkError, false);
+    return !s.underflow && s.depth == 0;
+}
+
+} // namespace tarlix

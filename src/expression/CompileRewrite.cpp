@@ -1,0 +1,161 @@
+// Rewrites of the checked text towards postfix order: relation form, implicit products,
+// derivative orders, argument lists and the bodies of aggregates.
+#include "expression/CompileMessages.h"
+#include "expression/CompileSteps.h"
+#include "expression/TokenText.h"
+#include "expression/Vocabulary.h"
+
+#include <algorithm>
+
+namespace tarlix::steps {
+
+namespace {
+int at(const std::string& t, std::size_t i) {
+    return i < t.size() ? code(t[i]) : -1;
+}
+
+std::string tokens(std::initializer_list<int> codes) {
+    std::string s;
+    for (int c : codes) s += tokenChar(c);
+    return s;
+}
+
+// Number of top-level arguments of the group opening at open (0 for an empty group).
+int argumentCount(const std::string& t, std::size_t open) {
+    if (at(t, open + 1) == tkClose) return 0;
+    return topLevelCommas(t, open) + 1;
+}
+} // namespace
+
+void relationForm(std::string& t) {
+    int depth = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const int c = code(t[i]);
+        if (c == tkOpen) ++depth;
+        if (c == tkClose) --depth;
+        if (depth != 0 || !isComparison(c)) continue;
+        t = tokenChar(tkOpen) + t.substr(0, i) + tokens({tkMinus, tkOpen}) + t.substr(i + 1) +
+            tokens({tkClose, c, wholeNumberSlot(0), tkClose, tkMinus, wholeNumberSlot(1)});
+        return;
+    }
+}
+
+void postfixGroups(std::string& t) {
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        if (!isPostfix(code(t[i]))) continue;
+        std::size_t start = i - 1;
+        if (code(t[start]) == tkClose) start = openOf(t, start);
+        if (start == npos) continue;
+        enclose(t, start, i + 1);
+        ++i;
+    }
+}
+
+void implicitMultiplication(std::string& t) {
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        const int prev = code(t[i - 1]);
+        const int cur = code(t[i]);
+        const bool ends = isPostfix(prev) || isConstant(prev) || isReference(prev) ||
+                          isVariable(prev) || prev == tkClose;
+        const bool starts =
+            isFunction(cur) || isReference(cur) || isPoint(cur) || isVariable(cur) || cur == tkOpen;
+        if (ends && starts) t.insert(i++, 1, tokenChar(tkTimes));
+    }
+}
+
+void derivativeOrders(std::string& t) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const int c = code(t[i]);
+        if (!isUserFunction(c) && !isAntiderivative(c)) continue;
+        int order = 0;
+        if (isAntiderivative(c)) {
+            order = 3;
+            t[i] = tokenChar(c - 8);
+        } else if (at(t, i + 1) == tkPrime1 || at(t, i + 1) == tkPrime2) {
+            order = at(t, i + 1) == tkPrime1 ? 1 : 2;
+            t.erase(i + 1, 1);
+        }
+        if (at(t, i + 1) == tkOpen)
+            t.insert(i + 2, tokens({wholeNumberSlot(order), tkComma}));
+        else
+            t.insert(i + 1, tokens({tkOpen, wholeNumberSlot(order), tkClose}));
+    }
+}
+
+void solArguments(std::string& t) {
+    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+        if (code(t[i]) != tkSol || code(t[i + 1]) != tkOpen) continue;
+        const std::size_t open = i + 1;
+        const std::size_t close = closeOf(t, open);
+        if (close == npos) continue;
+        const int commas = topLevelCommas(t, open);
+        if (commas == 0) {
+            t.insert(open + 1, tokens({wholeNumberSlot(1), tkComma}));
+        } else if (commas == 1) {
+            const std::size_t comma = nthTopLevelComma(t, open, 1);
+            const std::string body = t.substr(open + 1, comma - open - 1);
+            const std::string n = t.substr(comma + 1, close - comma - 1);
+            t.replace(open + 1, close - open - 1, n + tokenChar(tkComma) + body);
+        }
+    }
+}
+
+void functionsBehindArguments(std::string& t) {
+    for (std::size_t i = t.size(); i-- > 0;) {
+        const int c = code(t[i]);
+        if ((!isFunction(c) && !isAggregate(c)) || at(t, i + 1) != tkOpen) continue;
+        const std::size_t close = closeOf(t, i + 1);
+        if (close == npos) continue;
+        std::rotate(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(i) + 1,
+                    t.begin() + static_cast<long>(close) + 1);
+    }
+}
+
+void pointSecondArgument(std::string& t) {
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        if (code(t[i]) != tkPointFn || code(t[i - 1]) != tkClose) continue;
+        const std::size_t open = openOf(t, i - 1);
+        if (open == npos || topLevelCommas(t, open) != 0) continue;
+        t.insert(i - 1, tokens({tkComma, wholeNumberSlot(0)}));
+        i += 2;
+    }
+}
+
+void argumentCounts(std::string& t) {
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        const int c = code(t[i]);
+        if ((!isMultiArg(c) && !isUserFunction(c)) || code(t[i - 1]) != tkClose) continue;
+        const std::size_t open = openOf(t, i - 1);
+        if (open == npos) continue;
+        std::string added;
+        if (isMultiArg(c)) {
+            added = tokens({tkComma, wholeNumberSlot(std::min(argumentCount(t, open), 14))});
+        } else {
+            for (int n = argumentCount(t, open); n < 5; ++n)
+                added += tokens({tkComma, wholeNumberSlot(0)});
+        }
+        t.insert(i - 1, added);
+        i += added.size();
+    }
+}
+
+std::optional<std::string> aggregateBodies(std::string& t) {
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        const int c = code(t[i]);
+        if (!isAggregate(c) || code(t[i - 1]) != tkClose) continue;
+        const std::size_t open = openOf(t, i - 1);
+        if (open == npos) continue;
+        const int want = c == tkCof || c == tkSol ? 2 : 4;
+        const int have = argumentCount(t, open);
+        if (have != want)
+            return tokenName(c, EngineSettings{}) +
+                   (have > want ? msg::kTooManyArguments : msg::kTooFewArguments);
+        const std::size_t lastComma = nthTopLevelComma(t, open, have - 1);
+        t[i] = tokenChar(tkSend);
+        t.replace(lastComma, 1, tokens({tkClose, c, tkOpen}));
+        i += 2;
+    }
+    return {};
+}
+
+} // namespace tarlix::steps

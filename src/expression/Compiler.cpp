@@ -1,0 +1,89 @@
+#include "expression/Compiler.h"
+
+#include "expression/CompileMessages.h"
+#include "expression/CompileSteps.h"
+#include "expression/Normaliser.h"
+#include "expression/TokenText.h"
+#include "expression/Tokenizer.h"
+#include "expression/Vocabulary.h"
+
+namespace tarlix {
+
+namespace {
+constexpr int kMaxNesting = 200;
+
+void dropLeadingYEquals(TTarlixfunction& record) {
+    const std::string& t = record.Tokens;
+    if (t.size() > 2 && code(t[0]) == tkY && code(t[1]) == tkEqual) {
+        record.Tokens.erase(0, 2);
+        record.Source.erase(0, std::min<std::size_t>(2, record.Source.size()));
+    }
+}
+
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+    for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+}
+} // namespace
+
+bool compile(TTarlixfunction& record, int mode, bool showErrors, const CompileEnv& env) {
+    record.Code.clear();
+    if (record.Tokens.empty()) {
+        record.ConstTop = 0;
+        return true;
+    }
+    auto fail = [&](const std::string& message, bool always = false) {
+        if (showErrors || always) env.messages.show(message, mkError, false);
+        return false;
+    };
+    if (record.Tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
+        return fail(msg::kNotFinished);
+    if (maxDepth(record.Tokens) > kMaxNesting) return fail(msg::kTooDeep);
+    if (mode == kModeExplicit) dropLeadingYEquals(record);
+
+    std::string t = record.Tokens;
+    ConstTable consts;
+    if (!normalise(t, {mode, env.thetaAxis}, env.settings, consts))
+        return fail(msg::kTooManyConstants, true);
+    if (auto m = steps::checkText(t, consts, env.settings.DecimalChar)) return fail(*m);
+    if (auto m = steps::bindVariables(t)) return fail(*m);
+    if (mode == kModeRelation) steps::relationForm(t);
+    steps::postfixGroups(t);
+    steps::implicitMultiplication(t);
+    steps::derivativeOrders(t);
+    steps::solArguments(t);
+    steps::functionsBehindArguments(t);
+    steps::pointSecondArgument(t);
+    steps::argumentCounts(t);
+    if (auto m = steps::aggregateBodies(t)) return fail(*m, true);
+    t = steps::toPostfix(t);
+    steps::deleteBrackets(t);
+
+    record.Code = t;
+    record.ConstText = consts.text;
+    record.ConstValue = consts.value;
+    record.ConstTop = static_cast<std::uint8_t>(consts.next - 2);
+    if (showErrors && !arityCheck(record, env.messages)) {
+        record.Code.clear(); // a failed compile leaves no code behind
+        return false;
+    }
+    return true;
+}
+
+bool setSource(TTarlixfunction& record, const std::string& text, int mode, const CompileEnv& env) {
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    std::string source = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+    replaceAll(source, "sqrt", "Sqrt");
+    replaceAll(source, "cbrt", "Cbrt");
+    int cursor = 0;
+    record.Tokens = tokenize(source, cursor, env.settings);
+    record.Source = source;
+    if (mode < kModePlain) {
+        record.Code.clear();
+        return true;
+    }
+    return compile(record, mode, false, env);
+}
+
+} // namespace tarlix

@@ -1,0 +1,137 @@
+// Following the references of compiled code: dependency and cycle tests.
+#include "expression/CompileMessages.h"
+#include "expression/References.h"
+#include "expression/Vocabulary.h"
+
+#include <climits>
+#include <cmath>
+#include <set>
+#include <string_view>
+#include <vector>
+
+namespace tarlix {
+
+namespace {
+// One expression reached through a reference.
+struct Reference {
+    const TTarlixfunction* record;
+    int id;            // unique per document expression
+    bool userFunction; // x, y and theta are the function's own arguments there
+    int figureToken;   // for "P"(n, k): the point token of figure n, else 0
+};
+
+int constantAt(const TTarlixfunction& r, std::size_t i) {
+    if (!isConstant(code(r.Code[i]))) return INT_MIN;
+    const Tvalue& v = r.ConstValue[code(r.Code[i])];
+    return v.isValid() ? static_cast<int>(std::lround(v.x)) : INT_MIN;
+}
+
+// Figure number n of a component reference "P"(n, k) ending at i: the code is n k "P" or, as
+// the normaliser writes it, m r "+" k "P". 0 when it is computed.
+int figureOfComponent(const TTarlixfunction& r, std::size_t i) {
+    if (i >= 2 && constantAt(r, i - 2) != INT_MIN) return constantAt(r, i - 2);
+    if (i >= 4 && code(r.Code[i - 2]) == tkPlus && constantAt(r, i - 3) != INT_MIN &&
+        constantAt(r, i - 4) != INT_MIN)
+        return constantAt(r, i - 3) + constantAt(r, i - 4);
+    return 0;
+}
+
+void addFigure(std::vector<Reference>& out, const DocumentExpressions& doc, int n, int k) {
+    const auto part = static_cast<FigurePart>(k >= 1 && k <= 3 ? k : 0);
+    if (const TTarlixfunction* f = doc.figure(n, part))
+        out.push_back({f, 3000 + n * 4 + part, false, figureToken(n)});
+}
+
+// The expressions the code refers to. With allFigures, a component reference whose figure is
+// computed stands for every figure (dependency tests must not miss one).
+std::vector<Reference> referencesOf(const TTarlixfunction& r, const DocumentExpressions& doc,
+                                    bool allFigures) {
+    std::vector<Reference> out;
+    for (std::size_t i = 0; i < r.Code.size(); ++i) {
+        const int c = code(r.Code[i]);
+        if (isFigure(c)) {
+            addFigure(out, doc, figureNumber(c), 0);
+        } else if (c == tkPointFn) {
+            const int k = i >= 1 ? constantAt(r, i - 1) : INT_MIN;
+            const int n = figureOfComponent(r, i);
+            if (n >= 1 && n <= kFigures) addFigure(out, doc, n, k);
+            for (int m = 1; allFigures && n == 0 && m <= kFigures; ++m)
+                for (int part = 0; part <= 3; ++part) addFigure(out, doc, m, part);
+        } else if (isFunctionRef(c)) {
+            const int n = functionRefNumber(c);
+            if (auto* f = doc.explicitFunction(n)) out.push_back({f, 1000 + n, false, 0});
+        } else if (isRelationRef(c)) {
+            const int n = relationRefNumber(c);
+            if (auto* f = doc.relation(n)) out.push_back({f, 2000 + n, false, 0});
+        } else if (isUserFunction(c)) {
+            const int n = userFunctionNumber(c);
+            if (auto* f = doc.userFunction(n)) out.push_back({f, 4000 + n, true, 0});
+        }
+    }
+    return out;
+}
+
+bool occursIn(int token, const TTarlixfunction& r) {
+    const char ch = tokenChar(token);
+    // Behind the unrecognised-rest marker the token text holds raw characters, not tokens.
+    const auto end = r.Tokens.find(tokenChar(tkUnrecognised));
+    const std::string_view tokens(r.Tokens.data(),
+                                  end == std::string::npos ? r.Tokens.size() : end);
+    return r.Code.find(ch) != std::string::npos || tokens.find(ch) != std::string_view::npos;
+}
+
+struct DependencySearch {
+    int token;
+    const DocumentExpressions& doc;
+    bool argumentToken; // x, y or theta: not counted inside user functions
+    std::set<int> visited;
+
+    bool search(const TTarlixfunction& r, bool inUserFunction, int depth) {
+        if (depth > kMaxReferenceDepth) return false;
+        if (!(inUserFunction && argumentToken) && occursIn(token, r)) return true;
+        for (const Reference& ref : referencesOf(r, doc, true)) {
+            if (ref.figureToken == token && token != 0) return true;
+            if (!visited.insert(ref.id).second) continue;
+            if (search(*ref.record, inUserFunction || ref.userFunction, depth + 1)) return true;
+        }
+        return false;
+    }
+};
+
+struct CycleSearch {
+    const DocumentExpressions& doc;
+    std::set<int> onPath;
+    std::set<int> cleared; // expressions already known to lead to no cycle
+
+    bool search(const TTarlixfunction& r, int depth) {
+        if (depth > kMaxReferenceDepth) return true;
+        for (const Reference& ref : referencesOf(r, doc, false)) {
+            if (onPath.count(ref.id)) return true;
+            if (cleared.count(ref.id)) continue;
+            onPath.insert(ref.id);
+            if (search(*ref.record, depth + 1)) return true;
+            onPath.erase(ref.id);
+            cleared.insert(ref.id);
+        }
+        return false;
+    }
+};
+} // namespace
+
+bool dependsOn(int token, const TTarlixfunction& record, const DocumentExpressions& document,
+               const EngineSettings& settings) {
+    const bool argument =
+        token == tkX || token == tkY || (token == tkTheta && settings.ThetaMode == 1);
+    DependencySearch s{token, document, argument, {}};
+    return s.search(record, false, 0);
+}
+
+bool checkCircular(const TTarlixfunction& record, const DocumentExpressions& document,
+                   MessageBox& messages) {
+    CycleSearch s{document, {}, {}};
+    if (!s.search(record, 0)) return false;
+    messages.show(msg::kCircular, mkError, false);
+    return true;
+}
+
+} // namespace tarlix

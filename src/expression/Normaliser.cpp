@@ -1,0 +1,38 @@
+#include "expression/Normaliser.h"
+
+#include "expression/NormalisePasses.h"
+
+namespace tarlix {
+
+bool normalise(std::string& t, const NormaliseOptions& options, const EngineSettings& settings,
+               ConstTable& consts) {
+    using namespace passes;
+    spacesAndSigns(t);
+    absoluteBrackets(t);
+    negativeNumbers(t);
+    if (options.mode >= 1 && options.mode <= 22) pointMode(t, options.mode);
+    pointComponents(t);
+    if (options.thetaAxis) thetaAxis(t);
+    if (!numbers(t, settings, consts)) return false;
+    spaceMarking(t);
+    pairLiterals(t);
+    pointPairs(t);
+    absoluteBrackets(t);
+    logarithmForm(t);
+    exponentOperands(t);
+    powerPrefixArguments(t);
+    functionMarking(t);
+    functionOperands(t);
+    deleteMarkers(t);
+    functionApplication(t);
+    postfixLeftOperands(t);
+    quotientLeftOperands(t);
+    deleteSpaces(t);
+    normToLen(t);
+    chainedComparisons(t);
+    powerPrefixPowers(t);
+    if (options.mode == 0) relationVariables(t, settings.ThetaMode);
+    return true;
+}
+
+} // namespace tarlix

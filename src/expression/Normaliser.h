@@ -1,0 +1,29 @@
+#pragma once
+// Rewrites a token text, pass by pass, into a fully bracketed form in which every operator's
+// operands are explicit. The compiler continues from that form.
+
+#include "expression/EngineSettings.h"
+#include "expression/TarlixFunction.h"
+
+#include <string>
+
+namespace tarlix {
+
+// The constant slots of one expression while it is compiled.
+struct ConstTable {
+    TConstList text;
+    std::array<Tvalue, kConstCount> value{};
+    int next = kFirstOwnConstant; // the next free slot
+    ConstTable() { setWholeNumberSlots(text, value); }
+};
+
+struct NormaliseOptions {
+    int mode = -2;          // compile mode: -2, -1, 0 relation, 1..22 figure number
+    bool thetaAxis = false; // the horizontal axis variable is theta
+};
+
+// Runs every pass. False when the text holds more numbers than there are constant slots.
+bool normalise(std::string& t, const NormaliseOptions& options, const EngineSettings& settings,
+               ConstTable& consts);
+
+} // namespace tarlix

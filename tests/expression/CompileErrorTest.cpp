@@ -1,0 +1,109 @@
+#include "CompileFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+class CompileErrors : public ::testing::Test, protected test::CompileFixture {};
+
+const std::string kTooFew = "El argumento de la funci\xF3n u operaci\xF3n es insuficiente.";
+const std::string kTooMany = "El argumento de la funci\xF3n u operaci\xF3n es muy grande.";
+
+TEST_F(CompileErrors, EachFaultShowsItsMessage) {
+    const struct {
+        const char* text;
+        std::string message;
+        int mode = kModePlain;
+    } cases[] = {
+        {"x+$", "No ha finalizado el ingreso"},
+        {"*x", "Expresi\xF3n superior es inv\xE1lida."},
+        {"!x", "Expresi\xF3n superior es inv\xE1lida."},
+        {"x+", "Final de expresi\xF3n es inv\xE1lida."},
+        {"2sin", "Final de expresi\xF3n es inv\xE1lida."},
+        {"(x", "Insuficiente \")\""},
+        {"x)", "Muy grande \")\""},
+        {")x(", "No hay correspondecia de Par\xE9ntesis."},
+        {"--x", "El uso de signos de operaci\xF3n (+,-,*,/,^) es ilegal."},
+        {"e^-x", "El uso de signos de operaci\xF3n (+,-,*,/,^) es ilegal."},
+        {"(+)", "El uso de signos de operaci\xF3n (+,-,*,/,^) es ilegal."},
+        {"(!x)", "El uso de la funci\xF3n (!,\xB0.x,.y,.r) es ilegal."},
+        {"2 3", "Posici\xF3n inv\xE1lida del n\xFAmero"},
+        {"x2", "Posici\xF3n inv\xE1lida del n\xFAmero"},
+        {"y0", "Posici\xF3n inv\xE1lida del n\xFAmero"},
+        {"123456789012345678901", "Muchos n\xFAmeros decimales( deben ser menor a 20)"},
+        {"1.2.3", "La posici\xF3n del punto decimal es ilegal."},
+        {"Step(2)", "\"Step\": par\xE1metro inv\xE1lido"},
+        {"Sum(x,1,3,x)", "\"Sum\": par\xE1metro inv\xE1lido"},
+        {"Product(2,1,3,x)", "\"Product\": par\xE1metro inv\xE1lido"},
+        {"Sum(k,1,3)", "Sum" + kTooFew},
+        {"cof(1,x,2)", "cof" + kTooMany},
+        {"det(1,2,3)", kTooMany},
+        {"x,y", kTooMany},
+        {"(,)", kTooFew},
+        {"Sum(k,1,3,(1,2)", "Insuficiente \")\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(compileText(c.text, c.mode)) << c.text;
+        EXPECT_EQ(messages(), c.message) << c.text;
+        EXPECT_TRUE(last.Code.empty()) << c.text;
+    }
+}
+
+TEST_F(CompileErrors, AFailedCompileKeepsTheTextAndEmptiesTheCode) {
+    ASSERT_TRUE(compileText("x+1"));
+    ASSERT_FALSE(last.Code.empty());
+    last.Tokens = last.Tokens + tokenChar(tkPlus);
+    EXPECT_FALSE(compile(last, kModePlain, true, env()));
+    EXPECT_TRUE(last.Code.empty());
+    EXPECT_EQ(last.Source, "x+1");
+}
+
+TEST_F(CompileErrors, SilentCompileShowsOnlyConstantsAndAggregateCounts) {
+    for (const char* quiet : {"x+", "det(1,2,3)", "Step(2)", "x+$"}) {
+        box.entries.clear();
+        setSource(last, quiet, kModePlain, env());
+        EXPECT_TRUE(box.entries.empty()) << quiet;
+    }
+    // Without messages the surplus of det is not looked for.
+    EXPECT_TRUE(setSource(last, "det(1,2,3)", kModePlain, env()));
+    box.entries.clear();
+    EXPECT_FALSE(setSource(last, "Sum(k,1,3)", kModePlain, env()));
+    EXPECT_EQ(messages(), "Sum" + kTooFew);
+}
+
+TEST_F(CompileErrors, MissingAndSurplusOperandsAreBothReported) {
+    TTarlixfunction r;
+    setWholeNumberSlots(r.ConstText, r.ConstValue);
+    // "+" with nothing under it, then one value too many left at the end.
+    r.Code = std::string(1, tokenChar(tkPlus)) + tokenChar(tkX) + tokenChar(tkX);
+    EXPECT_FALSE(arityCheck(r, box));
+    EXPECT_EQ(messages(), kTooFew + "|" + kTooMany);
+}
+
+TEST_F(CompileErrors, DeepNestingIsRefused) {
+    const std::string deep = std::string(201, '(') + "x" + std::string(201, ')');
+    EXPECT_FALSE(compileText(deep));
+    EXPECT_EQ(messages(), "Demasiados par\xE9ntesis anidados");
+    const std::string fine = std::string(60, '(') + "x" + std::string(60, ')');
+    EXPECT_TRUE(compileText(fine)) << messages();
+    EXPECT_EQ(codeNames(), "x");
+}
+
+TEST(ArgumentsTaken, CountsOfMultiArgumentFunctions) {
+    EXPECT_EQ(argumentsTaken(tkDet, 3), 2);
+    EXPECT_EQ(argumentsTaken(tkDet, 4), 4);
+    EXPECT_EQ(argumentsTaken(tkLen, 1), 1);
+    EXPECT_EQ(argumentsTaken(tkLen, 3), 2);
+    EXPECT_EQ(argumentsTaken(tkRot, 2), 2);
+    EXPECT_EQ(argumentsTaken(tkRot, 5), 3);
+    EXPECT_EQ(argumentsTaken(tkProj, 3), 4);
+    EXPECT_EQ(argumentsTaken(tkProj, 5), 5);
+    EXPECT_EQ(argumentsTaken(tkProj, 9), 6);
+    EXPECT_EQ(argumentsTaken(tkBezier, 2), 3);
+    EXPECT_EQ(argumentsTaken(tkBezier, 7), 5);
+    EXPECT_EQ(argumentsTaken(tkSolut4, 6), 6);
+    EXPECT_EQ(argumentsTaken(tkMax, 20), 14);
+}
+
+} // namespace
