@@ -30,6 +30,17 @@ struct SplitRelationResult {
 SplitRelationResult SplitRelation(const TTarlixfunction& relation, const CompileEnv& env,
                                   const DocumentExpressions* document = nullptr);
 
+// The parts and groups as the drawing takes them; samplerOf(part) gives the sampler that
+// evaluates a compiled part, owned by the caller.
+template <typename SamplerOf>
+RelationParts relationPartsOf(const SplitRelationResult& split, SamplerOf samplerOf) {
+    RelationParts out;
+    for (const SplitPart& part : split.parts)
+        out.parts.push_back({samplerOf(part), part.op, part.explicitForm});
+    out.groups = split.groups;
+    return out;
+}
+
 // The token text of a part as the compiler reads it: L "-" "(" R ")", and its operator.
 // Without a comparison the text itself is f and the operator is "=".
 std::string partFunctionTokens(const std::string& comparison, RelationOp& op);

@@ -1,8 +1,14 @@
 #include "render/relation/SplitRelation.h"
 
 #include "expression/Calc.h"
+#include "render/relation/RelationPlotter.h"
+
+#include "RelationTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
 
 using namespace tarlix;
 
@@ -83,4 +89,36 @@ TEST(SplitRelation, ARelationKeepsItsFirstEightParts) {
     EXPECT_EQ(r.parts[7].f.Source, "x-(8)");
     // A repeated comparison is one part; the ninth is dropped with its group.
     EXPECT_EQ(r.groups, (std::vector<std::uint8_t>{1, 2, 4, 8, 16, 32, 64, 128}));
+}
+
+TEST(SplitRelation, AChainedComparisonHatchesAnAnnulus) {
+    using namespace tarlix::relationtest;
+    Split s;
+    const SplitRelationResult split = s.of("1<x^2+y^2<4");
+    // Until compiled parts can be evaluated, each part's text picks its function.
+    std::map<std::string, CountingSampler> samplers;
+    samplers.emplace("1-(x^2+y^2)", [](Extended x, Extended y) { return 1 - (x * x + y * y); });
+    samplers.emplace("x^2+y^2-(4)", [](Extended x, Extended y) { return x * x + y * y - 4; });
+    const RelationParts parts = relationPartsOf(
+        split, [&](const SplitPart& p) -> RelationSampler* { return &samplers.at(p.f.Source); });
+
+    TestView tv;
+    ScriptedHooks hooks;
+    PixelCanvas canvas;
+    RelationStyle style;
+    style.pattern = 2;
+    RelationPlotter plotter(RelationSettings{}, hooks);
+    plotter.DrawRelation(tv.view, RelationCanvases{&canvas, nullptr, false, false, false}, style,
+                         parts);
+    ASSERT_FALSE(canvas.pixels.empty());
+    for (const auto& [at, colour] : canvas.pixels) {
+        const Extended r2 = std::pow(tv.worldX(at.first), 2) + std::pow(tv.worldY(at.second), 2);
+        EXPECT_GT(r2, 1);
+        EXPECT_LT(r2, 4);
+    }
+    // The hole and the outside stay empty; the ring is hatched on both sides of the hole.
+    EXPECT_FALSE(canvas.pixels.count({100, 96}));
+    EXPECT_TRUE(canvas.pixels.count({70, 96}));
+    EXPECT_TRUE(canvas.pixels.count({130, 96}));
+    EXPECT_GE(canvas.calls.size(), 2u); // both circles bound the region
 }
