@@ -57,6 +57,11 @@ bool rationalOf(Extended value, Fraction& result) {
     for (int n = 0; n < maxFractionTerms; ++n) {
         const Extended whole = std::floor(x);
         const Extended rest = x - whole;
+        // A remainder a hair below 1 is rounding error in the last term, not one more term.
+        if (1 - rest < remainderIsZero) {
+            terms.push_back(whole + 1);
+            return foldTerms(terms, result);
+        }
         terms.push_back(whole);
         if (rest < remainderIsZero) return foldTerms(terms, result);
         x = 1 / rest;
