@@ -183,3 +183,16 @@ TEST(RelationScan, ADragThatLeavesItsStepAbandonsTheRelation) {
     EXPECT_EQ(s.draw(plotter, g, RelationOp::Equal), ScanOutcome::Abandoned);
     EXPECT_EQ(g.rowCalls, 0);
 }
+
+TEST(RelationScan, EnlargedOutputScansTheSameGridAndScalesTheLines) {
+    Scene s;
+    s.tv.view.setOutputScale(3);
+    RelationPlotter plotter(s.settings, s.hooks);
+    CountingSampler f(circle);
+    s.draw(plotter, f, RelationOp::Equal);
+    EXPECT_LE(f.rowCalls, 203); // the grid stays at screen size
+    ASSERT_FALSE(s.canvas.lines().empty());
+    EXPECT_EQ(s.canvas.calls[0].pen.width, 3);
+    for (const auto& line : s.canvas.lines())
+        for (Point p : line) EXPECT_NEAR(std::hypot(p.x - 300.0, p.y - 300.0), 120.0, 3.0);
+}
