@@ -1,0 +1,134 @@
+#include "render/relation/InterpolationTables.h"
+
+#include "render/Scale.h"
+
+#include <cmath>
+#include <random>
+
+namespace tarlix {
+
+namespace {
+
+constexpr int kN = interpolationNodes;
+constexpr Extended kTolerance = 1e-11L;
+constexpr int kCheckedPixels = 30;
+
+std::size_t idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// The world coordinates of the node pixels; raw, so that equal pixel steps stay equal steps.
+InterpolationTables::Nodes nodesOf(const ScaleSubT& axis) {
+    ScaleSubT unscaled = axis;
+    unscaled.OutputScale = 1;
+    const int k = axis.PixelLength / 10;
+    InterpolationTables::Nodes nodes{};
+    for (int m = 0; m < kN; ++m) nodes[idx(m)] = unscaled.ToWorldRaw(m * k);
+    return nodes;
+}
+
+bool near(Extended a, Extended b) {
+    return std::fabs(a - b) < kTolerance;
+}
+
+} // namespace
+
+void InterpolationTables::weights(const Nodes& nodes, const std::vector<Extended>& at,
+                                  std::vector<Extended>& out) {
+    out.resize(at.size() * kN);
+    for (std::size_t p = 0; p < at.size(); ++p)
+        for (int m = 0; m < kN; ++m) {
+            Extended l = 1;
+            for (int h = 0; h < kN; ++h)
+                if (h != m) l *= (at[p] - nodes[idx(h)]) / (nodes[idx(m)] - nodes[idx(h)]);
+            out[p * kN + idx(m)] = l;
+        }
+}
+
+bool InterpolationTables::build(RelationSampler& f, const ScaleT& view, const ScanGeometry& grid) {
+    grid_ = &grid;
+    xNodes_ = nodesOf(view.XAxis);
+    yNodes_ = nodesOf(view.YAxis);
+    if (view.XAxis.PixelLength < 10 || view.YAxis.PixelLength < 10) return false;
+    std::array<Tvalue, kN> row{};
+    for (int n = 0; n < kN; ++n) {
+        f.evaluateRow(yNodes_[idx(n)], xNodes_.data(), kN, row.data());
+        for (int m = 0; m < kN; ++m)
+            if (!realOf(row[idx(m)], f_[idx(m)][idx(n)])) return false;
+    }
+    weights(xNodes_, grid.xs, wx_);
+    weights(yNodes_, grid.ys, wy_);
+    return true;
+}
+
+Extended InterpolationTables::at(int column, int row) const {
+    const Extended* lx = &wx_[idx(column + 1) * kN];
+    const Extended* ly = &wy_[idx(row + 1) * kN];
+    Extended sum = 0;
+    for (int m = 0; m < kN; ++m) {
+        Extended inner = 0;
+        for (int n = 0; n < kN; ++n) inner += f_[idx(m)][idx(n)] * ly[n];
+        sum += inner * lx[m];
+    }
+    return sum;
+}
+
+bool InterpolationTables::matches(RelationSampler& f, std::uint32_t seed) const {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> column(0, grid_->xLength - 1);
+    std::uniform_int_distribution<int> row(0, grid_->yLength - 1);
+    for (int i = 0; i < kCheckedPixels; ++i) {
+        const int c = column(random), r = row(random);
+        Extended v = 0;
+        if (!realOf(f.evaluate(grid_->x(c), grid_->y(r)), v)) return false;
+        const Extended error = std::fabs(v - at(c, r));
+        if (std::fabs(v) < 10 ? error >= kTolerance : error >= kTolerance * std::fabs(v))
+            return false;
+    }
+    return true;
+}
+
+bool InterpolationTables::isConic() const {
+    const auto value = [&](int m, int n, bool alongX) {
+        return alongX ? f_[idx(m)][idx(n)] : f_[idx(n)][idx(m)];
+    };
+    for (bool alongX : {true, false}) {
+        Extended firstSecond[kN] = {};
+        for (int line = 0; line < kN; ++line) {
+            for (int i = 0; i + 3 < kN; ++i) {
+                const Extended third = value(i + 3, line, alongX) - 3 * value(i + 2, line, alongX) +
+                                       3 * value(i + 1, line, alongX) - value(i, line, alongX);
+                if (!near(third, 0)) return false;
+            }
+            for (int i = 0; i + 2 < kN; ++i) {
+                const Extended second = value(i + 2, line, alongX) -
+                                        2 * value(i + 1, line, alongX) + value(i, line, alongX);
+                if (line == 0)
+                    firstSecond[i] = second;
+                else if (!near(second, firstSecond[i]))
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+void PolynomialRows::fill(int r, ScanRow& row) {
+    const Extended* ly = &t_.wy_[idx(r + 1) * kN];
+    Extended g[kN];
+    for (int m = 0; m < kN; ++m) {
+        Extended s = 0;
+        for (int n = 0; n < kN; ++n) s += t_.f_[idx(m)][idx(n)] * ly[n];
+        g[m] = s;
+    }
+    const std::size_t columns = row.value.size();
+    const Extended* lx = t_.wx_.data();
+    for (std::size_t i = 0; i < columns; ++i, lx += kN) {
+        Extended v = 0;
+        for (int m = 0; m < kN; ++m) v += g[m] * lx[m];
+        row.value[i] = v;
+        row.sign[i] = signOf(v);
+    }
+}
+
+} // namespace tarlix

@@ -1,0 +1,114 @@
+#include "render/relation/RelationLayers.h"
+
+#include "render/Scale.h"
+
+#include <algorithm>
+
+namespace tarlix {
+
+namespace {
+
+Rect fullRect(const RelationLayers& layers) {
+    return Rect{0, 0, layers.width(), layers.height()};
+}
+
+void clearToWhite(Canvas& canvas, const Rect& rect) {
+    Brush white;
+    white.color = kWhite;
+    canvas.setBrush(white);
+    canvas.fillRect(rect);
+}
+
+bool anyShown(std::span<const RelationEntry> relations) {
+    return std::any_of(relations.begin(), relations.end(),
+                       [](const RelationEntry& e) { return e.shown(); });
+}
+
+void mergeIntoAfterimage(Surfaces& surfaces, const RelationLayers& layers, const Canvas& layer,
+                         Canvas& afterimageImage, Color grey) {
+    const Rect rect = fullRect(layers);
+    std::unique_ptr<Canvas> lightened = surfaces.createImage(rect.right, rect.bottom);
+    lightened->copyFrom(layer, rect, rect, RasterOp::Copy);
+    RasterImage wash;
+    wash.width = rect.right;
+    wash.height = rect.bottom;
+    wash.pixels.assign(static_cast<std::size_t>(rect.right) * rect.bottom, grey);
+    lightened->drawImage(0, 0, wash, RasterOp::Or);
+    afterimageImage.copyFrom(*lightened, rect, rect, RasterOp::And);
+}
+
+} // namespace
+
+void RelationLayers::fitTo(Surfaces& surfaces, const ScaleT& view) {
+    const int w = view.XAxis.PixelLength + 2, h = view.YAxis.PixelLength + 2;
+    if (w == width_ && h == height_ && image[0]) return;
+    width_ = w;
+    height_ = h;
+    for (int i = 0; i < relationCount; ++i) {
+        image[static_cast<std::size_t>(i)] = surfaces.createImage(w, h, kWhite);
+        current[static_cast<std::size_t>(i)] = false;
+    }
+}
+
+Color afterimageLayerGrey(int level, bool blackAndWhite) {
+    if (blackAndWhite) return level >= 3 ? kWhite : kBlack;
+    static constexpr int greys[5] = {0, 64, 128, 192, 255};
+    const int g = greys[std::clamp(level, 0, 4)];
+    return rgbColor(g, g, g);
+}
+
+void DrawRelations(RelationPlotter& plotter, ScaleT& view, Surfaces& surfaces,
+                   RelationLayers& layers, const RelationImages& images,
+                   std::span<const RelationEntry> relations, bool skipMain, bool forceAfterimage,
+                   RelationScanHooks& hooks) {
+    if (!anyShown(relations)) return;
+    layers.fitTo(surfaces, view);
+    const Rect rect = fullRect(layers);
+    const RelationSettings& settings = plotter.settings();
+    const int count = std::min<int>(static_cast<int>(relations.size()), relationCount);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        const RelationEntry& entry = relations[at];
+        const bool toAfterimage = forceAfterimage || entry.style.afterimage;
+        layers.afterimageColour[at] = toAfterimage ? entry.style.color : kWhite;
+        if (!entry.shown()) continue;
+        Canvas& layer = *layers.image[at];
+        if (layers.redraw[at] || !layers.current[at]) {
+            clearToWhite(layer, rect);
+            RelationCanvases canvases{&layer, images.afterimageCanvas, skipMain, forceAfterimage,
+                                      false};
+            const ScanOutcome outcome =
+                plotter.DrawRelation(view, canvases, entry.style, entry.parts);
+            layers.current[at] = outcome != ScanOutcome::Abandoned;
+            layers.redraw[at] = false;
+            images.relations.copyFrom(layer, rect, rect, RasterOp::And);
+            if (settings.DrawOnCalc || settings.fullRefresh) hooks.repaint();
+        } else if (toAfterimage && images.afterimageImage) {
+            mergeIntoAfterimage(
+                surfaces, layers, layer, *images.afterimageImage,
+                afterimageLayerGrey(settings.AfterImageColorNo, settings.blackAndWhite));
+        }
+    }
+    clearToWhite(images.relations, rect);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        if (relations[at].shown() && layers.current[at])
+            images.relations.copyFrom(*layers.image[at], rect, rect, RasterOp::And);
+    }
+}
+
+void DrawRelationsVector(RelationPlotter& plotter, ScaleT& view, Canvas* canvas,
+                         Canvas* afterimageCanvas, std::span<const RelationEntry> relations,
+                         bool skipMain, bool forceAfterimage) {
+    const int count = std::min<int>(static_cast<int>(relations.size()), relationCount);
+    for (int i = 0; i < count; ++i) {
+        const RelationEntry& entry = relations[static_cast<std::size_t>(i)];
+        if (!entry.shown()) continue;
+        RelationCanvases canvases{canvas, afterimageCanvas, skipMain, forceAfterimage, true};
+        if (plotter.DrawRelation(view, canvases, entry.style, entry.parts) ==
+            ScanOutcome::Abandoned)
+            return;
+    }
+}
+
+} // namespace tarlix

@@ -1,0 +1,77 @@
+#pragma once
+// The rows of f values a scan walks over, and where they come from: the expression through
+// the sampler (every ScanWidth-th point, the rest interpolated), the interpolation tables of a
+// polynomial, or the closed form of a conic.
+
+#include "expression/Value.h"
+#include "render/relation/RelationSampler.h"
+#include "render/relation/ScanGeometry.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tarlix {
+
+inline constexpr std::int8_t undefinedSign = 100;
+inline constexpr Extended zeroTolerance = 1e-8L;
+
+inline std::int8_t signOf(Extended v) {
+    if (v > -zeroTolerance && v < zeroTolerance) return 0;
+    return v > 0 ? 1 : -1;
+}
+
+// One grid row: values and signs of columns -1 .. xLength + 1, at index column + 1.
+struct ScanRow {
+    std::vector<Extended> value;
+    std::vector<std::int8_t> sign;
+    void resize(int columns) {
+        value.assign(static_cast<std::size_t>(columns), 0);
+        sign.assign(static_cast<std::size_t>(columns), undefinedSign);
+    }
+};
+
+class ScanRowSource {
+public:
+    virtual ~ScanRowSource() = default;
+    // Fills the row r; rows are asked for in order from -1.
+    virtual void fill(int r, ScanRow& row) = 0;
+};
+
+// f through the sampler on every width-th column of every width-th row (and the first and last
+// columns and rows); the points between are interpolated linearly in x, then in y. Values next
+// to an undefined point stay undefined.
+class SampledRows final : public ScanRowSource {
+public:
+    SampledRows(RelationSampler& f, const ScanGeometry& grid, int scanWidth);
+    void fill(int r, ScanRow& row) override;
+
+private:
+    int nextComputedRow(int r) const;
+    void compute(int r, ScanRow& row);
+
+    RelationSampler& f_;
+    const ScanGeometry& grid_;
+    int width_;
+    std::vector<int> columns_;   // the computed columns
+    std::vector<Extended> xs_;   // their world x
+    std::vector<Tvalue> values_; // the sampler's output
+    ScanRow upper_, lower_;
+    int upperRow_ = -2, lowerRow_ = -2;
+};
+
+// f = A y^2 - 2 H y + K per column, as solved for a conic.
+class ConicRows final : public ScanRowSource {
+public:
+    ConicRows(const std::vector<Extended>& a, const std::vector<Extended>& h,
+              const std::vector<Extended>& k, const std::vector<std::uint8_t>& defined,
+              const ScanGeometry& grid)
+        : a_(a), h_(h), k_(k), defined_(defined), grid_(grid) {}
+    void fill(int r, ScanRow& row) override;
+
+private:
+    const std::vector<Extended>&a_, &h_, &k_;
+    const std::vector<std::uint8_t>& defined_;
+    const ScanGeometry& grid_;
+};
+
+} // namespace tarlix
