@@ -32,7 +32,8 @@ struct ProgramObjects {
     Project project;
     RedrawState redraw;
     ScaleT view;
-    QtMessageBox messages;
+    QtMessageBox screenMessages;
+    MessageBox* messages = &screenMessages; // tests put their own in its place
     RandomState random;
 };
 

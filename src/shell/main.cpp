@@ -1,16 +1,15 @@
 #include "cli/LeakSuppressions.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "shell/Program.h"
 #include "shell/QtPlatformChoice.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     tarlix::preferPlatformThatPlacesWindows();
     QApplication app(argc, argv);
-    QApplication::setApplicationName("TARLIX");
-    QMainWindow graphWindow;
-    graphWindow.setWindowTitle("TARLIX");
-    graphWindow.resize(800, 600);
-    graphWindow.show();
+    QApplication::setQuitOnLastWindowClosed(false);
+    tarlix::Program program(tarlix::QtSettingsStore::defaultFilePath());
+    program.start(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

@@ -1,0 +1,12 @@
+#pragma once
+// Plain black axis lines through the origin: the picture's frame of reference until the full
+// axes with ticks and labels are drawn.
+
+#include "platform/Canvas.h"
+#include "render/Scale.h"
+
+namespace tarlix {
+
+void drawPlainAxes(Canvas& canvas, const ScaleT& view);
+
+} // namespace tarlix

@@ -1,0 +1,61 @@
+#pragma once
+// One category panel of the data panel: a title, one row per object of its store and, for
+// some categories, a create button. Rows are placed by their Position, skipping hidden rows.
+
+#include "document/PanelRows.h"
+
+#include <QFrame>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace tarlix {
+
+// Row geometry from the screen's pixels per inch and presentation mode.
+struct RowGeometry {
+    int fontSize = 12; // points
+    int rowHeight = 38;
+    static RowGeometry forScreen(int pixelsPerInch, bool presentationMode);
+};
+
+struct PanelRowContent {
+    bool used = false;   // the slot holds an object
+    bool shown = true;   // RowState::Shown
+    int position = 0;    // RowState::Position
+    bool visible = true; // the object is drawn (the show/hide button is up)
+    QString caption;     // the show/hide button's caption, or the user function's label
+    QString text;        // the object's expression
+    unsigned color = 0;  // 0x00BBGGRR, for the caption
+    bool bold = false;   // pen wider than 1
+};
+
+class CategoryPanelWidget : public QFrame {
+    Q_OBJECT
+public:
+    CategoryPanelWidget(const QString& title, int rowCount, const QString& createCaption,
+                        QWidget* parent = nullptr);
+
+    // Lays the rows out from their contents; returns the panel's new height.
+    int setRows(const std::vector<PanelRowContent>& rows, const RowGeometry& geometry,
+                bool showCreateButton);
+
+    std::function<void(int row)> toggled;  // the show/hide button of row (1-based)
+    std::function<void()> createRequested; // the create button
+    QToolButton* rowButton(int row) const { return buttons_[static_cast<std::size_t>(row - 1)]; }
+    QLabel* rowText(int row) const { return texts_[static_cast<std::size_t>(row - 1)]; }
+    QPushButton* createButton() const { return create_; }
+    QLabel* titleLabel() const { return title_; }
+
+private:
+    QLabel* title_;
+    QPushButton* create_ = nullptr;
+    std::vector<QToolButton*> buttons_;
+    std::vector<QLabel*> texts_;
+};
+
+} // namespace tarlix

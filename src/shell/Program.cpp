@@ -1,0 +1,216 @@
+#include "shell/Program.h"
+
+#include "document/DefaultSettings.h"
+#include "platform/qt/QtImageCanvas.h"
+#include "platform/qt/QtText.h"
+#include "render/PlainAxes.h"
+#include "shell/SimpleWindows.h"
+#include "shell/TGraphAreaForm.h"
+#include "shell/TMainConsole.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace tarlix {
+
+namespace {
+constexpr int kMaxDrawingHeight = 1200;
+
+Rect toRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+Rect availableScreen() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return toRect(s ? s->availableGeometry() : QRect(0, 0, 1920, 1080));
+}
+
+// A wait that keeps the event loop running.
+void waitProcessingEvents(int milliseconds) {
+    if (milliseconds <= 0) return;
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+} // namespace
+
+Program::Program(const QString& settingsPath, int splashMilliseconds)
+    : objects_(std::make_unique<ProgramObjects>(settingsPath)) {
+    QApplication::setApplicationName("TARLIX");
+    graph_ = new TGraphAreaForm;
+    windows_.push_back(graph_);
+    palette_ = new TFmSetColor;
+    windows_.push_back(palette_);
+    console_ = new TMainConsole(*objects_);
+    windows_.push_back(console_);
+    createDataPanel(splashMilliseconds);
+    calc_ = new TCalcForm;
+    windows_.push_back(calc_);
+
+    graph_->canClose = [this] { return askToClose(); };
+    graph_->moved = [this] { keepTogether(MovedWindow::Graph); };
+    console_->moved = [this] { keepTogether(MovedWindow::Panel); };
+    console_->closeRequested = [this] { graph_->close(); };
+    console_->changed = [this] { repaintGraph(); };
+    connectMenus();
+}
+
+Program::~Program() {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
+}
+
+void Program::createDataPanel(int splashMilliseconds) {
+    auto* splash = new Tversion;
+    splash->show();
+    waitProcessingEvents(splashMilliseconds);
+    objects_->project.AppFolder = fromQString(QCoreApplication::applicationDirPath() + '/');
+
+    // The graph window takes the work area's height; its drawing area is what is left below
+    // the status bar, at most 1200 pixels, and the preferred drawing width the same unless the
+    // settings store holds one.
+    const Rect screen = availableScreen();
+    graph_->resize(graph_->width(), screen.height());
+    const int statusHeight = graph_->statusBar()->sizeHint().height();
+    drawingHeight_ = std::min(screen.height() - statusHeight - 8 - 40, kMaxDrawingHeight);
+    console_->refreshAll();
+    ArrangeWindows();
+    delete splash;
+}
+
+ProjectContext Program::context() {
+    return {objects_->project, objects_->view, *objects_->messages, *this};
+}
+
+ViewDefaults Program::viewDefaults() const {
+    DrawingSizes sizes;
+    sizes.height = std::max(drawingHeight_, 150);
+    sizes.width = preferredDrawingWidth(objects_->settings).value_or(sizes.height);
+    sizes.screenWidth = availableScreen().width();
+    sizes.dataPanelWidth = console_->width();
+    return readViewDefaults(objects_->settings, sizes, objects_->view.YAxis.PixelLength);
+}
+
+void Program::start(const QStringList& arguments) {
+    ProgramObjects& o = *objects_;
+    ReadDefaults(o.settings, {o.project.Engine, o.project.Settings, o.view, o.objectDefaults});
+    o.view.ResetFromDefaults(0, true, viewDefaults());
+    o.view.ResetView(nullptr);
+    o.view.FillXSamples();
+    for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
+    repaintGraph();
+    OpenFromCommandLine(arguments);
+}
+
+void Program::OpenFromCommandLine(const QStringList& arguments) {
+    if (arguments.isEmpty()) return;
+    QString path = arguments.first();
+    if (!QFileInfo::exists(path) && arguments.size() > 1) path = arguments.join(' ');
+    path = QDir::cleanPath(path);
+    QString file = path;
+    if (file.endsWith(".tlx", Qt::CaseInsensitive) || file.endsWith(".tlp", Qt::CaseInsensitive))
+        file.chop(4);
+    file += ".tlx";
+    if (!QFileInfo::exists(file)) {
+        objects_->messages->show("No se encuentra el archivo" + fromQString(file), mkError, false);
+        return;
+    }
+    // Reading project files comes with the project file reader.
+}
+
+bool Program::askToClose() {
+    ProgramObjects& o = *objects_;
+    const bool close = !o.project.Modified || o.messages->show("Salir usando [OK]", mkWarning, true);
+    o.state.GraphIsLeft = frames().graphIsLeft;
+    o.state.presentationMode = o.view.presentationMode;
+    WriteState(o.settings, o.state);
+    if (close) {
+        for (QWidget* w : windows_)
+            if (w != graph_) w->hide();
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    return close;
+}
+
+MainWindowFrames Program::frames() const {
+    return {toRect(graph_->frameGeometry()), toRect(console_->frameGeometry()),
+            objects_->state.GraphIsLeft};
+}
+
+void Program::applyFrames(const MainWindowFrames& f) {
+    arranging_ = true;
+    graph_->move(f.graph.left, f.graph.top);
+    console_->move(f.panel.left, f.panel.top);
+    console_->resize(console_->width(), std::max(150, f.panel.height()));
+    objects_->state.GraphIsLeft = f.graphIsLeft;
+    arranging_ = false;
+}
+
+void Program::ArrangeWindows() {
+    MainWindowFrames f = frames();
+    tarlix::ArrangeWindows(f, availableScreen());
+    applyFrames(f);
+}
+
+void Program::keepTogether(MovedWindow moved) {
+    if (arranging_) return;
+    MainWindowFrames f = frames();
+    KeepWindowsTogether(f, moved, availableScreen(), objects_->view.presentationMode);
+    applyFrames(f);
+}
+
+void Program::repaintGraph() {
+    const ScaleT& view = objects_->view;
+    QtImageCanvas canvas(std::max(view.XAxis.PixelLength, 1), std::max(view.YAxis.PixelLength, 1));
+    drawPlainAxes(canvas, view);
+    graph_->graphImage()->setImage(canvas.image());
+    graph_->setProjectTitle(toQString(objects_->project.ProjectPath));
+}
+
+void Program::newProject() {
+    ProgramObjects& o = *objects_;
+    if (o.project.Modified &&
+        !o.messages->show("Limpiar datos actuales usando [OK]", mkWarning, true))
+        return;
+    ProjectContext ctx = context();
+    tarlix::newProject(ctx, viewDefaults(), 0);
+    console_->refreshAll();
+    repaintGraph();
+}
+
+void Program::connectMenus() {
+    auto on = [this](const char* name, auto handler) {
+        QAction* a = console_->action(name);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    on("FileNew", [this] { newProject(); });
+    on("FileClose", [this] { graph_->close(); });
+    on("SettingsWriteDefaults", [this] {
+        ProgramObjects& o = *objects_;
+        WriteDefaults(o.settings, {o.project.Engine, o.project.Settings, o.view, o.objectDefaults});
+    });
+    on("SettingsDeleteDefaults", [this] { DeleteDefaults(objects_->settings); });
+}
+
+void Program::categoryChanged(CategoryPanel panel) {
+    console_->refreshCategory(panel);
+}
+void Program::allCategoriesChanged() {
+    console_->refreshAll();
+}
+void Program::redraw() {
+    repaintGraph();
+}
+
+void Program::reloadDefaultSettings(Project& project, ScaleT& view) {
+    ReadDefaults(objects_->settings,
+                 {project.Engine, project.Settings, view, objects_->objectDefaults});
+}
+
+} // namespace tarlix

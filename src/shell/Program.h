@@ -1,0 +1,77 @@
+#pragma once
+// Start-up and shut-down of the desktop program: the program-wide objects, the four windows in
+// their order (graph window, pen palette, data panel, calculator), the data panel's first
+// showing (defaults, view, command line) and closing with its question.
+
+#include "document/DocumentHooks.h"
+#include "shell/ProgramObjects.h"
+#include "shell/WindowArrangement.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace tarlix {
+
+class TGraphAreaForm;
+class TFmSetColor;
+class TMainConsole;
+class TCalcForm;
+
+class Program : public QObject, public DocumentHooks {
+    Q_OBJECT
+public:
+    // settingsPath: the settings file (the user's by default; tests pass their own).
+    explicit Program(const QString& settingsPath, int splashMilliseconds = 500);
+    ~Program() override;
+
+    // The data panel's first showing: defaults, view, undo histories, then the project named
+    // on the command line.
+    void start(const QStringList& arguments);
+
+    // The command line: the first argument alone when it names a file, else all of them
+    // joined by blanks (a path with blanks arrives split).
+    void OpenFromCommandLine(const QStringList& arguments);
+
+    ProgramObjects& objects() { return *objects_; }
+    TGraphAreaForm* graph() const { return graph_; }
+    TFmSetColor* palette() const { return palette_; }
+    TMainConsole* console() const { return console_; }
+    TCalcForm* calculator() const { return calc_; }
+    // The windows in the order they were created.
+    const std::vector<QWidget*>& windows() const { return windows_; }
+
+    ProjectContext context();
+    void ArrangeWindows();
+    // Draws the project into the graph window.
+    void repaintGraph();
+
+    // DocumentHooks: what project operations ask of the windows.
+    void categoryChanged(CategoryPanel panel) override;
+    void allCategoriesChanged() override;
+    void redraw() override;
+    void reloadDefaultSettings(Project& project, ScaleT& view) override;
+
+private:
+    void createDataPanel(int splashMilliseconds);
+    void connectMenus();
+    bool askToClose();
+    void keepTogether(MovedWindow moved);
+    MainWindowFrames frames() const;
+    void applyFrames(const MainWindowFrames& f);
+    ViewDefaults viewDefaults() const;
+    void newProject();
+
+    std::unique_ptr<ProgramObjects> objects_;
+    TGraphAreaForm* graph_ = nullptr;
+    TFmSetColor* palette_ = nullptr;
+    TMainConsole* console_ = nullptr;
+    TCalcForm* calc_ = nullptr;
+    std::vector<QWidget*> windows_;
+    bool arranging_ = false;
+    int drawingHeight_ = 600;
+};
+
+} // namespace tarlix

@@ -1,0 +1,87 @@
+#include "shell/RowTexts.h"
+
+#include "expression/Vocabulary.h"
+
+namespace tarlix {
+
+namespace {
+const char* const kUserFunctionNames[] = {"f", "g", "h", "f1", "f2", "f3", "f4", "f5"};
+
+bool uses(const std::string& tokens, int token) {
+    return tokens.find(tokenChar(token)) != std::string::npos;
+}
+
+std::string trimmed(const std::string& s) {
+    const auto a = s.find_first_not_of(' ');
+    if (a == std::string::npos) return {};
+    return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+std::string withRadius(std::string text, const TPointFunction& f) {
+    const std::string r = trimmed(f.Radius.Source);
+    if (!r.empty() && r != "0") text += ", r= " + r;
+    return text;
+}
+} // namespace
+
+std::string explicitRowCaption(int n) {
+    return " y" + std::to_string(n) + "=";
+}
+std::string relationRowCaption(int n) {
+    return " C" + std::to_string(n) + ": ";
+}
+std::string segmentRowCaption(int n) {
+    return "L" + std::to_string(n);
+}
+
+std::string userFunctionRowCaption(const Project& project, int n) {
+    const std::string& t = project.UserFunctions[n].Tokens;
+    std::string args = "(x)=";
+    if (uses(t, tkW))
+        args = "(x,y,z,w)=";
+    else if (uses(t, tkZ))
+        args = "(x,y,z)=";
+    else if (uses(t, tkY) || uses(t, tkTheta))
+        args = "(x,y)=";
+    return std::string(" ") + kUserFunctionNames[n - 1] + args;
+}
+
+bool isCurveKind(int kind) {
+    return kind == 5 || kind == 6;
+}
+
+std::string figureRowText(const TPointFunction& f) {
+    switch (f.Kind) {
+    case 1:
+        return f.Whole.Source;
+    case 2:
+        return f.Whole.Source + ", r=" + f.Radius.Source;
+    case 3:
+        return withRadius("y =" + f.Y.Source, f);
+    case 4:
+        return withRadius("x= " + f.X.Source, f);
+    case 5:
+        return "r= " + f.Radius.Source;
+    case 6:
+        return f.Notation == 1 ? "x= " + f.X.Source + ", y= " + f.Y.Source : f.Whole.Source;
+    default:
+        return {};
+    }
+}
+
+std::string segmentRowText(const SegmentRecord& s) {
+    std::string text;
+    for (int i = 0; i < s.vertexCount(); ++i) {
+        const int v = s.Vertices[static_cast<std::size_t>(i)];
+        if (!text.empty()) text += ' ';
+        if (v == 250)
+            text += 'x';
+        else if (v == 251)
+            text += 'y';
+        else if (v >= 1 && v <= 22)
+            text += figureLetter(v);
+    }
+    return text;
+}
+
+} // namespace tarlix

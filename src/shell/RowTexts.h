@@ -1,0 +1,28 @@
+#pragma once
+// What each data-panel row shows: the caption of its show/hide button and the text of its
+// object, as the panel lists them before formulas are typeset.
+
+#include "document/Project.h"
+
+#include <string>
+
+namespace tarlix {
+
+std::string explicitRowCaption(int n); // " y3="
+std::string relationRowCaption(int n); // " C2: "
+std::string segmentRowCaption(int n);  // "L4"
+
+// The user function's label: a blank, its name and the widest argument list its expression
+// uses ("(x)=", "(x,y)=", "(x,y,z)=", "(x,y,z,w)=").
+std::string userFunctionRowCaption(const Project& project, int n);
+
+// The figure's row text by kind (point, circle, lines, polar and parametric curves).
+std::string figureRowText(const TPointFunction& figure);
+
+// The vertices of a connected figure as their letters ("x" and "y" for the axes).
+std::string segmentRowText(const SegmentRecord& segment);
+
+// Whether a figure belongs to the curve category (polar and parametric curves).
+bool isCurveKind(int kind);
+
+} // namespace tarlix

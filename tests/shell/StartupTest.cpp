@@ -1,0 +1,78 @@
+#include "QtTestApp.h"
+#include "shell/Program.h"
+#include "shell/SimpleWindows.h"
+#include "shell/TGraphAreaForm.h"
+#include "shell/TMainConsole.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+struct StartedProgram {
+    QTemporaryDir folder;
+    RecordingMessageBox messages{false}; // answers "&Cancelar" to questions
+    std::unique_ptr<Program> program;
+
+    StartedProgram() {
+        qttest::qtApp();
+        program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
+        program->objects().messages = &messages;
+    }
+};
+} // namespace
+
+TEST(Startup, CreatesTheFourWindowsInOrderWithTheirCaptions) {
+    StartedProgram p;
+    const auto& w = p.program->windows();
+    ASSERT_EQ(w.size(), 4u);
+    EXPECT_EQ(w[0], p.program->graph());
+    EXPECT_EQ(w[1], p.program->palette());
+    EXPECT_EQ(w[2], p.program->console());
+    EXPECT_EQ(w[3], p.program->calculator());
+    EXPECT_EQ(w[0]->windowTitle(), "TARLIX");
+    EXPECT_EQ(w[1]->windowTitle(), "Pen Color");
+    EXPECT_EQ(w[2]->windowTitle(), "Panel de Datos");
+    EXPECT_EQ(w[3]->windowTitle(), "Calculadora");
+    EXPECT_EQ(QApplication::applicationName(), "TARLIX");
+}
+
+TEST(Startup, MissingCommandLineFileGivesTheMessageAndAnEmptyProject) {
+    StartedProgram p;
+    const QString missing = p.folder.path() + "/no such folder/pro ject";
+    p.program->start(missing.split(' '));
+    ASSERT_EQ(p.messages.entries.size(), 1u);
+    EXPECT_EQ(p.messages.entries[0].text,
+              "No se encuentra el archivo" + missing.toStdString() + ".tlx");
+    EXPECT_TRUE(p.program->objects().project.ProjectPath.empty());
+    EXPECT_TRUE(p.program->objects().project.YFunctions[1].Expr.Source.empty());
+}
+
+TEST(Startup, ClosingAModifiedProjectAsksAndStaysOnCancel) {
+    StartedProgram p;
+    p.program->start({});
+    p.program->objects().project.Modified = true;
+    EXPECT_FALSE(p.program->graph()->close());
+    ASSERT_EQ(p.messages.entries.size(), 1u);
+    EXPECT_EQ(p.messages.entries[0].text, "Salir usando [OK]");
+    EXPECT_TRUE(p.program->graph()->isVisible());
+    // The state values are written whatever the answer.
+    EXPECT_TRUE(QFile::exists(p.folder.path() + "/tarlix.ini"));
+
+    // The data panel never closes itself: it asks the graph window to close.
+    p.messages.setAnswer(true);
+    EXPECT_FALSE(p.program->console()->close());
+    EXPECT_EQ(p.messages.entries.size(), 2u);
+    EXPECT_FALSE(p.program->graph()->isVisible());
+}
+
+TEST(Startup, AnUnmodifiedProjectClosesWithoutAQuestion) {
+    StartedProgram p;
+    p.program->start({});
+    EXPECT_TRUE(p.program->graph()->close());
+    EXPECT_TRUE(p.messages.entries.empty());
+}
