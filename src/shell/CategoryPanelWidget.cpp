@@ -87,8 +87,8 @@ int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const
         b->setGeometry(2, top, buttonWidth + 20, g.rowHeight - 2);
         t->setFont(font);
         t->setText(r.text);
-        t->setGeometry(buttonWidth + 26, top, std::max(width() - buttonWidth - 30, 100),
-                       g.rowHeight - 2);
+        // The text runs to the panel's edge, which clips it.
+        t->setGeometry(buttonWidth + 26, top, 4000, g.rowHeight - 2);
         ++visibleRows;
     }
     int height = visibleRows * g.rowHeight + kPanelMargin;

@@ -104,6 +104,7 @@ void Program::start(const QStringList& arguments) {
     o.view.FillXSamples();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
     repaintGraph();
+    ArrangeWindows();
     OpenFromCommandLine(arguments);
 }
 
@@ -125,7 +126,8 @@ void Program::OpenFromCommandLine(const QStringList& arguments) {
 
 bool Program::askToClose() {
     ProgramObjects& o = *objects_;
-    const bool close = !o.project.Modified || o.messages->show("Salir usando [OK]", mkWarning, true);
+    const bool close =
+        !o.project.Modified || o.messages->show("Salir usando [OK]", mkWarning, true);
     o.state.GraphIsLeft = frames().graphIsLeft;
     o.state.presentationMode = o.view.presentationMode;
     WriteState(o.settings, o.state);
@@ -168,7 +170,9 @@ void Program::repaintGraph() {
     const ScaleT& view = objects_->view;
     QtImageCanvas canvas(std::max(view.XAxis.PixelLength, 1), std::max(view.YAxis.PixelLength, 1));
     drawPlainAxes(canvas, view);
+    const QSize before = graph_->graphImage()->size();
     graph_->graphImage()->setImage(canvas.image());
+    if (graph_->graphImage()->size() != before) graph_->adjustSize();
     graph_->setProjectTitle(toQString(objects_->project.ProjectPath));
 }
 

@@ -15,6 +15,8 @@ GraphImageWidget::GraphImageWidget(QWidget* parent) : QWidget(parent) {
 void GraphImageWidget::setImage(const QImage& image) {
     image_ = image;
     setFixedSize(image_.size().isEmpty() ? QSize(400, 400) : image_.size());
+    // The plot's panel is the picture with a 4-pixel border.
+    if (parentWidget()) parentWidget()->setFixedSize(size() + QSize(8, 8));
     update();
 }
 

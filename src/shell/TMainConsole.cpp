@@ -180,7 +180,7 @@ void TMainConsole::layoutPanels() {
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return cats[a].Order < cats[b].Order; });
     int top = 0;
-    const int width = std::max(scroll_->viewport()->width(), 200);
+    const int width = std::max(scroll_->width() - 20, 200);
     for (int p : order) {
         CategoryPanelWidget* w = panel(static_cast<CategoryPanel>(p));
         const bool visible = objects_.project.Categories[p].Visible;
@@ -230,6 +230,11 @@ QAction* TMainConsole::action(const QString& name) const {
 void TMainConsole::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (closeRequested) closeRequested();
+}
+
+void TMainConsole::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutPanels();
 }
 
 void TMainConsole::moveEvent(QMoveEvent* event) {
