@@ -1,0 +1,11 @@
+#pragma once
+// Colour numbers R + 256 G + 65536 B for the colour fields of figures.
+
+#include "expression/Value.h"
+
+namespace tarlix {
+
+Tvalue rgbValue(const TarrayValue& args); // rgb(r, g, b), each in [0, 1]
+Tvalue hslValue(const TarrayValue& args); // hsl(h, s, l): hue turns, saturation, lightness
+
+} // namespace tarlix

@@ -1,0 +1,186 @@
+#include "expression/functions/Constructions.h"
+
+#include "expression/functions/Angles.h"
+#include "expression/functions/PlaneGeometry.h"
+
+#include <algorithm>
+
+namespace tarlix {
+
+namespace {
+
+Tvalue noPoint() {
+    return makeUndefined(vkPair);
+}
+
+Extended signOf(Extended v) {
+    return v > 0 ? 1 : (v < 0 ? -1 : 0);
+}
+
+// Line AB and the circle of centre c and radius |r|; the sign of r picks the point.
+bool lineCircle(Point a, Point b, Point c, Extended r, Point& out) {
+    const Point d = b - a;
+    const Extended l = length(d);
+    if (l == 0) return false;
+    const Point foot = a + (dot(c - a, d) / (l * l)) * d;
+    const Extended h = length(foot - c);
+    if (std::fabs(r) <= h) return false;
+    out = foot + (signOf(r) * std::sqrt(r * r - h * h) / l) * d;
+    return true;
+}
+
+// Two circles; the signs of the radii pick the point.
+bool circleCircle(Point c1, Extended r1, Point c2, Extended r2, Point& out) {
+    const Point v = c2 - c1;
+    const Extended d = length(v), a1 = std::fabs(r1), a2 = std::fabs(r2);
+    if (d == 0 || a1 + a2 < d || std::fabs(a1 - a2) > d) return false;
+    if (a1 == 0) {
+        out = c1;
+        return true;
+    }
+    // Rounding may push the cosine of a touching pair just past 1.
+    const Extended cosine = std::clamp((r1 * r1 + d * d - r2 * r2) / (2 * a1 * d), -1.0L, 1.0L);
+    const Extended turn = signOf(r1) * signOf(r2) * std::acos(cosine);
+    out = c1 + (a1 / d) * rotated(v, turn);
+    return true;
+}
+
+bool circumcentre(Point a, Point b, Point c, Point& out) {
+    const Point m1 = 0.5L * (a + b), m2 = 0.5L * (a + c);
+    return intersectLines(m1, m1 + quarterTurn(b - a), m2, m2 + quarterTurn(c - a), out);
+}
+
+bool incentre(Point a, Point b, Point c, Point& out) {
+    const Extended la = length(b - c), lb = length(c - a), lc = length(a - b);
+    const Extended sum = la + lb + lc;
+    if (sum == 0) return false;
+    out = (1 / sum) * (la * a + lb * b + lc * c);
+    return true;
+}
+
+Tvalue triangleResult(const TarrayValue& args, bool (*construct)(Point, Point, Point, Point&)) {
+    Point out;
+    if (!matchesForm(args, "PPP") ||
+        !construct(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), out))
+        return noPoint();
+    return pointValue(out);
+}
+
+} // namespace
+
+Tvalue midValue(const TarrayValue& args) {
+    Extended m = 1, n = 1;
+    if (matchesForm(args, "PPrr")) {
+        m = args[2].x;
+        n = args[3].x;
+    } else if (!matchesForm(args, "PP")) {
+        return noPoint();
+    }
+    if (m + n == 0) return noPoint();
+    return pointValue((1 / (m + n)) * (n * pointOf(args[0]) + m * pointOf(args[1])));
+}
+
+Tvalue rotValue(const TarrayValue& args, const EngineSettings& s) {
+    if (matchesForm(args, "P")) return pointValue(quarterTurn(pointOf(args[0])));
+    Point centre;
+    Extended t = 0;
+    if (matchesForm(args, "Pr")) {
+        t = args[1].x;
+    } else if (matchesForm(args, "PPr")) {
+        centre = pointOf(args[1]);
+        t = args[2].x;
+    } else {
+        return noPoint();
+    }
+    return pointValue(centre + rotated(pointOf(args[0]) - centre, angleToRadians(t, s)));
+}
+
+Tvalue intrValue(const TarrayValue& args) {
+    Point out;
+    bool found = false;
+    const auto p = [&](std::size_t i) { return pointOf(args[i]); };
+    if (matchesForm(args, "PPPP"))
+        found = intersectLines(p(0), p(1), p(2), p(3), out);
+    else if (matchesForm(args, "PPPr"))
+        found = lineCircle(p(0), p(1), p(2), args[3].x, out);
+    else if (matchesForm(args, "PrPP"))
+        found = lineCircle(p(2), p(3), p(0), args[1].x, out);
+    else if (matchesForm(args, "PrPr"))
+        found = circleCircle(p(0), args[1].x, p(2), args[3].x, out);
+    return found ? pointValue(out) : noPoint();
+}
+
+Tvalue perpValue(const TarrayValue& args) {
+    Point from, out;
+    std::size_t first = 0;
+    if (matchesForm(args, "PPP")) {
+        from = pointOf(args[0]);
+        first = 1;
+    } else if (!matchesForm(args, "PP")) {
+        return noPoint();
+    }
+    if (!footOfPerpendicular(from, pointOf(args[first]), pointOf(args[first + 1]), out))
+        return noPoint();
+    return pointValue(out);
+}
+
+Tvalue ccentrValue(const TarrayValue& args) {
+    return triangleResult(args, circumcentre);
+}
+Tvalue icentrValue(const TarrayValue& args) {
+    return triangleResult(args, incentre);
+}
+
+Tvalue hcentrValue(const TarrayValue& args) {
+    return triangleResult(args, [](Point a, Point b, Point c, Point& out) {
+        return intersectLines(a, a + quarterTurn(c - b), b, b + quarterTurn(c - a), out);
+    });
+}
+
+Tvalue gcentrValue(const TarrayValue& args) {
+    if (args.empty()) return noPoint();
+    Point sum;
+    for (const Tvalue& v : args) {
+        if (!v.valid || v.kind != vkPair) return noPoint();
+        sum = sum + pointOf(v);
+    }
+    return pointValue((1.0L / static_cast<Extended>(args.size())) * sum);
+}
+
+Tvalue cradValue(const TarrayValue& args) {
+    Point centre;
+    if (!matchesForm(args, "PPP") ||
+        !circumcentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre))
+        return makeUndefined(vkReal);
+    return checkRange(makeReal(length(centre - pointOf(args[0]))));
+}
+
+Tvalue iradValue(const TarrayValue& args) {
+    Point centre, foot;
+    if (!matchesForm(args, "PPP") ||
+        !incentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre) ||
+        !footOfPerpendicular(centre, pointOf(args[1]), pointOf(args[2]), foot))
+        return makeUndefined(vkReal);
+    return checkRange(makeReal(length(foot - centre)));
+}
+
+Tvalue ptanValue(const TarrayValue& args) {
+    Point centre;
+    Extended r = 0;
+    if (matchesForm(args, "PPr")) {
+        centre = pointOf(args[1]);
+        r = args[2].x;
+    } else if (matchesForm(args, "Pr")) {
+        r = args[1].x;
+    } else {
+        return noPoint();
+    }
+    const Point from = pointOf(args[0]);
+    const Point v = centre - from;
+    const Extended d = length(v);
+    if (d == 0 || d < std::fabs(r)) return noPoint();
+    const Extended s = std::asin(r / d);
+    return pointValue(from + std::cos(s) * rotated(v, s));
+}
+
+} // namespace tarlix

@@ -1,0 +1,20 @@
+#pragma once
+// Curves through points and the 3-D projection: path, bezier, proj, projz.
+
+#include "expression/EngineSettings.h"
+#include "expression/Value.h"
+
+namespace tarlix {
+
+// path(x, P1, ..., Pk): the interpolating polynomial through the points, at x.
+Tvalue pathValue(const TarrayValue& args);
+
+// bezier(t, P0, ..., Pn): the Bezier curve of 2 to 4 control points at t.
+Tvalue bezierValue(const TarrayValue& args);
+
+// proj(x, y, z, alpha, beta[, d]) and proj(P, z, alpha, beta[, d]): the projected point;
+// projz: its depth. d omitted or tiny gives the parallel projection.
+Tvalue projValue(const TarrayValue& args, const EngineSettings& s);
+Tvalue projzValue(const TarrayValue& args, const EngineSettings& s);
+
+} // namespace tarlix

@@ -1,0 +1,186 @@
+#include "expression/functions/Elementary.h"
+
+#include "expression/functions/Angles.h"
+#include "expression/functions/ComplexMath.h"
+#include "expression/functions/Operators.h"
+
+#include <cmath>
+
+namespace tarlix {
+
+namespace {
+
+bool isComplexArgument(const Tvalue& v, const EngineSettings& s) {
+    return s.ComplexMode && isDefinedPair(v);
+}
+
+Tvalue realResult(Extended x) {
+    return checkRange(makeReal(x));
+}
+
+// A complex result whose imaginary part is exactly 0 is a real.
+Tvalue realWhenPossible(Complex z) {
+    return z.im == 0 ? checkRange(makeReal(z.re)) : pairOf(z);
+}
+
+Complex complexSin(Complex z) {
+    return {std::sin(z.re) * std::cosh(z.im), std::cos(z.re) * std::sinh(z.im)};
+}
+
+Complex complexCos(Complex z) {
+    return {std::cos(z.re) * std::cosh(z.im), -std::sin(z.re) * std::sinh(z.im)};
+}
+
+Complex complexSinh(Complex z) {
+    return {std::sinh(z.re) * std::cos(z.im), std::cosh(z.re) * std::sin(z.im)};
+}
+
+Complex complexCosh(Complex z) {
+    return {std::cosh(z.re) * std::cos(z.im), std::sinh(z.re) * std::sin(z.im)};
+}
+
+Tvalue complexQuotient(Complex a, Complex b) {
+    if (b.re == 0 && b.im == 0) return makeUndefined(vkPair);
+    return pairOf(cdiv(a, b));
+}
+
+// Natural logarithm in radians of a value that may be a complex number; false for 0.
+bool naturalLog(const Tvalue& v, Complex& out) {
+    const Complex z = toComplex(v);
+    if (z.re == 0 && z.im == 0) return false;
+    out = {std::log(cabs(z)), directionRadians(z.re, z.im, 2)};
+    return true;
+}
+
+} // namespace
+
+Tvalue sinValue(const Tvalue& v, const EngineSettings& s) {
+    if (isDefinedReal(v)) return realResult(std::sin(angleToRadians(v.x, s)));
+    if (isComplexArgument(v, s)) return pairOf(complexSin(toComplex(v)));
+    return makeUndefined(vkReal);
+}
+
+Tvalue cosValue(const Tvalue& v, const EngineSettings& s) {
+    if (isDefinedReal(v)) return realResult(std::cos(angleToRadians(v.x, s)));
+    if (isComplexArgument(v, s)) return pairOf(complexCos(toComplex(v)));
+    return makeUndefined(vkReal);
+}
+
+Tvalue tanValue(const Tvalue& v, const EngineSettings& s) {
+    if (isDefinedReal(v)) {
+        const Extended a = angleToRadians(v.x, s);
+        const Extended c = std::cos(a);
+        return c == 0 ? makeUndefined(vkReal) : realResult(std::sin(a) / c);
+    }
+    if (isComplexArgument(v, s)) {
+        const Complex z = toComplex(v);
+        return complexQuotient(complexSin(z), complexCos(z));
+    }
+    return makeUndefined(vkReal);
+}
+
+Tvalue asinValue(const Tvalue& v, const EngineSettings& s) {
+    if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(vkReal);
+    return realResult(radiansToAngle(std::asin(v.x), s));
+}
+
+Tvalue acosValue(const Tvalue& v, const EngineSettings& s) {
+    if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(vkReal);
+    return realResult(radiansToAngle(std::acos(v.x), s));
+}
+
+Tvalue atanValue(const Tvalue& v, const EngineSettings& s) {
+    if (!isDefinedReal(v)) return makeUndefined(vkReal);
+    return realResult(radiansToAngle(std::atan(v.x), s));
+}
+
+Tvalue expValue(const Tvalue& v, const EngineSettings& s) {
+    if (isDefinedReal(v)) return realResult(std::exp(v.x));
+    if (isComplexArgument(v, s)) return pairOf(cexp(toComplex(v)));
+    return makeUndefined(vkReal);
+}
+
+Tvalue lnValue(const Tvalue& v, const EngineSettings& s) {
+    if (!s.ComplexMode) {
+        if (!isDefinedReal(v) || v.x <= 0) return makeUndefined(vkReal);
+        return realResult(std::log(v.x));
+    }
+    if (!v.valid || !isRealOrPair(v.kind)) return makeUndefined(vkPair);
+    const Complex z = toComplex(v);
+    if (z.re == 0 && z.im == 0) return makeUndefined(vkPair);
+    // The imaginary part is an angle, so it follows AngleMode and AngleArea.
+    return realWhenPossible({std::log(cabs(z)), directionAngle(z.re, z.im, s)});
+}
+
+Tvalue logValue(const Tvalue& v, const EngineSettings& s) {
+    if (s.LogMode != 1) return lnValue(v, s);
+    if (isDefinedReal(v) && v.x > 0) return realResult(std::log10(v.x));
+    return logBaseValue(makeReal(10), v, s);
+}
+
+Tvalue logBaseValue(const Tvalue& base, const Tvalue& v, const EngineSettings& s) {
+    if (!base.valid || !v.valid) return makeUndefined(vkReal);
+    if (isDefinedReal(base) && isDefinedReal(v) && base.x > 0 && v.x > 0) {
+        const Extended lb = std::log2(base.x);
+        return lb == 0 ? makeUndefined(vkReal) : realResult(std::log2(v.x) / lb);
+    }
+    if (!s.ComplexMode || !isRealOrPair(base.kind) || !isRealOrPair(v.kind))
+        return makeUndefined(vkReal);
+    // Radians on both sides, whatever AngleMode says, so that the quotient is a logarithm.
+    Complex lv, lb;
+    if (!naturalLog(v, lv) || !naturalLog(base, lb) || (lb.re == 0 && lb.im == 0))
+        return makeUndefined(vkPair);
+    return realWhenPossible(cdiv(lv, lb));
+}
+
+Tvalue coshValue(const Tvalue& v, const EngineSettings& s) {
+    if (isDefinedReal(v)) return realResult(std::cosh(v.x));
+    if (isComplexArgument(v, s)) return pairOf(complexCosh(toComplex(v)));
+    return makeUndefined(vkReal);
+}
+
+Tvalue sinhValue(const Tvalue& v, const EngineSettings& s) {
+    if (isDefinedReal(v)) return realResult(std::sinh(v.x));
+    if (isComplexArgument(v, s)) return pairOf(complexSinh(toComplex(v)));
+    return makeUndefined(vkReal);
+}
+
+Tvalue tanhValue(const Tvalue& v, const EngineSettings& s) {
+    if (isDefinedReal(v)) return realResult(std::tanh(v.x));
+    if (isComplexArgument(v, s)) {
+        const Complex z = toComplex(v);
+        return complexQuotient(complexSinh(z), complexCosh(z));
+    }
+    return makeUndefined(vkReal);
+}
+
+Tvalue sqrtValue(const Tvalue& v, const EngineSettings& s) {
+    if (!isDefinedReal(v)) return makeUndefined(vkReal);
+    if (v.x >= 0) return realResult(std::sqrt(v.x));
+    if (s.ComplexMode && s.AllowSqrtN) return pairOf({0, std::sqrt(-v.x)});
+    return makeUndefined(vkReal);
+}
+
+Tvalue cbrtValue(const Tvalue& v) {
+    if (!isDefinedReal(v)) return makeUndefined(vkReal);
+    return realResult(std::cbrt(v.x));
+}
+
+Tvalue absValue(const Tvalue& v) {
+    if (isDefinedReal(v)) return makeReal(std::fabs(v.x));
+    if (isDefinedPair(v)) return realResult(std::hypot(v.x, v.y));
+    return makeUndefined(vkReal);
+}
+
+Tvalue conjValue(const Tvalue& v) {
+    if (!isDefinedPair(v)) return v;
+    return makePair(v.x, -v.y);
+}
+
+Tvalue rollValue(const Tvalue& v, const EngineSettings& s) {
+    if (!isDefinedReal(v)) return makeUndefined(vkPair);
+    const Extended t = angleToRadians(v.x, s);
+    return makePair(std::cos(t), std::sin(t));
+}
+
+} // namespace tarlix

@@ -1,0 +1,22 @@
+#include "expression/functions/EngineQueries.h"
+
+#include <cmath>
+
+namespace tarlix {
+
+Tvalue areaValue(const Tvalue& v, const ViewArea* view) {
+    if (v.kind == vkPair) return makeUndefined(vkTypeError);
+    if (!v.valid || v.kind != vkReal || view == nullptr) return makeUndefined(vkReal);
+    const Extended k = std::trunc(v.x + 0.5L);
+    if (k < 0 || k > 3) return makeUndefined(vkReal);
+    return checkRange(makeReal(view->areaBound(static_cast<int>(k))));
+}
+
+Tvalue stepValue(const Tvalue& v, const ParameterSteps* steps) {
+    if (!v.valid || v.kind != vkReal || steps == nullptr) return makeUndefined(vkReal);
+    const Extended k = std::round(v.x);
+    if (k < 1 || k > 14) return makeUndefined(vkReal);
+    return checkRange(makeReal(steps->parameterStep(static_cast<int>(k))));
+}
+
+} // namespace tarlix

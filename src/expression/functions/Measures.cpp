@@ -1,0 +1,72 @@
+#include "expression/functions/Measures.h"
+
+#include "expression/functions/Angles.h"
+#include "expression/functions/Operators.h"
+#include "expression/functions/PlaneGeometry.h"
+
+namespace tarlix {
+
+namespace {
+
+// The largest (wantLarger) or smallest defined argument; all must be reals.
+Tvalue extreme(const TarrayValue& args, bool wantLarger) {
+    Tvalue best = makeUndefined(vkReal);
+    for (const Tvalue& v : args) {
+        if (v.kind != vkReal) return makeUndefined(vkReal);
+        if (!v.valid) continue;
+        if (!best.valid || (wantLarger ? v.x > best.x : v.x < best.x)) best = v;
+    }
+    return best;
+}
+
+Tvalue angleOf(Point v, const EngineSettings& s) {
+    if (isZero(v)) return makeUndefined(vkReal);
+    return checkRange(makeReal(directionAngle(v.x, v.y, s)));
+}
+
+// The turn from vector u to vector v as the direction of (u·v, u×v).
+Tvalue angleBetween(Point u, Point v, const EngineSettings& s) {
+    if (isZero(u) || isZero(v)) return makeUndefined(vkReal);
+    return angleOf({dot(u, v), cross(u, v)}, s);
+}
+
+} // namespace
+
+Tvalue maxValue(const TarrayValue& args) {
+    return extreme(args, true);
+}
+Tvalue minValue(const TarrayValue& args) {
+    return extreme(args, false);
+}
+
+Tvalue lenValue(const TarrayValue& args) {
+    std::vector<Point> p;
+    if (!readPoints(args, p)) return makeUndefined(vkReal);
+    if (p.size() == 1) return checkRange(makeReal(length(p[0])));
+    if (p.size() == 2) return checkRange(makeReal(length(p[1] - p[0])));
+    return makeUndefined(vkReal);
+}
+
+Tvalue argValue(const TarrayValue& args, const EngineSettings& s) {
+    if (s.ComplexMode && args.size() == 1 && isDefinedReal(args[0]))
+        return angleOf({args[0].x, 0}, s);
+    std::vector<Point> p;
+    if (!readPoints(args, p)) return makeUndefined(vkReal);
+    if (p.size() == 1) return angleOf(p[0], s);
+    if (p.size() == 2) return angleBetween(p[0], p[1], s);
+    if (p.size() == 3) return angleBetween(p[0] - p[1], p[2] - p[1], s);
+    return makeUndefined(vkReal);
+}
+
+Tvalue detValue(const TarrayValue& args) {
+    std::vector<Point> p;
+    if (!readPoints(args, p) || p.size() != 2) return makeUndefined(vkReal);
+    return checkRange(makeReal(cross(p[0], p[1])));
+}
+
+Tvalue inpValue(const TarrayValue& args, const EngineSettings& s) {
+    if (args.size() != 2) return makeUndefined(vkReal);
+    return multiplyValues(args[0], args[1], s);
+}
+
+} // namespace tarlix

@@ -1,0 +1,44 @@
+#include "expression/functions/PlaneGeometry.h"
+
+namespace tarlix {
+
+bool matchesForm(const TarrayValue& args, std::string_view form) {
+    if (args.size() != form.size()) return false;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        const std::uint8_t wanted = form[i] == 'P' ? vkPair : vkReal;
+        if (!args[i].valid || args[i].kind != wanted) return false;
+    }
+    return true;
+}
+
+bool readPoints(const TarrayValue& args, std::vector<Point>& points) {
+    points.clear();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Tvalue& v = args[i];
+        if (!v.valid) return false;
+        if (v.kind == vkPair) {
+            points.push_back(pointOf(v));
+        } else if (v.kind == vkReal && i + 1 < args.size() && args[i + 1].valid &&
+                   args[i + 1].kind == vkReal) {
+            points.push_back({v.x, args[i + 1].x});
+            ++i;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool intersectLines(Point a, Point b, Point c, Point d, Point& out) {
+    const Point u = b - a, v = d - c;
+    const Extended denominator = cross(u, v);
+    if (isZero(u) || isZero(v) || denominator == 0) return false;
+    out = a + (cross(c - a, v) / denominator) * u;
+    return true;
+}
+
+bool footOfPerpendicular(Point a, Point b, Point c, Point& out) {
+    return intersectLines(a, a + quarterTurn(c - b), b, c, out);
+}
+
+} // namespace tarlix

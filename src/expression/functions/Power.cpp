@@ -1,0 +1,99 @@
+#include "expression/functions/Power.h"
+
+#include "expression/functions/Angles.h"
+#include "expression/functions/ComplexMath.h"
+#include "expression/functions/Operators.h"
+#include "expression/functions/WholeNumber.h"
+
+#include <cmath>
+
+namespace tarlix {
+
+namespace {
+
+constexpr int kSquaringLimit = 20;
+
+Extended realPowerWhole(Extended a, unsigned n) {
+    Extended result = 1;
+    while (true) {
+        if (n & 1u) result *= a;
+        n >>= 1u;
+        if (n == 0) return result;
+        a *= a;
+    }
+}
+
+// A small whole exponent (1..20 or -20..-1) as n, or 0 when b is none.
+int smallWholeExponent(Extended b) {
+    if (!isWhole(b) || std::fabs(b) > kSquaringLimit) return 0;
+    return static_cast<int>(b);
+}
+
+// a ^ b for a > 0.
+Extended positiveBasePower(Extended a, Extended b) {
+    const int n = smallWholeExponent(b);
+    if (n > 0) return realPowerWhole(a, static_cast<unsigned>(n));
+    if (n < 0) return 1 / realPowerWhole(a, static_cast<unsigned>(-n));
+    Extended r = std::pow(a, b);
+    if (isWhole(a) && isWhole(b) && b > 0 && std::fabs(r) < kWholeLimit) r = roundHalfEven(r);
+    return r;
+}
+
+Tvalue realPower(Extended a, Extended b) {
+    if (a > 0) return checkRange(makeReal(positiveBasePower(a, b)));
+    if (a < 0) {
+        if (!isWhole(b)) return makeUndefined(vkReal);
+        const Extended r = positiveBasePower(-a, b);
+        return checkRange(makeReal(std::fmod(b, 2) != 0 ? -r : r));
+    }
+    if (b > 0) return makeReal(0);
+    if (b == 0) return makeReal(1);
+    return makeUndefined(vkReal);
+}
+
+// Natural logarithm of z (not 0) on the branch chosen by AngleArea, in radians.
+Complex complexLn(Complex z, int angleArea) {
+    return {std::log(cabs(z)), directionRadians(z.re, z.im, angleArea)};
+}
+
+// Complex power of a base that is not 0.
+Complex complexPower(Complex a, const Tvalue& b, const EngineSettings& s) {
+    if (b.kind == vkReal) {
+        const int n = smallWholeExponent(b.x);
+        if (n > 0) return cpowWhole(a, static_cast<unsigned>(n));
+        if (n < 0) return cdiv({1, 0}, cpowWhole(a, static_cast<unsigned>(-n)));
+    }
+    return cexp(cmul(toComplex(b), complexLn(a, s.AngleArea)));
+}
+
+Tvalue powerComplexMode(const Tvalue& a, const Tvalue& b, const EngineSettings& s) {
+    if (!isRealOrPair(a.kind) || !isRealOrPair(b.kind)) return typeError();
+    const bool bothReal = a.kind == vkReal && b.kind == vkReal;
+    // Real powers with a real result are computed as reals: more exact, and a whole power of a
+    // negative base keeps no stray imaginary part.
+    if (bothReal && (a.x >= 0 || isWhole(b.x))) return realPower(a.x, b.x);
+    const Complex z = toComplex(a);
+    if (z.re == 0 && z.im == 0) {
+        if (b.kind != vkReal) return makeUndefined(vkPair);
+        const Tvalue r = realPower(0, b.x);
+        return r.valid ? makePair(r.x, 0) : makeUndefined(vkPair);
+    }
+    const Complex p = complexPower(z, b, s);
+    if (bothReal && p.im == 0) return checkRange(makeReal(p.re));
+    return pairOf(p);
+}
+
+} // namespace
+
+Tvalue powerValues(const Tvalue& a, const Tvalue& b, const EngineSettings& s) {
+    if (!a.valid || !b.valid) return makeUndefined(vkReal);
+    if (s.ComplexMode) return powerComplexMode(a, b, s);
+    if (a.kind == vkPair) {
+        if (b.kind == vkReal && b.x == 2) return checkRange(makeReal(a.x * a.x + a.y * a.y));
+        return typeError();
+    }
+    if (a.kind != vkReal || b.kind != vkReal) return typeError();
+    return realPower(a.x, b.x);
+}
+
+} // namespace tarlix
