@@ -1,5 +1,7 @@
 #include "expression/functions/Quartic.h"
 
+#include "expression/functions/ClosedForm.h"
+#include "expression/functions/RootRefinement.h"
 #include "expression/functions/WholeNumber.h"
 
 #include <algorithm>
@@ -10,193 +12,60 @@ namespace tarlix {
 namespace {
 
 constexpr Extended kRealRootTolerance = 1e-8L;
-constexpr Extended kResolventZero = 1e-8L;
-constexpr int kPolishSteps = 8;
-constexpr Extended kTrustedBackwardError = 1e-15L;
+constexpr Extended kTrustedBackwardError = 1e-17L;
+constexpr Extended kPairingTolerance = 1e-15L;
 
 using Roots = std::vector<Complex>;
 
-Extended sgn(Extended v) {
-    return v < 0 ? -1 : 1;
-}
-
-Complex csqrt(Complex z) {
-    if (z.im == 0) {
-        if (z.re >= 0) return {std::sqrt(z.re), 0};
-        return {0, std::sqrt(-z.re)};
+// The closed form gives complex roots in conjugate pairs; polishing the upper one and
+// mirroring it keeps each pair exactly conjugate, so its order is fixed by the sign.
+Roots polishedRoots(const std::vector<Extended>& c, bool coarse) {
+    Roots roots;
+    for (const Complex& z : closedFormRoots(c, coarse)) {
+        if (z.im < 0) continue;
+        const Complex p = polishRoot(c, z);
+        roots.push_back(p);
+        if (z.im > 0) roots.push_back({p.re, -p.im});
     }
-    const Extended m = cabs(z);
-    const Extended re = std::sqrt((m + z.re) / 2);
-    return {re, z.im / (2 * re)};
+    return roots;
 }
 
-// a x^2 + b x + c with real coefficients, a != 0.
-void solveQuadratic(Extended a, Extended b, Extended c, Roots& out) {
-    const Extended disc = b * b - 4 * a * c;
-    if (disc < 0) {
-        const Extended re = -b / (2 * a), im = std::sqrt(-disc) / (2 * std::fabs(a));
-        out.push_back({re, -im});
-        out.push_back({re, im});
-        return;
-    }
-    // The root of larger magnitude first, the other from the product: no cancellation.
-    const Extended q = -(b + sgn(b) * std::sqrt(disc)) / 2;
-    out.push_back({q / a, 0});
-    out.push_back({q == 0 ? 0 : c / q, 0});
-}
-
-// x^3 + a x^2 + b x + c.
-void solveMonicCubic(Extended a, Extended b, Extended c, Roots& out) {
-    const Extended shift = a / 3;
-    const Extended p = b - a * shift;
-    const Extended q = 2 * shift * shift * shift - shift * b + c;
-    const Extended disc = q * q / 4 + p * p * p / 27;
-    if (disc > 0) {
-        const Extended u = std::cbrt(-q / 2 - sgn(q) * std::sqrt(disc));
-        const Extended v = -p / (3 * u);
-        const Extended re = -(u + v) / 2 - shift, im = std::sqrt(3.0L) / 2 * std::fabs(u - v);
-        out.push_back({u + v - shift, 0});
-        out.push_back({re, -im});
-        out.push_back({re, im});
-        return;
-    }
-    if (p == 0) {
-        for (int k = 0; k < 3; ++k) out.push_back({-shift, 0});
-        return;
-    }
-    const Extended r = 2 * std::sqrt(-p / 3);
-    const Extended cosine = std::clamp(3 * q / (p * r), -1.0L, 1.0L);
-    const Extended phi = std::acos(cosine) / 3;
-    const Extended third = 2 * std::acos(-1.0L) / 3;
-    for (int k = 0; k < 3; ++k) out.push_back({r * std::cos(phi - third * k) - shift, 0});
-}
-
-Extended largestRealRoot(const Roots& roots) {
-    Extended best = -INFINITY;
-    for (const Complex& z : roots)
-        if (z.im == 0 && z.re > best) best = z.re;
-    return best;
-}
-
-Extended resolventCoefficient(Extended v) {
-    return std::fabs(v) < kResolventZero ? 0 : v;
-}
-
-// x^4 + b x^3 + c x^2 + d x + e by Ferrari's reduction to a resolvent cubic; coarse drops the
-// resolvent's coefficients below 1e-8.
-void solveMonicQuartic(Extended b, Extended c, Extended d, Extended e, bool coarse, Roots& out) {
-    const Extended shift = b / 4;
-    const Extended s2 = shift * shift;
-    const Extended p = c - 6 * s2;
-    const Extended q = d - 2 * c * shift + 8 * s2 * shift;
-    const Extended r = e - d * shift + c * s2 - 3 * s2 * s2;
-    // Depressed y^4 + p y^2 + q y + r; the resolvent m^3 + p m^2 + (p^2/4 - r) m - q^2/8.
-    Roots resolvent;
-    if (coarse)
-        solveMonicCubic(resolventCoefficient(p), resolventCoefficient(p * p / 4 - r),
-                        resolventCoefficient(-q * q / 8), resolvent);
-    else
-        solveMonicCubic(p, p * p / 4 - r, -q * q / 8, resolvent);
-    const Extended m = largestRealRoot(resolvent);
-    Roots ys;
-    if (m > 0) {
-        // (y^2 + p/2 + m)^2 = 2m (y - q/(4m))^2 splits into two real quadratics.
-        const Extended w = std::sqrt(2 * m), k = q / (2 * w);
-        solveQuadratic(1, w, p / 2 + m - k, ys);
-        solveQuadratic(1, -w, p / 2 + m + k, ys);
-    } else {
-        // No odd part left: a quadratic in y^2.
-        Roots zs;
-        solveQuadratic(1, p, r, zs);
-        for (const Complex& z : zs) {
-            const Complex y = csqrt(z);
-            ys.push_back(y);
-            ys.push_back({-y.re, -y.im});
+// Conjugate pairs made exact again after a refinement that treats every root on its own:
+// the upper root of each pair is kept and mirrored, roots next to the real axis (relative
+// to their size) become real. Empty when the roots do not pair up.
+Roots mirroredPairs(const Roots& found) {
+    Roots roots;
+    for (const Complex& z : found) {
+        if (std::fabs(z.im) <= kPairingTolerance * std::fabs(z.re)) {
+            roots.push_back({z.re, 0});
+        } else if (z.im > 0) {
+            roots.push_back(z);
+            roots.push_back({z.re, -z.im});
         }
     }
-    for (const Complex& y : ys) out.push_back({y.re - shift, y.im});
+    return roots.size() == found.size() ? roots : Roots{};
 }
 
-// Value and derivative of the monic polynomial with coefficients c[0..degree] (c[0] = 1).
-void evaluate(const std::vector<Extended>& c, Complex z, Complex& value, Complex& slope) {
-    value = {c[0], 0};
-    slope = {0, 0};
-    for (std::size_t i = 1; i < c.size(); ++i) {
-        slope = cadd(cmul(slope, z), value);
-        value = cadd(cmul(value, z), {c[i], 0});
+void keepBetter(const std::vector<Extended>& c, Roots candidate, Roots& best, Extended& error) {
+    if (candidate.size() != best.size()) return;
+    const Extended e = backwardError(c, candidate);
+    if (e < error) {
+        best = std::move(candidate);
+        error = e;
     }
 }
 
-// Newton steps on the polynomial itself take the closed-form roots to full precision;
-// a step is kept only when it brings the value closer to 0.
-Complex polish(const std::vector<Extended>& c, Complex z) {
-    Complex value, slope;
-    evaluate(c, z, value, slope);
-    for (int i = 0; i < kPolishSteps && (value.re != 0 || value.im != 0); ++i) {
-        if (slope.re == 0 && slope.im == 0) break;
-        const Complex next = csub(z, cdiv(value, slope));
-        Complex nextValue, nextSlope;
-        evaluate(c, next, nextValue, nextSlope);
-        if (!(cabs(nextValue) < cabs(value))) break;
-        z = next;
-        value = nextValue;
-        slope = nextSlope;
-    }
-    return z;
-}
-
-Roots closedFormRoots(const std::vector<Extended>& c, bool coarse) {
-    Roots roots;
-    switch (c.size() - 1) {
-    case 1:
-        roots.push_back({-c[1], 0});
-        break;
-    case 2:
-        solveQuadratic(1, c[1], c[2], roots);
-        break;
-    case 3:
-        solveMonicCubic(c[1], c[2], c[3], roots);
-        break;
-    case 4:
-        solveMonicQuartic(c[1], c[2], c[3], c[4], coarse, roots);
-        break;
-    default:
-        break;
-    }
-    return roots;
-}
-
-Roots polishedRoots(const std::vector<Extended>& c, bool coarse) {
-    Roots roots = closedFormRoots(c, coarse);
-    for (Complex& z : roots) z = polish(c, z);
-    return roots;
-}
-
-// The largest relative residual |p(z)| / sum |c_i| |z|^i over the roots: about the extended
-// rounding for roots that are right, whatever their conditioning.
-Extended backwardError(const std::vector<Extended>& c, const Roots& roots) {
-    Extended worst = 0;
-    for (const Complex& z : roots) {
-        Complex value, slope;
-        evaluate(c, z, value, slope);
-        Extended size = 0;
-        const Extended r = cabs(z);
-        for (Extended coefficient : c) size = size * r + std::fabs(coefficient);
-        const Extended e = size == 0 ? 0 : cabs(value) / size;
-        if (!(e <= worst)) worst = e; // NaN counts as the worst
-    }
-    return worst;
-}
-
-// The closed form with the coarse resolvent, unless dropping a small resolvent coefficient
-// spoiled the roots (closely clustered roots): then the full resolvent.
+// The closed form with the coarse resolvent. Where dropping its small coefficients spoiled
+// the roots (closely clustered roots), the full resolvent; where the closed form itself lost
+// them (coefficients of very different sizes), Aberth's iteration.
 Roots bestRoots(const std::vector<Extended>& c) {
     Roots roots = polishedRoots(c, true);
-    if (c.size() != 5) return roots;
-    const Extended error = backwardError(c, roots);
-    if (error <= kTrustedBackwardError) return roots;
-    Roots fine = polishedRoots(c, false);
-    return backwardError(c, fine) < error ? fine : roots;
+    Extended error = backwardError(c, roots);
+    if (error > kTrustedBackwardError && c.size() == 5)
+        keepBetter(c, polishedRoots(c, false), roots, error);
+    if (error > kTrustedBackwardError)
+        keepBetter(c, mirroredPairs(aberthRoots(c, roots)), roots, error);
+    return roots;
 }
 
 } // namespace
@@ -205,12 +74,24 @@ std::vector<Complex> polynomialRoots(const QuarticCoefficients& coefficients, bo
     std::size_t first = 0;
     while (first < coefficients.size() && coefficients[first] == 0) ++first;
     if (first + 1 >= coefficients.size()) return {};
+    // A zero constant term is the exact root 0; solving the rest keeps the others exact.
+    std::size_t last = coefficients.size() - 1;
+    Roots found;
+    while (last > first && coefficients[last] == 0) {
+        found.push_back({0, 0});
+        --last;
+    }
     std::vector<Extended> monic;
-    for (std::size_t i = first; i < coefficients.size(); ++i)
+    for (std::size_t i = first; i <= last; ++i)
         monic.push_back(coefficients[i] / coefficients[first]);
+    if (monic.size() > 1) {
+        const Roots rest = bestRoots(monic);
+        found.insert(found.end(), rest.begin(), rest.end());
+    }
     Roots roots;
-    for (Complex z : bestRoots(monic)) {
+    for (Complex z : found) {
         if (std::fabs(z.im) < kRealRootTolerance) z.im = 0;
+        z.re += 0; // no root shows as -0
         if (!std::isfinite(z.re) || !std::isfinite(z.im)) continue;
         if (z.im == 0 || keepComplex) roots.push_back(z);
     }

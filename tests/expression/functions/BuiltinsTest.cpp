@@ -82,3 +82,33 @@ TEST(Builtins, ArgumentsTakenForEachCount) {
     EXPECT_EQ(argumentsTaken(Builtin::Bezier, 7), 5);
     EXPECT_EQ(argumentsTaken(Builtin::Max, 20), 14);
 }
+
+TEST(Builtins, UndefinedOperandsGiveUndefinedResults) {
+    EngineSettings s;
+    RandomState random(1);
+    const FakeView view;
+    const FakeSteps steps;
+    const Tvalue undefinedReal = makeUndefined(vkReal), undefinedPair = makeUndefined(vkPair);
+    for (bool complexMode : {false, true}) {
+        s.ComplexMode = complexMode;
+        const FunctionContext c{s, &random, &view, &steps};
+        for (const BuiltinInfo& info : builtinTable()) {
+            const Builtin id = info.id;
+            if (info.arity == BuiltinArity::Unary && id != Builtin::Not) {
+                EXPECT_FALSE(applyUnary(id, undefinedReal, c).valid) << info.name;
+                EXPECT_FALSE(applyUnary(id, undefinedPair, c).valid) << info.name;
+            } else if (info.arity == BuiltinArity::Binary && id != Builtin::Or) {
+                for (const Tvalue& defined : {R(2), P(1, 2)}) {
+                    EXPECT_FALSE(applyBinary(id, undefinedReal, defined, c).valid) << info.name;
+                    EXPECT_FALSE(applyBinary(id, defined, undefinedPair, c).valid) << info.name;
+                }
+            } else if (info.arity == BuiltinArity::Multi && id != Builtin::Max &&
+                       id != Builtin::Min) {
+                const TarrayValue reals{R(1), R(2), undefinedReal, R(0.5L), R(0.25L)};
+                const TarrayValue points{P(1, 2), undefinedPair, P(3, 1), R(1)};
+                EXPECT_FALSE(applyMulti(id, reals, c).valid) << info.name;
+                EXPECT_FALSE(applyMulti(id, points, c).valid) << info.name;
+            }
+        }
+    }
+}

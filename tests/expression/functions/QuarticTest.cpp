@@ -57,6 +57,17 @@ TEST(Quartic, ClusteredRootsSurviveTheCoarseResolvent) {
     EXPECT_NEAR(static_cast<double>(found[3].re), static_cast<double>(r4), 1e-12);
 }
 
+TEST(Quartic, CoefficientsOfVeryDifferentSizes) {
+    // 1e-30 x^4 + x^3 - 3x^2 + 2x: a huge root beside 0, 1 and 2.
+    const QuarticCoefficients c{1e-30L, 1, -3, 2, 0};
+    EXPECT_TRUE(isReal(polynomialRoot(c, 1, false), -1e30L, 1e12L));
+    const Tvalue zero = polynomialRoot(c, 2, false);
+    EXPECT_TRUE(isReal(zero, 0, 1e-18L));
+    EXPECT_FALSE(std::signbit(zero.x));
+    EXPECT_TRUE(isReal(polynomialRoot(c, 3, false), 1, 1e-18L));
+    EXPECT_TRUE(isReal(polynomialRoot(c, 4, false), 2, 1e-18L));
+}
+
 TEST(Quartic, DoubleRootsCountTwice) {
     // (x - 1)^2 (x + 1)(x + 2)
     const std::vector<Complex> found = polynomialRoots(fromRoots(1, 1, -1, -2), false);
