@@ -45,7 +45,7 @@ void Evaluator::leave() {
 Tvalue Evaluator::evaluate(const TTarlixfunction& record, const Arguments& args) {
     if (record.Code.empty()) return makeUndefined(vkReal);
     Arguments a = args;
-    return run(codeOf(record), a);
+    return snap(run(codeOf(record), a));
 }
 
 Tvalue Evaluator::pop(std::size_t base) {
@@ -69,7 +69,7 @@ Tvalue Evaluator::run(const CodeView& c, Arguments& args, const Tvalue* operands
     }
     const Tvalue result = pop(base);
     stack_.resize(base);
-    return snap(result);
+    return result;
 }
 
 // One token. False ends the code (never, today: kept for the jump logic's clarity).

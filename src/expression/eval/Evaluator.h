@@ -52,8 +52,8 @@ public:
     Tvalue derivative(const TTarlixfunction& f, int order, const Arguments& args); // 1 or 2
     Tvalue antiderivative(const TTarlixfunction& f, const Arguments& args);
 
-    // Runs a stretch of code on this machine's stack and snaps its result. The row form uses
-    // it for the parts it evaluates column by column, with operands already computed.
+    // Runs a stretch of code on this machine's stack (its result not snapped). The row form
+    // uses it for the parts it evaluates column by column, with operands already computed.
     Tvalue run(const CodeView& code, Arguments& args, const Tvalue* operands = nullptr,
                std::size_t operandCount = 0);
 
