@@ -54,18 +54,10 @@ public:
         const bool drawSecond = d.forceAfterimage || f.Afterimage;
         main_ = (!d.skipMain && d.canvas) ? d.canvas : nullptr;
         second_ = (drawSecond && d.afterimageCanvas) ? d.afterimageCanvas : nullptr;
-        const int width = f.PenWidth * scale_;
-        const auto& settings = d.settings;
-        if (second_)
-            setFunctionPen(
-                *second_,
-                convert(settings.blackAndWhite, convert(settings.afterimageColour, colour)), width,
-                f.LineStyle);
-        if (main_)
-            setFunctionPen(*main_, convert(settings.blackAndWhite, colour), width, f.LineStyle);
         dotRadius_ = (f.PenWidth + 1) * scale_;
+        setPens(colour, f);
         d.polyline.Reset(main_, second_, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke,
-                         d.skipMain, drawSecond, settings.lineOptions);
+                         d.skipMain, drawSecond, d.settings.lineOptions);
         for (int c = span_.first - 1; c <= span_.last + 1; ++c)
             row(c) = s_.defined(c) ? d.view.YAxis.ToPixel(value(c)) : 0;
     }
@@ -86,6 +78,17 @@ public:
     }
 
 private:
+    void setPens(Color colour, const TEquationFunction& f) {
+        const FunctionDrawSettings& settings = d_.settings;
+        const int width = f.PenWidth * scale_;
+        if (second_) {
+            const Color faded = convert(settings.afterimageColour, colour);
+            setFunctionPen(*second_, convert(settings.blackAndWhite, faded), width, f.LineStyle);
+        }
+        if (main_)
+            setFunctionPen(*main_, convert(settings.blackAndWhite, colour), width, f.LineStyle);
+    }
+
     Extended value(int c) const { return s_[c].x; }
     int& row(int c) { return rows_[static_cast<std::size_t>(c - span_.first + 1)]; }
     int row(int c) const { return rows_[static_cast<std::size_t>(c - span_.first + 1)]; }
