@@ -7,6 +7,7 @@
 namespace tarlix::cli {
 
 int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -30,6 +31,10 @@ void printHelp(std::ostream& out) {
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"compile", "compile [--mode N] EXPR   compile EXPR and show its postfix code", runCompile},
+        {"eval",
+         "eval [--param L=VALUE]... [--def NAME=EXPR]... EXPR   evaluate EXPR as the calculator "
+         "does",
+         runEval},
     };
     return list;
 }
