@@ -38,6 +38,7 @@ Row& RowEvaluator::newRow() {
     if (poolTop_ == pool_.size()) pool_.push_back(std::make_unique<Row>());
     Row& row = *pool_[poolTop_++];
     row.resize(n_);
+    row.allReal = true; // until a column holds something else
     return row;
 }
 
@@ -71,7 +72,7 @@ bool RowEvaluator::runRow(const CodeView& code, const Arguments4& args, Row& out
     std::vector<RowView> stack;
     if (!runTokens(code, args, stack)) return false;
     const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
-    for (std::size_t i = 0; i < n_; ++i) out.set(i, snap(top.get(i)));
+    for (std::size_t i = 0; i < n_; ++i) out.set(i, snapQuick(top.get(i)));
     return true;
 }
 

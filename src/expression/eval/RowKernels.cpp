@@ -1,7 +1,6 @@
 #include "expression/eval/RowKernels.h"
 
 #include "expression/functions/Angles.h"
-#include "expression/functions/WholeNumber.h"
 
 #include <cmath>
 
@@ -9,34 +8,50 @@ namespace tarlix {
 
 namespace {
 
-void setReal(Row& out, std::size_t i, Extended x) {
-    out.x[i] = x;
-    out.y[i] = 0;
-    out.kind[i] = vkReal;
-    out.valid[i] = componentInRange(x) ? 1 : 0;
-}
-
-// Columns whose operand is a defined real take f; the others the scalar function.
-template <typename F>
-void unaryLoop(Builtin id, const RowView& a, Row& out, std::size_t n, const FunctionContext& c,
-               F f) {
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a.definedReal(i))
-            setReal(out, i, f(a.real(i)));
+// The columns whose operands are defined reals and for which fast(a, b, r) agrees go through
+// the inline arithmetic; every other column takes slow, the stack machine's own function.
+template <typename Fast, typename Slow>
+void binaryKernel(const RowView& a, const RowView& b, Row& out, std::size_t n, Fast fast,
+                  Slow slow) {
+    std::size_t i = 0;
+    if (a.allReal && b.allReal) {
+        out.allReal = true;
+        const Extended* __restrict ax = a.x;
+        const Extended* __restrict bx = b.x;
+        const std::uint8_t* __restrict av = a.valid;
+        const std::uint8_t* __restrict bv = b.valid;
+        Extended* __restrict ox = out.x.data();
+        std::uint8_t* __restrict ov = out.valid.data();
+        const std::size_t as = a.stride, bs = b.stride;
+        for (; i < n; ++i) {
+            Extended r;
+            if (av[i * as] && bv[i * bs] && fast(ax[i * as], bx[i * bs], r)) {
+                ox[i] = r;
+                ov[i] = componentInRange(r);
+                continue;
+            }
+            out.set(i, slow(a.get(i), b.get(i)));
+            if (!out.allReal) {
+                ++i;
+                break;
+            }
+        }
+    }
+    for (; i < n; ++i) {
+        Extended r;
+        if (a.definedReal(i) && b.definedReal(i) && fast(a.real(i), b.real(i), r))
+            out.set(i, Tvalue{vkReal, r, 0, static_cast<std::uint8_t>(componentInRange(r))});
         else
-            out.set(i, applyUnary(id, a.get(i), c));
+            out.set(i, slow(a.get(i), b.get(i)));
     }
 }
 
-template <typename F>
-void binaryLoop(Builtin id, const RowView& a, const RowView& b, Row& out, std::size_t n,
-                const FunctionContext& c, F f) {
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a.definedReal(i) && b.definedReal(i))
-            setReal(out, i, f(a.real(i), b.real(i)));
-        else
-            out.set(i, applyBinary(id, a.get(i), b.get(i), c));
-    }
+template <typename Fast, typename Slow>
+void unaryKernel(const RowView& a, Row& out, std::size_t n, Fast fast, Slow slow) {
+    const RowView one = RowView::same(makeReal(0));
+    binaryKernel(
+        a, one, out, n, [&](Extended p, Extended, Extended& r) { return fast(p, r); },
+        [&](const Tvalue& p, const Tvalue&) { return slow(p); });
 }
 
 // The repeated squaring of the power operator, step for step.
@@ -50,35 +65,10 @@ Extended wholePower(Extended a, unsigned n) {
     }
 }
 
-// A ^ n for a constant whole n in 1..20: the power operator's result for real A.
-void smallPowerRow(const RowView& a, const Tvalue& b, Row& out, std::size_t n,
-                   const FunctionContext& c) {
-    const auto k = static_cast<unsigned>(b.x);
-    const bool odd = std::fmod(b.x, 2) != 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!a.definedReal(i)) {
-            out.set(i, applyBinary(Builtin::Power, a.get(i), b, c));
-            continue;
-        }
-        const Extended v = a.real(i);
-        if (v > 0)
-            setReal(out, i, wholePower(v, k));
-        else if (v < 0) {
-            const Extended r = wholePower(-v, k);
-            setReal(out, i, odd ? -r : r);
-        } else
-            setReal(out, i, 0);
-    }
-}
-
 bool isSmallWholeExponent(const RowView& b) {
     if (!b.isConstant() || !b.definedReal(0)) return false;
     const Extended e = b.real(0);
     return std::trunc(e) == e && e >= 1 && e <= 20;
-}
-
-void genericUnary(Builtin id, const RowView& a, Row& out, std::size_t n, const FunctionContext& c) {
-    for (std::size_t i = 0; i < n; ++i) out.set(i, applyUnary(id, a.get(i), c));
 }
 
 } // namespace
@@ -86,67 +76,125 @@ void genericUnary(Builtin id, const RowView& a, Row& out, std::size_t n, const F
 void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
                    const FunctionContext& c) {
     const EngineSettings& s = c.settings;
+    auto slow = [&](const Tvalue& v) { return applyUnary(id, v, c); };
     switch (id) {
     case Builtin::Negate:
-        for (std::size_t i = 0; i < n; ++i) {
-            Tvalue v = a.get(i);
-            if (v.valid) {
-                v.x = -v.x;
-                v.y = -v.y;
-            }
-            out.set(i, v);
-        }
-        return;
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = -x;
+                return true;
+            },
+            slow);
     case Builtin::Sin:
-        return unaryLoop(id, a, out, n, c,
-                         [&](Extended x) { return std::sin(angleToRadians(x, s)); });
+        return unaryKernel(
+            a, out, n,
+            [&](Extended x, Extended& r) {
+                r = std::sin(angleToRadians(x, s));
+                return true;
+            },
+            slow);
     case Builtin::Cos:
-        return unaryLoop(id, a, out, n, c,
-                         [&](Extended x) { return std::cos(angleToRadians(x, s)); });
+        return unaryKernel(
+            a, out, n,
+            [&](Extended x, Extended& r) {
+                r = std::cos(angleToRadians(x, s));
+                return true;
+            },
+            slow);
     case Builtin::Exp:
-        return unaryLoop(id, a, out, n, c, [](Extended x) { return std::exp(x); });
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = std::exp(x);
+                return true;
+            },
+            slow);
     case Builtin::Sqrt:
-        for (std::size_t i = 0; i < n; ++i) {
-            if (a.definedReal(i) && a.real(i) >= 0)
-                setReal(out, i, std::sqrt(a.real(i)));
-            else
-                out.set(i, applyUnary(id, a.get(i), c));
-        }
-        return;
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = std::sqrt(x);
+                return x >= 0;
+            },
+            slow);
+    case Builtin::Abs:
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = std::fabs(x);
+                return true;
+            },
+            slow);
     default:
-        return genericUnary(id, a, out, n, c);
+        for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i)));
+        return;
     }
 }
 
 void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, std::size_t n,
                     const FunctionContext& c) {
+    auto slow = [&](const Tvalue& p, const Tvalue& q) { return applyBinary(id, p, q, c); };
     if (c.settings.ComplexMode) {
-        for (std::size_t i = 0; i < n; ++i) out.set(i, applyBinary(id, a.get(i), b.get(i), c));
+        for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i), b.get(i)));
         return;
     }
     switch (id) {
     case Builtin::Add:
-        return binaryLoop(id, a, b, out, n, c, [](Extended p, Extended q) { return p + q; });
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p + q;
+                return true;
+            },
+            slow);
     case Builtin::Subtract:
-        return binaryLoop(id, a, b, out, n, c, [](Extended p, Extended q) { return p + -q; });
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p + -q;
+                return true;
+            },
+            slow);
     case Builtin::Multiply:
     case Builtin::Cross:
-        return binaryLoop(id, a, b, out, n, c, [](Extended p, Extended q) { return p * q; });
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p * q;
+                return true;
+            },
+            slow);
     case Builtin::Divide:
-        for (std::size_t i = 0; i < n; ++i) {
-            if (a.definedReal(i) && b.definedReal(i) && b.real(i) != 0)
-                setReal(out, i, a.real(i) / b.real(i));
-            else
-                out.set(i, applyBinary(id, a.get(i), b.get(i), c));
-        }
-        return;
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p / q;
+                return q != 0;
+            },
+            slow);
     case Builtin::Power:
-        if (isSmallWholeExponent(b)) return smallPowerRow(a, b.get(0), out, n, c);
+        if (isSmallWholeExponent(b)) {
+            const auto k = static_cast<unsigned>(b.real(0));
+            const bool odd = std::fmod(b.real(0), 2) != 0;
+            return binaryKernel(
+                a, b, out, n,
+                [k, odd](Extended p, Extended, Extended& r) {
+                    if (p > 0)
+                        r = wholePower(p, k);
+                    else if (p < 0)
+                        r = odd ? -wholePower(-p, k) : wholePower(-p, k);
+                    else
+                        r = 0;
+                    return true;
+                },
+                slow);
+        }
         break;
     default:
         break;
     }
-    for (std::size_t i = 0; i < n; ++i) out.set(i, applyBinary(id, a.get(i), b.get(i), c));
+    for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i), b.get(i)));
 }
 
 } // namespace tarlix
