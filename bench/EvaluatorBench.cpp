@@ -144,7 +144,7 @@ public:
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration)
                 nsPerSample[run.benchmark_name()] =
-                    run.GetAdjustedRealTime() / kColumns; // time unit is ns
+                    run.GetAdjustedCPUTime() / kColumns; // ns; CPU time, steadier on a busy machine
         ConsoleReporter::ReportRuns(runs);
     }
 };

@@ -28,12 +28,6 @@ RowViewCaches rowCachesOf(OneBased<FigurePosition, figureCount>& positions,
     return {&positions, &functionRows, &xSamples};
 }
 
-namespace {
-void fillFrom(Row& row, std::span<const Tvalue> values) {
-    for (std::size_t i = 0; i < values.size(); ++i) row.set(i, values[i]);
-}
-} // namespace
-
 Row& RowEvaluator::newRow() {
     if (poolTop_ == pool_.size()) pool_.push_back(std::make_unique<Row>());
     Row& row = *pool_[poolTop_++];
@@ -47,6 +41,9 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
     request_ = request;
     n_ = std::min(request.xs.size(), out.size());
     poolTop_ = 0;
+    pendingTrig_.clear();
+    pairTrigonometry_ = record.Code.find(tokenChar(tkSin)) != std::string::npos &&
+                        record.Code.find(tokenChar(tkCos)) != std::string::npos;
     if (request_.varying.size() < n_) request_.varyingParameter = 0;
     if (record.Code.empty()) {
         std::fill(out.begin(), out.end(), makeUndefined(vkReal));
@@ -58,13 +55,17 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
                   scalar_.evaluate(record, x));
         return;
     }
-    Row& xs = newRow();
-    fillFrom(xs, request.xs.first(n_));
-    const Arguments4 args{RowView::of(xs),
+    const Arguments4 args{RowView::of(request.xs.data(), n_),
                           RowView::same(makeReal(scalar_.env().parameters.value(0))),
                           RowView::same(makeReal(0)), RowView::same(makeReal(0))};
+    std::vector<RowView> stack;
+    if (runTokens(codeOf(record), args, stack)) {
+        const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
+        for (std::size_t i = 0; i < n_; ++i) out[i] = snapQuick(top.get(i));
+        return;
+    }
     Row& result = newRow();
-    if (!runRow(codeOf(record), args, result)) scalarColumns(codeOf(record), args, result);
+    scalarColumns(codeOf(record), args, result);
     for (std::size_t i = 0; i < n_; ++i) out[i] = result.get(i);
 }
 
@@ -101,6 +102,24 @@ Extended RowEvaluator::enterColumn(std::size_t i) {
 void RowEvaluator::leaveColumn(Extended saved) {
     if (request_.varyingParameter != 0)
         scalar_.env().parameters.value(request_.varyingParameter) = saved;
+}
+
+bool RowEvaluator::trigonometryRow(Builtin id, const RowView& a, std::vector<RowView>& stack) {
+    if (!pairTrigonometry_ || (id != Builtin::Sin && id != Builtin::Cos)) return false;
+    for (const PendingTrig& p : pendingTrig_) {
+        if (p.builtin == id && p.x == a.x && p.valid == a.valid && p.stride == a.stride) {
+            stack.push_back(RowView::of(*p.row));
+            return true;
+        }
+    }
+    Row& sine = newRow();
+    Row& cosine = newRow();
+    sinCosRow(a, sine, cosine, n_, scalar_.functions());
+    const bool sin = id == Builtin::Sin;
+    pendingTrig_.push_back(
+        {a.x, a.valid, a.stride, sin ? Builtin::Cos : Builtin::Sin, sin ? &cosine : &sine});
+    stack.push_back(RowView::of(sin ? sine : cosine));
+    return true;
 }
 
 bool RowEvaluator::dependsOnVarying(const TTarlixfunction& record) const {

@@ -3,10 +3,14 @@
 #include "expression/functions/Angles.h"
 
 #include <cmath>
+#include <math.h>
 
 namespace tarlix {
 
 namespace {
+
+// The nudge of "int": int(2.999999999999) is 3.
+constexpr Extended kIntNudge = 1e-8L;
 
 // The columns whose operands are defined reals and for which fast(a, b, r) agrees go through
 // the inline arithmetic; every other column takes slow, the stack machine's own function.
@@ -23,9 +27,10 @@ void binaryKernel(const RowView& a, const RowView& b, Row& out, std::size_t n, F
         Extended* __restrict ox = out.x.data();
         std::uint8_t* __restrict ov = out.valid.data();
         const std::size_t as = a.stride, bs = b.stride;
+        const std::size_t afs = a.flagStride, bfs = b.flagStride;
         for (; i < n; ++i) {
             Extended r;
-            if (av[i * as] && bv[i * bs] && fast(ax[i * as], bx[i * bs], r)) {
+            if (av[i * afs] && bv[i * bfs] && fast(ax[i * as], bx[i * bs], r)) {
                 ox[i] = r;
                 ov[i] = componentInRange(r);
                 continue;
@@ -73,6 +78,25 @@ bool isSmallWholeExponent(const RowView& b) {
 
 } // namespace
 
+void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
+               const FunctionContext& c) {
+    const EngineSettings& s = c.settings;
+    sinOut.allReal = cosOut.allReal = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a.definedReal(i)) {
+            Extended sine, cosine;
+            ::sincosl(angleToRadians(a.real(i), s), &sine, &cosine);
+            sinOut.set(i,
+                       Tvalue{vkReal, sine, 0, static_cast<std::uint8_t>(componentInRange(sine))});
+            cosOut.set(
+                i, Tvalue{vkReal, cosine, 0, static_cast<std::uint8_t>(componentInRange(cosine))});
+        } else {
+            sinOut.set(i, applyUnary(Builtin::Sin, a.get(i), c));
+            cosOut.set(i, applyUnary(Builtin::Cos, a.get(i), c));
+        }
+    }
+}
+
 void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
                    const FunctionContext& c) {
     const EngineSettings& s = c.settings;
@@ -114,8 +138,17 @@ void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
         return unaryKernel(
             a, out, n,
             [](Extended x, Extended& r) {
+                if (!(x >= 0)) return false; // no square root of a negative is ever taken
                 r = std::sqrt(x);
-                return x >= 0;
+                return true;
+            },
+            slow);
+    case Builtin::Int:
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = std::floor(x + kIntNudge);
+                return true;
             },
             slow);
     case Builtin::Abs:
@@ -169,8 +202,9 @@ void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, st
         return binaryKernel(
             a, b, out, n,
             [](Extended p, Extended q, Extended& r) {
+                if (q == 0) return false;
                 r = p / q;
-                return q != 0;
+                return true;
             },
             slow);
     case Builtin::Power:

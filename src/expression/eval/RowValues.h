@@ -64,7 +64,8 @@ struct RowView {
     const Extended* y = nullptr;
     const std::uint8_t* kind = nullptr;
     const std::uint8_t* valid = nullptr;
-    std::size_t stride = 1;
+    std::size_t stride = 1;     // in values, for x and y
+    std::size_t flagStride = 1; // in bytes, for kind and valid
     bool allReal = false;
     Tvalue constant; // the value itself when stride is 0
 
@@ -76,6 +77,7 @@ struct RowView {
         kind = o.kind;
         valid = o.valid;
         stride = o.stride;
+        flagStride = o.flagStride;
         allReal = o.allReal;
         constant = o.constant;
         bind();
@@ -91,10 +93,24 @@ struct RowView {
         v.allReal = r.allReal;
         return v;
     }
+    // The values themselves, read in place; reals when every one is a real.
+    static RowView of(const Tvalue* values, std::size_t n) {
+        RowView v;
+        v.x = &values->x;
+        v.y = &values->y;
+        v.kind = &values->kind;
+        v.valid = &values->valid;
+        v.stride = sizeof(Tvalue) / sizeof(Extended);
+        v.flagStride = sizeof(Tvalue);
+        v.allReal = true;
+        for (std::size_t i = 0; i < n && v.allReal; ++i) v.allReal = values[i].kind == vkReal;
+        return v;
+    }
     static RowView same(const Tvalue& value) {
         RowView v;
         v.constant = value;
         v.stride = 0;
+        v.flagStride = 0;
         v.allReal = value.kind == vkReal && value.y == 0;
         v.bind();
         return v;
@@ -102,12 +118,13 @@ struct RowView {
     bool isConstant() const { return stride == 0; }
     Tvalue get(std::size_t i) const {
         const std::size_t k = i * stride;
-        if (allReal) return Tvalue{vkReal, x[k], 0, valid[k]};
-        return Tvalue{kind[k], x[k], y[k], valid[k]};
+        const std::size_t f = i * flagStride;
+        if (allReal) return Tvalue{vkReal, x[k], 0, valid[f]};
+        return Tvalue{kind[f], x[k], y[k], valid[f]};
     }
     bool definedReal(std::size_t i) const {
-        const std::size_t k = i * stride;
-        return valid[k] && (allReal || kind[k] == vkReal);
+        const std::size_t f = i * flagStride;
+        return valid[f] && (allReal || kind[f] == vkReal);
     }
     Extended real(std::size_t i) const { return x[i * stride]; }
 
