@@ -7,6 +7,8 @@
 namespace tarlix::cli {
 
 int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -30,6 +32,12 @@ void printHelp(std::ostream& out) {
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"compile", "compile [--mode N] EXPR   compile EXPR and show its postfix code", runCompile},
+        {"eval",
+         "eval [--param L=VALUE]... [--def NAME=EXPR]... EXPR   evaluate EXPR as the calculator "
+         "does",
+         runEval},
+        {"plot", "plot [-y EXPR]... [--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... -o OUT.png",
+         runPlot},
     };
     return list;
 }
