@@ -2,6 +2,7 @@
 // Fixed-capacity per-view stores that the drawing code shares: figure positions, per-column
 // samples of the explicit functions, curve samples and the copy of the parameter table.
 
+#include "document/Store.h"
 #include "expression/Value.h"
 
 #include <array>
@@ -10,22 +11,8 @@
 
 namespace tarlix {
 
-// A store numbered 1..N, as every store of the program is; kept on the heap because some are
-// large.
-template <typename T, int N> class OneBased {
-public:
-    OneBased() : items(N) {}
-    static constexpr int size() { return N; }
-    T& operator[](int i) { return items[static_cast<std::size_t>(i - 1)]; }
-    const T& operator[](int i) const { return items[static_cast<std::size_t>(i - 1)]; }
-    auto begin() { return items.begin(); }
-    auto end() { return items.end(); }
-    auto begin() const { return items.begin(); }
-    auto end() const { return items.end(); }
-
-private:
-    std::vector<T> items;
-};
+// The per-view stores are numbered 1..N like every store of the program.
+template <typename T, int N> using OneBased = Store<T, N>;
 
 inline constexpr int figureCount = 22;
 inline constexpr int functionCount = 20;
