@@ -6,6 +6,7 @@
 #include "expression/eval/Evaluator.h"
 #include "platform/Text1252.h"
 #include "platform/qt/QtImageCanvas.h"
+#include "render/ViewAreaSource.h"
 #include "render/explicit/DrawFunction.h"
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/StoreExpressions.h"
@@ -142,15 +143,6 @@ void setUpView(ScaleT& view, const PlotRequest& r) {
     view.SetView(nullptr, r.yHigh, r.xHigh, r.yLow, r.xLow);
 }
 
-class ScaleArea : public ViewArea {
-public:
-    explicit ScaleArea(const ScaleT& view) : view_(view) {}
-    Extended areaBound(int k) const override { return viewArea(view_, makeReal(k)).x; }
-
-private:
-    const ScaleT& view_;
-};
-
 // Plain black axis lines through the origin, where it is in view.
 void drawAxes(const ScaleT& view, Canvas& canvas) {
     canvas.setPen(Pen{});
@@ -199,7 +191,7 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     for (const auto& [slot, value] : r.parameters) parameters.value(slot) = value;
     StoreExpressions document(functions);
     RandomState random = RandomState::seededOnce();
-    ScaleArea area(view);
+    ViewAreaSource area(view);
     const EvalEnv env{settings, document, parameters, &random, &area};
     Evaluator evaluator(env);
     EvaluatorSampler sampler(evaluator, view);

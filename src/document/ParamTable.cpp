@@ -33,4 +33,11 @@ void ParamTable::reset() {
     for (int i = first(); i <= last(); ++i) (*this)[i] = initialParameter(i);
 }
 
+void copyToEvaluator(const ParamTable& table, ParameterValues& values) {
+    for (int i = ParamTable::first(); i <= ParamTable::last(); ++i) {
+        values.value(i) = table[i].Value;
+        values.step(i) = table[i].Step;
+    }
+}
+
 } // namespace tarlix

@@ -4,6 +4,7 @@
 // project file.
 
 #include "expression/Value.h"
+#include "expression/eval/ParameterValues.h"
 
 #include <array>
 #include <cstddef>
@@ -48,5 +49,8 @@ private:
     static std::size_t index(int i) { return static_cast<std::size_t>(i - kFirstParamSlot); }
     std::array<ParameterRec, kParameterCount - kFirstParamSlot + 1> slots{};
 };
+
+// The values and steps of slots -1..14 as the evaluator reads them.
+void copyToEvaluator(const ParamTable& table, ParameterValues& values);
 
 } // namespace tarlix

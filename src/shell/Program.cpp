@@ -3,7 +3,6 @@
 #include "document/DefaultSettings.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
-#include "render/PlainAxes.h"
 #include "shell/SimpleWindows.h"
 #include "shell/TGraphAreaForm.h"
 #include "shell/TMainConsole.h"
@@ -41,7 +40,9 @@ void waitProcessingEvents(int milliseconds) {
 } // namespace
 
 Program::Program(const QString& settingsPath, int splashMilliseconds)
-    : objects_(std::make_unique<ProgramObjects>(settingsPath)) {
+    : objects_(std::make_unique<ProgramObjects>(settingsPath)),
+      picture_(
+          std::make_unique<ProjectPicture>(objects_->project, objects_->view, objects_->redraw)) {
     QApplication::setApplicationName("TARLIX");
     graph_ = new TGraphAreaForm;
     windows_.push_back(graph_);
@@ -168,8 +169,9 @@ void Program::keepTogether(MovedWindow moved) {
 
 void Program::repaintGraph() {
     const ScaleT& view = objects_->view;
+    picture_->recompute();
     QtImageCanvas canvas(std::max(view.XAxis.PixelLength, 1), std::max(view.YAxis.PixelLength, 1));
-    drawPlainAxes(canvas, view);
+    picture_->draw(canvas);
     const QSize before = graph_->graphImage()->size();
     graph_->graphImage()->setImage(canvas.image());
     if (graph_->graphImage()->size() != before) graph_->adjustSize();

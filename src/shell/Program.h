@@ -4,6 +4,7 @@
 // showing (defaults, view, command line) and closing with its question.
 
 #include "document/DocumentHooks.h"
+#include "render/ProjectPicture.h"
 #include "shell/ProgramObjects.h"
 #include "shell/WindowArrangement.h"
 
@@ -65,6 +66,7 @@ private:
     void newProject();
 
     std::unique_ptr<ProgramObjects> objects_;
+    std::unique_ptr<ProjectPicture> picture_;
     TGraphAreaForm* graph_ = nullptr;
     TFmSetColor* palette_ = nullptr;
     TMainConsole* console_ = nullptr;

@@ -1,0 +1,40 @@
+#include "render/ProjectPicture.h"
+#include "../document/ProjectFixture.h"
+#include "document/ObjectTokens.h"
+#include "platform/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+struct ProjectPictureTest : tarlix::testing::ProjectTest {
+    ProjectPicture picture{project, view, redraw};
+    std::vector<std::vector<Point>> drawn() {
+        picture.recompute();
+        RecordingCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength);
+        picture.draw(canvas);
+        return canvas.polylines();
+    }
+};
+} // namespace
+
+TEST_F(ProjectPictureTest, DrawsTheProjectsFunctionsAndFollowsParameters) {
+    EXPECT_TRUE(drawn().empty()); // only the axes
+    storeY(1, "a x^2");
+    storeY(2, "1/x");
+    const auto first = drawn();
+    EXPECT_EQ(first.size(), 3u); // the parabola, and 1/x in two pieces
+    EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(1))));
+
+    // A parameter change marks only its users; their samples follow the new value.
+    project.Parameters[1].Value = 0; // a = 0: y1 lies on the x axis
+    markChanged(project, redraw, tkParamA);
+    EXPECT_TRUE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(1))));
+    EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(2))));
+    const auto second = drawn();
+    ASSERT_EQ(second.size(), 3u);
+    const int axisRow = view.YAxis.ToPixel(0);
+    for (const Point& p : second[0]) EXPECT_EQ(p.y, axisRow);
+    EXPECT_EQ(second[1], first[1]); // 1/x kept its samples
+}
