@@ -125,9 +125,8 @@ bool SaveProject(ProjectContext& ctx) {
 AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room) {
     const double ratio = static_cast<double>(saved.y) / saved.x;
     const int wanted = static_cast<int>(std::lround(room.preferredWidth * ratio));
-    const int height = room.availableHeight >= wanted
-                           ? std::max(wanted, limits::kMinPixelLength)
-                           : room.availableHeight;
+    const int height = room.availableHeight >= wanted ? std::max(wanted, limits::kMinPixelLength)
+                                                      : room.availableHeight;
     AxisLengths fitted{static_cast<int>(std::lround(height / ratio)), height};
     // The drawing never outgrows its sample columns.
     const int longest = std::max(fitted.x, fitted.y);
@@ -162,8 +161,7 @@ bool OpenProject(ProjectContext& ctx, const std::string& path,
     Project copy = ctx.project;
     copy.ProjectPath = file.substr(0, file.size() - kExtensionLength);
     ViewFileState view = captureView(ctx.view);
-    if (!readProjectInto(list, fileNumbers(list, e.DecimalChar, e.ListSeparatorChar), copy,
-                         view)) {
+    if (!readProjectInto(list, fileNumbers(list, e.DecimalChar, e.ListSeparatorChar), copy, view)) {
         showError(ctx, kMsgOpenFailed);
         return false;
     }

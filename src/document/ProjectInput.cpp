@@ -31,9 +31,11 @@ void ProjectInput::next() {
     list.NextLine();
 }
 
+// The rest exactly as written: the blank before it went with the token in front, so a text
+// that begins with blanks keeps them all.
 std::string ProjectInput::text() {
-    std::string s;
-    list.ReadRest(s);
+    std::string s = std::move(list.data);
+    list.data.clear();
     next();
     return s;
 }

@@ -43,8 +43,8 @@ bool readRequired(ReadState& s) {
 
 // Older files may end after the view; a section that has begun must be whole.
 bool readTrailing(ReadState& s) {
-    void (*const steps[])(ReadState&) = {readValueWindows, readValueFunctions, readPanels,
-                                          readMemo, readMemoBoxes};
+    void (*const steps[])(ReadState&) = {readValueWindows, readValueFunctions, readPanels, readMemo,
+                                         readMemoBoxes};
     for (auto step : steps) {
         if (s.in.atEnd()) break;
         step(s);

@@ -24,8 +24,10 @@ void dropDuplicatePositions(Store<RowState, kFigures>& rows) {
     std::bitset<limits::kMaxPosition + 1> taken;
     for (RowState& r : rows) {
         if (r.Position < 1) continue;
-        if (taken[static_cast<std::size_t>(r.Position)]) r.Position = 0;
-        else taken.set(static_cast<std::size_t>(r.Position));
+        if (taken[static_cast<std::size_t>(r.Position)])
+            r.Position = 0;
+        else
+            taken.set(static_cast<std::size_t>(r.Position));
     }
 }
 
@@ -163,8 +165,10 @@ void readFigures(ReadState& s) {
         readFigureRecord(in, entry != 0 ? p.Figures[entry] : scratch);
     }
     for (int i = 1; i <= kFigures; ++i) {
-        if (p.Figures[i].Kind == 0) p.FigureRows[i].Position = 0;
-        else placeRow(p.FigureRows, i);
+        if (p.Figures[i].Kind == 0)
+            p.FigureRows[i].Position = 0;
+        else
+            placeRow(p.FigureRows, i);
     }
     in.skipPast();
 }

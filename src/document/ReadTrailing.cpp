@@ -35,14 +35,14 @@ std::int32_t readTop(ProjectInput& in, std::int32_t fallback) {
 }
 
 void readOldPanels(ProjectInput& in, Store<CategoryPanelState, kCategoryPanels>& panels) {
-    const CategoryPanel oldOrder[kOldPanelTops] = {cpExplicit,      cpRelations,   cpBasicFigures,
-                                                   cpUserFunctions, cpParameters,  cpMemo};
+    const CategoryPanel oldOrder[kOldPanelTops] = {cpExplicit,      cpRelations,  cpBasicFigures,
+                                                   cpUserFunctions, cpParameters, cpMemo};
     for (CategoryPanel c : oldOrder) panels[c].Top = readTop(in, panels[c].Top);
     panels[cpCurves].Top = panels[cpBasicFigures].Top;
     panels[cpConnectedFigures].Top = kPanelTopLimit;
     const CategoryPanel visibleOrder[kCategoryPanels] = {
-        cpExplicit, cpRelations, cpBasicFigures,     cpUserFunctions,
-        cpParameters, cpMemo,    cpConnectedFigures, cpCurves};
+        cpExplicit,   cpRelations, cpBasicFigures,     cpUserFunctions,
+        cpParameters, cpMemo,      cpConnectedFigures, cpCurves};
     for (CategoryPanel c : visibleOrder) panels[c].Visible = in.readBool(panels[c].Visible);
     panels[cpCurves].Visible = panels[cpBasicFigures].Visible;
     panels[cpConnectedFigures].Visible = false;
@@ -55,8 +55,10 @@ void readValueWindows(ReadState& s) {
     Project& p = s.p;
     IntegralWindowState& w = p.IntegralWindow;
     in.skip();
-    if (in.from("2.0")) readMarkedExpression(in, p.ValueWindow.X);
-    else in.skip();
+    if (in.from("2.0"))
+        readMarkedExpression(in, p.ValueWindow.X);
+    else
+        in.skip();
     in.skipPast();
     in.skip();
     in.skip();

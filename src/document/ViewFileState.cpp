@@ -7,9 +7,9 @@ namespace tarlix {
 namespace {
 
 AxisFileState captureAxis(const ScaleSubT& a) {
-    return {a.PixelStart, a.PixelLength,  a.Caption, a.Letter, a.AxesVisible,
+    return {a.PixelStart,   a.PixelLength,  a.Caption,      a.Letter, a.AxesVisible,
             a.ScaleVisible, a.ValueVisible, a.GuideVisible, a.Number, a.base,
-            a.LInterval,  a.High,         a.Low};
+            a.LInterval,    a.High,         a.Low};
 }
 
 void applyAxis(const AxisFileState& s, ScaleSubT& a) {
