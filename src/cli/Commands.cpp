@@ -7,6 +7,8 @@
 namespace tarlix::cli {
 
 int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -30,6 +32,10 @@ void printHelp(std::ostream& out) {
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"compile", "compile [--mode N] EXPR   compile EXPR and show its postfix code", runCompile},
+        {"check", "check FILE.tlx            read a project and list what each store holds",
+         runCheck},
+        {"convert", "convert IN.tlx OUT.tlx    read a project of any version, write it as 2.8",
+         runConvert},
     };
     return list;
 }
