@@ -9,6 +9,9 @@ namespace tarlix::cli {
 int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -36,6 +39,14 @@ const std::vector<Command>& commands() {
          runCheck},
         {"convert", "convert IN.tlx OUT.tlx    read a project of any version, write it as 2.8",
          runConvert},
+        {"render", "render FILE.tlx -o OUT.png [--size WxH] [--param L=VALUE]...   draw the view",
+         runRender},
+        {"eval",
+         "eval [--param L=VALUE]... [--def NAME=EXPR]... EXPR   evaluate EXPR as the calculator "
+         "does",
+         runEval},
+        {"plot", "plot [-y EXPR]... [--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... -o OUT.png",
+         runPlot},
     };
     return list;
 }

@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <QColor>
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -81,5 +83,30 @@ TEST(ProjectCommands, ConvertWritesTodaysVersionThatReadsTheSame) {
     const CliRun blocked = run({"convert", fixture("v16.tlx"), dir.string()});
     EXPECT_EQ(blocked.status, 1);
     EXPECT_EQ(blocked.err, "No se puede guardar el archivo" + dir.string() + "\n");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ProjectCommands, RenderDrawsTheExplicitFunctionsOfTheProjectsView) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-render";
+    std::filesystem::create_directories(dir);
+    const std::string own = (dir / "own.png").string();
+    ASSERT_EQ(run({"render", fixture("v16.tlx"), "-o", own}).status, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(own)).size(), QSize(500, 400)); // the view's size
+
+    // x and y from -10 to 10 and -8 to 8 on 100 x 80: y1 = min(x,1) passes (-5,-5) at (25,65)
+    // in red; the hidden y2 is not drawn; the axes cross at (50,40).
+    const std::string small = (dir / "small.png").string();
+    const CliRun r = run({"render", fixture("v16.tlx"), "-o", small, "--size", "100x80"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image(QString::fromStdString(small));
+    ASSERT_EQ(image.size(), QSize(100, 80));
+    EXPECT_EQ(image.pixelColor(25, 65), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(50, 10), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(10, 40), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(25, 10), QColor(255, 255, 255));
+
+    EXPECT_EQ(run({"render", fixture("v16.tlx")}).status, 2);
+    EXPECT_EQ(run({"render", fixture("v16.tlx"), "-o", small, "--param", "z=1"}).status, 2);
+    EXPECT_EQ(run({"render", "/nonexistent.tlx", "-o", small}).status, 1);
     std::filesystem::remove_all(dir);
 }

@@ -1,0 +1,233 @@
+// tarlix-cli plot: draws explicit functions y1, y2, ... on a white picture with the axes through
+// the origin and writes it as PNG.
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "expression/Calc.h"
+#include "expression/eval/Evaluator.h"
+#include "platform/Text1252.h"
+#include "platform/qt/QtImageCanvas.h"
+#include "render/explicit/DrawFunction.h"
+#include "render/explicit/EvaluatorSampler.h"
+#include "render/explicit/StoreExpressions.h"
+
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+namespace tarlix::cli {
+
+namespace {
+
+constexpr const char* kPrefix = "tarlix-cli plot: ";
+constexpr int kMinPixels = 10;
+constexpr int kMaxPixels = 1400; // the widest view the function caches hold
+// The parameters in the order of their slots 1..14; theta is held as "@".
+constexpr std::string_view kParameterLetters = "abcdmnpqstuv@k";
+
+struct PlotRequest {
+    std::vector<std::string> expressions;
+    int width = 600;
+    int height = 600;
+    Extended xLow = -5, xHigh = 5, yLow = -5, yHigh = 5;
+    std::vector<std::pair<int, Extended>> parameters; // slot, value
+    std::string output;
+};
+
+std::vector<std::string> splitOn(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+    if (!text.empty() && text.back() == separator) parts.emplace_back();
+    return parts;
+}
+
+bool parseSize(const std::string& text, PlotRequest& r) {
+    const auto parts = splitOn(text, 'x');
+    if (parts.size() != 2) return false;
+    const auto w = parseInteger(parts[0]);
+    const auto h = parseInteger(parts[1]);
+    const auto fits = [](const std::optional<long>& n) {
+        return n && *n >= kMinPixels && *n <= kMaxPixels;
+    };
+    if (!fits(w) || !fits(h)) return false;
+    r.width = static_cast<int>(*w);
+    r.height = static_cast<int>(*h);
+    return true;
+}
+
+bool parseRange(const std::string& text, PlotRequest& r) {
+    const auto parts = splitOn(text, ',');
+    if (parts.size() != 4) return false;
+    std::optional<long double> v[4];
+    for (int i = 0; i < 4; ++i)
+        if (!(v[i] = parseNumber(parts[static_cast<std::size_t>(i)]))) return false;
+    if (!(*v[0] < *v[1]) || !(*v[2] < *v[3])) return false;
+    r.xLow = *v[0];
+    r.xHigh = *v[1];
+    r.yLow = *v[2];
+    r.yHigh = *v[3];
+    return true;
+}
+
+bool parseParameter(const std::string& text, PlotRequest& r) {
+    const auto eq = text.find('=');
+    if (eq == std::string::npos) return false;
+    const std::string letter = utf8ToText(text.substr(0, eq));
+    const auto value = parseNumber(text.substr(eq + 1));
+    const auto slot = letter.size() == 1 ? kParameterLetters.find(letter[0]) : std::string::npos;
+    if (slot == std::string::npos || !value) return false;
+    r.parameters.emplace_back(static_cast<int>(slot) + 1, *value);
+    return true;
+}
+
+// Reads the options; on a bad one the message is written and nothing is returned.
+std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
+    PlotRequest r;
+    r.expressions = args.values("-y");
+    if (r.expressions.size() > static_cast<std::size_t>(functionCount)) {
+        err << kPrefix << "at most " << functionCount << " functions (-y)\n";
+        return std::nullopt;
+    }
+    if (auto size = args.value("--size"); size && !parseSize(*size, r)) {
+        err << kPrefix << "--size must be WxH with W and H whole numbers from " << kMinPixels
+            << " to " << kMaxPixels << ", got \"" << *size << "\"\n";
+        return std::nullopt;
+    }
+    if (auto range = args.value("--range"); range && !parseRange(*range, r)) {
+        err << kPrefix << "--range must be XMIN,XMAX,YMIN,YMAX with XMIN < XMAX and YMIN < YMAX, "
+            << "got \"" << *range << "\"\n";
+        return std::nullopt;
+    }
+    for (const std::string& p : args.values("--param"))
+        if (!parseParameter(p, r)) {
+            err << kPrefix << "--param must be L=VALUE with L one of a b c d m n p q s t u v "
+                << "\xCE\xB8 k, got \"" << p << "\"\n";
+            return std::nullopt;
+        }
+    const auto output = args.value("-o");
+    if (!output || output->empty() || !args.positional().empty()) {
+        err << kPrefix << "give the picture to write with -o OUT.png; expressions go after -y\n";
+        return std::nullopt;
+    }
+    r.output = *output;
+    return r;
+}
+
+// Compiles every expression into y1, y2, ...; false (the messages on err) when one fails.
+bool compileFunctions(const PlotRequest& r, const EngineSettings& settings,
+                      ExplicitFunctionStore& functions, std::ostream& err) {
+    RecordingMessageBox box;
+    const CompileEnv env{settings, box};
+    for (std::size_t i = 0; i < r.expressions.size(); ++i) {
+        TTarlixfunction& record = functions[static_cast<int>(i) + 1].Expr;
+        setSource(record, utf8ToText(r.expressions[i]), kModePlain - 1, env);
+        if (compile(record, kModeExplicit, true, env)) continue;
+        for (const auto& e : box.entries)
+            err << "y" << i + 1 << ": " << textToUtf8(e.text, true) << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The view of the picture: exactly the requested ranges on exactly the requested pixels.
+void setUpView(ScaleT& view, const PlotRequest& r) {
+    view.AreaRectify = false;
+    view.XAxis.PixelLength = r.width;
+    view.YAxis.PixelLength = r.height;
+    view.SetView(nullptr, r.yHigh, r.xHigh, r.yLow, r.xLow);
+}
+
+class ScaleArea : public ViewArea {
+public:
+    explicit ScaleArea(const ScaleT& view) : view_(view) {}
+    Extended areaBound(int k) const override { return viewArea(view_, makeReal(k)).x; }
+
+private:
+    const ScaleT& view_;
+};
+
+// Plain black axis lines through the origin, where it is in view.
+void drawAxes(const ScaleT& view, Canvas& canvas) {
+    canvas.setPen(Pen{});
+    if (view.YAxis.Low <= 0 && 0 <= view.YAxis.High) {
+        const int row = view.YAxis.ToPixel(0);
+        canvas.moveTo(0, row);
+        canvas.lineTo(canvas.width(), row);
+    }
+    if (view.XAxis.Low <= 0 && 0 <= view.XAxis.High) {
+        const int column = view.XAxis.ToPixel(0);
+        canvas.moveTo(column, 0);
+        canvas.lineTo(column, canvas.height());
+    }
+}
+
+// Qt draws text and images only with an application object; without a display it uses the
+// offscreen platform.
+void ensureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "tarlix-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+}
+
+bool savePng(const QImage& image, const std::string& path) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
+    ExplicitFunctionStore functions;
+    if (!compileFunctions(r, settings, functions, err)) return kExitFailure;
+
+    RedrawState redraw;
+    ScaleT view(redraw, ViewDefaults{});
+    setUpView(view, r);
+    ParameterValues parameters;
+    for (const auto& [slot, value] : r.parameters) parameters.value(slot) = value;
+    StoreExpressions document(functions);
+    RandomState random = RandomState::seededOnce();
+    ScaleArea area(view);
+    const EvalEnv env{settings, document, parameters, &random, &area};
+    Evaluator evaluator(env);
+    EvaluatorSampler sampler(evaluator, view);
+    UpdateFunctionSamples(view, functions, sampler);
+
+    ensureGuiApplication();
+    QtImageCanvas canvas(r.width, r.height, kWhite);
+    drawAxes(view, canvas);
+    const FunctionDrawSettings drawSettings;
+    auto buffer = std::make_unique<TVPolyLine>();
+    DrawFunctions(FunctionDrawing{view, *buffer, drawSettings, &canvas}, functions);
+    if (!savePng(canvas.image(), r.output)) {
+        err << kPrefix << "cannot write \"" << r.output << "\"\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    const auto parsed = CliArgs::parse(
+        args, {{"-y", true}, {"--range", true}, {"--size", true}, {"--param", true}, {"-o", true}},
+        err);
+    if (!parsed) return kExitUsage;
+    const auto request = readRequest(*parsed, err);
+    if (!request) return kExitUsage;
+    return plot(*request, parsed->settings(), err);
+}
+
+} // namespace tarlix::cli

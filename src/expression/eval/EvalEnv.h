@@ -1,0 +1,30 @@
+#pragma once
+// What an evaluation reads besides the compiled record: the settings, the document's other
+// expressions, the parameter table (which loops write while they run), and the sources of
+// "rnd" and "area".
+
+#include "expression/DocumentExpressions.h"
+#include "expression/EngineSettings.h"
+#include "expression/eval/ParameterValues.h"
+#include "expression/functions/EngineQueries.h"
+#include "expression/functions/Random.h"
+
+namespace tarlix {
+
+struct EvalEnv {
+    const EngineSettings& settings;
+    const DocumentExpressions& document;
+    ParameterValues& parameters;
+    RandomState* random = nullptr;
+    const ViewArea* view = nullptr;
+};
+
+// The four arguments of one evaluation, read by the tokens "x", "y", "z", "w".
+struct Arguments {
+    Tvalue x;
+    Tvalue y;
+    Tvalue z;
+    Tvalue w;
+};
+
+} // namespace tarlix

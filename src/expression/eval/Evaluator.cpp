@@ -1,0 +1,236 @@
+#include "expression/eval/Evaluator.h"
+
+#include "expression/References.h"
+#include "expression/Vocabulary.h"
+#include "expression/eval/TokenBuiltins.h"
+#include "expression/functions/Angles.h"
+#include "expression/functions/WholeNumber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarlix {
+
+std::size_t matchingSend(std::string_view code, std::size_t begin) {
+    int open = 1;
+    for (std::size_t i = begin; i < code.size(); ++i) {
+        const int t = code[i] & 0xFF;
+        if (isAggregate(t)) ++open;
+        if (t == tkSend && --open == 0) return i;
+    }
+    return code.size();
+}
+
+Tvalue argumentPair(const Tvalue& a, const Tvalue& b) {
+    if (isDefinedReal(a) && isDefinedReal(b)) return makePair(a.x, b.x);
+    return makeUndefined(vkPair);
+}
+
+int wholeIndex(const Tvalue& v, int fallback) {
+    if (!v.valid || v.kind != vkReal || !(std::fabs(v.x) < 1e9L)) return fallback;
+    return static_cast<int>(roundHalfEven(v.x));
+}
+
+bool Evaluator::enter(const void* key) {
+    if (active_.size() >= static_cast<std::size_t>(kMaxReferenceDepth)) return false;
+    if (std::find(active_.begin(), active_.end(), key) != active_.end()) return false;
+    active_.push_back(key);
+    return true;
+}
+
+void Evaluator::leave() {
+    active_.pop_back();
+}
+
+Tvalue Evaluator::evaluate(const TTarlixfunction& record, const Arguments& args) {
+    if (record.Code.empty()) return makeUndefined(vkReal);
+    Arguments a = args;
+    return snap(run(codeOf(record), a));
+}
+
+Tvalue Evaluator::pop(std::size_t base) {
+    if (stack_.size() <= base) return makeUndefined(vkReal);
+    const Tvalue v = stack_.back();
+    stack_.pop_back();
+    return v;
+}
+
+Tvalue Evaluator::run(const CodeView& c, Arguments& args, const Tvalue* operands,
+                      std::size_t operandCount) {
+    const std::size_t base = stack_.size();
+    const std::size_t loopBase = loops_.size();
+    for (std::size_t i = 0; i < operandCount; ++i) push(operands[i]);
+    for (std::size_t pc = 0; pc < c.code.size(); ++pc)
+        if (!step(c, pc, args, base, loopBase)) break;
+    // A code cut short inside a loop still gives its bound variables back.
+    while (loops_.size() > loopBase) {
+        finishLoop(loops_.back(), args);
+        loops_.pop_back();
+    }
+    const Tvalue result = pop(base);
+    stack_.resize(base);
+    return result;
+}
+
+// One token. False ends the code (never, today: kept for the jump logic's clarity).
+bool Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
+                     std::size_t loopBase) {
+    const int t = c.code[pc] & 0xFF;
+    if (isConstant(t)) {
+        push((*c.consts)[static_cast<std::size_t>(t)]);
+        return true;
+    }
+    switch (t) {
+    case tkX:
+        push(args.x);
+        return true;
+    case tkY:
+        push(args.y);
+        return true;
+    case tkZ:
+        push(args.z);
+        return true;
+    case tkW:
+        push(args.w);
+        return true;
+    case tkPi:
+        push(makeReal(kPi));
+        return true;
+    case tkE:
+        push(makeReal(std::exp(1.0L)));
+        return true;
+    case tkI:
+        push(makePair(0, 1));
+        return true;
+    case tkSZERO:
+        push(Tvalue{vkSignedZero, 0, 0, 1});
+        return true;
+    case tkR:
+        push(makeUndefined(vkReal));
+        return true;
+    case tkPointX:
+        push(argumentPair(args.x, args.y));
+        return true;
+    case tkPointY:
+        push(argumentPair(args.z, args.w));
+        return true;
+    default:
+        break;
+    }
+    if (isParameter(t)) {
+        push(makeReal(env_.parameters.value(parameterIndex(t))));
+    } else if (isFunctionRef(t)) {
+        push(functionReference(functionRefNumber(t), args.x));
+    } else if (isFigure(t)) {
+        push(figureValue(figureNumber(t), 0));
+    } else if (isUserFunction(t)) {
+        userFunctionToken(t, base);
+    } else if (isMultiArg(t)) {
+        multiArgument(t, base);
+    } else if (t == tkSum || t == tkProduct || t == tkIgr) {
+        startLoop(t, pc, args, base);
+    } else if (t == tkCof || t == tkSol) {
+        const std::size_t end = matchingSend(c.code, pc + 1);
+        const std::string_view body = c.code.substr(pc + 1, end - pc - 1);
+        const Tvalue n = pop(base);
+        push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
+        pc = end;
+    } else if (t == tkSend) {
+        if (loops_.size() > loopBase) endOfBody(pc, args, base);
+    } else if (isPostfix(t) || isOneArg(t) || isBinary(t) || isTwoArg(t)) {
+        unaryOrBinary(t, base);
+    }
+    // Relation references and anything else push nothing.
+    return true;
+}
+
+void Evaluator::unaryOrBinary(int t, std::size_t base) {
+    if (isPostfix(t) || isOneArg(t)) {
+        const Tvalue v = pop(base);
+        const auto id = builtinOfToken(t);
+        push(id ? applyUnary(*id, v, functions()) : v);
+        return;
+    }
+    const Tvalue b = pop(base);
+    const Tvalue a = pop(base);
+    if (t == tkPointFn) {
+        const bool whole = a.valid && a.kind == vkReal && b.valid && b.kind == vkReal;
+        push(whole ? figureValue(a.x, b.x) : figureValue(0, 0));
+        return;
+    }
+    const auto id = builtinOfToken(t);
+    push(id ? applyBinary(*id, a, b, functions()) : makeUndefined(vkReal));
+}
+
+void Evaluator::multiArgument(int t, std::size_t base) {
+    const int count = std::clamp(wholeIndex(pop(base), 0), 0, 14);
+    TarrayValue args(static_cast<std::size_t>(count));
+    for (int i = count - 1; i >= 0; --i) args[static_cast<std::size_t>(i)] = pop(base);
+    const auto id = builtinOfToken(t);
+    push(id ? applyMulti(*id, args, functions()) : makeUndefined(vkReal));
+}
+
+void Evaluator::userFunctionToken(int t, std::size_t base) {
+    Arguments a;
+    a.w = pop(base);
+    a.z = pop(base);
+    a.y = pop(base);
+    a.x = pop(base);
+    const Tvalue order = pop(base);
+    push(userFunctionCall(userFunctionNumber(t), order, a));
+}
+
+Tvalue Evaluator::functionReference(int n, const Tvalue& x) {
+    const TTarlixfunction* f = env_.document.explicitFunction(n);
+    if (!f || f->Code.empty() || !enter(f)) return makeUndefined(vkReal);
+    const Tvalue r = evaluate(*f, x);
+    leave();
+    return r;
+}
+
+Tvalue Evaluator::figureValue(Extended nValue, Extended kValue) {
+    const bool smallN = std::fabs(nValue) < 1e9L;
+    const bool smallK = std::fabs(kValue) < 1e9L;
+    const int n = smallN ? static_cast<int>(roundHalfEven(nValue)) : 0;
+    const int k = smallK ? static_cast<int>(roundHalfEven(kValue)) : 0;
+    const bool component = smallK && k >= fpX && k <= fpRadius;
+    const std::uint8_t undefinedKind = component ? vkReal : vkPair;
+    const TTarlixfunction* part =
+        env_.document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
+    if (!part || part->Code.empty() || !enter(part)) return makeUndefined(undefinedKind);
+    Tvalue r = evaluate(*part, makeUndefined(undefinedKind));
+    leave();
+    if (component) return r;
+    if (env_.settings.ComplexMode) r = toPair(r);
+    return r.valid ? r : makeUndefined(vkPair);
+}
+
+namespace {
+// The components of a pair as two reals.
+void splitPair(const Tvalue p, Tvalue& first, Tvalue& second) {
+    first = p.valid ? makeReal(p.x) : makeUndefined(vkReal);
+    second = p.valid ? makeReal(p.y) : makeUndefined(vkReal);
+}
+} // namespace
+
+Tvalue Evaluator::userFunctionCall(int number, const Tvalue& order, Arguments a) {
+    if (a.x.kind == vkPair) {
+        const Tvalue oldY = a.y;
+        const Tvalue oldZ = a.z;
+        splitPair(a.x, a.x, a.y);
+        a.z = oldY;
+        a.w = oldZ;
+    }
+    if (a.z.kind == vkPair) splitPair(a.z, a.z, a.w);
+    const TTarlixfunction* f = env_.document.userFunction(number);
+    const int k = wholeIndex(order, -1);
+    if (!f || f->Code.empty() || k < 0 || k > 3) return makeUndefined(vkReal);
+    if (k == 1 || k == 2) return derivative(*f, k, a);
+    if (k == 3) return antiderivative(*f, a);
+    if (!enter(f)) return makeUndefined(vkReal);
+    const Tvalue r = evaluate(*f, a);
+    leave();
+    return r;
+}
+
+} // namespace tarlix

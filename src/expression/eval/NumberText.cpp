@@ -1,0 +1,93 @@
+#include "expression/eval/NumberText.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tarlix {
+
+namespace {
+const char* const kInvalidNumber = "Tipo de n\xFAmero invalido";
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Mantissa digits without trailing zeros (and without a bare decimal point).
+std::string dropTrailingZeros(std::string s) {
+    if (s.find('.') == std::string::npos) return s;
+    while (!s.empty() && s.back() == '0') s.pop_back();
+    if (!s.empty() && s.back() == '.') s.pop_back();
+    return s;
+}
+} // namespace
+
+std::optional<Extended> readNumber(const std::string& text, char decimalChar) {
+    std::string s = trimmed(text);
+    if (s.empty()) return std::nullopt;
+    for (char& c : s) {
+        const bool allowed = (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' ||
+                             c == 'E' || c == decimalChar;
+        if (!allowed) return std::nullopt;
+        if (c == decimalChar) c = '.';
+    }
+    errno = 0;
+    char* end = nullptr;
+    const Extended v = std::strtold(s.c_str(), &end);
+    if (errno != 0 || end != s.c_str() + s.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::string formatGeneral(Extended v, int digits, char decimalChar) {
+    if (v == 0) return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", digits - 1, v);
+    std::string text(buffer);
+    const auto e = text.find('e');
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    if (exponent < -5 || exponent >= digits) {
+        text = dropTrailingZeros(text.substr(0, e)) + "E" + std::to_string(exponent);
+    } else {
+        std::snprintf(buffer, sizeof buffer, "%.*Lf", std::max(0, digits - 1 - exponent), v);
+        text = dropTrailingZeros(buffer);
+    }
+    for (char& c : text)
+        if (c == '.') c = decimalChar;
+    return text;
+}
+
+std::string calcResultText(const Tvalue& v, const EngineSettings& s) {
+    if (!v.valid) return "error";
+    auto number = [&](Extended c) {
+        std::string text = formatGeneral(c, 15, s.DecimalChar);
+        const auto e = text.find('E');
+        if (e != std::string::npos) text = text.substr(0, e) + "*10^(" + text.substr(e + 1) + ")";
+        return text;
+    };
+    if (v.kind == vkPair)
+        return "(" + number(v.x) + std::string(1, s.ListSeparatorChar) + number(v.y) + ")";
+    return number(v.x);
+}
+
+bool numberFromText(std::string& text, Extended& value, bool showError, Evaluator& evaluator,
+                    const CompileEnv& compileEnv) {
+    if (const auto n = readNumber(text, compileEnv.settings.DecimalChar)) {
+        value = *n;
+        return true;
+    }
+    TTarlixfunction record;
+    setSource(record, text, kModeExplicit, compileEnv);
+    const Tvalue v = evaluator.evaluate(record, makeUndefined(vkReal));
+    if (!isDefinedReal(v)) {
+        if (showError) compileEnv.messages.show(kInvalidNumber, mkError, false);
+        return false;
+    }
+    value = v.x;
+    text = formatGeneral(v.x, 12, compileEnv.settings.DecimalChar);
+    return true;
+}
+
+} // namespace tarlix

@@ -1,0 +1,147 @@
+// The numerical tools of the stack machine: "cof", "sol", and the derivatives and the
+// antiderivative of user functions.
+#include "expression/Vocabulary.h"
+#include "expression/eval/Evaluator.h"
+#include "expression/eval/TLgrComp.h"
+#include "expression/functions/Quartic.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace tarlix {
+
+namespace {
+using Row7 = std::array<Extended, 7>;
+// Coefficients of x^0..x^6 from the samples f(-3)..f(3).
+constexpr std::array<Row7, 7> kQuarticRows{{
+    {0, 0, 0, 24, 0, 0, 0},
+    {0, 2, -16, 0, 16, -2, 0},
+    {0, -1, 16, -30, 16, -1, 0},
+    {0, -2, 4, 0, -4, 2, 0},
+    {0, 1, -4, 6, -4, 1, 0},
+    {0, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 0, 0, 0},
+}};
+constexpr std::array<Row7, 7> kSexticRows{{
+    {0, 0, 0, 720, 0, 0, 0},
+    {-12, 108, -540, 0, 540, -108, 12},
+    {4, -54, 540, -980, 540, -54, 4},
+    {15, -120, 195, 0, -195, 120, -15},
+    {-5, 60, -195, 280, -195, 60, -5},
+    {-3, 12, -15, 0, 15, -12, 3},
+    {1, -6, 15, -20, 15, -6, 1},
+}};
+constexpr Extended kCoefficientZero = 1e-10L;
+constexpr Extended kSolverZero = 1e-8L;
+
+Extended dropSmall(Extended c, Extended limit) {
+    return std::fabs(c) < limit ? 0 : c;
+}
+} // namespace
+
+Tvalue Evaluator::sampleBody(std::string_view body, const CodeView& c, Arguments args, Extended t) {
+    args.x = makeReal(t);
+    return run(CodeView{body, c.consts}, args);
+}
+
+Tvalue Evaluator::coefficient(const Tvalue& nValue, std::string_view body, const CodeView& c) {
+    const int n = wholeIndex(nValue, -1);
+    if (n < 0 || n > 6) return makeUndefined(vkReal);
+    const Arguments args{makeReal(0), makeReal(env_.parameters.value(0)), makeReal(0), makeReal(0)};
+    auto f = [&](Extended t) { return sampleBody(body, c, args, t); };
+    TLgrComp check;
+    check.build(4, -3, 3, f);
+    bool quartic = check.valid();
+    if (!quartic) {
+        check.build(6, -3, 3, f);
+        if (!check.valid()) return makeUndefined(vkReal);
+    }
+    Row7 samples{};
+    for (int j = 0; j < 7; ++j) {
+        const Tvalue v = f(j - 3);
+        if (!isDefinedReal(v)) return makeUndefined(vkReal);
+        samples[static_cast<std::size_t>(j)] = v.x;
+    }
+    const Row7& row = (quartic ? kQuarticRows : kSexticRows)[static_cast<std::size_t>(n)];
+    Extended sum = 0;
+    for (std::size_t j = 0; j < 7; ++j) sum += row[j] * samples[j];
+    return makeReal(dropSmall(sum / (quartic ? 24 : 720), kCoefficientZero));
+}
+
+Tvalue Evaluator::solution(const Tvalue& nValue, std::string_view bodyCode, const CodeView& c,
+                           const Arguments& args) {
+    const int n = wholeIndex(nValue, -1);
+    if (n < 1) return makeUndefined(vkReal);
+    std::string body(bodyCode);
+    const auto last = body.find_last_of(tokenChar(tkEqual));
+    if (last != std::string::npos) body[last] = tokenChar(tkMinus);
+    auto f = [&](Extended t) { return sampleBody(body, c, args, t); };
+    TLgrComp check;
+    check.build(4, -1, 2, f);
+    if (!check.valid()) return makeUndefined(vkReal);
+    std::array<Extended, 5> s{}; // f(j) - f(0) for j = -2..2
+    Extended c0 = 0;
+    for (int j = -2; j <= 2; ++j) {
+        const Tvalue v = f(j);
+        if (!isDefinedReal(v)) return makeUndefined(vkReal);
+        s[static_cast<std::size_t>(j + 2)] = v.x;
+    }
+    c0 = s[2];
+    for (Extended& v : s) v -= c0;
+    const Extended sM2 = s[0], sM1 = s[1], s1 = s[3], s2 = s[4];
+    Extended a4 = ((s2 + sM2) / 8 - (s1 + sM1) / 2) / 3;
+    Extended a2 = (s1 + sM1) / 2 - a4;
+    Extended a3 = ((s2 - sM2) / 4 - (s1 - sM1) / 2) / 3;
+    const Extended a1 = (s1 - sM1) / 2 - a3;
+    a4 = dropSmall(a4, kSolverZero);
+    if (a4 == 0) a3 = dropSmall(a3, kSolverZero);
+    if (a4 == 0 && a3 == 0) a2 = dropSmall(a2, kSolverZero);
+    const Tvalue root = polynomialRoot({a4, a3, a2, a1, c0}, n, false);
+    return root.valid && root.kind == vkReal ? root : makeUndefined(vkReal);
+}
+
+namespace {
+// The samples f(x + k h) for k = -3..3 of one user function.
+struct Samples {
+    std::array<Tvalue, 7> v;
+    const Tvalue& at(int k) const { return v[static_cast<std::size_t>(k + 3)]; }
+};
+} // namespace
+
+Tvalue Evaluator::derivative(const TTarlixfunction& f, int order, const Arguments& args) {
+    if (!isDefinedReal(args.x) || (order != 1 && order != 2)) return makeUndefined(vkReal);
+    const Extended h = order == 1 ? 1.0L / 256 : 1.0L / 16;
+    if (!enter(&f)) return makeUndefined(vkReal);
+    Samples s;
+    for (int k = -3; k <= 3; ++k)
+        s.v[static_cast<std::size_t>(k + 3)] =
+            evaluate(f, makeReal(args.x.x + k * h), args.y, args.z, args.w);
+    leave();
+    const std::uint8_t kind = s.at(0).kind;
+    for (const Tvalue& v : s.v)
+        if (!v.valid || v.kind != kind || (kind != vkReal && kind != vkPair))
+            return makeUndefined(vkReal);
+    auto component = [&](Extended Tvalue::*part) {
+        auto d = [&](int k) { return s.at(k).*part - s.at(-k).*part; };
+        if (order == 1) return (45 * d(1) - 9 * d(2) + d(3)) / (60 * h);
+        auto e = [&](int k) { return s.at(k).*part + s.at(-k).*part - 2 * (s.at(0).*part); };
+        return (1.5L * e(1) - 0.15L * e(2) + e(3) / 90) / (h * h);
+    };
+    return checkRange(
+        Tvalue{kind, component(&Tvalue::x), kind == vkPair ? component(&Tvalue::y) : 0, 1});
+}
+
+Tvalue Evaluator::antiderivative(const TTarlixfunction& f, const Arguments& args) {
+    if (!args.x.valid || !args.y.valid || !args.z.valid || !args.w.valid || args.x.kind != vkReal)
+        return makeUndefined(vkReal);
+    const Extended x = args.x.x;
+    const Extended a = std::fabs(x) > 1 ? 0 : 5;
+    if (!enter(&f)) return makeUndefined(vkReal);
+    TLgrComp p;
+    p.build(8, a, x, [&](Extended t) { return evaluate(f, makeReal(t), args.y, args.z, args.w); });
+    leave();
+    return p.integral(x);
+}
+
+} // namespace tarlix

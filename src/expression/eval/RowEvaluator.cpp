@@ -1,0 +1,131 @@
+#include "expression/eval/RowEvaluator.h"
+
+#include "expression/References.h"
+#include "expression/Vocabulary.h"
+#include "expression/eval/RowKernels.h"
+#include "expression/eval/TokenBuiltins.h"
+#include "expression/functions/Angles.h"
+#include "expression/functions/WholeNumber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarlix {
+
+bool codeReadsArguments(std::string_view code) {
+    for (char ch : code) {
+        const int t = ch & 0xFF;
+        if (t == tkX || t == tkY || t == tkZ || t == tkW || t == tkPointX || t == tkPointY ||
+            isFunctionRef(t))
+            return true;
+    }
+    return false;
+}
+
+RowViewCaches rowCachesOf(OneBased<FigurePosition, figureCount>& positions,
+                          OneBased<FunctionSamples, functionCount>& functionRows,
+                          const ColumnSamples& xSamples) {
+    return {&positions, &functionRows, &xSamples};
+}
+
+Row& RowEvaluator::newRow() {
+    if (poolTop_ == pool_.size()) pool_.push_back(std::make_unique<Row>());
+    Row& row = *pool_[poolTop_++];
+    row.resize(n_);
+    row.allReal = true; // until a column holds something else
+    return row;
+}
+
+void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& request,
+                               std::span<Tvalue> out) {
+    request_ = request;
+    n_ = std::min(request.xs.size(), out.size());
+    poolTop_ = 0;
+    pendingTrig_.clear();
+    pairTrigonometry_ = record.Code.find(tokenChar(tkSin)) != std::string::npos &&
+                        record.Code.find(tokenChar(tkCos)) != std::string::npos;
+    if (request_.varying.size() < n_) request_.varyingParameter = 0;
+    if (record.Code.empty()) {
+        std::fill(out.begin(), out.end(), makeUndefined(vkReal));
+        return;
+    }
+    if (request_.varyingParameter == 0 && !codeReadsArguments(record.Code)) {
+        const Tvalue x = n_ > 0 ? request.xs[0] : makeUndefined(vkReal);
+        std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n_),
+                  scalar_.evaluate(record, x));
+        return;
+    }
+    const Arguments4 args{RowView::of(request.xs.data(), n_),
+                          RowView::same(makeReal(scalar_.env().parameters.value(0))),
+                          RowView::same(makeReal(0)), RowView::same(makeReal(0))};
+    std::vector<RowView> stack;
+    if (runTokens(codeOf(record), args, stack)) {
+        const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
+        for (std::size_t i = 0; i < n_; ++i) out[i] = snapQuick(top.get(i));
+        return;
+    }
+    Row& result = newRow();
+    scalarColumns(codeOf(record), args, result);
+    for (std::size_t i = 0; i < n_; ++i) out[i] = result.get(i);
+}
+
+bool RowEvaluator::runRow(const CodeView& code, const Arguments4& args, Row& out) {
+    std::vector<RowView> stack;
+    if (!runTokens(code, args, stack)) return false;
+    const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
+    for (std::size_t i = 0; i < n_; ++i) out.set(i, snapQuick(top.get(i)));
+    return true;
+}
+
+void RowEvaluator::scalarColumns(const CodeView& code, const Arguments4& args, Row& out) {
+    for (std::size_t i = 0; i < n_; ++i) {
+        Arguments a = columnArguments(args, i);
+        const Extended saved = enterColumn(i);
+        const Tvalue v = snap(scalar_.run(code, a));
+        leaveColumn(saved);
+        out.set(i, v);
+    }
+}
+
+Arguments RowEvaluator::columnArguments(const Arguments4& args, std::size_t i) const {
+    return {args.x.get(i), args.y.get(i), args.z.get(i), args.w.get(i)};
+}
+
+Extended RowEvaluator::enterColumn(std::size_t i) {
+    if (request_.varyingParameter == 0) return 0;
+    Extended& slot = scalar_.env().parameters.value(request_.varyingParameter);
+    const Extended saved = slot;
+    slot = request_.varying[i].x;
+    return saved;
+}
+
+void RowEvaluator::leaveColumn(Extended saved) {
+    if (request_.varyingParameter != 0)
+        scalar_.env().parameters.value(request_.varyingParameter) = saved;
+}
+
+bool RowEvaluator::trigonometryRow(Builtin id, const RowView& a, std::vector<RowView>& stack) {
+    if (!pairTrigonometry_ || (id != Builtin::Sin && id != Builtin::Cos)) return false;
+    for (const PendingTrig& p : pendingTrig_) {
+        if (p.builtin == id && p.x == a.x && p.valid == a.valid && p.stride == a.stride) {
+            stack.push_back(RowView::of(*p.row));
+            return true;
+        }
+    }
+    Row& sine = newRow();
+    Row& cosine = newRow();
+    sinCosRow(a, sine, cosine, n_, scalar_.functions());
+    const bool sin = id == Builtin::Sin;
+    pendingTrig_.push_back(
+        {a.x, a.valid, a.stride, sin ? Builtin::Cos : Builtin::Sin, sin ? &cosine : &sine});
+    stack.push_back(RowView::of(sin ? sine : cosine));
+    return true;
+}
+
+bool RowEvaluator::dependsOnVarying(const TTarlixfunction& record) const {
+    if (request_.varyingParameter == 0) return false;
+    const EvalEnv& env = scalar_.env();
+    return dependsOn(tkParamA + request_.varyingParameter - 1, record, env.document, env.settings);
+}
+
+} // namespace tarlix

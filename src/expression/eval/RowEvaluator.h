@@ -1,0 +1,93 @@
+#pragma once
+// The row form of the evaluator: one code evaluated over a whole row of pixel columns, token
+// by token, each token applied to every column. Every column gets the value the stack machine
+// gives for that column's x, except where the renderer asks otherwise: a code that reads no
+// argument is evaluated once, one parameter may vary along the row, and with the view's
+// caches figures are read from their current positions and functions from their rows.
+
+#include "expression/eval/Evaluator.h"
+#include "expression/eval/RowValues.h"
+#include "render/ViewCaches.h"
+
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace tarlix {
+
+// What the renderer keeps per view and the row form reads: figure positions, the sample rows
+// of the explicit functions and the world x of every pixel column.
+struct RowViewCaches {
+    const OneBased<FigurePosition, figureCount>* positions = nullptr;
+    OneBased<FunctionSamples, functionCount>* functionRows = nullptr;
+    const ColumnSamples* xSamples = nullptr;
+};
+
+struct RowRequest {
+    std::span<const Tvalue> xs;      // x of each column
+    int firstColumn = 0;             // the pixel column of xs[0], for the view's caches
+    bool recompute = false;          // function references are evaluated afresh
+    int varyingParameter = 0;        // 1..14, or 0 when no parameter varies
+    std::span<const Tvalue> varying; // its value in each column
+};
+
+class RowEvaluator {
+public:
+    explicit RowEvaluator(Evaluator& scalar, RowViewCaches caches = {})
+        : scalar_(scalar), caches_(caches) {}
+
+    // out receives one value per column of request.xs.
+    void evaluateRow(const TTarlixfunction& record, const RowRequest& request,
+                     std::span<Tvalue> out);
+
+private:
+    struct Arguments4 {
+        RowView x, y, z, w;
+    };
+    // A row of the pool, kept for the rest of the current top-level call.
+    Row& newRow();
+    bool runRow(const CodeView& code, const Arguments4& args, Row& out);
+    bool runTokens(const CodeView& code, const Arguments4& args, std::vector<RowView>& stack);
+    void scalarColumns(const CodeView& code, const Arguments4& args, Row& out);
+    void island(const CodeView& code, std::size_t begin, std::size_t end,
+                std::span<const RowView> operands, const Arguments4& args, Row& out);
+    RowView functionReference(int n, const Arguments4& args);
+    RowView figureReference(const RowView& nView, const RowView& kView);
+    RowView figureFromCaches(int n, int k);
+    RowView userFunction(int number, std::span<const RowView> operands);
+    bool dependsOnVarying(const TTarlixfunction& record) const;
+    Arguments columnArguments(const Arguments4& args, std::size_t i) const;
+    // Sets the varying parameter to its value in column i for the stack machine; returns the
+    // value it had.
+    Extended enterColumn(std::size_t i);
+    void leaveColumn(Extended saved);
+
+    // Sine and cosine of one row are computed together when the code holds both; the one not
+    // asked for yet waits here.
+    struct PendingTrig {
+        const Extended* x;
+        const std::uint8_t* valid;
+        std::size_t stride;
+        Builtin builtin;
+        const Row* row;
+    };
+    bool trigonometryRow(Builtin id, const RowView& a, std::vector<RowView>& stack);
+
+    Evaluator& scalar_;
+    bool pairTrigonometry_ = false;
+    std::vector<PendingTrig> pendingTrig_;
+    RowViewCaches caches_;
+    RowRequest request_;
+    std::size_t n_ = 0;
+    std::vector<std::unique_ptr<Row>> pool_;
+    std::size_t poolTop_ = 0;
+};
+
+RowViewCaches rowCachesOf(OneBased<FigurePosition, figureCount>& positions,
+                          OneBased<FunctionSamples, functionCount>& functionRows,
+                          const ColumnSamples& xSamples);
+
+// True when the code reads x, y, z, w, "X", "Y" or a function reference (which reads x).
+bool codeReadsArguments(std::string_view code);
+
+} // namespace tarlix

@@ -1,0 +1,234 @@
+#include "expression/eval/RowKernels.h"
+
+#include "expression/functions/Angles.h"
+
+#include <cmath>
+#include <math.h>
+
+namespace tarlix {
+
+namespace {
+
+// The nudge of "int": int(2.999999999999) is 3.
+constexpr Extended kIntNudge = 1e-8L;
+
+// The columns whose operands are defined reals and for which fast(a, b, r) agrees go through
+// the inline arithmetic; every other column takes slow, the stack machine's own function.
+template <typename Fast, typename Slow>
+void binaryKernel(const RowView& a, const RowView& b, Row& out, std::size_t n, Fast fast,
+                  Slow slow) {
+    std::size_t i = 0;
+    if (a.allReal && b.allReal) {
+        out.allReal = true;
+        const Extended* __restrict ax = a.x;
+        const Extended* __restrict bx = b.x;
+        const std::uint8_t* __restrict av = a.valid;
+        const std::uint8_t* __restrict bv = b.valid;
+        Extended* __restrict ox = out.x.data();
+        std::uint8_t* __restrict ov = out.valid.data();
+        const std::size_t as = a.stride, bs = b.stride;
+        const std::size_t afs = a.flagStride, bfs = b.flagStride;
+        for (; i < n; ++i) {
+            Extended r;
+            if (av[i * afs] && bv[i * bfs] && fast(ax[i * as], bx[i * bs], r)) {
+                ox[i] = r;
+                ov[i] = componentInRange(r);
+                continue;
+            }
+            out.set(i, slow(a.get(i), b.get(i)));
+            if (!out.allReal) {
+                ++i;
+                break;
+            }
+        }
+    }
+    for (; i < n; ++i) {
+        Extended r;
+        if (a.definedReal(i) && b.definedReal(i) && fast(a.real(i), b.real(i), r))
+            out.set(i, Tvalue{vkReal, r, 0, static_cast<std::uint8_t>(componentInRange(r))});
+        else
+            out.set(i, slow(a.get(i), b.get(i)));
+    }
+}
+
+template <typename Fast, typename Slow>
+void unaryKernel(const RowView& a, Row& out, std::size_t n, Fast fast, Slow slow) {
+    const RowView one = RowView::same(makeReal(0));
+    binaryKernel(
+        a, one, out, n, [&](Extended p, Extended, Extended& r) { return fast(p, r); },
+        [&](const Tvalue& p, const Tvalue&) { return slow(p); });
+}
+
+// The repeated squaring of the power operator, step for step.
+Extended wholePower(Extended a, unsigned n) {
+    Extended result = 1;
+    while (true) {
+        if (n & 1u) result *= a;
+        n >>= 1u;
+        if (n == 0) return result;
+        a *= a;
+    }
+}
+
+bool isSmallWholeExponent(const RowView& b) {
+    if (!b.isConstant() || !b.definedReal(0)) return false;
+    const Extended e = b.real(0);
+    return std::trunc(e) == e && e >= 1 && e <= 20;
+}
+
+} // namespace
+
+void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
+               const FunctionContext& c) {
+    const EngineSettings& s = c.settings;
+    sinOut.allReal = cosOut.allReal = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a.definedReal(i)) {
+            Extended sine, cosine;
+            ::sincosl(angleToRadians(a.real(i), s), &sine, &cosine);
+            sinOut.set(i,
+                       Tvalue{vkReal, sine, 0, static_cast<std::uint8_t>(componentInRange(sine))});
+            cosOut.set(
+                i, Tvalue{vkReal, cosine, 0, static_cast<std::uint8_t>(componentInRange(cosine))});
+        } else {
+            sinOut.set(i, applyUnary(Builtin::Sin, a.get(i), c));
+            cosOut.set(i, applyUnary(Builtin::Cos, a.get(i), c));
+        }
+    }
+}
+
+void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
+                   const FunctionContext& c) {
+    const EngineSettings& s = c.settings;
+    auto slow = [&](const Tvalue& v) { return applyUnary(id, v, c); };
+    switch (id) {
+    case Builtin::Negate:
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = -x;
+                return true;
+            },
+            slow);
+    case Builtin::Sin:
+        return unaryKernel(
+            a, out, n,
+            [&](Extended x, Extended& r) {
+                r = std::sin(angleToRadians(x, s));
+                return true;
+            },
+            slow);
+    case Builtin::Cos:
+        return unaryKernel(
+            a, out, n,
+            [&](Extended x, Extended& r) {
+                r = std::cos(angleToRadians(x, s));
+                return true;
+            },
+            slow);
+    case Builtin::Exp:
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = std::exp(x);
+                return true;
+            },
+            slow);
+    case Builtin::Sqrt:
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                if (!(x >= 0)) return false; // no square root of a negative is ever taken
+                r = std::sqrt(x);
+                return true;
+            },
+            slow);
+    case Builtin::Int:
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = std::floor(x + kIntNudge);
+                return true;
+            },
+            slow);
+    case Builtin::Abs:
+        return unaryKernel(
+            a, out, n,
+            [](Extended x, Extended& r) {
+                r = std::fabs(x);
+                return true;
+            },
+            slow);
+    default:
+        for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i)));
+        return;
+    }
+}
+
+void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, std::size_t n,
+                    const FunctionContext& c) {
+    auto slow = [&](const Tvalue& p, const Tvalue& q) { return applyBinary(id, p, q, c); };
+    if (c.settings.ComplexMode) {
+        for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i), b.get(i)));
+        return;
+    }
+    switch (id) {
+    case Builtin::Add:
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p + q;
+                return true;
+            },
+            slow);
+    case Builtin::Subtract:
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p + -q;
+                return true;
+            },
+            slow);
+    case Builtin::Multiply:
+    case Builtin::Cross:
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p * q;
+                return true;
+            },
+            slow);
+    case Builtin::Divide:
+        return binaryKernel(
+            a, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                if (q == 0) return false;
+                r = p / q;
+                return true;
+            },
+            slow);
+    case Builtin::Power:
+        if (isSmallWholeExponent(b)) {
+            const auto k = static_cast<unsigned>(b.real(0));
+            const bool odd = std::fmod(b.real(0), 2) != 0;
+            return binaryKernel(
+                a, b, out, n,
+                [k, odd](Extended p, Extended, Extended& r) {
+                    if (p > 0)
+                        r = wholePower(p, k);
+                    else if (p < 0)
+                        r = odd ? -wholePower(-p, k) : wholePower(-p, k);
+                    else
+                        r = 0;
+                    return true;
+                },
+                slow);
+        }
+        break;
+    default:
+        break;
+    }
+    for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i), b.get(i)));
+}
+
+} // namespace tarlix

@@ -1,0 +1,295 @@
+// The tokens of the row form: each one applied to the whole row at once.
+#include "expression/References.h"
+#include "expression/Vocabulary.h"
+#include "expression/eval/RowEvaluator.h"
+#include "expression/eval/RowKernels.h"
+#include "expression/eval/TokenBuiltins.h"
+#include "expression/functions/Angles.h"
+#include "expression/functions/WholeNumber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarlix {
+
+namespace {
+RowView popView(std::vector<RowView>& stack) {
+    if (stack.empty()) return RowView::same(makeUndefined(vkReal));
+    const RowView v = stack.back();
+    stack.pop_back();
+    return v;
+}
+
+// The last count views of the stack in stack order (the first one deepest).
+std::vector<RowView> popViews(std::vector<RowView>& stack, std::size_t count) {
+    std::vector<RowView> views(count);
+    for (std::size_t i = count; i-- > 0;) views[i] = popView(stack);
+    return views;
+}
+
+Tvalue namedConstant(int t) {
+    switch (t) {
+    case tkPi:
+        return makeReal(kPi);
+    case tkE:
+        return makeReal(std::exp(1.0L));
+    case tkI:
+        return makePair(0, 1);
+    case tkSZERO:
+        return Tvalue{vkSignedZero, 0, 0, 1};
+    default:
+        return makeUndefined(vkReal); // "r" has no value of its own here
+    }
+}
+} // namespace
+
+bool RowEvaluator::runTokens(const CodeView& code, const Arguments4& args,
+                             std::vector<RowView>& stack) {
+    const FunctionContext context = scalar_.functions();
+    const std::string_view c = code.code;
+    for (std::size_t pc = 0; pc < c.size(); ++pc) {
+        const int t = c[pc] & 0xFF;
+        if (isConstant(t)) {
+            stack.push_back(RowView::same((*code.consts)[static_cast<std::size_t>(t)]));
+        } else if (t == tkX || t == tkY || t == tkZ || t == tkW) {
+            stack.push_back(t == tkX ? args.x : t == tkY ? args.y : t == tkZ ? args.z : args.w);
+        } else if (t == tkPi || t == tkE || t == tkI || t == tkSZERO || t == tkR) {
+            stack.push_back(RowView::same(namedConstant(t)));
+        } else if (t == tkPointX || t == tkPointY) {
+            const RowView& a = t == tkPointX ? args.x : args.z;
+            const RowView& b = t == tkPointX ? args.y : args.w;
+            Row& out = newRow();
+            for (std::size_t i = 0; i < n_; ++i) out.set(i, argumentPair(a.get(i), b.get(i)));
+            stack.push_back(RowView::of(out));
+        } else if (isParameter(t)) {
+            const int k = parameterIndex(t);
+            if (k == request_.varyingParameter) {
+                Row& out = newRow();
+                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeReal(request_.varying[i].x));
+                stack.push_back(RowView::of(out));
+            } else {
+                stack.push_back(RowView::same(makeReal(scalar_.env().parameters.value(k))));
+            }
+        } else if (isFunctionRef(t)) {
+            stack.push_back(functionReference(functionRefNumber(t), args));
+        } else if (isFigure(t)) {
+            stack.push_back(figureReference(RowView::same(makeReal(figureNumber(t))),
+                                            RowView::same(makeReal(0))));
+        } else if (isUserFunction(t)) {
+            const std::vector<RowView> operands = popViews(stack, 5);
+            stack.push_back(userFunction(userFunctionNumber(t), operands));
+        } else if (isMultiArg(t)) {
+            const RowView countView = popView(stack);
+            // The compiler always writes the count as a constant; anything else is left to
+            // the stack machine, column by column.
+            if (!countView.isConstant()) return false;
+            const int count = std::clamp(wholeIndex(countView.get(0), 0), 0, 14);
+            const std::vector<RowView> operands = popViews(stack, static_cast<std::size_t>(count));
+            const auto id = builtinOfToken(t);
+            Row& out = newRow();
+            TarrayValue values(operands.size());
+            for (std::size_t i = 0; i < n_; ++i) {
+                for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
+                out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(vkReal));
+            }
+            stack.push_back(RowView::of(out));
+        } else if (isAggregate(t)) {
+            const std::size_t end = matchingSend(c, pc + 1);
+            const std::size_t count = t == tkCof || t == tkSol ? 1 : 3;
+            const std::vector<RowView> operands = popViews(stack, count);
+            Row& out = newRow();
+            island(code, pc, std::min(end + 1, c.size()), operands, args, out);
+            stack.push_back(RowView::of(out));
+            pc = end;
+        } else if (isPostfix(t) || isOneArg(t)) {
+            const RowView a = popView(stack);
+            const auto id = builtinOfToken(t);
+            if (!id) {
+                stack.push_back(a);
+                continue;
+            }
+            if (a.isConstant() && *id != Builtin::Rnd) { // one value for the whole row
+                stack.push_back(RowView::same(applyUnary(*id, a.get(0), context)));
+                continue;
+            }
+            if (trigonometryRow(*id, a, stack)) continue;
+            Row& out = newRow();
+            applyUnaryRow(*id, a, out, n_, context);
+            stack.push_back(RowView::of(out));
+        } else if (isBinary(t) || isTwoArg(t)) {
+            const RowView b = popView(stack);
+            const RowView a = popView(stack);
+            if (t == tkPointFn) {
+                stack.push_back(figureReference(a, b));
+                continue;
+            }
+            const auto id = builtinOfToken(t);
+            if (a.isConstant() && b.isConstant()) {
+                stack.push_back(RowView::same(id ? applyBinary(*id, a.get(0), b.get(0), context)
+                                                 : makeUndefined(vkReal)));
+                continue;
+            }
+            Row& out = newRow();
+            if (id)
+                applyBinaryRow(*id, a, b, out, n_, context);
+            else
+                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
+            stack.push_back(RowView::of(out));
+        }
+        // "Send" outside an aggregate, relation references and the rest push nothing.
+    }
+    return true;
+}
+
+// Sums, products, integrals, cof and sol run on the stack machine, one column at a time,
+// from their operands in that column.
+void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t end,
+                          std::span<const RowView> operands, const Arguments4& args, Row& out) {
+    const CodeView part{code.code.substr(begin, end - begin), code.consts};
+    std::vector<Tvalue> values(operands.size());
+    for (std::size_t i = 0; i < n_; ++i) {
+        for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
+        Arguments a = columnArguments(args, i);
+        const Extended saved = enterColumn(i);
+        out.set(i, scalar_.run(part, a, values.data(), values.size()));
+        leaveColumn(saved);
+    }
+}
+
+RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
+    const TTarlixfunction* f = scalar_.env().document.explicitFunction(n);
+    if (!f || f->Code.empty()) return RowView::same(makeUndefined(vkReal));
+    const int first = request_.firstColumn;
+    const int last = first + static_cast<int>(n_) - 1;
+    const bool cached = caches_.functionRows && caches_.xSamples && !request_.recompute &&
+                        first >= firstSampleColumn && last <= lastSampleColumn &&
+                        !dependsOnVarying(*f);
+    const RowView y = RowView::same(makeReal(scalar_.env().parameters.value(0)));
+    const RowView zero = RowView::same(makeReal(0));
+    Row& out = newRow();
+    if (cached) {
+        FunctionSamples& samples = (*caches_.functionRows)[n];
+        if (!samples.upToDate) {
+            Row& xs = newRow();
+            for (std::size_t i = 0; i < n_; ++i)
+                xs.set(i, (*caches_.xSamples)[first + static_cast<int>(i)]);
+            const Arguments4 sampleArgs{RowView::of(xs), y, zero, zero};
+            if (scalar_.enter(f)) {
+                if (!runRow(codeOf(*f), sampleArgs, out))
+                    scalarColumns(codeOf(*f), sampleArgs, out);
+                scalar_.leave();
+            } else {
+                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
+            }
+            for (std::size_t i = 0; i < n_; ++i)
+                samples.samples[first + static_cast<int>(i)] = out.get(i);
+            samples.upToDate = true;
+        }
+        for (std::size_t i = 0; i < n_; ++i)
+            out.set(i, samples.samples[first + static_cast<int>(i)]);
+        return RowView::of(out);
+    }
+    if (!scalar_.enter(f)) return RowView::same(makeUndefined(vkReal));
+    const Arguments4 refArgs{args.x, y, zero, zero};
+    if (!runRow(codeOf(*f), refArgs, out)) scalarColumns(codeOf(*f), refArgs, out);
+    scalar_.leave();
+    return RowView::of(out);
+}
+
+RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView) {
+    if (!nView.isConstant() || !kView.isConstant()) {
+        Row& out = newRow();
+        for (std::size_t i = 0; i < n_; ++i) {
+            const Tvalue a = nView.get(i);
+            const Tvalue b = kView.get(i);
+            const bool whole = isDefinedReal(a) && isDefinedReal(b);
+            const Extended saved = enterColumn(i);
+            out.set(i, whole ? scalar_.figureValue(a.x, b.x) : scalar_.figureValue(0, 0));
+            leaveColumn(saved);
+        }
+        return RowView::of(out);
+    }
+    const Tvalue a = nView.get(0);
+    const Tvalue b = kView.get(0);
+    if (!isDefinedReal(a) || !isDefinedReal(b)) return RowView::same(scalar_.figureValue(0, 0));
+    const bool small = std::fabs(a.x) < 1e9L && std::fabs(b.x) < 1e9L;
+    const int n = small ? static_cast<int>(roundHalfEven(a.x)) : 0;
+    const int k = small ? static_cast<int>(roundHalfEven(b.x)) : 0;
+    const bool component = k >= fpX && k <= fpRadius;
+    const TTarlixfunction* part =
+        scalar_.env().document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
+    if (part && !part->Code.empty() && dependsOnVarying(*part)) {
+        const std::uint8_t undefinedKind = component ? vkReal : vkPair;
+        if (!scalar_.enter(part)) return RowView::same(makeUndefined(undefinedKind));
+        const RowView x = RowView::same(makeUndefined(undefinedKind));
+        const RowView y = RowView::same(makeReal(scalar_.env().parameters.value(0)));
+        const RowView zero = RowView::same(makeReal(0));
+        const Arguments4 partArgs{x, y, zero, zero};
+        Row& out = newRow();
+        if (!runRow(codeOf(*part), partArgs, out)) scalarColumns(codeOf(*part), partArgs, out);
+        scalar_.leave();
+        if (!component) {
+            for (std::size_t i = 0; i < n_; ++i) {
+                Tvalue v = out.get(i);
+                if (scalar_.env().settings.ComplexMode) v = toPair(v);
+                out.set(i, v.valid ? v : makeUndefined(vkPair));
+            }
+        }
+        return RowView::of(out);
+    }
+    if (caches_.positions) return figureFromCaches(n, component ? k : 0);
+    return RowView::same(scalar_.figureValue(a.x, b.x));
+}
+
+// The figure's position as the renderer last evaluated it: the point for k = 0, or its x, y
+// or radius, where the figure's kind has them.
+RowView RowEvaluator::figureFromCaches(int n, int k) {
+    const std::uint8_t undefinedKind = k == 0 ? vkPair : vkReal;
+    if (n < 1 || n > figureCount) return RowView::same(makeUndefined(undefinedKind));
+    const FigurePosition& p = (*caches_.positions)[n];
+    const int kind = p.kind;
+    const bool point = kind == 1 || kind == 2;
+    switch (k) {
+    case 0:
+        if (point) return RowView::same(makePair(p.x, p.y));
+        break;
+    case fpX:
+        if (point || kind == 4) return RowView::same(makeReal(p.x));
+        break;
+    case fpY:
+        if (point || kind == 3) return RowView::same(makeReal(p.y));
+        break;
+    case fpRadius:
+        if (kind >= 2 && kind <= 4) return RowView::same(makeReal(p.r));
+        break;
+    default:
+        break;
+    }
+    return RowView::same(makeUndefined(undefinedKind));
+}
+
+RowView RowEvaluator::userFunction(int number, std::span<const RowView> operands) {
+    const TTarlixfunction* f = scalar_.env().document.userFunction(number);
+    const RowView& order = operands[0];
+    bool plain = f && !f->Code.empty() && order.isConstant() && wholeIndex(order.get(0), -1) == 0;
+    for (std::size_t i = 0; plain && i < n_; ++i)
+        plain = operands[1].get(i).kind != vkPair && operands[3].get(i).kind != vkPair;
+    Row& out = newRow();
+    if (plain) {
+        if (!scalar_.enter(f)) return RowView::same(makeUndefined(vkReal));
+        const Arguments4 callArgs{operands[1], operands[2], operands[3], operands[4]};
+        if (!runRow(codeOf(*f), callArgs, out)) scalarColumns(codeOf(*f), callArgs, out);
+        scalar_.leave();
+        return RowView::of(out);
+    }
+    for (std::size_t i = 0; i < n_; ++i) {
+        const Arguments a{operands[1].get(i), operands[2].get(i), operands[3].get(i),
+                          operands[4].get(i)};
+        const Extended saved = enterColumn(i);
+        out.set(i, scalar_.userFunctionCall(number, order.get(i), a));
+        leaveColumn(saved);
+    }
+    return RowView::of(out);
+}
+
+} // namespace tarlix

@@ -1,0 +1,62 @@
+#pragma once
+// Drawing of the explicit functions from their cached samples: polylines broken where samples
+// are undefined or where the graph jumps, isolated samples as dots, straight graphs as one
+// segment. Drawing only reads the caches; UpdateFunctionSamples fills them.
+
+#include "platform/Canvas.h"
+#include "render/LineStyle.h"
+#include "render/PolylineBuffer.h"
+#include "render/Scale.h"
+#include "render/explicit/FunctionSamples.h"
+#include "render/explicit/SampleRow.h"
+
+#include <array>
+#include <functional>
+
+namespace tarlix {
+
+// The DrawMode setting: how samples become lines.
+enum DrawModeCode : int {
+    drawAutomatic = 1, // join samples, break at jumps ("Auto.")
+    drawConnect = 2,   // join every defined sample ("Conectar")
+    drawDots = 3,      // a dot per sample ("Graficar")
+};
+
+using ColourConversion = std::function<Color(Color)>;
+
+// The settings the drawing of functions reads. The colour conversions are the redraw's: the
+// afterimage colour of the current level and the black-and-white conversion of the output;
+// absent ones leave colours as they are (level 0, colour output).
+struct FunctionDrawSettings {
+    int DrawMode = drawAutomatic;
+    LineDrawOptions lineOptions;
+    ColourConversion afterimageColour;
+    ColourConversion blackAndWhite;
+};
+
+// Where one drawing pass goes: the picture canvas and the afterimage canvas (either may be null
+// when it is not drawn on), with the program's polyline buffer.
+struct FunctionDrawing {
+    const ScaleT& view;
+    TVPolyLine& polyline;
+    const FunctionDrawSettings& settings;
+    Canvas* canvas = nullptr;
+    Canvas* afterimageCanvas = nullptr;
+    bool skipMain = false;        // draw only into the afterimage layer
+    bool forceAfterimage = false; // draw into the afterimage layer whatever the function says
+};
+
+// Per function, the colour it left in the afterimage layer; white when none.
+using FunctionAfterimageColours = std::array<Color, functionCount>;
+
+// Draws y1..y20 that have text and are visible, each from a copy of its cache whose margin
+// columns are undefined.
+FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
+                                        const ExplicitFunctionStore& functions);
+
+// Draws one function from its samples (one per column of the view, margins included) in the
+// given colour, with the width and line style of f.
+void DrawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow& samples,
+                  const TEquationFunction& f);
+
+} // namespace tarlix

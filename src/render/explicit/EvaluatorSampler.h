@@ -1,0 +1,28 @@
+#pragma once
+// The expression evaluator behind function plotting: single values through the stack machine,
+// rows through the row form, which reads figure positions and the rows of referenced functions
+// from the view's caches (and fills those that are out of date).
+
+#include "expression/eval/Evaluator.h"
+#include "expression/eval/RowEvaluator.h"
+#include "render/Scale.h"
+#include "render/explicit/FunctionSampler.h"
+
+namespace tarlix {
+
+class EvaluatorSampler : public FunctionSampler {
+public:
+    EvaluatorSampler(Evaluator& evaluator, ScaleT& view)
+        : evaluator_(evaluator),
+          rows_(evaluator, rowCachesOf(view.Positions, view.YValues, view.XSamples)) {}
+
+    Tvalue valueAt(int n, const TEquationFunction& f, const Tvalue& x) override;
+    void fillRow(int n, const TEquationFunction& f, const ColumnSamples& xs, int lo, int hi,
+                 ColumnSamples& out) override;
+
+private:
+    Evaluator& evaluator_;
+    RowEvaluator rows_;
+};
+
+} // namespace tarlix

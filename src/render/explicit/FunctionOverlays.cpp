@@ -1,0 +1,93 @@
+// The XOR overlays of the function-value and integral windows.
+
+#include "render/explicit/FunctionOverlays.h"
+
+#include "render/explicit/SampleRow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace tarlix {
+
+namespace {
+
+constexpr Color kMarkerColour = rgbColor(192, 192, 192);
+constexpr int kMarkerWidth = 2;
+// XOR on white gives light blue for parts counted positive, pink for negative ones.
+constexpr Color kPositiveShade = rgbColor(51, 51, 0);
+constexpr Color kNegativeShade = rgbColor(0, 51, 51);
+
+void setXorPen(Canvas& canvas, Color colour, int width) {
+    Pen pen;
+    pen.color = colour;
+    pen.width = width;
+    pen.mode = PenMode::Xor;
+    canvas.setPen(pen);
+}
+
+void verticalLine(Canvas& canvas, int x, int from, int to) {
+    canvas.moveTo(x, from);
+    canvas.lineTo(x, to);
+}
+
+void drawMarker(const ScaleT& view, Canvas& canvas, const MarkerLine& marker) {
+    if (!marker.shown) return;
+    setXorPen(canvas, kMarkerColour, kMarkerWidth);
+    verticalLine(canvas, view.XAxis.ToPixel(marker.x), view.YAxis.PixelStart,
+                 view.YAxis.PixelLength);
+    canvas.setPen(Pen{});
+}
+
+// The pixel column of x: the sample index, whatever the output scale.
+int columnOf(const ScaleSubT& axis, Extended x) {
+    const Extended p = axis.ToPixelFloat(x) / axis.OutputScale;
+    return static_cast<int>(std::nearbyint(std::clamp<Extended>(p, -10000, 10000)));
+}
+
+bool canShade(const ScaleT& view, const IntegralShading& s) {
+    const auto valid = [](int n) { return n >= 1 && n <= functionCount; };
+    if (!s.active || !valid(s.shown) || s.shown == s.subtracted || s.lower == s.upper) return false;
+    if (!view.YValues[s.shown].upToDate) return false;
+    if (s.subtracted != 0 && (!valid(s.subtracted) || !view.YValues[s.subtracted].upToDate))
+        return false;
+    return true;
+}
+
+} // namespace
+
+void DrawValueMarker(const ScaleT& view, Canvas& canvas, const MarkerLine& marker) {
+    drawMarker(view, canvas, marker);
+}
+
+void DrawIntegralLimits(const ScaleT& view, Canvas& canvas, const MarkerLine& limit) {
+    drawMarker(view, canvas, limit);
+}
+
+void DrawIntegralArea(const ScaleT& view, Canvas& canvas, const IntegralShading& s) {
+    if (!canShade(view, s)) return;
+    int a = columnOf(view.XAxis, s.lower);
+    int b = columnOf(view.XAxis, s.upper);
+    const bool reversed = b < a;
+    if (reversed) std::swap(a, b);
+    const ColumnSpan span = drawnColumns(view);
+    if (b < span.first || a > span.last) return;
+    a = std::max(a, span.first);
+    b = std::min(b, span.last);
+
+    const ColumnSamples& top = view.YValues[s.shown].samples;
+    const ColumnSamples* bottom = s.subtracted ? &view.YValues[s.subtracted].samples : nullptr;
+    const int zeroRow = view.YAxis.ToPixel(0);
+    const int scale = view.XAxis.OutputScale;
+    for (int c = a; c <= b; ++c) {
+        if (!top[c].isValid() || (bottom && !(*bottom)[c].isValid())) continue;
+        const int topRow = view.YAxis.ToPixel(top[c].x);
+        const int bottomRow = bottom ? view.YAxis.ToPixel((*bottom)[c].x) : zeroRow;
+        const bool positive = topRow < bottomRow || s.areaMode;
+        setXorPen(canvas, positive != reversed ? kPositiveShade : kNegativeShade, 1);
+        verticalLine(canvas, c * scale, topRow, bottomRow);
+    }
+    canvas.setPen(Pen{});
+}
+
+} // namespace tarlix

@@ -1,0 +1,15 @@
+#include "render/explicit/FunctionSampler.h"
+
+namespace tarlix {
+
+Tvalue ColumnwiseSampler::valueAt(int n, const TEquationFunction& f, const Tvalue& x) {
+    if (!x.isValid()) return makeUndefined(vkReal);
+    return scalar_(n, f, x);
+}
+
+void ColumnwiseSampler::fillRow(int n, const TEquationFunction& f, const ColumnSamples& xs, int lo,
+                                int hi, ColumnSamples& out) {
+    for (int c = lo; c <= hi; ++c) out[c] = valueAt(n, f, xs[c]);
+}
+
+} // namespace tarlix

@@ -1,0 +1,87 @@
+// Filling the per-column caches of the explicit functions and refining their domain edges.
+
+#include "render/explicit/FunctionSamples.h"
+
+#include "platform/Canvas.h"
+#include "render/explicit/SampleRow.h"
+
+#include <cmath>
+
+namespace tarlix {
+
+namespace {
+
+constexpr int kEdgeBisections = 50;
+
+bool hasText(const TEquationFunction& f) {
+    return !f.Expr.Source.empty();
+}
+
+// White draws nothing anywhere, so such a function needs no exact edges.
+bool isDrawn(const TEquationFunction& f) {
+    return hasText(f) && f.Visible && f.PenColor != kWhite;
+}
+
+void evaluateRow(ScaleT& view, int n, const TEquationFunction& f, FunctionSampler& sampler) {
+    const ColumnSpan span = drawnColumns(view);
+    ColumnSamples& row = view.YValues[n].samples;
+    sampler.fillRow(n, f, view.XSamples, span.first, span.last, row);
+    // The margins are never evaluated; they must not keep samples of an earlier view.
+    row[span.first - 1] = makeUndefined(vkReal);
+    row[span.last + 1] = makeUndefined(vkReal);
+    view.YValues[n].upToDate = true;
+}
+
+// The x where the domain ends between a defined and an undefined x, to 50 halvings.
+Extended domainEdge(int n, const TEquationFunction& f, FunctionSampler& sampler, Extended good,
+                    Extended bad) {
+    for (int k = 0; k < kEdgeBisections; ++k) {
+        const Extended m = (good + bad) / 2;
+        if (sampler.valueAt(n, f, makeReal(m)).isValid())
+            good = m;
+        else
+            bad = m;
+    }
+    return good;
+}
+
+} // namespace
+
+void RefineDomainEdges(ScaleT& view, int n, const TEquationFunction& f, FunctionSampler& sampler) {
+    ColumnSamples& s = view.YValues[n].samples;
+    const ColumnSpan span = drawnColumns(view);
+    const int length = span.last;
+    for (int i = span.first; i < length; ++i) {
+        const bool begins =
+            i > span.first && !s[i - 1].isValid() && !s[i].isValid() && s[i + 1].isValid();
+        const bool ends =
+            i + 1 < length && s[i].isValid() && !s[i + 1].isValid() && !s[i + 2].isValid();
+        if (!begins && !ends) continue;
+        const Extended xi = view.XSamples[i].x;
+        const Extended xNext = view.XSamples[i + 1].x;
+        const Extended g =
+            begins ? domainEdge(n, f, sampler, xNext, xi) : domainEdge(n, f, sampler, xi, xNext);
+        const int edge = std::fabs(g - xNext) < std::fabs(g - xi) ? i + 1 : i;
+        if (g != view.XSamples[edge].x) s[edge] = sampler.valueAt(n, f, makeReal(g));
+    }
+}
+
+void UpdateFunctionSamples(ScaleT& view, const ExplicitFunctionStore& functions,
+                           FunctionSampler& sampler) {
+    const RedrawState& redraw = view.redrawState();
+    for (int i = 1; i <= functionCount; ++i) {
+        FunctionSamples& cache = view.YValues[i];
+        cache.upToDate = true;
+        if (!hasText(functions[i]))
+            cache.samples = view.UndefinedSamples;
+        else if (redraw.isDirty(functionToken(i)))
+            cache.upToDate = false;
+    }
+    // A row evaluator that met "y3" inside y1 has already filled y3 and marked it up to date.
+    for (int i = 1; i <= functionCount; ++i)
+        if (!view.YValues[i].upToDate) evaluateRow(view, i, functions[i], sampler);
+    for (int i = 1; i <= functionCount; ++i)
+        if (isDrawn(functions[i])) RefineDomainEdges(view, i, functions[i], sampler);
+}
+
+} // namespace tarlix

@@ -1,0 +1,122 @@
+#include "EvalFixture.h"
+#include "expression/eval/RowEvaluator.h"
+
+#include <vector>
+
+namespace tarlix {
+namespace {
+
+class RowForm : public EvalFixture {
+protected:
+    std::vector<Tvalue> xs;
+    void SetUp() override {
+        for (int i = 0; i < 61; ++i) xs.push_back(makeReal(-3 + i * 0.1L));
+        xs[7] = makeUndefined(vkReal); // a column without x
+        defineExplicit(1, "x^2-1");
+        defineExplicit(2, "Sqrt(y1)");
+        defineUser(1, "x y+1"); // f
+        definePoint(1, "(a,2)");
+        definePoint(2, "(1,3)");
+        parameters.value(1) = 0.5;
+        parameters.value(2) = 2;
+    }
+    static bool same(const Tvalue& a, const Tvalue& b) {
+        if (a.valid != b.valid || a.kind != b.kind) return false;
+        return !a.valid || (a.x == b.x && a.y == b.y);
+    }
+    // Compares the row with the stack machine column by column; with a varying parameter the
+    // stack machine reads the column's value from the table.
+    void expectRowEqualsScalar(const std::string& text, int varying = 0) {
+        const TTarlixfunction record = compiled(text, kModeExplicit);
+        std::vector<Tvalue> varyingRow;
+        for (std::size_t i = 0; i < xs.size(); ++i) varyingRow.push_back(makeReal(i * 0.25L - 4));
+        RowRequest request{xs, 0, false, varying, varyingRow};
+        std::vector<Tvalue> row(xs.size());
+        RowEvaluator rows(evaluator);
+        rows.evaluateRow(record, request, row);
+        int defined = 0;
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            const Extended saved = varying ? parameters.value(varying) : 0;
+            if (varying) parameters.value(varying) = varyingRow[i].x;
+            const Tvalue expected = evaluator.evaluate(record, xs[i]);
+            if (varying) parameters.value(varying) = saved;
+            EXPECT_TRUE(same(row[i], expected))
+                << text << " column " << i << ": row " << static_cast<double>(row[i].x) << "/"
+                << int(row[i].valid) << " scalar " << static_cast<double>(expected.x) << "/"
+                << int(expected.valid);
+            defined += expected.valid;
+        }
+        EXPECT_GT(defined, 0) << text;
+    }
+};
+
+TEST_F(RowForm, EqualsTheStackMachineColumnByColumn) {
+    const char* texts[] = {
+        "x^2-3x+1",
+        "2sin x",
+        "sin x cos x",
+        "Sqrt(x+1)/(x^2+1)",
+        "exp(-x^2/2)cos(3x)",
+        "x^5-4x^3+2x-1",
+        "abs(x)+int(x)",
+        "a x^2+b x+c",
+        "1/x",
+        "ln x",
+        "(-x)^3+x^(-2)",
+        "x^0.5",
+        "y1+y2",
+        "f(x,2)",
+        "f'(x)",
+        "F(x)",
+        "P.x+x",
+        "len(P,(x,0))",
+        "Sum(k,1,3,k x)",
+        "Igr(t,0,x,t)",
+        "cof(2,(x+a)^2)+x",
+        "(x,x^2).y",
+        "max(x,0,1/x)",
+        "x>0 and x<1",
+        "round(x) mod 2",
+        "Q.y",
+        "7",
+        "x!",
+    };
+    for (const char* text : texts) expectRowEqualsScalar(text);
+}
+
+TEST_F(RowForm, OneParameterVariesAlongTheRow) {
+    const char* texts[] = {"a x", "a", "P.x+a", "Sum(k,1,2,a)", "f(a,x)", "y1*a"};
+    for (const char* text : texts) expectRowEqualsScalar(text, 1);
+    EXPECT_EQ(parameters.value(1), 0.5) << "the table keeps the parameter's own value";
+}
+
+TEST_F(RowForm, ReadsFiguresAndFunctionRowsFromTheView) {
+    OneBased<FigurePosition, figureCount> positions;
+    OneBased<FunctionSamples, functionCount> functionRows;
+    ColumnSamples xSamples;
+    for (std::size_t i = 0; i < xs.size(); ++i) xSamples[static_cast<int>(i)] = xs[i];
+    positions[1].kind = 1;
+    positions[1].x = 10; // differs from the figure's expression on purpose
+    positions[1].y = 20;
+    RowEvaluator rows(evaluator, rowCachesOf(positions, functionRows, xSamples));
+    std::vector<Tvalue> row(xs.size());
+    rows.evaluateRow(compiled("P.x+y1", kModeExplicit), RowRequest{xs, 0, false, 0, {}}, row);
+    EXPECT_EQ(row[30].x, 10 + evaluator.evaluate(compiled("y1"), xs[30]).x);
+    EXPECT_TRUE(functionRows[1].upToDate);
+    EXPECT_EQ(functionRows[1].samples[40].x, evaluator.evaluate(compiled("y1"), xs[40]).x);
+    // A cache marked valid is read as it stands.
+    functionRows[1].samples[12] = makeReal(99);
+    rows.evaluateRow(compiled("y1", kModeExplicit), RowRequest{xs, 0, false, 0, {}}, row);
+    EXPECT_EQ(row[12].x, 99);
+}
+
+TEST_F(RowForm, SelfReferencingFigureIsUndefinedInEveryColumn) {
+    definePoint(3, "(Rx+1,x)");
+    std::vector<Tvalue> row(xs.size());
+    RowEvaluator rows(evaluator);
+    rows.evaluateRow(compiled("R.x+x", kModeExplicit), RowRequest{xs, 0, false, 0, {}}, row);
+    for (const Tvalue& v : row) EXPECT_FALSE(v.valid);
+}
+
+} // namespace
+} // namespace tarlix
