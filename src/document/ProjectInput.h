@@ -36,6 +36,8 @@ public:
     bool truncated = false;
 
     bool lineLeft() const { return list.Count() > 0; }
+    // The current line has more to read; counts in a file never run past their line.
+    bool tokensLeft() const { return !list.data.empty(); }
     // Fewer than two lines remain: the trailing sections are absent.
     bool atEnd() const { return list.AtEnd(); }
     // Ends the current line.

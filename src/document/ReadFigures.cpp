@@ -52,13 +52,13 @@ void compactPositions(Store<RowState, kFigures>& rows) {
 }
 
 void readFigureRows(ProjectInput& in, Store<RowState, kFigures>& rows, int n) {
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= kFigures ? rows[i] : scratch;
         r.Position = readInRange(in, r.Position, 0, limits::kMaxPosition);
     }
     dropDuplicatePositions(rows);
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= kFigures ? rows[i] : scratch;
         r.Shown = in.readBool(r.Shown);

@@ -15,12 +15,12 @@ std::string folderOf(const std::string& path) {
 // The positions of entries 1..n, then their shown flags, all on one line; entries beyond the
 // store are read past.
 template <int N> void readRows(ProjectInput& in, Store<RowState, N>& rows, int n) {
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= N ? rows[i] : scratch;
         r.Position = readInRange(in, r.Position, 0, limits::kMaxPosition);
     }
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= N ? rows[i] : scratch;
         r.Shown = in.readBool(r.Shown);

@@ -30,6 +30,16 @@ std::string fullProjectText() {
     return projectFileText(s.project, s.view);
 }
 
+// Every count of the file made two thousand million.
+std::string hugeCounts(const std::string& text) {
+    TstringData list;
+    list.fromText(text);
+    for (int i = 1; i < list.Count(); ++i)
+        for (const char* section : {"UserFunction", "y = f(x)", "Point", "Segments", "paramater"})
+            if (list.line(i - 1) == section) list.setLine(i, "2000000000");
+    return list.toText();
+}
+
 } // namespace
 
 TEST(ProjectFile, RefusedFilesLeaveTheOpenProjectAsItWas) {
@@ -46,6 +56,7 @@ TEST(ProjectFile, RefusedFilesLeaveTheOpenProjectAsItWas) {
         {"empty file", "", kMsgInvalidVersion},
         {"truncated", half, kMsgOpenFailed},
         {"header then garbage", "Tarlix/win 2.8\r\n\x01\x02 garbage 3 4\n-1 x\r\n", kMsgOpenFailed},
+        {"counts past every store", hugeCounts(good), kMsgOpenFailed},
         {"sections without their lines",
          "Tarlix/win 2.8\n[Don't Edit] 3.14\n----------\n----------\n----------\n", kMsgOpenFailed},
     };
@@ -90,20 +101,39 @@ TEST(ProjectFile, AFileCutAtAnyLineIsRefusedUnlessOnlyTheTrailingSectionsAreMiss
 }
 
 TEST(ProjectFile, OpenedProjectReplacesEverythingAndTakesItsPath) {
+    struct OpenHooks : RecordingHooks {
+        std::vector<std::string> calls;
+        void clearUndoHistories() override { calls.push_back("undo cleared"); }
+        void projectPathChanged(const std::string& path) override {
+            calls.push_back("title " + path);
+        }
+        void loadAfterimages(const std::string& path) override {
+            calls.push_back("afterimages " + path);
+        }
+        void projectReplaced(Project&) override { calls.push_back("replaced"); }
+        void redraw() override { calls.push_back("redraw"); }
+    };
     TempFolder dir;
     writeText(dir.file("Clase.tlx"), fullProjectText());
     Session s;
+    OpenHooks hooks;
+    ProjectContext ctx{s.project, s.view, s.messages, hooks};
     s.project.Modified = true;
-    EXPECT_FALSE(OpenProject(s.ctx, dir.file("Clase.TLX.tlp")));
+    EXPECT_FALSE(OpenProject(ctx, dir.file("Clase.TLX.tlp")));
     EXPECT_EQ(s.messageTexts(),
               std::vector<std::string>{kMsgFileNotFound + dir.file("Clase.TLX.tlx")});
+    EXPECT_TRUE(hooks.calls.empty());
     s.messages.entries.clear();
-    ASSERT_TRUE(OpenProject(s.ctx, dir.file("Clase.TLP")));
-    EXPECT_EQ(s.project.ProjectPath, dir.file("Clase"));
+    ASSERT_TRUE(OpenProject(ctx, dir.file("Clase.TLP")));
+    const std::string base = dir.file("Clase");
+    EXPECT_EQ(hooks.calls,
+              (std::vector<std::string>{"undo cleared", "title " + base,
+                                        "afterimages " + base + ".tlp", "replaced", "redraw"}));
+    EXPECT_EQ(s.project.ProjectPath, base);
     EXPECT_FALSE(s.project.Modified);
-    EXPECT_EQ(s.hooks.undoHistoriesCleared, 1);
     EXPECT_EQ(s.project.YFunctions[3].Expr.Source, "2sin x");
     EXPECT_EQ(s.project.Settings.BGfile, dir.file("fondo claro.bmp"));
+    EXPECT_TRUE(s.redraw.dirty.all());
 }
 
 TEST(ProjectFile, FailedSaveKeepsThePreviousFileAndModified) {
