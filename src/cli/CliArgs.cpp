@@ -61,11 +61,16 @@ bool applySetting(EngineSettings& s, const std::string& nameValue, std::ostream&
     const std::string name = nameValue.substr(0, eq);
     const std::string value = nameValue.substr(eq + 1);
     bool ok = false;
-    if (name == "AngleMode") ok = setChoice(s.AngleMode, value, {1, 2});
-    else if (name == "LogMode") ok = setChoice(s.LogMode, value, {1, 2});
-    else if (name == "AngleArea") ok = setChoice(s.AngleArea, value, {1, 2});
-    else if (name == "CircleMode") ok = setChoice(s.CircleMode, value, {1, 2});
-    else if (name == "ThetaMode") ok = setChoice(s.ThetaMode, value, {1, 2});
+    if (name == "AngleMode")
+        ok = setChoice(s.AngleMode, value, {1, 2});
+    else if (name == "LogMode")
+        ok = setChoice(s.LogMode, value, {1, 2});
+    else if (name == "AngleArea")
+        ok = setChoice(s.AngleArea, value, {1, 2});
+    else if (name == "CircleMode")
+        ok = setChoice(s.CircleMode, value, {1, 2});
+    else if (name == "ThetaMode")
+        ok = setChoice(s.ThetaMode, value, {1, 2});
     else if (name == "ComplexMode" || name == "AllowSqrtN") {
         const auto b = parseSwitch(value);
         ok = b.has_value();
@@ -134,6 +139,8 @@ std::optional<std::string> CliArgs::value(const std::string& name) const {
     return v.back();
 }
 
-bool CliArgs::has(const std::string& name) const { return options_.count(name) != 0; }
+bool CliArgs::has(const std::string& name) const {
+    return options_.count(name) != 0;
+}
 
 } // namespace tarlix::cli

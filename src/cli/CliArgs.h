@@ -12,8 +12,8 @@
 namespace tarlix::cli {
 
 struct OptionSpec {
-    std::string name;   // with its dashes, e.g. "--mode" or "-y"
-    bool takesValue;    // the next argument is its value
+    std::string name; // with its dashes, e.g. "--mode" or "-y"
+    bool takesValue;  // the next argument is its value
 };
 
 // Exit statuses of tarlix-cli.

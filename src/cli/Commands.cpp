@@ -7,6 +7,9 @@
 namespace tarlix::cli {
 
 int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -32,6 +35,12 @@ void printHelp(std::ostream& out) {
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"compile", "compile [--mode N] EXPR   compile EXPR and show its postfix code", runCompile},
+        {"check", "check FILE.tlx            read a project and list what each store holds",
+         runCheck},
+        {"convert", "convert IN.tlx OUT.tlx    read a project of any version, write it as 2.8",
+         runConvert},
+        {"render", "render FILE.tlx -o OUT.png [--size WxH] [--param L=VALUE]...   draw the view",
+         runRender},
         {"eval",
          "eval [--param L=VALUE]... [--def NAME=EXPR]... EXPR   evaluate EXPR as the calculator "
          "does",

@@ -6,6 +6,8 @@
 
 #include "document/PanelRows.h"
 
+#include <string>
+
 namespace tarlix {
 
 class Project;
@@ -43,6 +45,20 @@ public:
     virtual void stopContinuousSaving() {}
     virtual void clearUndoHistories() {}
     virtual void reloadDefaultSettings(Project& /*project*/, ScaleT& /*view*/) {}
+
+    // A project was read in whole (open, undo, redo): the memo is parsed into scripts and text
+    // boxes, the background picture and the graph window's show buttons follow the project,
+    // and an open memo editor shows the new memo.
+    virtual void projectReplaced(Project& /*project*/) {}
+    // The memo gained lines from another file: scripts and text boxes are rebuilt.
+    virtual void memoChanged(Project& /*project*/) {}
+    // ProjectPath changed: the graph window's title follows it.
+    virtual void projectPathChanged(const std::string& /*projectPath*/) {}
+
+    // The afterimage file beside the project file. Saving reports whether it was written (or
+    // removed because there are no afterimages); loading reports its own damage.
+    virtual bool saveAfterimages(const std::string& /*tlpPath*/) { return true; }
+    virtual void loadAfterimages(const std::string& /*tlpPath*/) {}
 };
 
 } // namespace tarlix

@@ -10,11 +10,18 @@ using namespace tarlix;
 using namespace tarlix::cli;
 
 TEST(CliText, Utf8BecomesSingleByteText) {
-    EXPECT_EQ(utf8ToText("2sin \xCE\xB8"), "2sin @");                   // theta
-    EXPECT_EQ(utf8ToText("30\xC2\xB0"), "30\xB0");                      // degree sign
-    EXPECT_EQ(utf8ToText("a\xC2\xB7" "b\xC3\x97" "c"), "a\xB7" "b\xD7" "c"); // middle dot, times
-    EXPECT_EQ(utf8ToText("x\xE2\x88\x9A" "2"), "x2");                   // no single-byte form
-    EXPECT_EQ(utf8ToText("\xE2\x82\xAC"), "\x80");                      // euro sign
+    EXPECT_EQ(utf8ToText("2sin \xCE\xB8"), "2sin @"); // theta
+    EXPECT_EQ(utf8ToText("30\xC2\xB0"), "30\xB0");    // degree sign
+    EXPECT_EQ(utf8ToText("a\xC2\xB7"
+                         "b\xC3\x97"
+                         "c"),
+              "a\xB7"
+              "b\xD7"
+              "c"); // middle dot, times
+    EXPECT_EQ(utf8ToText("x\xE2\x88\x9A"
+                         "2"),
+              "x2");                               // no single-byte form
+    EXPECT_EQ(utf8ToText("\xE2\x82\xAC"), "\x80"); // euro sign
     EXPECT_EQ(textToUtf8("30\xB0 @", true), "30\xC2\xB0 \xCE\xB8");
 }
 
@@ -30,8 +37,8 @@ TEST(CliArgs, SetOptionsAndDoubleDash) {
 }
 
 TEST(CliArgs, BadSettingsAreRefused) {
-    for (const char* bad : {"Nope=1", "AngleMode=3", "IntegralPartitions=41", "ComplexMode=maybe",
-                            "AngleMode"}) {
+    for (const char* bad :
+         {"Nope=1", "AngleMode=3", "IntegralPartitions=41", "ComplexMode=maybe", "AngleMode"}) {
         std::ostringstream err;
         EXPECT_FALSE(CliArgs::parse({"--set", bad}, {}, err)) << bad;
         EXPECT_FALSE(err.str().empty()) << bad;

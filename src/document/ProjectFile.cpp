@@ -1,0 +1,206 @@
+// Saving and opening project files and appending the memo of another one.
+
+#include "document/ProjectFile.h"
+
+#include "document/AtomicFile.h"
+#include "document/FileLimits.h"
+#include "document/ProjectReader.h"
+#include "document/ProjectWriter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace tarlix {
+
+namespace {
+
+constexpr std::size_t kExtensionLength = 4;
+
+bool endsWithNoCase(const std::string& text, const std::string& tail) {
+    if (text.size() < tail.size()) return false;
+    return std::equal(tail.begin(), tail.end(), text.end() - static_cast<long>(tail.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+std::string withoutFolder(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void showError(ProjectContext& ctx, const std::string& text) {
+    ctx.messages.show(text, mkError, false);
+}
+
+void markEverythingChanged(RedrawState& redraw) {
+    redraw.dirty.set();
+    redraw.viewChanged = true;
+    redraw.mappingChanged = true;
+    redraw.ticksChanged = true;
+    redraw.afterimagesChanged = true;
+}
+
+// Text boxes keep their place relative to the drawing when its size changes.
+void scaleMemoBoxes(Project& p, AxisLengths saved, AxisLengths now) {
+    for (MemoBoxPlace& b : p.MemoBoxes) {
+        b.Left = static_cast<int>(std::lround(static_cast<double>(b.Left) * now.x / saved.x));
+        b.Top = static_cast<int>(std::lround(static_cast<double>(b.Top) * now.y / saved.y));
+    }
+}
+
+void fitDrawing(Project& p, ViewFileState& view, const DrawingRoom& room) {
+    const AxisLengths saved{view.X.PixelLength, view.Y.PixelLength};
+    const AxisLengths now = fitSavedAspect(saved, room);
+    scaleMemoBoxes(p, saved, now);
+    view.X.PixelLength = now.x;
+    view.Y.PixelLength = now.y;
+}
+
+// The memo lines of a project file's memo section; empty when it has none.
+std::vector<std::string> memoOfFile(const TstringData& list, const ProjectNumbers& numbers) {
+    int i = 0;
+    while (i < list.Count() && list.line(i).find("MEMO SECTION") == std::string::npos) ++i;
+    i += 3; // the caption and the style line
+    if (i < list.Count() && list.line(i).empty()) ++i;
+    std::int32_t n = 0;
+    if (i >= list.Count() || !parseFileInt(list.line(i), n) || n <= 0) return {};
+    std::vector<std::string> lines;
+    for (int k = i + 1; k <= i + n && k < list.Count(); ++k) {
+        const std::string& line = list.line(k);
+        const bool script = !line.empty() && line[0] == '#';
+        lines.push_back(script && numbers.convert ? lineFromFileNumbers(line, numbers.decimalChar,
+                                                                        numbers.listSeparatorChar)
+                                                  : line);
+    }
+    return lines;
+}
+
+} // namespace
+
+std::string projectFileFor(const std::string& path) {
+    std::string base = path;
+    if (endsWithNoCase(base, ".tlx") || endsWithNoCase(base, ".tlp"))
+        base.resize(base.size() - kExtensionLength);
+    return base + ".tlx";
+}
+
+std::string projectFileText(const Project& project, const ScaleT& view) {
+    TstringData list;
+    std::vector<int> freeText;
+    WriteProject(project, view, list, &freeText);
+    const EngineSettings& e = project.Engine;
+    if (e.DecimalChar != '.') {
+        for (int i = 1; i < list.Count(); ++i) {
+            if (std::find(freeText.begin(), freeText.end(), i) != freeText.end()) continue;
+            list.setLine(i, lineToFileNumbers(list.line(i), e.DecimalChar, e.ListSeparatorChar));
+        }
+    }
+    return list.toText();
+}
+
+bool writeProjectFile(ProjectContext& ctx, const std::string& filePath) {
+    if (writeFileAtomically(filePath, projectFileText(ctx.project, ctx.view))) return true;
+    showError(ctx, kMsgCannotSave + filePath);
+    return false;
+}
+
+bool SaveProject(ProjectContext& ctx) {
+    const std::string& base = ctx.project.ProjectPath;
+    if (base.empty() || !writeProjectFile(ctx, base + ".tlx")) {
+        if (base.empty()) showError(ctx, kMsgCannotSave);
+        return false;
+    }
+    const std::string afterimages = base + ".tlp";
+    if (!ctx.hooks.saveAfterimages(afterimages)) {
+        showError(ctx, kMsgCannotSave + afterimages);
+        return false;
+    }
+    ctx.project.Modified = false;
+    return true;
+}
+
+AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room) {
+    const double ratio = static_cast<double>(saved.y) / saved.x;
+    const int wanted = static_cast<int>(std::lround(room.preferredWidth * ratio));
+    const int height = room.availableHeight >= wanted ? std::max(wanted, limits::kMinPixelLength)
+                                                      : room.availableHeight;
+    AxisLengths fitted{static_cast<int>(std::lround(height / ratio)), height};
+    // The drawing never outgrows its sample columns.
+    const int longest = std::max(fitted.x, fitted.y);
+    if (longest > limits::kMaxPixelLength) {
+        const double k = static_cast<double>(limits::kMaxPixelLength) / longest;
+        fitted = {static_cast<int>(std::lround(fitted.x * k)),
+                  static_cast<int>(std::lround(fitted.y * k))};
+    }
+    if (std::min(fitted.x, fitted.y) < 1) return saved;
+    return fitted;
+}
+
+bool OpenProject(ProjectContext& ctx, const std::string& path,
+                 const std::optional<DrawingRoom>& room) {
+    const std::string file = projectFileFor(path);
+    if (!isRegularFile(file)) {
+        showError(ctx, kMsgFileNotFound + file);
+        return false;
+    }
+    std::string bytes;
+    if (!readWholeFile(file, bytes)) {
+        showError(ctx, kMsgOpenFailed);
+        return false;
+    }
+    TstringData list;
+    list.fromText(bytes);
+    if (list.Count() == 0 || !acceptedHeader(list.line(0))) {
+        ctx.messages.show(kMsgInvalidVersion, mkWarning, false);
+        return false;
+    }
+    const EngineSettings& e = ctx.project.Engine;
+    Project copy = ctx.project;
+    copy.ProjectPath = file.substr(0, file.size() - kExtensionLength);
+    ViewFileState view = captureView(ctx.view);
+    if (!readProjectInto(list, fileNumbers(list, e.DecimalChar, e.ListSeparatorChar), copy, view)) {
+        showError(ctx, kMsgOpenFailed);
+        return false;
+    }
+    if (room) fitDrawing(copy, view, *room);
+    ctx.project = std::move(copy);
+    ctx.project.Modified = false;
+    applyView(view, ctx.view);
+    ctx.hooks.clearUndoHistories();
+    ctx.hooks.projectPathChanged(ctx.project.ProjectPath);
+    ctx.hooks.loadAfterimages(ctx.project.ProjectPath + ".tlp");
+    ctx.hooks.projectReplaced(ctx.project);
+    ctx.hooks.allCategoriesChanged();
+    markEverythingChanged(ctx.view.redrawState());
+    ctx.hooks.redraw();
+    return true;
+}
+
+bool AppendMemoFile(ProjectContext& ctx, const std::string& path) {
+    std::string bytes;
+    std::vector<std::string> lines;
+    if (readWholeFile(path, bytes)) {
+        TstringData list;
+        list.fromText(bytes);
+        const EngineSettings& e = ctx.project.Engine;
+        lines = memoOfFile(list, fileNumbers(list, e.DecimalChar, e.ListSeparatorChar));
+    }
+    if (lines.empty()) {
+        showError(ctx, kMsgNoMemo);
+        return false;
+    }
+    ctx.hooks.recordUndo();
+    std::vector<std::string>& memo = ctx.project.MemoText;
+    if (!memo.empty()) memo.emplace_back();
+    memo.push_back("//" + withoutFolder(path));
+    memo.insert(memo.end(), lines.begin(), lines.end());
+    ctx.project.Modified = true;
+    ctx.hooks.memoChanged(ctx.project);
+    ctx.hooks.redraw();
+    return true;
+}
+
+} // namespace tarlix

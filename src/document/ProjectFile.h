@@ -1,0 +1,56 @@
+#pragma once
+// Saving and opening project files, appending the memo of another project, and fitting the
+// drawing area to the aspect a project was saved with.
+
+#include "document/ProjectEdit.h"
+
+#include <optional>
+#include <string>
+
+namespace tarlix {
+
+inline constexpr const char* kMsgFileNotFound = "No se encuentra el archivo";
+inline constexpr const char* kMsgInvalidVersion = "Versi\xF3n inv\xE1lida";
+inline constexpr const char* kMsgOpenFailed = "Fallo al llamar archivo";
+inline constexpr const char* kMsgCannotSave = "No se puede guardar el archivo";
+inline constexpr const char* kMsgNoMemo = "No hay datos en memoria";
+
+// The project file a path names: a trailing ".tlx" or ".tlp" in any case is dropped and
+// ".tlx" appended; the rest keeps its case.
+std::string projectFileFor(const std::string& path);
+
+// The text of a project file: the project written with "." and "," in its numbers and
+// expressions, free text as it stands.
+std::string projectFileText(const Project& project, const ScaleT& view);
+
+// Writes the project file at filePath exactly (no afterimage file). False, with
+// "No se puede guardar el archivo" and the path shown, when it could not be written.
+bool writeProjectFile(ProjectContext& ctx, const std::string& filePath);
+
+// Writes ProjectPath + ".tlx" and the afterimage file beside it; Modified is cleared only when
+// both were written.
+bool SaveProject(ProjectContext& ctx);
+
+// What the screen allows the drawing after a load, for fitting the saved aspect.
+struct DrawingRoom {
+    int availableHeight = 0; // the largest drawing height, less the tab bar where it shows
+    int preferredWidth = 0;  // the preferred drawing width of the settings store
+};
+
+struct AxisLengths {
+    int x = 0;
+    int y = 0;
+};
+
+// The axis lengths that keep the saved aspect within the room.
+AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room);
+
+// Opens a project file; on any failure the open project stays as it was and the program's
+// message is shown. room, when given, fits the drawing area to the saved aspect.
+bool OpenProject(ProjectContext& ctx, const std::string& path,
+                 const std::optional<DrawingRoom>& room = std::nullopt);
+
+// Appends the memo of another project file to the memo, as one undoable change.
+bool AppendMemoFile(ProjectContext& ctx, const std::string& path);
+
+} // namespace tarlix

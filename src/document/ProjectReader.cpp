@@ -1,0 +1,90 @@
+// The project reader: the steps in file order, on a copy of the list and of the project.
+
+#include "document/ProjectReader.h"
+
+#include "document/ReadSteps.h"
+
+namespace tarlix {
+
+namespace {
+
+// Everything the file fills starts blank; settings the file may lack keep their values.
+void resetForRead(Project& p) {
+    for (TTarlixfunction& f : p.UserFunctions) f = TTarlixfunction{};
+    for (int n = 1; n <= kFigures; ++n) p.Figures[n] = blankFigure(n);
+    for (TEquationFunction& f : p.YFunctions) f = blankEquation();
+    for (TEquationFunction& f : p.Relations) f = blankEquation();
+    for (int i = 1; i <= kValueFunctions; ++i)
+        p.ValueWindow.ValueFunctions[i].Source = "y" + std::to_string(i);
+    p.MemoText.clear();
+    p.Parameters.reset();
+    p.Settings.AnimationPeriod = kDefaultAnimationPeriod;
+    resetRows(p.UserFunctionRows);
+    resetRows(p.YFunctionRows);
+    resetRows(p.RelationRows);
+    resetRows(p.FigureRows);
+    resetRows(p.ParameterRows);
+}
+
+bool readRequired(ReadState& s) {
+    readBackground(s);
+    readUserFunctions(s);
+    readExplicitFunctions(s);
+    readRelations(s);
+    readFigures(s);
+    readSegments(s);
+    readParameters(s);
+    readSettings(s);
+    readAxes(s);
+    compileLoaded(s);
+    readViewSettings(s);
+    return !s.in.truncated;
+}
+
+// Older files may end after the view; a section that has begun must be whole.
+bool readTrailing(ReadState& s) {
+    void (*const steps[])(ReadState&) = {readValueWindows, readValueFunctions, readPanels, readMemo,
+                                         readMemoBoxes};
+    for (auto step : steps) {
+        if (s.in.atEnd()) break;
+        step(s);
+        if (s.in.truncated) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool readProjectInto(const TstringData& source, ProjectNumbers numbers, Project& project,
+                     ViewFileState& view) {
+    if (source.Count() == 0 || !acceptedHeader(source.line(0))) return false;
+    TstringData list;
+    list.Assign(source);
+    list.BeginRead();
+    ProjectInput in(list, source.line(0), numbers);
+    in.skipPast();
+    ReadState s{in, project, view};
+    resetForRead(project);
+    if (!readRequired(s) || !readTrailing(s)) return false;
+    compileWindowExpressions(project, view.X.Letter == '@');
+    return true;
+}
+
+bool ReadProject(const TstringData& list, ProjectContext& ctx) {
+    const EngineSettings& e = ctx.project.Engine;
+    return ReadProject(list, ctx, ProjectNumbers{false, e.DecimalChar, e.ListSeparatorChar});
+}
+
+bool ReadProject(const TstringData& list, ProjectContext& ctx, ProjectNumbers numbers,
+                 const std::string* projectPath) {
+    Project copy = ctx.project;
+    if (projectPath) copy.ProjectPath = *projectPath;
+    ViewFileState view = captureView(ctx.view);
+    if (!readProjectInto(list, numbers, copy, view)) return false;
+    ctx.project = std::move(copy);
+    applyView(view, ctx.view);
+    ctx.hooks.projectReplaced(ctx.project);
+    return true;
+}
+
+} // namespace tarlix

@@ -1,0 +1,112 @@
+#include "cli/Commands.h"
+
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace tarlix::cli;
+
+namespace {
+
+std::string fixture(const std::string& name) {
+    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "document" / "fixtures" /
+            name)
+        .string();
+}
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = runCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(ProjectCommands, CheckListsEveryStoreOfAnOldProject) {
+    const CliRun r = run({"check", fixture("v16.tlx")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "user functions: f = x^2+\xCE\xB8\n"
+              "explicit functions: y1 = min(x,1); y2 = path(x,(0,0),(1,1))\n"
+              "relations: C1 = r=2\xCE\xB8\n"
+              "figures: P = (1,2); R = (1+cos \xCE\xB8,), \xCE\xB8 = 0..2Pi; A = (0,0), r = a\n"
+              "connected figures: L1 = \n"
+              "parameters: a = 2; \xCE\xB8 = 0\n"
+              "memo: 2 lines\n");
+}
+
+TEST(ProjectCommands, CheckRefusesWithTheProgramsMessage) {
+    const CliRun missing = run({"check", "/nonexistent/clase"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "No se encuentra el archivo/nonexistent/clase.tlx\n");
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-check";
+    std::filesystem::create_directories(dir);
+    std::ofstream((dir / "nuevo.tlx").string()) << "Tarlix/win 2.9\n";
+    const CliRun newer = run({"check", (dir / "nuevo.tlx").string()});
+    EXPECT_EQ(newer.status, 1);
+    EXPECT_EQ(newer.err, "Versi\xC3\xB3n inv\xC3\xA1lida\n");
+    EXPECT_TRUE(newer.out.empty());
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(run({"check"}).status, 2);
+}
+
+TEST(ProjectCommands, ConvertWritesTodaysVersionThatReadsTheSame) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-convert";
+    std::filesystem::create_directories(dir);
+    const std::string out = (dir / "v16 nuevo.tlx").string();
+    const CliRun r = run({"convert", fixture("v16.tlx"), out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string text = readText(out);
+    EXPECT_EQ(text.rfind("Tarlix/win 2.8\r\n[Don't Edit] 3.14\r\n", 0), 0u);
+    EXPECT_NE(text.find("\r\nmin(x,1)\r\n0 255 3 1 1\r\n"), std::string::npos);
+    EXPECT_EQ(run({"check", out}).out, run({"check", fixture("v16.tlx")}).out);
+
+    const std::string again = (dir / "again.tlx").string();
+    ASSERT_EQ(run({"convert", out, again}).status, 0);
+    EXPECT_EQ(readText(again), text);
+
+    const CliRun blocked = run({"convert", fixture("v16.tlx"), dir.string()});
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_EQ(blocked.err, "No se puede guardar el archivo" + dir.string() + "\n");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ProjectCommands, RenderDrawsTheExplicitFunctionsOfTheProjectsView) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-render";
+    std::filesystem::create_directories(dir);
+    const std::string own = (dir / "own.png").string();
+    ASSERT_EQ(run({"render", fixture("v16.tlx"), "-o", own}).status, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(own)).size(), QSize(500, 400)); // the view's size
+
+    // x and y from -10 to 10 and -8 to 8 on 100 x 80: y1 = min(x,1) passes (-5,-5) at (25,65)
+    // in red; the hidden y2 is not drawn; the axes cross at (50,40).
+    const std::string small = (dir / "small.png").string();
+    const CliRun r = run({"render", fixture("v16.tlx"), "-o", small, "--size", "100x80"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image(QString::fromStdString(small));
+    ASSERT_EQ(image.size(), QSize(100, 80));
+    EXPECT_EQ(image.pixelColor(25, 65), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(50, 10), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(10, 40), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(25, 10), QColor(255, 255, 255));
+
+    EXPECT_EQ(run({"render", fixture("v16.tlx")}).status, 2);
+    EXPECT_EQ(run({"render", fixture("v16.tlx"), "-o", small, "--param", "z=1"}).status, 2);
+    EXPECT_EQ(run({"render", "/nonexistent.tlx", "-o", small}).status, 1);
+    std::filesystem::remove_all(dir);
+}
