@@ -1,18 +1,13 @@
 // tarlix-cli render: draws a project's view into a PNG picture, as far as the drawing of its
-// objects exists: the explicit functions over plain axes through the origin.
+// objects exists: the project's picture as the graph window shows it.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/PictureOutput.h"
 #include "cli/ProjectSession.h"
-#include "expression/eval/Evaluator.h"
 #include "platform/Text1252.h"
 #include "platform/qt/QtImageCanvas.h"
-#include "render/explicit/DrawFunction.h"
-#include "render/explicit/EvaluatorSampler.h"
+#include "render/ProjectPicture.h"
 
-#include <QGuiApplication>
-#include <QSaveFile>
-
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -82,51 +77,6 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
     return r;
 }
 
-class ScaleArea : public ViewArea {
-public:
-    explicit ScaleArea(const ScaleT& view) : view_(view) {}
-    Extended areaBound(int k) const override { return viewArea(view_, makeReal(k)).x; }
-
-private:
-    const ScaleT& view_;
-};
-
-// Plain black axis lines through the origin, where it is in view.
-void drawAxes(const ScaleT& view, Canvas& canvas) {
-    canvas.setPen(Pen{});
-    if (view.YAxis.Low <= 0 && 0 <= view.YAxis.High) {
-        const int row = view.YAxis.ToPixel(0);
-        canvas.moveTo(0, row);
-        canvas.lineTo(canvas.width(), row);
-    }
-    if (view.XAxis.Low <= 0 && 0 <= view.XAxis.High) {
-        const int column = view.XAxis.ToPixel(0);
-        canvas.moveTo(column, 0);
-        canvas.lineTo(column, canvas.height());
-    }
-}
-
-// Qt draws only with an application object; without a display it uses the offscreen platform.
-void ensureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "tarlix-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
-
-bool savePng(const QImage& image, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 // The project's ranges on the requested pixels.
 void resize(ScaleT& view, std::pair<int, int> size) {
     view.XAxis.PixelLength = size.first;
@@ -136,39 +86,18 @@ void resize(ScaleT& view, std::pair<int, int> size) {
     view.FillXSamples();
 }
 
-ParameterValues parameterValues(const Project& p, const RenderRequest& r) {
-    ParameterValues values;
-    for (int i = 1; i <= kParameterCount; ++i) {
-        values.value(i) = p.Parameters[i].Value;
-        values.step(i) = p.Parameters[i].Step;
-    }
-    for (const auto& [slot, value] : r.parameters) values.value(slot) = value;
-    return values;
-}
-
 int render(const RenderRequest& r, std::ostream& err) {
     auto s = std::make_unique<ProjectSession>();
     if (!s->open(r.project, err)) return kExitFailure;
     ScaleT& view = s->view;
     if (r.size) resize(view, *r.size);
-    ExplicitFunctionStore functions;
-    for (int n = 1; n <= kExplicitFunctions; ++n) functions[n] = s->project.YFunctions[n];
-    ParameterValues parameters = parameterValues(s->project, r);
-    RandomState random = RandomState::seededOnce();
-    ScaleArea area(view);
-    const EvalEnv env{s->project.Engine, s->project, parameters, &random, &area};
-    Evaluator evaluator(env);
-    EvaluatorSampler sampler(evaluator, view);
-    view.redrawState().dirty.set();
-    UpdateFunctionSamples(view, functions, sampler);
+    for (const auto& [slot, value] : r.parameters) s->project.Parameters[slot].Value = value;
 
+    ProjectPicture picture(s->project, view, s->redraw);
+    picture.recompute();
     ensureGuiApplication();
     QtImageCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength, kWhite);
-    drawAxes(view, canvas);
-    FunctionDrawSettings settings;
-    settings.DrawMode = s->project.Settings.DrawMode;
-    auto buffer = std::make_unique<TVPolyLine>();
-    DrawFunctions(FunctionDrawing{view, *buffer, settings, &canvas}, functions);
+    picture.draw(canvas);
     if (!savePng(canvas.image(), r.output)) {
         err << kPrefix << "cannot write \"" << r.output << "\"\n";
         return kExitFailure;
