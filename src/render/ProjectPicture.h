@@ -26,10 +26,10 @@ public:
     void draw(Canvas& canvas);
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
-
-private:
+    // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
 
+private:
     Project& project_;
     ScaleT& view_;
     RedrawState& redraw_;

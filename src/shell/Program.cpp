@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -111,18 +114,73 @@ void Program::start(const QStringList& arguments) {
 
 void Program::OpenFromCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return;
+    const auto names = [](const QString& p) {
+        return QFileInfo::exists(toQString(projectFileFor(fromQString(QDir::cleanPath(p)))));
+    };
+    // A path with blanks arrives split into several arguments.
     QString path = arguments.first();
-    if (!QFileInfo::exists(path) && arguments.size() > 1) path = arguments.join(' ');
-    path = QDir::cleanPath(path);
-    QString file = path;
-    if (file.endsWith(".tlx", Qt::CaseInsensitive) || file.endsWith(".tlp", Qt::CaseInsensitive))
-        file.chop(4);
-    file += ".tlx";
-    if (!QFileInfo::exists(file)) {
-        objects_->messages->show("No se encuentra el archivo" + fromQString(file), mkError, false);
-        return;
+    if (!names(path) && arguments.size() > 1) path = arguments.join(' ');
+    openProjectFile(QDir::cleanPath(path), false);
+}
+
+bool Program::mayDiscardProject() {
+    return !objects_->project.Modified ||
+           objects_->messages->show("Limpiar datos actuales usando [OK]", mkWarning, true);
+}
+
+DrawingRoom Program::drawingRoom() const {
+    DrawingRoom room;
+    room.availableHeight = drawingHeight_;
+    room.preferredWidth = preferredDrawingWidth(objects_->settings).value_or(drawingHeight_);
+    return room;
+}
+
+bool Program::openProjectFile(const QString& path, bool ask) {
+    if (ask && !mayDiscardProject()) return false;
+    ProjectContext ctx = context();
+    if (!OpenProject(ctx, fromQString(path), drawingRoom())) return false;
+    objects_->view.FillXSamples();
+    picture_->markEverythingDirty();
+    console_->refreshAll();
+    repaintGraph();
+    ArrangeWindows();
+    console_->raise();
+    return true;
+}
+
+bool Program::saveProject() {
+    if (objects_->project.ProjectPath.empty()) {
+        chooseAndSaveAs();
+        return !objects_->project.Modified;
     }
-    // Reading project files comes with the project file reader.
+    ProjectContext ctx = context();
+    return SaveProject(ctx);
+}
+
+bool Program::saveProjectAs(const QString& path) {
+    QString base = path;
+    if (base.endsWith(".tlx", Qt::CaseInsensitive)) base.chop(4);
+    objects_->project.ProjectPath = fromQString(base);
+    graph_->setProjectTitle(base);
+    ProjectContext ctx = context();
+    return SaveProject(ctx);
+}
+
+void Program::chooseAndOpen(const QString& folder, const QString& name) {
+    const QString path = QFileDialog::getOpenFileName(
+        console_, "Abrir Proyecto de TARLIX", QDir(folder).filePath(name), "TARLIX file (*.tlx)");
+    if (!path.isEmpty()) openProjectFile(path);
+}
+
+void Program::chooseAndSaveAs() {
+    QFileDialog dialog(console_, "Guardar proyecto de TARLIX");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("tlx");
+    dialog.setNameFilter("TARLIX file (*.tlx)");
+    if (!objects_->project.ProjectPath.empty())
+        dialog.selectFile(toQString(objects_->project.ProjectPath) + ".tlx");
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        saveProjectAs(dialog.selectedFiles().first());
 }
 
 bool Program::askToClose() {
@@ -185,6 +243,7 @@ void Program::newProject() {
         return;
     ProjectContext ctx = context();
     tarlix::newProject(ctx, viewDefaults(), 0);
+    picture_->markEverythingDirty();
     console_->refreshAll();
     repaintGraph();
 }
@@ -197,11 +256,32 @@ void Program::connectMenus() {
     };
     on("FileNew", [this] { newProject(); });
     on("FileClose", [this] { graph_->close(); });
+    on("FileOpen", [this] {
+        const QFileInfo current(toQString(objects_->project.ProjectPath));
+        chooseAndOpen(current.absolutePath(), current.fileName());
+    });
+    on("FileOpenSample",
+       [this] { chooseAndOpen(toQString(objects_->project.AppFolder) + "sample", QString()); });
+    on("FileSave", [this] { saveProject(); });
+    on("FileSaveAs", [this] { chooseAndSaveAs(); });
+    connect(console_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
+        console_->action("FileOpenSample")
+            ->setEnabled(QFileInfo::exists(toQString(objects_->project.AppFolder) + "sample"));
+    });
     on("SettingsWriteDefaults", [this] {
         ProgramObjects& o = *objects_;
         WriteDefaults(o.settings, {o.project.Engine, o.project.Settings, o.view, o.objectDefaults});
     });
     on("SettingsDeleteDefaults", [this] { DeleteDefaults(objects_->settings); });
+}
+
+void Program::projectReplaced(Project&) {
+    picture_->markEverythingDirty();
+    console_->refreshAll();
+}
+
+void Program::projectPathChanged(const std::string& projectPath) {
+    graph_->setProjectTitle(toQString(projectPath));
 }
 
 void Program::categoryChanged(CategoryPanel panel) {

@@ -4,6 +4,7 @@
 // showing (defaults, view, command line) and closing with its question.
 
 #include "document/DocumentHooks.h"
+#include "document/ProjectFile.h"
 #include "render/ProjectPicture.h"
 #include "shell/ProgramObjects.h"
 #include "shell/WindowArrangement.h"
@@ -49,11 +50,19 @@ public:
     // Draws the project into the graph window.
     void repaintGraph();
 
+    // The file commands without their dialogs: open a project file (asking first when
+    // something would be lost), save, and save under a new name.
+    bool openProjectFile(const QString& path, bool ask = true);
+    bool saveProject();
+    bool saveProjectAs(const QString& path);
+
     // DocumentHooks: what project operations ask of the windows.
     void categoryChanged(CategoryPanel panel) override;
     void allCategoriesChanged() override;
     void redraw() override;
     void reloadDefaultSettings(Project& project, ScaleT& view) override;
+    void projectReplaced(Project& project) override;
+    void projectPathChanged(const std::string& projectPath) override;
 
 private:
     void createDataPanel(int splashMilliseconds);
@@ -64,6 +73,10 @@ private:
     void applyFrames(const MainWindowFrames& f);
     ViewDefaults viewDefaults() const;
     void newProject();
+    bool mayDiscardProject();
+    DrawingRoom drawingRoom() const;
+    void chooseAndOpen(const QString& folder, const QString& name);
+    void chooseAndSaveAs();
 
     std::unique_ptr<ProgramObjects> objects_;
     std::unique_ptr<ProjectPicture> picture_;

@@ -1,10 +1,12 @@
 #include "QtTestApp.h"
+#include "document/ProjectEdit.h"
 #include "shell/Program.h"
 #include "shell/SimpleWindows.h"
 #include "shell/TGraphAreaForm.h"
 #include "shell/TMainConsole.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -75,4 +77,43 @@ TEST(Startup, AnUnmodifiedProjectClosesWithoutAQuestion) {
     p.program->start({});
     EXPECT_TRUE(p.program->graph()->close());
     EXPECT_TRUE(p.messages.entries.empty());
+}
+
+TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
+    StartedProgram first;
+    first.program->start({});
+    Project& project = first.program->objects().project;
+    ProjectContext ctx = first.program->context();
+    TEquationFunction f;
+    f.Expr.Source = "x^2";
+    storeExplicitFunction(ctx, 1, f);
+    EXPECT_TRUE(project.Modified);
+    const QString base = first.folder.path() + "/my projects/parabola";
+    QDir().mkpath(first.folder.path() + "/my projects");
+    ASSERT_TRUE(first.program->saveProjectAs(base + ".tlx"));
+    EXPECT_FALSE(project.Modified);
+    EXPECT_EQ(first.program->graph()->windowTitle(), "TARLIX - parabola");
+
+    StartedProgram second;
+    second.program->start((base + ".tlx").split(' ')); // arrives as two arguments
+    EXPECT_TRUE(second.messages.entries.empty());
+    EXPECT_EQ(second.program->objects().project.YFunctions[1].Expr.Source, "x^2");
+    EXPECT_EQ(second.program->objects().project.ProjectPath, base.toStdString());
+    // The graph window shows the parabola: some blue pixels in its picture.
+    const QImage& picture = second.program->graph()->graphImage()->image();
+    int blue = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelColor(x, y) == QColor(0, 0, 255)) ++blue;
+    EXPECT_GT(blue, 100);
+}
+
+TEST(Startup, OpeningOverAModifiedProjectAsksFirst) {
+    StartedProgram p;
+    p.program->start({});
+    p.program->objects().project.Modified = true;
+    EXPECT_FALSE(p.program->openProjectFile(p.folder.path() + "/whatever.tlx"));
+    ASSERT_EQ(p.messages.entries.size(), 1u);
+    EXPECT_EQ(p.messages.entries[0].text, "Limpiar datos actuales usando [OK]");
+    EXPECT_TRUE(p.program->objects().project.Modified);
 }
