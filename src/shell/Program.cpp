@@ -3,6 +3,7 @@
 #include "document/DefaultSettings.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/FileAssociation.h"
 #include "shell/SimpleWindows.h"
 #include "shell/TGraphAreaForm.h"
 #include "shell/TMainConsole.h"
@@ -273,6 +274,14 @@ void Program::connectMenus() {
         WriteDefaults(o.settings, {o.project.Engine, o.project.Settings, o.view, o.objectDefaults});
     });
     on("SettingsDeleteDefaults", [this] { DeleteDefaults(objects_->settings); });
+    on("SettingsAssociate", [this] {
+        FileAssociation association;
+        Associate(*objects_->messages, association, QCoreApplication::applicationFilePath());
+    });
+    on("SettingsRelease", [this] {
+        FileAssociation association;
+        ReleaseAssociation(*objects_->messages, association);
+    });
 }
 
 void Program::projectReplaced(Project&) {
