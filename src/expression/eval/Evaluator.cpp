@@ -154,8 +154,8 @@ void Evaluator::unaryOrBinary(int t, std::size_t base) {
     const Tvalue b = pop(base);
     const Tvalue a = pop(base);
     if (t == tkPointFn) {
-        const bool whole = a.valid && a.kind == vkReal && b.valid && b.kind == vkReal;
-        push(whole ? figureValue(a.x, b.x) : figureValue(0, 0));
+        // An undefined number selects no figure; k still decides the kind of the result.
+        push(figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
         return;
     }
     const auto id = builtinOfToken(t);

@@ -172,6 +172,31 @@ void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, st
         for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i), b.get(i)));
         return;
     }
+    // A leading sign: the signed zero takes the kind of the other operand, so next to a real
+    // it is the real 0 (the other kinds keep the original operand on the slow path).
+    if ((id == Builtin::Add || id == Builtin::Subtract) && a.isConstant() &&
+        a.get(0).kind == vkSignedZero && a.get(0).valid) {
+        const Tvalue sign = a.get(0);
+        const RowView zero = RowView::same(makeReal(0));
+        auto slowSigned = [&](const Tvalue&, const Tvalue& q) {
+            return applyBinary(id, sign, q, c);
+        };
+        if (id == Builtin::Add)
+            return binaryKernel(
+                zero, b, out, n,
+                [](Extended p, Extended q, Extended& r) {
+                    r = p + q;
+                    return true;
+                },
+                slowSigned);
+        return binaryKernel(
+            zero, b, out, n,
+            [](Extended p, Extended q, Extended& r) {
+                r = p + -q;
+                return true;
+            },
+            slowSigned);
+    }
     switch (id) {
     case Builtin::Add:
         return binaryKernel(

@@ -202,16 +202,17 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
         for (std::size_t i = 0; i < n_; ++i) {
             const Tvalue a = nView.get(i);
             const Tvalue b = kView.get(i);
-            const bool whole = isDefinedReal(a) && isDefinedReal(b);
             const Extended saved = enterColumn(i);
-            out.set(i, whole ? scalar_.figureValue(a.x, b.x) : scalar_.figureValue(0, 0));
+            out.set(i, scalar_.figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
             leaveColumn(saved);
         }
         return RowView::of(out);
     }
     const Tvalue a = nView.get(0);
     const Tvalue b = kView.get(0);
-    if (!isDefinedReal(a) || !isDefinedReal(b)) return RowView::same(scalar_.figureValue(0, 0));
+    if (!isDefinedReal(a) || !isDefinedReal(b))
+        return RowView::same(
+            scalar_.figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
     const bool small = std::fabs(a.x) < 1e9L && std::fabs(b.x) < 1e9L;
     const int n = small ? static_cast<int>(roundHalfEven(a.x)) : 0;
     const int k = small ? static_cast<int>(roundHalfEven(b.x)) : 0;

@@ -80,6 +80,9 @@ TEST_F(RowForm, EqualsTheStackMachineColumnByColumn) {
         "Q.y",
         "7",
         "x!",
+        "-(x,1)+(1,x)",
+        "-(x,1)",
+        "+x-1/x",
     };
     for (const char* text : texts) expectRowEqualsScalar(text);
 }

@@ -1,4 +1,5 @@
 #include "EvalFixture.h"
+#include "expression/eval/TLgrComp.h"
 
 #include <cmath>
 
@@ -100,6 +101,32 @@ TEST_F(StackMachine, CyclesThroughReferencesAreCutAndUndefined) {
     defineUser(1, "f(x)+f(x)");
     EXPECT_FALSE(calc("f(1)").valid);
     EXPECT_EQ(calc("Py").x, 2) << "the other coordinate stays defined";
+}
+
+TEST_F(StackMachine, LagrangePolynomialThroughPointsAndOverARow) {
+    const Extended nodes[] = {0, 1, 2};
+    const Tvalue values[] = {makeReal(1), makeReal(2), makeReal(5)}; // 1 + t^2
+    TLgrComp p;
+    p.buildFromPoints(nodes, values);
+    ASSERT_TRUE(p.valid());
+    EXPECT_NEAR(static_cast<double>(p.evaluate(3).x), 10, 1e-15);
+    EXPECT_NEAR(static_cast<double>(p.integral(3).x), 12, 1e-15);
+    const Tvalue ts[] = {makeReal(-1), makeUndefined(vkReal)};
+    Tvalue row[2];
+    p.evaluateRow(ts, row);
+    EXPECT_NEAR(static_cast<double>(row[0].x), 2, 1e-15);
+    EXPECT_FALSE(row[1].valid);
+    const Extended repeated[] = {0, 1, 1};
+    p.buildFromPoints(repeated, values);
+    EXPECT_FALSE(p.valid());
+    EXPECT_FALSE(p.evaluate(0).valid);
+    // Built from an expression: a polynomial passes the check, anything else fails it.
+    p.build(evaluator, compiled("x^3-x", kModeRelation), 4, -1, 2, makeReal(0), makeReal(0),
+            makeReal(0));
+    EXPECT_TRUE(p.valid());
+    p.build(evaluator, compiled("exp x", kModeRelation), 4, -1, 2, makeReal(0), makeReal(0),
+            makeReal(0));
+    EXPECT_FALSE(p.valid());
 }
 
 } // namespace
