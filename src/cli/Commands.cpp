@@ -45,7 +45,9 @@ const std::vector<Command>& commands() {
          "eval [--param L=VALUE]... [--def NAME=EXPR]... EXPR   evaluate EXPR as the calculator "
          "does",
          runEval},
-        {"plot", "plot [-y EXPR]... [--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... -o OUT.png",
+        {"plot",
+         "plot [-y EXPR]... [-c RELATION]... [--scan 1|2|4|8] [--no-fastpoly] "
+         "[--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... -o OUT.png",
          runPlot},
     };
     return list;

@@ -1,15 +1,17 @@
-// tarlix-cli plot: draws explicit functions y1, y2, ... on a white picture with the axes through
-// the origin and writes it as PNG.
+// tarlix-cli plot: draws explicit functions y1, y2, ... and relations C1, C2, ... on a white
+// picture with the axes through the origin and writes it as PNG.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "document/Project.h"
 #include "expression/Calc.h"
 #include "expression/eval/Evaluator.h"
 #include "platform/Text1252.h"
 #include "platform/qt/QtImageCanvas.h"
+#include "platform/qt/QtSurfaces.h"
 #include "render/ViewAreaSource.h"
 #include "render/explicit/DrawFunction.h"
 #include "render/explicit/EvaluatorSampler.h"
-#include "render/explicit/StoreExpressions.h"
+#include "render/relation/ProjectRelations.h"
 
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -32,6 +34,9 @@ constexpr std::string_view kParameterLetters = "abcdmnpqstuv@k";
 
 struct PlotRequest {
     std::vector<std::string> expressions;
+    std::vector<std::string> relations;
+    int scanWidth = 4;
+    bool fastPolynomial = true;
     int width = 600;
     int height = 600;
     Extended xLow = -5, xHigh = 5, yLow = -5, yHigh = 5;
@@ -75,6 +80,13 @@ bool parseRange(const std::string& text, PlotRequest& r) {
     return true;
 }
 
+bool parseScanWidth(const std::string& text, PlotRequest& r) {
+    const auto n = parseInteger(text);
+    if (!n || (*n != 1 && *n != 2 && *n != 4 && *n != 8)) return false;
+    r.scanWidth = static_cast<int>(*n);
+    return true;
+}
+
 bool parseParameter(const std::string& text, PlotRequest& r) {
     const auto eq = text.find('=');
     if (eq == std::string::npos) return false;
@@ -94,6 +106,16 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
         err << kPrefix << "at most " << functionCount << " functions (-y)\n";
         return std::nullopt;
     }
+    r.relations = args.values("-c");
+    if (r.relations.size() > static_cast<std::size_t>(kRelations)) {
+        err << kPrefix << "at most " << kRelations << " relations (-c)\n";
+        return std::nullopt;
+    }
+    if (auto scan = args.value("--scan"); scan && !parseScanWidth(*scan, r)) {
+        err << kPrefix << "--scan must be 1, 2, 4 or 8, got \"" << *scan << "\"\n";
+        return std::nullopt;
+    }
+    r.fastPolynomial = !args.has("--no-fastpoly");
     if (auto size = args.value("--size"); size && !parseSize(*size, r)) {
         err << kPrefix << "--size must be WxH with W and H whole numbers from " << kMinPixels
             << " to " << kMaxPixels << ", got \"" << *size << "\"\n";
@@ -112,25 +134,34 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
         }
     const auto output = args.value("-o");
     if (!output || output->empty() || !args.positional().empty()) {
-        err << kPrefix << "give the picture to write with -o OUT.png; expressions go after -y\n";
+        err << kPrefix << "give the picture to write with -o OUT.png; expressions go after -y "
+            << "and -c\n";
         return std::nullopt;
     }
     r.output = *output;
     return r;
 }
 
-// Compiles every expression into y1, y2, ...; false (the messages on err) when one fails.
-bool compileFunctions(const PlotRequest& r, const EngineSettings& settings,
-                      ExplicitFunctionStore& functions, std::ostream& err) {
+// Compiles every expression into y1, y2, ... and every relation into C1, C2, ...; false (the
+// messages on err) when one fails.
+bool compileExpressions(const PlotRequest& r, Project& project, std::ostream& err) {
     RecordingMessageBox box;
-    const CompileEnv env{settings, box};
-    for (std::size_t i = 0; i < r.expressions.size(); ++i) {
-        TTarlixfunction& record = functions[static_cast<int>(i) + 1].Expr;
-        setSource(record, utf8ToText(r.expressions[i]), kModePlain - 1, env);
-        if (compile(record, kModeExplicit, true, env)) continue;
+    const CompileEnv env{project.Engine, box};
+    const auto fails = [&](const char* letter, std::size_t i) {
         for (const auto& e : box.entries)
-            err << "y" << i + 1 << ": " << textToUtf8(e.text, true) << "\n";
+            err << letter << i + 1 << ": " << textToUtf8(e.text, true) << "\n";
         return false;
+    };
+    for (std::size_t i = 0; i < r.expressions.size(); ++i) {
+        TTarlixfunction& record = project.YFunctions[static_cast<int>(i) + 1].Expr;
+        setSource(record, utf8ToText(r.expressions[i]), kModePlain - 1, env);
+        if (!compile(record, kModeExplicit, true, env)) return fails("y", i);
+    }
+    for (std::size_t i = 0; i < r.relations.size(); ++i) {
+        TEquationFunction& relation = project.Relations[static_cast<int>(i) + 1];
+        relation.FastPolynomial = r.fastPolynomial;
+        setSource(relation.Expr, utf8ToText(r.relations[i]), kModePlain - 1, env);
+        if (!compile(relation.Expr, kModeRelation, true, env)) return fails("C", i);
     }
     return true;
 }
@@ -181,28 +212,40 @@ bool savePng(const QImage& image, const std::string& path) {
 }
 
 int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
-    ExplicitFunctionStore functions;
-    if (!compileFunctions(r, settings, functions, err)) return kExitFailure;
+    Project project;
+    project.Engine = settings;
+    project.Settings.ScanWidth = static_cast<std::uint8_t>(r.scanWidth);
+    project.Settings.DrawOnCalc = false; // no window shows a partial drawing
+    if (!compileExpressions(r, project, err)) return kExitFailure;
 
     RedrawState redraw;
     ScaleT view(redraw, ViewDefaults{});
     setUpView(view, r);
     ParameterValues parameters;
     for (const auto& [slot, value] : r.parameters) parameters.value(slot) = value;
-    StoreExpressions document(functions);
     RandomState random = RandomState::seededOnce();
     ViewAreaSource area(view);
-    const EvalEnv env{settings, document, parameters, &random, &area};
+    const EvalEnv env{settings, project, parameters, &random, &area};
     Evaluator evaluator(env);
     EvaluatorSampler sampler(evaluator, view);
-    UpdateFunctionSamples(view, functions, sampler);
+    UpdateFunctionSamples(view, project.YFunctions, sampler);
 
     ensureGuiApplication();
     QtImageCanvas canvas(r.width, r.height, kWhite);
     drawAxes(view, canvas);
     const FunctionDrawSettings drawSettings;
     auto buffer = std::make_unique<TVPolyLine>();
-    DrawFunctions(FunctionDrawing{view, *buffer, drawSettings, &canvas}, functions);
+    DrawFunctions(FunctionDrawing{view, *buffer, drawSettings, &canvas}, project.YFunctions);
+
+    // The relations image goes over the functions by AND, as on the graph.
+    RecordingMessageBox quiet;
+    ProjectRelations relations(evaluator);
+    relations.build(project, CompileEnv{project.Engine, quiet});
+    QtSurfaces surfaces;
+    RelationScanHooks hooks;
+    DrawProjectRelationsOnto(canvas, relations, view, surfaces,
+                             relationSettingsOf(project.Settings), hooks,
+                             &relations.explicitPlotter());
     if (!savePng(canvas.image(), r.output)) {
         err << kPrefix << "cannot write \"" << r.output << "\"\n";
         return kExitFailure;
@@ -213,9 +256,16 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
 } // namespace
 
 int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto parsed = CliArgs::parse(
-        args, {{"-y", true}, {"--range", true}, {"--size", true}, {"--param", true}, {"-o", true}},
-        err);
+    const auto parsed = CliArgs::parse(args,
+                                       {{"-y", true},
+                                        {"-c", true},
+                                        {"--scan", true},
+                                        {"--no-fastpoly", false},
+                                        {"--range", true},
+                                        {"--size", true},
+                                        {"--param", true},
+                                        {"-o", true}},
+                                       err);
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);
     if (!request) return kExitUsage;

@@ -7,6 +7,8 @@
 #include "render/LineStyle.h"
 #include "render/StyledPolyline.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace tarlix {
@@ -37,6 +39,34 @@ private:
         return !line.empty() && (segmentMode_ || line.size() > 2);
     }
     bool join(Tpolyline& from, Tpolyline& into) const;
+    // Joins every open line into the first later line that shares an end point with it.
+    void joinOpenLines();
+    void joinPairwise(std::size_t from);
+
+    // The open lines by their end points, so that joining costs a look-up per line instead of a
+    // search through all of them. Rebuilt at every flush; slots of an older flush are stale.
+    class EndIndex {
+    public:
+        static constexpr int kLinesPerPoint = 4;
+        void begin(std::size_t lines);
+        void add(Point p, int line);
+        void remove(Point p, int line);
+        // The smallest line number above `after` with an end at p, or -1.
+        int firstAfter(Point p, int after);
+        bool overflowed() const { return overflow_; }
+
+    private:
+        struct Slot {
+            std::uint64_t key = 0;
+            std::uint32_t stamp = 0;
+            int count = 0;
+            std::array<int, kLinesPerPoint> lines{};
+        };
+        Slot& slot(Point p);
+        std::vector<Slot> slots_;
+        std::uint32_t stamp_ = 0;
+        bool overflow_ = false;
+    };
 
     int drawnCount_ = 0;
     std::vector<Tpolyline> open_;
@@ -47,6 +77,7 @@ private:
     bool skipMain_ = false;
     bool segmentMode_ = false;
     LineDrawOptions options_;
+    EndIndex ends_;
 };
 
 } // namespace tarlix

@@ -146,3 +146,61 @@ TEST(ConnectLines, ProgressPaintsFinishedLinesOnceAndOpenLinesEachTime) {
     ASSERT_EQ(screen.calls.size(), 3u);
     EXPECT_EQ(screen.calls[2].points, (Line{{5, 8}, {6, 9}}));
 }
+
+namespace {
+
+// The joining rule written out plainly: every line in turn goes into the first later line
+// that shares an end point with it.
+std::vector<Line> joinedByPlainSearch(std::vector<Line> lines) {
+    const auto join = [](Line& from, Line& into) {
+        Line joined;
+        if (from.back() == into.front()) {
+            joined = from;
+            joined.insert(joined.end(), into.begin() + 1, into.end());
+        } else if (from.back() == into.back()) {
+            joined = into;
+            joined.insert(joined.end(), from.rbegin() + 1, from.rend());
+        } else if (from.front() == into.back()) {
+            joined = into;
+            joined.insert(joined.end(), from.begin() + 1, from.end());
+        } else if (from.front() == into.front()) {
+            joined.assign(from.rbegin(), from.rend());
+            joined.insert(joined.end(), into.begin() + 1, into.end());
+        } else {
+            return false;
+        }
+        into = joined;
+        from.clear();
+        return true;
+    };
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (std::size_t j = i + 1; j < lines.size() && !lines[i].empty(); ++j)
+            if (!lines[j].empty() && join(lines[i], lines[j])) break;
+    std::vector<Line> kept;
+    for (Line& line : lines)
+        if (!line.empty()) kept.push_back(line);
+    return kept;
+}
+
+} // namespace
+
+// Random segments on a small lattice meet often, up to many at one point (past what the index
+// of end points holds per point): the joined lines are those of the plain search.
+TEST(ConnectLines, JoinsAsThePlainSearchDoesWhereManyLinesMeet) {
+    unsigned seed = 7;
+    const auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % unsigned(n));
+    };
+    for (int round = 0; round < 40; ++round) {
+        const int side = 3 + round % 5;
+        std::vector<Line> segments;
+        for (int k = 0; k < 60; ++k)
+            segments.push_back({{next(side), next(side)}, {next(side), next(side)}});
+        TconnectLines lines;
+        lines.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
+        for (const Line& s : segments) lines.AddSegment(s[0], s[1]);
+        lines.FlushAbove(-kBelowEverything); // joins, retires nothing
+        EXPECT_EQ(lines.open(), joinedByPlainSearch(segments)) << "round " << round;
+    }
+}

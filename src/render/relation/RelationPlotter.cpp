@@ -25,6 +25,12 @@ void setLinePen(Canvas* canvas, Color color, int width, PenStyle style) {
     canvas->setPen(pen);
 }
 
+// Strict inequalities show their boundary lightened, or not at all with Border set.
+Color boundaryColour(const RelationStyle& style, RelationOp op) {
+    if (!isStrict(op)) return style.color;
+    return style.border != 0 ? kWhite : fadeColour(style.color, 0.75L);
+}
+
 } // namespace
 
 RelationPlotter::RelationPlotter(const RelationSettings& settings, RelationScanHooks& hooks,
@@ -39,8 +45,7 @@ RelationPlotter::Pens RelationPlotter::setBoundaryPens(const RelationCanvases& c
     pens.drawSecond = (canvases.forceAfterimage || style.afterimage) && canvases.afterimage;
     pens.options.capStyle = settings_.CapStyle;
     pens.options.aimgOfArea = settings_.AimgOfArea;
-    Color boundary = style.color;
-    if (isStrict(op)) boundary = style.border != 0 ? kWhite : fadeColour(style.color, 0.75L);
+    const Color boundary = boundaryColour(style, op);
     const int width = static_cast<int>(std::lround(style.width * outputScale));
     const PenStyle penStyle = penStyleOfLineStyle(style.lineStyle);
     const Color mainColour = blackAndWhiteColour(boundary, settings_.blackAndWhite);
@@ -53,6 +58,23 @@ RelationPlotter::Pens RelationPlotter::setBoundaryPens(const RelationCanvases& c
     const bool secondShows = pens.drawSecond && secondColour != kWhite;
     pens.drawsLines = penStyle != PenStyle::Clear && (mainShows || secondShows);
     return pens;
+}
+
+bool RelationPlotter::drawExplicit(ScaleT& view, const RelationCanvases& canvases,
+                                   const RelationStyle& style, const RelationPart& part,
+                                   std::uint8_t bit, const Pens& pens) {
+    ExplicitPartDrawing d{view, grid_, *buffer_, region_, bit};
+    d.main = canvases.skipMain ? nullptr : canvases.main;
+    d.second = pens.drawSecond ? canvases.afterimage : nullptr;
+    const Color boundary = boundaryColour(style, part.op);
+    d.mainColour = blackAndWhiteColour(boundary, settings_.blackAndWhite);
+    d.secondColour = blackAndWhiteColour(afterimageColourOf(boundary, settings_.AfterImageColorNo),
+                                         settings_.blackAndWhite);
+    d.width = style.width;
+    d.lineStyle = style.lineStyle;
+    d.drawsLines = pens.drawsLines;
+    d.options = pens.options;
+    return explicit_->drawExplicitPart(part, d);
 }
 
 RelationMode RelationPlotter::chooseMode(const RelationPart& part, const RelationStyle& style,
@@ -75,8 +97,7 @@ ScanOutcome RelationPlotter::DrawRelationPart(ScaleT& view, const RelationCanvas
     buffer_->Reset(main, second, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke, canvases.skipMain,
                    pens.drawSecond, pens.options);
 
-    if (part.explicitForm && explicit_ &&
-        explicit_->drawExplicitPart(part, view, *buffer_, region_, bit)) {
+    if (part.explicitForm && explicit_ && drawExplicit(view, canvases, style, part, bit, pens)) {
         lastMode_ = RelationMode::Explicit;
         return ScanOutcome::Completed;
     }

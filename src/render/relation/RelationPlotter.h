@@ -21,15 +21,32 @@ namespace tarlix {
 
 class ScaleT;
 
+// Where and how an explicit part is drawn: the canvases (null when not drawn on) with the
+// boundary colours and pen of the part, and the region bits it marks.
+struct ExplicitPartDrawing {
+    ScaleT& view;
+    const ScanGeometry& grid;
+    TVPolyLine& buffer;
+    RegionBitmap& region;
+    std::uint8_t bit = 1;
+    Canvas* main = nullptr;
+    Canvas* second = nullptr;
+    Color mainColour = kBlack;
+    Color secondColour = kBlack;
+    int width = 1; // unscaled
+    int lineStyle = 1;
+    bool drawsLines = true;
+    LineDrawOptions options{};
+};
+
 // Draws a part y op g(x) as an explicit function (batch evaluation over the columns, domain
 // edges refined) and marks the region above or below it in the bitmap for inequalities. Until
 // one is given, such parts go through the generic scan, which draws the same curve.
 class ExplicitRelationPlotter {
 public:
     virtual ~ExplicitRelationPlotter() = default;
-    // The pens of the buffer's canvases are set; returns false to fall back to the scan.
-    virtual bool drawExplicitPart(const RelationPart& part, const ScaleT& view, TVPolyLine& buffer,
-                                  RegionBitmap& region, std::uint8_t bit) = 0;
+    // Returns false to fall back to the scan.
+    virtual bool drawExplicitPart(const RelationPart& part, const ExplicitPartDrawing& d) = 0;
 };
 
 struct RelationCanvases {
@@ -69,6 +86,8 @@ private:
     };
     Pens setBoundaryPens(const RelationCanvases& canvases, const RelationStyle& style,
                          RelationOp op, int outputScale) const;
+    bool drawExplicit(ScaleT& view, const RelationCanvases& canvases, const RelationStyle& style,
+                      const RelationPart& part, std::uint8_t bit, const Pens& pens);
     RelationMode chooseMode(const RelationPart& part, const RelationStyle& style,
                             const ScaleT& view);
     ScanOutcome scan(ScaleT& view, const RelationCanvases& canvases, const RelationPart& part,

@@ -46,12 +46,29 @@ void SampledRows::compute(int r, ScanRow& row) {
     }
 }
 
+// Between two computed rows a point is base + w * delta. Where both ends have the same
+// non-zero sign every point between has it too, so its sign needs no comparison.
+void SampledRows::preparePair() {
+    const std::size_t n = upper_.value.size();
+    base_.resize(n);
+    delta_.resize(n);
+    pairSign_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::int8_t su = upper_.sign[i], sl = lower_.sign[i];
+        const bool defined = su != undefinedSign && sl != undefinedSign;
+        base_[i] = defined ? upper_.value[i] : 0;
+        delta_[i] = defined ? lower_.value[i] - upper_.value[i] : 0;
+        pairSign_[i] = !defined ? undefinedSign : (su == sl && su != 0) ? su : kSignOfValue;
+    }
+}
+
 void SampledRows::fill(int r, ScanRow& row) {
     while (lowerRow_ < r) {
         std::swap(upper_, lower_);
         upperRow_ = lowerRow_;
         lowerRow_ = lowerRow_ < -1 ? r : nextComputedRow(lowerRow_);
         compute(lowerRow_, lower_);
+        if (lowerRow_ - upperRow_ > 1) preparePair();
     }
     if (r == lowerRow_) {
         row.value = lower_.value;
@@ -60,11 +77,17 @@ void SampledRows::fill(int r, ScanRow& row) {
     }
     const Extended w = Extended(r - upperRow_) / (lowerRow_ - upperRow_);
     const std::size_t n = row.value.size();
+    // Plain pointers, so that the stores of the row do not make the loop reload its inputs.
+    const Extended* __restrict base = base_.data();
+    const Extended* __restrict delta = delta_.data();
+    const std::int8_t* __restrict pair = pairSign_.data();
+    Extended* __restrict value = row.value.data();
+    std::int8_t* __restrict sign = row.sign.data();
     for (std::size_t i = 0; i < n; ++i) {
-        const bool defined = upper_.sign[i] != undefinedSign && lower_.sign[i] != undefinedSign;
-        const Extended v = defined ? upper_.value[i] + w * (lower_.value[i] - upper_.value[i]) : 0;
-        row.value[i] = v;
-        row.sign[i] = defined ? signOf(v) : undefinedSign;
+        const Extended v = base[i] + w * delta[i];
+        value[i] = v;
+        const std::int8_t s = pair[i];
+        sign[i] = s == kSignOfValue ? signOf(v) : s;
     }
 }
 

@@ -48,6 +48,7 @@ public:
 private:
     int nextComputedRow(int r) const;
     void compute(int r, ScanRow& row);
+    void preparePair();
 
     RelationSampler& f_;
     const ScanGeometry& grid_;
@@ -57,6 +58,11 @@ private:
     std::vector<Tvalue> values_; // the sampler's output
     ScanRow upper_, lower_;
     int upperRow_ = -2, lowerRow_ = -2;
+    // The rows between upper_ and lower_: base, step to the lower row, and the sign they all
+    // share (undefinedSign where an end is undefined, kSignOfValue where it must be computed).
+    static constexpr std::int8_t kSignOfValue = 2;
+    std::vector<Extended> base_, delta_;
+    std::vector<std::int8_t> pairSign_;
 };
 
 // f = A y^2 - 2 H y + K per column, as solved for a conic.
