@@ -2,21 +2,14 @@
 // picture with the axes through the origin and writes it as PNG.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/PictureOutput.h"
 #include "document/Project.h"
 #include "expression/Calc.h"
-#include "expression/eval/Evaluator.h"
 #include "platform/Text1252.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtSurfaces.h"
-#include "render/ViewAreaSource.h"
-#include "render/explicit/DrawFunction.h"
-#include "render/explicit/EvaluatorSampler.h"
-#include "render/relation/ProjectRelations.h"
+#include "render/ProjectPicture.h"
 
-#include <QGuiApplication>
-#include <QSaveFile>
-
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -174,43 +167,6 @@ void setUpView(ScaleT& view, const PlotRequest& r) {
     view.SetView(nullptr, r.yHigh, r.xHigh, r.yLow, r.xLow);
 }
 
-// Plain black axis lines through the origin, where it is in view.
-void drawAxes(const ScaleT& view, Canvas& canvas) {
-    canvas.setPen(Pen{});
-    if (view.YAxis.Low <= 0 && 0 <= view.YAxis.High) {
-        const int row = view.YAxis.ToPixel(0);
-        canvas.moveTo(0, row);
-        canvas.lineTo(canvas.width(), row);
-    }
-    if (view.XAxis.Low <= 0 && 0 <= view.XAxis.High) {
-        const int column = view.XAxis.ToPixel(0);
-        canvas.moveTo(column, 0);
-        canvas.lineTo(column, canvas.height());
-    }
-}
-
-// Qt draws text and images only with an application object; without a display it uses the
-// offscreen platform.
-void ensureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "tarlix-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
-
-bool savePng(const QImage& image, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
     Project project;
     project.Engine = settings;
@@ -221,31 +177,14 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     RedrawState redraw;
     ScaleT view(redraw, ViewDefaults{});
     setUpView(view, r);
-    ParameterValues parameters;
-    for (const auto& [slot, value] : r.parameters) parameters.value(slot) = value;
-    RandomState random = RandomState::seededOnce();
-    ViewAreaSource area(view);
-    const EvalEnv env{settings, project, parameters, &random, &area};
-    Evaluator evaluator(env);
-    EvaluatorSampler sampler(evaluator, view);
-    UpdateFunctionSamples(view, project.YFunctions, sampler);
+    for (const auto& [slot, value] : r.parameters) project.Parameters[slot].Value = value;
 
+    ProjectPicture picture(project, view, redraw);
+    picture.recompute();
     ensureGuiApplication();
     QtImageCanvas canvas(r.width, r.height, kWhite);
-    drawAxes(view, canvas);
-    const FunctionDrawSettings drawSettings;
-    auto buffer = std::make_unique<TVPolyLine>();
-    DrawFunctions(FunctionDrawing{view, *buffer, drawSettings, &canvas}, project.YFunctions);
-
-    // The relations image goes over the functions by AND, as on the graph.
-    RecordingMessageBox quiet;
-    ProjectRelations relations(evaluator);
-    relations.build(project, CompileEnv{project.Engine, quiet});
     QtSurfaces surfaces;
-    RelationScanHooks hooks;
-    DrawProjectRelationsOnto(canvas, relations, view, surfaces,
-                             relationSettingsOf(project.Settings), hooks,
-                             &relations.explicitPlotter());
+    picture.draw(canvas, surfaces);
     if (!savePng(canvas.image(), r.output)) {
         err << kPrefix << "cannot write \"" << r.output << "\"\n";
         return kExitFailure;

@@ -6,6 +6,7 @@
 #include "cli/ProjectSession.h"
 #include "platform/Text1252.h"
 #include "platform/qt/QtImageCanvas.h"
+#include "platform/qt/QtSurfaces.h"
 #include "render/ProjectPicture.h"
 
 #include <memory>
@@ -97,7 +98,8 @@ int render(const RenderRequest& r, std::ostream& err) {
     picture.recompute();
     ensureGuiApplication();
     QtImageCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength, kWhite);
-    picture.draw(canvas);
+    QtSurfaces surfaces;
+    picture.draw(canvas, surfaces);
     if (!savePng(canvas.image(), r.output)) {
         err << kPrefix << "cannot write \"" << r.output << "\"\n";
         return kExitFailure;

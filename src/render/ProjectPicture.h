@@ -1,15 +1,20 @@
 #pragma once
 // The picture of the project as the graph window and the headless tool show it: the objects
-// marked dirty are recomputed (the rest keep their samples), then the axes and the objects are
-// drawn on a canvas. Computation fills the view's caches; drawing only reads them.
+// marked dirty are recomputed (the rest keep their samples and layers), then the axes, the
+// explicit functions and the relations are drawn on a canvas. Computation fills the view's
+// caches and the relations' parts; drawing only reads them, rescanning only the relation
+// layers that changed.
 
 #include "document/Project.h"
+#include "expression/eval/Evaluator.h"
 #include "expression/eval/ParameterValues.h"
 #include "expression/functions/Random.h"
 #include "render/PolylineBuffer.h"
 #include "render/RedrawState.h"
 #include "render/Scale.h"
+#include "render/ViewAreaSource.h"
 #include "render/explicit/DrawFunction.h"
+#include "render/relation/ProjectRelations.h"
 
 #include <memory>
 
@@ -17,26 +22,40 @@ namespace tarlix {
 
 class ProjectPicture {
 public:
-    ProjectPicture(Project& project, ScaleT& view, RedrawState& redraw);
+    // hooks: the window's clock, break keys and caption for long relation scans (none: the
+    // scan runs to its end).
+    ProjectPicture(Project& project, ScaleT& view, RedrawState& redraw,
+                   RelationScanHooks* hooks = nullptr);
 
     // Recomputes every object whose token is dirty (all of them after the view's mapping
     // changed) and clears the redraw state.
     void recompute();
-    // Draws the picture from the current samples.
-    void draw(Canvas& canvas);
+    // Draws the picture; surfaces make the relation layers.
+    void draw(Canvas& canvas, Surfaces& surfaces);
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
     // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
 
 private:
+    void recomputeRelations(bool all);
+    void drawRelations(Canvas& canvas, Surfaces& surfaces);
+
     Project& project_;
     ScaleT& view_;
     RedrawState& redraw_;
     ParameterValues parameters_;
     RandomState random_;
+    ViewAreaSource area_;
+    EvalEnv env_;
+    Evaluator evaluator_;
     FunctionDrawSettings drawSettings_;
     std::unique_ptr<TVPolyLine> buffer_;
+    RelationScanHooks noHooks_;
+    RelationScanHooks& hooks_;
+    ProjectRelations relations_;
+    RelationLayers layers_;
+    std::unique_ptr<RelationPlotter> plotter_;
 };
 
 } // namespace tarlix

@@ -230,7 +230,7 @@ void Program::repaintGraph() {
     const ScaleT& view = objects_->view;
     picture_->recompute();
     QtImageCanvas canvas(std::max(view.XAxis.PixelLength, 1), std::max(view.YAxis.PixelLength, 1));
-    picture_->draw(canvas);
+    picture_->draw(canvas, surfaces_);
     const QSize before = graph_->graphImage()->size();
     graph_->graphImage()->setImage(canvas.image());
     if (graph_->graphImage()->size() != before) graph_->adjustSize();

@@ -5,6 +5,7 @@
 
 #include "document/DocumentHooks.h"
 #include "document/ProjectFile.h"
+#include "platform/qt/QtSurfaces.h"
 #include "render/ProjectPicture.h"
 #include "shell/ProgramObjects.h"
 #include "shell/WindowArrangement.h"
@@ -80,6 +81,7 @@ private:
 
     std::unique_ptr<ProgramObjects> objects_;
     std::unique_ptr<ProjectPicture> picture_;
+    QtSurfaces surfaces_;
     TGraphAreaForm* graph_ = nullptr;
     TFmSetColor* palette_ = nullptr;
     TMainConsole* console_ = nullptr;

@@ -2,6 +2,7 @@
 #include "../document/ProjectFixture.h"
 #include "document/ObjectTokens.h"
 #include "platform/RecordingCanvas.h"
+#include "platform/RecordingPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,8 @@ struct ProjectPictureTest : tarlix::testing::ProjectTest {
     std::vector<std::vector<Point>> drawn() {
         picture.recompute();
         RecordingCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength);
-        picture.draw(canvas);
+        RecordingSurfaces surfaces;
+        picture.draw(canvas, surfaces);
         return canvas.polylines();
     }
 };
