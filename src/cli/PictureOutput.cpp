@@ -1,11 +1,45 @@
 #include "cli/PictureOutput.h"
 
+#include "cli/CliArgs.h"
+#include "document/ParamTable.h"
+#include "platform/Text1252.h"
+#include "platform/qt/QtImageCanvas.h"
+#include "platform/qt/QtSurfaces.h"
+#include "render/ProjectPicture.h"
+
 #include <QGuiApplication>
 #include <QSaveFile>
 
 #include <cstdlib>
+#include <ostream>
 
 namespace tarlix::cli {
+
+std::optional<std::pair<int, int>> parsePictureSize(const std::string& text) {
+    const auto x = text.find('x');
+    if (x == std::string::npos) return std::nullopt;
+    const auto w = parseInteger(text.substr(0, x));
+    const auto h = parseInteger(text.substr(x + 1));
+    const auto fits = [](const std::optional<long>& n) {
+        return n && *n >= kMinPicturePixels && *n <= kMaxPicturePixels;
+    };
+    if (!fits(w) || !fits(h)) return std::nullopt;
+    return std::pair{static_cast<int>(*w), static_cast<int>(*h)};
+}
+
+std::optional<std::pair<int, Extended>> parseParameterValue(const std::string& text) {
+    const auto eq = text.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    const std::string letter = utf8ToText(text.substr(0, eq));
+    const auto value = parseNumber(text.substr(eq + 1));
+    const int slot = letter.size() == 1 ? parameterOfLetter(letter[0]) : 0;
+    if (slot == 0 || !value) return std::nullopt;
+    return std::pair{slot, static_cast<Extended>(*value)};
+}
+
+std::string parameterOptionHelp() {
+    return "--param must be L=VALUE with L one of a b c d m n p q s t u v \xCE\xB8 k";
+}
 
 void ensureGuiApplication() {
     if (QCoreApplication::instance()) return;
@@ -25,6 +59,19 @@ bool savePng(const QImage& image, const std::string& path) {
         return false;
     }
     return file.commit();
+}
+
+bool writeProjectPicture(Project& project, ScaleT& view, RedrawState& redraw,
+                         const std::string& path, const char* prefix, std::ostream& err) {
+    ProjectPicture picture(project, view, redraw);
+    picture.recompute();
+    ensureGuiApplication();
+    QtImageCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength, kWhite);
+    QtSurfaces surfaces;
+    picture.draw(canvas, surfaces);
+    if (savePng(canvas.image(), path)) return true;
+    err << prefix << "cannot write \"" << path << "\"\n";
+    return false;
 }
 
 } // namespace tarlix::cli

@@ -1,14 +1,37 @@
 #pragma once
-// What the picture-writing commands of tarlix-cli share: Qt's application object (offscreen
-// without a display) and writing a PNG through a temporary file renamed over the target.
+// What the picture-writing commands of tarlix-cli share: their option values (picture size,
+// parameter values), Qt's application object (offscreen without a display), and drawing the
+// project's picture into a PNG written through a temporary file renamed over the target.
+
+#include "document/Project.h"
+#include "render/RedrawState.h"
+#include "render/Scale.h"
 
 #include <QImage>
 
+#include <iosfwd>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace tarlix::cli {
 
+inline constexpr int kMinPicturePixels = 10;
+inline constexpr int kMaxPicturePixels = 1400; // the widest view the function caches hold
+
+// "WxH" with both within kMinPicturePixels..kMaxPicturePixels.
+std::optional<std::pair<int, int>> parsePictureSize(const std::string& text);
+// "L=VALUE" with L a parameter letter (θ in UTF-8): the parameter's slot 1..14 and the value.
+std::optional<std::pair<int, Extended>> parseParameterValue(const std::string& text);
+// The message for a bad --param (UTF-8).
+std::string parameterOptionHelp();
+
 void ensureGuiApplication();
 bool savePng(const QImage& image, const std::string& path);
+
+// Recomputes and draws the project's picture at the view's size and writes it as PNG; a
+// failure to write prints prefix and the reason on err.
+bool writeProjectPicture(Project& project, ScaleT& view, RedrawState& redraw,
+                         const std::string& path, const char* prefix, std::ostream& err);
 
 } // namespace tarlix::cli

@@ -6,9 +6,6 @@
 #include "document/Project.h"
 #include "expression/Calc.h"
 #include "platform/Text1252.h"
-#include "platform/qt/QtImageCanvas.h"
-#include "platform/qt/QtSurfaces.h"
-#include "render/ProjectPicture.h"
 
 #include <memory>
 #include <optional>
@@ -20,10 +17,6 @@ namespace tarlix::cli {
 namespace {
 
 constexpr const char* kPrefix = "tarlix-cli plot: ";
-constexpr int kMinPixels = 10;
-constexpr int kMaxPixels = 1400; // the widest view the function caches hold
-// The parameters in the order of their slots 1..14; theta is held as "@".
-constexpr std::string_view kParameterLetters = "abcdmnpqstuv@k";
 
 struct PlotRequest {
     std::vector<std::string> expressions;
@@ -46,16 +39,9 @@ std::vector<std::string> splitOn(const std::string& text, char separator) {
 }
 
 bool parseSize(const std::string& text, PlotRequest& r) {
-    const auto parts = splitOn(text, 'x');
-    if (parts.size() != 2) return false;
-    const auto w = parseInteger(parts[0]);
-    const auto h = parseInteger(parts[1]);
-    const auto fits = [](const std::optional<long>& n) {
-        return n && *n >= kMinPixels && *n <= kMaxPixels;
-    };
-    if (!fits(w) || !fits(h)) return false;
-    r.width = static_cast<int>(*w);
-    r.height = static_cast<int>(*h);
+    const auto size = parsePictureSize(text);
+    if (!size) return false;
+    std::tie(r.width, r.height) = *size;
     return true;
 }
 
@@ -81,14 +67,9 @@ bool parseScanWidth(const std::string& text, PlotRequest& r) {
 }
 
 bool parseParameter(const std::string& text, PlotRequest& r) {
-    const auto eq = text.find('=');
-    if (eq == std::string::npos) return false;
-    const std::string letter = utf8ToText(text.substr(0, eq));
-    const auto value = parseNumber(text.substr(eq + 1));
-    const auto slot = letter.size() == 1 ? kParameterLetters.find(letter[0]) : std::string::npos;
-    if (slot == std::string::npos || !value) return false;
-    r.parameters.emplace_back(static_cast<int>(slot) + 1, *value);
-    return true;
+    const auto parameter = parseParameterValue(text);
+    if (parameter) r.parameters.push_back(*parameter);
+    return parameter.has_value();
 }
 
 // Reads the options; on a bad one the message is written and nothing is returned.
@@ -110,8 +91,8 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
     }
     r.fastPolynomial = !args.has("--no-fastpoly");
     if (auto size = args.value("--size"); size && !parseSize(*size, r)) {
-        err << kPrefix << "--size must be WxH with W and H whole numbers from " << kMinPixels
-            << " to " << kMaxPixels << ", got \"" << *size << "\"\n";
+        err << kPrefix << "--size must be WxH with W and H whole numbers from " << kMinPicturePixels
+            << " to " << kMaxPicturePixels << ", got \"" << *size << "\"\n";
         return std::nullopt;
     }
     if (auto range = args.value("--range"); range && !parseRange(*range, r)) {
@@ -121,8 +102,7 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
     }
     for (const std::string& p : args.values("--param"))
         if (!parseParameter(p, r)) {
-            err << kPrefix << "--param must be L=VALUE with L one of a b c d m n p q s t u v "
-                << "\xCE\xB8 k, got \"" << p << "\"\n";
+            err << kPrefix << parameterOptionHelp() << ", got \"" << p << "\"\n";
             return std::nullopt;
         }
     const auto output = args.value("-o");
@@ -179,17 +159,8 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     setUpView(view, r);
     for (const auto& [slot, value] : r.parameters) project.Parameters[slot].Value = value;
 
-    ProjectPicture picture(project, view, redraw);
-    picture.recompute();
-    ensureGuiApplication();
-    QtImageCanvas canvas(r.width, r.height, kWhite);
-    QtSurfaces surfaces;
-    picture.draw(canvas, surfaces);
-    if (!savePng(canvas.image(), r.output)) {
-        err << kPrefix << "cannot write \"" << r.output << "\"\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return writeProjectPicture(project, view, redraw, r.output, kPrefix, err) ? kExitOk
+                                                                              : kExitFailure;
 }
 
 } // namespace

@@ -4,10 +4,6 @@
 #include "cli/Commands.h"
 #include "cli/PictureOutput.h"
 #include "cli/ProjectSession.h"
-#include "platform/Text1252.h"
-#include "platform/qt/QtImageCanvas.h"
-#include "platform/qt/QtSurfaces.h"
-#include "render/ProjectPicture.h"
 
 #include <memory>
 #include <optional>
@@ -18,8 +14,6 @@ namespace tarlix::cli {
 namespace {
 
 constexpr const char* kPrefix = "tarlix-cli render: ";
-constexpr int kMinPixels = 10;
-constexpr int kMaxPixels = 1400; // the widest view the function caches hold
 
 struct RenderRequest {
     std::string project;
@@ -27,28 +21,6 @@ struct RenderRequest {
     std::optional<std::pair<int, int>> size;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
 };
-
-std::optional<std::pair<int, int>> parseSize(const std::string& text) {
-    const auto x = text.find('x');
-    if (x == std::string::npos) return std::nullopt;
-    const auto w = parseInteger(text.substr(0, x));
-    const auto h = parseInteger(text.substr(x + 1));
-    const auto fits = [](const std::optional<long>& n) {
-        return n && *n >= kMinPixels && *n <= kMaxPixels;
-    };
-    if (!fits(w) || !fits(h)) return std::nullopt;
-    return std::pair{static_cast<int>(*w), static_cast<int>(*h)};
-}
-
-std::optional<std::pair<int, Extended>> parseParameter(const std::string& text) {
-    const auto eq = text.find('=');
-    if (eq == std::string::npos) return std::nullopt;
-    const std::string letter = utf8ToText(text.substr(0, eq));
-    const auto value = parseNumber(text.substr(eq + 1));
-    const int slot = letter.size() == 1 ? parameterOfLetter(letter[0]) : 0;
-    if (slot == 0 || !value) return std::nullopt;
-    return std::pair{slot, static_cast<Extended>(*value)};
-}
 
 std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err) {
     RenderRequest r;
@@ -59,18 +31,18 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
     r.project = args.positional().front();
     r.output = *args.value("-o");
     if (auto size = args.value("--size")) {
-        r.size = parseSize(*size);
+        r.size = parsePictureSize(*size);
         if (!r.size) {
-            err << kPrefix << "--size must be WxH with W and H whole numbers from " << kMinPixels
-                << " to " << kMaxPixels << ", got \"" << *size << "\"\n";
+            err << kPrefix << "--size must be WxH with W and H whole numbers from "
+                << kMinPicturePixels << " to " << kMaxPicturePixels << ", got \"" << *size
+                << "\"\n";
             return std::nullopt;
         }
     }
     for (const std::string& p : args.values("--param")) {
-        const auto parameter = parseParameter(p);
+        const auto parameter = parseParameterValue(p);
         if (!parameter) {
-            err << kPrefix << "--param must be L=VALUE with L one of a b c d m n p q s t u v "
-                << "\xCE\xB8 k, got \"" << p << "\"\n";
+            err << kPrefix << parameterOptionHelp() << ", got \"" << p << "\"\n";
             return std::nullopt;
         }
         r.parameters.push_back(*parameter);
@@ -94,17 +66,8 @@ int render(const RenderRequest& r, std::ostream& err) {
     if (r.size) resize(view, *r.size);
     for (const auto& [slot, value] : r.parameters) s->project.Parameters[slot].Value = value;
 
-    ProjectPicture picture(s->project, view, s->redraw);
-    picture.recompute();
-    ensureGuiApplication();
-    QtImageCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength, kWhite);
-    QtSurfaces surfaces;
-    picture.draw(canvas, surfaces);
-    if (!savePng(canvas.image(), r.output)) {
-        err << kPrefix << "cannot write \"" << r.output << "\"\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err) ? kExitOk
+                                                                                    : kExitFailure;
 }
 
 } // namespace
