@@ -3,6 +3,7 @@
 #include "document/DefaultSettings.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/ParameterPanel.h"
 #include "shell/SimpleWindows.h"
 #include "shell/TGraphAreaForm.h"
 #include "shell/TMainConsole.h"
@@ -127,6 +128,7 @@ void Program::OpenFromCommandLine(const QStringList& arguments) {
 
 bool Program::askToClose() {
     ProgramObjects& o = *objects_;
+    console_->parameterPanel()->commitPendingValues();
     const bool close =
         !o.project.Modified || o.messages->show("Salir usando [OK]", mkWarning, true);
     o.state.GraphIsLeft = frames().graphIsLeft;
@@ -180,6 +182,7 @@ void Program::repaintGraph() {
 
 void Program::newProject() {
     ProgramObjects& o = *objects_;
+    console_->parameterPanel()->commitPendingValues();
     if (o.project.Modified &&
         !o.messages->show("Limpiar datos actuales usando [OK]", mkWarning, true))
         return;
@@ -197,6 +200,10 @@ void Program::connectMenus() {
     };
     on("FileNew", [this] { newProject(); });
     on("FileClose", [this] { graph_->close(); });
+    on("EditResetParameters", [this] {
+        ProjectContext ctx = context();
+        askToInitialiseParameters(ctx);
+    });
     on("SettingsWriteDefaults", [this] {
         ProgramObjects& o = *objects_;
         WriteDefaults(o.settings, {o.project.Engine, o.project.Settings, o.view, o.objectDefaults});
