@@ -80,8 +80,34 @@ void fullRedraw(benchmark::State& state) {
     }
 }
 
+// The two halves of a step apart: what recomputing costs, and what drawing costs.
+void recomputeAfterStep(benchmark::State& state) {
+    AnimationProject& p = animationProject();
+    for (auto _ : state) {
+        stepParameter(p.project, p.redraw, 1, p.direction, false);
+        p.direction = -p.direction;
+        p.picture.recompute();
+    }
+}
+
+void recomputeAll(benchmark::State& state) {
+    AnimationProject& p = animationProject();
+    for (auto _ : state) {
+        for (int n = 1; n <= 8; ++n) markChanged(p.project, p.redraw, explicitFunctionToken(n));
+        p.picture.recompute();
+    }
+}
+
+void drawOnly(benchmark::State& state) {
+    AnimationProject& p = animationProject();
+    for (auto _ : state) p.drawPicture();
+}
+
 } // namespace
 
+BENCHMARK(recomputeAfterStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(recomputeAll)->Unit(benchmark::kMicrosecond);
+BENCHMARK(drawOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(animationStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(fullRedraw)->Unit(benchmark::kMicrosecond);
 

@@ -40,8 +40,9 @@ struct ParameterProgram {
     Extended a() { return project().Parameters[1].Value; }
 };
 
-void key(QWidget* w, int code, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+void key(QWidget* w, int code, const QString& text = {},
+         Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
     QApplication::sendEvent(w, &press);
 }
 
@@ -84,6 +85,14 @@ TEST(ParameterPanel, ATypedValueCommittedWithEnterChangesTheParameterAndSetsModi
     EXPECT_EQ(p.a(), 2.5L);
     EXPECT_EQ(row.value->text(), "2.5");
     EXPECT_FALSE(p.project().Modified);
+
+    // Ctrl+Right and Ctrl+Left in the value edit step the parameter.
+    key(row.value, Qt::Key_Right, {}, Qt::ControlModifier);
+    key(row.value, Qt::Key_Right, {}, Qt::ControlModifier);
+    key(row.value, Qt::Key_Left, {}, Qt::ControlModifier);
+    EXPECT_NEAR(static_cast<double>(p.a()), 2.6, 1e-15);
+    EXPECT_EQ(row.value->text(), "2.6");
+    EXPECT_TRUE(p.project().Modified);
 }
 
 TEST(ParameterPanel, AHeldStepButtonRepeatsUntilReleasedAndOnlyOnceWithoutRepetition) {
