@@ -4,6 +4,7 @@
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/FileAssociation.h"
+#include "shell/ParameterPanel.h"
 #include "shell/SimpleWindows.h"
 #include "shell/TGraphAreaForm.h"
 #include "shell/TMainConsole.h"
@@ -186,6 +187,7 @@ void Program::chooseAndSaveAs() {
 
 bool Program::askToClose() {
     ProgramObjects& o = *objects_;
+    console_->parameterPanel()->commitPendingValues();
     const bool close =
         !o.project.Modified || o.messages->show("Salir usando [OK]", mkWarning, true);
     o.state.GraphIsLeft = frames().graphIsLeft;
@@ -239,6 +241,7 @@ void Program::repaintGraph() {
 
 void Program::newProject() {
     ProgramObjects& o = *objects_;
+    console_->parameterPanel()->commitPendingValues();
     if (o.project.Modified &&
         !o.messages->show("Limpiar datos actuales usando [OK]", mkWarning, true))
         return;
@@ -268,6 +271,10 @@ void Program::connectMenus() {
     connect(console_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
         console_->action("FileOpenSample")
             ->setEnabled(QFileInfo::exists(toQString(objects_->project.AppFolder) + "sample"));
+    });
+    on("EditResetParameters", [this] {
+        ProjectContext ctx = context();
+        askToInitialiseParameters(ctx);
     });
     on("SettingsWriteDefaults", [this] {
         ProgramObjects& o = *objects_;

@@ -3,6 +3,7 @@
 #include "document/ObjectTokens.h"
 #include "document/ProjectEdit.h"
 #include "platform/qt/QtText.h"
+#include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
 #include "shell/RowTexts.h"
 
@@ -60,6 +61,15 @@ TMainConsole::TMainConsole(ProgramObjects& objects, QWidget* parent)
 void TMainConsole::createPanels() {
     for (int p = 1; p <= kCategoryPanels; ++p) {
         const PanelSpec& s = kPanels[p - 1];
+        if (p == cpParameters) {
+            parameters_ = new ParameterPanel(objects_, column_);
+            parameters_->redrawRequested = [this] {
+                if (changed) changed();
+            };
+            parameters_->heightChanged = [this] { layoutPanels(); };
+            panels_[static_cast<std::size_t>(p - 1)] = parameters_;
+            continue;
+        }
         auto* w = new CategoryPanelWidget(QString::fromLatin1(s.title), s.rows,
                                           QString::fromLatin1(s.create), column_);
         w->toggled = [this, p](int row) { toggleRow(static_cast<CategoryPanel>(p), row); };
@@ -114,17 +124,6 @@ std::vector<PanelRowContent> TMainConsole::rowsOf(CategoryPanel panel) const {
             rows.push_back(r);
         }
         break;
-    case cpParameters:
-        for (int i = 1; i <= 14; ++i) {
-            PanelRowContent r;
-            r.used = parameterInUse(pr, i, objects_.view.XAxis.Letter);
-            r.shown = pr.ParameterRows[i].Shown;
-            r.position = i;
-            r.caption = expressionText(std::string(1, parameterLetter(i)));
-            r.text = QString::number(static_cast<double>(pr.Parameters[i].Value), 'g', 15);
-            rows.push_back(r);
-        }
-        break;
     case cpUserFunctions:
         for (int i = 1; i <= kUserFunctions; ++i) {
             PanelRowContent r;
@@ -151,6 +150,7 @@ std::vector<PanelRowContent> TMainConsole::rowsOf(CategoryPanel panel) const {
             rows.push_back(r);
         }
         break;
+    case cpParameters: // the parameter panel lays out its own rows
     case cpMemo:
         break;
     }
@@ -158,6 +158,11 @@ std::vector<PanelRowContent> TMainConsole::rowsOf(CategoryPanel panel) const {
 }
 
 void TMainConsole::refreshCategory(CategoryPanel panel) {
+    if (panel == cpParameters) {
+        parameters_->RefreshParameterRows(geometry());
+        layoutPanels();
+        return;
+    }
     const auto rows = rowsOf(panel);
     int used = 0;
     for (const auto& r : rows) used += r.used ? 1 : 0;

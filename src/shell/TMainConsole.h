@@ -16,6 +16,7 @@ class QAction;
 namespace tarlix {
 
 struct ProgramObjects;
+class ParameterPanel;
 
 class TMainConsole : public QMainWindow {
     Q_OBJECT
@@ -31,6 +32,7 @@ public:
     CategoryPanelWidget* panel(CategoryPanel p) const {
         return panels_[static_cast<std::size_t>(p - 1)];
     }
+    ParameterPanel* parameterPanel() const { return parameters_; }
     // A menu item by its internal name ("FileNew", "FileOpen" ...), for the program and tests.
     QAction* action(const QString& name) const;
     void addAction(const QString& name, QAction* a) { actions_[name] = a; }
@@ -54,6 +56,7 @@ private:
     QScrollArea* scroll_;
     QWidget* column_;
     std::array<CategoryPanelWidget*, kCategoryPanels> panels_{};
+    ParameterPanel* parameters_ = nullptr;
     std::map<QString, QAction*> actions_;
 };
 

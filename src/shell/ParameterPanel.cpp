@@ -1,0 +1,344 @@
+#include "shell/ParameterPanel.h"
+
+#include "document/ParameterStepping.h"
+#include "expression/eval/NumberText.h"
+#include "platform/qt/QtText.h"
+#include "render/ViewAreaSource.h"
+#include "shell/ProgramObjects.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+
+namespace tarlix {
+
+namespace {
+constexpr int kFirstRowTop = 22;
+constexpr int kPanelMargin = 30;
+constexpr int kWidePanel = 240; // wider data panels put the afterimage buttons beside the bar
+constexpr int kSetValueDigits = 8;
+constexpr int kSteppedValueDigits = 9;
+constexpr char kInitialiseQuestion[] = "Inicializar todos los par\xE1"
+                                       "metros usando [OK]";
+
+QToolButton* areaButton(QWidget* parent, const QString& caption, const char* hint) {
+    auto* b = new QToolButton(parent);
+    b->setText(caption);
+    b->setToolTip(QString::fromLatin1(hint));
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+} // namespace
+
+ParameterPanel::ParameterPanel(ProgramObjects& objects, QWidget* parent)
+    : CategoryPanelWidget(QString::fromLatin1("Par?etro"), 0, QString(), parent), objects_(objects),
+      animation_(clock_) {
+    for (int i = 1; i <= kParameterCount; ++i) {
+        row(i) = ParameterPanelRow::create(this, i);
+        connectRow(row(i));
+    }
+    createSpeedArea();
+    animation_.runningChanged = [this](bool running) {
+        if (animationRunning) animationRunning(running);
+    };
+}
+
+void ParameterPanel::createSpeedArea() {
+    speedArea_ = new QWidget(this);
+    slow_ = new QLabel("lento", speedArea_);
+    fast_ = new QLabel(QString::fromLatin1("r?ido"), speedArea_);
+    speed_ = new QSlider(Qt::Horizontal, speedArea_);
+    speed_->setRange(0, kSpeedPositions);
+    speed_->setToolTip(QString::fromLatin1("Velocidad de incremento de Par?etro"));
+    speed_->setFocusPolicy(Qt::NoFocus);
+    connect(speed_, &QSlider::valueChanged, this, [this](int position) {
+        objects_.project.Settings.AnimationPeriod = SetAnimationSpeed(position);
+        setting();
+    });
+    afterimageSwitch_ = areaButton(speedArea_, "I", "Despu? de la imagen se apaga");
+    afterimageSwitch_->setCheckable(true);
+    connect(afterimageSwitch_, &QToolButton::toggled, this, [this](bool off) {
+        objects_.project.Settings.CanAImg = !off;
+        setting();
+    });
+    make_ = areaButton(speedArea_, "+I", "Haga despu? de la imagen");
+    connect(make_, &QToolButton::clicked, this, [this] {
+        if (makeAfterimage) makeAfterimage();
+    });
+    clear_ = areaButton(speedArea_, "-I", "Borrar despu? de la imagen");
+    connect(clear_, &QToolButton::clicked, this, [this] {
+        if (clearAfterimages) clearAfterimages();
+    });
+    speedArea_->hide();
+}
+
+void ParameterPanel::connectRow(ParameterPanelRow& r) {
+    const int i = r.index;
+    connect(r.letter, &QToolButton::clicked, this,
+            [this, i](bool fixed) { toggleFixed(i, fixed); });
+    connect(r.value, &QLineEdit::textEdited, this, [this, i] { row(i).setValuePending(true); });
+    connect(r.value, &QLineEdit::editingFinished, this, [this, i] { commitValue(i); });
+    connect(r.step, &QLineEdit::textEdited, this, [this, i] { row(i).stepPending = true; });
+    connect(r.step, &QLineEdit::editingFinished, this, [this, i] { commitStep(i); });
+    connect(r.sync, &QToolButton::clicked, this, [this, i](bool on) {
+        objects_.project.Parameters[i].Sync = on;
+        setting();
+    });
+    connect(r.mode, &QToolButton::clicked, this, [this, i] { toggleMode(i); });
+    connect(r.ratioUp, &QToolButton::clicked, this, [this, i] { changeRatio(i, true); });
+    connect(r.ratioDown, &QToolButton::clicked, this, [this, i] { changeRatio(i, false); });
+    for (QWidget* w : {static_cast<QWidget*>(r.value), static_cast<QWidget*>(r.step),
+                       static_cast<QWidget*>(r.increment), static_cast<QWidget*>(r.decrement)})
+        w->installEventFilter(this);
+}
+
+char ParameterPanel::decimalChar() const {
+    return objects_.project.Engine.DecimalChar;
+}
+
+void ParameterPanel::RefreshParameterRows(const RowGeometry& geometry) {
+    geometry_ = geometry;
+    Project& p = objects_.project;
+    int shown = 0;
+    for (int i = 1; i <= kParameterCount; ++i) {
+        const bool show =
+            p.ParameterRows[i].Shown && parameterInUse(p, i, objects_.view.XAxis.Letter);
+        if (!show) p.Parameters[i].Unfixed = true;
+        ParameterPanelRow& r = row(i);
+        r.place(show, kFirstRowTop + shown * geometry.rowHeight, width(), geometry,
+                !p.Parameters[i].Unfixed);
+        if (!show) continue;
+        r.showRecord(p.Parameters[i], decimalChar());
+        ++shown;
+    }
+    shownRows_ = shown;
+    const QSignalBlocker speedBlocker(speed_);
+    const QSignalBlocker switchBlocker(afterimageSwitch_);
+    speed_->setValue(speedPosition(p.Settings.AnimationPeriod));
+    afterimageSwitch_->setChecked(!p.Settings.CanAImg);
+    sizePanel();
+}
+
+int ParameterPanel::speedAreaHeight() const {
+    return window()->width() > kWidePanel ? 32 : 64;
+}
+
+bool ParameterPanel::sizePanel() {
+    const int areaHeight = shownRows_ > 0 ? speedAreaHeight() : 0;
+    speedArea_->setVisible(shownRows_ > 0);
+    placeSpeedArea(kFirstRowTop + shownRows_ * geometry_.rowHeight, areaHeight);
+    const int height = shownRows_ * geometry_.rowHeight + areaHeight + kPanelMargin;
+    if (height == this->height() && minimumHeight() == height) return false;
+    setFixedHeight(height);
+    return true;
+}
+
+// The bar with its two labels, and the three afterimage buttons beside it or below it.
+void ParameterPanel::placeSpeedArea(int top, int areaHeight) {
+    speedArea_->setGeometry(0, top, std::max(width(), 240), areaHeight);
+    slow_->setGeometry(4, 6, 30, 20);
+    speed_->setGeometry(34, 4, 84, 24);
+    fast_->setGeometry(120, 6, 34, 20);
+    const bool beside = areaHeight == 32;
+    const int buttonTop = beside ? 4 : 32;
+    int left = beside ? 156 : 48;
+    for (QToolButton* b : {afterimageSwitch_, make_, clear_}) {
+        b->setGeometry(left, buttonTop, 27, 24);
+        left += 29;
+    }
+}
+
+void ParameterPanel::resizeEvent(QResizeEvent* event) {
+    CategoryPanelWidget::resizeEvent(event);
+    for (ParameterPanelRow& r : rows_)
+        if (r.shown)
+            r.place(true, r.letter->y(), width(), geometry_,
+                    !objects_.project.Parameters[r.index].Unfixed);
+    if (sizePanel() && heightChanged) heightChanged();
+}
+
+bool ParameterPanel::StepParameter(int index, int direction) {
+    commitPendingValues();
+    Project& p = objects_.project;
+    const auto changed =
+        stepParameter(p, objects_.redraw, index, direction, keys_->isDown(Key::Shift));
+    for (int i : changed)
+        row(i).showValue(p.Parameters[i].Value, kSteppedValueDigits, decimalChar());
+    commitPendingValues();
+    if (changed.empty()) return false;
+    requestRedraw();
+    return true;
+}
+
+bool ParameterPanel::SetParameter(int index, Extended value) {
+    Project& p = objects_.project;
+    const bool changed = setParameter(p, objects_.redraw, index, value);
+    if (index >= 1 && index <= kParameterCount)
+        row(index).showValue(p.Parameters[index].Value, kSetValueDigits, decimalChar());
+    return changed;
+}
+
+void ParameterPanel::SetStep(int index, Extended x) {
+    if (index < 1 || index > kParameterCount) return;
+    Project& p = objects_.project;
+    const bool changed = tarlix::SetStep(p, objects_.redraw, index, x);
+    row(index).showStep(p.Parameters[index].Step, decimalChar());
+    if (changed) requestRedraw();
+}
+
+void ParameterPanel::commitPendingValues() {
+    for (int i = 1; i <= kParameterCount; ++i) commitValue(i);
+}
+
+// The text as a number, or else evaluated as an expression with the current parameters.
+bool ParameterPanel::numberInEdit(const QLineEdit* edit, Extended& value) {
+    std::string text = fromQString(edit->text());
+    Project& p = objects_.project;
+    ParameterValues values;
+    copyToEvaluator(p.Parameters, values);
+    const ViewAreaSource area(objects_.view);
+    const EvalEnv env{p.Engine, p, values, &objects_.random, &area};
+    Evaluator evaluator(env);
+    const CompileEnv compileEnv{p.Engine, *objects_.messages, objects_.view.XAxis.Letter == '@'};
+    return numberFromText(text, value, false, evaluator, compileEnv);
+}
+
+// A text that gives no number leaves the value as it was, and the edit shows it again.
+void ParameterPanel::commitValue(int index) {
+    ParameterPanelRow& r = row(index);
+    if (!r.valuePending) return;
+    r.setValuePending(false);
+    Extended v = objects_.project.Parameters[index].Value;
+    if (numberInEdit(r.value, v) && SetParameter(index, v))
+        requestRedraw();
+    else
+        r.showValue(objects_.project.Parameters[index].Value, kSetValueDigits, decimalChar());
+}
+
+void ParameterPanel::commitStep(int index) {
+    ParameterPanelRow& r = row(index);
+    if (!r.stepPending) return;
+    r.stepPending = false;
+    Extended x = 0;
+    if (numberInEdit(r.step, x))
+        SetStep(index, x);
+    else
+        r.showStep(objects_.project.Parameters[index].Step, decimalChar());
+}
+
+void ParameterPanel::toggleFixed(int index, bool fixed) {
+    commitValue(index);
+    objects_.project.Parameters[index].Unfixed = !fixed;
+    setting();
+    ParameterPanelRow& r = row(index);
+    r.place(r.shown, r.letter->y(), width(), geometry_, fixed);
+}
+
+void ParameterPanel::toggleMode(int index) {
+    commitStep(index);
+    Project& p = objects_.project;
+    toggleStepMode(p, objects_.redraw, index);
+    row(index).showRecord(p.Parameters[index], decimalChar());
+    requestRedraw();
+}
+
+void ParameterPanel::changeRatio(int index, bool up) {
+    commitStep(index);
+    Project& p = objects_.project;
+    if (!tarlix::changeRatio(p, objects_.redraw, index, up)) return;
+    row(index).showStep(p.Parameters[index].Step, decimalChar());
+    requestRedraw();
+}
+
+void ParameterPanel::pressStepButton(int index, int direction) {
+    commitStep(index);
+    ParameterPanelRow& r = row(index);
+    animation_.start(
+        direction == 1 ? r.increment : r.decrement,
+        [this, index, direction] { StepParameter(index, direction); },
+        [this] { return objects_.project.Settings.AnimationPeriod; });
+}
+
+// Ctrl+Right and Ctrl+Left step the parameter; Ctrl+Up and Ctrl+Down move to the edit of the
+// previous or next parameter on show.
+bool ParameterPanel::valueEditKey(int index, const QKeyEvent& key) {
+    if (!key.modifiers().testFlag(Qt::ControlModifier)) return false;
+    const bool fixed = !objects_.project.Parameters[index].Unfixed;
+    switch (key.key()) {
+    case Qt::Key_Right:
+        if (!fixed) StepParameter(index, 1);
+        return true;
+    case Qt::Key_Left:
+        if (!fixed) StepParameter(index, -1);
+        return true;
+    case Qt::Key_Up:
+        moveFocus(index, -1);
+        return true;
+    case Qt::Key_Down:
+        moveFocus(index, 1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ParameterPanel::moveFocus(int index, int delta) {
+    for (int i = index + delta; i >= 1 && i <= kParameterCount; i += delta) {
+        QLineEdit* e = row(i).value;
+        if (row(i).shown && e->isEnabled() && e->focusPolicy() != Qt::NoFocus) {
+            e->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+int ParameterPanel::rowOf(const QObject* widget) const {
+    for (const ParameterPanelRow& r : rows_)
+        if (widget == r.value || widget == r.step || widget == r.increment || widget == r.decrement)
+            return r.index;
+    return 0;
+}
+
+bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
+    const int index = rowOf(watched);
+    if (index == 0) return CategoryPanelWidget::eventFilter(watched, event);
+    ParameterPanelRow& r = row(index);
+    const bool fixed = !objects_.project.Parameters[index].Unfixed;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        if (left && (watched == r.increment || watched == r.decrement))
+            pressStepButton(index, watched == r.increment ? 1 : -1);
+        if (type == QEvent::MouseButtonDblClick && left && watched == r.value && !fixed) {
+            if (editValueRequested) editValueRequested(index);
+            return true;
+        }
+        if (type == QEvent::MouseButtonDblClick && left && watched == r.step) {
+            if (editStepRequested) editStepRequested(index);
+            return true;
+        }
+    } else if (type == QEvent::KeyPress && watched == r.value) {
+        return valueEditKey(index, *static_cast<QKeyEvent*>(event));
+    }
+    return CategoryPanelWidget::eventFilter(watched, event);
+}
+
+void ParameterPanel::setting() {
+    objects_.project.Modified = true;
+}
+
+void ParameterPanel::requestRedraw() {
+    if (redrawRequested) redrawRequested();
+}
+
+void askToInitialiseParameters(ProjectContext& ctx) {
+    QApplication::beep();
+    if (ctx.messages.show(kInitialiseQuestion, mkWarning, true)) initialiseParameters(ctx);
+}
+
+} // namespace tarlix

@@ -1,0 +1,139 @@
+#include "shell/ParameterPanel.h"
+#include "QtTestApp.h"
+#include "shell/Program.h"
+#include "shell/TMainConsole.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+struct ParameterProgram {
+    QTemporaryDir folder;
+    RecordingMessageBox messages{false};
+    std::unique_ptr<Program> program;
+    ParameterPanel* panel = nullptr;
+
+    // A program showing y1 = a x, so that the row of a is on show.
+    ParameterProgram() {
+        qttest::qtApp();
+        program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
+        program->objects().messages = &messages;
+        program->start({});
+        ProjectContext ctx = program->context();
+        TEquationFunction f;
+        f.Expr.Source = "a x";
+        storeExplicitFunction(ctx, 1, f);
+        project().Modified = false;
+        panel = program->console()->parameterPanel();
+    }
+    Project& project() { return program->objects().project; }
+    Extended a() { return project().Parameters[1].Value; }
+};
+
+void key(QWidget* w, int code, const QString& text = {},
+         Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
+    QApplication::sendEvent(w, &press);
+}
+
+void mouse(QWidget* w, QEvent::Type type) {
+    const QPointF at = QRectF(w->rect()).center();
+    QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void processEventsFor(int milliseconds) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+} // namespace
+
+TEST(ParameterPanel, ATypedValueCommittedWithEnterChangesTheParameterAndSetsModified) {
+    ParameterProgram p;
+    ParameterPanelRow& row = p.panel->row(1);
+    ASSERT_TRUE(row.shown);
+    EXPECT_FALSE(p.panel->row(2).shown); // b is not used
+    EXPECT_EQ(row.letter->text(), " a =");
+
+    row.value->selectAll();
+    for (QChar c : QString("2a+0.5")) key(row.value, c.toUpper().unicode(), QString(c));
+    EXPECT_EQ(row.value->palette().color(QPalette::Text), QColor(Qt::blue));
+    EXPECT_EQ(p.a(), 1); // typing alone changes nothing
+    key(row.value, Qt::Key_Return);
+    EXPECT_EQ(p.a(), 2.5L); // evaluated with the value a had
+    EXPECT_EQ(row.value->text(), "2.5");
+    EXPECT_EQ(row.value->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_TRUE(p.project().Modified);
+
+    // A text that gives no number leaves the value, and the edit shows it again.
+    p.project().Modified = false;
+    key(row.value, Qt::Key_ParenLeft, "(");
+    key(row.value, Qt::Key_Return);
+    EXPECT_EQ(p.a(), 2.5L);
+    EXPECT_EQ(row.value->text(), "2.5");
+    EXPECT_FALSE(p.project().Modified);
+
+    // Ctrl+Right and Ctrl+Left in the value edit step the parameter.
+    key(row.value, Qt::Key_Right, {}, Qt::ControlModifier);
+    key(row.value, Qt::Key_Right, {}, Qt::ControlModifier);
+    key(row.value, Qt::Key_Left, {}, Qt::ControlModifier);
+    EXPECT_NEAR(static_cast<double>(p.a()), 2.6, 1e-15);
+    EXPECT_EQ(row.value->text(), "2.6");
+    EXPECT_TRUE(p.project().Modified);
+}
+
+TEST(ParameterPanel, AHeldStepButtonRepeatsUntilReleasedAndOnlyOnceWithoutRepetition) {
+    ParameterProgram p;
+    QToolButton* increment = p.panel->row(1).increment;
+    p.project().Settings.AnimationPeriod = 80;
+    mouse(increment, QEvent::MouseButtonPress);
+    EXPECT_NEAR(static_cast<double>(p.a()), 1.1, 1e-15); // the first step at once
+    EXPECT_TRUE(p.panel->animating());
+    processEventsFor(700); // FirstDelay, then steps every 80 ms
+    EXPECT_GT(p.a(), 1.15L);
+    mouse(increment, QEvent::MouseButtonRelease);
+    EXPECT_FALSE(p.panel->animating());
+    const Extended released = p.a();
+    processEventsFor(200);
+    EXPECT_EQ(p.a(), released);
+
+    p.project().Settings.AnimationPeriod = 0;
+    mouse(increment, QEvent::MouseButtonPress);
+    processEventsFor(700);
+    EXPECT_NEAR(static_cast<double>(p.a()), static_cast<double>(released + 0.1L), 1e-12);
+    mouse(increment, QEvent::MouseButtonRelease);
+}
+
+TEST(ParameterPanel, InitialisingParametersAsksFirst) {
+    ParameterProgram p;
+    p.project().Parameters[1].Value = 7;
+    p.project().Settings.AnimationPeriod = 8;
+    QAction* reset = p.program->console()->action("EditResetParameters");
+    ASSERT_TRUE(reset->isEnabled());
+    reset->trigger(); // answered "&Cancelar"
+    ASSERT_EQ(p.messages.entries.size(), 1u);
+    EXPECT_EQ(p.messages.entries[0].text, "Inicializar todos los par\xE1metros usando [OK]");
+    EXPECT_EQ(p.messages.entries[0].kind, mkWarning);
+    EXPECT_TRUE(p.messages.entries[0].withCancel);
+    EXPECT_EQ(p.a(), 7);
+
+    p.messages.setAnswer(true);
+    reset->trigger();
+    EXPECT_EQ(p.a(), 1);
+    EXPECT_EQ(p.project().Settings.AnimationPeriod, 80);
+    EXPECT_EQ(p.panel->row(1).value->text(), "1");
+    EXPECT_EQ(p.panel->speedBar()->value(), 10);
+}
