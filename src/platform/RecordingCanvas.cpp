@@ -109,6 +109,18 @@ std::vector<std::vector<Point>> RecordingCanvas::polylines() const {
     return out;
 }
 
+std::vector<std::vector<Point>> RecordingCanvas::shownPolylines() const {
+    std::vector<std::vector<Point>> out;
+    for (const RecordedCall& c : calls_) {
+        if (c.kind == CanvasCall::Polyline || c.kind == CanvasCall::StrokePath)
+            out.push_back(c.points);
+        const auto* copied = dynamic_cast<const RecordingCanvas*>(c.source);
+        if (c.kind == CanvasCall::CopyFrom && copied && copied != this)
+            for (auto& p : copied->shownPolylines()) out.push_back(std::move(p));
+    }
+    return out;
+}
+
 std::vector<std::pair<Point, Point>> RecordingCanvas::lines() const {
     std::vector<std::pair<Point, Point>> out;
     for (const RecordedCall& c : calls_)

@@ -83,6 +83,9 @@ public:
     std::vector<const RecordedCall*> callsOf(CanvasCall kind) const;
     // The point lists of every polyline and stroked path, in drawing order.
     std::vector<std::vector<Point>> polylines() const;
+    // The polylines that show on this canvas: its own and those of recording canvases copied
+    // onto it, in drawing order.
+    std::vector<std::vector<Point>> shownPolylines() const;
     // Every lineTo as its two end points.
     std::vector<std::pair<Point, Point>> lines() const;
     std::vector<std::string> texts() const;

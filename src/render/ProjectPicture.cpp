@@ -32,29 +32,68 @@ void ProjectPicture::recompute() {
         markEverythingDirty();
     }
     copyToEvaluator(project_.Parameters, parameters_);
+    for (int i = 1; i <= kExplicitFunctions; ++i)
+        if (redraw_.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(i))))
+            changed_.set(static_cast<std::size_t>(i));
     EvaluatorSampler sampler(evaluator_, view_);
     UpdateFunctionSamples(view_, project_.YFunctions, sampler);
-    recomputeRelations(viewMoved);
+    if (recomputeRelations(viewMoved) || viewMoved) baseValid_ = false;
     redraw_.clear();
 }
 
-void ProjectPicture::recomputeRelations(bool all) {
+// Returns whether any relation changed.
+bool ProjectPicture::recomputeRelations(bool all) {
+    bool any = false;
     RecordingMessageBox quiet; // messages were shown when the relation was stored
     const CompileEnv env{project_.Engine, quiet, view_.XAxis.Letter == '@'};
     for (int i = 1; i <= kRelations; ++i) {
         if (!all && !redraw_.isDirty(static_cast<std::uint8_t>(relationToken(i)))) continue;
         relations_.rebuild(i, project_, env);
         layers_.redraw[static_cast<std::size_t>(i - 1)] = true;
+        any = true;
     }
+    return any;
 }
 
-void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
-    drawPlainAxes(canvas, view_);
+void ProjectPicture::updateDrawSettings() {
     drawSettings_.DrawMode = project_.Settings.DrawMode;
     drawSettings_.lineOptions.capStyle = project_.Settings.CapStyle != 0;
     drawSettings_.lineOptions.aimgOfArea = project_.Settings.AimgOfArea;
-    DrawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas}, project_.YFunctions);
-    drawRelations(canvas, surfaces);
+}
+
+bool ProjectPicture::baseFits(const Canvas& canvas) const {
+    return baseValid_ && base_ && base_->width() == canvas.width() &&
+           base_->height() == canvas.height() && baseDrawMode_ == drawSettings_.DrawMode &&
+           baseLineOptions_.capStyle == drawSettings_.lineOptions.capStyle &&
+           baseLineOptions_.aimgOfArea == drawSettings_.lineOptions.aimgOfArea;
+}
+
+void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
+    base_ = surfaces.createImage(width, height, kWhite);
+    drawPlainAxes(*base_, view_);
+    const FunctionSet others = ~drawnOver_;
+    DrawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()}, project_.YFunctions,
+                  others);
+    drawRelations(*base_, surfaces);
+    baseValid_ = true;
+    baseDrawMode_ = drawSettings_.DrawMode;
+    baseLineOptions_ = drawSettings_.lineOptions;
+}
+
+void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
+    updateDrawSettings();
+    // The base keeps every function that did not change since it was drawn; when the changed
+    // ones differ from those drawn over it, it is drawn again without them.
+    if (changed_.any() && changed_ != drawnOver_) {
+        drawnOver_ = changed_;
+        baseValid_ = false;
+    }
+    changed_.reset();
+    if (!baseFits(canvas)) drawBase(surfaces, canvas.width(), canvas.height());
+    const Rect rect{0, 0, canvas.width(), canvas.height()};
+    canvas.copyFrom(*base_, rect, rect, RasterOp::Copy);
+    DrawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas}, project_.YFunctions,
+                  drawnOver_);
 }
 
 // The relations image is combined with the picture by AND, so white stays transparent and

@@ -4,6 +4,10 @@
 // explicit functions and the relations are drawn on a canvas. Computation fills the view's
 // caches and the relations' parts; drawing only reads them, rescanning only the relation
 // layers that changed.
+//
+// Functions and relations combine with the picture by AND, so the order of drawing does not
+// matter: while a parameter animates, the unchanged objects stay in a base image that is
+// copied, and only the functions that changed are drawn over it.
 
 #include "document/Project.h"
 #include "expression/eval/Evaluator.h"
@@ -38,8 +42,11 @@ public:
     void markEverythingDirty();
 
 private:
-    void recomputeRelations(bool all);
+    bool recomputeRelations(bool all);
     void drawRelations(Canvas& canvas, Surfaces& surfaces);
+    void updateDrawSettings();
+    bool baseFits(const Canvas& canvas) const;
+    void drawBase(Surfaces& surfaces, int width, int height);
 
     Project& project_;
     ScaleT& view_;
@@ -56,6 +63,13 @@ private:
     ProjectRelations relations_;
     RelationLayers layers_;
     std::unique_ptr<RelationPlotter> plotter_;
+
+    FunctionSet changed_;          // functions recomputed since the base was last drawn
+    FunctionSet drawnOver_;        // functions drawn over the base each time
+    std::unique_ptr<Canvas> base_; // axes, the other functions and the relations
+    bool baseValid_ = false;
+    int baseDrawMode_ = 0;
+    LineDrawOptions baseLineOptions_;
 };
 
 } // namespace tarlix

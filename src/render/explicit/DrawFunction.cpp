@@ -187,12 +187,19 @@ void DrawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow&
 
 FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
                                         const ExplicitFunctionStore& functions) {
+    return DrawFunctions(drawing, functions, FunctionSet().set());
+}
+
+FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
+                                        const ExplicitFunctionStore& functions,
+                                        const FunctionSet& which) {
     FunctionAfterimageColours colours;
     colours.fill(kWhite);
     const ColumnSpan span = drawnColumns(drawing.view);
     for (int i = 1; i <= functionCount; ++i) {
         const TEquationFunction& f = functions[i];
-        if (f.Expr.Source.empty() || !f.Visible) continue;
+        if (!which.test(static_cast<std::size_t>(i)) || f.Expr.Source.empty() || !f.Visible)
+            continue;
         SampleRow samples(span);
         const ColumnSamples& cache = drawing.view.YValues[i].samples;
         for (int c = span.first; c <= span.last; ++c) samples[c] = cache[c];

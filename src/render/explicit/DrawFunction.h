@@ -11,6 +11,7 @@
 #include "render/explicit/SampleRow.h"
 
 #include <array>
+#include <bitset>
 #include <functional>
 
 namespace tarlix {
@@ -53,6 +54,14 @@ using FunctionAfterimageColours = std::array<Color, functionCount>;
 // columns are undefined.
 FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
                                         const ExplicitFunctionStore& functions);
+
+// A set of explicit functions by number (bit n for yn).
+using FunctionSet = std::bitset<functionCount + 1>;
+
+// The same for the functions of the set only.
+FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
+                                        const ExplicitFunctionStore& functions,
+                                        const FunctionSet& which);
 
 // Draws one function from its samples (one per column of the view, margins included) in the
 // given colour, with the width and line style of f.
