@@ -74,7 +74,7 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
 // Sums of simple terms in x take the fused loop; the blocks it leaves go column by column
 // through the stack machine.
 bool RowEvaluator::sumRow(const TTarlixfunction& record, std::span<Tvalue> out) {
-    const auto sum = RowSum::of(codeOf(record), scalar_);
+    auto sum = RowSum::of(codeOf(record), scalar_);
     if (!sum) return false;
     const auto left = sum->evaluate(request_.xs.first(n_), out.first(n_));
     for (const auto& [begin, end] : left)

@@ -253,8 +253,7 @@ std::optional<RowSum> RowSum::of(const CodeView& code, const Evaluator& scalar) 
     return sumOf;
 }
 
-bool RowSum::blockInRange(const Tvalue* xs, std::size_t n) const {
-    constexpr unsigned kBias = 16383;
+bool RowSum::blockInRange(const Tvalue* xs, std::size_t n) {
     unsigned low = 0x7FFF, high = 0;
     bool plain = true;
     for (std::size_t i = 0; i < n; ++i) {
@@ -267,6 +266,16 @@ bool RowSum::blockInRange(const Tvalue* xs, std::size_t n) const {
         high = std::max(high, e);
     }
     if (!plain) return false;
+    // Neighbouring blocks mostly span the same binary exponents.
+    if (low == lastLow_ && high == lastHigh_) return lastInRange_;
+    lastLow_ = low;
+    lastHigh_ = high;
+    lastInRange_ = termsInRange(low, high);
+    return lastInRange_;
+}
+
+bool RowSum::termsInRange(unsigned low, unsigned high) const {
+    constexpr unsigned kBias = 16383;
     Magnitude x;
     if (high > 0) x = {double(low) - kBias, double(high) - kBias + 1};
     if (!x.inRange()) return false;
@@ -300,10 +309,11 @@ bool RowSum::blockInRange(const Tvalue* xs, std::size_t n) const {
 }
 
 std::vector<std::pair<std::size_t, std::size_t>> RowSum::evaluate(std::span<const Tvalue> xs,
-                                                                  std::span<Tvalue> out) const {
+                                                                  std::span<Tvalue> out) {
     constexpr std::size_t kBlock = 64;
     const std::size_t n = std::min(xs.size(), out.size());
     std::vector<std::pair<std::size_t, std::size_t>> left;
+    lastHigh_ = 0x10000; // no block seen yet
     const Term* terms = terms_.data();
     const std::size_t count = terms_.size();
     for (std::size_t begin = 0; begin < n; begin += kBlock) {

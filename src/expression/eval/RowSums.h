@@ -24,7 +24,7 @@ public:
     // Writes the columns of out whose x lies in a block that can be done here and returns the
     // columns it left alone, as ranges [first, last).
     std::vector<std::pair<std::size_t, std::size_t>> evaluate(std::span<const Tvalue> xs,
-                                                              std::span<Tvalue> out) const;
+                                                              std::span<Tvalue> out);
 
     enum class Base : std::uint8_t { One, X, Power, Abs, Int };
     struct Term {
@@ -38,7 +38,14 @@ public:
 
 private:
     std::vector<Term> terms_;
-    bool blockInRange(const Tvalue* xs, std::size_t n) const;
+    // True when every column of the block is a defined real and every intermediate is
+    // provably in range.
+    bool blockInRange(const Tvalue* xs, std::size_t n);
+    // Whether every intermediate stays in range for x whose biased binary exponents lie in
+    // low..high (0 standing for x = 0).
+    bool termsInRange(unsigned low, unsigned high) const;
+    unsigned lastLow_ = 0, lastHigh_ = 0x10000;
+    bool lastInRange_ = false;
 };
 
 } // namespace tarlix

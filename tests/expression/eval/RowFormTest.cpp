@@ -149,7 +149,7 @@ TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
         expectRowEqualsScalarOn(grid, text);
         expectRowEqualsScalarOn(extreme, text);
         const TTarlixfunction record = compiled(text, kModeExplicit);
-        const auto sum = RowSum::of(codeOf(record), evaluator);
+        auto sum = RowSum::of(codeOf(record), evaluator);
         ASSERT_TRUE(sum) << text << " is a sum of simple terms";
         std::vector<Tvalue> out(grid.size());
         EXPECT_TRUE(sum->evaluate(grid, out).empty()) << text << " fused on ordinary columns";
