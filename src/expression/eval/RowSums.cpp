@@ -37,6 +37,8 @@ public:
     TreeReader(const CodeView& code, const Evaluator& scalar) : code_(code), scalar_(scalar) {}
 
     std::optional<std::vector<Node>> read() {
+        nodes_.reserve(code_.code.size());
+        stack_.reserve(code_.code.size());
         for (char ch : code_.code)
             if (!token(ch & 0xFF)) return std::nullopt;
         if (stack_.size() != 1) return std::nullopt;
