@@ -136,14 +136,15 @@ void handForm(benchmark::State& state, const Case& c) {
     }
 }
 
-// Keeps the nanoseconds per sample of every run by name while the console shows them.
+// Keeps the nanoseconds per sample of every benchmark by name while the console shows them.
 class Collector : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> nsPerSample;
     void ReportRuns(const std::vector<Run>& runs) override {
+        // With repetitions the median stands for the run (it comes after the single runs).
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                nsPerSample[run.benchmark_name()] =
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                nsPerSample[run.run_name.str()] =
                     run.GetAdjustedCPUTime() / kColumns; // ns; CPU time, steadier on a busy machine
         ConsoleReporter::ReportRuns(runs);
     }

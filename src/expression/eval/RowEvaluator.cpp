@@ -3,6 +3,7 @@
 #include "expression/References.h"
 #include "expression/Vocabulary.h"
 #include "expression/eval/RowKernels.h"
+#include "expression/eval/RowSums.h"
 #include "expression/eval/TokenBuiltins.h"
 #include "expression/functions/Angles.h"
 #include "expression/functions/WholeNumber.h"
@@ -55,6 +56,7 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
                   scalar_.evaluate(record, x));
         return;
     }
+    if (request_.varyingParameter == 0 && sumRow(record, out)) return;
     const Arguments4 args{RowView::of(request.xs.data(), n_),
                           RowView::same(makeReal(scalar_.env().parameters.value(0))),
                           RowView::same(makeReal(0)), RowView::same(makeReal(0))};
@@ -67,6 +69,17 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
     Row& result = newRow();
     scalarColumns(codeOf(record), args, result);
     for (std::size_t i = 0; i < n_; ++i) out[i] = result.get(i);
+}
+
+// Sums of simple terms in x take the fused loop; the blocks it leaves go column by column
+// through the stack machine.
+bool RowEvaluator::sumRow(const TTarlixfunction& record, std::span<Tvalue> out) {
+    auto sum = RowSum::of(codeOf(record), scalar_);
+    if (!sum) return false;
+    const auto left = sum->evaluate(request_.xs.first(n_), out.first(n_));
+    for (const auto& [begin, end] : left)
+        for (std::size_t i = begin; i < end; ++i) out[i] = scalar_.evaluate(record, request_.xs[i]);
+    return true;
 }
 
 bool RowEvaluator::runRow(const CodeView& code, const Arguments4& args, Row& out) {

@@ -46,6 +46,7 @@ private:
     };
     // A row of the pool, kept for the rest of the current top-level call.
     Row& newRow();
+    bool sumRow(const TTarlixfunction& record, std::span<Tvalue> out);
     bool runRow(const CodeView& code, const Arguments4& args, Row& out);
     bool runTokens(const CodeView& code, const Arguments4& args, std::vector<RowView>& stack);
     void scalarColumns(const CodeView& code, const Arguments4& args, Row& out);

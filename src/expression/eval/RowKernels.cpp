@@ -9,9 +9,6 @@ namespace tarlix {
 
 namespace {
 
-// The nudge of "int": int(2.999999999999) is 3.
-constexpr Extended kIntNudge = 1e-8L;
-
 // The columns whose operands are defined reals and for which fast(a, b, r) agrees go through
 // the inline arithmetic; every other column takes slow, the stack machine's own function.
 template <typename Fast, typename Slow>
@@ -57,17 +54,6 @@ void unaryKernel(const RowView& a, Row& out, std::size_t n, Fast fast, Slow slow
     binaryKernel(
         a, one, out, n, [&](Extended p, Extended, Extended& r) { return fast(p, r); },
         [&](const Tvalue& p, const Tvalue&) { return slow(p); });
-}
-
-// The repeated squaring of the power operator, step for step.
-Extended wholePower(Extended a, unsigned n) {
-    Extended result = 1;
-    while (true) {
-        if (n & 1u) result *= a;
-        n >>= 1u;
-        if (n == 0) return result;
-        a *= a;
-    }
 }
 
 bool isSmallWholeExponent(const RowView& b) {
@@ -239,12 +225,7 @@ void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, st
             return binaryKernel(
                 a, b, out, n,
                 [k, odd](Extended p, Extended, Extended& r) {
-                    if (p > 0)
-                        r = wholePower(p, k);
-                    else if (p < 0)
-                        r = odd ? -wholePower(-p, k) : wholePower(-p, k);
-                    else
-                        r = 0;
+                    r = signedWholePower(p, k, odd);
                     return true;
                 },
                 slow);

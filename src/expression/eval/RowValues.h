@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tarlix {
@@ -145,18 +146,34 @@ inline bool componentInRange(Extended c) {
     return c == 0 || (a > 1e-2416L && a < 1e+2414L);
 }
 
-// The integer snapping of final results, with a quick test for the many values that lie far
-// from any whole number.
+// True for the many values that lie far from any whole number, which the integer snapping of
+// final results leaves as they are.
+inline bool farFromWhole(Extended c) {
+    constexpr Extended kShift = 1.5L * 9223372036854775808.0L;  // 1.5 * 2^63
+    if (!(std::fabs(c) < 4611686018427387904.0L)) return false; // 2^62
+    const Extended nearest = (c + kShift) - kShift;
+    // A double just above the snapping distance 1e-17: cheaper to load than the long double.
+    constexpr double kFar = 1.0000001e-17;
+    return std::fabs(c - nearest) >= kFar;
+}
+
+// The integer snapping of final results, with a quick test for values far from whole numbers.
 inline Tvalue snapQuick(const Tvalue& v) {
     if (!v.valid) return v;
-    auto farFromWhole = [](Extended c) {
-        constexpr Extended kShift = 1.5L * 9223372036854775808.0L;  // 1.5 * 2^63
-        if (!(std::fabs(c) < 4611686018427387904.0L)) return false; // 2^62
-        const Extended nearest = (c + kShift) - kShift;
-        return std::fabs(c - nearest) >= 1e-17L;
-    };
     if (farFromWhole(v.x) && (v.kind != vkPair || farFromWhole(v.y))) return v;
     return snap(v);
+}
+
+// out = snapQuick of the defined real r, written field by field (y as plain zero bytes).
+inline void putSnappedReal(Tvalue& out, Extended r) {
+    if (!farFromWhole(r)) {
+        out = snap(Tvalue{vkReal, r, 0, 1});
+        return;
+    }
+    out.kind = vkReal;
+    out.x = r;
+    std::memset(static_cast<void*>(&out.y), 0, sizeof out.y);
+    out.valid = 1;
 }
 
 } // namespace tarlix

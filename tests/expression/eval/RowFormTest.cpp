@@ -1,5 +1,8 @@
 #include "EvalFixture.h"
 #include "expression/eval/RowEvaluator.h"
+#include "expression/eval/RowSums.h"
+
+#include <cmath>
 
 #include <vector>
 
@@ -27,6 +30,10 @@ protected:
     // Compares the row with the stack machine column by column; with a varying parameter the
     // stack machine reads the column's value from the table.
     void expectRowEqualsScalar(const std::string& text, int varying = 0) {
+        expectRowEqualsScalarOn(xs, text, varying);
+    }
+    void expectRowEqualsScalarOn(const std::vector<Tvalue>& xs, const std::string& text,
+                                 int varying = 0) {
         const TTarlixfunction record = compiled(text, kModeExplicit);
         std::vector<Tvalue> varyingRow;
         for (std::size_t i = 0; i < xs.size(); ++i) varyingRow.push_back(makeReal(i * 0.25L - 4));
@@ -119,6 +126,39 @@ TEST_F(RowForm, SelfReferencingFigureIsUndefinedInEveryColumn) {
     RowEvaluator rows(evaluator);
     rows.evaluateRow(compiled("R.x+x", kModeExplicit), RowRequest{xs, 0, false, 0, {}}, row);
     for (const Tvalue& v : row) EXPECT_FALSE(v.valid);
+}
+
+// Sums of simple terms take a fused loop over blocks of columns: a block of ordinary x is done
+// there, and any block whose x could take an intermediate out of range, or holds an undefined
+// x, is left to the stack machine.
+TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
+    std::vector<Tvalue> grid;
+    for (int i = -160; i < 160; ++i) grid.push_back(makeReal(i / 32.0L)); // whole numbers too
+    // Each extreme x shares a block of 64 columns with ordinary ones.
+    std::vector<Tvalue> extreme{makeUndefined(vkReal)};
+    for (Extended x : {1e-600L, -1e-500L, 1e500L, -1e1000L, 0.0L, -0.0L, 1e-4940L, 3e-8L, -1e-9L,
+                       1e7L, 4611686018427387904.0L, 1e-2000L, 2.0000000000000000001L}) {
+        extreme.push_back(makeReal(x));
+        extreme.insert(extreme.end(), grid.begin(), grid.begin() + 63);
+    }
+    const char* texts[] = {
+        "x^2-3x+1",    "x^5-4x^3+2x-1", "abs(x)+int(x)",         "a x^2+b x+c",
+        "3-x",         "x^20",          "x*2-x^3*0.5+7",         "int(x)-x",
+        "x^2*10^2400", "1e-2410*x^3",   "x-x+abs(x)*10^(-2300)", "2x^2+x^2-3x^2"};
+    for (const char* text : texts) {
+        expectRowEqualsScalarOn(grid, text);
+        expectRowEqualsScalarOn(extreme, text);
+        const TTarlixfunction record = compiled(text, kModeExplicit);
+        auto sum = RowSum::of(codeOf(record), evaluator);
+        ASSERT_TRUE(sum) << text << " is a sum of simple terms";
+        std::vector<Tvalue> out(grid.size());
+        EXPECT_TRUE(sum->evaluate(grid, out).empty()) << text << " fused on ordinary columns";
+    }
+}
+
+TEST_F(RowForm, OnlySumsOfSimpleTermsAreFused) {
+    for (const char* text : {"1/x", "x^0.5", "sin x+1", "x^2-(3x+1)", "x y", "x^21", "7"})
+        EXPECT_FALSE(RowSum::of(codeOf(compiled(text, kModeExplicit)), evaluator)) << text;
 }
 
 } // namespace

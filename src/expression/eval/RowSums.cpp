@@ -1,0 +1,351 @@
+#include "expression/eval/RowSums.h"
+
+#include "expression/Vocabulary.h"
+#include "expression/eval/RowKernels.h"
+#include "expression/eval/RowValues.h"
+#include "expression/eval/TokenBuiltins.h"
+#include "expression/functions/Angles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace tarlix {
+
+namespace {
+
+using Term = RowSum::Term;
+using Base = RowSum::Base;
+
+// A node of the code's tree: a constant, x, or an operator over earlier nodes.
+struct Node {
+    enum class Kind { Constant, X, Op } kind = Kind::Constant;
+    Builtin id = Builtin::Add;
+    Extended value = 0;
+    int a = -1, b = -1;
+};
+
+bool plainReal(const Tvalue& v) {
+    return v.valid && v.kind == vkReal && v.y == 0;
+}
+
+// The tree of a code made of constants, x and the operators of a sum of terms; nothing for
+// any other code.
+class TreeReader {
+public:
+    TreeReader(const CodeView& code, const Evaluator& scalar) : code_(code), scalar_(scalar) {}
+
+    std::optional<std::vector<Node>> read() {
+        nodes_.reserve(code_.code.size());
+        stack_.reserve(code_.code.size());
+        for (char ch : code_.code)
+            if (!token(ch & 0xFF)) return std::nullopt;
+        if (stack_.size() != 1) return std::nullopt;
+        return nodes_;
+    }
+    int root() const { return stack_.back(); }
+
+private:
+    bool push(Node n) {
+        nodes_.push_back(n);
+        stack_.push_back(static_cast<int>(nodes_.size()) - 1);
+        return true;
+    }
+    bool constant(const Tvalue& v) {
+        if (!plainReal(v)) return false;
+        return push(Node{Node::Kind::Constant, Builtin::Add, v.x});
+    }
+    int pop() {
+        const int n = stack_.back();
+        stack_.pop_back();
+        return n;
+    }
+    const Node& at(int n) const { return nodes_[static_cast<std::size_t>(n)]; }
+    bool isConstantNode(int n) const { return at(n).kind == Node::Kind::Constant; }
+
+    bool token(int t) {
+        if (isConstant(t)) return constant((*code_.consts)[static_cast<std::size_t>(t)]);
+        if (t == tkX) return push(Node{Node::Kind::X});
+        if (t == tkPi) return constant(makeReal(kPi));
+        if (t == tkE) return constant(makeReal(std::exp(1.0L)));
+        if (isParameter(t))
+            return constant(makeReal(scalar_.env().parameters.value(parameterIndex(t))));
+        if (t == tkPointFn) return false;
+        const auto id = builtinOfToken(t);
+        if (!id) return false;
+        if (isPostfix(t) || isOneArg(t)) return unary(*id);
+        if (isBinary(t) || isTwoArg(t)) return binary(*id);
+        return false;
+    }
+    bool unary(Builtin id) {
+        if (stack_.empty()) return false;
+        const int a = pop();
+        if (isConstantNode(a) && id != Builtin::Rnd) // rnd draws anew in every column
+            return constant(applyUnary(id, makeReal(at(a).value), scalar_.functions()));
+        if (id != Builtin::Abs && id != Builtin::Int) return false;
+        return push(Node{Node::Kind::Op, id, 0, a});
+    }
+    bool binary(Builtin id) {
+        if (stack_.size() < 2) return false;
+        const int b = pop();
+        const int a = pop();
+        if (isConstantNode(a) && isConstantNode(b))
+            return constant(
+                applyBinary(id, makeReal(at(a).value), makeReal(at(b).value), scalar_.functions()));
+        if (id != Builtin::Add && id != Builtin::Subtract && id != Builtin::Multiply &&
+            id != Builtin::Power)
+            return false;
+        return push(Node{Node::Kind::Op, id, 0, a, b});
+    }
+
+    const CodeView& code_;
+    const Evaluator& scalar_;
+    std::vector<Node> nodes_;
+    std::vector<int> stack_;
+};
+
+// x, x^k, abs(x) or int(x) as a term's base.
+std::optional<Term> baseOf(const std::vector<Node>& nodes, int n) {
+    const Node& node = nodes[static_cast<std::size_t>(n)];
+    auto isX = [&](int m) {
+        return m >= 0 && nodes[static_cast<std::size_t>(m)].kind == Node::Kind::X;
+    };
+    Term t;
+    if (node.kind == Node::Kind::X) return t;
+    if (node.kind != Node::Kind::Op || !isX(node.a)) return std::nullopt;
+    if (node.id == Builtin::Abs || node.id == Builtin::Int) {
+        t.base = node.id == Builtin::Abs ? Base::Abs : Base::Int;
+        return t;
+    }
+    if (node.id != Builtin::Power) return std::nullopt;
+    const Node& e = nodes[static_cast<std::size_t>(node.b)];
+    if (e.kind != Node::Kind::Constant || std::trunc(e.value) != e.value || e.value < 1 ||
+        e.value > 20)
+        return std::nullopt;
+    t.base = Base::Power;
+    t.k = static_cast<unsigned>(e.value);
+    t.odd = std::fmod(e.value, 2) != 0;
+    return t;
+}
+
+// A constant, a base, or a constant times a base.
+std::optional<Term> termOf(const std::vector<Node>& nodes, int n) {
+    const Node& node = nodes[static_cast<std::size_t>(n)];
+    if (node.kind == Node::Kind::Constant) {
+        Term t;
+        t.base = Base::One;
+        t.coefficient = node.value;
+        return t;
+    }
+    if (node.kind == Node::Kind::Op && node.id == Builtin::Multiply) {
+        const bool aConstant = nodes[static_cast<std::size_t>(node.a)].kind == Node::Kind::Constant;
+        const bool bConstant = nodes[static_cast<std::size_t>(node.b)].kind == Node::Kind::Constant;
+        if (aConstant == bConstant) return std::nullopt;
+        auto t = baseOf(nodes, aConstant ? node.b : node.a);
+        if (!t) return std::nullopt;
+        t->hasCoefficient = true;
+        t->coefficient = nodes[static_cast<std::size_t>(aConstant ? node.a : node.b)].value;
+        return t;
+    }
+    return baseOf(nodes, n);
+}
+
+inline Extended termValue(const Term& t, Extended x) {
+    Extended v;
+    switch (t.base) {
+    case Base::One:
+        return t.coefficient;
+    case Base::X:
+        v = x;
+        break;
+    case Base::Power:
+        v = signedWholePower(x, t.k, t.odd);
+        break;
+    case Base::Abs:
+        v = std::fabs(x);
+        break;
+    default:
+        v = std::floor(x + kIntNudge);
+        break;
+    }
+    return t.hasCoefficient ? t.coefficient * v : v;
+}
+
+// The columns [begin, end) of a sum of N terms (0: of count terms).
+template <std::size_t N>
+void sumBlock(const Term* terms, std::size_t count, const Tvalue* xs, Tvalue* out,
+              std::size_t begin, std::size_t end) {
+    const std::size_t termCount = N == 0 ? count : N;
+    for (std::size_t i = begin; i < end; ++i) {
+        const Extended x = xs[i].x;
+        Extended acc = termValue(terms[0], x);
+        for (std::size_t j = 1; j < termCount; ++j) {
+            const Extended t = termValue(terms[j], x);
+            acc = terms[j].subtract ? acc + -t : acc + t;
+        }
+        putSnappedReal(out[i], acc);
+    }
+}
+
+// Magnitudes as powers of two: every nonzero value v of the set has lo <= log2|v| <= hi; an
+// empty interval (lo > hi) holds only zero.
+struct Magnitude {
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -std::numeric_limits<double>::infinity();
+    bool empty() const { return lo > hi; }
+    // Well inside the range rule (0, or between 1e-2416 and 1e+2414, about 2^-8025 .. 2^8019).
+    bool inRange() const { return empty() || (lo >= -8000 && hi <= 8000); }
+};
+
+Magnitude product(const Magnitude& a, const Magnitude& b) {
+    if (a.empty() || b.empty()) return {};
+    return {a.lo + b.lo - 1, a.hi + b.hi + 1};
+}
+
+// A sum of two values whose nonzero parts lie in a and b is 0 or at least the last bit of the
+// smaller one.
+Magnitude sum(const Magnitude& a, const Magnitude& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return {std::min(a.lo, b.lo) - 65, std::max(a.hi, b.hi) + 1};
+}
+
+Magnitude constantMagnitude(Extended c) {
+    if (c == 0) return {};
+    const double e = static_cast<double>(std::logb(c));
+    return {e, e + 1};
+}
+
+// The biased exponent of a long double, read from its bits.
+unsigned exponentBits(const Extended& v) {
+    std::uint16_t e;
+    std::memcpy(&e, reinterpret_cast<const char*>(&v) + 8, sizeof e);
+    return e & 0x7FFFu;
+}
+
+} // namespace
+
+std::optional<RowSum> RowSum::of(const CodeView& code, const Evaluator& scalar) {
+    if (scalar.functions().settings.ComplexMode || code.code.empty()) return std::nullopt;
+    TreeReader reader(code, scalar);
+    const auto nodes = reader.read();
+    if (!nodes) return std::nullopt;
+    RowSum sumOf;
+    int n = reader.root();
+    while (true) {
+        const Node& node = (*nodes)[static_cast<std::size_t>(n)];
+        const bool chain = node.kind == Node::Kind::Op &&
+                           (node.id == Builtin::Add || node.id == Builtin::Subtract);
+        if (!chain) break;
+        auto t = termOf(*nodes, node.b);
+        if (!t) return std::nullopt;
+        t->subtract = node.id == Builtin::Subtract;
+        sumOf.terms_.push_back(*t);
+        n = node.a;
+    }
+    auto first = termOf(*nodes, n);
+    if (!first) return std::nullopt;
+    sumOf.terms_.push_back(*first);
+    std::reverse(sumOf.terms_.begin(), sumOf.terms_.end());
+    // A code without x reads no argument and is evaluated once elsewhere.
+    if (std::all_of(sumOf.terms_.begin(), sumOf.terms_.end(),
+                    [](const Term& t) { return t.base == Base::One; }))
+        return std::nullopt;
+    return sumOf;
+}
+
+bool RowSum::blockInRange(const Tvalue* xs, std::size_t n) {
+    unsigned low = 0x7FFF, high = 0;
+    bool plain = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint64_t mantissa;
+        std::memcpy(&mantissa, &xs[i].x, sizeof mantissa);
+        const unsigned e = exponentBits(xs[i].x);
+        plain &= xs[i].valid != 0 && xs[i].kind == vkReal;
+        plain &= e != 0 || mantissa == 0; // too small for the bounds below
+        low = std::min(low, e == 0 ? 0x7FFFu : e);
+        high = std::max(high, e);
+    }
+    if (!plain) return false;
+    // Neighbouring blocks mostly span the same binary exponents.
+    if (low == lastLow_ && high == lastHigh_) return lastInRange_;
+    lastLow_ = low;
+    lastHigh_ = high;
+    lastInRange_ = termsInRange(low, high);
+    return lastInRange_;
+}
+
+bool RowSum::termsInRange(unsigned low, unsigned high) const {
+    constexpr unsigned kBias = 16383;
+    Magnitude x;
+    if (high > 0) x = {double(low) - kBias, double(high) - kBias + 1};
+    if (!x.inRange()) return false;
+    Magnitude total;
+    for (std::size_t j = 0; j < terms_.size(); ++j) {
+        const Term& t = terms_[j];
+        Magnitude m;
+        switch (t.base) {
+        case Base::One:
+            m = constantMagnitude(t.coefficient);
+            break;
+        case Base::Power:
+            m = x.empty() ? x : Magnitude{t.k * x.lo - t.k, t.k * x.hi + t.k};
+            break;
+        case Base::Int: // 0, or a whole number
+            m = {0, std::max(x.hi, 0.0) + 1};
+            break;
+        default:
+            m = x;
+            break;
+        }
+        if (!m.inRange()) return false;
+        if (t.hasCoefficient) {
+            m = product(constantMagnitude(t.coefficient), m);
+            if (!m.inRange()) return false;
+        }
+        total = j == 0 ? m : sum(total, m);
+        if (!total.inRange()) return false;
+    }
+    return true;
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> RowSum::evaluate(std::span<const Tvalue> xs,
+                                                                  std::span<Tvalue> out) {
+    constexpr std::size_t kBlock = 64;
+    const std::size_t n = std::min(xs.size(), out.size());
+    std::vector<std::pair<std::size_t, std::size_t>> left;
+    lastHigh_ = 0x10000; // no block seen yet
+    const Term* terms = terms_.data();
+    const std::size_t count = terms_.size();
+    for (std::size_t begin = 0; begin < n; begin += kBlock) {
+        const std::size_t end = std::min(n, begin + kBlock);
+        if (!blockInRange(xs.data() + begin, end - begin)) {
+            if (!left.empty() && left.back().second == begin)
+                left.back().second = end;
+            else
+                left.emplace_back(begin, end);
+            continue;
+        }
+        switch (count) {
+        case 1:
+            sumBlock<1>(terms, count, xs.data(), out.data(), begin, end);
+            break;
+        case 2:
+            sumBlock<2>(terms, count, xs.data(), out.data(), begin, end);
+            break;
+        case 3:
+            sumBlock<3>(terms, count, xs.data(), out.data(), begin, end);
+            break;
+        case 4:
+            sumBlock<4>(terms, count, xs.data(), out.data(), begin, end);
+            break;
+        default:
+            sumBlock<0>(terms, count, xs.data(), out.data(), begin, end);
+            break;
+        }
+    }
+    return left;
+}
+
+} // namespace tarlix
