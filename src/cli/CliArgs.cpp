@@ -10,9 +10,9 @@ namespace tarlix::cli {
 namespace {
 const std::vector<std::string> kNone;
 
-const OptionSpec* findSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-    for (const auto& s : specs)
-        if (s.name == name) return &s;
+const OptionDef* findOption(const std::vector<OptionDef>& defs, const std::string& name) {
+    for (const auto& d : defs)
+        if (d.name == name) return &d;
     return nullptr;
 }
 
@@ -90,7 +90,7 @@ bool applySetting(EngineSettings& s, const std::string& nameValue, std::ostream&
 }
 
 std::optional<CliArgs> CliArgs::parse(const std::vector<std::string>& args,
-                                      const std::vector<OptionSpec>& specs, std::ostream& err) {
+                                      const std::vector<OptionDef>& defs, std::ostream& err) {
     CliArgs out;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -104,13 +104,13 @@ std::optional<CliArgs> CliArgs::parse(const std::vector<std::string>& args,
             continue;
         }
         const bool isSet = a == "--set";
-        const OptionSpec* spec = isSet ? nullptr : findSpec(specs, a);
-        if (!isSet && !spec) {
+        const OptionDef* def = isSet ? nullptr : findOption(defs, a);
+        if (!isSet && !def) {
             err << "tarlix-cli: unknown option \"" << a
                 << "\" (put \"--\" before an expression that begins with \"-\")\n";
             return std::nullopt;
         }
-        if (isSet || spec->takesValue) {
+        if (isSet || def->takesValue) {
             if (i + 1 >= args.size()) {
                 err << "tarlix-cli: option " << a << " needs a value\n";
                 return std::nullopt;

@@ -11,7 +11,7 @@
 
 namespace tarlix::cli {
 
-struct OptionSpec {
+struct OptionDef {
     std::string name; // with its dashes, e.g. "--mode" or "-y"
     bool takesValue;  // the next argument is its value
 };
@@ -27,7 +27,7 @@ public:
     // subcommand; "--" ends the options so that a positional argument may begin with "-".
     // On a bad option the message goes to err and nothing is returned.
     static std::optional<CliArgs> parse(const std::vector<std::string>& args,
-                                        const std::vector<OptionSpec>& specs, std::ostream& err);
+                                        const std::vector<OptionDef>& defs, std::ostream& err);
 
     const std::vector<std::string>& values(const std::string& name) const;
     std::optional<std::string> value(const std::string& name) const; // the last one given
