@@ -75,17 +75,25 @@ void SampledRows::preparePair() {
                        : (su[i] == sl[i] && su[i] != 0) ? su[i]
                                                         : kSignOfValue;
     }
-    blockSign_.resize(columns_.size() - 1);
+    runs_.clear();
     for (std::size_t k = 0; k + 1 < columns_.size(); ++k) {
         const auto i0 = static_cast<std::size_t>(columns_[k] + 1);
         const auto i1 = static_cast<std::size_t>(columns_[k + 1] + 1);
         const std::int8_t s = pairSign_[i0];
         bool uniform = s == 1 || s == -1;
         for (std::size_t i = i0 + 1; uniform && i <= i1; ++i) uniform = pairSign_[i] == s;
-        blockSign_[k] = uniform ? s : 0;
+        addRun(i0, i1 + 1, uniform ? s : 0);
         if (uniform) continue;
         for (std::size_t i = i0; i <= i1; ++i) delta_[i] = lower_.value[i] - upper_.value[i];
     }
+}
+
+// Neighbouring blocks of one kind join; they share their boundary column.
+void SampledRows::addRun(std::size_t from, std::size_t to, std::int8_t sign) {
+    if (!runs_.empty() && runs_.back().sign == sign && runs_.back().to > from)
+        runs_.back().to = to;
+    else
+        runs_.push_back({from, to, sign});
 }
 
 void SampledRows::fill(int r, ScanRow& row) {
@@ -102,13 +110,11 @@ void SampledRows::fill(int r, ScanRow& row) {
         return;
     }
     const Extended w = Extended(r - upperRow_) / (lowerRow_ - upperRow_);
-    for (std::size_t k = 0; k + 1 < columns_.size(); ++k) {
-        const auto i0 = static_cast<std::size_t>(columns_[k] + 1);
-        const auto i1 = static_cast<std::size_t>(columns_[k + 1] + 1);
-        if (blockSign_[k] != 0)
-            std::fill(row.sign.data() + i0, row.sign.data() + i1 + 1, blockSign_[k]);
+    for (const PairRun& run : runs_) {
+        if (run.sign != 0)
+            std::fill(row.sign.data() + run.from, row.sign.data() + run.to, run.sign);
         else
-            interpolateRows(row, w, i0, i1 + 1);
+            interpolateRows(row, w, run.from, run.to);
     }
 }
 

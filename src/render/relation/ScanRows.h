@@ -52,6 +52,7 @@ private:
     void compute(int r, ScanRow& row);
     void interpolateColumns(ScanRow& row, std::size_t i0, std::size_t i1);
     void preparePair();
+    void addRun(std::size_t from, std::size_t to, std::int8_t sign);
     void interpolateRows(ScanRow& row, Extended w, std::size_t from, std::size_t to);
 
     RelationSampler& f_;
@@ -63,12 +64,17 @@ private:
     ScanRow upper_, lower_;
     int upperRow_ = -2, lowerRow_ = -2;
     // The rows between upper_ and lower_: step to the lower row, and the sign they all share
-    // (undefinedSign where an end is undefined, kSignOfValue where it must be computed); per
-    // block between computed columns, the sign of all its points, or 0 when they differ.
+    // (undefinedSign where an end is undefined, kSignOfValue where it must be computed); and
+    // the runs of blocks between computed columns whose points all have one sign, or 0 for
+    // runs of blocks to interpolate.
     static constexpr std::int8_t kSignOfValue = 2;
     std::vector<Extended> delta_;
     std::vector<std::int8_t> pairSign_;
-    std::vector<std::int8_t> blockSign_;
+    struct PairRun {
+        std::size_t from, to; // indices from .. to - 1
+        std::int8_t sign;
+    };
+    std::vector<PairRun> runs_;
 };
 
 // f = A y^2 - 2 H y + K per column, as solved for a conic.
