@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace tarlix {
@@ -28,6 +29,21 @@ private:
     bool reported_ = false;
 };
 
+std::uint64_t eightSigns(const std::int8_t* s) {
+    std::uint64_t word;
+    std::memcpy(&word, s, sizeof word);
+    return word;
+}
+
+// The eight cells of columns i - 1 .. i + 6 (at indices i .. i + 7) have their corners at
+// indices i - 1 .. i + 7 of both rows; they cannot cross zero when those are all 1 or all -1.
+bool eightCellsOfOneSign(const std::int8_t* s0, const std::int8_t* s1, std::size_t i) {
+    constexpr std::uint64_t allPlus = 0x0101010101010101ULL, allMinus = ~std::uint64_t(0);
+    const std::uint64_t w = eightSigns(s1 + i - 1);
+    return (w == allPlus || w == allMinus) && eightSigns(s1 + i) == w &&
+           eightSigns(s0 + i - 1) == w && eightSigns(s0 + i) == w;
+}
+
 void traceRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& above, const ScanRow& row,
               int r) {
     const std::int8_t* s0 = above.sign.data();
@@ -35,6 +51,10 @@ void traceRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& above, 
     const int last = ctx.grid.xLength + 1;
     for (int c = 0; c <= last; ++c) {
         const std::size_t i = static_cast<std::size_t>(c + 1);
+        if (c + 7 <= last && eightCellsOfOneSign(s0, s1, i)) {
+            c += 7;
+            continue;
+        }
         if (s1[i] == undefinedSign) continue;
         const int sum = s1[i - 1] + s1[i] + s0[i - 1] + s0[i];
         if (std::abs(sum) > 3) continue;

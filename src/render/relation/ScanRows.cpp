@@ -1,6 +1,7 @@
 #include "render/relation/ScanRows.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace tarlix {
@@ -31,35 +32,68 @@ void SampledRows::compute(int r, ScanRow& row) {
         row.value[at] = defined ? v : 0;
         row.sign[at] = defined ? signOf(v) : undefinedSign;
     }
-    for (std::size_t i = 0; i + 1 < columns_.size(); ++i) {
-        const int c0 = columns_[i], c1 = columns_[i + 1];
-        const std::size_t i0 = static_cast<std::size_t>(c0 + 1),
-                          i1 = static_cast<std::size_t>(c1 + 1);
-        const bool defined = row.sign[i0] != undefinedSign && row.sign[i1] != undefinedSign;
-        const Extended v0 = row.value[i0], step = defined ? (row.value[i1] - v0) / (c1 - c0) : 0;
-        for (int c = c0 + 1; c < c1; ++c) {
-            const std::size_t at = static_cast<std::size_t>(c + 1);
-            const Extended v = v0 + step * (c - c0);
-            row.value[at] = defined ? v : 0;
-            row.sign[at] = defined ? signOf(v) : undefinedSign;
-        }
+    for (std::size_t i = 0; i + 1 < columns_.size(); ++i)
+        interpolateColumns(row, static_cast<std::size_t>(columns_[i] + 1),
+                           static_cast<std::size_t>(columns_[i + 1] + 1));
+}
+
+// The points strictly between the computed indices i0 and i1 of a computed row. Between two
+// finite ends of one non-zero sign, v0 + step * k rounds to a value no nearer zero than the
+// nearer end, so the points share that sign.
+void SampledRows::interpolateColumns(ScanRow& row, std::size_t i0, std::size_t i1) {
+    const std::int8_t s0 = row.sign[i0], s1 = row.sign[i1];
+    Extended* value = row.value.data();
+    std::int8_t* sign = row.sign.data();
+    if (s0 == undefinedSign || s1 == undefinedSign) {
+        std::fill(value + i0 + 1, value + i1, Extended(0));
+        std::fill(sign + i0 + 1, sign + i1, undefinedSign);
+        return;
+    }
+    const Extended v0 = value[i0], v1 = value[i1];
+    const Extended step = (v1 - v0) / static_cast<int>(i1 - i0);
+    for (std::size_t i = i0 + 1; i < i1; ++i) value[i] = v0 + step * static_cast<int>(i - i0);
+    if (s0 == s1 && s0 != 0 && std::isfinite(v0) && std::isfinite(v1)) {
+        std::fill(sign + i0 + 1, sign + i1, s0);
+        return;
+    }
+    for (std::size_t i = i0 + 1; i < i1; ++i) sign[i] = signOf(value[i]);
+}
+
+// Between two computed rows a point is upper + w * (lower - upper). Where both ends have the
+// same non-zero sign every point between has it too, so its sign needs no comparison; where
+// that holds for a whole block between computed columns, no cell of the block can cross zero
+// and the block's values are not needed.
+void SampledRows::preparePair() {
+    const std::size_t n = upper_.value.size();
+    delta_.resize(n);
+    pairSign_.resize(n);
+    const std::int8_t* su = upper_.sign.data();
+    const std::int8_t* sl = lower_.sign.data();
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool defined = su[i] != undefinedSign && sl[i] != undefinedSign;
+        pairSign_[i] = !defined                         ? undefinedSign
+                       : (su[i] == sl[i] && su[i] != 0) ? su[i]
+                                                        : kSignOfValue;
+    }
+    runs_.clear();
+    for (std::size_t k = 0; k + 1 < columns_.size(); ++k) {
+        const auto i0 = static_cast<std::size_t>(columns_[k] + 1);
+        const auto i1 = static_cast<std::size_t>(columns_[k + 1] + 1);
+        const std::int8_t s = pairSign_[i0];
+        bool uniform = s == 1 || s == -1;
+        for (std::size_t i = i0 + 1; uniform && i <= i1; ++i) uniform = pairSign_[i] == s;
+        addRun(i0, i1 + 1, uniform ? s : 0);
+        if (uniform) continue;
+        for (std::size_t i = i0; i <= i1; ++i) delta_[i] = lower_.value[i] - upper_.value[i];
     }
 }
 
-// Between two computed rows a point is base + w * delta. Where both ends have the same
-// non-zero sign every point between has it too, so its sign needs no comparison.
-void SampledRows::preparePair() {
-    const std::size_t n = upper_.value.size();
-    base_.resize(n);
-    delta_.resize(n);
-    pairSign_.resize(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::int8_t su = upper_.sign[i], sl = lower_.sign[i];
-        const bool defined = su != undefinedSign && sl != undefinedSign;
-        base_[i] = defined ? upper_.value[i] : 0;
-        delta_[i] = defined ? lower_.value[i] - upper_.value[i] : 0;
-        pairSign_[i] = !defined ? undefinedSign : (su == sl && su != 0) ? su : kSignOfValue;
-    }
+// Neighbouring blocks of one kind join; they share their boundary column.
+void SampledRows::addRun(std::size_t from, std::size_t to, std::int8_t sign) {
+    if (!runs_.empty() && runs_.back().sign == sign && runs_.back().to > from)
+        runs_.back().to = to;
+    else
+        runs_.push_back({from, to, sign});
 }
 
 void SampledRows::fill(int r, ScanRow& row) {
@@ -76,14 +110,23 @@ void SampledRows::fill(int r, ScanRow& row) {
         return;
     }
     const Extended w = Extended(r - upperRow_) / (lowerRow_ - upperRow_);
-    const std::size_t n = row.value.size();
+    for (const PairRun& run : runs_) {
+        if (run.sign != 0)
+            std::fill(row.sign.data() + run.from, row.sign.data() + run.to, run.sign);
+        else
+            interpolateRows(row, w, run.from, run.to);
+    }
+}
+
+// The points of indices from .. to - 1 of a row between the computed ones.
+void SampledRows::interpolateRows(ScanRow& row, Extended w, std::size_t from, std::size_t to) {
     // Plain pointers, so that the stores of the row do not make the loop reload its inputs.
-    const Extended* __restrict base = base_.data();
+    const Extended* __restrict base = upper_.value.data();
     const Extended* __restrict delta = delta_.data();
     const std::int8_t* __restrict pair = pairSign_.data();
     Extended* __restrict value = row.value.data();
     std::int8_t* __restrict sign = row.sign.data();
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         const Extended v = base[i] + w * delta[i];
         value[i] = v;
         const std::int8_t s = pair[i];

@@ -20,7 +20,9 @@ inline std::int8_t signOf(Extended v) {
     return v > 0 ? 1 : -1;
 }
 
-// One grid row: values and signs of columns -1 .. xLength + 1, at index column + 1.
+// One grid row: values and signs of columns -1 .. xLength + 1, at index column + 1. A value
+// may be left stale where the point is undefined, or where every cell having the point as a
+// corner has four corners of one non-zero sign: no cell reads it there.
 struct ScanRow {
     std::vector<Extended> value;
     std::vector<std::int8_t> sign;
@@ -48,7 +50,10 @@ public:
 private:
     int nextComputedRow(int r) const;
     void compute(int r, ScanRow& row);
+    void interpolateColumns(ScanRow& row, std::size_t i0, std::size_t i1);
     void preparePair();
+    void addRun(std::size_t from, std::size_t to, std::int8_t sign);
+    void interpolateRows(ScanRow& row, Extended w, std::size_t from, std::size_t to);
 
     RelationSampler& f_;
     const ScanGeometry& grid_;
@@ -58,11 +63,18 @@ private:
     std::vector<Tvalue> values_; // the sampler's output
     ScanRow upper_, lower_;
     int upperRow_ = -2, lowerRow_ = -2;
-    // The rows between upper_ and lower_: base, step to the lower row, and the sign they all
-    // share (undefinedSign where an end is undefined, kSignOfValue where it must be computed).
+    // The rows between upper_ and lower_: step to the lower row, and the sign they all share
+    // (undefinedSign where an end is undefined, kSignOfValue where it must be computed); and
+    // the runs of blocks between computed columns whose points all have one sign, or 0 for
+    // runs of blocks to interpolate.
     static constexpr std::int8_t kSignOfValue = 2;
-    std::vector<Extended> base_, delta_;
+    std::vector<Extended> delta_;
     std::vector<std::int8_t> pairSign_;
+    struct PairRun {
+        std::size_t from, to; // indices from .. to - 1
+        std::int8_t sign;
+    };
+    std::vector<PairRun> runs_;
 };
 
 // f = A y^2 - 2 H y + K per column, as solved for a conic.
