@@ -8,7 +8,7 @@
 #include "expression/functions/Operators.h"
 #include "expression/functions/Power.h"
 #include "expression/functions/Quartic.h"
-#include "expression/functions/Special.h"
+#include "expression/functions/GammaBeta.h"
 #include "expression/functions/WholeNumber.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "expression/functions/Special.h"
+#include "expression/functions/GammaBeta.h"
 #include "expression/functions/Angles.h"
 #include "expression/functions/ValueChecks.h"
 #include "expression/functions/WholeNumber.h"
@@ -19,7 +19,7 @@ namespace {
 
 } // namespace
 
-TEST(Special, GammaReachesExtendedPrecisionAcrossTheShift) {
+TEST(GammaBeta, GammaReachesExtendedPrecisionAcrossTheShift) {
     const Extended sqrtPi = std::sqrt(kPi);
     EXPECT_TRUE(closeRelative(gammaValue(R(0.5L)), sqrtPi, 1e-18L));
     EXPECT_TRUE(closeRelative(gammaValue(R(-0.5L)), -2 * sqrtPi, 1e-18L));
@@ -30,13 +30,13 @@ TEST(Special, GammaReachesExtendedPrecisionAcrossTheShift) {
     EXPECT_TRUE(closeRelative(gammaValue(R(171)), factorialValue(R(170)).x, 1e-17L));
 }
 
-TEST(Special, GammaUndefinedAtPolesAndBeyondTheRange) {
+TEST(GammaBeta, GammaUndefinedAtPolesAndBeyondTheRange) {
     for (Extended x : {0.0L, -1.0L, -20.0L, 1750.5L, 1700.0L, -1761.5L, -1750.5L})
         EXPECT_TRUE(isUndefined(gammaValue(R(x)))) << static_cast<double>(x);
     EXPECT_TRUE(isUndefined(gammaValue(P(1, 1))));
 }
 
-TEST(Special, BetaCancelsLargeGammaValues) {
+TEST(GammaBeta, BetaCancelsLargeGammaValues) {
     EXPECT_TRUE(closeRelative(betaValue(R(2), R(3)), 1.0L / 12, 1e-18L));
     EXPECT_TRUE(closeRelative(betaValue(R(0.5L), R(0.5L)), kPi, 1e-18L));
     // Beta(a, b) = (a-1)! (b-1)! / (a+b-1)! for whole arguments.

@@ -1,4 +1,4 @@
-#include "expression/functions/Special.h"
+#include "expression/functions/GammaBeta.h"
 
 #include <cmath>
 
