@@ -71,6 +71,8 @@ private:
         if (t == tkE) return constant(makeReal(std::exp(1.0L)));
         if (isParameter(t))
             return constant(makeReal(scalar_.env().parameters.value(parameterIndex(t))));
+        // The stack machine reads y from parameter slot 0: a constant for the whole row.
+        if (t == tkY) return constant(makeReal(scalar_.env().parameters.value(0)));
         if (t == tkPointFn) return false;
         const auto id = builtinOfToken(t);
         if (!id) return false;
@@ -129,7 +131,8 @@ std::optional<Term> baseOf(const std::vector<Node>& nodes, int n) {
     return t;
 }
 
-// A constant, a base, or a constant times a base.
+// A constant, a base, a constant times a base, or such a product times a further constant
+// (3 x y with y held for the row).
 std::optional<Term> termOf(const std::vector<Node>& nodes, int n) {
     const Node& node = nodes[static_cast<std::size_t>(n)];
     if (node.kind == Node::Kind::Constant) {
@@ -142,10 +145,18 @@ std::optional<Term> termOf(const std::vector<Node>& nodes, int n) {
         const bool aConstant = nodes[static_cast<std::size_t>(node.a)].kind == Node::Kind::Constant;
         const bool bConstant = nodes[static_cast<std::size_t>(node.b)].kind == Node::Kind::Constant;
         if (aConstant == bConstant) return std::nullopt;
-        auto t = baseOf(nodes, aConstant ? node.b : node.a);
-        if (!t) return std::nullopt;
-        t->hasCoefficient = true;
-        t->coefficient = nodes[static_cast<std::size_t>(aConstant ? node.a : node.b)].value;
+        const int inner = aConstant ? node.b : node.a;
+        const Extended factor = nodes[static_cast<std::size_t>(aConstant ? node.a : node.b)].value;
+        if (auto t = baseOf(nodes, inner)) {
+            t->hasCoefficient = true;
+            t->coefficient = factor;
+            return t;
+        }
+        auto t = termOf(nodes, inner);
+        if (!t || t->base == Base::One || !t->hasCoefficient || t->hasPostFactor)
+            return std::nullopt;
+        t->hasPostFactor = true;
+        t->postFactor = factor;
         return t;
     }
     return baseOf(nodes, n);
@@ -169,7 +180,8 @@ inline Extended termValue(const Term& t, Extended x) {
         v = std::floor(x + kIntNudge);
         break;
     }
-    return t.hasCoefficient ? t.coefficient * v : v;
+    if (t.hasCoefficient) v = t.coefficient * v;
+    return t.hasPostFactor ? v * t.postFactor : v;
 }
 
 // The columns [begin, end) of a sum of N terms (0: of count terms).
@@ -302,6 +314,10 @@ bool RowSum::termsInRange(unsigned low, unsigned high) const {
         if (!m.inRange()) return false;
         if (t.hasCoefficient) {
             m = product(constantMagnitude(t.coefficient), m);
+            if (!m.inRange()) return false;
+        }
+        if (t.hasPostFactor) {
+            m = product(constantMagnitude(t.postFactor), m);
             if (!m.inRange()) return false;
         }
         total = j == 0 ? m : sum(total, m);

@@ -18,7 +18,8 @@ namespace tarlix {
 
 class RowSum {
 public:
-    // Nothing when the code is not such a sum. Parameters are read as constants.
+    // Nothing when the code is not such a sum. Parameters and y are read as constants, and
+    // parts made only of constants are worked out once, as the stack machine would.
     static std::optional<RowSum> of(const CodeView& code, const Evaluator& scalar);
 
     // Writes the columns of out whose x lies in a block that can be done here and returns the
@@ -34,6 +35,10 @@ public:
         bool hasCoefficient = false;
         Extended coefficient = 1; // the constant factor; for Base::One the term itself
         bool subtract = false;    // taken from the sum so far rather than added
+        // A second constant factor applied after the coefficient, as in 3 x y with y held for
+        // the row: (3 x) y keeps the code's order of multiplications.
+        bool hasPostFactor = false;
+        Extended postFactor = 1;
     };
 
 private:
