@@ -1,25 +1,13 @@
-#include "ProjectFixture.h"
+#include "PictureFixture.h"
 #include "document/ObjectTokens.h"
 #include "document/ParameterStepping.h"
-#include "platform/RecordingCanvas.h"
-#include "platform/RecordingPicture.h"
-#include "render/ProjectPicture.h"
 
 #include <algorithm>
 
 using namespace tarlix;
 
 namespace {
-struct ParameterRedrawTest : tarlix::testing::ProjectTest {
-    ProjectPicture picture{project, view, redraw};
-    std::vector<std::vector<Point>> drawn() {
-        picture.recompute();
-        RecordingCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength);
-        RecordingSurfaces surfaces;
-        picture.draw(canvas, surfaces);
-        return canvas.shownPolylines();
-    }
-};
+struct ParameterRedrawTest : tarlix::testing::PictureTest {};
 } // namespace
 
 // A function drawn from random numbers would change if it were computed again, so it shows

@@ -1,8 +1,5 @@
-#include "render/ProjectPicture.h"
-#include "../document/ProjectFixture.h"
 #include "document/ObjectTokens.h"
-#include "platform/RecordingCanvas.h"
-#include "platform/RecordingPicture.h"
+#include "document/PictureFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +8,7 @@
 using namespace tarlix;
 
 namespace {
-struct ProjectPictureTest : tarlix::testing::ProjectTest {
-    ProjectPicture picture{project, view, redraw};
-    std::vector<std::vector<Point>> drawn() {
-        picture.recompute();
-        RecordingCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength);
-        RecordingSurfaces surfaces;
-        picture.draw(canvas, surfaces);
-        return canvas.shownPolylines();
-    }
-};
+struct ProjectPictureTest : tarlix::testing::PictureTest {};
 } // namespace
 
 TEST_F(ProjectPictureTest, DrawsTheProjectsFunctionsAndFollowsParameters) {
