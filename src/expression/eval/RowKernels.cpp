@@ -1,9 +1,9 @@
 #include "expression/eval/RowKernels.h"
 
 #include "expression/functions/Angles.h"
+#include "expression/functions/Trigonometry.h"
 
 #include <cmath>
-#include <math.h>
 
 namespace tarlix {
 
@@ -71,7 +71,7 @@ void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
     for (std::size_t i = 0; i < n; ++i) {
         if (a.definedReal(i)) {
             Extended sine, cosine;
-            ::sincosl(angleToRadians(a.real(i), s), &sine, &cosine);
+            sinCosRadians(angleToRadians(a.real(i), s), sine, cosine);
             sinOut.set(i,
                        Tvalue{vkReal, sine, 0, static_cast<std::uint8_t>(componentInRange(sine))});
             cosOut.set(
@@ -100,7 +100,7 @@ void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
         return unaryKernel(
             a, out, n,
             [&](Extended x, Extended& r) {
-                r = std::sin(angleToRadians(x, s));
+                r = sinRadians(angleToRadians(x, s));
                 return true;
             },
             slow);
@@ -108,7 +108,7 @@ void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
         return unaryKernel(
             a, out, n,
             [&](Extended x, Extended& r) {
-                r = std::cos(angleToRadians(x, s));
+                r = cosRadians(angleToRadians(x, s));
                 return true;
             },
             slow);
@@ -133,7 +133,7 @@ void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
         return unaryKernel(
             a, out, n,
             [](Extended x, Extended& r) {
-                r = std::floor(x + kIntNudge);
+                r = quickFloor(x + kIntNudge);
                 return true;
             },
             slow);

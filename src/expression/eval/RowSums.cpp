@@ -177,27 +177,56 @@ inline Extended termValue(const Term& t, Extended x) {
         v = std::fabs(x);
         break;
     default:
-        v = std::floor(x + kIntNudge);
+        v = quickFloor(x + kIntNudge);
         break;
     }
     if (t.hasCoefficient) v = t.coefficient * v;
     return t.hasPostFactor ? v * t.postFactor : v;
 }
 
-// The columns [begin, end) of a sum of N terms (0: of count terms).
+// What a block of columns held: whether every x was a defined real that is 0 or normal, and
+// the smallest and largest biased binary exponent of its nonzero x (high 0: all zero).
+struct BlockScan {
+    bool plain = true;
+    unsigned low = 0x7FFF, high = 0;
+};
+
+// The biased exponent of a long double, read from its bits.
+unsigned exponentBits(const Extended& v) {
+    std::uint16_t e;
+    std::memcpy(&e, reinterpret_cast<const char*>(&v) + 8, sizeof e);
+    return e & 0x7FFFu;
+}
+
+inline void scanColumn(const Tvalue& v, BlockScan& scan) {
+    std::uint64_t mantissa;
+    std::memcpy(&mantissa, &v.x, sizeof mantissa);
+    const unsigned e = exponentBits(v.x);
+    scan.plain &= v.valid != 0 && v.kind == vkReal;
+    scan.plain &= e != 0 || mantissa == 0; // too small for the range bounds
+    scan.low = std::min(scan.low, e == 0 ? 0x7FFFu : e);
+    scan.high = std::max(scan.high, e);
+}
+
+// The columns [begin, end) of a sum of N terms (0: of count terms). Every column is worked
+// out while the block is scanned; the caller drops the block when the scan shows a column
+// the fused loop must not take.
 template <std::size_t N>
-void sumBlock(const Term* terms, std::size_t count, const Tvalue* xs, Tvalue* out,
-              std::size_t begin, std::size_t end) {
+BlockScan sumBlock(const Term* terms, std::size_t count, const Tvalue* xs, Tvalue* out,
+                   std::size_t begin, std::size_t end) {
     const std::size_t termCount = N == 0 ? count : N;
+    BlockScan scan;
     for (std::size_t i = begin; i < end; ++i) {
+        scanColumn(xs[i], scan);
         const Extended x = xs[i].x;
         Extended acc = termValue(terms[0], x);
         for (std::size_t j = 1; j < termCount; ++j) {
             const Extended t = termValue(terms[j], x);
-            acc = terms[j].subtract ? acc + -t : acc + t;
+            acc = terms[j].subtract ? acc - t : acc + t;
         }
         putSnappedReal(out[i], acc);
     }
+    return scan;
 }
 
 // Magnitudes as powers of two: every nonzero value v of the set has lo <= log2|v| <= hi; an
@@ -223,17 +252,14 @@ Magnitude sum(const Magnitude& a, const Magnitude& b) {
     return {std::min(a.lo, b.lo) - 65, std::max(a.hi, b.hi) + 1};
 }
 
-Magnitude constantMagnitude(Extended c) {
-    if (c == 0) return {};
-    const double e = static_cast<double>(std::logb(c));
-    return {e, e + 1};
+// The binary exponent of a constant, or infinity for 0.
+double exponentOf(Extended c) {
+    return c == 0 ? std::numeric_limits<double>::infinity() : static_cast<double>(std::logb(c));
 }
 
-// The biased exponent of a long double, read from its bits.
-unsigned exponentBits(const Extended& v) {
-    std::uint16_t e;
-    std::memcpy(&e, reinterpret_cast<const char*>(&v) + 8, sizeof e);
-    return e & 0x7FFFu;
+Magnitude constantMagnitude(double exponent) {
+    if (std::isinf(exponent)) return {};
+    return {exponent, exponent + 1};
 }
 
 } // namespace
@@ -264,21 +290,14 @@ std::optional<RowSum> RowSum::of(const CodeView& code, const Evaluator& scalar) 
     if (std::all_of(sumOf.terms_.begin(), sumOf.terms_.end(),
                     [](const Term& t) { return t.base == Base::One; }))
         return std::nullopt;
+    for (const Term& t : sumOf.terms_) {
+        sumOf.constantExponents_.push_back(exponentOf(t.coefficient));
+        sumOf.constantExponents_.push_back(exponentOf(t.postFactor));
+    }
     return sumOf;
 }
 
-bool RowSum::blockInRange(const Tvalue* xs, std::size_t n) {
-    unsigned low = 0x7FFF, high = 0;
-    bool plain = true;
-    for (std::size_t i = 0; i < n; ++i) {
-        std::uint64_t mantissa;
-        std::memcpy(&mantissa, &xs[i].x, sizeof mantissa);
-        const unsigned e = exponentBits(xs[i].x);
-        plain &= xs[i].valid != 0 && xs[i].kind == vkReal;
-        plain &= e != 0 || mantissa == 0; // too small for the bounds below
-        low = std::min(low, e == 0 ? 0x7FFFu : e);
-        high = std::max(high, e);
-    }
+bool RowSum::blockInRange(bool plain, unsigned low, unsigned high) {
     if (!plain) return false;
     // Neighbouring blocks mostly span the same binary exponents.
     if (low == lastLow_ && high == lastHigh_) return lastInRange_;
@@ -299,7 +318,7 @@ bool RowSum::termsInRange(unsigned low, unsigned high) const {
         Magnitude m;
         switch (t.base) {
         case Base::One:
-            m = constantMagnitude(t.coefficient);
+            m = constantMagnitude(constantExponents_[2 * j]);
             break;
         case Base::Power:
             m = x.empty() ? x : Magnitude{t.k * x.lo - t.k, t.k * x.hi + t.k};
@@ -313,11 +332,11 @@ bool RowSum::termsInRange(unsigned low, unsigned high) const {
         }
         if (!m.inRange()) return false;
         if (t.hasCoefficient) {
-            m = product(constantMagnitude(t.coefficient), m);
+            m = product(constantMagnitude(constantExponents_[2 * j]), m);
             if (!m.inRange()) return false;
         }
         if (t.hasPostFactor) {
-            m = product(constantMagnitude(t.postFactor), m);
+            m = product(constantMagnitude(constantExponents_[2 * j + 1]), m);
             if (!m.inRange()) return false;
         }
         total = j == 0 ? m : sum(total, m);
@@ -326,40 +345,37 @@ bool RowSum::termsInRange(unsigned low, unsigned high) const {
     return true;
 }
 
+// Blocks are worked out before their range is known, as the scan of x comes with the sum.
+static BlockScan sumOfBlock(const std::vector<Term>& terms, const Tvalue* xs, Tvalue* out,
+                            std::size_t begin, std::size_t end) {
+    switch (terms.size()) {
+    case 1:
+        return sumBlock<1>(terms.data(), 1, xs, out, begin, end);
+    case 2:
+        return sumBlock<2>(terms.data(), 2, xs, out, begin, end);
+    case 3:
+        return sumBlock<3>(terms.data(), 3, xs, out, begin, end);
+    case 4:
+        return sumBlock<4>(terms.data(), 4, xs, out, begin, end);
+    default:
+        return sumBlock<0>(terms.data(), terms.size(), xs, out, begin, end);
+    }
+}
+
 std::vector<std::pair<std::size_t, std::size_t>> RowSum::evaluate(std::span<const Tvalue> xs,
                                                                   std::span<Tvalue> out) {
     constexpr std::size_t kBlock = 64;
     const std::size_t n = std::min(xs.size(), out.size());
     std::vector<std::pair<std::size_t, std::size_t>> left;
     lastHigh_ = 0x10000; // no block seen yet
-    const Term* terms = terms_.data();
-    const std::size_t count = terms_.size();
     for (std::size_t begin = 0; begin < n; begin += kBlock) {
         const std::size_t end = std::min(n, begin + kBlock);
-        if (!blockInRange(xs.data() + begin, end - begin)) {
-            if (!left.empty() && left.back().second == begin)
-                left.back().second = end;
-            else
-                left.emplace_back(begin, end);
-            continue;
-        }
-        switch (count) {
-        case 1:
-            sumBlock<1>(terms, count, xs.data(), out.data(), begin, end);
-            break;
-        case 2:
-            sumBlock<2>(terms, count, xs.data(), out.data(), begin, end);
-            break;
-        case 3:
-            sumBlock<3>(terms, count, xs.data(), out.data(), begin, end);
-            break;
-        case 4:
-            sumBlock<4>(terms, count, xs.data(), out.data(), begin, end);
-            break;
-        default:
-            sumBlock<0>(terms, count, xs.data(), out.data(), begin, end);
-            break;
-        }
+        const BlockScan scan = sumOfBlock(terms_, xs.data(), out.data(), begin, end);
+        if (blockInRange(scan.plain, scan.low, scan.high)) continue;
+        if (!left.empty() && left.back().second == begin)
+            left.back().second = end;
+        else
+            left.emplace_back(begin, end);
     }
     return left;
 }

@@ -43,9 +43,11 @@ public:
 
 private:
     std::vector<Term> terms_;
-    // True when every column of the block is a defined real and every intermediate is
-    // provably in range.
-    bool blockInRange(const Tvalue* xs, std::size_t n);
+    // The binary exponents of each term's coefficient and post-factor, for the range check.
+    std::vector<double> constantExponents_;
+    // True when every column of a block was a defined real (plain) and every intermediate is
+    // provably in range for x of biased binary exponents low..high.
+    bool blockInRange(bool plain, unsigned low, unsigned high);
     // Whether every intermediate stays in range for x whose biased binary exponents lie in
     // low..high (0 standing for x = 0).
     bool termsInRange(unsigned low, unsigned high) const;

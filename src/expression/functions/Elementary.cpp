@@ -3,6 +3,7 @@
 #include "expression/functions/Angles.h"
 #include "expression/functions/ComplexMath.h"
 #include "expression/functions/Operators.h"
+#include "expression/functions/Trigonometry.h"
 
 #include <cmath>
 
@@ -55,13 +56,13 @@ bool naturalLog(const Tvalue& v, Complex& out) {
 } // namespace
 
 Tvalue sinValue(const Tvalue& v, const EngineSettings& s) {
-    if (isDefinedReal(v)) return realResult(std::sin(angleToRadians(v.x, s)));
+    if (isDefinedReal(v)) return realResult(sinRadians(angleToRadians(v.x, s)));
     if (isComplexArgument(v, s)) return pairOf(complexSin(toComplex(v)));
     return makeUndefined(vkReal);
 }
 
 Tvalue cosValue(const Tvalue& v, const EngineSettings& s) {
-    if (isDefinedReal(v)) return realResult(std::cos(angleToRadians(v.x, s)));
+    if (isDefinedReal(v)) return realResult(cosRadians(angleToRadians(v.x, s)));
     if (isComplexArgument(v, s)) return pairOf(complexCos(toComplex(v)));
     return makeUndefined(vkReal);
 }
@@ -69,8 +70,8 @@ Tvalue cosValue(const Tvalue& v, const EngineSettings& s) {
 Tvalue tanValue(const Tvalue& v, const EngineSettings& s) {
     if (isDefinedReal(v)) {
         const Extended a = angleToRadians(v.x, s);
-        const Extended c = std::cos(a);
-        return c == 0 ? makeUndefined(vkReal) : realResult(std::sin(a) / c);
+        const Extended c = cosRadians(a);
+        return c == 0 ? makeUndefined(vkReal) : realResult(sinRadians(a) / c);
     }
     if (isComplexArgument(v, s)) {
         const Complex z = toComplex(v);
