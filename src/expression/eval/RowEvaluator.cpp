@@ -42,9 +42,6 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
     request_ = request;
     n_ = std::min(request.xs.size(), out.size());
     poolTop_ = 0;
-    pendingTrig_.clear();
-    pairTrigonometry_ = record.Code.find(tokenChar(tkSin)) != std::string::npos &&
-                        record.Code.find(tokenChar(tkCos)) != std::string::npos;
     if (request_.varying.size() < n_) request_.varyingParameter = 0;
     if (record.Code.empty()) {
         std::fill(out.begin(), out.end(), makeUndefined(vkReal));
@@ -115,24 +112,6 @@ Extended RowEvaluator::enterColumn(std::size_t i) {
 void RowEvaluator::leaveColumn(Extended saved) {
     if (request_.varyingParameter != 0)
         scalar_.env().parameters.value(request_.varyingParameter) = saved;
-}
-
-bool RowEvaluator::trigonometryRow(Builtin id, const RowView& a, std::vector<RowView>& stack) {
-    if (!pairTrigonometry_ || (id != Builtin::Sin && id != Builtin::Cos)) return false;
-    for (const PendingTrig& p : pendingTrig_) {
-        if (p.builtin == id && p.x == a.x && p.valid == a.valid && p.stride == a.stride) {
-            stack.push_back(RowView::of(*p.row));
-            return true;
-        }
-    }
-    Row& sine = newRow();
-    Row& cosine = newRow();
-    sinCosRow(a, sine, cosine, n_, scalar_.functions());
-    const bool sin = id == Builtin::Sin;
-    pendingTrig_.push_back(
-        {a.x, a.valid, a.stride, sin ? Builtin::Cos : Builtin::Sin, sin ? &cosine : &sine});
-    stack.push_back(RowView::of(sin ? sine : cosine));
-    return true;
 }
 
 bool RowEvaluator::dependsOnVarying(const TTarlixfunction& record) const {

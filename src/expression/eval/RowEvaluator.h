@@ -63,20 +63,7 @@ private:
     Extended enterColumn(std::size_t i);
     void leaveColumn(Extended saved);
 
-    // Sine and cosine of one row are computed together when the code holds both; the one not
-    // asked for yet waits here.
-    struct PendingTrig {
-        const Extended* x;
-        const std::uint8_t* valid;
-        std::size_t stride;
-        Builtin builtin;
-        const Row* row;
-    };
-    bool trigonometryRow(Builtin id, const RowView& a, std::vector<RowView>& stack);
-
     Evaluator& scalar_;
-    bool pairTrigonometry_ = false;
-    std::vector<PendingTrig> pendingTrig_;
     RowViewCaches caches_;
     RowRequest request_;
     std::size_t n_ = 0;

@@ -112,7 +112,6 @@ bool RowEvaluator::runTokens(const CodeView& code, const Arguments4& args,
                 stack.push_back(RowView::same(applyUnary(*id, a.get(0), context)));
                 continue;
             }
-            if (trigonometryRow(*id, a, stack)) continue;
             Row& out = newRow();
             applyUnaryRow(*id, a, out, n_, context);
             stack.push_back(RowView::of(out));
