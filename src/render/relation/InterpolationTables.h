@@ -48,12 +48,13 @@ private:
 
 // The scan rows of the interpolant: first the 11 row sums over the y nodes, then per column
 // the sum over the x nodes.
-class PolynomialRows final : public ScanRowSource {
+class PolynomialRows final : public RowFiller {
 public:
     explicit PolynomialRows(const InterpolationTables& tables) : t_(tables) {}
-    void fill(int r, ScanRow& row) override;
 
 private:
+    void fill(int r, ScanRow& row) override;
+
     const InterpolationTables& t_;
 };
 

@@ -6,16 +6,32 @@
 
 namespace tarlix {
 
+const ScanRow& RowFiller::row(int r, ScanBuffers& spare) {
+    ScanRow& out = spare.rows[r & 1];
+    out.crossing = nullptr;
+    fill(r, out);
+    return out;
+}
+
 SampledRows::SampledRows(RelationSampler& f, const ScanGeometry& grid, int scanWidth)
     : f_(f), grid_(grid), width_(std::max(scanWidth, 1)) {
     const int last = grid.xLength + 1;
-    columns_.push_back(-1);
-    for (int c = 0; c < last; c += width_) columns_.push_back(c);
-    columns_.push_back(last);
-    for (int c : columns_) xs_.push_back(grid.x(c));
-    values_.resize(columns_.size());
-    upper_.resize(grid.columns());
-    lower_.resize(grid.columns());
+    std::vector<int> columns{-1};
+    for (int c = 0; c < last; c += width_) columns.push_back(c);
+    columns.push_back(last);
+    for (int c : columns) {
+        at_.push_back(static_cast<std::size_t>(c + 1));
+        xs_.push_back(grid.x(c));
+    }
+    values_.resize(columns.size());
+    for (ComputedRow& row : computed_) {
+        row.row.resize(grid.columns());
+        row.blockSign.resize(columns.size() - 1);
+        row.ready.resize(columns.size() - 1);
+    }
+    for (ScanRow& row : between_) row.resize(grid.columns());
+    delta_.resize(static_cast<std::size_t>(grid.columns()));
+    pairSign_.resize(static_cast<std::size_t>(grid.columns()));
 }
 
 int SampledRows::nextComputedRow(int r) const {
@@ -23,69 +39,99 @@ int SampledRows::nextComputedRow(int r) const {
     return std::min((r / width_ + 1) * width_, grid_.yLength + 1);
 }
 
-void SampledRows::compute(int r, ScanRow& row) {
+void SampledRows::compute(int r, ComputedRow& computed) {
     f_.evaluateRow(grid_.y(r), xs_.data(), static_cast<int>(xs_.size()), values_.data());
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        const std::size_t at = static_cast<std::size_t>(columns_[i] + 1);
+    ScanRow& row = computed.row;
+    for (std::size_t k = 0; k < at_.size(); ++k) {
         Extended v = 0;
-        const bool defined = realOf(values_[i], v);
-        row.value[at] = defined ? v : 0;
-        row.sign[at] = defined ? signOf(v) : undefinedSign;
+        const bool defined = realOf(values_[k], v);
+        row.value[at_[k]] = defined ? v : 0;
+        row.sign[at_[k]] = defined ? signOf(v) : undefinedSign;
     }
-    for (std::size_t i = 0; i + 1 < columns_.size(); ++i)
-        interpolateColumns(row, static_cast<std::size_t>(columns_[i] + 1),
-                           static_cast<std::size_t>(columns_[i + 1] + 1));
+    if (width_ > 1) classifyBlocks(computed);
 }
 
-// The points strictly between the computed indices i0 and i1 of a computed row. Between two
-// finite ends of one non-zero sign, v0 + step * k rounds to a value no nearer zero than the
-// nearer end, so the points share that sign.
-void SampledRows::interpolateColumns(ScanRow& row, std::size_t i0, std::size_t i1) {
-    const std::int8_t s0 = row.sign[i0], s1 = row.sign[i1];
-    Extended* value = row.value.data();
-    std::int8_t* sign = row.sign.data();
-    if (s0 == undefinedSign || s1 == undefinedSign) {
-        std::fill(value + i0 + 1, value + i1, Extended(0));
-        std::fill(sign + i0 + 1, sign + i1, undefinedSign);
-        return;
+// The points strictly between the computed indices of each block. Between two finite ends of
+// one non-zero sign, v0 + step * k rounds to a value no nearer zero than the nearer end, so
+// the points share that sign; their values wait until a cell needs them.
+void SampledRows::classifyBlocks(ComputedRow& computed) {
+    Extended* value = computed.row.value.data();
+    std::int8_t* sign = computed.row.sign.data();
+    for (std::size_t k = 0; k + 1 < at_.size(); ++k) {
+        const std::size_t i0 = at_[k], i1 = at_[k + 1];
+        const std::int8_t s0 = sign[i0], s1 = sign[i1];
+        std::int8_t& shared = computed.blockSign[k];
+        computed.ready[k] = 1;
+        shared = 0;
+        if (i1 - i0 < 2) {
+            if (s0 == s1 && (s0 == 1 || s0 == -1)) shared = s0;
+        } else if (s0 == undefinedSign || s1 == undefinedSign) {
+            std::fill(value + i0 + 1, value + i1, Extended(0));
+            std::fill(sign + i0 + 1, sign + i1, undefinedSign);
+        } else if (s0 == s1 && s0 != 0 && std::isfinite(value[i0]) && std::isfinite(value[i1])) {
+            std::fill(sign + i0 + 1, sign + i1, s0);
+            shared = s0;
+            computed.ready[k] = 0;
+        } else {
+            computed.ready[k] = 0;
+            completeValues(computed, k);
+            for (std::size_t i = i0 + 1; i < i1; ++i) sign[i] = signOf(value[i]);
+        }
     }
+}
+
+void SampledRows::completeValues(ComputedRow& computed, std::size_t block) {
+    if (computed.ready[block] != 0) return;
+    computed.ready[block] = 1;
+    const std::size_t i0 = at_[block], i1 = at_[block + 1];
+    Extended* value = computed.row.value.data();
     const Extended v0 = value[i0], v1 = value[i1];
     const Extended step = (v1 - v0) / static_cast<int>(i1 - i0);
     for (std::size_t i = i0 + 1; i < i1; ++i) value[i] = v0 + step * static_cast<int>(i - i0);
-    if (s0 == s1 && s0 != 0 && std::isfinite(v0) && std::isfinite(v1)) {
-        std::fill(sign + i0 + 1, sign + i1, s0);
-        return;
-    }
-    for (std::size_t i = i0 + 1; i < i1; ++i) sign[i] = signOf(value[i]);
 }
 
 // Between two computed rows a point is upper + w * (lower - upper). Where both ends have the
 // same non-zero sign every point between has it too, so its sign needs no comparison; where
 // that holds for a whole block between computed columns, no cell of the block can cross zero
-// and the block's values are not needed.
-void SampledRows::preparePair() {
-    const std::size_t n = upper_.value.size();
-    delta_.resize(n);
-    pairSign_.resize(n);
-    const std::int8_t* su = upper_.sign.data();
-    const std::int8_t* sl = lower_.sign.data();
-    for (std::size_t i = 0; i < n; ++i) {
+// and the block's values are not needed. Only the other blocks get their values.
+void SampledRows::preparePair(bool rowsBetween) {
+    runs_.clear();
+    for (std::size_t k = 0; k + 1 < at_.size(); ++k) {
+        const std::size_t i0 = at_[k], i1 = at_[k + 1];
+        std::int8_t s = upper_->blockSign[k];
+        if ((s == 0 || lower_->blockSign[k] != s) && !pairBlockSign(i0, i1, s)) {
+            s = 0;
+            completeValues(*upper_, k);
+            completeValues(*lower_, k);
+            const Extended* upper = upper_->row.value.data();
+            const Extended* lower = lower_->row.value.data();
+            if (rowsBetween)
+                for (std::size_t i = i0; i <= i1; ++i) delta_[i] = lower[i] - upper[i];
+        }
+        addRun(i0, i1 + 1, s);
+    }
+    crossing_.clear();
+    for (const PairRun& run : runs_)
+        if (run.sign == 0)
+            crossing_.push_back({static_cast<int>(run.from), static_cast<int>(run.to) - 2});
+}
+
+// The signs of the points of indices i0 .. i1 between the rows; true, with `sign`, when they
+// are all 1, all -1 or all undefined.
+bool SampledRows::pairBlockSign(std::size_t i0, std::size_t i1, std::int8_t& sign) {
+    const std::int8_t* su = upper_->row.sign.data();
+    const std::int8_t* sl = lower_->row.sign.data();
+    for (std::size_t i = i0; i <= i1; ++i) {
         const bool defined = su[i] != undefinedSign && sl[i] != undefinedSign;
         pairSign_[i] = !defined                         ? undefinedSign
                        : (su[i] == sl[i] && su[i] != 0) ? su[i]
                                                         : kSignOfValue;
     }
-    runs_.clear();
-    for (std::size_t k = 0; k + 1 < columns_.size(); ++k) {
-        const auto i0 = static_cast<std::size_t>(columns_[k] + 1);
-        const auto i1 = static_cast<std::size_t>(columns_[k + 1] + 1);
-        const std::int8_t s = pairSign_[i0];
-        bool uniform = s == 1 || s == -1;
-        for (std::size_t i = i0 + 1; uniform && i <= i1; ++i) uniform = pairSign_[i] == s;
-        addRun(i0, i1 + 1, uniform ? s : 0);
-        if (uniform) continue;
-        for (std::size_t i = i0; i <= i1; ++i) delta_[i] = lower_.value[i] - upper_.value[i];
-    }
+    sign = pairSign_[i0];
+    if (sign == kSignOfValue) return false;
+    for (std::size_t i = i0 + 1; i <= i1; ++i)
+        if (pairSign_[i] != sign) return false;
+    return true;
 }
 
 // Neighbouring blocks of one kind join; they share their boundary column.
@@ -96,32 +142,37 @@ void SampledRows::addRun(std::size_t from, std::size_t to, std::int8_t sign) {
         runs_.push_back({from, to, sign});
 }
 
-void SampledRows::fill(int r, ScanRow& row) {
+const ScanRow& SampledRows::row(int r, ScanBuffers&) {
     while (lowerRow_ < r) {
         std::swap(upper_, lower_);
         upperRow_ = lowerRow_;
         lowerRow_ = lowerRow_ < -1 ? r : nextComputedRow(lowerRow_);
-        compute(lowerRow_, lower_);
-        if (lowerRow_ - upperRow_ > 1) preparePair();
+        compute(lowerRow_, *lower_);
+        // With every point computed all values are there, and the trace looks at every cell.
+        spansKnown_ = upperRow_ >= -1 && width_ > 1;
+        if (spansKnown_) preparePair(lowerRow_ - upperRow_ > 1);
     }
+    const std::vector<CellSpan>* crossing = spansKnown_ ? &crossing_ : nullptr;
     if (r == lowerRow_) {
-        row.value = lower_.value;
-        row.sign = lower_.sign;
-        return;
+        lower_->row.crossing = crossing;
+        return lower_->row;
     }
+    ScanRow& out = between_[r & 1];
+    out.crossing = crossing;
     const Extended w = Extended(r - upperRow_) / (lowerRow_ - upperRow_);
     for (const PairRun& run : runs_) {
         if (run.sign != 0)
-            std::fill(row.sign.data() + run.from, row.sign.data() + run.to, run.sign);
+            std::fill(out.sign.data() + run.from, out.sign.data() + run.to, run.sign);
         else
-            interpolateRows(row, w, run.from, run.to);
+            interpolateRows(out, w, run.from, run.to);
     }
+    return out;
 }
 
 // The points of indices from .. to - 1 of a row between the computed ones.
 void SampledRows::interpolateRows(ScanRow& row, Extended w, std::size_t from, std::size_t to) {
     // Plain pointers, so that the stores of the row do not make the loop reload its inputs.
-    const Extended* __restrict base = upper_.value.data();
+    const Extended* __restrict base = upper_->row.value.data();
     const Extended* __restrict delta = delta_.data();
     const std::int8_t* __restrict pair = pairSign_.data();
     Extended* __restrict value = row.value.data();
