@@ -98,6 +98,15 @@ void traceThreeZeros(const ScanCell& cell, int nonZero, CellSegments& out) {
         out.add(cornerPixel(cell, kBottomRight), cornerPixel(cell, kTopRight));
 }
 
+// std::nearbyint of an offset in 0 .. scale: ties to even, as in the default rounding. The
+// library's long double rounding would cost more than all the rest of a crossing.
+int roundedOffset(Extended x) {
+    if (!(x >= 0 && x < 1e9L)) return static_cast<int>(std::nearbyint(x));
+    const int whole = static_cast<int>(x);
+    const Extended rest = x - whole;
+    return rest > 0.5L || (rest == 0.5L && whole % 2 != 0) ? whole + 1 : whole;
+}
+
 } // namespace
 
 Point cornerPixel(const ScanCell& cell, int corner) {
@@ -109,7 +118,7 @@ Point edgeCrossing(const ScanCell& cell, int i, int j) {
     const Extended vb = cell.value[std::size_t(b)], va = cell.value[std::size_t(a)];
     Extended t = va == vb ? 0.5L : vb / (vb - va);
     t = std::clamp(t, Extended(0), Extended(1));
-    const int offset = static_cast<int>(std::nearbyint(std::fabs(t * cell.scale)));
+    const int offset = roundedOffset(std::fabs(t * cell.scale));
     const Point from = cornerPixel(cell, b), to = cornerPixel(cell, a);
     const int dx = (to.x > from.x) - (to.x < from.x), dy = (to.y > from.y) - (to.y < from.y);
     return Point{from.x + dx * offset, from.y + dy * offset};

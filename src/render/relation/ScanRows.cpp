@@ -1,10 +1,28 @@
 #include "render/relation/ScanRows.h"
 
+#include "render/relation/StoredExtended.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace tarlix {
+
+namespace {
+
+// signOf(v) for a value in memory.
+std::int8_t storedSignOf(const Extended& v) {
+    static const StoredMagnitudeBelow nearZero(zeroTolerance);
+    if (nearZero(v)) return 0;
+    if constexpr (extendedIsX87) {
+        const ExtendedBits b = bitsOf(v);
+        return b.negative || unordered(b) ? -1 : 1;
+    }
+    return v > 0 ? 1 : -1;
+}
+
+} // namespace
 
 const ScanRow& RowFiller::row(int r, ScanBuffers& spare) {
     ScanRow& out = spare.rows[r & 1];
@@ -41,12 +59,18 @@ int SampledRows::nextComputedRow(int r) const {
 
 void SampledRows::compute(int r, ComputedRow& computed) {
     f_.evaluateRow(grid_.y(r), xs_.data(), static_cast<int>(xs_.size()), values_.data());
-    ScanRow& row = computed.row;
+    Extended* value = computed.row.value.data();
+    std::int8_t* sign = computed.row.sign.data();
     for (std::size_t k = 0; k < at_.size(); ++k) {
-        Extended v = 0;
-        const bool defined = realOf(values_[k], v);
-        row.value[at_[k]] = defined ? v : 0;
-        row.sign[at_[k]] = defined ? signOf(v) : undefinedSign;
+        const Tvalue& v = values_[k];
+        const std::size_t i = at_[k];
+        if (isRealResult(v)) {
+            std::memcpy(&value[i], &v.x, sizeof(Extended)); // as it is, without the x87
+            sign[i] = storedSignOf(v.x);
+        } else {
+            value[i] = 0;
+            sign[i] = undefinedSign;
+        }
     }
     if (width_ > 1) classifyBlocks(computed);
 }
@@ -57,6 +81,20 @@ void SampledRows::compute(int r, ComputedRow& computed) {
 void SampledRows::classifyBlocks(ComputedRow& computed) {
     Extended* value = computed.row.value.data();
     std::int8_t* sign = computed.row.sign.data();
+    // Blocks whose inner points all get one sign are filled a run at a time: neighbours join
+    // when the computed point between them has that sign too.
+    std::size_t runFrom = 0, runTo = 0;
+    std::int8_t runSign = 0;
+    const auto fillRun = [&](std::size_t i0, std::size_t i1, std::int8_t s) {
+        if (s == runSign && runTo == i0 && sign[i0] == s) {
+            runTo = i1;
+            return;
+        }
+        flushRun(computed.row, runFrom, runTo, runSign);
+        runFrom = i0 + 1;
+        runTo = i1;
+        runSign = s;
+    };
     for (std::size_t k = 0; k + 1 < at_.size(); ++k) {
         const std::size_t i0 = at_[k], i1 = at_[k + 1];
         const std::int8_t s0 = sign[i0], s1 = sign[i1];
@@ -66,10 +104,9 @@ void SampledRows::classifyBlocks(ComputedRow& computed) {
         if (i1 - i0 < 2) {
             if (s0 == s1 && (s0 == 1 || s0 == -1)) shared = s0;
         } else if (s0 == undefinedSign || s1 == undefinedSign) {
-            std::fill(value + i0 + 1, value + i1, Extended(0));
-            std::fill(sign + i0 + 1, sign + i1, undefinedSign);
-        } else if (s0 == s1 && s0 != 0 && std::isfinite(value[i0]) && std::isfinite(value[i1])) {
-            std::fill(sign + i0 + 1, sign + i1, s0);
+            fillRun(i0, i1, undefinedSign);
+        } else if (s0 == s1 && s0 != 0 && storedIsFinite(value[i0]) && storedIsFinite(value[i1])) {
+            fillRun(i0, i1, s0);
             shared = s0;
             computed.ready[k] = 0;
         } else {
@@ -78,6 +115,15 @@ void SampledRows::classifyBlocks(ComputedRow& computed) {
             for (std::size_t i = i0 + 1; i < i1; ++i) sign[i] = signOf(value[i]);
         }
     }
+    flushRun(computed.row, runFrom, runTo, runSign);
+}
+
+// Undefined points get the value 0, so that no stale value is computed with.
+void SampledRows::flushRun(ScanRow& row, std::size_t from, std::size_t to, std::int8_t sign) {
+    if (to <= from) return;
+    std::fill(row.sign.data() + from, row.sign.data() + to, sign);
+    if (sign == undefinedSign)
+        std::fill(row.value.data() + from, row.value.data() + to, Extended(0));
 }
 
 void SampledRows::completeValues(ComputedRow& computed, std::size_t block) {

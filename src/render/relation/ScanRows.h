@@ -89,6 +89,7 @@ private:
     int nextComputedRow(int r) const;
     void compute(int r, ComputedRow& row);
     void classifyBlocks(ComputedRow& row);
+    static void flushRun(ScanRow& row, std::size_t from, std::size_t to, std::int8_t sign);
     void completeValues(ComputedRow& row, std::size_t block);
     void preparePair(bool rowsBetween);
     bool pairBlockSign(std::size_t i0, std::size_t i1, std::int8_t& sign);
