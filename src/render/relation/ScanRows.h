@@ -78,10 +78,13 @@ public:
     const ScanRow& row(int r, ScanBuffers& spare) override;
 
 private:
-    // A computed row, and per block between computed columns the sign all its points share
-    // (0 when they do not) and whether its values are there.
+    // A computed row; per computed point its sign when it is defined, finite and not 0 (0
+    // otherwise, undefinedSign where undefined); and per block between computed columns the
+    // sign all its points share (1, -1 or undefinedSign; 0 when they do not) and whether its
+    // values are there.
     struct ComputedRow {
         ScanRow row;
+        std::vector<std::int8_t> pointSign;
         std::vector<std::int8_t> blockSign;
         std::vector<std::uint8_t> ready;
     };
@@ -89,9 +92,11 @@ private:
     int nextComputedRow(int r) const;
     void compute(int r, ComputedRow& row);
     void classifyBlocks(ComputedRow& row);
-    static void flushRun(ScanRow& row, std::size_t from, std::size_t to, std::int8_t sign);
+    static void fillRun(ScanRow& row, std::size_t from, std::size_t to, std::int8_t sign);
+    void fillMixedBlock(ComputedRow& row, std::size_t block);
     void completeValues(ComputedRow& row, std::size_t block);
     void preparePair(bool rowsBetween);
+    void prepareBlock(std::size_t block, bool rowsBetween);
     bool pairBlockSign(std::size_t i0, std::size_t i1, std::int8_t& sign);
     void addRun(std::size_t from, std::size_t to, std::int8_t sign);
     void interpolateRows(ScanRow& row, Extended w, std::size_t from, std::size_t to);
