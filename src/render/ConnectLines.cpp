@@ -106,7 +106,8 @@ int TconnectLines::EndIndex::firstAfter(Point p, int after) {
     return best;
 }
 
-// The plain search, for the rare point where more lines meet than the index holds.
+// The plain search, for few lines or for the rare point where more lines meet than the index
+// holds.
 void TconnectLines::joinPairwise(std::size_t from) {
     for (std::size_t i = from; i < open_.size(); ++i)
         for (std::size_t j = i + 1; j < open_.size() && !open_[i].empty(); ++j)
@@ -114,6 +115,10 @@ void TconnectLines::joinPairwise(std::size_t from) {
 }
 
 void TconnectLines::joinOpenLines() {
+    // A contour crosses a row a few times: comparing a handful of lines costs less than
+    // indexing them.
+    constexpr std::size_t kFewLines = 16;
+    if (open_.size() <= kFewLines) return joinPairwise(0);
     const int n = static_cast<int>(open_.size());
     ends_.begin(open_.size());
     for (int i = 0; i < n; ++i) {

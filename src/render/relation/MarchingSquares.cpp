@@ -98,13 +98,12 @@ void traceThreeZeros(const ScanCell& cell, int nonZero, CellSegments& out) {
         out.add(cornerPixel(cell, kBottomRight), cornerPixel(cell, kTopRight));
 }
 
-// std::nearbyint of an offset in 0 .. scale: ties to even, as in the default rounding. The
-// library's long double rounding would cost more than all the rest of a crossing.
+// std::nearbyint of an offset in 0 .. scale. The library's long double rounding, or a plain
+// conversion to int (which switches the x87 to truncation and back), would cost more than all
+// the rest of a crossing; rint rounds in place, and the whole number converts exactly.
 int roundedOffset(Extended x) {
     if (!(x >= 0 && x < 1e9L)) return static_cast<int>(std::nearbyint(x));
-    const int whole = static_cast<int>(x);
-    const Extended rest = x - whole;
-    return rest > 0.5L || (rest == 0.5L && whole % 2 != 0) ? whole + 1 : whole;
+    return static_cast<int>(static_cast<double>(std::rint(x)));
 }
 
 } // namespace

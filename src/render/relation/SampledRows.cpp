@@ -9,9 +9,10 @@ namespace tarlix {
 
 namespace {
 
+const StoredMagnitudeBelow nearZero(zeroTolerance);
+
 // signOf(v) for a value in memory.
 std::int8_t storedSignOf(const Extended& v) {
-    static const StoredMagnitudeBelow nearZero(zeroTolerance);
     if (nearZero(v)) return 0;
     if constexpr (extendedIsX87) {
         const ExtendedBits b = bitsOf(v);
@@ -73,13 +74,17 @@ void SampledRows::compute(int r, ComputedRow& computed) {
     Extended* value = computed.row.value.data();
     std::int8_t* sign = computed.row.sign.data();
     std::int8_t* point = computed.pointSign.data();
-    for (std::size_t k = 0; k < at_.size(); ++k) {
-        const Tvalue& v = values_[k];
-        const std::size_t i = at_[k];
+    const std::size_t* at = at_.data();
+    const Tvalue* values = values_.data();
+    const std::size_t n = at_.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const Tvalue& v = values[k];
+        const std::size_t i = at[k];
         if (isRealResult(v)) {
             std::memcpy(&value[i], &v.x, sizeof(Extended)); // as it is, without the x87
-            sign[i] = storedSignOf(v.x);
-            point[k] = sign[i] != 0 && storedIsFinite(v.x) ? sign[i] : 0;
+            const std::int8_t s = storedSignOf(v.x);
+            sign[i] = s;
+            point[k] = s != 0 && storedIsFinite(v.x) ? s : 0;
         } else {
             value[i] = 0;
             sign[i] = point[k] = undefinedSign;
