@@ -9,13 +9,20 @@ namespace tarlix {
 
 namespace {
 
+// The ten bytes of each value, the padding after them aside.
 bool sameBits(const Extended* a, const Extended* b, std::size_t n) {
     if constexpr (!extendedIsX87) return std::memcmp(a, b, n * sizeof(Extended)) == 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(a);
+    const auto* q = reinterpret_cast<const unsigned char*>(b);
     std::uint64_t differ = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const ExtendedBits p = bitsOf(a[i]), q = bitsOf(b[i]);
-        differ |= (p.mantissa ^ q.mantissa) | std::uint64_t(p.exponent ^ q.exponent) |
-                  std::uint64_t(p.negative != q.negative);
+    for (std::size_t i = 0; i < n; ++i, p += sizeof(Extended), q += sizeof(Extended)) {
+        std::uint64_t low[2];
+        std::uint16_t high[2];
+        std::memcpy(&low[0], p, 8);
+        std::memcpy(&low[1], q, 8);
+        std::memcpy(&high[0], p + 8, 2);
+        std::memcpy(&high[1], q + 8, 2);
+        differ |= (low[0] ^ low[1]) | std::uint16_t(high[0] ^ high[1]);
     }
     return differ == 0;
 }
