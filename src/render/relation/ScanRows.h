@@ -27,7 +27,8 @@ struct CellSpan {
 
 // One grid row: values and signs of columns -1 .. xLength + 1, at index column + 1. A value
 // may be left stale where the point is undefined, or where every cell having the point as a
-// corner has four corners of one non-zero sign: no cell reads it there.
+// corner has four corners of one non-zero sign: no cell reads it there. (A source may learn
+// that only when the next row is asked for, and complete the value then.)
 struct ScanRow {
     std::vector<Extended> value;
     std::vector<std::int8_t> sign;
