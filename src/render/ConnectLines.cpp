@@ -18,48 +18,40 @@ void TconnectLines::Reset(Canvas* mainCanvas, Canvas* secondCanvas, bool segment
 }
 
 void TconnectLines::AddSegment(Point p1, Point p2) {
-    open_.push_back({p1, p2});
+    std::vector<Point> storage;
+    if (!spare_.empty()) {
+        storage = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    open_.emplace_back(p1, p2, std::move(storage));
 }
 
 // Joins `from` into `into` when they share an end point; `from` is emptied. The shared point
-// is kept once.
-bool TconnectLines::join(Tpolyline& from, Tpolyline& into) const {
+// is kept once. In segment mode the shared end is replaced instead.
+bool TconnectLines::join(JoinedLine& from, JoinedLine& into) {
+    if (!segmentMode_) return joinLines(from, into);
     if (from.empty() || into.empty()) return false;
-    Tpolyline joined;
-    if (from.back() == into.front()) {
-        if (segmentMode_)
-            into.front() = from.front();
-        else {
-            from.insert(from.end(), into.begin() + 1, into.end());
-            joined = std::move(from);
-        }
-    } else if (from.back() == into.back()) {
-        if (segmentMode_)
-            into.back() = from.front();
-        else {
-            joined = std::move(into);
-            joined.insert(joined.end(), from.rbegin() + 1, from.rend());
-        }
-    } else if (from.front() == into.back()) {
-        if (segmentMode_)
-            into.back() = from.back();
-        else {
-            joined = std::move(into);
-            joined.insert(joined.end(), from.begin() + 1, from.end());
-        }
-    } else if (from.front() == into.front()) {
-        if (segmentMode_)
-            into.front() = from.back();
-        else {
-            joined.assign(from.rbegin(), from.rend());
-            joined.insert(joined.end(), into.begin() + 1, into.end());
-        }
-    } else {
+    if (from.back() == into.front())
+        into.front() = from.front();
+    else if (from.back() == into.back())
+        into.back() = from.front();
+    else if (from.front() == into.back())
+        into.back() = from.back();
+    else if (from.front() == into.front())
+        into.front() = from.back();
+    else
         return false;
-    }
-    if (!segmentMode_) into = std::move(joined);
     from.clear();
     return true;
+}
+
+// A line leaves the open list: kept as finished or dropped; small storage is reused.
+void TconnectLines::retire(JoinedLine& line) {
+    constexpr std::size_t kReusedPoints = 32;
+    if (keeps(line)) finished_.push_back(line.take());
+    std::vector<Point> storage = line.release();
+    if (storage.capacity() != 0 && storage.capacity() <= kReusedPoints)
+        spare_.push_back(std::move(storage));
 }
 
 void TconnectLines::EndIndex::begin(std::size_t lines) {
@@ -114,7 +106,8 @@ int TconnectLines::EndIndex::firstAfter(Point p, int after) {
     return best;
 }
 
-// The plain search, for the rare point where more lines meet than the index holds.
+// The plain search, for few lines or for the rare point where more lines meet than the index
+// holds.
 void TconnectLines::joinPairwise(std::size_t from) {
     for (std::size_t i = from; i < open_.size(); ++i)
         for (std::size_t j = i + 1; j < open_.size() && !open_[i].empty(); ++j)
@@ -122,22 +115,26 @@ void TconnectLines::joinPairwise(std::size_t from) {
 }
 
 void TconnectLines::joinOpenLines() {
+    // A contour crosses a row a few times: comparing a handful of lines costs less than
+    // indexing them.
+    constexpr std::size_t kFewLines = 16;
+    if (open_.size() <= kFewLines) return joinPairwise(0);
     const int n = static_cast<int>(open_.size());
     ends_.begin(open_.size());
     for (int i = 0; i < n; ++i) {
-        const Tpolyline& line = open_[std::size_t(i)];
+        const JoinedLine& line = open_[std::size_t(i)];
         if (line.empty()) continue;
         ends_.add(line.front(), i);
         ends_.add(line.back(), i);
     }
     for (int i = 0; i < n; ++i) {
         if (ends_.overflowed()) return joinPairwise(std::size_t(i));
-        Tpolyline& from = open_[std::size_t(i)];
+        JoinedLine& from = open_[std::size_t(i)];
         if (from.empty()) continue;
         const int a = ends_.firstAfter(from.front(), i), b = ends_.firstAfter(from.back(), i);
         const int j = a < 0 ? b : b < 0 ? a : std::min(a, b);
         if (j < 0) continue;
-        Tpolyline& into = open_[std::size_t(j)];
+        JoinedLine& into = open_[std::size_t(j)];
         ends_.remove(from.front(), i);
         ends_.remove(from.back(), i);
         ends_.remove(into.front(), j);
@@ -151,21 +148,20 @@ void TconnectLines::joinOpenLines() {
 void TconnectLines::FlushAbove(int row) {
     joinOpenLines();
 
-    std::vector<Tpolyline> stillOpen;
-    for (Tpolyline& line : open_) {
-        if (line.empty()) continue;
-        if (line.front().y < row && line.back().y < row) {
-            if (keeps(line)) finished_.push_back(std::move(line));
+    std::size_t kept = 0;
+    for (JoinedLine& line : open_) {
+        if (line.empty() || (line.front().y < row && line.back().y < row)) {
+            retire(line);
         } else {
-            stillOpen.push_back(std::move(line));
+            if (&open_[kept] != &line) std::swap(open_[kept], line);
+            ++kept;
         }
     }
-    open_ = std::move(stillOpen);
+    open_.resize(kept);
 }
 
 void TconnectLines::Finish() {
-    for (Tpolyline& line : open_)
-        if (keeps(line)) finished_.push_back(std::move(line));
+    for (JoinedLine& line : open_) retire(line);
     for (const Tpolyline& line : finished_) {
         if (!skipMain_ && main_) DrawStyledPolyline(*main_, line, options_);
         if (drawSecond_ && second_) DrawStyledPolyline(*second_, line, options_);
@@ -175,10 +171,21 @@ void TconnectLines::Finish() {
     drawnCount_ = 0;
 }
 
+std::vector<Tpolyline> TconnectLines::open() const {
+    std::vector<Tpolyline> lines;
+    lines.reserve(open_.size());
+    for (const JoinedLine& line : open_) {
+        Tpolyline& points = lines.emplace_back();
+        points.reserve(line.size());
+        for (std::size_t k = 0; k < line.size(); ++k) points.push_back(line.at(k));
+    }
+    return lines;
+}
+
 void TconnectLines::PaintProgress(Canvas& canvas) {
     for (std::size_t i = std::size_t(drawnCount_); i < finished_.size(); ++i)
         DrawStyledPolyline(canvas, finished_[i], options_);
-    for (const Tpolyline& line : open_) DrawStyledPolyline(canvas, line, options_);
+    for (const Tpolyline& line : open()) DrawStyledPolyline(canvas, line, options_);
     drawnCount_ = static_cast<int>(finished_.size());
 }
 

@@ -4,6 +4,7 @@
 // Lines are finished row by row as the scan moves down, which keeps the open list short.
 
 #include "platform/Canvas.h"
+#include "render/JoinedLine.h"
 #include "render/LineStyle.h"
 #include "render/StyledPolyline.h"
 
@@ -30,15 +31,17 @@ public:
     // Shows the lines found so far while a long scan runs; finished lines are painted once.
     void PaintProgress(Canvas& canvas);
 
-    const std::vector<Tpolyline>& open() const { return open_; }
+    // The lines still open, in order.
+    std::vector<Tpolyline> open() const;
     const std::vector<Tpolyline>& finished() const { return finished_; }
     int drawnCount() const { return drawnCount_; }
 
 private:
-    bool keeps(const Tpolyline& line) const {
+    bool keeps(const JoinedLine& line) const {
         return !line.empty() && (segmentMode_ || line.size() > 2);
     }
-    bool join(Tpolyline& from, Tpolyline& into) const;
+    bool join(JoinedLine& from, JoinedLine& into);
+    void retire(JoinedLine& line);
     // Joins every open line into the first later line that shares an end point with it.
     void joinOpenLines();
     void joinPairwise(std::size_t from);
@@ -69,8 +72,9 @@ private:
     };
 
     int drawnCount_ = 0;
-    std::vector<Tpolyline> open_;
+    std::vector<JoinedLine> open_;
     std::vector<Tpolyline> finished_;
+    std::vector<std::vector<Point>> spare_; // storage of emptied lines, for new segments
     Canvas* main_ = nullptr;
     Canvas* second_ = nullptr;
     bool drawSecond_ = false;

@@ -40,7 +40,8 @@ private:
     Evaluator& evaluator_;
     RowEvaluator rows_;
     const TTarlixfunction& part_;
-    std::vector<Tvalue> xs_;
+    std::vector<Extended> columns_; // the columns of the last row
+    std::vector<Tvalue> xs_;        // and as values
 };
 
 } // namespace tarlix

@@ -58,7 +58,23 @@ bool InterpolationTables::build(RelationSampler& f, const ScaleT& view, const Sc
     }
     weights(xNodes_, grid.xs, wx_);
     weights(yNodes_, grid.ys, wy_);
+    splitColumnWeights();
     return true;
+}
+
+void InterpolationTables::splitColumnWeights() {
+    wxSplit_.resize(2 * wx_.size());
+    for (std::size_t k = 0; k < wx_.size(); ++k) {
+        const Extended w = wx_[k];
+        const double high = static_cast<double>(w);
+        const double low = static_cast<double>(w - high);
+        if (!std::isfinite(high) || Extended(high) + Extended(low) != w) {
+            wxSplit_.clear();
+            return;
+        }
+        wxSplit_[2 * k] = high;
+        wxSplit_[2 * k + 1] = low;
+    }
 }
 
 Extended InterpolationTables::at(int column, int row) const {
@@ -121,11 +137,44 @@ void PolynomialRows::fill(int r, ScanRow& row) {
         for (int n = 0; n < kN; ++n) s += t_.f_[idx(m)][idx(n)] * ly[n];
         g[m] = s;
     }
+    if (t_.wxSplit_.empty())
+        fillFromWeights(g, row);
+    else
+        fillFromSplitWeights(g, row);
+}
+
+void PolynomialRows::fillFromWeights(const Extended* g, ScanRow& row) const {
     const std::size_t columns = row.value.size();
     const Extended* lx = t_.wx_.data();
     for (std::size_t i = 0; i < columns; ++i, lx += kN) {
         Extended v = 0;
         for (int m = 0; m < kN; ++m) v += g[m] * lx[m];
+        row.value[i] = v;
+        row.sign[i] = signOf(v);
+    }
+}
+
+// The same sums as fillFromWeights, each weight rebuilt exactly from its two doubles; two
+// columns at a time, so that the additions of one overlap those of the other.
+void PolynomialRows::fillFromSplitWeights(const Extended* g, ScanRow& row) const {
+    const std::size_t columns = row.value.size();
+    const double* l = t_.wxSplit_.data();
+    const auto weight = [&](std::size_t k) { return Extended(l[2 * k]) + Extended(l[2 * k + 1]); };
+    std::size_t i = 0;
+    for (; i + 1 < columns; i += 2, l += 4 * kN) {
+        Extended v = 0, u = 0;
+        for (int m = 0; m < kN; ++m) {
+            v += g[m] * weight(idx(m));
+            u += g[m] * weight(idx(kN + m));
+        }
+        row.value[i] = v;
+        row.value[i + 1] = u;
+        row.sign[i] = signOf(v);
+        row.sign[i + 1] = signOf(u);
+    }
+    for (; i < columns; ++i, l += 2 * kN) {
+        Extended v = 0;
+        for (int m = 0; m < kN; ++m) v += g[m] * weight(idx(m));
         row.value[i] = v;
         row.sign[i] = signOf(v);
     }

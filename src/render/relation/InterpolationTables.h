@@ -39,21 +39,29 @@ private:
     friend class PolynomialRows;
     static void weights(const Nodes& nodes, const std::vector<Extended>& at,
                         std::vector<Extended>& out);
+    void splitColumnWeights();
 
     const ScanGeometry* grid_ = nullptr;
     Nodes xNodes_{}, yNodes_{};
     std::array<Nodes, interpolationNodes> f_{}; // f_[m][n] = f(x node m, y node n)
     std::vector<Extended> wx_, wy_;             // 11 weights per column, per row
+    // The column weights as pairs of doubles (high, low) whose sum is exactly the weight:
+    // loading two doubles costs less than loading one long double. Empty when some weight
+    // does not split so.
+    std::vector<double> wxSplit_;
 };
 
 // The scan rows of the interpolant: first the 11 row sums over the y nodes, then per column
 // the sum over the x nodes.
-class PolynomialRows final : public ScanRowSource {
+class PolynomialRows final : public RowFiller {
 public:
     explicit PolynomialRows(const InterpolationTables& tables) : t_(tables) {}
-    void fill(int r, ScanRow& row) override;
 
 private:
+    void fill(int r, ScanRow& row) override;
+    void fillFromSplitWeights(const Extended* g, ScanRow& row) const;
+    void fillFromWeights(const Extended* g, ScanRow& row) const;
+
     const InterpolationTables& t_;
 };
 

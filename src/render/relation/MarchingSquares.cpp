@@ -98,6 +98,14 @@ void traceThreeZeros(const ScanCell& cell, int nonZero, CellSegments& out) {
         out.add(cornerPixel(cell, kBottomRight), cornerPixel(cell, kTopRight));
 }
 
+// std::nearbyint of an offset in 0 .. scale. The library's long double rounding, or a plain
+// conversion to int (which switches the x87 to truncation and back), would cost more than all
+// the rest of a crossing; rint rounds in place, and the whole number converts exactly.
+int roundedOffset(Extended x) {
+    if (!(x >= 0 && x < 1e9L)) return static_cast<int>(std::nearbyint(x));
+    return static_cast<int>(static_cast<double>(std::rint(x)));
+}
+
 } // namespace
 
 Point cornerPixel(const ScanCell& cell, int corner) {
@@ -109,7 +117,7 @@ Point edgeCrossing(const ScanCell& cell, int i, int j) {
     const Extended vb = cell.value[std::size_t(b)], va = cell.value[std::size_t(a)];
     Extended t = va == vb ? 0.5L : vb / (vb - va);
     t = std::clamp(t, Extended(0), Extended(1));
-    const int offset = static_cast<int>(std::nearbyint(std::fabs(t * cell.scale)));
+    const int offset = roundedOffset(std::fabs(t * cell.scale));
     const Point from = cornerPixel(cell, b), to = cornerPixel(cell, a);
     const int dx = (to.x > from.x) - (to.x < from.x), dy = (to.y > from.y) - (to.y < from.y);
     return Point{from.x + dx * offset, from.y + dy * offset};

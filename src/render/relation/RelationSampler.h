@@ -39,11 +39,15 @@ template <typename F> auto realSampler(F f) {
     return LambdaSampler<decltype(wrapped)>(std::move(wrapped));
 }
 
-// The real value of a result, false when it cannot be compared with 0: undefined, a type
-// error, or a pair with an imaginary part.
+// Whether a result can be compared with 0: not undefined, not a type error, not a pair with
+// an imaginary part.
+inline bool isRealResult(const Tvalue& v) {
+    return v.valid && v.kind != vkTypeError && (v.kind != vkPair || v.y == 0);
+}
+
+// The real value of a result, false when it cannot be compared with 0.
 inline bool realOf(const Tvalue& v, Extended& out) {
-    if (!v.valid || v.kind == vkTypeError) return false;
-    if (v.kind == vkPair && v.y != 0) return false;
+    if (!isRealResult(v)) return false;
     out = v.x;
     return true;
 }

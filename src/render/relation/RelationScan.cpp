@@ -44,12 +44,13 @@ bool eightCellsOfOneSign(const std::int8_t* s0, const std::int8_t* s1, std::size
            eightSigns(s0 + i - 1) == w && eightSigns(s0 + i) == w;
 }
 
-void traceRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& above, const ScanRow& row,
-              int r) {
+// The cells of columns first .. last between the rows r - 1 and r.
+void traceCells(const ScanJob& job, const ScanContext& ctx, const ScanRow& above,
+                const ScanRow& row, int r, CellSpan cells) {
     const std::int8_t* s0 = above.sign.data();
     const std::int8_t* s1 = row.sign.data();
-    const int last = ctx.grid.xLength + 1;
-    for (int c = 0; c <= last; ++c) {
+    const int last = cells.last;
+    for (int c = cells.first; c <= last; ++c) {
         const std::size_t i = static_cast<std::size_t>(c + 1);
         if (c + 7 <= last && eightCellsOfOneSign(s0, s1, i)) {
             c += 7;
@@ -69,6 +70,12 @@ void traceRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& above, 
             job.lines->AddSegment(found.segment[std::size_t(k)].first,
                                   found.segment[std::size_t(k)].second);
     }
+}
+
+void traceRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& above, const ScanRow& row,
+              int r) {
+    if (!row.crossing) return traceCells(job, ctx, above, row, r, {0, ctx.grid.xLength + 1});
+    for (const CellSpan& cells : *row.crossing) traceCells(job, ctx, above, row, r, cells);
 }
 
 void markRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& row, int r) {
@@ -93,15 +100,16 @@ ScanOutcome RunRelationScan(const ScanJob& job, ScanContext& ctx, ScanBuffers& r
     rows.resize(grid.columns());
     const bool marks = isInequality(job.op) && job.region;
     ProgressSchedule progress(ctx.hooks.tickCount());
+    const ScanRow* above = nullptr;
     for (int r = -1; r <= grid.yLength + 1; ++r) {
         if (ctx.interrupted || ctx.hooks.dragLeftStep()) {
             ctx.interrupted = true;
             return ScanOutcome::Abandoned;
         }
-        std::swap(rows.previous, rows.current);
-        job.source->fill(r, rows.current);
-        if (job.lines && r > -1) traceRow(job, ctx, rows.previous, rows.current, r);
-        if (marks) markRow(job, ctx, rows.current, r);
+        const ScanRow& row = job.source->row(r, rows);
+        if (job.lines && r > -1) traceRow(job, ctx, *above, row, r);
+        if (marks) markRow(job, ctx, row, r);
+        above = &row;
         if (job.lines) job.lines->FlushAbove((r - 1) * grid.scale);
 
         const int percent = percentDone(r, grid.yLength);

@@ -39,15 +39,6 @@ struct ScanContext {
     std::string savedCaption;
 };
 
-// Reusable rows of a scan, so that nothing is allocated per relation once sized.
-struct ScanBuffers {
-    ScanRow previous, current;
-    void resize(int columns) {
-        previous.resize(columns);
-        current.resize(columns);
-    }
-};
-
 ScanOutcome RunRelationScan(const ScanJob& job, ScanContext& context, ScanBuffers& rows);
 
 } // namespace tarlix

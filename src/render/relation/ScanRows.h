@@ -20,53 +20,104 @@ inline std::int8_t signOf(Extended v) {
     return v > 0 ? 1 : -1;
 }
 
+// The cells of columns first .. last (inclusive) of a row.
+struct CellSpan {
+    int first, last;
+};
+
 // One grid row: values and signs of columns -1 .. xLength + 1, at index column + 1. A value
 // may be left stale where the point is undefined, or where every cell having the point as a
-// corner has four corners of one non-zero sign: no cell reads it there.
+// corner has four corners of one non-zero sign: no cell reads it there. (A source may learn
+// that only when the next row is asked for, and complete the value then.)
 struct ScanRow {
     std::vector<Extended> value;
     std::vector<std::int8_t> sign;
+    // The only cells between this row and the one above that may cross zero (the others have
+    // four corners of one non-zero sign or an undefined one); null when any may.
+    const std::vector<CellSpan>* crossing = nullptr;
     void resize(int columns) {
         value.assign(static_cast<std::size_t>(columns), 0);
         sign.assign(static_cast<std::size_t>(columns), undefinedSign);
     }
 };
 
+// Reusable rows for sources that fill one row at a time, so that nothing is allocated per
+// relation once sized.
+struct ScanBuffers {
+    ScanRow rows[2];
+    void resize(int columns) {
+        for (ScanRow& row : rows) row.resize(columns);
+    }
+};
+
 class ScanRowSource {
 public:
     virtual ~ScanRowSource() = default;
-    // Fills the row r; rows are asked for in order from -1.
+    // Row r; rows are asked for in order from -1. A row stays as it is until the second row
+    // after it is asked for, except that the values its cells below need may be completed
+    // when the next row is asked for. Rows that the source does not keep go to `spare`.
+    virtual const ScanRow& row(int r, ScanBuffers& spare) = 0;
+};
+
+// A source that computes each row in full into the spare rows.
+class RowFiller : public ScanRowSource {
+public:
+    const ScanRow& row(int r, ScanBuffers& spare) final;
+
+protected:
     virtual void fill(int r, ScanRow& row) = 0;
 };
 
 // f through the sampler on every width-th column of every width-th row (and the first and last
 // columns and rows); the points between are interpolated linearly in x, then in y. Values next
-// to an undefined point stay undefined.
+// to an undefined point stay undefined. Values are interpolated only where a cell may cross
+// zero; where all the corners of a block between computed points have one sign, the sign is
+// filled in.
 class SampledRows final : public ScanRowSource {
 public:
     SampledRows(RelationSampler& f, const ScanGeometry& grid, int scanWidth);
-    void fill(int r, ScanRow& row) override;
+    const ScanRow& row(int r, ScanBuffers& spare) override;
 
 private:
+    // A computed row; per computed point its sign when it is defined, finite and not 0 (0
+    // otherwise, undefinedSign where undefined); and per block between computed columns the
+    // sign all its points share (1, -1 or undefinedSign; 0 when they do not) and whether its
+    // values are there.
+    struct ComputedRow {
+        ScanRow row;
+        std::vector<std::int8_t> pointSign;
+        std::vector<std::int8_t> blockSign;
+        std::vector<std::uint8_t> ready;
+    };
+
     int nextComputedRow(int r) const;
-    void compute(int r, ScanRow& row);
-    void interpolateColumns(ScanRow& row, std::size_t i0, std::size_t i1);
-    void preparePair();
+    void compute(int r, ComputedRow& row);
+    void classifyBlocks(ComputedRow& row);
+    static void fillRun(ScanRow& row, std::size_t from, std::size_t to, std::int8_t sign);
+    void fillMixedBlock(ComputedRow& row, std::size_t block);
+    void completeValues(ComputedRow& row, std::size_t block);
+    void preparePair(bool rowsBetween);
+    void prepareBlock(std::size_t block, bool rowsBetween);
+    bool pairBlockSign(std::size_t i0, std::size_t i1, std::int8_t& sign);
     void addRun(std::size_t from, std::size_t to, std::int8_t sign);
     void interpolateRows(ScanRow& row, Extended w, std::size_t from, std::size_t to);
 
     RelationSampler& f_;
     const ScanGeometry& grid_;
     int width_;
-    std::vector<int> columns_;   // the computed columns
-    std::vector<Extended> xs_;   // their world x
-    std::vector<Tvalue> values_; // the sampler's output
-    ScanRow upper_, lower_;
+    std::vector<std::size_t> at_; // index of each computed column
+    std::vector<Extended> xs_;    // their world x
+    std::vector<Tvalue> values_;  // the sampler's output
+    ComputedRow computed_[2];
+    ComputedRow* upper_ = &computed_[0];
+    ComputedRow* lower_ = &computed_[1];
+    ScanRow between_[2];
     int upperRow_ = -2, lowerRow_ = -2;
     // The rows between upper_ and lower_: step to the lower row, and the sign they all share
     // (undefinedSign where an end is undefined, kSignOfValue where it must be computed); and
-    // the runs of blocks between computed columns whose points all have one sign, or 0 for
-    // runs of blocks to interpolate.
+    // the runs of blocks between computed columns whose points all have one sign (or are all
+    // undefined), or 0 for runs of blocks to interpolate, whose cells are the only ones that
+    // may cross zero.
     static constexpr std::int8_t kSignOfValue = 2;
     std::vector<Extended> delta_;
     std::vector<std::int8_t> pairSign_;
@@ -75,18 +126,21 @@ private:
         std::int8_t sign;
     };
     std::vector<PairRun> runs_;
+    std::vector<CellSpan> crossing_;
+    bool spansKnown_ = false;
 };
 
 // f = A y^2 - 2 H y + K per column, as solved for a conic.
-class ConicRows final : public ScanRowSource {
+class ConicRows final : public RowFiller {
 public:
     ConicRows(const std::vector<Extended>& a, const std::vector<Extended>& h,
               const std::vector<Extended>& k, const std::vector<std::uint8_t>& defined,
               const ScanGeometry& grid)
         : a_(a), h_(h), k_(k), defined_(defined), grid_(grid) {}
-    void fill(int r, ScanRow& row) override;
 
 private:
+    void fill(int r, ScanRow& row) override;
+
     const std::vector<Extended>&a_, &h_, &k_;
     const std::vector<std::uint8_t>& defined_;
     const ScanGeometry& grid_;

@@ -19,13 +19,14 @@ using namespace tarlix::relationtest;
 
 namespace {
 
-// An uneven grid, so that the last computed columns and rows are closer than the width.
+// Uneven grids, so that the last computed columns and rows are closer than the width: at
+// 203 x 157 they are 2 or more apart, at 160 x 160 the last two are neighbours.
 struct UnevenView {
     TestView tv;
     ScanGeometry grid;
-    UnevenView() {
-        tv.view.XAxis.Init('x', 203, 5, -5);
-        tv.view.YAxis.Init('y', 157, 4, -4);
+    UnevenView(int across, int down) {
+        tv.view.XAxis.Init('x', across, 5, -5);
+        tv.view.YAxis.Init('y', down, 4, -4);
         grid.assign(tv.view);
     }
 };
@@ -138,39 +139,41 @@ TEST(ScanReference, SampledScanDrawsTheSameSegmentsAndRegionAsThePlainGrid) {
         {"steep", [](Extended x, Extended y) { return std::exp(3 * x) - 1e6L * y * y; }},
     };
     for (const Relation& rel : relations)
-        for (int width : {1, 2, 3, 4, 8}) {
-            SCOPED_TRACE(rel.name + " width " + std::to_string(width));
-            UnevenView u;
-            const ScanGeometry& g = u.grid;
-            CountingSampler f(rel.f);
+        for (int width : {1, 2, 3, 4, 8})
+            for (const auto& [across, down] : {std::pair{203, 157}, std::pair{160, 160}}) {
+                SCOPED_TRACE(rel.name + " width " + std::to_string(width) + " grid " +
+                             std::to_string(across) + " x " + std::to_string(down));
+                UnevenView u(across, down);
+                const ScanGeometry& g = u.grid;
+                CountingSampler f(rel.f);
 
-            RegionBitmap region;
-            region.reset(g.columns(), g.rows());
-            TconnectLines lines;
-            lines.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
-            SampledRows source(f, g, width);
-            ScriptedHooks hooks;
-            bool interrupted = false;
-            ScanContext context{g, interrupted, hooks, {}};
-            ScanJob job{&source, RelationOp::GreaterEqual, 1, &region, &lines, nullptr};
-            ScanBuffers rows;
-            ASSERT_EQ(RunRelationScan(job, context, rows), ScanOutcome::Completed);
+                RegionBitmap region;
+                region.reset(g.columns(), g.rows());
+                TconnectLines lines;
+                lines.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
+                SampledRows source(f, g, width);
+                ScriptedHooks hooks;
+                bool interrupted = false;
+                ScanContext context{g, interrupted, hooks, {}};
+                ScanJob job{&source, RelationOp::GreaterEqual, 1, &region, &lines, nullptr};
+                ScanBuffers rows;
+                ASSERT_EQ(RunRelationScan(job, context, rows), ScanOutcome::Completed);
 
-            const PlainGrid plain = plainGrid(f, g, width);
-            TconnectLines expected;
-            expected.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
-            plainTrace(plain, g, expected);
-            EXPECT_EQ(lines.finished().size(), expected.finished().size());
-            EXPECT_TRUE(lines.finished() == expected.finished());
-            EXPECT_TRUE(lines.open() == expected.open());
-            int marked = 0;
-            for (int r = -1; r <= g.yLength + 1; ++r)
-                for (int c = 0; c <= g.xLength + 1; ++c) { // column -1 is never in the region
-                    const std::int8_t s = plain.sign[std::size_t(r + 1)][std::size_t(c + 1)];
-                    const bool in = s == 1; // points of sign 0 are on the line
-                    marked += in;
-                    ASSERT_EQ(region.at(c, r) != 0, in) << c << "," << r;
-                }
-            EXPECT_GT(marked, 0);
-        }
+                const PlainGrid plain = plainGrid(f, g, width);
+                TconnectLines expected;
+                expected.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
+                plainTrace(plain, g, expected);
+                EXPECT_EQ(lines.finished().size(), expected.finished().size());
+                EXPECT_TRUE(lines.finished() == expected.finished());
+                EXPECT_TRUE(lines.open() == expected.open());
+                int marked = 0;
+                for (int r = -1; r <= g.yLength + 1; ++r)
+                    for (int c = 0; c <= g.xLength + 1; ++c) { // column -1 is never in the region
+                        const std::int8_t s = plain.sign[std::size_t(r + 1)][std::size_t(c + 1)];
+                        const bool in = s == 1; // points of sign 0 are on the line
+                        marked += in;
+                        ASSERT_EQ(region.at(c, r) != 0, in) << c << "," << r;
+                    }
+                EXPECT_GT(marked, 0);
+            }
 }
