@@ -212,8 +212,8 @@ inline void scanColumn(const Tvalue& v, BlockScan& scan) {
 // out while the block is scanned; the caller drops the block when the scan shows a column
 // the fused loop must not take.
 template <std::size_t N>
-BlockScan sumBlock(const Term* terms, std::size_t count, const Tvalue* xs, Tvalue* out,
-                   std::size_t begin, std::size_t end) {
+[[gnu::noinline]] BlockScan sumBlock(const Term* terms, std::size_t count, const Tvalue* xs,
+                                     Tvalue* out, std::size_t begin, std::size_t end) {
     const std::size_t termCount = N == 0 ? count : N;
     BlockScan scan;
     for (std::size_t i = begin; i < end; ++i) {
@@ -264,6 +264,22 @@ Magnitude constantMagnitude(double exponent) {
 
 } // namespace
 
+// The terms as polynomial terms, or none when one of them is not such a term.
+static std::vector<RowSum::PolynomialTerm> polynomialOf(const std::vector<RowSum::Term>& terms) {
+    std::vector<RowSum::PolynomialTerm> out;
+    for (const RowSum::Term& t : terms) {
+        if (t.hasPostFactor || t.base == Base::Abs || t.base == Base::Int) return {};
+        RowSum::PolynomialTerm p;
+        p.k = t.base == Base::One ? 0 : t.k;
+        p.power = t.base == Base::Power;
+        p.odd = t.odd;
+        p.factor = t.base == Base::One || t.hasCoefficient ? t.coefficient : 1;
+        if (t.subtract) p.factor = -p.factor;
+        out.push_back(p);
+    }
+    return out;
+}
+
 std::optional<RowSum> RowSum::of(const CodeView& code, const Evaluator& scalar) {
     if (scalar.functions().settings.ComplexMode || code.code.empty()) return std::nullopt;
     TreeReader reader(code, scalar);
@@ -294,6 +310,7 @@ std::optional<RowSum> RowSum::of(const CodeView& code, const Evaluator& scalar) 
         sumOf.constantExponents_.push_back(exponentOf(t.coefficient));
         sumOf.constantExponents_.push_back(exponentOf(t.postFactor));
     }
+    sumOf.polynomial_ = polynomialOf(sumOf.terms_);
     return sumOf;
 }
 
@@ -345,9 +362,52 @@ bool RowSum::termsInRange(unsigned low, unsigned high) const {
     return true;
 }
 
+// A term of a sum without abs, int or post-factor, its sign taken into its factor: taking
+// c x^k away is adding (-c) x^k, and a missing factor is 1, both exactly. x^2 is |x| |x|,
+// which is x x.
+inline Extended polynomialTerm(const RowSum::PolynomialTerm& t, Extended factor, Extended x) {
+    if (t.k == 0) return factor;
+    if (!t.power) return factor * x;
+    return factor * (t.k == 2 ? x * x : signedWholePower(x, t.k, t.odd));
+}
+
+// Up to four terms, each held in its own variables so that the factors stay in registers
+// across the columns (kept out of line, where nothing else competes for them).
+template <std::size_t N>
+[[gnu::noinline]] BlockScan polynomialBlock(const RowSum::PolynomialTerm* p, const Tvalue* xs,
+                                            Tvalue* out, std::size_t begin, std::size_t end) {
+    static_assert(N >= 1 && N <= 4);
+    const RowSum::PolynomialTerm a = p[0], b = p[1 % N], c = p[2 % N], d = p[3 % N];
+    const Extended fa = a.factor, fb = b.factor, fc = c.factor, fd = d.factor;
+    BlockScan scan;
+    for (std::size_t i = begin; i < end; ++i) {
+        scanColumn(xs[i], scan);
+        const Extended x = xs[i].x;
+        Extended acc = polynomialTerm(a, fa, x);
+        if constexpr (N > 1) acc = acc + polynomialTerm(b, fb, x);
+        if constexpr (N > 2) acc = acc + polynomialTerm(c, fc, x);
+        if constexpr (N > 3) acc = acc + polynomialTerm(d, fd, x);
+        putSnappedReal(out[i], acc);
+    }
+    return scan;
+}
+
 // Blocks are worked out before their range is known, as the scan of x comes with the sum.
-static BlockScan sumOfBlock(const std::vector<Term>& terms, const Tvalue* xs, Tvalue* out,
-                            std::size_t begin, std::size_t end) {
+static BlockScan sumOfBlock(const std::vector<Term>& terms,
+                            const std::vector<RowSum::PolynomialTerm>& polynomial, const Tvalue* xs,
+                            Tvalue* out, std::size_t begin, std::size_t end) {
+    switch (polynomial.size()) {
+    case 1:
+        return polynomialBlock<1>(polynomial.data(), xs, out, begin, end);
+    case 2:
+        return polynomialBlock<2>(polynomial.data(), xs, out, begin, end);
+    case 3:
+        return polynomialBlock<3>(polynomial.data(), xs, out, begin, end);
+    case 4:
+        return polynomialBlock<4>(polynomial.data(), xs, out, begin, end);
+    default:
+        break;
+    }
     switch (terms.size()) {
     case 1:
         return sumBlock<1>(terms.data(), 1, xs, out, begin, end);
@@ -370,7 +430,7 @@ std::vector<std::pair<std::size_t, std::size_t>> RowSum::evaluate(std::span<cons
     lastHigh_ = 0x10000; // no block seen yet
     for (std::size_t begin = 0; begin < n; begin += kBlock) {
         const std::size_t end = std::min(n, begin + kBlock);
-        const BlockScan scan = sumOfBlock(terms_, xs.data(), out.data(), begin, end);
+        const BlockScan scan = sumOfBlock(terms_, polynomial_, xs.data(), out.data(), begin, end);
         if (blockInRange(scan.plain, scan.low, scan.high)) continue;
         if (!left.empty() && left.back().second == begin)
             left.back().second = end;

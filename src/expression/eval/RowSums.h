@@ -41,8 +41,18 @@ public:
         Extended postFactor = 1;
     };
 
+    // A term of a sum of constants and powers of x: factor, or factor times x (k = 1, not
+    // power) or x^k.
+    struct PolynomialTerm {
+        Extended factor = 1;
+        unsigned k = 0;
+        bool power = false;
+        bool odd = false;
+    };
+
 private:
     std::vector<Term> terms_;
+    std::vector<PolynomialTerm> polynomial_; // empty unless every term is such a term
     // The binary exponents of each term's coefficient and post-factor, for the range check.
     std::vector<double> constantExponents_;
     // True when every column of a block was a defined real (plain) and every intermediate is

@@ -25,7 +25,11 @@ protected:
     }
     static bool same(const Tvalue& a, const Tvalue& b) {
         if (a.valid != b.valid || a.kind != b.kind) return false;
-        return !a.valid || (a.x == b.x && a.y == b.y);
+        // Zeros must agree in sign too: 1/x tells them apart. A real's y is no part of it.
+        auto equal = [](Extended p, Extended q) {
+            return p == q && std::signbit(p) == std::signbit(q);
+        };
+        return !a.valid || (equal(a.x, b.x) && (a.kind != vkPair || equal(a.y, b.y)));
     }
     // Compares the row with the stack machine column by column; with a varying parameter the
     // stack machine reads the column's value from the table.
