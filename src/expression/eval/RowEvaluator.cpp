@@ -23,6 +23,34 @@ bool codeReadsArguments(std::string_view code) {
     return false;
 }
 
+bool sinAndCosOfOneArgument(std::string_view code) {
+    if (code.find(tokenChar(tkSin)) == std::string_view::npos ||
+        code.find(tokenChar(tkCos)) == std::string_view::npos)
+        return false;
+    // Where the operand ending at each token begins, for the tokens whose operands are known.
+    std::vector<std::size_t> starts;
+    std::vector<std::string_view> sines, cosines;
+    for (std::size_t pc = 0; pc < code.size(); ++pc) {
+        const int t = code[pc] & 0xFF;
+        if (isConstant(t) || t == tkX || t == tkY || t == tkZ || t == tkW || t == tkPi ||
+            t == tkE || t == tkI || t == tkPointX || t == tkPointY || isParameter(t) ||
+            isFunctionRef(t) || isFigure(t)) {
+            starts.push_back(pc);
+        } else if ((isPostfix(t) || isOneArg(t)) && !starts.empty()) {
+            const std::string_view argument = code.substr(starts.back(), pc - starts.back());
+            if (t == tkSin) sines.push_back(argument);
+            if (t == tkCos) cosines.push_back(argument);
+        } else if ((isBinary(t) || isTwoArg(t)) && starts.size() >= 2) {
+            starts.pop_back();
+        } else {
+            return false; // an operand count not known here: each is worked out on its own
+        }
+    }
+    for (std::string_view s : sines)
+        if (std::find(cosines.begin(), cosines.end(), s) != cosines.end()) return true;
+    return false;
+}
+
 RowViewCaches rowCachesOf(OneBased<FigurePosition, figureCount>& positions,
                           OneBased<FunctionSamples, functionCount>& functionRows,
                           const ColumnSamples& xSamples) {
@@ -42,6 +70,8 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
     request_ = request;
     n_ = std::min(request.xs.size(), out.size());
     poolTop_ = 0;
+    pendingTrig_.clear();
+    pairTrigonometry_ = sinAndCosOfOneArgument(record.Code);
     if (request_.varying.size() < n_) request_.varyingParameter = 0;
     if (record.Code.empty()) {
         std::fill(out.begin(), out.end(), makeUndefined(vkReal));
@@ -112,6 +142,24 @@ Extended RowEvaluator::enterColumn(std::size_t i) {
 void RowEvaluator::leaveColumn(Extended saved) {
     if (request_.varyingParameter != 0)
         scalar_.env().parameters.value(request_.varyingParameter) = saved;
+}
+
+bool RowEvaluator::trigonometryRow(Builtin id, const RowView& a, std::vector<RowView>& stack) {
+    if (!pairTrigonometry_ || (id != Builtin::Sin && id != Builtin::Cos)) return false;
+    for (const PendingTrig& p : pendingTrig_) {
+        if (p.builtin == id && p.x == a.x && p.valid == a.valid && p.stride == a.stride) {
+            stack.push_back(RowView::of(*p.row));
+            return true;
+        }
+    }
+    Row& sine = newRow();
+    Row& cosine = newRow();
+    sinCosRow(a, sine, cosine, n_, scalar_.functions());
+    const bool sin = id == Builtin::Sin;
+    pendingTrig_.push_back(
+        {a.x, a.valid, a.stride, sin ? Builtin::Cos : Builtin::Sin, sin ? &cosine : &sine});
+    stack.push_back(RowView::of(sin ? sine : cosine));
+    return true;
 }
 
 bool RowEvaluator::dependsOnVarying(const TTarlixfunction& record) const {

@@ -63,7 +63,20 @@ private:
     Extended enterColumn(std::size_t i);
     void leaveColumn(Extended saved);
 
+    // Sine and cosine of one row are computed together when the code takes both of the same
+    // operand; the one not asked for yet waits here.
+    struct PendingTrig {
+        const Extended* x;
+        const std::uint8_t* valid;
+        std::size_t stride;
+        Builtin builtin;
+        const Row* row;
+    };
+    bool trigonometryRow(Builtin id, const RowView& a, std::vector<RowView>& stack);
+
     Evaluator& scalar_;
+    bool pairTrigonometry_ = false;
+    std::vector<PendingTrig> pendingTrig_;
     RowViewCaches caches_;
     RowRequest request_;
     std::size_t n_ = 0;
@@ -74,6 +87,10 @@ private:
 RowViewCaches rowCachesOf(OneBased<FigurePosition, figureCount>& positions,
                           OneBased<FunctionSamples, functionCount>& functionRows,
                           const ColumnSamples& xSamples);
+
+// True when the code takes the sine and the cosine of one and the same operand, so that a row
+// of both at once serves it.
+bool sinAndCosOfOneArgument(std::string_view code);
 
 // True when the code reads x, y, z, w, "X", "Y" or a function reference (which reads x).
 bool codeReadsArguments(std::string_view code);

@@ -64,6 +64,25 @@ bool isSmallWholeExponent(const RowView& b) {
 
 } // namespace
 
+void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
+               const FunctionContext& c) {
+    const EngineSettings& s = c.settings;
+    sinOut.allReal = cosOut.allReal = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a.definedReal(i)) {
+            Extended sine, cosine;
+            sinCosRadians(angleToRadians(a.real(i), s), sine, cosine);
+            sinOut.set(i,
+                       Tvalue{vkReal, sine, 0, static_cast<std::uint8_t>(componentInRange(sine))});
+            cosOut.set(
+                i, Tvalue{vkReal, cosine, 0, static_cast<std::uint8_t>(componentInRange(cosine))});
+        } else {
+            sinOut.set(i, applyUnary(Builtin::Sin, a.get(i), c));
+            cosOut.set(i, applyUnary(Builtin::Cos, a.get(i), c));
+        }
+    }
+}
+
 void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
                    const FunctionContext& c) {
     const EngineSettings& s = c.settings;

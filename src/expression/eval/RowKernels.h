@@ -57,6 +57,9 @@ inline Extended signedWholePower(Extended p, unsigned k, bool odd) {
 
 void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
                    const FunctionContext& context);
+// Sine and cosine of the same row at once (the same values as each alone).
+void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
+               const FunctionContext& context);
 void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, std::size_t n,
                     const FunctionContext& context);
 

@@ -22,8 +22,10 @@ RowView popView(std::vector<RowView>& stack) {
 
 // The last count views of the stack in stack order (the first one deepest).
 std::vector<RowView> popViews(std::vector<RowView>& stack, std::size_t count) {
-    std::vector<RowView> views(count);
-    for (std::size_t i = count; i-- > 0;) views[i] = popView(stack);
+    std::vector<RowView> views;
+    views.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) views.push_back(popView(stack));
+    std::reverse(views.begin(), views.end());
     return views;
 }
 
@@ -112,6 +114,7 @@ bool RowEvaluator::runTokens(const CodeView& code, const Arguments4& args,
                 stack.push_back(RowView::same(applyUnary(*id, a.get(0), context)));
                 continue;
             }
+            if (trigonometryRow(*id, a, stack)) continue;
             Row& out = newRow();
             applyUnaryRow(*id, a, out, n_, context);
             stack.push_back(RowView::of(out));

@@ -8,6 +8,7 @@
 #include "expression/Value.h"
 
 #include <cmath>
+#include <math.h> // sincosl
 
 namespace tarlix {
 
@@ -82,6 +83,32 @@ inline Extended cosRadians(Extended a) {
         return -std::cos(d.r);
     default:
         return std::sin(d.r);
+    }
+}
+
+// Both at once, each the value sinRadians and cosRadians give.
+inline void sinCosRadians(Extended a, Extended& sine, Extended& cosine) {
+    trig_detail::Reduced d;
+    if (!trig_detail::reduce(a, d)) {
+        sine = std::sin(a);
+        cosine = std::cos(a);
+        return;
+    }
+    Extended s, c;
+    ::sincosl(d.r, &s, &c);
+    switch (d.quadrant) {
+    case 0:
+        sine = s, cosine = c;
+        break;
+    case 1:
+        sine = c, cosine = -s;
+        break;
+    case 2:
+        sine = -s, cosine = -c;
+        break;
+    default:
+        sine = -c, cosine = s;
+        break;
     }
 }
 

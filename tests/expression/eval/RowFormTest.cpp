@@ -194,6 +194,16 @@ TEST_F(RowForm, SumsWithYHeldForTheRowEqualTheStackMachine) {
     parameters.value(0) = 0;
 }
 
+TEST_F(RowForm, SineAndCosineAreTakenTogetherOnlyOfOneOperand) {
+    const std::pair<const char*, bool> cases[] = {
+        {"sin x cos x", true},    {"sin(2x)+cos(2x)", true},          {"sin(x y)-cos(x+y)", false},
+        {"sin x+cos(2x)", false}, {"(cos x)^2+sin(a x)+sin x", true}, {"sin x", false}};
+    for (const auto& [text, paired] : cases) {
+        EXPECT_EQ(sinAndCosOfOneArgument(compiled(text, kModeExplicit).Code), paired) << text;
+        expectRowEqualsScalar(text);
+    }
+}
+
 TEST_F(RowForm, OnlySumsOfSimpleTermsAreFused) {
     for (const char* text :
          {"1/x", "x^0.5", "sin x+1", "x^2-(3x+1)", "x y x", "x^21", "7", "x a x", "a x b c"})

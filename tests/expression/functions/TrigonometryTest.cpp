@@ -49,6 +49,15 @@ TEST(Trigonometry, SineAndCosineAgreeWithTheLibraryWithinOneUnitOfTheLastPlace) 
     RecordProperty("worst_ulps", std::to_string(static_cast<double>(worst)));
 }
 
+TEST(Trigonometry, BothAtOnceGiveTheValuesOfEachAlone) {
+    for (Extended a : angles()) {
+        Extended s = 0, c = 0;
+        sinCosRadians(a, s, c);
+        EXPECT_EQ(s, sinRadians(a)) << static_cast<double>(a);
+        EXPECT_EQ(c, cosRadians(a)) << static_cast<double>(a);
+    }
+}
+
 TEST(Trigonometry, UndefinedAnglesStayUndefined) {
     const Extended inf = std::numeric_limits<Extended>::infinity();
     for (Extended a : {inf, -inf, std::numeric_limits<Extended>::quiet_NaN()}) {
