@@ -1,5 +1,6 @@
 #include "render/ConnectLines.h"
 
+#include "PlainJoin.h"
 #include "RecordingCanvasForTests.h"
 
 #include <gtest/gtest.h>
@@ -152,30 +153,9 @@ namespace {
 // The joining rule written out plainly: every line in turn goes into the first later line
 // that shares an end point with it.
 std::vector<Line> joinedByPlainSearch(std::vector<Line> lines) {
-    const auto join = [](Line& from, Line& into) {
-        Line joined;
-        if (from.back() == into.front()) {
-            joined = from;
-            joined.insert(joined.end(), into.begin() + 1, into.end());
-        } else if (from.back() == into.back()) {
-            joined = into;
-            joined.insert(joined.end(), from.rbegin() + 1, from.rend());
-        } else if (from.front() == into.back()) {
-            joined = into;
-            joined.insert(joined.end(), from.begin() + 1, from.end());
-        } else if (from.front() == into.front()) {
-            joined.assign(from.rbegin(), from.rend());
-            joined.insert(joined.end(), into.begin() + 1, into.end());
-        } else {
-            return false;
-        }
-        into = joined;
-        from.clear();
-        return true;
-    };
     for (std::size_t i = 0; i < lines.size(); ++i)
         for (std::size_t j = i + 1; j < lines.size() && !lines[i].empty(); ++j)
-            if (!lines[j].empty() && join(lines[i], lines[j])) break;
+            if (!lines[j].empty() && tarlix::testing::plainJoin(lines[i], lines[j])) break;
     std::vector<Line> kept;
     for (Line& line : lines)
         if (!line.empty()) kept.push_back(line);

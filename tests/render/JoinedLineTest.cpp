@@ -1,5 +1,7 @@
 #include "render/JoinedLine.h"
 
+#include "PlainJoin.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +13,7 @@ using namespace tarlix;
 namespace {
 
 using Line = std::vector<Point>;
+using tarlix::testing::plainJoin;
 
 JoinedLine joinedOf(const Line& points) {
     JoinedLine line(points[0], points[1], {});
@@ -22,29 +25,6 @@ Line pointsOf(const JoinedLine& line) {
     Line out;
     for (std::size_t k = 0; k < line.size(); ++k) out.push_back(line.at(k));
     return out;
-}
-
-// The join written out on plain vectors: from, then into, sharing one end.
-bool plainJoin(Line& from, Line& into) {
-    Line joined;
-    if (from.back() == into.front()) {
-        joined = from;
-        joined.insert(joined.end(), into.begin() + 1, into.end());
-    } else if (from.back() == into.back()) {
-        joined = into;
-        joined.insert(joined.end(), from.rbegin() + 1, from.rend());
-    } else if (from.front() == into.back()) {
-        joined = into;
-        joined.insert(joined.end(), from.begin() + 1, from.end());
-    } else if (from.front() == into.front()) {
-        joined.assign(from.rbegin(), from.rend());
-        joined.insert(joined.end(), into.begin() + 1, into.end());
-    } else {
-        return false;
-    }
-    into = joined;
-    from.clear();
-    return true;
 }
 
 } // namespace

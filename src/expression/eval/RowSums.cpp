@@ -1,5 +1,6 @@
 #include "expression/eval/RowSums.h"
 
+#include "expression/StoredExtended.h"
 #include "expression/Vocabulary.h"
 #include "expression/eval/RowKernels.h"
 #include "expression/eval/RowValues.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace tarlix {
@@ -191,19 +191,11 @@ struct BlockScan {
     unsigned low = 0x7FFF, high = 0;
 };
 
-// The biased exponent of a long double, read from its bits.
-unsigned exponentBits(const Extended& v) {
-    std::uint16_t e;
-    std::memcpy(&e, reinterpret_cast<const char*>(&v) + 8, sizeof e);
-    return e & 0x7FFFu;
-}
-
 inline void scanColumn(const Tvalue& v, BlockScan& scan) {
-    std::uint64_t mantissa;
-    std::memcpy(&mantissa, &v.x, sizeof mantissa);
-    const unsigned e = exponentBits(v.x);
+    const ExtendedBits bits = bitsOf(v.x);
+    const unsigned e = bits.exponent;
     scan.plain &= v.valid != 0 && v.kind == vkReal;
-    scan.plain &= e != 0 || mantissa == 0; // too small for the range bounds
+    scan.plain &= e != 0 || bits.mantissa == 0; // too small for the range bounds
     scan.low = std::min(scan.low, e == 0 ? 0x7FFFu : e);
     scan.high = std::max(scan.high, e);
 }
@@ -262,10 +254,8 @@ Magnitude constantMagnitude(double exponent) {
     return {exponent, exponent + 1};
 }
 
-} // namespace
-
 // The terms as polynomial terms, or none when one of them is not such a term.
-static std::vector<RowSum::PolynomialTerm> polynomialOf(const std::vector<RowSum::Term>& terms) {
+std::vector<RowSum::PolynomialTerm> polynomialOf(const std::vector<RowSum::Term>& terms) {
     std::vector<RowSum::PolynomialTerm> out;
     for (const RowSum::Term& t : terms) {
         if (t.hasPostFactor || t.base == Base::Abs || t.base == Base::Int) return {};
@@ -279,6 +269,8 @@ static std::vector<RowSum::PolynomialTerm> polynomialOf(const std::vector<RowSum
     }
     return out;
 }
+
+} // namespace
 
 std::optional<RowSum> RowSum::of(const CodeView& code, const Evaluator& scalar) {
     if (scalar.functions().settings.ComplexMode || code.code.empty()) return std::nullopt;
@@ -362,6 +354,8 @@ bool RowSum::termsInRange(unsigned low, unsigned high) const {
     return true;
 }
 
+namespace {
+
 // A term of a sum without abs, int or post-factor, its sign taken into its factor: taking
 // c x^k away is adding (-c) x^k, and a missing factor is 1, both exactly. x^2 is |x| |x|,
 // which is x x.
@@ -393,9 +387,9 @@ template <std::size_t N>
 }
 
 // Blocks are worked out before their range is known, as the scan of x comes with the sum.
-static BlockScan sumOfBlock(const std::vector<Term>& terms,
-                            const std::vector<RowSum::PolynomialTerm>& polynomial, const Tvalue* xs,
-                            Tvalue* out, std::size_t begin, std::size_t end) {
+BlockScan sumOfBlock(const std::vector<Term>& terms,
+                     const std::vector<RowSum::PolynomialTerm>& polynomial, const Tvalue* xs,
+                     Tvalue* out, std::size_t begin, std::size_t end) {
     switch (polynomial.size()) {
     case 1:
         return polynomialBlock<1>(polynomial.data(), xs, out, begin, end);
@@ -421,6 +415,8 @@ static BlockScan sumOfBlock(const std::vector<Term>& terms,
         return sumBlock<0>(terms.data(), terms.size(), xs, out, begin, end);
     }
 }
+
+} // namespace
 
 std::vector<std::pair<std::size_t, std::size_t>> RowSum::evaluate(std::span<const Tvalue> xs,
                                                                   std::span<Tvalue> out) {

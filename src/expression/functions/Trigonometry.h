@@ -54,36 +54,31 @@ inline bool reduce(Extended a, Reduced& out) {
     return true;
 }
 
+// The sine of r + quadrant * pi/2 from the sine (s) and cosine (c) of r; quadrant + 1 gives the
+// cosine.
+inline Extended sineInQuadrant(Extended s, Extended c, unsigned quadrant) {
+    const Extended v = quadrant & 1u ? c : s;
+    return quadrant & 2u ? -v : v;
+}
+
+// The same from r alone, computing only the one needed.
+inline Extended sineInQuadrant(Extended r, unsigned quadrant) {
+    const Extended v = quadrant & 1u ? std::cos(r) : std::sin(r);
+    return quadrant & 2u ? -v : v;
+}
+
 } // namespace trig_detail
 
 inline Extended sinRadians(Extended a) {
     trig_detail::Reduced d;
     if (!trig_detail::reduce(a, d)) return std::sin(a);
-    switch (d.quadrant) {
-    case 0:
-        return std::sin(d.r);
-    case 1:
-        return std::cos(d.r);
-    case 2:
-        return -std::sin(d.r);
-    default:
-        return -std::cos(d.r);
-    }
+    return trig_detail::sineInQuadrant(d.r, d.quadrant);
 }
 
 inline Extended cosRadians(Extended a) {
     trig_detail::Reduced d;
     if (!trig_detail::reduce(a, d)) return std::cos(a);
-    switch (d.quadrant) {
-    case 0:
-        return std::cos(d.r);
-    case 1:
-        return -std::sin(d.r);
-    case 2:
-        return -std::cos(d.r);
-    default:
-        return std::sin(d.r);
-    }
+    return trig_detail::sineInQuadrant(d.r, d.quadrant + 1); // cos a = sin(a + pi/2)
 }
 
 // Both at once, each the value sinRadians and cosRadians give.
@@ -96,20 +91,8 @@ inline void sinCosRadians(Extended a, Extended& sine, Extended& cosine) {
     }
     Extended s, c;
     ::sincosl(d.r, &s, &c);
-    switch (d.quadrant) {
-    case 0:
-        sine = s, cosine = c;
-        break;
-    case 1:
-        sine = c, cosine = -s;
-        break;
-    case 2:
-        sine = -s, cosine = -c;
-        break;
-    default:
-        sine = -c, cosine = s;
-        break;
-    }
+    sine = trig_detail::sineInQuadrant(s, c, d.quadrant);
+    cosine = trig_detail::sineInQuadrant(s, c, d.quadrant + 1);
 }
 
 } // namespace tarlix

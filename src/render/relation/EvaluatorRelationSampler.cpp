@@ -1,6 +1,6 @@
 #include "render/relation/EvaluatorRelationSampler.h"
 
-#include "render/relation/StoredExtended.h"
+#include "expression/StoredExtended.h"
 
 #include <cstring>
 #include <span>

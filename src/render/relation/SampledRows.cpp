@@ -1,5 +1,5 @@
 #include "render/relation/ScanRows.h"
-#include "render/relation/StoredExtended.h"
+#include "expression/StoredExtended.h"
 
 #include <algorithm>
 #include <cstring>

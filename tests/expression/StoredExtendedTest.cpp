@@ -1,4 +1,4 @@
-#include "render/relation/StoredExtended.h"
+#include "expression/StoredExtended.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
-// Tests of long double values lying in memory, read from their bits: the scan classifies
-// millions of values it only passes on, and loading each onto the x87 stack to compare it
-// costs more than the integer tests. Each gives the same answer as the comparisons it
-// replaces, for every bit pattern.
+// Tests of long double values lying in memory, read from their bits: the relation scan and
+// the fused row sums classify millions of values they only pass on, and loading each onto the
+// x87 stack to compare it costs more than the integer tests. Each gives the same answer as the
+// comparisons it replaces, for every bit pattern.
 
 #include "expression/Value.h"
 
