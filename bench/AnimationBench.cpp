@@ -29,7 +29,7 @@ const char* const kFunctions[] = {
 struct AnimationProject {
     Project project;
     RedrawState redraw;
-    ScaleT view{redraw, ViewDefaults{}};
+    View view{redraw, ViewDefaults{}};
     RecordingMessageBox messages;
     DocumentHooks hooks;
     ProjectContext ctx{project, view, messages, hooks};
@@ -43,7 +43,7 @@ struct AnimationProject {
         view.YAxis.PixelLength = kHeight;
         view.SetView(nullptr, 5, 5, -5, -5);
         for (int n = 1; n <= 8; ++n) {
-            TEquationFunction f = blankEquation();
+            EquationEntry f = blankEquation();
             f.Expr.Source = kFunctions[n - 1];
             storeExplicitFunction(ctx, n, f);
         }

@@ -69,8 +69,8 @@ struct Engine {
             xl.push_back(x);
         }
     }
-    TTarlixfunction compiled(const char* text) {
-        TTarlixfunction record;
+    CompiledExpression compiled(const char* text) {
+        CompiledExpression record;
         setSource(record, text, kModeExplicit, compileEnv);
         return record;
     }
@@ -83,7 +83,7 @@ Engine& engine() {
 
 void rowForm(benchmark::State& state, const Case& c) {
     Engine& e = engine();
-    const TTarlixfunction record = e.compiled(c.tarlix);
+    const CompiledExpression record = e.compiled(c.tarlix);
     RowEvaluator rows(e.evaluator);
     std::vector<Tvalue> out(kColumns);
     const RowRequest request{e.xs, 0, false, 0, {}};
@@ -95,7 +95,7 @@ void rowForm(benchmark::State& state, const Case& c) {
 
 void scalarForm(benchmark::State& state, const Case& c) {
     Engine& e = engine();
-    const TTarlixfunction record = e.compiled(c.tarlix);
+    const CompiledExpression record = e.compiled(c.tarlix);
     std::vector<Tvalue> out(kColumns);
     for (auto _ : state) {
         for (int i = 0; i < kColumns; ++i)

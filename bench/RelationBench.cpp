@@ -5,12 +5,12 @@
 // grid point by point. Prints milliseconds per scan and the ratios the scan is held to.
 #include "expression/Calc.h"
 #include "expression/eval/Evaluator.h"
-#include "render/ConnectLines.h"
-#include "render/Scale.h"
+#include "render/SegmentJoiner.h"
 #include "render/relation/EvaluatorRelationSampler.h"
 #include "render/relation/InterpolationTables.h"
 #include "render/relation/RelationScan.h"
 #include "render/relation/SplitRelation.h"
+#include "view/View.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -42,7 +42,7 @@ const Case kF2{"F2", "sin(x y)=cos(x+y)", "sin(x*y)-cos(x+y)",
 // The view, the compiled part and the evaluator of one relation.
 struct Scene {
     RedrawState redraw;
-    ScaleT view{redraw, ViewDefaults{}};
+    View view{redraw, ViewDefaults{}};
     ScanGeometry grid;
     EngineSettings settings;
     RecordingMessageBox box;
@@ -57,14 +57,14 @@ struct Scene {
         view.XAxis.Init('x', kWidth, 5, -5);
         view.YAxis.Init('y', kHeight, 4, -4);
         grid.assign(view);
-        TTarlixfunction relation;
+        CompiledExpression relation;
         setSource(relation, c.tarlix, kModePlain - 1, compileEnv);
         split = SplitRelation(relation, compileEnv);
     }
-    const TTarlixfunction& part() const { return split.parts.at(0).f; }
+    const CompiledExpression& part() const { return split.parts.at(0).f; }
 };
 
-ScanOutcome scanOnce(Scene& s, ScanRowSource& source, TconnectLines& lines, ScanBuffers& rows) {
+ScanOutcome scanOnce(Scene& s, ScanRowSource& source, SegmentJoiner& lines, ScanBuffers& rows) {
     RelationScanHooks hooks;
     bool interrupted = false;
     ScanContext context{s.grid, interrupted, hooks, {}};
@@ -80,7 +80,7 @@ ScanOutcome scanOnce(Scene& s, ScanRowSource& source, TconnectLines& lines, Scan
 void genericScan(benchmark::State& state, const Case& c, int scanWidth) {
     Scene s(c);
     EvaluatorRelationSampler f(s.evaluator, s.part());
-    TconnectLines lines;
+    SegmentJoiner lines;
     ScanBuffers rows;
     for (auto _ : state) {
         SampledRows source(f, s.grid, scanWidth);
@@ -91,7 +91,7 @@ void genericScan(benchmark::State& state, const Case& c, int scanWidth) {
 void polynomialScan(benchmark::State& state, const Case& c) {
     Scene s(c);
     EvaluatorRelationSampler f(s.evaluator, s.part());
-    TconnectLines lines;
+    SegmentJoiner lines;
     ScanBuffers rows;
     InterpolationTables tables;
     for (auto _ : state) {

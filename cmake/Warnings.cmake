@@ -10,11 +10,3 @@ if(TARLIX_SANITIZE)
   target_link_options(tarlix_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
-# Collects the sources of one folder (recursively), leaving out the listed sub-folders.
-function(tarlix_sources out dir)
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
-  foreach(skip IN LISTS ARGN)
-    list(FILTER files EXCLUDE REGEX "${dir}/${skip}/")
-  endforeach()
-  set(${out} ${files} PARENT_SCOPE)
-endfunction()

@@ -1,9 +1,9 @@
 // tarlix-cli check: reads a project file and lists what each store holds.
+#include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ProjectSession.h"
-#include "document/TstringData.h"
-#include "platform/Text1252.h"
+#include "document/TokenLines.h"
 
 #include <ostream>
 
@@ -19,7 +19,7 @@ std::string vertexName(int v) {
     return std::string(1, figureLetter(v));
 }
 
-std::string figureText(const TPointFunction& f) {
+std::string figureText(const FigureEntry& f) {
     std::string text = f.Whole.Source;
     if (f.Kind >= 2 && f.Kind <= 4) text += ", r = " + f.Radius.Source;
     if (f.Kind == 5 || f.Kind == 6)

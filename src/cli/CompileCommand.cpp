@@ -1,15 +1,15 @@
 // tarlix-cli compile: shows the cleaned text and the postfix code of an expression.
+#include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "expression/Calc.h"
-#include "platform/Text1252.h"
 
 #include <ostream>
 
 namespace tarlix::cli {
 
 namespace {
-std::string codeNames(const TTarlixfunction& record, const EngineSettings& settings) {
+std::string codeNames(const CompiledExpression& record, const EngineSettings& settings) {
     std::string out;
     for (char ch : record.Code) {
         if (!out.empty()) out += ' ';
@@ -38,7 +38,7 @@ int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ost
     const EngineSettings& settings = parsed->settings();
     RecordingMessageBox box;
     const CompileEnv env{settings, box};
-    TTarlixfunction record;
+    CompiledExpression record;
     setSource(record, utf8ToText(parsed->positional().front()), kModePlain - 1, env);
     const bool ok = compile(record, mode, true, env);
     if (!ok) {

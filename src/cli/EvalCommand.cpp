@@ -1,9 +1,9 @@
 // tarlix-cli eval: evaluates an expression as the calculator does and prints its result.
+#include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "expression/Calc.h"
 #include "expression/eval/NumberText.h"
-#include "platform/Text1252.h"
 
 #include <array>
 #include <ostream>
@@ -78,7 +78,7 @@ public:
     }
 
     int evaluate(const std::string& expression, std::ostream& out) {
-        TTarlixfunction record;
+        CompiledExpression record;
         if (const int status = compiled(record, utf8ToText(expression), kModePlain)) return status;
         RandomState random = RandomState::seededOnce();
         EvalEnv env{settings_, document_, parameters_, &random, nullptr};
@@ -98,7 +98,7 @@ private:
         return kExitUsage;
     }
 
-    int compiled(TTarlixfunction& record, const std::string& text, int mode) {
+    int compiled(CompiledExpression& record, const std::string& text, int mode) {
         setSource(record, text, kModePlain - 1, compileEnv_);
         if (compile(record, mode, true, compileEnv_) && box_.entries.empty()) return kExitOk;
         for (const auto& e : box_.entries) err_ << textToUtf8(e.text, true) << "\n";
@@ -106,7 +106,7 @@ private:
     }
 
     int definePoint(int n, const std::string& whole) {
-        TPointFunction& figure = document_.figures[slot(n)];
+        FigureEntry& figure = document_.figures[slot(n)];
         figure.Kind = 1;
         std::string xText, yText;
         splitWholePoint(whole, settings_.ListSeparatorChar, xText, yText);

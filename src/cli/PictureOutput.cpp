@@ -1,16 +1,11 @@
 #include "cli/PictureOutput.h"
 
+#include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "document/ParamTable.h"
-#include "platform/Text1252.h"
-#include "platform/qt/QtImageCanvas.h"
-#include "platform/qt/QtSurfaces.h"
+#include "platform/qt/QtHeadless.h"
 #include "render/ProjectPicture.h"
 
-#include <QGuiApplication>
-#include <QSaveFile>
-
-#include <cstdlib>
 #include <ostream>
 
 namespace tarlix::cli {
@@ -41,35 +36,14 @@ std::string parameterOptionHelp() {
     return "--param must be L=VALUE with L one of a b c d m n p q s t u v \xCE\xB8 k";
 }
 
-void ensureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "tarlix-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
-
-bool savePng(const QImage& image, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-bool writeProjectPicture(Project& project, ScaleT& view, RedrawState& redraw,
-                         const std::string& path, const char* prefix, std::ostream& err) {
+bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
+                         const char* prefix, std::ostream& err) {
     ProjectPicture picture(project, view, redraw);
     picture.recompute();
-    ensureGuiApplication();
-    QtImageCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength, kWhite);
-    QtSurfaces surfaces;
-    picture.draw(canvas, surfaces);
-    if (savePng(canvas.image(), path)) return true;
+    QtHeadless platform;
+    const auto canvas = platform.createImage(view.XAxis.PixelLength, view.YAxis.PixelLength);
+    picture.draw(*canvas, platform);
+    if (platform.savePng(*canvas, path)) return true;
     err << prefix << "cannot write \"" << path << "\"\n";
     return false;
 }

@@ -1,13 +1,11 @@
 #pragma once
 // What the picture-writing commands of tarlix-cli share: their option values (picture size,
-// parameter values), Qt's application object (offscreen without a display), and drawing the
-// project's picture into a PNG written through a temporary file renamed over the target.
+// parameter values) and drawing the project's picture into a PNG written through a temporary
+// file renamed over the target.
 
 #include "document/Project.h"
-#include "render/RedrawState.h"
-#include "render/Scale.h"
-
-#include <QImage>
+#include "view/RedrawState.h"
+#include "view/View.h"
 
 #include <iosfwd>
 #include <optional>
@@ -26,12 +24,9 @@ std::optional<std::pair<int, Extended>> parseParameterValue(const std::string& t
 // The message for a bad --param (UTF-8).
 std::string parameterOptionHelp();
 
-void ensureGuiApplication();
-bool savePng(const QImage& image, const std::string& path);
-
 // Recomputes and draws the project's picture at the view's size and writes it as PNG; a
 // failure to write prints prefix and the reason on err.
-bool writeProjectPicture(Project& project, ScaleT& view, RedrawState& redraw,
-                         const std::string& path, const char* prefix, std::ostream& err);
+bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
+                         const char* prefix, std::ostream& err);
 
 } // namespace tarlix::cli

@@ -1,11 +1,11 @@
 // tarlix-cli plot: draws explicit functions y1, y2, ... and relations C1, C2, ... on a white
 // picture with the axes through the origin and writes it as PNG.
+#include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/PictureOutput.h"
 #include "document/Project.h"
 #include "expression/Calc.h"
-#include "platform/Text1252.h"
 
 #include <memory>
 #include <optional>
@@ -126,12 +126,12 @@ bool compileExpressions(const PlotRequest& r, Project& project, std::ostream& er
         return false;
     };
     for (std::size_t i = 0; i < r.expressions.size(); ++i) {
-        TTarlixfunction& record = project.YFunctions[static_cast<int>(i) + 1].Expr;
+        CompiledExpression& record = project.YFunctions[static_cast<int>(i) + 1].Expr;
         setSource(record, utf8ToText(r.expressions[i]), kModePlain - 1, env);
         if (!compile(record, kModeExplicit, true, env)) return fails("y", i);
     }
     for (std::size_t i = 0; i < r.relations.size(); ++i) {
-        TEquationFunction& relation = project.Relations[static_cast<int>(i) + 1];
+        EquationEntry& relation = project.Relations[static_cast<int>(i) + 1];
         relation.FastPolynomial = r.fastPolynomial;
         setSource(relation.Expr, utf8ToText(r.relations[i]), kModePlain - 1, env);
         if (!compile(relation.Expr, kModeRelation, true, env)) return fails("C", i);
@@ -140,7 +140,7 @@ bool compileExpressions(const PlotRequest& r, Project& project, std::ostream& er
 }
 
 // The view of the picture: exactly the requested ranges on exactly the requested pixels.
-void setUpView(ScaleT& view, const PlotRequest& r) {
+void setUpView(View& view, const PlotRequest& r) {
     view.AreaRectify = false;
     view.XAxis.PixelLength = r.width;
     view.YAxis.PixelLength = r.height;
@@ -155,7 +155,7 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     if (!compileExpressions(r, project, err)) return kExitFailure;
 
     RedrawState redraw;
-    ScaleT view(redraw, ViewDefaults{});
+    View view(redraw, ViewDefaults{});
     setUpView(view, r);
     for (const auto& [slot, value] : r.parameters) project.Parameters[slot].Value = value;
 

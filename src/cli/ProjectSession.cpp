@@ -1,7 +1,7 @@
 #include "cli/ProjectSession.h"
 
+#include "base/Text1252.h"
 #include "document/ProjectFile.h"
-#include "platform/Text1252.h"
 
 #include <ostream>
 

@@ -2,7 +2,7 @@
 // A project with its view as tarlix-cli holds one: no windows, messages gathered for stderr.
 
 #include "document/ProjectEdit.h"
-#include "render/Scale.h"
+#include "view/View.h"
 
 #include <iosfwd>
 #include <string>
@@ -13,7 +13,7 @@ struct ProjectSession {
     Project project;
     RedrawState redraw;
     ViewDefaults defaults;
-    ScaleT view{redraw, defaults};
+    View view{redraw, defaults};
     RecordingMessageBox messages;
     DocumentHooks hooks;
     ProjectContext ctx{project, view, messages, hooks};

@@ -51,7 +51,7 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
 }
 
 // The project's ranges on the requested pixels.
-void resize(ScaleT& view, std::pair<int, int> size) {
+void resize(View& view, std::pair<int, int> size) {
     view.XAxis.PixelLength = size.first;
     view.YAxis.PixelLength = size.second;
     view.XAxis.Recompute();
@@ -62,7 +62,7 @@ void resize(ScaleT& view, std::pair<int, int> size) {
 int render(const RenderRequest& r, std::ostream& err) {
     auto s = std::make_unique<ProjectSession>();
     if (!s->open(r.project, err)) return kExitFailure;
-    ScaleT& view = s->view;
+    View& view = s->view;
     if (r.size) resize(view, *r.size);
     for (const auto& [slot, value] : r.parameters) s->project.Parameters[slot].Value = value;
 

@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "cli/LeakSuppressions.h"
+#include "platform/qt/LeakSuppressions.h"
 
 #include <iostream>
 

@@ -8,14 +8,14 @@ namespace tarlix {
 
 namespace {
 
-bool usesToken(const Project& p, int token, const TTarlixfunction& r) {
+bool usesToken(const Project& p, int token, const CompiledExpression& r) {
     return !r.Tokens.empty() && dependsOn(token, r, p, p.Engine);
 }
 
 // A curve is sampled over its own parameter, so that parameter moving along does not change
 // the curve's shape; only its range bounds can still depend on it.
 bool figureUsesToken(const Project& p, int n, int token) {
-    const TPointFunction& f = p.Figures[n];
+    const FigureEntry& f = p.Figures[n];
     const bool curve = f.Kind == 5 || f.Kind == 6;
     const bool ownParameter = curve && token == parameterToken(parameterOfLetter(f.ParamLetter)) &&
                               parameterOfLetter(f.ParamLetter) != 0;

@@ -72,7 +72,7 @@ private:
     std::string key_;
 };
 
-template <typename Axis> void readAxisSettings(const KeyReader& r, Axis& axis) {
+template <typename AxisSettings> void readAxisSettings(const KeyReader& r, AxisSettings& axis) {
     r.boolean("AxesVisible", axis.AxesVisible);
     r.boolean("ScaleVisible", axis.ScaleVisible);
     r.boolean("ValueVisible", axis.ValueVisible);
@@ -109,8 +109,8 @@ void readRange(const KeyReader& r, AxisDefaults& axis) {
     }
 }
 
-template <typename Axis>
-void writeAxisSettings(SettingsStore& s, const std::string& key, const Axis& a) {
+template <typename AxisSettings>
+void writeAxisSettings(SettingsStore& s, const std::string& key, const AxisSettings& a) {
     s.writeBool(key, "AxesVisible", a.AxesVisible);
     s.writeBool(key, "ScaleVisible", a.ScaleVisible);
     s.writeBool(key, "ValueVisible", a.ValueVisible);
@@ -122,7 +122,7 @@ void writeAxisSettings(SettingsStore& s, const std::string& key, const Axis& a) 
     s.writeString(key, "Caption", a.Caption);
 }
 
-void writeAxis(SettingsStore& s, const std::string& key, const ScaleSubT& a) {
+void writeAxis(SettingsStore& s, const std::string& key, const Axis& a) {
     s.writeInteger(key, "VHigh", a.PixelLength);
     s.writeFloat(key, "High", static_cast<double>(a.High));
     s.writeFloat(key, "Low", static_cast<double>(a.Low));
@@ -165,7 +165,7 @@ void readGraphOptions(const SettingsStore& s, ProjectSettings& p, NewObjectDefau
     r.boolean("AimgOfArea", p.AimgOfArea);
 }
 
-void readViewOptions(const SettingsStore& s, ScaleT& v, ProjectSettings& p) {
+void readViewOptions(const SettingsStore& s, View& v, ProjectSettings& p) {
     const KeyReader r(s, kScale);
     r.boolean("SquareQ", v.SquareQ);
     r.boolean("AxisOn", v.AxisOn);

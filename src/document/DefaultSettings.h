@@ -9,8 +9,8 @@
 #include "document/ProjectSettings.h"
 #include "expression/EngineSettings.h"
 #include "platform/SettingsStore.h"
-#include "render/Scale.h"
-#include "render/ViewDefaults.h"
+#include "view/View.h"
+#include "view/ViewDefaults.h"
 
 #include <optional>
 
@@ -20,7 +20,7 @@ namespace tarlix {
 struct DefaultTargets {
     EngineSettings& engine;
     ProjectSettings& project;
-    ScaleT& view;
+    View& view;
     NewObjectDefaults& objects;
 };
 

@@ -11,7 +11,7 @@
 namespace tarlix {
 
 class Project;
-class ScaleT;
+class View;
 
 class DocumentHooks {
 public:
@@ -44,7 +44,7 @@ public:
     virtual void clearAfterimages() {}
     virtual void stopContinuousSaving() {}
     virtual void clearUndoHistories() {}
-    virtual void reloadDefaultSettings(Project& /*project*/, ScaleT& /*view*/) {}
+    virtual void reloadDefaultSettings(Project& /*project*/, View& /*view*/) {}
 
     // A project was read in whole (open, undo, redo): the memo is parsed into scripts and text
     // boxes, the background picture and the graph window's show buttons follow the project,

@@ -7,13 +7,13 @@ namespace {
 constexpr int kTokenizeOnly = kModePlain - 1;
 } // namespace
 
-bool compileText(TTarlixfunction& record, int mode, bool showErrors, const CompileEnv& env) {
+bool compileText(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env) {
     const std::string text = record.Source;
     setSource(record, text, kTokenizeOnly, env);
     return compile(record, mode, showErrors, env);
 }
 
-void compileFigure(TPointFunction& figure, int n, FigureParts parts, bool showErrors,
+void compileFigure(FigureEntry& figure, int n, FigureParts parts, bool showErrors,
                    const CompileEnv& env) {
     if (parts.x) compileText(figure.X, n, showErrors, env);
     if (parts.y) compileText(figure.Y, n, showErrors, env);

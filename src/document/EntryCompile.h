@@ -2,12 +2,12 @@
 // Compiling the expressions of an entry from their text, in the mode of the entry's store.
 
 #include "expression/Compiler.h"
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 
 namespace tarlix {
 
 // Tokenizes record.Source again and compiles it in mode; on failure the code stays empty.
-bool compileText(TTarlixfunction& record, int mode, bool showErrors, const CompileEnv& env);
+bool compileText(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env);
 
 // Which expressions of figure n to compile: the others keep their code.
 struct FigureParts {
@@ -20,7 +20,7 @@ struct FigureParts {
 // Compiles the chosen expressions of figure n: x, y and radius in the figure's point mode, the
 // range bounds as plain expressions; the whole point is rebuilt from x and y when either is
 // compiled (its errors are those of x and y, so they are not shown twice).
-void compileFigure(TPointFunction& figure, int n, FigureParts parts, bool showErrors,
+void compileFigure(FigureEntry& figure, int n, FigureParts parts, bool showErrors,
                    const CompileEnv& env);
 
 } // namespace tarlix

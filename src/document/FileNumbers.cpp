@@ -1,4 +1,4 @@
-#include "document/TstringData.h"
+#include "document/TokenLines.h"
 
 #include <cmath>
 #include <cstdio>

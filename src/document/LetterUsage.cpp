@@ -10,7 +10,7 @@ namespace tarlix {
 
 namespace {
 
-bool uses(const Project& p, int token, const TTarlixfunction& r) {
+bool uses(const Project& p, int token, const CompiledExpression& r) {
     return !r.Tokens.empty() && dependsOn(token, r, p, p.Engine);
 }
 
@@ -34,16 +34,16 @@ bool scriptUsesLetter(const std::vector<std::string>& memo, char letter) {
 }
 
 bool figuresUse(const Project& p, int token) {
-    for (const TPointFunction& f : p.Figures) {
+    for (const FigureEntry& f : p.Figures) {
         if (f.Kind == 0) continue;
-        for (const TTarlixfunction* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
+        for (const CompiledExpression* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
             if (uses(p, token, *r)) return true;
     }
     return false;
 }
 
 bool windowsUse(const Project& p, int token) {
-    for (const TTarlixfunction& r : p.ValueWindow.ValueFunctions)
+    for (const CompiledExpression& r : p.ValueWindow.ValueFunctions)
         if (uses(p, token, r)) return true;
     return uses(p, token, p.ValueWindow.X) || uses(p, token, p.IntegralWindow.Bounds.Low) ||
            uses(p, token, p.IntegralWindow.Bounds.High);
@@ -55,11 +55,11 @@ bool parameterInUse(const Project& project, int i, char horizontalLetter) {
     const char letter = parameterLetter(i);
     if (letter == '\0' || letter == horizontalLetter) return false;
     const int token = parameterToken(i);
-    for (const TEquationFunction& f : project.YFunctions)
+    for (const EquationEntry& f : project.YFunctions)
         if (uses(project, token, f.Expr)) return true;
     // While theta is the polar angle in relations, a relation's theta is not the parameter.
     const bool thetaIsAngle = i == kThetaParameter && project.Engine.ThetaMode == 1;
-    for (const TEquationFunction& f : project.Relations)
+    for (const EquationEntry& f : project.Relations)
         if (!thetaIsAngle && uses(project, token, f.Expr)) return true;
     return figuresUse(project, token) || windowsUse(project, token) ||
            scriptUsesLetter(project.MemoText, letter);

@@ -42,12 +42,12 @@ void initialiseParameters(ProjectContext& ctx) {
 void compileAll(ProjectContext& ctx, bool showErrors) {
     Project& p = ctx.project;
     const CompileEnv env = ctx.compileEnv();
-    for (TTarlixfunction& f : p.UserFunctions) compileText(f, kModeRelation, showErrors, env);
-    for (TEquationFunction& f : p.YFunctions) compileText(f.Expr, kModeExplicit, showErrors, env);
-    for (TEquationFunction& f : p.Relations) compileText(f.Expr, kModeRelation, showErrors, env);
+    for (CompiledExpression& f : p.UserFunctions) compileText(f, kModeRelation, showErrors, env);
+    for (EquationEntry& f : p.YFunctions) compileText(f.Expr, kModeExplicit, showErrors, env);
+    for (EquationEntry& f : p.Relations) compileText(f.Expr, kModeRelation, showErrors, env);
     for (int n = 1; n <= kFigures; ++n)
         if (p.Figures[n].Kind != 0) compileFigure(p.Figures[n], n, {}, showErrors, env);
-    for (TTarlixfunction& f : p.ValueWindow.ValueFunctions)
+    for (CompiledExpression& f : p.ValueWindow.ValueFunctions)
         compileText(f, kModeExplicit, showErrors, env);
     compileText(p.ValueWindow.X, kModePlain, showErrors, env);
     compileText(p.IntegralWindow.Bounds.Low, kModePlain, showErrors, env);

@@ -1,7 +1,7 @@
 #pragma once
 // The data panel's state of each entry (saved with the project) and of its category panels.
 
-#include "document/Store.h"
+#include "base/Store.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 
 #include "document/Project.h"
 #include "platform/Clock.h"
-#include "render/RedrawState.h"
+#include "view/RedrawState.h"
 
 #include <array>
 #include <cstdint>

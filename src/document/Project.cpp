@@ -7,10 +7,10 @@ namespace tarlix {
 
 namespace {
 // The initial texts are known to compile; nothing is shown.
-void setInitialText(TTarlixfunction& record, const char* text, int mode,
+void setInitialText(CompiledExpression& record, const char* text, int mode,
                     const EngineSettings& engine) {
     RecordingMessageBox quiet;
-    record = TTarlixfunction{};
+    record = CompiledExpression{};
     setSource(record, text, mode, CompileEnv{engine, quiet});
 }
 } // namespace
@@ -19,12 +19,12 @@ char figureLetter(int n) {
     return n >= 1 && n <= kFigures ? kFigureLetters[n - 1] : '\0';
 }
 
-TEquationFunction blankEquation() {
-    return TEquationFunction{};
+EquationEntry blankEquation() {
+    return EquationEntry{};
 }
 
-TPointFunction blankFigure(int n) {
-    TPointFunction f;
+FigureEntry blankFigure(int n) {
+    FigureEntry f;
     f.Label = std::string(1, figureLetter(n));
     f.FillPattern = 1;
     f.CurveStyle = 1;
@@ -48,13 +48,13 @@ Project::Project() {
 void Project::clearStores() {
     Parameters.reset();
     resetRows(ParameterRows);
-    for (TEquationFunction& f : YFunctions) f = blankEquation();
+    for (EquationEntry& f : YFunctions) f = blankEquation();
     resetRows(YFunctionRows);
-    for (TEquationFunction& f : Relations) f = blankEquation();
+    for (EquationEntry& f : Relations) f = blankEquation();
     resetRows(RelationRows);
     for (int n = 1; n <= kFigures; ++n) Figures[n] = blankFigure(n);
     resetRows(FigureRows);
-    for (TTarlixfunction& f : UserFunctions) f = TTarlixfunction{};
+    for (CompiledExpression& f : UserFunctions) f = CompiledExpression{};
     resetRows(UserFunctionRows);
     Segments.clear();
     MemoText.clear();
@@ -79,19 +79,19 @@ void Project::clearWindowExpressions() {
     IntegralWindow.AreaQ = false;
 }
 
-const TTarlixfunction* Project::explicitFunction(int n) const {
+const CompiledExpression* Project::explicitFunction(int n) const {
     return YFunctions.contains(n) ? &YFunctions[n].Expr : nullptr;
 }
 
-const TTarlixfunction* Project::relation(int n) const {
+const CompiledExpression* Project::relation(int n) const {
     return Relations.contains(n) ? &Relations[n].Expr : nullptr;
 }
 
-const TTarlixfunction* Project::userFunction(int n) const {
+const CompiledExpression* Project::userFunction(int n) const {
     return UserFunctions.contains(n) ? &UserFunctions[n] : nullptr;
 }
 
-const TTarlixfunction* Project::figure(int n, FigurePart part) const {
+const CompiledExpression* Project::figure(int n, FigurePart part) const {
     if (!Figures.contains(n) || Figures[n].Kind == 0) return nullptr;
     return &Figures[n].part(part);
 }

@@ -1,16 +1,16 @@
 #pragma once
 // The project: every store the user fills on the data panel and in the graph window, the
-// project-wide settings, and where the project lives on disk. The view (ScaleT) is kept
+// project-wide settings, and where the project lives on disk. The view (View) is kept
 // beside it. The program holds one Project; tests make their own.
 
+#include "base/Store.h"
 #include "document/PanelRows.h"
 #include "document/ParamTable.h"
 #include "document/ProjectSettings.h"
 #include "document/SegmentStore.h"
-#include "document/Store.h"
 #include "expression/DocumentExpressions.h"
 #include "expression/EngineSettings.h"
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 
 #include <string>
 #include <vector>
@@ -21,9 +21,9 @@ namespace tarlix {
 inline constexpr const char* kFigureLetters = "PQRSTUVABCDEFGHIJKLMNO";
 char figureLetter(int n);
 
-TEquationFunction blankEquation();
+EquationEntry blankEquation();
 // The empty slot of figure n: its letter as label, range "0" to "2Pi" (not yet compiled).
-TPointFunction blankFigure(int n);
+FigureEntry blankFigure(int n);
 
 class Project : public DocumentExpressions {
 public:
@@ -31,13 +31,13 @@ public:
 
     ParamTable Parameters;
     Store<RowState, kParameterCount> ParameterRows; // Shown only; parameters keep their order
-    Store<TEquationFunction, kExplicitFunctions> YFunctions;
+    Store<EquationEntry, kExplicitFunctions> YFunctions;
     Store<RowState, kExplicitFunctions> YFunctionRows;
-    Store<TEquationFunction, kRelations> Relations;
+    Store<EquationEntry, kRelations> Relations;
     Store<RowState, kRelations> RelationRows;
-    Store<TPointFunction, kFigures> Figures;
+    Store<FigureEntry, kFigures> Figures;
     Store<RowState, kFigures> FigureRows;
-    Store<TTarlixfunction, kUserFunctions> UserFunctions;
+    Store<CompiledExpression, kUserFunctions> UserFunctions;
     Store<RowState, kUserFunctions> UserFunctionRows;
     SegmentStore Segments;
 
@@ -60,10 +60,10 @@ public:
     // Modified and AppFolder are left alone.
     void clearStores();
 
-    const TTarlixfunction* explicitFunction(int n) const override;
-    const TTarlixfunction* relation(int n) const override;
-    const TTarlixfunction* userFunction(int n) const override;
-    const TTarlixfunction* figure(int n, FigurePart part) const override;
+    const CompiledExpression* explicitFunction(int n) const override;
+    const CompiledExpression* relation(int n) const override;
+    const CompiledExpression* userFunction(int n) const override;
+    const CompiledExpression* figure(int n, FigurePart part) const override;
 
 private:
     void clearWindowExpressions();

@@ -6,14 +6,14 @@
 #include "document/Project.h"
 #include "expression/Compiler.h"
 #include "platform/MessageBox.h"
-#include "render/Scale.h"
+#include "view/View.h"
 
 namespace tarlix {
 
 // What an operation works on; the program builds one from its objects, tests from theirs.
 struct ProjectContext {
     Project& project;
-    ScaleT& view;
+    View& view;
     MessageBox& messages;
     DocumentHooks& hooks;
 
@@ -31,10 +31,10 @@ void initialiseParameters(ProjectContext& ctx);
 
 // Store an edited copy of an entry (a blank entry deletes it): compiles what changed, keeps the
 // row positions packed, marks the entry and its dependants changed, redraws and sets Modified.
-void storeExplicitFunction(ProjectContext& ctx, int n, TEquationFunction entry);
-void storeRelation(ProjectContext& ctx, int n, TEquationFunction entry);
-void storeUserFunction(ProjectContext& ctx, int n, TTarlixfunction entry);
-void storeFigure(ProjectContext& ctx, int n, TPointFunction entry);
+void storeExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry);
+void storeRelation(ProjectContext& ctx, int n, EquationEntry entry);
+void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry);
+void storeFigure(ProjectContext& ctx, int n, FigureEntry entry);
 
 // Compiles every expression of the project again in the mode of its store, as after loading
 // or after a setting that affects compilation changed.

@@ -60,7 +60,7 @@ void fitDrawing(Project& p, ViewFileState& view, const DrawingRoom& room) {
 }
 
 // The memo lines of a project file's memo section; empty when it has none.
-std::vector<std::string> memoOfFile(const TstringData& list, const ProjectNumbers& numbers) {
+std::vector<std::string> memoOfFile(const TokenLines& list, const ProjectNumbers& numbers) {
     int i = 0;
     while (i < list.Count() && list.line(i).find("MEMO SECTION") == std::string::npos) ++i;
     i += 3; // the caption and the style line
@@ -87,8 +87,8 @@ std::string projectFileFor(const std::string& path) {
     return base + ".tlx";
 }
 
-std::string projectFileText(const Project& project, const ScaleT& view) {
-    TstringData list;
+std::string projectFileText(const Project& project, const View& view) {
+    TokenLines list;
     std::vector<int> freeText;
     WriteProject(project, view, list, &freeText);
     const EngineSettings& e = project.Engine;
@@ -151,7 +151,7 @@ bool OpenProject(ProjectContext& ctx, const std::string& path,
         showError(ctx, kMsgOpenFailed);
         return false;
     }
-    TstringData list;
+    TokenLines list;
     list.fromText(bytes);
     if (list.Count() == 0 || !acceptedHeader(list.line(0))) {
         ctx.messages.show(kMsgInvalidVersion, mkWarning, false);
@@ -183,7 +183,7 @@ bool AppendMemoFile(ProjectContext& ctx, const std::string& path) {
     std::string bytes;
     std::vector<std::string> lines;
     if (readWholeFile(path, bytes)) {
-        TstringData list;
+        TokenLines list;
         list.fromText(bytes);
         const EngineSettings& e = ctx.project.Engine;
         lines = memoOfFile(list, fileNumbers(list, e.DecimalChar, e.ListSeparatorChar));

@@ -21,7 +21,7 @@ std::string projectFileFor(const std::string& path);
 
 // The text of a project file: the project written with "." and "," in its numbers and
 // expressions, free text as it stands.
-std::string projectFileText(const Project& project, const ScaleT& view);
+std::string projectFileText(const Project& project, const View& view);
 
 // Writes the project file at filePath exactly (no afterimage file). False, with
 // "No se puede guardar el archivo" and the path shown, when it could not be written.

@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kSeparatorPrefix = "--------";
 }
 
-ProjectNumbers fileNumbers(const TstringData& list, char decimalChar, char listSeparatorChar) {
+ProjectNumbers fileNumbers(const TokenLines& list, char decimalChar, char listSeparatorChar) {
     const bool writtenAsIs = list.Count() > 1 && list.line(1).find(',') != std::string::npos;
     return {decimalChar != '.' && !writtenAsIs, decimalChar, listSeparatorChar};
 }
@@ -17,7 +17,7 @@ bool acceptedHeader(const std::string& header) {
     return header >= kOldestHeader && header <= kProjectHeader;
 }
 
-ProjectInput::ProjectInput(TstringData& l, std::string header, ProjectNumbers numbers)
+ProjectInput::ProjectInput(TokenLines& l, std::string header, ProjectNumbers numbers)
     : list(l), header_(std::move(header)), numbers_(numbers) {
     list.decimalChar = numbers.convert ? '.' : numbers.decimalChar;
 }

@@ -4,7 +4,7 @@
 // file's "." and "," into the locale's separators one field at a time (free text is never
 // converted).
 
-#include "document/TstringData.h"
+#include "document/TokenLines.h"
 
 #include <string>
 
@@ -18,7 +18,7 @@ struct ProjectNumbers {
 
 // How a list's numbers are written: project files converted on saving carry "." and ",";
 // a file whose marker line carries a "," was written in the locale's own notation.
-ProjectNumbers fileNumbers(const TstringData& list, char decimalChar, char listSeparatorChar);
+ProjectNumbers fileNumbers(const TokenLines& list, char decimalChar, char listSeparatorChar);
 
 inline constexpr const char* kOldestHeader = "Tarlix/win 1.6";
 // Headers compare in plain character-code order, so "Tarlix/win 1.65" reads as 1.6.
@@ -26,12 +26,12 @@ bool acceptedHeader(const std::string& header);
 
 class ProjectInput {
 public:
-    ProjectInput(TstringData& list, std::string header, ProjectNumbers numbers);
+    ProjectInput(TokenLines& list, std::string header, ProjectNumbers numbers);
 
     // The file was written by version v or later.
     bool from(const char* version) const;
 
-    TstringData& list;
+    TokenLines& list;
     // A read needed a line the file does not have, or a section lacked its separator.
     bool truncated = false;
 

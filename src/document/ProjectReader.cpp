@@ -10,10 +10,10 @@ namespace {
 
 // Everything the file fills starts blank; settings the file may lack keep their values.
 void resetForRead(Project& p) {
-    for (TTarlixfunction& f : p.UserFunctions) f = TTarlixfunction{};
+    for (CompiledExpression& f : p.UserFunctions) f = CompiledExpression{};
     for (int n = 1; n <= kFigures; ++n) p.Figures[n] = blankFigure(n);
-    for (TEquationFunction& f : p.YFunctions) f = blankEquation();
-    for (TEquationFunction& f : p.Relations) f = blankEquation();
+    for (EquationEntry& f : p.YFunctions) f = blankEquation();
+    for (EquationEntry& f : p.Relations) f = blankEquation();
     for (int i = 1; i <= kValueFunctions; ++i)
         p.ValueWindow.ValueFunctions[i].Source = "y" + std::to_string(i);
     p.MemoText.clear();
@@ -55,10 +55,10 @@ bool readTrailing(ReadState& s) {
 
 } // namespace
 
-bool readProjectInto(const TstringData& source, ProjectNumbers numbers, Project& project,
+bool readProjectInto(const TokenLines& source, ProjectNumbers numbers, Project& project,
                      ViewFileState& view) {
     if (source.Count() == 0 || !acceptedHeader(source.line(0))) return false;
-    TstringData list;
+    TokenLines list;
     list.Assign(source);
     list.BeginRead();
     ProjectInput in(list, source.line(0), numbers);
@@ -70,12 +70,12 @@ bool readProjectInto(const TstringData& source, ProjectNumbers numbers, Project&
     return true;
 }
 
-bool ReadProject(const TstringData& list, ProjectContext& ctx) {
+bool ReadProject(const TokenLines& list, ProjectContext& ctx) {
     const EngineSettings& e = ctx.project.Engine;
     return ReadProject(list, ctx, ProjectNumbers{false, e.DecimalChar, e.ListSeparatorChar});
 }
 
-bool ReadProject(const TstringData& list, ProjectContext& ctx, ProjectNumbers numbers,
+bool ReadProject(const TokenLines& list, ProjectContext& ctx, ProjectNumbers numbers,
                  const std::string* projectPath) {
     Project copy = ctx.project;
     if (projectPath) copy.ProjectPath = *projectPath;

@@ -5,22 +5,22 @@
 
 #include "document/ProjectEdit.h"
 #include "document/ProjectInput.h"
-#include "document/TstringData.h"
+#include "document/TokenLines.h"
 #include "document/ViewFileState.h"
 
 namespace tarlix {
 
 // Reads list into project and view, which hold the values that stay where the list has none.
 // False when the list is not a project of a known version or ends before its last section.
-bool readProjectInto(const TstringData& list, ProjectNumbers numbers, Project& project,
+bool readProjectInto(const TokenLines& list, ProjectNumbers numbers, Project& project,
                      ViewFileState& view);
 
 // Replaces the project and the view of ctx by the content of list (left intact), when the
 // whole of it reads; otherwise nothing changes. projectPath is the path the project will have
 // (its folder is the background picture's); the current one when not given. Undo snapshots
 // are read with the locale's numbers as they are; files with fileNumbers().
-bool ReadProject(const TstringData& list, ProjectContext& ctx);
-bool ReadProject(const TstringData& list, ProjectContext& ctx, ProjectNumbers numbers,
+bool ReadProject(const TokenLines& list, ProjectContext& ctx);
+bool ReadProject(const TokenLines& list, ProjectContext& ctx, ProjectNumbers numbers,
                  const std::string* projectPath = nullptr);
 
 } // namespace tarlix

@@ -1,10 +1,10 @@
 #pragma once
 // The project-wide settings that are neither engine settings (EngineSettings) nor part of the
-// view (ScaleT), the memo style and text box places, and the state of the function-value and
+// view (View), the memo style and text box places, and the state of the function-value and
 // definite-integral windows.
 
-#include "document/Store.h"
-#include "expression/TarlixFunction.h"
+#include "base/Store.h"
+#include "expression/ExpressionRecords.h"
 
 #include <cstdint>
 #include <string>
@@ -49,14 +49,14 @@ inline constexpr int kMemoBoxes = 11;
 inline constexpr int kValueFunctions = 9;
 
 struct ValueWindowState {
-    Store<TTarlixfunction, kValueFunctions> ValueFunctions; // initially "y1" .. "y9"
-    TTarlixfunction X;                                      // initially "1"; Marked: marker drawn
+    Store<CompiledExpression, kValueFunctions> ValueFunctions; // initially "y1" .. "y9"
+    CompiledExpression X; // initially "1"; Marked: marker drawn
 };
 
 struct IntegralWindowState {
-    Tinterval Bounds; // initially "-1" and "1"; Marked: the bound's marker is drawn
-    int Dfuncno = 1;  // the integrated function
-    int Efuncno = 0;  // the second function, 0 none
+    IntegralBounds Bounds; // initially "-1" and "1"; Marked: the bound's marker is drawn
+    int Dfuncno = 1;       // the integrated function
+    int Efuncno = 0;       // the second function, 0 none
     bool AreaQ = false;
 };
 

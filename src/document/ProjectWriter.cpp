@@ -17,7 +17,7 @@ template <typename T, int N, typename Used> int lastUsed(const Store<T, N>& stor
     return 0;
 }
 
-bool hasText(const TTarlixfunction& r) {
+bool hasText(const CompiledExpression& r) {
     return !r.Source.empty();
 }
 
@@ -26,7 +26,7 @@ bool hasText(const TTarlixfunction& r) {
 struct FreeText {
     std::vector<int>* lines;
     // The line being built holds free text after its numbers.
-    void mark(const TstringData& list) const {
+    void mark(const TokenLines& list) const {
         if (lines) lines->push_back(list.Count());
     }
 };
@@ -40,13 +40,13 @@ std::string withoutFolder(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-template <int N> void writeRows(TstringData& list, const Store<RowState, N>& rows, int n) {
+template <int N> void writeRows(TokenLines& list, const Store<RowState, N>& rows, int n) {
     for (int i = 1; i <= n; ++i) list.AddInt(rows[i].Position);
     for (int i = 1; i <= n; ++i) list.AddBool(rows[i].Shown);
     list.EndLine();
 }
 
-void writeBackground(TstringData& list, const ProjectSettings& s, const FreeText& free) {
+void writeBackground(TokenLines& list, const ProjectSettings& s, const FreeText& free) {
     list.AddStrLn("BGstretchOn BGfile");
     list.AddInt(s.BGstretchOn);
     free.mark(list);
@@ -54,7 +54,7 @@ void writeBackground(TstringData& list, const ProjectSettings& s, const FreeText
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeUserFunctions(TstringData& list, const Project& p) {
+void writeUserFunctions(TokenLines& list, const Project& p) {
     const int n = lastUsed(p.UserFunctions, hasText);
     list.AddStrLn("UserFunction");
     list.AddIntLn(n);
@@ -63,14 +63,13 @@ void writeUserFunctions(TstringData& list, const Project& p) {
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeExplicitFunctions(TstringData& list, const Project& p) {
-    const int n =
-        lastUsed(p.YFunctions, [](const TEquationFunction& f) { return hasText(f.Expr); });
+void writeExplicitFunctions(TokenLines& list, const Project& p) {
+    const int n = lastUsed(p.YFunctions, [](const EquationEntry& f) { return hasText(f.Expr); });
     list.AddStrLn("y = f(x)");
     list.AddIntLn(n);
     writeRows(list, p.YFunctionRows, n);
     for (int i = 1; i <= n; ++i) {
-        const TEquationFunction& f = p.YFunctions[i];
+        const EquationEntry& f = p.YFunctions[i];
         list.AddStrLn(f.Expr.Source);
         list.AddBool(f.Afterimage);
         list.AddInt(colour(f.PenColor));
@@ -81,13 +80,13 @@ void writeExplicitFunctions(TstringData& list, const Project& p) {
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeRelations(TstringData& list, const Project& p) {
-    const int n = lastUsed(p.Relations, [](const TEquationFunction& f) { return hasText(f.Expr); });
+void writeRelations(TokenLines& list, const Project& p) {
+    const int n = lastUsed(p.Relations, [](const EquationEntry& f) { return hasText(f.Expr); });
     list.AddStrLn("0 = f(x,y)");
     list.AddIntLn(n);
     writeRows(list, p.RelationRows, n);
     for (int i = 1; i <= n; ++i) {
-        const TEquationFunction& f = p.Relations[i];
+        const EquationEntry& f = p.Relations[i];
         list.AddStrLn(f.Expr.Source);
         list.AddBool(f.Afterimage);
         list.AddInt(colour(f.PenColor));
@@ -101,7 +100,7 @@ void writeRelations(TstringData& list, const Project& p) {
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeFigure(TstringData& list, const TPointFunction& f, int n, const FreeText& free) {
+void writeFigure(TokenLines& list, const FigureEntry& f, int n, const FreeText& free) {
     list.AddStrLn(std::string(1, figureLetter(n)));
     list.AddInt(f.Kind);
     list.AddInt(f.LabelPosition);
@@ -109,7 +108,7 @@ void writeFigure(TstringData& list, const TPointFunction& f, int n, const FreeTe
     if (f.Kind == 0) return;
     free.mark(list);
     list.AddStrLn(f.Label);
-    for (const TTarlixfunction* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
+    for (const CompiledExpression* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
         list.AddStrLn(r->Source);
     list.AddToken(std::string(1, f.ParamLetter));
     list.AddFloatLn(f.ParamStep);
@@ -129,8 +128,8 @@ void writeFigure(TstringData& list, const TPointFunction& f, int n, const FreeTe
     list.AddIntLn(f.LineWidth);
 }
 
-void writeFigures(TstringData& list, const Project& p, const FreeText& free) {
-    const int n = lastUsed(p.Figures, [](const TPointFunction& f) { return f.Kind != 0; });
+void writeFigures(TokenLines& list, const Project& p, const FreeText& free) {
+    const int n = lastUsed(p.Figures, [](const FigureEntry& f) { return f.Kind != 0; });
     list.AddStrLn("Point");
     list.AddIntLn(n);
     writeRows(list, p.FigureRows, n);
@@ -138,7 +137,7 @@ void writeFigures(TstringData& list, const Project& p, const FreeText& free) {
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeSegments(TstringData& list, const SegmentStore& segments, const FreeText& free) {
+void writeSegments(TokenLines& list, const SegmentStore& segments, const FreeText& free) {
     list.AddStrLn("Segments");
     list.AddIntLn(segments.count);
     for (int i = 1; i <= segments.count; ++i) {
@@ -163,7 +162,7 @@ void writeSegments(TstringData& list, const SegmentStore& segments, const FreeTe
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeParameters(TstringData& list, const Project& p) {
+void writeParameters(TokenLines& list, const Project& p) {
     list.AddStrLn("paramater");
     list.AddIntLn(kParameterCount);
     for (int i = 1; i <= kParameterCount; ++i) {
@@ -181,7 +180,7 @@ void writeParameters(TstringData& list, const Project& p) {
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeSettings(TstringData& list, const Project& p) {
+void writeSettings(TokenLines& list, const Project& p) {
     const ProjectSettings& s = p.Settings;
     const EngineSettings& e = p.Engine;
     list.AddStrLn("KakuMode ScanWidth LogMode ThetaMode AreaMode capStyle");
@@ -201,7 +200,7 @@ void writeSettings(TstringData& list, const Project& p) {
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeAxisTicks(TstringData& list, const ScaleSubT& axis) {
+void writeAxisTicks(TokenLines& list, const Axis& axis) {
     list.AddStrLn("NUmber,Base,Linterval");
     list.AddInt(axis.Number);
     list.AddFloat(axis.base);
@@ -212,7 +211,7 @@ void writeAxisTicks(TstringData& list, const ScaleSubT& axis) {
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeAxisPixels(TstringData& list, const ScaleSubT& axis, const FreeText& free) {
+void writeAxisPixels(TokenLines& list, const Axis& axis, const FreeText& free) {
     list.AddStrLn("Vlow,VHigh,label");
     list.AddInt(axis.PixelStart);
     list.AddInt(axis.PixelLength);
@@ -220,8 +219,8 @@ void writeAxisPixels(TstringData& list, const ScaleSubT& axis, const FreeText& f
     list.AddStrLn(axis.Caption);
 }
 
-void writeAxes(TstringData& list, const ScaleT& view, bool degreeFont, const FreeText& free) {
-    const ScaleSubT& x = view.XAxis;
+void writeAxes(TokenLines& list, const View& view, bool degreeFont, const FreeText& free) {
+    const Axis& x = view.XAxis;
     list.AddStrLn("ScaleX");
     writeAxisPixels(list, x, free);
     list.AddStrLn(std::string(1, x.Letter));
@@ -231,7 +230,7 @@ void writeAxes(TstringData& list, const ScaleT& view, bool degreeFont, const Fre
     list.EndLine();
     writeAxisTicks(list, x);
 
-    const ScaleSubT& y = view.YAxis;
+    const Axis& y = view.YAxis;
     list.AddStrLn("ScaleY");
     writeAxisPixels(list, y, free);
     list.AddStrLn("AxesVisible,ScaleVisible,Svaluevisible,ScaleGuidevisible");
@@ -240,7 +239,7 @@ void writeAxes(TstringData& list, const ScaleT& view, bool degreeFont, const Fre
     writeAxisTicks(list, y);
 }
 
-void writeViewSettings(TstringData& list, const ScaleT& view, const ProjectSettings& s) {
+void writeViewSettings(TokenLines& list, const View& view, const ProjectSettings& s) {
     list.AddStrLn("ScaleS");
     list.AddStrLn("SquareQ AreaRectify PsMesh AxisWidth FontSize AxisOn letterCenterShowPOsition "
                   "ShowEquation AxisType PolorNum Areafixed");
@@ -259,12 +258,12 @@ void writeViewSettings(TstringData& list, const ScaleT& view, const ProjectSetti
     list.AddStrLn(kSectionSeparator);
 }
 
-void writeMarkedExpression(TstringData& list, const TTarlixfunction& r) {
+void writeMarkedExpression(TokenLines& list, const CompiledExpression& r) {
     list.AddBool(r.Marked != 0);
     list.AddStrLn(r.Source);
 }
 
-void writeWindows(TstringData& list, const Project& p) {
+void writeWindows(TokenLines& list, const Project& p) {
     list.AddStrLn("Yvalue");
     writeMarkedExpression(list, p.ValueWindow.X);
     list.AddStrLn(kSectionSeparator);
@@ -283,11 +282,11 @@ void writeWindows(TstringData& list, const Project& p) {
 
     list.AddStrLn("Yvalue Function List");
     list.AddIntLn(kValueFunctions);
-    for (const TTarlixfunction& f : p.ValueWindow.ValueFunctions) list.AddStrLn(f.Source);
+    for (const CompiledExpression& f : p.ValueWindow.ValueFunctions) list.AddStrLn(f.Source);
     list.AddStrLn(kSectionSeparator);
 }
 
-void writePanels(TstringData& list, const Project& p) {
+void writePanels(TokenLines& list, const Project& p) {
     list.AddStrLn("Panel Position");
     for (const CategoryPanelState& c : p.Categories) list.AddInt(c.Top);
     for (const CategoryPanelState& c : p.Categories) list.AddBool(c.Visible);
@@ -297,7 +296,7 @@ void writePanels(TstringData& list, const Project& p) {
 }
 
 // Script lines carry numbers and expressions; the other memo lines are text.
-void writeMemo(TstringData& list, const Project& p, const FreeText& free) {
+void writeMemo(TokenLines& list, const Project& p, const FreeText& free) {
     list.AddStrLn("MEMO SECTION");
     list.AddStrLn("Style, Color, BGcolor , Size, PositionX, positionY");
     list.AddInt(p.Memo.FrameStyle);
@@ -325,7 +324,7 @@ void writeMemo(TstringData& list, const Project& p, const FreeText& free) {
 
 } // namespace
 
-void WriteProject(const Project& project, const ScaleT& view, TstringData& list,
+void WriteProject(const Project& project, const View& view, TokenLines& list,
                   std::vector<int>* freeTextLines) {
     const FreeText free{freeTextLines};
     if (freeTextLines) freeTextLines->clear();

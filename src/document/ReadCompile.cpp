@@ -8,13 +8,13 @@ namespace tarlix {
 
 namespace {
 
-void compileRead(TTarlixfunction& r, int mode, const ProjectInput& in, const CompileEnv& env) {
+void compileRead(CompiledExpression& r, int mode, const ProjectInput& in, const CompileEnv& env) {
     r.Source = rewriteOldSource(r.Source, in);
     compileText(r, mode, false, env);
 }
 
-void compileFigureRead(TPointFunction& f, int n, const ProjectInput& in, const CompileEnv& env) {
-    for (TTarlixfunction* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
+void compileFigureRead(FigureEntry& f, int n, const ProjectInput& in, const CompileEnv& env) {
+    for (CompiledExpression* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
         r->Source = rewriteOldSource(r->Source, in);
     compileFigure(f, n, {}, false, env);
     // Before 2.6 every figure could be dragged; only one with a position can be.
@@ -27,9 +27,9 @@ void compileLoaded(ReadState& s) {
     Project& p = s.p;
     RecordingMessageBox quiet; // the data panel shows which entries did not compile
     const CompileEnv env{p.Engine, quiet, s.view.X.Letter == '@'};
-    for (TTarlixfunction& f : p.UserFunctions) compileRead(f, kModeRelation, s.in, env);
-    for (TEquationFunction& f : p.YFunctions) compileRead(f.Expr, kModeExplicit, s.in, env);
-    for (TEquationFunction& f : p.Relations) compileRead(f.Expr, kModeRelation, s.in, env);
+    for (CompiledExpression& f : p.UserFunctions) compileRead(f, kModeRelation, s.in, env);
+    for (EquationEntry& f : p.YFunctions) compileRead(f.Expr, kModeExplicit, s.in, env);
+    for (EquationEntry& f : p.Relations) compileRead(f.Expr, kModeRelation, s.in, env);
     for (int n = 1; n <= kFigures; ++n)
         if (p.Figures[n].Kind != 0) compileFigureRead(p.Figures[n], n, s.in, env);
 }
@@ -38,7 +38,7 @@ void compileLoaded(ReadState& s) {
 void compileWindowExpressions(Project& p, bool thetaAxis) {
     RecordingMessageBox quiet;
     const CompileEnv env{p.Engine, quiet, thetaAxis};
-    for (TTarlixfunction& f : p.ValueWindow.ValueFunctions)
+    for (CompiledExpression& f : p.ValueWindow.ValueFunctions)
         compileText(f, kModeExplicit, false, env);
     compileText(p.ValueWindow.X, kModePlain, false, env);
     compileText(p.IntegralWindow.Bounds.Low, kModePlain, false, env);

@@ -75,7 +75,7 @@ int figureOfLetter(const std::string& line) {
     return 0;
 }
 
-void readCurveLine(ProjectInput& in, TPointFunction& f) {
+void readCurveLine(ProjectInput& in, FigureEntry& f) {
     char letter = f.ParamLetter;
     in.list.ReadChar(letter);
     if (parameterOfLetter(letter) != 0) f.ParamLetter = letter;
@@ -83,7 +83,7 @@ void readCurveLine(ProjectInput& in, TPointFunction& f) {
     in.next();
 }
 
-void readStyleLines(ProjectInput& in, TPointFunction& f) {
+void readStyleLines(ProjectInput& in, FigureEntry& f) {
     f.PointAfterimage = in.readBool(f.PointAfterimage);
     f.LineAfterimage = in.readBool(f.LineAfterimage);
     in.next();
@@ -109,7 +109,7 @@ void readStyleLines(ProjectInput& in, TPointFunction& f) {
 
 // Before 2.1 circles and polar curves left no trace, and a polar curve ran over a full turn of
 // theta with the pen of its point.
-void convertPre21(TPointFunction& f) {
+void convertPre21(FigureEntry& f) {
     if (f.Kind != 2 && f.Kind != 5) return;
     const std::uint8_t locus = f.LocusWidth;
     f.LocusWidth = 0;
@@ -121,7 +121,7 @@ void convertPre21(TPointFunction& f) {
     f.ParamLetter = '@';
 }
 
-void readFigureRecord(ProjectInput& in, TPointFunction& f) {
+void readFigureRecord(ProjectInput& in, FigureEntry& f) {
     f.Notation = 1;
     const std::int32_t kind = in.readInt(f.Kind);
     f.LabelPosition = readByte(in, f.LabelPosition, 0, 9);
@@ -161,7 +161,7 @@ void readFigures(ReadState& s) {
         } else {
             entry = in.from("2.7") ? (m <= kFigures ? m : 0) : renumberedFigure(m);
         }
-        TPointFunction scratch = blankFigure(1);
+        FigureEntry scratch = blankFigure(1);
         readFigureRecord(in, entry != 0 ? p.Figures[entry] : scratch);
     }
     for (int i = 1; i <= kFigures; ++i) {

@@ -43,7 +43,7 @@ int readCount(ProjectInput& in) {
 }
 
 // The two attribute lines of explicit functions and relations.
-void readExplicitAttributes(ProjectInput& in, TEquationFunction& f) {
+void readExplicitAttributes(ProjectInput& in, EquationEntry& f) {
     f.LineStyle = 1;
     f.Afterimage = in.readBool(f.Afterimage);
     f.PenColor = readColour(in, f.PenColor);
@@ -53,7 +53,7 @@ void readExplicitAttributes(ProjectInput& in, TEquationFunction& f) {
     in.next();
 }
 
-void readRelationAttributes(ProjectInput& in, TEquationFunction& f) {
+void readRelationAttributes(ProjectInput& in, EquationEntry& f) {
     f.Afterimage = in.readBool(f.Afterimage);
     f.PenColor = readColour(in, f.PenColor);
     f.PenWidth = readByte(in, f.PenWidth);
@@ -66,15 +66,15 @@ void readRelationAttributes(ProjectInput& in, TEquationFunction& f) {
 }
 
 template <int N>
-void readEquations(ReadState& s, Store<TEquationFunction, N>& store, Store<RowState, N>& rows,
-                   void (*attributes)(ProjectInput&, TEquationFunction&)) {
+void readEquations(ReadState& s, Store<EquationEntry, N>& store, Store<RowState, N>& rows,
+                   void (*attributes)(ProjectInput&, EquationEntry&)) {
     ProjectInput& in = s.in;
     in.skip();
     const int n = readCount(in);
     readRows(in, rows, n);
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
-        TEquationFunction scratch;
-        TEquationFunction& f = i <= N ? store[i] : scratch;
+        EquationEntry scratch;
+        EquationEntry& f = i <= N ? store[i] : scratch;
         f.Expr.Source = in.expression();
         attributes(in, f);
     }

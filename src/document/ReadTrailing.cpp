@@ -12,7 +12,7 @@ constexpr int kPanelTopLimit = 2000;
 constexpr int kOldPanelTops = 6;
 constexpr int kTextBoxes = 10; // the boxes that can hold text; the eleventh line is read past
 
-void readMarkedExpression(ProjectInput& in, TTarlixfunction& r) {
+void readMarkedExpression(ProjectInput& in, CompiledExpression& r) {
     r.Marked = in.readBool(r.Marked != 0) ? 1 : 0;
     r.Source = rewriteOldSource(in.expression(), in);
 }

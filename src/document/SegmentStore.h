@@ -2,7 +2,7 @@
 // The connected figures L1..L30: segment records through figures and axes, in the order the
 // user created them. Records after a deleted one move down, so the store is always packed.
 
-#include "document/Store.h"
+#include "base/Store.h"
 
 #include <array>
 #include <cstdint>

@@ -9,20 +9,20 @@ namespace tarlix {
 
 namespace {
 
-bool isEmpty(const TTarlixfunction& r) {
+bool isEmpty(const CompiledExpression& r) {
     return r.Source.find_first_not_of(' ') == std::string::npos;
 }
 
 // The text differs from the stored one, or arrives without its tokens (a record built afresh).
-bool needsCompile(const TTarlixfunction& entry, const TTarlixfunction& stored) {
+bool needsCompile(const CompiledExpression& entry, const CompiledExpression& stored) {
     return entry.Source != stored.Source || (entry.Tokens.empty() && !isEmpty(entry));
 }
 
-bool isCurve(const TPointFunction& f) {
+bool isCurve(const FigureEntry& f) {
     return f.Kind == 5 || f.Kind == 6;
 }
 
-CategoryPanel figurePanel(const TPointFunction& f) {
+CategoryPanel figurePanel(const FigureEntry& f) {
     return isCurve(f) ? cpCurves : cpBasicFigures;
 }
 
@@ -40,13 +40,13 @@ void finish(ProjectContext& ctx, CategoryPanel panel, std::initializer_list<int>
     ctx.hooks.redraw();
 }
 
-bool sameText(const TTarlixfunction& a, const TTarlixfunction& b) {
+bool sameText(const CompiledExpression& a, const CompiledExpression& b) {
     return a.Source == b.Source && a.Code == b.Code;
 }
 
 // The figure no longer leaves the traces it left: its kind or draggability changed, or, for a
 // figure that only parameters move, anything that decides where it is.
-bool shapeChanged(const TPointFunction& before, const TPointFunction& after) {
+bool shapeChanged(const FigureEntry& before, const FigureEntry& after) {
     if (before.Kind != after.Kind || before.Drag != after.Drag) return true;
     if (after.Drag) return false;
     return !sameText(before.X, after.X) || !sameText(before.Y, after.Y) ||
@@ -70,11 +70,11 @@ void removeSegmentsThrough(ProjectContext& ctx, int figure) {
 
 } // namespace
 
-void storeExplicitFunction(ProjectContext& ctx, int n, TEquationFunction entry) {
+void storeExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry) {
     Project& p = ctx.project;
     if (!p.YFunctions.contains(n)) return;
     ctx.hooks.recordUndo();
-    TEquationFunction& stored = p.YFunctions[n];
+    EquationEntry& stored = p.YFunctions[n];
     if (needsCompile(entry.Expr, stored.Expr)) {
         compileText(entry.Expr, kModeExplicit, true, ctx.compileEnv());
         ctx.hooks.functionTextChanged(n);
@@ -84,11 +84,11 @@ void storeExplicitFunction(ProjectContext& ctx, int n, TEquationFunction entry) 
     finish(ctx, cpExplicit, {explicitFunctionToken(n)});
 }
 
-void storeRelation(ProjectContext& ctx, int n, TEquationFunction entry) {
+void storeRelation(ProjectContext& ctx, int n, EquationEntry entry) {
     Project& p = ctx.project;
     if (!p.Relations.contains(n)) return;
     ctx.hooks.recordUndo();
-    TEquationFunction& stored = p.Relations[n];
+    EquationEntry& stored = p.Relations[n];
     if (needsCompile(entry.Expr, stored.Expr)) {
         compileText(entry.Expr, kModeRelation, true, ctx.compileEnv());
         ctx.hooks.relationTextChanged(n);
@@ -98,11 +98,11 @@ void storeRelation(ProjectContext& ctx, int n, TEquationFunction entry) {
     finish(ctx, cpRelations, {relationToken(n)});
 }
 
-void storeUserFunction(ProjectContext& ctx, int n, TTarlixfunction entry) {
+void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry) {
     Project& p = ctx.project;
     if (!p.UserFunctions.contains(n)) return;
     ctx.hooks.recordUndo();
-    TTarlixfunction& stored = p.UserFunctions[n];
+    CompiledExpression& stored = p.UserFunctions[n];
     if (needsCompile(entry, stored)) {
         compileText(entry, kModeRelation, true, ctx.compileEnv());
         ctx.hooks.userFunctionTextChanged(n);
@@ -113,11 +113,11 @@ void storeUserFunction(ProjectContext& ctx, int n, TTarlixfunction entry) {
     finish(ctx, cpUserFunctions, {userFunctionToken(n), antiderivativeToken(n)});
 }
 
-void storeFigure(ProjectContext& ctx, int n, TPointFunction entry) {
+void storeFigure(ProjectContext& ctx, int n, FigureEntry entry) {
     Project& p = ctx.project;
     if (!p.Figures.contains(n)) return;
     ctx.hooks.recordUndo();
-    TPointFunction& stored = p.Figures[n];
+    FigureEntry& stored = p.Figures[n];
     if (entry.Kind != 0) {
         const bool fresh = stored.Kind == 0; // its old code may belong to stale texts
         const FigureParts parts{fresh || needsCompile(entry.X, stored.X),

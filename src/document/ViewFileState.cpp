@@ -1,18 +1,18 @@
 #include "document/ViewFileState.h"
 
-#include "render/Scale.h"
+#include "view/View.h"
 
 namespace tarlix {
 
 namespace {
 
-AxisFileState captureAxis(const ScaleSubT& a) {
+AxisFileState captureAxis(const Axis& a) {
     return {a.PixelStart,   a.PixelLength,  a.Caption,      a.Letter, a.AxesVisible,
             a.ScaleVisible, a.ValueVisible, a.GuideVisible, a.Number, a.base,
             a.LInterval,    a.High,         a.Low};
 }
 
-void applyAxis(const AxisFileState& s, ScaleSubT& a) {
+void applyAxis(const AxisFileState& s, Axis& a) {
     a.PixelStart = s.PixelStart;
     a.PixelLength = s.PixelLength;
     a.Caption = s.Caption;
@@ -31,7 +31,7 @@ void applyAxis(const AxisFileState& s, ScaleSubT& a) {
 
 } // namespace
 
-ViewFileState captureView(const ScaleT& view) {
+ViewFileState captureView(const View& view) {
     ViewFileState s;
     s.X = captureAxis(view.XAxis);
     s.Y = captureAxis(view.YAxis);
@@ -47,7 +47,7 @@ ViewFileState captureView(const ScaleT& view) {
     return s;
 }
 
-void applyView(const ViewFileState& s, ScaleT& view) {
+void applyView(const ViewFileState& s, View& view) {
     applyAxis(s.X, view.XAxis);
     applyAxis(s.Y, view.YAxis);
     view.SquareQ = s.SquareQ;

@@ -9,8 +9,8 @@
 
 namespace tarlix {
 
-class ScaleT;
-class ScaleSubT;
+class View;
+class Axis;
 
 struct AxisFileState {
     int PixelStart = 0;
@@ -42,8 +42,8 @@ struct ViewFileState {
     int ThetaNum = 12;
 };
 
-ViewFileState captureView(const ScaleT& view);
+ViewFileState captureView(const View& view);
 // Puts the state into the view and rebuilds both mappings and the plain captions.
-void applyView(const ViewFileState& state, ScaleT& view);
+void applyView(const ViewFileState& state, View& view);
 
 } // namespace tarlix

@@ -57,14 +57,14 @@ struct CountStack {
     void push() { ++depth; }
 };
 
-int countBefore(const TTarlixfunction& record, std::size_t i) {
+int countBefore(const CompiledExpression& record, std::size_t i) {
     if (i == 0 || !isConstant(code(record.Code[i - 1]))) return 0;
     const Tvalue& v = record.ConstValue[code(record.Code[i - 1])];
     return v.isValid() ? static_cast<int>(v.x) : 0;
 }
 } // namespace
 
-bool arityCheck(const TTarlixfunction& record, MessageBox& messages) {
+bool arityCheck(const CompiledExpression& record, MessageBox& messages) {
     CountStack s;
     for (std::size_t i = 0; i < record.Code.size(); ++i) {
         const int c = code(record.Code[i]);

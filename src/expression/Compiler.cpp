@@ -12,7 +12,7 @@ namespace tarlix {
 namespace {
 constexpr int kMaxNesting = 200;
 
-void dropLeadingYEquals(TTarlixfunction& record) {
+void dropLeadingYEquals(CompiledExpression& record) {
     const std::string& t = record.Tokens;
     if (t.size() > 2 && code(t[0]) == tkY && code(t[1]) == tkEqual) {
         record.Tokens.erase(0, 2);
@@ -26,7 +26,7 @@ void replaceAll(std::string& s, const std::string& from, const std::string& to) 
 }
 } // namespace
 
-bool compile(TTarlixfunction& record, int mode, bool showErrors, const CompileEnv& env) {
+bool compile(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env) {
     record.Code.clear();
     if (record.Tokens.empty()) {
         record.ConstTop = 0;
@@ -70,7 +70,8 @@ bool compile(TTarlixfunction& record, int mode, bool showErrors, const CompileEn
     return true;
 }
 
-bool setSource(TTarlixfunction& record, const std::string& text, int mode, const CompileEnv& env) {
+bool setSource(CompiledExpression& record, const std::string& text, int mode,
+               const CompileEnv& env) {
     const auto first = text.find_first_not_of(' ');
     const auto last = text.find_last_not_of(' ');
     std::string source = first == std::string::npos ? "" : text.substr(first, last - first + 1);

@@ -2,7 +2,7 @@
 // Compiles the token text of an expression into postfix code for the evaluator.
 
 #include "expression/EngineSettings.h"
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 #include "platform/MessageBox.h"
 
 #include <string>
@@ -25,24 +25,25 @@ constexpr int kModeRelation = 0;
 
 // Compiles record.Tokens into record.Code (empty on failure). Messages go to env.messages
 // when showErrors is set; "Muchas constantes" and the argument counts of aggregates always.
-bool compile(TTarlixfunction& record, int mode, bool showErrors, const CompileEnv& env);
+bool compile(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env);
 
 // Puts a typed text into a record: trims it, writes "sqrt" and "cbrt" as "Sqrt" and "Cbrt",
 // stores and tokenizes it and, for mode -2 or greater, compiles it without showing errors.
-bool setSource(TTarlixfunction& record, const std::string& text, int mode, const CompileEnv& env);
+bool setSource(CompiledExpression& record, const std::string& text, int mode,
+               const CompileEnv& env);
 
 // Compiles the whole-point, x, y and radius expressions of figure n (1..22) in its point mode
 // and the curve range as plain expressions, from their token texts and without messages.
-void compileFigure(TPointFunction& figure, int n, const CompileEnv& env);
+void compileFigure(FigureEntry& figure, int n, const CompileEnv& env);
 
 // A figure's curve range as it starts: "0" to "2Pi".
-void setDefaultCurveRange(TPointFunction& figure, const CompileEnv& env);
+void setDefaultCurveRange(FigureEntry& figure, const CompileEnv& env);
 
 // The bounds of the definite-integral window as they start: "-1" to "1".
-Tinterval blankInterval(const CompileEnv& env);
+IntegralBounds blankInterval(const CompileEnv& env);
 
 // Simulates the stack of the code; shows the messages of a missing or surplus operand.
-bool arityCheck(const TTarlixfunction& record, MessageBox& messages);
+bool arityCheck(const CompiledExpression& record, MessageBox& messages);
 
 // The number of arguments a multi-argument function takes when called with count arguments.
 int argumentsTaken(int function, int count);

@@ -14,13 +14,13 @@ namespace tarlix {
 namespace {
 // One expression reached through a reference.
 struct Reference {
-    const TTarlixfunction* record;
+    const CompiledExpression* record;
     int id;            // unique per document expression
     bool userFunction; // x, y and theta are the function's own arguments there
     int figureToken;   // for "P"(n, k): the point token of figure n, else 0
 };
 
-int constantAt(const TTarlixfunction& r, std::size_t i) {
+int constantAt(const CompiledExpression& r, std::size_t i) {
     if (!isConstant(code(r.Code[i]))) return INT_MIN;
     const Tvalue& v = r.ConstValue[code(r.Code[i])];
     return v.isValid() ? static_cast<int>(std::lround(v.x)) : INT_MIN;
@@ -28,7 +28,7 @@ int constantAt(const TTarlixfunction& r, std::size_t i) {
 
 // Figure number n of a component reference "P"(n, k) ending at i: the code is n k "P" or, as
 // the normaliser writes it, m r "+" k "P". 0 when it is computed.
-int figureOfComponent(const TTarlixfunction& r, std::size_t i) {
+int figureOfComponent(const CompiledExpression& r, std::size_t i) {
     if (i >= 2 && constantAt(r, i - 2) != INT_MIN) return constantAt(r, i - 2);
     if (i >= 4 && code(r.Code[i - 2]) == tkPlus && constantAt(r, i - 3) != INT_MIN &&
         constantAt(r, i - 4) != INT_MIN)
@@ -38,13 +38,13 @@ int figureOfComponent(const TTarlixfunction& r, std::size_t i) {
 
 void addFigure(std::vector<Reference>& out, const DocumentExpressions& doc, int n, int k) {
     const auto part = static_cast<FigurePart>(k >= 1 && k <= 3 ? k : 0);
-    if (const TTarlixfunction* f = doc.figure(n, part))
+    if (const CompiledExpression* f = doc.figure(n, part))
         out.push_back({f, 3000 + n * 4 + part, false, figureToken(n)});
 }
 
 // The expressions the code refers to. With allFigures, a component reference whose figure is
 // computed stands for every figure (dependency tests must not miss one).
-std::vector<Reference> referencesOf(const TTarlixfunction& r, const DocumentExpressions& doc,
+std::vector<Reference> referencesOf(const CompiledExpression& r, const DocumentExpressions& doc,
                                     bool allFigures) {
     std::vector<Reference> out;
     for (std::size_t i = 0; i < r.Code.size(); ++i) {
@@ -71,7 +71,7 @@ std::vector<Reference> referencesOf(const TTarlixfunction& r, const DocumentExpr
     return out;
 }
 
-bool occursIn(int token, const TTarlixfunction& r) {
+bool occursIn(int token, const CompiledExpression& r) {
     const char ch = tokenChar(token);
     // Behind the unrecognised-rest marker the token text holds raw characters, not tokens.
     const auto end = r.Tokens.find(tokenChar(tkUnrecognised));
@@ -86,7 +86,7 @@ struct DependencySearch {
     bool argumentToken; // x, y or theta: not counted inside user functions
     std::set<int> visited;
 
-    bool search(const TTarlixfunction& r, bool inUserFunction, int depth) {
+    bool search(const CompiledExpression& r, bool inUserFunction, int depth) {
         if (depth > kMaxReferenceDepth) return false;
         if (!(inUserFunction && argumentToken) && occursIn(token, r)) return true;
         for (const Reference& ref : referencesOf(r, doc, true)) {
@@ -103,7 +103,7 @@ struct CycleSearch {
     std::set<int> onPath;
     std::set<int> cleared; // expressions already known to lead to no cycle
 
-    bool search(const TTarlixfunction& r, int depth) {
+    bool search(const CompiledExpression& r, int depth) {
         if (depth > kMaxReferenceDepth) return true;
         for (const Reference& ref : referencesOf(r, doc, false)) {
             if (onPath.count(ref.id)) return true;
@@ -118,7 +118,7 @@ struct CycleSearch {
 };
 } // namespace
 
-bool dependsOn(int token, const TTarlixfunction& record, const DocumentExpressions& document,
+bool dependsOn(int token, const CompiledExpression& record, const DocumentExpressions& document,
                const EngineSettings& settings) {
     const bool argument =
         token == tkX || token == tkY || (token == tkTheta && settings.ThetaMode == 1);
@@ -126,7 +126,7 @@ bool dependsOn(int token, const TTarlixfunction& record, const DocumentExpressio
     return s.search(record, false, 0);
 }
 
-bool checkCircular(const TTarlixfunction& record, const DocumentExpressions& document,
+bool checkCircular(const CompiledExpression& record, const DocumentExpressions& document,
                    MessageBox& messages) {
     CycleSearch s{document, {}, {}};
     if (!s.search(record, 0)) return false;

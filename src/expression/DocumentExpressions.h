@@ -4,7 +4,7 @@
 // The project model provides them; ExpressionTable is a plain in-memory form for tests and the
 // headless tool.
 
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 
 #include <array>
 
@@ -19,29 +19,29 @@ class DocumentExpressions {
 public:
     virtual ~DocumentExpressions() = default;
     // Each returns nullptr for a number out of range (or a slot that holds nothing).
-    virtual const TTarlixfunction* explicitFunction(int n) const = 0;        // y1..y20
-    virtual const TTarlixfunction* relation(int n) const = 0;                // C1..C9
-    virtual const TTarlixfunction* userFunction(int n) const = 0;            // 1..8: f g h f1..f5
-    virtual const TTarlixfunction* figure(int n, FigurePart part) const = 0; // 1..22
+    virtual const CompiledExpression* explicitFunction(int n) const = 0; // y1..y20
+    virtual const CompiledExpression* relation(int n) const = 0;         // C1..C9
+    virtual const CompiledExpression* userFunction(int n) const = 0;     // 1..8: f g h f1..f5
+    virtual const CompiledExpression* figure(int n, FigurePart part) const = 0; // 1..22
 };
 
 class ExpressionTable : public DocumentExpressions {
 public:
-    std::array<TTarlixfunction, kExplicitFunctions> explicitFunctions;
-    std::array<TTarlixfunction, kRelations> relations;
-    std::array<TTarlixfunction, kUserFunctions> userFunctions;
-    std::array<TPointFunction, kFigures> figures;
+    std::array<CompiledExpression, kExplicitFunctions> explicitFunctions;
+    std::array<CompiledExpression, kRelations> relations;
+    std::array<CompiledExpression, kUserFunctions> userFunctions;
+    std::array<FigureEntry, kFigures> figures;
 
-    const TTarlixfunction* explicitFunction(int n) const override {
+    const CompiledExpression* explicitFunction(int n) const override {
         return inRange(n, kExplicitFunctions) ? &explicitFunctions[index(n)] : nullptr;
     }
-    const TTarlixfunction* relation(int n) const override {
+    const CompiledExpression* relation(int n) const override {
         return inRange(n, kRelations) ? &relations[index(n)] : nullptr;
     }
-    const TTarlixfunction* userFunction(int n) const override {
+    const CompiledExpression* userFunction(int n) const override {
         return inRange(n, kUserFunctions) ? &userFunctions[index(n)] : nullptr;
     }
-    const TTarlixfunction* figure(int n, FigurePart part) const override {
+    const CompiledExpression* figure(int n, FigurePart part) const override {
         if (!inRange(n, kFigures) || figures[index(n)].Kind == 0) return nullptr;
         return &figures[index(n)].part(part);
     }

@@ -3,7 +3,7 @@
 // operands are explicit. The compiler continues from that form.
 
 #include "expression/EngineSettings.h"
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ namespace tarlix {
 
 // The constant slots of one expression while it is compiled.
 struct ConstTable {
-    TConstList text;
+    ConstantTexts text;
     std::array<Tvalue, kConstCount> value{};
     int next = kFirstOwnConstant; // the next free slot
     ConstTable() { setWholeNumberSlots(text, value); }

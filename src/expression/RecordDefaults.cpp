@@ -3,19 +3,19 @@
 
 namespace tarlix {
 
-void compileFigure(TPointFunction& figure, int n, const CompileEnv& env) {
+void compileFigure(FigureEntry& figure, int n, const CompileEnv& env) {
     for (FigurePart part : {fpWhole, fpX, fpY, fpRadius}) compile(figure.part(part), n, false, env);
     compile(figure.ParamLow, kModePlain, false, env);
     compile(figure.ParamHigh, kModePlain, false, env);
 }
 
-void setDefaultCurveRange(TPointFunction& figure, const CompileEnv& env) {
+void setDefaultCurveRange(FigureEntry& figure, const CompileEnv& env) {
     setSource(figure.ParamLow, "0", kModePlain, env);
     setSource(figure.ParamHigh, "2Pi", kModePlain, env);
 }
 
-Tinterval blankInterval(const CompileEnv& env) {
-    Tinterval bounds;
+IntegralBounds blankInterval(const CompileEnv& env) {
+    IntegralBounds bounds;
     setSource(bounds.Low, "-1", kModePlain, env);
     setSource(bounds.High, "1", kModePlain, env);
     return bounds;

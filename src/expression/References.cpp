@@ -31,7 +31,7 @@ std::string inlineReferences(const std::string& tokens, const DocumentExpression
         std::string out;
         for (char ch : t) {
             const int c = code(ch);
-            const TTarlixfunction* target = nullptr;
+            const CompiledExpression* target = nullptr;
             if (isRelationRef(c))
                 target = document.relation(relationRefNumber(c));
             else if (isFunctionRef(c))
@@ -75,7 +75,7 @@ bool stripOuterBrackets(std::string& t) {
 }
 
 std::string detokenize(const std::string& tokens, const EngineSettings& settings,
-                       const TConstList* consts) {
+                       const ConstantTexts* consts) {
     std::string out;
     for (char ch : tokens) {
         const int c = code(ch);
@@ -89,7 +89,7 @@ std::string detokenize(const std::string& tokens, const EngineSettings& settings
     return out;
 }
 
-bool isNumberText(const TTarlixfunction& record) {
+bool isNumberText(const CompiledExpression& record) {
     if (record.Tokens.empty()) return false;
     for (char ch : record.Tokens) {
         const int c = code(ch);

@@ -4,7 +4,7 @@
 
 #include "expression/DocumentExpressions.h"
 #include "expression/EngineSettings.h"
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 #include "platform/MessageBox.h"
 
 #include <string>
@@ -25,19 +25,19 @@ bool stripOuterBrackets(std::string& tokens);
 // The names of the tokens concatenated. Constant slots 0..15 show their whole numbers, other
 // slots the text of consts when given.
 std::string detokenize(const std::string& tokens, const EngineSettings& settings,
-                       const TConstList* consts = nullptr);
+                       const ConstantTexts* consts = nullptr);
 
 // True when the expression uses token, directly or through the figures, functions, relations
 // and user functions it refers to. Cycles are cut.
-bool dependsOn(int token, const TTarlixfunction& record, const DocumentExpressions& document,
+bool dependsOn(int token, const CompiledExpression& record, const DocumentExpressions& document,
                const EngineSettings& settings);
 
 // True (with the message shown) when following the references of the expression comes back to
 // one of them or goes deeper than kMaxReferenceDepth.
-bool checkCircular(const TTarlixfunction& record, const DocumentExpressions& document,
+bool checkCircular(const CompiledExpression& record, const DocumentExpressions& document,
                    MessageBox& messages);
 
 // True when the token text holds only numbers, spaces, "_", ",", "(" and ")".
-bool isNumberText(const TTarlixfunction& record);
+bool isNumberText(const CompiledExpression& record);
 
 } // namespace tarlix

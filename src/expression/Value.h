@@ -2,13 +2,12 @@
 // The value of every computation: a real, a pair (point, vector or complex number) or a
 // type error, with a validity flag. Undefined results are ordinary values.
 
+#include "base/Extended.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace tarlix {
-
-// 80-bit extended floating point: every value the program computes uses it.
-using Extended = long double;
 
 enum ValueKind : std::uint8_t {
     vkTypeError = 0,
@@ -26,11 +25,17 @@ struct Tvalue {
     bool isValid() const { return valid != 0; }
 };
 
-using TarrayValue = std::vector<Tvalue>;
+using ValueArray = std::vector<Tvalue>;
 
-inline Tvalue makeReal(Extended x) { return Tvalue{vkReal, x, 0, 1}; }
-inline Tvalue makePair(Extended x, Extended y) { return Tvalue{vkPair, x, y, 1}; }
-inline Tvalue makeUndefined(std::uint8_t kind) { return Tvalue{kind, 0, 0, 0}; }
+inline Tvalue makeReal(Extended x) {
+    return Tvalue{vkReal, x, 0, 1};
+}
+inline Tvalue makePair(Extended x, Extended y) {
+    return Tvalue{vkPair, x, y, 1};
+}
+inline Tvalue makeUndefined(std::uint8_t kind) {
+    return Tvalue{kind, 0, 0, 0};
+}
 
 // A copy of v in which a defined real has become the pair (x, 0) and an undefined value an
 // undefined pair; other kinds are copied unchanged.

@@ -1,6 +1,6 @@
 #include "platform/SymbolFont.h"
 
-#include "platform/Text1252.h"
+#include "base/Text1252.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 namespace tarlix {
 
-void drawPlainAxes(Canvas& canvas, const ScaleT& view) {
+void drawPlainAxes(Canvas& canvas, const View& view) {
     Pen pen;
     pen.color = kBlack;
     pen.width = view.XAxis.OutputScale;

@@ -3,10 +3,10 @@
 // axes with ticks and labels are drawn.
 
 #include "platform/Canvas.h"
-#include "render/Scale.h"
+#include "view/View.h"
 
 namespace tarlix {
 
-void drawPlainAxes(Canvas& canvas, const ScaleT& view);
+void drawPlainAxes(Canvas& canvas, const View& view);
 
 } // namespace tarlix

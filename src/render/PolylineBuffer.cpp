@@ -6,9 +6,9 @@
 
 namespace tarlix {
 
-void TVPolyLine::Reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
-                       std::uint8_t fillMode, std::uint8_t flags, bool skipMain, bool drawSecond,
-                       const LineDrawOptions& options) {
+void PolylineBuffer::Reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
+                           std::uint8_t fillMode, std::uint8_t flags, bool skipMain,
+                           bool drawSecond, const LineDrawOptions& options) {
     count_ = 0;
     main_ = mainCanvas;
     second_ = secondCanvas;
@@ -21,12 +21,12 @@ void TVPolyLine::Reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int
     options_ = options;
 }
 
-void TVPolyLine::Push(int x, int y) {
+void PolylineBuffer::Push(int x, int y) {
     if (count_ >= kCapacity) return;
     points_[count_++] = Point{x, y};
 }
 
-void TVPolyLine::Flush() {
+void PolylineBuffer::Flush() {
     if (count_ > 0) {
         if (!skipMain_ && main_) strokeAndFill(*main_, true);
         // Fills reach the afterimages only when the user asked for it.
@@ -35,7 +35,7 @@ void TVPolyLine::Flush() {
     count_ = 0;
 }
 
-void TVPolyLine::strokeAndFill(Canvas& canvas, bool fill) const {
+void PolylineBuffer::strokeAndFill(Canvas& canvas, bool fill) const {
     const Pen& pen = canvas.pen();
     if ((flags_ & kStroke) && pen.color != kWhite && pen.style != PenStyle::Clear)
         DrawStyledPolyline(canvas, points(), options_);
@@ -45,7 +45,7 @@ void TVPolyLine::strokeAndFill(Canvas& canvas, bool fill) const {
         fillOutline(canvas);
 }
 
-void TVPolyLine::fillOutline(Canvas& canvas) const {
+void PolylineBuffer::fillOutline(Canvas& canvas) const {
     std::vector<Point> outline(points().begin(), points().end());
     const Point first = outline.front();
     const Point last = outline.back();

@@ -12,7 +12,7 @@
 
 namespace tarlix {
 
-class TVPolyLine {
+class PolylineBuffer {
 public:
     static constexpr int kCapacity = 5000;
 

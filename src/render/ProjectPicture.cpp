@@ -7,11 +7,11 @@
 
 namespace tarlix {
 
-ProjectPicture::ProjectPicture(Project& project, ScaleT& view, RedrawState& redraw,
+ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw,
                                RelationScanHooks* hooks)
     : project_(project), view_(view), redraw_(redraw), random_(RandomState::seededOnce()),
       area_(view), env_{project.Engine, project, parameters_, &random_, &area_}, evaluator_(env_),
-      buffer_(std::make_unique<TVPolyLine>()), hooks_(hooks ? *hooks : noHooks_),
+      buffer_(std::make_unique<PolylineBuffer>()), hooks_(hooks ? *hooks : noHooks_),
       relations_(evaluator_) {
     plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.Settings), hooks_,
                                                  &relations_.explicitPlotter());

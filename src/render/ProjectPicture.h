@@ -14,11 +14,11 @@
 #include "expression/eval/ParameterValues.h"
 #include "expression/functions/Random.h"
 #include "render/PolylineBuffer.h"
-#include "render/RedrawState.h"
-#include "render/Scale.h"
-#include "render/ViewAreaSource.h"
 #include "render/explicit/DrawFunction.h"
 #include "render/relation/ProjectRelations.h"
+#include "view/RedrawState.h"
+#include "view/View.h"
+#include "view/ViewAreaSource.h"
 
 #include <memory>
 
@@ -28,7 +28,7 @@ class ProjectPicture {
 public:
     // hooks: the window's clock, break keys and caption for long relation scans (none: the
     // scan runs to its end).
-    ProjectPicture(Project& project, ScaleT& view, RedrawState& redraw,
+    ProjectPicture(Project& project, View& view, RedrawState& redraw,
                    RelationScanHooks* hooks = nullptr);
 
     // Recomputes every object whose token is dirty (all of them after the view's mapping
@@ -49,7 +49,7 @@ private:
     void drawBase(Surfaces& surfaces, int width, int height);
 
     Project& project_;
-    ScaleT& view_;
+    View& view_;
     RedrawState& redraw_;
     ParameterValues parameters_;
     RandomState random_;
@@ -57,7 +57,7 @@ private:
     EvalEnv env_;
     Evaluator evaluator_;
     FunctionDrawSettings drawSettings_;
-    std::unique_ptr<TVPolyLine> buffer_;
+    std::unique_ptr<PolylineBuffer> buffer_;
     RelationScanHooks noHooks_;
     RelationScanHooks& hooks_;
     ProjectRelations relations_;

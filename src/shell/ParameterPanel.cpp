@@ -3,8 +3,8 @@
 #include "document/ParameterStepping.h"
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtText.h"
-#include "render/ViewAreaSource.h"
 #include "shell/ProgramObjects.h"
+#include "view/ViewAreaSource.h"
 
 #include <QApplication>
 #include <QKeyEvent>

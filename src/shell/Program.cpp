@@ -3,11 +3,11 @@
 #include "document/DefaultSettings.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
+#include "shell/GraphWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/SimpleWindows.h"
-#include "shell/TGraphAreaForm.h"
-#include "shell/TMainConsole.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,11 +49,11 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
       picture_(
           std::make_unique<ProjectPicture>(objects_->project, objects_->view, objects_->redraw)) {
     QApplication::setApplicationName("TARLIX");
-    graph_ = new TGraphAreaForm;
+    graph_ = new GraphWindow;
     windows_.push_back(graph_);
     palette_ = new TFmSetColor;
     windows_.push_back(palette_);
-    console_ = new TMainConsole(*objects_);
+    console_ = new DataPanel(*objects_);
     windows_.push_back(console_);
     createDataPanel(splashMilliseconds);
     calc_ = new TCalcForm;
@@ -229,7 +229,7 @@ void Program::keepTogether(MovedWindow moved) {
 }
 
 void Program::repaintGraph() {
-    const ScaleT& view = objects_->view;
+    const View& view = objects_->view;
     picture_->recompute();
     QtImageCanvas canvas(std::max(view.XAxis.PixelLength, 1), std::max(view.YAxis.PixelLength, 1));
     picture_->draw(canvas, surfaces_);
@@ -310,7 +310,7 @@ void Program::redraw() {
     repaintGraph();
 }
 
-void Program::reloadDefaultSettings(Project& project, ScaleT& view) {
+void Program::reloadDefaultSettings(Project& project, View& view) {
     ReadDefaults(objects_->settings,
                  {project.Engine, project.Settings, view, objects_->objectDefaults});
 }

@@ -18,9 +18,9 @@
 
 namespace tarlix {
 
-class TGraphAreaForm;
+class GraphWindow;
 class TFmSetColor;
-class TMainConsole;
+class DataPanel;
 class TCalcForm;
 
 class Program : public QObject, public DocumentHooks {
@@ -39,9 +39,9 @@ public:
     void OpenFromCommandLine(const QStringList& arguments);
 
     ProgramObjects& objects() { return *objects_; }
-    TGraphAreaForm* graph() const { return graph_; }
+    GraphWindow* graph() const { return graph_; }
     TFmSetColor* palette() const { return palette_; }
-    TMainConsole* console() const { return console_; }
+    DataPanel* console() const { return console_; }
     TCalcForm* calculator() const { return calc_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
@@ -61,7 +61,7 @@ public:
     void categoryChanged(CategoryPanel panel) override;
     void allCategoriesChanged() override;
     void redraw() override;
-    void reloadDefaultSettings(Project& project, ScaleT& view) override;
+    void reloadDefaultSettings(Project& project, View& view) override;
     void projectReplaced(Project& project) override;
     void projectPathChanged(const std::string& projectPath) override;
 
@@ -82,9 +82,9 @@ private:
     std::unique_ptr<ProgramObjects> objects_;
     std::unique_ptr<ProjectPicture> picture_;
     QtSurfaces surfaces_;
-    TGraphAreaForm* graph_ = nullptr;
+    GraphWindow* graph_ = nullptr;
     TFmSetColor* palette_ = nullptr;
-    TMainConsole* console_ = nullptr;
+    DataPanel* console_ = nullptr;
     TCalcForm* calc_ = nullptr;
     std::vector<QWidget*> windows_;
     bool arranging_ = false;

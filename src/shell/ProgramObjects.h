@@ -9,9 +9,9 @@
 #include "document/ProjectEdit.h"
 #include "expression/functions/Random.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "render/RedrawState.h"
-#include "render/Scale.h"
-#include "shell/TMsgForm.h"
+#include "shell/MessageWindow.h"
+#include "view/RedrawState.h"
+#include "view/View.h"
 
 #include <QString>
 
@@ -31,7 +31,7 @@ struct ProgramObjects {
     AppState state;
     Project project;
     RedrawState redraw;
-    ScaleT view;
+    View view;
     QtMessageBox screenMessages;
     MessageBox* messages = &screenMessages; // tests put their own in its place
     RandomState random;

@@ -17,7 +17,7 @@ std::string trimmed(const std::string& s) {
     return s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
 
-std::string withRadius(std::string text, const TPointFunction& f) {
+std::string withRadius(std::string text, const FigureEntry& f) {
     const std::string r = trimmed(f.Radius.Source);
     if (!r.empty() && r != "0") text += ", r= " + r;
     return text;
@@ -50,7 +50,7 @@ bool isCurveKind(int kind) {
     return kind == 5 || kind == 6;
 }
 
-std::string figureRowText(const TPointFunction& f) {
+std::string figureRowText(const FigureEntry& f) {
     switch (f.Kind) {
     case 1:
         return f.Whole.Source;

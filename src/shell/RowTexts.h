@@ -17,7 +17,7 @@ std::string segmentRowCaption(int n);  // "L4"
 std::string userFunctionRowCaption(const Project& project, int n);
 
 // The figure's row text by kind (point, circle, lines, polar and parametric curves).
-std::string figureRowText(const TPointFunction& figure);
+std::string figureRowText(const FigureEntry& figure);
 
 // The vertices of a connected figure as their letters ("x" and "y" for the axes).
 std::string segmentRowText(const SegmentRecord& segment);

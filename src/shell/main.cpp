@@ -1,4 +1,4 @@
-#include "cli/LeakSuppressions.h"
+#include "platform/qt/LeakSuppressions.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "shell/Program.h"
 #include "shell/QtPlatformChoice.h"

@@ -1,6 +1,6 @@
+#include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
-#include "platform/Text1252.h"
 
 #include <gtest/gtest.h>
 

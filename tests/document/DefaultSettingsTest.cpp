@@ -8,7 +8,7 @@ using namespace tarlix;
 namespace {
 struct Settings {
     RedrawState redraw;
-    ScaleT view{redraw, ViewDefaults{}};
+    View view{redraw, ViewDefaults{}};
     EngineSettings engine;
     ProjectSettings project;
     NewObjectDefaults objects;

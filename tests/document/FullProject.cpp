@@ -7,20 +7,20 @@ namespace {
 void fillFunctions(Project& p) {
     p.UserFunctions[2].Source = "x^2+a";
     p.UserFunctionRows[2] = {false, 1};
-    TEquationFunction& y = p.YFunctions[3];
+    EquationEntry& y = p.YFunctions[3];
     y.Expr.Source = "2sin x";
     y = {y.Expr, true, 0x00BF00, 3, true, false, 4, 0, 2};
     p.YFunctionRows[3] = {true, 2};
     p.YFunctions[7].Expr.Source = "f(x)-1";
     p.YFunctionRows[7] = {false, 1};
-    TEquationFunction& c = p.Relations[2];
+    EquationEntry& c = p.Relations[2];
     c.Expr.Source = "x^2+y^2<4";
     c = {c.Expr, true, 255, 1, false, true, 6, 1, 3};
     p.RelationRows[2] = {true, 1};
 }
 
 void fillFigures(Project& p) {
-    TPointFunction& a = p.Figures[8]; // A
+    FigureEntry& a = p.Figures[8]; // A
     a.Kind = 1;
     a.X.Source = "a";
     a.Y.Source = "b/2";
@@ -35,7 +35,7 @@ void fillFigures(Project& p) {
     a.PointAfterimage = true;
     a.Drag = true;
     p.FigureRows[8] = {true, 2};
-    TPointFunction& o = p.Figures[22]; // O, written as vertex 252
+    FigureEntry& o = p.Figures[22]; // O, written as vertex 252
     o.Kind = 6;
     o.X.Source = "cos t";
     o.Y.Source = "sin(2t)";
@@ -133,8 +133,8 @@ void fillWindowsAndMemo(Project& p) {
     for (int i = 1; i <= 10; ++i) p.MemoBoxes[i] = {10 * i, 300 - i, i % 2 == 0};
 }
 
-void fillView(ScaleT& view) {
-    ScaleSubT& x = view.XAxis;
+void fillView(View& view) {
+    Axis& x = view.XAxis;
     x.PixelLength = 640;
     x.Caption = "tiempo, s";
     x.Letter = '@';
@@ -144,7 +144,7 @@ void fillView(ScaleT& view) {
     x.base = 0.5L;
     x.LInterval = 2;
     x.SetRange(7.25L, -1.5L);
-    ScaleSubT& y = view.YAxis;
+    Axis& y = view.YAxis;
     y.PixelLength = 480;
     y.Caption = "altura";
     y.ScaleVisible = false;
@@ -153,7 +153,7 @@ void fillView(ScaleT& view) {
     y.base = 3.14159265358979L;
     y.LInterval = 3;
     y.SetRange(1e20L, -2.5e-6L);
-    for (ScaleSubT* a : {&x, &y}) {
+    for (Axis* a : {&x, &y}) {
         a->Recompute();
         a->RecomputeSCaption();
     }
@@ -170,7 +170,7 @@ void fillView(ScaleT& view) {
 
 } // namespace
 
-void fillEveryField(Project& p, ScaleT& view) {
+void fillEveryField(Project& p, View& view) {
     fillFunctions(p);
     fillFigures(p);
     fillSegments(p);

@@ -41,7 +41,7 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
         {"a figure", [&] { storeFigure(ctx, 4, point(4, "1", "m")); }, m, true},
         {"a curve's range",
          [&] {
-             TPointFunction f = point(5, "cos t", "sin t");
+             FigureEntry f = point(5, "cos t", "sin t");
              f.Kind = 6;
              f.ParamHigh.Source = "m";
              storeFigure(ctx, 5, f);
@@ -49,7 +49,7 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
          m, true},
         {"stale texts of an empty figure",
          [&] {
-             TPointFunction f = point(4, "1", "m");
+             FigureEntry f = point(4, "1", "m");
              f.Kind = 0;
              storeFigure(ctx, 4, f);
          },

@@ -3,7 +3,7 @@
 // be compared field by field with a readable difference.
 
 #include "document/Project.h"
-#include "render/Scale.h"
+#include "view/View.h"
 
 #include <sstream>
 #include <string>
@@ -28,7 +28,7 @@ inline std::string at(const char* store, int i) {
     return std::string(store) + "[" + std::to_string(i) + "].";
 }
 
-inline void dumpEquation(Dump& d, const std::string& n, const TEquationFunction& f) {
+inline void dumpEquation(Dump& d, const std::string& n, const EquationEntry& f) {
     d.add(n + "Source", f.Expr.Source);
     d.add(n + "Compiled", !f.Expr.Code.empty());
     d.add(n + "Afterimage", f.Afterimage);
@@ -41,7 +41,7 @@ inline void dumpEquation(Dump& d, const std::string& n, const TEquationFunction&
     d.add(n + "LineStyle", f.LineStyle);
 }
 
-inline void dumpFigure(Dump& d, const std::string& n, const TPointFunction& f) {
+inline void dumpFigure(Dump& d, const std::string& n, const FigureEntry& f) {
     d.add(n + "Kind", f.Kind);
     d.add(n + "LabelPosition", f.LabelPosition);
     d.add(n + "Notation", f.Notation);
@@ -97,7 +97,7 @@ template <int N> void dumpRows(Dump& d, const char* store, const Store<RowState,
     }
 }
 
-inline void dumpAxis(Dump& d, const std::string& n, const ScaleSubT& a) {
+inline void dumpAxis(Dump& d, const std::string& n, const Axis& a) {
     d.add(n + "PixelStart", a.PixelStart);
     d.add(n + "PixelLength", a.PixelLength);
     d.add(n + "Caption", a.Caption);
@@ -201,7 +201,7 @@ inline void dumpWindowsAndMemo(Dump& d, const Project& p) {
     }
 }
 
-inline std::vector<std::string> dumpProject(const Project& p, const ScaleT& v) {
+inline std::vector<std::string> dumpProject(const Project& p, const View& v) {
     Dump d;
     dumpStores(d, p);
     dumpSettings(d, p);

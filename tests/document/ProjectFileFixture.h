@@ -19,7 +19,7 @@ struct Session {
     Project project;
     RedrawState redraw;
     ViewDefaults defaults;
-    ScaleT view{redraw, defaults};
+    View view{redraw, defaults};
     RecordingMessageBox messages;
     RecordingHooks hooks;
     ProjectContext ctx{project, view, messages, hooks};
@@ -31,7 +31,7 @@ struct Session {
     }
 };
 
-inline std::vector<std::string> linesOf(const TstringData& list) {
+inline std::vector<std::string> linesOf(const TokenLines& list) {
     std::vector<std::string> lines;
     for (int i = 0; i < list.Count(); ++i) lines.push_back(list.line(i));
     return lines;
@@ -73,6 +73,6 @@ inline std::string fixture(const std::string& name) {
 }
 
 // Every kind of entry and every setting away from its initial value.
-void fillEveryField(Project& p, ScaleT& view);
+void fillEveryField(Project& p, View& view);
 
 } // namespace tarlix::testing

@@ -32,7 +32,7 @@ std::string fullProjectText() {
 
 // Every count of the file made two thousand million.
 std::string hugeCounts(const std::string& text) {
-    TstringData list;
+    TokenLines list;
     list.fromText(text);
     for (int i = 1; i < list.Count(); ++i)
         for (const char* section : {"UserFunction", "y = f(x)", "Point", "Segments", "paramater"})
@@ -79,13 +79,13 @@ TEST(ProjectFile, RefusedFilesLeaveTheOpenProjectAsItWas) {
 }
 
 TEST(ProjectFile, AFileCutAtAnyLineIsRefusedUnlessOnlyTheTrailingSectionsAreMissing) {
-    TstringData whole;
+    TokenLines whole;
     whole.fromText(fullProjectText());
     int viewEnd = 0; // the separator after the view settings
     while (whole.line(viewEnd) != "ScaleS") ++viewEnd;
     viewEnd += 3;
     for (int keep = 0; keep < whole.Count(); ++keep) {
-        TstringData cut;
+        TokenLines cut;
         for (int i = 0; i < keep; ++i) cut.Add(whole.line(i));
         OpenSession s;
         const auto before = s.state();
@@ -248,7 +248,7 @@ TEST(ProjectFile, AppendingAnotherProjectsMemo) {
 }
 
 TEST(ProjectFile, ValuesOutOfRangeKeepTheValueTheFieldHad) {
-    TstringData list;
+    TokenLines list;
     OpenSession original;
     WriteProject(original.project, original.view, list);
     auto replace = [&](const std::string& from, const std::string& to) {
@@ -277,7 +277,7 @@ TEST(ProjectFile, ValuesOutOfRangeKeepTheValueTheFieldHad) {
 }
 
 TEST(ProjectFile, StoreCountsAndPositionsOfTheFile) {
-    TstringData list;
+    TokenLines list;
     Session original;
     original.project.UserFunctions[8].Source = "x";
     original.project.Figures[1] = blankFigure(1);
@@ -318,7 +318,7 @@ TEST(ProjectFile, OlderExpressionsInTodaysWords) {
         {"2.4", "pas", "pas"},
     };
     for (const Case& c : cases) {
-        TstringData list;
+        TokenLines list;
         ProjectInput in(list, std::string("Tarlix/win ") + c.version, {});
         EXPECT_EQ(rewriteOldSource(c.text, in), c.today) << c.version;
     }

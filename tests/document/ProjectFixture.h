@@ -2,7 +2,7 @@
 // A project with its view, message box and recording hooks, as the program wires them.
 
 #include "document/ProjectEdit.h"
-#include "render/Scale.h"
+#include "view/View.h"
 
 #include <gtest/gtest.h>
 
@@ -31,23 +31,23 @@ struct ProjectTest : ::testing::Test {
     Project project;
     RedrawState redraw;
     ViewDefaults defaults;
-    ScaleT view{redraw, defaults};
+    View view{redraw, defaults};
     RecordingMessageBox messages;
     RecordingHooks hooks;
     ProjectContext ctx{project, view, messages, hooks};
 
-    TEquationFunction equation(const std::string& text) {
-        TEquationFunction f;
+    EquationEntry equation(const std::string& text) {
+        EquationEntry f;
         f.Expr.Source = text;
         return f;
     }
-    TTarlixfunction expression(const std::string& text) {
-        TTarlixfunction f;
+    CompiledExpression expression(const std::string& text) {
+        CompiledExpression f;
         f.Source = text;
         return f;
     }
-    TPointFunction point(int n, const std::string& x, const std::string& y) {
-        TPointFunction f = blankFigure(n);
+    FigureEntry point(int n, const std::string& x, const std::string& y) {
+        FigureEntry f = blankFigure(n);
         f.Kind = 1;
         f.X.Source = x;
         f.Y.Source = y;

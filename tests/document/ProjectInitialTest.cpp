@@ -24,8 +24,8 @@ std::string text(std::uint8_t v) {
 
 // Every store and setting that a new project starts from.
 std::vector<Expected> initialValues(const Project& p) {
-    const TEquationFunction& y20 = p.YFunctions[20];
-    const TEquationFunction& c9 = p.Relations[9];
+    const EquationEntry& y20 = p.YFunctions[20];
+    const EquationEntry& c9 = p.Relations[9];
     const ProjectSettings& s = p.Settings;
     const EngineSettings& e = p.Engine;
     return {

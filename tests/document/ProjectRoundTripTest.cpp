@@ -21,7 +21,7 @@ struct FullSession : Session {
 
 TEST(ProjectRoundTrip, WrittenProjectReadsBackFieldByFieldAndWritesTheSameText) {
     FullSession original;
-    TstringData first;
+    TokenLines first;
     WriteProject(original.project, original.view, first);
 
     Session other;
@@ -31,10 +31,10 @@ TEST(ProjectRoundTrip, WrittenProjectReadsBackFieldByFieldAndWritesTheSameText) 
                     dumpProject(original.project, original.view));
     EXPECT_TRUE(other.messages.entries.empty());
 
-    TstringData second;
+    TokenLines second;
     WriteProject(other.project, other.view, second);
     expectSameLines(linesOf(second), linesOf(first));
-    EXPECT_EQ(linesOf(first), linesOf(TstringData(first))) << "the given list stays intact";
+    EXPECT_EQ(linesOf(first), linesOf(TokenLines(first))) << "the given list stays intact";
 }
 
 TEST(ProjectRoundTrip, DecimalCommaFileKeepsFreeTextAndConvertsNumbersAndScripts) {
@@ -76,7 +76,7 @@ TEST(ProjectRoundTrip, DecimalCommaFileKeepsFreeTextAndConvertsNumbersAndScripts
 TEST(ProjectRoundTrip, UndoSnapshotInTheLocaleNotationReadsWithoutConversion) {
     FullSession original(',');
     original.project.Parameters[3].Value = 0.5L;
-    TstringData snapshot;
+    TokenLines snapshot;
     WriteProject(original.project, original.view, snapshot);
     ASSERT_NE(std::find(linesOf(snapshot).begin(), linesOf(snapshot).end(), "0,5 0"),
               linesOf(snapshot).end());

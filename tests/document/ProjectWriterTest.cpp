@@ -6,7 +6,7 @@ using namespace tarlix;
 using tarlix::testing::ProjectTest;
 
 namespace {
-std::vector<std::string> linesOf(const TstringData& list) {
+std::vector<std::string> linesOf(const TokenLines& list) {
     std::vector<std::string> lines;
     for (int i = 0; i < list.Count(); ++i) lines.push_back(list.line(i));
     return lines;
@@ -15,12 +15,12 @@ std::vector<std::string> linesOf(const TstringData& list) {
 
 TEST_F(ProjectTest, WritesEveryLineOfTheProjectFile) {
     storeUserFunction(ctx, 1, expression("x+1"));
-    TEquationFunction y2 = equation("x^2");
+    EquationEntry y2 = equation("x^2");
     y2.PenColor = 255;
     y2.PenWidth = 3;
     y2.LineStyle = 2;
     storeExplicitFunction(ctx, 2, y2);
-    TPointFunction p = point(1, "1", "2");
+    FigureEntry p = point(1, "1", "2");
     p.LabelPosition = 4;
     p.ParamStep = 0.05L;
     p.PointColor = 255;
@@ -42,7 +42,7 @@ TEST_F(ProjectTest, WritesEveryLineOfTheProjectFile) {
     project.Engine.ThetaMode = 2;
     project.MemoText = {"hola", "#a:=1"};
 
-    TstringData list;
+    TokenLines list;
     std::vector<int> freeText;
     WriteProject(project, view, list, &freeText);
 
@@ -108,7 +108,7 @@ TEST_F(ProjectTest, WritesNumbersInTheProjectDecimalCharacter) {
     project.Engine.DecimalChar = ',';
     project.Engine.ListSeparatorChar = ';';
     project.Parameters[2].Value = 0.5L;
-    TstringData list;
+    TokenLines list;
     WriteProject(project, view, list);
     EXPECT_EQ(list.line(1), "[Don't Edit] 3,14");
     int b = 0;

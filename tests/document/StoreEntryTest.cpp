@@ -41,7 +41,7 @@ TEST_F(ProjectTest, EntriesCompileInTheModeOfTheirStore) {
     EXPECT_FALSE(project.Relations[1].Expr.Code.empty());
     EXPECT_FALSE(project.UserFunctions[1].Code.empty());
 
-    TPointFunction p = point(1, "1", "2");
+    FigureEntry p = point(1, "1", "2");
     p.ParamLow.Source = "0";
     storeFigure(ctx, 1, p);
     EXPECT_EQ(project.Figures[1].Whole.Source, "(1,2)") << "the whole point is rebuilt";
@@ -59,7 +59,7 @@ TEST_F(ProjectTest, EntriesCompileInTheModeOfTheirStore) {
 TEST_F(ProjectTest, AnEmptiedFigureTakesItsConnectedFiguresAlong) {
     storeFigure(ctx, 1, point(1, "0", "0"));
     storeFigure(ctx, 2, point(2, "1", "0"));
-    TPointFunction r = point(3, "0", "1");
+    FigureEntry r = point(3, "0", "1");
     r.Label = "centro";
     storeFigure(ctx, 3, r);
     auto through = [](std::initializer_list<std::uint8_t> vertices, const char* label) {
@@ -85,7 +85,7 @@ TEST_F(ProjectTest, AnEmptiedFigureTakesItsConnectedFiguresAlong) {
     EXPECT_EQ(project.FigureRows[3].Position, 0);
     EXPECT_EQ(hooks.shapesChanged, (std::vector<int>{1, 2, 3, 3}));
 
-    TPointFunction stale = point(2, "1", "0"); // kind 0 with texts left over is still empty
+    FigureEntry stale = point(2, "1", "0"); // kind 0 with texts left over is still empty
     stale.Kind = 0;
     stale.Label = "Q'";
     storeFigure(ctx, 2, stale);

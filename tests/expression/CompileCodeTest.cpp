@@ -126,7 +126,7 @@ TEST_F(CompileCode, TwentyEightNumbersFitAndTwentyNineDoNot) {
 
 TEST_F(CompileCode, ACopiedRecordCarriesItsCode) {
     ASSERT_TRUE(compileText("3.25x+7.5"));
-    const TTarlixfunction copy = last;
+    const CompiledExpression copy = last;
     EXPECT_EQ(copy.Code, last.Code);
     EXPECT_EQ(copy.ConstText, last.ConstText);
     EXPECT_EQ(copy.ConstValue[16].x, 3.25L);

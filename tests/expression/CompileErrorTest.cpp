@@ -73,7 +73,7 @@ TEST_F(CompileErrors, SilentCompileShowsOnlyConstantsAndAggregateCounts) {
 }
 
 TEST_F(CompileErrors, MissingAndSurplusOperandsAreBothReported) {
-    TTarlixfunction r;
+    CompiledExpression r;
     setWholeNumberSlots(r.ConstText, r.ConstValue);
     // "+" with nothing under it, then one value too many left at the end.
     r.Code = std::string(1, tokenChar(tkPlus)) + tokenChar(tkX) + tokenChar(tkX);

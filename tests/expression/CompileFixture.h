@@ -37,7 +37,7 @@ struct CompileFixture {
         return out;
     }
 
-    TTarlixfunction last;
+    CompiledExpression last;
 };
 
 } // namespace tarlix::test

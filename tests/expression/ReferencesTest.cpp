@@ -9,11 +9,11 @@ class References : public ::testing::Test, protected test::CompileFixture {
 protected:
     ExpressionTable doc;
 
-    void set(TTarlixfunction& r, const std::string& text, int mode) {
+    void set(CompiledExpression& r, const std::string& text, int mode) {
         setSource(r, text, mode, env());
     }
     void setFigure(int n, const std::string& x, const std::string& y) {
-        TPointFunction& f = doc.figures[static_cast<std::size_t>(n - 1)];
+        FigureEntry& f = doc.figures[static_cast<std::size_t>(n - 1)];
         f.Kind = 1;
         set(f.X, x, kModePlain - 1);
         set(f.Y, y, kModePlain - 1);
@@ -45,7 +45,7 @@ TEST_F(References, CyclesOfDefinitionsAreCut) {
     set(doc.userFunctions[1], "f(x)*b", kModeRelation); // g
     EXPECT_EQ(inlineReferences(tokens("y1"), doc), "");
 
-    TTarlixfunction probe;
+    CompiledExpression probe;
     set(probe, "y1+f(2)", kModePlain);
     EXPECT_TRUE(dependsOn(tkParamA, probe, doc, settings));
     EXPECT_TRUE(dependsOn(tkParamA + 1, probe, doc, settings));
@@ -59,7 +59,7 @@ TEST_F(References, DependsOnFollowsFiguresAndUserFunctions) {
     setFigure(2, "c", "2");     // Q
     setFigure(3, "x+1", "d");   // R: its x uses itself
     set(doc.userFunctions[0], "x^2+m", kModeRelation);
-    TTarlixfunction probe;
+    CompiledExpression probe;
     set(probe, "Py+f(x)", kModePlain);
     EXPECT_TRUE(dependsOn(tkParamA + 1, probe, doc, settings)); // b through P's y
     EXPECT_TRUE(dependsOn(tkParamA + 2, probe, doc, settings)); // c through Q.x in P's y
@@ -67,12 +67,12 @@ TEST_F(References, DependsOnFollowsFiguresAndUserFunctions) {
     EXPECT_FALSE(dependsOn(tkParamA, probe, doc, settings));    // a only in P's x
     EXPECT_TRUE(dependsOn(tkParamA + 4, probe, doc, settings)); // m through f
 
-    TTarlixfunction inside;
+    CompiledExpression inside;
     set(inside, "f(2)", kModePlain);
     EXPECT_FALSE(dependsOn(tkX, inside, doc, settings)); // f's x is its own argument
     EXPECT_TRUE(dependsOn(tkX, probe, doc, settings));
 
-    TTarlixfunction whole;
+    CompiledExpression whole;
     set(whole, "mid(P,R)", kModePlain);
     EXPECT_TRUE(dependsOn(tkParamA, whole, doc, settings)); // whole point of P
     EXPECT_TRUE(checkCircular(doc.figures[2].X, doc, box));
@@ -96,7 +96,7 @@ TEST_F(References, StripOuterBracketsKeepsSeparateGroups) {
 }
 
 TEST_F(References, NumberTextsHoldOnlyNumbers) {
-    TTarlixfunction r;
+    CompiledExpression r;
     for (const char* yes : {"1.5", "(1,2)", "3 4"}) {
         set(r, yes, kModePlain);
         EXPECT_TRUE(isNumberText(r)) << yes;
@@ -108,10 +108,10 @@ TEST_F(References, NumberTextsHoldOnlyNumbers) {
 }
 
 TEST_F(References, InitialRangesAndBounds) {
-    const Tinterval bounds = blankInterval(env());
+    const IntegralBounds bounds = blankInterval(env());
     EXPECT_EQ(bounds.Low.Source, "-1");
     EXPECT_FALSE(bounds.Low.Code.empty());
-    TPointFunction f;
+    FigureEntry f;
     setDefaultCurveRange(f, env());
     EXPECT_EQ(f.ParamHigh.Source, "2Pi");
     EXPECT_EQ(f.ParamHigh.Code.size(), 3u);

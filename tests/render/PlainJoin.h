@@ -2,7 +2,7 @@
 // The joining of two lines written out on plain vectors, the reference the joiner's tests
 // compare with: from goes into into when they share an end point.
 
-#include "render/ConnectLines.h"
+#include "render/SegmentJoiner.h"
 
 #include <vector>
 

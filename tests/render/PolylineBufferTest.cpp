@@ -9,7 +9,7 @@ using namespace tarlix::recording;
 
 namespace {
 
-constexpr std::uint8_t kStrokeAndFill = TVPolyLine::kStroke | TVPolyLine::kFill;
+constexpr std::uint8_t kStrokeAndFill = PolylineBuffer::kStroke | PolylineBuffer::kFill;
 
 // A canvas with a thin red pen and a solid blue brush, so both stroke and fill are due.
 void prepare(RecordingCanvas& canvas) {
@@ -31,15 +31,15 @@ TEST(PolylineBuffer, FillModesCloseTheOutlineThroughTheFixedPointRowOrColumn) {
         std::uint8_t mode;
         std::vector<Point> added;
     } cases[] = {
-        {TVPolyLine::fillNone, {}},
-        {TVPolyLine::fillThroughPoint, {{5, 100}}},
-        {TVPolyLine::fillToRow, {{50, 100}, {10, 100}}},
-        {TVPolyLine::fillToColumn, {{5, 25}, {5, 20}}},
+        {PolylineBuffer::fillNone, {}},
+        {PolylineBuffer::fillThroughPoint, {{5, 100}}},
+        {PolylineBuffer::fillToRow, {{50, 100}, {10, 100}}},
+        {PolylineBuffer::fillToColumn, {{5, 25}, {5, 20}}},
     };
     for (const auto& c : cases) {
         RecordingCanvas canvas;
         prepare(canvas);
-        TVPolyLine buffer;
+        PolylineBuffer buffer;
         buffer.Reset(&canvas, nullptr, fixedY, fixedX, c.mode, kStrokeAndFill, false, false, {});
         for (const Point& p : curve) buffer.Push(p.x, p.y);
         buffer.Flush();
@@ -60,10 +60,10 @@ TEST(PolylineBuffer, FillModesCloseTheOutlineThroughTheFixedPointRowOrColumn) {
 
 TEST(PolylineBuffer, The5001stPointIsIgnored) {
     RecordingCanvas canvas;
-    TVPolyLine buffer;
-    buffer.Reset(&canvas, nullptr, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke, false, false,
-                 {});
-    for (int i = 0; i <= TVPolyLine::kCapacity; ++i) buffer.Push(i, i % 7);
+    PolylineBuffer buffer;
+    buffer.Reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
+                 false, {});
+    for (int i = 0; i <= PolylineBuffer::kCapacity; ++i) buffer.Push(i, i % 7);
     EXPECT_EQ(buffer.count(), 5000);
     buffer.Flush();
     ASSERT_EQ(canvas.calls.size(), 1u);
@@ -77,9 +77,9 @@ TEST(PolylineBuffer, SecondCanvasGetsFillsOnlyWithAfterimageFills) {
         RecordingCanvas afterimage;
         prepare(picture);
         prepare(afterimage);
-        TVPolyLine buffer;
-        buffer.Reset(&picture, &afterimage, 100, 0, TVPolyLine::fillToRow, kStrokeAndFill, false,
-                     true, LineDrawOptions{false, aimgOfArea});
+        PolylineBuffer buffer;
+        buffer.Reset(&picture, &afterimage, 100, 0, PolylineBuffer::fillToRow, kStrokeAndFill,
+                     false, true, LineDrawOptions{false, aimgOfArea});
         buffer.Push(0, 0);
         buffer.Push(10, 10);
         buffer.Flush();
@@ -94,10 +94,10 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
     RecordingCanvas afterimage;
     prepare(picture);
     prepare(afterimage);
-    TVPolyLine buffer;
+    PolylineBuffer buffer;
 
     // skipMain leaves the picture alone; the afterimage is not drawn without drawSecond.
-    buffer.Reset(&picture, &afterimage, 0, 0, TVPolyLine::fillNone, kStrokeAndFill, true, false,
+    buffer.Reset(&picture, &afterimage, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, true, false,
                  {});
     buffer.Push(1, 1);
     buffer.Push(5, 5);
@@ -107,7 +107,8 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
 
     // A white pen, or a clear one, does not stroke; a white brush does not fill unless it has
     // a pattern; nothing is drawn at all for an empty buffer.
-    buffer.Reset(&picture, nullptr, 0, 0, TVPolyLine::fillNone, kStrokeAndFill, false, false, {});
+    buffer.Reset(&picture, nullptr, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, false, false,
+                 {});
     buffer.Flush();
     EXPECT_TRUE(picture.calls.empty());
     Pen white = picture.pen();
@@ -137,9 +138,9 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
 TEST(PolylineBuffer, RestartDrawsTheCollectedPointsAndBeginsAnew) {
     RecordingCanvas canvas;
     prepare(canvas);
-    TVPolyLine buffer;
-    buffer.Reset(&canvas, nullptr, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke, false, false,
-                 {});
+    PolylineBuffer buffer;
+    buffer.Reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
+                 false, {});
     buffer.Push(0, 0);
     buffer.Push(4, 4);
     buffer.Restart(9, 9);

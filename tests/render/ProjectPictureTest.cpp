@@ -1,5 +1,5 @@
 #include "document/ObjectTokens.h"
-#include "document/PictureFixture.h"
+#include "render/PictureFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "QtTestApp.h"
-#include "shell/TMsgForm.h"
+#include "shell/MessageWindow.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -15,7 +15,7 @@ namespace {
 void pressLater(const QString& caption, QPoint moveTo = {}) {
     QTimer::singleShot(0, [caption, moveTo] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<TMsgForm*>(w);
+            auto* box = qobject_cast<MessageWindow*>(w);
             if (!box || !box->isVisible()) continue;
             if (!moveTo.isNull()) box->move(moveTo);
             for (auto* b : box->findChildren<QPushButton*>())
@@ -27,20 +27,20 @@ void pressLater(const QString& caption, QPoint moveTo = {}) {
 
 TEST(MessageBox, TitlesAndButtonsByKind) {
     qttest::qtApp();
-    TMsgForm warning("Salir usando [OK]", mkWarning, true);
+    MessageWindow warning("Salir usando [OK]", mkWarning, true);
     EXPECT_EQ(warning.windowTitle(), "Advertencia");
     EXPECT_EQ(warning.findChildren<QPushButton*>().size(), 2);
-    TMsgForm error("x", mkError, false);
+    MessageWindow error("x", mkError, false);
     EXPECT_EQ(error.windowTitle(), "ERROR");
     EXPECT_EQ(error.findChildren<QPushButton*>().size(), 1);
-    EXPECT_EQ(TMsgForm(QString(), mkInformation, false).windowTitle(),
+    EXPECT_EQ(MessageWindow(QString(), mkInformation, false).windowTitle(),
               QString::fromUtf8("Información"));
 }
 
 TEST(MessageBox, LongTextWidensTheBox) {
     qttest::qtApp();
-    TMsgForm shortBox("Hola", mkInformation, false);
-    TMsgForm longBox(QString(200, 'W'), mkInformation, false);
+    MessageWindow shortBox("Hola", mkInformation, false);
+    MessageWindow longBox(QString(200, 'W'), mkInformation, false);
     EXPECT_GT(longBox.width(), shortBox.width());
     QLabel* text = nullptr;
     for (auto* l : longBox.findChildren<QLabel*>())

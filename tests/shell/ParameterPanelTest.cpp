@@ -1,7 +1,7 @@
 #include "shell/ParameterPanel.h"
 #include "QtTestApp.h"
+#include "shell/DataPanel.h"
 #include "shell/Program.h"
-#include "shell/TMainConsole.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -30,7 +30,7 @@ struct ParameterProgram {
         program->objects().messages = &messages;
         program->start({});
         ProjectContext ctx = program->context();
-        TEquationFunction f;
+        EquationEntry f;
         f.Expr.Source = "a x";
         storeExplicitFunction(ctx, 1, f);
         project().Modified = false;

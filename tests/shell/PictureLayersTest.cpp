@@ -28,7 +28,7 @@ TEST_F(PictureLayersTest, AnAnimatedPictureEqualsOneDrawnAfresh) {
     storeY(1, "a sin x");
     storeY(2, "x^2/4-2");
     storeY(3, "a/x");
-    TEquationFunction disc = blankEquation();
+    EquationEntry disc = blankEquation();
     disc.Expr.Source = "x^2+y^2<4";
     storeRelation(ctx, 1, disc);
     ProjectPicture animated(project, view, redraw);

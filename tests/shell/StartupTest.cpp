@@ -1,9 +1,9 @@
 #include "QtTestApp.h"
 #include "document/ProjectEdit.h"
+#include "shell/DataPanel.h"
+#include "shell/GraphWindow.h"
 #include "shell/Program.h"
 #include "shell/SimpleWindows.h"
-#include "shell/TGraphAreaForm.h"
-#include "shell/TMainConsole.h"
 
 #include <QAction>
 #include <QDir>
@@ -84,7 +84,7 @@ TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
     first.program->start({});
     Project& project = first.program->objects().project;
     ProjectContext ctx = first.program->context();
-    TEquationFunction f;
+    EquationEntry f;
     f.Expr.Source = "x^2";
     storeExplicitFunction(ctx, 1, f);
     EXPECT_TRUE(project.Modified);

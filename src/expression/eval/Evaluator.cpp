@@ -42,7 +42,7 @@ void Evaluator::leave() {
     active_.pop_back();
 }
 
-Tvalue Evaluator::evaluate(const TTarlixfunction& record, const Arguments& args) {
+Tvalue Evaluator::evaluate(const CompiledExpression& record, const Arguments& args) {
     if (record.Code.empty()) return makeUndefined(vkReal);
     Arguments a = args;
     return snap(run(codeOf(record), a));
@@ -164,7 +164,7 @@ void Evaluator::unaryOrBinary(int t, std::size_t base) {
 
 void Evaluator::multiArgument(int t, std::size_t base) {
     const int count = std::clamp(wholeIndex(pop(base), 0), 0, 14);
-    TarrayValue args(static_cast<std::size_t>(count));
+    ValueArray args(static_cast<std::size_t>(count));
     for (int i = count - 1; i >= 0; --i) args[static_cast<std::size_t>(i)] = pop(base);
     const auto id = builtinOfToken(t);
     push(id ? applyMulti(*id, args, functions()) : makeUndefined(vkReal));
@@ -181,7 +181,7 @@ void Evaluator::userFunctionToken(int t, std::size_t base) {
 }
 
 Tvalue Evaluator::functionReference(int n, const Tvalue& x) {
-    const TTarlixfunction* f = env_.document.explicitFunction(n);
+    const CompiledExpression* f = env_.document.explicitFunction(n);
     if (!f || f->Code.empty() || !enter(f)) return makeUndefined(vkReal);
     const Tvalue r = evaluate(*f, x);
     leave();
@@ -195,7 +195,7 @@ Tvalue Evaluator::figureValue(Extended nValue, Extended kValue) {
     const int k = smallK ? static_cast<int>(roundHalfEven(kValue)) : 0;
     const bool component = smallK && k >= fpX && k <= fpRadius;
     const std::uint8_t undefinedKind = component ? vkReal : vkPair;
-    const TTarlixfunction* part =
+    const CompiledExpression* part =
         env_.document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
     if (!part || part->Code.empty() || !enter(part)) return makeUndefined(undefinedKind);
     Tvalue r = evaluate(*part, makeUndefined(undefinedKind));
@@ -222,7 +222,7 @@ Tvalue Evaluator::userFunctionCall(int number, const Tvalue& order, Arguments a)
         a.w = oldZ;
     }
     if (a.z.kind == vkPair) splitPair(a.z, a.z, a.w);
-    const TTarlixfunction* f = env_.document.userFunction(number);
+    const CompiledExpression* f = env_.document.userFunction(number);
     const int k = wholeIndex(order, -1);
     if (!f || f->Code.empty() || k < 0 || k > 3) return makeUndefined(vkReal);
     if (k == 1 || k == 2) return derivative(*f, k, a);

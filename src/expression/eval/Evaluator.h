@@ -5,7 +5,7 @@
 // values. References are cut when they come back to an expression still being evaluated or go
 // deeper than kMaxReferenceDepth, so no definition can make it recurse forever.
 
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 #include "expression/eval/EvalEnv.h"
 #include "expression/functions/Builtins.h"
 #include "expression/functions/Operators.h"
@@ -23,7 +23,7 @@ struct CodeView {
     const std::array<Tvalue, kConstCount>* consts = nullptr;
 };
 
-inline CodeView codeOf(const TTarlixfunction& record) {
+inline CodeView codeOf(const CompiledExpression& record) {
     return {record.Code, &record.ConstValue};
 }
 
@@ -35,13 +35,13 @@ class Evaluator {
 public:
     explicit Evaluator(const EvalEnv& env) : env_(env) {}
 
-    Tvalue evaluate(const TTarlixfunction& record, const Arguments& args);
-    Tvalue evaluate(const TTarlixfunction& record, const Tvalue& x, const Tvalue& y,
+    Tvalue evaluate(const CompiledExpression& record, const Arguments& args);
+    Tvalue evaluate(const CompiledExpression& record, const Tvalue& x, const Tvalue& y,
                     const Tvalue& z, const Tvalue& w) {
         return evaluate(record, Arguments{x, y, z, w});
     }
     // y is the current y of parameter slot 0; z and w are 0.
-    Tvalue evaluate(const TTarlixfunction& record, const Tvalue& x) {
+    Tvalue evaluate(const CompiledExpression& record, const Tvalue& x) {
         return evaluate(record, argumentsAt(x));
     }
 
@@ -49,8 +49,8 @@ public:
     Tvalue functionReference(int n, const Tvalue& x); // "y1".."y20"
     Tvalue figureValue(Extended n, Extended k);       // "P"(n, k); points are k = 0
     Tvalue userFunctionCall(int number, const Tvalue& order, Arguments args); // 1..8 f g h f1..
-    Tvalue derivative(const TTarlixfunction& f, int order, const Arguments& args); // 1 or 2
-    Tvalue antiderivative(const TTarlixfunction& f, const Arguments& args);
+    Tvalue derivative(const CompiledExpression& f, int order, const Arguments& args); // 1 or 2
+    Tvalue antiderivative(const CompiledExpression& f, const Arguments& args);
 
     // Runs a stretch of code on this machine's stack (its result not snapped). The row form
     // uses it for the parts it evaluates column by column, with operands already computed.

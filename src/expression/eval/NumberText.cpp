@@ -78,7 +78,7 @@ bool numberFromText(std::string& text, Extended& value, bool showError, Evaluato
         value = *n;
         return true;
     }
-    TTarlixfunction record;
+    CompiledExpression record;
     setSource(record, text, kModeExplicit, compileEnv);
     const Tvalue v = evaluator.evaluate(record, makeUndefined(vkReal));
     if (!isDefinedReal(v)) {

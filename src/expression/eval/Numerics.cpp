@@ -2,7 +2,7 @@
 // antiderivative of user functions.
 #include "expression/Vocabulary.h"
 #include "expression/eval/Evaluator.h"
-#include "expression/eval/TLgrComp.h"
+#include "expression/eval/LagrangePolynomial.h"
 #include "expression/functions/Quartic.h"
 
 #include <array>
@@ -50,7 +50,7 @@ Tvalue Evaluator::coefficient(const Tvalue& nValue, std::string_view body, const
     if (n < 0 || n > 6) return makeUndefined(vkReal);
     const Arguments args{makeReal(0), makeReal(env_.parameters.value(0)), makeReal(0), makeReal(0)};
     auto f = [&](Extended t) { return sampleBody(body, c, args, t); };
-    TLgrComp check;
+    LagrangePolynomial check;
     check.build(4, -3, 3, f);
     bool quartic = check.valid();
     if (!quartic) {
@@ -77,7 +77,7 @@ Tvalue Evaluator::solution(const Tvalue& nValue, std::string_view bodyCode, cons
     const auto last = body.find_last_of(tokenChar(tkEqual));
     if (last != std::string::npos) body[last] = tokenChar(tkMinus);
     auto f = [&](Extended t) { return sampleBody(body, c, args, t); };
-    TLgrComp check;
+    LagrangePolynomial check;
     check.build(4, -1, 2, f);
     if (!check.valid()) return makeUndefined(vkReal);
     std::array<Extended, 5> s{}; // f(j) - f(0) for j = -2..2
@@ -109,7 +109,7 @@ struct Samples {
 };
 } // namespace
 
-Tvalue Evaluator::derivative(const TTarlixfunction& f, int order, const Arguments& args) {
+Tvalue Evaluator::derivative(const CompiledExpression& f, int order, const Arguments& args) {
     if (!isDefinedReal(args.x) || (order != 1 && order != 2)) return makeUndefined(vkReal);
     const Extended h = order == 1 ? 1.0L / 256 : 1.0L / 16;
     if (!enter(&f)) return makeUndefined(vkReal);
@@ -132,13 +132,13 @@ Tvalue Evaluator::derivative(const TTarlixfunction& f, int order, const Argument
         Tvalue{kind, component(&Tvalue::x), kind == vkPair ? component(&Tvalue::y) : 0, 1});
 }
 
-Tvalue Evaluator::antiderivative(const TTarlixfunction& f, const Arguments& args) {
+Tvalue Evaluator::antiderivative(const CompiledExpression& f, const Arguments& args) {
     if (!args.x.valid || !args.y.valid || !args.z.valid || !args.w.valid || args.x.kind != vkReal)
         return makeUndefined(vkReal);
     const Extended x = args.x.x;
     const Extended a = std::fabs(x) > 1 ? 0 : 5;
     if (!enter(&f)) return makeUndefined(vkReal);
-    TLgrComp p;
+    LagrangePolynomial p;
     p.build(8, a, x, [&](Extended t) { return evaluate(f, makeReal(t), args.y, args.z, args.w); });
     leave();
     return p.integral(x);

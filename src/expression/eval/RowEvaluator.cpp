@@ -51,8 +51,8 @@ bool sinAndCosOfOneArgument(std::string_view code) {
     return false;
 }
 
-RowViewCaches rowCachesOf(OneBased<FigurePosition, figureCount>& positions,
-                          OneBased<FunctionSamples, functionCount>& functionRows,
+RowViewCaches rowCachesOf(Store<FigurePosition, figureCount>& positions,
+                          Store<FunctionSamples, functionCount>& functionRows,
                           const ColumnSamples& xSamples) {
     return {&positions, &functionRows, &xSamples};
 }
@@ -65,7 +65,7 @@ Row& RowEvaluator::newRow() {
     return row;
 }
 
-void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& request,
+void RowEvaluator::evaluateRow(const CompiledExpression& record, const RowRequest& request,
                                std::span<Tvalue> out) {
     request_ = request;
     n_ = std::min(request.xs.size(), out.size());
@@ -100,7 +100,7 @@ void RowEvaluator::evaluateRow(const TTarlixfunction& record, const RowRequest& 
 
 // Sums of simple terms in x take the fused loop; the blocks it leaves go column by column
 // through the stack machine.
-bool RowEvaluator::sumRow(const TTarlixfunction& record, std::span<Tvalue> out) {
+bool RowEvaluator::sumRow(const CompiledExpression& record, std::span<Tvalue> out) {
     auto sum = RowSum::of(codeOf(record), scalar_);
     if (!sum) return false;
     const auto left = sum->evaluate(request_.xs.first(n_), out.first(n_));
@@ -162,7 +162,7 @@ bool RowEvaluator::trigonometryRow(Builtin id, const RowView& a, std::vector<Row
     return true;
 }
 
-bool RowEvaluator::dependsOnVarying(const TTarlixfunction& record) const {
+bool RowEvaluator::dependsOnVarying(const CompiledExpression& record) const {
     if (request_.varyingParameter == 0) return false;
     const EvalEnv& env = scalar_.env();
     return dependsOn(tkParamA + request_.varyingParameter - 1, record, env.document, env.settings);

@@ -6,8 +6,8 @@
 // caches figures are read from their current positions and functions from their rows.
 
 #include "expression/eval/Evaluator.h"
+#include "expression/eval/RowCaches.h"
 #include "expression/eval/RowValues.h"
-#include "render/ViewCaches.h"
 
 #include <memory>
 #include <span>
@@ -18,8 +18,8 @@ namespace tarlix {
 // What the renderer keeps per view and the row form reads: figure positions, the sample rows
 // of the explicit functions and the world x of every pixel column.
 struct RowViewCaches {
-    const OneBased<FigurePosition, figureCount>* positions = nullptr;
-    OneBased<FunctionSamples, functionCount>* functionRows = nullptr;
+    const Store<FigurePosition, figureCount>* positions = nullptr;
+    Store<FunctionSamples, functionCount>* functionRows = nullptr;
     const ColumnSamples* xSamples = nullptr;
 };
 
@@ -37,7 +37,7 @@ public:
         : scalar_(scalar), caches_(caches) {}
 
     // out receives one value per column of request.xs.
-    void evaluateRow(const TTarlixfunction& record, const RowRequest& request,
+    void evaluateRow(const CompiledExpression& record, const RowRequest& request,
                      std::span<Tvalue> out);
 
 private:
@@ -46,7 +46,7 @@ private:
     };
     // A row of the pool, kept for the rest of the current top-level call.
     Row& newRow();
-    bool sumRow(const TTarlixfunction& record, std::span<Tvalue> out);
+    bool sumRow(const CompiledExpression& record, std::span<Tvalue> out);
     bool runRow(const CodeView& code, const Arguments4& args, Row& out);
     bool runTokens(const CodeView& code, const Arguments4& args, std::vector<RowView>& stack);
     void scalarColumns(const CodeView& code, const Arguments4& args, Row& out);
@@ -56,7 +56,7 @@ private:
     RowView figureReference(const RowView& nView, const RowView& kView);
     RowView figureFromCaches(int n, int k);
     RowView userFunction(int number, std::span<const RowView> operands);
-    bool dependsOnVarying(const TTarlixfunction& record) const;
+    bool dependsOnVarying(const CompiledExpression& record) const;
     Arguments columnArguments(const Arguments4& args, std::size_t i) const;
     // Sets the varying parameter to its value in column i for the stack machine; returns the
     // value it had.
@@ -84,8 +84,8 @@ private:
     std::size_t poolTop_ = 0;
 };
 
-RowViewCaches rowCachesOf(OneBased<FigurePosition, figureCount>& positions,
-                          OneBased<FunctionSamples, functionCount>& functionRows,
+RowViewCaches rowCachesOf(Store<FigurePosition, figureCount>& positions,
+                          Store<FunctionSamples, functionCount>& functionRows,
                           const ColumnSamples& xSamples);
 
 // True when the code takes the sine and the cosine of one and the same operand, so that a row

@@ -89,7 +89,7 @@ bool RowEvaluator::runTokens(const CodeView& code, const Arguments4& args,
             const std::vector<RowView> operands = popViews(stack, static_cast<std::size_t>(count));
             const auto id = builtinOfToken(t);
             Row& out = newRow();
-            TarrayValue values(operands.size());
+            ValueArray values(operands.size());
             for (std::size_t i = 0; i < n_; ++i) {
                 for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
                 out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(vkReal));
@@ -159,7 +159,7 @@ void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t e
 }
 
 RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
-    const TTarlixfunction* f = scalar_.env().document.explicitFunction(n);
+    const CompiledExpression* f = scalar_.env().document.explicitFunction(n);
     if (!f || f->Code.empty()) return RowView::same(makeUndefined(vkReal));
     const int first = request_.firstColumn;
     const int last = first + static_cast<int>(n_) - 1;
@@ -219,7 +219,7 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
     const int n = small ? static_cast<int>(roundHalfEven(a.x)) : 0;
     const int k = small ? static_cast<int>(roundHalfEven(b.x)) : 0;
     const bool component = k >= fpX && k <= fpRadius;
-    const TTarlixfunction* part =
+    const CompiledExpression* part =
         scalar_.env().document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
     if (part && !part->Code.empty() && dependsOnVarying(*part)) {
         const std::uint8_t undefinedKind = component ? vkReal : vkPair;
@@ -272,7 +272,7 @@ RowView RowEvaluator::figureFromCaches(int n, int k) {
 }
 
 RowView RowEvaluator::userFunction(int number, std::span<const RowView> operands) {
-    const TTarlixfunction* f = scalar_.env().document.userFunction(number);
+    const CompiledExpression* f = scalar_.env().document.userFunction(number);
     const RowView& order = operands[0];
     bool plain = f && !f->Code.empty() && order.isConstant() && wholeIndex(order.get(0), -1) == 0;
     for (std::size_t i = 0; plain && i < n_; ++i)

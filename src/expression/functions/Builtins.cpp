@@ -4,11 +4,11 @@
 #include "expression/functions/Constructions.h"
 #include "expression/functions/Curves.h"
 #include "expression/functions/Elementary.h"
+#include "expression/functions/GammaBeta.h"
 #include "expression/functions/Measures.h"
 #include "expression/functions/Operators.h"
 #include "expression/functions/Power.h"
 #include "expression/functions/Quartic.h"
-#include "expression/functions/GammaBeta.h"
 #include "expression/functions/WholeNumber.h"
 
 #include <algorithm>
@@ -214,7 +214,7 @@ Tvalue applyBinary(Builtin id, const Tvalue& a, const Tvalue& b, const FunctionC
     }
 }
 
-Tvalue applyMulti(Builtin id, const TarrayValue& args, const FunctionContext& c) {
+Tvalue applyMulti(Builtin id, const ValueArray& args, const FunctionContext& c) {
     const EngineSettings& s = c.settings;
     switch (id) {
     case B::Arg:

@@ -64,7 +64,7 @@ Tvalue applyUnary(Builtin id, const Tvalue& v, const FunctionContext& context);
 Tvalue applyBinary(Builtin id, const Tvalue& a, const Tvalue& b, const FunctionContext& context);
 
 // Multi-argument functions with the argument list in typed order.
-Tvalue applyMulti(Builtin id, const TarrayValue& args, const FunctionContext& context);
+Tvalue applyMulti(Builtin id, const ValueArray& args, const FunctionContext& context);
 
 // How many arguments a multi-argument function takes when called with count arguments, as
 // the compiler's argument check counts them (count first limited to 14).

@@ -9,7 +9,7 @@ namespace tarlix {
 
 namespace {
 
-bool threeReals(const TarrayValue& args) {
+bool threeReals(const ValueArray& args) {
     if (args.size() != 3) return false;
     return std::all_of(args.begin(), args.end(),
                        [](const Tvalue& v) { return v.valid && v.kind == vkReal; });
@@ -44,12 +44,12 @@ Extended hueChannel(Extended p, Extended q, Extended t) {
 
 } // namespace
 
-Tvalue rgbValue(const TarrayValue& args) {
+Tvalue rgbValue(const ValueArray& args) {
     if (!threeReals(args)) return makeUndefined(vkReal);
     return colourNumber(unit(args[0].x), unit(args[1].x), unit(args[2].x));
 }
 
-Tvalue hslValue(const TarrayValue& args) {
+Tvalue hslValue(const ValueArray& args) {
     if (!threeReals(args)) return makeUndefined(vkReal);
     const Extended h = hueTurn(args[0].x), s = unit(args[1].x), l = unit(args[2].x);
     const Extended q = l > 0.5L ? l + s - l * s : l * (1 + s);

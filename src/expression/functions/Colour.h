@@ -5,7 +5,7 @@
 
 namespace tarlix {
 
-Tvalue rgbValue(const TarrayValue& args); // rgb(r, g, b), each in [0, 1]
-Tvalue hslValue(const TarrayValue& args); // hsl(h, s, l): hue turns, saturation, lightness
+Tvalue rgbValue(const ValueArray& args); // rgb(r, g, b), each in [0, 1]
+Tvalue hslValue(const ValueArray& args); // hsl(h, s, l): hue turns, saturation, lightness
 
 } // namespace tarlix

@@ -8,16 +8,16 @@
 
 namespace tarlix {
 
-Tvalue midValue(const TarrayValue& args);                          // mid(A,B), mid(A,B,m,n)
-Tvalue rotValue(const TarrayValue& args, const EngineSettings& s); // rot(P), (P,t), (P,A,t)
-Tvalue intrValue(const TarrayValue& args); // line-line, line-circle, circle-circle
-Tvalue perpValue(const TarrayValue& args); // perp(A,B,C), perp(B,C)
-Tvalue ccentrValue(const TarrayValue& args);
-Tvalue icentrValue(const TarrayValue& args);
-Tvalue hcentrValue(const TarrayValue& args);
-Tvalue gcentrValue(const TarrayValue& args);
-Tvalue cradValue(const TarrayValue& args);
-Tvalue iradValue(const TarrayValue& args);
-Tvalue ptanValue(const TarrayValue& args); // Ptan(P,C,r), Ptan(P,r)
+Tvalue midValue(const ValueArray& args);                          // mid(A,B), mid(A,B,m,n)
+Tvalue rotValue(const ValueArray& args, const EngineSettings& s); // rot(P), (P,t), (P,A,t)
+Tvalue intrValue(const ValueArray& args); // line-line, line-circle, circle-circle
+Tvalue perpValue(const ValueArray& args); // perp(A,B,C), perp(B,C)
+Tvalue ccentrValue(const ValueArray& args);
+Tvalue icentrValue(const ValueArray& args);
+Tvalue hcentrValue(const ValueArray& args);
+Tvalue gcentrValue(const ValueArray& args);
+Tvalue cradValue(const ValueArray& args);
+Tvalue iradValue(const ValueArray& args);
+Tvalue ptanValue(const ValueArray& args); // Ptan(P,C,r), Ptan(P,r)
 
 } // namespace tarlix

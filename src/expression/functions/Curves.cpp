@@ -13,7 +13,7 @@ constexpr Extended kParallelDistance = 1e-7L;
 constexpr Extended kEyeMargin = 1e-8L;
 
 // Control points after the leading real; false unless all are defined pairs.
-bool trailingPoints(const TarrayValue& args, std::vector<Point>& points) {
+bool trailingPoints(const ValueArray& args, std::vector<Point>& points) {
     points.clear();
     if (args.empty() || !args[0].valid || args[0].kind != vkReal) return false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -41,8 +41,8 @@ Projection project(Extended x, Extended y, Extended z, Extended alpha, Extended 
 }
 
 // Reads either argument form of proj and projz; angles follow AngleMode.
-Projection projectArguments(const TarrayValue& args, const EngineSettings& s) {
-    TarrayValue flat;
+Projection projectArguments(const ValueArray& args, const EngineSettings& s) {
+    ValueArray flat;
     if (!args.empty() && args[0].valid && args[0].kind == vkPair) {
         flat = {makeReal(args[0].x), makeReal(args[0].y)};
         flat.insert(flat.end(), args.begin() + 1, args.end());
@@ -59,7 +59,7 @@ Projection projectArguments(const TarrayValue& args, const EngineSettings& s) {
 
 } // namespace
 
-Tvalue pathValue(const TarrayValue& args) {
+Tvalue pathValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!trailingPoints(args, p) || p.size() < 2) return makeUndefined(vkReal);
     const Extended x = args[0].x;
@@ -76,7 +76,7 @@ Tvalue pathValue(const TarrayValue& args) {
     return checkRange(makeReal(sum));
 }
 
-Tvalue bezierValue(const TarrayValue& args) {
+Tvalue bezierValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!trailingPoints(args, p) || p.size() < 2 || p.size() > 4) return makeUndefined(vkPair);
     const Extended t = args[0].x;
@@ -86,12 +86,12 @@ Tvalue bezierValue(const TarrayValue& args) {
     return pointValue(p[0]);
 }
 
-Tvalue projValue(const TarrayValue& args, const EngineSettings& s) {
+Tvalue projValue(const ValueArray& args, const EngineSettings& s) {
     const Projection r = projectArguments(args, s);
     return r.defined ? pointValue(r.point) : makeUndefined(vkPair);
 }
 
-Tvalue projzValue(const TarrayValue& args, const EngineSettings& s) {
+Tvalue projzValue(const ValueArray& args, const EngineSettings& s) {
     const Projection r = projectArguments(args, s);
     return r.defined ? checkRange(makeReal(r.depth)) : makeUndefined(vkReal);
 }

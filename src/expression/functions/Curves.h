@@ -7,14 +7,14 @@
 namespace tarlix {
 
 // path(x, P1, ..., Pk): the interpolating polynomial through the points, at x.
-Tvalue pathValue(const TarrayValue& args);
+Tvalue pathValue(const ValueArray& args);
 
 // bezier(t, P0, ..., Pn): the Bezier curve of 2 to 4 control points at t.
-Tvalue bezierValue(const TarrayValue& args);
+Tvalue bezierValue(const ValueArray& args);
 
 // proj(x, y, z, alpha, beta[, d]) and proj(P, z, alpha, beta[, d]): the projected point;
 // projz: its depth. d omitted or tiny gives the parallel projection.
-Tvalue projValue(const TarrayValue& args, const EngineSettings& s);
-Tvalue projzValue(const TarrayValue& args, const EngineSettings& s);
+Tvalue projValue(const ValueArray& args, const EngineSettings& s);
+Tvalue projzValue(const ValueArray& args, const EngineSettings& s);
 
 } // namespace tarlix

@@ -9,7 +9,7 @@ namespace tarlix {
 namespace {
 
 // The largest (wantLarger) or smallest defined argument; all must be reals.
-Tvalue extreme(const TarrayValue& args, bool wantLarger) {
+Tvalue extreme(const ValueArray& args, bool wantLarger) {
     Tvalue best = makeUndefined(vkReal);
     for (const Tvalue& v : args) {
         if (v.kind != vkReal) return makeUndefined(vkReal);
@@ -32,14 +32,14 @@ Tvalue angleBetween(Point u, Point v, const EngineSettings& s) {
 
 } // namespace
 
-Tvalue maxValue(const TarrayValue& args) {
+Tvalue maxValue(const ValueArray& args) {
     return extreme(args, true);
 }
-Tvalue minValue(const TarrayValue& args) {
+Tvalue minValue(const ValueArray& args) {
     return extreme(args, false);
 }
 
-Tvalue lenValue(const TarrayValue& args) {
+Tvalue lenValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!readPoints(args, p)) return makeUndefined(vkReal);
     if (p.size() == 1) return checkRange(makeReal(length(p[0])));
@@ -47,7 +47,7 @@ Tvalue lenValue(const TarrayValue& args) {
     return makeUndefined(vkReal);
 }
 
-Tvalue argValue(const TarrayValue& args, const EngineSettings& s) {
+Tvalue argValue(const ValueArray& args, const EngineSettings& s) {
     if (s.ComplexMode && args.size() == 1 && isDefinedReal(args[0]))
         return angleOf({args[0].x, 0}, s);
     std::vector<Point> p;
@@ -58,13 +58,13 @@ Tvalue argValue(const TarrayValue& args, const EngineSettings& s) {
     return makeUndefined(vkReal);
 }
 
-Tvalue detValue(const TarrayValue& args) {
+Tvalue detValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!readPoints(args, p) || p.size() != 2) return makeUndefined(vkReal);
     return checkRange(makeReal(cross(p[0], p[1])));
 }
 
-Tvalue inpValue(const TarrayValue& args, const EngineSettings& s) {
+Tvalue inpValue(const ValueArray& args, const EngineSettings& s) {
     if (args.size() != 2) return makeUndefined(vkReal);
     return multiplyValues(args[0], args[1], s);
 }

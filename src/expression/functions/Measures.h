@@ -6,11 +6,11 @@
 
 namespace tarlix {
 
-Tvalue maxValue(const TarrayValue& args);
-Tvalue minValue(const TarrayValue& args);
-Tvalue lenValue(const TarrayValue& args); // len(P), len(x,y), len(P,Q), len(x1,y1,x2,y2)
-Tvalue argValue(const TarrayValue& args, const EngineSettings& s); // arg(P), (P,Q), (A,B,C)
-Tvalue detValue(const TarrayValue& args);                          // det(P,Q), (x1,y1,x2,y2)
-Tvalue inpValue(const TarrayValue& args, const EngineSettings& s); // P · Q
+Tvalue maxValue(const ValueArray& args);
+Tvalue minValue(const ValueArray& args);
+Tvalue lenValue(const ValueArray& args); // len(P), len(x,y), len(P,Q), len(x1,y1,x2,y2)
+Tvalue argValue(const ValueArray& args, const EngineSettings& s); // arg(P), (P,Q), (A,B,C)
+Tvalue detValue(const ValueArray& args);                          // det(P,Q), (x1,y1,x2,y2)
+Tvalue inpValue(const ValueArray& args, const EngineSettings& s); // P · Q
 
 } // namespace tarlix

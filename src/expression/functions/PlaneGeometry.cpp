@@ -2,7 +2,7 @@
 
 namespace tarlix {
 
-bool matchesForm(const TarrayValue& args, std::string_view form) {
+bool matchesForm(const ValueArray& args, std::string_view form) {
     if (args.size() != form.size()) return false;
     for (std::size_t i = 0; i < form.size(); ++i) {
         const std::uint8_t wanted = form[i] == 'P' ? vkPair : vkReal;
@@ -11,7 +11,7 @@ bool matchesForm(const TarrayValue& args, std::string_view form) {
     return true;
 }
 
-bool readPoints(const TarrayValue& args, std::vector<Point>& points) {
+bool readPoints(const ValueArray& args, std::vector<Point>& points) {
     points.clear();
     for (std::size_t i = 0; i < args.size(); ++i) {
         const Tvalue& v = args[i];

@@ -54,11 +54,11 @@ inline Tvalue pointValue(Point p) {
 
 // True when the arguments are all defined and their kinds spell the form: 'P' a pair,
 // 'r' a real ("PPr" is point, point, real).
-bool matchesForm(const TarrayValue& args, std::string_view form);
+bool matchesForm(const ValueArray& args, std::string_view form);
 
 // Reads defined arguments as points: a pair is one point, two consecutive reals are one
 // point. False when an argument is undefined, of another kind, or a real is left alone.
-bool readPoints(const TarrayValue& args, std::vector<Point>& points);
+bool readPoints(const ValueArray& args, std::vector<Point>& points);
 
 // Where line AB meets line CD; false when they are parallel or a line has no direction.
 bool intersectLines(Point a, Point b, Point c, Point d, Point& out);

@@ -108,7 +108,7 @@ Tvalue polynomialRoot(const QuarticCoefficients& c, int n, bool keepComplex) {
     return z.im == 0 ? checkRange(makeReal(z.re)) : pairOf(z);
 }
 
-Tvalue solut4Value(const TarrayValue& args, const EngineSettings& s) {
+Tvalue solut4Value(const ValueArray& args, const EngineSettings& s) {
     if (args.size() != 5 && args.size() != 6) return makeUndefined(vkReal);
     for (const Tvalue& v : args)
         if (!v.valid || v.kind != vkReal) return makeUndefined(vkReal);

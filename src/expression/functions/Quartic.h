@@ -23,6 +23,6 @@ std::vector<Complex> polynomialRoots(const QuarticCoefficients& c, bool keepComp
 Tvalue polynomialRoot(const QuarticCoefficients& c, int n, bool keepComplex);
 
 // solut4(a, b, c, d, e[, n]); complex roots count with ComplexMode.
-Tvalue solut4Value(const TarrayValue& args, const EngineSettings& s);
+Tvalue solut4Value(const ValueArray& args, const EngineSettings& s);
 
 } // namespace tarlix

@@ -1,6 +1,6 @@
 #include "platform/qt/QtText.h"
 
-#include "platform/Text1252.h"
+#include "base/Text1252.h"
 
 namespace tarlix {
 

@@ -48,7 +48,7 @@ void resetPen(Canvas& canvas) {
 class FunctionPainter {
 public:
     FunctionPainter(const FunctionDrawing& d, Color colour, const SampleRow& samples,
-                    const TEquationFunction& f)
+                    const EquationEntry& f)
         : d_(d), s_(samples), span_(samples.span()), scale_(d.view.XAxis.OutputScale),
           rows_(static_cast<std::size_t>(span_.count() + 2), 0) {
         const bool drawSecond = d.forceAfterimage || f.Afterimage;
@@ -56,7 +56,7 @@ public:
         second_ = (drawSecond && d.afterimageCanvas) ? d.afterimageCanvas : nullptr;
         dotRadius_ = (f.PenWidth + 1) * scale_;
         setPens(colour, f);
-        d.polyline.Reset(main_, second_, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke,
+        d.polyline.Reset(main_, second_, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
                          d.skipMain, drawSecond, d.settings.lineOptions);
         for (int c = span_.first - 1; c <= span_.last + 1; ++c)
             row(c) = s_.defined(c) ? d.view.YAxis.ToPixel(value(c)) : 0;
@@ -78,7 +78,7 @@ public:
     }
 
 private:
-    void setPens(Color colour, const TEquationFunction& f) {
+    void setPens(Color colour, const EquationEntry& f) {
         const FunctionDrawSettings& settings = d_.settings;
         const int width = f.PenWidth * scale_;
         if (second_) {
@@ -181,7 +181,7 @@ private:
 } // namespace
 
 void DrawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow& samples,
-                  const TEquationFunction& f) {
+                  const EquationEntry& f) {
     FunctionPainter(drawing, colour, samples, f).draw();
 }
 
@@ -197,7 +197,7 @@ FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
     colours.fill(kWhite);
     const ColumnSpan span = drawnColumns(drawing.view);
     for (int i = 1; i <= functionCount; ++i) {
-        const TEquationFunction& f = functions[i];
+        const EquationEntry& f = functions[i];
         if (!which.test(static_cast<std::size_t>(i)) || f.Expr.Source.empty() || !f.Visible)
             continue;
         SampleRow samples(span);

@@ -6,9 +6,9 @@
 #include "platform/Canvas.h"
 #include "render/LineStyle.h"
 #include "render/PolylineBuffer.h"
-#include "render/Scale.h"
 #include "render/explicit/FunctionSamples.h"
 #include "render/explicit/SampleRow.h"
+#include "view/View.h"
 
 #include <array>
 #include <bitset>
@@ -38,8 +38,8 @@ struct FunctionDrawSettings {
 // Where one drawing pass goes: the picture canvas and the afterimage canvas (either may be null
 // when it is not drawn on), with the program's polyline buffer.
 struct FunctionDrawing {
-    const ScaleT& view;
-    TVPolyLine& polyline;
+    const View& view;
+    PolylineBuffer& polyline;
     const FunctionDrawSettings& settings;
     Canvas* canvas = nullptr;
     Canvas* afterimageCanvas = nullptr;
@@ -66,6 +66,6 @@ FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
 // Draws one function from its samples (one per column of the view, margins included) in the
 // given colour, with the width and line style of f.
 void DrawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow& samples,
-                  const TEquationFunction& f);
+                  const EquationEntry& f);
 
 } // namespace tarlix

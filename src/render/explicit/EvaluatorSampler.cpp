@@ -4,12 +4,12 @@
 
 namespace tarlix {
 
-Tvalue EvaluatorSampler::valueAt(int, const TEquationFunction& f, const Tvalue& x) {
+Tvalue EvaluatorSampler::valueAt(int, const EquationEntry& f, const Tvalue& x) {
     return evaluator_.evaluate(f.Expr, x);
 }
 
-void EvaluatorSampler::fillRow(int, const TEquationFunction& f, const ColumnSamples& xs, int lo,
-                               int hi, ColumnSamples& out) {
+void EvaluatorSampler::fillRow(int, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
+                               ColumnSamples& out) {
     if (hi < lo) return;
     const auto count = static_cast<std::size_t>(hi - lo + 1);
     RowRequest request;

@@ -5,19 +5,19 @@
 
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/RowEvaluator.h"
-#include "render/Scale.h"
 #include "render/explicit/FunctionSampler.h"
+#include "view/View.h"
 
 namespace tarlix {
 
 class EvaluatorSampler : public FunctionSampler {
 public:
-    EvaluatorSampler(Evaluator& evaluator, ScaleT& view)
+    EvaluatorSampler(Evaluator& evaluator, View& view)
         : evaluator_(evaluator),
           rows_(evaluator, rowCachesOf(view.Positions, view.YValues, view.XSamples)) {}
 
-    Tvalue valueAt(int n, const TEquationFunction& f, const Tvalue& x) override;
-    void fillRow(int n, const TEquationFunction& f, const ColumnSamples& xs, int lo, int hi,
+    Tvalue valueAt(int n, const EquationEntry& f, const Tvalue& x) override;
+    void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
                  ColumnSamples& out) override;
 
 private:

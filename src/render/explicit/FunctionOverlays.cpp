@@ -31,7 +31,7 @@ void verticalLine(Canvas& canvas, int x, int from, int to) {
     canvas.lineTo(x, to);
 }
 
-void drawMarker(const ScaleT& view, Canvas& canvas, const MarkerLine& marker) {
+void drawMarker(const View& view, Canvas& canvas, const MarkerLine& marker) {
     if (!marker.shown) return;
     setXorPen(canvas, kMarkerColour, kMarkerWidth);
     verticalLine(canvas, view.XAxis.ToPixel(marker.x), view.YAxis.PixelStart,
@@ -40,12 +40,12 @@ void drawMarker(const ScaleT& view, Canvas& canvas, const MarkerLine& marker) {
 }
 
 // The pixel column of x: the sample index, whatever the output scale.
-int columnOf(const ScaleSubT& axis, Extended x) {
+int columnOf(const Axis& axis, Extended x) {
     const Extended p = axis.ToPixelFloat(x) / axis.OutputScale;
     return static_cast<int>(std::nearbyint(std::clamp<Extended>(p, -10000, 10000)));
 }
 
-bool canShade(const ScaleT& view, const IntegralShading& s) {
+bool canShade(const View& view, const IntegralShading& s) {
     const auto valid = [](int n) { return n >= 1 && n <= functionCount; };
     if (!s.active || !valid(s.shown) || s.shown == s.subtracted || s.lower == s.upper) return false;
     if (!view.YValues[s.shown].upToDate) return false;
@@ -56,15 +56,15 @@ bool canShade(const ScaleT& view, const IntegralShading& s) {
 
 } // namespace
 
-void DrawValueMarker(const ScaleT& view, Canvas& canvas, const MarkerLine& marker) {
+void DrawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker) {
     drawMarker(view, canvas, marker);
 }
 
-void DrawIntegralLimits(const ScaleT& view, Canvas& canvas, const MarkerLine& limit) {
+void DrawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit) {
     drawMarker(view, canvas, limit);
 }
 
-void DrawIntegralArea(const ScaleT& view, Canvas& canvas, const IntegralShading& s) {
+void DrawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s) {
     if (!canShade(view, s)) return;
     int a = columnOf(view.XAxis, s.lower);
     int b = columnOf(view.XAxis, s.upper);

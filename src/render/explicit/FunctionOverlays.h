@@ -4,7 +4,7 @@
 // integral's limits. The windows supply their state; drawing reads the function caches.
 
 #include "platform/Canvas.h"
-#include "render/Scale.h"
+#include "view/View.h"
 
 namespace tarlix {
 
@@ -26,13 +26,13 @@ struct IntegralShading {
 
 // The function-value window's marker: shown when the window is open, its cursor option on and
 // its x-entry button not pressed.
-void DrawValueMarker(const ScaleT& view, Canvas& canvas, const MarkerLine& marker);
+void DrawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker);
 
 // The marker of the integral window's lower or upper limit.
-void DrawIntegralLimits(const ScaleT& view, Canvas& canvas, const MarkerLine& limit);
+void DrawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit);
 
 // Shades column by column between the shown function and y = 0 or the subtracted function,
 // with XOR colours that tell positive and negative parts apart.
-void DrawIntegralArea(const ScaleT& view, Canvas& canvas, const IntegralShading& shading);
+void DrawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& shading);
 
 } // namespace tarlix

@@ -2,12 +2,12 @@
 
 namespace tarlix {
 
-Tvalue ColumnwiseSampler::valueAt(int n, const TEquationFunction& f, const Tvalue& x) {
+Tvalue ColumnwiseSampler::valueAt(int n, const EquationEntry& f, const Tvalue& x) {
     if (!x.isValid()) return makeUndefined(vkReal);
     return scalar_(n, f, x);
 }
 
-void ColumnwiseSampler::fillRow(int n, const TEquationFunction& f, const ColumnSamples& xs, int lo,
+void ColumnwiseSampler::fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo,
                                 int hi, ColumnSamples& out) {
     for (int c = lo; c <= hi; ++c) out[c] = valueAt(n, f, xs[c]);
 }

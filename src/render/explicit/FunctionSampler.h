@@ -3,8 +3,8 @@
 // x (for the domain edges) and its values over a row of pixel columns (the samples). The
 // program puts the expression evaluator behind it; tests put plain C++ functions.
 
-#include "expression/TarlixFunction.h"
-#include "render/ViewCaches.h"
+#include "expression/ExpressionRecords.h"
+#include "view/ViewCaches.h"
 
 #include <functional>
 
@@ -14,10 +14,10 @@ class FunctionSampler {
 public:
     virtual ~FunctionSampler() = default;
     // f(x) for explicit function n (1..20) with the current parameter values.
-    virtual Tvalue valueAt(int n, const TEquationFunction& f, const Tvalue& x) = 0;
+    virtual Tvalue valueAt(int n, const EquationEntry& f, const Tvalue& x) = 0;
     // out[c] = f(xs[c]) for every column c in lo..hi. A row evaluator may also fill, and mark
     // up to date, the caches of the functions that f refers to.
-    virtual void fillRow(int n, const TEquationFunction& f, const ColumnSamples& xs, int lo, int hi,
+    virtual void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
                          ColumnSamples& out) = 0;
 };
 
@@ -25,11 +25,11 @@ public:
 // not evaluated at all.
 class ColumnwiseSampler : public FunctionSampler {
 public:
-    using Scalar = std::function<Tvalue(int n, const TEquationFunction& f, const Tvalue& x)>;
+    using Scalar = std::function<Tvalue(int n, const EquationEntry& f, const Tvalue& x)>;
     explicit ColumnwiseSampler(Scalar scalar) : scalar_(std::move(scalar)) {}
 
-    Tvalue valueAt(int n, const TEquationFunction& f, const Tvalue& x) override;
-    void fillRow(int n, const TEquationFunction& f, const ColumnSamples& xs, int lo, int hi,
+    Tvalue valueAt(int n, const EquationEntry& f, const Tvalue& x) override;
+    void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
                  ColumnSamples& out) override;
 
 private:

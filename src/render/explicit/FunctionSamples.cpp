@@ -13,16 +13,16 @@ namespace {
 
 constexpr int kEdgeBisections = 50;
 
-bool hasText(const TEquationFunction& f) {
+bool hasText(const EquationEntry& f) {
     return !f.Expr.Source.empty();
 }
 
 // White draws nothing anywhere, so such a function needs no exact edges.
-bool isDrawn(const TEquationFunction& f) {
+bool isDrawn(const EquationEntry& f) {
     return hasText(f) && f.Visible && f.PenColor != kWhite;
 }
 
-void evaluateRow(ScaleT& view, int n, const TEquationFunction& f, FunctionSampler& sampler) {
+void evaluateRow(View& view, int n, const EquationEntry& f, FunctionSampler& sampler) {
     const ColumnSpan span = drawnColumns(view);
     ColumnSamples& row = view.YValues[n].samples;
     sampler.fillRow(n, f, view.XSamples, span.first, span.last, row);
@@ -33,7 +33,7 @@ void evaluateRow(ScaleT& view, int n, const TEquationFunction& f, FunctionSample
 }
 
 // The x where the domain ends between a defined and an undefined x, to 50 halvings.
-Extended domainEdge(int n, const TEquationFunction& f, FunctionSampler& sampler, Extended good,
+Extended domainEdge(int n, const EquationEntry& f, FunctionSampler& sampler, Extended good,
                     Extended bad) {
     for (int k = 0; k < kEdgeBisections; ++k) {
         const Extended m = (good + bad) / 2;
@@ -47,7 +47,7 @@ Extended domainEdge(int n, const TEquationFunction& f, FunctionSampler& sampler,
 
 } // namespace
 
-void RefineDomainEdges(ScaleT& view, int n, const TEquationFunction& f, FunctionSampler& sampler) {
+void RefineDomainEdges(View& view, int n, const EquationEntry& f, FunctionSampler& sampler) {
     ColumnSamples& s = view.YValues[n].samples;
     const ColumnSpan span = drawnColumns(view);
     const int length = span.last;
@@ -66,7 +66,7 @@ void RefineDomainEdges(ScaleT& view, int n, const TEquationFunction& f, Function
     }
 }
 
-void UpdateFunctionSamples(ScaleT& view, const ExplicitFunctionStore& functions,
+void UpdateFunctionSamples(View& view, const ExplicitFunctionStore& functions,
                            FunctionSampler& sampler) {
     const RedrawState& redraw = view.redrawState();
     for (int i = 1; i <= functionCount; ++i) {

@@ -3,7 +3,7 @@
 // from them with one margin column on each side, so that the neighbours of the first and the
 // last column can be read without leaving the row.
 
-#include "render/Scale.h"
+#include "view/View.h"
 
 #include <algorithm>
 #include <cassert>
@@ -20,7 +20,7 @@ struct ColumnSpan {
 
 // The columns of the view's x axis, limited to what the view's caches hold: they keep one
 // column beyond each end as a margin.
-inline ColumnSpan drawnColumns(const ScaleT& view) {
+inline ColumnSpan drawnColumns(const View& view) {
     const int first = std::max(view.XAxis.PixelStart, firstSampleColumn + 1);
     const int last = std::clamp(view.XAxis.PixelLength, first, lastFilledColumn - 1);
     return {first, last};

@@ -12,12 +12,12 @@ class StoreExpressions : public DocumentExpressions {
 public:
     explicit StoreExpressions(const ExplicitFunctionStore& functions) : functions_(functions) {}
 
-    const TTarlixfunction* explicitFunction(int n) const override {
+    const CompiledExpression* explicitFunction(int n) const override {
         return n >= 1 && n <= functionCount ? &functions_[n].Expr : nullptr;
     }
-    const TTarlixfunction* relation(int) const override { return nullptr; }
-    const TTarlixfunction* userFunction(int) const override { return nullptr; }
-    const TTarlixfunction* figure(int, FigurePart) const override { return nullptr; }
+    const CompiledExpression* relation(int) const override { return nullptr; }
+    const CompiledExpression* userFunction(int) const override { return nullptr; }
+    const CompiledExpression* figure(int, FigurePart) const override { return nullptr; }
 
 private:
     const ExplicitFunctionStore& functions_;

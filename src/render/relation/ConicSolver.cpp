@@ -1,6 +1,6 @@
 #include "render/relation/ConicSolver.h"
 
-#include "render/Scale.h"
+#include "view/View.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,9 +18,9 @@ std::size_t idx(int column) {
 // What the drawing of one conic needs at hand.
 struct ConicDraw {
     const ConicCoefficients& k;
-    const ScaleT& view;
+    const View& view;
     const ScanGeometry& grid;
-    TVPolyLine& buffer;
+    PolylineBuffer& buffer;
 
     int scale() const { return grid.scale; }
     int px(Extended position) const { return static_cast<int>(std::nearbyint(position * scale())); }
@@ -197,8 +197,8 @@ RowRoots rootsOfRow(const std::vector<Extended>& values, const std::vector<std::
     return out;
 }
 
-void DrawConic(const ConicCoefficients& conic, const ScaleT& view, const ScanGeometry& grid,
-               TVPolyLine& buffer) {
+void DrawConic(const ConicCoefficients& conic, const View& view, const ScanGeometry& grid,
+               PolylineBuffer& buffer) {
     ConicDraw d{conic, view, grid, buffer};
     const int probe = std::min(1, grid.xLength + 1), far = std::min(10, grid.xLength + 1);
     const std::size_t p = idx(probe), q = idx(far);

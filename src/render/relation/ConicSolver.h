@@ -13,7 +13,7 @@
 
 namespace tarlix {
 
-class ScaleT;
+class View;
 
 // A, H and K for every column -1 .. xLength + 1 (at index column + 1), from f at y = 0, 1, -1.
 struct ConicCoefficients {
@@ -37,7 +37,7 @@ RowRoots rootsOfRow(const std::vector<Extended>& values, const std::vector<std::
                     int xLength);
 
 // Draws the curve through the buffer, whose canvases and pens are set by the caller.
-void DrawConic(const ConicCoefficients& conic, const ScaleT& view, const ScanGeometry& grid,
-               TVPolyLine& buffer);
+void DrawConic(const ConicCoefficients& conic, const View& view, const ScanGeometry& grid,
+               PolylineBuffer& buffer);
 
 } // namespace tarlix

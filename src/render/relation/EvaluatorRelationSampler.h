@@ -3,7 +3,7 @@
 // row of x for one y by the row form (y is read from parameter slot 0, as integrals and hit
 // tests leave it), and at single points by the stack machine.
 
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/RowEvaluator.h"
 #include "render/relation/RelationSampler.h"
@@ -15,7 +15,7 @@ namespace tarlix {
 class EvaluatorRelationSampler final : public RelationSampler {
 public:
     // The part must outlive the sampler.
-    EvaluatorRelationSampler(Evaluator& evaluator, const TTarlixfunction& part)
+    EvaluatorRelationSampler(Evaluator& evaluator, const CompiledExpression& part)
         : evaluator_(evaluator), rows_(evaluator), part_(part) {}
 
     void evaluateRow(Extended y, const Extended* xs, int count, Tvalue* out) override;
@@ -39,7 +39,7 @@ private:
 
     Evaluator& evaluator_;
     RowEvaluator rows_;
-    const TTarlixfunction& part_;
+    const CompiledExpression& part_;
     std::vector<Extended> columns_; // the columns of the last row
     std::vector<Tvalue> xs_;        // and as values
 };

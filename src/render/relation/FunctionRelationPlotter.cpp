@@ -63,7 +63,7 @@ void FunctionRelationPlotter::drawCurve(const ExplicitPartDrawing& d, const Samp
     settings.lineOptions = d.options;
     const Color second = d.secondColour;
     settings.afterimageColour = [second](Color) { return second; };
-    TEquationFunction pen;
+    EquationEntry pen;
     pen.PenWidth = static_cast<std::uint8_t>(std::clamp(d.width, 0, 255));
     pen.LineStyle = static_cast<std::uint8_t>(d.lineStyle);
     pen.Afterimage = d.second != nullptr;

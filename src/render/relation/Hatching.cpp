@@ -86,7 +86,7 @@ void fillPixels(const HatchTarget& t, int pattern, std::span<const std::uint8_t>
 }
 
 void fillVector(const HatchTarget& t, int pattern, std::span<const std::uint8_t> groups,
-                const RegionBitmap& region, TconnectLines& lines) {
+                const RegionBitmap& region, SegmentJoiner& lines) {
     const int S = std::max(1, t.scale), h = S / 2;
     const int width = pattern <= 4 ? h : pattern <= 8 ? h / 2 : 0;
     setPen(t.skipMain ? nullptr : t.main, t.mainColor, width);
@@ -127,7 +127,7 @@ bool onHatchPattern(int pattern, int x, int y) {
 }
 
 void FillRegion(const HatchTarget& target, int pattern, std::span<const std::uint8_t> groups,
-                const RegionBitmap& region, TconnectLines& lines) {
+                const RegionBitmap& region, SegmentJoiner& lines) {
     if (pattern < 1 || pattern > hatchPatternCount || groups.empty()) return;
     if (target.vector)
         fillVector(target, pattern, groups, region, lines);

@@ -4,7 +4,7 @@
 // and the segments are joined into long lines.
 
 #include "platform/Canvas.h"
-#include "render/ConnectLines.h"
+#include "render/SegmentJoiner.h"
 #include "render/relation/RegionBitmap.h"
 
 #include <cstdint>
@@ -30,6 +30,6 @@ struct HatchTarget {
 };
 
 void FillRegion(const HatchTarget& target, int pattern, std::span<const std::uint8_t> groups,
-                const RegionBitmap& region, TconnectLines& lines);
+                const RegionBitmap& region, SegmentJoiner& lines);
 
 } // namespace tarlix

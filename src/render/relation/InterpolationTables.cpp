@@ -1,6 +1,6 @@
 #include "render/relation/InterpolationTables.h"
 
-#include "render/Scale.h"
+#include "view/View.h"
 
 #include <cmath>
 #include <random>
@@ -18,8 +18,8 @@ std::size_t idx(int i) {
 }
 
 // The world coordinates of the node pixels; raw, so that equal pixel steps stay equal steps.
-InterpolationTables::Nodes nodesOf(const ScaleSubT& axis) {
-    ScaleSubT unscaled = axis;
+InterpolationTables::Nodes nodesOf(const Axis& axis) {
+    Axis unscaled = axis;
     unscaled.OutputScale = 1;
     const int k = axis.PixelLength / 10;
     InterpolationTables::Nodes nodes{};
@@ -45,7 +45,7 @@ void InterpolationTables::weights(const Nodes& nodes, const std::vector<Extended
         }
 }
 
-bool InterpolationTables::build(RelationSampler& f, const ScaleT& view, const ScanGeometry& grid) {
+bool InterpolationTables::build(RelationSampler& f, const View& view, const ScanGeometry& grid) {
     grid_ = &grid;
     xNodes_ = nodesOf(view.XAxis);
     yNodes_ = nodesOf(view.YAxis);

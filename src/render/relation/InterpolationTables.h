@@ -14,7 +14,7 @@
 
 namespace tarlix {
 
-class ScaleT;
+class View;
 
 inline constexpr int interpolationNodes = 11;
 
@@ -22,7 +22,7 @@ class InterpolationTables {
 public:
     // Samples f at the nodes (the pixels 0, k, ..., 10k of each axis, k = length div 10) and
     // builds the weights. False when f is undefined at a node.
-    bool build(RelationSampler& f, const ScaleT& view, const ScanGeometry& grid);
+    bool build(RelationSampler& f, const View& view, const ScanGeometry& grid);
     // Compares the interpolant with f at 30 pixels chosen by the seed: f must be defined there
     // and agree within 1e-11 (relative once |f| reaches 10).
     bool matches(RelationSampler& f, std::uint32_t seed) const;

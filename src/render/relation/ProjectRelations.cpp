@@ -1,10 +1,10 @@
 #include "render/relation/ProjectRelations.h"
 
-#include "render/Scale.h"
+#include "view/View.h"
 
 namespace tarlix {
 
-RelationStyle relationStyleOf(const TEquationFunction& relation) {
+RelationStyle relationStyleOf(const EquationEntry& relation) {
     RelationStyle style;
     style.color = relation.PenColor;
     style.width = relation.PenWidth;
@@ -37,7 +37,7 @@ void ProjectRelations::build(const Project& project, const CompileEnv& env) {
 void ProjectRelations::rebuild(int i, const Project& project, const CompileEnv& env) {
     if (i < 1 || i > relationCount) return;
     const std::size_t at = static_cast<std::size_t>(i - 1);
-    const TEquationFunction& relation = project.Relations[i];
+    const EquationEntry& relation = project.Relations[i];
     Compiled& compiled = compiled_[at];
     RelationEntry& entry = entries_[at];
     entry.hasText = !relation.Expr.Source.empty();
@@ -59,7 +59,7 @@ void DrawProjectRelations(RelationPlotter& plotter, const ProjectRelations& rela
                   relations.entries(), target.skipMain, target.forceAfterimage, target.hooks);
 }
 
-void DrawProjectRelationsOnto(Canvas& picture, const ProjectRelations& relations, ScaleT& view,
+void DrawProjectRelationsOnto(Canvas& picture, const ProjectRelations& relations, View& view,
                               Surfaces& surfaces, const RelationSettings& settings,
                               RelationScanHooks& hooks, ExplicitRelationPlotter* explicitPlotter) {
     RelationPlotter plotter(settings, hooks, explicitPlotter);

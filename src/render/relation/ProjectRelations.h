@@ -19,7 +19,7 @@
 
 namespace tarlix {
 
-RelationStyle relationStyleOf(const TEquationFunction& relation);
+RelationStyle relationStyleOf(const EquationEntry& relation);
 RelationSettings relationSettingsOf(const ProjectSettings& settings, bool blackAndWhite = false,
                                     bool fullRefresh = false);
 
@@ -55,7 +55,7 @@ private:
 
 // Where the relations of a redraw go and what they report to.
 struct ProjectRelationTarget {
-    ScaleT& view;
+    View& view;
     Surfaces& surfaces;
     RelationLayers& layers;
     RelationImages images;
@@ -71,7 +71,7 @@ void DrawProjectRelations(RelationPlotter& plotter, const ProjectRelations& rela
 
 // Draws every relation into fresh layers and ANDs them onto the picture (headless output):
 // the relations image covers the pixels 0 .. length + 1 of both axes.
-void DrawProjectRelationsOnto(Canvas& picture, const ProjectRelations& relations, ScaleT& view,
+void DrawProjectRelationsOnto(Canvas& picture, const ProjectRelations& relations, View& view,
                               Surfaces& surfaces, const RelationSettings& settings,
                               RelationScanHooks& hooks, ExplicitRelationPlotter* explicitPlotter);
 

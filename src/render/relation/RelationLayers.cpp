@@ -1,6 +1,6 @@
 #include "render/relation/RelationLayers.h"
 
-#include "render/Scale.h"
+#include "view/View.h"
 
 #include <algorithm>
 
@@ -39,7 +39,7 @@ void mergeIntoAfterimage(Surfaces& surfaces, const RelationLayers& layers, const
 
 } // namespace
 
-void RelationLayers::fitTo(Surfaces& surfaces, const ScaleT& view) {
+void RelationLayers::fitTo(Surfaces& surfaces, const View& view) {
     const int w = view.XAxis.PixelLength + 2, h = view.YAxis.PixelLength + 2;
     if (w == width_ && h == height_ && image[0]) return;
     width_ = w;
@@ -57,10 +57,9 @@ Color afterimageLayerGrey(int level, bool blackAndWhite) {
     return rgbColor(g, g, g);
 }
 
-void DrawRelations(RelationPlotter& plotter, ScaleT& view, Surfaces& surfaces,
-                   RelationLayers& layers, const RelationImages& images,
-                   std::span<const RelationEntry> relations, bool skipMain, bool forceAfterimage,
-                   RelationScanHooks& hooks) {
+void DrawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, RelationLayers& layers,
+                   const RelationImages& images, std::span<const RelationEntry> relations,
+                   bool skipMain, bool forceAfterimage, RelationScanHooks& hooks) {
     if (!anyShown(relations)) return;
     layers.fitTo(surfaces, view);
     const Rect rect = fullRect(layers);
@@ -97,7 +96,7 @@ void DrawRelations(RelationPlotter& plotter, ScaleT& view, Surfaces& surfaces,
     }
 }
 
-void DrawRelationsVector(RelationPlotter& plotter, ScaleT& view, Canvas* canvas,
+void DrawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
                          Canvas* afterimageCanvas, std::span<const RelationEntry> relations,
                          bool skipMain, bool forceAfterimage) {
     const int count = std::min<int>(static_cast<int>(relations.size()), relationCount);

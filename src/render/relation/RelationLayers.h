@@ -13,7 +13,7 @@
 
 namespace tarlix {
 
-class ScaleT;
+class View;
 
 inline constexpr int relationCount = 9;
 
@@ -35,7 +35,7 @@ struct RelationLayers {
 
     RelationLayers() { afterimageColour.fill(kWhite); }
     // Layer images cover the pixels 0 .. length + 1 of both axes; a change of size drops them.
-    void fitTo(Surfaces& surfaces, const ScaleT& view);
+    void fitTo(Surfaces& surfaces, const View& view);
     int width() const { return width_; }
     int height() const { return height_; }
 
@@ -53,13 +53,12 @@ struct RelationImages {
 // Redraws the layers of shown relations whose redraw flag is set, merges unchanged layers with
 // afterimages into the afterimage image, and combines every shown layer onto the relations
 // image.
-void DrawRelations(RelationPlotter& plotter, ScaleT& view, Surfaces& surfaces,
-                   RelationLayers& layers, const RelationImages& images,
-                   std::span<const RelationEntry> relations, bool skipMain, bool forceAfterimage,
-                   RelationScanHooks& hooks);
+void DrawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, RelationLayers& layers,
+                   const RelationImages& images, std::span<const RelationEntry> relations,
+                   bool skipMain, bool forceAfterimage, RelationScanHooks& hooks);
 
 // Draws every shown relation directly onto the canvas (and the afterimage canvas).
-void DrawRelationsVector(RelationPlotter& plotter, ScaleT& view, Canvas* canvas,
+void DrawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
                          Canvas* afterimageCanvas, std::span<const RelationEntry> relations,
                          bool skipMain, bool forceAfterimage);
 

@@ -1,9 +1,9 @@
 #include "render/relation/RelationPlotter.h"
 
 #include "render/LineStyle.h"
-#include "render/Scale.h"
 #include "render/relation/Hatching.h"
 #include "render/relation/RelationColours.h"
+#include "view/View.h"
 
 #include <cmath>
 
@@ -36,7 +36,7 @@ Color boundaryColour(const RelationStyle& style, RelationOp op) {
 RelationPlotter::RelationPlotter(const RelationSettings& settings, RelationScanHooks& hooks,
                                  ExplicitRelationPlotter* explicitPlotter)
     : settings_(settings), hooks_(hooks), explicit_(explicitPlotter),
-      buffer_(std::make_unique<TVPolyLine>()) {}
+      buffer_(std::make_unique<PolylineBuffer>()) {}
 
 RelationPlotter::Pens RelationPlotter::setBoundaryPens(const RelationCanvases& canvases,
                                                        const RelationStyle& style, RelationOp op,
@@ -60,7 +60,7 @@ RelationPlotter::Pens RelationPlotter::setBoundaryPens(const RelationCanvases& c
     return pens;
 }
 
-bool RelationPlotter::drawExplicit(ScaleT& view, const RelationCanvases& canvases,
+bool RelationPlotter::drawExplicit(View& view, const RelationCanvases& canvases,
                                    const RelationStyle& style, const RelationPart& part,
                                    std::uint8_t bit, const Pens& pens) {
     ExplicitPartDrawing d{view, grid_, *buffer_, region_, bit};
@@ -78,14 +78,14 @@ bool RelationPlotter::drawExplicit(ScaleT& view, const RelationCanvases& canvase
 }
 
 RelationMode RelationPlotter::chooseMode(const RelationPart& part, const RelationStyle& style,
-                                         const ScaleT& view) {
+                                         const View& view) {
     if (!style.fastPoly) return RelationMode::Generic;
     if (!tables_.build(*part.f, view, grid_) || !tables_.matches(*part.f, kCheckSeed))
         return RelationMode::Generic;
     return tables_.isConic() ? RelationMode::Quadratic : RelationMode::Polynomial;
 }
 
-ScanOutcome RelationPlotter::DrawRelationPart(ScaleT& view, const RelationCanvases& canvases,
+ScanOutcome RelationPlotter::DrawRelationPart(View& view, const RelationCanvases& canvases,
                                               const RelationStyle& style, const RelationPart& part,
                                               std::uint8_t bit) {
     CaptionGuard caption(hooks_);
@@ -94,8 +94,8 @@ ScanOutcome RelationPlotter::DrawRelationPart(ScaleT& view, const RelationCanvas
     const Pens pens = setBoundaryPens(canvases, style, part.op, outputScale);
     Canvas* main = canvases.skipMain ? nullptr : canvases.main;
     Canvas* second = pens.drawSecond ? canvases.afterimage : nullptr;
-    buffer_->Reset(main, second, 0, 0, TVPolyLine::fillNone, TVPolyLine::kStroke, canvases.skipMain,
-                   pens.drawSecond, pens.options);
+    buffer_->Reset(main, second, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
+                   canvases.skipMain, pens.drawSecond, pens.options);
 
     if (part.explicitForm && explicit_ && drawExplicit(view, canvases, style, part, bit, pens)) {
         lastMode_ = RelationMode::Explicit;
@@ -111,7 +111,7 @@ ScanOutcome RelationPlotter::DrawRelationPart(ScaleT& view, const RelationCanvas
     return scan(view, canvases, part, bit, pens, mode, caption.saved());
 }
 
-ScanOutcome RelationPlotter::scan(ScaleT& view, const RelationCanvases& canvases,
+ScanOutcome RelationPlotter::scan(View& view, const RelationCanvases& canvases,
                                   const RelationPart& part, std::uint8_t bit, const Pens& pens,
                                   RelationMode mode, const std::string& caption) {
     SampledRows sampled(*part.f, grid_, settings_.ScanWidth);
@@ -159,7 +159,7 @@ void RelationPlotter::fill(const RelationCanvases& canvases, const RelationStyle
     FillRegion(target, style.pattern, relation.groups, region_, lines_);
 }
 
-ScanOutcome RelationPlotter::DrawRelation(ScaleT& view, const RelationCanvases& canvases,
+ScanOutcome RelationPlotter::DrawRelation(View& view, const RelationCanvases& canvases,
                                           const RelationStyle& style,
                                           const RelationParts& relation) {
     grid_.assign(view);

@@ -4,8 +4,8 @@
 // hatched. Holds the buffers of the drawing, sized from the view and reused between relations.
 
 #include "platform/Canvas.h"
-#include "render/ConnectLines.h"
 #include "render/PolylineBuffer.h"
+#include "render/SegmentJoiner.h"
 #include "render/relation/ConicSolver.h"
 #include "render/relation/InterpolationTables.h"
 #include "render/relation/RegionBitmap.h"
@@ -19,14 +19,14 @@
 
 namespace tarlix {
 
-class ScaleT;
+class View;
 
 // Where and how an explicit part is drawn: the canvases (null when not drawn on) with the
 // boundary colours and pen of the part, and the region bits it marks.
 struct ExplicitPartDrawing {
-    ScaleT& view;
+    View& view;
     const ScanGeometry& grid;
-    TVPolyLine& buffer;
+    PolylineBuffer& buffer;
     RegionBitmap& region;
     std::uint8_t bit = 1;
     Canvas* main = nullptr;
@@ -66,7 +66,7 @@ public:
 
     // Clears the region, draws every part (up to eight) and hatches the region. A break by
     // the user keeps what was found; an interruption by a drag drops the relation.
-    ScanOutcome DrawRelation(ScaleT& view, const RelationCanvases& canvases,
+    ScanOutcome DrawRelation(View& view, const RelationCanvases& canvases,
                              const RelationStyle& style, const RelationParts& relation);
 
     const RegionBitmap& region() const { return region_; }
@@ -75,7 +75,7 @@ public:
 
 private:
     // Draws one part with the given bit on the grid and region of the current relation.
-    ScanOutcome DrawRelationPart(ScaleT& view, const RelationCanvases& canvases,
+    ScanOutcome DrawRelationPart(View& view, const RelationCanvases& canvases,
                                  const RelationStyle& style, const RelationPart& part,
                                  std::uint8_t bit);
 
@@ -86,11 +86,10 @@ private:
     };
     Pens setBoundaryPens(const RelationCanvases& canvases, const RelationStyle& style,
                          RelationOp op, int outputScale) const;
-    bool drawExplicit(ScaleT& view, const RelationCanvases& canvases, const RelationStyle& style,
+    bool drawExplicit(View& view, const RelationCanvases& canvases, const RelationStyle& style,
                       const RelationPart& part, std::uint8_t bit, const Pens& pens);
-    RelationMode chooseMode(const RelationPart& part, const RelationStyle& style,
-                            const ScaleT& view);
-    ScanOutcome scan(ScaleT& view, const RelationCanvases& canvases, const RelationPart& part,
+    RelationMode chooseMode(const RelationPart& part, const RelationStyle& style, const View& view);
+    ScanOutcome scan(View& view, const RelationCanvases& canvases, const RelationPart& part,
                      std::uint8_t bit, const Pens& pens, RelationMode mode,
                      const std::string& caption);
     void fill(const RelationCanvases& canvases, const RelationStyle& style,
@@ -104,8 +103,8 @@ private:
     ScanGeometry grid_;
     RegionBitmap region_;
     ScanBuffers rows_;
-    TconnectLines lines_;
-    std::unique_ptr<TVPolyLine> buffer_;
+    SegmentJoiner lines_;
+    std::unique_ptr<PolylineBuffer> buffer_;
     InterpolationTables tables_;
     ConicCoefficients conic_;
 };

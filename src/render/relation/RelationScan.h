@@ -4,7 +4,7 @@
 // progress in the caption and the breaks of the user.
 
 #include "platform/Canvas.h"
-#include "render/ConnectLines.h"
+#include "render/SegmentJoiner.h"
 #include "render/relation/RegionBitmap.h"
 #include "render/relation/RelationTypes.h"
 #include "render/relation/ScanGeometry.h"
@@ -27,7 +27,7 @@ struct ScanJob {
     RelationOp op = RelationOp::Equal;
     std::uint8_t bit = 1;
     RegionBitmap* region = nullptr; // marked for inequalities
-    TconnectLines* lines = nullptr; // null: the region only
+    SegmentJoiner* lines = nullptr; // null: the region only
     // The layer image that shows the lines found so far at each report; null for none.
     Canvas* progressCanvas = nullptr;
 };

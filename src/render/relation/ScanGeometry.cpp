@@ -1,13 +1,13 @@
 #include "render/relation/ScanGeometry.h"
 
-#include "render/Scale.h"
+#include "view/View.h"
 
 namespace tarlix {
 
-void ScanGeometry::assign(const ScaleT& view) {
+void ScanGeometry::assign(const View& view) {
     // The grid is computed at screen size whatever the output is enlarged to.
-    ScaleSubT xAxis = view.XAxis;
-    ScaleSubT yAxis = view.YAxis;
+    Axis xAxis = view.XAxis;
+    Axis yAxis = view.YAxis;
     xAxis.OutputScale = 1;
     yAxis.OutputScale = 1;
     xLength = xAxis.PixelLength;

@@ -8,7 +8,7 @@
 
 namespace tarlix {
 
-class ScaleT;
+class View;
 
 struct ScanGeometry {
     int xLength = 0;          // the x axis PixelLength
@@ -22,7 +22,7 @@ struct ScanGeometry {
     Extended x(int column) const { return xs[static_cast<std::size_t>(column + 1)]; }
     Extended y(int row) const { return ys[static_cast<std::size_t>(row + 1)]; }
 
-    void assign(const ScaleT& view);
+    void assign(const View& view);
 };
 
 } // namespace tarlix

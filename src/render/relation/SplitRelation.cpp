@@ -137,7 +137,7 @@ std::string partFunctionTokens(const std::string& comparison, RelationOp& op) {
     return comparison;
 }
 
-SplitRelationResult SplitRelation(const TTarlixfunction& relation, const CompileEnv& env,
+SplitRelationResult SplitRelation(const CompiledExpression& relation, const CompileEnv& env,
                                   const DocumentExpressions* document) {
     SplitRelationResult result;
     std::string text = document ? inlineReferences(relation.Tokens, *document) : relation.Tokens;

@@ -6,7 +6,7 @@
 
 #include "expression/Compiler.h"
 #include "expression/DocumentExpressions.h"
-#include "expression/TarlixFunction.h"
+#include "expression/ExpressionRecords.h"
 #include "render/relation/RelationTypes.h"
 
 #include <cstdint>
@@ -15,7 +15,7 @@
 namespace tarlix {
 
 struct SplitPart {
-    TTarlixfunction f; // compiled without the relation form; empty code when it failed
+    CompiledExpression f; // compiled without the relation form; empty code when it failed
     RelationOp op = RelationOp::Equal;
     bool explicitForm = false; // y op g(x): f = y - g(x), f > 0 above the curve
 };
@@ -27,7 +27,7 @@ struct SplitRelationResult {
 
 // Splits the token text of the relation. References to functions and relations are put in
 // place first when the document is given.
-SplitRelationResult SplitRelation(const TTarlixfunction& relation, const CompileEnv& env,
+SplitRelationResult SplitRelation(const CompiledExpression& relation, const CompileEnv& env,
                                   const DocumentExpressions* document = nullptr);
 
 // The parts and groups as the drawing takes them; samplerOf(part) gives the sampler that

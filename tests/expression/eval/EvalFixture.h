@@ -22,8 +22,8 @@ protected:
     EvalEnv env{settings, document, parameters, &random, nullptr};
     Evaluator evaluator{env};
 
-    TTarlixfunction compiled(const std::string& text, int mode = kModePlain) {
-        TTarlixfunction record;
+    CompiledExpression compiled(const std::string& text, int mode = kModePlain) {
+        CompiledExpression record;
         setSource(record, text, mode, compileEnv);
         EXPECT_FALSE(record.Code.empty()) << text;
         return record;
@@ -45,7 +45,7 @@ protected:
     }
     // A point figure n from its whole-point text.
     void definePoint(int n, const std::string& whole) {
-        TPointFunction& f = document.figures[static_cast<std::size_t>(n - 1)];
+        FigureEntry& f = document.figures[static_cast<std::size_t>(n - 1)];
         f.Kind = 1;
         std::string xText, yText;
         splitWholePoint(whole, settings.ListSeparatorChar, xText, yText);

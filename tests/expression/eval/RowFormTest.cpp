@@ -38,7 +38,7 @@ protected:
     }
     void expectRowEqualsScalarOn(const std::vector<Tvalue>& xs, const std::string& text,
                                  int varying = 0, bool someDefined = true) {
-        const TTarlixfunction record = compiled(text, kModeExplicit);
+        const CompiledExpression record = compiled(text, kModeExplicit);
         std::vector<Tvalue> varyingRow;
         for (std::size_t i = 0; i < xs.size(); ++i) varyingRow.push_back(makeReal(i * 0.25L - 4));
         RowRequest request{xs, 0, false, varying, varyingRow};
@@ -107,8 +107,8 @@ TEST_F(RowForm, OneParameterVariesAlongTheRow) {
 }
 
 TEST_F(RowForm, ReadsFiguresAndFunctionRowsFromTheView) {
-    OneBased<FigurePosition, figureCount> positions;
-    OneBased<FunctionSamples, functionCount> functionRows;
+    Store<FigurePosition, figureCount> positions;
+    Store<FunctionSamples, functionCount> functionRows;
     ColumnSamples xSamples;
     for (std::size_t i = 0; i < xs.size(); ++i) xSamples[static_cast<int>(i)] = xs[i];
     positions[1].kind = 1;
@@ -154,7 +154,7 @@ TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
     for (const char* text : texts) {
         expectRowEqualsScalarOn(grid, text);
         expectRowEqualsScalarOn(extreme, text);
-        const TTarlixfunction record = compiled(text, kModeExplicit);
+        const CompiledExpression record = compiled(text, kModeExplicit);
         auto sum = RowSum::of(codeOf(record), evaluator);
         ASSERT_TRUE(sum) << text << " is a sum of simple terms";
         std::vector<Tvalue> out(grid.size());

@@ -1,5 +1,5 @@
 #include "EvalFixture.h"
-#include "expression/eval/TLgrComp.h"
+#include "expression/eval/LagrangePolynomial.h"
 
 #include <cmath>
 
@@ -49,7 +49,7 @@ TEST_F(StackMachine, UndefinedResults) {
     const Tvalue p = calc("P(30,0)");
     EXPECT_FALSE(p.valid);
     EXPECT_EQ(p.kind, vkPair);
-    TTarlixfunction empty;
+    CompiledExpression empty;
     const Tvalue e = evaluator.evaluate(empty, makeReal(1));
     EXPECT_FALSE(e.valid);
     EXPECT_EQ(e.kind, vkReal);
@@ -106,7 +106,7 @@ TEST_F(StackMachine, CyclesThroughReferencesAreCutAndUndefined) {
 TEST_F(StackMachine, LagrangePolynomialThroughPointsAndOverARow) {
     const Extended nodes[] = {0, 1, 2};
     const Tvalue values[] = {makeReal(1), makeReal(2), makeReal(5)}; // 1 + t^2
-    TLgrComp p;
+    LagrangePolynomial p;
     p.buildFromPoints(nodes, values);
     ASSERT_TRUE(p.valid());
     EXPECT_NEAR(static_cast<double>(p.evaluate(3).x), 10, 1e-15);

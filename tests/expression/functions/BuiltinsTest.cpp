@@ -104,8 +104,8 @@ TEST(Builtins, UndefinedOperandsGiveUndefinedResults) {
                 }
             } else if (info.arity == BuiltinArity::Multi && id != Builtin::Max &&
                        id != Builtin::Min) {
-                const TarrayValue reals{R(1), R(2), undefinedReal, R(0.5L), R(0.25L)};
-                const TarrayValue points{P(1, 2), undefinedPair, P(3, 1), R(1)};
+                const ValueArray reals{R(1), R(2), undefinedReal, R(0.5L), R(0.25L)};
+                const ValueArray points{P(1, 2), undefinedPair, P(3, 1), R(1)};
                 EXPECT_FALSE(applyMulti(id, reals, c).valid) << info.name;
                 EXPECT_FALSE(applyMulti(id, points, c).valid) << info.name;
             }

@@ -27,7 +27,7 @@ TEST(Colour, RgbAndHslColourNumbers) {
         {"hsl light", true, 0, 1, 0.75L, 255 + 128 * 256 + 128 * 65536},
     };
     for (const auto& c : cases) {
-        const TarrayValue args{R(c.a), R(c.b), R(c.c)};
+        const ValueArray args{R(c.a), R(c.b), R(c.c)};
         EXPECT_TRUE(isReal(c.hsl ? hslValue(args) : rgbValue(args), c.expected)) << c.what;
     }
     EXPECT_TRUE(isUndefined(rgbValue({R(1), R(0)})));

@@ -24,9 +24,9 @@ EngineSettings degrees() {
 
 TEST(Geometry, MeasuresAcceptPointsOrPairsOfReals) {
     const EngineSettings s;
-    for (const TarrayValue& args :
-         {TarrayValue{P(3, 4)}, TarrayValue{R(3), R(4)}, TarrayValue{P(1, 1), P(4, 5)},
-          TarrayValue{R(1), R(1), R(4), R(5)}})
+    for (const ValueArray& args :
+         {ValueArray{P(3, 4)}, ValueArray{R(3), R(4)}, ValueArray{P(1, 1), P(4, 5)},
+          ValueArray{R(1), R(1), R(4), R(5)}})
         EXPECT_TRUE(isReal(lenValue(args), 5)) << args.size() << " arguments";
     EXPECT_TRUE(isUndefined(lenValue({R(1), R(2), R(3)})));
     EXPECT_TRUE(isReal(detValue({P(1, 2), P(3, 4)}), -2));
@@ -70,7 +70,7 @@ TEST(Geometry, MidAndRot) {
 TEST(Geometry, IntersectionsOfLinesAndCircles) {
     const struct {
         const char* what;
-        TarrayValue args;
+        ValueArray args;
         bool defined;
         Extended x, y;
     } cases[] = {
@@ -104,7 +104,7 @@ TEST(Geometry, PerpendicularsCentresAndRadii) {
     EXPECT_TRUE(isPair(perpValue({P(1, 0), P(0, 1)}), 0.5L, 0.5L, kTight));
     EXPECT_TRUE(isUndefined(perpValue({P(0, 2), P(1, 0), P(1, 0)})));
 
-    const TarrayValue triangle{P(0, 0), P(4, 0), P(0, 3)};
+    const ValueArray triangle{P(0, 0), P(4, 0), P(0, 3)};
     EXPECT_TRUE(isPair(ccentrValue(triangle), 2, 1.5L, kTight));
     EXPECT_TRUE(isReal(cradValue(triangle), 2.5L, kTight));
     EXPECT_TRUE(isPair(icentrValue(triangle), 1, 1, kTight));
@@ -113,7 +113,7 @@ TEST(Geometry, PerpendicularsCentresAndRadii) {
     EXPECT_TRUE(isPair(gcentrValue({P(0, 0), P(3, 0), P(0, 3)}), 1, 1, kTight));
     EXPECT_TRUE(isPair(hcentrValue({P(0, 0), P(4, 0), P(1, 3)}), 1, 1, kTight));
 
-    const TarrayValue collinear{P(0, 0), P(1, 1), P(2, 2)};
+    const ValueArray collinear{P(0, 0), P(1, 1), P(2, 2)};
     EXPECT_TRUE(isUndefined(ccentrValue(collinear)));
     EXPECT_TRUE(isUndefined(cradValue(collinear)));
     EXPECT_TRUE(isUndefined(icentrValue({P(1, 1), P(1, 1), P(1, 1)})));

@@ -11,7 +11,7 @@ namespace {
 Tvalue solut4(std::initializer_list<Extended> values, bool complexMode = false) {
     EngineSettings s;
     s.ComplexMode = complexMode;
-    TarrayValue args;
+    ValueArray args;
     for (Extended v : values) args.push_back(R(v));
     return solut4Value(args, s);
 }

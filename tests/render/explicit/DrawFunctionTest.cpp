@@ -14,7 +14,7 @@ using Lines = std::vector<std::vector<Point>>;
 
 // No drawn segment bridges a pole with a step of more than the jump limit, and each branch
 // between poles (and the view's ends) is drawn up to within a few pixels of its ends.
-void expectBranchesBetween(const ScaleT& view, const Lines& lines, std::vector<Extended> poles,
+void expectBranchesBetween(const View& view, const Lines& lines, std::vector<Extended> poles,
                            const char* name) {
     std::vector<Extended> cuts{0};
     for (Extended p : poles) cuts.push_back(view.XAxis.ToPixelFloat(p));
@@ -104,7 +104,7 @@ TEST_F(ExplicitPlot, ConnectModeSkipsUndefinedSamplesAndDotModeDrawsEverySample)
 }
 
 TEST_F(ExplicitPlot, ASampleWithoutDefinedNeighboursIsADotOnEveryCanvasInUse) {
-    TEquationFunction& f = define(
+    EquationEntry& f = define(
         1, [](Extended x) { return definedIf(x == -2.5L, 1); }, 2);
     f.Afterimage = true;
     f.PenColor = 0x00FF00;
@@ -123,7 +123,7 @@ TEST_F(ExplicitPlot, ASampleWithoutDefinedNeighboursIsADotOnEveryCanvasInUse) {
 }
 
 TEST_F(ExplicitPlot, PensFollowTheFunctionAndTheOutputScale) {
-    TEquationFunction& f = define(
+    EquationEntry& f = define(
         1, [](Extended x) { return makeReal(2 * x + 1); }, 3);
     f.PenColor = 0x0000FF;
     f.LineStyle = 2;

@@ -14,12 +14,12 @@ namespace {
 
 struct EvaluatedPlot : ::testing::Test {
     RedrawState rs;
-    ScaleT view{rs, [] {
-                    ViewDefaults d;
-                    d.sizes.width = 400;
-                    d.sizes.height = 400;
-                    return d;
-                }()};
+    View view{rs, [] {
+                  ViewDefaults d;
+                  d.sizes.width = 400;
+                  d.sizes.height = 400;
+                  return d;
+              }()};
     EngineSettings settings;
     RecordingMessageBox box;
     CompileEnv compileEnv{settings, box};

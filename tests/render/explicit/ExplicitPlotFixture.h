@@ -22,28 +22,28 @@ inline Tvalue definedIf(bool defined, Extended y) {
 
 struct ExplicitPlot : ::testing::Test {
     RedrawState rs;
-    ScaleT view{rs, [] {
-                    ViewDefaults d;
-                    d.sizes.width = 400;
-                    d.sizes.height = 400;
-                    return d;
-                }()};
+    View view{rs, [] {
+                  ViewDefaults d;
+                  d.sizes.width = 400;
+                  d.sizes.height = 400;
+                  return d;
+              }()};
     ExplicitFunctionStore functions;
     std::array<Curve, functionCount + 1> curves;
     std::array<int, functionCount + 1> evaluations{};
-    ColumnwiseSampler sampler{[this](int n, const TEquationFunction&, const Tvalue& x) {
+    ColumnwiseSampler sampler{[this](int n, const EquationEntry&, const Tvalue& x) {
         ++evaluations[static_cast<std::size_t>(n)];
         return curves[static_cast<std::size_t>(n)](x.x);
     }};
     FunctionDrawSettings settings;
-    TVPolyLine buffer;
+    PolylineBuffer buffer;
     RecordingCanvas canvas{400, 400};
     RecordingCanvas afterimages{400, 400};
 
     // Thin solid lines reach the canvas as one polyline each, which keeps the shapes readable.
-    TEquationFunction& define(int n, Curve curve, int width = 1) {
+    EquationEntry& define(int n, Curve curve, int width = 1) {
         curves[static_cast<std::size_t>(n)] = std::move(curve);
-        TEquationFunction& f = functions[n];
+        EquationEntry& f = functions[n];
         f.Expr.Source = "y" + std::to_string(n);
         f.PenWidth = static_cast<std::uint8_t>(width);
         rs.markDirty(functionToken(n));

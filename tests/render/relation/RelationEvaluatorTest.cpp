@@ -32,7 +32,7 @@ struct Drawn {
     explicit Drawn(const std::string& text, bool fastPoly = true) {
         RecordingMessageBox box;
         const CompileEnv compileEnv{project.Engine, box};
-        TEquationFunction& c1 = project.Relations[1];
+        EquationEntry& c1 = project.Relations[1];
         c1.FastPolynomial = fastPoly;
         setSource(c1.Expr, text, kModePlain - 1, compileEnv);
         EXPECT_TRUE(compile(c1.Expr, kModeRelation, false, compileEnv)) << text;

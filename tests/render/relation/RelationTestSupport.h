@@ -3,9 +3,9 @@
 // copies, a sampler that counts its calls, and hooks with a scripted clock and keys.
 
 #include "../RecordingCanvasForTests.h"
-#include "render/Scale.h"
 #include "render/relation/RelationSampler.h"
 #include "render/relation/ScanHooks.h"
+#include "view/View.h"
 
 #include <cmath>
 #include <functional>
@@ -20,7 +20,7 @@ namespace tarlix::relationtest {
 // 200 x 200 pixels over [-5, 5] on both axes: 20 pixels per unit, the origin at (100, 100).
 struct TestView {
     RedrawState redraw;
-    ScaleT view{redraw, ViewDefaults{}};
+    View view{redraw, ViewDefaults{}};
     TestView() {
         view.XAxis.Init('x', 200, 5, -5);
         view.YAxis.Init('y', 200, 5, -5);

@@ -88,7 +88,7 @@ PlainGrid plainGrid(RelationSampler& f, const ScanGeometry& g, int width) {
     return p;
 }
 
-void plainTrace(const PlainGrid& p, const ScanGeometry& g, TconnectLines& lines) {
+void plainTrace(const PlainGrid& p, const ScanGeometry& g, SegmentJoiner& lines) {
     for (int r = -1; r <= g.yLength + 1; ++r) {
         for (int c = 0; r > -1 && c <= g.xLength + 1; ++c) {
             ScanCell cell;
@@ -149,7 +149,7 @@ TEST(ScanReference, SampledScanDrawsTheSameSegmentsAndRegionAsThePlainGrid) {
 
                 RegionBitmap region;
                 region.reset(g.columns(), g.rows());
-                TconnectLines lines;
+                SegmentJoiner lines;
                 lines.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
                 SampledRows source(f, g, width);
                 ScriptedHooks hooks;
@@ -160,7 +160,7 @@ TEST(ScanReference, SampledScanDrawsTheSameSegmentsAndRegionAsThePlainGrid) {
                 ASSERT_EQ(RunRelationScan(job, context, rows), ScanOutcome::Completed);
 
                 const PlainGrid plain = plainGrid(f, g, width);
-                TconnectLines expected;
+                SegmentJoiner expected;
                 expected.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
                 plainTrace(plain, g, expected);
                 EXPECT_EQ(lines.finished().size(), expected.finished().size());

@@ -20,7 +20,7 @@ struct Split {
     CompileEnv env() { return CompileEnv{settings, box, false}; }
 
     SplitRelationResult of(const std::string& text) {
-        TTarlixfunction relation;
+        CompiledExpression relation;
         setSource(relation, text, kModePlain - 1, env()); // tokens only
         return SplitRelation(relation, env());
     }

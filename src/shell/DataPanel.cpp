@@ -1,0 +1,250 @@
+#include "shell/DataPanel.h"
+
+#include "document/ObjectTokens.h"
+#include "document/ProjectEdit.h"
+#include "platform/qt/QtText.h"
+#include "shell/ParameterPanel.h"
+#include "shell/ProgramObjects.h"
+#include "shell/RowTexts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace tarlix {
+
+namespace {
+struct PanelSpec {
+    const char* title;
+    int rows;
+    const char* create;
+};
+// Titles, row counts and create controls, in the initial order of the column.
+const PanelSpec kPanels[kCategoryPanels] = {
+    {"Funci?", 20, "&Dibujar"},
+    {"Relaci?", 9, "D&ibujar"},
+    {"Curva Param?rica", 22, ""},
+    {"Objeto", 22, ""},
+    {"Par?etro", 14, ""},
+    {"Funci? de usuario", 8, "Dibujar"},
+    {"Cuadro de texto", 0, "Editar"},
+    {"L?ea && Pol?ono", 30, "Conecta los puntos"},
+};
+
+// Expressions show theta as theta.
+QString expressionText(const std::string& text) {
+    QString s = toQString(text);
+    s.replace('@', QChar(0x03B8));
+    return s;
+}
+} // namespace
+
+DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
+    : QMainWindow(parent), objects_(objects) {
+    setObjectName("MainConsole");
+    setWindowTitle("Panel de Datos");
+    QFont f("Arial");
+    setFont(f);
+    scroll_ = new QScrollArea(this);
+    column_ = new QWidget(scroll_);
+    scroll_->setWidget(column_);
+    scroll_->setWidgetResizable(true);
+    setCentralWidget(scroll_);
+    createPanels();
+    buildConsoleMenus(*this);
+    resize(330, 700);
+    setMinimumHeight(150);
+}
+
+void DataPanel::createPanels() {
+    for (int p = 1; p <= kCategoryPanels; ++p) {
+        const PanelSpec& s = kPanels[p - 1];
+        if (p == cpParameters) {
+            parameters_ = new ParameterPanel(objects_, column_);
+            parameters_->redrawRequested = [this] {
+                if (changed) changed();
+            };
+            parameters_->heightChanged = [this] { layoutPanels(); };
+            panels_[static_cast<std::size_t>(p - 1)] = parameters_;
+            continue;
+        }
+        auto* w = new CategoryPanelWidget(QString::fromLatin1(s.title), s.rows,
+                                          QString::fromLatin1(s.create), column_);
+        w->toggled = [this, p](int row) { toggleRow(static_cast<CategoryPanel>(p), row); };
+        panels_[static_cast<std::size_t>(p - 1)] = w;
+    }
+}
+
+RowGeometry DataPanel::geometry() const {
+    const QScreen* s = screen();
+    const int dpi = s ? static_cast<int>(std::lround(s->logicalDotsPerInchY())) : 96;
+    return RowGeometry::forScreen(dpi > 0 ? dpi : 96, objects_.view.presentationMode);
+}
+
+std::vector<PanelRowContent> DataPanel::rowsOf(CategoryPanel panel) const {
+    const Project& pr = objects_.project;
+    std::vector<PanelRowContent> rows;
+    auto equation = [&](const EquationEntry& e, const RowState& st, QString caption) {
+        PanelRowContent r;
+        r.used = !e.Expr.Source.empty();
+        r.shown = st.Shown;
+        r.position = st.Position;
+        r.visible = e.Visible;
+        r.caption = caption;
+        r.text = expressionText(e.Expr.Source);
+        r.color = e.PenColor;
+        r.bold = e.PenWidth > 1;
+        return r;
+    };
+    switch (panel) {
+    case cpExplicit:
+        for (int i = 1; i <= kExplicitFunctions; ++i)
+            rows.push_back(
+                equation(pr.YFunctions[i], pr.YFunctionRows[i], toQString(explicitRowCaption(i))));
+        break;
+    case cpRelations:
+        for (int i = 1; i <= kRelations; ++i)
+            rows.push_back(
+                equation(pr.Relations[i], pr.RelationRows[i], toQString(relationRowCaption(i))));
+        break;
+    case cpCurves:
+    case cpBasicFigures:
+        for (int i = 1; i <= kFigures; ++i) {
+            const FigureEntry& f = pr.Figures[i];
+            PanelRowContent r;
+            r.used = f.Kind != 0 && isCurveKind(f.Kind) == (panel == cpCurves);
+            r.shown = pr.FigureRows[i].Shown;
+            r.position = pr.FigureRows[i].Position;
+            r.visible = f.Visible;
+            r.caption = QString(QChar(figureLetter(i)));
+            r.text = expressionText(figureRowText(f));
+            r.color = f.PointColor;
+            rows.push_back(r);
+        }
+        break;
+    case cpUserFunctions:
+        for (int i = 1; i <= kUserFunctions; ++i) {
+            PanelRowContent r;
+            r.used = !pr.UserFunctions[i].Source.empty();
+            r.shown = pr.UserFunctionRows[i].Shown;
+            r.position = pr.UserFunctionRows[i].Position;
+            r.caption = toQString(userFunctionRowCaption(pr, i));
+            r.text = expressionText(pr.UserFunctions[i].Source);
+            rows.push_back(r);
+        }
+        break;
+    case cpConnectedFigures:
+        for (int i = 1; i <= kSegments; ++i) {
+            PanelRowContent r;
+            r.used = i <= pr.Segments.count;
+            r.position = i;
+            if (r.used) {
+                const SegmentRecord& s = pr.Segments[i];
+                r.visible = s.Visible;
+                r.caption = toQString(segmentRowCaption(i));
+                r.text = toQString(segmentRowText(s));
+                r.color = s.PenColor;
+            }
+            rows.push_back(r);
+        }
+        break;
+    case cpParameters: // the parameter panel lays out its own rows
+    case cpMemo:
+        break;
+    }
+    return rows;
+}
+
+void DataPanel::refreshCategory(CategoryPanel panel) {
+    if (panel == cpParameters) {
+        parameters_->RefreshParameterRows(geometry());
+        layoutPanels();
+        return;
+    }
+    const auto rows = rowsOf(panel);
+    int used = 0;
+    for (const auto& r : rows) used += r.used ? 1 : 0;
+    const bool canCreate = panel == cpMemo || (panel == cpExplicit && used < kExplicitFunctions) ||
+                           (panel == cpRelations && used < kRelations) ||
+                           (panel == cpUserFunctions && used < kUserFunctions) ||
+                           (panel == cpConnectedFigures && used < kSegments);
+    this->panel(panel)->setRows(rows, geometry(), canCreate);
+    layoutPanels();
+}
+
+void DataPanel::refreshAll() {
+    for (int p = 1; p <= kCategoryPanels; ++p) refreshCategory(static_cast<CategoryPanel>(p));
+}
+
+void DataPanel::layoutPanels() {
+    std::array<int, kCategoryPanels> order{};
+    for (int p = 1; p <= kCategoryPanels; ++p) order[static_cast<std::size_t>(p - 1)] = p;
+    const auto& cats = objects_.project.Categories;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return cats[a].Order < cats[b].Order; });
+    int top = 0;
+    const int width = std::max(scroll_->width() - 20, 200);
+    for (int p : order) {
+        CategoryPanelWidget* w = panel(static_cast<CategoryPanel>(p));
+        const bool visible = objects_.project.Categories[p].Visible;
+        w->setVisible(visible);
+        if (!visible) continue;
+        w->setGeometry(0, top, width, w->height());
+        objects_.project.Categories[p].Top = top;
+        top += w->height();
+    }
+    column_->setMinimumHeight(top);
+}
+
+void DataPanel::toggleRow(CategoryPanel panel, int row) {
+    Project& pr = objects_.project;
+    int token = 0;
+    switch (panel) {
+    case cpExplicit:
+        pr.YFunctions[row].Visible = !pr.YFunctions[row].Visible;
+        token = explicitFunctionToken(row);
+        break;
+    case cpRelations:
+        pr.Relations[row].Visible = !pr.Relations[row].Visible;
+        token = relationToken(row);
+        break;
+    case cpCurves:
+    case cpBasicFigures:
+        pr.Figures[row].Visible = !pr.Figures[row].Visible;
+        token = figureToken(row);
+        break;
+    case cpConnectedFigures:
+        pr.Segments[row].Visible = !pr.Segments[row].Visible;
+        break;
+    default:
+        return;
+    }
+    if (token != 0) markChanged(pr, objects_.redraw, token);
+    pr.Modified = true;
+    refreshCategory(panel);
+    if (changed) changed();
+}
+
+QAction* DataPanel::action(const QString& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void DataPanel::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (closeRequested) closeRequested();
+}
+
+void DataPanel::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutPanels();
+}
+
+void DataPanel::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (moved) moved();
+}
+
+} // namespace tarlix
