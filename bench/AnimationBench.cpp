@@ -38,13 +38,13 @@ struct AnimationProject {
     int direction = 1;
 
     AnimationProject() {
-        view.AreaRectify = false;
-        view.XAxis.PixelLength = kWidth;
-        view.YAxis.PixelLength = kHeight;
-        view.SetView(nullptr, 5, 5, -5, -5);
+        view.areaRectify = false;
+        view.xAxis.pixelLength = kWidth;
+        view.yAxis.pixelLength = kHeight;
+        view.setView(nullptr, 5, 5, -5, -5);
         for (int n = 1; n <= 8; ++n) {
             EquationEntry f = blankEquation();
-            f.Expr.Source = kFunctions[n - 1];
+            f.expr.source = kFunctions[n - 1];
             storeExplicitFunction(ctx, n, f);
         }
         picture.recompute();

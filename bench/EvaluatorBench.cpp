@@ -56,7 +56,7 @@ struct Engine {
     RandomState random{1};
     EvalEnv env{settings, document, parameters, &random, nullptr};
     Evaluator evaluator{env};
-    std::vector<Tvalue> xs;
+    std::vector<Value> xs;
     std::vector<long double> xl;
 
     Engine() {
@@ -85,7 +85,7 @@ void rowForm(benchmark::State& state, const Case& c) {
     Engine& e = engine();
     const CompiledExpression record = e.compiled(c.tarlix);
     RowEvaluator rows(e.evaluator);
-    std::vector<Tvalue> out(kColumns);
+    std::vector<Value> out(kColumns);
     const RowRequest request{e.xs, 0, false, 0, {}};
     for (auto _ : state) {
         rows.evaluateRow(record, request, out);
@@ -96,7 +96,7 @@ void rowForm(benchmark::State& state, const Case& c) {
 void scalarForm(benchmark::State& state, const Case& c) {
     Engine& e = engine();
     const CompiledExpression record = e.compiled(c.tarlix);
-    std::vector<Tvalue> out(kColumns);
+    std::vector<Value> out(kColumns);
     for (auto _ : state) {
         for (int i = 0; i < kColumns; ++i)
             out[static_cast<std::size_t>(i)] =

@@ -54,12 +54,12 @@ struct Scene {
     SplitRelationResult split;
 
     explicit Scene(const Case& c) {
-        view.XAxis.Init('x', kWidth, 5, -5);
-        view.YAxis.Init('y', kHeight, 4, -4);
+        view.xAxis.init('x', kWidth, 5, -5);
+        view.yAxis.init('y', kHeight, 4, -4);
         grid.assign(view);
         CompiledExpression relation;
         setSource(relation, c.tarlix, kModePlain - 1, compileEnv);
-        split = SplitRelation(relation, compileEnv);
+        split = splitRelation(relation, compileEnv);
     }
     const CompiledExpression& part() const { return split.parts.at(0).f; }
 };
@@ -71,9 +71,9 @@ ScanOutcome scanOnce(Scene& s, ScanRowSource& source, SegmentJoiner& lines, Scan
     ScanJob job;
     job.source = &source;
     job.lines = &lines;
-    lines.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
-    const ScanOutcome outcome = RunRelationScan(job, context, rows);
-    lines.Finish();
+    lines.reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
+    const ScanOutcome outcome = runRelationScan(job, context, rows);
+    lines.finish();
     return outcome;
 }
 

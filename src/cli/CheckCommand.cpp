@@ -20,11 +20,11 @@ std::string vertexName(int v) {
 }
 
 std::string figureText(const FigureEntry& f) {
-    std::string text = f.Whole.Source;
-    if (f.Kind >= 2 && f.Kind <= 4) text += ", r = " + f.Radius.Source;
-    if (f.Kind == 5 || f.Kind == 6)
-        text += ", " + std::string(1, f.ParamLetter) + " = " + f.ParamLow.Source + ".." +
-                f.ParamHigh.Source;
+    std::string text = f.whole.source;
+    if (f.kind >= 2 && f.kind <= 4) text += ", r = " + f.radius.source;
+    if (f.kind == 5 || f.kind == 6)
+        text += ", " + std::string(1, f.paramLetter) + " = " + f.paramLow.source + ".." +
+                f.paramHigh.source;
     return text;
 }
 
@@ -32,7 +32,7 @@ std::string segmentText(const SegmentRecord& s) {
     std::string text;
     for (int k = 0; k < s.vertexCount(); ++k) {
         if (k > 0) text += ' ';
-        text += vertexName(s.Vertices[static_cast<std::size_t>(k)]);
+        text += vertexName(s.vertices[static_cast<std::size_t>(k)]);
     }
     return text;
 }
@@ -57,40 +57,40 @@ void printProject(const ProjectSession& s, std::ostream& out) {
     {
         StoreLine line(out, "user functions");
         for (int i = 1; i <= kUserFunctions; ++i)
-            if (!p.UserFunctions[i].Source.empty())
-                line.entry(kUserFunctionNames[i - 1], p.UserFunctions[i].Source);
+            if (!p.userFunctions[i].source.empty())
+                line.entry(kUserFunctionNames[i - 1], p.userFunctions[i].source);
     }
     {
         StoreLine line(out, "explicit functions");
         for (int i = 1; i <= kExplicitFunctions; ++i)
-            if (!p.YFunctions[i].Expr.Source.empty())
-                line.entry("y" + std::to_string(i), p.YFunctions[i].Expr.Source);
+            if (!p.explicitFunctions[i].expr.source.empty())
+                line.entry("y" + std::to_string(i), p.explicitFunctions[i].expr.source);
     }
     {
         StoreLine line(out, "relations");
         for (int i = 1; i <= kRelations; ++i)
-            if (!p.Relations[i].Expr.Source.empty())
-                line.entry("C" + std::to_string(i), p.Relations[i].Expr.Source);
+            if (!p.relations[i].expr.source.empty())
+                line.entry("C" + std::to_string(i), p.relations[i].expr.source);
     }
     {
         StoreLine line(out, "figures");
         for (int i = 1; i <= kFigures; ++i)
-            if (p.Figures[i].Kind != 0)
-                line.entry(std::string(1, figureLetter(i)), figureText(p.Figures[i]));
+            if (p.figures[i].kind != 0)
+                line.entry(std::string(1, figureLetter(i)), figureText(p.figures[i]));
     }
     {
         StoreLine line(out, "connected figures");
-        for (int i = 1; i <= p.Segments.count; ++i)
-            line.entry("L" + std::to_string(i), segmentText(p.Segments[i]));
+        for (int i = 1; i <= p.segments.count; ++i)
+            line.entry("L" + std::to_string(i), segmentText(p.segments[i]));
     }
     {
         StoreLine line(out, "parameters");
         for (int i = 1; i <= kParameterCount; ++i)
-            if (parameterInUse(p, i, s.view.XAxis.Letter))
+            if (parameterInUse(p, i, s.view.xAxis.letter))
                 line.entry(std::string(1, parameterLetter(i)),
-                           formatFileFloat(p.Parameters[i].Value, '.'));
+                           formatFileFloat(p.parameters[i].value, '.'));
     }
-    out << "memo: " << p.MemoText.size() << " lines\n";
+    out << "memo: " << p.memoText.size() << " lines\n";
 }
 
 } // namespace

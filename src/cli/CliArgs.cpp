@@ -62,23 +62,23 @@ bool applySetting(EngineSettings& s, const std::string& nameValue, std::ostream&
     const std::string value = nameValue.substr(eq + 1);
     bool ok = false;
     if (name == "AngleMode")
-        ok = setChoice(s.AngleMode, value, {1, 2});
+        ok = setChoice(s.angleMode, value, {1, 2});
     else if (name == "LogMode")
-        ok = setChoice(s.LogMode, value, {1, 2});
+        ok = setChoice(s.logMode, value, {1, 2});
     else if (name == "AngleArea")
-        ok = setChoice(s.AngleArea, value, {1, 2});
+        ok = setChoice(s.angleArea, value, {1, 2});
     else if (name == "CircleMode")
-        ok = setChoice(s.CircleMode, value, {1, 2});
+        ok = setChoice(s.circleMode, value, {1, 2});
     else if (name == "ThetaMode")
-        ok = setChoice(s.ThetaMode, value, {1, 2});
+        ok = setChoice(s.thetaMode, value, {1, 2});
     else if (name == "ComplexMode" || name == "AllowSqrtN") {
         const auto b = parseSwitch(value);
         ok = b.has_value();
-        if (ok) (name == "ComplexMode" ? s.ComplexMode : s.AllowSqrtN) = *b;
+        if (ok) (name == "ComplexMode" ? s.complexMode : s.allowSqrtN) = *b;
     } else if (name == "IntegralPartitions") {
         const auto n = parseInteger(value);
         ok = n && *n >= 2 && *n <= 200 && *n % 2 == 0;
-        if (ok) s.IntegralPartitions = static_cast<int>(*n);
+        if (ok) s.integralPartitions = static_cast<int>(*n);
     } else {
         err << "tarlix-cli: unknown setting \"" << name
             << "\" (known: AngleMode, ComplexMode, LogMode, AngleArea, AllowSqrtN, ThetaMode, "

@@ -11,9 +11,9 @@ namespace tarlix::cli {
 namespace {
 std::string codeNames(const CompiledExpression& record, const EngineSettings& settings) {
     std::string out;
-    for (char ch : record.Code) {
+    for (char ch : record.code) {
         if (!out.empty()) out += ' ';
-        out += detokenize(std::string(1, ch), settings, &record.ConstText);
+        out += detokenize(std::string(1, ch), settings, &record.constText);
     }
     return out;
 }
@@ -45,7 +45,7 @@ int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ost
         for (const auto& e : box.entries) err << textToUtf8(e.text, true) << "\n";
         return kExitFailure;
     }
-    out << textToUtf8(record.Source, true) << "\n";
+    out << textToUtf8(record.source, true) << "\n";
     out << textToUtf8(codeNames(record, settings), true) << "\n";
     return kExitOk;
 }

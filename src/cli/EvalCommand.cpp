@@ -83,7 +83,7 @@ public:
         RandomState random = RandomState::seededOnce();
         EvalEnv env{settings_, document_, parameters_, &random, nullptr};
         Evaluator evaluator(env);
-        const Tvalue result = evaluator.evaluate(record, makeUndefined(vkReal));
+        const Value result = evaluator.evaluate(record, makeUndefined(vkReal));
         out << textToUtf8(calcResultText(result, settings_), true) << "\n";
         return kExitOk;
     }
@@ -107,12 +107,12 @@ private:
 
     int definePoint(int n, const std::string& whole) {
         FigureEntry& figure = document_.figures[slot(n)];
-        figure.Kind = 1;
+        figure.kind = 1;
         std::string xText, yText;
-        splitWholePoint(whole, settings_.ListSeparatorChar, xText, yText);
-        if (const int status = compiled(figure.Whole, whole, n)) return status;
-        if (const int status = compiled(figure.X, xText, n)) return status;
-        return compiled(figure.Y, yText, n);
+        splitWholePoint(whole, settings_.listSeparatorChar, xText, yText);
+        if (const int status = compiled(figure.whole, whole, n)) return status;
+        if (const int status = compiled(figure.x, xText, n)) return status;
+        return compiled(figure.y, yText, n);
     }
 
     const EngineSettings& settings_;

@@ -41,7 +41,7 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
     ProjectPicture picture(project, view, redraw);
     picture.recompute();
     QtHeadless platform;
-    const auto canvas = platform.createImage(view.XAxis.PixelLength, view.YAxis.PixelLength);
+    const auto canvas = platform.createImage(view.xAxis.pixelLength, view.yAxis.pixelLength);
     picture.draw(*canvas, platform);
     if (platform.savePng(*canvas, path)) return true;
     err << prefix << "cannot write \"" << path << "\"\n";

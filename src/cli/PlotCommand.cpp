@@ -119,45 +119,45 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
 // messages on err) when one fails.
 bool compileExpressions(const PlotRequest& r, Project& project, std::ostream& err) {
     RecordingMessageBox box;
-    const CompileEnv env{project.Engine, box};
+    const CompileEnv env{project.engine, box};
     const auto fails = [&](const char* letter, std::size_t i) {
         for (const auto& e : box.entries)
             err << letter << i + 1 << ": " << textToUtf8(e.text, true) << "\n";
         return false;
     };
     for (std::size_t i = 0; i < r.expressions.size(); ++i) {
-        CompiledExpression& record = project.YFunctions[static_cast<int>(i) + 1].Expr;
+        CompiledExpression& record = project.explicitFunctions[static_cast<int>(i) + 1].expr;
         setSource(record, utf8ToText(r.expressions[i]), kModePlain - 1, env);
         if (!compile(record, kModeExplicit, true, env)) return fails("y", i);
     }
     for (std::size_t i = 0; i < r.relations.size(); ++i) {
-        EquationEntry& relation = project.Relations[static_cast<int>(i) + 1];
-        relation.FastPolynomial = r.fastPolynomial;
-        setSource(relation.Expr, utf8ToText(r.relations[i]), kModePlain - 1, env);
-        if (!compile(relation.Expr, kModeRelation, true, env)) return fails("C", i);
+        EquationEntry& relation = project.relations[static_cast<int>(i) + 1];
+        relation.fastPolynomial = r.fastPolynomial;
+        setSource(relation.expr, utf8ToText(r.relations[i]), kModePlain - 1, env);
+        if (!compile(relation.expr, kModeRelation, true, env)) return fails("C", i);
     }
     return true;
 }
 
 // The view of the picture: exactly the requested ranges on exactly the requested pixels.
 void setUpView(View& view, const PlotRequest& r) {
-    view.AreaRectify = false;
-    view.XAxis.PixelLength = r.width;
-    view.YAxis.PixelLength = r.height;
-    view.SetView(nullptr, r.yHigh, r.xHigh, r.yLow, r.xLow);
+    view.areaRectify = false;
+    view.xAxis.pixelLength = r.width;
+    view.yAxis.pixelLength = r.height;
+    view.setView(nullptr, r.yHigh, r.xHigh, r.yLow, r.xLow);
 }
 
 int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
     Project project;
-    project.Engine = settings;
-    project.Settings.ScanWidth = static_cast<std::uint8_t>(r.scanWidth);
-    project.Settings.DrawOnCalc = false; // no window shows a partial drawing
+    project.engine = settings;
+    project.settings.scanWidth = static_cast<std::uint8_t>(r.scanWidth);
+    project.settings.drawWhileComputing = false; // no window shows a partial drawing
     if (!compileExpressions(r, project, err)) return kExitFailure;
 
     RedrawState redraw;
     View view(redraw, ViewDefaults{});
     setUpView(view, r);
-    for (const auto& [slot, value] : r.parameters) project.Parameters[slot].Value = value;
+    for (const auto& [slot, value] : r.parameters) project.parameters[slot].value = value;
 
     return writeProjectPicture(project, view, redraw, r.output, kPrefix, err) ? kExitOk
                                                                               : kExitFailure;

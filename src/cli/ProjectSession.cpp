@@ -8,7 +8,7 @@
 namespace tarlix::cli {
 
 bool ProjectSession::open(const std::string& path, std::ostream& err) {
-    if (OpenProject(ctx, path)) return true;
+    if (openProject(ctx, path)) return true;
     printMessages(err);
     return false;
 }

@@ -52,11 +52,11 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
 
 // The project's ranges on the requested pixels.
 void resize(View& view, std::pair<int, int> size) {
-    view.XAxis.PixelLength = size.first;
-    view.YAxis.PixelLength = size.second;
-    view.XAxis.Recompute();
-    view.YAxis.Recompute();
-    view.FillXSamples();
+    view.xAxis.pixelLength = size.first;
+    view.yAxis.pixelLength = size.second;
+    view.xAxis.recompute();
+    view.yAxis.recompute();
+    view.fillXSamples();
 }
 
 int render(const RenderRequest& r, std::ostream& err) {
@@ -64,7 +64,7 @@ int render(const RenderRequest& r, std::ostream& err) {
     if (!s->open(r.project, err)) return kExitFailure;
     View& view = s->view;
     if (r.size) resize(view, *r.size);
-    for (const auto& [slot, value] : r.parameters) s->project.Parameters[slot].Value = value;
+    for (const auto& [slot, value] : r.parameters) s->project.parameters[slot].value = value;
 
     return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err) ? kExitOk
                                                                                     : kExitFailure;

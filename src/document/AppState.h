@@ -5,15 +5,15 @@
 namespace tarlix {
 
 struct AppState {
-    bool ControlPalette = false; // the graph window's control palette hides itself
-    bool GraphIsLeft = true;     // the graph window stands left of the data panel
-    int PrintSize = 75;          // printed width in percent of the page width
-    int PrintMode = 10;          // 10 colour high resolution, 11 black and white, 0 graph, 3 all
-    int CopyMode = 10;           // what copying puts on the clipboard, same codes
+    bool controlPalette = false; // the graph window's control palette hides itself
+    bool graphIsLeft = true;     // the graph window stands left of the data panel
+    int printSize = 75;          // printed width in percent of the page width
+    int printMode = 10;          // 10 colour high resolution, 11 black and white, 0 graph, 3 all
+    int copyMode = 10;           // what copying puts on the clipboard, same codes
     bool presentationMode = false;
-    bool VectorOn = false; // new figures use vector notation
-    int BGMode = 1;        // stretch mode of the background picture
-    bool FunctionArea = false;
+    bool vectorNotation = false;   // new figures use vector notation
+    int backgroundStretchMode = 1; // stretch mode of the background picture
+    bool functionArea = false;
 };
 
 } // namespace tarlix

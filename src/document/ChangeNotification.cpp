@@ -9,17 +9,17 @@ namespace tarlix {
 namespace {
 
 bool usesToken(const Project& p, int token, const CompiledExpression& r) {
-    return !r.Tokens.empty() && dependsOn(token, r, p, p.Engine);
+    return !r.tokens.empty() && dependsOn(token, r, p, p.engine);
 }
 
 // A curve is sampled over its own parameter, so that parameter moving along does not change
 // the curve's shape; only its range bounds can still depend on it.
 bool figureUsesToken(const Project& p, int n, int token) {
-    const FigureEntry& f = p.Figures[n];
-    const bool curve = f.Kind == 5 || f.Kind == 6;
-    const bool ownParameter = curve && token == parameterToken(parameterOfLetter(f.ParamLetter)) &&
-                              parameterOfLetter(f.ParamLetter) != 0;
-    if (usesToken(p, token, f.ParamLow) || usesToken(p, token, f.ParamHigh)) return true;
+    const FigureEntry& f = p.figures[n];
+    const bool curve = f.kind == 5 || f.kind == 6;
+    const bool ownParameter = curve && token == parameterToken(parameterOfLetter(f.paramLetter)) &&
+                              parameterOfLetter(f.paramLetter) != 0;
+    if (usesToken(p, token, f.paramLow) || usesToken(p, token, f.paramHigh)) return true;
     if (ownParameter) return false;
     for (FigurePart part : {fpWhole, fpX, fpY, fpRadius})
         if (usesToken(p, token, f.part(part))) return true;
@@ -32,15 +32,16 @@ void markChanged(const Project& project, RedrawState& redraw, int token) {
     auto mark = [&](int t) { redraw.markDirty(static_cast<std::uint8_t>(t)); };
     mark(token);
     for (int n = 1; n <= kExplicitFunctions; ++n)
-        if (usesToken(project, token, project.YFunctions[n].Expr)) mark(explicitFunctionToken(n));
+        if (usesToken(project, token, project.explicitFunctions[n].expr))
+            mark(explicitFunctionToken(n));
     // While theta is the polar angle in relations, the parameter of that name is not theirs.
-    const bool thetaIsAngle = token == tkTheta && project.Engine.ThetaMode == 1;
+    const bool thetaIsAngle = token == tkTheta && project.engine.thetaMode == 1;
     for (int n = 1; n <= kRelations && !thetaIsAngle; ++n)
-        if (usesToken(project, token, project.Relations[n].Expr)) mark(relationToken(n));
+        if (usesToken(project, token, project.relations[n].expr)) mark(relationToken(n));
     for (int n = 1; n <= kUserFunctions; ++n)
-        if (usesToken(project, token, project.UserFunctions[n])) mark(userFunctionToken(n));
+        if (usesToken(project, token, project.userFunctions[n])) mark(userFunctionToken(n));
     for (int n = 1; n <= kFigures; ++n)
-        if (project.Figures[n].Kind != 0 && figureUsesToken(project, n, token))
+        if (project.figures[n].kind != 0 && figureUsesToken(project, n, token))
             mark(figureToken(n));
 }
 

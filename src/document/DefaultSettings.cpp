@@ -73,15 +73,15 @@ private:
 };
 
 template <typename AxisSettings> void readAxisSettings(const KeyReader& r, AxisSettings& axis) {
-    r.boolean("AxesVisible", axis.AxesVisible);
-    r.boolean("ScaleVisible", axis.ScaleVisible);
-    r.boolean("ValueVisible", axis.ValueVisible);
-    r.boolean("GuideVisible", axis.GuideVisible);
-    r.integer("Number", axis.Number, limits::validTickNumber);
+    r.boolean("AxesVisible", axis.axesVisible);
+    r.boolean("ScaleVisible", axis.scaleVisible);
+    r.boolean("ValueVisible", axis.valueVisible);
+    r.boolean("GuideVisible", axis.guideVisible);
+    r.integer("Number", axis.divisions, limits::validTickNumber);
     r.real("base", axis.base, limits::validBase);
-    r.integer("LInterval", axis.LInterval, [](int v) { return v >= limits::kMinLInterval; });
-    r.text("SCaption", axis.SCaption);
-    r.text("Caption", axis.Caption);
+    r.integer("LInterval", axis.labelInterval, [](int v) { return v >= limits::kMinLInterval; });
+    r.text("SCaption", axis.captionText);
+    r.text("Caption", axis.caption);
 }
 
 // The stored x letter: x or theta; an empty string gives the axis's own letter x.
@@ -92,7 +92,7 @@ char readLetter(const KeyReader& r, char current) {
     return letter[0] == '@' || letter[0] == 'x' ? letter[0] : current;
 }
 
-// The y Number is kept relative to the drawing height it was stored with.
+// The y divisions is kept relative to the drawing height it was stored with.
 int rescaledNumber(int number, const KeyReader& r, int currentLength) {
     const int stored = r.integerValue("VHigh", pixelLength).value_or(currentLength);
     const long scaled = std::lround(static_cast<double>(number) * currentLength / stored);
@@ -104,109 +104,109 @@ void readRange(const KeyReader& r, AxisDefaults& axis) {
     r.real("High", high, [](Extended) { return true; });
     r.real("Low", low, [](Extended) { return true; });
     if (limits::validRange(low, high)) {
-        axis.High = high;
-        axis.Low = low;
+        axis.high = high;
+        axis.low = low;
     }
 }
 
 template <typename AxisSettings>
 void writeAxisSettings(SettingsStore& s, const std::string& key, const AxisSettings& a) {
-    s.writeBool(key, "AxesVisible", a.AxesVisible);
-    s.writeBool(key, "ScaleVisible", a.ScaleVisible);
-    s.writeBool(key, "ValueVisible", a.ValueVisible);
-    s.writeBool(key, "GuideVisible", a.GuideVisible);
-    s.writeInteger(key, "Number", a.Number);
+    s.writeBool(key, "AxesVisible", a.axesVisible);
+    s.writeBool(key, "ScaleVisible", a.scaleVisible);
+    s.writeBool(key, "ValueVisible", a.valueVisible);
+    s.writeBool(key, "GuideVisible", a.guideVisible);
+    s.writeInteger(key, "Number", a.divisions);
     s.writeFloat(key, "base", static_cast<double>(a.base));
-    s.writeInteger(key, "LInterval", a.LInterval);
-    s.writeString(key, "SCaption", a.SCaption);
-    s.writeString(key, "Caption", a.Caption);
+    s.writeInteger(key, "LInterval", a.labelInterval);
+    s.writeString(key, "SCaption", a.captionText);
+    s.writeString(key, "Caption", a.caption);
 }
 
 void writeAxis(SettingsStore& s, const std::string& key, const Axis& a) {
-    s.writeInteger(key, "VHigh", a.PixelLength);
-    s.writeFloat(key, "High", static_cast<double>(a.High));
-    s.writeFloat(key, "Low", static_cast<double>(a.Low));
+    s.writeInteger(key, "VHigh", a.pixelLength);
+    s.writeFloat(key, "High", static_cast<double>(a.high));
+    s.writeFloat(key, "Low", static_cast<double>(a.low));
     writeAxisSettings(s, key, a);
 }
 
 void readPen(const KeyReader& r, PenDefaults& pen) {
-    r.integer("ColorNo1", pen.Color, nonNegative);
-    r.integer("Width", pen.Width, positive);
-    r.integer("LineStyle", pen.LineStyle, nonNegative);
+    r.integer("ColorNo1", pen.color, nonNegative);
+    r.integer("Width", pen.width, positive);
+    r.integer("LineStyle", pen.lineStyle, nonNegative);
 }
 
 void writePen(SettingsStore& s, const std::string& key, const PenDefaults& pen) {
-    s.writeInteger(key, "ColorNo1", static_cast<std::int32_t>(pen.Color));
-    s.writeInteger(key, "Width", pen.Width);
-    s.writeInteger(key, "LineStyle", pen.LineStyle);
+    s.writeInteger(key, "ColorNo1", static_cast<std::int32_t>(pen.color));
+    s.writeInteger(key, "Width", pen.width);
+    s.writeInteger(key, "LineStyle", pen.lineStyle);
 }
 
 void readEngine(const SettingsStore& s, EngineSettings& e) {
     const KeyReader r(s, kFunction);
-    r.integer("AngleMode", e.AngleMode, oneOrTwo);
-    r.integer("LogMode", e.LogMode, oneOrTwo);
-    r.integer("AngleArea", e.AngleArea, any);
-    r.integer("CircleMode", e.CircleMode, oneOrTwo);
-    r.integer("ThetaMode", e.ThetaMode, oneOrTwo);
-    r.boolean("ComplexMode", e.ComplexMode);
-    r.boolean("AllowSqrtN", e.AllowSqrtN);
+    r.integer("AngleMode", e.angleMode, oneOrTwo);
+    r.integer("LogMode", e.logMode, oneOrTwo);
+    r.integer("AngleArea", e.angleArea, any);
+    r.integer("CircleMode", e.circleMode, oneOrTwo);
+    r.integer("ThetaMode", e.thetaMode, oneOrTwo);
+    r.boolean("ComplexMode", e.complexMode);
+    r.boolean("AllowSqrtN", e.allowSqrtN);
 }
 
 void readGraphOptions(const SettingsStore& s, ProjectSettings& p, NewObjectDefaults& o) {
     const KeyReader r(s, kGraph);
-    r.boolean("DrawOnDrag", p.DrawOnDrag);
-    r.boolean("DrawOnCalc", p.DrawOnCalc);
-    r.boolean("ShowSync", p.ShowSync);
-    r.integer("ScanWidth", p.ScanWidth, limits::validScanWidth);
-    r.integer("DrawMode", p.DrawMode, [](int v) { return v >= 1 && v <= 3; });
-    r.integer("AfterImageColorNo", p.AfterImageColorNo, limits::validPaletteNumber);
+    r.boolean("DrawOnDrag", p.drawWhileDragging);
+    r.boolean("DrawOnCalc", p.drawWhileComputing);
+    r.boolean("ShowSync", p.showSync);
+    r.integer("ScanWidth", p.scanWidth, limits::validScanWidth);
+    r.integer("DrawMode", p.drawMode, [](int v) { return v >= 1 && v <= 3; });
+    r.integer("AfterImageColorNo", p.afterimageColorIndex, limits::validPaletteNumber);
     r.integer("CapStyle", p.CapStyle, byteValue);
-    r.boolean("ShowProperty", o.ShowProperty);
-    r.boolean("AimgOfArea", p.AimgOfArea);
+    r.boolean("ShowProperty", o.showProperty);
+    r.boolean("AimgOfArea", p.afterimageFills);
 }
 
 void readViewOptions(const SettingsStore& s, View& v, ProjectSettings& p) {
     const KeyReader r(s, kScale);
-    r.boolean("SquareQ", v.SquareQ);
-    r.boolean("AxisOn", v.AxisOn);
-    r.integer("PsMesh", v.PsMesh, byteValue);
-    r.integer("Letterposition", v.Letterposition, byteValue);
-    r.integer("AxisWidth", v.AxisWidth, [](int w) { return w >= 1 && w <= 255; });
-    r.integer("ThetaNum", v.ThetaNum, limits::validThetaNum);
-    r.integer("AxisType", v.AxisType, byteValue);
-    r.integer("FontSize", v.FontSize, [](int f) { return f >= 1 && f <= 255; });
-    r.boolean("DegreeFont", p.DegreeFont);
+    r.boolean("SquareQ", v.equalScales);
+    r.boolean("AxisOn", v.axisOn);
+    r.integer("PsMesh", v.gridStyle, byteValue);
+    r.integer("Letterposition", v.tickLabelPlacement, byteValue);
+    r.integer("AxisWidth", v.axisWidth, [](int w) { return w >= 1 && w <= 255; });
+    r.integer("ThetaNum", v.thetaNum, limits::validThetaNum);
+    r.integer("AxisType", v.axisType, byteValue);
+    r.integer("FontSize", v.fontSize, [](int f) { return f >= 1 && f <= 255; });
+    r.boolean("DegreeFont", p.degreeFont);
 }
 
 void readObjectDefaults(const SettingsStore& s, NewObjectDefaults& o) {
-    readPen(KeyReader(s, kDefaultGraph), o.Graph);
+    readPen(KeyReader(s, kDefaultGraph), o.graph);
     readPen(KeyReader(s, kDefaultSegment), o.Segment);
     const KeyReader f(s, kDefaultFigure);
-    f.integer("ColorNo1", o.Figure.PointColor, nonNegative);
-    f.integer("Width", o.Figure.PointWidth, positive);
-    f.integer("RColorNo1", o.Figure.LineColor, nonNegative);
-    f.integer("RWidth", o.Figure.LineWidth, positive);
-    f.integer("LineStyle", o.Figure.LineStyle, nonNegative);
-    f.integer("Dimension", o.Figure.Dimension, nonNegative);
+    f.integer("ColorNo1", o.figure.pointColor, nonNegative);
+    f.integer("Width", o.figure.pointWidth, positive);
+    f.integer("RColorNo1", o.figure.lineColor, nonNegative);
+    f.integer("RWidth", o.figure.lineWidth, positive);
+    f.integer("LineStyle", o.figure.lineStyle, nonNegative);
+    f.integer("Dimension", o.figure.dimension, nonNegative);
     const KeyReader m(s, kMarker);
-    m.integer("ColorNo1", o.MarkerColorNo, limits::validPaletteNumber);
-    m.integer("Size", o.MarkerSize, positive);
+    m.integer("ColorNo1", o.markerColorIndex, limits::validPaletteNumber);
+    m.integer("Size", o.markerSize, positive);
 }
 } // namespace
 
-void ReadDefaults(const SettingsStore& store, DefaultTargets t) {
+void readDefaults(const SettingsStore& store, DefaultTargets t) {
     const KeyReader area(store, kArea);
-    area.boolean("AreaFixed", t.project.AreaFixed);
-    area.boolean("AreaRectify", t.view.AreaRectify);
+    area.boolean("AreaFixed", t.project.areaFixed);
+    area.boolean("AreaRectify", t.view.areaRectify);
 
     const KeyReader x(store, kScaleX);
-    readAxisSettings(x, t.view.XAxis);
-    t.view.XAxis.Letter = readLetter(x, t.view.XAxis.Letter);
+    readAxisSettings(x, t.view.xAxis);
+    t.view.xAxis.letter = readLetter(x, t.view.xAxis.letter);
 
     const KeyReader y(store, kScaleY);
-    readAxisSettings(y, t.view.YAxis);
+    readAxisSettings(y, t.view.yAxis);
     if (const auto n = y.integerValue("Number", limits::validTickNumber))
-        t.view.YAxis.Number = rescaledNumber(*n, y, t.view.YAxis.PixelLength);
+        t.view.yAxis.divisions = rescaledNumber(*n, y, t.view.yAxis.pixelLength);
 
     readViewOptions(store, t.view, t.project);
     readEngine(store, t.engine);
@@ -224,16 +224,16 @@ ViewDefaults readViewDefaults(const SettingsStore& store, const DrawingSizes& si
     if (store.keyExists(kScaleX)) {
         AxisStoredSettings sx;
         readAxisSettings(x, sx);
-        sx.Letter = readLetter(x, 'x');
+        sx.letter = readLetter(x, 'x');
         d.x.stored = sx;
         AxisStoredSettings sy;
         readAxisSettings(y, sy);
         if (const auto n = y.integerValue("Number", limits::validTickNumber))
-            sy.Number = rescaledNumber(*n, y, currentYPixelLength);
+            sy.divisions = rescaledNumber(*n, y, currentYPixelLength);
         d.y.stored = sy;
         const int xLength = x.integerValue("VHigh", pixelLength).value_or(sizes.width);
         const int yLength = y.integerValue("VHigh", pixelLength).value_or(sizes.height);
-        d.StoredAspect = (d.y.High - d.y.Low) * xLength / yLength / (d.x.High - d.x.Low);
+        d.storedAspect = (d.y.high - d.y.low) * xLength / yLength / (d.x.high - d.x.low);
     }
     return d;
 }
@@ -242,83 +242,83 @@ std::optional<int> preferredDrawingWidth(const SettingsStore& store) {
     return KeyReader(store, kScaleX).integerValue("VHigh", pixelLength);
 }
 
-void WriteDefaults(SettingsStore& s, const DefaultTargets& t) {
-    s.writeBool(kArea, "AreaFixed", t.project.AreaFixed);
-    s.writeBool(kArea, "AreaRectify", t.view.AreaRectify);
-    writeAxis(s, kScaleX, t.view.XAxis);
-    s.writeString(kScaleX, "Letter", std::string(1, t.view.XAxis.Letter));
-    writeAxis(s, kScaleY, t.view.YAxis);
+void writeDefaults(SettingsStore& s, const DefaultTargets& t) {
+    s.writeBool(kArea, "AreaFixed", t.project.areaFixed);
+    s.writeBool(kArea, "AreaRectify", t.view.areaRectify);
+    writeAxis(s, kScaleX, t.view.xAxis);
+    s.writeString(kScaleX, "Letter", std::string(1, t.view.xAxis.letter));
+    writeAxis(s, kScaleY, t.view.yAxis);
 
-    s.writeBool(kScale, "SquareQ", t.view.SquareQ);
-    s.writeBool(kScale, "AxisOn", t.view.AxisOn);
-    s.writeInteger(kScale, "PsMesh", t.view.PsMesh);
-    s.writeInteger(kScale, "Letterposition", t.view.Letterposition);
-    s.writeInteger(kScale, "AxisWidth", t.view.AxisWidth);
-    s.writeInteger(kScale, "ThetaNum", t.view.ThetaNum);
-    s.writeInteger(kScale, "AxisType", t.view.AxisType);
-    s.writeInteger(kScale, "FontSize", t.view.FontSize);
-    s.writeBool(kScale, "DegreeFont", t.project.DegreeFont);
+    s.writeBool(kScale, "SquareQ", t.view.equalScales);
+    s.writeBool(kScale, "AxisOn", t.view.axisOn);
+    s.writeInteger(kScale, "PsMesh", t.view.gridStyle);
+    s.writeInteger(kScale, "Letterposition", t.view.tickLabelPlacement);
+    s.writeInteger(kScale, "AxisWidth", t.view.axisWidth);
+    s.writeInteger(kScale, "ThetaNum", t.view.thetaNum);
+    s.writeInteger(kScale, "AxisType", t.view.axisType);
+    s.writeInteger(kScale, "FontSize", t.view.fontSize);
+    s.writeBool(kScale, "DegreeFont", t.project.degreeFont);
 
-    s.writeInteger(kFunction, "AngleMode", t.engine.AngleMode);
-    s.writeInteger(kFunction, "LogMode", t.engine.LogMode);
-    s.writeInteger(kFunction, "AngleArea", t.engine.AngleArea);
-    s.writeInteger(kFunction, "CircleMode", t.engine.CircleMode);
-    s.writeInteger(kFunction, "ThetaMode", t.engine.ThetaMode);
-    s.writeBool(kFunction, "ComplexMode", t.engine.ComplexMode);
-    s.writeBool(kFunction, "AllowSqrtN", t.engine.AllowSqrtN);
+    s.writeInteger(kFunction, "AngleMode", t.engine.angleMode);
+    s.writeInteger(kFunction, "LogMode", t.engine.logMode);
+    s.writeInteger(kFunction, "AngleArea", t.engine.angleArea);
+    s.writeInteger(kFunction, "CircleMode", t.engine.circleMode);
+    s.writeInteger(kFunction, "ThetaMode", t.engine.thetaMode);
+    s.writeBool(kFunction, "ComplexMode", t.engine.complexMode);
+    s.writeBool(kFunction, "AllowSqrtN", t.engine.allowSqrtN);
 
-    s.writeBool(kGraph, "DrawOnDrag", t.project.DrawOnDrag);
-    s.writeBool(kGraph, "DrawOnCalc", t.project.DrawOnCalc);
-    s.writeBool(kGraph, "ShowSync", t.project.ShowSync);
-    s.writeInteger(kGraph, "ScanWidth", t.project.ScanWidth);
-    s.writeInteger(kGraph, "DrawMode", t.project.DrawMode);
-    s.writeInteger(kGraph, "AfterImageColorNo", t.project.AfterImageColorNo);
+    s.writeBool(kGraph, "DrawOnDrag", t.project.drawWhileDragging);
+    s.writeBool(kGraph, "DrawOnCalc", t.project.drawWhileComputing);
+    s.writeBool(kGraph, "ShowSync", t.project.showSync);
+    s.writeInteger(kGraph, "ScanWidth", t.project.scanWidth);
+    s.writeInteger(kGraph, "DrawMode", t.project.drawMode);
+    s.writeInteger(kGraph, "AfterImageColorNo", t.project.afterimageColorIndex);
     s.writeInteger(kGraph, "CapStyle", t.project.CapStyle);
-    s.writeBool(kGraph, "ShowProperty", t.objects.ShowProperty);
-    s.writeBool(kGraph, "AimgOfArea", t.project.AimgOfArea);
+    s.writeBool(kGraph, "ShowProperty", t.objects.showProperty);
+    s.writeBool(kGraph, "AimgOfArea", t.project.afterimageFills);
 
-    s.writeInteger(kMarker, "ColorNo1", t.objects.MarkerColorNo);
-    s.writeInteger(kMarker, "Size", t.objects.MarkerSize);
-    writePen(s, kDefaultGraph, t.objects.Graph);
+    s.writeInteger(kMarker, "ColorNo1", t.objects.markerColorIndex);
+    s.writeInteger(kMarker, "Size", t.objects.markerSize);
+    writePen(s, kDefaultGraph, t.objects.graph);
     writePen(s, kDefaultSegment, t.objects.Segment);
-    const FigureDefaults& f = t.objects.Figure;
-    s.writeInteger(kDefaultFigure, "ColorNo1", static_cast<std::int32_t>(f.PointColor));
-    s.writeInteger(kDefaultFigure, "Width", f.PointWidth);
-    s.writeInteger(kDefaultFigure, "RColorNo1", static_cast<std::int32_t>(f.LineColor));
-    s.writeInteger(kDefaultFigure, "RWidth", f.LineWidth);
-    s.writeInteger(kDefaultFigure, "LineStyle", f.LineStyle);
-    s.writeInteger(kDefaultFigure, "Dimension", f.Dimension);
+    const FigureDefaults& f = t.objects.figure;
+    s.writeInteger(kDefaultFigure, "ColorNo1", static_cast<std::int32_t>(f.pointColor));
+    s.writeInteger(kDefaultFigure, "Width", f.pointWidth);
+    s.writeInteger(kDefaultFigure, "RColorNo1", static_cast<std::int32_t>(f.lineColor));
+    s.writeInteger(kDefaultFigure, "RWidth", f.lineWidth);
+    s.writeInteger(kDefaultFigure, "LineStyle", f.lineStyle);
+    s.writeInteger(kDefaultFigure, "Dimension", f.dimension);
     s.flush();
 }
 
-void DeleteDefaults(SettingsStore& store) {
+void deleteDefaults(SettingsStore& store) {
     store.deleteKey(kRoot);
     store.flush();
 }
 
-void ReadState(const SettingsStore& store, AppState& st) {
+void readAppState(const SettingsStore& store, AppState& st) {
     const KeyReader r(store, kState);
-    r.boolean("ControlPalette", st.ControlPalette);
-    r.boolean("GraphIsLeft", st.GraphIsLeft);
-    r.integer("PrintSize", st.PrintSize, [](int v) { return v >= 1 && v <= 100; });
-    r.integer("PrintMode", st.PrintMode, nonNegative);
-    r.integer("CopyMode", st.CopyMode, nonNegative);
+    r.boolean("ControlPalette", st.controlPalette);
+    r.boolean("GraphIsLeft", st.graphIsLeft);
+    r.integer("PrintSize", st.printSize, [](int v) { return v >= 1 && v <= 100; });
+    r.integer("PrintMode", st.printMode, nonNegative);
+    r.integer("CopyMode", st.copyMode, nonNegative);
     r.boolean("presentationMode", st.presentationMode);
-    r.boolean("VectorOn", st.VectorOn);
-    r.integer("BGMode", st.BGMode, nonNegative);
-    r.boolean("FunctionArea", st.FunctionArea);
+    r.boolean("VectorOn", st.vectorNotation);
+    r.integer("BGMode", st.backgroundStretchMode, nonNegative);
+    r.boolean("FunctionArea", st.functionArea);
 }
 
-void WriteState(SettingsStore& s, const AppState& st) {
-    s.writeBool(kState, "ControlPalette", st.ControlPalette);
-    s.writeBool(kState, "GraphIsLeft", st.GraphIsLeft);
-    s.writeInteger(kState, "PrintSize", st.PrintSize);
-    s.writeInteger(kState, "PrintMode", st.PrintMode);
-    s.writeInteger(kState, "CopyMode", st.CopyMode);
+void writeAppState(SettingsStore& s, const AppState& st) {
+    s.writeBool(kState, "ControlPalette", st.controlPalette);
+    s.writeBool(kState, "GraphIsLeft", st.graphIsLeft);
+    s.writeInteger(kState, "PrintSize", st.printSize);
+    s.writeInteger(kState, "PrintMode", st.printMode);
+    s.writeInteger(kState, "CopyMode", st.copyMode);
     s.writeBool(kState, "presentationMode", st.presentationMode);
-    s.writeBool(kState, "VectorOn", st.VectorOn);
-    s.writeInteger(kState, "BGMode", st.BGMode);
-    s.writeBool(kState, "FunctionArea", st.FunctionArea);
+    s.writeBool(kState, "VectorOn", st.vectorNotation);
+    s.writeInteger(kState, "BGMode", st.backgroundStretchMode);
+    s.writeBool(kState, "FunctionArea", st.functionArea);
     s.flush();
 }
 

@@ -25,8 +25,8 @@ struct DefaultTargets {
 };
 
 // Reads every default project setting into the current settings; the axis settings go to the
-// view's axes, with the y axis Number rescaled to the current y pixel length.
-void ReadDefaults(const SettingsStore& store, DefaultTargets targets);
+// view's axes, with the y axis divisions rescaled to the current y pixel length.
+void readDefaults(const SettingsStore& store, DefaultTargets targets);
 
 // What a view reset reads: the stored ranges (5 and -5 when missing), the stored axis settings
 // and the stored aspect (1 when no x axis is stored). sizes come from the graph window.
@@ -37,12 +37,12 @@ ViewDefaults readViewDefaults(const SettingsStore& store, const DrawingSizes& si
 std::optional<int> preferredDrawingWidth(const SettingsStore& store);
 
 // "&Elegir por Defecto": writes every default project setting from the current settings.
-void WriteDefaults(SettingsStore& store, const DefaultTargets& targets);
+void writeDefaults(SettingsStore& store, const DefaultTargets& targets);
 
 // "&Inicializar por Defecto": removes "SOFTWARE\TARLIX" with everything below it.
-void DeleteDefaults(SettingsStore& store);
+void deleteDefaults(SettingsStore& store);
 
-void ReadState(const SettingsStore& store, AppState& state);
-void WriteState(SettingsStore& store, const AppState& state);
+void readAppState(const SettingsStore& store, AppState& state);
+void writeAppState(SettingsStore& store, const AppState& state);
 
 } // namespace tarlix

@@ -8,24 +8,24 @@ constexpr int kTokenizeOnly = kModePlain - 1;
 } // namespace
 
 bool compileText(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env) {
-    const std::string text = record.Source;
+    const std::string text = record.source;
     setSource(record, text, kTokenizeOnly, env);
     return compile(record, mode, showErrors, env);
 }
 
 void compileFigure(FigureEntry& figure, int n, FigureParts parts, bool showErrors,
                    const CompileEnv& env) {
-    if (parts.x) compileText(figure.X, n, showErrors, env);
-    if (parts.y) compileText(figure.Y, n, showErrors, env);
-    if (parts.radius) compileText(figure.Radius, n, showErrors, env);
+    if (parts.x) compileText(figure.x, n, showErrors, env);
+    if (parts.y) compileText(figure.y, n, showErrors, env);
+    if (parts.radius) compileText(figure.radius, n, showErrors, env);
     if (parts.x || parts.y) {
-        figure.Whole.Source =
-            joinWholePoint(figure.X.Source, figure.Y.Source, env.settings.ListSeparatorChar);
-        compileText(figure.Whole, n, false, env);
+        figure.whole.source =
+            joinWholePoint(figure.x.source, figure.y.source, env.settings.listSeparatorChar);
+        compileText(figure.whole, n, false, env);
     }
     if (parts.range) {
-        compileText(figure.ParamLow, kModePlain, showErrors, env);
-        compileText(figure.ParamHigh, kModePlain, showErrors, env);
+        compileText(figure.paramLow, kModePlain, showErrors, env);
+        compileText(figure.paramHigh, kModePlain, showErrors, env);
     }
 }
 

@@ -6,7 +6,7 @@
 
 namespace tarlix {
 
-// Tokenizes record.Source again and compiles it in mode; on failure the code stays empty.
+// Tokenizes record.source again and compiles it in mode; on failure the code stays empty.
 bool compileText(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env);
 
 // Which expressions of figure n to compile: the others keep their code.

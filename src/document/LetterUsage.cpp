@@ -11,7 +11,7 @@ namespace tarlix {
 namespace {
 
 bool uses(const Project& p, int token, const CompiledExpression& r) {
-    return !r.Tokens.empty() && dependsOn(token, r, p, p.Engine);
+    return !r.tokens.empty() && dependsOn(token, r, p, p.engine);
 }
 
 bool isLetter(char c) {
@@ -34,19 +34,19 @@ bool scriptUsesLetter(const std::vector<std::string>& memo, char letter) {
 }
 
 bool figuresUse(const Project& p, int token) {
-    for (const FigureEntry& f : p.Figures) {
-        if (f.Kind == 0) continue;
-        for (const CompiledExpression* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
+    for (const FigureEntry& f : p.figures) {
+        if (f.kind == 0) continue;
+        for (const CompiledExpression* r : {&f.x, &f.y, &f.radius, &f.paramLow, &f.paramHigh})
             if (uses(p, token, *r)) return true;
     }
     return false;
 }
 
 bool windowsUse(const Project& p, int token) {
-    for (const CompiledExpression& r : p.ValueWindow.ValueFunctions)
+    for (const CompiledExpression& r : p.valueWindow.valueFunctions)
         if (uses(p, token, r)) return true;
-    return uses(p, token, p.ValueWindow.X) || uses(p, token, p.IntegralWindow.Bounds.Low) ||
-           uses(p, token, p.IntegralWindow.Bounds.High);
+    return uses(p, token, p.valueWindow.x) || uses(p, token, p.integralWindow.bounds.low) ||
+           uses(p, token, p.integralWindow.bounds.high);
 }
 
 } // namespace
@@ -55,14 +55,14 @@ bool parameterInUse(const Project& project, int i, char horizontalLetter) {
     const char letter = parameterLetter(i);
     if (letter == '\0' || letter == horizontalLetter) return false;
     const int token = parameterToken(i);
-    for (const EquationEntry& f : project.YFunctions)
-        if (uses(project, token, f.Expr)) return true;
+    for (const EquationEntry& f : project.explicitFunctions)
+        if (uses(project, token, f.expr)) return true;
     // While theta is the polar angle in relations, a relation's theta is not the parameter.
-    const bool thetaIsAngle = i == kThetaParameter && project.Engine.ThetaMode == 1;
-    for (const EquationEntry& f : project.Relations)
-        if (!thetaIsAngle && uses(project, token, f.Expr)) return true;
+    const bool thetaIsAngle = i == kThetaParameter && project.engine.thetaMode == 1;
+    for (const EquationEntry& f : project.relations)
+        if (!thetaIsAngle && uses(project, token, f.expr)) return true;
     return figuresUse(project, token) || windowsUse(project, token) ||
-           scriptUsesLetter(project.MemoText, letter);
+           scriptUsesLetter(project.memoText, letter);
 }
 
 } // namespace tarlix

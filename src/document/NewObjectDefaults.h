@@ -7,27 +7,27 @@
 namespace tarlix {
 
 struct PenDefaults {
-    std::uint32_t Color = 0xFF0000;
-    int Width = 2;
-    int LineStyle = 1;
+    std::uint32_t color = 0xFF0000;
+    int width = 2;
+    int lineStyle = 1;
 };
 
 struct FigureDefaults {
-    std::uint32_t PointColor = 0xFF0000;
-    int PointWidth = 3;
-    std::uint32_t LineColor = 0xFF0000;
-    int LineWidth = 1;
-    int LineStyle = 1;
-    int Dimension = 1;
+    std::uint32_t pointColor = 0xFF0000;
+    int pointWidth = 3;
+    std::uint32_t lineColor = 0xFF0000;
+    int lineWidth = 1;
+    int lineStyle = 1;
+    int dimension = 1;
 };
 
 struct NewObjectDefaults {
-    PenDefaults Graph;   // functions and relations
+    PenDefaults graph;   // functions and relations
     PenDefaults Segment; // connected figures
-    FigureDefaults Figure;
-    int MarkerColorNo = 0; // the marking pen of the graph window
-    int MarkerSize = 3;
-    bool ShowProperty = true; // open the property dialog after drawing an object with the mouse
+    FigureDefaults figure;
+    int markerColorIndex = 0; // the marking pen of the graph window
+    int markerSize = 3;
+    bool showProperty = true; // open the property dialog after drawing an object with the mouse
 };
 
 } // namespace tarlix

@@ -6,7 +6,7 @@
 namespace tarlix {
 
 CompileEnv ProjectContext::compileEnv() const {
-    return CompileEnv{project.Engine, messages, view.XAxis.Letter == '@'};
+    return CompileEnv{project.engine, messages, view.xAxis.letter == '@'};
 }
 
 void newProject(ProjectContext& ctx, const ViewDefaults& defaults, int reserve) {
@@ -14,44 +14,45 @@ void newProject(ProjectContext& ctx, const ViewDefaults& defaults, int reserve) 
     ctx.hooks.closeEditingWindows();
     ctx.hooks.clearAfterimages();
     p.clearStores();
-    ctx.view.SquareQ = false;
-    ctx.view.AreaRectify = true;
+    ctx.view.equalScales = false;
+    ctx.view.areaRectify = true;
     ctx.hooks.reloadDefaultSettings(p, ctx.view);
-    ctx.view.ResetFromDefaults(reserve, true, defaults);
-    ctx.view.ResetView(nullptr);
-    p.ProjectPath.clear();
+    ctx.view.resetFromDefaults(reserve, true, defaults);
+    ctx.view.resetView(nullptr);
+    p.projectPath.clear();
     ctx.hooks.stopContinuousSaving();
     ctx.hooks.clearUndoHistories();
     ctx.hooks.allCategoriesChanged();
-    p.Modified = false;
+    p.modified = false;
     ctx.hooks.redraw();
 }
 
 void initialiseParameters(ProjectContext& ctx) {
     Project& p = ctx.project;
     ctx.hooks.recordUndo();
-    for (int i = 1; i <= kParameterCount; ++i) p.Parameters[i] = initialParameter(i);
-    p.Settings.AnimationPeriod = kDefaultAnimationPeriod;
+    for (int i = 1; i <= kParameterCount; ++i) p.parameters[i] = initialParameter(i);
+    p.settings.animationPeriod = kDefaultAnimationPeriod;
     for (int i = 1; i <= kParameterCount; ++i)
         markChanged(p, ctx.view.redrawState(), parameterToken(i));
     ctx.hooks.categoryChanged(cpParameters);
-    p.Modified = true;
+    p.modified = true;
     ctx.hooks.redraw();
 }
 
 void compileAll(ProjectContext& ctx, bool showErrors) {
     Project& p = ctx.project;
     const CompileEnv env = ctx.compileEnv();
-    for (CompiledExpression& f : p.UserFunctions) compileText(f, kModeRelation, showErrors, env);
-    for (EquationEntry& f : p.YFunctions) compileText(f.Expr, kModeExplicit, showErrors, env);
-    for (EquationEntry& f : p.Relations) compileText(f.Expr, kModeRelation, showErrors, env);
+    for (CompiledExpression& f : p.userFunctions) compileText(f, kModeRelation, showErrors, env);
+    for (EquationEntry& f : p.explicitFunctions)
+        compileText(f.expr, kModeExplicit, showErrors, env);
+    for (EquationEntry& f : p.relations) compileText(f.expr, kModeRelation, showErrors, env);
     for (int n = 1; n <= kFigures; ++n)
-        if (p.Figures[n].Kind != 0) compileFigure(p.Figures[n], n, {}, showErrors, env);
-    for (CompiledExpression& f : p.ValueWindow.ValueFunctions)
+        if (p.figures[n].kind != 0) compileFigure(p.figures[n], n, {}, showErrors, env);
+    for (CompiledExpression& f : p.valueWindow.valueFunctions)
         compileText(f, kModeExplicit, showErrors, env);
-    compileText(p.ValueWindow.X, kModePlain, showErrors, env);
-    compileText(p.IntegralWindow.Bounds.Low, kModePlain, showErrors, env);
-    compileText(p.IntegralWindow.Bounds.High, kModePlain, showErrors, env);
+    compileText(p.valueWindow.x, kModePlain, showErrors, env);
+    compileText(p.integralWindow.bounds.low, kModePlain, showErrors, env);
+    compileText(p.integralWindow.bounds.high, kModePlain, showErrors, env);
 }
 
 } // namespace tarlix

@@ -25,7 +25,7 @@ int parameterOfLetter(char c) {
 
 ParameterRec initialParameter(int i) {
     ParameterRec p;
-    if (i == kThetaParameter || i < 1) p.Value = 0;
+    if (i == kThetaParameter || i < 1) p.value = 0;
     return p;
 }
 
@@ -35,8 +35,8 @@ void ParamTable::reset() {
 
 void copyToEvaluator(const ParamTable& table, ParameterValues& values) {
     for (int i = ParamTable::first(); i <= ParamTable::last(); ++i) {
-        values.value(i) = table[i].Value;
-        values.step(i) = table[i].Step;
+        values.value(i) = table[i].value;
+        values.step(i) = table[i].step;
     }
 }
 

@@ -12,11 +12,11 @@
 namespace tarlix {
 
 struct ParameterRec {
-    Extended Value = 1;
-    bool Sync = false;    // steps with every other synchronised parameter
-    Extended Step = 0.1L; // the increment, or the factor when not additive
-    bool Additive = true;
-    bool Unfixed = true; // false: the row shows the letter and a read-only value
+    Extended value = 1;
+    bool sync = false;    // steps with every other synchronised parameter
+    Extended step = 0.1L; // the increment, or the factor when not additive
+    bool additive = true;
+    bool unfixed = true; // false: the row shows the letter and a read-only value
 };
 
 inline constexpr int kFirstParamSlot = -1;

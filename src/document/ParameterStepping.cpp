@@ -32,24 +32,24 @@ void markParameter(Project& project, RedrawState& redraw, int index) {
 // Expressions may read a step through "Step(a)"; they count among the users of a.
 void stepChanged(Project& project, RedrawState& redraw, int index) {
     markParameter(project, redraw, index);
-    project.Modified = true;
+    project.modified = true;
 }
 
 } // namespace
 
 Extended steppedValue(const ParameterRec& p, bool up, bool finer) {
-    Extended s = p.Step;
-    Extended v = p.Value;
-    if (p.Additive) {
+    Extended s = p.step;
+    Extended v = p.value;
+    if (p.additive) {
         if (finer) s /= 10;
-        v = up ? p.Value + s : p.Value - s;
+        v = up ? p.value + s : p.value - s;
         const Extended whole = std::round(v);
-        if (std::fabs(v - whole) <= std::fabs(p.Step) * 1e-8L) v = whole;
+        if (std::fabs(v - whole) <= std::fabs(p.step) * 1e-8L) v = whole;
     } else {
         if (finer && s > 0) s = std::pow(s, 0.1L);
-        v = up ? p.Value * s : p.Value / s;
+        v = up ? p.value * s : p.value / s;
     }
-    return std::isfinite(v) ? v : p.Value;
+    return std::isfinite(v) ? v : p.value;
 }
 
 std::vector<int> stepParameters(ParamTable& table, int index, bool up, bool finer) {
@@ -57,14 +57,14 @@ std::vector<int> stepParameters(ParamTable& table, int index, bool up, bool fine
     if (!isParameter(index)) return changed;
     auto step = [&](int i) {
         const Extended v = steppedValue(table[i], up, finer);
-        if (v == table[i].Value) return;
-        table[i].Value = v;
+        if (v == table[i].value) return;
+        table[i].value = v;
         changed.push_back(i);
     };
     step(index);
-    if (table[index].Sync)
+    if (table[index].sync)
         for (int i = 1; i <= kParameterCount; ++i)
-            if (i != index && table[i].Sync) step(i);
+            if (i != index && table[i].sync) step(i);
     return changed;
 }
 
@@ -84,21 +84,21 @@ Extended ratioDown(Extended step) {
 
 bool applyStep(ParameterRec& p, Extended x) {
     if (x == 0 || !std::isfinite(x)) return false;
-    if (!p.Additive) x = std::fabs(x);
-    if (x == p.Step) return false;
-    p.Step = x;
+    if (!p.additive) x = std::fabs(x);
+    if (x == p.step) return false;
+    p.step = x;
     return true;
 }
 
 void toggleStepMode(ParameterRec& p) {
-    p.Additive = !p.Additive;
-    if (p.Additive)
-        applyStep(p, decimalRounded(p.Step - 1));
+    p.additive = !p.additive;
+    if (p.additive)
+        applyStep(p, decimalRounded(p.step - 1));
     else
-        applyStep(p, p.Step > 1 ? p.Step : decimalRounded(p.Step + 1));
+        applyStep(p, p.step > 1 ? p.step : decimalRounded(p.step + 1));
 }
 
-int SetAnimationSpeed(int position) {
+int setAnimationSpeed(int position) {
     position = std::clamp(position, 0, kSpeedPositions);
     if (position == 0) return 0;
     if (position == kSpeedPositions) return 1;
@@ -114,50 +114,50 @@ int speedPosition(int period) {
 
 std::vector<int> stepParameter(Project& project, RedrawState& redraw, int index, int direction,
                                bool finer) {
-    const auto changed = stepParameters(project.Parameters, index, direction == 1, finer);
+    const auto changed = stepParameters(project.parameters, index, direction == 1, finer);
     for (int i : changed) markParameter(project, redraw, i);
     if (!changed.empty()) {
-        project.Modified = true;
-        if (project.Settings.CanAImg) redraw.traceRedraw = true;
+        project.modified = true;
+        if (project.settings.afterimagesOn) redraw.traceRedraw = true;
     }
     return changed;
 }
 
 bool setParameter(Project& project, RedrawState& redraw, int index, Extended value) {
     if (!isParameter(index) || !std::isfinite(value)) return false;
-    if (project.Parameters[index].Value == value) return false;
-    project.Parameters[index].Value = value;
+    if (project.parameters[index].value == value) return false;
+    project.parameters[index].value = value;
     markParameter(project, redraw, index);
-    if (project.Settings.CanAImg) redraw.traceRedraw = true;
-    project.Modified = true;
+    if (project.settings.afterimagesOn) redraw.traceRedraw = true;
+    project.modified = true;
     return true;
 }
 
-bool SetStep(Project& project, RedrawState& redraw, int index, Extended x) {
-    if (!isParameter(index) || !applyStep(project.Parameters[index], x)) return false;
+bool setStep(Project& project, RedrawState& redraw, int index, Extended x) {
+    if (!isParameter(index) || !applyStep(project.parameters[index], x)) return false;
     stepChanged(project, redraw, index);
     return true;
 }
 
 void toggleStepMode(Project& project, RedrawState& redraw, int index) {
     if (!isParameter(index)) return;
-    toggleStepMode(project.Parameters[index]);
+    toggleStepMode(project.parameters[index]);
     stepChanged(project, redraw, index);
 }
 
 bool changeRatio(Project& project, RedrawState& redraw, int index, bool up) {
     if (!isParameter(index)) return false;
-    ParameterRec& p = project.Parameters[index];
-    const Extended next = up ? ratioUp(p.Step) : ratioDown(p.Step);
-    if (next == p.Step) return false;
-    p.Step = next;
+    ParameterRec& p = project.parameters[index];
+    const Extended next = up ? ratioUp(p.step) : ratioDown(p.step);
+    if (next == p.step) return false;
+    p.step = next;
     stepChanged(project, redraw, index);
     return true;
 }
 
 int HeldStepLoop::press(int period) {
     running_ = true;
-    return stepThenWait(FirstDelay, period);
+    return stepThenWait(firstDelay, period);
 }
 
 int HeldStepLoop::resume(bool held, int period) {

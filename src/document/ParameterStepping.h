@@ -15,7 +15,7 @@
 
 namespace tarlix {
 
-inline constexpr int FirstDelay = 500; // wait after the first step of a held button, ms
+inline constexpr int firstDelay = 500; // wait after the first step of a held button, ms
 inline constexpr int BasePeriod = 80;  // the period of the middle speed position, ms
 inline constexpr int kSpeedPositions = 20;
 
@@ -25,7 +25,7 @@ inline constexpr std::array<Extended, 19> kStepLadder{
     0.5L,    0.2L,   0.1L,   0.05L,  0.02L, 0.01L, 0.005L, 0.002L, 0.001L};
 
 // The value of p after one step. finer: Shift is held (a tenth of the increment, the tenth
-// root of the factor). Additive results within Step x 1e-8 of a whole number become it, so
+// root of the factor). additive results within Step x 1e-8 of a whole number become it, so
 // that ten steps of 0.1 from 1 land on 2. A step whose result is not a finite number leaves
 // the value as it is.
 Extended steppedValue(const ParameterRec& p, bool up, bool finer);
@@ -48,11 +48,11 @@ void toggleStepMode(ParameterRec& p);
 
 // The speed bar: position 0 repeats nothing (period 0), 20 is 1 ms, and every position in
 // between 8 ms faster than the one before; speedPosition is the bar position of a period.
-int SetAnimationSpeed(int position);
+int setAnimationSpeed(int position);
 int speedPosition(int period);
 
 // The operations on the project. Each marks exactly the objects that use a changed letter and
-// sets Modified; while afterimages are on a change also asks for a trace redraw.
+// sets modified; while afterimages are on a change also asks for a trace redraw.
 // StepParameter's core: direction 1 steps up, anything else down. Returns the changed
 // parameters.
 std::vector<int> stepParameter(Project& project, RedrawState& redraw, int index, int direction,
@@ -61,12 +61,12 @@ std::vector<int> stepParameter(Project& project, RedrawState& redraw, int index,
 bool setParameter(Project& project, RedrawState& redraw, int index, Extended value);
 // The step, the mode and the ratio buttons; true when the step changed. The users of the
 // letter are marked too, since expressions may read the step.
-bool SetStep(Project& project, RedrawState& redraw, int index, Extended x);
+bool setStep(Project& project, RedrawState& redraw, int index, Extended x);
 void toggleStepMode(Project& project, RedrawState& redraw, int index);
 bool changeRatio(Project& project, RedrawState& redraw, int index, bool up);
 
 // The held step button as a sequence of steps and waits; its owner runs a timer for each wait.
-// The first step comes at once, the next FirstDelay after it, the others AnimationPeriod apart,
+// The first step comes at once, the next firstDelay after it, the others animationPeriod apart,
 // each wait measured from the start of the step before it. A period of 0 makes one step only.
 class HeldStepLoop {
 public:

@@ -25,19 +25,19 @@ EquationEntry blankEquation() {
 
 FigureEntry blankFigure(int n) {
     FigureEntry f;
-    f.Label = std::string(1, figureLetter(n));
-    f.FillPattern = 1;
-    f.CurveStyle = 1;
-    f.Drag = true;
-    f.ParamLow.Source = "0";
-    f.ParamHigh.Source = "2Pi";
+    f.label = std::string(1, figureLetter(n));
+    f.fillPattern = 1;
+    f.curveStyle = 1;
+    f.drag = true;
+    f.paramLow.source = "0";
+    f.paramHigh.source = "2Pi";
     return f;
 }
 
 void resetEngineSettings(EngineSettings& engine) {
     EngineSettings fresh;
-    fresh.DecimalChar = engine.DecimalChar;
-    fresh.ListSeparatorChar = engine.ListSeparatorChar;
+    fresh.decimalChar = engine.decimalChar;
+    fresh.listSeparatorChar = engine.listSeparatorChar;
     engine = fresh;
 }
 
@@ -46,54 +46,54 @@ Project::Project() {
 }
 
 void Project::clearStores() {
-    Parameters.reset();
-    resetRows(ParameterRows);
-    for (EquationEntry& f : YFunctions) f = blankEquation();
-    resetRows(YFunctionRows);
-    for (EquationEntry& f : Relations) f = blankEquation();
-    resetRows(RelationRows);
-    for (int n = 1; n <= kFigures; ++n) Figures[n] = blankFigure(n);
-    resetRows(FigureRows);
-    for (CompiledExpression& f : UserFunctions) f = CompiledExpression{};
-    resetRows(UserFunctionRows);
-    Segments.clear();
-    MemoText.clear();
-    Memo = MemoStyle{};
-    for (MemoBoxPlace& b : MemoBoxes) b = MemoBoxPlace{};
-    Settings = ProjectSettings{};
-    resetEngineSettings(Engine);
-    Categories = initialCategoryPanels();
+    parameters.reset();
+    resetRows(parameterRows);
+    for (EquationEntry& f : explicitFunctions) f = blankEquation();
+    resetRows(explicitFunctionRows);
+    for (EquationEntry& f : relations) f = blankEquation();
+    resetRows(relationRows);
+    for (int n = 1; n <= kFigures; ++n) figures[n] = blankFigure(n);
+    resetRows(figureRows);
+    for (CompiledExpression& f : userFunctions) f = CompiledExpression{};
+    resetRows(userFunctionRows);
+    segments.clear();
+    memoText.clear();
+    memo = MemoStyle{};
+    for (MemoBoxPlace& b : memoBoxes) b = MemoBoxPlace{};
+    settings = ProjectSettings{};
+    resetEngineSettings(engine);
+    categories = initialCategoryPanels();
     clearWindowExpressions();
 }
 
 void Project::clearWindowExpressions() {
     for (int i = 1; i <= kValueFunctions; ++i) {
         const std::string name = "y" + std::to_string(i);
-        setInitialText(ValueWindow.ValueFunctions[i], name.c_str(), kModeExplicit, Engine);
+        setInitialText(valueWindow.valueFunctions[i], name.c_str(), kModeExplicit, engine);
     }
-    setInitialText(ValueWindow.X, "1", kModePlain, Engine);
-    setInitialText(IntegralWindow.Bounds.Low, "-1", kModePlain, Engine);
-    setInitialText(IntegralWindow.Bounds.High, "1", kModePlain, Engine);
-    IntegralWindow.Dfuncno = 1;
-    IntegralWindow.Efuncno = 0;
-    IntegralWindow.AreaQ = false;
+    setInitialText(valueWindow.x, "1", kModePlain, engine);
+    setInitialText(integralWindow.bounds.low, "-1", kModePlain, engine);
+    setInitialText(integralWindow.bounds.high, "1", kModePlain, engine);
+    integralWindow.integratedFunction = 1;
+    integralWindow.secondFunction = 0;
+    integralWindow.areaMode = false;
 }
 
 const CompiledExpression* Project::explicitFunction(int n) const {
-    return YFunctions.contains(n) ? &YFunctions[n].Expr : nullptr;
+    return explicitFunctions.contains(n) ? &explicitFunctions[n].expr : nullptr;
 }
 
 const CompiledExpression* Project::relation(int n) const {
-    return Relations.contains(n) ? &Relations[n].Expr : nullptr;
+    return relations.contains(n) ? &relations[n].expr : nullptr;
 }
 
 const CompiledExpression* Project::userFunction(int n) const {
-    return UserFunctions.contains(n) ? &UserFunctions[n] : nullptr;
+    return userFunctions.contains(n) ? &userFunctions[n] : nullptr;
 }
 
 const CompiledExpression* Project::figure(int n, FigurePart part) const {
-    if (!Figures.contains(n) || Figures[n].Kind == 0) return nullptr;
-    return &Figures[n].part(part);
+    if (!figures.contains(n) || figures[n].kind == 0) return nullptr;
+    return &figures[n].part(part);
 }
 
 } // namespace tarlix

@@ -29,35 +29,35 @@ class Project : public DocumentExpressions {
 public:
     Project();
 
-    ParamTable Parameters;
-    Store<RowState, kParameterCount> ParameterRows; // Shown only; parameters keep their order
-    Store<EquationEntry, kExplicitFunctions> YFunctions;
-    Store<RowState, kExplicitFunctions> YFunctionRows;
-    Store<EquationEntry, kRelations> Relations;
-    Store<RowState, kRelations> RelationRows;
-    Store<FigureEntry, kFigures> Figures;
-    Store<RowState, kFigures> FigureRows;
-    Store<CompiledExpression, kUserFunctions> UserFunctions;
-    Store<RowState, kUserFunctions> UserFunctionRows;
-    SegmentStore Segments;
+    ParamTable parameters;
+    Store<RowState, kParameterCount> parameterRows; // Shown only; parameters keep their order
+    Store<EquationEntry, kExplicitFunctions> explicitFunctions;
+    Store<RowState, kExplicitFunctions> explicitFunctionRows;
+    Store<EquationEntry, kRelations> relations;
+    Store<RowState, kRelations> relationRows;
+    Store<FigureEntry, kFigures> figures;
+    Store<RowState, kFigures> figureRows;
+    Store<CompiledExpression, kUserFunctions> userFunctions;
+    Store<RowState, kUserFunctions> userFunctionRows;
+    SegmentStore segments;
 
-    std::vector<std::string> MemoText;
-    MemoStyle Memo;
-    Store<MemoBoxPlace, kMemoBoxes> MemoBoxes;
+    std::vector<std::string> memoText;
+    MemoStyle memo;
+    Store<MemoBoxPlace, kMemoBoxes> memoBoxes;
 
-    ValueWindowState ValueWindow;
-    IntegralWindowState IntegralWindow;
+    ValueWindowState valueWindow;
+    IntegralWindowState integralWindow;
 
-    ProjectSettings Settings;
-    EngineSettings Engine; // IntegralPartitions lives here too
-    Store<CategoryPanelState, kCategoryPanels> Categories;
+    ProjectSettings settings;
+    EngineSettings engine; // integralPartitions lives here too
+    Store<CategoryPanelState, kCategoryPanels> categories;
 
-    std::string ProjectPath; // without extension; empty for an unsaved project
-    bool Modified = false;
-    std::string AppFolder; // the program's folder; samples are in AppFolder + "sample"
+    std::string projectPath; // without extension; empty for an unsaved project
+    bool modified = false;
+    std::string appFolder; // the program's folder; samples are in appFolder + "sample"
 
     // Every store and setting to its initial value. The locale characters, ProjectPath,
-    // Modified and AppFolder are left alone.
+    // modified and appFolder are left alone.
     void clearStores();
 
     const CompiledExpression* explicitFunction(int n) const override;

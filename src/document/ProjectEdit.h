@@ -22,7 +22,7 @@ struct ProjectContext {
 
 // Clears every store to its initial values, lets the settings store override the built-in
 // settings, resets the view from the given defaults, shows every row and clears ProjectPath
-// and Modified. reserve is the tab bar height the view reset may take off the drawing.
+// and modified. reserve is the tab bar height the view reset may take off the drawing.
 void newProject(ProjectContext& ctx, const ViewDefaults& defaults, int reserve);
 
 // Every parameter to its initial record and the animation period to 80 ms; every object that
@@ -30,7 +30,7 @@ void newProject(ProjectContext& ctx, const ViewDefaults& defaults, int reserve);
 void initialiseParameters(ProjectContext& ctx);
 
 // Store an edited copy of an entry (a blank entry deletes it): compiles what changed, keeps the
-// row positions packed, marks the entry and its dependants changed, redraws and sets Modified.
+// row positions packed, marks the entry and its dependants changed, redraws and sets modified.
 void storeExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry);
 void storeRelation(ProjectContext& ctx, int n, EquationEntry entry);
 void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry);

@@ -45,30 +45,30 @@ void markEverythingChanged(RedrawState& redraw) {
 
 // Text boxes keep their place relative to the drawing when its size changes.
 void scaleMemoBoxes(Project& p, AxisLengths saved, AxisLengths now) {
-    for (MemoBoxPlace& b : p.MemoBoxes) {
-        b.Left = static_cast<int>(std::lround(static_cast<double>(b.Left) * now.x / saved.x));
-        b.Top = static_cast<int>(std::lround(static_cast<double>(b.Top) * now.y / saved.y));
+    for (MemoBoxPlace& b : p.memoBoxes) {
+        b.left = static_cast<int>(std::lround(static_cast<double>(b.left) * now.x / saved.x));
+        b.top = static_cast<int>(std::lround(static_cast<double>(b.top) * now.y / saved.y));
     }
 }
 
 void fitDrawing(Project& p, ViewFileState& view, const DrawingRoom& room) {
-    const AxisLengths saved{view.X.PixelLength, view.Y.PixelLength};
+    const AxisLengths saved{view.x.pixelLength, view.y.pixelLength};
     const AxisLengths now = fitSavedAspect(saved, room);
     scaleMemoBoxes(p, saved, now);
-    view.X.PixelLength = now.x;
-    view.Y.PixelLength = now.y;
+    view.x.pixelLength = now.x;
+    view.y.pixelLength = now.y;
 }
 
 // The memo lines of a project file's memo section; empty when it has none.
 std::vector<std::string> memoOfFile(const TokenLines& list, const ProjectNumbers& numbers) {
     int i = 0;
-    while (i < list.Count() && list.line(i).find("MEMO SECTION") == std::string::npos) ++i;
+    while (i < list.count() && list.line(i).find("MEMO SECTION") == std::string::npos) ++i;
     i += 3; // the caption and the style line
-    if (i < list.Count() && list.line(i).empty()) ++i;
+    if (i < list.count() && list.line(i).empty()) ++i;
     std::int32_t n = 0;
-    if (i >= list.Count() || !parseFileInt(list.line(i), n) || n <= 0) return {};
+    if (i >= list.count() || !parseFileInt(list.line(i), n) || n <= 0) return {};
     std::vector<std::string> lines;
-    for (int k = i + 1; k <= i + n && k < list.Count(); ++k) {
+    for (int k = i + 1; k <= i + n && k < list.count(); ++k) {
         const std::string& line = list.line(k);
         const bool script = !line.empty() && line[0] == '#';
         lines.push_back(script && numbers.convert ? lineFromFileNumbers(line, numbers.decimalChar,
@@ -90,12 +90,12 @@ std::string projectFileFor(const std::string& path) {
 std::string projectFileText(const Project& project, const View& view) {
     TokenLines list;
     std::vector<int> freeText;
-    WriteProject(project, view, list, &freeText);
-    const EngineSettings& e = project.Engine;
-    if (e.DecimalChar != '.') {
-        for (int i = 1; i < list.Count(); ++i) {
+    writeProject(project, view, list, &freeText);
+    const EngineSettings& e = project.engine;
+    if (e.decimalChar != '.') {
+        for (int i = 1; i < list.count(); ++i) {
             if (std::find(freeText.begin(), freeText.end(), i) != freeText.end()) continue;
-            list.setLine(i, lineToFileNumbers(list.line(i), e.DecimalChar, e.ListSeparatorChar));
+            list.setLine(i, lineToFileNumbers(list.line(i), e.decimalChar, e.listSeparatorChar));
         }
     }
     return list.toText();
@@ -107,8 +107,8 @@ bool writeProjectFile(ProjectContext& ctx, const std::string& filePath) {
     return false;
 }
 
-bool SaveProject(ProjectContext& ctx) {
-    const std::string& base = ctx.project.ProjectPath;
+bool saveProject(ProjectContext& ctx) {
+    const std::string& base = ctx.project.projectPath;
     if (base.empty() || !writeProjectFile(ctx, base + ".tlx")) {
         if (base.empty()) showError(ctx, kMsgCannotSave);
         return false;
@@ -118,7 +118,7 @@ bool SaveProject(ProjectContext& ctx) {
         showError(ctx, kMsgCannotSave + afterimages);
         return false;
     }
-    ctx.project.Modified = false;
+    ctx.project.modified = false;
     return true;
 }
 
@@ -139,7 +139,7 @@ AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room) {
     return fitted;
 }
 
-bool OpenProject(ProjectContext& ctx, const std::string& path,
+bool openProject(ProjectContext& ctx, const std::string& path,
                  const std::optional<DrawingRoom>& room) {
     const std::string file = projectFileFor(path);
     if (!isRegularFile(file)) {
@@ -153,25 +153,25 @@ bool OpenProject(ProjectContext& ctx, const std::string& path,
     }
     TokenLines list;
     list.fromText(bytes);
-    if (list.Count() == 0 || !acceptedHeader(list.line(0))) {
+    if (list.count() == 0 || !acceptedHeader(list.line(0))) {
         ctx.messages.show(kMsgInvalidVersion, mkWarning, false);
         return false;
     }
-    const EngineSettings& e = ctx.project.Engine;
+    const EngineSettings& e = ctx.project.engine;
     Project copy = ctx.project;
-    copy.ProjectPath = file.substr(0, file.size() - kExtensionLength);
+    copy.projectPath = file.substr(0, file.size() - kExtensionLength);
     ViewFileState view = captureView(ctx.view);
-    if (!readProjectInto(list, fileNumbers(list, e.DecimalChar, e.ListSeparatorChar), copy, view)) {
+    if (!readProjectInto(list, fileNumbers(list, e.decimalChar, e.listSeparatorChar), copy, view)) {
         showError(ctx, kMsgOpenFailed);
         return false;
     }
     if (room) fitDrawing(copy, view, *room);
     ctx.project = std::move(copy);
-    ctx.project.Modified = false;
+    ctx.project.modified = false;
     applyView(view, ctx.view);
     ctx.hooks.clearUndoHistories();
-    ctx.hooks.projectPathChanged(ctx.project.ProjectPath);
-    ctx.hooks.loadAfterimages(ctx.project.ProjectPath + ".tlp");
+    ctx.hooks.projectPathChanged(ctx.project.projectPath);
+    ctx.hooks.loadAfterimages(ctx.project.projectPath + ".tlp");
     ctx.hooks.projectReplaced(ctx.project);
     ctx.hooks.allCategoriesChanged();
     markEverythingChanged(ctx.view.redrawState());
@@ -179,25 +179,25 @@ bool OpenProject(ProjectContext& ctx, const std::string& path,
     return true;
 }
 
-bool AppendMemoFile(ProjectContext& ctx, const std::string& path) {
+bool appendMemoFile(ProjectContext& ctx, const std::string& path) {
     std::string bytes;
     std::vector<std::string> lines;
     if (readWholeFile(path, bytes)) {
         TokenLines list;
         list.fromText(bytes);
-        const EngineSettings& e = ctx.project.Engine;
-        lines = memoOfFile(list, fileNumbers(list, e.DecimalChar, e.ListSeparatorChar));
+        const EngineSettings& e = ctx.project.engine;
+        lines = memoOfFile(list, fileNumbers(list, e.decimalChar, e.listSeparatorChar));
     }
     if (lines.empty()) {
         showError(ctx, kMsgNoMemo);
         return false;
     }
     ctx.hooks.recordUndo();
-    std::vector<std::string>& memo = ctx.project.MemoText;
+    std::vector<std::string>& memo = ctx.project.memoText;
     if (!memo.empty()) memo.emplace_back();
     memo.push_back("//" + withoutFolder(path));
     memo.insert(memo.end(), lines.begin(), lines.end());
-    ctx.project.Modified = true;
+    ctx.project.modified = true;
     ctx.hooks.memoChanged(ctx.project);
     ctx.hooks.redraw();
     return true;

@@ -27,9 +27,9 @@ std::string projectFileText(const Project& project, const View& view);
 // "No se puede guardar el archivo" and the path shown, when it could not be written.
 bool writeProjectFile(ProjectContext& ctx, const std::string& filePath);
 
-// Writes ProjectPath + ".tlx" and the afterimage file beside it; Modified is cleared only when
+// Writes ProjectPath + ".tlx" and the afterimage file beside it; modified is cleared only when
 // both were written.
-bool SaveProject(ProjectContext& ctx);
+bool saveProject(ProjectContext& ctx);
 
 // What the screen allows the drawing after a load, for fitting the saved aspect.
 struct DrawingRoom {
@@ -47,10 +47,10 @@ AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room);
 
 // Opens a project file; on any failure the open project stays as it was and the program's
 // message is shown. room, when given, fits the drawing area to the saved aspect.
-bool OpenProject(ProjectContext& ctx, const std::string& path,
+bool openProject(ProjectContext& ctx, const std::string& path,
                  const std::optional<DrawingRoom>& room = std::nullopt);
 
 // Appends the memo of another project file to the memo, as one undoable change.
-bool AppendMemoFile(ProjectContext& ctx, const std::string& path);
+bool appendMemoFile(ProjectContext& ctx, const std::string& path);
 
 } // namespace tarlix

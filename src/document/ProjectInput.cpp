@@ -9,7 +9,7 @@ constexpr const char* kSeparatorPrefix = "--------";
 }
 
 ProjectNumbers fileNumbers(const TokenLines& list, char decimalChar, char listSeparatorChar) {
-    const bool writtenAsIs = list.Count() > 1 && list.line(1).find(',') != std::string::npos;
+    const bool writtenAsIs = list.count() > 1 && list.line(1).find(',') != std::string::npos;
     return {decimalChar != '.' && !writtenAsIs, decimalChar, listSeparatorChar};
 }
 
@@ -28,7 +28,7 @@ bool ProjectInput::from(const char* version) const {
 
 void ProjectInput::next() {
     if (!lineLeft()) truncated = true;
-    list.NextLine();
+    list.nextLine();
 }
 
 // The rest exactly as written: the blank before it went with the token in front, so a text
@@ -54,8 +54,8 @@ std::string ProjectInput::memoLine() {
 bool ProjectInput::skipPast() {
     std::string scratch;
     while (lineLeft()) {
-        list.ReadRest(scratch);
-        list.NextLine();
+        list.readRest(scratch);
+        list.nextLine();
         if (scratch.compare(0, 8, kSeparatorPrefix) == 0) return true;
     }
     truncated = true;
@@ -63,17 +63,17 @@ bool ProjectInput::skipPast() {
 }
 
 std::int32_t ProjectInput::readInt(std::int32_t fallback) {
-    list.ReadInt(fallback);
+    list.readInt(fallback);
     return fallback;
 }
 
 bool ProjectInput::readBool(bool fallback) {
-    list.ReadBool(fallback);
+    list.readBool(fallback);
     return fallback;
 }
 
 Extended ProjectInput::readFloat(Extended fallback) {
-    list.ReadFloat(fallback);
+    list.readFloat(fallback);
     return fallback;
 }
 

@@ -35,11 +35,11 @@ public:
     // A read needed a line the file does not have, or a section lacked its separator.
     bool truncated = false;
 
-    bool lineLeft() const { return list.Count() > 0; }
+    bool lineLeft() const { return list.count() > 0; }
     // The current line has more to read; counts in a file never run past their line.
     bool tokensLeft() const { return !list.data.empty(); }
     // Fewer than two lines remain: the trailing sections are absent.
-    bool atEnd() const { return list.AtEnd(); }
+    bool atEnd() const { return list.atEnd(); }
     // Ends the current line.
     void next();
     void skip() { next(); }

@@ -10,20 +10,20 @@ namespace {
 
 // Everything the file fills starts blank; settings the file may lack keep their values.
 void resetForRead(Project& p) {
-    for (CompiledExpression& f : p.UserFunctions) f = CompiledExpression{};
-    for (int n = 1; n <= kFigures; ++n) p.Figures[n] = blankFigure(n);
-    for (EquationEntry& f : p.YFunctions) f = blankEquation();
-    for (EquationEntry& f : p.Relations) f = blankEquation();
+    for (CompiledExpression& f : p.userFunctions) f = CompiledExpression{};
+    for (int n = 1; n <= kFigures; ++n) p.figures[n] = blankFigure(n);
+    for (EquationEntry& f : p.explicitFunctions) f = blankEquation();
+    for (EquationEntry& f : p.relations) f = blankEquation();
     for (int i = 1; i <= kValueFunctions; ++i)
-        p.ValueWindow.ValueFunctions[i].Source = "y" + std::to_string(i);
-    p.MemoText.clear();
-    p.Parameters.reset();
-    p.Settings.AnimationPeriod = kDefaultAnimationPeriod;
-    resetRows(p.UserFunctionRows);
-    resetRows(p.YFunctionRows);
-    resetRows(p.RelationRows);
-    resetRows(p.FigureRows);
-    resetRows(p.ParameterRows);
+        p.valueWindow.valueFunctions[i].source = "y" + std::to_string(i);
+    p.memoText.clear();
+    p.parameters.reset();
+    p.settings.animationPeriod = kDefaultAnimationPeriod;
+    resetRows(p.userFunctionRows);
+    resetRows(p.explicitFunctionRows);
+    resetRows(p.relationRows);
+    resetRows(p.figureRows);
+    resetRows(p.parameterRows);
 }
 
 bool readRequired(ReadState& s) {
@@ -57,28 +57,28 @@ bool readTrailing(ReadState& s) {
 
 bool readProjectInto(const TokenLines& source, ProjectNumbers numbers, Project& project,
                      ViewFileState& view) {
-    if (source.Count() == 0 || !acceptedHeader(source.line(0))) return false;
+    if (source.count() == 0 || !acceptedHeader(source.line(0))) return false;
     TokenLines list;
-    list.Assign(source);
-    list.BeginRead();
+    list.assign(source);
+    list.beginRead();
     ProjectInput in(list, source.line(0), numbers);
     in.skipPast();
     ReadState s{in, project, view};
     resetForRead(project);
     if (!readRequired(s) || !readTrailing(s)) return false;
-    compileWindowExpressions(project, view.X.Letter == '@');
+    compileWindowExpressions(project, view.x.letter == '@');
     return true;
 }
 
-bool ReadProject(const TokenLines& list, ProjectContext& ctx) {
-    const EngineSettings& e = ctx.project.Engine;
-    return ReadProject(list, ctx, ProjectNumbers{false, e.DecimalChar, e.ListSeparatorChar});
+bool readProject(const TokenLines& list, ProjectContext& ctx) {
+    const EngineSettings& e = ctx.project.engine;
+    return readProject(list, ctx, ProjectNumbers{false, e.decimalChar, e.listSeparatorChar});
 }
 
-bool ReadProject(const TokenLines& list, ProjectContext& ctx, ProjectNumbers numbers,
+bool readProject(const TokenLines& list, ProjectContext& ctx, ProjectNumbers numbers,
                  const std::string* projectPath) {
     Project copy = ctx.project;
-    if (projectPath) copy.ProjectPath = *projectPath;
+    if (projectPath) copy.projectPath = *projectPath;
     ViewFileState view = captureView(ctx.view);
     if (!readProjectInto(list, numbers, copy, view)) return false;
     ctx.project = std::move(copy);

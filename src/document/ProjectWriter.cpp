@@ -18,7 +18,7 @@ template <typename T, int N, typename Used> int lastUsed(const Store<T, N>& stor
 }
 
 bool hasText(const CompiledExpression& r) {
-    return !r.Source.empty();
+    return !r.source.empty();
 }
 
 // Collects the lines that hold free text (names, labels, captions, memo text), which the
@@ -27,7 +27,7 @@ struct FreeText {
     std::vector<int>* lines;
     // The line being built holds free text after its numbers.
     void mark(const TokenLines& list) const {
-        if (lines) lines->push_back(list.Count());
+        if (lines) lines->push_back(list.count());
     }
 };
 
@@ -41,309 +41,310 @@ std::string withoutFolder(const std::string& path) {
 }
 
 template <int N> void writeRows(TokenLines& list, const Store<RowState, N>& rows, int n) {
-    for (int i = 1; i <= n; ++i) list.AddInt(rows[i].Position);
-    for (int i = 1; i <= n; ++i) list.AddBool(rows[i].Shown);
-    list.EndLine();
+    for (int i = 1; i <= n; ++i) list.addInt(rows[i].position);
+    for (int i = 1; i <= n; ++i) list.addBool(rows[i].shown);
+    list.endLine();
 }
 
 void writeBackground(TokenLines& list, const ProjectSettings& s, const FreeText& free) {
-    list.AddStrLn("BGstretchOn BGfile");
-    list.AddInt(s.BGstretchOn);
+    list.addStrLn("BGstretchOn BGfile");
+    list.addInt(s.backgroundStretch);
     free.mark(list);
-    list.AddStrLn(withoutFolder(s.BGfile));
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn(withoutFolder(s.backgroundFile));
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeUserFunctions(TokenLines& list, const Project& p) {
-    const int n = lastUsed(p.UserFunctions, hasText);
-    list.AddStrLn("UserFunction");
-    list.AddIntLn(n);
-    writeRows(list, p.UserFunctionRows, n);
-    for (int i = 1; i <= n; ++i) list.AddStrLn(p.UserFunctions[i].Source);
-    list.AddStrLn(kSectionSeparator);
+    const int n = lastUsed(p.userFunctions, hasText);
+    list.addStrLn("UserFunction");
+    list.addIntLn(n);
+    writeRows(list, p.userFunctionRows, n);
+    for (int i = 1; i <= n; ++i) list.addStrLn(p.userFunctions[i].source);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeExplicitFunctions(TokenLines& list, const Project& p) {
-    const int n = lastUsed(p.YFunctions, [](const EquationEntry& f) { return hasText(f.Expr); });
-    list.AddStrLn("y = f(x)");
-    list.AddIntLn(n);
-    writeRows(list, p.YFunctionRows, n);
+    const int n =
+        lastUsed(p.explicitFunctions, [](const EquationEntry& f) { return hasText(f.expr); });
+    list.addStrLn("y = f(x)");
+    list.addIntLn(n);
+    writeRows(list, p.explicitFunctionRows, n);
     for (int i = 1; i <= n; ++i) {
-        const EquationEntry& f = p.YFunctions[i];
-        list.AddStrLn(f.Expr.Source);
-        list.AddBool(f.Afterimage);
-        list.AddInt(colour(f.PenColor));
-        list.AddInt(f.PenWidth);
-        list.AddBool(f.Visible);
-        list.AddIntLn(f.LineStyle);
+        const EquationEntry& f = p.explicitFunctions[i];
+        list.addStrLn(f.expr.source);
+        list.addBool(f.afterimage);
+        list.addInt(colour(f.penColor));
+        list.addInt(f.penWidth);
+        list.addBool(f.visible);
+        list.addIntLn(f.lineStyle);
     }
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeRelations(TokenLines& list, const Project& p) {
-    const int n = lastUsed(p.Relations, [](const EquationEntry& f) { return hasText(f.Expr); });
-    list.AddStrLn("0 = f(x,y)");
-    list.AddIntLn(n);
-    writeRows(list, p.RelationRows, n);
+    const int n = lastUsed(p.relations, [](const EquationEntry& f) { return hasText(f.expr); });
+    list.addStrLn("0 = f(x,y)");
+    list.addIntLn(n);
+    writeRows(list, p.relationRows, n);
     for (int i = 1; i <= n; ++i) {
-        const EquationEntry& f = p.Relations[i];
-        list.AddStrLn(f.Expr.Source);
-        list.AddBool(f.Afterimage);
-        list.AddInt(colour(f.PenColor));
-        list.AddInt(f.PenWidth);
-        list.AddBool(f.FastPolynomial);
-        list.AddInt(f.FillPattern);
-        list.AddBool(f.Visible);
-        list.AddInt(f.BorderStyle);
-        list.AddIntLn(f.LineStyle);
+        const EquationEntry& f = p.relations[i];
+        list.addStrLn(f.expr.source);
+        list.addBool(f.afterimage);
+        list.addInt(colour(f.penColor));
+        list.addInt(f.penWidth);
+        list.addBool(f.fastPolynomial);
+        list.addInt(f.fillPattern);
+        list.addBool(f.visible);
+        list.addInt(f.borderStyle);
+        list.addIntLn(f.lineStyle);
     }
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeFigure(TokenLines& list, const FigureEntry& f, int n, const FreeText& free) {
-    list.AddStrLn(std::string(1, figureLetter(n)));
-    list.AddInt(f.Kind);
-    list.AddInt(f.LabelPosition);
-    list.AddIntLn(f.Notation);
-    if (f.Kind == 0) return;
+    list.addStrLn(std::string(1, figureLetter(n)));
+    list.addInt(f.kind);
+    list.addInt(f.labelPosition);
+    list.addIntLn(f.notation);
+    if (f.kind == 0) return;
     free.mark(list);
-    list.AddStrLn(f.Label);
-    for (const CompiledExpression* r : {&f.X, &f.Y, &f.Radius, &f.ParamLow, &f.ParamHigh})
-        list.AddStrLn(r->Source);
-    list.AddToken(std::string(1, f.ParamLetter));
-    list.AddFloatLn(f.ParamStep);
-    list.AddBool(f.PointAfterimage);
-    list.AddBoolLn(f.LineAfterimage);
-    list.AddInt(colour(f.PointColor));
-    list.AddInt(colour(f.LineColor));
-    list.AddInt(colour(f.FillColor));
-    list.AddBool(f.Visible);
-    list.AddBool(f.Hollow);
-    list.AddBool(f.Drag);
-    list.AddInt(f.FillPattern);
-    list.AddInt(f.CurveStyle);
-    list.AddIntLn(f.CurveFill);
-    list.AddInt(f.PointSize);
-    list.AddInt(f.LocusWidth);
-    list.AddIntLn(f.LineWidth);
+    list.addStrLn(f.label);
+    for (const CompiledExpression* r : {&f.x, &f.y, &f.radius, &f.paramLow, &f.paramHigh})
+        list.addStrLn(r->source);
+    list.addToken(std::string(1, f.paramLetter));
+    list.addFloatLn(f.paramStep);
+    list.addBool(f.pointAfterimage);
+    list.addBoolLn(f.lineAfterimage);
+    list.addInt(colour(f.pointColor));
+    list.addInt(colour(f.lineColor));
+    list.addInt(colour(f.fillColor));
+    list.addBool(f.visible);
+    list.addBool(f.hollow);
+    list.addBool(f.drag);
+    list.addInt(f.fillPattern);
+    list.addInt(f.curveStyle);
+    list.addIntLn(f.curveFill);
+    list.addInt(f.pointSize);
+    list.addInt(f.locusWidth);
+    list.addIntLn(f.lineWidth);
 }
 
 void writeFigures(TokenLines& list, const Project& p, const FreeText& free) {
-    const int n = lastUsed(p.Figures, [](const FigureEntry& f) { return f.Kind != 0; });
-    list.AddStrLn("Point");
-    list.AddIntLn(n);
-    writeRows(list, p.FigureRows, n);
-    for (int i = 1; i <= n; ++i) writeFigure(list, p.Figures[i], i, free);
-    list.AddStrLn(kSectionSeparator);
+    const int n = lastUsed(p.figures, [](const FigureEntry& f) { return f.kind != 0; });
+    list.addStrLn("Point");
+    list.addIntLn(n);
+    writeRows(list, p.figureRows, n);
+    for (int i = 1; i <= n; ++i) writeFigure(list, p.figures[i], i, free);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeSegments(TokenLines& list, const SegmentStore& segments, const FreeText& free) {
-    list.AddStrLn("Segments");
-    list.AddIntLn(segments.count);
+    list.addStrLn("Segments");
+    list.addIntLn(segments.count);
     for (int i = 1; i <= segments.count; ++i) {
         const SegmentRecord& s = segments[i];
-        list.AddInt(s.Kind);
-        list.AddInt(s.LineStyle);
-        list.AddInt(s.FillPattern);
-        list.AddInt(colour(s.PenColor));
-        list.AddInt(colour(s.FillColor));
-        list.AddInt(s.Width);
-        list.AddBool(s.Afterimage);
-        list.AddBoolLn(s.Visible);
-        list.AddInt(s.LabelPosition);
+        list.addInt(s.kind);
+        list.addInt(s.lineStyle);
+        list.addInt(s.fillPattern);
+        list.addInt(colour(s.penColor));
+        list.addInt(colour(s.fillColor));
+        list.addInt(s.width);
+        list.addBool(s.afterimage);
+        list.addBoolLn(s.visible);
+        list.addInt(s.labelPosition);
         free.mark(list);
-        list.AddStrLn(s.Label);
+        list.addStrLn(s.label);
         for (int k = 0; k < kSegmentVertices; ++k) {
-            const std::uint8_t v = s.Vertices[static_cast<std::size_t>(k)];
-            list.AddInt(v == kFigures ? kFileVertexO : v);
+            const std::uint8_t v = s.vertices[static_cast<std::size_t>(k)];
+            list.addInt(v == kFigures ? kFileVertexO : v);
         }
-        list.EndLine();
+        list.endLine();
     }
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeParameters(TokenLines& list, const Project& p) {
-    list.AddStrLn("paramater");
-    list.AddIntLn(kParameterCount);
+    list.addStrLn("paramater");
+    list.addIntLn(kParameterCount);
     for (int i = 1; i <= kParameterCount; ++i) {
-        const ParameterRec& r = p.Parameters[i];
-        list.AddFloat(r.Value);
-        list.AddBoolLn(r.Sync);
-        list.AddBool(r.Unfixed);
-        list.AddBool(r.Additive);
-        list.AddFloat(r.Step);
-        list.AddBoolLn(p.ParameterRows[i].Shown);
+        const ParameterRec& r = p.parameters[i];
+        list.addFloat(r.value);
+        list.addBoolLn(r.sync);
+        list.addBool(r.unfixed);
+        list.addBool(r.additive);
+        list.addFloat(r.step);
+        list.addBoolLn(p.parameterRows[i].shown);
     }
-    list.AddInt(1); // placeholders where older files kept one step for all parameters
-    list.AddInt(1);
-    list.AddIntLn(p.Settings.AnimationPeriod);
-    list.AddStrLn(kSectionSeparator);
+    list.addInt(1); // placeholders where older files kept one step for all parameters
+    list.addInt(1);
+    list.addIntLn(p.settings.animationPeriod);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeSettings(TokenLines& list, const Project& p) {
-    const ProjectSettings& s = p.Settings;
-    const EngineSettings& e = p.Engine;
-    list.AddStrLn("KakuMode ScanWidth LogMode ThetaMode AreaMode capStyle");
-    for (int v : {e.AngleMode, int{s.ScanWidth}, e.LogMode, e.ThetaMode, e.AngleArea,
-                  int{s.CapStyle}, int{s.DrawOnDrag}, int{s.DrawOnCalc}, int{e.ComplexMode},
-                  int{e.AllowSqrtN}, int{s.AimgOfArea}})
-        list.AddInt(v);
-    list.EndLine();
-    list.AddStrLn("DrawMode SegmentShowSync");
-    list.AddInt(s.DrawMode);
-    list.AddBoolLn(s.ShowSync);
-    list.AddStrLn("AfterImageColorNo, CanAImg");
-    list.AddInt(s.AfterImageColorNo);
-    list.AddBoolLn(s.CanAImg);
-    list.AddStrLn("circleMode");
-    list.AddIntLn(e.CircleMode);
-    list.AddStrLn(kSectionSeparator);
+    const ProjectSettings& s = p.settings;
+    const EngineSettings& e = p.engine;
+    list.addStrLn("KakuMode ScanWidth LogMode ThetaMode AreaMode capStyle");
+    for (int v : {e.angleMode, int{s.scanWidth}, e.logMode, e.thetaMode, e.angleArea,
+                  int{s.CapStyle}, int{s.drawWhileDragging}, int{s.drawWhileComputing},
+                  int{e.complexMode}, int{e.allowSqrtN}, int{s.afterimageFills}})
+        list.addInt(v);
+    list.endLine();
+    list.addStrLn("DrawMode SegmentShowSync");
+    list.addInt(s.drawMode);
+    list.addBoolLn(s.showSync);
+    list.addStrLn("AfterImageColorNo, CanAImg");
+    list.addInt(s.afterimageColorIndex);
+    list.addBoolLn(s.afterimagesOn);
+    list.addStrLn("circleMode");
+    list.addIntLn(e.circleMode);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeAxisTicks(TokenLines& list, const Axis& axis) {
-    list.AddStrLn("NUmber,Base,Linterval");
-    list.AddInt(axis.Number);
-    list.AddFloat(axis.base);
-    list.AddIntLn(axis.LInterval);
-    list.AddStrLn("High,Low");
-    list.AddFloat(axis.High);
-    list.AddFloatLn(axis.Low);
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn("NUmber,Base,Linterval");
+    list.addInt(axis.divisions);
+    list.addFloat(axis.base);
+    list.addIntLn(axis.labelInterval);
+    list.addStrLn("High,Low");
+    list.addFloat(axis.high);
+    list.addFloatLn(axis.low);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeAxisPixels(TokenLines& list, const Axis& axis, const FreeText& free) {
-    list.AddStrLn("Vlow,VHigh,label");
-    list.AddInt(axis.PixelStart);
-    list.AddInt(axis.PixelLength);
+    list.addStrLn("Vlow,VHigh,label");
+    list.addInt(axis.pixelStart);
+    list.addInt(axis.pixelLength);
     free.mark(list);
-    list.AddStrLn(axis.Caption);
+    list.addStrLn(axis.caption);
 }
 
 void writeAxes(TokenLines& list, const View& view, bool degreeFont, const FreeText& free) {
-    const Axis& x = view.XAxis;
-    list.AddStrLn("ScaleX");
+    const Axis& x = view.xAxis;
+    list.addStrLn("ScaleX");
     writeAxisPixels(list, x, free);
-    list.AddStrLn(std::string(1, x.Letter));
-    list.AddStrLn("AxesVisible,ScaleVisible,Svaluevisible,AddDegreeLetter,ScaleGuidevisible");
-    for (bool b : {x.AxesVisible, x.ScaleVisible, x.ValueVisible, degreeFont, x.GuideVisible})
-        list.AddBool(b);
-    list.EndLine();
+    list.addStrLn(std::string(1, x.letter));
+    list.addStrLn("AxesVisible,ScaleVisible,Svaluevisible,AddDegreeLetter,ScaleGuidevisible");
+    for (bool b : {x.axesVisible, x.scaleVisible, x.valueVisible, degreeFont, x.guideVisible})
+        list.addBool(b);
+    list.endLine();
     writeAxisTicks(list, x);
 
-    const Axis& y = view.YAxis;
-    list.AddStrLn("ScaleY");
+    const Axis& y = view.yAxis;
+    list.addStrLn("ScaleY");
     writeAxisPixels(list, y, free);
-    list.AddStrLn("AxesVisible,ScaleVisible,Svaluevisible,ScaleGuidevisible");
-    for (bool b : {y.AxesVisible, y.ScaleVisible, y.ValueVisible, y.GuideVisible}) list.AddBool(b);
-    list.EndLine();
+    list.addStrLn("AxesVisible,ScaleVisible,Svaluevisible,ScaleGuidevisible");
+    for (bool b : {y.axesVisible, y.scaleVisible, y.valueVisible, y.guideVisible}) list.addBool(b);
+    list.endLine();
     writeAxisTicks(list, y);
 }
 
 void writeViewSettings(TokenLines& list, const View& view, const ProjectSettings& s) {
-    list.AddStrLn("ScaleS");
-    list.AddStrLn("SquareQ AreaRectify PsMesh AxisWidth FontSize AxisOn letterCenterShowPOsition "
+    list.addStrLn("ScaleS");
+    list.addStrLn("SquareQ AreaRectify PsMesh AxisWidth FontSize AxisOn letterCenterShowPOsition "
                   "ShowEquation AxisType PolorNum Areafixed");
-    list.AddBool(view.SquareQ);
-    list.AddBool(view.AreaRectify);
-    list.AddInt(view.PsMesh);
-    list.AddInt(view.AxisWidth);
-    list.AddInt(view.FontSize);
-    list.AddBool(view.AxisOn);
-    list.AddInt(view.Letterposition);
-    list.AddBool(s.ShowCoordinates);
-    list.AddBool(s.ShowEquation);
-    list.AddInt(view.AxisType);
-    list.AddInt(view.ThetaNum);
-    list.AddBoolLn(s.AreaFixed);
-    list.AddStrLn(kSectionSeparator);
+    list.addBool(view.equalScales);
+    list.addBool(view.areaRectify);
+    list.addInt(view.gridStyle);
+    list.addInt(view.axisWidth);
+    list.addInt(view.fontSize);
+    list.addBool(view.axisOn);
+    list.addInt(view.tickLabelPlacement);
+    list.addBool(s.showCoordinates);
+    list.addBool(s.showEquation);
+    list.addInt(view.axisType);
+    list.addInt(view.thetaNum);
+    list.addBoolLn(s.areaFixed);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writeMarkedExpression(TokenLines& list, const CompiledExpression& r) {
-    list.AddBool(r.Marked != 0);
-    list.AddStrLn(r.Source);
+    list.addBool(r.marked != 0);
+    list.addStrLn(r.source);
 }
 
 void writeWindows(TokenLines& list, const Project& p) {
-    list.AddStrLn("Yvalue");
-    writeMarkedExpression(list, p.ValueWindow.X);
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn("Yvalue");
+    writeMarkedExpression(list, p.valueWindow.x);
+    list.addStrLn(kSectionSeparator);
 
-    const IntegralWindowState& w = p.IntegralWindow;
-    list.AddStrLn("Iinterval");
-    list.AddStrLn("Svalue Evalue sliceNo");
-    writeMarkedExpression(list, w.Bounds.Low);
-    writeMarkedExpression(list, w.Bounds.High);
-    list.AddIntLn(p.Engine.IntegralPartitions);
-    list.AddStrLn("Dfuncno Efuncno AreaQ");
-    list.AddInt(w.Dfuncno);
-    list.AddInt(w.Efuncno);
-    list.AddBoolLn(w.AreaQ);
-    list.AddStrLn(kSectionSeparator);
+    const IntegralWindowState& w = p.integralWindow;
+    list.addStrLn("Iinterval");
+    list.addStrLn("Svalue Evalue sliceNo");
+    writeMarkedExpression(list, w.bounds.low);
+    writeMarkedExpression(list, w.bounds.high);
+    list.addIntLn(p.engine.integralPartitions);
+    list.addStrLn("Dfuncno Efuncno AreaQ");
+    list.addInt(w.integratedFunction);
+    list.addInt(w.secondFunction);
+    list.addBoolLn(w.areaMode);
+    list.addStrLn(kSectionSeparator);
 
-    list.AddStrLn("Yvalue Function List");
-    list.AddIntLn(kValueFunctions);
-    for (const CompiledExpression& f : p.ValueWindow.ValueFunctions) list.AddStrLn(f.Source);
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn("Yvalue Function List");
+    list.addIntLn(kValueFunctions);
+    for (const CompiledExpression& f : p.valueWindow.valueFunctions) list.addStrLn(f.source);
+    list.addStrLn(kSectionSeparator);
 }
 
 void writePanels(TokenLines& list, const Project& p) {
-    list.AddStrLn("Panel Position");
-    for (const CategoryPanelState& c : p.Categories) list.AddInt(c.Top);
-    for (const CategoryPanelState& c : p.Categories) list.AddBool(c.Visible);
-    list.EndLine();
-    list.AddStrLn("1");
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn("Panel Position");
+    for (const CategoryPanelState& c : p.categories) list.addInt(c.top);
+    for (const CategoryPanelState& c : p.categories) list.addBool(c.visible);
+    list.endLine();
+    list.addStrLn("1");
+    list.addStrLn(kSectionSeparator);
 }
 
 // Script lines carry numbers and expressions; the other memo lines are text.
 void writeMemo(TokenLines& list, const Project& p, const FreeText& free) {
-    list.AddStrLn("MEMO SECTION");
-    list.AddStrLn("Style, Color, BGcolor , Size, PositionX, positionY");
-    list.AddInt(p.Memo.FrameStyle);
-    list.AddInt(colour(p.Memo.TextColor));
-    list.AddInt(p.Memo.BackgroundColorNo);
-    list.AddInt(p.Memo.TextSize);
-    for (int i = 0; i < 3; ++i) list.AddInt(0);
-    list.EndLine();
-    list.EndLine();
-    list.AddIntLn(static_cast<std::int32_t>(p.MemoText.size()));
-    for (const std::string& line : p.MemoText) {
+    list.addStrLn("MEMO SECTION");
+    list.addStrLn("Style, Color, BGcolor , Size, PositionX, positionY");
+    list.addInt(p.memo.frameStyle);
+    list.addInt(colour(p.memo.textColor));
+    list.addInt(p.memo.backgroundColorIndex);
+    list.addInt(p.memo.textSize);
+    for (int i = 0; i < 3; ++i) list.addInt(0);
+    list.endLine();
+    list.endLine();
+    list.addIntLn(static_cast<std::int32_t>(p.memoText.size()));
+    for (const std::string& line : p.memoText) {
         if (line.empty() || line[0] != '#') free.mark(list);
-        list.AddStrLn(line);
+        list.addStrLn(line);
     }
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn(kSectionSeparator);
 
-    list.AddIntLn(kMemoBoxes);
-    for (const MemoBoxPlace& b : p.MemoBoxes) {
-        list.AddInt(b.Left);
-        list.AddInt(b.Top);
-        list.AddBoolLn(b.Docked);
+    list.addIntLn(kMemoBoxes);
+    for (const MemoBoxPlace& b : p.memoBoxes) {
+        list.addInt(b.left);
+        list.addInt(b.top);
+        list.addBoolLn(b.docked);
     }
-    list.AddStrLn(kSectionSeparator);
+    list.addStrLn(kSectionSeparator);
 }
 
 } // namespace
 
-void WriteProject(const Project& project, const View& view, TokenLines& list,
+void writeProject(const Project& project, const View& view, TokenLines& list,
                   std::vector<int>* freeTextLines) {
     const FreeText free{freeTextLines};
     if (freeTextLines) freeTextLines->clear();
-    list.Clear();
-    list.decimalChar = project.Engine.DecimalChar;
-    list.AddStrLn(kProjectHeader);
-    list.AddToken("[Don't Edit]");
-    list.AddFloatLn(3.14L);
-    list.AddStrLn(kSectionSeparator);
-    writeBackground(list, project.Settings, free);
+    list.clear();
+    list.decimalChar = project.engine.decimalChar;
+    list.addStrLn(kProjectHeader);
+    list.addToken("[Don't Edit]");
+    list.addFloatLn(3.14L);
+    list.addStrLn(kSectionSeparator);
+    writeBackground(list, project.settings, free);
     writeUserFunctions(list, project);
     writeExplicitFunctions(list, project);
     writeRelations(list, project);
     writeFigures(list, project, free);
-    writeSegments(list, project.Segments, free);
+    writeSegments(list, project.segments, free);
     writeParameters(list, project);
     writeSettings(list, project);
-    writeAxes(list, view, project.Settings.DegreeFont, free);
-    writeViewSettings(list, view, project.Settings);
+    writeAxes(list, view, project.settings.degreeFont, free);
+    writeViewSettings(list, view, project.settings);
     writeWindows(list, project);
     writePanels(list, project);
     writeMemo(list, project, free);

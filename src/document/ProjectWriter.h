@@ -17,7 +17,7 @@ inline constexpr const char* kSectionSeparator = "----------";
 // character. freeTextLines, when given, receives the indices of the lines whose text after
 // their numbers is free text (names, labels, captions, memo text that is not a script): the
 // saver leaves those out of the decimal-comma conversion.
-void WriteProject(const Project& project, const View& view, TokenLines& list,
+void writeProject(const Project& project, const View& view, TokenLines& list,
                   std::vector<int>* freeTextLines = nullptr);
 
 } // namespace tarlix

@@ -23,11 +23,11 @@ int renumberedFigure(int m) {
 void dropDuplicatePositions(Store<RowState, kFigures>& rows) {
     std::bitset<limits::kMaxPosition + 1> taken;
     for (RowState& r : rows) {
-        if (r.Position < 1) continue;
-        if (taken[static_cast<std::size_t>(r.Position)])
-            r.Position = 0;
+        if (r.position < 1) continue;
+        if (taken[static_cast<std::size_t>(r.position)])
+            r.position = 0;
         else
-            taken.set(static_cast<std::size_t>(r.Position));
+            taken.set(static_cast<std::size_t>(r.position));
     }
 }
 
@@ -40,7 +40,7 @@ void renumberOldRows(Store<RowState, kFigures>& rows) {
 
 bool positionFree(const Store<RowState, kFigures>& rows, int p) {
     for (const RowState& r : rows)
-        if (r.Position == p) return false;
+        if (r.position == p) return false;
     return true;
 }
 
@@ -48,20 +48,20 @@ bool positionFree(const Store<RowState, kFigures>& rows, int p) {
 void compactPositions(Store<RowState, kFigures>& rows) {
     for (int pass = 0; pass < kFigures; ++pass)
         for (RowState& r : rows)
-            while (r.Position > 1 && positionFree(rows, r.Position - 1)) --r.Position;
+            while (r.position > 1 && positionFree(rows, r.position - 1)) --r.position;
 }
 
 void readFigureRows(ProjectInput& in, Store<RowState, kFigures>& rows, int n) {
     for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= kFigures ? rows[i] : scratch;
-        r.Position = readInRange(in, r.Position, 0, limits::kMaxPosition);
+        r.position = readInRange(in, r.position, 0, limits::kMaxPosition);
     }
     dropDuplicatePositions(rows);
     for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= kFigures ? rows[i] : scratch;
-        r.Shown = in.readBool(r.Shown);
+        r.shown = in.readBool(r.shown);
     }
     in.next();
     if (!in.from("2.7")) renumberOldRows(rows);
@@ -76,70 +76,70 @@ int figureOfLetter(const std::string& line) {
 }
 
 void readCurveLine(ProjectInput& in, FigureEntry& f) {
-    char letter = f.ParamLetter;
-    in.list.ReadChar(letter);
-    if (parameterOfLetter(letter) != 0) f.ParamLetter = letter;
-    f.ParamStep = in.readFloat(f.ParamStep);
+    char letter = f.paramLetter;
+    in.list.readChar(letter);
+    if (parameterOfLetter(letter) != 0) f.paramLetter = letter;
+    f.paramStep = in.readFloat(f.paramStep);
     in.next();
 }
 
 void readStyleLines(ProjectInput& in, FigureEntry& f) {
-    f.PointAfterimage = in.readBool(f.PointAfterimage);
-    f.LineAfterimage = in.readBool(f.LineAfterimage);
+    f.pointAfterimage = in.readBool(f.pointAfterimage);
+    f.lineAfterimage = in.readBool(f.lineAfterimage);
     in.next();
-    f.CurveStyle = 1;
-    f.CurveFill = 0;
-    f.Drag = true;
-    f.FillPattern = 1;
-    f.PointColor = readColour(in, f.PointColor);
-    f.LineColor = readColour(in, f.LineColor);
-    f.FillColor = readColour(in, f.FillColor);
-    f.Visible = in.readBool(f.Visible);
-    f.Hollow = in.readBool(f.Hollow);
-    f.Drag = in.readBool(f.Drag);
-    f.FillPattern = readByte(in, f.FillPattern);
-    f.CurveStyle = readByte(in, f.CurveStyle);
-    f.CurveFill = readByte(in, f.CurveFill, 0, 3);
+    f.curveStyle = 1;
+    f.curveFill = 0;
+    f.drag = true;
+    f.fillPattern = 1;
+    f.pointColor = readColour(in, f.pointColor);
+    f.lineColor = readColour(in, f.lineColor);
+    f.fillColor = readColour(in, f.fillColor);
+    f.visible = in.readBool(f.visible);
+    f.hollow = in.readBool(f.hollow);
+    f.drag = in.readBool(f.drag);
+    f.fillPattern = readByte(in, f.fillPattern);
+    f.curveStyle = readByte(in, f.curveStyle);
+    f.curveFill = readByte(in, f.curveFill, 0, 3);
     in.next();
-    f.PointSize = readByte(in, f.PointSize);
-    f.LocusWidth = readByte(in, f.LocusWidth);
-    f.LineWidth = readByte(in, f.LineWidth);
+    f.pointSize = readByte(in, f.pointSize);
+    f.locusWidth = readByte(in, f.locusWidth);
+    f.lineWidth = readByte(in, f.lineWidth);
     in.next();
 }
 
 // Before 2.1 circles and polar curves left no trace, and a polar curve ran over a full turn of
 // theta with the pen of its point.
 void convertPre21(FigureEntry& f) {
-    if (f.Kind != 2 && f.Kind != 5) return;
-    const std::uint8_t locus = f.LocusWidth;
-    f.LocusWidth = 0;
-    if (f.Kind != 5) return;
-    f.ParamLow.Source = "0";
-    f.ParamHigh.Source = "2Pi";
-    f.LineWidth = locus;
-    f.LineColor = f.PointColor;
-    f.ParamLetter = '@';
+    if (f.kind != 2 && f.kind != 5) return;
+    const std::uint8_t locus = f.locusWidth;
+    f.locusWidth = 0;
+    if (f.kind != 5) return;
+    f.paramLow.source = "0";
+    f.paramHigh.source = "2Pi";
+    f.lineWidth = locus;
+    f.lineColor = f.pointColor;
+    f.paramLetter = '@';
 }
 
 void readFigureRecord(ProjectInput& in, FigureEntry& f) {
-    f.Notation = 1;
-    const std::int32_t kind = in.readInt(f.Kind);
-    f.LabelPosition = readByte(in, f.LabelPosition, 0, 9);
-    f.Notation = readByte(in, f.Notation, 1, 2);
+    f.notation = 1;
+    const std::int32_t kind = in.readInt(f.kind);
+    f.labelPosition = readByte(in, f.labelPosition, 0, 9);
+    f.notation = readByte(in, f.notation, 1, 2);
     in.next();
-    if (kind >= 0 && kind <= 6) f.Kind = static_cast<std::uint8_t>(kind);
+    if (kind >= 0 && kind <= 6) f.kind = static_cast<std::uint8_t>(kind);
     if (kind == 0 && in.from("1.9")) return;
-    f.Label = in.text();
-    f.X.Source = in.expression();
-    f.Y.Source = in.expression();
-    f.Radius.Source = in.expression();
+    f.label = in.text();
+    f.x.source = in.expression();
+    f.y.source = in.expression();
+    f.radius.source = in.expression();
     if (in.from("2.1")) {
-        f.ParamLow.Source = in.expression();
-        f.ParamHigh.Source = in.expression();
+        f.paramLow.source = in.expression();
+        f.paramHigh.source = in.expression();
         readCurveLine(in, f);
     }
     readStyleLines(in, f);
-    if (isBlank(f.Radius.Source)) f.Radius.Source = "0";
+    if (isBlank(f.radius.source)) f.radius.source = "0";
     if (!in.from("2.1")) convertPre21(f);
 }
 
@@ -152,7 +152,7 @@ void readFigures(ReadState& s) {
     std::int32_t n = in.readInt(0);
     in.next();
     if (n < 0) n = 0;
-    readFigureRows(in, p.FigureRows, n);
+    readFigureRows(in, p.figureRows, n);
     for (int m = 1; m <= n && in.lineLeft(); ++m) {
         int entry = 0;
         if (in.from("2.5")) {
@@ -162,13 +162,13 @@ void readFigures(ReadState& s) {
             entry = in.from("2.7") ? (m <= kFigures ? m : 0) : renumberedFigure(m);
         }
         FigureEntry scratch = blankFigure(1);
-        readFigureRecord(in, entry != 0 ? p.Figures[entry] : scratch);
+        readFigureRecord(in, entry != 0 ? p.figures[entry] : scratch);
     }
     for (int i = 1; i <= kFigures; ++i) {
-        if (p.Figures[i].Kind == 0)
-            p.FigureRows[i].Position = 0;
+        if (p.figures[i].kind == 0)
+            p.figureRows[i].position = 0;
         else
-            placeRow(p.FigureRows, i);
+            placeRow(p.figureRows, i);
     }
     in.skipPast();
 }

@@ -18,12 +18,12 @@ template <int N> void readRows(ProjectInput& in, Store<RowState, N>& rows, int n
     for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= N ? rows[i] : scratch;
-        r.Position = readInRange(in, r.Position, 0, limits::kMaxPosition);
+        r.position = readInRange(in, r.position, 0, limits::kMaxPosition);
     }
     for (int i = 1; i <= n && in.tokensLeft(); ++i) {
         RowState scratch;
         RowState& r = i <= N ? rows[i] : scratch;
-        r.Shown = in.readBool(r.Shown);
+        r.shown = in.readBool(r.shown);
     }
     in.next();
 }
@@ -31,7 +31,7 @@ template <int N> void readRows(ProjectInput& in, Store<RowState, N>& rows, int n
 // An entry that is empty has no place; a used one without a place takes the next.
 template <int N, typename Used> void placeRows(Store<RowState, N>& rows, Used used) {
     for (int i = 1; i <= N; ++i)
-        if (!used(i)) rows[i].Position = 0;
+        if (!used(i)) rows[i].position = 0;
     for (int i = 1; i <= N; ++i)
         if (used(i)) placeRow(rows, i);
 }
@@ -44,24 +44,24 @@ int readCount(ProjectInput& in) {
 
 // The two attribute lines of explicit functions and relations.
 void readExplicitAttributes(ProjectInput& in, EquationEntry& f) {
-    f.LineStyle = 1;
-    f.Afterimage = in.readBool(f.Afterimage);
-    f.PenColor = readColour(in, f.PenColor);
-    f.PenWidth = readByte(in, f.PenWidth);
-    f.Visible = in.readBool(f.Visible);
-    f.LineStyle = readByte(in, f.LineStyle);
+    f.lineStyle = 1;
+    f.afterimage = in.readBool(f.afterimage);
+    f.penColor = readColour(in, f.penColor);
+    f.penWidth = readByte(in, f.penWidth);
+    f.visible = in.readBool(f.visible);
+    f.lineStyle = readByte(in, f.lineStyle);
     in.next();
 }
 
 void readRelationAttributes(ProjectInput& in, EquationEntry& f) {
-    f.Afterimage = in.readBool(f.Afterimage);
-    f.PenColor = readColour(in, f.PenColor);
-    f.PenWidth = readByte(in, f.PenWidth);
-    f.FastPolynomial = in.readBool(f.FastPolynomial);
-    f.FillPattern = readByte(in, f.FillPattern);
-    f.Visible = in.readBool(f.Visible);
-    f.BorderStyle = readByte(in, f.BorderStyle);
-    f.LineStyle = readByte(in, f.LineStyle);
+    f.afterimage = in.readBool(f.afterimage);
+    f.penColor = readColour(in, f.penColor);
+    f.penWidth = readByte(in, f.penWidth);
+    f.fastPolynomial = in.readBool(f.fastPolynomial);
+    f.fillPattern = readByte(in, f.fillPattern);
+    f.visible = in.readBool(f.visible);
+    f.borderStyle = readByte(in, f.borderStyle);
+    f.lineStyle = readByte(in, f.lineStyle);
     in.next();
 }
 
@@ -75,10 +75,10 @@ void readEquations(ReadState& s, Store<EquationEntry, N>& store, Store<RowState,
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
         EquationEntry scratch;
         EquationEntry& f = i <= N ? store[i] : scratch;
-        f.Expr.Source = in.expression();
+        f.expr.source = in.expression();
         attributes(in, f);
     }
-    placeRows(rows, [&](int i) { return !isBlank(store[i].Expr.Source); });
+    placeRows(rows, [&](int i) { return !isBlank(store[i].expr.source); });
     in.skipPast();
 }
 
@@ -88,10 +88,10 @@ void readBackground(ReadState& s) {
     ProjectInput& in = s.in;
     if (!in.from("1.7")) return;
     in.skip();
-    const std::int32_t mode = in.readInt(s.p.Settings.BGstretchOn);
-    s.p.Settings.BGstretchOn = mode;
+    const std::int32_t mode = in.readInt(s.p.settings.backgroundStretch);
+    s.p.settings.backgroundStretch = mode;
     const std::string name = trimmed(in.text());
-    s.p.Settings.BGfile = name.empty() ? name : folderOf(s.p.ProjectPath) + name;
+    s.p.settings.backgroundFile = name.empty() ? name : folderOf(s.p.projectPath) + name;
     in.skipPast();
 }
 
@@ -100,21 +100,21 @@ void readUserFunctions(ReadState& s) {
     Project& p = s.p;
     in.skip();
     const int n = readCount(in);
-    readRows(in, p.UserFunctionRows, n);
+    readRows(in, p.userFunctionRows, n);
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
         const std::string text = in.expression();
-        if (i <= kUserFunctions) p.UserFunctions[i].Source = text;
+        if (i <= kUserFunctions) p.userFunctions[i].source = text;
     }
-    placeRows(p.UserFunctionRows, [&](int i) { return !isBlank(p.UserFunctions[i].Source); });
+    placeRows(p.userFunctionRows, [&](int i) { return !isBlank(p.userFunctions[i].source); });
     in.skipPast();
 }
 
 void readExplicitFunctions(ReadState& s) {
-    readEquations(s, s.p.YFunctions, s.p.YFunctionRows, readExplicitAttributes);
+    readEquations(s, s.p.explicitFunctions, s.p.explicitFunctionRows, readExplicitAttributes);
 }
 
 void readRelations(ReadState& s) {
-    readEquations(s, s.p.Relations, s.p.RelationRows, readRelationAttributes);
+    readEquations(s, s.p.relations, s.p.relationRows, readRelationAttributes);
 }
 
 } // namespace tarlix

@@ -20,46 +20,46 @@ void readVertices(ProjectInput& in, SegmentRecord& r) {
     for (int k = 0; k < kSegmentVertices; ++k) {
         const std::int32_t v = in.readInt(0);
         if (v == 0 || !limits::validVertexNumber(v)) break;
-        r.Vertices[static_cast<std::size_t>(k)] =
+        r.vertices[static_cast<std::size_t>(k)] =
             static_cast<std::uint8_t>(renumberedVertex(v, in));
     }
     in.next();
 }
 
 void tidySegment(SegmentRecord& r) {
-    if (r.FillPattern == 0 || r.FillPattern > 8) r.FillPattern = 1;
-    for (std::uint8_t& v : r.Vertices) {
+    if (r.fillPattern == 0 || r.fillPattern > 8) r.fillPattern = 1;
+    for (std::uint8_t& v : r.vertices) {
         if (v == 0) break;
         if (v == kFileVertexO) v = kFigures;
     }
-    if (r.Kind == kOldVectorBackwards) {
-        r.Kind = skVector;
-        std::swap(r.Vertices[0], r.Vertices[1]);
+    if (r.kind == kOldVectorBackwards) {
+        r.kind = skVector;
+        std::swap(r.vertices[0], r.vertices[1]);
     }
 }
 
 void readSegment(ProjectInput& in, SegmentRecord& r) {
-    r.Vertices.fill(0);
-    r.Kind = readByte(in, r.Kind, 0, skBezier);
-    r.LineStyle = readByte(in, r.LineStyle);
-    r.FillPattern = readByte(in, r.FillPattern);
-    r.PenColor = readColour(in, r.PenColor);
-    r.FillColor = readColour(in, r.FillColor);
-    r.Width = readByte(in, r.Width);
-    r.Afterimage = in.readBool(r.Afterimage);
+    r.vertices.fill(0);
+    r.kind = readByte(in, r.kind, 0, skBezier);
+    r.lineStyle = readByte(in, r.lineStyle);
+    r.fillPattern = readByte(in, r.fillPattern);
+    r.penColor = readColour(in, r.penColor);
+    r.fillColor = readColour(in, r.fillColor);
+    r.width = readByte(in, r.width);
+    r.afterimage = in.readBool(r.afterimage);
     if (in.from("2.6")) {
-        r.Visible = in.readBool(r.Visible);
+        r.visible = in.readBool(r.visible);
         in.next();
     } else {
-        r.Visible = true;
+        r.visible = true;
     }
-    r.LabelPosition = readByte(in, r.LabelPosition, 0, 9);
-    r.Label = in.text();
+    r.labelPosition = readByte(in, r.labelPosition, 0, 9);
+    r.label = in.text();
     if (in.from("2.2")) {
         readVertices(in, r);
     } else {
-        r.LineStyle = 1;
-        r.FillPattern = 1;
+        r.lineStyle = 1;
+        r.fillPattern = 1;
     }
     tidySegment(r);
 }
@@ -68,7 +68,7 @@ void readSegment(ProjectInput& in, SegmentRecord& r) {
 
 void readSegments(ReadState& s) {
     ProjectInput& in = s.in;
-    SegmentStore& segments = s.p.Segments;
+    SegmentStore& segments = s.p.segments;
     in.skip();
     std::int32_t n = in.readInt(0);
     in.next();
@@ -92,27 +92,27 @@ void readParameters(ReadState& s) {
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
         ParameterRec scratch;
         RowState scratchRow;
-        ParameterRec& r = i <= kParameterCount ? p.Parameters[i] : scratch;
-        RowState& row = i <= kParameterCount ? p.ParameterRows[i] : scratchRow;
-        r.Value = in.readFloat(r.Value);
-        r.Sync = in.readBool(r.Sync);
+        ParameterRec& r = i <= kParameterCount ? p.parameters[i] : scratch;
+        RowState& row = i <= kParameterCount ? p.parameterRows[i] : scratchRow;
+        r.value = in.readFloat(r.value);
+        r.sync = in.readBool(r.sync);
         in.next();
         if (!in.from("2.1")) continue;
-        r.Unfixed = in.readBool(r.Unfixed);
-        r.Additive = in.readBool(r.Additive);
-        r.Step = in.readFloat(r.Step);
-        row.Shown = in.readBool(row.Shown);
+        r.unfixed = in.readBool(r.unfixed);
+        r.additive = in.readBool(r.additive);
+        r.step = in.readFloat(r.step);
+        row.shown = in.readBool(row.shown);
         in.next();
     }
     // Older files kept one step for every parameter on this line.
-    const Extended step = in.readFloat(ParameterRec{}.Step);
+    const Extended step = in.readFloat(ParameterRec{}.step);
     const bool additive = in.readBool(true);
-    p.Settings.AnimationPeriod = readInRange(in, p.Settings.AnimationPeriod, 1, 1000000);
+    p.settings.animationPeriod = readInRange(in, p.settings.animationPeriod, 1, 1000000);
     in.next();
     if (!in.from("2.1")) {
         for (int i = 1; i <= kParameterCount; ++i) {
-            p.Parameters[i].Step = step;
-            p.Parameters[i].Additive = additive;
+            p.parameters[i].step = step;
+            p.parameters[i].additive = additive;
         }
     }
     in.skipPast();

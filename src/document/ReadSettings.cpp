@@ -16,17 +16,17 @@ int readMode(ProjectInput& in, int fallback) {
 
 void readAxisTicks(ProjectInput& in, AxisFileState& a) {
     in.skip();
-    a.Number = readInRange(in, a.Number, limits::kMinTickNumber, limits::kMaxTickNumber);
+    a.divisions = readInRange(in, a.divisions, limits::kMinTickNumber, limits::kMaxTickNumber);
     const Extended base = in.readFloat(a.base);
     if (limits::validBase(base)) a.base = base;
-    a.LInterval = readInRange(in, a.LInterval, limits::kMinLInterval, 1000000);
+    a.labelInterval = readInRange(in, a.labelInterval, limits::kMinLInterval, 1000000);
     in.next();
     in.skip();
-    const Extended high = in.readFloat(a.High);
-    const Extended low = in.readFloat(a.Low);
+    const Extended high = in.readFloat(a.high);
+    const Extended low = in.readFloat(a.low);
     if (limits::validRange(low, high) && std::isfinite(high - low)) {
-        a.High = high;
-        a.Low = low;
+        a.high = high;
+        a.low = low;
     }
     in.next();
     in.skipPast();
@@ -35,23 +35,23 @@ void readAxisTicks(ProjectInput& in, AxisFileState& a) {
 void readAxisPixels(ProjectInput& in, AxisFileState& a) {
     in.skip();
     in.skip();
-    a.PixelStart = readInRange(in, a.PixelStart, 0, limits::kMaxPixelLength);
-    a.PixelLength = in.readInt(a.PixelLength);
-    a.Caption = in.text();
+    a.pixelStart = readInRange(in, a.pixelStart, 0, limits::kMaxPixelLength);
+    a.pixelLength = in.readInt(a.pixelLength);
+    a.caption = in.text();
 }
 
 // Lengths beyond the largest drawing are scaled down together; lengths that stay outside the
 // range leave both axes as they were.
 void checkPixelLengths(AxisFileState& x, AxisFileState& y, int previousX, int previousY) {
-    const int longest = std::max(x.PixelLength, y.PixelLength);
+    const int longest = std::max(x.pixelLength, y.pixelLength);
     if (longest > limits::kMaxPixelLength) {
         const long double k = static_cast<long double>(limits::kMaxPixelLength) / longest;
-        x.PixelLength = static_cast<int>(std::lround(x.PixelLength * k));
-        y.PixelLength = static_cast<int>(std::lround(y.PixelLength * k));
+        x.pixelLength = static_cast<int>(std::lround(x.pixelLength * k));
+        y.pixelLength = static_cast<int>(std::lround(y.pixelLength * k));
     }
-    if (std::min(x.PixelLength, y.PixelLength) < limits::kMinPixelLength) {
-        x.PixelLength = previousX;
-        y.PixelLength = previousY;
+    if (std::min(x.pixelLength, y.pixelLength) < limits::kMinPixelLength) {
+        x.pixelLength = previousX;
+        y.pixelLength = previousY;
     }
 }
 
@@ -59,80 +59,80 @@ void checkPixelLengths(AxisFileState& x, AxisFileState& y, int previousX, int pr
 
 void readSettings(ReadState& s) {
     ProjectInput& in = s.in;
-    ProjectSettings& ps = s.p.Settings;
-    EngineSettings& e = s.p.Engine;
-    e.ThetaMode = 2;
-    e.LogMode = 1;
-    ps.ScanWidth = 4;
+    ProjectSettings& ps = s.p.settings;
+    EngineSettings& e = s.p.engine;
+    e.thetaMode = 2;
+    e.logMode = 1;
+    ps.scanWidth = 4;
     ps.CapStyle = 0;
-    ps.DrawOnDrag = false;
-    ps.DrawOnCalc = true;
-    e.ComplexMode = false;
-    e.AllowSqrtN = false;
-    ps.AimgOfArea = false;
+    ps.drawWhileDragging = false;
+    ps.drawWhileComputing = true;
+    e.complexMode = false;
+    e.allowSqrtN = false;
+    ps.afterimageFills = false;
     in.skip();
-    e.AngleMode = readMode(in, e.AngleMode);
-    const std::int32_t scan = in.readInt(ps.ScanWidth);
-    if (limits::validScanWidth(scan)) ps.ScanWidth = static_cast<std::uint8_t>(scan);
-    e.LogMode = readMode(in, e.LogMode);
-    e.ThetaMode = readMode(in, e.ThetaMode);
-    e.AngleArea = readMode(in, e.AngleArea);
+    e.angleMode = readMode(in, e.angleMode);
+    const std::int32_t scan = in.readInt(ps.scanWidth);
+    if (limits::validScanWidth(scan)) ps.scanWidth = static_cast<std::uint8_t>(scan);
+    e.logMode = readMode(in, e.logMode);
+    e.thetaMode = readMode(in, e.thetaMode);
+    e.angleArea = readMode(in, e.angleArea);
     ps.CapStyle = readByte(in, ps.CapStyle, 0, 1);
-    ps.DrawOnDrag = in.readBool(ps.DrawOnDrag);
-    ps.DrawOnCalc = in.readBool(ps.DrawOnCalc);
-    e.ComplexMode = in.readBool(e.ComplexMode);
-    e.AllowSqrtN = in.readBool(e.AllowSqrtN);
-    ps.AimgOfArea = in.readBool(ps.AimgOfArea);
+    ps.drawWhileDragging = in.readBool(ps.drawWhileDragging);
+    ps.drawWhileComputing = in.readBool(ps.drawWhileComputing);
+    e.complexMode = in.readBool(e.complexMode);
+    e.allowSqrtN = in.readBool(e.allowSqrtN);
+    ps.afterimageFills = in.readBool(ps.afterimageFills);
     in.next();
     in.skip();
-    ps.ShowSync = true;
-    ps.DrawMode = readByte(in, ps.DrawMode);
-    ps.ShowSync = in.readBool(ps.ShowSync);
+    ps.showSync = true;
+    ps.drawMode = readByte(in, ps.drawMode);
+    ps.showSync = in.readBool(ps.showSync);
     in.next();
     in.skip();
-    ps.CanAImg = true;
-    ps.AfterImageColorNo = readByte(in, ps.AfterImageColorNo, 0, limits::kMaxPaletteNumber);
-    ps.CanAImg = in.readBool(ps.CanAImg);
+    ps.afterimagesOn = true;
+    ps.afterimageColorIndex = readByte(in, ps.afterimageColorIndex, 0, limits::kMaxPaletteNumber);
+    ps.afterimagesOn = in.readBool(ps.afterimagesOn);
     in.next();
     in.skip();
-    e.CircleMode = readMode(in, e.CircleMode);
+    e.circleMode = readMode(in, e.circleMode);
     in.next();
     in.skipPast();
 }
 
 void readAxes(ReadState& s) {
     ProjectInput& in = s.in;
-    AxisFileState& x = s.view.X;
-    AxisFileState& y = s.view.Y;
-    const int previousX = x.PixelLength;
-    const int previousY = y.PixelLength;
+    AxisFileState& x = s.view.x;
+    AxisFileState& y = s.view.y;
+    const int previousX = x.pixelLength;
+    const int previousY = y.pixelLength;
 
     readAxisPixels(in, x);
-    if (!in.from("2.1") && x.Caption.empty()) x.Caption = "x";
+    if (!in.from("2.1") && x.caption.empty()) x.caption = "x";
     if (in.from("2.1")) {
-        char letter = x.Letter;
-        in.list.ReadChar(letter);
-        if (letter == 'x' || letter == '@') x.Letter = letter;
+        char letter = x.letter;
+        in.list.readChar(letter);
+        if (letter == 'x' || letter == '@') x.letter = letter;
         in.next();
     }
     in.skip();
-    s.p.Settings.DegreeFont = false;
-    x.AxesVisible = in.readBool(x.AxesVisible);
-    x.ScaleVisible = in.readBool(x.ScaleVisible);
-    x.ValueVisible = in.readBool(x.ValueVisible);
-    s.p.Settings.DegreeFont = in.readBool(false);
-    x.GuideVisible = in.readBool(x.GuideVisible);
+    s.p.settings.degreeFont = false;
+    x.axesVisible = in.readBool(x.axesVisible);
+    x.scaleVisible = in.readBool(x.scaleVisible);
+    x.valueVisible = in.readBool(x.valueVisible);
+    s.p.settings.degreeFont = in.readBool(false);
+    x.guideVisible = in.readBool(x.guideVisible);
     in.next();
     readAxisTicks(in, x);
 
     readAxisPixels(in, y);
-    y.Caption = trimmed(y.Caption);
-    if (!in.from("2.1") && y.Caption.empty()) y.Caption = "y";
+    y.caption = trimmed(y.caption);
+    if (!in.from("2.1") && y.caption.empty()) y.caption = "y";
     in.skip();
-    y.AxesVisible = in.readBool(y.AxesVisible);
-    y.ScaleVisible = in.readBool(y.ScaleVisible);
-    y.ValueVisible = in.readBool(y.ValueVisible);
-    y.GuideVisible = in.readBool(y.GuideVisible);
+    y.axesVisible = in.readBool(y.axesVisible);
+    y.scaleVisible = in.readBool(y.scaleVisible);
+    y.valueVisible = in.readBool(y.valueVisible);
+    y.guideVisible = in.readBool(y.guideVisible);
     in.next();
     readAxisTicks(in, y);
     checkPixelLengths(x, y, previousX, previousY);
@@ -141,23 +141,23 @@ void readAxes(ReadState& s) {
 void readViewSettings(ReadState& s) {
     ProjectInput& in = s.in;
     ViewFileState& v = s.view;
-    ProjectSettings& ps = s.p.Settings;
+    ProjectSettings& ps = s.p.settings;
     in.skip();
     in.skip();
-    v.AxisOn = false;
-    v.SquareQ = in.readBool(v.SquareQ);
-    v.AreaRectify = in.readBool(v.AreaRectify);
-    v.PsMesh = readByte(in, v.PsMesh, 0, 3);
-    v.AxisWidth = readByte(in, v.AxisWidth, 1, 3);
-    v.FontSize = readByte(in, v.FontSize, 1, 255);
-    v.AxisOn = in.readBool(v.AxisOn);
-    v.Letterposition = readByte(in, v.Letterposition);
-    ps.ShowCoordinates = in.readBool(ps.ShowCoordinates);
-    ps.ShowEquation = in.readBool(ps.ShowEquation);
-    v.AxisType = readByte(in, 0);
+    v.axisOn = false;
+    v.equalScales = in.readBool(v.equalScales);
+    v.areaRectify = in.readBool(v.areaRectify);
+    v.gridStyle = readByte(in, v.gridStyle, 0, 3);
+    v.axisWidth = readByte(in, v.axisWidth, 1, 3);
+    v.fontSize = readByte(in, v.fontSize, 1, 255);
+    v.axisOn = in.readBool(v.axisOn);
+    v.tickLabelPlacement = readByte(in, v.tickLabelPlacement);
+    ps.showCoordinates = in.readBool(ps.showCoordinates);
+    ps.showEquation = in.readBool(ps.showEquation);
+    v.axisType = readByte(in, 0);
     const std::int32_t thetaNum = in.readInt(12);
-    v.ThetaNum = limits::validThetaNum(thetaNum) ? thetaNum : 12;
-    ps.AreaFixed = in.readBool(false);
+    v.thetaNum = limits::validThetaNum(thetaNum) ? thetaNum : 12;
+    ps.areaFixed = in.readBool(false);
     in.next();
     in.skipPast();
 }

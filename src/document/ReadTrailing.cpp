@@ -13,19 +13,19 @@ constexpr int kOldPanelTops = 6;
 constexpr int kTextBoxes = 10; // the boxes that can hold text; the eleventh line is read past
 
 void readMarkedExpression(ProjectInput& in, CompiledExpression& r) {
-    r.Marked = in.readBool(r.Marked != 0) ? 1 : 0;
-    r.Source = rewriteOldSource(in.expression(), in);
+    r.marked = in.readBool(r.marked != 0) ? 1 : 0;
+    r.source = rewriteOldSource(in.expression(), in);
 }
 
 // The panel moved to the top last ends first: the smallest stored top comes first.
 void orderPanels(Store<CategoryPanelState, kCategoryPanels>& panels) {
     for (int t = kPanelTopLimit; t >= 0; --t) {
         for (int i = kCategoryPanels; i >= 1; --i) {
-            if (panels[i].Top != t) continue;
-            const int from = panels[i].Order;
+            if (panels[i].top != t) continue;
+            const int from = panels[i].order;
             for (CategoryPanelState& c : panels)
-                if (c.Order < from) ++c.Order;
-            panels[i].Order = 1;
+                if (c.order < from) ++c.order;
+            panels[i].order = 1;
         }
     }
 }
@@ -37,15 +37,15 @@ std::int32_t readTop(ProjectInput& in, std::int32_t fallback) {
 void readOldPanels(ProjectInput& in, Store<CategoryPanelState, kCategoryPanels>& panels) {
     const CategoryPanel oldOrder[kOldPanelTops] = {cpExplicit,      cpRelations,  cpBasicFigures,
                                                    cpUserFunctions, cpParameters, cpMemo};
-    for (CategoryPanel c : oldOrder) panels[c].Top = readTop(in, panels[c].Top);
-    panels[cpCurves].Top = panels[cpBasicFigures].Top;
-    panels[cpConnectedFigures].Top = kPanelTopLimit;
+    for (CategoryPanel c : oldOrder) panels[c].top = readTop(in, panels[c].top);
+    panels[cpCurves].top = panels[cpBasicFigures].top;
+    panels[cpConnectedFigures].top = kPanelTopLimit;
     const CategoryPanel visibleOrder[kCategoryPanels] = {
         cpExplicit,   cpRelations, cpBasicFigures,     cpUserFunctions,
         cpParameters, cpMemo,      cpConnectedFigures, cpCurves};
-    for (CategoryPanel c : visibleOrder) panels[c].Visible = in.readBool(panels[c].Visible);
-    panels[cpCurves].Visible = panels[cpBasicFigures].Visible;
-    panels[cpConnectedFigures].Visible = false;
+    for (CategoryPanel c : visibleOrder) panels[c].visible = in.readBool(panels[c].visible);
+    panels[cpCurves].visible = panels[cpBasicFigures].visible;
+    panels[cpConnectedFigures].visible = false;
 }
 
 } // namespace
@@ -53,34 +53,34 @@ void readOldPanels(ProjectInput& in, Store<CategoryPanelState, kCategoryPanels>&
 void readValueWindows(ReadState& s) {
     ProjectInput& in = s.in;
     Project& p = s.p;
-    IntegralWindowState& w = p.IntegralWindow;
+    IntegralWindowState& w = p.integralWindow;
     in.skip();
     if (in.from("2.0"))
-        readMarkedExpression(in, p.ValueWindow.X);
+        readMarkedExpression(in, p.valueWindow.x);
     else
         in.skip();
     in.skipPast();
     in.skip();
     in.skip();
     if (in.from("2.0")) {
-        readMarkedExpression(in, w.Bounds.Low);
-        readMarkedExpression(in, w.Bounds.High);
+        readMarkedExpression(in, w.bounds.low);
+        readMarkedExpression(in, w.bounds.high);
     } else {
         // Older windows kept plain numbers for the bounds.
         Extended low = -1;
         Extended high = 1;
         low = in.readFloat(low);
         high = in.readFloat(high);
-        w.Bounds.Low.Source = formatFileFloat(low, p.Engine.DecimalChar);
-        w.Bounds.High.Source = formatFileFloat(high, p.Engine.DecimalChar);
+        w.bounds.low.source = formatFileFloat(low, p.engine.decimalChar);
+        w.bounds.high.source = formatFileFloat(high, p.engine.decimalChar);
     }
-    const std::int32_t partitions = in.readInt(p.Engine.IntegralPartitions);
-    if (limits::validIntegralPartitions(partitions)) p.Engine.IntegralPartitions = partitions;
+    const std::int32_t partitions = in.readInt(p.engine.integralPartitions);
+    if (limits::validIntegralPartitions(partitions)) p.engine.integralPartitions = partitions;
     in.next();
     in.skip();
-    w.Dfuncno = readInRange(in, w.Dfuncno, 1, kExplicitFunctions);
-    w.Efuncno = readInRange(in, w.Efuncno, 0, kExplicitFunctions);
-    w.AreaQ = in.readBool(w.AreaQ);
+    w.integratedFunction = readInRange(in, w.integratedFunction, 1, kExplicitFunctions);
+    w.secondFunction = readInRange(in, w.secondFunction, 0, kExplicitFunctions);
+    w.areaMode = in.readBool(w.areaMode);
     in.next();
     in.skipPast();
 }
@@ -92,18 +92,18 @@ void readValueFunctions(ReadState& s) {
     in.next();
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
         const std::string text = rewriteOldSource(in.expression(), in);
-        if (i <= kValueFunctions) s.p.ValueWindow.ValueFunctions[i].Source = text;
+        if (i <= kValueFunctions) s.p.valueWindow.valueFunctions[i].source = text;
     }
     in.skip();
 }
 
 void readPanels(ReadState& s) {
     ProjectInput& in = s.in;
-    auto& panels = s.p.Categories;
+    auto& panels = s.p.categories;
     in.skip();
     if (in.from("2.1")) {
-        for (CategoryPanelState& c : panels) c.Top = readTop(in, c.Top);
-        for (CategoryPanelState& c : panels) c.Visible = in.readBool(c.Visible);
+        for (CategoryPanelState& c : panels) c.top = readTop(in, c.top);
+        for (CategoryPanelState& c : panels) c.visible = in.readBool(c.visible);
     } else {
         readOldPanels(in, panels);
     }
@@ -118,17 +118,17 @@ void readMemo(ReadState& s) {
     in.skip();
     in.skip();
     in.skip();
-    MemoStyle& m = p.Memo;
-    m.FrameStyle = readByte(in, m.FrameStyle, 0, 4);
-    m.TextColor = readColour(in, m.TextColor);
-    m.BackgroundColorNo = readByte(in, m.BackgroundColorNo, 0, limits::kMaxPaletteNumber);
-    m.TextSize = readByte(in, m.TextSize, 1, 255);
+    MemoStyle& m = p.memo;
+    m.frameStyle = readByte(in, m.frameStyle, 0, 4);
+    m.textColor = readColour(in, m.textColor);
+    m.backgroundColorIndex = readByte(in, m.backgroundColorIndex, 0, limits::kMaxPaletteNumber);
+    m.textSize = readByte(in, m.textSize, 1, 255);
     in.next();
     in.skip();
-    p.MemoText.clear();
+    p.memoText.clear();
     const std::int32_t n = in.readInt(0);
     in.next();
-    for (int i = 1; i <= n && !in.truncated; ++i) p.MemoText.push_back(in.memoLine());
+    for (int i = 1; i <= n && !in.truncated; ++i) p.memoText.push_back(in.memoLine());
     in.skip();
 }
 
@@ -138,10 +138,10 @@ void readMemoBoxes(ReadState& s) {
     in.next();
     for (int i = 1; i <= n && !in.truncated; ++i) {
         MemoBoxPlace scratch;
-        MemoBoxPlace& b = i <= kTextBoxes ? s.p.MemoBoxes[i] : scratch;
-        b.Left = readInRange(in, b.Left, -32768, 32767);
-        b.Top = readInRange(in, b.Top, -32768, 32767);
-        b.Docked = in.readInt(b.Docked ? 1 : 0) == 1;
+        MemoBoxPlace& b = i <= kTextBoxes ? s.p.memoBoxes[i] : scratch;
+        b.left = readInRange(in, b.left, -32768, 32767);
+        b.top = readInRange(in, b.top, -32768, 32767);
+        b.docked = in.readInt(b.docked ? 1 : 0) == 1;
         in.next();
     }
 }

@@ -4,14 +4,14 @@ namespace tarlix {
 
 int SegmentRecord::vertexCount() const {
     int n = 0;
-    while (n < kSegmentVertices && Vertices[static_cast<std::size_t>(n)] != 0) ++n;
+    while (n < kSegmentVertices && vertices[static_cast<std::size_t>(n)] != 0) ++n;
     return n;
 }
 
 bool SegmentRecord::usesVertex(int figure) const {
     const int n = vertexCount();
     for (int k = 0; k < n; ++k)
-        if (Vertices[static_cast<std::size_t>(k)] == figure) return true;
+        if (vertices[static_cast<std::size_t>(k)] == figure) return true;
     return false;
 }
 

@@ -32,17 +32,17 @@ enum SegmentKind : std::uint8_t {
 };
 
 struct SegmentRecord {
-    std::uint8_t Kind = skNone;
-    std::array<std::uint8_t, kSegmentVertices + 1> Vertices{}; // figures 1..22, 250, 251
-    std::uint8_t Width = 2;
-    std::uint8_t LineStyle = 1;
-    bool Afterimage = false;
-    std::uint32_t PenColor = 0xFF0000;
-    std::uint32_t FillColor = 0xFFFFFF; // white: not filled
-    std::uint8_t FillPattern = 1;
-    std::uint8_t LabelPosition = 0;
-    bool Visible = true;
-    std::string Label;
+    std::uint8_t kind = skNone;
+    std::array<std::uint8_t, kSegmentVertices + 1> vertices{}; // figures 1..22, 250, 251
+    std::uint8_t width = 2;
+    std::uint8_t lineStyle = 1;
+    bool afterimage = false;
+    std::uint32_t penColor = 0xFF0000;
+    std::uint32_t fillColor = 0xFFFFFF; // white: not filled
+    std::uint8_t fillPattern = 1;
+    std::uint8_t labelPosition = 0;
+    bool visible = true;
+    std::string label;
 
     // The number of vertices before the first 0.
     int vertexCount() const;

@@ -10,16 +10,16 @@ namespace tarlix {
 namespace {
 
 bool isEmpty(const CompiledExpression& r) {
-    return r.Source.find_first_not_of(' ') == std::string::npos;
+    return r.source.find_first_not_of(' ') == std::string::npos;
 }
 
 // The text differs from the stored one, or arrives without its tokens (a record built afresh).
 bool needsCompile(const CompiledExpression& entry, const CompiledExpression& stored) {
-    return entry.Source != stored.Source || (entry.Tokens.empty() && !isEmpty(entry));
+    return entry.source != stored.source || (entry.tokens.empty() && !isEmpty(entry));
 }
 
 bool isCurve(const FigureEntry& f) {
-    return f.Kind == 5 || f.Kind == 6;
+    return f.kind == 5 || f.kind == 6;
 }
 
 CategoryPanel figurePanel(const FigureEntry& f) {
@@ -36,28 +36,28 @@ void finish(ProjectContext& ctx, CategoryPanel panel, std::initializer_list<int>
     ctx.hooks.categoryChanged(panel);
     ctx.hooks.categoryChanged(cpParameters); // which parameters are in use may have changed
     for (int token : tokens) markChanged(ctx.project, ctx.view.redrawState(), token);
-    ctx.project.Modified = true;
+    ctx.project.modified = true;
     ctx.hooks.redraw();
 }
 
 bool sameText(const CompiledExpression& a, const CompiledExpression& b) {
-    return a.Source == b.Source && a.Code == b.Code;
+    return a.source == b.source && a.code == b.code;
 }
 
 // The figure no longer leaves the traces it left: its kind or draggability changed, or, for a
 // figure that only parameters move, anything that decides where it is.
 bool shapeChanged(const FigureEntry& before, const FigureEntry& after) {
-    if (before.Kind != after.Kind || before.Drag != after.Drag) return true;
-    if (after.Drag) return false;
-    return !sameText(before.X, after.X) || !sameText(before.Y, after.Y) ||
-           !sameText(before.Radius, after.Radius) || !sameText(before.ParamLow, after.ParamLow) ||
-           !sameText(before.ParamHigh, after.ParamHigh) || before.ParamStep != after.ParamStep ||
-           before.ParamLetter != after.ParamLetter;
+    if (before.kind != after.kind || before.drag != after.drag) return true;
+    if (after.drag) return false;
+    return !sameText(before.x, after.x) || !sameText(before.y, after.y) ||
+           !sameText(before.radius, after.radius) || !sameText(before.paramLow, after.paramLow) ||
+           !sameText(before.paramHigh, after.paramHigh) || before.paramStep != after.paramStep ||
+           before.paramLetter != after.paramLetter;
 }
 
 // An emptied figure takes every connected figure through it along.
 void removeSegmentsThrough(ProjectContext& ctx, int figure) {
-    SegmentStore& segments = ctx.project.Segments;
+    SegmentStore& segments = ctx.project.segments;
     bool removed = false;
     for (int i = segments.count; i >= 1; --i) {
         if (!segments[i].usesVertex(figure)) continue;
@@ -72,42 +72,42 @@ void removeSegmentsThrough(ProjectContext& ctx, int figure) {
 
 void storeExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry) {
     Project& p = ctx.project;
-    if (!p.YFunctions.contains(n)) return;
+    if (!p.explicitFunctions.contains(n)) return;
     ctx.hooks.recordUndo();
-    EquationEntry& stored = p.YFunctions[n];
-    if (needsCompile(entry.Expr, stored.Expr)) {
-        compileText(entry.Expr, kModeExplicit, true, ctx.compileEnv());
+    EquationEntry& stored = p.explicitFunctions[n];
+    if (needsCompile(entry.expr, stored.expr)) {
+        compileText(entry.expr, kModeExplicit, true, ctx.compileEnv());
         ctx.hooks.functionTextChanged(n);
     }
-    moveRow(p.YFunctionRows, n, !isEmpty(stored.Expr), !isEmpty(entry.Expr));
+    moveRow(p.explicitFunctionRows, n, !isEmpty(stored.expr), !isEmpty(entry.expr));
     stored = std::move(entry);
     finish(ctx, cpExplicit, {explicitFunctionToken(n)});
 }
 
 void storeRelation(ProjectContext& ctx, int n, EquationEntry entry) {
     Project& p = ctx.project;
-    if (!p.Relations.contains(n)) return;
+    if (!p.relations.contains(n)) return;
     ctx.hooks.recordUndo();
-    EquationEntry& stored = p.Relations[n];
-    if (needsCompile(entry.Expr, stored.Expr)) {
-        compileText(entry.Expr, kModeRelation, true, ctx.compileEnv());
+    EquationEntry& stored = p.relations[n];
+    if (needsCompile(entry.expr, stored.expr)) {
+        compileText(entry.expr, kModeRelation, true, ctx.compileEnv());
         ctx.hooks.relationTextChanged(n);
     }
-    moveRow(p.RelationRows, n, !isEmpty(stored.Expr), !isEmpty(entry.Expr));
+    moveRow(p.relationRows, n, !isEmpty(stored.expr), !isEmpty(entry.expr));
     stored = std::move(entry);
     finish(ctx, cpRelations, {relationToken(n)});
 }
 
 void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry) {
     Project& p = ctx.project;
-    if (!p.UserFunctions.contains(n)) return;
+    if (!p.userFunctions.contains(n)) return;
     ctx.hooks.recordUndo();
-    CompiledExpression& stored = p.UserFunctions[n];
+    CompiledExpression& stored = p.userFunctions[n];
     if (needsCompile(entry, stored)) {
         compileText(entry, kModeRelation, true, ctx.compileEnv());
         ctx.hooks.userFunctionTextChanged(n);
     }
-    moveRow(p.UserFunctionRows, n, !isEmpty(stored), !isEmpty(entry));
+    moveRow(p.userFunctionRows, n, !isEmpty(stored), !isEmpty(entry));
     stored = std::move(entry);
     // Users of the antiderivative F hold its own token, which references do not lead to.
     finish(ctx, cpUserFunctions, {userFunctionToken(n), antiderivativeToken(n)});
@@ -115,24 +115,24 @@ void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry) {
 
 void storeFigure(ProjectContext& ctx, int n, FigureEntry entry) {
     Project& p = ctx.project;
-    if (!p.Figures.contains(n)) return;
+    if (!p.figures.contains(n)) return;
     ctx.hooks.recordUndo();
-    FigureEntry& stored = p.Figures[n];
-    if (entry.Kind != 0) {
-        const bool fresh = stored.Kind == 0; // its old code may belong to stale texts
-        const FigureParts parts{fresh || needsCompile(entry.X, stored.X),
-                                fresh || needsCompile(entry.Y, stored.Y),
-                                fresh || needsCompile(entry.Radius, stored.Radius),
-                                fresh || needsCompile(entry.ParamLow, stored.ParamLow) ||
-                                    needsCompile(entry.ParamHigh, stored.ParamHigh)};
+    FigureEntry& stored = p.figures[n];
+    if (entry.kind != 0) {
+        const bool fresh = stored.kind == 0; // its old code may belong to stale texts
+        const FigureParts parts{fresh || needsCompile(entry.x, stored.x),
+                                fresh || needsCompile(entry.y, stored.y),
+                                fresh || needsCompile(entry.radius, stored.radius),
+                                fresh || needsCompile(entry.paramLow, stored.paramLow) ||
+                                    needsCompile(entry.paramHigh, stored.paramHigh)};
         compileFigure(entry, n, parts, true, ctx.compileEnv());
     }
     if (shapeChanged(stored, entry)) ctx.hooks.figureShapeChanged(n);
-    if (entry.Kind == 0) {
+    if (entry.kind == 0) {
         removeSegmentsThrough(ctx, n);
-        entry.Label = std::string(1, figureLetter(n));
+        entry.label = std::string(1, figureLetter(n));
     }
-    moveRow(p.FigureRows, n, stored.Kind != 0, entry.Kind != 0);
+    moveRow(p.figureRows, n, stored.kind != 0, entry.kind != 0);
     const CategoryPanel before = figurePanel(stored);
     stored = std::move(entry);
     if (before != figurePanel(stored)) ctx.hooks.categoryChanged(before);

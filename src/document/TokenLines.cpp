@@ -2,12 +2,12 @@
 
 namespace tarlix {
 
-void TokenLines::Clear() {
+void TokenLines::clear() {
     lines_.clear();
     data.clear();
 }
 
-void TokenLines::AddToken(std::string_view text) {
+void TokenLines::addToken(std::string_view text) {
     if (data.empty()) {
         data = text;
     } else {
@@ -16,39 +16,39 @@ void TokenLines::AddToken(std::string_view text) {
     }
 }
 
-void TokenLines::AddInt(std::int32_t n) {
-    AddToken(std::to_string(n));
+void TokenLines::addInt(std::int32_t n) {
+    addToken(std::to_string(n));
 }
-void TokenLines::AddFloat(Extended x) {
-    AddToken(formatFileFloat(x, decimalChar));
+void TokenLines::addFloat(Extended x) {
+    addToken(formatFileFloat(x, decimalChar));
 }
-void TokenLines::AddBool(bool b) {
-    AddInt(b ? 1 : 0);
+void TokenLines::addBool(bool b) {
+    addInt(b ? 1 : 0);
 }
 
-void TokenLines::EndLine() {
+void TokenLines::endLine() {
     lines_.push_back(std::move(data));
     data.clear();
 }
 
-void TokenLines::AddIntLn(std::int32_t n) {
-    AddInt(n);
-    EndLine();
+void TokenLines::addIntLn(std::int32_t n) {
+    addInt(n);
+    endLine();
 }
-void TokenLines::AddFloatLn(Extended x) {
-    AddFloat(x);
-    EndLine();
+void TokenLines::addFloatLn(Extended x) {
+    addFloat(x);
+    endLine();
 }
-void TokenLines::AddBoolLn(bool b) {
-    AddBool(b);
-    EndLine();
+void TokenLines::addBoolLn(bool b) {
+    addBool(b);
+    endLine();
 }
-void TokenLines::AddStrLn(std::string_view text) {
-    AddToken(text);
-    EndLine();
+void TokenLines::addStrLn(std::string_view text) {
+    addToken(text);
+    endLine();
 }
 
-void TokenLines::BeginRead() {
+void TokenLines::beginRead() {
     data = lines_.empty() ? std::string() : lines_.front();
 }
 
@@ -65,81 +65,81 @@ std::string TokenLines::nextToken() {
     return token;
 }
 
-void TokenLines::ReadInt(std::int32_t& n) {
+void TokenLines::readInt(std::int32_t& n) {
     parseFileInt(nextToken(), n);
 }
-void TokenLines::ReadFloat(Extended& x) {
+void TokenLines::readFloat(Extended& x) {
     parseFileFloat(nextToken(), decimalChar, x);
 }
 
-void TokenLines::ReadBool(bool& b) {
+void TokenLines::readBool(bool& b) {
     std::int32_t n = b ? 1 : 0;
-    ReadInt(n);
+    readInt(n);
     b = n == 1;
 }
 
-void TokenLines::ReadByte(std::uint8_t& v) {
+void TokenLines::readByte(std::uint8_t& v) {
     std::int32_t n = v;
-    ReadInt(n);
+    readInt(n);
     v = static_cast<std::uint8_t>(n & 0xFF);
 }
 
-void TokenLines::ReadRest(std::string& s) {
+void TokenLines::readRest(std::string& s) {
     s = !data.empty() && data[0] == ' ' ? data.substr(1) : data;
     data.clear();
 }
 
-void TokenLines::ReadChar(char& c) {
+void TokenLines::readChar(char& c) {
     if (data.empty()) return;
     c = data[0];
     data.erase(0, 1);
 }
 
-void TokenLines::NextLine() {
+void TokenLines::nextLine() {
     if (!lines_.empty()) lines_.pop_front();
-    BeginRead();
+    beginRead();
 }
 
-void TokenLines::ReadIntLn(std::int32_t& n) {
-    ReadInt(n);
-    NextLine();
+void TokenLines::readIntLn(std::int32_t& n) {
+    readInt(n);
+    nextLine();
 }
-void TokenLines::ReadFloatLn(Extended& x) {
-    ReadFloat(x);
-    NextLine();
+void TokenLines::readFloatLn(Extended& x) {
+    readFloat(x);
+    nextLine();
 }
-void TokenLines::ReadBoolLn(bool& b) {
-    ReadBool(b);
-    NextLine();
+void TokenLines::readBoolLn(bool& b) {
+    readBool(b);
+    nextLine();
 }
-void TokenLines::ReadByteLn(std::uint8_t& v) {
-    ReadByte(v);
-    NextLine();
+void TokenLines::readByteLn(std::uint8_t& v) {
+    readByte(v);
+    nextLine();
 }
-void TokenLines::ReadStrLn(std::string& s) {
-    ReadRest(s);
-    NextLine();
+void TokenLines::readStrLn(std::string& s) {
+    readRest(s);
+    nextLine();
 }
-void TokenLines::ReadCharLn(char& c) {
-    ReadChar(c);
-    NextLine();
+void TokenLines::readCharLn(char& c) {
+    readChar(c);
+    nextLine();
 }
 
-void TokenLines::SkipPast(std::string_view prefix) {
+void TokenLines::skipPast(std::string_view prefix) {
     std::string scratch;
     for (;;) {
-        ReadStrLn(scratch);
-        if (scratch.compare(0, prefix.size(), prefix) == 0 || AtEnd()) return;
+        readStrLn(scratch);
+        if (scratch.compare(0, prefix.size(), prefix) == 0 || atEnd()) return;
     }
 }
 
-void TokenLines::ToFileNumbers(char decimalChar, char listSeparatorChar) {
+void TokenLines::toFileNumbers(char decimalChar, char listSeparatorChar) {
     if (decimalChar == '.') return;
     for (std::size_t i = 1; i < lines_.size(); ++i)
         lines_[i] = lineToFileNumbers(lines_[i], decimalChar, listSeparatorChar);
 }
 
-void TokenLines::FromFileNumbers(char decimalChar, char listSeparatorChar) {
+void TokenLines::fromFileNumbers(char decimalChar, char listSeparatorChar) {
     if (decimalChar == '.') return;
     if (lines_.size() > 1 && lines_[1].find(',') != std::string::npos) return;
     for (std::size_t i = 4; i < lines_.size(); ++i)
@@ -156,7 +156,7 @@ std::string TokenLines::toText() const {
 }
 
 void TokenLines::fromText(std::string_view text) {
-    Clear();
+    clear();
     std::string current;
     bool pending = false; // a line has started that is not yet added
     for (std::size_t i = 0; i < text.size(); ++i) {

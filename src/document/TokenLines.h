@@ -19,47 +19,47 @@ public:
     std::string data; // the line being built, or the unread rest of the current line
 
     // The string list.
-    int Count() const { return static_cast<int>(lines_.size()); }
+    int count() const { return static_cast<int>(lines_.size()); }
     const std::string& line(int i) const { return lines_[static_cast<std::size_t>(i)]; }
     void setLine(int i, std::string text) { lines_[static_cast<std::size_t>(i)] = std::move(text); }
-    void Add(std::string text) { lines_.push_back(std::move(text)); }
-    void Delete(int i) { lines_.erase(lines_.begin() + i); }
-    void Assign(const TokenLines& other) { lines_ = other.lines_; }
+    void add(std::string text) { lines_.push_back(std::move(text)); }
+    void removeLine(int i) { lines_.erase(lines_.begin() + i); }
+    void assign(const TokenLines& other) { lines_ = other.lines_; }
 
     // Writing.
-    void Clear();
-    void AddToken(std::string_view text);
-    void AddInt(std::int32_t n);
-    void AddFloat(Extended x);
-    void AddBool(bool b);
-    void EndLine();
-    void AddIntLn(std::int32_t n);
-    void AddFloatLn(Extended x);
-    void AddBoolLn(bool b);
-    void AddStrLn(std::string_view text);
+    void clear();
+    void addToken(std::string_view text);
+    void addInt(std::int32_t n);
+    void addFloat(Extended x);
+    void addBool(bool b);
+    void endLine();
+    void addIntLn(std::int32_t n);
+    void addFloatLn(Extended x);
+    void addBoolLn(bool b);
+    void addStrLn(std::string_view text);
 
     // Reading: each read keeps the target's value when its token is missing or malformed.
-    void BeginRead();
-    void ReadInt(std::int32_t& n);
-    void ReadFloat(Extended& x);
-    void ReadBool(bool& b);
-    void ReadByte(std::uint8_t& v);
-    void ReadRest(std::string& s);
-    void ReadChar(char& c);
-    void NextLine();
-    void ReadIntLn(std::int32_t& n);
-    void ReadFloatLn(Extended& x);
-    void ReadBoolLn(bool& b);
-    void ReadByteLn(std::uint8_t& v);
-    void ReadStrLn(std::string& s);
-    void ReadCharLn(char& c);
-    bool AtEnd() const { return lines_.size() < 2; }
-    void SkipPast(std::string_view prefix);
+    void beginRead();
+    void readInt(std::int32_t& n);
+    void readFloat(Extended& x);
+    void readBool(bool& b);
+    void readByte(std::uint8_t& v);
+    void readRest(std::string& s);
+    void readChar(char& c);
+    void nextLine();
+    void readIntLn(std::int32_t& n);
+    void readFloatLn(Extended& x);
+    void readBoolLn(bool& b);
+    void readByteLn(std::uint8_t& v);
+    void readStrLn(std::string& s);
+    void readCharLn(char& c);
+    bool atEnd() const { return lines_.size() < 2; }
+    void skipPast(std::string_view prefix);
 
     // Decimal-comma conversion of whole lists of project files (no-ops when the decimal
     // character is "."). Undo snapshots are never converted.
-    void ToFileNumbers(char decimalChar, char listSeparatorChar);
-    void FromFileNumbers(char decimalChar, char listSeparatorChar);
+    void toFileNumbers(char decimalChar, char listSeparatorChar);
+    void fromFileNumbers(char decimalChar, char listSeparatorChar);
 
     // The file form: every line ended by CR LF. Reading accepts CR LF, LF or CR.
     std::string toText() const;

@@ -7,60 +7,60 @@ namespace tarlix {
 namespace {
 
 AxisFileState captureAxis(const Axis& a) {
-    return {a.PixelStart,   a.PixelLength,  a.Caption,      a.Letter, a.AxesVisible,
-            a.ScaleVisible, a.ValueVisible, a.GuideVisible, a.Number, a.base,
-            a.LInterval,    a.High,         a.Low};
+    return {a.pixelStart,    a.pixelLength,  a.caption,      a.letter,    a.axesVisible,
+            a.scaleVisible,  a.valueVisible, a.guideVisible, a.divisions, a.base,
+            a.labelInterval, a.high,         a.low};
 }
 
 void applyAxis(const AxisFileState& s, Axis& a) {
-    a.PixelStart = s.PixelStart;
-    a.PixelLength = s.PixelLength;
-    a.Caption = s.Caption;
-    a.Letter = s.Letter;
-    a.AxesVisible = s.AxesVisible;
-    a.ScaleVisible = s.ScaleVisible;
-    a.ValueVisible = s.ValueVisible;
-    a.GuideVisible = s.GuideVisible;
-    a.Number = s.Number;
+    a.pixelStart = s.pixelStart;
+    a.pixelLength = s.pixelLength;
+    a.caption = s.caption;
+    a.letter = s.letter;
+    a.axesVisible = s.axesVisible;
+    a.scaleVisible = s.scaleVisible;
+    a.valueVisible = s.valueVisible;
+    a.guideVisible = s.guideVisible;
+    a.divisions = s.divisions;
     a.base = s.base;
-    a.LInterval = s.LInterval;
-    a.SetRange(s.High, s.Low);
-    a.Recompute();
-    a.RecomputeSCaption();
+    a.labelInterval = s.labelInterval;
+    a.setRange(s.high, s.low);
+    a.recompute();
+    a.recomputeCaptionText();
 }
 
 } // namespace
 
 ViewFileState captureView(const View& view) {
     ViewFileState s;
-    s.X = captureAxis(view.XAxis);
-    s.Y = captureAxis(view.YAxis);
-    s.SquareQ = view.SquareQ;
-    s.AreaRectify = view.AreaRectify;
-    s.PsMesh = view.PsMesh;
-    s.AxisWidth = view.AxisWidth;
-    s.FontSize = view.FontSize;
-    s.AxisOn = view.AxisOn;
-    s.Letterposition = view.Letterposition;
-    s.AxisType = view.AxisType;
-    s.ThetaNum = view.ThetaNum;
+    s.x = captureAxis(view.xAxis);
+    s.y = captureAxis(view.yAxis);
+    s.equalScales = view.equalScales;
+    s.areaRectify = view.areaRectify;
+    s.gridStyle = view.gridStyle;
+    s.axisWidth = view.axisWidth;
+    s.fontSize = view.fontSize;
+    s.axisOn = view.axisOn;
+    s.tickLabelPlacement = view.tickLabelPlacement;
+    s.axisType = view.axisType;
+    s.thetaNum = view.thetaNum;
     return s;
 }
 
 void applyView(const ViewFileState& s, View& view) {
-    applyAxis(s.X, view.XAxis);
-    applyAxis(s.Y, view.YAxis);
-    view.SquareQ = s.SquareQ;
-    view.AreaRectify = s.AreaRectify;
-    view.PsMesh = s.PsMesh;
-    view.AxisWidth = s.AxisWidth;
-    view.FontSize = s.FontSize;
-    view.AxisOn = s.AxisOn;
-    view.Letterposition = s.Letterposition;
-    view.AxisType = s.AxisType;
-    view.ThetaNum = s.ThetaNum;
+    applyAxis(s.x, view.xAxis);
+    applyAxis(s.y, view.yAxis);
+    view.equalScales = s.equalScales;
+    view.areaRectify = s.areaRectify;
+    view.gridStyle = s.gridStyle;
+    view.axisWidth = s.axisWidth;
+    view.fontSize = s.fontSize;
+    view.axisOn = s.axisOn;
+    view.tickLabelPlacement = s.tickLabelPlacement;
+    view.axisType = s.axisType;
+    view.thetaNum = s.thetaNum;
     view.redrawState().ticksChanged = true;
-    view.FillXSamples();
+    view.fillXSamples();
 }
 
 } // namespace tarlix

@@ -13,33 +13,33 @@ class View;
 class Axis;
 
 struct AxisFileState {
-    int PixelStart = 0;
-    int PixelLength = 400;
-    std::string Caption;
-    char Letter = 'x';
-    bool AxesVisible = true;
-    bool ScaleVisible = true;
-    bool ValueVisible = true;
-    bool GuideVisible = true;
-    int Number = 7;
+    int pixelStart = 0;
+    int pixelLength = 400;
+    std::string caption;
+    char letter = 'x';
+    bool axesVisible = true;
+    bool scaleVisible = true;
+    bool valueVisible = true;
+    bool guideVisible = true;
+    int divisions = 7;
     Extended base = 1;
-    int LInterval = 1;
-    Extended High = 5;
-    Extended Low = -5;
+    int labelInterval = 1;
+    Extended high = 5;
+    Extended low = -5;
 };
 
 struct ViewFileState {
-    AxisFileState X;
-    AxisFileState Y;
-    bool SquareQ = false;
-    bool AreaRectify = true;
-    std::uint8_t PsMesh = 0;
-    std::uint8_t AxisWidth = 1;
-    std::uint8_t FontSize = 12;
-    bool AxisOn = false;
-    std::uint8_t Letterposition = 0;
-    std::uint8_t AxisType = 0;
-    int ThetaNum = 12;
+    AxisFileState x;
+    AxisFileState y;
+    bool equalScales = false;
+    bool areaRectify = true;
+    std::uint8_t gridStyle = 0;
+    std::uint8_t axisWidth = 1;
+    std::uint8_t fontSize = 12;
+    bool axisOn = false;
+    std::uint8_t tickLabelPlacement = 0;
+    std::uint8_t axisType = 0;
+    int thetaNum = 12;
 };
 
 ViewFileState captureView(const View& view);

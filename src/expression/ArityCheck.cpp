@@ -58,16 +58,16 @@ struct CountStack {
 };
 
 int countBefore(const CompiledExpression& record, std::size_t i) {
-    if (i == 0 || !isConstant(code(record.Code[i - 1]))) return 0;
-    const Tvalue& v = record.ConstValue[code(record.Code[i - 1])];
+    if (i == 0 || !isConstant(code(record.code[i - 1]))) return 0;
+    const Value& v = record.constValue[code(record.code[i - 1])];
     return v.isValid() ? static_cast<int>(v.x) : 0;
 }
 } // namespace
 
 bool arityCheck(const CompiledExpression& record, MessageBox& messages) {
     CountStack s;
-    for (std::size_t i = 0; i < record.Code.size(); ++i) {
-        const int c = code(record.Code[i]);
+    for (std::size_t i = 0; i < record.code.size(); ++i) {
+        const int c = code(record.code[i]);
         if (isConstant(c) || isVariable(c) || isReference(c) || isPoint(c)) {
             s.push();
         } else if (isOneArg(c) || isPostfix(c) || c == tkSend) {

@@ -20,7 +20,7 @@ std::string tokens(std::initializer_list<int> codes) {
     return s;
 }
 
-// Number of top-level arguments of the group opening at open (0 for an empty group).
+// divisions of top-level arguments of the group opening at open (0 for an empty group).
 int argumentCount(const std::string& t, std::size_t open) {
     if (at(t, open + 1) == tkClose) return 0;
     return topLevelCommas(t, open) + 1;

@@ -13,10 +13,10 @@ namespace {
 constexpr int kMaxNesting = 200;
 
 void dropLeadingYEquals(CompiledExpression& record) {
-    const std::string& t = record.Tokens;
+    const std::string& t = record.tokens;
     if (t.size() > 2 && code(t[0]) == tkY && code(t[1]) == tkEqual) {
-        record.Tokens.erase(0, 2);
-        record.Source.erase(0, std::min<std::size_t>(2, record.Source.size()));
+        record.tokens.erase(0, 2);
+        record.source.erase(0, std::min<std::size_t>(2, record.source.size()));
     }
 }
 
@@ -27,25 +27,25 @@ void replaceAll(std::string& s, const std::string& from, const std::string& to) 
 } // namespace
 
 bool compile(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env) {
-    record.Code.clear();
-    if (record.Tokens.empty()) {
-        record.ConstTop = 0;
+    record.code.clear();
+    if (record.tokens.empty()) {
+        record.constTop = 0;
         return true;
     }
     auto fail = [&](const std::string& message, bool always = false) {
         if (showErrors || always) env.messages.show(message, mkError, false);
         return false;
     };
-    if (record.Tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
+    if (record.tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
         return fail(msg::kNotFinished);
-    if (maxDepth(record.Tokens) > kMaxNesting) return fail(msg::kTooDeep);
+    if (maxDepth(record.tokens) > kMaxNesting) return fail(msg::kTooDeep);
     if (mode == kModeExplicit) dropLeadingYEquals(record);
 
-    std::string t = record.Tokens;
+    std::string t = record.tokens;
     ConstTable consts;
     if (!normalise(t, {mode, env.thetaAxis}, env.settings, consts))
         return fail(msg::kTooManyConstants, true);
-    if (auto m = steps::checkText(t, consts, env.settings.DecimalChar)) return fail(*m);
+    if (auto m = steps::checkText(t, consts, env.settings.decimalChar)) return fail(*m);
     if (auto m = steps::bindVariables(t)) return fail(*m);
     if (mode == kModeRelation) steps::relationForm(t);
     steps::postfixGroups(t);
@@ -59,12 +59,12 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     t = steps::toPostfix(t);
     steps::deleteBrackets(t);
 
-    record.Code = t;
-    record.ConstText = consts.text;
-    record.ConstValue = consts.value;
-    record.ConstTop = static_cast<std::uint8_t>(consts.next - 2);
+    record.code = t;
+    record.constText = consts.text;
+    record.constValue = consts.value;
+    record.constTop = static_cast<std::uint8_t>(consts.next - 2);
     if (showErrors && !arityCheck(record, env.messages)) {
-        record.Code.clear(); // a failed compile leaves no code behind
+        record.code.clear(); // a failed compile leaves no code behind
         return false;
     }
     return true;
@@ -78,10 +78,10 @@ bool setSource(CompiledExpression& record, const std::string& text, int mode,
     replaceAll(source, "sqrt", "Sqrt");
     replaceAll(source, "cbrt", "Cbrt");
     int cursor = 0;
-    record.Tokens = tokenize(source, cursor, env.settings);
-    record.Source = source;
+    record.tokens = tokenize(source, cursor, env.settings);
+    record.source = source;
     if (mode < kModePlain) {
-        record.Code.clear();
+        record.code.clear();
         return true;
     }
     return compile(record, mode, false, env);

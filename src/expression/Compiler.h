@@ -23,7 +23,7 @@ constexpr int kModePlain = -2;
 constexpr int kModeExplicit = -1;
 constexpr int kModeRelation = 0;
 
-// Compiles record.Tokens into record.Code (empty on failure). Messages go to env.messages
+// Compiles record.tokens into record.code (empty on failure). Messages go to env.messages
 // when showErrors is set; "Muchas constantes" and the argument counts of aggregates always.
 bool compile(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env);
 

@@ -21,8 +21,8 @@ struct Reference {
 };
 
 int constantAt(const CompiledExpression& r, std::size_t i) {
-    if (!isConstant(code(r.Code[i]))) return INT_MIN;
-    const Tvalue& v = r.ConstValue[code(r.Code[i])];
+    if (!isConstant(code(r.code[i]))) return INT_MIN;
+    const Value& v = r.constValue[code(r.code[i])];
     return v.isValid() ? static_cast<int>(std::lround(v.x)) : INT_MIN;
 }
 
@@ -30,7 +30,7 @@ int constantAt(const CompiledExpression& r, std::size_t i) {
 // the normaliser writes it, m r "+" k "P". 0 when it is computed.
 int figureOfComponent(const CompiledExpression& r, std::size_t i) {
     if (i >= 2 && constantAt(r, i - 2) != INT_MIN) return constantAt(r, i - 2);
-    if (i >= 4 && code(r.Code[i - 2]) == tkPlus && constantAt(r, i - 3) != INT_MIN &&
+    if (i >= 4 && code(r.code[i - 2]) == tkPlus && constantAt(r, i - 3) != INT_MIN &&
         constantAt(r, i - 4) != INT_MIN)
         return constantAt(r, i - 3) + constantAt(r, i - 4);
     return 0;
@@ -47,8 +47,8 @@ void addFigure(std::vector<Reference>& out, const DocumentExpressions& doc, int 
 std::vector<Reference> referencesOf(const CompiledExpression& r, const DocumentExpressions& doc,
                                     bool allFigures) {
     std::vector<Reference> out;
-    for (std::size_t i = 0; i < r.Code.size(); ++i) {
-        const int c = code(r.Code[i]);
+    for (std::size_t i = 0; i < r.code.size(); ++i) {
+        const int c = code(r.code[i]);
         if (isFigure(c)) {
             addFigure(out, doc, figureNumber(c), 0);
         } else if (c == tkPointFn) {
@@ -74,10 +74,10 @@ std::vector<Reference> referencesOf(const CompiledExpression& r, const DocumentE
 bool occursIn(int token, const CompiledExpression& r) {
     const char ch = tokenChar(token);
     // Behind the unrecognised-rest marker the token text holds raw characters, not tokens.
-    const auto end = r.Tokens.find(tokenChar(tkUnrecognised));
-    const std::string_view tokens(r.Tokens.data(),
-                                  end == std::string::npos ? r.Tokens.size() : end);
-    return r.Code.find(ch) != std::string::npos || tokens.find(ch) != std::string_view::npos;
+    const auto end = r.tokens.find(tokenChar(tkUnrecognised));
+    const std::string_view tokens(r.tokens.data(),
+                                  end == std::string::npos ? r.tokens.size() : end);
+    return r.code.find(ch) != std::string::npos || tokens.find(ch) != std::string_view::npos;
 }
 
 struct DependencySearch {
@@ -121,7 +121,7 @@ struct CycleSearch {
 bool dependsOn(int token, const CompiledExpression& record, const DocumentExpressions& document,
                const EngineSettings& settings) {
     const bool argument =
-        token == tkX || token == tkY || (token == tkTheta && settings.ThetaMode == 1);
+        token == tkX || token == tkY || (token == tkTheta && settings.thetaMode == 1);
     DependencySearch s{token, document, argument, {}};
     return s.search(record, false, 0);
 }

@@ -42,7 +42,7 @@ public:
         return inRange(n, kUserFunctions) ? &userFunctions[index(n)] : nullptr;
     }
     const CompiledExpression* figure(int n, FigurePart part) const override {
-        if (!inRange(n, kFigures) || figures[index(n)].Kind == 0) return nullptr;
+        if (!inRange(n, kFigures) || figures[index(n)].kind == 0) return nullptr;
         return &figures[index(n)].part(part);
     }
 

@@ -5,7 +5,7 @@
 
 namespace tarlix {
 
-void setWholeNumberSlots(ConstantTexts& text, std::array<Tvalue, kConstCount>& value) {
+void setWholeNumberSlots(ConstantTexts& text, std::array<Value, kConstCount>& value) {
     for (int slot = 0; slot < kFirstOwnConstant; ++slot) {
         text[static_cast<std::size_t>(slot)] = std::to_string(slot - 1);
         value[static_cast<std::size_t>(slot)] = makeReal(slot - 1);
@@ -15,13 +15,13 @@ void setWholeNumberSlots(ConstantTexts& text, std::array<Tvalue, kConstCount>& v
 const CompiledExpression& FigureEntry::part(FigurePart p) const {
     switch (p) {
     case fpX:
-        return X;
+        return x;
     case fpY:
-        return Y;
+        return y;
     case fpRadius:
-        return Radius;
+        return radius;
     default:
-        return Whole;
+        return whole;
     }
 }
 

@@ -16,28 +16,28 @@ constexpr int kFirstOwnConstant = 16; // slots 0..15 hold the whole numbers -1..
 using ConstantTexts = std::array<std::string, kConstCount>;
 
 struct CompiledExpression {
-    std::string Source; // the text as typed, after the tokenizer's clean-up
-    std::string Tokens; // one byte per token
-    std::string Code;   // postfix code; empty when the last compile failed
-    ConstantTexts ConstText;
-    std::array<Tvalue, kConstCount> ConstValue{};
-    std::uint8_t ConstTop = 0; // the highest constant slot in use, minus one
-    std::uint8_t Marked = 1;   // marker shown on the graph (windows holding one expression)
+    std::string source; // the text as typed, after the tokenizer's clean-up
+    std::string tokens; // one byte per token
+    std::string code;   // postfix code; empty when the last compile failed
+    ConstantTexts constText;
+    std::array<Value, kConstCount> constValue{};
+    std::uint8_t constTop = 0; // the highest constant slot in use, minus one
+    std::uint8_t marked = 1;   // marker shown on the graph (windows holding one expression)
 };
 
 // Fills slots 0..15 with the whole numbers -1..14 (text and value).
-void setWholeNumberSlots(ConstantTexts& text, std::array<Tvalue, kConstCount>& value);
+void setWholeNumberSlots(ConstantTexts& text, std::array<Value, kConstCount>& value);
 
 struct EquationEntry {
-    CompiledExpression Expr;
-    bool Afterimage = false;
-    std::uint32_t PenColor = 0xFF0000;
-    std::uint8_t PenWidth = 2;
-    bool FastPolynomial = true;
-    bool Visible = true;
-    std::uint8_t FillPattern = 4;
-    std::uint8_t BorderStyle = 0;
-    std::uint8_t LineStyle = 1;
+    CompiledExpression expr;
+    bool afterimage = false;
+    std::uint32_t penColor = 0xFF0000;
+    std::uint8_t penWidth = 2;
+    bool fastPolynomial = true;
+    bool visible = true;
+    std::uint8_t fillPattern = 4;
+    std::uint8_t borderStyle = 0;
+    std::uint8_t lineStyle = 1;
 };
 
 // The four compiled expressions of a figure, in the order the point function "P"(n, k) selects
@@ -45,32 +45,32 @@ struct EquationEntry {
 enum FigurePart : int { fpWhole = 0, fpX = 1, fpY = 2, fpRadius = 3 };
 
 struct FigureEntry {
-    std::uint8_t Kind = 0;     // 0 empty slot, 1 point, 2 circle, 3/4 lines, 5 polar, 6 parametric
-    std::uint8_t Notation = 1; // 1 coordinates, 2 vector notation
-    CompiledExpression Whole;  // "(x,y)" or one pair-valued expression
-    CompiledExpression X;
-    CompiledExpression Y;
-    CompiledExpression Radius; // radius, or width of a strip
-    std::uint32_t PointColor = 0;
-    std::uint32_t LineColor = 0;
-    std::uint32_t FillColor = 0xFFFFFF;
-    std::uint8_t FillPattern = 0;
-    std::uint8_t CurveFill = 0;
-    bool PointAfterimage = false;
-    bool LineAfterimage = false;
-    std::uint8_t PointSize = 0;
-    std::uint8_t LocusWidth = 0;
-    std::uint8_t LineWidth = 1;
-    bool Hollow = false;
-    std::uint8_t CurveStyle = 0;
-    bool Drag = false;
-    bool Visible = true;
-    std::string Label;
-    std::uint8_t LabelPosition = 0;
-    char ParamLetter = 't';
-    Extended ParamStep = 0;
-    CompiledExpression ParamLow;  // "0" by default
-    CompiledExpression ParamHigh; // "2Pi" by default
+    std::uint8_t kind = 0;     // 0 empty slot, 1 point, 2 circle, 3/4 lines, 5 polar, 6 parametric
+    std::uint8_t notation = 1; // 1 coordinates, 2 vector notation
+    CompiledExpression whole;  // "(x,y)" or one pair-valued expression
+    CompiledExpression x;
+    CompiledExpression y;
+    CompiledExpression radius; // radius, or width of a strip
+    std::uint32_t pointColor = 0;
+    std::uint32_t lineColor = 0;
+    std::uint32_t fillColor = 0xFFFFFF;
+    std::uint8_t fillPattern = 0;
+    std::uint8_t curveFill = 0;
+    bool pointAfterimage = false;
+    bool lineAfterimage = false;
+    std::uint8_t pointSize = 0;
+    std::uint8_t locusWidth = 0;
+    std::uint8_t lineWidth = 1;
+    bool hollow = false;
+    std::uint8_t curveStyle = 0;
+    bool drag = false;
+    bool visible = true;
+    std::string label;
+    std::uint8_t labelPosition = 0;
+    char paramLetter = 't';
+    Extended paramStep = 0;
+    CompiledExpression paramLow;  // "0" by default
+    CompiledExpression paramHigh; // "2Pi" by default
 
     const CompiledExpression& part(FigurePart p) const;
     CompiledExpression& part(FigurePart p);
@@ -82,8 +82,8 @@ void splitWholePoint(const std::string& wholeText, char separator, std::string& 
                      std::string& yText);
 
 struct IntegralBounds {
-    CompiledExpression Low; // "-1" when blank
-    CompiledExpression High;
+    CompiledExpression low; // "-1" when blank
+    CompiledExpression high;
 };
 
 } // namespace tarlix

@@ -132,7 +132,7 @@ void thetaAxis(std::string& t) {
 }
 
 namespace {
-Tvalue numberValue(std::string text, char decimalChar) {
+Value numberValue(std::string text, char decimalChar) {
     for (char& ch : text)
         if (ch == decimalChar) ch = '.';
     long double v = 0;
@@ -157,7 +157,7 @@ bool numbers(std::string& t, const EngineSettings& settings, ConstTable& consts)
         for (std::size_t j = i; j < end; ++j) text += tokenName(code(t[j]), settings);
         const auto slot = static_cast<std::size_t>(consts.next++);
         consts.text[slot] = text;
-        consts.value[slot] = numberValue(text, settings.DecimalChar);
+        consts.value[slot] = numberValue(text, settings.decimalChar);
         t.replace(i, end - i, 1, tokenChar(static_cast<int>(slot)));
     }
     return true;

@@ -31,7 +31,7 @@ bool normalise(std::string& t, const NormaliseOptions& options, const EngineSett
     normToLen(t);
     chainedComparisons(t);
     powerPrefixPowers(t);
-    if (options.mode == 0) relationVariables(t, settings.ThetaMode);
+    if (options.mode == 0) relationVariables(t, settings.thetaMode);
     return true;
 }
 

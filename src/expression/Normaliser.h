@@ -12,7 +12,7 @@ namespace tarlix {
 // The constant slots of one expression while it is compiled.
 struct ConstTable {
     ConstantTexts text;
-    std::array<Tvalue, kConstCount> value{};
+    std::array<Value, kConstCount> value{};
     int next = kFirstOwnConstant; // the next free slot
     ConstTable() { setWholeNumberSlots(text, value); }
 };

@@ -40,12 +40,12 @@ std::string inlineReferences(const std::string& tokens, const DocumentExpression
                 out += ch;
                 continue;
             }
-            if (target == nullptr || target->Tokens.empty()) return {};
+            if (target == nullptr || target->tokens.empty()) return {};
             changed = true;
-            if (isRelationRef(c) && hasTopLevelAnd(target->Tokens))
-                out += target->Tokens;
+            if (isRelationRef(c) && hasTopLevelAnd(target->tokens))
+                out += target->tokens;
             else
-                out += tokenChar(tkOpen) + target->Tokens + tokenChar(tkClose);
+                out += tokenChar(tkOpen) + target->tokens + tokenChar(tkClose);
         }
         if (!changed) return out;
         if (out.size() > kMaxInlinedLength) return {};
@@ -90,8 +90,8 @@ std::string detokenize(const std::string& tokens, const EngineSettings& settings
 }
 
 bool isNumberText(const CompiledExpression& record) {
-    if (record.Tokens.empty()) return false;
-    for (char ch : record.Tokens) {
+    if (record.tokens.empty()) return false;
+    for (char ch : record.tokens) {
         const int c = code(ch);
         if (!isConstant(c) && !isDigit(c) && c != tkSpace && c != tkNegate && c != tkComma &&
             c != tkOpen && c != tkClose)

@@ -12,7 +12,7 @@ constexpr std::size_t npos = std::string::npos;
 std::size_t closeOf(const std::string& t, std::size_t open);
 // The position of the "(" that the ")" at close closes, or npos.
 std::size_t openOf(const std::string& t, std::size_t close);
-// Number of "," at depth one inside the group opening at open.
+// divisions of "," at depth one inside the group opening at open.
 int topLevelCommas(const std::string& t, std::size_t open);
 // The position of the n-th (from 1) "," at depth one inside the group opening at open, or npos.
 std::string::size_type nthTopLevelComma(const std::string& t, std::size_t open, int n);

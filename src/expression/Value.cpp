@@ -15,7 +15,7 @@ Extended snapComponent(Extended c) {
 }
 } // namespace
 
-Tvalue toPair(const Tvalue& v) {
+Value toPair(const Value& v) {
     if (!v.isValid()) return makeUndefined(vkPair);
     if (v.kind == vkReal) return makePair(v.x, 0);
     return v;
@@ -27,7 +27,7 @@ bool inRange(Extended c) {
     return a > kSmallest && a < kLargest; // false for NaN and infinities
 }
 
-Tvalue checkRange(Tvalue v) {
+Value checkRange(Value v) {
     if (!v.isValid()) return v;
     bool ok = inRange(v.x);
     if (ok && v.kind == vkPair) ok = inRange(v.y);
@@ -35,7 +35,7 @@ Tvalue checkRange(Tvalue v) {
     return v;
 }
 
-Tvalue snap(Tvalue v) {
+Value snap(Value v) {
     if (!v.isValid()) return v;
     v.x = snapComponent(v.x);
     if (v.kind == vkPair) v.y = snapComponent(v.y);

@@ -16,7 +16,7 @@ enum ValueKind : std::uint8_t {
     vkSignedZero = 255,
 };
 
-struct Tvalue {
+struct Value {
     std::uint8_t kind = vkReal;
     Extended x = 0;
     Extended y = 0;
@@ -25,30 +25,30 @@ struct Tvalue {
     bool isValid() const { return valid != 0; }
 };
 
-using ValueArray = std::vector<Tvalue>;
+using ValueArray = std::vector<Value>;
 
-inline Tvalue makeReal(Extended x) {
-    return Tvalue{vkReal, x, 0, 1};
+inline Value makeReal(Extended x) {
+    return Value{vkReal, x, 0, 1};
 }
-inline Tvalue makePair(Extended x, Extended y) {
-    return Tvalue{vkPair, x, y, 1};
+inline Value makePair(Extended x, Extended y) {
+    return Value{vkPair, x, y, 1};
 }
-inline Tvalue makeUndefined(std::uint8_t kind) {
-    return Tvalue{kind, 0, 0, 0};
+inline Value makeUndefined(std::uint8_t kind) {
+    return Value{kind, 0, 0, 0};
 }
 
 // A copy of v in which a defined real has become the pair (x, 0) and an undefined value an
 // undefined pair; other kinds are copied unchanged.
-Tvalue toPair(const Tvalue& v);
+Value toPair(const Value& v);
 
 // True when a component lies in the representable range: 0, or strictly between the extended
 // constants nearest to 1e-2416 and 1e+2414 in magnitude. NaN and infinities fail.
 bool inRange(Extended component);
 
 // The range rule applied by every arithmetic operation to its result.
-Tvalue checkRange(Tvalue v);
+Value checkRange(Value v);
 
 // Snaps components within 1e-17 of their truncation to that truncation (final results only).
-Tvalue snap(Tvalue v);
+Value snap(Value v);
 
 } // namespace tarlix

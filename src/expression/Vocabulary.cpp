@@ -31,8 +31,8 @@ constexpr std::array<const char*, kLastNamedToken - kFirstNamedToken + 1> kNames
 } // namespace
 
 std::string tokenName(int codeValue, const EngineSettings& settings) {
-    if (codeValue == tkComma) return std::string(1, settings.ListSeparatorChar);
-    if (codeValue == tkDecimalPoint) return std::string(1, settings.DecimalChar);
+    if (codeValue == tkComma) return std::string(1, settings.listSeparatorChar);
+    if (codeValue == tkDecimalPoint) return std::string(1, settings.decimalChar);
     if (codeValue < kFirstNamedToken || codeValue > kLastNamedToken) return {};
     return kNames[static_cast<std::size_t>(codeValue - kFirstNamedToken)];
 }

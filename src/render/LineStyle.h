@@ -12,7 +12,7 @@ namespace tarlix {
 struct LineDrawOptions {
     // The CapStyle setting: false round line ends (0), true flat line ends (1).
     bool capStyle = false;
-    // The AimgOfArea setting: fills also go to the afterimage canvas.
+    // The afterimageFills setting: fills also go to the afterimage canvas.
     bool aimgOfArea = false;
 };
 
@@ -24,6 +24,6 @@ using TLineStyle = std::vector<double>;
 
 // The dash pattern of the pen: a clear pen gets a pattern of total length 0 (nothing is
 // stroked). Gaps are shorter with flat ends because round ends eat into them.
-TLineStyle MakeLineStyle(const Pen& pen, const LineDrawOptions& options);
+TLineStyle makeLineStyle(const Pen& pen, const LineDrawOptions& options);
 
 } // namespace tarlix

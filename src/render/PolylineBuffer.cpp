@@ -6,7 +6,7 @@
 
 namespace tarlix {
 
-void PolylineBuffer::Reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
+void PolylineBuffer::reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
                            std::uint8_t fillMode, std::uint8_t flags, bool skipMain,
                            bool drawSecond, const LineDrawOptions& options) {
     count_ = 0;
@@ -21,12 +21,12 @@ void PolylineBuffer::Reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY,
     options_ = options;
 }
 
-void PolylineBuffer::Push(int x, int y) {
+void PolylineBuffer::push(int x, int y) {
     if (count_ >= kCapacity) return;
     points_[count_++] = Point{x, y};
 }
 
-void PolylineBuffer::Flush() {
+void PolylineBuffer::flush() {
     if (count_ > 0) {
         if (!skipMain_ && main_) strokeAndFill(*main_, true);
         // Fills reach the afterimages only when the user asked for it.
@@ -38,7 +38,7 @@ void PolylineBuffer::Flush() {
 void PolylineBuffer::strokeAndFill(Canvas& canvas, bool fill) const {
     const Pen& pen = canvas.pen();
     if ((flags_ & kStroke) && pen.color != kWhite && pen.style != PenStyle::Clear)
-        DrawStyledPolyline(canvas, points(), options_);
+        drawStyledPolyline(canvas, points(), options_);
     if (!fill || !(flags_ & kFill)) return;
     const Brush& brush = canvas.brush();
     if (brush.hasPattern || (brush.style != BrushStyle::Clear && brush.color != kWhite))

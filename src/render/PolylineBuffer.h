@@ -30,15 +30,15 @@ public:
 
     // Starts a new curve. Either canvas may be null when it is not drawn on (skipMain, or
     // drawSecond off).
-    void Reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
+    void reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
                std::uint8_t fillMode, std::uint8_t flags, bool skipMain, bool drawSecond,
                const LineDrawOptions& options);
-    void Push(int x, int y);
+    void push(int x, int y);
     // Draws what was collected and empties the buffer.
-    void Flush();
-    void Restart(int x, int y) {
-        Flush();
-        Push(x, y);
+    void flush();
+    void restart(int x, int y) {
+        flush();
+        push(x, y);
     }
 
     int count() const { return count_; }

@@ -10,10 +10,10 @@ namespace tarlix {
 ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw,
                                RelationScanHooks* hooks)
     : project_(project), view_(view), redraw_(redraw), random_(RandomState::seededOnce()),
-      area_(view), env_{project.Engine, project, parameters_, &random_, &area_}, evaluator_(env_),
+      area_(view), env_{project.engine, project, parameters_, &random_, &area_}, evaluator_(env_),
       buffer_(std::make_unique<PolylineBuffer>()), hooks_(hooks ? *hooks : noHooks_),
       relations_(evaluator_) {
-    plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.Settings), hooks_,
+    plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.settings), hooks_,
                                                  &relations_.explicitPlotter());
     markEverythingDirty();
 }
@@ -28,15 +28,15 @@ void ProjectPicture::markEverythingDirty() {
 void ProjectPicture::recompute() {
     const bool viewMoved = redraw_.mappingChanged || redraw_.viewChanged;
     if (viewMoved) {
-        view_.FillXSamples();
+        view_.fillXSamples();
         markEverythingDirty();
     }
-    copyToEvaluator(project_.Parameters, parameters_);
+    copyToEvaluator(project_.parameters, parameters_);
     for (int i = 1; i <= kExplicitFunctions; ++i)
         if (redraw_.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(i))))
             changed_.set(static_cast<std::size_t>(i));
     EvaluatorSampler sampler(evaluator_, view_);
-    UpdateFunctionSamples(view_, project_.YFunctions, sampler);
+    updateFunctionSamples(view_, project_.explicitFunctions, sampler);
     if (recomputeRelations(viewMoved) || viewMoved) baseValid_ = false;
     redraw_.clear();
 }
@@ -45,7 +45,7 @@ void ProjectPicture::recompute() {
 bool ProjectPicture::recomputeRelations(bool all) {
     bool any = false;
     RecordingMessageBox quiet; // messages were shown when the relation was stored
-    const CompileEnv env{project_.Engine, quiet, view_.XAxis.Letter == '@'};
+    const CompileEnv env{project_.engine, quiet, view_.xAxis.letter == '@'};
     for (int i = 1; i <= kRelations; ++i) {
         if (!all && !redraw_.isDirty(static_cast<std::uint8_t>(relationToken(i)))) continue;
         relations_.rebuild(i, project_, env);
@@ -56,14 +56,14 @@ bool ProjectPicture::recomputeRelations(bool all) {
 }
 
 void ProjectPicture::updateDrawSettings() {
-    drawSettings_.DrawMode = project_.Settings.DrawMode;
-    drawSettings_.lineOptions.capStyle = project_.Settings.CapStyle != 0;
-    drawSettings_.lineOptions.aimgOfArea = project_.Settings.AimgOfArea;
+    drawSettings_.drawMode = project_.settings.drawMode;
+    drawSettings_.lineOptions.capStyle = project_.settings.CapStyle != 0;
+    drawSettings_.lineOptions.aimgOfArea = project_.settings.afterimageFills;
 }
 
 bool ProjectPicture::baseFits(const Canvas& canvas) const {
     return baseValid_ && base_ && base_->width() == canvas.width() &&
-           base_->height() == canvas.height() && baseDrawMode_ == drawSettings_.DrawMode &&
+           base_->height() == canvas.height() && baseDrawMode_ == drawSettings_.drawMode &&
            baseLineOptions_.capStyle == drawSettings_.lineOptions.capStyle &&
            baseLineOptions_.aimgOfArea == drawSettings_.lineOptions.aimgOfArea;
 }
@@ -72,11 +72,11 @@ void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     base_ = surfaces.createImage(width, height, kWhite);
     drawPlainAxes(*base_, view_);
     const FunctionSet others = ~drawnOver_;
-    DrawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()}, project_.YFunctions,
-                  others);
+    drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()},
+                  project_.explicitFunctions, others);
     drawRelations(*base_, surfaces);
     baseValid_ = true;
-    baseDrawMode_ = drawSettings_.DrawMode;
+    baseDrawMode_ = drawSettings_.drawMode;
     baseLineOptions_ = drawSettings_.lineOptions;
 }
 
@@ -92,8 +92,8 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     if (!baseFits(canvas)) drawBase(surfaces, canvas.width(), canvas.height());
     const Rect rect{0, 0, canvas.width(), canvas.height()};
     canvas.copyFrom(*base_, rect, rect, RasterOp::Copy);
-    DrawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas}, project_.YFunctions,
-                  drawnOver_);
+    drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas},
+                  project_.explicitFunctions, drawnOver_);
 }
 
 // The relations image is combined with the picture by AND, so white stays transparent and
@@ -102,11 +102,11 @@ void ProjectPicture::drawRelations(Canvas& canvas, Surfaces& surfaces) {
     bool any = false;
     for (const RelationEntry& e : relations_.entries()) any = any || e.shown();
     if (!any) return;
-    plotter_->settings() = relationSettingsOf(project_.Settings);
+    plotter_->settings() = relationSettingsOf(project_.settings);
     layers_.fitTo(surfaces, view_);
     std::unique_ptr<Canvas> image = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
     ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*image}, hooks_};
-    DrawProjectRelations(*plotter_, relations_, target);
+    drawProjectRelations(*plotter_, relations_, target);
     const Rect rect{0, 0, layers_.width(), layers_.height()};
     canvas.copyFrom(*image, rect, rect, RasterOp::And);
 }

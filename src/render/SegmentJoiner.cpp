@@ -4,7 +4,7 @@
 
 namespace tarlix {
 
-void SegmentJoiner::Reset(Canvas* mainCanvas, Canvas* secondCanvas, bool segmentMode, bool skipMain,
+void SegmentJoiner::reset(Canvas* mainCanvas, Canvas* secondCanvas, bool segmentMode, bool skipMain,
                           bool drawSecond, const LineDrawOptions& options) {
     drawnCount_ = 0;
     open_.clear();
@@ -17,7 +17,7 @@ void SegmentJoiner::Reset(Canvas* mainCanvas, Canvas* secondCanvas, bool segment
     options_ = options;
 }
 
-void SegmentJoiner::AddSegment(Point p1, Point p2) {
+void SegmentJoiner::addSegment(Point p1, Point p2) {
     std::vector<Point> storage;
     if (!spare_.empty()) {
         storage = std::move(spare_.back());
@@ -145,7 +145,7 @@ void SegmentJoiner::joinOpenLines() {
     }
 }
 
-void SegmentJoiner::FlushAbove(int row) {
+void SegmentJoiner::flushAbove(int row) {
     joinOpenLines();
 
     std::size_t kept = 0;
@@ -160,11 +160,11 @@ void SegmentJoiner::FlushAbove(int row) {
     open_.resize(kept);
 }
 
-void SegmentJoiner::Finish() {
+void SegmentJoiner::finish() {
     for (JoinedLine& line : open_) retire(line);
     for (const Tpolyline& line : finished_) {
-        if (!skipMain_ && main_) DrawStyledPolyline(*main_, line, options_);
-        if (drawSecond_ && second_) DrawStyledPolyline(*second_, line, options_);
+        if (!skipMain_ && main_) drawStyledPolyline(*main_, line, options_);
+        if (drawSecond_ && second_) drawStyledPolyline(*second_, line, options_);
     }
     open_.clear();
     finished_.clear();
@@ -182,10 +182,10 @@ std::vector<Tpolyline> SegmentJoiner::open() const {
     return lines;
 }
 
-void SegmentJoiner::PaintProgress(Canvas& canvas) {
+void SegmentJoiner::paintProgress(Canvas& canvas) {
     for (std::size_t i = std::size_t(drawnCount_); i < finished_.size(); ++i)
-        DrawStyledPolyline(canvas, finished_[i], options_);
-    for (const Tpolyline& line : open()) DrawStyledPolyline(canvas, line, options_);
+        drawStyledPolyline(canvas, finished_[i], options_);
+    for (const Tpolyline& line : open()) drawStyledPolyline(canvas, line, options_);
     drawnCount_ = static_cast<int>(finished_.size());
 }
 

@@ -19,17 +19,17 @@ public:
     // Starts a new set of lines. In segment mode (hatching) joined segments stay segments: the
     // shared end is replaced, since hatch segments that meet lie on one line. Either canvas may
     // be null when it is not drawn on.
-    void Reset(Canvas* mainCanvas, Canvas* secondCanvas, bool segmentMode, bool skipMain,
+    void reset(Canvas* mainCanvas, Canvas* secondCanvas, bool segmentMode, bool skipMain,
                bool drawSecond, const LineDrawOptions& options);
-    void AddSegment(Point p1, Point p2);
+    void addSegment(Point p1, Point p2);
     // Joins what can be joined, then retires the lines lying wholly above the row: lines of
     // more than two points (any line in segment mode) become finished, the rest are dropped
     // as specks of a single cell.
-    void FlushAbove(int row);
+    void flushAbove(int row);
     // Keeps the open lines worth keeping, strokes every finished line and empties the lists.
-    void Finish();
+    void finish();
     // Shows the lines found so far while a long scan runs; finished lines are painted once.
-    void PaintProgress(Canvas& canvas);
+    void paintProgress(Canvas& canvas);
 
     // The lines still open, in order.
     std::vector<Tpolyline> open() const;

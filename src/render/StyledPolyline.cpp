@@ -58,7 +58,7 @@ void strokeDash(Canvas& canvas, std::span<const Point> points, const std::vector
 
 } // namespace
 
-void DrawStyledPolyline(Canvas& canvas, std::span<const Point> points,
+void drawStyledPolyline(Canvas& canvas, std::span<const Point> points,
                         const LineDrawOptions& options) {
     if (points.empty()) return;
     const Pen& pen = canvas.pen();
@@ -72,16 +72,16 @@ void DrawStyledPolyline(Canvas& canvas, std::span<const Point> points,
         canvas.setBrush(saved);
         return;
     }
-    DrawDashedPath(points, canvas, options.capStyle, MakeLineStyle(pen, options), pen.width,
+    drawDashedPath(points, canvas, options.capStyle, makeLineStyle(pen, options), pen.width,
                    pen.color);
 }
 
-void DrawStyledPolygon(Canvas& canvas, std::span<const Point> points,
+void drawStyledPolygon(Canvas& canvas, std::span<const Point> points,
                        const LineDrawOptions& options) {
     if (points.empty()) return;
     std::vector<Point> closed(points.begin(), points.end());
     closed.push_back(points.front());
-    DrawStyledPolyline(canvas, closed, options);
+    drawStyledPolyline(canvas, closed, options);
 
     const Pen saved = canvas.pen();
     Pen clear = saved;
@@ -92,7 +92,7 @@ void DrawStyledPolygon(Canvas& canvas, std::span<const Point> points,
     canvas.setPen(saved);
 }
 
-void DrawDashedPath(std::span<const Point> points, Canvas& canvas, bool flatCaps,
+void drawDashedPath(std::span<const Point> points, Canvas& canvas, bool flatCaps,
                     const TLineStyle& pattern, int width, Color color) {
     const Extended w = width;
     const Extended period = w * std::accumulate(pattern.begin(), pattern.end(), 0.0L);

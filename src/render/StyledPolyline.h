@@ -14,16 +14,16 @@ namespace tarlix {
 using Tpolyline = std::vector<Point>;
 
 // Strokes the points with the canvas pen.
-void DrawStyledPolyline(Canvas& canvas, std::span<const Point> points,
+void drawStyledPolyline(Canvas& canvas, std::span<const Point> points,
                         const LineDrawOptions& options);
 
 // Strokes the closed outline with the canvas pen, then fills it with the canvas brush.
-void DrawStyledPolygon(Canvas& canvas, std::span<const Point> points,
+void drawStyledPolygon(Canvas& canvas, std::span<const Point> points,
                        const LineDrawOptions& options);
 
 // Strokes the dashes of the pattern (lengths in units of width) along the points, each dash
 // as one path with a geometric pen of the width and colour; the canvas pen is kept.
-void DrawDashedPath(std::span<const Point> points, Canvas& canvas, bool flatCaps,
+void drawDashedPath(std::span<const Point> points, Canvas& canvas, bool flatCaps,
                     const TLineStyle& pattern, int width, Color color);
 
 } // namespace tarlix

@@ -88,64 +88,64 @@ std::vector<PanelRowContent> DataPanel::rowsOf(CategoryPanel panel) const {
     std::vector<PanelRowContent> rows;
     auto equation = [&](const EquationEntry& e, const RowState& st, QString caption) {
         PanelRowContent r;
-        r.used = !e.Expr.Source.empty();
-        r.shown = st.Shown;
-        r.position = st.Position;
-        r.visible = e.Visible;
+        r.used = !e.expr.source.empty();
+        r.shown = st.shown;
+        r.position = st.position;
+        r.visible = e.visible;
         r.caption = caption;
-        r.text = expressionText(e.Expr.Source);
-        r.color = e.PenColor;
-        r.bold = e.PenWidth > 1;
+        r.text = expressionText(e.expr.source);
+        r.color = e.penColor;
+        r.bold = e.penWidth > 1;
         return r;
     };
     switch (panel) {
     case cpExplicit:
         for (int i = 1; i <= kExplicitFunctions; ++i)
-            rows.push_back(
-                equation(pr.YFunctions[i], pr.YFunctionRows[i], toQString(explicitRowCaption(i))));
+            rows.push_back(equation(pr.explicitFunctions[i], pr.explicitFunctionRows[i],
+                                    toQString(explicitRowCaption(i))));
         break;
     case cpRelations:
         for (int i = 1; i <= kRelations; ++i)
             rows.push_back(
-                equation(pr.Relations[i], pr.RelationRows[i], toQString(relationRowCaption(i))));
+                equation(pr.relations[i], pr.relationRows[i], toQString(relationRowCaption(i))));
         break;
     case cpCurves:
     case cpBasicFigures:
         for (int i = 1; i <= kFigures; ++i) {
-            const FigureEntry& f = pr.Figures[i];
+            const FigureEntry& f = pr.figures[i];
             PanelRowContent r;
-            r.used = f.Kind != 0 && isCurveKind(f.Kind) == (panel == cpCurves);
-            r.shown = pr.FigureRows[i].Shown;
-            r.position = pr.FigureRows[i].Position;
-            r.visible = f.Visible;
+            r.used = f.kind != 0 && isCurveKind(f.kind) == (panel == cpCurves);
+            r.shown = pr.figureRows[i].shown;
+            r.position = pr.figureRows[i].position;
+            r.visible = f.visible;
             r.caption = QString(QChar(figureLetter(i)));
             r.text = expressionText(figureRowText(f));
-            r.color = f.PointColor;
+            r.color = f.pointColor;
             rows.push_back(r);
         }
         break;
     case cpUserFunctions:
         for (int i = 1; i <= kUserFunctions; ++i) {
             PanelRowContent r;
-            r.used = !pr.UserFunctions[i].Source.empty();
-            r.shown = pr.UserFunctionRows[i].Shown;
-            r.position = pr.UserFunctionRows[i].Position;
+            r.used = !pr.userFunctions[i].source.empty();
+            r.shown = pr.userFunctionRows[i].shown;
+            r.position = pr.userFunctionRows[i].position;
             r.caption = toQString(userFunctionRowCaption(pr, i));
-            r.text = expressionText(pr.UserFunctions[i].Source);
+            r.text = expressionText(pr.userFunctions[i].source);
             rows.push_back(r);
         }
         break;
     case cpConnectedFigures:
         for (int i = 1; i <= kSegments; ++i) {
             PanelRowContent r;
-            r.used = i <= pr.Segments.count;
+            r.used = i <= pr.segments.count;
             r.position = i;
             if (r.used) {
-                const SegmentRecord& s = pr.Segments[i];
-                r.visible = s.Visible;
+                const SegmentRecord& s = pr.segments[i];
+                r.visible = s.visible;
                 r.caption = toQString(segmentRowCaption(i));
                 r.text = toQString(segmentRowText(s));
-                r.color = s.PenColor;
+                r.color = s.penColor;
             }
             rows.push_back(r);
         }
@@ -159,7 +159,7 @@ std::vector<PanelRowContent> DataPanel::rowsOf(CategoryPanel panel) const {
 
 void DataPanel::refreshCategory(CategoryPanel panel) {
     if (panel == cpParameters) {
-        parameters_->RefreshParameterRows(geometry());
+        parameters_->refreshParameterRows(geometry());
         layoutPanels();
         return;
     }
@@ -181,18 +181,18 @@ void DataPanel::refreshAll() {
 void DataPanel::layoutPanels() {
     std::array<int, kCategoryPanels> order{};
     for (int p = 1; p <= kCategoryPanels; ++p) order[static_cast<std::size_t>(p - 1)] = p;
-    const auto& cats = objects_.project.Categories;
+    const auto& cats = objects_.project.categories;
     std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return cats[a].Order < cats[b].Order; });
+                     [&](int a, int b) { return cats[a].order < cats[b].order; });
     int top = 0;
     const int width = std::max(scroll_->width() - 20, 200);
     for (int p : order) {
         CategoryPanelWidget* w = panel(static_cast<CategoryPanel>(p));
-        const bool visible = objects_.project.Categories[p].Visible;
+        const bool visible = objects_.project.categories[p].visible;
         w->setVisible(visible);
         if (!visible) continue;
         w->setGeometry(0, top, width, w->height());
-        objects_.project.Categories[p].Top = top;
+        objects_.project.categories[p].top = top;
         top += w->height();
     }
     column_->setMinimumHeight(top);
@@ -203,26 +203,26 @@ void DataPanel::toggleRow(CategoryPanel panel, int row) {
     int token = 0;
     switch (panel) {
     case cpExplicit:
-        pr.YFunctions[row].Visible = !pr.YFunctions[row].Visible;
+        pr.explicitFunctions[row].visible = !pr.explicitFunctions[row].visible;
         token = explicitFunctionToken(row);
         break;
     case cpRelations:
-        pr.Relations[row].Visible = !pr.Relations[row].Visible;
+        pr.relations[row].visible = !pr.relations[row].visible;
         token = relationToken(row);
         break;
     case cpCurves:
     case cpBasicFigures:
-        pr.Figures[row].Visible = !pr.Figures[row].Visible;
+        pr.figures[row].visible = !pr.figures[row].visible;
         token = figureToken(row);
         break;
     case cpConnectedFigures:
-        pr.Segments[row].Visible = !pr.Segments[row].Visible;
+        pr.segments[row].visible = !pr.segments[row].visible;
         break;
     default:
         return;
     }
     if (token != 0) markChanged(pr, objects_.redraw, token);
-    pr.Modified = true;
+    pr.modified = true;
     refreshCategory(panel);
     if (changed) changed();
 }

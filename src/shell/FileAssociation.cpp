@@ -128,12 +128,12 @@ void FileAssociation::refreshDatabases() const {
     }
 }
 
-void Associate(MessageBox& box, FileAssociation& association, const QString& programPath) {
+void associate(MessageBox& box, FileAssociation& association, const QString& programPath) {
     const std::string question = "Archivos con extensi\xF3n tlx\" ser\xE1n abiertos con TARLIX";
     if (box.show(question, mkWarning, true)) association.install(programPath);
 }
 
-void ReleaseAssociation(MessageBox& box, FileAssociation& association) {
+void releaseAssociation(MessageBox& box, FileAssociation& association) {
     if (!association.mimeTypeInstalled() && !association.desktopEntryInstalled()) return;
     if (box.show("Liberar la asociaci\xF3n de archivos usando [OK]", mkWarning, true))
         association.remove();

@@ -35,8 +35,8 @@ private:
 };
 
 // "&Asociaci? de Archivos": asks, then installs the association for programPath.
-void Associate(MessageBox& box, FileAssociation& association, const QString& programPath);
+void associate(MessageBox& box, FileAssociation& association, const QString& programPath);
 // "&Liberar Asociaci? de archivo": when either part exists, asks, then removes both.
-void ReleaseAssociation(MessageBox& box, FileAssociation& association);
+void releaseAssociation(MessageBox& box, FileAssociation& association);
 
 } // namespace tarlix

@@ -57,13 +57,13 @@ void ParameterPanel::createSpeedArea() {
     speed_->setToolTip(QString::fromLatin1("Velocidad de incremento de Par?etro"));
     speed_->setFocusPolicy(Qt::NoFocus);
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
-        objects_.project.Settings.AnimationPeriod = SetAnimationSpeed(position);
+        objects_.project.settings.animationPeriod = setAnimationSpeed(position);
         setting();
     });
     afterimageSwitch_ = areaButton(speedArea_, "I", "Despu? de la imagen se apaga");
     afterimageSwitch_->setCheckable(true);
     connect(afterimageSwitch_, &QToolButton::toggled, this, [this](bool off) {
-        objects_.project.Settings.CanAImg = !off;
+        objects_.project.settings.afterimagesOn = !off;
         setting();
     });
     make_ = areaButton(speedArea_, "+I", "Haga despu? de la imagen");
@@ -86,7 +86,7 @@ void ParameterPanel::connectRow(ParameterPanelRow& r) {
     connect(r.step, &QLineEdit::textEdited, this, [this, i] { row(i).stepPending = true; });
     connect(r.step, &QLineEdit::editingFinished, this, [this, i] { commitStep(i); });
     connect(r.sync, &QToolButton::clicked, this, [this, i](bool on) {
-        objects_.project.Parameters[i].Sync = on;
+        objects_.project.parameters[i].sync = on;
         setting();
     });
     connect(r.mode, &QToolButton::clicked, this, [this, i] { toggleMode(i); });
@@ -98,29 +98,29 @@ void ParameterPanel::connectRow(ParameterPanelRow& r) {
 }
 
 char ParameterPanel::decimalChar() const {
-    return objects_.project.Engine.DecimalChar;
+    return objects_.project.engine.decimalChar;
 }
 
-void ParameterPanel::RefreshParameterRows(const RowGeometry& geometry) {
+void ParameterPanel::refreshParameterRows(const RowGeometry& geometry) {
     geometry_ = geometry;
     Project& p = objects_.project;
     int shown = 0;
     for (int i = 1; i <= kParameterCount; ++i) {
         const bool show =
-            p.ParameterRows[i].Shown && parameterInUse(p, i, objects_.view.XAxis.Letter);
-        if (!show) p.Parameters[i].Unfixed = true;
+            p.parameterRows[i].shown && parameterInUse(p, i, objects_.view.xAxis.letter);
+        if (!show) p.parameters[i].unfixed = true;
         ParameterPanelRow& r = row(i);
         r.place(show, kFirstRowTop + shown * geometry.rowHeight, width(), geometry,
-                !p.Parameters[i].Unfixed);
+                !p.parameters[i].unfixed);
         if (!show) continue;
-        r.showRecord(p.Parameters[i], decimalChar());
+        r.showRecord(p.parameters[i], decimalChar());
         ++shown;
     }
     shownRows_ = shown;
     const QSignalBlocker speedBlocker(speed_);
     const QSignalBlocker switchBlocker(afterimageSwitch_);
-    speed_->setValue(speedPosition(p.Settings.AnimationPeriod));
-    afterimageSwitch_->setChecked(!p.Settings.CanAImg);
+    speed_->setValue(speedPosition(p.settings.animationPeriod));
+    afterimageSwitch_->setChecked(!p.settings.afterimagesOn);
     sizePanel();
 }
 
@@ -158,36 +158,36 @@ void ParameterPanel::resizeEvent(QResizeEvent* event) {
     for (ParameterPanelRow& r : rows_)
         if (r.shown)
             r.place(true, r.letter->y(), width(), geometry_,
-                    !objects_.project.Parameters[r.index].Unfixed);
+                    !objects_.project.parameters[r.index].unfixed);
     if (sizePanel() && heightChanged) heightChanged();
 }
 
-bool ParameterPanel::StepParameter(int index, int direction) {
+bool ParameterPanel::stepParameter(int index, int direction) {
     commitPendingValues();
     Project& p = objects_.project;
     const auto changed =
-        stepParameter(p, objects_.redraw, index, direction, keys_->isDown(Key::Shift));
+        tarlix::stepParameter(p, objects_.redraw, index, direction, keys_->isDown(Key::Shift));
     for (int i : changed)
-        row(i).showValue(p.Parameters[i].Value, kSteppedValueDigits, decimalChar());
+        row(i).showValue(p.parameters[i].value, kSteppedValueDigits, decimalChar());
     commitPendingValues();
     if (changed.empty()) return false;
     requestRedraw();
     return true;
 }
 
-bool ParameterPanel::SetParameter(int index, Extended value) {
+bool ParameterPanel::setParameter(int index, Extended value) {
     Project& p = objects_.project;
-    const bool changed = setParameter(p, objects_.redraw, index, value);
+    const bool changed = tarlix::setParameter(p, objects_.redraw, index, value);
     if (index >= 1 && index <= kParameterCount)
-        row(index).showValue(p.Parameters[index].Value, kSetValueDigits, decimalChar());
+        row(index).showValue(p.parameters[index].value, kSetValueDigits, decimalChar());
     return changed;
 }
 
-void ParameterPanel::SetStep(int index, Extended x) {
+void ParameterPanel::setStep(int index, Extended x) {
     if (index < 1 || index > kParameterCount) return;
     Project& p = objects_.project;
-    const bool changed = tarlix::SetStep(p, objects_.redraw, index, x);
-    row(index).showStep(p.Parameters[index].Step, decimalChar());
+    const bool changed = tarlix::setStep(p, objects_.redraw, index, x);
+    row(index).showStep(p.parameters[index].step, decimalChar());
     if (changed) requestRedraw();
 }
 
@@ -200,11 +200,11 @@ bool ParameterPanel::numberInEdit(const QLineEdit* edit, Extended& value) {
     std::string text = fromQString(edit->text());
     Project& p = objects_.project;
     ParameterValues values;
-    copyToEvaluator(p.Parameters, values);
+    copyToEvaluator(p.parameters, values);
     const ViewAreaSource area(objects_.view);
-    const EvalEnv env{p.Engine, p, values, &objects_.random, &area};
+    const EvalEnv env{p.engine, p, values, &objects_.random, &area};
     Evaluator evaluator(env);
-    const CompileEnv compileEnv{p.Engine, *objects_.messages, objects_.view.XAxis.Letter == '@'};
+    const CompileEnv compileEnv{p.engine, *objects_.messages, objects_.view.xAxis.letter == '@'};
     return numberFromText(text, value, false, evaluator, compileEnv);
 }
 
@@ -213,11 +213,11 @@ void ParameterPanel::commitValue(int index) {
     ParameterPanelRow& r = row(index);
     if (!r.valuePending) return;
     r.setValuePending(false);
-    Extended v = objects_.project.Parameters[index].Value;
-    if (numberInEdit(r.value, v) && SetParameter(index, v))
+    Extended v = objects_.project.parameters[index].value;
+    if (numberInEdit(r.value, v) && setParameter(index, v))
         requestRedraw();
     else
-        r.showValue(objects_.project.Parameters[index].Value, kSetValueDigits, decimalChar());
+        r.showValue(objects_.project.parameters[index].value, kSetValueDigits, decimalChar());
 }
 
 void ParameterPanel::commitStep(int index) {
@@ -226,14 +226,14 @@ void ParameterPanel::commitStep(int index) {
     r.stepPending = false;
     Extended x = 0;
     if (numberInEdit(r.step, x))
-        SetStep(index, x);
+        setStep(index, x);
     else
-        r.showStep(objects_.project.Parameters[index].Step, decimalChar());
+        r.showStep(objects_.project.parameters[index].step, decimalChar());
 }
 
 void ParameterPanel::toggleFixed(int index, bool fixed) {
     commitValue(index);
-    objects_.project.Parameters[index].Unfixed = !fixed;
+    objects_.project.parameters[index].unfixed = !fixed;
     setting();
     ParameterPanelRow& r = row(index);
     r.place(r.shown, r.letter->y(), width(), geometry_, fixed);
@@ -243,7 +243,7 @@ void ParameterPanel::toggleMode(int index) {
     commitStep(index);
     Project& p = objects_.project;
     toggleStepMode(p, objects_.redraw, index);
-    row(index).showRecord(p.Parameters[index], decimalChar());
+    row(index).showRecord(p.parameters[index], decimalChar());
     requestRedraw();
 }
 
@@ -251,7 +251,7 @@ void ParameterPanel::changeRatio(int index, bool up) {
     commitStep(index);
     Project& p = objects_.project;
     if (!tarlix::changeRatio(p, objects_.redraw, index, up)) return;
-    row(index).showStep(p.Parameters[index].Step, decimalChar());
+    row(index).showStep(p.parameters[index].step, decimalChar());
     requestRedraw();
 }
 
@@ -260,21 +260,21 @@ void ParameterPanel::pressStepButton(int index, int direction) {
     ParameterPanelRow& r = row(index);
     animation_.start(
         direction == 1 ? r.increment : r.decrement,
-        [this, index, direction] { StepParameter(index, direction); },
-        [this] { return objects_.project.Settings.AnimationPeriod; });
+        [this, index, direction] { stepParameter(index, direction); },
+        [this] { return objects_.project.settings.animationPeriod; });
 }
 
 // Ctrl+Right and Ctrl+Left step the parameter; Ctrl+Up and Ctrl+Down move to the edit of the
 // previous or next parameter on show.
 bool ParameterPanel::valueEditKey(int index, const QKeyEvent& key) {
     if (!key.modifiers().testFlag(Qt::ControlModifier)) return false;
-    const bool fixed = !objects_.project.Parameters[index].Unfixed;
+    const bool fixed = !objects_.project.parameters[index].unfixed;
     switch (key.key()) {
     case Qt::Key_Right:
-        if (!fixed) StepParameter(index, 1);
+        if (!fixed) stepParameter(index, 1);
         return true;
     case Qt::Key_Left:
-        if (!fixed) StepParameter(index, -1);
+        if (!fixed) stepParameter(index, -1);
         return true;
     case Qt::Key_Up:
         moveFocus(index, -1);
@@ -308,7 +308,7 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
     const int index = rowOf(watched);
     if (index == 0) return CategoryPanelWidget::eventFilter(watched, event);
     ParameterPanelRow& r = row(index);
-    const bool fixed = !objects_.project.Parameters[index].Unfixed;
+    const bool fixed = !objects_.project.parameters[index].unfixed;
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
         const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -329,7 +329,7 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ParameterPanel::setting() {
-    objects_.project.Modified = true;
+    objects_.project.modified = true;
 }
 
 void ParameterPanel::requestRedraw() {

@@ -2,7 +2,7 @@
 // The parameter category of the data panel: one row per parameter in use, and below the rows
 // the speed bar and the afterimage controls. Typing, stepping, holding a step button, the
 // keyboard in a value edit and every setting change go through here; each change sets
-// Modified and asks the program to redraw what depends on the parameter.
+// modified and asks the program to redraw what depends on the parameter.
 
 #include "document/ProjectEdit.h"
 #include "platform/KeyState.h"
@@ -29,14 +29,14 @@ public:
 
     // Shows the rows of the parameters in use whose row is Shown (the others are hidden and
     // made unfixed), stacks them, shows the speed area below them and sizes the panel.
-    void RefreshParameterRows(const RowGeometry& geometry);
+    void refreshParameterRows(const RowGeometry& geometry);
 
     // One step of parameter index and its synchronised partners (direction 1 up, else down),
     // then the redraw. True when a value changed.
-    bool StepParameter(int index, int direction);
+    bool stepParameter(int index, int direction);
     // Sets the value and shows it; the caller redraws when it returns true.
-    bool SetParameter(int index, Extended value);
-    void SetStep(int index, Extended x);
+    bool setParameter(int index, Extended value);
+    void setStep(int index, Extended x);
     // Commits every typed value not yet committed, as if its field had been left.
     void commitPendingValues();
 
@@ -83,7 +83,7 @@ private:
     bool valueEditKey(int index, const QKeyEvent& key);
     void moveFocus(int index, int delta);
     int rowOf(const QObject* widget) const;
-    void setting(); // a setting changed: Modified
+    void setting(); // a setting changed: modified
     void requestRedraw();
 
     ProgramObjects& objects_;

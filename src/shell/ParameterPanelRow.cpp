@@ -106,11 +106,11 @@ void ParameterPanelRow::place(bool show, int top, int panelWidth, const RowGeome
 }
 
 void ParameterPanelRow::showRecord(const ParameterRec& p, char decimalChar) {
-    letter->setChecked(!p.Unfixed);
-    sync->setChecked(p.Sync);
-    mode->setText(p.Additive ? QStringLiteral("+") : QString(QChar(0x00D7)));
-    if (!valuePending) showValue(p.Value, kValueDigits, decimalChar);
-    if (!stepPending) showStep(p.Step, decimalChar);
+    letter->setChecked(!p.unfixed);
+    sync->setChecked(p.sync);
+    mode->setText(p.additive ? QStringLiteral("+") : QString(QChar(0x00D7)));
+    if (!valuePending) showValue(p.value, kValueDigits, decimalChar);
+    if (!stepPending) showStep(p.step, decimalChar);
 }
 
 void ParameterPanelRow::showValue(Extended v, int digits, char decimalChar) {

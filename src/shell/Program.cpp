@@ -75,7 +75,7 @@ void Program::createDataPanel(int splashMilliseconds) {
     auto* splash = new Tversion;
     splash->show();
     waitProcessingEvents(splashMilliseconds);
-    objects_->project.AppFolder = fromQString(QCoreApplication::applicationDirPath() + '/');
+    objects_->project.appFolder = fromQString(QCoreApplication::applicationDirPath() + '/');
 
     // The graph window takes the work area's height; its drawing area is what is left below
     // the status bar, at most 1200 pixels, and the preferred drawing width the same unless the
@@ -85,7 +85,7 @@ void Program::createDataPanel(int splashMilliseconds) {
     const int statusHeight = graph_->statusBar()->sizeHint().height();
     drawingHeight_ = std::min(screen.height() - statusHeight - 8 - 40, kMaxDrawingHeight);
     console_->refreshAll();
-    ArrangeWindows();
+    arrangeWindows();
     delete splash;
 }
 
@@ -99,22 +99,22 @@ ViewDefaults Program::viewDefaults() const {
     sizes.width = preferredDrawingWidth(objects_->settings).value_or(sizes.height);
     sizes.screenWidth = availableScreen().width();
     sizes.dataPanelWidth = console_->width();
-    return readViewDefaults(objects_->settings, sizes, objects_->view.YAxis.PixelLength);
+    return readViewDefaults(objects_->settings, sizes, objects_->view.yAxis.pixelLength);
 }
 
 void Program::start(const QStringList& arguments) {
     ProgramObjects& o = *objects_;
-    ReadDefaults(o.settings, {o.project.Engine, o.project.Settings, o.view, o.objectDefaults});
-    o.view.ResetFromDefaults(0, true, viewDefaults());
-    o.view.ResetView(nullptr);
-    o.view.FillXSamples();
+    readDefaults(o.settings, {o.project.engine, o.project.settings, o.view, o.objectDefaults});
+    o.view.resetFromDefaults(0, true, viewDefaults());
+    o.view.resetView(nullptr);
+    o.view.fillXSamples();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
     repaintGraph();
-    ArrangeWindows();
-    OpenFromCommandLine(arguments);
+    arrangeWindows();
+    openFromCommandLine(arguments);
 }
 
-void Program::OpenFromCommandLine(const QStringList& arguments) {
+void Program::openFromCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return;
     const auto names = [](const QString& p) {
         return QFileInfo::exists(toQString(projectFileFor(fromQString(QDir::cleanPath(p)))));
@@ -126,7 +126,7 @@ void Program::OpenFromCommandLine(const QStringList& arguments) {
 }
 
 bool Program::mayDiscardProject() {
-    return !objects_->project.Modified ||
+    return !objects_->project.modified ||
            objects_->messages->show("Limpiar datos actuales usando [OK]", mkWarning, true);
 }
 
@@ -140,32 +140,32 @@ DrawingRoom Program::drawingRoom() const {
 bool Program::openProjectFile(const QString& path, bool ask) {
     if (ask && !mayDiscardProject()) return false;
     ProjectContext ctx = context();
-    if (!OpenProject(ctx, fromQString(path), drawingRoom())) return false;
-    objects_->view.FillXSamples();
+    if (!openProject(ctx, fromQString(path), drawingRoom())) return false;
+    objects_->view.fillXSamples();
     picture_->markEverythingDirty();
     console_->refreshAll();
     repaintGraph();
-    ArrangeWindows();
+    arrangeWindows();
     console_->raise();
     return true;
 }
 
 bool Program::saveProject() {
-    if (objects_->project.ProjectPath.empty()) {
+    if (objects_->project.projectPath.empty()) {
         chooseAndSaveAs();
-        return !objects_->project.Modified;
+        return !objects_->project.modified;
     }
     ProjectContext ctx = context();
-    return SaveProject(ctx);
+    return tarlix::saveProject(ctx);
 }
 
 bool Program::saveProjectAs(const QString& path) {
     QString base = path;
     if (base.endsWith(".tlx", Qt::CaseInsensitive)) base.chop(4);
-    objects_->project.ProjectPath = fromQString(base);
+    objects_->project.projectPath = fromQString(base);
     graph_->setProjectTitle(base);
     ProjectContext ctx = context();
-    return SaveProject(ctx);
+    return tarlix::saveProject(ctx);
 }
 
 void Program::chooseAndOpen(const QString& folder, const QString& name) {
@@ -179,8 +179,8 @@ void Program::chooseAndSaveAs() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("tlx");
     dialog.setNameFilter("TARLIX file (*.tlx)");
-    if (!objects_->project.ProjectPath.empty())
-        dialog.selectFile(toQString(objects_->project.ProjectPath) + ".tlx");
+    if (!objects_->project.projectPath.empty())
+        dialog.selectFile(toQString(objects_->project.projectPath) + ".tlx");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         saveProjectAs(dialog.selectedFiles().first());
 }
@@ -189,10 +189,10 @@ bool Program::askToClose() {
     ProgramObjects& o = *objects_;
     console_->parameterPanel()->commitPendingValues();
     const bool close =
-        !o.project.Modified || o.messages->show("Salir usando [OK]", mkWarning, true);
-    o.state.GraphIsLeft = frames().graphIsLeft;
+        !o.project.modified || o.messages->show("Salir usando [OK]", mkWarning, true);
+    o.state.graphIsLeft = frames().graphIsLeft;
     o.state.presentationMode = o.view.presentationMode;
-    WriteState(o.settings, o.state);
+    writeAppState(o.settings, o.state);
     if (close) {
         for (QWidget* w : windows_)
             if (w != graph_) w->hide();
@@ -203,7 +203,7 @@ bool Program::askToClose() {
 
 MainWindowFrames Program::frames() const {
     return {toRect(graph_->frameGeometry()), toRect(console_->frameGeometry()),
-            objects_->state.GraphIsLeft};
+            objects_->state.graphIsLeft};
 }
 
 void Program::applyFrames(const MainWindowFrames& f) {
@@ -211,38 +211,38 @@ void Program::applyFrames(const MainWindowFrames& f) {
     graph_->move(f.graph.left, f.graph.top);
     console_->move(f.panel.left, f.panel.top);
     console_->resize(console_->width(), std::max(150, f.panel.height()));
-    objects_->state.GraphIsLeft = f.graphIsLeft;
+    objects_->state.graphIsLeft = f.graphIsLeft;
     arranging_ = false;
 }
 
-void Program::ArrangeWindows() {
+void Program::arrangeWindows() {
     MainWindowFrames f = frames();
-    tarlix::ArrangeWindows(f, availableScreen());
+    tarlix::arrangeWindows(f, availableScreen());
     applyFrames(f);
 }
 
 void Program::keepTogether(MovedWindow moved) {
     if (arranging_) return;
     MainWindowFrames f = frames();
-    KeepWindowsTogether(f, moved, availableScreen(), objects_->view.presentationMode);
+    keepWindowsTogether(f, moved, availableScreen(), objects_->view.presentationMode);
     applyFrames(f);
 }
 
 void Program::repaintGraph() {
     const View& view = objects_->view;
     picture_->recompute();
-    QtImageCanvas canvas(std::max(view.XAxis.PixelLength, 1), std::max(view.YAxis.PixelLength, 1));
+    QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1), std::max(view.yAxis.pixelLength, 1));
     picture_->draw(canvas, surfaces_);
     const QSize before = graph_->graphImage()->size();
     graph_->graphImage()->setImage(canvas.image());
     if (graph_->graphImage()->size() != before) graph_->adjustSize();
-    graph_->setProjectTitle(toQString(objects_->project.ProjectPath));
+    graph_->setProjectTitle(toQString(objects_->project.projectPath));
 }
 
 void Program::newProject() {
     ProgramObjects& o = *objects_;
     console_->parameterPanel()->commitPendingValues();
-    if (o.project.Modified &&
+    if (o.project.modified &&
         !o.messages->show("Limpiar datos actuales usando [OK]", mkWarning, true))
         return;
     ProjectContext ctx = context();
@@ -261,16 +261,16 @@ void Program::connectMenus() {
     on("FileNew", [this] { newProject(); });
     on("FileClose", [this] { graph_->close(); });
     on("FileOpen", [this] {
-        const QFileInfo current(toQString(objects_->project.ProjectPath));
+        const QFileInfo current(toQString(objects_->project.projectPath));
         chooseAndOpen(current.absolutePath(), current.fileName());
     });
     on("FileOpenSample",
-       [this] { chooseAndOpen(toQString(objects_->project.AppFolder) + "sample", QString()); });
+       [this] { chooseAndOpen(toQString(objects_->project.appFolder) + "sample", QString()); });
     on("FileSave", [this] { saveProject(); });
     on("FileSaveAs", [this] { chooseAndSaveAs(); });
     connect(console_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
         console_->action("FileOpenSample")
-            ->setEnabled(QFileInfo::exists(toQString(objects_->project.AppFolder) + "sample"));
+            ->setEnabled(QFileInfo::exists(toQString(objects_->project.appFolder) + "sample"));
     });
     on("EditResetParameters", [this] {
         ProjectContext ctx = context();
@@ -278,16 +278,16 @@ void Program::connectMenus() {
     });
     on("SettingsWriteDefaults", [this] {
         ProgramObjects& o = *objects_;
-        WriteDefaults(o.settings, {o.project.Engine, o.project.Settings, o.view, o.objectDefaults});
+        writeDefaults(o.settings, {o.project.engine, o.project.settings, o.view, o.objectDefaults});
     });
-    on("SettingsDeleteDefaults", [this] { DeleteDefaults(objects_->settings); });
+    on("SettingsDeleteDefaults", [this] { deleteDefaults(objects_->settings); });
     on("SettingsAssociate", [this] {
         FileAssociation association;
-        Associate(*objects_->messages, association, QCoreApplication::applicationFilePath());
+        associate(*objects_->messages, association, QCoreApplication::applicationFilePath());
     });
     on("SettingsRelease", [this] {
         FileAssociation association;
-        ReleaseAssociation(*objects_->messages, association);
+        releaseAssociation(*objects_->messages, association);
     });
 }
 
@@ -311,8 +311,8 @@ void Program::redraw() {
 }
 
 void Program::reloadDefaultSettings(Project& project, View& view) {
-    ReadDefaults(objects_->settings,
-                 {project.Engine, project.Settings, view, objects_->objectDefaults});
+    readDefaults(objects_->settings,
+                 {project.engine, project.settings, view, objects_->objectDefaults});
 }
 
 } // namespace tarlix

@@ -36,7 +36,7 @@ public:
 
     // The command line: the first argument alone when it names a file, else all of them
     // joined by blanks (a path with blanks arrives split).
-    void OpenFromCommandLine(const QStringList& arguments);
+    void openFromCommandLine(const QStringList& arguments);
 
     ProgramObjects& objects() { return *objects_; }
     GraphWindow* graph() const { return graph_; }
@@ -47,7 +47,7 @@ public:
     const std::vector<QWidget*>& windows() const { return windows_; }
 
     ProjectContext context();
-    void ArrangeWindows();
+    void arrangeWindows();
     // Draws the project into the graph window.
     void repaintGraph();
 

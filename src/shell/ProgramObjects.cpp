@@ -15,10 +15,10 @@ void localeSeparators(char& decimalChar, char& listSeparatorChar) {
 
 ProgramObjects::ProgramObjects(const QString& settingsPath)
     : settings(settingsPath), view(redraw, ViewDefaults{}), random(RandomState::seededOnce()) {
-    localeSeparators(DecimalChar, ListSeparatorChar);
-    project.Engine.DecimalChar = DecimalChar;
-    project.Engine.ListSeparatorChar = ListSeparatorChar;
-    ReadState(settings, state);
+    localeSeparators(decimalChar, listSeparatorChar);
+    project.engine.decimalChar = decimalChar;
+    project.engine.listSeparatorChar = listSeparatorChar;
+    readAppState(settings, state);
     view.presentationMode = state.presentationMode;
 }
 

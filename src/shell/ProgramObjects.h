@@ -24,8 +24,8 @@ void localeSeparators(char& decimalChar, char& listSeparatorChar);
 struct ProgramObjects {
     explicit ProgramObjects(const QString& settingsPath);
 
-    char DecimalChar = '.';
-    char ListSeparatorChar = ',';
+    char decimalChar = '.';
+    char listSeparatorChar = ',';
     NewObjectDefaults objectDefaults;
     QtSettingsStore settings;
     AppState state;

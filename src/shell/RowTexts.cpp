@@ -18,7 +18,7 @@ std::string trimmed(const std::string& s) {
 }
 
 std::string withRadius(std::string text, const FigureEntry& f) {
-    const std::string r = trimmed(f.Radius.Source);
+    const std::string r = trimmed(f.radius.source);
     if (!r.empty() && r != "0") text += ", r= " + r;
     return text;
 }
@@ -35,7 +35,7 @@ std::string segmentRowCaption(int n) {
 }
 
 std::string userFunctionRowCaption(const Project& project, int n) {
-    const std::string& t = project.UserFunctions[n].Tokens;
+    const std::string& t = project.userFunctions[n].tokens;
     std::string args = "(x)=";
     if (uses(t, tkW))
         args = "(x,y,z,w)=";
@@ -51,19 +51,19 @@ bool isCurveKind(int kind) {
 }
 
 std::string figureRowText(const FigureEntry& f) {
-    switch (f.Kind) {
+    switch (f.kind) {
     case 1:
-        return f.Whole.Source;
+        return f.whole.source;
     case 2:
-        return f.Whole.Source + ", r=" + f.Radius.Source;
+        return f.whole.source + ", r=" + f.radius.source;
     case 3:
-        return withRadius("y =" + f.Y.Source, f);
+        return withRadius("y =" + f.y.source, f);
     case 4:
-        return withRadius("x= " + f.X.Source, f);
+        return withRadius("x= " + f.x.source, f);
     case 5:
-        return "r= " + f.Radius.Source;
+        return "r= " + f.radius.source;
     case 6:
-        return f.Notation == 1 ? "x= " + f.X.Source + ", y= " + f.Y.Source : f.Whole.Source;
+        return f.notation == 1 ? "x= " + f.x.source + ", y= " + f.y.source : f.whole.source;
     default:
         return {};
     }
@@ -72,7 +72,7 @@ std::string figureRowText(const FigureEntry& f) {
 std::string segmentRowText(const SegmentRecord& s) {
     std::string text;
     for (int i = 0; i < s.vertexCount(); ++i) {
-        const int v = s.Vertices[static_cast<std::size_t>(i)];
+        const int v = s.vertices[static_cast<std::size_t>(i)];
         if (!text.empty()) text += ' ';
         if (v == 250)
             text += 'x';

@@ -16,7 +16,7 @@ void keepInside(Rect& r, const Rect& screen) {
 }
 } // namespace
 
-void ArrangeWindows(MainWindowFrames& f, const Rect& screen) {
+void arrangeWindows(MainWindowFrames& f, const Rect& screen) {
     const int screenWidth = screen.width();
     const int total = std::min(f.graph.width() + f.panel.width(), screenWidth);
     const int first = screen.left + (screenWidth - total) / 3;
@@ -32,7 +32,7 @@ void ArrangeWindows(MainWindowFrames& f, const Rect& screen) {
     f.panel.bottom = f.panel.top + f.graph.height();
 }
 
-void KeepWindowsTogether(MainWindowFrames& f, MovedWindow moved, const Rect& workArea,
+void keepWindowsTogether(MainWindowFrames& f, MovedWindow moved, const Rect& workArea,
                          bool presentationMode) {
     for (Rect* r : {&f.graph, &f.panel}) {
         if (r->top < workArea.top) {

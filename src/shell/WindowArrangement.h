@@ -15,14 +15,14 @@ struct MainWindowFrames {
 // Places both windows at the top of the screen, side by side, in the remembered order; a
 // window that would cross the right edge is moved left to end there. The panel gets the
 // graph window's height.
-void ArrangeWindows(MainWindowFrames& frames, const Rect& screen);
+void arrangeWindows(MainWindowFrames& frames, const Rect& screen);
 
 enum class MovedWindow { Graph, Panel };
 
 // Called after either window moved: brings a window above the screen back to the top, closes
 // a gap that opened between them, lets the panel follow the graph window's top, cuts the panel
 // at the bottom of the work area and (unless in presentation mode) remembers the order.
-void KeepWindowsTogether(MainWindowFrames& frames, MovedWindow moved, const Rect& workArea,
+void keepWindowsTogether(MainWindowFrames& frames, MovedWindow moved, const Rect& workArea,
                          bool presentationMode);
 
 // Where property dialogs and other tool windows first appear.

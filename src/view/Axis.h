@@ -23,62 +23,62 @@ struct WorldPoint {
 // One axis. The y axis runs downwards on the screen, so its mapping negates.
 class Axis {
 public:
-    char AxisId = 'x';
-    int PixelStart = 0;
-    int PixelLength = 400;
-    bool AxesVisible = true;
-    bool ScaleVisible = true;
-    bool ValueVisible = true;
-    bool GuideVisible = true;
-    mutable bool Clipped = false; // set by every conversion to pixels: the result was clamped
-    int Number = 7;               // wanted divisions, 1..40; 0 means no ticks
-    int LInterval = 1;            // a value label at every LInterval-th tick
+    char axisId = 'x';
+    int pixelStart = 0;
+    int pixelLength = 400;
+    bool axesVisible = true;
+    bool scaleVisible = true;
+    bool valueVisible = true;
+    bool guideVisible = true;
+    mutable bool clipped = false; // set by every conversion to pixels: the result was clamped
+    int divisions = 7;            // wanted divisions, 1..40; 0 means no ticks
+    int labelInterval = 1;        // a value label at every labelInterval-th tick
     Extended base = 1;
-    Extended Low = -5;
-    Extended High = 5;
-    int Decimals = 0;
-    std::string Caption;
-    std::string SCaption;
-    char Letter = 'x';
-    Extended PixelsPerUnit = 0;
-    Extended UnitsPerPixel = 0;
-    Extended OriginPixel = 0;
+    Extended low = -5;
+    Extended high = 5;
+    int decimals = 0;
+    std::string caption;
+    std::string captionText;
+    char letter = 'x';
+    Extended pixelsPerUnit = 0;
+    Extended unitsPerPixel = 0;
+    Extended originPixel = 0;
 
     // 1 on screen; the enlargement factor while a picture is drawn for printing or export.
-    int OutputScale = 1;
+    int outputScale = 1;
     // Receives the mapping-changed and ticks-changed flags; none for a free-standing axis.
     RedrawState* redraw = nullptr;
 
-    void Recompute();
-    void SetRange(Extended high, Extended low) {
-        High = high;
-        Low = low;
+    void recompute();
+    void setRange(Extended newHigh, Extended newLow) {
+        high = newHigh;
+        low = newLow;
     }
 
-    int ToPixel(Extended v) const;
-    Extended ToPixelFloat(Extended v) const;
-    int LengthToPixels(Extended d) const;
-    Extended ToWorld(Extended p) const;
-    Extended ToWorldRaw(Extended p) const;
-    Extended PixelsToLength(Extended n) const { return n * UnitsPerPixel; }
+    int toPixel(Extended v) const;
+    Extended toPixelFloat(Extended v) const;
+    int lengthToPixels(Extended d) const;
+    Extended toWorld(Extended p) const;
+    Extended toWorldRaw(Extended p) const;
+    Extended pixelsToLength(Extended n) const { return n * unitsPerPixel; }
 
-    Extended TickInterval() const { return tickInterval(Low, High, Number, base); }
-    Extended SnapToTick(Extended p) const;
-    static void ClampNumber(int& number);
-    void MoreTicks();
-    void FewerTicks();
+    Extended tickInterval() const { return tarlix::tickInterval(low, high, divisions, base); }
+    Extended snapToTick(Extended p) const;
+    static void clampNumber(int& number);
+    void moreTicks();
+    void fewerTicks();
 
     // Sets the letter, the pixel length and the range, and resets the tick and label settings.
-    void Init(char letter, int pixelLength, Extended high, Extended low);
+    void init(char letter, int pixelLength, Extended high, Extended low);
     // Captions arrive with their markup already removed by the memo text renderer.
-    void RecomputeSCaption(const std::string& captionWithoutMarkup);
-    void RecomputeSCaption() { RecomputeSCaption(Caption); }
+    void recomputeCaptionText(const std::string& captionWithoutMarkup);
+    void recomputeCaptionText() { recomputeCaptionText(caption); }
 
 private:
     void setTicksChanged() const;
 };
 
-// SCaption from a caption whose markup is gone: characters 0..25, "{" and "}" deleted.
+// captionText from a caption whose markup is gone: characters 0..25, "{" and "}" deleted.
 std::string plainCaption(const std::string& captionWithoutMarkup);
 
 } // namespace tarlix

@@ -32,44 +32,44 @@ int decimalsFor(Extended unitsPerPixel) {
 
 } // namespace
 
-void Axis::Recompute() {
-    const Extended previousOrigin = OriginPixel;
-    const Extended previousScale = PixelsPerUnit;
-    PixelsPerUnit = PixelLength / (High - Low);
-    UnitsPerPixel = 1 / PixelsPerUnit;
-    OriginPixel = std::trunc(-Low * PixelsPerUnit + 0.5L);
-    if (AxisId == 'y') OriginPixel = PixelLength - OriginPixel;
-    if (AxisId == 'x' && redraw &&
-        (OriginPixel != previousOrigin || PixelsPerUnit != previousScale)) {
+void Axis::recompute() {
+    const Extended previousOrigin = originPixel;
+    const Extended previousScale = pixelsPerUnit;
+    pixelsPerUnit = pixelLength / (high - low);
+    unitsPerPixel = 1 / pixelsPerUnit;
+    originPixel = std::trunc(-low * pixelsPerUnit + 0.5L);
+    if (axisId == 'y') originPixel = pixelLength - originPixel;
+    if (axisId == 'x' && redraw &&
+        (originPixel != previousOrigin || pixelsPerUnit != previousScale)) {
         redraw->mappingChanged = true;
     }
-    Decimals = decimalsFor(UnitsPerPixel);
+    decimals = decimalsFor(unitsPerPixel);
 }
 
-Extended Axis::ToPixelFloat(Extended v) const {
-    return ((AxisId == 'y' ? -v : v) * PixelsPerUnit + OriginPixel) * OutputScale;
+Extended Axis::toPixelFloat(Extended v) const {
+    return ((axisId == 'y' ? -v : v) * pixelsPerUnit + originPixel) * outputScale;
 }
 
-int Axis::ToPixel(Extended v) const {
-    const Extended f = clampPixel(ToPixelFloat(v), pixelLimit(OutputScale), Clipped);
+int Axis::toPixel(Extended v) const {
+    const Extended f = clampPixel(toPixelFloat(v), pixelLimit(outputScale), clipped);
     return static_cast<int>(std::nearbyint(f));
 }
 
-int Axis::LengthToPixels(Extended d) const {
+int Axis::lengthToPixels(Extended d) const {
     const Extended f =
-        clampPixel(d * PixelsPerUnit * OutputScale, pixelLimit(OutputScale), Clipped);
+        clampPixel(d * pixelsPerUnit * outputScale, pixelLimit(outputScale), clipped);
     return static_cast<int>(std::nearbyint(f));
 }
 
-Extended Axis::ToWorldRaw(Extended p) const {
-    const Extended v = (p / OutputScale - OriginPixel) * UnitsPerPixel;
-    return AxisId == 'y' ? -v : v;
+Extended Axis::toWorldRaw(Extended p) const {
+    const Extended v = (p / outputScale - originPixel) * unitsPerPixel;
+    return axisId == 'y' ? -v : v;
 }
 
-Extended Axis::ToWorld(Extended p) const {
-    const Extended v = ToWorldRaw(p);
+Extended Axis::toWorld(Extended p) const {
+    const Extended v = toWorldRaw(p);
     const Extended whole = std::trunc(v);
-    return std::fabs(v - whole) < UnitsPerPixel * 1e-5L ? whole : v;
+    return std::fabs(v - whole) < unitsPerPixel * 1e-5L ? whole : v;
 }
 
 } // namespace tarlix

@@ -15,53 +15,53 @@ void Axis::setTicksChanged() const {
     if (redraw) redraw->ticksChanged = true;
 }
 
-Extended Axis::SnapToTick(Extended p) const {
-    const Extended t = TickInterval();
-    return std::round(ToWorld(p) / t) * t;
+Extended Axis::snapToTick(Extended p) const {
+    const Extended t = tickInterval();
+    return std::round(toWorld(p) / t) * t;
 }
 
-void Axis::ClampNumber(int& number) {
+void Axis::clampNumber(int& number) {
     if (number <= 0) number = 1;
     if (number > maxNumber) number = maxNumber;
 }
 
-void Axis::MoreTicks() {
-    if (Number >= maxNumber) return;
-    const Extended before = TickInterval();
+void Axis::moreTicks() {
+    if (divisions >= maxNumber) return;
+    const Extended before = tickInterval();
     for (int steps = 0; steps < maxTickSteps; ++steps) {
-        ++Number;
-        if (TickInterval() != before) break;
+        ++divisions;
+        if (tickInterval() != before) break;
     }
     setTicksChanged();
 }
 
-void Axis::FewerTicks() {
-    if (Number <= 1) return;
-    const Extended before = TickInterval();
-    while (Number > 1) {
-        --Number;
-        if (TickInterval() != before) break;
+void Axis::fewerTicks() {
+    if (divisions <= 1) return;
+    const Extended before = tickInterval();
+    while (divisions > 1) {
+        --divisions;
+        if (tickInterval() != before) break;
     }
     setTicksChanged();
 }
 
-void Axis::Init(char letter, int pixelLength, Extended high, Extended low) {
-    AxisId = letter;
-    PixelStart = 0;
-    PixelLength = pixelLength;
-    SetRange(high, low);
-    Recompute();
-    AxesVisible = ScaleVisible = ValueVisible = GuideVisible = true;
-    Number = 7;
-    LInterval = 1;
+void Axis::init(char axisLetter, int length, Extended newHigh, Extended newLow) {
+    axisId = axisLetter;
+    pixelStart = 0;
+    pixelLength = length;
+    setRange(newHigh, newLow);
+    recompute();
+    axesVisible = scaleVisible = valueVisible = guideVisible = true;
+    divisions = 7;
+    labelInterval = 1;
     base = 1;
-    Caption = std::string(1, letter);
-    RecomputeSCaption();
-    Letter = letter;
+    caption = std::string(1, axisLetter);
+    recomputeCaptionText();
+    letter = axisLetter;
 }
 
-void Axis::RecomputeSCaption(const std::string& captionWithoutMarkup) {
-    SCaption = plainCaption(captionWithoutMarkup);
+void Axis::recomputeCaptionText(const std::string& captionWithoutMarkup) {
+    captionText = plainCaption(captionWithoutMarkup);
 }
 
 std::string plainCaption(const std::string& captionWithoutMarkup) {

@@ -22,52 +22,52 @@ public:
     View(const View&) = delete;
     View& operator=(const View&) = delete;
 
-    Axis XAxis;
-    Axis YAxis;
-    bool SquareQ = false;
-    bool AxisOn = false;
-    std::uint8_t PsMesh = 0;
-    std::uint8_t Letterposition = 0;
-    std::uint8_t AxisType = 0;
-    std::uint8_t AxisWidth = 1;
-    std::uint8_t FontSize = 12;
-    std::uint8_t DefaultFontSize = 12;
+    Axis xAxis;
+    Axis yAxis;
+    bool equalScales = false;
+    bool axisOn = false;
+    std::uint8_t gridStyle = 0;
+    std::uint8_t tickLabelPlacement = 0;
+    std::uint8_t axisType = 0;
+    std::uint8_t axisWidth = 1;
+    std::uint8_t fontSize = 12;
+    std::uint8_t defaultFontSize = 12;
     bool presentationMode = false;
-    bool AreaRectify = true;
-    Extended StoredAspect = 1;
-    int ThetaNum = 12;
-    bool Interrupted = false;
+    bool areaRectify = true;
+    Extended storedAspect = 1;
+    int thetaNum = 12;
+    bool interrupted = false;
 
-    Store<FigurePosition, figureCount> Positions;
-    Store<FigurePosition, figureCount> SavedPositions;
-    Store<FunctionSamples, functionCount> YValues;
-    ColumnSamples XSamples;
-    ColumnSamples UndefinedSamples;
-    Store<CurveCache, figureCount> CurveCaches;
-    ParameterCopy SavedParameters;
+    Store<FigurePosition, figureCount> positions;
+    Store<FigurePosition, figureCount> savedPositions;
+    Store<FunctionSamples, functionCount> functionSamples;
+    ColumnSamples xSamples;
+    ColumnSamples undefinedSamples;
+    Store<CurveCache, figureCount> curveCaches;
+    ParameterCopy savedParameters;
 
     RedrawState& redrawState() const { return redraw; }
     void setHooks(ViewHooks* h) { hooks = h; }
     void setOutputScale(int scale);
 
-    void SetView(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow, Extended xLow);
-    void SetViewWithUndo(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
+    void setView(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow, Extended xLow);
+    void setViewWithUndo(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
                          Extended xLow);
-    void FitY(Extended aspect);
-    void ZoomAt(LayerImages* layers, Extended yc, Extended xc, Extended fy, Extended fx);
-    void ResetView(LayerImages* layers);
-    bool IsSquare() const { return XAxis.PixelsPerUnit == YAxis.PixelsPerUnit; }
-    PixelPoint ToPoint(Extended y, Extended x) const {
-        return {XAxis.ToPixel(x), YAxis.ToPixel(y)};
+    void fitY(Extended aspect);
+    void zoomAt(LayerImages* layers, Extended yc, Extended xc, Extended fy, Extended fx);
+    void resetView(LayerImages* layers);
+    bool isSquare() const { return xAxis.pixelsPerUnit == yAxis.pixelsPerUnit; }
+    PixelPoint toPoint(Extended y, Extended x) const {
+        return {xAxis.toPixel(x), yAxis.toPixel(y)};
     }
-    WorldPoint SnapPolar(Extended px, Extended py) const;
-    void ThetaNumUp();
-    void ThetaNumDown();
-    void ResetFromDefaults(int reserve, bool full, const ViewDefaults& defaults);
-    void ApplyPresentationMode(bool on);
+    WorldPoint snapPolar(Extended px, Extended py) const;
+    void thetaNumUp();
+    void thetaNumDown();
+    void resetFromDefaults(int reserve, bool full, const ViewDefaults& defaults);
+    void applyPresentationMode(bool on);
 
     // World x of every pixel column, as the explicit functions are sampled.
-    void FillXSamples();
+    void fillXSamples();
 
 private:
     void fitYToWidth(Extended aspect, Extended xWidth);
@@ -81,6 +81,6 @@ private:
 
 // The built-in "area"(n): 0 x Low, 1 y Low, 2 x High, 3 y High (n rounded half up);
 // anything else undefined, a pair a type error.
-Tvalue viewArea(const View& view, const Tvalue& n);
+Value viewArea(const View& view, const Value& n);
 
 } // namespace tarlix

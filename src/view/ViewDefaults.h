@@ -11,21 +11,21 @@ namespace tarlix {
 
 // The axis settings a user may have stored as defaults.
 struct AxisStoredSettings {
-    bool AxesVisible = true;
-    bool ScaleVisible = true;
-    bool ValueVisible = true;
-    bool GuideVisible = true;
-    int Number = 7;
+    bool axesVisible = true;
+    bool scaleVisible = true;
+    bool valueVisible = true;
+    bool guideVisible = true;
+    int divisions = 7;
     Extended base = 1;
-    int LInterval = 1;
-    std::string Caption;
-    std::string SCaption;
-    char Letter = 0; // 0 keeps the axis's own letter
+    int labelInterval = 1;
+    std::string caption;
+    std::string captionText;
+    char letter = 0; // 0 keeps the axis's own letter
 };
 
 struct AxisDefaults {
-    Extended High = 5;
-    Extended Low = -5;
+    Extended high = 5;
+    Extended low = -5;
     std::optional<AxisStoredSettings> stored;
 };
 
@@ -41,7 +41,7 @@ struct DrawingSizes {
 struct ViewDefaults {
     AxisDefaults x;
     AxisDefaults y;
-    Extended StoredAspect = 1; // y/x scale ratio of the stored view; 1 when none is stored
+    Extended storedAspect = 1; // y/x scale ratio of the stored view; 1 when none is stored
     DrawingSizes sizes;
 };
 

@@ -24,10 +24,10 @@ bool near(double a, double b) {
 
 } // namespace
 
-WorldPoint View::SnapPolar(Extended px, Extended py) const {
-    const Extended x = XAxis.ToWorld(px);
-    const Extended y = YAxis.ToWorld(py);
-    const Extended s = 2 * std::numbers::pi_v<Extended> / ThetaNum;
+WorldPoint View::snapPolar(Extended px, Extended py) const {
+    const Extended x = xAxis.toWorld(px);
+    const Extended y = yAxis.toWorld(py);
+    const Extended s = 2 * std::numbers::pi_v<Extended> / thetaNum;
     const Extended a = std::nearbyint(polarAngle(x, y) / s) * s;
     Extended c = std::cos(a);
     Extended n = std::sin(a);
@@ -39,31 +39,31 @@ WorldPoint View::SnapPolar(Extended px, Extended py) const {
         // Straight down left of the y axis is reached as 3 pi / 2; it is just as vertical.
         c = 0;
     }
-    const Extended r = XAxis.SnapToTick(XAxis.ToPixel(std::sqrt(x * x + y * y)));
+    const Extended r = xAxis.snapToTick(xAxis.toPixel(std::sqrt(x * x + y * y)));
     return {r * c, r * n};
 }
 
-void View::ThetaNumUp() {
+void View::thetaNumUp() {
     int next = thetaDivisions.back();
     for (const int d : thetaDivisions) {
-        if (d > ThetaNum) {
+        if (d > thetaNum) {
             next = d;
             break;
         }
     }
-    ThetaNum = next;
+    thetaNum = next;
     redraw.ticksChanged = true;
 }
 
-void View::ThetaNumDown() {
+void View::thetaNumDown() {
     int next = thetaDivisions.front();
     for (auto it = thetaDivisions.rbegin(); it != thetaDivisions.rend(); ++it) {
-        if (*it < ThetaNum) {
+        if (*it < thetaNum) {
             next = *it;
             break;
         }
     }
-    ThetaNum = next;
+    thetaNum = next;
     redraw.ticksChanged = true;
 }
 

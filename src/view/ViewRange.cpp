@@ -11,21 +11,21 @@ namespace {
 constexpr Extended squareTolerance = 0.001L;
 } // namespace
 
-void View::SetView(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
+void View::setView(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
                    Extended xLow) {
-    XAxis.SetRange(xHigh, xLow);
-    YAxis.SetRange(yHigh, yLow);
+    xAxis.setRange(xHigh, xLow);
+    yAxis.setRange(yHigh, yLow);
     Extended aspect = (yHigh - yLow) / (xHigh - xLow) *
-                      (static_cast<Extended>(XAxis.PixelLength) / YAxis.PixelLength);
+                      (static_cast<Extended>(xAxis.pixelLength) / yAxis.pixelLength);
     if (std::fabs(aspect - 1) < squareTolerance) aspect = 1;
-    XAxis.Recompute();
+    xAxis.recompute();
     Extended k = 1;
     const bool rectified = rectifyX(k);
-    FillXSamples();
+    fillXSamples();
     // y follows the requested x width; the rectification then scales it like x, which keeps
     // the requested aspect exactly.
     fitYToWidth(aspect, xHigh - xLow);
-    YAxis.Recompute();
+    yAxis.recompute();
     if (rectified) rectifyY(k);
 
     redraw.mappingChanged = true;
@@ -38,59 +38,59 @@ void View::SetView(LayerImages* layers, Extended yHigh, Extended xHigh, Extended
 
 // Stretches the x range slightly so that ticks fall on whole pixels; k is the factor used.
 bool View::rectifyX(Extended& k) {
-    Axis& x = XAxis;
-    if (!AreaRectify || x.Number <= 0) return false;
-    const Extended t = x.TickInterval();
+    Axis& x = xAxis;
+    if (!areaRectify || x.divisions <= 0) return false;
+    const Extended t = x.tickInterval();
     const Extended anchor =
-        (x.Low < 0 && 0 < x.High) ? 0 : std::trunc(((x.Low + x.High) / 2) / t) * t;
-    const Extended o = x.ToWorld(x.ToPixel(anchor));
-    const Extended u = x.ToWorld(x.ToPixel(anchor + t));
+        (x.low < 0 && 0 < x.high) ? 0 : std::trunc(((x.low + x.high) / 2) / t) * t;
+    const Extended o = x.toWorld(x.toPixel(anchor));
+    const Extended u = x.toWorld(x.toPixel(anchor + t));
     k = t / (u - o);
     // A step narrower than a pixel, or a range beyond the pixel limits, cannot be rectified.
     if (!std::isfinite(k) || k <= 0) return false;
-    x.SetRange((x.High - anchor) * k + o, (x.Low - anchor) * k + o);
-    x.Recompute();
+    x.setRange((x.high - anchor) * k + o, (x.low - anchor) * k + o);
+    x.recompute();
     return true;
 }
 
 void View::rectifyY(Extended k) {
-    Axis& y = YAxis;
-    const Extended b = (y.Low >= 0 || y.High <= 0) ? 0 : y.ToWorld(y.ToPixel(0));
-    const Extended m = (y.Low + y.High) / 2;
-    y.SetRange((y.High - m) * k + m - b, (y.Low - m) * k + m - b);
-    y.Recompute();
+    Axis& y = yAxis;
+    const Extended b = (y.low >= 0 || y.high <= 0) ? 0 : y.toWorld(y.toPixel(0));
+    const Extended m = (y.low + y.high) / 2;
+    y.setRange((y.high - m) * k + m - b, (y.low - m) * k + m - b);
+    y.recompute();
 }
 
 void View::fitYToWidth(Extended aspect, Extended xWidth) {
-    const Extended m = (YAxis.Low + YAxis.High) / 2;
-    const Extended h = static_cast<Extended>(YAxis.PixelLength) / XAxis.PixelLength * xWidth / 2;
-    YAxis.SetRange(m + h * aspect, m - h * aspect);
+    const Extended m = (yAxis.low + yAxis.high) / 2;
+    const Extended h = static_cast<Extended>(yAxis.pixelLength) / xAxis.pixelLength * xWidth / 2;
+    yAxis.setRange(m + h * aspect, m - h * aspect);
     redraw.viewChanged = true;
     redraw.ticksChanged = true;
 }
 
-void View::FitY(Extended aspect) {
-    fitYToWidth(aspect, XAxis.High - XAxis.Low);
+void View::fitY(Extended aspect) {
+    fitYToWidth(aspect, xAxis.high - xAxis.low);
 }
 
-void View::SetViewWithUndo(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
+void View::setViewWithUndo(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
                            Extended xLow) {
     if (hooks) hooks->viewAboutToChange(*this);
-    SetView(layers, yHigh, xHigh, yLow, xLow);
+    setView(layers, yHigh, xHigh, yLow, xLow);
 }
 
-void View::ZoomAt(LayerImages* layers, Extended yc, Extended xc, Extended fy, Extended fx) {
-    SetViewWithUndo(layers, yc + (YAxis.High - yc) / fy, xc + (XAxis.High - xc) / fx,
-                    yc + (YAxis.Low - yc) / fy, xc + (XAxis.Low - xc) / fx);
+void View::zoomAt(LayerImages* layers, Extended yc, Extended xc, Extended fy, Extended fx) {
+    setViewWithUndo(layers, yc + (yAxis.high - yc) / fy, xc + (xAxis.high - xc) / fx,
+                    yc + (yAxis.low - yc) / fy, xc + (xAxis.low - xc) / fx);
 }
 
-void View::ResetView(LayerImages* layers) {
-    ThetaNum = 12;
-    for (FigurePosition& p : Positions) p.kind = 0;
-    const Extended m = (YAxis.Low + YAxis.High) / 2;
+void View::resetView(LayerImages* layers) {
+    thetaNum = 12;
+    for (FigurePosition& p : positions) p.kind = 0;
+    const Extended m = (yAxis.low + yAxis.high) / 2;
     const Extended yHigh =
-        m + (XAxis.High - XAxis.Low) / XAxis.PixelLength * YAxis.PixelLength * StoredAspect / 2;
-    SetView(layers, yHigh, XAxis.High, 2 * m - yHigh, XAxis.Low);
+        m + (xAxis.high - xAxis.low) / xAxis.pixelLength * yAxis.pixelLength * storedAspect / 2;
+    setView(layers, yHigh, xAxis.high, 2 * m - yHigh, xAxis.low);
 }
 
 } // namespace tarlix

@@ -13,43 +13,43 @@ constexpr std::uint8_t normalFontSize = 12;
 constexpr std::uint8_t presentationFontSize = 24;
 
 void applyStored(Axis& axis, const AxisStoredSettings& s) {
-    axis.AxesVisible = s.AxesVisible;
-    axis.ScaleVisible = s.ScaleVisible;
-    axis.ValueVisible = s.ValueVisible;
-    axis.GuideVisible = s.GuideVisible;
-    axis.Number = s.Number;
+    axis.axesVisible = s.axesVisible;
+    axis.scaleVisible = s.scaleVisible;
+    axis.valueVisible = s.valueVisible;
+    axis.guideVisible = s.guideVisible;
+    axis.divisions = s.divisions;
     axis.base = s.base;
-    axis.LInterval = s.LInterval;
-    axis.Caption = s.Caption;
-    axis.SCaption = s.SCaption;
-    if (s.Letter != 0) axis.Letter = s.Letter;
+    axis.labelInterval = s.labelInterval;
+    axis.caption = s.caption;
+    axis.captionText = s.captionText;
+    if (s.letter != 0) axis.letter = s.letter;
 }
 
 } // namespace
 
 View::View(RedrawState& redrawState, const ViewDefaults& defaults) : redraw(redrawState) {
-    XAxis.redraw = &redraw;
-    YAxis.redraw = &redraw;
+    xAxis.redraw = &redraw;
+    yAxis.redraw = &redraw;
     setOutputScale(1);
-    for (Tvalue& v : UndefinedSamples.row()) v = makeUndefined(vkReal);
-    ResetFromDefaults(0, true, defaults);
-    FillXSamples();
+    for (Value& v : undefinedSamples.row()) v = makeUndefined(vkReal);
+    resetFromDefaults(0, true, defaults);
+    fillXSamples();
     redraw.clear();
 }
 
 void View::setOutputScale(int scale) {
-    XAxis.OutputScale = scale;
-    YAxis.OutputScale = scale;
+    xAxis.outputScale = scale;
+    yAxis.outputScale = scale;
 }
 
-void View::ResetFromDefaults(int reserve, bool full, const ViewDefaults& defaults) {
+void View::resetFromDefaults(int reserve, bool full, const ViewDefaults& defaults) {
     if (full) {
-        PsMesh = 0;
-        FontSize = DefaultFontSize;
-        AxisWidth = presentationMode ? 2 : 1;
-        AxisOn = false;
+        gridStyle = 0;
+        fontSize = defaultFontSize;
+        axisWidth = presentationMode ? 2 : 1;
+        axisOn = false;
     }
-    StoredAspect = defaults.StoredAspect;
+    storedAspect = defaults.storedAspect;
     initAxes(reserve, defaults);
 }
 
@@ -59,40 +59,40 @@ void View::initAxes(int reserve, const ViewDefaults& defaults) {
     const DrawingSizes& s = defaults.sizes;
     const int yLength = s.height - (s.controlPaletteInside ? 0 : reserve);
     const int xLength = std::max(std::min(s.width, s.screenWidth - s.dataPanelWidth - 20), yLength);
-    XAxis.Init('x', xLength, defaults.x.High, defaults.x.Low);
-    YAxis.Init('y', yLength, defaults.y.High, defaults.y.Low);
-    if (defaults.x.stored) applyStored(XAxis, *defaults.x.stored);
-    if (defaults.y.stored) applyStored(YAxis, *defaults.y.stored);
+    xAxis.init('x', xLength, defaults.x.high, defaults.x.low);
+    yAxis.init('y', yLength, defaults.y.high, defaults.y.low);
+    if (defaults.x.stored) applyStored(xAxis, *defaults.x.stored);
+    if (defaults.y.stored) applyStored(yAxis, *defaults.y.stored);
 }
 
-void View::ApplyPresentationMode(bool on) {
+void View::applyPresentationMode(bool on) {
     presentationMode = on;
     if (on) {
-        DefaultFontSize = presentationFontSize;
-        AxisWidth = 2;
-        FontSize = std::max(FontSize, presentationFontSize);
+        defaultFontSize = presentationFontSize;
+        axisWidth = 2;
+        fontSize = std::max(fontSize, presentationFontSize);
     } else {
-        DefaultFontSize = normalFontSize;
-        AxisWidth = 1;
-        FontSize = normalFontSize;
+        defaultFontSize = normalFontSize;
+        axisWidth = 1;
+        fontSize = normalFontSize;
     }
     redraw.ticksChanged = true;
 }
 
-void View::FillXSamples() {
-    for (int c = XAxis.PixelStart - 1; c <= lastFilledColumn; ++c) {
-        XSamples[c] = makeReal(XAxis.ToWorld(c));
+void View::fillXSamples() {
+    for (int c = xAxis.pixelStart - 1; c <= lastFilledColumn; ++c) {
+        xSamples[c] = makeReal(xAxis.toWorld(c));
     }
 }
 
-Tvalue viewArea(const View& view, const Tvalue& n) {
+Value viewArea(const View& view, const Value& n) {
     if (n.kind == vkPair) return makeUndefined(vkTypeError);
     if (!n.isValid() || n.kind != vkReal) return makeUndefined(vkReal);
     const Extended k = std::trunc(n.x + 0.5L);
-    if (k == 0) return makeReal(view.XAxis.Low);
-    if (k == 1) return makeReal(view.YAxis.Low);
-    if (k == 2) return makeReal(view.XAxis.High);
-    if (k == 3) return makeReal(view.YAxis.High);
+    if (k == 0) return makeReal(view.xAxis.low);
+    if (k == 1) return makeReal(view.yAxis.low);
+    if (k == 2) return makeReal(view.xAxis.high);
+    if (k == 3) return makeReal(view.yAxis.high);
     return makeUndefined(vkReal);
 }
 

@@ -17,17 +17,18 @@ struct Settings {
 
 // The settings that defaults cover, as one comparable text.
 std::string snapshot(Settings& s) {
-    const auto& x = s.view.XAxis;
-    const auto& y = s.view.YAxis;
+    const auto& x = s.view.xAxis;
+    const auto& y = s.view.yAxis;
     std::string t;
-    for (long v : {long(s.engine.AngleMode), long(s.engine.LogMode), long(s.engine.ComplexMode),
-                   long(s.project.ScanWidth), long(s.project.DrawOnCalc), long(s.project.AreaFixed),
-                   long(s.view.AreaRectify), long(s.view.ThetaNum), long(s.view.FontSize),
-                   long(x.Number), long(y.Number), long(x.LInterval), long(x.Letter),
-                   long(x.AxesVisible), long(s.objects.Graph.Color),
-                   long(s.objects.Figure.PointWidth), long(s.objects.MarkerSize)})
+    for (long v :
+         {long(s.engine.angleMode), long(s.engine.logMode), long(s.engine.complexMode),
+          long(s.project.scanWidth), long(s.project.drawWhileComputing), long(s.project.areaFixed),
+          long(s.view.areaRectify), long(s.view.thetaNum), long(s.view.fontSize), long(x.divisions),
+          long(y.divisions), long(x.labelInterval), long(x.letter), long(x.axesVisible),
+          long(s.objects.graph.color), long(s.objects.figure.pointWidth),
+          long(s.objects.markerSize)})
         t += std::to_string(v) + " ";
-    return t + x.Caption + "|" + y.Caption;
+    return t + x.caption + "|" + y.caption;
 }
 } // namespace
 
@@ -37,25 +38,25 @@ TEST(DefaultSettings, EmptyStoreKeepsBuiltInValuesAndWriteThenDeleteReturnsToThe
     const std::string builtIn = snapshot(built);
 
     Settings fresh;
-    ReadDefaults(store, fresh.targets());
+    readDefaults(store, fresh.targets());
     EXPECT_EQ(snapshot(fresh), builtIn);
 
     Settings changed;
-    changed.engine.AngleMode = 2;
-    changed.project.ScanWidth = 8;
-    changed.view.ThetaNum = 24;
-    changed.view.XAxis.Caption = "t";
-    changed.objects.Graph.Color = 0x0000FF;
-    WriteDefaults(store, changed.targets());
+    changed.engine.angleMode = 2;
+    changed.project.scanWidth = 8;
+    changed.view.thetaNum = 24;
+    changed.view.xAxis.caption = "t";
+    changed.objects.graph.color = 0x0000FF;
+    writeDefaults(store, changed.targets());
     Settings reread;
-    ReadDefaults(store, reread.targets());
+    readDefaults(store, reread.targets());
     EXPECT_EQ(snapshot(reread), snapshot(changed));
     EXPECT_NE(snapshot(reread), builtIn);
 
-    DeleteDefaults(store);
+    deleteDefaults(store);
     EXPECT_FALSE(store.keyExists("SOFTWARE\\TARLIX"));
     Settings after;
-    ReadDefaults(store, after.targets());
+    readDefaults(store, after.targets());
     EXPECT_EQ(snapshot(after), builtIn);
 }
 
@@ -67,13 +68,13 @@ TEST(DefaultSettings, GuardedReadsKeepTheSettingOnBadValues) {
     store.writeString("SOFTWARE\\TARLIX\\Option\\Function", "AngleMode", "two");
     store.writeString("SOFTWARE\\TARLIX\\Option\\ScaleX", "Letter", "");
     Settings s;
-    s.view.XAxis.Letter = '@';
-    ReadDefaults(store, s.targets());
-    EXPECT_EQ(s.project.ScanWidth, 4);
-    EXPECT_EQ(s.view.ThetaNum, 12);
-    EXPECT_EQ(s.view.XAxis.Number, 7);
-    EXPECT_EQ(s.engine.AngleMode, 1);
-    EXPECT_EQ(s.view.XAxis.Letter, 'x'); // an empty letter gives the axis's own letter
+    s.view.xAxis.letter = '@';
+    readDefaults(store, s.targets());
+    EXPECT_EQ(s.project.scanWidth, 4);
+    EXPECT_EQ(s.view.thetaNum, 12);
+    EXPECT_EQ(s.view.xAxis.divisions, 7);
+    EXPECT_EQ(s.engine.angleMode, 1);
+    EXPECT_EQ(s.view.xAxis.letter, 'x'); // an empty letter gives the axis's own letter
 }
 
 TEST(DefaultSettings, YNumberFollowsTheDrawingHeightAndTheStoredAspect) {
@@ -83,41 +84,41 @@ TEST(DefaultSettings, YNumberFollowsTheDrawingHeightAndTheStoredAspect) {
     store.writeInteger(y, "VHigh", 400);
     store.writeInteger(y, "Number", 10);
     Settings s;
-    s.view.YAxis.PixelLength = 600;
-    ReadDefaults(store, s.targets());
-    EXPECT_EQ(s.view.YAxis.Number, 15);
+    s.view.yAxis.pixelLength = 600;
+    readDefaults(store, s.targets());
+    EXPECT_EQ(s.view.yAxis.divisions, 15);
 
     // No stored x axis: aspect 1. With one: (yHigh - yLow) * xVHigh / yVHigh / (xHigh - xLow).
-    EXPECT_EQ(readViewDefaults(store, {}, 600).StoredAspect, 1);
+    EXPECT_EQ(readViewDefaults(store, {}, 600).storedAspect, 1);
     store.writeInteger(x, "VHigh", 800);
     store.writeFloat(x, "High", 10);
     store.writeFloat(x, "Low", -10);
     store.writeFloat(y, "High", 2);
     store.writeFloat(y, "Low", -2);
     const ViewDefaults d = readViewDefaults(store, {}, 600);
-    EXPECT_DOUBLE_EQ(static_cast<double>(d.StoredAspect), 4.0 * 800 / 400 / 20);
-    EXPECT_EQ(d.x.High, 10);
+    EXPECT_DOUBLE_EQ(static_cast<double>(d.storedAspect), 4.0 * 800 / 400 / 20);
+    EXPECT_EQ(d.x.high, 10);
     ASSERT_TRUE(d.y.stored.has_value());
-    EXPECT_EQ(d.y.stored->Number, 15);
+    EXPECT_EQ(d.y.stored->divisions, 15);
     EXPECT_EQ(preferredDrawingWidth(store), 800);
 }
 
 TEST(DefaultSettings, StateRoundTripsAndStartsFromItsInitialValues) {
     MemorySettingsStore store;
     AppState initial;
-    ReadState(store, initial);
-    EXPECT_TRUE(initial.GraphIsLeft);
-    EXPECT_EQ(initial.PrintSize, 75);
+    readAppState(store, initial);
+    EXPECT_TRUE(initial.graphIsLeft);
+    EXPECT_EQ(initial.printSize, 75);
     AppState st;
-    st.GraphIsLeft = false;
-    st.PrintMode = 11;
+    st.graphIsLeft = false;
+    st.printMode = 11;
     st.presentationMode = true;
-    st.BGMode = 3;
-    WriteState(store, st);
+    st.backgroundStretchMode = 3;
+    writeAppState(store, st);
     AppState back;
-    ReadState(store, back);
-    EXPECT_FALSE(back.GraphIsLeft);
-    EXPECT_EQ(back.PrintMode, 11);
+    readAppState(store, back);
+    EXPECT_FALSE(back.graphIsLeft);
+    EXPECT_EQ(back.printMode, 11);
     EXPECT_TRUE(back.presentationMode);
-    EXPECT_EQ(back.BGMode, 3);
+    EXPECT_EQ(back.backgroundStretchMode, 3);
 }

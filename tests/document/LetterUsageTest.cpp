@@ -19,7 +19,7 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
          [&] { storeRelation(ctx, 1, equation("y<@")); }, theta, false},
         {"theta in a relation otherwise",
          [&] {
-             project.Engine.ThetaMode = 2;
+             project.engine.thetaMode = 2;
              storeRelation(ctx, 1, equation("y<@"));
          },
          theta, true},
@@ -28,7 +28,7 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
         {"the horizontal axis letter",
          [&] {
              storeY(1, "@");
-             view.XAxis.Letter = '@';
+             view.xAxis.letter = '@';
          },
          theta, false},
         {"a user function alone", [&] { storeUserFunction(ctx, 1, expression("c x")); }, c, false},
@@ -42,40 +42,40 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
         {"a curve's range",
          [&] {
              FigureEntry f = point(5, "cos t", "sin t");
-             f.Kind = 6;
-             f.ParamHigh.Source = "m";
+             f.kind = 6;
+             f.paramHigh.source = "m";
              storeFigure(ctx, 5, f);
          },
          m, true},
         {"stale texts of an empty figure",
          [&] {
              FigureEntry f = point(4, "1", "m");
-             f.Kind = 0;
+             f.kind = 0;
              storeFigure(ctx, 4, f);
          },
          m, false},
         {"a value-window function",
          [&] {
-             project.ValueWindow.ValueFunctions[3].Source = "t^2";
+             project.valueWindow.valueFunctions[3].source = "t^2";
              compileAll(ctx, false);
          },
          t, true},
         {"an integral bound",
          [&] {
-             project.IntegralWindow.Bounds.High.Source = "m";
+             project.integralWindow.bounds.high.source = "m";
              compileAll(ctx, false);
          },
          m, true},
         {"a memo script",
          [&] {
-             project.MemoText = {"texto a b", "#For a := 1 to 3"};
+             project.memoText = {"texto a b", "#For a := 1 to 3"};
          },
          a, true},
-        {"a word of a script", [&] { project.MemoText = {"#Wait 100"}; }, a, false},
+        {"a word of a script", [&] { project.memoText = {"#Wait 100"}; }, a, false},
     };
     for (const Case& k : cases) {
         newProject(ctx, defaults, 0);
         k.setUp();
-        EXPECT_EQ(parameterInUse(project, k.parameter, view.XAxis.Letter), k.inUse) << k.what;
+        EXPECT_EQ(parameterInUse(project, k.parameter, view.xAxis.letter), k.inUse) << k.what;
     }
 }

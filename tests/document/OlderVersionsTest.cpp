@@ -24,7 +24,7 @@ std::string withHeader(const std::string& text, const std::string& header) {
 
 TEST(OlderVersions, Version16) {
     Session s;
-    ASSERT_TRUE(OpenProject(s.ctx, fixture("v16.tlx")))
+    ASSERT_TRUE(openProject(s.ctx, fixture("v16.tlx")))
         << ::testing::PrintToString(s.messageTexts());
     expectFields(
         s,
@@ -80,13 +80,13 @@ TEST(OlderVersions, Version165SortsBetween16And17AndReadsAs16) {
     TempFolder dir;
     writeText(dir.file("a.tlx"), withHeader(readText(fixture("v16.tlx")), "Tarlix/win 1.65"));
     Session s;
-    ASSERT_TRUE(OpenProject(s.ctx, dir.file("a.tlx")));
+    ASSERT_TRUE(openProject(s.ctx, dir.file("a.tlx")));
     expectFields(s, {"UserFunctions[1].Source = x^2+@", "Figures[8].Kind = 2"});
 }
 
 TEST(OlderVersions, Version25) {
     Session s;
-    ASSERT_TRUE(OpenProject(s.ctx, fixture("v25.tlx")))
+    ASSERT_TRUE(openProject(s.ctx, fixture("v25.tlx")))
         << ::testing::PrintToString(s.messageTexts());
     expectFields(s,
                  {"BGfile = ", "Y[1].Source = x^3", "Y[1].PenColor = 48896",
@@ -128,7 +128,7 @@ TEST(OlderVersions, Version27AndTheNeighboursThatDifferFromIt) {
     for (const Case& c : cases) {
         writeText(dir.file("a.tlx"), withHeader(text, c.header));
         Session s;
-        ASSERT_TRUE(OpenProject(s.ctx, dir.file("a.tlx"))) << c.header;
+        ASSERT_TRUE(openProject(s.ctx, dir.file("a.tlx"))) << c.header;
         SCOPED_TRACE(c.header);
         expectFields(s, c.fields);
     }

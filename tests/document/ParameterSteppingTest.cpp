@@ -10,22 +10,22 @@ using tarlix::testing::ProjectTest;
 namespace {
 ParameterRec record(Extended value, Extended step, bool additive) {
     ParameterRec p;
-    p.Value = value;
-    p.Step = step;
-    p.Additive = additive;
+    p.value = value;
+    p.step = step;
+    p.additive = additive;
     return p;
 }
 } // namespace
 
 TEST(ParameterStep, TenStepsOfATenthLandExactlyOnTwo) {
     ParamTable table;
-    table[1].Value = 1;
+    table[1].value = 1;
     for (int i = 0; i < 10; ++i) stepParameters(table, 1, true, false);
-    EXPECT_EQ(table[1].Value, 2.0L);
+    EXPECT_EQ(table[1].value, 2.0L);
     // On the way the values were not whole numbers and were left alone.
     for (int i = 0; i < 3; ++i) stepParameters(table, 1, false, false);
-    EXPECT_NEAR(static_cast<double>(table[1].Value), 1.7, 1e-15);
-    EXPECT_NE(table[1].Value, std::round(table[1].Value));
+    EXPECT_NEAR(static_cast<double>(table[1].value), 1.7, 1e-15);
+    EXPECT_NE(table[1].value, std::round(table[1].value));
 }
 
 TEST(ParameterStep, AdditiveAndMultiplicativeStepsWithAndWithoutShift) {
@@ -62,30 +62,30 @@ TEST(ParameterStep, AdditiveAndMultiplicativeStepsWithAndWithoutShift) {
 TEST(ParameterStep, SynchronisedParametersStepTogether) {
     ParamTable table;
     const int a = 1, b = 2, c = 3;
-    table[a].Sync = table[c].Sync = true;
-    table[c].Step = 2;
-    table[c].Additive = false;
+    table[a].sync = table[c].sync = true;
+    table[c].step = 2;
+    table[c].additive = false;
     EXPECT_EQ(stepParameters(table, a, true, false), (std::vector<int>{a, c}));
-    EXPECT_NEAR(static_cast<double>(table[a].Value), 1.1, 1e-15);
-    EXPECT_EQ(table[b].Value, 1);
-    EXPECT_EQ(table[c].Value, 2);
+    EXPECT_NEAR(static_cast<double>(table[a].value), 1.1, 1e-15);
+    EXPECT_EQ(table[b].value, 1);
+    EXPECT_EQ(table[c].value, 2);
     // Stepping a parameter that is not synchronised leaves the others alone.
     EXPECT_EQ(stepParameters(table, b, false, false), (std::vector<int>{b}));
-    EXPECT_EQ(table[c].Value, 2);
+    EXPECT_EQ(table[c].value, 2);
     // Any synchronised parameter takes the others along, in the same direction.
     EXPECT_EQ(stepParameters(table, c, false, false), (std::vector<int>{c, a}));
-    EXPECT_EQ(table[a].Value, 1);
+    EXPECT_EQ(table[a].value, 1);
 }
 
 TEST(ParameterStep, StepRuleAndModeButton) {
     ParameterRec p = record(1, 0.1L, true);
     EXPECT_FALSE(applyStep(p, 0));
-    EXPECT_EQ(p.Step, 0.1L);
+    EXPECT_EQ(p.step, 0.1L);
     EXPECT_TRUE(applyStep(p, -0.5L));
-    EXPECT_EQ(p.Step, -0.5L); // an increment may be negative
-    p.Additive = false;
+    EXPECT_EQ(p.step, -0.5L); // an increment may be negative
+    p.additive = false;
     EXPECT_TRUE(applyStep(p, -3));
-    EXPECT_EQ(p.Step, 3); // a factor is not
+    EXPECT_EQ(p.step, 3); // a factor is not
 
     struct Case {
         const char* what;
@@ -104,13 +104,13 @@ TEST(ParameterStep, StepRuleAndModeButton) {
     for (const Case& c : cases) {
         ParameterRec q = record(1, c.step, c.additive);
         toggleStepMode(q);
-        EXPECT_EQ(q.Additive, !c.additive) << c.what;
-        EXPECT_EQ(q.Step, c.expected) << c.what;
+        EXPECT_EQ(q.additive, !c.additive) << c.what;
+        EXPECT_EQ(q.step, c.expected) << c.what;
     }
     ParameterRec q = record(1, 0.1L, true);
     toggleStepMode(q);
     toggleStepMode(q);
-    EXPECT_EQ(q.Step, 0.1L);
+    EXPECT_EQ(q.step, 0.1L);
 }
 
 TEST(ParameterStep, RatioLadderAtBothEnds) {
@@ -138,9 +138,9 @@ TEST(ParameterStep, SpeedBarAndPeriodBothWays) {
     const std::pair<int, int> positionToPeriod[] = {{0, 0},  {1, 152}, {10, 80},
                                                     {19, 8}, {20, 1},  {25, 1}};
     for (const auto& [position, period] : positionToPeriod)
-        EXPECT_EQ(SetAnimationSpeed(position), period) << position;
+        EXPECT_EQ(setAnimationSpeed(position), period) << position;
     for (int position = 0; position <= kSpeedPositions; ++position)
-        EXPECT_EQ(speedPosition(SetAnimationSpeed(position)), position) << position;
+        EXPECT_EQ(speedPosition(setAnimationSpeed(position)), position) << position;
     EXPECT_EQ(speedPosition(90), 9);   // a period between two positions shows the nearer one
     EXPECT_EQ(speedPosition(5000), 0); // longer than the slowest position: the bar's end
 }
@@ -162,7 +162,7 @@ TEST(HeldStepButton, WaitsFirstDelayThenThePeriodFromTheStartOfEachStep) {
         ++steps;
         clock.advance(30); // every step takes 30 ms
     });
-    EXPECT_EQ(loop.press(80), FirstDelay - 30);
+    EXPECT_EQ(loop.press(80), firstDelay - 30);
     clock.set(500);
     EXPECT_EQ(loop.resume(true, 80), 50);
     clock.set(580);
@@ -180,34 +180,34 @@ TEST_F(ProjectTest, AStepMarksExactlyTheUsersOfTheLetterAndSetsModified) {
     storeY(2, "b x");
     storeY(3, "f(x)");
     storeUserFunction(ctx, 1, expression("a+x"));
-    project.Modified = false;
+    project.modified = false;
     redraw.clear();
 
     EXPECT_EQ(stepParameter(project, redraw, 1, 1, false), (std::vector<int>{1}));
     for (int n : {1, 3})
         EXPECT_TRUE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(n)))) << n;
     EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(2))));
-    EXPECT_TRUE(project.Modified);
+    EXPECT_TRUE(project.modified);
     EXPECT_TRUE(redraw.traceRedraw); // afterimages are on
 
-    project.Modified = false;
+    project.modified = false;
     redraw.clear();
     EXPECT_FALSE(setParameter(project, redraw, 2, 1)); // b is 1 already
-    EXPECT_FALSE(project.Modified);
+    EXPECT_FALSE(project.modified);
     EXPECT_TRUE(setParameter(project, redraw, 2, 4));
     EXPECT_TRUE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(2))));
     EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(1))));
-    EXPECT_TRUE(project.Modified);
+    EXPECT_TRUE(project.modified);
 
     for (auto change : std::initializer_list<std::function<void()>>{
-             [&] { SetStep(project, redraw, 3, 0.5L); },
+             [&] { setStep(project, redraw, 3, 0.5L); },
              [&] { toggleStepMode(project, redraw, 3); },
              [&] { changeRatio(project, redraw, 3, true); }}) {
-        project.Modified = false;
+        project.modified = false;
         change();
-        EXPECT_TRUE(project.Modified);
+        EXPECT_TRUE(project.modified);
     }
-    project.Modified = false;
-    EXPECT_FALSE(SetStep(project, redraw, 3, 0)); // 0 keeps the step: nothing changed
-    EXPECT_FALSE(project.Modified);
+    project.modified = false;
+    EXPECT_FALSE(setStep(project, redraw, 3, 0)); // 0 keeps the step: nothing changed
+    EXPECT_FALSE(project.modified);
 }

@@ -29,175 +29,176 @@ inline std::string at(const char* store, int i) {
 }
 
 inline void dumpEquation(Dump& d, const std::string& n, const EquationEntry& f) {
-    d.add(n + "Source", f.Expr.Source);
-    d.add(n + "Compiled", !f.Expr.Code.empty());
-    d.add(n + "Afterimage", f.Afterimage);
-    d.add(n + "PenColor", f.PenColor);
-    d.add(n + "PenWidth", f.PenWidth);
-    d.add(n + "FastPolynomial", f.FastPolynomial);
-    d.add(n + "Visible", f.Visible);
-    d.add(n + "FillPattern", f.FillPattern);
-    d.add(n + "BorderStyle", f.BorderStyle);
-    d.add(n + "LineStyle", f.LineStyle);
+    d.add(n + "Source", f.expr.source);
+    d.add(n + "Compiled", !f.expr.code.empty());
+    d.add(n + "Afterimage", f.afterimage);
+    d.add(n + "PenColor", f.penColor);
+    d.add(n + "PenWidth", f.penWidth);
+    d.add(n + "FastPolynomial", f.fastPolynomial);
+    d.add(n + "Visible", f.visible);
+    d.add(n + "FillPattern", f.fillPattern);
+    d.add(n + "BorderStyle", f.borderStyle);
+    d.add(n + "LineStyle", f.lineStyle);
 }
 
 inline void dumpFigure(Dump& d, const std::string& n, const FigureEntry& f) {
-    d.add(n + "Kind", f.Kind);
-    d.add(n + "LabelPosition", f.LabelPosition);
-    d.add(n + "Notation", f.Notation);
-    if (f.Kind == 0) return;
-    d.add(n + "Label", f.Label);
-    for (auto [name, r] : {std::pair{"X", &f.X},
-                           {"Y", &f.Y},
-                           {"Radius", &f.Radius},
-                           {"ParamLow", &f.ParamLow},
-                           {"ParamHigh", &f.ParamHigh},
-                           {"Whole", &f.Whole}}) {
-        d.add(n + name, r->Source);
-        d.add(n + name + ".Compiled", !r->Code.empty());
+    d.add(n + "Kind", f.kind);
+    d.add(n + "LabelPosition", f.labelPosition);
+    d.add(n + "Notation", f.notation);
+    if (f.kind == 0) return;
+    d.add(n + "Label", f.label);
+    for (auto [name, r] : {std::pair{"X", &f.x},
+                           {"Y", &f.y},
+                           {"Radius", &f.radius},
+                           {"ParamLow", &f.paramLow},
+                           {"ParamHigh", &f.paramHigh},
+                           {"Whole", &f.whole}}) {
+        d.add(n + name, r->source);
+        d.add(n + name + ".Compiled", !r->code.empty());
     }
-    d.add(n + "ParamLetter", f.ParamLetter);
-    d.add(n + "ParamStep", f.ParamStep);
-    d.add(n + "PointAfterimage", f.PointAfterimage);
-    d.add(n + "LineAfterimage", f.LineAfterimage);
-    d.add(n + "PointColor", f.PointColor);
-    d.add(n + "LineColor", f.LineColor);
-    d.add(n + "FillColor", f.FillColor);
-    d.add(n + "Visible", f.Visible);
-    d.add(n + "Hollow", f.Hollow);
-    d.add(n + "Drag", f.Drag);
-    d.add(n + "FillPattern", f.FillPattern);
-    d.add(n + "CurveStyle", f.CurveStyle);
-    d.add(n + "CurveFill", f.CurveFill);
-    d.add(n + "PointSize", f.PointSize);
-    d.add(n + "LocusWidth", f.LocusWidth);
-    d.add(n + "LineWidth", f.LineWidth);
+    d.add(n + "ParamLetter", f.paramLetter);
+    d.add(n + "ParamStep", f.paramStep);
+    d.add(n + "PointAfterimage", f.pointAfterimage);
+    d.add(n + "LineAfterimage", f.lineAfterimage);
+    d.add(n + "PointColor", f.pointColor);
+    d.add(n + "LineColor", f.lineColor);
+    d.add(n + "FillColor", f.fillColor);
+    d.add(n + "Visible", f.visible);
+    d.add(n + "Hollow", f.hollow);
+    d.add(n + "Drag", f.drag);
+    d.add(n + "FillPattern", f.fillPattern);
+    d.add(n + "CurveStyle", f.curveStyle);
+    d.add(n + "CurveFill", f.curveFill);
+    d.add(n + "PointSize", f.pointSize);
+    d.add(n + "LocusWidth", f.locusWidth);
+    d.add(n + "LineWidth", f.lineWidth);
 }
 
 inline void dumpSegment(Dump& d, const std::string& n, const SegmentRecord& s) {
-    d.add(n + "Kind", s.Kind);
+    d.add(n + "Kind", s.kind);
     std::string v;
-    for (std::uint8_t x : s.Vertices) v += std::to_string(x) + " ";
+    for (std::uint8_t x : s.vertices) v += std::to_string(x) + " ";
     d.add(n + "Vertices", v);
-    d.add(n + "Width", s.Width);
-    d.add(n + "LineStyle", s.LineStyle);
-    d.add(n + "Afterimage", s.Afterimage);
-    d.add(n + "PenColor", s.PenColor);
-    d.add(n + "FillColor", s.FillColor);
-    d.add(n + "FillPattern", s.FillPattern);
-    d.add(n + "LabelPosition", s.LabelPosition);
-    d.add(n + "Visible", s.Visible);
-    d.add(n + "Label", s.Label);
+    d.add(n + "Width", s.width);
+    d.add(n + "LineStyle", s.lineStyle);
+    d.add(n + "Afterimage", s.afterimage);
+    d.add(n + "PenColor", s.penColor);
+    d.add(n + "FillColor", s.fillColor);
+    d.add(n + "FillPattern", s.fillPattern);
+    d.add(n + "LabelPosition", s.labelPosition);
+    d.add(n + "Visible", s.visible);
+    d.add(n + "Label", s.label);
 }
 
 template <int N> void dumpRows(Dump& d, const char* store, const Store<RowState, N>& rows) {
     for (int i = 1; i <= N; ++i) {
-        d.add(at(store, i) + "Position", rows[i].Position);
-        d.add(at(store, i) + "Shown", rows[i].Shown);
+        d.add(at(store, i) + "Position", rows[i].position);
+        d.add(at(store, i) + "Shown", rows[i].shown);
     }
 }
 
 inline void dumpAxis(Dump& d, const std::string& n, const Axis& a) {
-    d.add(n + "PixelStart", a.PixelStart);
-    d.add(n + "PixelLength", a.PixelLength);
-    d.add(n + "Caption", a.Caption);
-    d.add(n + "SCaption", a.SCaption);
-    d.add(n + "Letter", a.Letter);
-    d.add(n + "AxesVisible", a.AxesVisible);
-    d.add(n + "ScaleVisible", a.ScaleVisible);
-    d.add(n + "ValueVisible", a.ValueVisible);
-    d.add(n + "GuideVisible", a.GuideVisible);
-    d.add(n + "Number", a.Number);
+    d.add(n + "PixelStart", a.pixelStart);
+    d.add(n + "PixelLength", a.pixelLength);
+    d.add(n + "Caption", a.caption);
+    d.add(n + "SCaption", a.captionText);
+    d.add(n + "Letter", a.letter);
+    d.add(n + "AxesVisible", a.axesVisible);
+    d.add(n + "ScaleVisible", a.scaleVisible);
+    d.add(n + "ValueVisible", a.valueVisible);
+    d.add(n + "GuideVisible", a.guideVisible);
+    d.add(n + "Number", a.divisions);
     d.add(n + "base", a.base);
-    d.add(n + "LInterval", a.LInterval);
-    d.add(n + "High", a.High);
-    d.add(n + "Low", a.Low);
-    d.add(n + "PixelsPerUnit", a.PixelsPerUnit);
+    d.add(n + "LInterval", a.labelInterval);
+    d.add(n + "High", a.high);
+    d.add(n + "Low", a.low);
+    d.add(n + "PixelsPerUnit", a.pixelsPerUnit);
 }
 
 inline void dumpStores(Dump& d, const Project& p) {
     for (int i = 1; i <= kUserFunctions; ++i) {
-        d.add(at("UserFunctions", i) + "Source", p.UserFunctions[i].Source);
-        d.add(at("UserFunctions", i) + "Compiled", !p.UserFunctions[i].Code.empty());
+        d.add(at("UserFunctions", i) + "Source", p.userFunctions[i].source);
+        d.add(at("UserFunctions", i) + "Compiled", !p.userFunctions[i].code.empty());
     }
-    dumpRows(d, "UserFunctionRows", p.UserFunctionRows);
-    for (int i = 1; i <= kExplicitFunctions; ++i) dumpEquation(d, at("Y", i), p.YFunctions[i]);
-    dumpRows(d, "YFunctionRows", p.YFunctionRows);
-    for (int i = 1; i <= kRelations; ++i) dumpEquation(d, at("C", i), p.Relations[i]);
-    dumpRows(d, "RelationRows", p.RelationRows);
-    for (int i = 1; i <= kFigures; ++i) dumpFigure(d, at("Figures", i), p.Figures[i]);
-    dumpRows(d, "FigureRows", p.FigureRows);
-    d.add("Segments.count", p.Segments.count);
-    for (int i = 1; i <= p.Segments.count; ++i) dumpSegment(d, at("L", i), p.Segments[i]);
+    dumpRows(d, "UserFunctionRows", p.userFunctionRows);
+    for (int i = 1; i <= kExplicitFunctions; ++i)
+        dumpEquation(d, at("Y", i), p.explicitFunctions[i]);
+    dumpRows(d, "YFunctionRows", p.explicitFunctionRows);
+    for (int i = 1; i <= kRelations; ++i) dumpEquation(d, at("C", i), p.relations[i]);
+    dumpRows(d, "RelationRows", p.relationRows);
+    for (int i = 1; i <= kFigures; ++i) dumpFigure(d, at("Figures", i), p.figures[i]);
+    dumpRows(d, "FigureRows", p.figureRows);
+    d.add("Segments.count", p.segments.count);
+    for (int i = 1; i <= p.segments.count; ++i) dumpSegment(d, at("L", i), p.segments[i]);
     for (int i = 1; i <= kParameterCount; ++i) {
-        const ParameterRec& r = p.Parameters[i];
+        const ParameterRec& r = p.parameters[i];
         const std::string n = at("Parameters", i);
-        d.add(n + "Value", r.Value);
-        d.add(n + "Sync", r.Sync);
-        d.add(n + "Step", r.Step);
-        d.add(n + "Additive", r.Additive);
-        d.add(n + "Unfixed", r.Unfixed);
-        d.add(n + "Shown", p.ParameterRows[i].Shown);
+        d.add(n + "Value", r.value);
+        d.add(n + "Sync", r.sync);
+        d.add(n + "Step", r.step);
+        d.add(n + "Additive", r.additive);
+        d.add(n + "Unfixed", r.unfixed);
+        d.add(n + "Shown", p.parameterRows[i].shown);
     }
 }
 
 inline void dumpSettings(Dump& d, const Project& p) {
-    const ProjectSettings& s = p.Settings;
-    const EngineSettings& e = p.Engine;
-    for (auto [name, v] : {std::pair{"AngleMode", e.AngleMode},
-                           {"LogMode", e.LogMode},
-                           {"AngleArea", e.AngleArea},
-                           {"CircleMode", e.CircleMode},
-                           {"ThetaMode", e.ThetaMode},
-                           {"ComplexMode", int{e.ComplexMode}},
-                           {"AllowSqrtN", int{e.AllowSqrtN}},
-                           {"IntegralPartitions", e.IntegralPartitions},
-                           {"ScanWidth", int{s.ScanWidth}},
+    const ProjectSettings& s = p.settings;
+    const EngineSettings& e = p.engine;
+    for (auto [name, v] : {std::pair{"AngleMode", e.angleMode},
+                           {"LogMode", e.logMode},
+                           {"AngleArea", e.angleArea},
+                           {"CircleMode", e.circleMode},
+                           {"ThetaMode", e.thetaMode},
+                           {"ComplexMode", int{e.complexMode}},
+                           {"AllowSqrtN", int{e.allowSqrtN}},
+                           {"IntegralPartitions", e.integralPartitions},
+                           {"ScanWidth", int{s.scanWidth}},
                            {"CapStyle", int{s.CapStyle}},
-                           {"DrawOnDrag", int{s.DrawOnDrag}},
-                           {"DrawOnCalc", int{s.DrawOnCalc}},
-                           {"AimgOfArea", int{s.AimgOfArea}},
-                           {"DrawMode", int{s.DrawMode}},
-                           {"ShowSync", int{s.ShowSync}},
-                           {"AfterImageColorNo", int{s.AfterImageColorNo}},
-                           {"CanAImg", int{s.CanAImg}},
-                           {"AreaFixed", int{s.AreaFixed}},
-                           {"DegreeFont", int{s.DegreeFont}},
-                           {"BGstretchOn", s.BGstretchOn},
-                           {"AnimationPeriod", s.AnimationPeriod},
-                           {"ShowCoordinates", int{s.ShowCoordinates}},
-                           {"ShowEquation", int{s.ShowEquation}}})
+                           {"DrawOnDrag", int{s.drawWhileDragging}},
+                           {"DrawOnCalc", int{s.drawWhileComputing}},
+                           {"AimgOfArea", int{s.afterimageFills}},
+                           {"DrawMode", int{s.drawMode}},
+                           {"ShowSync", int{s.showSync}},
+                           {"AfterImageColorNo", int{s.afterimageColorIndex}},
+                           {"CanAImg", int{s.afterimagesOn}},
+                           {"AreaFixed", int{s.areaFixed}},
+                           {"DegreeFont", int{s.degreeFont}},
+                           {"BGstretchOn", s.backgroundStretch},
+                           {"AnimationPeriod", s.animationPeriod},
+                           {"ShowCoordinates", int{s.showCoordinates}},
+                           {"ShowEquation", int{s.showEquation}}})
         d.add(name, v);
-    d.add("BGfile", s.BGfile);
+    d.add("BGfile", s.backgroundFile);
 }
 
 inline void dumpWindowsAndMemo(Dump& d, const Project& p) {
     for (int i = 1; i <= kValueFunctions; ++i)
-        d.add(at("ValueFunctions", i) + "Source", p.ValueWindow.ValueFunctions[i].Source);
-    d.add("ValueWindow.X", p.ValueWindow.X.Source);
-    d.add("ValueWindow.X.Marked", int{p.ValueWindow.X.Marked});
-    const IntegralWindowState& w = p.IntegralWindow;
-    d.add("Bounds.Low", w.Bounds.Low.Source + " " + std::to_string(w.Bounds.Low.Marked));
-    d.add("Bounds.High", w.Bounds.High.Source + " " + std::to_string(w.Bounds.High.Marked));
-    d.add("Dfuncno", w.Dfuncno);
-    d.add("Efuncno", w.Efuncno);
-    d.add("AreaQ", w.AreaQ);
+        d.add(at("ValueFunctions", i) + "Source", p.valueWindow.valueFunctions[i].source);
+    d.add("ValueWindow.X", p.valueWindow.x.source);
+    d.add("ValueWindow.X.Marked", int{p.valueWindow.x.marked});
+    const IntegralWindowState& w = p.integralWindow;
+    d.add("Bounds.Low", w.bounds.low.source + " " + std::to_string(w.bounds.low.marked));
+    d.add("Bounds.High", w.bounds.high.source + " " + std::to_string(w.bounds.high.marked));
+    d.add("Dfuncno", w.integratedFunction);
+    d.add("Efuncno", w.secondFunction);
+    d.add("AreaQ", w.areaMode);
     for (int i = 1; i <= kCategoryPanels; ++i) {
-        const CategoryPanelState& c = p.Categories[i];
-        d.add(at("Categories", i) + "Visible", c.Visible);
-        d.add(at("Categories", i) + "Order", c.Order);
-        d.add(at("Categories", i) + "Top", c.Top);
+        const CategoryPanelState& c = p.categories[i];
+        d.add(at("Categories", i) + "Visible", c.visible);
+        d.add(at("Categories", i) + "Order", c.order);
+        d.add(at("Categories", i) + "Top", c.top);
     }
-    d.add("Memo.FrameStyle", p.Memo.FrameStyle);
-    d.add("Memo.TextColor", p.Memo.TextColor);
-    d.add("Memo.BackgroundColorNo", p.Memo.BackgroundColorNo);
-    d.add("Memo.TextSize", p.Memo.TextSize);
-    for (std::size_t i = 0; i < p.MemoText.size(); ++i)
-        d.add("MemoText[" + std::to_string(i) + "]", p.MemoText[i]);
+    d.add("Memo.FrameStyle", p.memo.frameStyle);
+    d.add("Memo.TextColor", p.memo.textColor);
+    d.add("Memo.BackgroundColorNo", p.memo.backgroundColorIndex);
+    d.add("Memo.TextSize", p.memo.textSize);
+    for (std::size_t i = 0; i < p.memoText.size(); ++i)
+        d.add("MemoText[" + std::to_string(i) + "]", p.memoText[i]);
     for (int i = 1; i <= kMemoBoxes; ++i) {
-        const MemoBoxPlace& b = p.MemoBoxes[i];
-        d.add(at("MemoBoxes", i) + "Place", std::to_string(b.Left) + " " + std::to_string(b.Top) +
-                                                " " + std::to_string(b.Docked));
+        const MemoBoxPlace& b = p.memoBoxes[i];
+        d.add(at("MemoBoxes", i) + "Place", std::to_string(b.left) + " " + std::to_string(b.top) +
+                                                " " + std::to_string(b.docked));
     }
 }
 
@@ -206,18 +207,18 @@ inline std::vector<std::string> dumpProject(const Project& p, const View& v) {
     dumpStores(d, p);
     dumpSettings(d, p);
     dumpWindowsAndMemo(d, p);
-    dumpAxis(d, "XAxis.", v.XAxis);
-    dumpAxis(d, "YAxis.", v.YAxis);
-    d.add("SquareQ", v.SquareQ);
-    d.add("AreaRectify", v.AreaRectify);
-    d.add("PsMesh", v.PsMesh);
-    d.add("AxisWidth", v.AxisWidth);
-    d.add("FontSize", v.FontSize);
-    d.add("AxisOn", v.AxisOn);
-    d.add("Letterposition", v.Letterposition);
-    d.add("AxisType", v.AxisType);
-    d.add("ThetaNum", v.ThetaNum);
-    d.add("ProjectPath", p.ProjectPath);
+    dumpAxis(d, "XAxis.", v.xAxis);
+    dumpAxis(d, "YAxis.", v.yAxis);
+    d.add("SquareQ", v.equalScales);
+    d.add("AreaRectify", v.areaRectify);
+    d.add("PsMesh", v.gridStyle);
+    d.add("AxisWidth", v.axisWidth);
+    d.add("FontSize", v.fontSize);
+    d.add("AxisOn", v.axisOn);
+    d.add("Letterposition", v.tickLabelPlacement);
+    d.add("AxisType", v.axisType);
+    d.add("ThetaNum", v.thetaNum);
+    d.add("ProjectPath", p.projectPath);
     return d.lines;
 }
 

@@ -33,7 +33,7 @@ struct Session {
 
 inline std::vector<std::string> linesOf(const TokenLines& list) {
     std::vector<std::string> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.line(i));
+    for (int i = 0; i < list.count(); ++i) lines.push_back(list.line(i));
     return lines;
 }
 

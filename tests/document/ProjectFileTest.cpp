@@ -17,10 +17,10 @@ namespace {
 // An open project with something in every store.
 struct OpenSession : Session {
     OpenSession() {
-        project.ProjectPath = "/tmp/abierto";
+        project.projectPath = "/tmp/abierto";
         fillEveryField(project, view);
         compileAll(ctx, false);
-        project.Modified = true;
+        project.modified = true;
     }
     std::vector<std::string> state() const { return dumpProject(project, view); }
 };
@@ -34,7 +34,7 @@ std::string fullProjectText() {
 std::string hugeCounts(const std::string& text) {
     TokenLines list;
     list.fromText(text);
-    for (int i = 1; i < list.Count(); ++i)
+    for (int i = 1; i < list.count(); ++i)
         for (const char* section : {"UserFunction", "y = f(x)", "Point", "Segments", "paramater"})
             if (list.line(i - 1) == section) list.setLine(i, "2000000000");
     return list.toText();
@@ -66,14 +66,14 @@ TEST(ProjectFile, RefusedFilesLeaveTheOpenProjectAsItWas) {
         writeText(dir.file("p.tlx"), c.text);
         OpenSession s;
         const auto before = s.state();
-        EXPECT_FALSE(OpenProject(s.ctx, dir.file("p.tlx")));
+        EXPECT_FALSE(openProject(s.ctx, dir.file("p.tlx")));
         EXPECT_EQ(s.messageTexts(), std::vector<std::string>{c.message});
         expectSameLines(s.state(), before);
-        EXPECT_TRUE(s.project.Modified);
+        EXPECT_TRUE(s.project.modified);
         EXPECT_EQ(s.hooks.undoHistoriesCleared, 0);
     }
     OpenSession s;
-    EXPECT_FALSE(OpenProject(s.ctx, dir.file("missing.TLX")));
+    EXPECT_FALSE(openProject(s.ctx, dir.file("missing.TLX")));
     EXPECT_EQ(s.messageTexts(),
               std::vector<std::string>{kMsgFileNotFound + dir.file("missing.tlx")});
 }
@@ -84,12 +84,12 @@ TEST(ProjectFile, AFileCutAtAnyLineIsRefusedUnlessOnlyTheTrailingSectionsAreMiss
     int viewEnd = 0; // the separator after the view settings
     while (whole.line(viewEnd) != "ScaleS") ++viewEnd;
     viewEnd += 3;
-    for (int keep = 0; keep < whole.Count(); ++keep) {
+    for (int keep = 0; keep < whole.count(); ++keep) {
         TokenLines cut;
-        for (int i = 0; i < keep; ++i) cut.Add(whole.line(i));
+        for (int i = 0; i < keep; ++i) cut.add(whole.line(i));
         OpenSession s;
         const auto before = s.state();
-        const bool read = ReadProject(cut, s.ctx);
+        const bool read = readProject(cut, s.ctx);
         if (keep <= viewEnd) {
             EXPECT_FALSE(read) << keep;
             expectSameLines(s.state(), before);
@@ -118,21 +118,21 @@ TEST(ProjectFile, OpenedProjectReplacesEverythingAndTakesItsPath) {
     Session s;
     OpenHooks hooks;
     ProjectContext ctx{s.project, s.view, s.messages, hooks};
-    s.project.Modified = true;
-    EXPECT_FALSE(OpenProject(ctx, dir.file("Clase.TLX.tlp")));
+    s.project.modified = true;
+    EXPECT_FALSE(openProject(ctx, dir.file("Clase.TLX.tlp")));
     EXPECT_EQ(s.messageTexts(),
               std::vector<std::string>{kMsgFileNotFound + dir.file("Clase.TLX.tlx")});
     EXPECT_TRUE(hooks.calls.empty());
     s.messages.entries.clear();
-    ASSERT_TRUE(OpenProject(ctx, dir.file("Clase.TLP")));
+    ASSERT_TRUE(openProject(ctx, dir.file("Clase.TLP")));
     const std::string base = dir.file("Clase");
     EXPECT_EQ(hooks.calls,
               (std::vector<std::string>{"undo cleared", "title " + base,
                                         "afterimages " + base + ".tlp", "replaced", "redraw"}));
-    EXPECT_EQ(s.project.ProjectPath, base);
-    EXPECT_FALSE(s.project.Modified);
-    EXPECT_EQ(s.project.YFunctions[3].Expr.Source, "2sin x");
-    EXPECT_EQ(s.project.Settings.BGfile, dir.file("fondo claro.bmp"));
+    EXPECT_EQ(s.project.projectPath, base);
+    EXPECT_FALSE(s.project.modified);
+    EXPECT_EQ(s.project.explicitFunctions[3].expr.source, "2sin x");
+    EXPECT_EQ(s.project.settings.backgroundFile, dir.file("fondo claro.bmp"));
     EXPECT_TRUE(s.redraw.dirty.all());
 }
 
@@ -141,13 +141,13 @@ TEST(ProjectFile, FailedSaveKeepsThePreviousFileAndModified) {
     OpenSession s;
     // A folder where the project file should go.
     std::filesystem::create_directory(dir.file("carpeta.tlx"));
-    s.project.ProjectPath = dir.file("carpeta");
-    EXPECT_FALSE(SaveProject(s.ctx));
+    s.project.projectPath = dir.file("carpeta");
+    EXPECT_FALSE(saveProject(s.ctx));
     EXPECT_EQ(s.messageTexts(), std::vector<std::string>{kMsgCannotSave + dir.file("carpeta.tlx")});
-    EXPECT_TRUE(s.project.Modified);
+    EXPECT_TRUE(s.project.modified);
 
     // A write that fails half way: the file in place stays whole and no stray file is left.
-    s.project.ProjectPath = dir.file("clase");
+    s.project.projectPath = dir.file("clase");
     writeText(dir.file("clase.tlx"), "previous");
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
@@ -155,16 +155,16 @@ TEST(ProjectFile, FailedSaveKeepsThePreviousFileAndModified) {
     rlimit small = old;
     small.rlim_cur = 100;
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = SaveProject(s.ctx);
+    const bool saved = saveProject(s.ctx);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
-    EXPECT_TRUE(s.project.Modified);
+    EXPECT_TRUE(s.project.modified);
     EXPECT_EQ(readText(dir.file("clase.tlx")), "previous");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2);
 
-    ASSERT_TRUE(SaveProject(s.ctx));
-    EXPECT_FALSE(s.project.Modified);
+    ASSERT_TRUE(saveProject(s.ctx));
+    EXPECT_FALSE(s.project.modified);
     EXPECT_EQ(readText(dir.file("clase.tlx")), fullProjectText());
 }
 
@@ -180,10 +180,10 @@ TEST(ProjectFile, ModifiedStaysWhenTheAfterimageFileCannotBeWritten) {
     OpenSession s;
     NoAfterimages hooks;
     ProjectContext ctx{s.project, s.view, s.messages, hooks};
-    s.project.ProjectPath = dir.file("clase");
-    EXPECT_FALSE(SaveProject(ctx));
+    s.project.projectPath = dir.file("clase");
+    EXPECT_FALSE(saveProject(ctx));
     EXPECT_EQ(hooks.asked, dir.file("clase.tlp"));
-    EXPECT_TRUE(s.project.Modified);
+    EXPECT_TRUE(s.project.modified);
     EXPECT_EQ(s.messageTexts(), std::vector<std::string>{kMsgCannotSave + dir.file("clase.tlp")});
 }
 
@@ -221,11 +221,11 @@ TEST(ProjectFile, OpeningFitsTheDrawingAndMovesTheTextBoxesWithIt) {
     TempFolder dir;
     writeText(dir.file("a.tlx"), fullProjectText()); // 640 x 480, box 2 at 20, 298
     Session s;
-    ASSERT_TRUE(OpenProject(s.ctx, dir.file("a"), DrawingRoom{900, 320}));
-    EXPECT_EQ(s.view.XAxis.PixelLength, 320);
-    EXPECT_EQ(s.view.YAxis.PixelLength, 240);
-    EXPECT_EQ(s.project.MemoBoxes[2].Left, 10);
-    EXPECT_EQ(s.project.MemoBoxes[2].Top, 149);
+    ASSERT_TRUE(openProject(s.ctx, dir.file("a"), DrawingRoom{900, 320}));
+    EXPECT_EQ(s.view.xAxis.pixelLength, 320);
+    EXPECT_EQ(s.view.yAxis.pixelLength, 240);
+    EXPECT_EQ(s.project.memoBoxes[2].left, 10);
+    EXPECT_EQ(s.project.memoBoxes[2].top, 149);
 }
 
 TEST(ProjectFile, AppendingAnotherProjectsMemo) {
@@ -233,16 +233,16 @@ TEST(ProjectFile, AppendingAnotherProjectsMemo) {
     writeText(dir.file("otro.tlx"), fullProjectText());
     writeText(dir.file("sin.tlx"), "Tarlix/win 2.8\r\nnada\r\n");
     Session s;
-    s.project.MemoText = {"primera"};
-    ASSERT_TRUE(AppendMemoFile(s.ctx, dir.file("otro.tlx")));
-    EXPECT_EQ(s.project.MemoText,
+    s.project.memoText = {"primera"};
+    ASSERT_TRUE(appendMemoFile(s.ctx, dir.file("otro.tlx")));
+    EXPECT_EQ(s.project.memoText,
               (std::vector<std::string>{"primera", "", "//otro.tlx", "Hola, mundo: 1.5 y 2,5",
                                         "#a:=max(1,2.5)", "",
                                         "  sangr\xED"
                                         "a"}));
     EXPECT_EQ(s.hooks.undoSteps, 1);
-    EXPECT_TRUE(s.project.Modified);
-    EXPECT_FALSE(AppendMemoFile(s.ctx, dir.file("sin.tlx")));
+    EXPECT_TRUE(s.project.modified);
+    EXPECT_FALSE(appendMemoFile(s.ctx, dir.file("sin.tlx")));
     EXPECT_EQ(s.messageTexts(), std::vector<std::string>{kMsgNoMemo});
     EXPECT_EQ(s.hooks.undoSteps, 1);
 }
@@ -250,59 +250,59 @@ TEST(ProjectFile, AppendingAnotherProjectsMemo) {
 TEST(ProjectFile, ValuesOutOfRangeKeepTheValueTheFieldHad) {
     TokenLines list;
     OpenSession original;
-    WriteProject(original.project, original.view, list);
+    writeProject(original.project, original.view, list);
     auto replace = [&](const std::string& from, const std::string& to) {
-        for (int i = 0; i < list.Count(); ++i)
+        for (int i = 0; i < list.count(); ++i)
             if (list.line(i) == from) return list.setLine(i, to);
         FAIL() << from;
     };
-    replace("2 2 1 2 2 1 1 0 1 1 1", "3 3 1 2 2 1 1 0 1 1 1");         // AngleMode 3, ScanWidth 3
-    replace("12 0.5 2", "41 -1 0");                                    // Number, base, LInterval
-    replace("1E20 -2.5E-6", "-1 1");                                   // High below Low
+    replace("2 2 1 2 2 1 1 0 1 1 1", "3 3 1 2 2 1 1 0 1 1 1"); // AngleMode 3, ScanWidth 3
+    replace("12 0.5 2", "41 -1 0");                            // divisions, base, labelInterval
+    replace("1E20 -2.5E-6", "-1 1");                           // High below Low
     replace("1 0 2 3 16 1 1 1 1 1 24 1", "1 0 2 3 16 1 1 1 1 1 25 1"); // ThetaNum 25
     replace("60", "61");                                               // odd partitions
     replace("3 7 1", "0 21 1");                                        // function numbers
     Session s;
-    ASSERT_TRUE(ReadProject(list, s.ctx));
-    EXPECT_EQ(s.project.Engine.AngleMode, 1);
-    EXPECT_EQ(s.project.Settings.ScanWidth, 4);
-    EXPECT_EQ(s.view.XAxis.Number, 7);
-    EXPECT_EQ(s.view.XAxis.base, 1);
-    EXPECT_EQ(s.view.XAxis.LInterval, 1);
-    EXPECT_EQ(s.view.YAxis.High, 5);
-    EXPECT_EQ(s.view.ThetaNum, 12);
-    EXPECT_EQ(s.project.Engine.IntegralPartitions, 40);
-    EXPECT_EQ(s.project.IntegralWindow.Dfuncno, 1);
-    EXPECT_EQ(s.project.IntegralWindow.Efuncno, 0);
+    ASSERT_TRUE(readProject(list, s.ctx));
+    EXPECT_EQ(s.project.engine.angleMode, 1);
+    EXPECT_EQ(s.project.settings.scanWidth, 4);
+    EXPECT_EQ(s.view.xAxis.divisions, 7);
+    EXPECT_EQ(s.view.xAxis.base, 1);
+    EXPECT_EQ(s.view.xAxis.labelInterval, 1);
+    EXPECT_EQ(s.view.yAxis.high, 5);
+    EXPECT_EQ(s.view.thetaNum, 12);
+    EXPECT_EQ(s.project.engine.integralPartitions, 40);
+    EXPECT_EQ(s.project.integralWindow.integratedFunction, 1);
+    EXPECT_EQ(s.project.integralWindow.secondFunction, 0);
 }
 
 TEST(ProjectFile, StoreCountsAndPositionsOfTheFile) {
     TokenLines list;
     Session original;
-    original.project.UserFunctions[8].Source = "x";
-    original.project.Figures[1] = blankFigure(1);
-    original.project.Figures[1].Kind = 1;
-    original.project.Figures[2] = original.project.Figures[1];
-    original.project.FigureRows[1].Position = 1;
-    original.project.FigureRows[2].Position = 1; // the later one is placed after all others
-    original.project.Figures[3] = original.project.Figures[1];
-    original.project.FigureRows[3].Position = 5; // gaps close
-    WriteProject(original.project, original.view, list);
+    original.project.userFunctions[8].source = "x";
+    original.project.figures[1] = blankFigure(1);
+    original.project.figures[1].kind = 1;
+    original.project.figures[2] = original.project.figures[1];
+    original.project.figureRows[1].position = 1;
+    original.project.figureRows[2].position = 1; // the later one is placed after all others
+    original.project.figures[3] = original.project.figures[1];
+    original.project.figureRows[3].position = 5; // gaps close
+    writeProject(original.project, original.view, list);
     // A count of 9 user functions: the ninth line is read past.
     std::vector<std::string> lines = linesOf(list);
     const auto at = std::find(lines.begin(), lines.end(), "UserFunction") - lines.begin();
     lines[static_cast<std::size_t>(at + 1)] = "9";
     lines[static_cast<std::size_t>(at + 2)] = "0 0 0 0 0 0 0 0 0 1 1 1 1 1 1 1 1 1";
     lines.insert(lines.begin() + at + 11, "y9 sobra");
-    list.Clear();
-    for (const auto& l : lines) list.Add(l);
+    list.clear();
+    for (const auto& l : lines) list.add(l);
     Session s;
-    ASSERT_TRUE(ReadProject(list, s.ctx));
-    EXPECT_EQ(s.project.UserFunctions[8].Source, "x");
-    EXPECT_EQ(s.project.UserFunctionRows[8].Position, 1);
-    EXPECT_EQ(s.project.FigureRows[1].Position, 1);
-    EXPECT_EQ(s.project.FigureRows[3].Position, 2);
-    EXPECT_EQ(s.project.FigureRows[2].Position, 3);
+    ASSERT_TRUE(readProject(list, s.ctx));
+    EXPECT_EQ(s.project.userFunctions[8].source, "x");
+    EXPECT_EQ(s.project.userFunctionRows[8].position, 1);
+    EXPECT_EQ(s.project.figureRows[1].position, 1);
+    EXPECT_EQ(s.project.figureRows[3].position, 2);
+    EXPECT_EQ(s.project.figureRows[2].position, 3);
 }
 
 TEST(ProjectFile, OlderExpressionsInTodaysWords) {

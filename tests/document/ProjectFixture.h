@@ -38,19 +38,19 @@ struct ProjectTest : ::testing::Test {
 
     EquationEntry equation(const std::string& text) {
         EquationEntry f;
-        f.Expr.Source = text;
+        f.expr.source = text;
         return f;
     }
     CompiledExpression expression(const std::string& text) {
         CompiledExpression f;
-        f.Source = text;
+        f.source = text;
         return f;
     }
     FigureEntry point(int n, const std::string& x, const std::string& y) {
         FigureEntry f = blankFigure(n);
-        f.Kind = 1;
-        f.X.Source = x;
-        f.Y.Source = y;
+        f.kind = 1;
+        f.x.source = x;
+        f.y.source = y;
         return f;
     }
     void storeY(int n, const std::string& text) { storeExplicitFunction(ctx, n, equation(text)); }

@@ -8,11 +8,11 @@ namespace {
 
 struct FullSession : Session {
     FullSession(char decimalChar = '.') {
-        project.Engine.DecimalChar = decimalChar;
-        project.Engine.ListSeparatorChar = decimalChar == '.' ? ',' : ';';
-        project.ProjectPath = "/tmp/clase/parabola";
+        project.engine.decimalChar = decimalChar;
+        project.engine.listSeparatorChar = decimalChar == '.' ? ',' : ';';
+        project.projectPath = "/tmp/clase/parabola";
         fillEveryField(project, view);
-        if (decimalChar != '.') project.MemoText[1] = "#a:=max(1;2,5)";
+        if (decimalChar != '.') project.memoText[1] = "#a:=max(1;2,5)";
         compileAll(ctx, false);
     }
 };
@@ -22,17 +22,17 @@ struct FullSession : Session {
 TEST(ProjectRoundTrip, WrittenProjectReadsBackFieldByFieldAndWritesTheSameText) {
     FullSession original;
     TokenLines first;
-    WriteProject(original.project, original.view, first);
+    writeProject(original.project, original.view, first);
 
     Session other;
-    other.project.ProjectPath = original.project.ProjectPath;
-    ASSERT_TRUE(ReadProject(first, other.ctx));
+    other.project.projectPath = original.project.projectPath;
+    ASSERT_TRUE(readProject(first, other.ctx));
     expectSameLines(dumpProject(other.project, other.view),
                     dumpProject(original.project, original.view));
     EXPECT_TRUE(other.messages.entries.empty());
 
     TokenLines second;
-    WriteProject(other.project, other.view, second);
+    writeProject(other.project, other.view, second);
     expectSameLines(linesOf(second), linesOf(first));
     EXPECT_EQ(linesOf(first), linesOf(TokenLines(first))) << "the given list stays intact";
 }
@@ -40,14 +40,14 @@ TEST(ProjectRoundTrip, WrittenProjectReadsBackFieldByFieldAndWritesTheSameText) 
 TEST(ProjectRoundTrip, DecimalCommaFileKeepsFreeTextAndConvertsNumbersAndScripts) {
     TempFolder dir;
     FullSession original(',');
-    original.project.ProjectPath = dir.file("clase");
-    original.project.Settings.BGfile = dir.file("fondo claro.bmp");
-    original.project.Parameters[3].Value = 0.5L;
-    original.project.YFunctions[3].Expr.Source = "max(x;0,5)";
+    original.project.projectPath = dir.file("clase");
+    original.project.settings.backgroundFile = dir.file("fondo claro.bmp");
+    original.project.parameters[3].value = 0.5L;
+    original.project.explicitFunctions[3].expr.source = "max(x;0,5)";
     compileAll(original.ctx, false);
-    original.project.Modified = true;
-    ASSERT_TRUE(SaveProject(original.ctx));
-    EXPECT_FALSE(original.project.Modified);
+    original.project.modified = true;
+    ASSERT_TRUE(saveProject(original.ctx));
+    EXPECT_FALSE(original.project.modified);
 
     const std::string text = readText(dir.file("clase.tlx"));
     for (const char* expected :
@@ -57,34 +57,34 @@ TEST(ProjectRoundTrip, DecimalCommaFileKeepsFreeTextAndConvertsNumbersAndScripts
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
 
     Session comma;
-    comma.project.Engine.DecimalChar = ',';
-    comma.project.Engine.ListSeparatorChar = ';';
-    ASSERT_TRUE(OpenProject(comma.ctx, dir.file("clase.tlx")));
-    EXPECT_EQ(comma.project.YFunctions[3].Expr.Source, "max(x;0,5)");
-    EXPECT_EQ(comma.project.MemoText[1], "#a:=max(1;2,5)");
+    comma.project.engine.decimalChar = ',';
+    comma.project.engine.listSeparatorChar = ';';
+    ASSERT_TRUE(openProject(comma.ctx, dir.file("clase.tlx")));
+    EXPECT_EQ(comma.project.explicitFunctions[3].expr.source, "max(x;0,5)");
+    EXPECT_EQ(comma.project.memoText[1], "#a:=max(1;2,5)");
     expectSameLines(dumpProject(comma.project, comma.view),
                     dumpProject(original.project, original.view));
 
     // The same file on a machine with a decimal point reads the same numbers.
     Session point;
-    ASSERT_TRUE(OpenProject(point.ctx, dir.file("clase")));
-    EXPECT_EQ(point.project.YFunctions[3].Expr.Source, "max(x,0.5)");
-    EXPECT_EQ(point.project.Parameters[3].Value, 0.5L);
-    EXPECT_EQ(point.project.MemoText[0], "Hola, mundo: 1.5 y 2,5");
+    ASSERT_TRUE(openProject(point.ctx, dir.file("clase")));
+    EXPECT_EQ(point.project.explicitFunctions[3].expr.source, "max(x,0.5)");
+    EXPECT_EQ(point.project.parameters[3].value, 0.5L);
+    EXPECT_EQ(point.project.memoText[0], "Hola, mundo: 1.5 y 2,5");
 }
 
 TEST(ProjectRoundTrip, UndoSnapshotInTheLocaleNotationReadsWithoutConversion) {
     FullSession original(',');
-    original.project.Parameters[3].Value = 0.5L;
+    original.project.parameters[3].value = 0.5L;
     TokenLines snapshot;
-    WriteProject(original.project, original.view, snapshot);
+    writeProject(original.project, original.view, snapshot);
     ASSERT_NE(std::find(linesOf(snapshot).begin(), linesOf(snapshot).end(), "0,5 0"),
               linesOf(snapshot).end());
     Session other;
-    other.project.Engine.DecimalChar = ',';
-    other.project.Engine.ListSeparatorChar = ';';
-    other.project.ProjectPath = original.project.ProjectPath;
-    ASSERT_TRUE(ReadProject(snapshot, other.ctx));
+    other.project.engine.decimalChar = ',';
+    other.project.engine.listSeparatorChar = ';';
+    other.project.projectPath = original.project.projectPath;
+    ASSERT_TRUE(readProject(snapshot, other.ctx));
     expectSameLines(dumpProject(other.project, other.view),
                     dumpProject(original.project, original.view));
 }

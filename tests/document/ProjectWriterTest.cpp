@@ -8,7 +8,7 @@ using tarlix::testing::ProjectTest;
 namespace {
 std::vector<std::string> linesOf(const TokenLines& list) {
     std::vector<std::string> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.line(i));
+    for (int i = 0; i < list.count(); ++i) lines.push_back(list.line(i));
     return lines;
 }
 } // namespace
@@ -16,35 +16,35 @@ std::vector<std::string> linesOf(const TokenLines& list) {
 TEST_F(ProjectTest, WritesEveryLineOfTheProjectFile) {
     storeUserFunction(ctx, 1, expression("x+1"));
     EquationEntry y2 = equation("x^2");
-    y2.PenColor = 255;
-    y2.PenWidth = 3;
-    y2.LineStyle = 2;
+    y2.penColor = 255;
+    y2.penWidth = 3;
+    y2.lineStyle = 2;
     storeExplicitFunction(ctx, 2, y2);
     FigureEntry p = point(1, "1", "2");
-    p.LabelPosition = 4;
-    p.ParamStep = 0.05L;
-    p.PointColor = 255;
-    p.LineColor = 0x00BF00;
-    p.PointSize = 3;
-    p.LocusWidth = 2;
+    p.labelPosition = 4;
+    p.paramStep = 0.05L;
+    p.pointColor = 255;
+    p.lineColor = 0x00BF00;
+    p.pointSize = 3;
+    p.locusWidth = 2;
     storeFigure(ctx, 1, p);
     SegmentRecord s;
-    s.Kind = skSegment;
-    s.Vertices[0] = 1;
-    s.Vertices[1] = kXAxisVertex;
-    project.Segments.add(s);
-    s.Vertices[1] = kFigures; // O is written as 252
-    s.Label = "a O";
-    project.Segments.add(s);
-    project.Parameters[1] = {2.5L, true, 2, false, true};
-    project.Settings.BGfile = "/home/u/fondo.bmp";
-    project.Settings.ScanWidth = 8;
-    project.Engine.ThetaMode = 2;
-    project.MemoText = {"hola", "#a:=1"};
+    s.kind = skSegment;
+    s.vertices[0] = 1;
+    s.vertices[1] = kXAxisVertex;
+    project.segments.add(s);
+    s.vertices[1] = kFigures; // O is written as 252
+    s.label = "a O";
+    project.segments.add(s);
+    project.parameters[1] = {2.5L, true, 2, false, true};
+    project.settings.backgroundFile = "/home/u/fondo.bmp";
+    project.settings.scanWidth = 8;
+    project.engine.thetaMode = 2;
+    project.memoText = {"hola", "#a:=1"};
 
     TokenLines list;
     std::vector<int> freeText;
-    WriteProject(project, view, list, &freeText);
+    writeProject(project, view, list, &freeText);
 
     std::vector<std::string> expected{
         "Tarlix/win 2.8", "[Don't Edit] 3.14", "----------",
@@ -105,15 +105,15 @@ TEST_F(ProjectTest, WritesEveryLineOfTheProjectFile) {
 }
 
 TEST_F(ProjectTest, WritesNumbersInTheProjectDecimalCharacter) {
-    project.Engine.DecimalChar = ',';
-    project.Engine.ListSeparatorChar = ';';
-    project.Parameters[2].Value = 0.5L;
+    project.engine.decimalChar = ',';
+    project.engine.listSeparatorChar = ';';
+    project.parameters[2].value = 0.5L;
     TokenLines list;
-    WriteProject(project, view, list);
+    writeProject(project, view, list);
     EXPECT_EQ(list.line(1), "[Don't Edit] 3,14");
     int b = 0;
-    while (b < list.Count() && list.line(b) != "paramater") ++b;
-    ASSERT_LT(b + 5, list.Count());
+    while (b < list.count() && list.line(b) != "paramater") ++b;
+    ASSERT_LT(b + 5, list.count());
     EXPECT_EQ(list.line(b + 4), "0,5 0");
     EXPECT_EQ(list.line(b + 5), "1 1 0,1 1");
 }

@@ -7,23 +7,23 @@ using namespace tarlix;
 namespace {
 TokenLines readerOf(std::initializer_list<const char*> lines) {
     TokenLines d;
-    for (const char* l : lines) d.Add(l);
-    d.BeginRead();
+    for (const char* l : lines) d.add(l);
+    d.beginRead();
     return d;
 }
 } // namespace
 
 TEST(TokenLines, WritesTokensSeparatedByOneBlank) {
     TokenLines d;
-    d.AddInt(-7);
-    d.AddFloat(3.14L);
-    d.AddBool(true);
-    d.AddStrLn("x^2 + 1");
-    d.AddInt(5);
-    d.AddToken(""); // an empty text still adds its blank
-    d.EndLine();
-    d.EndLine(); // an empty buffer gives an empty line
-    ASSERT_EQ(d.Count(), 3);
+    d.addInt(-7);
+    d.addFloat(3.14L);
+    d.addBool(true);
+    d.addStrLn("x^2 + 1");
+    d.addInt(5);
+    d.addToken(""); // an empty text still adds its blank
+    d.endLine();
+    d.endLine(); // an empty buffer gives an empty line
+    ASSERT_EQ(d.count(), 3);
     EXPECT_EQ(d.line(0), "-7 3.14 1 x^2 + 1");
     EXPECT_EQ(d.line(1), "5 ");
     EXPECT_EQ(d.line(2), "");
@@ -58,28 +58,28 @@ TEST(TokenLines, MalformedOrMissingTokensKeepTheDefault) {
     TokenLines d = readerOf({"  42 12abc 3,5 2 -1 inf 1e99999 300"});
     std::int32_t n = 0, m = 9;
     Extended x = 7;
-    d.ReadInt(n); // leading blanks skipped
+    d.readInt(n); // leading blanks skipped
     EXPECT_EQ(n, 42);
-    d.ReadInt(m);
+    d.readInt(m);
     EXPECT_EQ(m, 9);
-    d.ReadFloat(x); // a comma is no decimal character here
+    d.readFloat(x); // a comma is no decimal character here
     EXPECT_EQ(x, 7);
     bool b = true;
-    d.ReadBool(b); // 2 reads as false
+    d.readBool(b); // 2 reads as false
     EXPECT_FALSE(b);
     b = true;
-    d.ReadBool(b); // -1 reads as false
+    d.readBool(b); // -1 reads as false
     EXPECT_FALSE(b);
-    d.ReadFloat(x); // infinities and overflow are malformed
-    d.ReadFloat(x);
+    d.readFloat(x); // infinities and overflow are malformed
+    d.readFloat(x);
     EXPECT_EQ(x, 7);
     std::uint8_t v = 1;
-    d.ReadByte(v); // low 8 bits
+    d.readByte(v); // low 8 bits
     EXPECT_EQ(v, 300 & 0xFF);
     b = true;
-    d.ReadBool(b); // missing token
+    d.readBool(b); // missing token
     EXPECT_TRUE(b);
-    d.ReadInt(n);
+    d.readInt(n);
     EXPECT_EQ(n, 42);
 }
 
@@ -87,45 +87,45 @@ TEST(TokenLines, ReadRestAndTrailingBlank) {
     TokenLines d = readerOf({"5 ", "1   two blanks", "abc"});
     std::int32_t n = 0;
     std::string s = "default";
-    d.ReadInt(n);
-    d.ReadStrLn(s);
+    d.readInt(n);
+    d.readStrLn(s);
     EXPECT_EQ(n, 5);
     EXPECT_EQ(s, "");
-    d.ReadInt(n);
-    d.ReadStrLn(s); // the buffer "  two blanks" keeps one blank
+    d.readInt(n);
+    d.readStrLn(s); // the buffer "  two blanks" keeps one blank
     EXPECT_EQ(s, " two blanks");
     char c = '?';
-    d.ReadChar(c);
+    d.readChar(c);
     EXPECT_EQ(c, 'a');
-    d.ReadStrLn(s);
+    d.readStrLn(s);
     EXPECT_EQ(s, "bc");
-    d.ReadCharLn(c); // past the end: empty buffers, value kept
+    d.readCharLn(c); // past the end: empty buffers, value kept
     EXPECT_EQ(c, 'a');
-    EXPECT_EQ(d.Count(), 0);
+    EXPECT_EQ(d.count(), 0);
 }
 
 TEST(TokenLines, SkipPastStopsAfterTheMatchOrWithOneLineLeft) {
     TokenLines d = readerOf({"a", "----------", "after", "tail"});
-    d.SkipPast("--------");
+    d.skipPast("--------");
     std::string s;
-    d.ReadStrLn(s);
+    d.readStrLn(s);
     EXPECT_EQ(s, "after");
 
     TokenLines none = readerOf({"a", "b", "c"});
-    none.SkipPast("--------");
-    EXPECT_EQ(none.Count(), 1);
-    EXPECT_TRUE(none.AtEnd());
-    none.ReadStrLn(s);
+    none.skipPast("--------");
+    EXPECT_EQ(none.count(), 1);
+    EXPECT_TRUE(none.atEnd());
+    none.readStrLn(s);
     EXPECT_EQ(s, "c");
 }
 
 TEST(TokenLines, DecimalCommaConversion) {
     TokenLines d;
-    d.Add("Tarlix/win 2.8");
-    d.Add("[Don't Edit] 3,14");
-    d.Add("1,5;2");
-    d.Add("ends with;");
-    d.ToFileNumbers(',', ';');
+    d.add("Tarlix/win 2.8");
+    d.add("[Don't Edit] 3,14");
+    d.add("1,5;2");
+    d.add("ends with;");
+    d.toFileNumbers(',', ';');
     EXPECT_EQ(d.line(0), "Tarlix/win 2.8");
     EXPECT_EQ(d.line(1), "[Don't Edit] 3.14");
     EXPECT_EQ(d.line(2), "1.5,2");
@@ -133,48 +133,48 @@ TEST(TokenLines, DecimalCommaConversion) {
 
     TokenLines loaded;
     for (const char* l : {"Tarlix/win 2.8", "[Don't Edit] 3.14", "x", "y", "1.5,2", "v1.x"})
-        loaded.Add(l);
-    loaded.FromFileNumbers(',', ';');
+        loaded.add(l);
+    loaded.fromFileNumbers(',', ';');
     EXPECT_EQ(loaded.line(4), "1,5;2");
     EXPECT_EQ(loaded.line(5), "v1.x"); // "." not before a digit stays
 
     TokenLines unconverted;
     for (const char* l : {"Tarlix/win 2.8", "[Don't Edit] 3,14", "x", "y", "1.5,2"})
-        unconverted.Add(l);
-    unconverted.FromFileNumbers(',', ';');
+        unconverted.add(l);
+    unconverted.fromFileNumbers(',', ';');
     EXPECT_EQ(unconverted.line(4), "1.5,2");
 
     TokenLines dot;
-    dot.Add("a");
-    dot.Add("1.5,2");
-    dot.ToFileNumbers('.', ',');
+    dot.add("a");
+    dot.add("1.5,2");
+    dot.toFileNumbers('.', ',');
     EXPECT_EQ(dot.line(1), "1.5,2");
 }
 
 TEST(TokenLines, RoundTripThroughText) {
     TokenLines d;
     d.decimalChar = ',';
-    d.AddFloat(-2.75L);
-    d.AddInt(-2147483647 - 1);
-    d.AddStrLn("free text, with blanks");
-    d.AddStrLn("");
+    d.addFloat(-2.75L);
+    d.addInt(-2147483647 - 1);
+    d.addStrLn("free text, with blanks");
+    d.addStrLn("");
     TokenLines back;
     back.fromText(d.toText());
-    EXPECT_EQ(back.Count(), 2);
+    EXPECT_EQ(back.count(), 2);
     back.decimalChar = ',';
-    back.BeginRead();
+    back.beginRead();
     Extended x = 0;
     std::int32_t n = 0;
     std::string s;
-    back.ReadFloat(x);
-    back.ReadInt(n);
-    back.ReadStrLn(s);
+    back.readFloat(x);
+    back.readInt(n);
+    back.readStrLn(s);
     EXPECT_EQ(x, -2.75L);
     EXPECT_EQ(n, -2147483647 - 1);
     EXPECT_EQ(s, "free text, with blanks");
 
     TokenLines mixed;
     mixed.fromText("a\nb\r\nc\rd");
-    ASSERT_EQ(mixed.Count(), 4);
+    ASSERT_EQ(mixed.count(), 4);
     EXPECT_EQ(mixed.line(3), "d");
 }

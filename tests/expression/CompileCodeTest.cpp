@@ -76,18 +76,18 @@ TEST_F(CompileCode, TypedTextsGiveTheirPostfixCode) {
 
 TEST_F(CompileCode, SourceIsCleanedAndExplicitModeDropsItsPrefix) {
     compileText("  Px'+ a'' degree", kModePlain);
-    EXPECT_EQ(last.Source, "P.x+ a \xB0");
+    EXPECT_EQ(last.source, "P.x+ a \xB0");
     compileText("y=3x", kModeExplicit);
-    EXPECT_EQ(last.Source, "3x");
+    EXPECT_EQ(last.source, "3x");
     EXPECT_EQ(codeNames(), "3 x \xB7");
 }
 
 TEST_F(CompileCode, DecimalCommaLocaleSeparatesArgumentsWithSemicolons) {
-    settings.DecimalChar = ',';
-    settings.ListSeparatorChar = ';';
+    settings.decimalChar = ',';
+    settings.listSeparatorChar = ';';
     ASSERT_TRUE(compileText("max(1,5;,25)"));
     EXPECT_EQ(codeNames(), "1,5 0,25 2 max");
-    EXPECT_DOUBLE_EQ(static_cast<double>(last.ConstValue[17].x), 0.25);
+    EXPECT_DOUBLE_EQ(static_cast<double>(last.constValue[17].x), 0.25);
 }
 
 TEST_F(CompileCode, ThetaAxisMakesThetaTheHorizontalVariable) {
@@ -98,24 +98,24 @@ TEST_F(CompileCode, ThetaAxisMakesThetaTheHorizontalVariable) {
 
 TEST_F(CompileCode, ConstantSlotsHoldWholeNumbersAndTheTextsNumbers) {
     ASSERT_TRUE(compileText("x+1"));
-    EXPECT_EQ(last.ConstTop, 14);
+    EXPECT_EQ(last.constTop, 14);
     ASSERT_TRUE(compileText("2.5+.5+10"));
-    EXPECT_EQ(last.ConstTop, 17);
-    EXPECT_EQ(last.ConstText[16], "2.5");
-    EXPECT_EQ(last.ConstText[17], "0.5");
-    EXPECT_EQ(last.ConstValue[17].x, 0.5L);
-    EXPECT_EQ(last.ConstText[18], "10");
-    EXPECT_EQ(last.ConstValue[0].x, -1.0L);
-    EXPECT_EQ(last.ConstValue[15].x, 14.0L);
+    EXPECT_EQ(last.constTop, 17);
+    EXPECT_EQ(last.constText[16], "2.5");
+    EXPECT_EQ(last.constText[17], "0.5");
+    EXPECT_EQ(last.constValue[17].x, 0.5L);
+    EXPECT_EQ(last.constText[18], "10");
+    EXPECT_EQ(last.constValue[0].x, -1.0L);
+    EXPECT_EQ(last.constValue[15].x, 14.0L);
 }
 
 TEST_F(CompileCode, TwentyEightNumbersFitAndTwentyNineDoNot) {
     std::string text = "10";
     for (int n = 11; n < 38; ++n) text += "+" + std::to_string(n);
     ASSERT_TRUE(compileText(text)) << messages();
-    EXPECT_EQ(last.ConstTop, 42);
+    EXPECT_EQ(last.constTop, 42);
     EXPECT_FALSE(compileText(text + "+38"));
-    EXPECT_TRUE(last.Code.empty());
+    EXPECT_TRUE(last.code.empty());
     EXPECT_EQ(messages(), "Muchas constantes");
 
     // Reported even when the caller asked for silence.
@@ -127,16 +127,16 @@ TEST_F(CompileCode, TwentyEightNumbersFitAndTwentyNineDoNot) {
 TEST_F(CompileCode, ACopiedRecordCarriesItsCode) {
     ASSERT_TRUE(compileText("3.25x+7.5"));
     const CompiledExpression copy = last;
-    EXPECT_EQ(copy.Code, last.Code);
-    EXPECT_EQ(copy.ConstText, last.ConstText);
-    EXPECT_EQ(copy.ConstValue[16].x, 3.25L);
+    EXPECT_EQ(copy.code, last.code);
+    EXPECT_EQ(copy.constText, last.constText);
+    EXPECT_EQ(copy.constValue[16].x, 3.25L);
 }
 
 TEST_F(CompileCode, EmptyTextCompilesToEmptyCode) {
-    last.ConstTop = 9;
+    last.constTop = 9;
     EXPECT_TRUE(compileText("   "));
-    EXPECT_TRUE(last.Code.empty());
-    EXPECT_EQ(last.ConstTop, 0);
+    EXPECT_TRUE(last.code.empty());
+    EXPECT_EQ(last.constTop, 0);
 }
 
 } // namespace

@@ -46,17 +46,17 @@ TEST_F(CompileErrors, EachFaultShowsItsMessage) {
     for (const auto& c : cases) {
         EXPECT_FALSE(compileText(c.text, c.mode)) << c.text;
         EXPECT_EQ(messages(), c.message) << c.text;
-        EXPECT_TRUE(last.Code.empty()) << c.text;
+        EXPECT_TRUE(last.code.empty()) << c.text;
     }
 }
 
 TEST_F(CompileErrors, AFailedCompileKeepsTheTextAndEmptiesTheCode) {
     ASSERT_TRUE(compileText("x+1"));
-    ASSERT_FALSE(last.Code.empty());
-    last.Tokens = last.Tokens + tokenChar(tkPlus);
+    ASSERT_FALSE(last.code.empty());
+    last.tokens = last.tokens + tokenChar(tkPlus);
     EXPECT_FALSE(compile(last, kModePlain, true, env()));
-    EXPECT_TRUE(last.Code.empty());
-    EXPECT_EQ(last.Source, "x+1");
+    EXPECT_TRUE(last.code.empty());
+    EXPECT_EQ(last.source, "x+1");
 }
 
 TEST_F(CompileErrors, SilentCompileShowsOnlyConstantsAndAggregateCounts) {
@@ -74,9 +74,9 @@ TEST_F(CompileErrors, SilentCompileShowsOnlyConstantsAndAggregateCounts) {
 
 TEST_F(CompileErrors, MissingAndSurplusOperandsAreBothReported) {
     CompiledExpression r;
-    setWholeNumberSlots(r.ConstText, r.ConstValue);
+    setWholeNumberSlots(r.constText, r.constValue);
     // "+" with nothing under it, then one value too many left at the end.
-    r.Code = std::string(1, tokenChar(tkPlus)) + tokenChar(tkX) + tokenChar(tkX);
+    r.code = std::string(1, tokenChar(tkPlus)) + tokenChar(tkX) + tokenChar(tkX);
     EXPECT_FALSE(arityCheck(r, box));
     EXPECT_EQ(messages(), kTooFew + "|" + kTooMany);
 }

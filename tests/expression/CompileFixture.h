@@ -24,9 +24,9 @@ struct CompileFixture {
     // The code of the last compile as token names separated by blanks.
     std::string codeNames() const {
         std::string out;
-        for (char ch : last.Code) {
+        for (char ch : last.code) {
             if (!out.empty()) out += ' ';
-            out += detokenize(std::string(1, ch), settings, &last.ConstText);
+            out += detokenize(std::string(1, ch), settings, &last.constText);
         }
         return out;
     }

@@ -14,10 +14,10 @@ protected:
     }
     void setFigure(int n, const std::string& x, const std::string& y) {
         FigureEntry& f = doc.figures[static_cast<std::size_t>(n - 1)];
-        f.Kind = 1;
-        set(f.X, x, kModePlain - 1);
-        set(f.Y, y, kModePlain - 1);
-        set(f.Whole, joinWholePoint(x, y, ','), kModePlain - 1);
+        f.kind = 1;
+        set(f.x, x, kModePlain - 1);
+        set(f.y, y, kModePlain - 1);
+        set(f.whole, joinWholePoint(x, y, ','), kModePlain - 1);
         compileFigure(f, n, env());
     }
     std::string tokens(const std::string& text) {
@@ -75,7 +75,7 @@ TEST_F(References, DependsOnFollowsFiguresAndUserFunctions) {
     CompiledExpression whole;
     set(whole, "mid(P,R)", kModePlain);
     EXPECT_TRUE(dependsOn(tkParamA, whole, doc, settings)); // whole point of P
-    EXPECT_TRUE(checkCircular(doc.figures[2].X, doc, box));
+    EXPECT_TRUE(checkCircular(doc.figures[2].x, doc, box));
     EXPECT_FALSE(checkCircular(probe, doc, box));
 }
 
@@ -109,12 +109,12 @@ TEST_F(References, NumberTextsHoldOnlyNumbers) {
 
 TEST_F(References, InitialRangesAndBounds) {
     const IntegralBounds bounds = blankInterval(env());
-    EXPECT_EQ(bounds.Low.Source, "-1");
-    EXPECT_FALSE(bounds.Low.Code.empty());
+    EXPECT_EQ(bounds.low.source, "-1");
+    EXPECT_FALSE(bounds.low.code.empty());
     FigureEntry f;
     setDefaultCurveRange(f, env());
-    EXPECT_EQ(f.ParamHigh.Source, "2Pi");
-    EXPECT_EQ(f.ParamHigh.Code.size(), 3u);
+    EXPECT_EQ(f.paramHigh.source, "2Pi");
+    EXPECT_EQ(f.paramHigh.code.size(), 3u);
 }
 
 TEST(WholePoint, JoiningAndSplitting) {

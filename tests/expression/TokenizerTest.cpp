@@ -89,8 +89,8 @@ TEST(Tokenizer, CursorFollowsTheCleanedText) {
 
 TEST(Tokenizer, DecimalCommaChangesNumberAndArgumentSeparators) {
     EngineSettings s;
-    s.DecimalChar = ',';
-    s.ListSeparatorChar = ';';
+    s.decimalChar = ',';
+    s.listSeparatorChar = ';';
     std::string source = "max(1,5;2)";
     int cursor = 0;
     EXPECT_EQ(names(tokenize(source, cursor, s), s), "max ( 1 , 5 ; 2 )");

@@ -22,18 +22,18 @@ TEST(Value, SnapReplacesOnlyNearTruncations) {
     EXPECT_EQ(snap(makeReal(2.00000000000000000001L)).x, 2.0L);
     const Extended almost = 1.9999999999999999L;
     EXPECT_EQ(snap(makeReal(almost)).x, almost);
-    const Tvalue p = snap(makePair(-3.000000000000000000001L, 0.5L));
+    const Value p = snap(makePair(-3.000000000000000000001L, 0.5L));
     EXPECT_EQ(p.x, -3.0L);
     EXPECT_EQ(p.y, 0.5L);
     EXPECT_FALSE(snap(makeUndefined(vkReal)).isValid());
 }
 
 TEST(Value, ToPairPromotesRealsAndUndefined) {
-    const Tvalue p = toPair(makeReal(4));
+    const Value p = toPair(makeReal(4));
     EXPECT_EQ(p.kind, vkPair);
     EXPECT_EQ(p.x, 4.0L);
     EXPECT_EQ(p.y, 0.0L);
-    const Tvalue u = toPair(makeUndefined(vkReal));
+    const Value u = toPair(makeUndefined(vkReal));
     EXPECT_EQ(u.kind, vkPair);
     EXPECT_FALSE(u.isValid());
 }

@@ -38,7 +38,7 @@ TEST(LineStyle, PatternFollowsPenStyleWidthAndCapSetting) {
         Pen pen;
         pen.style = c.style;
         pen.width = c.width;
-        EXPECT_EQ(MakeLineStyle(pen, LineDrawOptions{c.flat, false}), c.pattern)
+        EXPECT_EQ(makeLineStyle(pen, LineDrawOptions{c.flat, false}), c.pattern)
             << static_cast<int>(c.style) << " width " << c.width << " flat " << c.flat;
     }
 }

@@ -16,7 +16,7 @@ TEST_F(ParameterRedrawTest, AStepRecomputesOnlyTheFunctionsThatUseTheParameter) 
     storeY(1, "a x");
     storeY(2, "x + rnd(1)"); // random in every column: drawn in many pieces
     // y1 is one straight segment across the view; the random function comes in pieces.
-    const int width = view.XAxis.PixelLength;
+    const int width = view.xAxis.pixelLength;
     auto isY1 = [&](const std::vector<Point>& l) {
         return l.size() == 2 && l.front().x <= 0 && l.back().x >= width - 1;
     };

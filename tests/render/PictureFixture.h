@@ -14,7 +14,7 @@ struct PictureTest : ProjectTest {
     ProjectPicture picture{project, view, redraw};
     std::vector<std::vector<Point>> drawn() {
         picture.recompute();
-        RecordingCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength);
+        RecordingCanvas canvas(view.xAxis.pixelLength, view.yAxis.pixelLength);
         RecordingSurfaces surfaces;
         picture.draw(canvas, surfaces);
         return canvas.shownPolylines();

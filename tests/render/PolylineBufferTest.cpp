@@ -40,9 +40,9 @@ TEST(PolylineBuffer, FillModesCloseTheOutlineThroughTheFixedPointRowOrColumn) {
         RecordingCanvas canvas;
         prepare(canvas);
         PolylineBuffer buffer;
-        buffer.Reset(&canvas, nullptr, fixedY, fixedX, c.mode, kStrokeAndFill, false, false, {});
-        for (const Point& p : curve) buffer.Push(p.x, p.y);
-        buffer.Flush();
+        buffer.reset(&canvas, nullptr, fixedY, fixedX, c.mode, kStrokeAndFill, false, false, {});
+        for (const Point& p : curve) buffer.push(p.x, p.y);
+        buffer.flush();
 
         SCOPED_TRACE(static_cast<int>(c.mode));
         ASSERT_EQ(canvas.calls.size(), 2u);
@@ -61,11 +61,11 @@ TEST(PolylineBuffer, FillModesCloseTheOutlineThroughTheFixedPointRowOrColumn) {
 TEST(PolylineBuffer, The5001stPointIsIgnored) {
     RecordingCanvas canvas;
     PolylineBuffer buffer;
-    buffer.Reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
+    buffer.reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
                  false, {});
-    for (int i = 0; i <= PolylineBuffer::kCapacity; ++i) buffer.Push(i, i % 7);
+    for (int i = 0; i <= PolylineBuffer::kCapacity; ++i) buffer.push(i, i % 7);
     EXPECT_EQ(buffer.count(), 5000);
-    buffer.Flush();
+    buffer.flush();
     ASSERT_EQ(canvas.calls.size(), 1u);
     ASSERT_EQ(canvas.calls[0].points.size(), 5000u);
     EXPECT_EQ(canvas.calls[0].points.back(), (Point{4999, 4999 % 7}));
@@ -78,11 +78,11 @@ TEST(PolylineBuffer, SecondCanvasGetsFillsOnlyWithAfterimageFills) {
         prepare(picture);
         prepare(afterimage);
         PolylineBuffer buffer;
-        buffer.Reset(&picture, &afterimage, 100, 0, PolylineBuffer::fillToRow, kStrokeAndFill,
+        buffer.reset(&picture, &afterimage, 100, 0, PolylineBuffer::fillToRow, kStrokeAndFill,
                      false, true, LineDrawOptions{false, aimgOfArea});
-        buffer.Push(0, 0);
-        buffer.Push(10, 10);
-        buffer.Flush();
+        buffer.push(0, 0);
+        buffer.push(10, 10);
+        buffer.flush();
         EXPECT_EQ(picture.callsOf(Op::Polygon).size(), 1u);
         EXPECT_EQ(afterimage.callsOf(Op::Polyline).size(), 1u);
         EXPECT_EQ(afterimage.callsOf(Op::Polygon).size(), aimgOfArea ? 1u : 0u);
@@ -97,19 +97,19 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
     PolylineBuffer buffer;
 
     // skipMain leaves the picture alone; the afterimage is not drawn without drawSecond.
-    buffer.Reset(&picture, &afterimage, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, true, false,
+    buffer.reset(&picture, &afterimage, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, true, false,
                  {});
-    buffer.Push(1, 1);
-    buffer.Push(5, 5);
-    buffer.Flush();
+    buffer.push(1, 1);
+    buffer.push(5, 5);
+    buffer.flush();
     EXPECT_TRUE(picture.calls.empty());
     EXPECT_TRUE(afterimage.calls.empty());
 
     // A white pen, or a clear one, does not stroke; a white brush does not fill unless it has
     // a pattern; nothing is drawn at all for an empty buffer.
-    buffer.Reset(&picture, nullptr, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, false, false,
+    buffer.reset(&picture, nullptr, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, false, false,
                  {});
-    buffer.Flush();
+    buffer.flush();
     EXPECT_TRUE(picture.calls.empty());
     Pen white = picture.pen();
     white.color = kWhite;
@@ -117,9 +117,9 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
     Brush brush = picture.brush();
     brush.color = kWhite;
     picture.setBrush(brush);
-    buffer.Push(1, 1);
-    buffer.Push(5, 5);
-    buffer.Flush();
+    buffer.push(1, 1);
+    buffer.push(5, 5);
+    buffer.flush();
     EXPECT_TRUE(picture.calls.empty());
 
     Pen clear = picture.pen();
@@ -128,9 +128,9 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
     picture.setPen(clear);
     brush.hasPattern = true;
     picture.setBrush(brush);
-    buffer.Restart(1, 1);
-    buffer.Push(5, 5);
-    buffer.Flush();
+    buffer.restart(1, 1);
+    buffer.push(5, 5);
+    buffer.flush();
     ASSERT_EQ(picture.calls.size(), 1u);
     EXPECT_EQ(picture.calls[0].op, Op::Polygon);
 }
@@ -139,13 +139,13 @@ TEST(PolylineBuffer, RestartDrawsTheCollectedPointsAndBeginsAnew) {
     RecordingCanvas canvas;
     prepare(canvas);
     PolylineBuffer buffer;
-    buffer.Reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
+    buffer.reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
                  false, {});
-    buffer.Push(0, 0);
-    buffer.Push(4, 4);
-    buffer.Restart(9, 9);
-    buffer.Push(12, 9);
-    buffer.Flush();
+    buffer.push(0, 0);
+    buffer.push(4, 4);
+    buffer.restart(9, 9);
+    buffer.push(12, 9);
+    buffer.flush();
     ASSERT_EQ(canvas.calls.size(), 2u);
     EXPECT_EQ(canvas.calls[0].points, (std::vector<Point>{{0, 0}, {4, 4}}));
     EXPECT_EQ(canvas.calls[1].points, (std::vector<Point>{{9, 9}, {12, 9}}));

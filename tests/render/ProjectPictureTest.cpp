@@ -20,7 +20,7 @@ TEST_F(ProjectPictureTest, DrawsTheProjectsFunctionsAndFollowsParameters) {
     EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(1))));
 
     // A parameter change marks only its users; their samples follow the new value.
-    project.Parameters[1].Value = 0; // a = 0: y1 lies on the x axis
+    project.parameters[1].value = 0; // a = 0: y1 lies on the x axis
     markChanged(project, redraw, tkParamA);
     EXPECT_TRUE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(1))));
     EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(2))));
@@ -37,6 +37,6 @@ TEST_F(ProjectPictureTest, DrawsTheProjectsFunctionsAndFollowsParameters) {
     ASSERT_EQ(missingFrom(first, second).size(), 1u);
     const auto changed = missingFrom(second, first);
     ASSERT_EQ(changed.size(), 1u);
-    const int axisRow = view.YAxis.ToPixel(0);
+    const int axisRow = view.yAxis.toPixel(0);
     for (const Point& p : changed[0]) EXPECT_EQ(p.y, axisRow);
 }

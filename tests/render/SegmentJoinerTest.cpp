@@ -31,10 +31,10 @@ TEST(ConnectLines, JoinsSharedEndPointsInAllFourOrientations) {
     };
     for (const auto& k : cases) {
         SegmentJoiner lines;
-        lines.Reset(nullptr, nullptr, false, false, false, {});
-        lines.AddSegment(k.first[0], k.first[1]);
-        lines.AddSegment(k.second[0], k.second[1]);
-        lines.FlushAbove(kBelowEverything);
+        lines.reset(nullptr, nullptr, false, false, false, {});
+        lines.addSegment(k.first[0], k.first[1]);
+        lines.addSegment(k.second[0], k.second[1]);
+        lines.flushAbove(kBelowEverything);
         ASSERT_EQ(lines.finished().size(), 1u) << k.name;
         EXPECT_EQ(lines.finished()[0], k.joined) << k.name;
         EXPECT_TRUE(lines.open().empty()) << k.name;
@@ -43,12 +43,12 @@ TEST(ConnectLines, JoinsSharedEndPointsInAllFourOrientations) {
 
 TEST(ConnectLines, SegmentsInAnyOrderGrowIntoOneLine) {
     SegmentJoiner lines;
-    lines.Reset(nullptr, nullptr, false, false, false, {});
-    lines.AddSegment({2, 2}, {3, 3});
-    lines.AddSegment({0, 0}, {1, 1});
-    lines.AddSegment({1, 1}, {2, 2});
-    lines.AddSegment({3, 3}, {4, 4});
-    lines.FlushAbove(kBelowEverything);
+    lines.reset(nullptr, nullptr, false, false, false, {});
+    lines.addSegment({2, 2}, {3, 3});
+    lines.addSegment({0, 0}, {1, 1});
+    lines.addSegment({1, 1}, {2, 2});
+    lines.addSegment({3, 3}, {4, 4});
+    lines.flushAbove(kBelowEverything);
     ASSERT_EQ(lines.finished().size(), 1u);
     EXPECT_EQ(lines.finished()[0], (Line{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}}));
 }
@@ -57,24 +57,24 @@ TEST(ConnectLines, LoneTwoPointLinesAreDroppedExceptInSegmentMode) {
     for (const bool segmentMode : {false, true}) {
         RecordingCanvas canvas;
         SegmentJoiner lines;
-        lines.Reset(&canvas, nullptr, segmentMode, false, false, {});
-        lines.AddSegment({0, 0}, {2, 1}); // retired by FlushAbove
-        lines.AddSegment({10, 50}, {12, 51});
-        lines.FlushAbove(10);
+        lines.reset(&canvas, nullptr, segmentMode, false, false, {});
+        lines.addSegment({0, 0}, {2, 1}); // retired by flushAbove
+        lines.addSegment({10, 50}, {12, 51});
+        lines.flushAbove(10);
         EXPECT_EQ(lines.finished().size(), segmentMode ? 1u : 0u);
-        lines.Finish(); // retires the other
+        lines.finish(); // retires the other
         EXPECT_EQ(canvas.calls.size(), segmentMode ? 2u : 0u) << segmentMode;
     }
 }
 
 TEST(ConnectLines, CollinearHatchSegmentsGrowIntoOneSegmentInSegmentMode) {
     SegmentJoiner lines;
-    lines.Reset(nullptr, nullptr, true, false, false, {});
-    lines.AddSegment({2, 1}, {4, 2});
-    lines.AddSegment({6, 3}, {4, 2});
-    lines.AddSegment({0, 0}, {2, 1});
-    lines.AddSegment({8, 4}, {6, 3});
-    lines.FlushAbove(kBelowEverything);
+    lines.reset(nullptr, nullptr, true, false, false, {});
+    lines.addSegment({2, 1}, {4, 2});
+    lines.addSegment({6, 3}, {4, 2});
+    lines.addSegment({0, 0}, {2, 1});
+    lines.addSegment({8, 4}, {6, 3});
+    lines.flushAbove(kBelowEverything);
     ASSERT_EQ(lines.finished().size(), 1u);
     const Line& segment = lines.finished()[0];
     ASSERT_EQ(segment.size(), 2u);
@@ -85,14 +85,14 @@ TEST(ConnectLines, CollinearHatchSegmentsGrowIntoOneSegmentInSegmentMode) {
 
 TEST(ConnectLines, FlushAboveRetiresOnlyLinesWhoseEndsAreAboveTheRow) {
     SegmentJoiner lines;
-    lines.Reset(nullptr, nullptr, false, false, false, {});
+    lines.reset(nullptr, nullptr, false, false, false, {});
     // Ends above row 10 though it dips below it: finished.
-    lines.AddSegment({0, 2}, {1, 15});
-    lines.AddSegment({1, 15}, {2, 9});
+    lines.addSegment({0, 2}, {1, 15});
+    lines.addSegment({1, 15}, {2, 9});
     // One end on the row: stays open for the rows to come.
-    lines.AddSegment({20, 5}, {21, 7});
-    lines.AddSegment({21, 7}, {22, 10});
-    lines.FlushAbove(10);
+    lines.addSegment({20, 5}, {21, 7});
+    lines.addSegment({21, 7}, {22, 10});
+    lines.flushAbove(10);
 
     ASSERT_EQ(lines.finished().size(), 1u);
     EXPECT_EQ(lines.finished()[0], (Line{{0, 2}, {1, 15}, {2, 9}}));
@@ -100,8 +100,8 @@ TEST(ConnectLines, FlushAboveRetiresOnlyLinesWhoseEndsAreAboveTheRow) {
     EXPECT_EQ(lines.open()[0], (Line{{20, 5}, {21, 7}, {22, 10}}));
 
     // The open line keeps growing as the scan goes on.
-    lines.AddSegment({22, 10}, {23, 12});
-    lines.FlushAbove(20);
+    lines.addSegment({22, 10}, {23, 12});
+    lines.flushAbove(20);
     ASSERT_EQ(lines.finished().size(), 2u);
     EXPECT_EQ(lines.finished()[1].back(), (Point{23, 12}));
 }
@@ -115,15 +115,15 @@ TEST(ConnectLines, FinishDrawsOnTheChosenCanvasesAndEmptiesTheLists) {
         RecordingCanvas picture;
         RecordingCanvas afterimage;
         SegmentJoiner lines;
-        lines.Reset(&picture, &afterimage, false, c.skipMain, c.drawSecond, {});
-        lines.AddSegment({0, 0}, {1, 1});
-        lines.AddSegment({1, 1}, {2, 0});
-        lines.FlushAbove(5);
-        lines.AddSegment({0, 30}, {1, 31});
-        lines.AddSegment({1, 31}, {2, 30});
-        lines.AddSegment({40, 40}, {41, 41}); // a speck
-        lines.FlushAbove(6);
-        lines.Finish();
+        lines.reset(&picture, &afterimage, false, c.skipMain, c.drawSecond, {});
+        lines.addSegment({0, 0}, {1, 1});
+        lines.addSegment({1, 1}, {2, 0});
+        lines.flushAbove(5);
+        lines.addSegment({0, 30}, {1, 31});
+        lines.addSegment({1, 31}, {2, 30});
+        lines.addSegment({40, 40}, {41, 41}); // a speck
+        lines.flushAbove(6);
+        lines.finish();
         EXPECT_EQ(picture.calls.size(), c.skipMain ? 0u : 2u);
         EXPECT_EQ(afterimage.calls.size(), c.drawSecond ? 2u : 0u);
         EXPECT_TRUE(lines.open().empty());
@@ -134,16 +134,16 @@ TEST(ConnectLines, FinishDrawsOnTheChosenCanvasesAndEmptiesTheLists) {
 TEST(ConnectLines, ProgressPaintsFinishedLinesOnceAndOpenLinesEachTime) {
     RecordingCanvas screen;
     SegmentJoiner lines;
-    lines.Reset(nullptr, nullptr, false, false, false, {});
-    lines.AddSegment({0, 0}, {1, 1});
-    lines.AddSegment({1, 1}, {2, 0});
-    lines.AddSegment({5, 8}, {6, 9});
-    lines.FlushAbove(5);
-    lines.PaintProgress(screen);
+    lines.reset(nullptr, nullptr, false, false, false, {});
+    lines.addSegment({0, 0}, {1, 1});
+    lines.addSegment({1, 1}, {2, 0});
+    lines.addSegment({5, 8}, {6, 9});
+    lines.flushAbove(5);
+    lines.paintProgress(screen);
     EXPECT_EQ(screen.calls.size(), 2u);
     EXPECT_EQ(lines.drawnCount(), 1);
 
-    lines.PaintProgress(screen);
+    lines.paintProgress(screen);
     ASSERT_EQ(screen.calls.size(), 3u);
     EXPECT_EQ(screen.calls[2].points, (Line{{5, 8}, {6, 9}}));
 }
@@ -178,9 +178,9 @@ TEST(ConnectLines, JoinsAsThePlainSearchDoesWhereManyLinesMeet) {
         for (int k = 0; k < 60; ++k)
             segments.push_back({{next(side), next(side)}, {next(side), next(side)}});
         SegmentJoiner lines;
-        lines.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
-        for (const Line& s : segments) lines.AddSegment(s[0], s[1]);
-        lines.FlushAbove(-kBelowEverything); // joins, retires nothing
+        lines.reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
+        for (const Line& s : segments) lines.addSegment(s[0], s[1]);
+        lines.flushAbove(-kBelowEverything); // joins, retires nothing
         EXPECT_EQ(lines.open(), joinedByPlainSearch(segments)) << "round " << round;
     }
 }

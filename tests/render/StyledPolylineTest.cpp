@@ -28,7 +28,7 @@ std::vector<Point> straightLine(int length) {
 TEST(StyledPolyline, ThreePixelDashesAre15WithGapsOf6WithRoundEnds) {
     RecordingCanvas canvas;
     canvas.setPen(penOf(PenStyle::Dash, 3));
-    DrawStyledPolyline(canvas, straightLine(100), LineDrawOptions{false, false});
+    drawStyledPolyline(canvas, straightLine(100), LineDrawOptions{false, false});
 
     const auto dashes = canvas.callsOf(Op::StrokePath);
     ASSERT_EQ(dashes.size(), 5u); // dashes start at 0, 21, 42, 63, 84; the next at 105 is past
@@ -52,7 +52,7 @@ TEST(StyledPolyline, ThreePixelDashesAre15WithGapsOf6WithRoundEnds) {
 TEST(StyledPolyline, FlatEndsShortenTheGapsTo4AndAHalf) {
     RecordingCanvas canvas;
     canvas.setPen(penOf(PenStyle::Dash, 3));
-    DrawStyledPolyline(canvas, straightLine(100), LineDrawOptions{true, false});
+    drawStyledPolyline(canvas, straightLine(100), LineDrawOptions{true, false});
 
     const auto dashes = canvas.callsOf(Op::StrokePath);
     ASSERT_EQ(dashes.size(), 6u); // starts at 0, 19.5, 39, 58.5, 78, 97.5
@@ -71,7 +71,7 @@ TEST(StyledPolyline, DashesFollowTheArcLengthAroundCornersAndKeepTheirVertices) 
     canvas.setPen(penOf(PenStyle::Dash, 3));
     // Pieces of 10, 30 and 30 pixels.
     const std::vector<Point> path{{0, 0}, {10, 0}, {10, 30}, {40, 30}};
-    DrawStyledPolyline(canvas, path, LineDrawOptions{false, false});
+    drawStyledPolyline(canvas, path, LineDrawOptions{false, false});
 
     const auto dashes = canvas.callsOf(Op::StrokePath);
     ASSERT_EQ(dashes.size(), 4u);
@@ -101,7 +101,7 @@ TEST(StyledPolyline, ThinAndLongSolidLinesTakeTheCanvasPolyline) {
         canvas.setBrush(brush);
         std::vector<Point> points;
         for (int i = 0; i < c.points; ++i) points.push_back({i * 7, (i % 2) * 5});
-        DrawStyledPolyline(canvas, points, LineDrawOptions{});
+        drawStyledPolyline(canvas, points, LineDrawOptions{});
 
         const auto fast = canvas.callsOf(Op::Polyline);
         const auto paths = canvas.callsOf(Op::StrokePath);
@@ -123,13 +123,13 @@ TEST(StyledPolyline, ThickLineWithoutStyleDrawsNothingButItsPolygonIsFilled) {
     RecordingCanvas canvas;
     canvas.setPen(penOf(PenStyle::Clear, 3));
     const std::vector<Point> triangle{{0, 0}, {50, 0}, {25, 40}};
-    DrawStyledPolyline(canvas, triangle, LineDrawOptions{});
+    drawStyledPolyline(canvas, triangle, LineDrawOptions{});
     EXPECT_TRUE(canvas.calls.empty());
 
     Brush brush;
     brush.color = rgbColor(0, 255, 0);
     canvas.setBrush(brush);
-    DrawStyledPolygon(canvas, triangle, LineDrawOptions{});
+    drawStyledPolygon(canvas, triangle, LineDrawOptions{});
     ASSERT_EQ(canvas.calls.size(), 1u);
     EXPECT_EQ(canvas.calls[0].op, Op::Polygon);
     EXPECT_EQ(canvas.calls[0].points, triangle);
@@ -142,7 +142,7 @@ TEST(StyledPolyline, PolygonStrokesItsClosedOutlineBeforeFilling) {
     RecordingCanvas canvas;
     canvas.setPen(penOf(PenStyle::Solid, 4));
     const std::vector<Point> triangle{{0, 0}, {50, 0}, {25, 40}};
-    DrawStyledPolygon(canvas, triangle, LineDrawOptions{});
+    drawStyledPolygon(canvas, triangle, LineDrawOptions{});
 
     ASSERT_GE(canvas.calls.size(), 2u);
     const RecordedCall& outline = canvas.calls.front();
@@ -156,8 +156,8 @@ TEST(StyledPolyline, PolygonStrokesItsClosedOutlineBeforeFilling) {
 
 TEST(StyledPolyline, ClearOrZeroPatternsStrokeNothing) {
     RecordingCanvas canvas;
-    DrawDashedPath(straightLine(50), canvas, false, TLineStyle{0}, 3, kBlack);
-    DrawDashedPath(straightLine(50), canvas, false, TLineStyle{5, 2}, 0, kBlack);
-    DrawDashedPath(std::vector<Point>{}, canvas, false, TLineStyle{5, 2}, 3, kBlack);
+    drawDashedPath(straightLine(50), canvas, false, TLineStyle{0}, 3, kBlack);
+    drawDashedPath(straightLine(50), canvas, false, TLineStyle{5, 2}, 0, kBlack);
+    drawDashedPath(std::vector<Point>{}, canvas, false, TLineStyle{5, 2}, 3, kBlack);
     EXPECT_TRUE(canvas.calls.empty());
 }

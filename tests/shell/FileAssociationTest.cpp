@@ -25,14 +25,14 @@ TEST(FileAssociation, AssociateAsksThenInstallsTypeEntryAndDefault) {
 
     FileAssociation assoc(data.path(), config.path());
     RecordingMessageBox refuse(false);
-    Associate(refuse, assoc, "/opt/tarlix/tarlix");
+    associate(refuse, assoc, "/opt/tarlix/tarlix");
     ASSERT_EQ(refuse.entries.size(), 1u);
     EXPECT_EQ(refuse.entries[0].text,
               "Archivos con extensi\xF3n tlx\" ser\xE1n abiertos con TARLIX");
     EXPECT_FALSE(assoc.mimeTypeInstalled());
 
     RecordingMessageBox accept(true);
-    Associate(accept, assoc, "/opt/tarlix/tarlix");
+    associate(accept, assoc, "/opt/tarlix/tarlix");
     EXPECT_TRUE(assoc.mimeTypeInstalled());
     EXPECT_TRUE(contents(assoc.mimeFile()).contains("*.tlx"));
     EXPECT_TRUE(contents(assoc.desktopFile()).contains("Exec=\"/opt/tarlix/tarlix\" %f"));
@@ -46,12 +46,12 @@ TEST(FileAssociation, ReleaseAsksOnlyWhenSomethingIsInstalled) {
     QTemporaryDir data, config;
     FileAssociation assoc(data.path(), config.path());
     RecordingMessageBox box(true);
-    ReleaseAssociation(box, assoc);
+    releaseAssociation(box, assoc);
     EXPECT_TRUE(box.entries.empty());
 
     assoc.install("/usr/bin/tarlix");
     QFile::remove(assoc.desktopFile()); // only the ".tlx" part is left
-    ReleaseAssociation(box, assoc);
+    releaseAssociation(box, assoc);
     ASSERT_EQ(box.entries.size(), 1u);
     EXPECT_EQ(box.entries[0].text, "Liberar la asociaci\xF3n de archivos usando [OK]");
     EXPECT_FALSE(assoc.mimeTypeInstalled());

@@ -31,13 +31,13 @@ struct ParameterProgram {
         program->start({});
         ProjectContext ctx = program->context();
         EquationEntry f;
-        f.Expr.Source = "a x";
+        f.expr.source = "a x";
         storeExplicitFunction(ctx, 1, f);
-        project().Modified = false;
+        project().modified = false;
         panel = program->console()->parameterPanel();
     }
     Project& project() { return program->objects().project; }
-    Extended a() { return project().Parameters[1].Value; }
+    Extended a() { return project().parameters[1].value; }
 };
 
 void key(QWidget* w, int code, const QString& text = {},
@@ -76,15 +76,15 @@ TEST(ParameterPanel, ATypedValueCommittedWithEnterChangesTheParameterAndSetsModi
     EXPECT_EQ(p.a(), 2.5L); // evaluated with the value a had
     EXPECT_EQ(row.value->text(), "2.5");
     EXPECT_EQ(row.value->palette().color(QPalette::Text), QColor(Qt::black));
-    EXPECT_TRUE(p.project().Modified);
+    EXPECT_TRUE(p.project().modified);
 
     // A text that gives no number leaves the value, and the edit shows it again.
-    p.project().Modified = false;
+    p.project().modified = false;
     key(row.value, Qt::Key_ParenLeft, "(");
     key(row.value, Qt::Key_Return);
     EXPECT_EQ(p.a(), 2.5L);
     EXPECT_EQ(row.value->text(), "2.5");
-    EXPECT_FALSE(p.project().Modified);
+    EXPECT_FALSE(p.project().modified);
 
     // Ctrl+Right and Ctrl+Left in the value edit step the parameter.
     key(row.value, Qt::Key_Right, {}, Qt::ControlModifier);
@@ -92,17 +92,17 @@ TEST(ParameterPanel, ATypedValueCommittedWithEnterChangesTheParameterAndSetsModi
     key(row.value, Qt::Key_Left, {}, Qt::ControlModifier);
     EXPECT_NEAR(static_cast<double>(p.a()), 2.6, 1e-15);
     EXPECT_EQ(row.value->text(), "2.6");
-    EXPECT_TRUE(p.project().Modified);
+    EXPECT_TRUE(p.project().modified);
 }
 
 TEST(ParameterPanel, AHeldStepButtonRepeatsUntilReleasedAndOnlyOnceWithoutRepetition) {
     ParameterProgram p;
     QToolButton* increment = p.panel->row(1).increment;
-    p.project().Settings.AnimationPeriod = 80;
+    p.project().settings.animationPeriod = 80;
     mouse(increment, QEvent::MouseButtonPress);
     EXPECT_NEAR(static_cast<double>(p.a()), 1.1, 1e-15); // the first step at once
     EXPECT_TRUE(p.panel->animating());
-    processEventsFor(700); // FirstDelay, then steps every 80 ms
+    processEventsFor(700); // firstDelay, then steps every 80 ms
     EXPECT_GT(p.a(), 1.15L);
     mouse(increment, QEvent::MouseButtonRelease);
     EXPECT_FALSE(p.panel->animating());
@@ -110,7 +110,7 @@ TEST(ParameterPanel, AHeldStepButtonRepeatsUntilReleasedAndOnlyOnceWithoutRepeti
     processEventsFor(200);
     EXPECT_EQ(p.a(), released);
 
-    p.project().Settings.AnimationPeriod = 0;
+    p.project().settings.animationPeriod = 0;
     mouse(increment, QEvent::MouseButtonPress);
     processEventsFor(700);
     EXPECT_NEAR(static_cast<double>(p.a()), static_cast<double>(released + 0.1L), 1e-12);
@@ -119,8 +119,8 @@ TEST(ParameterPanel, AHeldStepButtonRepeatsUntilReleasedAndOnlyOnceWithoutRepeti
 
 TEST(ParameterPanel, InitialisingParametersAsksFirst) {
     ParameterProgram p;
-    p.project().Parameters[1].Value = 7;
-    p.project().Settings.AnimationPeriod = 8;
+    p.project().parameters[1].value = 7;
+    p.project().settings.animationPeriod = 8;
     QAction* reset = p.program->console()->action("EditResetParameters");
     ASSERT_TRUE(reset->isEnabled());
     reset->trigger(); // answered "&Cancelar"
@@ -133,7 +133,7 @@ TEST(ParameterPanel, InitialisingParametersAsksFirst) {
     p.messages.setAnswer(true);
     reset->trigger();
     EXPECT_EQ(p.a(), 1);
-    EXPECT_EQ(p.project().Settings.AnimationPeriod, 80);
+    EXPECT_EQ(p.project().settings.animationPeriod, 80);
     EXPECT_EQ(p.panel->row(1).value->text(), "1");
     EXPECT_EQ(p.panel->speedBar()->value(), 10);
 }

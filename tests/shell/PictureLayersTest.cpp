@@ -14,7 +14,7 @@ struct PictureLayersTest : tarlix::testing::ProjectTest {
     QtSurfaces surfaces;
     QImage draw(ProjectPicture& picture) {
         picture.recompute();
-        QtImageCanvas canvas(view.XAxis.PixelLength, view.YAxis.PixelLength);
+        QtImageCanvas canvas(view.xAxis.pixelLength, view.yAxis.pixelLength);
         picture.draw(canvas, surfaces);
         return canvas.image();
     }
@@ -29,7 +29,7 @@ TEST_F(PictureLayersTest, AnAnimatedPictureEqualsOneDrawnAfresh) {
     storeY(2, "x^2/4-2");
     storeY(3, "a/x");
     EquationEntry disc = blankEquation();
-    disc.Expr.Source = "x^2+y^2<4";
+    disc.expr.source = "x^2+y^2<4";
     storeRelation(ctx, 1, disc);
     ProjectPicture animated(project, view, redraw);
     draw(animated);

@@ -50,14 +50,14 @@ TEST(Startup, MissingCommandLineFileGivesTheMessageAndAnEmptyProject) {
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text,
               "No se encuentra el archivo" + missing.toStdString() + ".tlx");
-    EXPECT_TRUE(p.program->objects().project.ProjectPath.empty());
-    EXPECT_TRUE(p.program->objects().project.YFunctions[1].Expr.Source.empty());
+    EXPECT_TRUE(p.program->objects().project.projectPath.empty());
+    EXPECT_TRUE(p.program->objects().project.explicitFunctions[1].expr.source.empty());
 }
 
 TEST(Startup, ClosingAModifiedProjectAsksAndStaysOnCancel) {
     StartedProgram p;
     p.program->start({});
-    p.program->objects().project.Modified = true;
+    p.program->objects().project.modified = true;
     EXPECT_FALSE(p.program->graph()->close());
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text, "Salir usando [OK]");
@@ -85,20 +85,20 @@ TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
     Project& project = first.program->objects().project;
     ProjectContext ctx = first.program->context();
     EquationEntry f;
-    f.Expr.Source = "x^2";
+    f.expr.source = "x^2";
     storeExplicitFunction(ctx, 1, f);
-    EXPECT_TRUE(project.Modified);
+    EXPECT_TRUE(project.modified);
     const QString base = first.folder.path() + "/my projects/parabola";
     QDir().mkpath(first.folder.path() + "/my projects");
     ASSERT_TRUE(first.program->saveProjectAs(base + ".tlx"));
-    EXPECT_FALSE(project.Modified);
+    EXPECT_FALSE(project.modified);
     EXPECT_EQ(first.program->graph()->windowTitle(), "TARLIX - parabola");
 
     StartedProgram second;
     second.program->start((base + ".tlx").split(' ')); // arrives as two arguments
     EXPECT_TRUE(second.messages.entries.empty());
-    EXPECT_EQ(second.program->objects().project.YFunctions[1].Expr.Source, "x^2");
-    EXPECT_EQ(second.program->objects().project.ProjectPath, base.toStdString());
+    EXPECT_EQ(second.program->objects().project.explicitFunctions[1].expr.source, "x^2");
+    EXPECT_EQ(second.program->objects().project.projectPath, base.toStdString());
     // The graph window shows the parabola: some blue pixels in its picture.
     const QImage& picture = second.program->graph()->graphImage()->image();
     int blue = 0;
@@ -111,9 +111,9 @@ TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
 TEST(Startup, OpeningOverAModifiedProjectAsksFirst) {
     StartedProgram p;
     p.program->start({});
-    p.program->objects().project.Modified = true;
+    p.program->objects().project.modified = true;
     EXPECT_FALSE(p.program->openProjectFile(p.folder.path() + "/whatever.tlx"));
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text, "Limpiar datos actuales usando [OK]");
-    EXPECT_TRUE(p.program->objects().project.Modified);
+    EXPECT_TRUE(p.program->objects().project.modified);
 }

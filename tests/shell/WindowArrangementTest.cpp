@@ -14,19 +14,19 @@ MainWindowFrames frames(int graphWidth, int panelWidth, bool graphIsLeft) {
 
 TEST(WindowArrangement, SideBySideInTheRememberedOrder) {
     auto f = frames(1000, 320, true);
-    ArrangeWindows(f, kScreen);
+    arrangeWindows(f, kScreen);
     EXPECT_EQ(f.graph, (Rect{200, 0, 1200, 900}));  // (1920 - 1320) / 3
     EXPECT_EQ(f.panel, (Rect{1200, 0, 1520, 900})); // takes the graph window's height
 
     auto g = frames(1000, 320, false);
-    ArrangeWindows(g, kScreen);
+    arrangeWindows(g, kScreen);
     EXPECT_EQ(g.panel.left, 200);
     EXPECT_EQ(g.graph.left, 520);
 }
 
 TEST(WindowArrangement, TooWideForTheScreenStartsAtTheLeftEdge) {
     auto f = frames(1700, 400, true);
-    ArrangeWindows(f, kScreen);
+    arrangeWindows(f, kScreen);
     EXPECT_EQ(f.graph.left, 0);
     EXPECT_EQ(f.panel.right, 1920); // moved left to end at the edge
     EXPECT_EQ(f.panel.width(), 400);
@@ -34,28 +34,28 @@ TEST(WindowArrangement, TooWideForTheScreenStartsAtTheLeftEdge) {
 
 TEST(WindowArrangement, KeepingTogetherAfterMoves) {
     auto f = frames(1000, 320, true);
-    ArrangeWindows(f, kScreen);
+    arrangeWindows(f, kScreen);
     // The graph window is dragged: the panel follows to its right edge and takes its top.
     f.graph = {100, 50, 1100, 950};
-    KeepWindowsTogether(f, MovedWindow::Graph, kScreen, false);
+    keepWindowsTogether(f, MovedWindow::Graph, kScreen, false);
     EXPECT_EQ(f.panel.left, 1100);
     EXPECT_EQ(f.panel.top, 50);
     // The panel is dragged away: the graph window closes the gap.
     f.panel = {1300, 50, 1620, 950};
-    KeepWindowsTogether(f, MovedWindow::Panel, kScreen, false);
+    keepWindowsTogether(f, MovedWindow::Panel, kScreen, false);
     EXPECT_EQ(f.graph.right, 1300);
     // A window above the screen comes back to the top; the panel is cut at the bottom.
     f.graph = {300, -40, 1300, 1100};
-    KeepWindowsTogether(f, MovedWindow::Graph, kScreen, false);
+    keepWindowsTogether(f, MovedWindow::Graph, kScreen, false);
     EXPECT_EQ(f.graph.top, 0);
     EXPECT_EQ(f.panel.top, 0);
     EXPECT_LE(f.panel.bottom, 1080);
     // Dropping the panel on the left swaps the remembered order, except in presentation mode.
     f.panel = {0, 0, 320, 900};
     f.graph = {600, 0, 1600, 900};
-    KeepWindowsTogether(f, MovedWindow::Panel, kScreen, true);
+    keepWindowsTogether(f, MovedWindow::Panel, kScreen, true);
     EXPECT_TRUE(f.graphIsLeft);
-    KeepWindowsTogether(f, MovedWindow::Panel, kScreen, false);
+    keepWindowsTogether(f, MovedWindow::Panel, kScreen, false);
     EXPECT_FALSE(f.graphIsLeft);
     EXPECT_EQ(f.graph.left, 320);
 }

@@ -10,11 +10,11 @@ namespace {
 
 Axis makeAxis(char id, Extended low, Extended high, int pixels, int outputScale = 1) {
     Axis a;
-    a.AxisId = id;
-    a.PixelLength = pixels;
-    a.SetRange(high, low);
-    a.OutputScale = outputScale;
-    a.Recompute();
+    a.axisId = id;
+    a.pixelLength = pixels;
+    a.setRange(high, low);
+    a.outputScale = outputScale;
+    a.recompute();
     return a;
 }
 
@@ -37,16 +37,16 @@ TEST(AxisMapping, WorldToPixelOnBothAxes) {
     };
     for (const Case& c : cases) {
         const Axis a = makeAxis(c.id, c.low, c.high, c.pixels);
-        EXPECT_EQ(a.ToPixel(c.v), c.pixel) << c.id << " " << static_cast<double>(c.v);
-        EXPECT_FALSE(a.Clipped);
+        EXPECT_EQ(a.toPixel(c.v), c.pixel) << c.id << " " << static_cast<double>(c.v);
+        EXPECT_FALSE(a.clipped);
     }
     const Axis x = makeAxis('x', -5, 5, 400);
-    EXPECT_EQ(x.PixelsPerUnit, 40);
-    EXPECT_EQ(x.OriginPixel, 200);
-    EXPECT_EQ(x.ToWorld(240), 1);
-    EXPECT_EQ(makeAxis('y', -5, 5, 400).ToWorld(160), 1);
-    EXPECT_EQ(makeAxis('x', -5, 5, 400, 3).ToWorld(720), 1);
-    EXPECT_EQ(makeAxis('x', -5, 5, 400, 3).ToPixelFloat(1), 720);
+    EXPECT_EQ(x.pixelsPerUnit, 40);
+    EXPECT_EQ(x.originPixel, 200);
+    EXPECT_EQ(x.toWorld(240), 1);
+    EXPECT_EQ(makeAxis('y', -5, 5, 400).toWorld(160), 1);
+    EXPECT_EQ(makeAxis('x', -5, 5, 400, 3).toWorld(720), 1);
+    EXPECT_EQ(makeAxis('x', -5, 5, 400, 3).toPixelFloat(1), 720);
 }
 
 TEST(AxisMapping, PixelsAreClampedAtTheLimitAndFlaggedClipped) {
@@ -65,28 +65,28 @@ TEST(AxisMapping, PixelsAreClampedAtTheLimitAndFlaggedClipped) {
     };
     for (const Case& c : cases) {
         const Axis a = makeAxis('x', -5, 5, 400, c.outputScale);
-        EXPECT_EQ(a.ToPixel(c.v), c.pixel) << static_cast<double>(c.v);
-        EXPECT_EQ(a.Clipped, c.clipped) << static_cast<double>(c.v);
+        EXPECT_EQ(a.toPixel(c.v), c.pixel) << static_cast<double>(c.v);
+        EXPECT_EQ(a.clipped, c.clipped) << static_cast<double>(c.v);
     }
     const Axis a = makeAxis('x', -5, 5, 400);
-    EXPECT_EQ(a.ToPixelFloat(1e9L), 40000000200.0L); // unclamped
-    a.ToPixel(1e9L);
-    a.ToPixel(1);
-    EXPECT_FALSE(a.Clipped) << "every conversion sets the flag afresh";
-    EXPECT_EQ(a.LengthToPixels(2.5L), 100);
-    EXPECT_FALSE(a.Clipped);
-    EXPECT_EQ(a.LengthToPixels(1e9L), 10000);
-    EXPECT_TRUE(a.Clipped);
-    EXPECT_EQ(makeAxis('x', -5, 5, 400, 3).LengthToPixels(-1e9L), -30000);
+    EXPECT_EQ(a.toPixelFloat(1e9L), 40000000200.0L); // unclamped
+    a.toPixel(1e9L);
+    a.toPixel(1);
+    EXPECT_FALSE(a.clipped) << "every conversion sets the flag afresh";
+    EXPECT_EQ(a.lengthToPixels(2.5L), 100);
+    EXPECT_FALSE(a.clipped);
+    EXPECT_EQ(a.lengthToPixels(1e9L), 10000);
+    EXPECT_TRUE(a.clipped);
+    EXPECT_EQ(makeAxis('x', -5, 5, 400, 3).lengthToPixels(-1e9L), -30000);
 }
 
 TEST(AxisMapping, ToWorldSnapsOnlyWithinATinyFractionOfAPixel) {
     const Axis x = makeAxis('x', -5, 5, 400);
-    EXPECT_EQ(x.ToWorld(240.0000001L), 1);
-    EXPECT_NE(x.ToWorldRaw(240.0000001L), 1);
-    EXPECT_EQ(x.ToWorld(159.9999999L), -1);
-    EXPECT_NEAR(static_cast<double>(x.ToWorld(240.01L)), 1.00025, 1e-12);
-    EXPECT_EQ(x.PixelsToLength(40), 1);
+    EXPECT_EQ(x.toWorld(240.0000001L), 1);
+    EXPECT_NE(x.toWorldRaw(240.0000001L), 1);
+    EXPECT_EQ(x.toWorld(159.9999999L), -1);
+    EXPECT_NEAR(static_cast<double>(x.toWorld(240.01L)), 1.00025, 1e-12);
+    EXPECT_EQ(x.pixelsToLength(40), 1);
 }
 
 TEST(AxisMapping, DecimalsShowOnePixelStep) {
@@ -100,7 +100,7 @@ TEST(AxisMapping, DecimalsShowOnePixelStep) {
         {0, 400, 400, 0}, {0, 4000, 400, 0}, {0, 200, 400, 1}, {0, 0.8L, 400, 3}, // 0.002 per pixel
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(makeAxis('x', c.low, c.high, c.pixels).Decimals, c.decimals)
+        EXPECT_EQ(makeAxis('x', c.low, c.high, c.pixels).decimals, c.decimals)
             << static_cast<double>(c.high);
     }
 }
@@ -111,12 +111,12 @@ TEST(AxisMapping, OnlyAChangedHorizontalMappingFlagsTheRedraw) {
     Axis y = makeAxis('y', -5, 5, 400);
     x.redraw = &rs;
     y.redraw = &rs;
-    x.Recompute();
+    x.recompute();
     EXPECT_FALSE(rs.mappingChanged) << "nothing changed";
-    y.SetRange(6, -6);
-    y.Recompute();
+    y.setRange(6, -6);
+    y.recompute();
     EXPECT_FALSE(rs.mappingChanged);
-    x.SetRange(6, -4); // same scale, origin moved
-    x.Recompute();
+    x.setRange(6, -4); // same scale, origin moved
+    x.recompute();
     EXPECT_TRUE(rs.mappingChanged);
 }

@@ -12,11 +12,11 @@ constexpr Extended pi = std::numbers::pi_v<Extended>;
 
 Axis makeAxis(Extended low, Extended high, int number, Extended base = 1) {
     Axis a;
-    a.PixelLength = 400;
-    a.SetRange(high, low);
-    a.Number = number;
+    a.pixelLength = 400;
+    a.setRange(high, low);
+    a.divisions = number;
     a.base = base;
-    a.Recompute();
+    a.recompute();
     return a;
 }
 } // namespace
@@ -41,9 +41,9 @@ TEST(TickInterval, LargestStepOfTheSequenceNotAboveTheDivision) {
             << static_cast<double>(c.high) << " / " << c.number << " base "
             << static_cast<double>(c.base);
     }
-    EXPECT_EQ(makeAxis(-5, 5, 7).TickInterval(), 1);
-    EXPECT_EQ(makeAxis(-5, 5, 40).TickInterval(), 0.2L);
-    EXPECT_EQ(makeAxis(-5, 5, 0).TickInterval(), 10000000) << "no tick inside the range";
+    EXPECT_EQ(makeAxis(-5, 5, 7).tickInterval(), 1);
+    EXPECT_EQ(makeAxis(-5, 5, 40).tickInterval(), 0.2L);
+    EXPECT_EQ(makeAxis(-5, 5, 0).tickInterval(), 10000000) << "no tick inside the range";
 }
 
 TEST(TickInterval, DegenerateInputsEndTheLoops) {
@@ -101,26 +101,26 @@ TEST(TickInterval, MoreAndFewerTicksStepUntilTheIntervalChanges) {
     RedrawState rs;
     Axis a = makeAxis(-5, 5, 7);
     a.redraw = &rs;
-    a.MoreTicks(); // 8, 9 and 10 divisions still give 1
-    EXPECT_EQ(a.Number, 11);
-    EXPECT_EQ(a.TickInterval(), 0.5L);
+    a.moreTicks(); // 8, 9 and 10 divisions still give 1
+    EXPECT_EQ(a.divisions, 11);
+    EXPECT_EQ(a.tickInterval(), 0.5L);
     EXPECT_TRUE(rs.ticksChanged);
-    a.FewerTicks();
-    EXPECT_EQ(a.Number, 10);
-    EXPECT_EQ(a.TickInterval(), 1);
+    a.fewerTicks();
+    EXPECT_EQ(a.divisions, 10);
+    EXPECT_EQ(a.tickInterval(), 1);
 
     rs.clear();
-    a.Number = 40;
-    a.MoreTicks();
-    EXPECT_EQ(a.Number, 40);
+    a.divisions = 40;
+    a.moreTicks();
+    EXPECT_EQ(a.divisions, 40);
     EXPECT_FALSE(rs.ticksChanged) << "at 40 nothing changes";
-    a.Number = 1;
-    a.FewerTicks();
-    EXPECT_EQ(a.Number, 1);
+    a.divisions = 1;
+    a.fewerTicks();
+    EXPECT_EQ(a.divisions, 1);
     EXPECT_FALSE(rs.ticksChanged);
-    a.Number = 0;
-    a.MoreTicks();
-    EXPECT_EQ(a.Number, 1);
+    a.divisions = 0;
+    a.moreTicks();
+    EXPECT_EQ(a.divisions, 1);
 }
 
 TEST(TickInterval, ClampNumberKeepsDivisionsBetweenOneAndForty) {
@@ -128,15 +128,15 @@ TEST(TickInterval, ClampNumberKeepsDivisionsBetweenOneAndForty) {
     const int out[] = {1, 1, 1, 17, 40, 40, 40};
     for (std::size_t i = 0; i < std::size(in); ++i) {
         int n = in[i];
-        Axis::ClampNumber(n);
+        Axis::clampNumber(n);
         EXPECT_EQ(n, out[i]) << in[i];
     }
 }
 
 TEST(TickInterval, SnapToTickRoundsHalvesAwayFromZero) {
     const Axis a = makeAxis(-5, 5, 7); // 40 pixels per unit, ticks every 1
-    EXPECT_EQ(a.SnapToTick(250), 1);   // 1.25
-    EXPECT_EQ(a.SnapToTick(260), 2);   // 1.5
-    EXPECT_EQ(a.SnapToTick(140), -2);  // -1.5
-    EXPECT_NEAR(static_cast<double>(makeAxis(-5, 5, 40).SnapToTick(250)), 1.2, 1e-15);
+    EXPECT_EQ(a.snapToTick(250), 1);   // 1.25
+    EXPECT_EQ(a.snapToTick(260), 2);   // 1.5
+    EXPECT_EQ(a.snapToTick(140), -2);  // -1.5
+    EXPECT_NEAR(static_cast<double>(makeAxis(-5, 5, 40).snapToTick(250)), 1.2, 1e-15);
 }

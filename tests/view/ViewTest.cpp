@@ -21,7 +21,7 @@ ViewDefaults squareDefaults(int width = 400, int height = 400) {
 struct RecordingHooks : ViewHooks {
     std::vector<Extended> xLowBefore;
     std::vector<LayerImages*> redrawn;
-    void viewAboutToChange(const View& v) override { xLowBefore.push_back(v.XAxis.Low); }
+    void viewAboutToChange(const View& v) override { xLowBefore.push_back(v.xAxis.low); }
     void redraw(LayerImages* layers) override { redrawn.push_back(layers); }
 };
 
@@ -31,26 +31,26 @@ struct ViewTest : ::testing::Test {
 };
 
 bool onWholePixel(const Axis& a, Extended v) {
-    const Extended p = a.ToPixelFloat(v);
+    const Extended p = a.toPixelFloat(v);
     return std::fabs(p - std::nearbyint(p)) < 1e-6L;
 }
 
 } // namespace
 
 TEST_F(ViewTest, StartsFromTheDefaultsWithCleanRedrawState) {
-    EXPECT_EQ(view.XAxis.PixelLength, 400);
-    EXPECT_EQ(view.YAxis.Low, -5);
-    EXPECT_EQ(view.YAxis.AxisId, 'y');
-    EXPECT_EQ(view.XAxis.Caption, "x");
-    EXPECT_EQ(view.YAxis.Letter, 'y');
-    EXPECT_EQ(view.XAxis.Number, 7);
-    EXPECT_EQ(view.ThetaNum, 12);
-    EXPECT_EQ(view.XSamples[200].x, 0);
-    EXPECT_TRUE(view.XSamples[200].isValid());
-    EXPECT_EQ(view.XSamples[-1].x, -5.025L);
-    EXPECT_EQ(view.XSamples[1401].x, view.XAxis.ToWorld(1401));
-    for (const Tvalue& v : view.UndefinedSamples.row()) ASSERT_FALSE(v.isValid());
-    EXPECT_EQ(view.CurveCaches[22].samples.size(), 5000);
+    EXPECT_EQ(view.xAxis.pixelLength, 400);
+    EXPECT_EQ(view.yAxis.low, -5);
+    EXPECT_EQ(view.yAxis.axisId, 'y');
+    EXPECT_EQ(view.xAxis.caption, "x");
+    EXPECT_EQ(view.yAxis.letter, 'y');
+    EXPECT_EQ(view.xAxis.divisions, 7);
+    EXPECT_EQ(view.thetaNum, 12);
+    EXPECT_EQ(view.xSamples[200].x, 0);
+    EXPECT_TRUE(view.xSamples[200].isValid());
+    EXPECT_EQ(view.xSamples[-1].x, -5.025L);
+    EXPECT_EQ(view.xSamples[1401].x, view.xAxis.toWorld(1401));
+    for (const Value& v : view.undefinedSamples.row()) ASSERT_FALSE(v.isValid());
+    EXPECT_EQ(view.curveCaches[22].samples.size(), 5000);
     EXPECT_FALSE(rs.mappingChanged || rs.ticksChanged || rs.viewChanged);
 }
 
@@ -73,9 +73,9 @@ TEST(ViewSizes, AxesTakeTheirLengthsFromTheDrawingArea) {
         d.sizes.controlPaletteInside = c.paletteInside;
         d.sizes.dataPanelWidth = c.panel;
         View view(rs, d);
-        view.ResetFromDefaults(c.reserve, false, d);
-        EXPECT_EQ(view.XAxis.PixelLength, c.x) << c.width;
-        EXPECT_EQ(view.YAxis.PixelLength, c.y) << c.width;
+        view.resetFromDefaults(c.reserve, false, d);
+        EXPECT_EQ(view.xAxis.pixelLength, c.x) << c.width;
+        EXPECT_EQ(view.yAxis.pixelLength, c.y) << c.width;
     }
 }
 
@@ -93,17 +93,17 @@ TEST(ViewRectify, TicksLandOnWholePixelsAndZeroOnAPixel) {
     for (const Case& c : cases) {
         RedrawState rs;
         View view(rs, squareDefaults(c.width, c.height));
-        view.SetView(nullptr, c.yHigh, c.xHigh, c.yLow, c.xLow);
-        const Axis& x = view.XAxis;
-        const Extended t = x.TickInterval();
-        for (Extended v = std::ceil(x.Low / t) * t; v <= x.High; v += t) {
+        view.setView(nullptr, c.yHigh, c.xHigh, c.yLow, c.xLow);
+        const Axis& x = view.xAxis;
+        const Extended t = x.tickInterval();
+        for (Extended v = std::ceil(x.low / t) * t; v <= x.high; v += t) {
             EXPECT_TRUE(onWholePixel(x, v)) << static_cast<double>(v);
         }
         EXPECT_TRUE(onWholePixel(x, 0));
-        EXPECT_TRUE(onWholePixel(view.YAxis, 0));
+        EXPECT_TRUE(onWholePixel(view.yAxis, 0));
         // The requested aspect survives the rectification.
         const Extended asked = (c.yHigh - c.yLow) / (c.xHigh - c.xLow) * c.width / c.height;
-        EXPECT_NEAR(static_cast<double>(x.PixelsPerUnit / view.YAxis.PixelsPerUnit),
+        EXPECT_NEAR(static_cast<double>(x.pixelsPerUnit / view.yAxis.pixelsPerUnit),
                     static_cast<double>(asked), 1e-12);
     }
 }
@@ -111,33 +111,33 @@ TEST(ViewRectify, TicksLandOnWholePixelsAndZeroOnAPixel) {
 TEST(ViewRectify, WithoutRectificationTicksMayFallBetweenPixels) {
     RedrawState rs;
     View view(rs, squareDefaults());
-    view.AreaRectify = false;
-    view.SetView(nullptr, 5, 6.1L, -5, -7.3L);
-    EXPECT_EQ(view.XAxis.Low, -7.3L);
-    EXPECT_FALSE(onWholePixel(view.XAxis, 1));
+    view.areaRectify = false;
+    view.setView(nullptr, 5, 6.1L, -5, -7.3L);
+    EXPECT_EQ(view.xAxis.low, -7.3L);
+    EXPECT_FALSE(onWholePixel(view.xAxis, 1));
 }
 
 TEST(ViewRectify, TicksCloserThanAPixelLeaveTheRangeAsAsked) {
     RedrawState rs;
     View view(rs, squareDefaults(20, 20));
-    view.XAxis.Number = 40; // 0.2 apart on 2 pixels per unit
-    view.SetView(nullptr, 5, 5, -5, -5);
-    EXPECT_EQ(view.XAxis.Low, -5);
-    EXPECT_EQ(view.XAxis.High, 5);
-    EXPECT_EQ(view.YAxis.High, 5);
+    view.xAxis.divisions = 40; // 0.2 apart on 2 pixels per unit
+    view.setView(nullptr, 5, 5, -5, -5);
+    EXPECT_EQ(view.xAxis.low, -5);
+    EXPECT_EQ(view.xAxis.high, 5);
+    EXPECT_EQ(view.yAxis.high, 5);
 }
 
 TEST(ViewRectify, AnAspectWithinAThousandthIsMadeSquare) {
     for (const bool rectify : {false, true}) {
         RedrawState rs;
         View view(rs, squareDefaults());
-        view.AreaRectify = rectify;
-        view.SetView(nullptr, 5.002L, 5, -5.002L, -5); // aspect 1.0004
-        EXPECT_TRUE(view.IsSquare()) << rectify;
-        view.SetView(nullptr, 5, 6.1L, -5, -7.3L); // aspect 0.746: kept
-        EXPECT_FALSE(view.IsSquare()) << rectify;
-        view.SetView(nullptr, 6.7L, 6.1L, -6.7L, -7.3L); // 13.4 by 13.4
-        EXPECT_NEAR(static_cast<double>(view.XAxis.PixelsPerUnit / view.YAxis.PixelsPerUnit), 1.0,
+        view.areaRectify = rectify;
+        view.setView(nullptr, 5.002L, 5, -5.002L, -5); // aspect 1.0004
+        EXPECT_TRUE(view.isSquare()) << rectify;
+        view.setView(nullptr, 5, 6.1L, -5, -7.3L); // aspect 0.746: kept
+        EXPECT_FALSE(view.isSquare()) << rectify;
+        view.setView(nullptr, 6.7L, 6.1L, -6.7L, -7.3L); // 13.4 by 13.4
+        EXPECT_NEAR(static_cast<double>(view.xAxis.pixelsPerUnit / view.yAxis.pixelsPerUnit), 1.0,
                     1e-15)
             << rectify;
     }
@@ -147,61 +147,61 @@ TEST_F(ViewTest, SetViewMarksTheFunctionsAndAreaUsersAndRedraws) {
     RecordingHooks hooks;
     view.setHooks(&hooks);
     LayerImages* layers = reinterpret_cast<LayerImages*>(&hooks);
-    view.SetView(layers, 4, 4, -4, -4);
+    view.setView(layers, 4, 4, -4, -4);
     EXPECT_TRUE(rs.mappingChanged && rs.ticksChanged && rs.viewChanged);
     for (int i = 1; i <= 20; ++i) EXPECT_TRUE(rs.isDirty(functionToken(i))) << i;
     EXPECT_TRUE(rs.isDirty(areaToken));
     EXPECT_EQ(rs.dirty.count(), 21u);
     EXPECT_EQ(hooks.redrawn, std::vector<LayerImages*>{layers});
     EXPECT_TRUE(hooks.xLowBefore.empty()) << "a plain set keeps no history";
-    EXPECT_EQ(view.XSamples[200].x, 0);
-    EXPECT_EQ(view.XSamples[250].x, view.XAxis.ToWorld(250));
+    EXPECT_EQ(view.xSamples[200].x, 0);
+    EXPECT_EQ(view.xSamples[250].x, view.xAxis.toWorld(250));
 }
 
 TEST_F(ViewTest, ZoomKeepsThePointAndGoesThroughTheHistory) {
     RecordingHooks hooks;
     view.setHooks(&hooks);
-    view.AreaRectify = false;
-    view.ZoomAt(nullptr, 1, 1, 4, 2);
+    view.areaRectify = false;
+    view.zoomAt(nullptr, 1, 1, 4, 2);
     EXPECT_EQ(hooks.xLowBefore, std::vector<Extended>{-5});
     EXPECT_EQ(hooks.redrawn.size(), 1u);
-    EXPECT_EQ(view.XAxis.Low, -2);
-    EXPECT_EQ(view.XAxis.High, 3);
-    EXPECT_EQ(view.YAxis.Low, -0.5L);
-    EXPECT_EQ(view.YAxis.High, 2);
-    view.ZoomAt(nullptr, 1, 1, 0.5L, 0.5L); // zooming out
-    EXPECT_EQ(view.XAxis.Low, -5);
-    EXPECT_EQ(view.YAxis.High, 3);
+    EXPECT_EQ(view.xAxis.low, -2);
+    EXPECT_EQ(view.xAxis.high, 3);
+    EXPECT_EQ(view.yAxis.low, -0.5L);
+    EXPECT_EQ(view.yAxis.high, 2);
+    view.zoomAt(nullptr, 1, 1, 0.5L, 0.5L); // zooming out
+    EXPECT_EQ(view.xAxis.low, -5);
+    EXPECT_EQ(view.yAxis.high, 3);
 }
 
 TEST(ViewFit, FitYCentresTheYRangeOnTheXScale) {
     RedrawState rs;
     View view(rs, squareDefaults(800, 400));
-    view.XAxis.SetRange(10, -10);
-    view.YAxis.SetRange(4, 0);
-    view.FitY(1);
-    EXPECT_EQ(view.YAxis.Low, -3);
-    EXPECT_EQ(view.YAxis.High, 7);
+    view.xAxis.setRange(10, -10);
+    view.yAxis.setRange(4, 0);
+    view.fitY(1);
+    EXPECT_EQ(view.yAxis.low, -3);
+    EXPECT_EQ(view.yAxis.high, 7);
     EXPECT_TRUE(rs.viewChanged && rs.ticksChanged);
-    view.FitY(2);
-    EXPECT_EQ(view.YAxis.Low, -8);
-    EXPECT_EQ(view.YAxis.High, 12);
-    view.YAxis.Recompute();
-    view.XAxis.Recompute();
-    EXPECT_EQ(view.XAxis.PixelsPerUnit, 2 * view.YAxis.PixelsPerUnit);
+    view.fitY(2);
+    EXPECT_EQ(view.yAxis.low, -8);
+    EXPECT_EQ(view.yAxis.high, 12);
+    view.yAxis.recompute();
+    view.xAxis.recompute();
+    EXPECT_EQ(view.xAxis.pixelsPerUnit, 2 * view.yAxis.pixelsPerUnit);
 }
 
 TEST_F(ViewTest, ResetViewRebuildsYFromTheStoredAspect) {
-    view.StoredAspect = 2;
-    view.ThetaNum = 36;
-    view.Positions[5].kind = 1;
-    view.YAxis.SetRange(3, 1);
-    view.ResetView(nullptr);
-    EXPECT_EQ(view.ThetaNum, 12);
-    EXPECT_EQ(view.Positions[5].kind, 0);
-    EXPECT_EQ(view.YAxis.Low, -8);
-    EXPECT_EQ(view.YAxis.High, 12);
-    EXPECT_EQ(view.XAxis.PixelsPerUnit, 2 * view.YAxis.PixelsPerUnit);
+    view.storedAspect = 2;
+    view.thetaNum = 36;
+    view.positions[5].kind = 1;
+    view.yAxis.setRange(3, 1);
+    view.resetView(nullptr);
+    EXPECT_EQ(view.thetaNum, 12);
+    EXPECT_EQ(view.positions[5].kind, 0);
+    EXPECT_EQ(view.yAxis.low, -8);
+    EXPECT_EQ(view.yAxis.high, 12);
+    EXPECT_EQ(view.xAxis.pixelsPerUnit, 2 * view.yAxis.pixelsPerUnit);
 }
 
 TEST_F(ViewTest, ThetaNumMovesAlongItsListAndStopsAtTheEnds) {
@@ -211,12 +211,12 @@ TEST_F(ViewTest, ThetaNumMovesAlongItsListAndStopsAtTheEnds) {
     const Case cases[] = {{1, 2, 1}, {72, 72, 36},  {12, 18, 9},
                           {7, 8, 6}, {100, 72, 72}, {0, 1, 1}};
     for (const Case& c : cases) {
-        view.ThetaNum = c.from;
-        view.ThetaNumUp();
-        EXPECT_EQ(view.ThetaNum, c.up) << c.from;
-        view.ThetaNum = c.from;
-        view.ThetaNumDown();
-        EXPECT_EQ(view.ThetaNum, c.down) << c.from;
+        view.thetaNum = c.from;
+        view.thetaNumUp();
+        EXPECT_EQ(view.thetaNum, c.up) << c.from;
+        view.thetaNum = c.from;
+        view.thetaNumDown();
+        EXPECT_EQ(view.thetaNum, c.down) << c.from;
     }
     EXPECT_TRUE(rs.ticksChanged);
 }
@@ -235,7 +235,7 @@ TEST_F(ViewTest, SnapPolarRoundsAngleAndRadiusToTheGrid) {
         {2.6L, -1.4L, 1.5L * r3, -1.5L}, // -28 degrees, radius 2.95
     };
     for (const Case& c : cases) {
-        const WorldPoint p = view.SnapPolar(view.XAxis.ToPixel(c.x), view.YAxis.ToPixel(c.y));
+        const WorldPoint p = view.snapPolar(view.xAxis.toPixel(c.x), view.yAxis.toPixel(c.y));
         EXPECT_NEAR(static_cast<double>(p.x), static_cast<double>(c.sx), 1e-15);
         EXPECT_NEAR(static_cast<double>(p.y), static_cast<double>(c.sy), 1e-15);
         if (c.sx == 0) {
@@ -248,22 +248,22 @@ TEST_F(ViewTest, SnapPolarRoundsAngleAndRadiusToTheGrid) {
 }
 
 TEST_F(ViewTest, AreaAnswersTheFourBounds) {
-    view.AreaRectify = false;
-    view.SetView(nullptr, 4, 3, -1, -2);
+    view.areaRectify = false;
+    view.setView(nullptr, 4, 3, -1, -2);
     struct Case {
-        Tvalue n;
+        Value n;
         bool valid;
         Extended value;
     };
     const Case cases[] = {
         {makeReal(0), true, -2},           {makeReal(0.4L), true, -2},
-        {makeReal(-0.9L), true, -2},       {makeReal(1), true, view.YAxis.Low},
+        {makeReal(-0.9L), true, -2},       {makeReal(1), true, view.yAxis.low},
         {makeReal(1.5L), true, 3},         {makeReal(3), true, 4},
         {makeReal(3.5L), false, 0},        {makeReal(-1.6L), false, 0},
         {makeUndefined(vkReal), false, 0},
     };
     for (const Case& c : cases) {
-        const Tvalue v = viewArea(view, c.n);
+        const Value v = viewArea(view, c.n);
         EXPECT_EQ(v.isValid(), c.valid) << static_cast<double>(c.n.x);
         if (c.valid) {
             EXPECT_EQ(v.x, c.value) << static_cast<double>(c.n.x);
@@ -274,47 +274,47 @@ TEST_F(ViewTest, AreaAnswersTheFourBounds) {
 }
 
 TEST_F(ViewTest, PresentationModeEnlargesFontAndAxes) {
-    view.FontSize = 30;
-    view.ApplyPresentationMode(true);
-    EXPECT_EQ(view.FontSize, 30);
-    EXPECT_EQ(view.AxisWidth, 2);
-    view.FontSize = 10;
-    view.ApplyPresentationMode(true);
-    EXPECT_EQ(view.FontSize, 24);
-    view.PsMesh = 2;
-    view.ResetFromDefaults(0, true, squareDefaults());
-    EXPECT_EQ(view.PsMesh, 0);
-    EXPECT_EQ(view.AxisWidth, 2);
-    view.ApplyPresentationMode(false);
-    EXPECT_EQ(view.FontSize, 12);
-    EXPECT_EQ(view.AxisWidth, 1);
+    view.fontSize = 30;
+    view.applyPresentationMode(true);
+    EXPECT_EQ(view.fontSize, 30);
+    EXPECT_EQ(view.axisWidth, 2);
+    view.fontSize = 10;
+    view.applyPresentationMode(true);
+    EXPECT_EQ(view.fontSize, 24);
+    view.gridStyle = 2;
+    view.resetFromDefaults(0, true, squareDefaults());
+    EXPECT_EQ(view.gridStyle, 0);
+    EXPECT_EQ(view.axisWidth, 2);
+    view.applyPresentationMode(false);
+    EXPECT_EQ(view.fontSize, 12);
+    EXPECT_EQ(view.axisWidth, 1);
     EXPECT_TRUE(rs.ticksChanged);
 }
 
 TEST_F(ViewTest, StoredAxisSettingsOverrideTheResetOnes) {
     ViewDefaults d = squareDefaults();
-    d.x.High = 10;
+    d.x.high = 10;
     d.x.stored = AxisStoredSettings{};
-    d.x.stored->Number = 12;
-    d.x.stored->Caption = "tiempo";
-    d.x.stored->SCaption = "tiempo";
-    d.x.stored->Letter = 't';
-    view.ResetFromDefaults(0, false, d);
-    EXPECT_EQ(view.XAxis.High, 10);
-    EXPECT_EQ(view.XAxis.Number, 12);
-    EXPECT_EQ(view.XAxis.Caption, "tiempo");
-    EXPECT_EQ(view.XAxis.Letter, 't');
-    EXPECT_EQ(view.XAxis.AxisId, 'x');
-    EXPECT_EQ(view.YAxis.Number, 7);
+    d.x.stored->divisions = 12;
+    d.x.stored->caption = "tiempo";
+    d.x.stored->captionText = "tiempo";
+    d.x.stored->letter = 't';
+    view.resetFromDefaults(0, false, d);
+    EXPECT_EQ(view.xAxis.high, 10);
+    EXPECT_EQ(view.xAxis.divisions, 12);
+    EXPECT_EQ(view.xAxis.caption, "tiempo");
+    EXPECT_EQ(view.xAxis.letter, 't');
+    EXPECT_EQ(view.xAxis.axisId, 'x');
+    EXPECT_EQ(view.yAxis.divisions, 7);
     EXPECT_EQ(plainCaption(std::string("a\x01{b}\x19") + "c"), "abc");
 }
 
 TEST_F(ViewTest, EnlargedOutputScalesEveryConversion) {
     view.setOutputScale(3);
-    const PixelPoint p = view.ToPoint(1, 1);
+    const PixelPoint p = view.toPoint(1, 1);
     EXPECT_EQ(p.x, 720);
     EXPECT_EQ(p.y, 480);
-    EXPECT_EQ(view.YAxis.ToWorld(480), 1);
+    EXPECT_EQ(view.yAxis.toWorld(480), 1);
     view.setOutputScale(1);
-    EXPECT_EQ(view.ToPoint(1, 1).x, 240);
+    EXPECT_EQ(view.toPoint(1, 1).x, 240);
 }

@@ -21,10 +21,10 @@ struct EvalEnv {
 
 // The four arguments of one evaluation, read by the tokens "x", "y", "z", "w".
 struct Arguments {
-    Tvalue x;
-    Tvalue y;
-    Tvalue z;
-    Tvalue w;
+    Value x;
+    Value y;
+    Value z;
+    Value w;
 };
 
 } // namespace tarlix

@@ -21,12 +21,12 @@ std::size_t matchingSend(std::string_view code, std::size_t begin) {
     return code.size();
 }
 
-Tvalue argumentPair(const Tvalue& a, const Tvalue& b) {
+Value argumentPair(const Value& a, const Value& b) {
     if (isDefinedReal(a) && isDefinedReal(b)) return makePair(a.x, b.x);
     return makeUndefined(vkPair);
 }
 
-int wholeIndex(const Tvalue& v, int fallback) {
+int wholeIndex(const Value& v, int fallback) {
     if (!v.valid || v.kind != vkReal || !(std::fabs(v.x) < 1e9L)) return fallback;
     return static_cast<int>(roundHalfEven(v.x));
 }
@@ -42,21 +42,21 @@ void Evaluator::leave() {
     active_.pop_back();
 }
 
-Tvalue Evaluator::evaluate(const CompiledExpression& record, const Arguments& args) {
-    if (record.Code.empty()) return makeUndefined(vkReal);
+Value Evaluator::evaluate(const CompiledExpression& record, const Arguments& args) {
+    if (record.code.empty()) return makeUndefined(vkReal);
     Arguments a = args;
     return snap(run(codeOf(record), a));
 }
 
-Tvalue Evaluator::pop(std::size_t base) {
+Value Evaluator::pop(std::size_t base) {
     if (stack_.size() <= base) return makeUndefined(vkReal);
-    const Tvalue v = stack_.back();
+    const Value v = stack_.back();
     stack_.pop_back();
     return v;
 }
 
-Tvalue Evaluator::run(const CodeView& c, Arguments& args, const Tvalue* operands,
-                      std::size_t operandCount) {
+Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
+                     std::size_t operandCount) {
     const std::size_t base = stack_.size();
     const std::size_t loopBase = loops_.size();
     for (std::size_t i = 0; i < operandCount; ++i) push(operands[i]);
@@ -67,7 +67,7 @@ Tvalue Evaluator::run(const CodeView& c, Arguments& args, const Tvalue* operands
         finishLoop(loops_.back(), args);
         loops_.pop_back();
     }
-    const Tvalue result = pop(base);
+    const Value result = pop(base);
     stack_.resize(base);
     return result;
 }
@@ -103,7 +103,7 @@ bool Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         push(makePair(0, 1));
         return true;
     case tkSZERO:
-        push(Tvalue{vkSignedZero, 0, 0, 1});
+        push(Value{vkSignedZero, 0, 0, 1});
         return true;
     case tkR:
         push(makeUndefined(vkReal));
@@ -132,7 +132,7 @@ bool Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
     } else if (t == tkCof || t == tkSol) {
         const std::size_t end = matchingSend(c.code, pc + 1);
         const std::string_view body = c.code.substr(pc + 1, end - pc - 1);
-        const Tvalue n = pop(base);
+        const Value n = pop(base);
         push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
         pc = end;
     } else if (t == tkSend) {
@@ -146,13 +146,13 @@ bool Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
 
 void Evaluator::unaryOrBinary(int t, std::size_t base) {
     if (isPostfix(t) || isOneArg(t)) {
-        const Tvalue v = pop(base);
+        const Value v = pop(base);
         const auto id = builtinOfToken(t);
         push(id ? applyUnary(*id, v, functions()) : v);
         return;
     }
-    const Tvalue b = pop(base);
-    const Tvalue a = pop(base);
+    const Value b = pop(base);
+    const Value a = pop(base);
     if (t == tkPointFn) {
         // An undefined number selects no figure; k still decides the kind of the result.
         push(figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
@@ -176,19 +176,19 @@ void Evaluator::userFunctionToken(int t, std::size_t base) {
     a.z = pop(base);
     a.y = pop(base);
     a.x = pop(base);
-    const Tvalue order = pop(base);
+    const Value order = pop(base);
     push(userFunctionCall(userFunctionNumber(t), order, a));
 }
 
-Tvalue Evaluator::functionReference(int n, const Tvalue& x) {
+Value Evaluator::functionReference(int n, const Value& x) {
     const CompiledExpression* f = env_.document.explicitFunction(n);
-    if (!f || f->Code.empty() || !enter(f)) return makeUndefined(vkReal);
-    const Tvalue r = evaluate(*f, x);
+    if (!f || f->code.empty() || !enter(f)) return makeUndefined(vkReal);
+    const Value r = evaluate(*f, x);
     leave();
     return r;
 }
 
-Tvalue Evaluator::figureValue(Extended nValue, Extended kValue) {
+Value Evaluator::figureValue(Extended nValue, Extended kValue) {
     const bool smallN = std::fabs(nValue) < 1e9L;
     const bool smallK = std::fabs(kValue) < 1e9L;
     const int n = smallN ? static_cast<int>(roundHalfEven(nValue)) : 0;
@@ -197,26 +197,26 @@ Tvalue Evaluator::figureValue(Extended nValue, Extended kValue) {
     const std::uint8_t undefinedKind = component ? vkReal : vkPair;
     const CompiledExpression* part =
         env_.document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
-    if (!part || part->Code.empty() || !enter(part)) return makeUndefined(undefinedKind);
-    Tvalue r = evaluate(*part, makeUndefined(undefinedKind));
+    if (!part || part->code.empty() || !enter(part)) return makeUndefined(undefinedKind);
+    Value r = evaluate(*part, makeUndefined(undefinedKind));
     leave();
     if (component) return r;
-    if (env_.settings.ComplexMode) r = toPair(r);
+    if (env_.settings.complexMode) r = toPair(r);
     return r.valid ? r : makeUndefined(vkPair);
 }
 
 namespace {
 // The components of a pair as two reals.
-void splitPair(const Tvalue p, Tvalue& first, Tvalue& second) {
+void splitPair(const Value p, Value& first, Value& second) {
     first = p.valid ? makeReal(p.x) : makeUndefined(vkReal);
     second = p.valid ? makeReal(p.y) : makeUndefined(vkReal);
 }
 } // namespace
 
-Tvalue Evaluator::userFunctionCall(int number, const Tvalue& order, Arguments a) {
+Value Evaluator::userFunctionCall(int number, const Value& order, Arguments a) {
     if (a.x.kind == vkPair) {
-        const Tvalue oldY = a.y;
-        const Tvalue oldZ = a.z;
+        const Value oldY = a.y;
+        const Value oldZ = a.z;
         splitPair(a.x, a.x, a.y);
         a.z = oldY;
         a.w = oldZ;
@@ -224,11 +224,11 @@ Tvalue Evaluator::userFunctionCall(int number, const Tvalue& order, Arguments a)
     if (a.z.kind == vkPair) splitPair(a.z, a.z, a.w);
     const CompiledExpression* f = env_.document.userFunction(number);
     const int k = wholeIndex(order, -1);
-    if (!f || f->Code.empty() || k < 0 || k > 3) return makeUndefined(vkReal);
+    if (!f || f->code.empty() || k < 0 || k > 3) return makeUndefined(vkReal);
     if (k == 1 || k == 2) return derivative(*f, k, a);
     if (k == 3) return antiderivative(*f, a);
     if (!enter(f)) return makeUndefined(vkReal);
-    const Tvalue r = evaluate(*f, a);
+    const Value r = evaluate(*f, a);
     leave();
     return r;
 }

@@ -20,11 +20,11 @@ namespace tarlix {
 // A stretch of postfix code with the constant table it reads.
 struct CodeView {
     std::string_view code;
-    const std::array<Tvalue, kConstCount>* consts = nullptr;
+    const std::array<Value, kConstCount>* consts = nullptr;
 };
 
 inline CodeView codeOf(const CompiledExpression& record) {
-    return {record.Code, &record.ConstValue};
+    return {record.code, &record.constValue};
 }
 
 // The position of the "Send" that closes the aggregate body starting at begin, or the code's
@@ -35,29 +35,29 @@ class Evaluator {
 public:
     explicit Evaluator(const EvalEnv& env) : env_(env) {}
 
-    Tvalue evaluate(const CompiledExpression& record, const Arguments& args);
-    Tvalue evaluate(const CompiledExpression& record, const Tvalue& x, const Tvalue& y,
-                    const Tvalue& z, const Tvalue& w) {
+    Value evaluate(const CompiledExpression& record, const Arguments& args);
+    Value evaluate(const CompiledExpression& record, const Value& x, const Value& y, const Value& z,
+                   const Value& w) {
         return evaluate(record, Arguments{x, y, z, w});
     }
     // y is the current y of parameter slot 0; z and w are 0.
-    Tvalue evaluate(const CompiledExpression& record, const Tvalue& x) {
+    Value evaluate(const CompiledExpression& record, const Value& x) {
         return evaluate(record, argumentsAt(x));
     }
 
     // The references of the code, as the tokens evaluate them.
-    Tvalue functionReference(int n, const Tvalue& x); // "y1".."y20"
-    Tvalue figureValue(Extended n, Extended k);       // "P"(n, k); points are k = 0
-    Tvalue userFunctionCall(int number, const Tvalue& order, Arguments args); // 1..8 f g h f1..
-    Tvalue derivative(const CompiledExpression& f, int order, const Arguments& args); // 1 or 2
-    Tvalue antiderivative(const CompiledExpression& f, const Arguments& args);
+    Value functionReference(int n, const Value& x); // "y1".."y20"
+    Value figureValue(Extended n, Extended k);      // "P"(n, k); points are k = 0
+    Value userFunctionCall(int number, const Value& order, Arguments args); // 1..8 f g h f1..
+    Value derivative(const CompiledExpression& f, int order, const Arguments& args); // 1 or 2
+    Value antiderivative(const CompiledExpression& f, const Arguments& args);
 
     // Runs a stretch of code on this machine's stack (its result not snapped). The row form
     // uses it for the parts it evaluates column by column, with operands already computed.
-    Tvalue run(const CodeView& code, Arguments& args, const Tvalue* operands = nullptr,
-               std::size_t operandCount = 0);
+    Value run(const CodeView& code, Arguments& args, const Value* operands = nullptr,
+              std::size_t operandCount = 0);
 
-    Arguments argumentsAt(const Tvalue& x) const {
+    Arguments argumentsAt(const Value& x) const {
         return {x, makeReal(env_.parameters.value(0)), makeReal(0), makeReal(0)};
     }
     FunctionContext functions() const {
@@ -82,13 +82,13 @@ private:
         Extended lower = 0;
         Extended step = 0;
         Extended savedParameter = 0;
-        Tvalue savedArgument;
-        Tvalue accumulator;
+        Value savedArgument;
+        Value accumulator;
         bool kindTaken = false;
     };
 
-    Tvalue pop(std::size_t base);
-    void push(const Tvalue& v) { stack_.push_back(v); }
+    Value pop(std::size_t base);
+    void push(const Value& v) { stack_.push_back(v); }
     bool step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
               std::size_t loopBase);
     void unaryOrBinary(int token, std::size_t base);
@@ -97,26 +97,25 @@ private:
     void startLoop(int token, std::size_t pc, Arguments& args, std::size_t base);
     // True when the loop jumps back to its body (pc is set then).
     bool endOfBody(std::size_t& pc, Arguments& args, std::size_t base);
-    bool endSumOrProduct(LoopRecord& loop, const Tvalue& v, Arguments& args);
-    bool endIntegral(LoopRecord& loop, const Tvalue& v, Arguments& args);
+    bool endSumOrProduct(LoopRecord& loop, const Value& v, Arguments& args);
+    bool endIntegral(LoopRecord& loop, const Value& v, Arguments& args);
     void finishLoop(LoopRecord& loop, Arguments& args);
     void setBound(int variable, Extended value, Arguments& args);
-    Tvalue coefficient(const Tvalue& n, std::string_view body, const CodeView& c);
-    Tvalue solution(const Tvalue& n, std::string_view body, const CodeView& c,
-                    const Arguments& args);
-    Tvalue sampleBody(std::string_view body, const CodeView& c, Arguments args, Extended t);
+    Value coefficient(const Value& n, std::string_view body, const CodeView& c);
+    Value solution(const Value& n, std::string_view body, const CodeView& c, const Arguments& args);
+    Value sampleBody(std::string_view body, const CodeView& c, Arguments args, Extended t);
 
     const EvalEnv& env_;
-    std::vector<Tvalue> stack_;
+    std::vector<Value> stack_;
     std::vector<LoopRecord> loops_;
     std::vector<const void*> active_;
 };
 
 // "X" and "Y": the pair of two arguments, made only from two defined reals.
-Tvalue argumentPair(const Tvalue& a, const Tvalue& b);
+Value argumentPair(const Value& a, const Value& b);
 
 // A real parameter of the code as a whole number (n, k, orders, counts, indices); a value
 // too large or not defined gives `fallback`.
-int wholeIndex(const Tvalue& v, int fallback);
+int wholeIndex(const Value& v, int fallback);
 
 } // namespace tarlix

@@ -39,7 +39,7 @@ bool LagrangePolynomial::computeWeights(std::span<const Extended> values) {
 bool LagrangePolynomial::verify(const Sampler& f) const {
     for (Extended fraction : kCheckFractions) {
         const Extended t = a_ + (b_ - a_) * fraction;
-        const Tvalue v = f(t);
+        const Value v = f(t);
         if (!v.valid || v.kind != vkReal) return false;
         if (!(std::fabs(v.x - polynomial(t)) < kCheckTolerance)) return false;
     }
@@ -61,7 +61,7 @@ void LagrangePolynomial::build(int n, Extended a, Extended b, const Sampler& f) 
         for (int l = 0; l <= n; ++l) {
             const auto i = static_cast<std::size_t>(l);
             nodes_[i] = (l * a + (n - l) * b) / n;
-            const Tvalue v = f(nodes_[i]);
+            const Value v = f(nodes_[i]);
             if (!v.valid || v.kind != vkReal) return;
             values[i] = v.x;
         }
@@ -71,8 +71,8 @@ void LagrangePolynomial::build(int n, Extended a, Extended b, const Sampler& f) 
 }
 
 void LagrangePolynomial::build(Evaluator& evaluator, const CompiledExpression& expression, int n,
-                               Extended a, Extended b, const Tvalue& y, const Tvalue& z,
-                               const Tvalue& w) {
+                               Extended a, Extended b, const Value& y, const Value& z,
+                               const Value& w) {
     expression_ = expression;
     sampleArgs_ = Arguments{makeReal(0), y, z, w};
     build(n, a, b, [&](Extended t) {
@@ -82,14 +82,14 @@ void LagrangePolynomial::build(Evaluator& evaluator, const CompiledExpression& e
 }
 
 void LagrangePolynomial::buildFromPoints(std::span<const Extended> nodes,
-                                         std::span<const Tvalue> values) {
+                                         std::span<const Value> values) {
     valid_ = false;
     if (nodes.size() != values.size() || nodes.empty() ||
         nodes.size() > static_cast<std::size_t>(maxDegree + 1))
         return;
     nodes_.assign(nodes.begin(), nodes.end());
     std::vector<Extended> ys;
-    for (const Tvalue& v : values) {
+    for (const Value& v : values) {
         if (!v.valid || v.kind != vkReal) return;
         ys.push_back(v.x);
     }
@@ -98,17 +98,17 @@ void LagrangePolynomial::buildFromPoints(std::span<const Extended> nodes,
     valid_ = computeWeights(ys);
 }
 
-Tvalue LagrangePolynomial::evaluate(Extended t) const {
+Value LagrangePolynomial::evaluate(Extended t) const {
     if (!valid_) return makeUndefined(vkReal);
     return checkRange(makeReal(polynomial(t)));
 }
 
-void LagrangePolynomial::evaluateRow(std::span<const Tvalue> ts, std::span<Tvalue> out) const {
+void LagrangePolynomial::evaluateRow(std::span<const Value> ts, std::span<Value> out) const {
     for (std::size_t i = 0; i < ts.size() && i < out.size(); ++i)
         out[i] = isDefinedReal(ts[i]) ? evaluate(ts[i].x) : makeUndefined(vkReal);
 }
 
-Tvalue LagrangePolynomial::integral(Extended x) const {
+Value LagrangePolynomial::integral(Extended x) const {
     if (!valid_) return makeUndefined(vkReal);
     std::array<Extended, 9> p{};
     for (int k = 0; k <= 8; ++k) p[static_cast<std::size_t>(k)] = polynomial((8 - k) * x / 8);

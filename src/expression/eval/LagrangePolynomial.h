@@ -17,7 +17,7 @@ class Evaluator;
 
 class LagrangePolynomial {
 public:
-    using Sampler = std::function<Tvalue(Extended)>;
+    using Sampler = std::function<Value(Extended)>;
     static constexpr int maxDegree = 14;
 
     // Interpolates f at n+1 equally spaced nodes of [A, B] and verifies the polynomial at nine
@@ -25,17 +25,17 @@ public:
     void build(int n, Extended a, Extended b, const Sampler& f);
     // The same for an expression of x with y, z and w given; the record is copied.
     void build(Evaluator& evaluator, const CompiledExpression& expression, int n, Extended a,
-               Extended b, const Tvalue& y, const Tvalue& z, const Tvalue& w);
+               Extended b, const Value& y, const Value& z, const Value& w);
     // Interpolates given points: valid when all are defined and the nodes differ.
-    void buildFromPoints(std::span<const Extended> nodes, std::span<const Tvalue> values);
+    void buildFromPoints(std::span<const Extended> nodes, std::span<const Value> values);
 
     bool valid() const { return valid_; }
     Extended low() const { return a_; }
     Extended high() const { return b_; }
-    Tvalue evaluate(Extended t) const;
-    void evaluateRow(std::span<const Tvalue> ts, std::span<Tvalue> out) const;
+    Value evaluate(Extended t) const;
+    void evaluateRow(std::span<const Value> ts, std::span<Value> out) const;
     // The integral of the polynomial from 0 to x by the 9-point closed Newton-Cotes rule.
-    Tvalue integral(Extended x) const;
+    Value integral(Extended x) const;
 
 private:
     Extended polynomial(Extended t) const;

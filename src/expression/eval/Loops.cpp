@@ -19,8 +19,8 @@ void Evaluator::setBound(int variable, Extended value, Arguments& args) {
 }
 
 void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_t base) {
-    const Tvalue upper = pop(base);
-    const Tvalue lower = pop(base);
+    const Value upper = pop(base);
+    const Value lower = pop(base);
     LoopRecord loop;
     loop.type = token == tkSum ? kSumLoop : token == tkProduct ? kProductLoop : kIntegralLoop;
     loop.variable = wholeIndex(pop(base), -2);
@@ -30,7 +30,7 @@ void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_
     loop.end = upper.x;
     loop.current = loop.boundsDefined || loop.type == kIntegralLoop ? lower.x : upper.x - 10;
     if (loop.type == kIntegralLoop)
-        loop.step = (upper.x - lower.x) / env_.settings.IntegralPartitions;
+        loop.step = (upper.x - lower.x) / env_.settings.integralPartitions;
     loop.accumulator = makePair(loop.type == kProductLoop ? 1 : 0, 0);
     if (ParameterValues::isSlot(loop.variable))
         loop.savedParameter = env_.parameters.value(loop.variable);
@@ -41,7 +41,7 @@ void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_
 
 bool Evaluator::endOfBody(std::size_t& pc, Arguments& args, std::size_t base) {
     LoopRecord& loop = loops_.back();
-    const Tvalue v = pop(base);
+    const Value v = pop(base);
     const bool again =
         loop.type == kIntegralLoop ? endIntegral(loop, v, args) : endSumOrProduct(loop, v, args);
     if (again) {
@@ -54,7 +54,7 @@ bool Evaluator::endOfBody(std::size_t& pc, Arguments& args, std::size_t base) {
     return false;
 }
 
-bool Evaluator::endSumOrProduct(LoopRecord& loop, const Tvalue& v, Arguments& args) {
+bool Evaluator::endSumOrProduct(LoopRecord& loop, const Value& v, Arguments& args) {
     if (!loop.kindTaken) {
         loop.accumulator.kind = v.kind;
         loop.kindTaken = true;
@@ -78,8 +78,8 @@ bool Evaluator::endSumOrProduct(LoopRecord& loop, const Tvalue& v, Arguments& ar
     return loop.current <= loop.end;
 }
 
-bool Evaluator::endIntegral(LoopRecord& loop, const Tvalue& v, Arguments& args) {
-    const int n = env_.settings.IntegralPartitions;
+bool Evaluator::endIntegral(LoopRecord& loop, const Value& v, Arguments& args) {
+    const int n = env_.settings.integralPartitions;
     if (!loop.kindTaken) {
         loop.accumulator.kind = v.kind == vkPair ? vkPair : vkReal;
         loop.kindTaken = true;
@@ -90,7 +90,7 @@ bool Evaluator::endIntegral(LoopRecord& loop, const Tvalue& v, Arguments& args) 
     }
     const long j = loop.passes;
     if (v.valid && (v.kind == vkReal || v.kind == vkPair)) {
-        Tvalue& acc = loop.accumulator;
+        Value& acc = loop.accumulator;
         if (j == 0 || j == n) {
             acc.x += v.x;
             acc.y += v.y;
@@ -106,8 +106,8 @@ bool Evaluator::endIntegral(LoopRecord& loop, const Tvalue& v, Arguments& args) 
     setBound(loop.variable, loop.lower + static_cast<Extended>(j + 1) * loop.step, args);
     if (loop.passes <= n) return true;
     const Extended factor = loop.step / 3;
-    Tvalue& acc = loop.accumulator;
-    acc = checkRange(Tvalue{acc.kind, factor * acc.x, factor * acc.y, 1});
+    Value& acc = loop.accumulator;
+    acc = checkRange(Value{acc.kind, factor * acc.x, factor * acc.y, 1});
     return false;
 }
 

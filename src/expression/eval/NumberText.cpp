@@ -59,34 +59,34 @@ std::string formatGeneral(Extended v, int digits, char decimalChar) {
     return text;
 }
 
-std::string calcResultText(const Tvalue& v, const EngineSettings& s) {
+std::string calcResultText(const Value& v, const EngineSettings& s) {
     if (!v.valid) return "error";
     auto number = [&](Extended c) {
-        std::string text = formatGeneral(c, 15, s.DecimalChar);
+        std::string text = formatGeneral(c, 15, s.decimalChar);
         const auto e = text.find('E');
         if (e != std::string::npos) text = text.substr(0, e) + "*10^(" + text.substr(e + 1) + ")";
         return text;
     };
     if (v.kind == vkPair)
-        return "(" + number(v.x) + std::string(1, s.ListSeparatorChar) + number(v.y) + ")";
+        return "(" + number(v.x) + std::string(1, s.listSeparatorChar) + number(v.y) + ")";
     return number(v.x);
 }
 
 bool numberFromText(std::string& text, Extended& value, bool showError, Evaluator& evaluator,
                     const CompileEnv& compileEnv) {
-    if (const auto n = readNumber(text, compileEnv.settings.DecimalChar)) {
+    if (const auto n = readNumber(text, compileEnv.settings.decimalChar)) {
         value = *n;
         return true;
     }
     CompiledExpression record;
     setSource(record, text, kModeExplicit, compileEnv);
-    const Tvalue v = evaluator.evaluate(record, makeUndefined(vkReal));
+    const Value v = evaluator.evaluate(record, makeUndefined(vkReal));
     if (!isDefinedReal(v)) {
         if (showError) compileEnv.messages.show(kInvalidNumber, mkError, false);
         return false;
     }
     value = v.x;
-    text = formatGeneral(v.x, 12, compileEnv.settings.DecimalChar);
+    text = formatGeneral(v.x, 12, compileEnv.settings.decimalChar);
     return true;
 }
 

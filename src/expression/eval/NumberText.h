@@ -21,7 +21,7 @@ std::string formatGeneral(Extended v, int digits, char decimalChar);
 
 // The calculator's text of a result: "error" when undefined, a real with at most 15
 // significant digits and its exponent written "*10^(" e ")", a pair as "(" x separator y ")".
-std::string calcResultText(const Tvalue& v, const EngineSettings& settings);
+std::string calcResultText(const Value& v, const EngineSettings& settings);
 
 // A numeric edit box's rule. A number text gives its number and stays as it is. Any other
 // text is compiled as an explicit function and evaluated with x undefined: a defined real is

@@ -40,12 +40,12 @@ Extended dropSmall(Extended c, Extended limit) {
 }
 } // namespace
 
-Tvalue Evaluator::sampleBody(std::string_view body, const CodeView& c, Arguments args, Extended t) {
+Value Evaluator::sampleBody(std::string_view body, const CodeView& c, Arguments args, Extended t) {
     args.x = makeReal(t);
     return run(CodeView{body, c.consts}, args);
 }
 
-Tvalue Evaluator::coefficient(const Tvalue& nValue, std::string_view body, const CodeView& c) {
+Value Evaluator::coefficient(const Value& nValue, std::string_view body, const CodeView& c) {
     const int n = wholeIndex(nValue, -1);
     if (n < 0 || n > 6) return makeUndefined(vkReal);
     const Arguments args{makeReal(0), makeReal(env_.parameters.value(0)), makeReal(0), makeReal(0)};
@@ -59,7 +59,7 @@ Tvalue Evaluator::coefficient(const Tvalue& nValue, std::string_view body, const
     }
     Row7 samples{};
     for (int j = 0; j < 7; ++j) {
-        const Tvalue v = f(j - 3);
+        const Value v = f(j - 3);
         if (!isDefinedReal(v)) return makeUndefined(vkReal);
         samples[static_cast<std::size_t>(j)] = v.x;
     }
@@ -69,8 +69,8 @@ Tvalue Evaluator::coefficient(const Tvalue& nValue, std::string_view body, const
     return makeReal(dropSmall(sum / (quartic ? 24 : 720), kCoefficientZero));
 }
 
-Tvalue Evaluator::solution(const Tvalue& nValue, std::string_view bodyCode, const CodeView& c,
-                           const Arguments& args) {
+Value Evaluator::solution(const Value& nValue, std::string_view bodyCode, const CodeView& c,
+                          const Arguments& args) {
     const int n = wholeIndex(nValue, -1);
     if (n < 1) return makeUndefined(vkReal);
     std::string body(bodyCode);
@@ -83,7 +83,7 @@ Tvalue Evaluator::solution(const Tvalue& nValue, std::string_view bodyCode, cons
     std::array<Extended, 5> s{}; // f(j) - f(0) for j = -2..2
     Extended c0 = 0;
     for (int j = -2; j <= 2; ++j) {
-        const Tvalue v = f(j);
+        const Value v = f(j);
         if (!isDefinedReal(v)) return makeUndefined(vkReal);
         s[static_cast<std::size_t>(j + 2)] = v.x;
     }
@@ -97,19 +97,19 @@ Tvalue Evaluator::solution(const Tvalue& nValue, std::string_view bodyCode, cons
     a4 = dropSmall(a4, kSolverZero);
     if (a4 == 0) a3 = dropSmall(a3, kSolverZero);
     if (a4 == 0 && a3 == 0) a2 = dropSmall(a2, kSolverZero);
-    const Tvalue root = polynomialRoot({a4, a3, a2, a1, c0}, n, false);
+    const Value root = polynomialRoot({a4, a3, a2, a1, c0}, n, false);
     return root.valid && root.kind == vkReal ? root : makeUndefined(vkReal);
 }
 
 namespace {
 // The samples f(x + k h) for k = -3..3 of one user function.
 struct Samples {
-    std::array<Tvalue, 7> v;
-    const Tvalue& at(int k) const { return v[static_cast<std::size_t>(k + 3)]; }
+    std::array<Value, 7> v;
+    const Value& at(int k) const { return v[static_cast<std::size_t>(k + 3)]; }
 };
 } // namespace
 
-Tvalue Evaluator::derivative(const CompiledExpression& f, int order, const Arguments& args) {
+Value Evaluator::derivative(const CompiledExpression& f, int order, const Arguments& args) {
     if (!isDefinedReal(args.x) || (order != 1 && order != 2)) return makeUndefined(vkReal);
     const Extended h = order == 1 ? 1.0L / 256 : 1.0L / 16;
     if (!enter(&f)) return makeUndefined(vkReal);
@@ -119,20 +119,20 @@ Tvalue Evaluator::derivative(const CompiledExpression& f, int order, const Argum
             evaluate(f, makeReal(args.x.x + k * h), args.y, args.z, args.w);
     leave();
     const std::uint8_t kind = s.at(0).kind;
-    for (const Tvalue& v : s.v)
+    for (const Value& v : s.v)
         if (!v.valid || v.kind != kind || (kind != vkReal && kind != vkPair))
             return makeUndefined(vkReal);
-    auto component = [&](Extended Tvalue::*part) {
+    auto component = [&](Extended Value::*part) {
         auto d = [&](int k) { return s.at(k).*part - s.at(-k).*part; };
         if (order == 1) return (45 * d(1) - 9 * d(2) + d(3)) / (60 * h);
         auto e = [&](int k) { return s.at(k).*part + s.at(-k).*part - 2 * (s.at(0).*part); };
         return (1.5L * e(1) - 0.15L * e(2) + e(3) / 90) / (h * h);
     };
     return checkRange(
-        Tvalue{kind, component(&Tvalue::x), kind == vkPair ? component(&Tvalue::y) : 0, 1});
+        Value{kind, component(&Value::x), kind == vkPair ? component(&Value::y) : 0, 1});
 }
 
-Tvalue Evaluator::antiderivative(const CompiledExpression& f, const Arguments& args) {
+Value Evaluator::antiderivative(const CompiledExpression& f, const Arguments& args) {
     if (!args.x.valid || !args.y.valid || !args.z.valid || !args.w.valid || args.x.kind != vkReal)
         return makeUndefined(vkReal);
     const Extended x = args.x.x;

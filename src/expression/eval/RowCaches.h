@@ -24,14 +24,14 @@ class ColumnSamples {
 public:
     ColumnSamples() : values(lastSampleColumn - firstSampleColumn + 1) {}
     static constexpr int size() { return lastSampleColumn - firstSampleColumn + 1; }
-    Tvalue& operator[](int column) { return values[index(column)]; }
-    const Tvalue& operator[](int column) const { return values[index(column)]; }
-    std::vector<Tvalue>& row() { return values; }
-    const std::vector<Tvalue>& row() const { return values; }
+    Value& operator[](int column) { return values[index(column)]; }
+    const Value& operator[](int column) const { return values[index(column)]; }
+    std::vector<Value>& row() { return values; }
+    const std::vector<Value>& row() const { return values; }
 
 private:
     static std::size_t index(int column) { return static_cast<std::size_t>(column + 1); }
-    std::vector<Tvalue> values;
+    std::vector<Value> values;
 };
 
 // The samples of one explicit function over the pixel columns.
@@ -46,15 +46,15 @@ struct FigurePosition {
     Extended x = 0;
     Extended y = 0;
     Extended r = 0;
-    std::int32_t PointColor = 0;
-    std::int32_t LineColor = 0;
-    std::int32_t FillColor = 0;
-    std::uint8_t PointAfterimage = 0;
-    std::uint8_t LineAfterimage = 0;
-    std::uint8_t PointSize = 0;
-    std::uint8_t LocusWidth = 0;
-    std::uint8_t LineWidth = 0;
-    std::uint8_t Hollow = 0;
+    std::int32_t pointColor = 0;
+    std::int32_t lineColor = 0;
+    std::int32_t fillColor = 0;
+    std::uint8_t pointAfterimage = 0;
+    std::uint8_t lineAfterimage = 0;
+    std::uint8_t pointSize = 0;
+    std::uint8_t locusWidth = 0;
+    std::uint8_t lineWidth = 0;
+    std::uint8_t hollow = 0;
 };
 
 } // namespace tarlix

@@ -66,19 +66,19 @@ Row& RowEvaluator::newRow() {
 }
 
 void RowEvaluator::evaluateRow(const CompiledExpression& record, const RowRequest& request,
-                               std::span<Tvalue> out) {
+                               std::span<Value> out) {
     request_ = request;
     n_ = std::min(request.xs.size(), out.size());
     poolTop_ = 0;
     pendingTrig_.clear();
-    pairTrigonometry_ = sinAndCosOfOneArgument(record.Code);
+    pairTrigonometry_ = sinAndCosOfOneArgument(record.code);
     if (request_.varying.size() < n_) request_.varyingParameter = 0;
-    if (record.Code.empty()) {
+    if (record.code.empty()) {
         std::fill(out.begin(), out.end(), makeUndefined(vkReal));
         return;
     }
-    if (request_.varyingParameter == 0 && !codeReadsArguments(record.Code)) {
-        const Tvalue x = n_ > 0 ? request.xs[0] : makeUndefined(vkReal);
+    if (request_.varyingParameter == 0 && !codeReadsArguments(record.code)) {
+        const Value x = n_ > 0 ? request.xs[0] : makeUndefined(vkReal);
         std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n_),
                   scalar_.evaluate(record, x));
         return;
@@ -100,7 +100,7 @@ void RowEvaluator::evaluateRow(const CompiledExpression& record, const RowReques
 
 // Sums of simple terms in x take the fused loop; the blocks it leaves go column by column
 // through the stack machine.
-bool RowEvaluator::sumRow(const CompiledExpression& record, std::span<Tvalue> out) {
+bool RowEvaluator::sumRow(const CompiledExpression& record, std::span<Value> out) {
     auto sum = RowSum::of(codeOf(record), scalar_);
     if (!sum) return false;
     const auto left = sum->evaluate(request_.xs.first(n_), out.first(n_));
@@ -121,7 +121,7 @@ void RowEvaluator::scalarColumns(const CodeView& code, const Arguments4& args, R
     for (std::size_t i = 0; i < n_; ++i) {
         Arguments a = columnArguments(args, i);
         const Extended saved = enterColumn(i);
-        const Tvalue v = snap(scalar_.run(code, a));
+        const Value v = snap(scalar_.run(code, a));
         leaveColumn(saved);
         out.set(i, v);
     }

@@ -24,11 +24,11 @@ struct RowViewCaches {
 };
 
 struct RowRequest {
-    std::span<const Tvalue> xs;      // x of each column
-    int firstColumn = 0;             // the pixel column of xs[0], for the view's caches
-    bool recompute = false;          // function references are evaluated afresh
-    int varyingParameter = 0;        // 1..14, or 0 when no parameter varies
-    std::span<const Tvalue> varying; // its value in each column
+    std::span<const Value> xs;      // x of each column
+    int firstColumn = 0;            // the pixel column of xs[0], for the view's caches
+    bool recompute = false;         // function references are evaluated afresh
+    int varyingParameter = 0;       // 1..14, or 0 when no parameter varies
+    std::span<const Value> varying; // its value in each column
 };
 
 class RowEvaluator {
@@ -38,7 +38,7 @@ public:
 
     // out receives one value per column of request.xs.
     void evaluateRow(const CompiledExpression& record, const RowRequest& request,
-                     std::span<Tvalue> out);
+                     std::span<Value> out);
 
 private:
     struct Arguments4 {
@@ -46,7 +46,7 @@ private:
     };
     // A row of the pool, kept for the rest of the current top-level call.
     Row& newRow();
-    bool sumRow(const CompiledExpression& record, std::span<Tvalue> out);
+    bool sumRow(const CompiledExpression& record, std::span<Value> out);
     bool runRow(const CodeView& code, const Arguments4& args, Row& out);
     bool runTokens(const CodeView& code, const Arguments4& args, std::vector<RowView>& stack);
     void scalarColumns(const CodeView& code, const Arguments4& args, Row& out);

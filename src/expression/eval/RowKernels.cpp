@@ -42,7 +42,7 @@ void binaryKernel(const RowView& a, const RowView& b, Row& out, std::size_t n, F
     for (; i < n; ++i) {
         Extended r;
         if (a.definedReal(i) && b.definedReal(i) && fast(a.real(i), b.real(i), r))
-            out.set(i, Tvalue{vkReal, r, 0, static_cast<std::uint8_t>(componentInRange(r))});
+            out.set(i, Value{vkReal, r, 0, static_cast<std::uint8_t>(componentInRange(r))});
         else
             out.set(i, slow(a.get(i), b.get(i)));
     }
@@ -53,7 +53,7 @@ void unaryKernel(const RowView& a, Row& out, std::size_t n, Fast fast, Slow slow
     const RowView one = RowView::same(makeReal(0));
     binaryKernel(
         a, one, out, n, [&](Extended p, Extended, Extended& r) { return fast(p, r); },
-        [&](const Tvalue& p, const Tvalue&) { return slow(p); });
+        [&](const Value& p, const Value&) { return slow(p); });
 }
 
 bool isSmallWholeExponent(const RowView& b) {
@@ -73,9 +73,9 @@ void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
             Extended sine, cosine;
             sinCosRadians(angleToRadians(a.real(i), s), sine, cosine);
             sinOut.set(i,
-                       Tvalue{vkReal, sine, 0, static_cast<std::uint8_t>(componentInRange(sine))});
+                       Value{vkReal, sine, 0, static_cast<std::uint8_t>(componentInRange(sine))});
             cosOut.set(
-                i, Tvalue{vkReal, cosine, 0, static_cast<std::uint8_t>(componentInRange(cosine))});
+                i, Value{vkReal, cosine, 0, static_cast<std::uint8_t>(componentInRange(cosine))});
         } else {
             sinOut.set(i, applyUnary(Builtin::Sin, a.get(i), c));
             cosOut.set(i, applyUnary(Builtin::Cos, a.get(i), c));
@@ -86,7 +86,7 @@ void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
 void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
                    const FunctionContext& c) {
     const EngineSettings& s = c.settings;
-    auto slow = [&](const Tvalue& v) { return applyUnary(id, v, c); };
+    auto slow = [&](const Value& v) { return applyUnary(id, v, c); };
     switch (id) {
     case Builtin::Negate:
         return unaryKernel(
@@ -153,8 +153,8 @@ void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
 
 void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, std::size_t n,
                     const FunctionContext& c) {
-    auto slow = [&](const Tvalue& p, const Tvalue& q) { return applyBinary(id, p, q, c); };
-    if (c.settings.ComplexMode) {
+    auto slow = [&](const Value& p, const Value& q) { return applyBinary(id, p, q, c); };
+    if (c.settings.complexMode) {
         for (std::size_t i = 0; i < n; ++i) out.set(i, slow(a.get(i), b.get(i)));
         return;
     }
@@ -162,11 +162,9 @@ void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, st
     // it is the real 0 (the other kinds keep the original operand on the slow path).
     if ((id == Builtin::Add || id == Builtin::Subtract) && a.isConstant() &&
         a.get(0).kind == vkSignedZero && a.get(0).valid) {
-        const Tvalue sign = a.get(0);
+        const Value sign = a.get(0);
         const RowView zero = RowView::same(makeReal(0));
-        auto slowSigned = [&](const Tvalue&, const Tvalue& q) {
-            return applyBinary(id, sign, q, c);
-        };
+        auto slowSigned = [&](const Value&, const Value& q) { return applyBinary(id, sign, q, c); };
         if (id == Builtin::Add)
             return binaryKernel(
                 zero, b, out, n,

@@ -26,7 +26,7 @@ struct Node {
     int a = -1, b = -1;
 };
 
-bool plainReal(const Tvalue& v) {
+bool plainReal(const Value& v) {
     return v.valid && v.kind == vkReal && v.y == 0;
 }
 
@@ -52,7 +52,7 @@ private:
         stack_.push_back(static_cast<int>(nodes_.size()) - 1);
         return true;
     }
-    bool constant(const Tvalue& v) {
+    bool constant(const Value& v) {
         if (!plainReal(v)) return false;
         return push(Node{Node::Kind::Constant, Builtin::Add, v.x});
     }
@@ -191,7 +191,7 @@ struct BlockScan {
     unsigned low = 0x7FFF, high = 0;
 };
 
-inline void scanColumn(const Tvalue& v, BlockScan& scan) {
+inline void scanColumn(const Value& v, BlockScan& scan) {
     const ExtendedBits bits = bitsOf(v.x);
     const unsigned e = bits.exponent;
     scan.plain &= v.valid != 0 && v.kind == vkReal;
@@ -204,8 +204,8 @@ inline void scanColumn(const Tvalue& v, BlockScan& scan) {
 // out while the block is scanned; the caller drops the block when the scan shows a column
 // the fused loop must not take.
 template <std::size_t N>
-[[gnu::noinline]] BlockScan sumBlock(const Term* terms, std::size_t count, const Tvalue* xs,
-                                     Tvalue* out, std::size_t begin, std::size_t end) {
+[[gnu::noinline]] BlockScan sumBlock(const Term* terms, std::size_t count, const Value* xs,
+                                     Value* out, std::size_t begin, std::size_t end) {
     const std::size_t termCount = N == 0 ? count : N;
     BlockScan scan;
     for (std::size_t i = begin; i < end; ++i) {
@@ -273,7 +273,7 @@ std::vector<RowSum::PolynomialTerm> polynomialOf(const std::vector<RowSum::Term>
 } // namespace
 
 std::optional<RowSum> RowSum::of(const CodeView& code, const Evaluator& scalar) {
-    if (scalar.functions().settings.ComplexMode || code.code.empty()) return std::nullopt;
+    if (scalar.functions().settings.complexMode || code.code.empty()) return std::nullopt;
     TreeReader reader(code, scalar);
     const auto nodes = reader.read();
     if (!nodes) return std::nullopt;
@@ -368,8 +368,8 @@ inline Extended polynomialTerm(const RowSum::PolynomialTerm& t, Extended factor,
 // Up to four terms, each held in its own variables so that the factors stay in registers
 // across the columns (kept out of line, where nothing else competes for them).
 template <std::size_t N>
-[[gnu::noinline]] BlockScan polynomialBlock(const RowSum::PolynomialTerm* p, const Tvalue* xs,
-                                            Tvalue* out, std::size_t begin, std::size_t end) {
+[[gnu::noinline]] BlockScan polynomialBlock(const RowSum::PolynomialTerm* p, const Value* xs,
+                                            Value* out, std::size_t begin, std::size_t end) {
     static_assert(N >= 1 && N <= 4);
     const RowSum::PolynomialTerm a = p[0], b = p[1 % N], c = p[2 % N], d = p[3 % N];
     const Extended fa = a.factor, fb = b.factor, fc = c.factor, fd = d.factor;
@@ -388,8 +388,8 @@ template <std::size_t N>
 
 // Blocks are worked out before their range is known, as the scan of x comes with the sum.
 BlockScan sumOfBlock(const std::vector<Term>& terms,
-                     const std::vector<RowSum::PolynomialTerm>& polynomial, const Tvalue* xs,
-                     Tvalue* out, std::size_t begin, std::size_t end) {
+                     const std::vector<RowSum::PolynomialTerm>& polynomial, const Value* xs,
+                     Value* out, std::size_t begin, std::size_t end) {
     switch (polynomial.size()) {
     case 1:
         return polynomialBlock<1>(polynomial.data(), xs, out, begin, end);
@@ -418,8 +418,8 @@ BlockScan sumOfBlock(const std::vector<Term>& terms,
 
 } // namespace
 
-std::vector<std::pair<std::size_t, std::size_t>> RowSum::evaluate(std::span<const Tvalue> xs,
-                                                                  std::span<Tvalue> out) {
+std::vector<std::pair<std::size_t, std::size_t>> RowSum::evaluate(std::span<const Value> xs,
+                                                                  std::span<Value> out) {
     constexpr std::size_t kBlock = 64;
     const std::size_t n = std::min(xs.size(), out.size());
     std::vector<std::pair<std::size_t, std::size_t>> left;

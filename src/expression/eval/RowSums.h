@@ -18,14 +18,14 @@ namespace tarlix {
 
 class RowSum {
 public:
-    // Nothing when the code is not such a sum. Parameters and y are read as constants, and
+    // Nothing when the code is not such a sum. parameters and y are read as constants, and
     // parts made only of constants are worked out once, as the stack machine would.
     static std::optional<RowSum> of(const CodeView& code, const Evaluator& scalar);
 
     // Writes the columns of out whose x lies in a block that can be done here and returns the
     // columns it left alone, as ranges [first, last).
-    std::vector<std::pair<std::size_t, std::size_t>> evaluate(std::span<const Tvalue> xs,
-                                                              std::span<Tvalue> out);
+    std::vector<std::pair<std::size_t, std::size_t>> evaluate(std::span<const Value> xs,
+                                                              std::span<Value> out);
 
     enum class Base : std::uint8_t { One, X, Power, Abs, Int };
     struct Term {

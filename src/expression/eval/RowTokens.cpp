@@ -29,7 +29,7 @@ std::vector<RowView> popViews(std::vector<RowView>& stack, std::size_t count) {
     return views;
 }
 
-Tvalue namedConstant(int t) {
+Value namedConstant(int t) {
     switch (t) {
     case tkPi:
         return makeReal(kPi);
@@ -38,7 +38,7 @@ Tvalue namedConstant(int t) {
     case tkI:
         return makePair(0, 1);
     case tkSZERO:
-        return Tvalue{vkSignedZero, 0, 0, 1};
+        return Value{vkSignedZero, 0, 0, 1};
     default:
         return makeUndefined(vkReal); // "r" has no value of its own here
     }
@@ -148,7 +148,7 @@ bool RowEvaluator::runTokens(const CodeView& code, const Arguments4& args,
 void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t end,
                           std::span<const RowView> operands, const Arguments4& args, Row& out) {
     const CodeView part{code.code.substr(begin, end - begin), code.consts};
-    std::vector<Tvalue> values(operands.size());
+    std::vector<Value> values(operands.size());
     for (std::size_t i = 0; i < n_; ++i) {
         for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
         Arguments a = columnArguments(args, i);
@@ -160,7 +160,7 @@ void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t e
 
 RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
     const CompiledExpression* f = scalar_.env().document.explicitFunction(n);
-    if (!f || f->Code.empty()) return RowView::same(makeUndefined(vkReal));
+    if (!f || f->code.empty()) return RowView::same(makeUndefined(vkReal));
     const int first = request_.firstColumn;
     const int last = first + static_cast<int>(n_) - 1;
     const bool cached = caches_.functionRows && caches_.xSamples && !request_.recompute &&
@@ -202,16 +202,16 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
     if (!nView.isConstant() || !kView.isConstant()) {
         Row& out = newRow();
         for (std::size_t i = 0; i < n_; ++i) {
-            const Tvalue a = nView.get(i);
-            const Tvalue b = kView.get(i);
+            const Value a = nView.get(i);
+            const Value b = kView.get(i);
             const Extended saved = enterColumn(i);
             out.set(i, scalar_.figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
             leaveColumn(saved);
         }
         return RowView::of(out);
     }
-    const Tvalue a = nView.get(0);
-    const Tvalue b = kView.get(0);
+    const Value a = nView.get(0);
+    const Value b = kView.get(0);
     if (!isDefinedReal(a) || !isDefinedReal(b))
         return RowView::same(
             scalar_.figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
@@ -221,7 +221,7 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
     const bool component = k >= fpX && k <= fpRadius;
     const CompiledExpression* part =
         scalar_.env().document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
-    if (part && !part->Code.empty() && dependsOnVarying(*part)) {
+    if (part && !part->code.empty() && dependsOnVarying(*part)) {
         const std::uint8_t undefinedKind = component ? vkReal : vkPair;
         if (!scalar_.enter(part)) return RowView::same(makeUndefined(undefinedKind));
         const RowView x = RowView::same(makeUndefined(undefinedKind));
@@ -233,8 +233,8 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
         scalar_.leave();
         if (!component) {
             for (std::size_t i = 0; i < n_; ++i) {
-                Tvalue v = out.get(i);
-                if (scalar_.env().settings.ComplexMode) v = toPair(v);
+                Value v = out.get(i);
+                if (scalar_.env().settings.complexMode) v = toPair(v);
                 out.set(i, v.valid ? v : makeUndefined(vkPair));
             }
         }
@@ -274,7 +274,7 @@ RowView RowEvaluator::figureFromCaches(int n, int k) {
 RowView RowEvaluator::userFunction(int number, std::span<const RowView> operands) {
     const CompiledExpression* f = scalar_.env().document.userFunction(number);
     const RowView& order = operands[0];
-    bool plain = f && !f->Code.empty() && order.isConstant() && wholeIndex(order.get(0), -1) == 0;
+    bool plain = f && !f->code.empty() && order.isConstant() && wholeIndex(order.get(0), -1) == 0;
     for (std::size_t i = 0; plain && i < n_; ++i)
         plain = operands[1].get(i).kind != vkPair && operands[3].get(i).kind != vkPair;
     Row& out = newRow();

@@ -29,9 +29,9 @@ struct Row {
         allReal = false;
     }
     std::size_t size() const { return x.size(); }
-    Tvalue get(std::size_t i) const {
-        if (allReal) return Tvalue{vkReal, x[i], 0, valid[i]};
-        return Tvalue{kind[i], x[i], y[i], valid[i]};
+    Value get(std::size_t i) const {
+        if (allReal) return Value{vkReal, x[i], 0, valid[i]};
+        return Value{kind[i], x[i], y[i], valid[i]};
     }
     // Keeps every column; columns before `from` were written in the reals-only form.
     void keepAll(std::size_t from) {
@@ -43,7 +43,7 @@ struct Row {
         allReal = false;
     }
     // Columns are written in order; a value that is not a plain real ends the reals-only form.
-    void set(std::size_t i, const Tvalue& v) {
+    void set(std::size_t i, const Value& v) {
         if (allReal) {
             if (v.kind == vkReal && v.y == 0) {
                 x[i] = v.x;
@@ -68,7 +68,7 @@ struct RowView {
     std::size_t stride = 1;     // in values, for x and y
     std::size_t flagStride = 1; // in bytes, for kind and valid
     bool allReal = false;
-    Tvalue constant; // the value itself when stride is 0
+    Value constant; // the value itself when stride is 0
 
     RowView() = default;
     RowView(const RowView& o)
@@ -99,19 +99,19 @@ struct RowView {
         return v;
     }
     // The values themselves, read in place; reals when every one is a real.
-    static RowView of(const Tvalue* values, std::size_t n) {
+    static RowView of(const Value* values, std::size_t n) {
         RowView v;
         v.x = &values->x;
         v.y = &values->y;
         v.kind = &values->kind;
         v.valid = &values->valid;
-        v.stride = sizeof(Tvalue) / sizeof(Extended);
-        v.flagStride = sizeof(Tvalue);
+        v.stride = sizeof(Value) / sizeof(Extended);
+        v.flagStride = sizeof(Value);
         v.allReal = true;
         for (std::size_t i = 0; i < n && v.allReal; ++i) v.allReal = values[i].kind == vkReal;
         return v;
     }
-    static RowView same(const Tvalue& value) {
+    static RowView same(const Value& value) {
         RowView v;
         v.constant = value;
         v.stride = 0;
@@ -121,11 +121,11 @@ struct RowView {
         return v;
     }
     bool isConstant() const { return stride == 0; }
-    Tvalue get(std::size_t i) const {
+    Value get(std::size_t i) const {
         const std::size_t k = i * stride;
         const std::size_t f = i * flagStride;
-        if (allReal) return Tvalue{vkReal, x[k], 0, valid[f]};
-        return Tvalue{kind[f], x[k], y[k], valid[f]};
+        if (allReal) return Value{vkReal, x[k], 0, valid[f]};
+        return Value{kind[f], x[k], y[k], valid[f]};
     }
     bool definedReal(std::size_t i) const {
         const std::size_t f = i * flagStride;
@@ -162,16 +162,16 @@ inline bool farFromWhole(Extended c) {
 }
 
 // The integer snapping of final results, with a quick test for values far from whole numbers.
-inline Tvalue snapQuick(const Tvalue& v) {
+inline Value snapQuick(const Value& v) {
     if (!v.valid) return v;
     if (farFromWhole(v.x) && (v.kind != vkPair || farFromWhole(v.y))) return v;
     return snap(v);
 }
 
 // out = snapQuick of the defined real r, written field by field (y as plain zero bytes).
-inline void putSnappedReal(Tvalue& out, Extended r) {
+inline void putSnappedReal(Value& out, Extended r) {
     if (!farFromWhole(r)) {
-        out = snap(Tvalue{vkReal, r, 0, 1});
+        out = snap(Value{vkReal, r, 0, 1});
         return;
     }
     out.kind = vkReal;

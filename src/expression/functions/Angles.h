@@ -11,12 +11,12 @@ inline constexpr Extended kPi = 3.14159265358979323846264338327950288L;
 
 // An angle typed by the user, in the unit chosen by AngleMode, as radians.
 inline Extended angleToRadians(Extended a, const EngineSettings& settings) {
-    return settings.AngleMode == 2 ? a * (kPi / 180) : a;
+    return settings.angleMode == 2 ? a * (kPi / 180) : a;
 }
 
 // An angle in radians, in the unit chosen by AngleMode.
 inline Extended radiansToAngle(Extended a, const EngineSettings& settings) {
-    return settings.AngleMode == 2 ? a * (180 / kPi) : a;
+    return settings.angleMode == 2 ? a * (180 / kPi) : a;
 }
 
 // Direction of the vector (X, Y), not both 0, in radians: [0, 2pi) when AngleArea is 1,
@@ -25,7 +25,7 @@ Extended directionRadians(Extended X, Extended Y, int angleArea);
 
 // The same direction in the unit chosen by AngleMode.
 inline Extended directionAngle(Extended X, Extended Y, const EngineSettings& settings) {
-    return radiansToAngle(directionRadians(X, Y, settings.AngleArea), settings);
+    return radiansToAngle(directionRadians(X, Y, settings.angleArea), settings);
 }
 
 } // namespace tarlix

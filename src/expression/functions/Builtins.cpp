@@ -64,7 +64,7 @@ constexpr std::array kTable{
     BuiltinInfo{"Irad", B::Irad, A::Multi},        BuiltinInfo{"Ptan", B::Ptan, A::Multi},
 };
 
-Tvalue rndOf(const Tvalue& v, const FunctionContext& c) {
+Value rndOf(const Value& v, const FunctionContext& c) {
     return c.random ? rndValue(v, *c.random) : makeUndefined(vkReal);
 }
 
@@ -86,7 +86,7 @@ BuiltinArity arityOf(Builtin id) {
     return BuiltinArity::Unary;
 }
 
-Tvalue applyUnary(Builtin id, const Tvalue& v, const FunctionContext& c) {
+Value applyUnary(Builtin id, const Value& v, const FunctionContext& c) {
     const EngineSettings& s = c.settings;
     switch (id) {
     case B::Factorial:
@@ -158,7 +158,7 @@ Tvalue applyUnary(Builtin id, const Tvalue& v, const FunctionContext& c) {
     }
 }
 
-Tvalue applyBinary(Builtin id, const Tvalue& a, const Tvalue& b, const FunctionContext& c) {
+Value applyBinary(Builtin id, const Value& a, const Value& b, const FunctionContext& c) {
     const EngineSettings& s = c.settings;
     switch (id) {
     case B::Add:
@@ -214,7 +214,7 @@ Tvalue applyBinary(Builtin id, const Tvalue& a, const Tvalue& b, const FunctionC
     }
 }
 
-Tvalue applyMulti(Builtin id, const ValueArray& args, const FunctionContext& c) {
+Value applyMulti(Builtin id, const ValueArray& args, const FunctionContext& c) {
     const EngineSettings& s = c.settings;
     switch (id) {
     case B::Arg:

@@ -58,13 +58,13 @@ struct FunctionContext {
 };
 
 // Postfix operators and one-argument functions.
-Tvalue applyUnary(Builtin id, const Tvalue& v, const FunctionContext& context);
+Value applyUnary(Builtin id, const Value& v, const FunctionContext& context);
 
 // Binary operators (a the left operand) and two-argument functions (a the first argument).
-Tvalue applyBinary(Builtin id, const Tvalue& a, const Tvalue& b, const FunctionContext& context);
+Value applyBinary(Builtin id, const Value& a, const Value& b, const FunctionContext& context);
 
 // Multi-argument functions with the argument list in typed order.
-Tvalue applyMulti(Builtin id, const ValueArray& args, const FunctionContext& context);
+Value applyMulti(Builtin id, const ValueArray& args, const FunctionContext& context);
 
 // How many arguments a multi-argument function takes when called with count arguments, as
 // the compiler's argument check counts them (count first limited to 14).

@@ -12,7 +12,7 @@ namespace {
 bool threeReals(const ValueArray& args) {
     if (args.size() != 3) return false;
     return std::all_of(args.begin(), args.end(),
-                       [](const Tvalue& v) { return v.valid && v.kind == vkReal; });
+                       [](const Value& v) { return v.valid && v.kind == vkReal; });
 }
 
 Extended unit(Extended v) {
@@ -22,7 +22,7 @@ Extended channel(Extended v) {
     return roundHalfEven(v * 255);
 }
 
-Tvalue colourNumber(Extended r, Extended g, Extended b) {
+Value colourNumber(Extended r, Extended g, Extended b) {
     return makeReal(channel(r) + 256 * channel(g) + 65536 * channel(b));
 }
 
@@ -44,12 +44,12 @@ Extended hueChannel(Extended p, Extended q, Extended t) {
 
 } // namespace
 
-Tvalue rgbValue(const ValueArray& args) {
+Value rgbValue(const ValueArray& args) {
     if (!threeReals(args)) return makeUndefined(vkReal);
     return colourNumber(unit(args[0].x), unit(args[1].x), unit(args[2].x));
 }
 
-Tvalue hslValue(const ValueArray& args) {
+Value hslValue(const ValueArray& args) {
     if (!threeReals(args)) return makeUndefined(vkReal);
     const Extended h = hueTurn(args[0].x), s = unit(args[1].x), l = unit(args[2].x);
     const Extended q = l > 0.5L ? l + s - l * s : l * (1 + s);

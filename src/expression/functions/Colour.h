@@ -5,7 +5,7 @@
 
 namespace tarlix {
 
-Tvalue rgbValue(const ValueArray& args); // rgb(r, g, b), each in [0, 1]
-Tvalue hslValue(const ValueArray& args); // hsl(h, s, l): hue turns, saturation, lightness
+Value rgbValue(const ValueArray& args); // rgb(r, g, b), each in [0, 1]
+Value hslValue(const ValueArray& args); // hsl(h, s, l): hue turns, saturation, lightness
 
 } // namespace tarlix

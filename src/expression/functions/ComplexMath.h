@@ -13,10 +13,10 @@ struct Complex {
     Extended im = 0;
 };
 
-inline Complex toComplex(const Tvalue& v) {
+inline Complex toComplex(const Value& v) {
     return {v.x, v.kind == vkPair ? v.y : 0};
 }
-inline Tvalue pairOf(Complex z) {
+inline Value pairOf(Complex z) {
     return checkRange(makePair(z.re, z.im));
 }
 

@@ -9,7 +9,7 @@ namespace tarlix {
 
 namespace {
 
-Tvalue noPoint() {
+Value noPoint() {
     return makeUndefined(vkPair);
 }
 
@@ -58,7 +58,7 @@ bool incentre(Point a, Point b, Point c, Point& out) {
     return true;
 }
 
-Tvalue triangleResult(const ValueArray& args, bool (*construct)(Point, Point, Point, Point&)) {
+Value triangleResult(const ValueArray& args, bool (*construct)(Point, Point, Point, Point&)) {
     Point out;
     if (!matchesForm(args, "PPP") ||
         !construct(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), out))
@@ -68,7 +68,7 @@ Tvalue triangleResult(const ValueArray& args, bool (*construct)(Point, Point, Po
 
 } // namespace
 
-Tvalue midValue(const ValueArray& args) {
+Value midValue(const ValueArray& args) {
     Extended m = 1, n = 1;
     if (matchesForm(args, "PPrr")) {
         m = args[2].x;
@@ -80,7 +80,7 @@ Tvalue midValue(const ValueArray& args) {
     return pointValue((1 / (m + n)) * (n * pointOf(args[0]) + m * pointOf(args[1])));
 }
 
-Tvalue rotValue(const ValueArray& args, const EngineSettings& s) {
+Value rotValue(const ValueArray& args, const EngineSettings& s) {
     if (matchesForm(args, "P")) return pointValue(quarterTurn(pointOf(args[0])));
     Point centre;
     Extended t = 0;
@@ -95,7 +95,7 @@ Tvalue rotValue(const ValueArray& args, const EngineSettings& s) {
     return pointValue(centre + rotated(pointOf(args[0]) - centre, angleToRadians(t, s)));
 }
 
-Tvalue intrValue(const ValueArray& args) {
+Value intrValue(const ValueArray& args) {
     Point out;
     bool found = false;
     const auto p = [&](std::size_t i) { return pointOf(args[i]); };
@@ -110,7 +110,7 @@ Tvalue intrValue(const ValueArray& args) {
     return found ? pointValue(out) : noPoint();
 }
 
-Tvalue perpValue(const ValueArray& args) {
+Value perpValue(const ValueArray& args) {
     Point from, out;
     std::size_t first = 0;
     if (matchesForm(args, "PPP")) {
@@ -124,30 +124,30 @@ Tvalue perpValue(const ValueArray& args) {
     return pointValue(out);
 }
 
-Tvalue ccentrValue(const ValueArray& args) {
+Value ccentrValue(const ValueArray& args) {
     return triangleResult(args, circumcentre);
 }
-Tvalue icentrValue(const ValueArray& args) {
+Value icentrValue(const ValueArray& args) {
     return triangleResult(args, incentre);
 }
 
-Tvalue hcentrValue(const ValueArray& args) {
+Value hcentrValue(const ValueArray& args) {
     return triangleResult(args, [](Point a, Point b, Point c, Point& out) {
         return intersectLines(a, a + quarterTurn(c - b), b, b + quarterTurn(c - a), out);
     });
 }
 
-Tvalue gcentrValue(const ValueArray& args) {
+Value gcentrValue(const ValueArray& args) {
     if (args.empty()) return noPoint();
     Point sum;
-    for (const Tvalue& v : args) {
+    for (const Value& v : args) {
         if (!v.valid || v.kind != vkPair) return noPoint();
         sum = sum + pointOf(v);
     }
     return pointValue((1.0L / static_cast<Extended>(args.size())) * sum);
 }
 
-Tvalue cradValue(const ValueArray& args) {
+Value cradValue(const ValueArray& args) {
     Point centre;
     if (!matchesForm(args, "PPP") ||
         !circumcentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre))
@@ -155,7 +155,7 @@ Tvalue cradValue(const ValueArray& args) {
     return checkRange(makeReal(length(centre - pointOf(args[0]))));
 }
 
-Tvalue iradValue(const ValueArray& args) {
+Value iradValue(const ValueArray& args) {
     Point centre, foot;
     if (!matchesForm(args, "PPP") ||
         !incentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre) ||
@@ -164,7 +164,7 @@ Tvalue iradValue(const ValueArray& args) {
     return checkRange(makeReal(length(foot - centre)));
 }
 
-Tvalue ptanValue(const ValueArray& args) {
+Value ptanValue(const ValueArray& args) {
     Point centre;
     Extended r = 0;
     if (matchesForm(args, "PPr")) {

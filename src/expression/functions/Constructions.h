@@ -8,16 +8,16 @@
 
 namespace tarlix {
 
-Tvalue midValue(const ValueArray& args);                          // mid(A,B), mid(A,B,m,n)
-Tvalue rotValue(const ValueArray& args, const EngineSettings& s); // rot(P), (P,t), (P,A,t)
-Tvalue intrValue(const ValueArray& args); // line-line, line-circle, circle-circle
-Tvalue perpValue(const ValueArray& args); // perp(A,B,C), perp(B,C)
-Tvalue ccentrValue(const ValueArray& args);
-Tvalue icentrValue(const ValueArray& args);
-Tvalue hcentrValue(const ValueArray& args);
-Tvalue gcentrValue(const ValueArray& args);
-Tvalue cradValue(const ValueArray& args);
-Tvalue iradValue(const ValueArray& args);
-Tvalue ptanValue(const ValueArray& args); // Ptan(P,C,r), Ptan(P,r)
+Value midValue(const ValueArray& args);                          // mid(A,B), mid(A,B,m,n)
+Value rotValue(const ValueArray& args, const EngineSettings& s); // rot(P), (P,t), (P,A,t)
+Value intrValue(const ValueArray& args); // line-line, line-circle, circle-circle
+Value perpValue(const ValueArray& args); // perp(A,B,C), perp(B,C)
+Value ccentrValue(const ValueArray& args);
+Value icentrValue(const ValueArray& args);
+Value hcentrValue(const ValueArray& args);
+Value gcentrValue(const ValueArray& args);
+Value cradValue(const ValueArray& args);
+Value iradValue(const ValueArray& args);
+Value ptanValue(const ValueArray& args); // Ptan(P,C,r), Ptan(P,r)
 
 } // namespace tarlix

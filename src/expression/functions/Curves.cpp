@@ -50,7 +50,7 @@ Projection projectArguments(const ValueArray& args, const EngineSettings& s) {
         flat = args;
     }
     if (flat.size() != 5 && flat.size() != 6) return {};
-    for (const Tvalue& v : flat)
+    for (const Value& v : flat)
         if (!v.valid || v.kind != vkReal) return {};
     const Extended d = flat.size() == 6 ? flat[5].x : 0;
     return project(flat[0].x, flat[1].x, flat[2].x, angleToRadians(flat[3].x, s),
@@ -59,7 +59,7 @@ Projection projectArguments(const ValueArray& args, const EngineSettings& s) {
 
 } // namespace
 
-Tvalue pathValue(const ValueArray& args) {
+Value pathValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!trailingPoints(args, p) || p.size() < 2) return makeUndefined(vkReal);
     const Extended x = args[0].x;
@@ -76,7 +76,7 @@ Tvalue pathValue(const ValueArray& args) {
     return checkRange(makeReal(sum));
 }
 
-Tvalue bezierValue(const ValueArray& args) {
+Value bezierValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!trailingPoints(args, p) || p.size() < 2 || p.size() > 4) return makeUndefined(vkPair);
     const Extended t = args[0].x;
@@ -86,12 +86,12 @@ Tvalue bezierValue(const ValueArray& args) {
     return pointValue(p[0]);
 }
 
-Tvalue projValue(const ValueArray& args, const EngineSettings& s) {
+Value projValue(const ValueArray& args, const EngineSettings& s) {
     const Projection r = projectArguments(args, s);
     return r.defined ? pointValue(r.point) : makeUndefined(vkPair);
 }
 
-Tvalue projzValue(const ValueArray& args, const EngineSettings& s) {
+Value projzValue(const ValueArray& args, const EngineSettings& s) {
     const Projection r = projectArguments(args, s);
     return r.defined ? checkRange(makeReal(r.depth)) : makeUndefined(vkReal);
 }

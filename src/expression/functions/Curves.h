@@ -7,14 +7,14 @@
 namespace tarlix {
 
 // path(x, P1, ..., Pk): the interpolating polynomial through the points, at x.
-Tvalue pathValue(const ValueArray& args);
+Value pathValue(const ValueArray& args);
 
 // bezier(t, P0, ..., Pn): the Bezier curve of 2 to 4 control points at t.
-Tvalue bezierValue(const ValueArray& args);
+Value bezierValue(const ValueArray& args);
 
 // proj(x, y, z, alpha, beta[, d]) and proj(P, z, alpha, beta[, d]): the projected point;
 // projz: its depth. d omitted or tiny gives the parallel projection.
-Tvalue projValue(const ValueArray& args, const EngineSettings& s);
-Tvalue projzValue(const ValueArray& args, const EngineSettings& s);
+Value projValue(const ValueArray& args, const EngineSettings& s);
+Value projzValue(const ValueArray& args, const EngineSettings& s);
 
 } // namespace tarlix

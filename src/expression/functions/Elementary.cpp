@@ -11,16 +11,16 @@ namespace tarlix {
 
 namespace {
 
-bool isComplexArgument(const Tvalue& v, const EngineSettings& s) {
-    return s.ComplexMode && isDefinedPair(v);
+bool isComplexArgument(const Value& v, const EngineSettings& s) {
+    return s.complexMode && isDefinedPair(v);
 }
 
-Tvalue realResult(Extended x) {
+Value realResult(Extended x) {
     return checkRange(makeReal(x));
 }
 
 // A complex result whose imaginary part is exactly 0 is a real.
-Tvalue realWhenPossible(Complex z) {
+Value realWhenPossible(Complex z) {
     return z.im == 0 ? checkRange(makeReal(z.re)) : pairOf(z);
 }
 
@@ -40,13 +40,13 @@ Complex complexCosh(Complex z) {
     return {std::cosh(z.re) * std::cos(z.im), std::sinh(z.re) * std::sin(z.im)};
 }
 
-Tvalue complexQuotient(Complex a, Complex b) {
+Value complexQuotient(Complex a, Complex b) {
     if (b.re == 0 && b.im == 0) return makeUndefined(vkPair);
     return pairOf(cdiv(a, b));
 }
 
 // Natural logarithm in radians of a value that may be a complex number; false for 0.
-bool naturalLog(const Tvalue& v, Complex& out) {
+bool naturalLog(const Value& v, Complex& out) {
     const Complex z = toComplex(v);
     if (z.re == 0 && z.im == 0) return false;
     out = {std::log(cabs(z)), directionRadians(z.re, z.im, 2)};
@@ -55,19 +55,19 @@ bool naturalLog(const Tvalue& v, Complex& out) {
 
 } // namespace
 
-Tvalue sinValue(const Tvalue& v, const EngineSettings& s) {
+Value sinValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(sinRadians(angleToRadians(v.x, s)));
     if (isComplexArgument(v, s)) return pairOf(complexSin(toComplex(v)));
     return makeUndefined(vkReal);
 }
 
-Tvalue cosValue(const Tvalue& v, const EngineSettings& s) {
+Value cosValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(cosRadians(angleToRadians(v.x, s)));
     if (isComplexArgument(v, s)) return pairOf(complexCos(toComplex(v)));
     return makeUndefined(vkReal);
 }
 
-Tvalue tanValue(const Tvalue& v, const EngineSettings& s) {
+Value tanValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) {
         const Extended a = angleToRadians(v.x, s);
         const Extended c = cosRadians(a);
@@ -80,29 +80,29 @@ Tvalue tanValue(const Tvalue& v, const EngineSettings& s) {
     return makeUndefined(vkReal);
 }
 
-Tvalue asinValue(const Tvalue& v, const EngineSettings& s) {
+Value asinValue(const Value& v, const EngineSettings& s) {
     if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(vkReal);
     return realResult(radiansToAngle(std::asin(v.x), s));
 }
 
-Tvalue acosValue(const Tvalue& v, const EngineSettings& s) {
+Value acosValue(const Value& v, const EngineSettings& s) {
     if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(vkReal);
     return realResult(radiansToAngle(std::acos(v.x), s));
 }
 
-Tvalue atanValue(const Tvalue& v, const EngineSettings& s) {
+Value atanValue(const Value& v, const EngineSettings& s) {
     if (!isDefinedReal(v)) return makeUndefined(vkReal);
     return realResult(radiansToAngle(std::atan(v.x), s));
 }
 
-Tvalue expValue(const Tvalue& v, const EngineSettings& s) {
+Value expValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(std::exp(v.x));
     if (isComplexArgument(v, s)) return pairOf(cexp(toComplex(v)));
     return makeUndefined(vkReal);
 }
 
-Tvalue lnValue(const Tvalue& v, const EngineSettings& s) {
-    if (!s.ComplexMode) {
+Value lnValue(const Value& v, const EngineSettings& s) {
+    if (!s.complexMode) {
         if (!isDefinedReal(v) || v.x <= 0) return makeUndefined(vkReal);
         return realResult(std::log(v.x));
     }
@@ -113,19 +113,19 @@ Tvalue lnValue(const Tvalue& v, const EngineSettings& s) {
     return realWhenPossible({std::log(cabs(z)), directionAngle(z.re, z.im, s)});
 }
 
-Tvalue logValue(const Tvalue& v, const EngineSettings& s) {
-    if (s.LogMode != 1) return lnValue(v, s);
+Value logValue(const Value& v, const EngineSettings& s) {
+    if (s.logMode != 1) return lnValue(v, s);
     if (isDefinedReal(v) && v.x > 0) return realResult(std::log10(v.x));
     return logBaseValue(makeReal(10), v, s);
 }
 
-Tvalue logBaseValue(const Tvalue& base, const Tvalue& v, const EngineSettings& s) {
+Value logBaseValue(const Value& base, const Value& v, const EngineSettings& s) {
     if (!base.valid || !v.valid) return makeUndefined(vkReal);
     if (isDefinedReal(base) && isDefinedReal(v) && base.x > 0 && v.x > 0) {
         const Extended lb = std::log2(base.x);
         return lb == 0 ? makeUndefined(vkReal) : realResult(std::log2(v.x) / lb);
     }
-    if (!s.ComplexMode || !isRealOrPair(base.kind) || !isRealOrPair(v.kind))
+    if (!s.complexMode || !isRealOrPair(base.kind) || !isRealOrPair(v.kind))
         return makeUndefined(vkReal);
     // Radians on both sides, whatever AngleMode says, so that the quotient is a logarithm.
     Complex lv, lb;
@@ -134,19 +134,19 @@ Tvalue logBaseValue(const Tvalue& base, const Tvalue& v, const EngineSettings& s
     return realWhenPossible(cdiv(lv, lb));
 }
 
-Tvalue coshValue(const Tvalue& v, const EngineSettings& s) {
+Value coshValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(std::cosh(v.x));
     if (isComplexArgument(v, s)) return pairOf(complexCosh(toComplex(v)));
     return makeUndefined(vkReal);
 }
 
-Tvalue sinhValue(const Tvalue& v, const EngineSettings& s) {
+Value sinhValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(std::sinh(v.x));
     if (isComplexArgument(v, s)) return pairOf(complexSinh(toComplex(v)));
     return makeUndefined(vkReal);
 }
 
-Tvalue tanhValue(const Tvalue& v, const EngineSettings& s) {
+Value tanhValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(std::tanh(v.x));
     if (isComplexArgument(v, s)) {
         const Complex z = toComplex(v);
@@ -155,30 +155,30 @@ Tvalue tanhValue(const Tvalue& v, const EngineSettings& s) {
     return makeUndefined(vkReal);
 }
 
-Tvalue sqrtValue(const Tvalue& v, const EngineSettings& s) {
+Value sqrtValue(const Value& v, const EngineSettings& s) {
     if (!isDefinedReal(v)) return makeUndefined(vkReal);
     if (v.x >= 0) return realResult(std::sqrt(v.x));
-    if (s.ComplexMode && s.AllowSqrtN) return pairOf({0, std::sqrt(-v.x)});
+    if (s.complexMode && s.allowSqrtN) return pairOf({0, std::sqrt(-v.x)});
     return makeUndefined(vkReal);
 }
 
-Tvalue cbrtValue(const Tvalue& v) {
+Value cbrtValue(const Value& v) {
     if (!isDefinedReal(v)) return makeUndefined(vkReal);
     return realResult(std::cbrt(v.x));
 }
 
-Tvalue absValue(const Tvalue& v) {
+Value absValue(const Value& v) {
     if (isDefinedReal(v)) return makeReal(std::fabs(v.x));
     if (isDefinedPair(v)) return realResult(std::hypot(v.x, v.y));
     return makeUndefined(vkReal);
 }
 
-Tvalue conjValue(const Tvalue& v) {
+Value conjValue(const Value& v) {
     if (!isDefinedPair(v)) return v;
     return makePair(v.x, -v.y);
 }
 
-Tvalue rollValue(const Tvalue& v, const EngineSettings& s) {
+Value rollValue(const Value& v, const EngineSettings& s) {
     if (!isDefinedReal(v)) return makeUndefined(vkPair);
     const Extended t = angleToRadians(v.x, s);
     return makePair(std::cos(t), std::sin(t));

@@ -7,23 +7,23 @@
 
 namespace tarlix {
 
-Tvalue sinValue(const Tvalue& v, const EngineSettings& s);
-Tvalue cosValue(const Tvalue& v, const EngineSettings& s);
-Tvalue tanValue(const Tvalue& v, const EngineSettings& s);
-Tvalue asinValue(const Tvalue& v, const EngineSettings& s);
-Tvalue acosValue(const Tvalue& v, const EngineSettings& s);
-Tvalue atanValue(const Tvalue& v, const EngineSettings& s);
-Tvalue expValue(const Tvalue& v, const EngineSettings& s);
-Tvalue lnValue(const Tvalue& v, const EngineSettings& s);
-Tvalue logValue(const Tvalue& v, const EngineSettings& s); // natural or common by LogMode
-Tvalue logBaseValue(const Tvalue& base, const Tvalue& v, const EngineSettings& s);
-Tvalue coshValue(const Tvalue& v, const EngineSettings& s);
-Tvalue sinhValue(const Tvalue& v, const EngineSettings& s);
-Tvalue tanhValue(const Tvalue& v, const EngineSettings& s);
-Tvalue sqrtValue(const Tvalue& v, const EngineSettings& s);
-Tvalue cbrtValue(const Tvalue& v);
-Tvalue absValue(const Tvalue& v);
-Tvalue conjValue(const Tvalue& v);
-Tvalue rollValue(const Tvalue& v, const EngineSettings& s); // (cos t, sin t)
+Value sinValue(const Value& v, const EngineSettings& s);
+Value cosValue(const Value& v, const EngineSettings& s);
+Value tanValue(const Value& v, const EngineSettings& s);
+Value asinValue(const Value& v, const EngineSettings& s);
+Value acosValue(const Value& v, const EngineSettings& s);
+Value atanValue(const Value& v, const EngineSettings& s);
+Value expValue(const Value& v, const EngineSettings& s);
+Value lnValue(const Value& v, const EngineSettings& s);
+Value logValue(const Value& v, const EngineSettings& s); // natural or common by logMode
+Value logBaseValue(const Value& base, const Value& v, const EngineSettings& s);
+Value coshValue(const Value& v, const EngineSettings& s);
+Value sinhValue(const Value& v, const EngineSettings& s);
+Value tanhValue(const Value& v, const EngineSettings& s);
+Value sqrtValue(const Value& v, const EngineSettings& s);
+Value cbrtValue(const Value& v);
+Value absValue(const Value& v);
+Value conjValue(const Value& v);
+Value rollValue(const Value& v, const EngineSettings& s); // (cos t, sin t)
 
 } // namespace tarlix

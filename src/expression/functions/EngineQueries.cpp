@@ -4,7 +4,7 @@
 
 namespace tarlix {
 
-Tvalue areaValue(const Tvalue& v, const ViewArea* view) {
+Value areaValue(const Value& v, const ViewArea* view) {
     if (v.kind == vkPair) return makeUndefined(vkTypeError);
     if (!v.valid || v.kind != vkReal || view == nullptr) return makeUndefined(vkReal);
     const Extended k = std::trunc(v.x + 0.5L);
@@ -12,7 +12,7 @@ Tvalue areaValue(const Tvalue& v, const ViewArea* view) {
     return checkRange(makeReal(view->areaBound(static_cast<int>(k))));
 }
 
-Tvalue stepValue(const Tvalue& v, const ParameterSteps* steps) {
+Value stepValue(const Value& v, const ParameterSteps* steps) {
     if (!v.valid || v.kind != vkReal || steps == nullptr) return makeUndefined(vkReal);
     const Extended k = std::round(v.x);
     if (k < 1 || k > 14) return makeUndefined(vkReal);

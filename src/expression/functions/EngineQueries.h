@@ -22,9 +22,9 @@ public:
 };
 
 // area(k): the view bound selected by Int(k + 0.5); a pair is a type error.
-Tvalue areaValue(const Tvalue& v, const ViewArea* view);
+Value areaValue(const Value& v, const ViewArea* view);
 
 // Step(k): the step of parameter k, the index the compiler put in place of the parameter.
-Tvalue stepValue(const Tvalue& v, const ParameterSteps* steps);
+Value stepValue(const Value& v, const ParameterSteps* steps);
 
 } // namespace tarlix

@@ -56,13 +56,13 @@ Extended reduceBetaArgument(Extended& a, Extended b) {
     return factor;
 }
 
-bool definedReal(const Tvalue& v) {
+bool definedReal(const Value& v) {
     return v.valid && v.kind == vkReal;
 }
 
 } // namespace
 
-Tvalue gammaValue(const Tvalue& v) {
+Value gammaValue(const Value& v) {
     if (!definedReal(v)) return makeUndefined(vkReal);
     const Extended x = v.x;
     if (x > kGammaMax || x < kGammaMin) return makeUndefined(vkReal);
@@ -72,7 +72,7 @@ Tvalue gammaValue(const Tvalue& v) {
     return checkRange(makeReal(g));
 }
 
-Tvalue betaValue(const Tvalue& av, const Tvalue& bv) {
+Value betaValue(const Value& av, const Value& bv) {
     if (!definedReal(av) || !definedReal(bv) || av.x <= 0 || bv.x <= 0)
         return makeUndefined(vkReal);
     Extended a = av.x, b = bv.x;

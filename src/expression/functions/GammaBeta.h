@@ -7,9 +7,9 @@ namespace tarlix {
 
 // Gamma(x) for reals x <= 1750 that are positive or not whole, by shifting x into [16, 17)
 // and Stirling's series there.
-Tvalue gammaValue(const Tvalue& v);
+Value gammaValue(const Value& v);
 
 // Beta(a, b) = Gamma(a) Gamma(b) / Gamma(a + b) for a, b > 0.
-Tvalue betaValue(const Tvalue& a, const Tvalue& b);
+Value betaValue(const Value& a, const Value& b);
 
 } // namespace tarlix

@@ -9,9 +9,9 @@ namespace tarlix {
 namespace {
 
 // The largest (wantLarger) or smallest defined argument; all must be reals.
-Tvalue extreme(const ValueArray& args, bool wantLarger) {
-    Tvalue best = makeUndefined(vkReal);
-    for (const Tvalue& v : args) {
+Value extreme(const ValueArray& args, bool wantLarger) {
+    Value best = makeUndefined(vkReal);
+    for (const Value& v : args) {
         if (v.kind != vkReal) return makeUndefined(vkReal);
         if (!v.valid) continue;
         if (!best.valid || (wantLarger ? v.x > best.x : v.x < best.x)) best = v;
@@ -19,27 +19,27 @@ Tvalue extreme(const ValueArray& args, bool wantLarger) {
     return best;
 }
 
-Tvalue angleOf(Point v, const EngineSettings& s) {
+Value angleOf(Point v, const EngineSettings& s) {
     if (isZero(v)) return makeUndefined(vkReal);
     return checkRange(makeReal(directionAngle(v.x, v.y, s)));
 }
 
 // The turn from vector u to vector v as the direction of (u·v, u×v).
-Tvalue angleBetween(Point u, Point v, const EngineSettings& s) {
+Value angleBetween(Point u, Point v, const EngineSettings& s) {
     if (isZero(u) || isZero(v)) return makeUndefined(vkReal);
     return angleOf({dot(u, v), cross(u, v)}, s);
 }
 
 } // namespace
 
-Tvalue maxValue(const ValueArray& args) {
+Value maxValue(const ValueArray& args) {
     return extreme(args, true);
 }
-Tvalue minValue(const ValueArray& args) {
+Value minValue(const ValueArray& args) {
     return extreme(args, false);
 }
 
-Tvalue lenValue(const ValueArray& args) {
+Value lenValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!readPoints(args, p)) return makeUndefined(vkReal);
     if (p.size() == 1) return checkRange(makeReal(length(p[0])));
@@ -47,8 +47,8 @@ Tvalue lenValue(const ValueArray& args) {
     return makeUndefined(vkReal);
 }
 
-Tvalue argValue(const ValueArray& args, const EngineSettings& s) {
-    if (s.ComplexMode && args.size() == 1 && isDefinedReal(args[0]))
+Value argValue(const ValueArray& args, const EngineSettings& s) {
+    if (s.complexMode && args.size() == 1 && isDefinedReal(args[0]))
         return angleOf({args[0].x, 0}, s);
     std::vector<Point> p;
     if (!readPoints(args, p)) return makeUndefined(vkReal);
@@ -58,13 +58,13 @@ Tvalue argValue(const ValueArray& args, const EngineSettings& s) {
     return makeUndefined(vkReal);
 }
 
-Tvalue detValue(const ValueArray& args) {
+Value detValue(const ValueArray& args) {
     std::vector<Point> p;
     if (!readPoints(args, p) || p.size() != 2) return makeUndefined(vkReal);
     return checkRange(makeReal(cross(p[0], p[1])));
 }
 
-Tvalue inpValue(const ValueArray& args, const EngineSettings& s) {
+Value inpValue(const ValueArray& args, const EngineSettings& s) {
     if (args.size() != 2) return makeUndefined(vkReal);
     return multiplyValues(args[0], args[1], s);
 }

@@ -6,11 +6,11 @@
 
 namespace tarlix {
 
-Tvalue maxValue(const ValueArray& args);
-Tvalue minValue(const ValueArray& args);
-Tvalue lenValue(const ValueArray& args); // len(P), len(x,y), len(P,Q), len(x1,y1,x2,y2)
-Tvalue argValue(const ValueArray& args, const EngineSettings& s); // arg(P), (P,Q), (A,B,C)
-Tvalue detValue(const ValueArray& args);                          // det(P,Q), (x1,y1,x2,y2)
-Tvalue inpValue(const ValueArray& args, const EngineSettings& s); // P · Q
+Value maxValue(const ValueArray& args);
+Value minValue(const ValueArray& args);
+Value lenValue(const ValueArray& args); // len(P), len(x,y), len(P,Q), len(x1,y1,x2,y2)
+Value argValue(const ValueArray& args, const EngineSettings& s); // arg(P), (P,Q), (A,B,C)
+Value detValue(const ValueArray& args);                          // det(P,Q), (x1,y1,x2,y2)
+Value inpValue(const ValueArray& args, const EngineSettings& s); // P · Q
 
 } // namespace tarlix

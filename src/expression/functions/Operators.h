@@ -12,13 +12,13 @@
 
 namespace tarlix {
 
-inline Tvalue typeError() {
+inline Value typeError() {
     return makeUndefined(vkTypeError);
 }
-inline bool isDefinedReal(const Tvalue& v) {
+inline bool isDefinedReal(const Value& v) {
     return v.valid && v.kind == vkReal;
 }
-inline bool isDefinedPair(const Tvalue& v) {
+inline bool isDefinedPair(const Value& v) {
     return v.valid && v.kind == vkPair;
 }
 inline bool isRealOrPair(std::uint8_t kind) {
@@ -26,7 +26,7 @@ inline bool isRealOrPair(std::uint8_t kind) {
 }
 
 // "_": both components negated; an undefined operand comes back unchanged.
-inline Tvalue negateValue(Tvalue v) {
+inline Value negateValue(Value v) {
     if (!v.valid) return v;
     v.x = -v.x;
     v.y = -v.y;
@@ -34,31 +34,31 @@ inline Tvalue negateValue(Tvalue v) {
 }
 
 // "+": the signed zero takes the kind of the other operand, so that -P negates a point.
-inline Tvalue addValues(Tvalue a, Tvalue b, const EngineSettings& s) {
+inline Value addValues(Value a, Value b, const EngineSettings& s) {
     if (a.kind == vkSignedZero) a.kind = b.kind;
     if (!a.valid || !b.valid) return makeUndefined(a.kind);
     if (a.kind != b.kind) {
-        if (!s.ComplexMode || !isRealOrPair(a.kind) || !isRealOrPair(b.kind)) return typeError();
+        if (!s.complexMode || !isRealOrPair(a.kind) || !isRealOrPair(b.kind)) return typeError();
         a = toPair(a);
         b = toPair(b);
     }
-    return checkRange(Tvalue{a.kind, a.x + b.x, a.y + b.y, 1});
+    return checkRange(Value{a.kind, a.x + b.x, a.y + b.y, 1});
 }
 
-inline Tvalue subtractValues(const Tvalue& a, const Tvalue& b, const EngineSettings& s) {
+inline Value subtractValues(const Value& a, const Value& b, const EngineSettings& s) {
     return addValues(a, negateValue(b), s);
 }
 
 // "·": scaling, the inner product of two vectors, or the complex product with ComplexMode.
-inline Tvalue multiplyValues(const Tvalue& a, Tvalue b, const EngineSettings& s) {
+inline Value multiplyValues(const Value& a, Value b, const EngineSettings& s) {
     if (!a.valid || !b.valid) return makeUndefined(vkReal);
-    if (s.ComplexMode && a.kind == vkPair && b.kind == vkReal) b = toPair(b);
+    if (s.complexMode && a.kind == vkPair && b.kind == vkReal) b = toPair(b);
     if (a.kind == vkReal) {
         if (!isRealOrPair(b.kind)) return makeUndefined(vkReal);
-        return checkRange(Tvalue{b.kind, a.x * b.x, a.x * b.y, 1});
+        return checkRange(Value{b.kind, a.x * b.x, a.x * b.y, 1});
     }
     if (a.kind == vkPair && b.kind == vkPair) {
-        if (s.ComplexMode) return pairOf(cmul(toComplex(a), toComplex(b)));
+        if (s.complexMode) return pairOf(cmul(toComplex(a), toComplex(b)));
         return checkRange(makeReal(a.x * b.x + a.y * b.y));
     }
     if (a.kind == vkPair && b.kind == vkReal) return typeError();
@@ -66,24 +66,24 @@ inline Tvalue multiplyValues(const Tvalue& a, Tvalue b, const EngineSettings& s)
 }
 
 // "×": scaling, or the complex product with ComplexMode; never the inner product.
-inline Tvalue crossValues(const Tvalue& a, const Tvalue& b, const EngineSettings& s) {
+inline Value crossValues(const Value& a, const Value& b, const EngineSettings& s) {
     if (!a.valid || !b.valid) return makeUndefined(vkReal);
     if (a.kind == vkReal && isRealOrPair(b.kind))
-        return checkRange(Tvalue{b.kind, a.x * b.x, a.x * b.y, 1});
-    if (s.ComplexMode && a.kind == vkPair && b.kind == vkPair)
+        return checkRange(Value{b.kind, a.x * b.x, a.x * b.y, 1});
+    if (s.complexMode && a.kind == vkPair && b.kind == vkPair)
         return pairOf(cmul(toComplex(a), toComplex(b)));
     return typeError();
 }
 
 // "/": a divisor that is a real, or a complex number with ComplexMode. P/2 halves a point.
-inline Tvalue divideValues(const Tvalue& a, const Tvalue& b, const EngineSettings& s) {
+inline Value divideValues(const Value& a, const Value& b, const EngineSettings& s) {
     const bool realDivisor = b.kind == vkReal;
-    if (!realDivisor && !(s.ComplexMode && b.kind == vkPair)) return typeError();
+    if (!realDivisor && !(s.complexMode && b.kind == vkPair)) return typeError();
     if (!a.valid || !b.valid) return makeUndefined(vkReal);
     if (!isRealOrPair(a.kind)) return makeUndefined(vkReal);
     if (realDivisor) {
         if (b.x == 0) return makeUndefined(a.kind);
-        return checkRange(Tvalue{a.kind, a.x / b.x, a.y / b.x, 1});
+        return checkRange(Value{a.kind, a.x / b.x, a.y / b.x, 1});
     }
     if (b.x == 0 && b.y == 0) return makeUndefined(vkPair);
     return pairOf(cdiv(toComplex(a), toComplex(b)));
@@ -93,7 +93,7 @@ inline Tvalue divideValues(const Tvalue& a, const Tvalue& b, const EngineSetting
 // regions are made of defined samples.
 enum class Comparison { Less, LessEqual, Greater, GreaterEqual };
 
-inline Tvalue compareValues(const Tvalue& a, const Tvalue& b, Comparison c) {
+inline Value compareValues(const Value& a, const Value& b, Comparison c) {
     if ((a.valid && a.kind != vkReal) || (b.valid && b.kind != vkReal)) return typeError();
     if (!a.valid || !b.valid) return makeUndefined(vkReal);
     bool holds = false;
@@ -116,13 +116,13 @@ inline Tvalue compareValues(const Tvalue& a, const Tvalue& b, Comparison c) {
 
 inline constexpr Extended kEqualTolerance = 1e-8L;
 
-inline bool nearlyEqual(const Tvalue& a, const Tvalue& b) {
+inline bool nearlyEqual(const Value& a, const Value& b) {
     if (!(std::fabs(a.x - b.x) < kEqualTolerance)) return false;
     return a.kind != vkPair || std::fabs(a.y - b.y) < kEqualTolerance;
 }
 
 // "=" and "<>": the result is A with its x set to 1 where the test holds.
-inline Tvalue equalValues(Tvalue a, const Tvalue& b, bool wantEqual) {
+inline Value equalValues(Value a, const Value& b, bool wantEqual) {
     if (a.kind != b.kind) return typeError();
     if (!a.valid || !b.valid || nearlyEqual(a, b) != wantEqual) return makeUndefined(a.kind);
     a.x = 1;
@@ -130,49 +130,49 @@ inline Tvalue equalValues(Tvalue a, const Tvalue& b, bool wantEqual) {
 }
 
 // "and": defined where both are; the larger x wins (B on a tie).
-inline Tvalue andValues(const Tvalue& a, const Tvalue& b) {
+inline Value andValues(const Value& a, const Value& b) {
     if (!a.valid || !b.valid) return makeUndefined(a.kind);
     return a.x > b.x ? a : b;
 }
 
 // "or": defined where either is; the larger x wins (A on a tie).
-inline Tvalue orValues(const Tvalue& a, const Tvalue& b) {
+inline Value orValues(const Value& a, const Value& b) {
     if (a.valid && b.valid) return b.x > a.x ? b : a;
     if (b.valid) return b;
     return a;
 }
 
 // "not": defined exactly where the operand is undefined.
-inline Tvalue notValue(const Tvalue& v) {
+inline Value notValue(const Value& v) {
     const std::uint8_t kind = v.kind == vkPair ? vkPair : vkReal;
-    return Tvalue{kind, 1, 0, static_cast<std::uint8_t>(v.valid ? 0 : 1)};
+    return Value{kind, 1, 0, static_cast<std::uint8_t>(v.valid ? 0 : 1)};
 }
 
 // "CPS": the pair literal (a, b) of two reals.
-inline Tvalue pairFromReals(const Tvalue& a, const Tvalue& b) {
+inline Value pairFromReals(const Value& a, const Value& b) {
     if (a.kind != vkReal || b.kind != vkReal) return typeError();
     if (!a.valid || !b.valid) return makeUndefined(vkPair);
     return makePair(a.x, b.x);
 }
 
 // ".x" and ".y": the components of a pair; a real is its own real part with ComplexMode.
-inline Tvalue componentX(const Tvalue& v, const EngineSettings& s) {
+inline Value componentX(const Value& v, const EngineSettings& s) {
     if (!v.valid) return makeUndefined(vkReal);
-    if (v.kind == vkPair || (v.kind == vkReal && s.ComplexMode)) return makeReal(v.x);
+    if (v.kind == vkPair || (v.kind == vkReal && s.complexMode)) return makeReal(v.x);
     return makeUndefined(vkReal);
 }
 
-inline Tvalue componentY(const Tvalue& v, const EngineSettings& s) {
+inline Value componentY(const Value& v, const EngineSettings& s) {
     if (!v.valid) return makeUndefined(vkReal);
     if (v.kind == vkPair) return makeReal(v.y);
-    if (v.kind == vkReal && s.ComplexMode) return makeReal(0);
+    if (v.kind == vkReal && s.complexMode) return makeReal(0);
     return makeUndefined(vkReal);
 }
 
 // "°": degrees to the unit the trigonometric functions expect.
-inline Tvalue degreeValue(const Tvalue& v, const EngineSettings& s) {
+inline Value degreeValue(const Value& v, const EngineSettings& s) {
     if (!isDefinedReal(v)) return makeUndefined(vkReal);
-    if (s.AngleMode == 2) return v;
+    if (s.angleMode == 2) return v;
     return checkRange(makeReal(v.x * (kPi / 180)));
 }
 

@@ -14,7 +14,7 @@ bool matchesForm(const ValueArray& args, std::string_view form) {
 bool readPoints(const ValueArray& args, std::vector<Point>& points) {
     points.clear();
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const Tvalue& v = args[i];
+        const Value& v = args[i];
         if (!v.valid) return false;
         if (v.kind == vkPair) {
             points.push_back(pointOf(v));

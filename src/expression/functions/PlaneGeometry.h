@@ -45,10 +45,10 @@ inline Point rotated(Point a, Extended radians) {
     return {a.x * c - a.y * s, a.x * s + a.y * c};
 }
 
-inline Point pointOf(const Tvalue& v) {
+inline Point pointOf(const Value& v) {
     return {v.x, v.y};
 }
-inline Tvalue pointValue(Point p) {
+inline Value pointValue(Point p) {
     return checkRange(makePair(p.x, p.y));
 }
 

@@ -39,7 +39,7 @@ Extended positiveBasePower(Extended a, Extended b) {
     return r;
 }
 
-Tvalue realPower(Extended a, Extended b) {
+Value realPower(Extended a, Extended b) {
     if (a > 0) return checkRange(makeReal(positiveBasePower(a, b)));
     if (a < 0) {
         if (!isWhole(b)) return makeUndefined(vkReal);
@@ -57,16 +57,16 @@ Complex complexLn(Complex z, int angleArea) {
 }
 
 // Complex power of a base that is not 0.
-Complex complexPower(Complex a, const Tvalue& b, const EngineSettings& s) {
+Complex complexPower(Complex a, const Value& b, const EngineSettings& s) {
     if (b.kind == vkReal) {
         const int n = smallWholeExponent(b.x);
         if (n > 0) return cpowWhole(a, static_cast<unsigned>(n));
         if (n < 0) return cdiv({1, 0}, cpowWhole(a, static_cast<unsigned>(-n)));
     }
-    return cexp(cmul(toComplex(b), complexLn(a, s.AngleArea)));
+    return cexp(cmul(toComplex(b), complexLn(a, s.angleArea)));
 }
 
-Tvalue powerComplexMode(const Tvalue& a, const Tvalue& b, const EngineSettings& s) {
+Value powerComplexMode(const Value& a, const Value& b, const EngineSettings& s) {
     if (!isRealOrPair(a.kind) || !isRealOrPair(b.kind)) return typeError();
     const bool bothReal = a.kind == vkReal && b.kind == vkReal;
     // Real powers with a real result are computed as reals: more exact, and a whole power of a
@@ -75,7 +75,7 @@ Tvalue powerComplexMode(const Tvalue& a, const Tvalue& b, const EngineSettings& 
     const Complex z = toComplex(a);
     if (z.re == 0 && z.im == 0) {
         if (b.kind != vkReal) return makeUndefined(vkPair);
-        const Tvalue r = realPower(0, b.x);
+        const Value r = realPower(0, b.x);
         return r.valid ? makePair(r.x, 0) : makeUndefined(vkPair);
     }
     const Complex p = complexPower(z, b, s);
@@ -85,9 +85,9 @@ Tvalue powerComplexMode(const Tvalue& a, const Tvalue& b, const EngineSettings& 
 
 } // namespace
 
-Tvalue powerValues(const Tvalue& a, const Tvalue& b, const EngineSettings& s) {
+Value powerValues(const Value& a, const Value& b, const EngineSettings& s) {
     if (!a.valid || !b.valid) return makeUndefined(vkReal);
-    if (s.ComplexMode) return powerComplexMode(a, b, s);
+    if (s.complexMode) return powerComplexMode(a, b, s);
     if (a.kind == vkPair) {
         if (b.kind == vkReal && b.x == 2) return checkRange(makeReal(a.x * a.x + a.y * a.y));
         return typeError();

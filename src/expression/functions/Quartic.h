@@ -20,9 +20,9 @@ std::vector<Complex> polynomialRoots(const QuarticCoefficients& c, bool keepComp
 
 // The n-th root (n = 1..4) as a real, or as a pair when it is complex; undefined when there
 // is none.
-Tvalue polynomialRoot(const QuarticCoefficients& c, int n, bool keepComplex);
+Value polynomialRoot(const QuarticCoefficients& c, int n, bool keepComplex);
 
 // solut4(a, b, c, d, e[, n]); complex roots count with ComplexMode.
-Tvalue solut4Value(const ValueArray& args, const EngineSettings& s);
+Value solut4Value(const ValueArray& args, const EngineSettings& s);
 
 } // namespace tarlix

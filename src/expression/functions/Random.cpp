@@ -21,7 +21,7 @@ std::int64_t RandomState::below(std::int64_t count) {
     return std::uniform_int_distribution<std::int64_t>(0, count - 1)(engine_);
 }
 
-Tvalue rndValue(const Tvalue& v, RandomState& random) {
+Value rndValue(const Value& v, RandomState& random) {
     if (!v.valid || v.kind != vkReal || v.x < 0.5L || !(v.x < kWholeLimit))
         return makeUndefined(vkReal);
     const Extended n = roundHalfEven(v.x);

@@ -22,6 +22,6 @@ private:
 };
 
 // rnd(x): for Round(x) = 1 a real in [0, 1), otherwise a whole number in 0 .. Round(x) - 1.
-Tvalue rndValue(const Tvalue& v, RandomState& random);
+Value rndValue(const Value& v, RandomState& random);
 
 } // namespace tarlix

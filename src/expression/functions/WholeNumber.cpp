@@ -12,12 +12,12 @@ constexpr Extended kIntNudge = 1e-8L; // int(2.999999999999) is 3
 constexpr Extended kFactorialLimit = 1750;
 constexpr Extended kRangeLimit = 1e+2414L;
 
-bool definedReal(const Tvalue& v) {
+bool definedReal(const Value& v) {
     return v.valid && v.kind == vkReal;
 }
 
 // A real below the 32-bit limit in magnitude, rounded; false when there is none.
-bool roundedWhole(const Tvalue& v, std::int64_t& out) {
+bool roundedWhole(const Value& v, std::int64_t& out) {
     if (!definedReal(v) || !(std::fabs(v.x) < kWholeLimit)) return false;
     out = static_cast<std::int64_t>(roundHalfEven(v.x));
     return true;
@@ -47,28 +47,28 @@ Extended roundHalfEven(Extended x) {
     return r;
 }
 
-Tvalue intValue(const Tvalue& v) {
+Value intValue(const Value& v) {
     if (!definedReal(v)) return makeUndefined(vkReal);
     return checkRange(makeReal(floorNudged(v.x)));
 }
 
-Tvalue frcValue(const Tvalue& v) {
+Value frcValue(const Value& v) {
     if (!definedReal(v)) return makeUndefined(vkReal);
     const Extended whole = floorNudged(v.x);
     return checkRange(makeReal(whole > v.x ? 0 : v.x - whole));
 }
 
-Tvalue roundValue(const Tvalue& v) {
+Value roundValue(const Value& v) {
     if (!definedReal(v)) return makeUndefined(vkReal);
     return checkRange(makeReal(v.x >= 0 ? std::trunc(v.x + 0.5L) : std::trunc(v.x - 0.5L)));
 }
 
-Tvalue signValue(const Tvalue& v) {
+Value signValue(const Value& v) {
     if (!definedReal(v)) return makeUndefined(vkReal);
     return makeReal(v.x > 0 ? 1 : (v.x < 0 ? -1 : 0));
 }
 
-Tvalue factorialValue(const Tvalue& v) {
+Value factorialValue(const Value& v) {
     if (!definedReal(v) || v.x < 0 || v.x > kFactorialLimit) return makeUndefined(vkReal);
     const Extended n = roundHalfEven(v.x);
     Extended product = 1;
@@ -79,7 +79,7 @@ Tvalue factorialValue(const Tvalue& v) {
     return makeReal(product);
 }
 
-Tvalue nCrValue(const Tvalue& nv, const Tvalue& rv) {
+Value nCrValue(const Value& nv, const Value& rv) {
     if (!definedReal(nv) || !definedReal(rv) || nv.x > kWholeLimit || rv.x > kWholeLimit)
         return makeUndefined(vkReal);
     const Extended n = roundHalfEven(nv.x);
@@ -94,14 +94,14 @@ Tvalue nCrValue(const Tvalue& nv, const Tvalue& rv) {
     return makeReal(std::trunc(value + 0.1L));
 }
 
-Tvalue gcmValue(const Tvalue& a, const Tvalue& b) {
+Value gcmValue(const Value& a, const Value& b) {
     std::int64_t x = 0, y = 0;
     if (!roundedWhole(a, x) || !roundedWhole(b, y) || x == 0 || y == 0)
         return makeUndefined(vkReal);
     return makeReal(static_cast<Extended>(greatestCommonDivisor(x, y)));
 }
 
-Tvalue lcmValue(const Tvalue& a, const Tvalue& b) {
+Value lcmValue(const Value& a, const Value& b) {
     std::int64_t x = 0, y = 0;
     if (!roundedWhole(a, x) || !roundedWhole(b, y) || x == 0 || y == 0)
         return makeUndefined(vkReal);
@@ -113,7 +113,7 @@ Tvalue lcmValue(const Tvalue& a, const Tvalue& b) {
     return makeReal(static_cast<Extended>(result));
 }
 
-Tvalue modValue(const Tvalue& a, const Tvalue& b) {
+Value modValue(const Value& a, const Value& b) {
     std::int64_t x = 0, y = 0;
     if (!roundedWhole(a, x) || !roundedWhole(b, y) || y == 0) return makeUndefined(vkReal);
     std::int64_t r = x % y;

@@ -17,14 +17,14 @@ inline bool isWhole(Extended x) {
 // Nearest whole number, halves to even (the rounding the program calls Round).
 Extended roundHalfEven(Extended x);
 
-Tvalue intValue(const Tvalue& v);   // floor of x + 1e-8
-Tvalue frcValue(const Tvalue& v);   // x - int(x), never negative
-Tvalue roundValue(const Tvalue& v); // halves away from zero
-Tvalue signValue(const Tvalue& v);
-Tvalue factorialValue(const Tvalue& v);
-Tvalue nCrValue(const Tvalue& n, const Tvalue& r);
-Tvalue gcmValue(const Tvalue& a, const Tvalue& b);
-Tvalue lcmValue(const Tvalue& a, const Tvalue& b);
-Tvalue modValue(const Tvalue& a, const Tvalue& b);
+Value intValue(const Value& v);   // floor of x + 1e-8
+Value frcValue(const Value& v);   // x - int(x), never negative
+Value roundValue(const Value& v); // halves away from zero
+Value signValue(const Value& v);
+Value factorialValue(const Value& v);
+Value nCrValue(const Value& n, const Value& r);
+Value gcmValue(const Value& a, const Value& b);
+Value lcmValue(const Value& a, const Value& b);
+Value modValue(const Value& a, const Value& b);
 
 } // namespace tarlix

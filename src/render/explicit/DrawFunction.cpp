@@ -49,21 +49,21 @@ class FunctionPainter {
 public:
     FunctionPainter(const FunctionDrawing& d, Color colour, const SampleRow& samples,
                     const EquationEntry& f)
-        : d_(d), s_(samples), span_(samples.span()), scale_(d.view.XAxis.OutputScale),
+        : d_(d), s_(samples), span_(samples.span()), scale_(d.view.xAxis.outputScale),
           rows_(static_cast<std::size_t>(span_.count() + 2), 0) {
-        const bool drawSecond = d.forceAfterimage || f.Afterimage;
+        const bool drawSecond = d.forceAfterimage || f.afterimage;
         main_ = (!d.skipMain && d.canvas) ? d.canvas : nullptr;
         second_ = (drawSecond && d.afterimageCanvas) ? d.afterimageCanvas : nullptr;
-        dotRadius_ = (f.PenWidth + 1) * scale_;
+        dotRadius_ = (f.penWidth + 1) * scale_;
         setPens(colour, f);
-        d.polyline.Reset(main_, second_, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
+        d.polyline.reset(main_, second_, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
                          d.skipMain, drawSecond, d.settings.lineOptions);
         for (int c = span_.first - 1; c <= span_.last + 1; ++c)
-            row(c) = s_.defined(c) ? d.view.YAxis.ToPixel(value(c)) : 0;
+            row(c) = s_.defined(c) ? d.view.yAxis.toPixel(value(c)) : 0;
     }
 
     void draw() {
-        const int mode = d_.settings.DrawMode;
+        const int mode = d_.settings.drawMode;
         if (mode == drawDots)
             drawDotsMode();
         else if (isLineCandidate() && isStraightLine())
@@ -72,7 +72,7 @@ public:
             drawConnected();
         else
             drawAutomatic();
-        d_.polyline.Flush();
+        d_.polyline.flush();
         if (main_) resetPen(*main_);
         if (second_) resetPen(*second_);
     }
@@ -80,21 +80,21 @@ public:
 private:
     void setPens(Color colour, const EquationEntry& f) {
         const FunctionDrawSettings& settings = d_.settings;
-        const int width = f.PenWidth * scale_;
+        const int width = f.penWidth * scale_;
         if (second_) {
             const Color faded = convert(settings.afterimageColour, colour);
-            setFunctionPen(*second_, convert(settings.blackAndWhite, faded), width, f.LineStyle);
+            setFunctionPen(*second_, convert(settings.blackAndWhite, faded), width, f.lineStyle);
         }
         if (main_)
-            setFunctionPen(*main_, convert(settings.blackAndWhite, colour), width, f.LineStyle);
+            setFunctionPen(*main_, convert(settings.blackAndWhite, colour), width, f.lineStyle);
     }
 
     Extended value(int c) const { return s_[c].x; }
     int& row(int c) { return rows_[static_cast<std::size_t>(c - span_.first + 1)]; }
     int row(int c) const { return rows_[static_cast<std::size_t>(c - span_.first + 1)]; }
     int xOf(int c) const { return c * scale_; }
-    void push(int c) { d_.polyline.Push(xOf(c), row(c)); }
-    void restart(int c) { d_.polyline.Restart(xOf(c), row(c)); }
+    void push(int c) { d_.polyline.push(xOf(c), row(c)); }
+    void restart(int c) { d_.polyline.restart(xOf(c), row(c)); }
 
     bool isLineCandidate() const {
         for (int c = span_.first; c <= span_.last; ++c)
@@ -157,7 +157,7 @@ private:
                 push(c);
             } else {
                 // The jump comes after c: the next piece starts level with c + 1.
-                d_.polyline.Restart(xOf(c), row(c + 1));
+                d_.polyline.restart(xOf(c), row(c + 1));
             }
         }
     }
@@ -180,17 +180,17 @@ private:
 
 } // namespace
 
-void DrawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow& samples,
+void drawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow& samples,
                   const EquationEntry& f) {
     FunctionPainter(drawing, colour, samples, f).draw();
 }
 
-FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
+FunctionAfterimageColours drawFunctions(const FunctionDrawing& drawing,
                                         const ExplicitFunctionStore& functions) {
-    return DrawFunctions(drawing, functions, FunctionSet().set());
+    return drawFunctions(drawing, functions, FunctionSet().set());
 }
 
-FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
+FunctionAfterimageColours drawFunctions(const FunctionDrawing& drawing,
                                         const ExplicitFunctionStore& functions,
                                         const FunctionSet& which) {
     FunctionAfterimageColours colours;
@@ -198,16 +198,16 @@ FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
     const ColumnSpan span = drawnColumns(drawing.view);
     for (int i = 1; i <= functionCount; ++i) {
         const EquationEntry& f = functions[i];
-        if (!which.test(static_cast<std::size_t>(i)) || f.Expr.Source.empty() || !f.Visible)
+        if (!which.test(static_cast<std::size_t>(i)) || f.expr.source.empty() || !f.visible)
             continue;
         SampleRow samples(span);
-        const ColumnSamples& cache = drawing.view.YValues[i].samples;
+        const ColumnSamples& cache = drawing.view.functionSamples[i].samples;
         for (int c = span.first; c <= span.last; ++c) samples[c] = cache[c];
         samples[span.first - 1] = makeUndefined(vkReal);
         samples[span.last + 1] = makeUndefined(vkReal);
-        if (drawing.forceAfterimage || f.Afterimage)
-            colours[static_cast<std::size_t>(i - 1)] = f.PenColor;
-        DrawFunction(drawing, f.PenColor, samples, f);
+        if (drawing.forceAfterimage || f.afterimage)
+            colours[static_cast<std::size_t>(i - 1)] = f.penColor;
+        drawFunction(drawing, f.penColor, samples, f);
     }
     return colours;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Drawing of the explicit functions from their cached samples: polylines broken where samples
 // are undefined or where the graph jumps, isolated samples as dots, straight graphs as one
-// segment. Drawing only reads the caches; UpdateFunctionSamples fills them.
+// segment. Drawing only reads the caches; updateFunctionSamples fills them.
 
 #include "platform/Canvas.h"
 #include "render/LineStyle.h"
@@ -29,7 +29,7 @@ using ColourConversion = std::function<Color(Color)>;
 // afterimage colour of the current level and the black-and-white conversion of the output;
 // absent ones leave colours as they are (level 0, colour output).
 struct FunctionDrawSettings {
-    int DrawMode = drawAutomatic;
+    int drawMode = drawAutomatic;
     LineDrawOptions lineOptions;
     ColourConversion afterimageColour;
     ColourConversion blackAndWhite;
@@ -52,20 +52,20 @@ using FunctionAfterimageColours = std::array<Color, functionCount>;
 
 // Draws y1..y20 that have text and are visible, each from a copy of its cache whose margin
 // columns are undefined.
-FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
+FunctionAfterimageColours drawFunctions(const FunctionDrawing& drawing,
                                         const ExplicitFunctionStore& functions);
 
 // A set of explicit functions by number (bit n for yn).
 using FunctionSet = std::bitset<functionCount + 1>;
 
 // The same for the functions of the set only.
-FunctionAfterimageColours DrawFunctions(const FunctionDrawing& drawing,
+FunctionAfterimageColours drawFunctions(const FunctionDrawing& drawing,
                                         const ExplicitFunctionStore& functions,
                                         const FunctionSet& which);
 
 // Draws one function from its samples (one per column of the view, margins included) in the
 // given colour, with the width and line style of f.
-void DrawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow& samples,
+void drawFunction(const FunctionDrawing& drawing, Color colour, const SampleRow& samples,
                   const EquationEntry& f);
 
 } // namespace tarlix

@@ -4,8 +4,8 @@
 
 namespace tarlix {
 
-Tvalue EvaluatorSampler::valueAt(int, const EquationEntry& f, const Tvalue& x) {
-    return evaluator_.evaluate(f.Expr, x);
+Value EvaluatorSampler::valueAt(int, const EquationEntry& f, const Value& x) {
+    return evaluator_.evaluate(f.expr, x);
 }
 
 void EvaluatorSampler::fillRow(int, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
@@ -13,9 +13,9 @@ void EvaluatorSampler::fillRow(int, const EquationEntry& f, const ColumnSamples&
     if (hi < lo) return;
     const auto count = static_cast<std::size_t>(hi - lo + 1);
     RowRequest request;
-    request.xs = std::span<const Tvalue>(&xs[lo], count);
+    request.xs = std::span<const Value>(&xs[lo], count);
     request.firstColumn = lo;
-    rows_.evaluateRow(f.Expr, request, std::span<Tvalue>(&out[lo], count));
+    rows_.evaluateRow(f.expr, request, std::span<Value>(&out[lo], count));
 }
 
 } // namespace tarlix

@@ -14,9 +14,9 @@ class EvaluatorSampler : public FunctionSampler {
 public:
     EvaluatorSampler(Evaluator& evaluator, View& view)
         : evaluator_(evaluator),
-          rows_(evaluator, rowCachesOf(view.Positions, view.YValues, view.XSamples)) {}
+          rows_(evaluator, rowCachesOf(view.positions, view.functionSamples, view.xSamples)) {}
 
-    Tvalue valueAt(int n, const EquationEntry& f, const Tvalue& x) override;
+    Value valueAt(int n, const EquationEntry& f, const Value& x) override;
     void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
                  ColumnSamples& out) override;
 

@@ -34,40 +34,40 @@ void verticalLine(Canvas& canvas, int x, int from, int to) {
 void drawMarker(const View& view, Canvas& canvas, const MarkerLine& marker) {
     if (!marker.shown) return;
     setXorPen(canvas, kMarkerColour, kMarkerWidth);
-    verticalLine(canvas, view.XAxis.ToPixel(marker.x), view.YAxis.PixelStart,
-                 view.YAxis.PixelLength);
+    verticalLine(canvas, view.xAxis.toPixel(marker.x), view.yAxis.pixelStart,
+                 view.yAxis.pixelLength);
     canvas.setPen(Pen{});
 }
 
 // The pixel column of x: the sample index, whatever the output scale.
 int columnOf(const Axis& axis, Extended x) {
-    const Extended p = axis.ToPixelFloat(x) / axis.OutputScale;
+    const Extended p = axis.toPixelFloat(x) / axis.outputScale;
     return static_cast<int>(std::nearbyint(std::clamp<Extended>(p, -10000, 10000)));
 }
 
 bool canShade(const View& view, const IntegralShading& s) {
     const auto valid = [](int n) { return n >= 1 && n <= functionCount; };
     if (!s.active || !valid(s.shown) || s.shown == s.subtracted || s.lower == s.upper) return false;
-    if (!view.YValues[s.shown].upToDate) return false;
-    if (s.subtracted != 0 && (!valid(s.subtracted) || !view.YValues[s.subtracted].upToDate))
+    if (!view.functionSamples[s.shown].upToDate) return false;
+    if (s.subtracted != 0 && (!valid(s.subtracted) || !view.functionSamples[s.subtracted].upToDate))
         return false;
     return true;
 }
 
 } // namespace
 
-void DrawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker) {
+void drawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker) {
     drawMarker(view, canvas, marker);
 }
 
-void DrawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit) {
+void drawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit) {
     drawMarker(view, canvas, limit);
 }
 
-void DrawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s) {
+void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s) {
     if (!canShade(view, s)) return;
-    int a = columnOf(view.XAxis, s.lower);
-    int b = columnOf(view.XAxis, s.upper);
+    int a = columnOf(view.xAxis, s.lower);
+    int b = columnOf(view.xAxis, s.upper);
     const bool reversed = b < a;
     if (reversed) std::swap(a, b);
     const ColumnSpan span = drawnColumns(view);
@@ -75,14 +75,15 @@ void DrawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s
     a = std::max(a, span.first);
     b = std::min(b, span.last);
 
-    const ColumnSamples& top = view.YValues[s.shown].samples;
-    const ColumnSamples* bottom = s.subtracted ? &view.YValues[s.subtracted].samples : nullptr;
-    const int zeroRow = view.YAxis.ToPixel(0);
-    const int scale = view.XAxis.OutputScale;
+    const ColumnSamples& top = view.functionSamples[s.shown].samples;
+    const ColumnSamples* bottom =
+        s.subtracted ? &view.functionSamples[s.subtracted].samples : nullptr;
+    const int zeroRow = view.yAxis.toPixel(0);
+    const int scale = view.xAxis.outputScale;
     for (int c = a; c <= b; ++c) {
         if (!top[c].isValid() || (bottom && !(*bottom)[c].isValid())) continue;
-        const int topRow = view.YAxis.ToPixel(top[c].x);
-        const int bottomRow = bottom ? view.YAxis.ToPixel((*bottom)[c].x) : zeroRow;
+        const int topRow = view.yAxis.toPixel(top[c].x);
+        const int bottomRow = bottom ? view.yAxis.toPixel((*bottom)[c].x) : zeroRow;
         const bool positive = topRow < bottomRow || s.areaMode;
         setXorPen(canvas, positive != reversed ? kPositiveShade : kNegativeShade, 1);
         verticalLine(canvas, c * scale, topRow, bottomRow);

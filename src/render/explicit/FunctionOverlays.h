@@ -26,13 +26,13 @@ struct IntegralShading {
 
 // The function-value window's marker: shown when the window is open, its cursor option on and
 // its x-entry button not pressed.
-void DrawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker);
+void drawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker);
 
 // The marker of the integral window's lower or upper limit.
-void DrawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit);
+void drawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit);
 
 // Shades column by column between the shown function and y = 0 or the subtracted function,
 // with XOR colours that tell positive and negative parts apart.
-void DrawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& shading);
+void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& shading);
 
 } // namespace tarlix

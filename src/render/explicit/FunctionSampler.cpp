@@ -2,7 +2,7 @@
 
 namespace tarlix {
 
-Tvalue ColumnwiseSampler::valueAt(int n, const EquationEntry& f, const Tvalue& x) {
+Value ColumnwiseSampler::valueAt(int n, const EquationEntry& f, const Value& x) {
     if (!x.isValid()) return makeUndefined(vkReal);
     return scalar_(n, f, x);
 }

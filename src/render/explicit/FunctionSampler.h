@@ -14,7 +14,7 @@ class FunctionSampler {
 public:
     virtual ~FunctionSampler() = default;
     // f(x) for explicit function n (1..20) with the current parameter values.
-    virtual Tvalue valueAt(int n, const EquationEntry& f, const Tvalue& x) = 0;
+    virtual Value valueAt(int n, const EquationEntry& f, const Value& x) = 0;
     // out[c] = f(xs[c]) for every column c in lo..hi. A row evaluator may also fill, and mark
     // up to date, the caches of the functions that f refers to.
     virtual void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
@@ -25,10 +25,10 @@ public:
 // not evaluated at all.
 class ColumnwiseSampler : public FunctionSampler {
 public:
-    using Scalar = std::function<Tvalue(int n, const EquationEntry& f, const Tvalue& x)>;
+    using Scalar = std::function<Value(int n, const EquationEntry& f, const Value& x)>;
     explicit ColumnwiseSampler(Scalar scalar) : scalar_(std::move(scalar)) {}
 
-    Tvalue valueAt(int n, const EquationEntry& f, const Tvalue& x) override;
+    Value valueAt(int n, const EquationEntry& f, const Value& x) override;
     void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
                  ColumnSamples& out) override;
 

@@ -13,11 +13,11 @@ using ExplicitFunctionStore = Store<EquationEntry, functionCount>;
 
 // Re-evaluates the functions whose token is in the view's dirty set and refines the domain
 // edges of those that are drawn. Functions without text get an all-undefined cache.
-void UpdateFunctionSamples(View& view, const ExplicitFunctionStore& functions,
+void updateFunctionSamples(View& view, const ExplicitFunctionStore& functions,
                            FunctionSampler& sampler);
 
 // Moves the samples at the edges of the domain of function n onto the edges, found by
 // bisection between the last defined and the first undefined column.
-void RefineDomainEdges(View& view, int n, const EquationEntry& f, FunctionSampler& sampler);
+void refineDomainEdges(View& view, int n, const EquationEntry& f, FunctionSampler& sampler);
 
 } // namespace tarlix

@@ -12,7 +12,7 @@
 namespace tarlix {
 
 struct ColumnSpan {
-    int first = 0; // PixelStart of the x axis
+    int first = 0; // pixelStart of the x axis
     int last = 0;  // PixelLength of the x axis
 
     int count() const { return last - first + 1; }
@@ -21,8 +21,8 @@ struct ColumnSpan {
 // The columns of the view's x axis, limited to what the view's caches hold: they keep one
 // column beyond each end as a margin.
 inline ColumnSpan drawnColumns(const View& view) {
-    const int first = std::max(view.XAxis.PixelStart, firstSampleColumn + 1);
-    const int last = std::clamp(view.XAxis.PixelLength, first, lastFilledColumn - 1);
+    const int first = std::max(view.xAxis.pixelStart, firstSampleColumn + 1);
+    const int last = std::clamp(view.xAxis.pixelLength, first, lastFilledColumn - 1);
     return {first, last};
 }
 
@@ -32,8 +32,8 @@ public:
         : span_(span), values_(static_cast<std::size_t>(span.count() + 2)) {}
 
     ColumnSpan span() const { return span_; }
-    Tvalue& operator[](int column) { return values_[index(column)]; }
-    const Tvalue& operator[](int column) const { return values_[index(column)]; }
+    Value& operator[](int column) { return values_[index(column)]; }
+    const Value& operator[](int column) const { return values_[index(column)]; }
     bool defined(int column) const { return values_[index(column)].isValid(); }
 
 private:
@@ -43,7 +43,7 @@ private:
     }
 
     ColumnSpan span_;
-    std::vector<Tvalue> values_;
+    std::vector<Value> values_;
 };
 
 } // namespace tarlix

@@ -13,7 +13,7 @@ public:
     explicit StoreExpressions(const ExplicitFunctionStore& functions) : functions_(functions) {}
 
     const CompiledExpression* explicitFunction(int n) const override {
-        return n >= 1 && n <= functionCount ? &functions_[n].Expr : nullptr;
+        return n >= 1 && n <= functionCount ? &functions_[n].expr : nullptr;
     }
     const CompiledExpression* relation(int) const override { return nullptr; }
     const CompiledExpression* userFunction(int) const override { return nullptr; }

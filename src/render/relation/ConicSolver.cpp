@@ -24,7 +24,7 @@ struct ConicDraw {
 
     int scale() const { return grid.scale; }
     int px(Extended position) const { return static_cast<int>(std::nearbyint(position * scale())); }
-    int row(Extended y) const { return view.YAxis.ToPixel(y); }
+    int row(Extended y) const { return view.yAxis.toPixel(y); }
     int poleLimit() const { return scale() == 1 ? 10000 : 30000; }
 };
 
@@ -32,10 +32,10 @@ void drawVerticalAt(ConicDraw& d, Extended n) {
     const long rounded = std::lround(n);
     if (rounded < 0 || rounded > d.grid.xLength) return;
     const int x = d.px(n);
-    d.buffer.Flush();
-    d.buffer.Push(x, d.view.YAxis.PixelStart * d.scale());
-    d.buffer.Push(x, d.view.YAxis.PixelLength * d.scale());
-    d.buffer.Flush();
+    d.buffer.flush();
+    d.buffer.push(x, d.view.yAxis.pixelStart * d.scale());
+    d.buffer.push(x, d.view.yAxis.pixelLength * d.scale());
+    d.buffer.flush();
 }
 
 void drawVerticalLines(ConicDraw& d) {
@@ -75,15 +75,15 @@ void drawTwoBranches(ConicDraw& d) {
         drawn[moved] = 1;
     }
     for (const std::vector<Extended>* roots : {&r1, &r2}) {
-        d.buffer.Flush();
+        d.buffer.flush();
         for (int c = 0; c <= d.grid.xLength; ++c) {
             const std::size_t i = idx(c);
             if (drawn[i])
-                d.buffer.Push(d.px(position[i]), d.row((*roots)[i]));
+                d.buffer.push(d.px(position[i]), d.row((*roots)[i]));
             else
-                d.buffer.Flush();
+                d.buffer.flush();
         }
-        d.buffer.Flush();
+        d.buffer.flush();
     }
 }
 
@@ -115,35 +115,35 @@ void drawWithPole(ConicDraw& d) {
     for (int i = 0; i < zeros.count; ++i)
         throughPole = throughPole || std::fabs(zeros.root[i] - pole) < 1e-6L;
 
-    d.buffer.Flush();
+    d.buffer.flush();
     for (int c = 0; c <= d.grid.xLength; ++c) {
         const int x = d.px(c);
         if (std::fabs(c - pole) < kTiny) {
             if (const int s = poleSide(d, y, ok, c); s != 0) {
-                d.buffer.Push(x - d.scale(), s);
-                d.buffer.Restart(x + d.scale(), -s);
+                d.buffer.push(x - d.scale(), s);
+                d.buffer.restart(x + d.scale(), -s);
             }
             continue;
         }
         if (!ok[idx(c)]) {
-            d.buffer.Flush();
+            d.buffer.flush();
             continue;
         }
-        d.buffer.Push(x, d.row(y[idx(c)]));
+        d.buffer.push(x, d.row(y[idx(c)]));
         if (c < pole && pole < c + 1 - kTiny)
             if (const int s = poleSide(d, y, ok, c); s != 0) {
-                d.buffer.Push(x, s);
-                d.buffer.Restart(x + d.scale(), -s);
+                d.buffer.push(x, s);
+                d.buffer.restart(x + d.scale(), -s);
             }
     }
-    d.buffer.Flush();
+    d.buffer.flush();
     if (throughPole) drawVerticalAt(d, pole);
 }
 
 } // namespace
 
-void ConicCoefficients::assign(const std::vector<Tvalue>& at0, const std::vector<Tvalue>& at1,
-                               const std::vector<Tvalue>& atMinus1) {
+void ConicCoefficients::assign(const std::vector<Value>& at0, const std::vector<Value>& at1,
+                               const std::vector<Value>& atMinus1) {
     const std::size_t n = at0.size();
     A.assign(n, 0);
     H.assign(n, 0);
@@ -161,7 +161,7 @@ void ConicCoefficients::assign(const std::vector<Tvalue>& at0, const std::vector
 
 void ConicCoefficients::sample(RelationSampler& f, const ScanGeometry& grid) {
     const int count = grid.columns();
-    std::vector<Tvalue> rows[3];
+    std::vector<Value> rows[3];
     const Extended ys[3] = {0, 1, -1};
     for (int j = 0; j < 3; ++j) {
         rows[j].resize(static_cast<std::size_t>(count));
@@ -197,7 +197,7 @@ RowRoots rootsOfRow(const std::vector<Extended>& values, const std::vector<std::
     return out;
 }
 
-void DrawConic(const ConicCoefficients& conic, const View& view, const ScanGeometry& grid,
+void drawConic(const ConicCoefficients& conic, const View& view, const ScanGeometry& grid,
                PolylineBuffer& buffer) {
     ConicDraw d{conic, view, grid, buffer};
     const int probe = std::min(1, grid.xLength + 1), far = std::min(10, grid.xLength + 1);

@@ -22,8 +22,8 @@ struct ConicCoefficients {
 
     void sample(RelationSampler& f, const ScanGeometry& grid);
     // Fills the coefficients from values of f at y = 0, 1 and -1 given per column.
-    void assign(const std::vector<Tvalue>& at0, const std::vector<Tvalue>& at1,
-                const std::vector<Tvalue>& atMinus1);
+    void assign(const std::vector<Value>& at0, const std::vector<Value>& at1,
+                const std::vector<Value>& atMinus1);
 };
 
 // The roots (in fractional column numbers) of a row that is exactly quadratic in the column
@@ -37,7 +37,7 @@ RowRoots rootsOfRow(const std::vector<Extended>& values, const std::vector<std::
                     int xLength);
 
 // Draws the curve through the buffer, whose canvases and pens are set by the caller.
-void DrawConic(const ConicCoefficients& conic, const View& view, const ScanGeometry& grid,
+void drawConic(const ConicCoefficients& conic, const View& view, const ScanGeometry& grid,
                PolylineBuffer& buffer);
 
 } // namespace tarlix

@@ -29,7 +29,7 @@ bool sameBits(const Extended* a, const Extended* b, std::size_t n) {
 
 } // namespace
 
-void EvaluatorRelationSampler::evaluateRow(Extended y, const Extended* xs, int count, Tvalue* out) {
+void EvaluatorRelationSampler::evaluateRow(Extended y, const Extended* xs, int count, Value* out) {
     if (count <= 0) return;
     const auto n = static_cast<std::size_t>(count);
     // A scan asks for the same columns on every row: they are converted once. The columns
@@ -41,11 +41,11 @@ void EvaluatorRelationSampler::evaluateRow(Extended y, const Extended* xs, int c
     }
     YSlot slot(evaluator_, y);
     RowRequest request;
-    request.xs = std::span<const Tvalue>(xs_.data(), n);
-    rows_.evaluateRow(part_, request, std::span<Tvalue>(out, n));
+    request.xs = std::span<const Value>(xs_.data(), n);
+    rows_.evaluateRow(part_, request, std::span<Value>(out, n));
 }
 
-Tvalue EvaluatorRelationSampler::evaluate(Extended x, Extended y) {
+Value EvaluatorRelationSampler::evaluate(Extended x, Extended y) {
     YSlot slot(evaluator_, y);
     return evaluator_.evaluate(part_, makeReal(x));
 }

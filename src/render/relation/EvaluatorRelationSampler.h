@@ -18,8 +18,8 @@ public:
     EvaluatorRelationSampler(Evaluator& evaluator, const CompiledExpression& part)
         : evaluator_(evaluator), rows_(evaluator), part_(part) {}
 
-    void evaluateRow(Extended y, const Extended* xs, int count, Tvalue* out) override;
-    Tvalue evaluate(Extended x, Extended y) override;
+    void evaluateRow(Extended y, const Extended* xs, int count, Value* out) override;
+    Value evaluate(Extended x, Extended y) override;
 
 private:
     // Puts y into slot 0 for one evaluation and gives the slot its value back afterwards.
@@ -41,7 +41,7 @@ private:
     RowEvaluator rows_;
     const CompiledExpression& part_;
     std::vector<Extended> columns_; // the columns of the last row
-    std::vector<Tvalue> xs_;        // and as values
+    std::vector<Value> xs_;         // and as values
 };
 
 } // namespace tarlix

@@ -12,7 +12,7 @@ namespace {
 constexpr int kEdgeBisections = 50;
 
 // g(x) = y - f(x, y) at y = 0; an undefined or complex value stays undefined.
-Tvalue curveValue(const Tvalue& f) {
+Value curveValue(const Value& f) {
     Extended v = 0;
     return realOf(f, v) ? makeReal(-v) : makeUndefined(vkReal);
 }
@@ -37,7 +37,7 @@ void FunctionRelationPlotter::sample(RelationSampler& f, const ScanGeometry& gri
     const auto n = static_cast<std::size_t>(grid.columns());
     g_.resize(n);
     f.evaluateRow(0, grid.xs.data(), static_cast<int>(n), g_.data());
-    for (Tvalue& v : g_) v = curveValue(v);
+    for (Value& v : g_) v = curveValue(v);
 }
 
 // The samples next to a domain edge are moved onto the edge, as for explicit functions.
@@ -59,17 +59,17 @@ void FunctionRelationPlotter::refineEdges(RelationSampler& f, const ScanGeometry
 
 void FunctionRelationPlotter::drawCurve(const ExplicitPartDrawing& d, const SampleRow& row) const {
     FunctionDrawSettings settings;
-    settings.DrawMode = drawMode_;
+    settings.drawMode = drawMode_;
     settings.lineOptions = d.options;
     const Color second = d.secondColour;
     settings.afterimageColour = [second](Color) { return second; };
     EquationEntry pen;
-    pen.PenWidth = static_cast<std::uint8_t>(std::clamp(d.width, 0, 255));
-    pen.LineStyle = static_cast<std::uint8_t>(d.lineStyle);
-    pen.Afterimage = d.second != nullptr;
+    pen.penWidth = static_cast<std::uint8_t>(std::clamp(d.width, 0, 255));
+    pen.lineStyle = static_cast<std::uint8_t>(d.lineStyle);
+    pen.afterimage = d.second != nullptr;
     const FunctionDrawing drawing{d.view,   d.buffer,          settings, d.main,
                                   d.second, d.main == nullptr, false};
-    DrawFunction(drawing, d.mainColour, row, pen);
+    drawFunction(drawing, d.mainColour, row, pen);
 }
 
 void FunctionRelationPlotter::markRegion(const ExplicitPartDrawing& d, RelationOp op) const {

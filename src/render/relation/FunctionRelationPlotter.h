@@ -23,7 +23,7 @@ private:
     void markRegion(const ExplicitPartDrawing& d, RelationOp op) const;
 
     int drawMode_;
-    std::vector<Tvalue> g_; // g at grid columns -1 .. xLength + 1, at index column + 1
+    std::vector<Value> g_; // g at grid columns -1 .. xLength + 1, at index column + 1
 };
 
 } // namespace tarlix

@@ -94,7 +94,7 @@ void fillVector(const HatchTarget& t, int pattern, std::span<const std::uint8_t>
     const bool dots = pattern >= 9;
     Canvas* dotCanvas = !t.skipMain ? t.main : (t.drawSecond ? t.second : nullptr);
     const int radius = static_cast<int>(std::lround(3.0 * h / 4));
-    lines.Reset(t.main, t.second, true, t.skipMain, t.drawSecond, t.options);
+    lines.reset(t.main, t.second, true, t.skipMain, t.drawSecond, t.options);
     for (int y = -1; y < region.rows() - 1; ++y) {
         const std::uint8_t* bits = region.row(y);
         const int Y = y * S - h;
@@ -109,12 +109,12 @@ void fillVector(const HatchTarget& t, int pattern, std::span<const std::uint8_t>
                 dotCanvas->ellipse(Rect{X - radius, cy - radius, X + radius, cy + radius});
             } else {
                 const Segment s = hatchSegment(pattern, phase, X, Y, S, h);
-                lines.AddSegment(s.a, s.b);
+                lines.addSegment(s.a, s.b);
             }
         }
-        lines.FlushAbove(Y - S);
+        lines.flushAbove(Y - S);
     }
-    lines.Finish();
+    lines.finish();
 }
 
 } // namespace
@@ -126,7 +126,7 @@ bool onHatchPattern(int pattern, int x, int y) {
     return ((v % 16) + 16) % 16 == 0;
 }
 
-void FillRegion(const HatchTarget& target, int pattern, std::span<const std::uint8_t> groups,
+void fillRegion(const HatchTarget& target, int pattern, std::span<const std::uint8_t> groups,
                 const RegionBitmap& region, SegmentJoiner& lines) {
     if (pattern < 1 || pattern > hatchPatternCount || groups.empty()) return;
     if (target.vector)

@@ -29,7 +29,7 @@ struct HatchTarget {
     LineDrawOptions options;
 };
 
-void FillRegion(const HatchTarget& target, int pattern, std::span<const std::uint8_t> groups,
+void fillRegion(const HatchTarget& target, int pattern, std::span<const std::uint8_t> groups,
                 const RegionBitmap& region, SegmentJoiner& lines);
 
 } // namespace tarlix

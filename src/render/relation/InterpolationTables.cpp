@@ -20,10 +20,10 @@ std::size_t idx(int i) {
 // The world coordinates of the node pixels; raw, so that equal pixel steps stay equal steps.
 InterpolationTables::Nodes nodesOf(const Axis& axis) {
     Axis unscaled = axis;
-    unscaled.OutputScale = 1;
-    const int k = axis.PixelLength / 10;
+    unscaled.outputScale = 1;
+    const int k = axis.pixelLength / 10;
     InterpolationTables::Nodes nodes{};
-    for (int m = 0; m < kN; ++m) nodes[idx(m)] = unscaled.ToWorldRaw(m * k);
+    for (int m = 0; m < kN; ++m) nodes[idx(m)] = unscaled.toWorldRaw(m * k);
     return nodes;
 }
 
@@ -47,10 +47,10 @@ void InterpolationTables::weights(const Nodes& nodes, const std::vector<Extended
 
 bool InterpolationTables::build(RelationSampler& f, const View& view, const ScanGeometry& grid) {
     grid_ = &grid;
-    xNodes_ = nodesOf(view.XAxis);
-    yNodes_ = nodesOf(view.YAxis);
-    if (view.XAxis.PixelLength < 10 || view.YAxis.PixelLength < 10) return false;
-    std::array<Tvalue, kN> row{};
+    xNodes_ = nodesOf(view.xAxis);
+    yNodes_ = nodesOf(view.yAxis);
+    if (view.xAxis.pixelLength < 10 || view.yAxis.pixelLength < 10) return false;
+    std::array<Value, kN> row{};
     for (int n = 0; n < kN; ++n) {
         f.evaluateRow(yNodes_[idx(n)], xNodes_.data(), kN, row.data());
         for (int m = 0; m < kN; ++m)

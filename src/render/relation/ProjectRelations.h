@@ -66,12 +66,12 @@ struct ProjectRelationTarget {
 
 // Redraws the layers of the relations whose redraw flag is set (or whose layer is not
 // current) and combines all shown layers onto the relations image.
-void DrawProjectRelations(RelationPlotter& plotter, const ProjectRelations& relations,
+void drawProjectRelations(RelationPlotter& plotter, const ProjectRelations& relations,
                           const ProjectRelationTarget& target);
 
 // Draws every relation into fresh layers and ANDs them onto the picture (headless output):
 // the relations image covers the pixels 0 .. length + 1 of both axes.
-void DrawProjectRelationsOnto(Canvas& picture, const ProjectRelations& relations, View& view,
+void drawProjectRelationsOnto(Canvas& picture, const ProjectRelations& relations, View& view,
                               Surfaces& surfaces, const RelationSettings& settings,
                               RelationScanHooks& hooks, ExplicitRelationPlotter* explicitPlotter);
 

@@ -11,7 +11,7 @@ namespace tarlix {
 // fade faster than light ones. The step is rounded to a multiple of 1/32.
 Color fadeColour(Color c, Extended x);
 
-// The afterimage colour for AfterImageColorNo 0..4.
+// The afterimage colour for afterimageColorIndex 0..4.
 inline Color afterimageColourOf(Color c, int level) {
     return fadeColour(c, level / 4.0L);
 }

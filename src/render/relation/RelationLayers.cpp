@@ -40,7 +40,7 @@ void mergeIntoAfterimage(Surfaces& surfaces, const RelationLayers& layers, const
 } // namespace
 
 void RelationLayers::fitTo(Surfaces& surfaces, const View& view) {
-    const int w = view.XAxis.PixelLength + 2, h = view.YAxis.PixelLength + 2;
+    const int w = view.xAxis.pixelLength + 2, h = view.yAxis.pixelLength + 2;
     if (w == width_ && h == height_ && image[0]) return;
     width_ = w;
     height_ = h;
@@ -57,7 +57,7 @@ Color afterimageLayerGrey(int level, bool blackAndWhite) {
     return rgbColor(g, g, g);
 }
 
-void DrawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, RelationLayers& layers,
+void drawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, RelationLayers& layers,
                    const RelationImages& images, std::span<const RelationEntry> relations,
                    bool skipMain, bool forceAfterimage, RelationScanHooks& hooks) {
     if (!anyShown(relations)) return;
@@ -77,15 +77,15 @@ void DrawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, Rel
             RelationCanvases canvases{&layer, images.afterimageCanvas, skipMain, forceAfterimage,
                                       false};
             const ScanOutcome outcome =
-                plotter.DrawRelation(view, canvases, entry.style, entry.parts);
+                plotter.drawRelation(view, canvases, entry.style, entry.parts);
             layers.current[at] = outcome != ScanOutcome::Abandoned;
             layers.redraw[at] = false;
             images.relations.copyFrom(layer, rect, rect, RasterOp::And);
-            if (settings.DrawOnCalc || settings.fullRefresh) hooks.repaint();
+            if (settings.drawWhileComputing || settings.fullRefresh) hooks.repaint();
         } else if (toAfterimage && images.afterimageImage) {
             mergeIntoAfterimage(
                 surfaces, layers, layer, *images.afterimageImage,
-                afterimageLayerGrey(settings.AfterImageColorNo, settings.blackAndWhite));
+                afterimageLayerGrey(settings.afterimageColorIndex, settings.blackAndWhite));
         }
     }
     clearToWhite(images.relations, rect);
@@ -96,7 +96,7 @@ void DrawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, Rel
     }
 }
 
-void DrawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
+void drawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
                          Canvas* afterimageCanvas, std::span<const RelationEntry> relations,
                          bool skipMain, bool forceAfterimage) {
     const int count = std::min<int>(static_cast<int>(relations.size()), relationCount);
@@ -104,7 +104,7 @@ void DrawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
         const RelationEntry& entry = relations[static_cast<std::size_t>(i)];
         if (!entry.shown()) continue;
         RelationCanvases canvases{canvas, afterimageCanvas, skipMain, forceAfterimage, true};
-        if (plotter.DrawRelation(view, canvases, entry.style, entry.parts) ==
+        if (plotter.drawRelation(view, canvases, entry.style, entry.parts) ==
             ScanOutcome::Abandoned)
             return;
     }

@@ -53,12 +53,12 @@ struct RelationImages {
 // Redraws the layers of shown relations whose redraw flag is set, merges unchanged layers with
 // afterimages into the afterimage image, and combines every shown layer onto the relations
 // image.
-void DrawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, RelationLayers& layers,
+void drawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, RelationLayers& layers,
                    const RelationImages& images, std::span<const RelationEntry> relations,
                    bool skipMain, bool forceAfterimage, RelationScanHooks& hooks);
 
 // Draws every shown relation directly onto the canvas (and the afterimage canvas).
-void DrawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
+void drawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
                          Canvas* afterimageCanvas, std::span<const RelationEntry> relations,
                          bool skipMain, bool forceAfterimage);
 

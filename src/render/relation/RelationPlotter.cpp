@@ -44,13 +44,13 @@ RelationPlotter::Pens RelationPlotter::setBoundaryPens(const RelationCanvases& c
     Pens pens;
     pens.drawSecond = (canvases.forceAfterimage || style.afterimage) && canvases.afterimage;
     pens.options.capStyle = settings_.CapStyle;
-    pens.options.aimgOfArea = settings_.AimgOfArea;
+    pens.options.aimgOfArea = settings_.afterimageFills;
     const Color boundary = boundaryColour(style, op);
     const int width = static_cast<int>(std::lround(style.width * outputScale));
     const PenStyle penStyle = penStyleOfLineStyle(style.lineStyle);
     const Color mainColour = blackAndWhiteColour(boundary, settings_.blackAndWhite);
     const Color secondColour = blackAndWhiteColour(
-        afterimageColourOf(boundary, settings_.AfterImageColorNo), settings_.blackAndWhite);
+        afterimageColourOf(boundary, settings_.afterimageColorIndex), settings_.blackAndWhite);
     if (!canvases.skipMain) setLinePen(canvases.main, mainColour, width, penStyle);
     if (pens.drawSecond) setLinePen(canvases.afterimage, secondColour, width, penStyle);
     // A white pen in mask mode leaves nothing: such boundaries are not traced at all.
@@ -68,8 +68,8 @@ bool RelationPlotter::drawExplicit(View& view, const RelationCanvases& canvases,
     d.second = pens.drawSecond ? canvases.afterimage : nullptr;
     const Color boundary = boundaryColour(style, part.op);
     d.mainColour = blackAndWhiteColour(boundary, settings_.blackAndWhite);
-    d.secondColour = blackAndWhiteColour(afterimageColourOf(boundary, settings_.AfterImageColorNo),
-                                         settings_.blackAndWhite);
+    d.secondColour = blackAndWhiteColour(
+        afterimageColourOf(boundary, settings_.afterimageColorIndex), settings_.blackAndWhite);
     d.width = style.width;
     d.lineStyle = style.lineStyle;
     d.drawsLines = pens.drawsLines;
@@ -85,16 +85,16 @@ RelationMode RelationPlotter::chooseMode(const RelationPart& part, const Relatio
     return tables_.isConic() ? RelationMode::Quadratic : RelationMode::Polynomial;
 }
 
-ScanOutcome RelationPlotter::DrawRelationPart(View& view, const RelationCanvases& canvases,
+ScanOutcome RelationPlotter::drawRelationPart(View& view, const RelationCanvases& canvases,
                                               const RelationStyle& style, const RelationPart& part,
                                               std::uint8_t bit) {
     CaptionGuard caption(hooks_);
     if (!part.f) return ScanOutcome::Completed;
-    const int outputScale = view.XAxis.OutputScale;
+    const int outputScale = view.xAxis.outputScale;
     const Pens pens = setBoundaryPens(canvases, style, part.op, outputScale);
     Canvas* main = canvases.skipMain ? nullptr : canvases.main;
     Canvas* second = pens.drawSecond ? canvases.afterimage : nullptr;
-    buffer_->Reset(main, second, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
+    buffer_->reset(main, second, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
                    canvases.skipMain, pens.drawSecond, pens.options);
 
     if (part.explicitForm && explicit_ && drawExplicit(view, canvases, style, part, bit, pens)) {
@@ -105,7 +105,7 @@ ScanOutcome RelationPlotter::DrawRelationPart(View& view, const RelationCanvases
     lastMode_ = mode;
     if (mode == RelationMode::Quadratic) {
         conic_.sample(*part.f, grid_);
-        if (pens.drawsLines) DrawConic(conic_, view, grid_, *buffer_);
+        if (pens.drawsLines) drawConic(conic_, view, grid_, *buffer_);
         if (!isInequality(part.op)) return ScanOutcome::Completed;
     }
     return scan(view, canvases, part, bit, pens, mode, caption.saved());
@@ -114,7 +114,7 @@ ScanOutcome RelationPlotter::DrawRelationPart(View& view, const RelationCanvases
 ScanOutcome RelationPlotter::scan(View& view, const RelationCanvases& canvases,
                                   const RelationPart& part, std::uint8_t bit, const Pens& pens,
                                   RelationMode mode, const std::string& caption) {
-    SampledRows sampled(*part.f, grid_, settings_.ScanWidth);
+    SampledRows sampled(*part.f, grid_, settings_.scanWidth);
     PolynomialRows polynomial(tables_);
     ConicRows conic(conic_.A, conic_.H, conic_.K, conic_.defined, grid_);
     ScanJob job;
@@ -127,17 +127,17 @@ ScanOutcome RelationPlotter::scan(View& view, const RelationCanvases& canvases,
     // The conic's boundary is already drawn in closed form.
     const bool traces = pens.drawsLines && mode != RelationMode::Quadratic;
     job.lines = traces ? &lines_ : nullptr;
-    const bool showsProgress = settings_.DrawOnCalc || settings_.fullRefresh;
+    const bool showsProgress = settings_.drawWhileComputing || settings_.fullRefresh;
     if (!canvases.vector && !canvases.skipMain && showsProgress) job.progressCanvas = canvases.main;
-    lines_.Reset(canvases.main, canvases.afterimage, false, canvases.skipMain, pens.drawSecond,
+    lines_.reset(canvases.main, canvases.afterimage, false, canvases.skipMain, pens.drawSecond,
                  pens.options);
 
-    ScanContext context{grid_, view.Interrupted, hooks_, caption};
-    const ScanOutcome outcome = RunRelationScan(job, context, rows_);
+    ScanContext context{grid_, view.interrupted, hooks_, caption};
+    const ScanOutcome outcome = runRelationScan(job, context, rows_);
     if (outcome == ScanOutcome::Abandoned)
-        lines_.Reset(nullptr, nullptr, false, true, false, pens.options);
+        lines_.reset(nullptr, nullptr, false, true, false, pens.options);
     else
-        lines_.Finish();
+        lines_.finish();
     return outcome;
 }
 
@@ -148,18 +148,18 @@ void RelationPlotter::fill(const RelationCanvases& canvases, const RelationStyle
     target.main = canvases.main;
     target.second = canvases.afterimage;
     target.skipMain = canvases.skipMain;
-    target.drawSecond = drawSecond && settings_.AimgOfArea;
+    target.drawSecond = drawSecond && settings_.afterimageFills;
     target.mainColor = blackAndWhiteColour(style.color, settings_.blackAndWhite);
     target.secondColor = blackAndWhiteColour(
-        afterimageColourOf(style.color, settings_.AfterImageColorNo), settings_.blackAndWhite);
+        afterimageColourOf(style.color, settings_.afterimageColorIndex), settings_.blackAndWhite);
     target.vector = canvases.vector;
     target.scale = outputScale;
     target.options.capStyle = settings_.CapStyle;
-    target.options.aimgOfArea = settings_.AimgOfArea;
-    FillRegion(target, style.pattern, relation.groups, region_, lines_);
+    target.options.aimgOfArea = settings_.afterimageFills;
+    fillRegion(target, style.pattern, relation.groups, region_, lines_);
 }
 
-ScanOutcome RelationPlotter::DrawRelation(View& view, const RelationCanvases& canvases,
+ScanOutcome RelationPlotter::drawRelation(View& view, const RelationCanvases& canvases,
                                           const RelationStyle& style,
                                           const RelationParts& relation) {
     grid_.assign(view);
@@ -167,11 +167,11 @@ ScanOutcome RelationPlotter::DrawRelation(View& view, const RelationCanvases& ca
     ScanOutcome outcome = ScanOutcome::Completed;
     const int count = std::min<int>(static_cast<int>(relation.parts.size()), maxRelationParts);
     for (int k = 1; k <= count && outcome == ScanOutcome::Completed; ++k)
-        outcome = DrawRelationPart(view, canvases, style,
+        outcome = drawRelationPart(view, canvases, style,
                                    relation.parts[static_cast<std::size_t>(k - 1)], partBit(k));
     if (outcome == ScanOutcome::Abandoned) return outcome;
     if (!canvases.skipMain && !relation.groups.empty())
-        fill(canvases, style, relation, view.XAxis.OutputScale);
+        fill(canvases, style, relation, view.xAxis.outputScale);
     return outcome;
 }
 

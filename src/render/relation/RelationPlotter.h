@@ -66,7 +66,7 @@ public:
 
     // Clears the region, draws every part (up to eight) and hatches the region. A break by
     // the user keeps what was found; an interruption by a drag drops the relation.
-    ScanOutcome DrawRelation(View& view, const RelationCanvases& canvases,
+    ScanOutcome drawRelation(View& view, const RelationCanvases& canvases,
                              const RelationStyle& style, const RelationParts& relation);
 
     const RegionBitmap& region() const { return region_; }
@@ -75,7 +75,7 @@ public:
 
 private:
     // Draws one part with the given bit on the grid and region of the current relation.
-    ScanOutcome DrawRelationPart(View& view, const RelationCanvases& canvases,
+    ScanOutcome drawRelationPart(View& view, const RelationCanvases& canvases,
                                  const RelationStyle& style, const RelationPart& part,
                                  std::uint8_t bit);
 

@@ -12,19 +12,19 @@ class RelationSampler {
 public:
     virtual ~RelationSampler() = default;
     // out[i] = f(xs[i], y) for i in 0 .. count - 1.
-    virtual void evaluateRow(Extended y, const Extended* xs, int count, Tvalue* out) = 0;
-    virtual Tvalue evaluate(Extended x, Extended y) = 0;
+    virtual void evaluateRow(Extended y, const Extended* xs, int count, Value* out) = 0;
+    virtual Value evaluate(Extended x, Extended y) = 0;
 };
 
-// A sampler over any callable Tvalue(Extended x, Extended y); the row loop is inlined, so a
+// A sampler over any callable Value(Extended x, Extended y); the row loop is inlined, so a
 // plain lambda costs no call per point beyond its own body.
 template <typename F> class LambdaSampler final : public RelationSampler {
 public:
     explicit LambdaSampler(F f) : f_(std::move(f)) {}
-    void evaluateRow(Extended y, const Extended* xs, int count, Tvalue* out) override {
+    void evaluateRow(Extended y, const Extended* xs, int count, Value* out) override {
         for (int i = 0; i < count; ++i) out[i] = f_(xs[i], y);
     }
-    Tvalue evaluate(Extended x, Extended y) override { return f_(x, y); }
+    Value evaluate(Extended x, Extended y) override { return f_(x, y); }
 
 private:
     F f_;
@@ -32,7 +32,7 @@ private:
 
 // A sampler from a real-valued callable; NaN and infinities become undefined values.
 template <typename F> auto realSampler(F f) {
-    auto wrapped = [f = std::move(f)](Extended x, Extended y) -> Tvalue {
+    auto wrapped = [f = std::move(f)](Extended x, Extended y) -> Value {
         const Extended v = f(x, y);
         return (v == v && v - v == 0) ? makeReal(v) : makeUndefined(vkReal);
     };
@@ -41,12 +41,12 @@ template <typename F> auto realSampler(F f) {
 
 // Whether a result can be compared with 0: not undefined, not a type error, not a pair with
 // an imaginary part.
-inline bool isRealResult(const Tvalue& v) {
+inline bool isRealResult(const Value& v) {
     return v.valid && v.kind != vkTypeError && (v.kind != vkPair || v.y == 0);
 }
 
 // The real value of a result, false when it cannot be compared with 0.
-inline bool realOf(const Tvalue& v, Extended& out) {
+inline bool realOf(const Value& v, Extended& out) {
     if (!isRealResult(v)) return false;
     out = v.x;
     return true;

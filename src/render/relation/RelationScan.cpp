@@ -67,7 +67,7 @@ void traceCells(const ScanJob& job, const ScanContext& ctx, const ScanRow& above
         cell.value = {row.value[i - 1], row.value[i], above.value[i - 1], above.value[i]};
         const CellSegments found = traceCell(cell);
         for (int k = 0; k < found.count; ++k)
-            job.lines->AddSegment(found.segment[std::size_t(k)].first,
+            job.lines->addSegment(found.segment[std::size_t(k)].first,
                                   found.segment[std::size_t(k)].second);
     }
 }
@@ -95,7 +95,7 @@ int percentDone(int r, int yLength) {
 
 } // namespace
 
-ScanOutcome RunRelationScan(const ScanJob& job, ScanContext& ctx, ScanBuffers& rows) {
+ScanOutcome runRelationScan(const ScanJob& job, ScanContext& ctx, ScanBuffers& rows) {
     const ScanGeometry& grid = ctx.grid;
     rows.resize(grid.columns());
     const bool marks = isInequality(job.op) && job.region;
@@ -110,13 +110,13 @@ ScanOutcome RunRelationScan(const ScanJob& job, ScanContext& ctx, ScanBuffers& r
         if (job.lines && r > -1) traceRow(job, ctx, *above, row, r);
         if (marks) markRow(job, ctx, row, r);
         above = &row;
-        if (job.lines) job.lines->FlushAbove((r - 1) * grid.scale);
+        if (job.lines) job.lines->flushAbove((r - 1) * grid.scale);
 
         const int percent = percentDone(r, grid.yLength);
         if (!progress.due(ctx.hooks.tickCount(), percent)) continue;
         ctx.hooks.setCaption(scanProgressCaption(ctx.savedCaption, percent));
         if (job.progressCanvas && job.lines) {
-            job.lines->PaintProgress(*job.progressCanvas);
+            job.lines->paintProgress(*job.progressCanvas);
             ctx.hooks.repaint();
         }
         if (ctx.hooks.breakKeyHeld()) return ScanOutcome::Broken;

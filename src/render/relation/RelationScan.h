@@ -39,6 +39,6 @@ struct ScanContext {
     std::string savedCaption;
 };
 
-ScanOutcome RunRelationScan(const ScanJob& job, ScanContext& context, ScanBuffers& rows);
+ScanOutcome runRelationScan(const ScanJob& job, ScanContext& context, ScanBuffers& rows);
 
 } // namespace tarlix

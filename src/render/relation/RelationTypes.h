@@ -69,13 +69,13 @@ struct RelationStyle {
 
 // Project settings the relation drawing reads.
 struct RelationSettings {
-    int ScanWidth = 1; // 1, 2, 4 or 8 pixels between evaluated grid points
-    bool DrawOnCalc = false;
-    bool AimgOfArea = false;
+    int scanWidth = 1; // 1, 2, 4 or 8 pixels between evaluated grid points
+    bool drawWhileComputing = false;
+    bool afterimageFills = false;
     bool CapStyle = false;
-    int AfterImageColorNo = 2;
+    int afterimageColorIndex = 2;
     bool blackAndWhite = false;
-    // A full document refresh shows partial drawings like DrawOnCalc does.
+    // A full document refresh shows partial drawings like drawWhileComputing does.
     bool fullRefresh = false;
 };
 

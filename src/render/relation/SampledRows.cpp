@@ -1,5 +1,5 @@
-#include "render/relation/ScanRows.h"
 #include "expression/StoredExtended.h"
+#include "render/relation/ScanRows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -75,10 +75,10 @@ void SampledRows::compute(int r, ComputedRow& computed) {
     std::int8_t* sign = computed.row.sign.data();
     std::int8_t* point = computed.pointSign.data();
     const std::size_t* at = at_.data();
-    const Tvalue* values = values_.data();
+    const Value* values = values_.data();
     const std::size_t n = at_.size();
     for (std::size_t k = 0; k < n; ++k) {
-        const Tvalue& v = values[k];
+        const Value& v = values[k];
         const std::size_t i = at[k];
         if (isRealResult(v)) {
             std::memcpy(&value[i], &v.x, sizeof(Extended)); // as it is, without the x87

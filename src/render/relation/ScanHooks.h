@@ -13,8 +13,8 @@ public:
     virtual ~RelationScanHooks() = default;
     virtual std::uint64_t tickCount() { return 0; } // milliseconds
     virtual bool breakKeyHeld() { return false; }   // F1 or Escape
-    // An object is being dragged with DrawOnDrag on and the pointer, snapped as the drag snaps
-    // it, has left the position of the drag step.
+    // An object is being dragged with drawWhileDragging on and the pointer, snapped as the drag
+    // snaps it, has left the position of the drag step.
     virtual bool dragLeftStep() { return false; }
     virtual std::string caption() { return {}; }
     virtual void setCaption(const std::string& /*caption*/) {}

@@ -107,7 +107,7 @@ private:
     int width_;
     std::vector<std::size_t> at_; // index of each computed column
     std::vector<Extended> xs_;    // their world x
-    std::vector<Tvalue> values_;  // the sampler's output
+    std::vector<Value> values_;   // the sampler's output
     ComputedRow computed_[2];
     ComputedRow* upper_ = &computed_[0];
     ComputedRow* lower_ = &computed_[1];

@@ -114,8 +114,8 @@ SplitPart compilePart(const std::string& comparison, const CompileEnv& env) {
     SplitPart part;
     const std::string f = partFunctionTokens(comparison, part.op);
     part.explicitForm = isExplicitPart(comparison, f);
-    part.f.Tokens = f;
-    part.f.Source = detokenize(f, env.settings);
+    part.f.tokens = f;
+    part.f.source = detokenize(f, env.settings);
     compile(part.f, kModeRelation, false, env);
     return part;
 }
@@ -137,10 +137,10 @@ std::string partFunctionTokens(const std::string& comparison, RelationOp& op) {
     return comparison;
 }
 
-SplitRelationResult SplitRelation(const CompiledExpression& relation, const CompileEnv& env,
+SplitRelationResult splitRelation(const CompiledExpression& relation, const CompileEnv& env,
                                   const DocumentExpressions* document) {
     SplitRelationResult result;
-    std::string text = document ? inlineReferences(relation.Tokens, *document) : relation.Tokens;
+    std::string text = document ? inlineReferences(relation.tokens, *document) : relation.tokens;
     passes::chainedComparisons(text);
     std::vector<std::string> known; // the distinct comparisons, in order of appearance
     for (const Group& group : alternativesOf(bare(text))) {

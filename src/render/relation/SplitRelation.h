@@ -27,7 +27,7 @@ struct SplitRelationResult {
 
 // Splits the token text of the relation. References to functions and relations are put in
 // place first when the document is given.
-SplitRelationResult SplitRelation(const CompiledExpression& relation, const CompileEnv& env,
+SplitRelationResult splitRelation(const CompiledExpression& relation, const CompileEnv& env,
                                   const DocumentExpressions* document = nullptr);
 
 // The parts and groups as the drawing takes them; samplerOf(part) gives the sampler that

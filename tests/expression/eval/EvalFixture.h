@@ -25,14 +25,14 @@ protected:
     CompiledExpression compiled(const std::string& text, int mode = kModePlain) {
         CompiledExpression record;
         setSource(record, text, mode, compileEnv);
-        EXPECT_FALSE(record.Code.empty()) << text;
+        EXPECT_FALSE(record.code.empty()) << text;
         return record;
     }
     // As the calculator evaluates: x undefined.
-    Tvalue calc(const std::string& text) {
+    Value calc(const std::string& text) {
         return evaluator.evaluate(compiled(text), makeUndefined(vkReal));
     }
-    Tvalue at(const std::string& text, Extended x) {
+    Value at(const std::string& text, Extended x) {
         return evaluator.evaluate(compiled(text), makeReal(x));
     }
     void defineUser(int number, const std::string& text) {
@@ -46,12 +46,12 @@ protected:
     // A point figure n from its whole-point text.
     void definePoint(int n, const std::string& whole) {
         FigureEntry& f = document.figures[static_cast<std::size_t>(n - 1)];
-        f.Kind = 1;
+        f.kind = 1;
         std::string xText, yText;
-        splitWholePoint(whole, settings.ListSeparatorChar, xText, yText);
-        setSource(f.Whole, whole, kModePlain - 1, compileEnv);
-        setSource(f.X, xText, kModePlain - 1, compileEnv);
-        setSource(f.Y, yText, kModePlain - 1, compileEnv);
+        splitWholePoint(whole, settings.listSeparatorChar, xText, yText);
+        setSource(f.whole, whole, kModePlain - 1, compileEnv);
+        setSource(f.x, xText, kModePlain - 1, compileEnv);
+        setSource(f.y, yText, kModePlain - 1, compileEnv);
         compileFigure(f, n, compileEnv);
     }
 };

@@ -11,7 +11,7 @@ namespace {
 
 class RowForm : public EvalFixture {
 protected:
-    std::vector<Tvalue> xs;
+    std::vector<Value> xs;
     void SetUp() override {
         for (int i = 0; i < 61; ++i) xs.push_back(makeReal(-3 + i * 0.1L));
         xs[7] = makeUndefined(vkReal); // a column without x
@@ -23,7 +23,7 @@ protected:
         parameters.value(1) = 0.5;
         parameters.value(2) = 2;
     }
-    static bool same(const Tvalue& a, const Tvalue& b) {
+    static bool same(const Value& a, const Value& b) {
         if (a.valid != b.valid || a.kind != b.kind) return false;
         // Zeros must agree in sign too: 1/x tells them apart. A real's y is no part of it.
         auto equal = [](Extended p, Extended q) {
@@ -36,20 +36,20 @@ protected:
     void expectRowEqualsScalar(const std::string& text, int varying = 0) {
         expectRowEqualsScalarOn(xs, text, varying);
     }
-    void expectRowEqualsScalarOn(const std::vector<Tvalue>& xs, const std::string& text,
+    void expectRowEqualsScalarOn(const std::vector<Value>& xs, const std::string& text,
                                  int varying = 0, bool someDefined = true) {
         const CompiledExpression record = compiled(text, kModeExplicit);
-        std::vector<Tvalue> varyingRow;
+        std::vector<Value> varyingRow;
         for (std::size_t i = 0; i < xs.size(); ++i) varyingRow.push_back(makeReal(i * 0.25L - 4));
         RowRequest request{xs, 0, false, varying, varyingRow};
-        std::vector<Tvalue> row(xs.size());
+        std::vector<Value> row(xs.size());
         RowEvaluator rows(evaluator);
         rows.evaluateRow(record, request, row);
         int defined = 0;
         for (std::size_t i = 0; i < xs.size(); ++i) {
             const Extended saved = varying ? parameters.value(varying) : 0;
             if (varying) parameters.value(varying) = varyingRow[i].x;
-            const Tvalue expected = evaluator.evaluate(record, xs[i]);
+            const Value expected = evaluator.evaluate(record, xs[i]);
             if (varying) parameters.value(varying) = saved;
             EXPECT_TRUE(same(row[i], expected))
                 << text << " column " << i << ": row " << static_cast<double>(row[i].x) << "/"
@@ -115,7 +115,7 @@ TEST_F(RowForm, ReadsFiguresAndFunctionRowsFromTheView) {
     positions[1].x = 10; // differs from the figure's expression on purpose
     positions[1].y = 20;
     RowEvaluator rows(evaluator, rowCachesOf(positions, functionRows, xSamples));
-    std::vector<Tvalue> row(xs.size());
+    std::vector<Value> row(xs.size());
     rows.evaluateRow(compiled("P.x+y1", kModeExplicit), RowRequest{xs, 0, false, 0, {}}, row);
     EXPECT_EQ(row[30].x, 10 + evaluator.evaluate(compiled("y1"), xs[30]).x);
     EXPECT_TRUE(functionRows[1].upToDate);
@@ -128,20 +128,20 @@ TEST_F(RowForm, ReadsFiguresAndFunctionRowsFromTheView) {
 
 TEST_F(RowForm, SelfReferencingFigureIsUndefinedInEveryColumn) {
     definePoint(3, "(Rx+1,x)");
-    std::vector<Tvalue> row(xs.size());
+    std::vector<Value> row(xs.size());
     RowEvaluator rows(evaluator);
     rows.evaluateRow(compiled("R.x+x", kModeExplicit), RowRequest{xs, 0, false, 0, {}}, row);
-    for (const Tvalue& v : row) EXPECT_FALSE(v.valid);
+    for (const Value& v : row) EXPECT_FALSE(v.valid);
 }
 
 // Sums of simple terms take a fused loop over blocks of columns: a block of ordinary x is done
 // there, and any block whose x could take an intermediate out of range, or holds an undefined
 // x, is left to the stack machine.
 TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
-    std::vector<Tvalue> grid;
+    std::vector<Value> grid;
     for (int i = -160; i < 160; ++i) grid.push_back(makeReal(i / 32.0L)); // whole numbers too
     // Each extreme x shares a block of 64 columns with ordinary ones.
-    std::vector<Tvalue> extreme{makeUndefined(vkReal)};
+    std::vector<Value> extreme{makeUndefined(vkReal)};
     for (Extended x : {1e-600L, -1e-500L, 1e500L, -1e1000L, 0.0L, -0.0L, 1e-4940L, 3e-8L, -1e-9L,
                        1e7L, 4611686018427387904.0L, 1e-2000L, 2.0000000000000000001L}) {
         extreme.push_back(makeReal(x));
@@ -157,7 +157,7 @@ TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
         const CompiledExpression record = compiled(text, kModeExplicit);
         auto sum = RowSum::of(codeOf(record), evaluator);
         ASSERT_TRUE(sum) << text << " is a sum of simple terms";
-        std::vector<Tvalue> out(grid.size());
+        std::vector<Value> out(grid.size());
         EXPECT_TRUE(sum->evaluate(grid, out).empty()) << text << " fused on ordinary columns";
     }
 }
@@ -167,9 +167,9 @@ TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
 // tiny y put the intermediates near the ends of the range, where the blocks go back to the
 // stack machine.
 TEST_F(RowForm, SumsWithYHeldForTheRowEqualTheStackMachine) {
-    std::vector<Tvalue> grid;
+    std::vector<Value> grid;
     for (int i = -160; i < 160; ++i) grid.push_back(makeReal(i / 32.0L));
-    std::vector<Tvalue> extreme{makeUndefined(vkReal)};
+    std::vector<Value> extreme{makeUndefined(vkReal)};
     for (Extended x : {1e-600L, -1e500L, 1e800L, 0.0L, -0.0L, 1e-4940L, 1e-2000L}) {
         extreme.push_back(makeReal(x));
         extreme.insert(extreme.end(), grid.begin(), grid.begin() + 63);
@@ -187,7 +187,7 @@ TEST_F(RowForm, SumsWithYHeldForTheRowEqualTheStackMachine) {
             if (!ordinary && y != 0) continue;
             auto sum = RowSum::of(codeOf(compiled(text, kModeExplicit)), evaluator);
             ASSERT_TRUE(sum) << what << " is a sum of simple terms";
-            std::vector<Tvalue> out(grid.size());
+            std::vector<Value> out(grid.size());
             EXPECT_TRUE(sum->evaluate(grid, out).empty()) << what << " fused on ordinary columns";
         }
     }
@@ -199,7 +199,7 @@ TEST_F(RowForm, SineAndCosineAreTakenTogetherOnlyOfOneOperand) {
         {"sin x cos x", true},    {"sin(2x)+cos(2x)", true},          {"sin(x y)-cos(x+y)", false},
         {"sin x+cos(2x)", false}, {"(cos x)^2+sin(a x)+sin x", true}, {"sin x", false}};
     for (const auto& [text, paired] : cases) {
-        EXPECT_EQ(sinAndCosOfOneArgument(compiled(text, kModeExplicit).Code), paired) << text;
+        EXPECT_EQ(sinAndCosOfOneArgument(compiled(text, kModeExplicit).code), paired) << text;
         expectRowEqualsScalar(text);
     }
 }

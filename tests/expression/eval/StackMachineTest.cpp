@@ -34,7 +34,7 @@ TEST_F(StackMachine, PlainExpressionsLoopsAndAggregates) {
     };
     definePoint(1, "(2,3)");
     for (const RealCase& c : cases) {
-        const Tvalue v = calc(c.text);
+        const Value v = calc(c.text);
         ASSERT_TRUE(v.valid) << c.text;
         EXPECT_EQ(v.kind, vkReal) << c.text;
         EXPECT_NEAR(static_cast<double>(v.x), static_cast<double>(c.expected), 1e-12) << c.text;
@@ -46,11 +46,11 @@ TEST_F(StackMachine, UndefinedResults) {
     const char* cases[] = {"cof(7,x^7)", "sol(x^5=1,1)", "sol(x^2=-4,1)", "P(30,1)",
                            "x+1",        "1/0",          "Sum(k,1,1/0,k)"};
     for (const char* text : cases) EXPECT_FALSE(calc(text).valid) << text;
-    const Tvalue p = calc("P(30,0)");
+    const Value p = calc("P(30,0)");
     EXPECT_FALSE(p.valid);
     EXPECT_EQ(p.kind, vkPair);
     CompiledExpression empty;
-    const Tvalue e = evaluator.evaluate(empty, makeReal(1));
+    const Value e = evaluator.evaluate(empty, makeReal(1));
     EXPECT_FALSE(e.valid);
     EXPECT_EQ(e.kind, vkReal);
 }
@@ -58,7 +58,7 @@ TEST_F(StackMachine, UndefinedResults) {
 TEST_F(StackMachine, SimpsonSkipsUndefinedSamples) {
     EXPECT_NEAR(static_cast<double>(calc("Igr(x,0,1,x^2)").x), 1.0 / 3, 1e-15);
     // 1/x is undefined at 0 only; the other samples still add up.
-    const Tvalue v = calc("Igr(x,0,1,1/x)");
+    const Value v = calc("Igr(x,0,1,1/x)");
     ASSERT_TRUE(v.valid);
     EXPECT_GT(v.x, 2);
     parameters.value(1) = 7;
@@ -86,7 +86,7 @@ TEST_F(StackMachine, ReferencesToFunctionsFiguresAndUserFunctions) {
     EXPECT_EQ(calc("f(2,5)").x, 7);
     EXPECT_EQ(calc("f((2,5))").x, 7) << "a pair argument spreads over x and y";
     definePoint(2, "(1,2)");
-    const Tvalue q = calc("Q");
+    const Value q = calc("Q");
     EXPECT_EQ(q.kind, vkPair);
     EXPECT_EQ(q.y, 2);
 }
@@ -105,14 +105,14 @@ TEST_F(StackMachine, CyclesThroughReferencesAreCutAndUndefined) {
 
 TEST_F(StackMachine, LagrangePolynomialThroughPointsAndOverARow) {
     const Extended nodes[] = {0, 1, 2};
-    const Tvalue values[] = {makeReal(1), makeReal(2), makeReal(5)}; // 1 + t^2
+    const Value values[] = {makeReal(1), makeReal(2), makeReal(5)}; // 1 + t^2
     LagrangePolynomial p;
     p.buildFromPoints(nodes, values);
     ASSERT_TRUE(p.valid());
     EXPECT_NEAR(static_cast<double>(p.evaluate(3).x), 10, 1e-15);
     EXPECT_NEAR(static_cast<double>(p.integral(3).x), 12, 1e-15);
-    const Tvalue ts[] = {makeReal(-1), makeUndefined(vkReal)};
-    Tvalue row[2];
+    const Value ts[] = {makeReal(-1), makeUndefined(vkReal)};
+    Value row[2];
     p.evaluateRow(ts, row);
     EXPECT_NEAR(static_cast<double>(row[0].x), 2, 1e-15);
     EXPECT_FALSE(row[1].valid);

@@ -88,9 +88,9 @@ TEST(Builtins, UndefinedOperandsGiveUndefinedResults) {
     RandomState random(1);
     const FakeView view;
     const FakeSteps steps;
-    const Tvalue undefinedReal = makeUndefined(vkReal), undefinedPair = makeUndefined(vkPair);
+    const Value undefinedReal = makeUndefined(vkReal), undefinedPair = makeUndefined(vkPair);
     for (bool complexMode : {false, true}) {
-        s.ComplexMode = complexMode;
+        s.complexMode = complexMode;
         const FunctionContext c{s, &random, &view, &steps};
         for (const BuiltinInfo& info : builtinTable()) {
             const Builtin id = info.id;
@@ -98,7 +98,7 @@ TEST(Builtins, UndefinedOperandsGiveUndefinedResults) {
                 EXPECT_FALSE(applyUnary(id, undefinedReal, c).valid) << info.name;
                 EXPECT_FALSE(applyUnary(id, undefinedPair, c).valid) << info.name;
             } else if (info.arity == BuiltinArity::Binary && id != Builtin::Or) {
-                for (const Tvalue& defined : {R(2), P(1, 2)}) {
+                for (const Value& defined : {R(2), P(1, 2)}) {
                     EXPECT_FALSE(applyBinary(id, undefinedReal, defined, c).valid) << info.name;
                     EXPECT_FALSE(applyBinary(id, defined, undefinedPair, c).valid) << info.name;
                 }

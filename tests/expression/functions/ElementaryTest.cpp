@@ -13,8 +13,8 @@ constexpr Extended kTight = 1e-18L;
 
 EngineSettings settings(int angleMode, bool complexMode = false) {
     EngineSettings s;
-    s.AngleMode = angleMode;
-    s.ComplexMode = complexMode;
+    s.angleMode = angleMode;
+    s.complexMode = complexMode;
     return s;
 }
 
@@ -49,17 +49,17 @@ TEST(Elementary, LogarithmsInRealAndComplexMode) {
     EXPECT_TRUE(isUndefined(lnValue(R(-1), s)));
     EXPECT_TRUE(isUndefined(lnValue(R(0), s)));
     EXPECT_TRUE(isReal(logValue(R(8), s), std::log(8.0L)));
-    s.LogMode = 1;
+    s.logMode = 1;
     EXPECT_TRUE(isReal(logValue(R(1000), s), 3, kTight));
     EXPECT_TRUE(isReal(logBaseValue(R(2), R(8), s), 3));
     EXPECT_TRUE(isReal(logBaseValue(R(10), R(0.001L), s), -3, kTight));
     EXPECT_TRUE(isUndefined(logBaseValue(R(1), R(5), s)));
 
-    s.ComplexMode = true;
+    s.complexMode = true;
     EXPECT_TRUE(isPair(lnValue(R(-1), s), 0, kPi, kTight));
     EXPECT_TRUE(isReal(lnValue(R(std::exp(1.0L)), s), 1, kTight));
     EXPECT_TRUE(isPair(lnValue(P(0, -1), s), 0, 3 * kPi / 2, kTight)); // AngleArea 1
-    s.AngleMode = 2;
+    s.angleMode = 2;
     EXPECT_TRUE(isPair(lnValue(R(-1), s), 0, 180, 1e-16L));
     // The quotient of logarithms stays in radians: log base i of -1 is 2.
     EXPECT_TRUE(isReal(logBaseValue(P(0, 1), R(-1), s), 2, kTight));
@@ -69,9 +69,9 @@ TEST(Elementary, RootsAndMagnitudes) {
     EngineSettings s = settings(1);
     EXPECT_TRUE(isReal(sqrtValue(R(2), s), std::sqrt(2.0L)));
     EXPECT_TRUE(isUndefined(sqrtValue(R(-4), s)));
-    s.ComplexMode = true;
+    s.complexMode = true;
     EXPECT_TRUE(isUndefined(sqrtValue(R(-4), s)));
-    s.AllowSqrtN = true;
+    s.allowSqrtN = true;
     EXPECT_TRUE(isPair(sqrtValue(R(-4), s), 0, 2));
     EXPECT_TRUE(isReal(cbrtValue(R(-8)), -2));
     EXPECT_TRUE(isReal(cbrtValue(R(27)), 3));

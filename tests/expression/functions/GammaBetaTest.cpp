@@ -10,7 +10,7 @@ using namespace tarlix::testing;
 
 namespace {
 
-::testing::AssertionResult closeRelative(const Tvalue& v, Extended expected, Extended tolerance) {
+::testing::AssertionResult closeRelative(const Value& v, Extended expected, Extended tolerance) {
     if (v.valid && v.kind == vkReal && std::fabs(v.x / expected - 1) <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()

@@ -12,11 +12,11 @@ using namespace tarlix::testing;
 namespace {
 
 constexpr Extended kTight = 1e-18L;
-const Tvalue kUndefinedReal = makeUndefined(vkReal);
+const Value kUndefinedReal = makeUndefined(vkReal);
 
 EngineSettings degrees() {
     EngineSettings s;
-    s.AngleMode = 2;
+    s.angleMode = 2;
     return s;
 }
 
@@ -48,10 +48,10 @@ TEST(Geometry, ArgFollowsAngleAreaAndAngleMode) {
     EXPECT_TRUE(isUndefined(argValue({P(0, 0)}, s)));
     EXPECT_TRUE(isUndefined(argValue({P(1, 1), P(1, 1), P(2, 2)}, s)));
     EXPECT_TRUE(isUndefined(argValue({R(-1)}, s)));
-    s.AngleArea = 2;
+    s.angleArea = 2;
     EXPECT_TRUE(isReal(argValue({P(0, -1)}, s), -kPi / 2, kTight));
     EXPECT_TRUE(isReal(argValue({P(-1, 0)}, s), kPi, kTight));
-    s.ComplexMode = true;
+    s.complexMode = true;
     EXPECT_TRUE(isReal(argValue({R(-1)}, s), kPi, kTight));
     EXPECT_TRUE(isReal(argValue({P(0, 1)}, degrees()), 90, 1e-16L));
 }
@@ -91,7 +91,7 @@ TEST(Geometry, IntersectionsOfLinesAndCircles) {
         {"undefined argument", {P(0, 0), P(2, 2), makeUndefined(vkPair), P(2, 0)}, false, 0, 0},
     };
     for (const auto& c : cases) {
-        const Tvalue r = intrValue(c.args);
+        const Value r = intrValue(c.args);
         if (c.defined)
             EXPECT_TRUE(isPair(r, c.x, c.y, 1e-18L)) << c.what;
         else
@@ -121,11 +121,11 @@ TEST(Geometry, PerpendicularsCentresAndRadii) {
 }
 
 TEST(Geometry, TangentPoints) {
-    const Tvalue t = ptanValue({P(2, 0), P(0, 0), R(1)});
+    const Value t = ptanValue({P(2, 0), P(0, 0), R(1)});
     ASSERT_TRUE(t.valid);
     EXPECT_NEAR(static_cast<double>(t.x), 0.5, 1e-15);
     EXPECT_NEAR(static_cast<double>(t.x * t.x + t.y * t.y), 1.0, 1e-15);
-    const Tvalue other = ptanValue({P(2, 0), R(-1)});
+    const Value other = ptanValue({P(2, 0), R(-1)});
     EXPECT_TRUE(isPair(other, t.x, -t.y, kTight));
     EXPECT_TRUE(isUndefined(ptanValue({P(0.5L, 0), P(0, 0), R(1)})));
     EXPECT_TRUE(isUndefined(ptanValue({P(0, 0), P(0, 0), R(0)})));

@@ -12,19 +12,19 @@ namespace {
 struct BinaryCase {
     const char* what;
     Builtin op;
-    Tvalue a, b;
+    Value a, b;
     bool complexMode;
-    Tvalue expected; // compared field by field
+    Value expected; // compared field by field
 };
 
-Tvalue applyWith(Builtin op, const Tvalue& a, const Tvalue& b, bool complexMode) {
+Value applyWith(Builtin op, const Value& a, const Value& b, bool complexMode) {
     EngineSettings s;
-    s.ComplexMode = complexMode;
+    s.complexMode = complexMode;
     return applyBinary(op, a, b, FunctionContext{s});
 }
 
-const Tvalue kTypeError = makeUndefined(vkTypeError);
-const Tvalue kSignedZero{vkSignedZero, 0, 0, 1};
+const Value kTypeError = makeUndefined(vkTypeError);
+const Value kSignedZero{vkSignedZero, 0, 0, 1};
 
 } // namespace
 
@@ -59,7 +59,7 @@ TEST(Operators, ArithmeticFollowsTheKindsOfItsOperands) {
         {"CPS refuses a point", Builtin::CPS, P(1, 2), R(2), false, kTypeError},
     };
     for (const BinaryCase& c : cases) {
-        const Tvalue r = applyWith(c.op, c.a, c.b, c.complexMode);
+        const Value r = applyWith(c.op, c.a, c.b, c.complexMode);
         EXPECT_EQ(r.kind, c.expected.kind) << c.what;
         EXPECT_EQ(r.valid, c.expected.valid) << c.what;
         if (c.expected.valid) {
@@ -70,7 +70,7 @@ TEST(Operators, ArithmeticFollowsTheKindsOfItsOperands) {
 }
 
 TEST(Operators, ComparisonsGiveOneOrUndefinedAndLogicActsOnDefinedness) {
-    const Tvalue undefined = makeUndefined(vkReal);
+    const Value undefined = makeUndefined(vkReal);
     EXPECT_TRUE(isReal(applyWith(Builtin::Less, R(1), R(2), false), 1));
     EXPECT_TRUE(isUndefined(applyWith(Builtin::Less, R(2), R(1), false)));
     EXPECT_TRUE(isReal(notValue(applyWith(Builtin::Less, R(2), R(1), false)), 1));
@@ -110,11 +110,11 @@ TEST(Operators, ComponentsAndDegrees) {
     EngineSettings s;
     EXPECT_TRUE(isReal(componentY(P(1, 2), s), 2));
     EXPECT_TRUE(isUndefined(componentX(R(5), s)));
-    s.ComplexMode = true;
+    s.complexMode = true;
     EXPECT_TRUE(isReal(componentX(R(5), s), 5));
     EXPECT_TRUE(isReal(componentY(R(5), s), 0));
-    s.AngleMode = 1;
+    s.angleMode = 1;
     EXPECT_TRUE(isReal(degreeValue(R(180), s), kPi, 1e-18L));
-    s.AngleMode = 2;
+    s.angleMode = 2;
     EXPECT_TRUE(isReal(degreeValue(R(180), s), 180));
 }

@@ -8,9 +8,9 @@ using namespace tarlix::testing;
 
 namespace {
 
-Tvalue power(const Tvalue& a, const Tvalue& b, bool complexMode = false) {
+Value power(const Value& a, const Value& b, bool complexMode = false) {
     EngineSettings s;
-    s.ComplexMode = complexMode;
+    s.complexMode = complexMode;
     return powerValues(a, b, s);
 }
 
@@ -42,7 +42,7 @@ TEST(Power, UndefinedAndTypeErrorCases) {
 }
 
 TEST(Power, ComplexModeKeepsImaginaryParts) {
-    const Tvalue root = power(R(-1), R(0.5L), true);
+    const Value root = power(R(-1), R(0.5L), true);
     EXPECT_TRUE(isPair(root, 0, 1, 1e-18L));
     // A whole power of a negative real stays a real without a stray imaginary part.
     EXPECT_TRUE(isReal(power(R(-2), R(21), true), -2097152));

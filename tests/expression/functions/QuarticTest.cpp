@@ -8,9 +8,9 @@ using namespace tarlix::testing;
 
 namespace {
 
-Tvalue solut4(std::initializer_list<Extended> values, bool complexMode = false) {
+Value solut4(std::initializer_list<Extended> values, bool complexMode = false) {
     EngineSettings s;
-    s.ComplexMode = complexMode;
+    s.complexMode = complexMode;
     ValueArray args;
     for (Extended v : values) args.push_back(R(v));
     return solut4Value(args, s);
@@ -61,7 +61,7 @@ TEST(Quartic, CoefficientsOfVeryDifferentSizes) {
     // 1e-30 x^4 + x^3 - 3x^2 + 2x: a huge root beside 0, 1 and 2.
     const QuarticCoefficients c{1e-30L, 1, -3, 2, 0};
     EXPECT_TRUE(isReal(polynomialRoot(c, 1, false), -1e30L, 1e12L));
-    const Tvalue zero = polynomialRoot(c, 2, false);
+    const Value zero = polynomialRoot(c, 2, false);
     EXPECT_TRUE(isReal(zero, 0, 1e-18L));
     EXPECT_FALSE(std::signbit(zero.x));
     EXPECT_TRUE(isReal(polynomialRoot(c, 3, false), 1, 1e-18L));

@@ -10,20 +10,20 @@
 
 namespace tarlix::testing {
 
-inline std::string describe(const Tvalue& v) {
+inline std::string describe(const Value& v) {
     return "kind " + std::to_string(v.kind) + " valid " + std::to_string(v.valid) + " (" +
            std::to_string(static_cast<double>(v.x)) + ", " +
            std::to_string(static_cast<double>(v.y)) + ")";
 }
 
-inline ::testing::AssertionResult isReal(const Tvalue& v, Extended x, Extended tolerance = 0) {
+inline ::testing::AssertionResult isReal(const Value& v, Extended x, Extended tolerance = 0) {
     if (v.valid && v.kind == vkReal && std::fabs(v.x - x) <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << describe(v) << " is not the real " << static_cast<double>(x);
 }
 
-inline ::testing::AssertionResult isPair(const Tvalue& v, Extended x, Extended y,
+inline ::testing::AssertionResult isPair(const Value& v, Extended x, Extended y,
                                          Extended tolerance = 0) {
     if (v.valid && v.kind == vkPair && std::fabs(v.x - x) <= tolerance &&
         std::fabs(v.y - y) <= tolerance)
@@ -33,20 +33,20 @@ inline ::testing::AssertionResult isPair(const Tvalue& v, Extended x, Extended y
            << static_cast<double>(y) << ")";
 }
 
-inline ::testing::AssertionResult isUndefined(const Tvalue& v) {
+inline ::testing::AssertionResult isUndefined(const Value& v) {
     if (!v.valid) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << describe(v) << " is defined";
 }
 
-inline ::testing::AssertionResult isTypeError(const Tvalue& v) {
+inline ::testing::AssertionResult isTypeError(const Value& v) {
     if (!v.valid && v.kind == vkTypeError) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << describe(v) << " is not a type error";
 }
 
-inline Tvalue R(Extended x) {
+inline Value R(Extended x) {
     return makeReal(x);
 }
-inline Tvalue P(Extended x, Extended y) {
+inline Value P(Extended x, Extended y) {
     return makePair(x, y);
 }
 

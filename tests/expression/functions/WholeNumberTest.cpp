@@ -34,7 +34,7 @@ TEST(WholeNumber, FactorialWithinTheRangeRule) {
     EXPECT_TRUE(isReal(factorialValue(R(20)), 2432902008176640000.0L));
     EXPECT_TRUE(isReal(factorialValue(R(2.5L)), 2)); // rounds halves to even
     EXPECT_TRUE(isReal(factorialValue(R(3.5L)), 24));
-    const Tvalue f170 = factorialValue(R(170));
+    const Value f170 = factorialValue(R(170));
     ASSERT_TRUE(f170.valid);
     EXPECT_NEAR(static_cast<double>(f170.x / 7.257415615307998967e306L), 1.0, 1e-15);
     EXPECT_TRUE(isUndefined(factorialValue(R(1000))));
@@ -63,10 +63,10 @@ TEST(WholeNumber, RndDrawsInItsRangeAndRepeatsForOneSeed) {
     RandomState random(42);
     std::set<Extended> faces;
     for (int i = 0; i < 600; ++i) {
-        const Tvalue unit = rndValue(R(1), random);
+        const Value unit = rndValue(R(1), random);
         ASSERT_TRUE(unit.valid);
         EXPECT_TRUE(unit.x >= 0 && unit.x < 1);
-        const Tvalue face = rndValue(R(6.2L), random);
+        const Value face = rndValue(R(6.2L), random);
         ASSERT_TRUE(face.valid);
         EXPECT_EQ(face.x, std::trunc(face.x));
         faces.insert(face.x);

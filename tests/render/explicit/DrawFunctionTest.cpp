@@ -17,8 +17,8 @@ using Lines = std::vector<std::vector<Point>>;
 void expectBranchesBetween(const View& view, const Lines& lines, std::vector<Extended> poles,
                            const char* name) {
     std::vector<Extended> cuts{0};
-    for (Extended p : poles) cuts.push_back(view.XAxis.ToPixelFloat(p));
-    cuts.push_back(view.XAxis.PixelLength);
+    for (Extended p : poles) cuts.push_back(view.xAxis.toPixelFloat(p));
+    cuts.push_back(view.xAxis.pixelLength);
     for (const auto& line : lines)
         for (std::size_t k = 1; k < line.size(); ++k)
             for (std::size_t j = 1; j + 1 < cuts.size(); ++j)
@@ -66,14 +66,14 @@ TEST_F(ExplicitPlot, AStraightGraphIsOneSegmentInBothLineModes) {
     define(1, [](Extended x) { return makeReal(2 * x + 1); });
     for (int mode : {drawAutomatic, drawConnect}) {
         canvas.clear();
-        settings.DrawMode = mode;
+        settings.drawMode = mode;
         plot();
         const Lines expected{{{0, rowOf(-9)}, {400, rowOf(11)}}};
         EXPECT_EQ(canvas.polylines(), expected) << mode;
     }
     // A parabola is not mistaken for a line.
     canvas.clear();
-    settings.DrawMode = drawAutomatic;
+    settings.drawMode = drawAutomatic;
     define(1, [](Extended x) { return makeReal(x * x / 100); });
     plot();
     ASSERT_EQ(canvas.polylines().size(), 1u);
@@ -83,17 +83,17 @@ TEST_F(ExplicitPlot, AStraightGraphIsOneSegmentInBothLineModes) {
 TEST_F(ExplicitPlot, ConnectModeSkipsUndefinedSamplesAndDotModeDrawsEverySample) {
     define(
         1, [](Extended x) { return definedIf(x != 0, 1 / x); }, 2);
-    settings.DrawMode = drawConnect;
+    settings.drawMode = drawConnect;
     plot();
     auto strokes = canvas.callsOf(CanvasCall::Polyline);
     ASSERT_EQ(strokes.size(), 1u);
     const std::vector<Point>& joined = strokes[0]->points;
     ASSERT_EQ(joined.size(), 400u);
-    EXPECT_EQ(joined[199], (Point{199, rowOf(1 / view.XSamples[199].x)}));
-    EXPECT_EQ(joined[200], (Point{201, rowOf(1 / view.XSamples[201].x)}));
+    EXPECT_EQ(joined[199], (Point{199, rowOf(1 / view.xSamples[199].x)}));
+    EXPECT_EQ(joined[200], (Point{201, rowOf(1 / view.xSamples[201].x)}));
 
     canvas.clear();
-    settings.DrawMode = drawDots;
+    settings.drawMode = drawDots;
     plot();
     EXPECT_TRUE(canvas.polylines().empty());
     const auto dots = canvas.callsOf(CanvasCall::Ellipse);
@@ -106,8 +106,8 @@ TEST_F(ExplicitPlot, ConnectModeSkipsUndefinedSamplesAndDotModeDrawsEverySample)
 TEST_F(ExplicitPlot, ASampleWithoutDefinedNeighboursIsADotOnEveryCanvasInUse) {
     EquationEntry& f = define(
         1, [](Extended x) { return definedIf(x == -2.5L, 1); }, 2);
-    f.Afterimage = true;
-    f.PenColor = 0x00FF00;
+    f.afterimage = true;
+    f.penColor = 0x00FF00;
     settings.afterimageColour = [](Color) { return Color{0x80FF80}; };
     const auto colours = plot();
     EXPECT_TRUE(canvas.polylines().empty());
@@ -125,8 +125,8 @@ TEST_F(ExplicitPlot, ASampleWithoutDefinedNeighboursIsADotOnEveryCanvasInUse) {
 TEST_F(ExplicitPlot, PensFollowTheFunctionAndTheOutputScale) {
     EquationEntry& f = define(
         1, [](Extended x) { return makeReal(2 * x + 1); }, 3);
-    f.PenColor = 0x0000FF;
-    f.LineStyle = 2;
+    f.penColor = 0x0000FF;
+    f.lineStyle = 2;
     define(2, [](Extended x) { return makeReal(-x); });
     settings.blackAndWhite = [](Color c) { return c == 0x0000FF ? Color{0x555555} : c; };
     view.setOutputScale(2);
@@ -151,6 +151,6 @@ TEST_F(ExplicitPlot, PensFollowTheFunctionAndTheOutputScale) {
     EXPECT_TRUE(canvas.calls().empty());
     EXPECT_FALSE(afterimages.callsOf(CanvasCall::StrokePath).empty());
     EXPECT_EQ(forced[0], 0x0000FFu);
-    EXPECT_EQ(forced[1], functions[2].PenColor);
+    EXPECT_EQ(forced[1], functions[2].penColor);
     EXPECT_EQ(forced[2], kWhite);
 }

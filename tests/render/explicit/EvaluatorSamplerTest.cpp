@@ -31,7 +31,7 @@ struct EvaluatedPlot : ::testing::Test {
     EvaluatorSampler sampler{evaluator, view};
 
     void define(int n, const std::string& text) {
-        ASSERT_TRUE(setSource(functions[n].Expr, text, kModeExplicit, compileEnv)) << text;
+        ASSERT_TRUE(setSource(functions[n].expr, text, kModeExplicit, compileEnv)) << text;
         rs.markDirty(functionToken(n));
     }
 };
@@ -45,13 +45,13 @@ TEST_F(EvaluatedPlot, RowsReferencesAndDomainEdgesThroughTheEvaluator) {
     define(1, "y3+1");
     define(2, "sqrt(x-a)");
     define(3, "x^2");
-    UpdateFunctionSamples(view, functions, sampler);
+    updateFunctionSamples(view, functions, sampler);
     for (int c : {0, 123, 400}) {
-        const Extended x = view.XSamples[c].x;
-        EXPECT_NEAR(view.YValues[3].samples[c].x, x * x, 1e-15L) << c;
-        EXPECT_NEAR(view.YValues[1].samples[c].x, x * x + 1, 1e-15L) << c;
+        const Extended x = view.xSamples[c].x;
+        EXPECT_NEAR(view.functionSamples[3].samples[c].x, x * x, 1e-15L) << c;
+        EXPECT_NEAR(view.functionSamples[1].samples[c].x, x * x + 1, 1e-15L) << c;
     }
-    EXPECT_FALSE(view.YValues[2].samples[211].isValid());
-    EXPECT_NEAR(view.YValues[2].samples[212].x, 0, 1e-6L); // x = 0.3 took the edge's value
-    EXPECT_NEAR(view.YValues[2].samples[240].x, std::sqrt(1 - 0.31L), 1e-15L);
+    EXPECT_FALSE(view.functionSamples[2].samples[211].isValid());
+    EXPECT_NEAR(view.functionSamples[2].samples[212].x, 0, 1e-6L); // x = 0.3 took the edge's value
+    EXPECT_NEAR(view.functionSamples[2].samples[240].x, std::sqrt(1 - 0.31L), 1e-15L);
 }

@@ -14,9 +14,9 @@
 
 namespace tarlix::test {
 
-using Curve = std::function<Tvalue(Extended)>;
+using Curve = std::function<Value(Extended)>;
 
-inline Tvalue definedIf(bool defined, Extended y) {
+inline Value definedIf(bool defined, Extended y) {
     return defined ? makeReal(y) : makeUndefined(vkReal);
 }
 
@@ -31,7 +31,7 @@ struct ExplicitPlot : ::testing::Test {
     ExplicitFunctionStore functions;
     std::array<Curve, functionCount + 1> curves;
     std::array<int, functionCount + 1> evaluations{};
-    ColumnwiseSampler sampler{[this](int n, const EquationEntry&, const Tvalue& x) {
+    ColumnwiseSampler sampler{[this](int n, const EquationEntry&, const Value& x) {
         ++evaluations[static_cast<std::size_t>(n)];
         return curves[static_cast<std::size_t>(n)](x.x);
     }};
@@ -44,8 +44,8 @@ struct ExplicitPlot : ::testing::Test {
     EquationEntry& define(int n, Curve curve, int width = 1) {
         curves[static_cast<std::size_t>(n)] = std::move(curve);
         EquationEntry& f = functions[n];
-        f.Expr.Source = "y" + std::to_string(n);
-        f.PenWidth = static_cast<std::uint8_t>(width);
+        f.expr.source = "y" + std::to_string(n);
+        f.penWidth = static_cast<std::uint8_t>(width);
         rs.markDirty(functionToken(n));
         return f;
     }
@@ -55,11 +55,11 @@ struct ExplicitPlot : ::testing::Test {
     }
 
     FunctionAfterimageColours plot(bool skipMain = false, bool force = false) {
-        UpdateFunctionSamples(view, functions, sampler);
-        return DrawFunctions(drawing(skipMain, force), functions);
+        updateFunctionSamples(view, functions, sampler);
+        return drawFunctions(drawing(skipMain, force), functions);
     }
 
-    int rowOf(Extended y) const { return view.YAxis.ToPixel(y); }
+    int rowOf(Extended y) const { return view.yAxis.toPixel(y); }
 };
 
 } // namespace tarlix::test

@@ -12,8 +12,8 @@ constexpr Color kPink = rgbColor(0, 51, 51);
 } // namespace
 
 TEST_F(ExplicitPlot, MarkerLinesAreXorAcrossThePlot) {
-    DrawValueMarker(view, canvas, {true, 1});
-    DrawIntegralLimits(view, canvas, {false, 2});
+    drawValueMarker(view, canvas, {true, 1});
+    drawIntegralLimits(view, canvas, {false, 2});
     const auto lines = canvas.callsOf(CanvasCall::LineTo);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0]->points, (std::vector<Point>{{240, 0}, {240, 400}}));
@@ -27,7 +27,7 @@ TEST_F(ExplicitPlot, MarkerLinesAreXorAcrossThePlot) {
 TEST_F(ExplicitPlot, IntegralAreaColoursPositiveAndNegativeParts) {
     define(1, [](Extended x) { return makeReal(x); });
     define(2, [](Extended) { return makeReal(2); });
-    UpdateFunctionSamples(view, functions, sampler);
+    updateFunctionSamples(view, functions, sampler);
     struct Case {
         const char* name;
         IntegralShading shading;
@@ -42,7 +42,7 @@ TEST_F(ExplicitPlot, IntegralAreaColoursPositiveAndNegativeParts) {
     };
     for (const Case& c : cases) {
         canvas.clear();
-        DrawIntegralArea(view, canvas, c.shading);
+        drawIntegralArea(view, canvas, c.shading);
         const auto lines = canvas.callsOf(CanvasCall::LineTo);
         ASSERT_EQ(lines.size(), 81u) << c.name;
         EXPECT_EQ(lines[20]->points[1].x, 180) << c.name;
@@ -53,9 +53,9 @@ TEST_F(ExplicitPlot, IntegralAreaColoursPositiveAndNegativeParts) {
     }
     // Nothing without a function, with equal limits, or with stale samples.
     canvas.clear();
-    DrawIntegralArea(view, canvas, {true, -1, 1, 0, 0, false});
-    DrawIntegralArea(view, canvas, {true, 1, 1, 1, 0, false});
-    view.YValues[1].upToDate = false;
-    DrawIntegralArea(view, canvas, {true, -1, 1, 1, 0, false});
+    drawIntegralArea(view, canvas, {true, -1, 1, 0, 0, false});
+    drawIntegralArea(view, canvas, {true, 1, 1, 1, 0, false});
+    view.functionSamples[1].upToDate = false;
+    drawIntegralArea(view, canvas, {true, -1, 1, 1, 0, false});
     EXPECT_TRUE(canvas.calls().empty());
 }

@@ -16,27 +16,27 @@ Curve sqrtFrom(Extended a) {
 TEST_F(ExplicitPlot, OnlyDirtyFunctionsAreEvaluatedAndEmptyOnesAreUndefined) {
     define(1, [](Extended x) { return makeReal(x); });
     define(2, [](Extended x) { return makeReal(-x); });
-    UpdateFunctionSamples(view, functions, sampler);
-    EXPECT_EQ(view.YValues[1].samples[240].x, 1);
-    EXPECT_EQ(view.YValues[2].samples[240].x, -1);
-    EXPECT_FALSE(view.YValues[1].samples[-1].isValid()); // margins are never sampled
-    EXPECT_FALSE(view.YValues[1].samples[401].isValid());
+    updateFunctionSamples(view, functions, sampler);
+    EXPECT_EQ(view.functionSamples[1].samples[240].x, 1);
+    EXPECT_EQ(view.functionSamples[2].samples[240].x, -1);
+    EXPECT_FALSE(view.functionSamples[1].samples[-1].isValid()); // margins are never sampled
+    EXPECT_FALSE(view.functionSamples[1].samples[401].isValid());
 
     // Only y2 changes; y1 keeps its cache. y2 loses its text: its cache becomes undefined.
     rs.clear();
     rs.markDirty(functionToken(2));
     evaluations = {};
     curves[1] = [](Extended) { return makeReal(99); };
-    functions[3].Expr.Source.clear();
-    view.YValues[3].samples[10] = makeReal(5);
-    functions[2].Expr.Source.clear();
-    UpdateFunctionSamples(view, functions, sampler);
+    functions[3].expr.source.clear();
+    view.functionSamples[3].samples[10] = makeReal(5);
+    functions[2].expr.source.clear();
+    updateFunctionSamples(view, functions, sampler);
     EXPECT_EQ(evaluations[1], 0);
     EXPECT_EQ(evaluations[2], 0);
-    EXPECT_EQ(view.YValues[1].samples[240].x, 1);
-    EXPECT_FALSE(view.YValues[2].samples[240].isValid());
-    EXPECT_FALSE(view.YValues[3].samples[10].isValid());
-    for (int i = 1; i <= functionCount; ++i) EXPECT_TRUE(view.YValues[i].upToDate) << i;
+    EXPECT_EQ(view.functionSamples[1].samples[240].x, 1);
+    EXPECT_FALSE(view.functionSamples[2].samples[240].isValid());
+    EXPECT_FALSE(view.functionSamples[3].samples[10].isValid());
+    for (int i = 1; i <= functionCount; ++i) EXPECT_TRUE(view.functionSamples[i].upToDate) << i;
 }
 
 // Columns lie 0.025 apart with x = 0 on column 200 and 0.3 on column 212; a domain edge
@@ -68,9 +68,9 @@ TEST_F(ExplicitPlot, DomainEdgesAreMovedOntoTheBoundary) {
 }
 
 TEST_F(ExplicitPlot, ViewsWiderThanTheCachesAreDrawnUpToTheirLastColumn) {
-    view.XAxis.PixelLength = 1500;
-    view.XAxis.Recompute();
-    view.FillXSamples();
+    view.xAxis.pixelLength = 1500;
+    view.xAxis.recompute();
+    view.fillXSamples();
     define(1, [](Extended x) { return definedIf(x < 20, x * x); });
     plot();
     const auto lines = canvas.polylines();

@@ -45,7 +45,7 @@ struct VectorStrip {
         style.border = 1;
         RelationPlotter plotter(RelationSettings{}, hooks);
         RelationCanvases canvases{&canvas, nullptr, false, false, true};
-        plotter.DrawRelation(tv.view, canvases, style, parts);
+        plotter.drawRelation(tv.view, canvases, style, parts);
     }
 };
 

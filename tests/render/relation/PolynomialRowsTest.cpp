@@ -32,8 +32,8 @@ TEST(PolynomialRows, EveryPointIsTheInterpolantOfTheTablesToTheLastBit) {
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
         TestView tv;
-        tv.view.XAxis.Init('x', k.width, k.xMax, k.xMin);
-        tv.view.YAxis.Init('y', k.height, 4, -4);
+        tv.view.xAxis.init('x', k.width, k.xMax, k.xMin);
+        tv.view.yAxis.init('y', k.height, 4, -4);
         ScanGeometry grid;
         grid.assign(tv.view);
         CountingSampler f(k.f);

@@ -18,7 +18,7 @@ namespace {
 struct Drawn {
     Project project;
     ParameterValues parameters;
-    EvalEnv env{project.Engine, project, parameters};
+    EvalEnv env{project.engine, project, parameters};
     Evaluator evaluator{env};
     ProjectRelations relations{evaluator};
     TestView tv;
@@ -31,15 +31,15 @@ struct Drawn {
 
     explicit Drawn(const std::string& text, bool fastPoly = true) {
         RecordingMessageBox box;
-        const CompileEnv compileEnv{project.Engine, box};
-        EquationEntry& c1 = project.Relations[1];
-        c1.FastPolynomial = fastPoly;
-        setSource(c1.Expr, text, kModePlain - 1, compileEnv);
-        EXPECT_TRUE(compile(c1.Expr, kModeRelation, false, compileEnv)) << text;
+        const CompileEnv compileEnv{project.engine, box};
+        EquationEntry& c1 = project.relations[1];
+        c1.fastPolynomial = fastPoly;
+        setSource(c1.expr, text, kModePlain - 1, compileEnv);
+        EXPECT_TRUE(compile(c1.expr, kModeRelation, false, compileEnv)) << text;
         relations.build(project, compileEnv);
         const RelationEntry& entry = relations.entries()[0];
         RelationPlotter plotter(settings, hooks, &relations.explicitPlotter());
-        plotter.DrawRelation(tv.view, RelationCanvases{&canvas}, entry.style, entry.parts);
+        plotter.drawRelation(tv.view, RelationCanvases{&canvas}, entry.style, entry.parts);
         mode = plotter.lastMode();
         region = plotter.region();
         groups = entry.parts.groups;
@@ -47,7 +47,7 @@ struct Drawn {
 
     // Whether the world point lies in the drawn region.
     bool inside(Extended x, Extended y) const {
-        const int c = tv.view.XAxis.ToPixel(x), r = tv.view.YAxis.ToPixel(y);
+        const int c = tv.view.xAxis.toPixel(x), r = tv.view.yAxis.toPixel(y);
         return inRegion(region.at(c, r), groups);
     }
     // The largest |f| over the traced points.

@@ -30,7 +30,7 @@ struct LayerScene {
     void draw() {
         RelationPlotter plotter(settings, hooks);
         RelationImages images{relationsImage, &afterimageCanvas, &afterimageImage};
-        DrawRelations(plotter, tv.view, surfaces, layers, images, entries, false, false, hooks);
+        drawRelations(plotter, tv.view, surfaces, layers, images, entries, false, false, hooks);
     }
     int andCopiesFrom(const Canvas* layer) const {
         int n = 0;

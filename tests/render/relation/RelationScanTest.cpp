@@ -23,7 +23,7 @@ struct Scene {
         parts.parts.push_back({&f, op, false});
         parts.groups.push_back(partBit(1));
         RelationCanvases canvases{&canvas, nullptr, false, false, false};
-        return plotter.DrawRelation(tv.view, canvases, style, parts);
+        return plotter.drawRelation(tv.view, canvases, style, parts);
     }
     // The largest distance, in pixels, of a traced point from the circle of radius r about
     // the origin.
@@ -47,7 +47,7 @@ Extended circle(Extended x, Extended y) {
 TEST(RelationScan, GenericScanTracesACircleAsJoinedPolylinesAtEveryScanWidth) {
     for (int width : {1, 2, 4, 8}) {
         Scene s;
-        s.settings.ScanWidth = width;
+        s.settings.scanWidth = width;
         RelationPlotter plotter(s.settings, s.hooks);
         CountingSampler f(circle);
         EXPECT_EQ(s.draw(plotter, f, RelationOp::Equal), ScanOutcome::Completed);
@@ -71,7 +71,7 @@ TEST(RelationScan, NothingIsTracedThroughUndefinedPoints) {
     // y = sqrt(x) exists only right of the y axis (column 100).
     for (int width : {1, 4}) {
         Scene s;
-        s.settings.ScanWidth = width;
+        s.settings.scanWidth = width;
         RelationPlotter plotter(s.settings, s.hooks);
         CountingSampler f([](Extended x, Extended y) { return y - std::sqrt(x); });
         s.draw(plotter, f, RelationOp::Greater, RelationStyle{});
@@ -149,7 +149,7 @@ TEST(RelationScan, ProgressIsReportedOnScheduleAndTheCaptionIsRestored) {
 TEST(RelationScan, TheBreakKeyEndsTheScanButDrawsTheLinesFoundSoFar) {
     Scene s;
     s.hooks.step = 10; // the first report comes at row 48, a quarter of the way
-    s.settings.DrawOnCalc = true;
+    s.settings.drawWhileComputing = true;
     RelationPlotter plotter(s.settings, s.hooks);
     // Rows of small closed curves, some finished before the report.
     CountingSampler f(
@@ -174,7 +174,7 @@ TEST(RelationScan, ADragThatLeavesItsStepAbandonsTheRelation) {
     RelationStyle hatched;
     hatched.pattern = 2;
     EXPECT_EQ(s.draw(plotter, f, RelationOp::Less, hatched), ScanOutcome::Abandoned);
-    EXPECT_TRUE(s.tv.view.Interrupted);
+    EXPECT_TRUE(s.tv.view.interrupted);
     EXPECT_TRUE(s.canvas.calls.empty());
     EXPECT_TRUE(s.canvas.pixels.empty());
     EXPECT_EQ(s.hooks.current, "TARLIX - demo");

@@ -24,7 +24,7 @@ struct Scene {
     ScanOutcome draw(const RelationParts& parts, bool vector = false) {
         RelationPlotter plotter(settings, hooks);
         RelationCanvases canvases{&canvas, nullptr, false, false, vector};
-        const ScanOutcome outcome = plotter.DrawRelation(tv.view, canvases, style, parts);
+        const ScanOutcome outcome = plotter.drawRelation(tv.view, canvases, style, parts);
         mode = plotter.lastMode();
         return outcome;
     }

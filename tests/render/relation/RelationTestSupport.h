@@ -22,11 +22,11 @@ struct TestView {
     RedrawState redraw;
     View view{redraw, ViewDefaults{}};
     TestView() {
-        view.XAxis.Init('x', 200, 5, -5);
-        view.YAxis.Init('y', 200, 5, -5);
+        view.xAxis.init('x', 200, 5, -5);
+        view.yAxis.init('y', 200, 5, -5);
     }
-    Extended worldX(int px) const { return view.XAxis.ToWorld(px); }
-    Extended worldY(int py) const { return view.YAxis.ToWorld(py); }
+    Extended worldX(int px) const { return view.xAxis.toWorld(px); }
+    Extended worldY(int py) const { return view.yAxis.toWorld(py); }
 };
 
 struct CopyCall {
@@ -83,18 +83,18 @@ public:
     long pointsInRows = 0;
     int pointCalls = 0;
 
-    void evaluateRow(Extended y, const Extended* xs, int count, Tvalue* out) override {
+    void evaluateRow(Extended y, const Extended* xs, int count, Value* out) override {
         ++rowCalls;
         pointsInRows += count;
         for (int i = 0; i < count; ++i) out[i] = value(xs[i], y);
     }
-    Tvalue evaluate(Extended x, Extended y) override {
+    Value evaluate(Extended x, Extended y) override {
         ++pointCalls;
         return value(x, y);
     }
 
 private:
-    Tvalue value(Extended x, Extended y) const {
+    Value value(Extended x, Extended y) const {
         const Extended v = f_(x, y);
         return std::isfinite(v) ? makeReal(v) : makeUndefined(vkReal);
     }

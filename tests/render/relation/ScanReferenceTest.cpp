@@ -25,8 +25,8 @@ struct UnevenView {
     TestView tv;
     ScanGeometry grid;
     UnevenView(int across, int down) {
-        tv.view.XAxis.Init('x', across, 5, -5);
-        tv.view.YAxis.Init('y', down, 4, -4);
+        tv.view.xAxis.init('x', across, 5, -5);
+        tv.view.yAxis.init('y', down, 4, -4);
         grid.assign(tv.view);
     }
 };
@@ -111,10 +111,10 @@ void plainTrace(const PlainGrid& p, const ScanGeometry& g, SegmentJoiner& lines)
             if (skip || anyUndefined) continue;
             const CellSegments found = traceCell(cell);
             for (int k = 0; k < found.count; ++k)
-                lines.AddSegment(found.segment[std::size_t(k)].first,
+                lines.addSegment(found.segment[std::size_t(k)].first,
                                  found.segment[std::size_t(k)].second);
         }
-        lines.FlushAbove((r - 1) * g.scale);
+        lines.flushAbove((r - 1) * g.scale);
     }
 }
 
@@ -150,18 +150,18 @@ TEST(ScanReference, SampledScanDrawsTheSameSegmentsAndRegionAsThePlainGrid) {
                 RegionBitmap region;
                 region.reset(g.columns(), g.rows());
                 SegmentJoiner lines;
-                lines.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
+                lines.reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
                 SampledRows source(f, g, width);
                 ScriptedHooks hooks;
                 bool interrupted = false;
                 ScanContext context{g, interrupted, hooks, {}};
                 ScanJob job{&source, RelationOp::GreaterEqual, 1, &region, &lines, nullptr};
                 ScanBuffers rows;
-                ASSERT_EQ(RunRelationScan(job, context, rows), ScanOutcome::Completed);
+                ASSERT_EQ(runRelationScan(job, context, rows), ScanOutcome::Completed);
 
                 const PlainGrid plain = plainGrid(f, g, width);
                 SegmentJoiner expected;
-                expected.Reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
+                expected.reset(nullptr, nullptr, false, true, false, LineDrawOptions{});
                 plainTrace(plain, g, expected);
                 EXPECT_EQ(lines.finished().size(), expected.finished().size());
                 EXPECT_TRUE(lines.finished() == expected.finished());

@@ -22,7 +22,7 @@ struct Split {
     SplitRelationResult of(const std::string& text) {
         CompiledExpression relation;
         setSource(relation, text, kModePlain - 1, env()); // tokens only
-        return SplitRelation(relation, env());
+        return splitRelation(relation, env());
     }
 };
 
@@ -57,9 +57,9 @@ TEST(SplitRelation, PartsGroupsAndChainedComparisons) {
         const SplitRelationResult r = s.of(c.text);
         ASSERT_EQ(r.parts.size(), c.parts.size()) << c.text;
         for (std::size_t i = 0; i < r.parts.size(); ++i) {
-            EXPECT_EQ(r.parts[i].f.Source, c.parts[i].source) << c.text;
+            EXPECT_EQ(r.parts[i].f.source, c.parts[i].source) << c.text;
             EXPECT_EQ(r.parts[i].op, c.parts[i].op) << c.text;
-            EXPECT_FALSE(r.parts[i].f.Code.empty()) << c.text << " part " << i;
+            EXPECT_FALSE(r.parts[i].f.code.empty()) << c.text << " part " << i;
         }
         EXPECT_EQ(r.groups, c.groups) << c.text;
     }
@@ -86,7 +86,7 @@ TEST(SplitRelation, ARelationKeepsItsFirstEightParts) {
     const SplitRelationResult r =
         s.of("x>1 or x>2 or x>3 or x>4 or x>5 or x>6 or x>7 or x>8 or x>9 or x>1");
     ASSERT_EQ(r.parts.size(), 8u);
-    EXPECT_EQ(r.parts[7].f.Source, "x-(8)");
+    EXPECT_EQ(r.parts[7].f.source, "x-(8)");
     // A repeated comparison is one part; the ninth is dropped with its group.
     EXPECT_EQ(r.groups, (std::vector<std::uint8_t>{1, 2, 4, 8, 16, 32, 64, 128}));
 }
@@ -100,7 +100,7 @@ TEST(SplitRelation, AChainedComparisonHatchesAnAnnulus) {
     samplers.emplace("1-(x^2+y^2)", [](Extended x, Extended y) { return 1 - (x * x + y * y); });
     samplers.emplace("x^2+y^2-(4)", [](Extended x, Extended y) { return x * x + y * y - 4; });
     const RelationParts parts = relationPartsOf(
-        split, [&](const SplitPart& p) -> RelationSampler* { return &samplers.at(p.f.Source); });
+        split, [&](const SplitPart& p) -> RelationSampler* { return &samplers.at(p.f.source); });
 
     TestView tv;
     ScriptedHooks hooks;
@@ -108,7 +108,7 @@ TEST(SplitRelation, AChainedComparisonHatchesAnAnnulus) {
     RelationStyle style;
     style.pattern = 2;
     RelationPlotter plotter(RelationSettings{}, hooks);
-    plotter.DrawRelation(tv.view, RelationCanvases{&canvas, nullptr, false, false, false}, style,
+    plotter.drawRelation(tv.view, RelationCanvases{&canvas, nullptr, false, false, false}, style,
                          parts);
     ASSERT_FALSE(canvas.pixels.empty());
     for (const auto& [at, colour] : canvas.pixels) {
