@@ -41,7 +41,7 @@ struct AnimationProject {
         view.areaRectify = false;
         view.xAxis.pixelLength = kWidth;
         view.yAxis.pixelLength = kHeight;
-        view.setView(nullptr, 5, 5, -5, -5);
+        view.setView(nullptr, -5, 5, -5, 5);
         for (int n = 1; n <= 8; ++n) {
             EquationEntry f = blankEquation();
             f.expr.source = kFunctions[n - 1];

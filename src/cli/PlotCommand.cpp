@@ -144,7 +144,7 @@ void setUpView(View& view, const PlotRequest& r) {
     view.areaRectify = false;
     view.xAxis.pixelLength = r.width;
     view.yAxis.pixelLength = r.height;
-    view.setView(nullptr, r.yHigh, r.xHigh, r.yLow, r.xLow);
+    view.setView(nullptr, r.xLow, r.xHigh, r.yLow, r.yHigh);
 }
 
 int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {

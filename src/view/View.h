@@ -50,14 +50,14 @@ public:
     void setHooks(ViewHooks* h) { hooks = h; }
     void setOutputScale(int scale);
 
-    void setView(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow, Extended xLow);
-    void setViewWithUndo(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
-                         Extended xLow);
+    void setView(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow, Extended yHigh);
+    void setViewWithUndo(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow,
+                         Extended yHigh);
     void fitY(Extended aspect);
-    void zoomAt(LayerImages* layers, Extended yc, Extended xc, Extended fy, Extended fx);
+    void zoomAt(LayerImages* layers, Extended xc, Extended yc, Extended fx, Extended fy);
     void resetView(LayerImages* layers);
     bool isSquare() const { return xAxis.pixelsPerUnit == yAxis.pixelsPerUnit; }
-    PixelPoint toPoint(Extended y, Extended x) const {
+    PixelPoint toPoint(Extended x, Extended y) const {
         return {xAxis.toPixel(x), yAxis.toPixel(y)};
     }
     WorldPoint snapPolar(Extended px, Extended py) const;

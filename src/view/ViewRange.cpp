@@ -11,8 +11,8 @@ namespace {
 constexpr Extended squareTolerance = 0.001L;
 } // namespace
 
-void View::setView(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
-                   Extended xLow) {
+void View::setView(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow,
+                   Extended yHigh) {
     xAxis.setRange(xHigh, xLow);
     yAxis.setRange(yHigh, yLow);
     Extended aspect = (yHigh - yLow) / (xHigh - xLow) *
@@ -73,15 +73,15 @@ void View::fitY(Extended aspect) {
     fitYToWidth(aspect, xAxis.high - xAxis.low);
 }
 
-void View::setViewWithUndo(LayerImages* layers, Extended yHigh, Extended xHigh, Extended yLow,
-                           Extended xLow) {
+void View::setViewWithUndo(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow,
+                           Extended yHigh) {
     if (hooks) hooks->viewAboutToChange(*this);
-    setView(layers, yHigh, xHigh, yLow, xLow);
+    setView(layers, xLow, xHigh, yLow, yHigh);
 }
 
-void View::zoomAt(LayerImages* layers, Extended yc, Extended xc, Extended fy, Extended fx) {
-    setViewWithUndo(layers, yc + (yAxis.high - yc) / fy, xc + (xAxis.high - xc) / fx,
-                    yc + (yAxis.low - yc) / fy, xc + (xAxis.low - xc) / fx);
+void View::zoomAt(LayerImages* layers, Extended xc, Extended yc, Extended fx, Extended fy) {
+    setViewWithUndo(layers, xc + (xAxis.low - xc) / fx, xc + (xAxis.high - xc) / fx,
+                    yc + (yAxis.low - yc) / fy, yc + (yAxis.high - yc) / fy);
 }
 
 void View::resetView(LayerImages* layers) {
@@ -90,7 +90,7 @@ void View::resetView(LayerImages* layers) {
     const Extended m = (yAxis.low + yAxis.high) / 2;
     const Extended yHigh =
         m + (xAxis.high - xAxis.low) / xAxis.pixelLength * yAxis.pixelLength * storedAspect / 2;
-    setView(layers, yHigh, xAxis.high, 2 * m - yHigh, xAxis.low);
+    setView(layers, xAxis.low, xAxis.high, 2 * m - yHigh, yHigh);
 }
 
 } // namespace tarlix

@@ -93,7 +93,7 @@ TEST(ViewRectify, TicksLandOnWholePixelsAndZeroOnAPixel) {
     for (const Case& c : cases) {
         RedrawState rs;
         View view(rs, squareDefaults(c.width, c.height));
-        view.setView(nullptr, c.yHigh, c.xHigh, c.yLow, c.xLow);
+        view.setView(nullptr, c.xLow, c.xHigh, c.yLow, c.yHigh);
         const Axis& x = view.xAxis;
         const Extended t = x.tickInterval();
         for (Extended v = std::ceil(x.low / t) * t; v <= x.high; v += t) {
@@ -112,7 +112,7 @@ TEST(ViewRectify, WithoutRectificationTicksMayFallBetweenPixels) {
     RedrawState rs;
     View view(rs, squareDefaults());
     view.areaRectify = false;
-    view.setView(nullptr, 5, 6.1L, -5, -7.3L);
+    view.setView(nullptr, -7.3L, 6.1L, -5, 5);
     EXPECT_EQ(view.xAxis.low, -7.3L);
     EXPECT_FALSE(onWholePixel(view.xAxis, 1));
 }
@@ -121,7 +121,7 @@ TEST(ViewRectify, TicksCloserThanAPixelLeaveTheRangeAsAsked) {
     RedrawState rs;
     View view(rs, squareDefaults(20, 20));
     view.xAxis.divisions = 40; // 0.2 apart on 2 pixels per unit
-    view.setView(nullptr, 5, 5, -5, -5);
+    view.setView(nullptr, -5, 5, -5, 5);
     EXPECT_EQ(view.xAxis.low, -5);
     EXPECT_EQ(view.xAxis.high, 5);
     EXPECT_EQ(view.yAxis.high, 5);
@@ -132,11 +132,11 @@ TEST(ViewRectify, AnAspectWithinAThousandthIsMadeSquare) {
         RedrawState rs;
         View view(rs, squareDefaults());
         view.areaRectify = rectify;
-        view.setView(nullptr, 5.002L, 5, -5.002L, -5); // aspect 1.0004
+        view.setView(nullptr, -5, 5, -5.002L, 5.002L); // aspect 1.0004
         EXPECT_TRUE(view.isSquare()) << rectify;
-        view.setView(nullptr, 5, 6.1L, -5, -7.3L); // aspect 0.746: kept
+        view.setView(nullptr, -7.3L, 6.1L, -5, 5); // aspect 0.746: kept
         EXPECT_FALSE(view.isSquare()) << rectify;
-        view.setView(nullptr, 6.7L, 6.1L, -6.7L, -7.3L); // 13.4 by 13.4
+        view.setView(nullptr, -7.3L, 6.1L, -6.7L, 6.7L); // 13.4 by 13.4
         EXPECT_NEAR(static_cast<double>(view.xAxis.pixelsPerUnit / view.yAxis.pixelsPerUnit), 1.0,
                     1e-15)
             << rectify;
@@ -147,7 +147,7 @@ TEST_F(ViewTest, SetViewMarksTheFunctionsAndAreaUsersAndRedraws) {
     RecordingHooks hooks;
     view.setHooks(&hooks);
     LayerImages* layers = reinterpret_cast<LayerImages*>(&hooks);
-    view.setView(layers, 4, 4, -4, -4);
+    view.setView(layers, -4, 4, -4, 4);
     EXPECT_TRUE(rs.mappingChanged && rs.ticksChanged && rs.viewChanged);
     for (int i = 1; i <= 20; ++i) EXPECT_TRUE(rs.isDirty(functionToken(i))) << i;
     EXPECT_TRUE(rs.isDirty(areaToken));
@@ -162,7 +162,7 @@ TEST_F(ViewTest, ZoomKeepsThePointAndGoesThroughTheHistory) {
     RecordingHooks hooks;
     view.setHooks(&hooks);
     view.areaRectify = false;
-    view.zoomAt(nullptr, 1, 1, 4, 2);
+    view.zoomAt(nullptr, 1, 1, 2, 4);
     EXPECT_EQ(hooks.xLowBefore, std::vector<Extended>{-5});
     EXPECT_EQ(hooks.redrawn.size(), 1u);
     EXPECT_EQ(view.xAxis.low, -2);
@@ -249,7 +249,7 @@ TEST_F(ViewTest, SnapPolarRoundsAngleAndRadiusToTheGrid) {
 
 TEST_F(ViewTest, AreaAnswersTheFourBounds) {
     view.areaRectify = false;
-    view.setView(nullptr, 4, 3, -1, -2);
+    view.setView(nullptr, -2, 3, -1, 4);
     struct Case {
         Value n;
         bool valid;
