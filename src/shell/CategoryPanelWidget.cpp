@@ -1,4 +1,5 @@
 #include "shell/CategoryPanelWidget.h"
+#include "shell/ShownTexts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,14 +37,14 @@ CategoryPanelWidget::CategoryPanelWidget(const QString& title, int rowCount,
     for (int i = 0; i < rowCount; ++i) {
         auto* b = new QToolButton(this);
         b->setCheckable(true);
-        b->setToolTip("Mostrar/Ocultar");
+        b->setToolTip(shownText("Panel.rowButton"));
         b->hide();
         const int row = i + 1;
         connect(b, &QToolButton::clicked, this, [this, row] {
             if (toggled) toggled(row);
         });
         auto* t = new QLabel(this);
-        t->setToolTip("Click : Editar/Borrar, rastrear: Mover");
+        t->setToolTip(shownText("Panel.rowText"));
         t->hide();
         buttons_.push_back(b);
         texts_.push_back(t);

@@ -6,6 +6,7 @@
 #include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
 #include "shell/RowTexts.h"
+#include "shell/ShownTexts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -17,20 +18,20 @@ namespace tarlix {
 
 namespace {
 struct PanelSpec {
-    const char* title;
+    const char* title; // keys of the shown texts
     int rows;
-    const char* create;
+    const char* create; // none for panels without a create button
 };
 // Titles, row counts and create controls, in the initial order of the column.
 const PanelSpec kPanels[kCategoryPanels] = {
-    {"Funci?", 20, "&Dibujar"},
-    {"Relaci?", 9, "D&ibujar"},
-    {"Curva Param?rica", 22, ""},
-    {"Objeto", 22, ""},
-    {"Par?etro", 14, ""},
-    {"Funci? de usuario", 8, "Dibujar"},
-    {"Cuadro de texto", 0, "Editar"},
-    {"L?ea && Pol?ono", 30, "Conecta los puntos"},
+    {"Panel.Explicit", 20, "Panel.Explicit.create"},
+    {"Panel.Relations", 9, "Panel.Relations.create"},
+    {"Panel.Curves", 22, nullptr},
+    {"Panel.BasicFigures", 22, nullptr},
+    {"Panel.Parameters", 14, nullptr},
+    {"Panel.UserFunctions", 8, "Panel.UserFunctions.create"},
+    {"Panel.Memo", 0, "Panel.Memo.create"},
+    {"Panel.ConnectedFigures", 30, "Panel.ConnectedFigures.create"},
 };
 
 // Expressions show theta as theta.
@@ -44,7 +45,7 @@ QString expressionText(const std::string& text) {
 DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     : QMainWindow(parent), objects_(objects) {
     setObjectName("MainConsole");
-    setWindowTitle("Panel de Datos");
+    setWindowTitle(shownText("DataPanel.title"));
     QFont f("Arial");
     setFont(f);
     scroll_ = new QScrollArea(this);
@@ -70,8 +71,8 @@ void DataPanel::createPanels() {
             panels_[static_cast<std::size_t>(p - 1)] = parameters_;
             continue;
         }
-        auto* w = new CategoryPanelWidget(QString::fromLatin1(s.title), s.rows,
-                                          QString::fromLatin1(s.create), column_);
+        auto* w = new CategoryPanelWidget(shownText(s.title), s.rows,
+                                          s.create ? shownText(s.create) : QString(), column_);
         w->toggled = [this, p](int row) { toggleRow(static_cast<CategoryPanel>(p), row); };
         panels_[static_cast<std::size_t>(p - 1)] = w;
     }

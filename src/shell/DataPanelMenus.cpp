@@ -1,4 +1,5 @@
 #include "shell/DataPanel.h"
+#include "shell/ShownTexts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,93 +10,77 @@ namespace tarlix {
 
 namespace {
 struct Item {
-    const char* name; // internal name the program connects to
-    const char* caption;
+    const char* name; // internal name the program connects to, and the key of its caption
     bool separatorBefore = false;
 };
 
 QAction* addItem(DataPanel& console, QMenu* menu, const Item& item) {
     if (item.separatorBefore) menu->addSeparator();
-    QAction* a = menu->addAction(QString::fromLatin1(item.caption));
+    QAction* a = menu->addAction(shownText(item.name));
     a->setObjectName(item.name);
     a->setEnabled(false); // enabled by the program once it handles the item
     console.addAction(item.name, a);
     return a;
 }
 
-void addMenu(DataPanel& console, const char* caption, std::initializer_list<Item> items) {
-    QMenu* menu = console.menuBar()->addMenu(QString::fromLatin1(caption));
+void addItems(DataPanel& console, QMenu* menu, std::initializer_list<Item> items) {
     for (const Item& i : items) addItem(console, menu, i);
 }
 } // namespace
 
 void buildConsoleMenus(DataPanel& console) {
-    addMenu(console, "&Archivo",
-            {{"FileNew", "&Inicializar"},
-             {"FileOpen", "&Abrir archivo"},
-             {"FileOpenSample", "Abrir Ejemplo"},
-             {"FileSaveAs", "Guardar &Como", true},
-             {"FileSave", "&Guardar"},
-             {"FileSaveImage", "Guardar I&magen", true},
-             {"FileContinuousSave", "Guardar im?enes sucesivamente"},
-             {"FileSaveSound", "Guardar sonidos"},
-             {"FilePrinterSetup", "Prop. de Impresora", true},
-             {"FilePrint", "&Imprimir"},
-             {"FileClose", "&Terminar", true}});
-    QMenu* edit = console.menuBar()->addMenu("&Editar");
-    for (const Item& i : std::initializer_list<Item>{{"EditUndo", "&Deshacer"},
-                                                     {"EditRedo", "&Rehacer"},
-                                                     {"EditMemo", "&Editar Nota", true},
-                                                     {"EditLoadMemo", "&LLamar Nota"},
-                                                     {"EditConnect", "Conecta los puntos", true},
-                                                     {"EditOptions", "&OpcionesA"}})
-        addItem(console, edit, i);
-    QMenu* settings = edit->addMenu("Am&biente");
-    for (const Item& i :
-         std::initializer_list<Item>{{"SettingsWriteDefaults", "&Elegir por Defecto"},
-                                     {"SettingsDeleteDefaults", "&Inicializar por Defecto"},
-                                     {"SettingsAssociate", "&Asociaci? de Archivos"},
-                                     {"SettingsRelease", "&Liberar Asociaci? de archivo"}})
-        addItem(console, settings, i);
-    for (const Item& i :
-         std::initializer_list<Item>{{"EditClearAfterimages", "&Borrar Despu? de im?enes", true},
-                                     {"EditResetParameters", "&Inicializar par?etros"}})
-        addItem(console, edit, i);
+    addItems(console, console.menuBar()->addMenu(shownText("Menu.File")),
+             {{"FileNew"},
+              {"FileOpen"},
+              {"FileOpenSample"},
+              {"FileSaveAs", true},
+              {"FileSave"},
+              {"FileSaveImage", true},
+              {"FileContinuousSave"},
+              {"FileSaveSound"},
+              {"FilePrinterSetup", true},
+              {"FilePrint"},
+              {"FileClose", true}});
+    QMenu* edit = console.menuBar()->addMenu(shownText("Menu.Edit"));
+    addItems(console, edit,
+             {{"EditUndo"},
+              {"EditRedo"},
+              {"EditMemo", true},
+              {"EditLoadMemo"},
+              {"EditConnect", true},
+              {"EditOptions"}});
+    addItems(console, edit->addMenu(shownText("Menu.Settings")),
+             {{"SettingsWriteDefaults"},
+              {"SettingsDeleteDefaults"},
+              {"SettingsAssociate"},
+              {"SettingsRelease"}});
+    addItems(console, edit, {{"EditClearAfterimages", true}, {"EditResetParameters"}});
 
-    QMenu* view = console.menuBar()->addMenu("&Vista");
-    QMenu* area = view->addMenu("Mostrar &Area");
-    addItem(console, area, {"ShowToolbar", "Barra de Herramientas"});
-    const char* panelItems[] = {"[Funci?]",          "[Relaci?]",        "[Curva Param?rica]",
-                                "[Objeto]",          "[Par?etro]",       "[Funci? de usuario]",
-                                "[Cuadro de texto]", "[L?ea && Pol?ono]"};
+    QMenu* view = console.menuBar()->addMenu(shownText("Menu.View"));
+    QMenu* area = view->addMenu(shownText("Menu.ShowArea"));
+    addItem(console, area, {"ShowToolbar"});
     for (int p = 0; p < kCategoryPanels; ++p) {
         const QByteArray name = "ShowPanel" + QByteArray::number(p + 1);
-        addItem(console, area, {name.constData(), panelItems[p]})->setCheckable(true);
+        addItem(console, area, {name.constData()})->setCheckable(true);
     }
-    QMenu* data = view->addMenu("Mostrar &Datos");
-    addItem(console, data, {"ShowDataAll", "Todos"});
-    const char* dataItems[] = {"Funci?",   "Relaci?",           "Curva Param?rica", "Objeto",
-                               "Par?etro", "Funci? de usuario", "L?ea && Pol?ono"};
+    QMenu* data = view->addMenu(shownText("Menu.ShowData"));
+    addItem(console, data, {"ShowDataAll"});
     for (int k = 0; k < 7; ++k) {
         const QByteArray name = "ShowData" + QByteArray::number(k + 1);
-        addItem(console, data, {name.constData(), dataItems[k]});
+        addItem(console, data, {name.constData()});
     }
-    addItem(console, view, {"ViewHints", "Mostrar &Pista"})->setCheckable(true);
-    addItem(console, view, {"ViewPresentation", "&Modo de Presentaci?"})->setCheckable(true);
+    addItem(console, view, {"ViewHints"})->setCheckable(true);
+    addItem(console, view, {"ViewPresentation"})->setCheckable(true);
 
-    addMenu(console, "A&yuda",
-            {{"HelpPdf", "&PDF manual"}, {"HelpHtml", "&HTML manual"}, {"HelpVersion", "&Versi?"}});
+    addItems(console, console.menuBar()->addMenu(shownText("Menu.Help")),
+             {{"HelpPdf"}, {"HelpHtml"}, {"HelpVersion"}});
 
-    QToolBar* bar = console.addToolBar("toolbar");
+    QToolBar* bar = console.addToolBar(shownText("Toolbar.title"));
     bar->setObjectName("ToolBar");
-    for (const auto& [name, hint] : {std::pair{"FileNew", "Inicializar"},
-                                     {"FileOpen", "Abrir"},
-                                     {"FileSave", "Guardar"},
-                                     {"EditUndo", "Deshacer"},
-                                     {"EditRedo", "Rehacer"},
-                                     {"FilePrint", "Imprimir"}}) {
+    for (const char* name :
+         {"FileNew", "FileOpen", "FileSave", "EditUndo", "EditRedo", "FilePrint"}) {
         QAction* a = console.action(name);
-        a->setToolTip(hint);
+        a->setToolTip(shownText(std::string("Toolbar.") + name));
         bar->addAction(a);
     }
 }

@@ -1,6 +1,7 @@
 #include "shell/FileAssociation.h"
 
 #include "platform/qt/QtText.h"
+#include "shell/ShownTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,13 +130,13 @@ void FileAssociation::refreshDatabases() const {
 }
 
 void associate(MessageBox& box, FileAssociation& association, const QString& programPath) {
-    const std::string question = "Archivos con extensi\xF3n tlx\" ser\xE1n abiertos con TARLIX";
-    if (box.show(question, mkWarning, true)) association.install(programPath);
+    if (box.show(shownMessage("Association.question"), mkWarning, true))
+        association.install(programPath);
 }
 
 void releaseAssociation(MessageBox& box, FileAssociation& association) {
     if (!association.mimeTypeInstalled() && !association.desktopEntryInstalled()) return;
-    if (box.show("Liberar la asociaci\xF3n de archivos usando [OK]", mkWarning, true))
+    if (box.show(shownMessage("Association.releaseQuestion"), mkWarning, true))
         association.remove();
 }
 

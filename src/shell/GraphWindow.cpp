@@ -1,4 +1,5 @@
 #include "shell/GraphWindow.h"
+#include "shell/ShownTexts.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -32,7 +33,7 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
 
 GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("GraphAreaForm");
-    setWindowTitle("TARLIX");
+    setWindowTitle(shownText("Graph.title"));
     image_ = new GraphImageWidget(this);
     auto* holder = new QWidget(this);
     holder->setContentsMargins(4, 4, 4, 4);
@@ -45,8 +46,8 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
 
 void GraphWindow::setProjectTitle(const QString& projectPath) {
     setWindowTitle(projectPath.isEmpty()
-                       ? QStringLiteral("TARLIX")
-                       : QStringLiteral("TARLIX - ") + QFileInfo(projectPath).fileName());
+                       ? shownText("Graph.title")
+                       : shownText("Graph.titleBeforeFile") + QFileInfo(projectPath).fileName());
 }
 
 void GraphWindow::closeEvent(QCloseEvent* event) {

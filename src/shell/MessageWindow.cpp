@@ -1,6 +1,7 @@
 #include "shell/MessageWindow.h"
 
 #include "platform/qt/QtText.h"
+#include "shell/ShownTexts.h"
 
 #include <QApplication>
 #include <QFont>
@@ -30,11 +31,11 @@ QFont boxFont() {
 QString MessageWindow::titleFor(MessageKind kind) {
     switch (kind) {
     case mkError:
-        return QStringLiteral("ERROR");
+        return shownText("Message.error");
     case mkInformation:
-        return QString::fromUtf8("Información");
+        return shownText("Message.information");
     default:
-        return QStringLiteral("Advertencia");
+        return shownText("Message.warning");
     }
 }
 
@@ -67,11 +68,11 @@ void MessageWindow::layoutContents(const QString& text, bool withCancel) {
     const int buttonTop = kMargin * 2 + std::max(textSize.height(), kPictureSize);
     const int centre = width / 2;
 
-    okButton_ = new QPushButton(QStringLiteral("&Bien"), this);
+    okButton_ = new QPushButton(shownText("Message.ok"), this);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     if (withCancel) {
-        cancelButton_ = new QPushButton(QStringLiteral("&Cancelar"), this);
+        cancelButton_ = new QPushButton(shownText("Message.cancel"), this);
         connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
         okButton_->setGeometry(centre - 8 - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
         cancelButton_->setGeometry(centre + 8, buttonTop, kButtonWidth, kButtonHeight);

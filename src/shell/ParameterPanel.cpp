@@ -4,6 +4,7 @@
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtText.h"
 #include "shell/ProgramObjects.h"
+#include "shell/ShownTexts.h"
 #include "view/ViewAreaSource.h"
 
 #include <QApplication>
@@ -23,20 +24,19 @@ constexpr int kPanelMargin = 30;
 constexpr int kWidePanel = 240; // wider data panels put the afterimage buttons beside the bar
 constexpr int kSetValueDigits = 8;
 constexpr int kSteppedValueDigits = 9;
-constexpr char kInitialiseQuestion[] = "Inicializar todos los par\xE1"
-                                       "metros usando [OK]";
 
-QToolButton* areaButton(QWidget* parent, const QString& caption, const char* hint) {
+// The caption under key, the hint under key + ".hint".
+QToolButton* areaButton(QWidget* parent, const std::string& key) {
     auto* b = new QToolButton(parent);
-    b->setText(caption);
-    b->setToolTip(QString::fromLatin1(hint));
+    b->setText(shownText(key));
+    b->setToolTip(shownText(key + ".hint"));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 } // namespace
 
 ParameterPanel::ParameterPanel(ProgramObjects& objects, QWidget* parent)
-    : CategoryPanelWidget(QString::fromLatin1("Par?etro"), 0, QString(), parent), objects_(objects),
+    : CategoryPanelWidget(shownText("Panel.Parameters"), 0, QString(), parent), objects_(objects),
       animation_(clock_) {
     for (int i = 1; i <= kParameterCount; ++i) {
         row(i) = ParameterPanelRow::create(this, i);
@@ -50,27 +50,27 @@ ParameterPanel::ParameterPanel(ProgramObjects& objects, QWidget* parent)
 
 void ParameterPanel::createSpeedArea() {
     speedArea_ = new QWidget(this);
-    slow_ = new QLabel("lento", speedArea_);
-    fast_ = new QLabel(QString::fromLatin1("r?ido"), speedArea_);
+    slow_ = new QLabel(shownText("Parameter.slow"), speedArea_);
+    fast_ = new QLabel(shownText("Parameter.fast"), speedArea_);
     speed_ = new QSlider(Qt::Horizontal, speedArea_);
     speed_->setRange(0, kSpeedPositions);
-    speed_->setToolTip(QString::fromLatin1("Velocidad de incremento de Par?etro"));
+    speed_->setToolTip(shownText("Parameter.speed"));
     speed_->setFocusPolicy(Qt::NoFocus);
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
         objects_.project.settings.animationPeriod = setAnimationSpeed(position);
         setting();
     });
-    afterimageSwitch_ = areaButton(speedArea_, "I", "Despu? de la imagen se apaga");
+    afterimageSwitch_ = areaButton(speedArea_, "Parameter.afterimageSwitch");
     afterimageSwitch_->setCheckable(true);
     connect(afterimageSwitch_, &QToolButton::toggled, this, [this](bool off) {
         objects_.project.settings.afterimagesOn = !off;
         setting();
     });
-    make_ = areaButton(speedArea_, "+I", "Haga despu? de la imagen");
+    make_ = areaButton(speedArea_, "Parameter.makeAfterimage");
     connect(make_, &QToolButton::clicked, this, [this] {
         if (makeAfterimage) makeAfterimage();
     });
-    clear_ = areaButton(speedArea_, "-I", "Borrar despu? de la imagen");
+    clear_ = areaButton(speedArea_, "Parameter.clearAfterimages");
     connect(clear_, &QToolButton::clicked, this, [this] {
         if (clearAfterimages) clearAfterimages();
     });
@@ -338,7 +338,8 @@ void ParameterPanel::requestRedraw() {
 
 void askToInitialiseParameters(ProjectContext& ctx) {
     QApplication::beep();
-    if (ctx.messages.show(kInitialiseQuestion, mkWarning, true)) initialiseParameters(ctx);
+    if (ctx.messages.show(shownMessage("Parameter.initialiseQuestion"), mkWarning, true))
+        initialiseParameters(ctx);
 }
 
 } // namespace tarlix

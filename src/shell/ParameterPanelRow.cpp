@@ -2,6 +2,7 @@
 
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtText.h"
+#include "shell/ShownTexts.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -16,7 +17,7 @@ constexpr int kStepDigits = 15;
 
 QToolButton* flatButton(QWidget* parent, const char* hint) {
     auto* b = new QToolButton(parent);
-    b->setToolTip(QString::fromLatin1(hint));
+    b->setToolTip(shownText(hint));
     b->setFocusPolicy(Qt::NoFocus);
     b->hide();
     return b;
@@ -30,7 +31,7 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow, const char* hint)
 
 QLineEdit* edit(QWidget* parent, const char* hint) {
     auto* e = new QLineEdit(parent);
-    e->setToolTip(QString::fromLatin1(hint));
+    e->setToolTip(shownText(hint));
     e->hide();
     return e;
 }
@@ -50,19 +51,19 @@ QString numberText(Extended v, int digits, char decimalChar) {
 ParameterPanelRow ParameterPanelRow::create(QWidget* parent, int index) {
     ParameterPanelRow r;
     r.index = index;
-    r.letter = flatButton(parent, "Fijar/no Fijar");
+    r.letter = flatButton(parent, "Parameter.letter");
     r.letter->setCheckable(true);
     r.letter->setText(letterCaption(index));
-    r.value = edit(parent, "Editar Par?etros");
-    r.decrement = arrowButton(parent, Qt::LeftArrow, "Disminuir");
-    r.increment = arrowButton(parent, Qt::RightArrow, "Aumentar");
-    r.sync = flatButton(parent, "Sincronizar");
+    r.value = edit(parent, "Parameter.value");
+    r.decrement = arrowButton(parent, Qt::LeftArrow, "Parameter.decrement");
+    r.increment = arrowButton(parent, Qt::RightArrow, "Parameter.increment");
+    r.sync = flatButton(parent, "Parameter.sync");
     r.sync->setCheckable(true);
-    r.sync->setText("S");
-    r.mode = flatButton(parent, "Forma de incremento de Par?etro");
-    r.step = edit(parent, "Incremento");
-    r.ratioUp = arrowButton(parent, Qt::UpArrow, "Aumentar la raz?");
-    r.ratioDown = arrowButton(parent, Qt::DownArrow, "Disminuir la raz?");
+    r.sync->setText(shownText("Parameter.syncCaption"));
+    r.mode = flatButton(parent, "Parameter.mode");
+    r.step = edit(parent, "Parameter.step");
+    r.ratioUp = arrowButton(parent, Qt::UpArrow, "Parameter.ratioUp");
+    r.ratioDown = arrowButton(parent, Qt::DownArrow, "Parameter.ratioDown");
     return r;
 }
 

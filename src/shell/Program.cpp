@@ -7,6 +7,7 @@
 #include "shell/FileAssociation.h"
 #include "shell/GraphWindow.h"
 #include "shell/ParameterPanel.h"
+#include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
 
 #include <QAction>
@@ -127,7 +128,7 @@ void Program::openFromCommandLine(const QStringList& arguments) {
 
 bool Program::mayDiscardProject() {
     return !objects_->project.modified ||
-           objects_->messages->show("Limpiar datos actuales usando [OK]", mkWarning, true);
+           objects_->messages->show(shownMessage("Program.clearQuestion"), mkWarning, true);
 }
 
 DrawingRoom Program::drawingRoom() const {
@@ -169,16 +170,17 @@ bool Program::saveProjectAs(const QString& path) {
 }
 
 void Program::chooseAndOpen(const QString& folder, const QString& name) {
-    const QString path = QFileDialog::getOpenFileName(
-        console_, "Abrir Proyecto de TARLIX", QDir(folder).filePath(name), "TARLIX file (*.tlx)");
+    const QString path = QFileDialog::getOpenFileName(console_, shownText("Program.openTitle"),
+                                                      QDir(folder).filePath(name),
+                                                      shownText("Program.projectFilter"));
     if (!path.isEmpty()) openProjectFile(path);
 }
 
 void Program::chooseAndSaveAs() {
-    QFileDialog dialog(console_, "Guardar proyecto de TARLIX");
+    QFileDialog dialog(console_, shownText("Program.saveTitle"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("tlx");
-    dialog.setNameFilter("TARLIX file (*.tlx)");
+    dialog.setNameFilter(shownText("Program.projectFilter"));
     if (!objects_->project.projectPath.empty())
         dialog.selectFile(toQString(objects_->project.projectPath) + ".tlx");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -188,8 +190,8 @@ void Program::chooseAndSaveAs() {
 bool Program::askToClose() {
     ProgramObjects& o = *objects_;
     console_->parameterPanel()->commitPendingValues();
-    const bool close =
-        !o.project.modified || o.messages->show("Salir usando [OK]", mkWarning, true);
+    const bool close = !o.project.modified ||
+                       o.messages->show(shownMessage("Program.quitQuestion"), mkWarning, true);
     o.state.graphIsLeft = frames().graphIsLeft;
     o.state.presentationMode = o.view.presentationMode;
     writeAppState(o.settings, o.state);
@@ -243,7 +245,7 @@ void Program::newProject() {
     ProgramObjects& o = *objects_;
     console_->parameterPanel()->commitPendingValues();
     if (o.project.modified &&
-        !o.messages->show("Limpiar datos actuales usando [OK]", mkWarning, true))
+        !o.messages->show(shownMessage("Program.clearQuestion"), mkWarning, true))
         return;
     ProjectContext ctx = context();
     tarlix::newProject(ctx, viewDefaults(), 0);

@@ -1,4 +1,5 @@
 #include "shell/SimpleWindows.h"
+#include "shell/ShownTexts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -7,28 +8,28 @@ namespace tarlix {
 
 TFmSetColor::TFmSetColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName("FmSetColor");
-    setWindowTitle("Pen Color");
+    setWindowTitle(shownText("PenColor.title"));
     resize(160, 120);
 }
 
 TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("CalcForm");
-    setWindowTitle("Calculadora");
+    setWindowTitle(shownText("Calculator.title"));
     resize(420, 320);
 }
 
 Tversion::Tversion(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
     setObjectName("version");
-    setWindowTitle("TARLIX");
+    setWindowTitle(shownText("Version.title"));
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel("TARLIX", this);
+    auto* title = new QLabel(shownText("Version.name"), this);
     QFont f("Times New Roman");
     f.setPointSize(28);
     f.setBold(true);
     title->setFont(f);
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
-    auto* line = new QLabel("2.8", this);
+    auto* line = new QLabel(shownText("Version.number"), this);
     line->setAlignment(Qt::AlignCenter);
     layout->addWidget(line);
     resize(360, 160);

@@ -1,0 +1,144 @@
+#include "shell/ShownTexts.h"
+#include "QtTestApp.h"
+#include "shell/DataPanel.h"
+#include "shell/MessageWindow.h"
+#include "shell/ParameterPanel.h"
+#include "shell/Program.h"
+#include "shell/SimpleWindows.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+// A "?" right after a letter stands for a lost accented letter, unless it closes a question
+// opened by "¿" or starts a memo markup tag "?{".
+bool hasLostAccent(const QString& text) {
+    bool questionOpen = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QChar(0x00BF)) questionOpen = true;
+        if (text[i] != '?') continue;
+        const bool afterLetter = i > 0 && text[i - 1].isLetter();
+        const bool tag = i + 1 < text.size() && text[i + 1] == '{';
+        if (afterLetter && !tag && !questionOpen) return true;
+        if (!tag) questionOpen = false;
+    }
+    return false;
+}
+
+TEST(ShownTexts, LostAccentsAreToldFromGenuineQuestionMarks) {
+    const struct {
+        const char* utf8;
+        bool lost;
+    } cases[] = {
+        {"Funci?", true},
+        {"L?ea && Pol?ono", true},
+        {"Borrar despu? de la imagen", true},
+        {"Función", false},
+        {"¿Desea guardar el proyecto?", false},
+        {"¿Salir? Versi?", true},
+        {"texto ?{b}negrita", false},
+        {"a ? b", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(hasLostAccent(QString::fromUtf8(c.utf8)), c.lost) << c.utf8;
+}
+
+TEST(ShownTexts, TheTableHoldsWholeSpanishWordsInUtf8) {
+    for (const ShownText& t : shownTexts()) {
+        const QString text = QString::fromUtf8(t.text);
+        EXPECT_FALSE(hasLostAccent(text)) << t.key << ": " << t.text;
+        EXPECT_FALSE(text.contains(QChar::ReplacementCharacter)) << t.key << " is not UTF-8";
+        EXPECT_EQ(text.toUtf8(), QByteArray(t.text)) << t.key;
+    }
+}
+
+TEST(ShownTexts, QuestionsReachTheMessageBoxInTheProgramsText) {
+    EXPECT_EQ(shownMessage("Parameter.initialiseQuestion"),
+              "Inicializar todos los par\xE1metros usando [OK]");
+    EXPECT_EQ(shownMessage("Association.question"),
+              "Archivos con extensi\xF3n tlx\" ser\xE1n abiertos con TARLIX");
+}
+
+struct ShownWindows {
+    QApplication& app = qttest::qtApp();
+    QTemporaryDir folder;
+    RecordingMessageBox messages{false};
+    std::unique_ptr<Program> program;
+    Tversion version;
+    MessageWindow error{"x", mkError, true};
+    MessageWindow information{"x", mkInformation, false};
+
+    ShownWindows() {
+        program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
+        program->objects().messages = &messages;
+        program->start({});
+    }
+    std::vector<QWidget*> windows() {
+        std::vector<QWidget*> all = program->windows();
+        all.insert(all.end(), {&version, &error, &information});
+        return all;
+    }
+};
+
+// Every caption, menu item, hint and title of a window and of everything in it.
+QStringList textsOf(QWidget* window) {
+    QStringList texts{window->windowTitle(), window->toolTip(), window->statusTip()};
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        texts << w->toolTip() << w->statusTip() << w->windowTitle();
+        if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+        if (auto* menu = qobject_cast<QMenu*>(w)) texts << menu->title();
+    }
+    for (QAction* a : window->findChildren<QAction*>())
+        texts << a->text() << a->toolTip() << a->statusTip() << a->iconText();
+    texts.removeAll(QString());
+    return texts;
+}
+
+TEST(ShownTexts, NoWindowShowsALostAccent) {
+    ShownWindows w;
+    int count = 0;
+    for (QWidget* window : w.windows()) {
+        for (const QString& text : textsOf(window)) {
+            EXPECT_FALSE(hasLostAccent(text))
+                << window->objectName().toStdString() << ": " << text.toStdString();
+            ++count;
+        }
+    }
+    EXPECT_GT(count, 400) << count; // the menus, the panels and the parameter rows were walked
+}
+
+TEST(ShownTexts, TheDataPanelShowsTheCorrectedCaptions) {
+    ShownWindows w;
+    DataPanel& console = *w.program->console();
+    auto title = [&](CategoryPanel p) { return console.panel(p)->titleLabel()->text(); };
+    auto item = [&](const char* name) { return console.action(name)->text(); };
+    const std::pair<QString, const char*> shown[] = {
+        {title(cpExplicit), "Función"},
+        {title(cpRelations), "Relación"},
+        {title(cpCurves), "Curva Paramétrica"},
+        {title(cpParameters), "Parámetro"},
+        {title(cpConnectedFigures), "Línea & Polígono"},
+        {item("ShowData7"), "Línea && Polígono"},
+        {item("ShowPanel6"), "[Función de usuario]"},
+        {item("EditClearAfterimages"), "&Borrar Después de imágenes"},
+        {item("SettingsAssociate"), "&Asociación de Archivos"},
+        {item("HelpVersion"), "&Versión"},
+        {w.information.windowTitle(), "Información"},
+    };
+    for (const auto& [actual, expected] : shown) EXPECT_EQ(actual.toStdString(), expected);
+
+    QStringList parameterTexts = textsOf(console.parameterPanel());
+    EXPECT_TRUE(parameterTexts.contains(QString::fromUtf8("rápido")));
+    EXPECT_TRUE(parameterTexts.contains(QString::fromUtf8("Aumentar la razón")));
+    EXPECT_TRUE(parameterTexts.contains(QString::fromUtf8("Borrar después de la imagen")));
+}
+} // namespace
