@@ -160,7 +160,7 @@ void readGraphOptions(const SettingsStore& s, ProjectSettings& p, NewObjectDefau
     r.integer("ScanWidth", p.scanWidth, limits::validScanWidth);
     r.integer("DrawMode", p.drawMode, [](int v) { return v >= 1 && v <= 3; });
     r.integer("AfterImageColorNo", p.afterimageColorIndex, limits::validPaletteNumber);
-    r.integer("CapStyle", p.CapStyle, byteValue);
+    r.integer("CapStyle", p.capStyle, byteValue);
     r.boolean("ShowProperty", o.showProperty);
     r.boolean("AimgOfArea", p.afterimageFills);
 }
@@ -180,7 +180,7 @@ void readViewOptions(const SettingsStore& s, View& v, ProjectSettings& p) {
 
 void readObjectDefaults(const SettingsStore& s, NewObjectDefaults& o) {
     readPen(KeyReader(s, kDefaultGraph), o.graph);
-    readPen(KeyReader(s, kDefaultSegment), o.Segment);
+    readPen(KeyReader(s, kDefaultSegment), o.segment);
     const KeyReader f(s, kDefaultFigure);
     f.integer("ColorNo1", o.figure.pointColor, nonNegative);
     f.integer("Width", o.figure.pointWidth, positive);
@@ -273,14 +273,14 @@ void writeDefaults(SettingsStore& s, const DefaultTargets& t) {
     s.writeInteger(kGraph, "ScanWidth", t.project.scanWidth);
     s.writeInteger(kGraph, "DrawMode", t.project.drawMode);
     s.writeInteger(kGraph, "AfterImageColorNo", t.project.afterimageColorIndex);
-    s.writeInteger(kGraph, "CapStyle", t.project.CapStyle);
+    s.writeInteger(kGraph, "CapStyle", t.project.capStyle);
     s.writeBool(kGraph, "ShowProperty", t.objects.showProperty);
     s.writeBool(kGraph, "AimgOfArea", t.project.afterimageFills);
 
     s.writeInteger(kMarker, "ColorNo1", t.objects.markerColorIndex);
     s.writeInteger(kMarker, "Size", t.objects.markerSize);
     writePen(s, kDefaultGraph, t.objects.graph);
-    writePen(s, kDefaultSegment, t.objects.Segment);
+    writePen(s, kDefaultSegment, t.objects.segment);
     const FigureDefaults& f = t.objects.figure;
     s.writeInteger(kDefaultFigure, "ColorNo1", static_cast<std::int32_t>(f.pointColor));
     s.writeInteger(kDefaultFigure, "Width", f.pointWidth);

@@ -23,7 +23,7 @@ struct FigureDefaults {
 
 struct NewObjectDefaults {
     PenDefaults graph;   // functions and relations
-    PenDefaults Segment; // connected figures
+    PenDefaults segment; // connected figures
     FigureDefaults figure;
     int markerColorIndex = 0; // the marking pen of the graph window
     int markerSize = 3;

@@ -170,13 +170,13 @@ int HeldStepLoop::resume(bool held, int period) {
 }
 
 int HeldStepLoop::stepThenWait(int wait, int period) {
-    const std::int64_t t0 = clock_.tickCount();
+    const std::int64_t t0 = clock_->tickCount();
     step_();
     if (period <= 0 || !running_) {
         running_ = false;
         return kStop;
     }
-    return static_cast<int>(std::max<std::int64_t>(0, t0 + wait - clock_.tickCount()));
+    return static_cast<int>(std::max<std::int64_t>(0, t0 + wait - clock_->tickCount()));
 }
 
 } // namespace tarlix

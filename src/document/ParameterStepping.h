@@ -73,7 +73,7 @@ public:
     static constexpr int kStop = -1;
 
     HeldStepLoop(const Clock& clock, std::function<void()> step)
-        : clock_(clock), step_(std::move(step)) {}
+        : clock_(&clock), step_(std::move(step)) {}
 
     // The button went down: steps once and returns the wait before the next step, or kStop.
     int press(int period);
@@ -81,11 +81,12 @@ public:
     int resume(bool held, int period);
     void stop() { running_ = false; }
     bool running() const { return running_; }
+    void setClock(const Clock& clock) { clock_ = &clock; }
 
 private:
     int stepThenWait(int wait, int period);
 
-    const Clock& clock_;
+    const Clock* clock_;
     std::function<void()> step_;
     bool running_ = false;
 };

@@ -13,7 +13,7 @@ namespace tarlix {
 
 struct ProjectSettings {
     std::uint8_t scanWidth = 4; // cell size of the relation scan: 1, 2, 4 or 8
-    std::uint8_t CapStyle = 0;
+    std::uint8_t capStyle = 0;
     bool drawWhileDragging = false;
     bool drawWhileComputing = true;
     bool afterimageFills = false;

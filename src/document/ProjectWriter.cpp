@@ -186,7 +186,7 @@ void writeSettings(TokenLines& list, const Project& p) {
     const EngineSettings& e = p.engine;
     list.addStrLn("KakuMode ScanWidth LogMode ThetaMode AreaMode capStyle");
     for (int v : {e.angleMode, int{s.scanWidth}, e.logMode, e.thetaMode, e.angleArea,
-                  int{s.CapStyle}, int{s.drawWhileDragging}, int{s.drawWhileComputing},
+                  int{s.capStyle}, int{s.drawWhileDragging}, int{s.drawWhileComputing},
                   int{e.complexMode}, int{e.allowSqrtN}, int{s.afterimageFills}})
         list.addInt(v);
     list.endLine();

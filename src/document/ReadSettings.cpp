@@ -64,7 +64,7 @@ void readSettings(ReadState& s) {
     e.thetaMode = 2;
     e.logMode = 1;
     ps.scanWidth = 4;
-    ps.CapStyle = 0;
+    ps.capStyle = 0;
     ps.drawWhileDragging = false;
     ps.drawWhileComputing = true;
     e.complexMode = false;
@@ -77,7 +77,7 @@ void readSettings(ReadState& s) {
     e.logMode = readMode(in, e.logMode);
     e.thetaMode = readMode(in, e.thetaMode);
     e.angleArea = readMode(in, e.angleArea);
-    ps.CapStyle = readByte(in, ps.CapStyle, 0, 1);
+    ps.capStyle = readByte(in, ps.capStyle, 0, 1);
     ps.drawWhileDragging = in.readBool(ps.drawWhileDragging);
     ps.drawWhileComputing = in.readBool(ps.drawWhileComputing);
     e.complexMode = in.readBool(e.complexMode);

@@ -57,7 +57,7 @@ bool ProjectPicture::recomputeRelations(bool all) {
 
 void ProjectPicture::updateDrawSettings() {
     drawSettings_.drawMode = project_.settings.drawMode;
-    drawSettings_.lineOptions.capStyle = project_.settings.CapStyle != 0;
+    drawSettings_.lineOptions.capStyle = project_.settings.capStyle != 0;
     drawSettings_.lineOptions.aimgOfArea = project_.settings.afterimageFills;
 }
 

@@ -10,12 +10,19 @@ ParameterAnimation::ParameterAnimation(const Clock& clock, QObject* parent)
     : QObject(parent), loop_(clock, [this] {
           if (step_) step_();
       }) {
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    timer_->timeout = [this] { tick(); };
 }
 
 ParameterAnimation::~ParameterAnimation() {
     if (filtering_) QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void ParameterAnimation::setTimeSource(const Clock& clock, Timer& timer) {
+    stop();
+    timer_->timeout = nullptr;
+    loop_.setClock(clock);
+    timer_ = &timer;
+    timer_->timeout = [this] { tick(); };
 }
 
 void ParameterAnimation::start(QAbstractButton* button, std::function<void()> step,
@@ -33,7 +40,7 @@ void ParameterAnimation::start(QAbstractButton* button, std::function<void()> st
 }
 
 void ParameterAnimation::stop() {
-    if (!loop_.running() && !timer_.isActive()) return;
+    if (!loop_.running() && !timer_->isActive()) return;
     loop_.stop();
     finish();
 }
@@ -43,7 +50,7 @@ void ParameterAnimation::schedule(int wait) {
         finish();
         return;
     }
-    timer_.start(wait);
+    timer_->start(wait);
 }
 
 // Held means the mouse button is still down with the pointer on the step button.
@@ -52,7 +59,7 @@ void ParameterAnimation::tick() {
 }
 
 void ParameterAnimation::finish() {
-    timer_.stop();
+    timer_->stop();
     if (filtering_) {
         QCoreApplication::instance()->removeEventFilter(this);
         filtering_ = false;

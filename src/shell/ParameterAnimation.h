@@ -6,10 +6,11 @@
 
 #include "document/ParameterStepping.h"
 #include "platform/Clock.h"
+#include "platform/Timer.h"
+#include "platform/qt/QtTimer.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <functional>
 
@@ -28,6 +29,9 @@ public:
     void start(QAbstractButton* button, std::function<void()> step, std::function<int()> period);
     void stop();
     bool running() const { return loop_.running(); }
+    // The clock and the timer of the waits between steps (tests give fakes that move on
+    // without sleeping); both outlive the animation.
+    void setTimeSource(const Clock& clock, Timer& timer);
 
     std::function<void(bool running)> runningChanged; // memo boxes on the graph hide meanwhile
 
@@ -40,7 +44,8 @@ private:
     void finish();
 
     HeldStepLoop loop_;
-    QTimer timer_;
+    QtTimer qtTimer_;
+    Timer* timer_ = &qtTimer_;
     QPointer<QAbstractButton> button_;
     std::function<void()> step_;
     std::function<int()> period_;

@@ -43,7 +43,8 @@ public:
     bool animating() const { return animation_.running(); }
     ParameterAnimation& animation() { return animation_; }
 
-    // The key state that Shift is read from, the clock of the held buttons (tests give fakes).
+    // The key state that Shift is read from (tests give a fake, and give the held buttons a
+    // clock and a timer through animation()).
     void setKeyState(const KeyState* keys) { keys_ = keys ? keys : &qtKeys_; }
 
     // Seams to the rest of the program.

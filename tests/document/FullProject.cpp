@@ -96,7 +96,7 @@ void fillSettings(Project& p) {
     e.integralPartitions = 60;
     ProjectSettings& s = p.settings;
     s.scanWidth = 2;
-    s.CapStyle = 1;
+    s.capStyle = 1;
     s.drawWhileDragging = true;
     s.drawWhileComputing = false;
     s.afterimageFills = true;

@@ -154,7 +154,7 @@ inline void dumpSettings(Dump& d, const Project& p) {
                            {"AllowSqrtN", int{e.allowSqrtN}},
                            {"IntegralPartitions", e.integralPartitions},
                            {"ScanWidth", int{s.scanWidth}},
-                           {"CapStyle", int{s.CapStyle}},
+                           {"CapStyle", int{s.capStyle}},
                            {"DrawOnDrag", int{s.drawWhileDragging}},
                            {"DrawOnCalc", int{s.drawWhileComputing}},
                            {"AimgOfArea", int{s.afterimageFills}},

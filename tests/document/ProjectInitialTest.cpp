@@ -7,8 +7,9 @@ using tarlix::testing::ProjectTest;
 
 namespace {
 
-struct Expected {
-    const char* what;
+// One field of a new project, its value as text and the value it must start with.
+struct Field {
+    const char* name;
     std::string actual;
     std::string expected;
 };
@@ -23,85 +24,101 @@ std::string text(std::uint8_t v) {
 }
 
 // Every store and setting that a new project starts from.
-std::vector<Expected> initialValues(const Project& p) {
+std::vector<Field> initialValues(const Project& p) {
+    const auto& a = p.parameters[1];
     const EquationEntry& y20 = p.explicitFunctions[20];
     const EquationEntry& c9 = p.relations[9];
+    const auto& values = p.valueWindow.valueFunctions;
+    const auto& bounds = p.integralWindow.bounds;
     const ProjectSettings& s = p.settings;
     const EngineSettings& e = p.engine;
     return {
-        {"a value, step, additive, unfixed, sync",
-         text(p.parameters[1].value) + " " + text(p.parameters[1].step) + " " +
-             text(p.parameters[1].additive) + text(p.parameters[1].unfixed) +
-             text(p.parameters[1].sync),
-         "1 0.1 110"},
-        {"theta starts at 0, k at 1",
-         text(p.parameters[kThetaParameter].value) + text(p.parameters[14].value), "01"},
-        {"x and y working slots", text(p.parameters[-1].value) + text(p.parameters[0].value), "00"},
-        {"explicit function blank", y20.expr.source + text(y20.afterimage), "0"},
-        {"explicit function pen", text(y20.penColor) + " " + text(y20.penWidth), "16711680 2"},
-        {"explicit function fast, visible, fill, border, line",
-         text(y20.fastPolynomial) + text(y20.visible) + text(y20.fillPattern) +
-             text(y20.borderStyle) + text(y20.lineStyle),
-         "11401"},
-        {"relation blank", c9.expr.source + text(c9.penColor) + text(c9.fillPattern), "167116804"},
-        {"figure letters as labels", p.figures[1].label + p.figures[8].label + p.figures[22].label,
-         "PAO"},
-        {"figures empty", text(p.figures[1].kind) + text(p.figures[22].kind), "00"},
-        {"user functions empty", p.userFunctions[1].source + p.userFunctions[8].source, ""},
-        {"no connected figures", text(p.segments.count), "0"},
-        {"memo empty", text(p.memoText.size()), "0"},
-        {"memo style",
-         text(p.memo.frameStyle) + " " + text(p.memo.textColor) + " " +
-             text(p.memo.backgroundColorIndex) + " " + text(p.memo.textSize),
-         "3 16711680 0 12"},
-        {"value functions",
-         p.valueWindow.valueFunctions[1].source + p.valueWindow.valueFunctions[9].source +
-             text(!p.valueWindow.valueFunctions[9].code.empty()),
-         "y1y91"},
-        {"value window x and marker", p.valueWindow.x.source + text(p.valueWindow.x.marked), "11"},
-        {"integral bounds and markers",
-         p.integralWindow.bounds.low.source + " " + p.integralWindow.bounds.high.source + " " +
-             text(p.integralWindow.bounds.low.marked) + text(p.integralWindow.bounds.high.marked),
-         "-1 1 11"},
-        {"integral partitions, functions, area",
-         text(e.integralPartitions) + " " + text(p.integralWindow.integratedFunction) +
-             text(p.integralWindow.secondFunction) + text(p.integralWindow.areaMode),
-         "40 100"},
-        {"AngleMode ScanWidth LogMode ThetaMode AngleArea CapStyle",
-         text(e.angleMode) + text(s.scanWidth) + text(e.logMode) + text(e.thetaMode) +
-             text(e.angleArea) + text(s.CapStyle),
-         "142110"},
-        {"DrawOnDrag DrawOnCalc ComplexMode AllowSqrtN AimgOfArea",
-         text(s.drawWhileDragging) + text(s.drawWhileComputing) + text(e.complexMode) +
-             text(e.allowSqrtN) + text(s.afterimageFills),
-         "01000"},
-        {"ShowSync AfterImageColorNo CanAImg CircleMode AreaFixed",
-         text(s.showSync) + text(s.afterimageColorIndex) + text(s.afterimagesOn) +
-             text(e.circleMode) + text(s.areaFixed),
-         "02110"},
-        {"background and animation period",
-         text(s.backgroundStretch) + "[" + s.backgroundFile + "] " + text(s.animationPeriod),
-         "1[] 80"},
-        {"rows shown and unplaced",
-         text(p.explicitFunctionRows[1].shown) + text(p.explicitFunctionRows[1].position) +
-             text(p.figureRows[22].shown) + text(p.figureRows[22].position) +
-             text(p.userFunctionRows[8].shown) + text(p.relationRows[9].position) +
-             text(p.parameterRows[14].shown),
-         "1010101"},
-        {"category panels visible, connected figures hidden",
-         text(p.categories[cpExplicit].visible) + text(p.categories[cpMemo].visible) +
-             text(p.categories[cpConnectedFigures].visible),
-         "110"},
-        {"category panels in file order",
-         text(p.categories[cpExplicit].order) + text(p.categories[cpParameters].order) +
-             text(p.categories[cpConnectedFigures].order),
-         "158"},
-        {"unsaved and unmodified", "[" + p.projectPath + "]" + text(p.modified), "[]0"},
+        {"a value", text(a.value), "1"},
+        {"a step", text(a.step), "0.1"},
+        {"a additive", text(a.additive), "1"},
+        {"a unfixed", text(a.unfixed), "1"},
+        {"a sync", text(a.sync), "0"},
+        {"theta value", text(p.parameters[kThetaParameter].value), "0"},
+        {"k value", text(p.parameters[14].value), "1"},
+        {"x working slot", text(p.parameters[-1].value), "0"},
+        {"y working slot", text(p.parameters[0].value), "0"},
+        {"y20 source", y20.expr.source, ""},
+        {"y20 afterimage", text(y20.afterimage), "0"},
+        {"y20 pen colour", text(y20.penColor), "16711680"},
+        {"y20 pen width", text(y20.penWidth), "2"},
+        {"y20 fast polynomial", text(y20.fastPolynomial), "1"},
+        {"y20 visible", text(y20.visible), "1"},
+        {"y20 fill pattern", text(y20.fillPattern), "4"},
+        {"y20 border style", text(y20.borderStyle), "0"},
+        {"y20 line style", text(y20.lineStyle), "1"},
+        {"c9 source", c9.expr.source, ""},
+        {"c9 pen colour", text(c9.penColor), "16711680"},
+        {"c9 fill pattern", text(c9.fillPattern), "4"},
+        {"figure 1 label", p.figures[1].label, "P"},
+        {"figure 8 label", p.figures[8].label, "A"},
+        {"figure 22 label", p.figures[22].label, "O"},
+        {"figure 1 kind", text(p.figures[1].kind), "0"},
+        {"figure 22 kind", text(p.figures[22].kind), "0"},
+        {"user function 1", p.userFunctions[1].source, ""},
+        {"user function 8", p.userFunctions[8].source, ""},
+        {"connected figures", text(p.segments.count), "0"},
+        {"memo lines", text(p.memoText.size()), "0"},
+        {"memo frame style", text(p.memo.frameStyle), "3"},
+        {"memo text colour", text(p.memo.textColor), "16711680"},
+        {"memo background colour", text(p.memo.backgroundColorIndex), "0"},
+        {"memo text size", text(p.memo.textSize), "12"},
+        {"value function 1", values[1].source, "y1"},
+        {"value function 9", values[9].source, "y9"},
+        {"value function 9 compiled", text(!values[9].code.empty()), "1"},
+        {"value window x", p.valueWindow.x.source, "1"},
+        {"value window x marked", text(p.valueWindow.x.marked), "1"},
+        {"integral low bound", bounds.low.source, "-1"},
+        {"integral high bound", bounds.high.source, "1"},
+        {"integral low bound marked", text(bounds.low.marked), "1"},
+        {"integral high bound marked", text(bounds.high.marked), "1"},
+        {"integral partitions", text(e.integralPartitions), "40"},
+        {"integral first function", text(p.integralWindow.integratedFunction), "1"},
+        {"integral second function", text(p.integralWindow.secondFunction), "0"},
+        {"integral area", text(p.integralWindow.areaMode), "0"},
+        {"AngleMode", text(e.angleMode), "1"},
+        {"ScanWidth", text(s.scanWidth), "4"},
+        {"LogMode", text(e.logMode), "2"},
+        {"ThetaMode", text(e.thetaMode), "1"},
+        {"AngleArea", text(e.angleArea), "1"},
+        {"CapStyle", text(s.capStyle), "0"},
+        {"DrawOnDrag", text(s.drawWhileDragging), "0"},
+        {"DrawOnCalc", text(s.drawWhileComputing), "1"},
+        {"ComplexMode", text(e.complexMode), "0"},
+        {"AllowSqrtN", text(e.allowSqrtN), "0"},
+        {"AimgOfArea", text(s.afterimageFills), "0"},
+        {"ShowSync", text(s.showSync), "0"},
+        {"AfterImageColorNo", text(s.afterimageColorIndex), "2"},
+        {"CanAImg", text(s.afterimagesOn), "1"},
+        {"CircleMode", text(e.circleMode), "1"},
+        {"AreaFixed", text(s.areaFixed), "0"},
+        {"BGstretchOn", text(s.backgroundStretch), "1"},
+        {"BGfile", s.backgroundFile, ""},
+        {"AnimationPeriod", text(s.animationPeriod), "80"},
+        {"y1 row shown", text(p.explicitFunctionRows[1].shown), "1"},
+        {"y1 row position", text(p.explicitFunctionRows[1].position), "0"},
+        {"figure 22 row shown", text(p.figureRows[22].shown), "1"},
+        {"figure 22 row position", text(p.figureRows[22].position), "0"},
+        {"user function 8 row shown", text(p.userFunctionRows[8].shown), "1"},
+        {"c9 row position", text(p.relationRows[9].position), "0"},
+        {"k row shown", text(p.parameterRows[14].shown), "1"},
+        {"explicit panel visible", text(p.categories[cpExplicit].visible), "1"},
+        {"memo panel visible", text(p.categories[cpMemo].visible), "1"},
+        {"connected figures panel visible", text(p.categories[cpConnectedFigures].visible), "0"},
+        {"explicit panel order", text(p.categories[cpExplicit].order), "1"},
+        {"parameter panel order", text(p.categories[cpParameters].order), "5"},
+        {"connected figures panel order", text(p.categories[cpConnectedFigures].order), "8"},
+        {"project path", p.projectPath, ""},
+        {"modified", text(p.modified), "0"},
     };
 }
 
 void expectInitial(const Project& p) {
-    for (const Expected& e : initialValues(p)) EXPECT_EQ(e.actual, e.expected) << e.what;
+    for (const Field& f : initialValues(p)) EXPECT_EQ(f.actual, f.expected) << f.name;
 }
 
 } // namespace

@@ -3,8 +3,9 @@
 #include "shell/DataPanel.h"
 #include "shell/Program.h"
 
+#include "platform/Timer.h"
+
 #include <QAction>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -54,11 +55,6 @@ void mouse(QWidget* w, QEvent::Type type) {
     QApplication::sendEvent(w, &e);
 }
 
-void processEventsFor(int milliseconds) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 } // namespace
 
 TEST(ParameterPanel, ATypedValueCommittedWithEnterChangesTheParameterAndSetsModified) {
@@ -96,23 +92,28 @@ TEST(ParameterPanel, ATypedValueCommittedWithEnterChangesTheParameterAndSetsModi
 }
 
 TEST(ParameterPanel, AHeldStepButtonRepeatsUntilReleasedAndOnlyOnceWithoutRepetition) {
+    FakeClock clock;
+    FakeTimer timer(clock);
     ParameterProgram p;
+    p.panel->animation().setTimeSource(clock, timer);
     QToolButton* increment = p.panel->row(1).increment;
     p.project().settings.animationPeriod = 80;
     mouse(increment, QEvent::MouseButtonPress);
     EXPECT_NEAR(static_cast<double>(p.a()), 1.1, 1e-15); // the first step at once
     EXPECT_TRUE(p.panel->animating());
-    processEventsFor(700); // firstDelay, then steps every 80 ms
-    EXPECT_GT(p.a(), 1.15L);
+    timer.advance(firstDelay - 1);
+    EXPECT_NEAR(static_cast<double>(p.a()), 1.1, 1e-15);
+    timer.advance(201); // steps at firstDelay, then 80 and 160 ms later
+    EXPECT_NEAR(static_cast<double>(p.a()), 1.4, 1e-12);
     mouse(increment, QEvent::MouseButtonRelease);
     EXPECT_FALSE(p.panel->animating());
     const Extended released = p.a();
-    processEventsFor(200);
+    timer.advance(200);
     EXPECT_EQ(p.a(), released);
 
     p.project().settings.animationPeriod = 0;
     mouse(increment, QEvent::MouseButtonPress);
-    processEventsFor(700);
+    timer.advance(700);
     EXPECT_NEAR(static_cast<double>(p.a()), static_cast<double>(released + 0.1L), 1e-12);
     mouse(increment, QEvent::MouseButtonRelease);
 }

@@ -22,10 +22,8 @@ RowView popView(std::vector<RowView>& stack) {
 
 // The last count views of the stack in stack order (the first one deepest).
 std::vector<RowView> popViews(std::vector<RowView>& stack, std::size_t count) {
-    std::vector<RowView> views;
-    views.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) views.push_back(popView(stack));
-    std::reverse(views.begin(), views.end());
+    std::vector<RowView> views(count);
+    for (std::size_t i = count; i-- > 0;) views[i] = popView(stack);
     return views;
 }
 

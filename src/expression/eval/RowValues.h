@@ -71,11 +71,7 @@ struct RowView {
     Value constant; // the value itself when stride is 0
 
     RowView() = default;
-    RowView(const RowView& o)
-        : x(o.x), y(o.y), kind(o.kind), valid(o.valid), stride(o.stride), flagStride(o.flagStride),
-          allReal(o.allReal), constant(o.constant) {
-        bind();
-    }
+    RowView(const RowView& o) { *this = o; }
     RowView& operator=(const RowView& o) {
         x = o.x;
         y = o.y;

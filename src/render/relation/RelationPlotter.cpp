@@ -43,7 +43,7 @@ RelationPlotter::Pens RelationPlotter::setBoundaryPens(const RelationCanvases& c
                                                        int outputScale) const {
     Pens pens;
     pens.drawSecond = (canvases.forceAfterimage || style.afterimage) && canvases.afterimage;
-    pens.options.capStyle = settings_.CapStyle;
+    pens.options.capStyle = settings_.capStyle;
     pens.options.aimgOfArea = settings_.afterimageFills;
     const Color boundary = boundaryColour(style, op);
     const int width = static_cast<int>(std::lround(style.width * outputScale));
@@ -154,7 +154,7 @@ void RelationPlotter::fill(const RelationCanvases& canvases, const RelationStyle
         afterimageColourOf(style.color, settings_.afterimageColorIndex), settings_.blackAndWhite);
     target.vector = canvases.vector;
     target.scale = outputScale;
-    target.options.capStyle = settings_.CapStyle;
+    target.options.capStyle = settings_.capStyle;
     target.options.aimgOfArea = settings_.afterimageFills;
     fillRegion(target, style.pattern, relation.groups, region_, lines_);
 }

@@ -72,7 +72,7 @@ struct RelationSettings {
     int scanWidth = 1; // 1, 2, 4 or 8 pixels between evaluated grid points
     bool drawWhileComputing = false;
     bool afterimageFills = false;
-    bool CapStyle = false;
+    bool capStyle = false;
     int afterimageColorIndex = 2;
     bool blackAndWhite = false;
     // A full document refresh shows partial drawings like drawWhileComputing does.
