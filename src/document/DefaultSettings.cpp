@@ -72,7 +72,7 @@ private:
     std::string key_;
 };
 
-template <typename AxisSettings> void readAxisSettings(const KeyReader& r, AxisSettings& axis) {
+void readAxisSettings(const KeyReader& r, AxisSettings& axis) {
     r.boolean("AxesVisible", axis.axesVisible);
     r.boolean("ScaleVisible", axis.scaleVisible);
     r.boolean("ValueVisible", axis.valueVisible);
@@ -109,7 +109,6 @@ void readRange(const KeyReader& r, AxisDefaults& axis) {
     }
 }
 
-template <typename AxisSettings>
 void writeAxisSettings(SettingsStore& s, const std::string& key, const AxisSettings& a) {
     s.writeBool(key, "AxesVisible", a.axesVisible);
     s.writeBool(key, "ScaleVisible", a.scaleVisible);

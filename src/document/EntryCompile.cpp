@@ -1,5 +1,7 @@
 #include "document/EntryCompile.h"
 
+#include "document/Project.h"
+
 namespace tarlix {
 
 namespace {
@@ -27,6 +29,14 @@ void compileFigure(FigureEntry& figure, int n, FigureParts parts, bool showError
         compileText(figure.paramLow, kModePlain, showErrors, env);
         compileText(figure.paramHigh, kModePlain, showErrors, env);
     }
+}
+
+void compileWindowTexts(Project& p, bool showErrors, const CompileEnv& env) {
+    for (CompiledExpression& f : p.valueWindow.valueFunctions)
+        compileText(f, kModeExplicit, showErrors, env);
+    compileText(p.valueWindow.x, kModePlain, showErrors, env);
+    compileText(p.integralWindow.bounds.low, kModePlain, showErrors, env);
+    compileText(p.integralWindow.bounds.high, kModePlain, showErrors, env);
 }
 
 } // namespace tarlix

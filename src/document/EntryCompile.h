@@ -6,6 +6,8 @@
 
 namespace tarlix {
 
+class Project;
+
 // Tokenizes record.source again and compiles it in mode; on failure the code stays empty.
 bool compileText(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env);
 
@@ -22,5 +24,8 @@ struct FigureParts {
 // compiled (its errors are those of x and y, so they are not shown twice).
 void compileFigure(FigureEntry& figure, int n, FigureParts parts, bool showErrors,
                    const CompileEnv& env);
+
+// Compiles the expressions of the value and integral windows.
+void compileWindowTexts(Project& project, bool showErrors, const CompileEnv& env);
 
 } // namespace tarlix

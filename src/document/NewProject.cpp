@@ -48,11 +48,7 @@ void compileAll(ProjectContext& ctx, bool showErrors) {
     for (EquationEntry& f : p.relations) compileText(f.expr, kModeRelation, showErrors, env);
     for (int n = 1; n <= kFigures; ++n)
         if (p.figures[n].kind != 0) compileFigure(p.figures[n], n, {}, showErrors, env);
-    for (CompiledExpression& f : p.valueWindow.valueFunctions)
-        compileText(f, kModeExplicit, showErrors, env);
-    compileText(p.valueWindow.x, kModePlain, showErrors, env);
-    compileText(p.integralWindow.bounds.low, kModePlain, showErrors, env);
-    compileText(p.integralWindow.bounds.high, kModePlain, showErrors, env);
+    compileWindowTexts(p, showErrors, env);
 }
 
 } // namespace tarlix

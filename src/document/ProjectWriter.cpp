@@ -40,7 +40,11 @@ std::string withoutFolder(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-template <int N> void writeRows(TokenLines& list, const Store<RowState, N>& rows, int n) {
+// The caption of a store's section, its count and the panel rows of its entries.
+template <int N>
+void writeHead(TokenLines& list, const char* caption, const Store<RowState, N>& rows, int n) {
+    list.addStrLn(caption);
+    list.addIntLn(n);
     for (int i = 1; i <= n; ++i) list.addInt(rows[i].position);
     for (int i = 1; i <= n; ++i) list.addBool(rows[i].shown);
     list.endLine();
@@ -56,9 +60,7 @@ void writeBackground(TokenLines& list, const ProjectSettings& s, const FreeText&
 
 void writeUserFunctions(TokenLines& list, const Project& p) {
     const int n = lastUsed(p.userFunctions, hasText);
-    list.addStrLn("UserFunction");
-    list.addIntLn(n);
-    writeRows(list, p.userFunctionRows, n);
+    writeHead(list, "UserFunction", p.userFunctionRows, n);
     for (int i = 1; i <= n; ++i) list.addStrLn(p.userFunctions[i].source);
     list.addStrLn(kSectionSeparator);
 }
@@ -66,9 +68,7 @@ void writeUserFunctions(TokenLines& list, const Project& p) {
 void writeExplicitFunctions(TokenLines& list, const Project& p) {
     const int n =
         lastUsed(p.explicitFunctions, [](const EquationEntry& f) { return hasText(f.expr); });
-    list.addStrLn("y = f(x)");
-    list.addIntLn(n);
-    writeRows(list, p.explicitFunctionRows, n);
+    writeHead(list, "y = f(x)", p.explicitFunctionRows, n);
     for (int i = 1; i <= n; ++i) {
         const EquationEntry& f = p.explicitFunctions[i];
         list.addStrLn(f.expr.source);
@@ -83,9 +83,7 @@ void writeExplicitFunctions(TokenLines& list, const Project& p) {
 
 void writeRelations(TokenLines& list, const Project& p) {
     const int n = lastUsed(p.relations, [](const EquationEntry& f) { return hasText(f.expr); });
-    list.addStrLn("0 = f(x,y)");
-    list.addIntLn(n);
-    writeRows(list, p.relationRows, n);
+    writeHead(list, "0 = f(x,y)", p.relationRows, n);
     for (int i = 1; i <= n; ++i) {
         const EquationEntry& f = p.relations[i];
         list.addStrLn(f.expr.source);
@@ -131,9 +129,7 @@ void writeFigure(TokenLines& list, const FigureEntry& f, int n, const FreeText& 
 
 void writeFigures(TokenLines& list, const Project& p, const FreeText& free) {
     const int n = lastUsed(p.figures, [](const FigureEntry& f) { return f.kind != 0; });
-    list.addStrLn("Point");
-    list.addIntLn(n);
-    writeRows(list, p.figureRows, n);
+    writeHead(list, "Point", p.figureRows, n);
     for (int i = 1; i <= n; ++i) writeFigure(list, p.figures[i], i, free);
     list.addStrLn(kSectionSeparator);
 }

@@ -38,11 +38,7 @@ void compileLoaded(ReadState& s) {
 void compileWindowExpressions(Project& p, bool thetaAxis) {
     RecordingMessageBox quiet;
     const CompileEnv env{p.engine, quiet, thetaAxis};
-    for (CompiledExpression& f : p.valueWindow.valueFunctions)
-        compileText(f, kModeExplicit, false, env);
-    compileText(p.valueWindow.x, kModePlain, false, env);
-    compileText(p.integralWindow.bounds.low, kModePlain, false, env);
-    compileText(p.integralWindow.bounds.high, kModePlain, false, env);
+    compileWindowTexts(p, false, env);
 }
 
 } // namespace tarlix

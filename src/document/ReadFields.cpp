@@ -14,6 +14,12 @@ std::int32_t readInRange(ProjectInput& in, std::int32_t fallback, std::int32_t l
     return v >= low && v <= high ? v : fallback;
 }
 
+int readCount(ProjectInput& in) {
+    const std::int32_t n = in.readInt(0);
+    in.next();
+    return n < 0 ? 0 : n;
+}
+
 std::uint8_t readByte(ProjectInput& in, std::uint8_t fallback, int low, int high) {
     return static_cast<std::uint8_t>(readInRange(in, fallback, low, high));
 }

@@ -149,9 +149,7 @@ void readFigures(ReadState& s) {
     ProjectInput& in = s.in;
     Project& p = s.p;
     in.skip();
-    std::int32_t n = in.readInt(0);
-    in.next();
-    if (n < 0) n = 0;
+    const int n = readCount(in);
     readFigureRows(in, p.figureRows, n);
     for (int m = 1; m <= n && in.lineLeft(); ++m) {
         int entry = 0;

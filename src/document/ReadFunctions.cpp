@@ -36,12 +36,6 @@ template <int N, typename Used> void placeRows(Store<RowState, N>& rows, Used us
         if (used(i)) placeRow(rows, i);
 }
 
-int readCount(ProjectInput& in) {
-    const std::int32_t n = in.readInt(0);
-    in.next();
-    return n < 0 ? 0 : n;
-}
-
 // The two attribute lines of explicit functions and relations.
 void readExplicitAttributes(ProjectInput& in, EquationEntry& f) {
     f.lineStyle = 1;

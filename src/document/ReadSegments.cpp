@@ -70,9 +70,7 @@ void readSegments(ReadState& s) {
     ProjectInput& in = s.in;
     SegmentStore& segments = s.p.segments;
     in.skip();
-    std::int32_t n = in.readInt(0);
-    in.next();
-    if (n < 0) n = 0;
+    const int n = readCount(in);
     segments.clear();
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
         SegmentRecord r;
@@ -86,9 +84,7 @@ void readParameters(ReadState& s) {
     ProjectInput& in = s.in;
     Project& p = s.p;
     in.skip();
-    std::int32_t n = in.readInt(0);
-    in.next();
-    if (n < 0) n = 0;
+    const int n = readCount(in);
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
         ParameterRec scratch;
         RowState scratchRow;

@@ -14,7 +14,7 @@ int readMode(ProjectInput& in, int fallback) {
     return readInRange(in, fallback, 1, 2);
 }
 
-void readAxisTicks(ProjectInput& in, AxisFileState& a) {
+void readAxisTicks(ProjectInput& in, AxisState& a) {
     in.skip();
     a.divisions = readInRange(in, a.divisions, limits::kMinTickNumber, limits::kMaxTickNumber);
     const Extended base = in.readFloat(a.base);
@@ -32,7 +32,7 @@ void readAxisTicks(ProjectInput& in, AxisFileState& a) {
     in.skipPast();
 }
 
-void readAxisPixels(ProjectInput& in, AxisFileState& a) {
+void readAxisPixels(ProjectInput& in, AxisState& a) {
     in.skip();
     in.skip();
     a.pixelStart = readInRange(in, a.pixelStart, 0, limits::kMaxPixelLength);
@@ -42,7 +42,7 @@ void readAxisPixels(ProjectInput& in, AxisFileState& a) {
 
 // Lengths beyond the largest drawing are scaled down together; lengths that stay outside the
 // range leave both axes as they were.
-void checkPixelLengths(AxisFileState& x, AxisFileState& y, int previousX, int previousY) {
+void checkPixelLengths(AxisState& x, AxisState& y, int previousX, int previousY) {
     const int longest = std::max(x.pixelLength, y.pixelLength);
     if (longest > limits::kMaxPixelLength) {
         const long double k = static_cast<long double>(limits::kMaxPixelLength) / longest;
@@ -102,8 +102,8 @@ void readSettings(ReadState& s) {
 
 void readAxes(ReadState& s) {
     ProjectInput& in = s.in;
-    AxisFileState& x = s.view.x;
-    AxisFileState& y = s.view.y;
+    AxisState& x = s.view.x;
+    AxisState& y = s.view.y;
     const int previousX = x.pixelLength;
     const int previousY = y.pixelLength;
 

@@ -38,6 +38,8 @@ void readMemoBoxes(ReadState& s);
 // Field reads with their ranges.
 std::int32_t readInRange(ProjectInput& in, std::int32_t fallback, std::int32_t low,
                          std::int32_t high);
+// The number of entries that follow, alone on its line; a negative one counts none.
+int readCount(ProjectInput& in);
 std::uint8_t readByte(ProjectInput& in, std::uint8_t fallback, int low = 0, int high = 255);
 // A colour; files before 2.8 hold a number of the sixteen-colour pen palette instead.
 std::uint32_t readColour(ProjectInput& in, std::uint32_t fallback);

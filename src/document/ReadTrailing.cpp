@@ -88,8 +88,7 @@ void readValueWindows(ReadState& s) {
 void readValueFunctions(ReadState& s) {
     ProjectInput& in = s.in;
     in.skip();
-    std::int32_t n = in.readInt(0);
-    in.next();
+    const int n = readCount(in);
     for (int i = 1; i <= n && in.lineLeft(); ++i) {
         const std::string text = rewriteOldSource(in.expression(), in);
         if (i <= kValueFunctions) s.p.valueWindow.valueFunctions[i].source = text;
@@ -126,16 +125,14 @@ void readMemo(ReadState& s) {
     in.next();
     in.skip();
     p.memoText.clear();
-    const std::int32_t n = in.readInt(0);
-    in.next();
+    const int n = readCount(in);
     for (int i = 1; i <= n && !in.truncated; ++i) p.memoText.push_back(in.memoLine());
     in.skip();
 }
 
 void readMemoBoxes(ReadState& s) {
     ProjectInput& in = s.in;
-    const std::int32_t n = in.readInt(0);
-    in.next();
+    const int n = readCount(in);
     for (int i = 1; i <= n && !in.truncated; ++i) {
         MemoBoxPlace scratch;
         MemoBoxPlace& b = i <= kTextBoxes ? s.p.memoBoxes[i] : scratch;

@@ -12,10 +12,6 @@ namespace tarlix::steps {
 namespace {
 using Message = std::optional<std::string>;
 
-int at(const std::string& t, std::size_t i) {
-    return i < t.size() ? code(t[i]) : -1;
-}
-
 Message checkBrackets(const std::string& t) {
     const auto opens = std::count(t.begin(), t.end(), tokenChar(tkOpen));
     const auto closes = std::count(t.begin(), t.end(), tokenChar(tkClose));

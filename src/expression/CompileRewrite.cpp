@@ -10,16 +10,6 @@
 namespace tarlix::steps {
 
 namespace {
-int at(const std::string& t, std::size_t i) {
-    return i < t.size() ? code(t[i]) : -1;
-}
-
-std::string tokens(std::initializer_list<int> codes) {
-    std::string s;
-    for (int c : codes) s += tokenChar(c);
-    return s;
-}
-
 // divisions of top-level arguments of the group opening at open (0 for an empty group).
 int argumentCount(const std::string& t, std::size_t open) {
     if (at(t, open + 1) == tkClose) return 0;

@@ -7,16 +7,6 @@
 namespace tarlix::passes {
 
 namespace {
-int at(const std::string& t, std::size_t i) {
-    return i < t.size() ? code(t[i]) : -1;
-}
-
-std::string tokens(std::initializer_list<int> codes) {
-    std::string s;
-    for (int c : codes) s += tokenChar(c);
-    return s;
-}
-
 std::size_t groupEnd(const std::string& t, std::size_t open) {
     const std::size_t close = closeOf(t, open);
     return close == npos ? t.size() : close + 1;

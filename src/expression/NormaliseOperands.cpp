@@ -7,10 +7,6 @@
 namespace tarlix::passes {
 
 namespace {
-int at(const std::string& t, std::size_t i) {
-    return i < t.size() ? code(t[i]) : -1;
-}
-
 bool isRunToken(int c) {
     return isConstant(c) || isVariable(c) || isPoint(c) || isReference(c) || isFunction(c) ||
            isPostfix(c) || c == tkPower || isAggregate(c) || isPrime(c);

@@ -8,10 +8,6 @@
 namespace tarlix::passes {
 
 namespace {
-int at(const std::string& t, std::size_t i) {
-    return i < t.size() ? code(t[i]) : -1;
-}
-
 bool isNumberDigit(int c) {
     return c >= tkDigit0 && c <= tkDigit9;
 }

@@ -6,6 +6,16 @@
 
 namespace tarlix {
 
+int at(const std::string& t, std::size_t i) {
+    return i < t.size() ? code(t[i]) : -1;
+}
+
+std::string tokens(std::initializer_list<int> codes) {
+    std::string s;
+    for (int c : codes) s += tokenChar(c);
+    return s;
+}
+
 std::size_t closeOf(const std::string& t, std::size_t open) {
     int depth = 0;
     for (std::size_t i = open; i < t.size(); ++i) {

@@ -2,12 +2,17 @@
 // Helpers on token texts: brackets, groups and top-level separators.
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 
 namespace tarlix {
 
 constexpr std::size_t npos = std::string::npos;
 
+// The token code at i, or -1 past the end.
+int at(const std::string& t, std::size_t i);
+// The text of the given token codes.
+std::string tokens(std::initializer_list<int> codes);
 // The position of the ")" that closes the "(" at open, or npos.
 std::size_t closeOf(const std::string& t, std::size_t open);
 // The position of the "(" that the ")" at close closes, or npos.

@@ -52,12 +52,12 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     QApplication::setApplicationName("TARLIX");
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
-    palette_ = new TFmSetColor;
+    palette_ = new PenPaletteWindow;
     windows_.push_back(palette_);
     console_ = new DataPanel(*objects_);
     windows_.push_back(console_);
     createDataPanel(splashMilliseconds);
-    calc_ = new TCalcForm;
+    calc_ = new CalculatorWindow;
     windows_.push_back(calc_);
 
     graph_->canClose = [this] { return askToClose(); };
@@ -73,7 +73,7 @@ Program::~Program() {
 }
 
 void Program::createDataPanel(int splashMilliseconds) {
-    auto* splash = new Tversion;
+    auto* splash = new VersionWindow;
     splash->show();
     waitProcessingEvents(splashMilliseconds);
     objects_->project.appFolder = fromQString(QCoreApplication::applicationDirPath() + '/');

@@ -19,9 +19,9 @@
 namespace tarlix {
 
 class GraphWindow;
-class TFmSetColor;
+class PenPaletteWindow;
 class DataPanel;
-class TCalcForm;
+class CalculatorWindow;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -40,9 +40,9 @@ public:
 
     ProgramObjects& objects() { return *objects_; }
     GraphWindow* graph() const { return graph_; }
-    TFmSetColor* palette() const { return palette_; }
+    PenPaletteWindow* palette() const { return palette_; }
     DataPanel* console() const { return console_; }
-    TCalcForm* calculator() const { return calc_; }
+    CalculatorWindow* calculator() const { return calc_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
 
@@ -83,9 +83,9 @@ private:
     std::unique_ptr<ProjectPicture> picture_;
     QtSurfaces surfaces_;
     GraphWindow* graph_ = nullptr;
-    TFmSetColor* palette_ = nullptr;
+    PenPaletteWindow* palette_ = nullptr;
     DataPanel* console_ = nullptr;
-    TCalcForm* calc_ = nullptr;
+    CalculatorWindow* calc_ = nullptr;
     std::vector<QWidget*> windows_;
     bool arranging_ = false;
     int drawingHeight_ = 600;

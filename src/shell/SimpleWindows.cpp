@@ -6,19 +6,20 @@
 
 namespace tarlix {
 
-TFmSetColor::TFmSetColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+PenPaletteWindow::PenPaletteWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName("FmSetColor");
     setWindowTitle(shownText("PenColor.title"));
     resize(160, 120);
 }
 
-TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("CalcForm");
     setWindowTitle(shownText("Calculator.title"));
     resize(420, 320);
 }
 
-Tversion::Tversion(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
+VersionWindow::VersionWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
     setObjectName("version");
     setWindowTitle(shownText("Version.title"));
     auto* layout = new QVBoxLayout(this);

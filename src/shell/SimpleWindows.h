@@ -8,24 +8,24 @@
 namespace tarlix {
 
 // The pen-colour palette picker: one small borderless window shared by every colour choice.
-class TFmSetColor : public QWidget {
+class PenPaletteWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TFmSetColor(QWidget* parent = nullptr);
+    explicit PenPaletteWindow(QWidget* parent = nullptr);
 };
 
 // The calculator and expression editor.
-class TCalcForm : public QWidget {
+class CalculatorWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TCalcForm(QWidget* parent = nullptr);
+    explicit CalculatorWindow(QWidget* parent = nullptr);
 };
 
 // The version window, also shown as the splash screen while the data panel is created.
-class Tversion : public QWidget {
+class VersionWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Tversion(QWidget* parent = nullptr);
+    explicit VersionWindow(QWidget* parent = nullptr);
 };
 
 } // namespace tarlix

@@ -3,6 +3,7 @@
 // Drawing code converts only through these mappings.
 
 #include "expression/Value.h"
+#include "view/AxisSettings.h"
 #include "view/RedrawState.h"
 #include "view/TickSequence.h"
 
@@ -21,25 +22,11 @@ struct WorldPoint {
 };
 
 // One axis. The y axis runs downwards on the screen, so its mapping negates.
-class Axis {
+class Axis : public AxisState {
 public:
     char axisId = 'x';
-    int pixelStart = 0;
-    int pixelLength = 400;
-    bool axesVisible = true;
-    bool scaleVisible = true;
-    bool valueVisible = true;
-    bool guideVisible = true;
     mutable bool clipped = false; // set by every conversion to pixels: the result was clamped
-    int divisions = 7;            // wanted divisions, 1..40; 0 means no ticks
-    int labelInterval = 1;        // a value label at every labelInterval-th tick
-    Extended base = 1;
-    Extended low = -5;
-    Extended high = 5;
     int decimals = 0;
-    std::string caption;
-    std::string captionText;
-    char letter = 'x';
     Extended pixelsPerUnit = 0;
     Extended unitsPerPixel = 0;
     Extended originPixel = 0;

@@ -51,10 +51,7 @@ void Axis::init(char axisLetter, int length, Extended newHigh, Extended newLow) 
     pixelLength = length;
     setRange(newHigh, newLow);
     recompute();
-    axesVisible = scaleVisible = valueVisible = guideVisible = true;
-    divisions = 7;
-    labelInterval = 1;
-    base = 1;
+    static_cast<AxisSettings&>(*this) = AxisSettings{};
     caption = std::string(1, axisLetter);
     recomputeCaptionText();
     letter = axisLetter;

@@ -9,6 +9,7 @@
 #include "view/ViewCaches.h"
 #include "view/ViewDefaults.h"
 #include "view/ViewHooks.h"
+#include "view/ViewSettings.h"
 
 #include <cstdint>
 #include <string>
@@ -16,7 +17,7 @@
 namespace tarlix {
 
 // The view.
-class View {
+class View : public ViewSettings {
 public:
     View(RedrawState& redrawState, const ViewDefaults& defaults);
     View(const View&) = delete;
@@ -24,27 +25,16 @@ public:
 
     Axis xAxis;
     Axis yAxis;
-    bool equalScales = false;
-    bool axisOn = false;
-    std::uint8_t gridStyle = 0;
-    std::uint8_t tickLabelPlacement = 0;
-    std::uint8_t axisType = 0;
-    std::uint8_t axisWidth = 1;
-    std::uint8_t fontSize = 12;
     std::uint8_t defaultFontSize = 12;
     bool presentationMode = false;
-    bool areaRectify = true;
     Extended storedAspect = 1;
-    int thetaNum = 12;
     bool interrupted = false;
 
     Store<FigurePosition, figureCount> positions;
-    Store<FigurePosition, figureCount> savedPositions;
     Store<FunctionSamples, functionCount> functionSamples;
     ColumnSamples xSamples;
     ColumnSamples undefinedSamples;
     Store<CurveCache, figureCount> curveCaches;
-    ParameterCopy savedParameters;
 
     RedrawState& redrawState() const { return redraw; }
     void setHooks(ViewHooks* h) { hooks = h; }

@@ -3,24 +3,15 @@
 // aspect) and the sizes of the graph window's drawing area.
 
 #include "expression/Value.h"
+#include "view/AxisSettings.h"
 
 #include <optional>
-#include <string>
 
 namespace tarlix {
 
-// The axis settings a user may have stored as defaults.
-struct AxisStoredSettings {
-    bool axesVisible = true;
-    bool scaleVisible = true;
-    bool valueVisible = true;
-    bool guideVisible = true;
-    int divisions = 7;
-    Extended base = 1;
-    int labelInterval = 1;
-    std::string caption;
-    std::string captionText;
-    char letter = 0; // 0 keeps the axis's own letter
+// The axis settings a user may have stored as defaults; a Letter of 0 keeps the axis's own.
+struct AxisStoredSettings : AxisSettings {
+    AxisStoredSettings() { letter = 0; }
 };
 
 struct AxisDefaults {

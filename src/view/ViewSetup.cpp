@@ -13,16 +13,9 @@ constexpr std::uint8_t normalFontSize = 12;
 constexpr std::uint8_t presentationFontSize = 24;
 
 void applyStored(Axis& axis, const AxisStoredSettings& s) {
-    axis.axesVisible = s.axesVisible;
-    axis.scaleVisible = s.scaleVisible;
-    axis.valueVisible = s.valueVisible;
-    axis.guideVisible = s.guideVisible;
-    axis.divisions = s.divisions;
-    axis.base = s.base;
-    axis.labelInterval = s.labelInterval;
-    axis.caption = s.caption;
-    axis.captionText = s.captionText;
-    if (s.letter != 0) axis.letter = s.letter;
+    const char letter = s.letter != 0 ? s.letter : axis.letter;
+    static_cast<AxisSettings&>(axis) = s;
+    axis.letter = letter;
 }
 
 } // namespace

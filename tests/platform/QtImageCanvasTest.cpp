@@ -1,5 +1,7 @@
 #include "platform/qt/QtImageCanvas.h"
-#include "GuiApp.h"
+#include "QtTestApp.h"
+
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +19,7 @@ constexpr Color kGreen = rgbColor(0, 255, 0);
 
 class QtImageCanvasTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::ensureGuiApp(); }
+    void SetUp() override { qttest::qtApp<QGuiApplication>(); }
 };
 
 int countPixels(const Canvas& c, Color color) {

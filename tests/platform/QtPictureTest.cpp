@@ -1,7 +1,9 @@
-#include "GuiApp.h"
+#include "QtTestApp.h"
 #include "platform/RecordingPicture.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtSurfaces.h"
+
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +18,7 @@ constexpr Color kCyan = rgbColor(0, 255, 255);
 // a replayed line at the scaled place.
 class PictureReplayTest : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override { test::ensureGuiApp(); }
+    void SetUp() override { qttest::qtApp<QGuiApplication>(); }
     std::unique_ptr<Picture> createPicture() {
         if (GetParam()) return QtSurfaces().createPicture();
         return RecordingSurfaces().createPicture();
@@ -54,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(BothPictures, PictureReplayTest, ::testing::Values(true
                          [](const auto& info) { return info.param ? "Qt" : "Recording"; });
 
 TEST(QtPicture, KeepsPenModesAndClip) {
-    test::ensureGuiApp();
+    qttest::qtApp<QGuiApplication>();
     QtSurfaces surfaces;
     auto picture = surfaces.createPicture();
     Canvas& rec = picture->beginRecording(40, 40);

@@ -1,6 +1,7 @@
 #include "shell/FileAssociation.h"
 #include "QtTestApp.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -16,7 +17,7 @@ QString contents(const QString& path) {
 } // namespace
 
 TEST(FileAssociation, AssociateAsksThenInstallsTypeEntryAndDefault) {
-    qttest::qtApp();
+    qttest::qtApp<QApplication>();
     QTemporaryDir data, config;
     QFile other(config.path() + "/mimeapps.list");
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
@@ -42,7 +43,7 @@ TEST(FileAssociation, AssociateAsksThenInstallsTypeEntryAndDefault) {
 }
 
 TEST(FileAssociation, ReleaseAsksOnlyWhenSomethingIsInstalled) {
-    qttest::qtApp();
+    qttest::qtApp<QApplication>();
     QTemporaryDir data, config;
     FileAssociation assoc(data.path(), config.path());
     RecordingMessageBox box(true);

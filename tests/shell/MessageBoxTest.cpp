@@ -1,6 +1,7 @@
 #include "QtTestApp.h"
 #include "shell/MessageWindow.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +27,7 @@ void pressLater(const QString& caption, QPoint moveTo = {}) {
 } // namespace
 
 TEST(MessageBox, TitlesAndButtonsByKind) {
-    qttest::qtApp();
+    qttest::qtApp<QApplication>();
     MessageWindow warning("Salir usando [OK]", mkWarning, true);
     EXPECT_EQ(warning.windowTitle(), "Advertencia");
     EXPECT_EQ(warning.findChildren<QPushButton*>().size(), 2);
@@ -38,7 +39,7 @@ TEST(MessageBox, TitlesAndButtonsByKind) {
 }
 
 TEST(MessageBox, LongTextWidensTheBox) {
-    qttest::qtApp();
+    qttest::qtApp<QApplication>();
     MessageWindow shortBox("Hola", mkInformation, false);
     MessageWindow longBox(QString(200, 'W'), mkInformation, false);
     EXPECT_GT(longBox.width(), shortBox.width());
@@ -50,7 +51,7 @@ TEST(MessageBox, LongTextWidensTheBox) {
 }
 
 TEST(MessageBox, AnswersAndRemembersWhereItWasLeft) {
-    qttest::qtApp();
+    qttest::qtApp<QApplication>();
     QtMessageBox box;
     pressLater("&Cancelar", QPoint(123, 77));
     EXPECT_FALSE(box.show("Borrar usando [OK]", mkWarning, true));

@@ -6,6 +6,7 @@
 #include "platform/Timer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,7 +27,7 @@ struct ParameterProgram {
 
     // A program showing y1 = a x, so that the row of a is on show.
     ParameterProgram() {
-        qttest::qtApp();
+        qttest::qtApp<QApplication>();
         program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
         program->objects().messages = &messages;
         program->start({});

@@ -5,6 +5,8 @@
 #include "platform/qt/QtSurfaces.h"
 #include "render/ProjectPicture.h"
 
+#include <QApplication>
+
 #include <gtest/gtest.h>
 
 using namespace tarlix;
@@ -24,7 +26,7 @@ struct PictureLayersTest : tarlix::testing::ProjectTest {
 // While a parameter animates, unchanged objects come from the base image; the picture must be
 // the same, pixel for pixel, as one drawn from scratch.
 TEST_F(PictureLayersTest, AnAnimatedPictureEqualsOneDrawnAfresh) {
-    qttest::qtApp();
+    qttest::qtApp<QApplication>();
     storeY(1, "a sin x");
     storeY(2, "x^2/4-2");
     storeY(3, "a/x");

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -67,11 +68,11 @@ TEST(ShownTexts, QuestionsReachTheMessageBoxInTheProgramsText) {
 }
 
 struct ShownWindows {
-    QApplication& app = qttest::qtApp();
+    QApplication& app = qttest::qtApp<QApplication>();
     QTemporaryDir folder;
     RecordingMessageBox messages{false};
     std::unique_ptr<Program> program;
-    Tversion version;
+    VersionWindow version;
     MessageWindow error{"x", mkError, true};
     MessageWindow information{"x", mkInformation, false};
 

@@ -6,6 +6,7 @@
 #include "shell/SimpleWindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,7 +22,7 @@ struct StartedProgram {
     std::unique_ptr<Program> program;
 
     StartedProgram() {
-        qttest::qtApp();
+        qttest::qtApp<QApplication>();
         program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
         program->objects().messages = &messages;
     }

@@ -21,6 +21,25 @@ std::size_t matchingSend(std::string_view code, std::size_t begin) {
     return code.size();
 }
 
+bool isNamedConstant(int t) {
+    return t == tkPi || t == tkE || t == tkI || t == tkSZERO || t == tkR;
+}
+
+Value namedConstant(int t) {
+    switch (t) {
+    case tkPi:
+        return makeReal(kPi);
+    case tkE:
+        return makeReal(std::exp(1.0L));
+    case tkI:
+        return makePair(0, 1);
+    case tkSZERO:
+        return Value{vkSignedZero, 0, 0, 1};
+    default:
+        return makeUndefined(vkReal);
+    }
+}
+
 Value argumentPair(const Value& a, const Value& b) {
     if (isDefinedReal(a) && isDefinedReal(b)) return makePair(a.x, b.x);
     return makeUndefined(vkPair);
@@ -60,9 +79,8 @@ Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
     const std::size_t base = stack_.size();
     const std::size_t loopBase = loops_.size();
     for (std::size_t i = 0; i < operandCount; ++i) push(operands[i]);
-    for (std::size_t pc = 0; pc < c.code.size(); ++pc)
-        if (!step(c, pc, args, base, loopBase)) break;
-    // A code cut short inside a loop still gives its bound variables back.
+    for (std::size_t pc = 0; pc < c.code.size(); ++pc) step(c, pc, args, base, loopBase);
+    // A loop left without its end still gives its bound variables back.
     while (loops_.size() > loopBase) {
         finishLoop(loops_.back(), args);
         loops_.pop_back();
@@ -72,48 +90,39 @@ Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
     return result;
 }
 
-// One token. False ends the code (never, today: kept for the jump logic's clarity).
-bool Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
+void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
                      std::size_t loopBase) {
     const int t = c.code[pc] & 0xFF;
     if (isConstant(t)) {
         push((*c.consts)[static_cast<std::size_t>(t)]);
-        return true;
+        return;
     }
     switch (t) {
     case tkX:
         push(args.x);
-        return true;
+        return;
     case tkY:
         push(args.y);
-        return true;
+        return;
     case tkZ:
         push(args.z);
-        return true;
+        return;
     case tkW:
         push(args.w);
-        return true;
+        return;
     case tkPi:
-        push(makeReal(kPi));
-        return true;
     case tkE:
-        push(makeReal(std::exp(1.0L)));
-        return true;
     case tkI:
-        push(makePair(0, 1));
-        return true;
     case tkSZERO:
-        push(Value{vkSignedZero, 0, 0, 1});
-        return true;
     case tkR:
-        push(makeUndefined(vkReal));
-        return true;
+        push(namedConstant(t));
+        return;
     case tkPointX:
         push(argumentPair(args.x, args.y));
-        return true;
+        return;
     case tkPointY:
         push(argumentPair(args.z, args.w));
-        return true;
+        return;
     default:
         break;
     }
@@ -141,7 +150,6 @@ bool Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         unaryOrBinary(t, base);
     }
     // Relation references and anything else push nothing.
-    return true;
 }
 
 void Evaluator::unaryOrBinary(int t, std::size_t base) {

@@ -89,7 +89,8 @@ private:
 
     Value pop(std::size_t base);
     void push(const Value& v) { stack_.push_back(v); }
-    bool step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
+    // One token; pc moves on to the last token it used.
+    void step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
               std::size_t loopBase);
     void unaryOrBinary(int token, std::size_t base);
     void multiArgument(int token, std::size_t base);
@@ -110,6 +111,11 @@ private:
     std::vector<LoopRecord> loops_;
     std::vector<const void*> active_;
 };
+
+// True for the tokens that stand for one value of their own: pi, e, i, signed zero and "r".
+bool isNamedConstant(int token);
+// The value of such a token ("r" has none of its own: undefined).
+Value namedConstant(int token);
 
 // "X" and "Y": the pair of two arguments, made only from two defined reals.
 Value argumentPair(const Value& a, const Value& b);

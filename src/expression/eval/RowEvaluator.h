@@ -48,7 +48,18 @@ private:
     Row& newRow();
     bool sumRow(const CompiledExpression& record, std::span<Value> out);
     bool runRow(const CodeView& code, const Arguments4& args, Row& out);
+    // False when the code holds a token the row form leaves to the stack machine.
     bool runTokens(const CodeView& code, const Arguments4& args, std::vector<RowView>& stack);
+    // One token; pc moves on to the last token it used.
+    bool runToken(const CodeView& code, std::size_t& pc, const Arguments4& args,
+                  std::vector<RowView>& stack);
+    RowView pointRow(const RowView& a, const RowView& b);
+    RowView parameterRow(int k);
+    bool multiArgument(int t, std::vector<RowView>& stack);
+    void aggregate(const CodeView& code, std::size_t& pc, const Arguments4& args,
+                   std::vector<RowView>& stack);
+    void unary(int t, std::vector<RowView>& stack);
+    void binary(int t, std::vector<RowView>& stack);
     void scalarColumns(const CodeView& code, const Arguments4& args, Row& out);
     void island(const CodeView& code, std::size_t begin, std::size_t end,
                 std::span<const RowView> operands, const Arguments4& args, Row& out);

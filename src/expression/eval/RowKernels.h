@@ -5,6 +5,7 @@
 
 #include "expression/eval/RowValues.h"
 #include "expression/functions/Builtins.h"
+#include "expression/functions/Power.h"
 
 #include <cmath>
 
@@ -21,17 +22,6 @@ inline Extended quickFloor(Extended v) {
     if (!(std::fabs(v) < 0x1p62L) || v == 0) return std::floor(v);
     const Extended n = (v + kShift) - kShift;
     return n > v ? n - 1 : n;
-}
-
-// The repeated squaring of the power operator, step for step.
-inline Extended wholePower(Extended a, unsigned n) {
-    Extended result = 1;
-    while (true) {
-        if (n & 1u) result *= a;
-        n >>= 1u;
-        if (n == 0) return result;
-        a *= a;
-    }
 }
 
 // wholePower for n >= 1 without its first multiplication by 1, which changes no value.

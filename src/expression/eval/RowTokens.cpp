@@ -26,119 +26,132 @@ std::vector<RowView> popViews(std::vector<RowView>& stack, std::size_t count) {
     for (std::size_t i = count; i-- > 0;) views[i] = popView(stack);
     return views;
 }
-
-Value namedConstant(int t) {
-    switch (t) {
-    case tkPi:
-        return makeReal(kPi);
-    case tkE:
-        return makeReal(std::exp(1.0L));
-    case tkI:
-        return makePair(0, 1);
-    case tkSZERO:
-        return Value{vkSignedZero, 0, 0, 1};
-    default:
-        return makeUndefined(vkReal); // "r" has no value of its own here
-    }
-}
 } // namespace
 
 bool RowEvaluator::runTokens(const CodeView& code, const Arguments4& args,
                              std::vector<RowView>& stack) {
-    const FunctionContext context = scalar_.functions();
-    const std::string_view c = code.code;
-    for (std::size_t pc = 0; pc < c.size(); ++pc) {
-        const int t = c[pc] & 0xFF;
-        if (isConstant(t)) {
-            stack.push_back(RowView::same((*code.consts)[static_cast<std::size_t>(t)]));
-        } else if (t == tkX || t == tkY || t == tkZ || t == tkW) {
-            stack.push_back(t == tkX ? args.x : t == tkY ? args.y : t == tkZ ? args.z : args.w);
-        } else if (t == tkPi || t == tkE || t == tkI || t == tkSZERO || t == tkR) {
-            stack.push_back(RowView::same(namedConstant(t)));
-        } else if (t == tkPointX || t == tkPointY) {
-            const RowView& a = t == tkPointX ? args.x : args.z;
-            const RowView& b = t == tkPointX ? args.y : args.w;
-            Row& out = newRow();
-            for (std::size_t i = 0; i < n_; ++i) out.set(i, argumentPair(a.get(i), b.get(i)));
-            stack.push_back(RowView::of(out));
-        } else if (isParameter(t)) {
-            const int k = parameterIndex(t);
-            if (k == request_.varyingParameter) {
-                Row& out = newRow();
-                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeReal(request_.varying[i].x));
-                stack.push_back(RowView::of(out));
-            } else {
-                stack.push_back(RowView::same(makeReal(scalar_.env().parameters.value(k))));
-            }
-        } else if (isFunctionRef(t)) {
-            stack.push_back(functionReference(functionRefNumber(t), args));
-        } else if (isFigure(t)) {
-            stack.push_back(figureReference(RowView::same(makeReal(figureNumber(t))),
-                                            RowView::same(makeReal(0))));
-        } else if (isUserFunction(t)) {
-            const std::vector<RowView> operands = popViews(stack, 5);
-            stack.push_back(userFunction(userFunctionNumber(t), operands));
-        } else if (isMultiArg(t)) {
-            const RowView countView = popView(stack);
-            // The compiler always writes the count as a constant; anything else is left to
-            // the stack machine, column by column.
-            if (!countView.isConstant()) return false;
-            const int count = std::clamp(wholeIndex(countView.get(0), 0), 0, 14);
-            const std::vector<RowView> operands = popViews(stack, static_cast<std::size_t>(count));
-            const auto id = builtinOfToken(t);
-            Row& out = newRow();
-            ValueArray values(operands.size());
-            for (std::size_t i = 0; i < n_; ++i) {
-                for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
-                out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(vkReal));
-            }
-            stack.push_back(RowView::of(out));
-        } else if (isAggregate(t)) {
-            const std::size_t end = matchingSend(c, pc + 1);
-            const std::size_t count = t == tkCof || t == tkSol ? 1 : 3;
-            const std::vector<RowView> operands = popViews(stack, count);
-            Row& out = newRow();
-            island(code, pc, std::min(end + 1, c.size()), operands, args, out);
-            stack.push_back(RowView::of(out));
-            pc = end;
-        } else if (isPostfix(t) || isOneArg(t)) {
-            const RowView a = popView(stack);
-            const auto id = builtinOfToken(t);
-            if (!id) {
-                stack.push_back(a);
-                continue;
-            }
-            if (a.isConstant() && *id != Builtin::Rnd) { // one value for the whole row
-                stack.push_back(RowView::same(applyUnary(*id, a.get(0), context)));
-                continue;
-            }
-            if (trigonometryRow(*id, a, stack)) continue;
-            Row& out = newRow();
-            applyUnaryRow(*id, a, out, n_, context);
-            stack.push_back(RowView::of(out));
-        } else if (isBinary(t) || isTwoArg(t)) {
-            const RowView b = popView(stack);
-            const RowView a = popView(stack);
-            if (t == tkPointFn) {
-                stack.push_back(figureReference(a, b));
-                continue;
-            }
-            const auto id = builtinOfToken(t);
-            if (a.isConstant() && b.isConstant()) {
-                stack.push_back(RowView::same(id ? applyBinary(*id, a.get(0), b.get(0), context)
-                                                 : makeUndefined(vkReal)));
-                continue;
-            }
-            Row& out = newRow();
-            if (id)
-                applyBinaryRow(*id, a, b, out, n_, context);
-            else
-                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
-            stack.push_back(RowView::of(out));
-        }
-        // "Send" outside an aggregate, relation references and the rest push nothing.
-    }
+    for (std::size_t pc = 0; pc < code.code.size(); ++pc)
+        if (!runToken(code, pc, args, stack)) return false;
     return true;
+}
+
+bool RowEvaluator::runToken(const CodeView& code, std::size_t& pc, const Arguments4& args,
+                            std::vector<RowView>& stack) {
+    const int t = code.code[pc] & 0xFF;
+    if (isConstant(t)) {
+        stack.push_back(RowView::same((*code.consts)[static_cast<std::size_t>(t)]));
+    } else if (t == tkX || t == tkY || t == tkZ || t == tkW) {
+        stack.push_back(t == tkX ? args.x : t == tkY ? args.y : t == tkZ ? args.z : args.w);
+    } else if (isNamedConstant(t)) {
+        stack.push_back(RowView::same(namedConstant(t)));
+    } else if (t == tkPointX || t == tkPointY) {
+        stack.push_back(t == tkPointX ? pointRow(args.x, args.y) : pointRow(args.z, args.w));
+    } else if (isParameter(t)) {
+        stack.push_back(parameterRow(parameterIndex(t)));
+    } else if (isFunctionRef(t)) {
+        stack.push_back(functionReference(functionRefNumber(t), args));
+    } else if (isFigure(t)) {
+        stack.push_back(
+            figureReference(RowView::same(makeReal(figureNumber(t))), RowView::same(makeReal(0))));
+    } else if (isUserFunction(t)) {
+        const std::vector<RowView> operands = popViews(stack, 5);
+        stack.push_back(userFunction(userFunctionNumber(t), operands));
+    } else if (isMultiArg(t)) {
+        return multiArgument(t, stack);
+    } else if (isAggregate(t)) {
+        aggregate(code, pc, args, stack);
+    } else if (isPostfix(t) || isOneArg(t)) {
+        unary(t, stack);
+    } else if (isBinary(t) || isTwoArg(t)) {
+        binary(t, stack);
+    }
+    // "Send" outside an aggregate, relation references and the rest push nothing.
+    return true;
+}
+
+RowView RowEvaluator::pointRow(const RowView& a, const RowView& b) {
+    Row& out = newRow();
+    for (std::size_t i = 0; i < n_; ++i) out.set(i, argumentPair(a.get(i), b.get(i)));
+    return RowView::of(out);
+}
+
+RowView RowEvaluator::parameterRow(int k) {
+    if (k != request_.varyingParameter)
+        return RowView::same(makeReal(scalar_.env().parameters.value(k)));
+    Row& out = newRow();
+    for (std::size_t i = 0; i < n_; ++i) out.set(i, makeReal(request_.varying[i].x));
+    return RowView::of(out);
+}
+
+bool RowEvaluator::multiArgument(int t, std::vector<RowView>& stack) {
+    const RowView countView = popView(stack);
+    // The compiler always writes the count as a constant; anything else is left to the stack
+    // machine, column by column.
+    if (!countView.isConstant()) return false;
+    const int count = std::clamp(wholeIndex(countView.get(0), 0), 0, 14);
+    const std::vector<RowView> operands = popViews(stack, static_cast<std::size_t>(count));
+    const auto id = builtinOfToken(t);
+    const FunctionContext context = scalar_.functions();
+    Row& out = newRow();
+    ValueArray values(operands.size());
+    for (std::size_t i = 0; i < n_; ++i) {
+        for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
+        out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(vkReal));
+    }
+    stack.push_back(RowView::of(out));
+    return true;
+}
+
+void RowEvaluator::aggregate(const CodeView& code, std::size_t& pc, const Arguments4& args,
+                             std::vector<RowView>& stack) {
+    const int t = code.code[pc] & 0xFF;
+    const std::size_t end = matchingSend(code.code, pc + 1);
+    const std::size_t count = t == tkCof || t == tkSol ? 1 : 3;
+    const std::vector<RowView> operands = popViews(stack, count);
+    Row& out = newRow();
+    island(code, pc, std::min(end + 1, code.code.size()), operands, args, out);
+    stack.push_back(RowView::of(out));
+    pc = end;
+}
+
+void RowEvaluator::unary(int t, std::vector<RowView>& stack) {
+    const RowView a = popView(stack);
+    const auto id = builtinOfToken(t);
+    if (!id) {
+        stack.push_back(a);
+        return;
+    }
+    const FunctionContext context = scalar_.functions();
+    if (a.isConstant() && *id != Builtin::Rnd) { // one value for the whole row
+        stack.push_back(RowView::same(applyUnary(*id, a.get(0), context)));
+        return;
+    }
+    if (trigonometryRow(*id, a, stack)) return;
+    Row& out = newRow();
+    applyUnaryRow(*id, a, out, n_, context);
+    stack.push_back(RowView::of(out));
+}
+
+void RowEvaluator::binary(int t, std::vector<RowView>& stack) {
+    const RowView b = popView(stack);
+    const RowView a = popView(stack);
+    if (t == tkPointFn) {
+        stack.push_back(figureReference(a, b));
+        return;
+    }
+    const auto id = builtinOfToken(t);
+    const FunctionContext context = scalar_.functions();
+    if (a.isConstant() && b.isConstant()) {
+        stack.push_back(RowView::same(id ? applyBinary(*id, a.get(0), b.get(0), context)
+                                         : makeUndefined(vkReal)));
+        return;
+    }
+    Row& out = newRow();
+    if (id)
+        applyBinaryRow(*id, a, b, out, n_, context);
+    else
+        for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
+    stack.push_back(RowView::of(out));
 }
 
 // Sums, products, integrals, cof and sol run on the stack machine, one column at a time,

@@ -13,16 +13,6 @@ namespace {
 
 constexpr int kSquaringLimit = 20;
 
-Extended realPowerWhole(Extended a, unsigned n) {
-    Extended result = 1;
-    while (true) {
-        if (n & 1u) result *= a;
-        n >>= 1u;
-        if (n == 0) return result;
-        a *= a;
-    }
-}
-
 // A small whole exponent (1..20 or -20..-1) as n, or 0 when b is none.
 int smallWholeExponent(Extended b) {
     if (!isWhole(b) || std::fabs(b) > kSquaringLimit) return 0;
@@ -32,8 +22,8 @@ int smallWholeExponent(Extended b) {
 // a ^ b for a > 0.
 Extended positiveBasePower(Extended a, Extended b) {
     const int n = smallWholeExponent(b);
-    if (n > 0) return realPowerWhole(a, static_cast<unsigned>(n));
-    if (n < 0) return 1 / realPowerWhole(a, static_cast<unsigned>(-n));
+    if (n > 0) return wholePower(a, static_cast<unsigned>(n));
+    if (n < 0) return 1 / wholePower(a, static_cast<unsigned>(-n));
     Extended r = std::pow(a, b);
     if (isWhole(a) && isWhole(b) && b > 0 && std::fabs(r) < kWholeLimit) r = roundHalfEven(r);
     return r;
