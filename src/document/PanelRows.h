@@ -4,8 +4,13 @@
 #include "base/Store.h"
 
 #include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace tarlix {
+
+class Project;
 
 struct RowState {
     bool shown = true; // the row is listed in its category panel
@@ -55,5 +60,31 @@ struct CategoryPanelState {
 
 // All visible except the connected figures, stacked in file order.
 Store<CategoryPanelState, kCategoryPanels> initialCategoryPanels();
+
+// What one row of a category panel shows, before the panel lays it out. Texts are in the
+// program's single-byte text, theta written as '@'.
+struct PanelRowText {
+    bool used = false;       // the slot holds an object of this category
+    bool shown = true;       // RowState::Shown
+    int position = 0;        // RowState::Position
+    bool visible = true;     // the object is drawn (the show/hide button is up)
+    std::string caption;     // the show/hide button's caption, or the user function's label
+    std::string text;        // the object's expression
+    std::uint32_t color = 0; // 0x00BBGGRR, for the caption
+    bool bold = false;       // pen wider than 1
+};
+
+// One entry per slot of the category's store, in slot order; the parameter and memo panels
+// lay out their own rows and get none.
+std::vector<PanelRowText> panelRows(const Project& project, CategoryPanel panel);
+
+// The category panels in the order of the column, the visible and the hidden ones.
+std::array<CategoryPanel, kCategoryPanels> panelsInOrder(const Project& project);
+
+// The top at which the data panel laid a visible category out. The project file keeps these
+// tops as its record of the panels' order; a layout only follows the order and visibility that
+// edits set (and those set modified), so noting its tops leaves modified and undo alone, and
+// opening a file or starting the program does not count as a change.
+void notePanelTop(Project& project, CategoryPanel panel, int top);
 
 } // namespace tarlix

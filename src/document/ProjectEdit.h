@@ -1,12 +1,16 @@
 #pragma once
 // The operations that change the project as a whole or one entry at a time: New, parameter
-// initialisation, storing an edited entry, change notification and the letter usage test.
+// initialisation, storing an edited entry, showing and hiding an object, the parameter panel's
+// changes, change notification and the letter usage test. Windows change the project only
+// through these.
 
 #include "document/DocumentHooks.h"
 #include "document/Project.h"
 #include "expression/Compiler.h"
 #include "platform/MessageBox.h"
 #include "view/View.h"
+
+#include <vector>
 
 namespace tarlix {
 
@@ -35,6 +39,39 @@ void storeExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry);
 void storeRelation(ProjectContext& ctx, int n, EquationEntry entry);
 void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry);
 void storeFigure(ProjectContext& ctx, int n, FigureEntry entry);
+
+// The show/hide button of a data-panel row: an explicit function, relation, figure (curve or
+// basic figure) or connected figure; an empty slot has none. A change is one undo step, marks
+// the object and its dependants changed, sets modified, refreshes the object's category and
+// redraws; showing what is shown changes nothing. True when the object changed.
+bool setEntryVisible(ProjectContext& ctx, CategoryPanel panel, int row, bool visible);
+bool toggleEntryVisible(ProjectContext& ctx, CategoryPanel panel, int row);
+
+// The speed bar (animationPeriod, ms; 0 repeats nothing) and the afterimage switch (afterimagesOn).
+// A change is one undo step and sets modified; the same value changes nothing.
+bool setAnimationPeriod(ProjectContext& ctx, int period);
+bool setAfterimagesEnabled(ProjectContext& ctx, bool enabled);
+
+// Parameter index (1..14) from its row of the parameter panel, which shows the record again
+// itself. Values are not undo steps: stepping marks the users of each changed parameter, sets
+// modified and redraws, returning the changed parameters; setting a value does the same but
+// leaves the redraw to the caller, which may set several first. The step, its mode and the
+// ratio buttons are one undo step each when the step rule accepts the change; they mark the
+// users of the letter (expressions may read the step) and redraw. sync and fixed are one undo
+// step each and draw nothing. Each sets modified when something changed, and only then.
+std::vector<int> stepParameterValue(ProjectContext& ctx, int index, int direction, bool finer);
+bool setParameterValue(ProjectContext& ctx, int index, Extended value);
+bool setParameterStep(ProjectContext& ctx, int index, Extended x);
+void toggleParameterStepMode(ProjectContext& ctx, int index);
+bool changeParameterRatio(ProjectContext& ctx, int index, bool up);
+bool setParameterSync(ProjectContext& ctx, int index, bool sync);
+bool setParameterFixed(ProjectContext& ctx, int index, bool fixed);
+
+// A parameter whose row is not on show (hidden, or the parameter not in use) is unfixed, so
+// that no fixed state stays out of the user's reach. The panel applies this on every refresh;
+// it follows from fields that the edits themselves record, so it is neither an undo step nor
+// a change of modified (a file read back gives the same state).
+void unfixHiddenParameters(Project& project, char horizontalLetter);
 
 // Compiles every expression of the project again in the mode of its store, as after loading
 // or after a setting that affects compilation changed.

@@ -122,6 +122,12 @@ bool saveProject(ProjectContext& ctx) {
     return true;
 }
 
+bool saveProjectUnder(ProjectContext& ctx, const std::string& base) {
+    ctx.project.projectPath = base;
+    ctx.hooks.projectPathChanged(base);
+    return saveProject(ctx);
+}
+
 AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room) {
     const double ratio = static_cast<double>(saved.y) / saved.x;
     const int wanted = static_cast<int>(std::lround(room.preferredWidth * ratio));

@@ -31,6 +31,10 @@ bool writeProjectFile(ProjectContext& ctx, const std::string& filePath);
 // both were written.
 bool saveProject(ProjectContext& ctx);
 
+// Save as: the project lives at base (a path without extension) from now on, whatever the
+// save gives; then SaveProject.
+bool saveProjectUnder(ProjectContext& ctx, const std::string& base);
+
 // What the screen allows the drawing after a load, for fitting the saved aspect.
 struct DrawingRoom {
     int availableHeight = 0; // the largest drawing height, less the tab bar where it shows

@@ -1,11 +1,9 @@
 #include "shell/DataPanel.h"
 
-#include "document/ObjectTokens.h"
 #include "document/ProjectEdit.h"
 #include "platform/qt/QtText.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
-#include "shell/RowTexts.h"
 #include "shell/ShownTexts.h"
 
 #include <QAction>
@@ -34,11 +32,20 @@ const PanelSpec kPanels[kCategoryPanels] = {
     {"Panel.ConnectedFigures", 30, "Panel.ConnectedFigures.create"},
 };
 
-// Expressions show theta as theta.
+// Expressions show theta as the Greek letter.
 QString expressionText(const std::string& text) {
     QString s = toQString(text);
     s.replace('@', QChar(0x03B8));
     return s;
+}
+
+std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts) {
+    std::vector<PanelRowContent> rows;
+    rows.reserve(texts.size());
+    for (const PanelRowText& t : texts)
+        rows.push_back({t.used, t.shown, t.position, t.visible, toQString(t.caption),
+                        expressionText(t.text), t.color, t.bold});
+    return rows;
 }
 } // namespace
 
@@ -84,87 +91,13 @@ RowGeometry DataPanel::geometry() const {
     return RowGeometry::forScreen(dpi > 0 ? dpi : 96, objects_.view.presentationMode);
 }
 
-std::vector<PanelRowContent> DataPanel::rowsOf(CategoryPanel panel) const {
-    const Project& pr = objects_.project;
-    std::vector<PanelRowContent> rows;
-    auto equation = [&](const EquationEntry& e, const RowState& st, QString caption) {
-        PanelRowContent r;
-        r.used = !e.expr.source.empty();
-        r.shown = st.shown;
-        r.position = st.position;
-        r.visible = e.visible;
-        r.caption = caption;
-        r.text = expressionText(e.expr.source);
-        r.color = e.penColor;
-        r.bold = e.penWidth > 1;
-        return r;
-    };
-    switch (panel) {
-    case cpExplicit:
-        for (int i = 1; i <= kExplicitFunctions; ++i)
-            rows.push_back(equation(pr.explicitFunctions[i], pr.explicitFunctionRows[i],
-                                    toQString(explicitRowCaption(i))));
-        break;
-    case cpRelations:
-        for (int i = 1; i <= kRelations; ++i)
-            rows.push_back(
-                equation(pr.relations[i], pr.relationRows[i], toQString(relationRowCaption(i))));
-        break;
-    case cpCurves:
-    case cpBasicFigures:
-        for (int i = 1; i <= kFigures; ++i) {
-            const FigureEntry& f = pr.figures[i];
-            PanelRowContent r;
-            r.used = f.kind != 0 && isCurveKind(f.kind) == (panel == cpCurves);
-            r.shown = pr.figureRows[i].shown;
-            r.position = pr.figureRows[i].position;
-            r.visible = f.visible;
-            r.caption = QString(QChar(figureLetter(i)));
-            r.text = expressionText(figureRowText(f));
-            r.color = f.pointColor;
-            rows.push_back(r);
-        }
-        break;
-    case cpUserFunctions:
-        for (int i = 1; i <= kUserFunctions; ++i) {
-            PanelRowContent r;
-            r.used = !pr.userFunctions[i].source.empty();
-            r.shown = pr.userFunctionRows[i].shown;
-            r.position = pr.userFunctionRows[i].position;
-            r.caption = toQString(userFunctionRowCaption(pr, i));
-            r.text = expressionText(pr.userFunctions[i].source);
-            rows.push_back(r);
-        }
-        break;
-    case cpConnectedFigures:
-        for (int i = 1; i <= kSegments; ++i) {
-            PanelRowContent r;
-            r.used = i <= pr.segments.count;
-            r.position = i;
-            if (r.used) {
-                const SegmentRecord& s = pr.segments[i];
-                r.visible = s.visible;
-                r.caption = toQString(segmentRowCaption(i));
-                r.text = toQString(segmentRowText(s));
-                r.color = s.penColor;
-            }
-            rows.push_back(r);
-        }
-        break;
-    case cpParameters: // the parameter panel lays out its own rows
-    case cpMemo:
-        break;
-    }
-    return rows;
-}
-
 void DataPanel::refreshCategory(CategoryPanel panel) {
     if (panel == cpParameters) {
         parameters_->refreshParameterRows(geometry());
         layoutPanels();
         return;
     }
-    const auto rows = rowsOf(panel);
+    const auto rows = rowContents(panelRows(objects_.project, panel));
     int used = 0;
     for (const auto& r : rows) used += r.used ? 1 : 0;
     const bool canCreate = panel == cpMemo || (panel == cpExplicit && used < kExplicitFunctions) ||
@@ -180,52 +113,25 @@ void DataPanel::refreshAll() {
 }
 
 void DataPanel::layoutPanels() {
-    std::array<int, kCategoryPanels> order{};
-    for (int p = 1; p <= kCategoryPanels; ++p) order[static_cast<std::size_t>(p - 1)] = p;
-    const auto& cats = objects_.project.categories;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return cats[a].order < cats[b].order; });
+    Project& project = objects_.project;
     int top = 0;
     const int width = std::max(scroll_->width() - 20, 200);
-    for (int p : order) {
-        CategoryPanelWidget* w = panel(static_cast<CategoryPanel>(p));
-        const bool visible = objects_.project.categories[p].visible;
+    for (CategoryPanel p : panelsInOrder(project)) {
+        CategoryPanelWidget* w = panel(p);
+        const bool visible = project.categories[p].visible;
         w->setVisible(visible);
         if (!visible) continue;
         w->setGeometry(0, top, width, w->height());
-        objects_.project.categories[p].top = top;
+        notePanelTop(project, p, top);
         top += w->height();
     }
     column_->setMinimumHeight(top);
 }
 
+// A slot without an object has no change to make; its button shows the model again.
 void DataPanel::toggleRow(CategoryPanel panel, int row) {
-    Project& pr = objects_.project;
-    int token = 0;
-    switch (panel) {
-    case cpExplicit:
-        pr.explicitFunctions[row].visible = !pr.explicitFunctions[row].visible;
-        token = explicitFunctionToken(row);
-        break;
-    case cpRelations:
-        pr.relations[row].visible = !pr.relations[row].visible;
-        token = relationToken(row);
-        break;
-    case cpCurves:
-    case cpBasicFigures:
-        pr.figures[row].visible = !pr.figures[row].visible;
-        token = figureToken(row);
-        break;
-    case cpConnectedFigures:
-        pr.segments[row].visible = !pr.segments[row].visible;
-        break;
-    default:
-        return;
-    }
-    if (token != 0) markChanged(pr, objects_.redraw, token);
-    pr.modified = true;
-    refreshCategory(panel);
-    if (changed) changed();
+    ProjectContext ctx = objects_.context();
+    if (!toggleEntryVisible(ctx, panel, row)) refreshCategory(panel);
 }
 
 QAction* DataPanel::action(const QString& name) const {

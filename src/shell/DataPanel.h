@@ -39,7 +39,7 @@ public:
 
     std::function<void()> closeRequested; // the panel never closes itself
     std::function<void()> moved;
-    std::function<void()> changed; // an object's visibility or rows changed: redraw
+    std::function<void()> changed; // the parameter panel asks for a redraw
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,7 +49,6 @@ protected:
 private:
     void createPanels();
     void toggleRow(CategoryPanel panel, int row);
-    std::vector<PanelRowContent> rowsOf(CategoryPanel panel) const;
     RowGeometry geometry() const;
 
     ProgramObjects& objects_;

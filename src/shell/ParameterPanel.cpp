@@ -56,15 +56,16 @@ void ParameterPanel::createSpeedArea() {
     speed_->setRange(0, kSpeedPositions);
     speed_->setToolTip(shownText("Parameter.speed"));
     speed_->setFocusPolicy(Qt::NoFocus);
+    speed_->setTracking(false); // a drag is one change of the speed, not one per position
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
-        objects_.project.settings.animationPeriod = setAnimationSpeed(position);
-        setting();
+        ProjectContext ctx = objects_.context();
+        setAnimationPeriod(ctx, setAnimationSpeed(position));
     });
     afterimageSwitch_ = areaButton(speedArea_, "Parameter.afterimageSwitch");
     afterimageSwitch_->setCheckable(true);
     connect(afterimageSwitch_, &QToolButton::toggled, this, [this](bool off) {
-        objects_.project.settings.afterimagesOn = !off;
-        setting();
+        ProjectContext ctx = objects_.context();
+        setAfterimagesEnabled(ctx, !off);
     });
     make_ = areaButton(speedArea_, "Parameter.makeAfterimage");
     connect(make_, &QToolButton::clicked, this, [this] {
@@ -86,8 +87,9 @@ void ParameterPanel::connectRow(ParameterPanelRow& r) {
     connect(r.step, &QLineEdit::textEdited, this, [this, i] { row(i).stepPending = true; });
     connect(r.step, &QLineEdit::editingFinished, this, [this, i] { commitStep(i); });
     connect(r.sync, &QToolButton::clicked, this, [this, i](bool on) {
-        objects_.project.parameters[i].sync = on;
-        setting();
+        ProjectContext ctx = objects_.context();
+        setParameterSync(ctx, i, on);
+        row(i).sync->setChecked(objects_.project.parameters[i].sync);
     });
     connect(r.mode, &QToolButton::clicked, this, [this, i] { toggleMode(i); });
     connect(r.ratioUp, &QToolButton::clicked, this, [this, i] { changeRatio(i, true); });
@@ -104,11 +106,11 @@ char ParameterPanel::decimalChar() const {
 void ParameterPanel::refreshParameterRows(const RowGeometry& geometry) {
     geometry_ = geometry;
     Project& p = objects_.project;
+    unfixHiddenParameters(p, objects_.view.xAxis.letter);
     int shown = 0;
     for (int i = 1; i <= kParameterCount; ++i) {
         const bool show =
             p.parameterRows[i].shown && parameterInUse(p, i, objects_.view.xAxis.letter);
-        if (!show) p.parameters[i].unfixed = true;
         ParameterPanelRow& r = row(i);
         r.place(show, kFirstRowTop + shown * geometry.rowHeight, width(), geometry,
                 !p.parameters[i].unfixed);
@@ -164,31 +166,27 @@ void ParameterPanel::resizeEvent(QResizeEvent* event) {
 
 bool ParameterPanel::stepParameter(int index, int direction) {
     commitPendingValues();
-    Project& p = objects_.project;
-    const auto changed =
-        tarlix::stepParameter(p, objects_.redraw, index, direction, keys_->isDown(Key::Shift));
+    ProjectContext ctx = objects_.context();
+    const auto changed = stepParameterValue(ctx, index, direction, keys_->isDown(Key::Shift));
     for (int i : changed)
-        row(i).showValue(p.parameters[i].value, kSteppedValueDigits, decimalChar());
+        row(i).showValue(ctx.project.parameters[i].value, kSteppedValueDigits, decimalChar());
     commitPendingValues();
-    if (changed.empty()) return false;
-    requestRedraw();
-    return true;
+    return !changed.empty();
 }
 
 bool ParameterPanel::setParameter(int index, Extended value) {
-    Project& p = objects_.project;
-    const bool changed = tarlix::setParameter(p, objects_.redraw, index, value);
+    ProjectContext ctx = objects_.context();
+    const bool changed = setParameterValue(ctx, index, value);
     if (index >= 1 && index <= kParameterCount)
-        row(index).showValue(p.parameters[index].value, kSetValueDigits, decimalChar());
+        row(index).showValue(ctx.project.parameters[index].value, kSetValueDigits, decimalChar());
     return changed;
 }
 
 void ParameterPanel::setStep(int index, Extended x) {
     if (index < 1 || index > kParameterCount) return;
-    Project& p = objects_.project;
-    const bool changed = tarlix::setStep(p, objects_.redraw, index, x);
-    row(index).showStep(p.parameters[index].step, decimalChar());
-    if (changed) requestRedraw();
+    ProjectContext ctx = objects_.context();
+    setParameterStep(ctx, index, x);
+    row(index).showStep(ctx.project.parameters[index].step, decimalChar());
 }
 
 void ParameterPanel::commitPendingValues() {
@@ -233,26 +231,26 @@ void ParameterPanel::commitStep(int index) {
 
 void ParameterPanel::toggleFixed(int index, bool fixed) {
     commitValue(index);
-    objects_.project.parameters[index].unfixed = !fixed;
-    setting();
+    ProjectContext ctx = objects_.context();
+    setParameterFixed(ctx, index, fixed);
     ParameterPanelRow& r = row(index);
-    r.place(r.shown, r.letter->y(), width(), geometry_, fixed);
+    const bool nowFixed = !ctx.project.parameters[index].unfixed;
+    r.letter->setChecked(nowFixed);
+    r.place(r.shown, r.letter->y(), width(), geometry_, nowFixed);
 }
 
 void ParameterPanel::toggleMode(int index) {
     commitStep(index);
-    Project& p = objects_.project;
-    toggleStepMode(p, objects_.redraw, index);
-    row(index).showRecord(p.parameters[index], decimalChar());
-    requestRedraw();
+    ProjectContext ctx = objects_.context();
+    toggleParameterStepMode(ctx, index);
+    row(index).showRecord(ctx.project.parameters[index], decimalChar());
 }
 
 void ParameterPanel::changeRatio(int index, bool up) {
     commitStep(index);
-    Project& p = objects_.project;
-    if (!tarlix::changeRatio(p, objects_.redraw, index, up)) return;
-    row(index).showStep(p.parameters[index].step, decimalChar());
-    requestRedraw();
+    ProjectContext ctx = objects_.context();
+    if (changeParameterRatio(ctx, index, up))
+        row(index).showStep(ctx.project.parameters[index].step, decimalChar());
 }
 
 void ParameterPanel::pressStepButton(int index, int direction) {
@@ -326,10 +324,6 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
         return valueEditKey(index, *static_cast<QKeyEvent*>(event));
     }
     return CategoryPanelWidget::eventFilter(watched, event);
-}
-
-void ParameterPanel::setting() {
-    objects_.project.modified = true;
 }
 
 void ParameterPanel::requestRedraw() {

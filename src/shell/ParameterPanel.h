@@ -1,8 +1,8 @@
 #pragma once
 // The parameter category of the data panel: one row per parameter in use, and below the rows
 // the speed bar and the afterimage controls. Typing, stepping, holding a step button, the
-// keyboard in a value edit and every setting change go through here; each change sets
-// modified and asks the program to redraw what depends on the parameter.
+// keyboard in a value edit and every setting change go through here, each as one document
+// operation on the project; the rows then show the model again.
 
 #include "document/ProjectEdit.h"
 #include "platform/KeyState.h"
@@ -84,7 +84,6 @@ private:
     bool valueEditKey(int index, const QKeyEvent& key);
     void moveFocus(int index, int delta);
     int rowOf(const QObject* widget) const;
-    void setting(); // a setting changed: modified
     void requestRedraw();
 
     ProgramObjects& objects_;

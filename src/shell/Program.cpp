@@ -49,6 +49,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     : objects_(std::make_unique<ProgramObjects>(settingsPath)),
       picture_(
           std::make_unique<ProjectPicture>(objects_->project, objects_->view, objects_->redraw)) {
+    objects_->hooks = this;
     QApplication::setApplicationName("TARLIX");
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
@@ -91,7 +92,7 @@ void Program::createDataPanel(int splashMilliseconds) {
 }
 
 ProjectContext Program::context() {
-    return {objects_->project, objects_->view, *objects_->messages, *this};
+    return objects_->context();
 }
 
 ViewDefaults Program::viewDefaults() const {
@@ -163,10 +164,8 @@ bool Program::saveProject() {
 bool Program::saveProjectAs(const QString& path) {
     QString base = path;
     if (base.endsWith(".tlx", Qt::CaseInsensitive)) base.chop(4);
-    objects_->project.projectPath = fromQString(base);
-    graph_->setProjectTitle(base);
     ProjectContext ctx = context();
-    return tarlix::saveProject(ctx);
+    return saveProjectUnder(ctx, fromQString(base));
 }
 
 void Program::chooseAndOpen(const QString& folder, const QString& name) {

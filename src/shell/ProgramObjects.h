@@ -35,6 +35,11 @@ struct ProgramObjects {
     QtMessageBox screenMessages;
     MessageBox* messages = &screenMessages; // tests put their own in its place
     RandomState random;
+    DocumentHooks noHooks;
+    DocumentHooks* hooks = &noHooks; // the program puts itself in its place
+
+    // What the document operations work on, for the windows that change the project.
+    ProjectContext context() { return {project, view, *messages, *hooks}; }
 };
 
 } // namespace tarlix

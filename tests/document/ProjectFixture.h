@@ -19,7 +19,9 @@ struct RecordingHooks : DocumentHooks {
     std::vector<int> segmentsRemoved;
     std::vector<int> shapesChanged;
     std::vector<int> functionsChanged;
+    std::vector<CategoryPanel> categoriesChanged;
     void recordUndo() override { ++undoSteps; }
+    void categoryChanged(CategoryPanel panel) override { categoriesChanged.push_back(panel); }
     void redraw() override { ++redraws; }
     void clearUndoHistories() override { ++undoHistoriesCleared; }
     void segmentRemoved(int index) override { segmentsRemoved.push_back(index); }

@@ -1,4 +1,4 @@
-#include "shell/RowTexts.h"
+#include "document/RowTexts.h"
 
 #include "expression/Vocabulary.h"
 

@@ -1,0 +1,71 @@
+#include "shell/DataPanel.h"
+#include "QtTestApp.h"
+#include "shell/ParameterPanel.h"
+#include "shell/Program.h"
+
+#include <QApplication>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+// A program showing y1 = a x and the user function f = x + 1, with nothing modified.
+struct PanelProgram {
+    QTemporaryDir folder;
+    RecordingMessageBox messages{false};
+    std::unique_ptr<Program> program;
+
+    PanelProgram() {
+        qttest::qtApp<QApplication>();
+        program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
+        program->objects().messages = &messages;
+        program->start({});
+        ProjectContext ctx = program->context();
+        EquationEntry f;
+        f.expr.source = "a x";
+        storeExplicitFunction(ctx, 1, f);
+        CompiledExpression u;
+        u.source = "x+1";
+        storeUserFunction(ctx, 1, u);
+        project().modified = false;
+    }
+    Project& project() { return program->objects().project; }
+    CategoryPanelWidget* panel(CategoryPanel p) { return program->console()->panel(p); }
+};
+} // namespace
+
+TEST(DataPanel, AShowButtonHidesItsObjectAndFollowsTheModel) {
+    PanelProgram p;
+    QToolButton* y1 = p.panel(cpExplicit)->rowButton(1);
+    y1->click();
+    EXPECT_FALSE(p.project().explicitFunctions[1].visible);
+    EXPECT_TRUE(p.project().modified);
+    EXPECT_TRUE(y1->isChecked());
+    y1->click();
+    EXPECT_TRUE(p.project().explicitFunctions[1].visible);
+    EXPECT_FALSE(y1->isChecked());
+
+    // A user function has nothing to show or hide: its button stays up, nothing changes.
+    p.project().modified = false;
+    QToolButton* f = p.panel(cpUserFunctions)->rowButton(1);
+    f->click();
+    EXPECT_FALSE(f->isChecked());
+    EXPECT_FALSE(p.project().modified);
+}
+
+TEST(DataPanel, TheSpeedBarAndTheAfterimageSwitchChangeTheProjectSettings) {
+    PanelProgram p;
+    ParameterPanel* parameters = p.program->console()->parameterPanel();
+    parameters->speedBar()->setValue(19);
+    EXPECT_EQ(p.project().settings.animationPeriod, 8);
+    EXPECT_TRUE(p.project().modified);
+
+    p.project().modified = false;
+    parameters->afterimageSwitch()->click();
+    EXPECT_FALSE(p.project().settings.afterimagesOn);
+    EXPECT_TRUE(p.project().modified);
+}
