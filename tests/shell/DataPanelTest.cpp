@@ -1,7 +1,7 @@
 #include "shell/DataPanel.h"
-#include "QtTestApp.h"
 #include "shell/ParameterPanel.h"
 #include "shell/Program.h"
+#include "shell/ProgramFixture.h"
 
 #include <QApplication>
 #include <QSlider>
@@ -14,26 +14,14 @@ using namespace tarlix;
 
 namespace {
 // A program showing y1 = a x and the user function f = x + 1, with nothing modified.
-struct PanelProgram {
-    QTemporaryDir folder;
-    RecordingMessageBox messages{false};
-    std::unique_ptr<Program> program;
-
+struct PanelProgram : tarlix::testing::ProgramShowingAx {
     PanelProgram() {
-        qttest::qtApp<QApplication>();
-        program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
-        program->objects().messages = &messages;
-        program->start({});
         ProjectContext ctx = program->context();
-        EquationEntry f;
-        f.expr.source = "a x";
-        storeExplicitFunction(ctx, 1, f);
         CompiledExpression u;
         u.source = "x+1";
         storeUserFunction(ctx, 1, u);
         project().modified = false;
     }
-    Project& project() { return program->objects().project; }
     CategoryPanelWidget* panel(CategoryPanel p) { return program->console()->panel(p); }
 };
 } // namespace

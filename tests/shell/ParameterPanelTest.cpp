@@ -1,7 +1,7 @@
 #include "shell/ParameterPanel.h"
-#include "QtTestApp.h"
 #include "shell/DataPanel.h"
 #include "shell/Program.h"
+#include "shell/ProgramFixture.h"
 
 #include "platform/Timer.h"
 
@@ -19,26 +19,9 @@
 using namespace tarlix;
 
 namespace {
-struct ParameterProgram {
-    QTemporaryDir folder;
-    RecordingMessageBox messages{false};
-    std::unique_ptr<Program> program;
-    ParameterPanel* panel = nullptr;
-
-    // A program showing y1 = a x, so that the row of a is on show.
-    ParameterProgram() {
-        qttest::qtApp<QApplication>();
-        program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
-        program->objects().messages = &messages;
-        program->start({});
-        ProjectContext ctx = program->context();
-        EquationEntry f;
-        f.expr.source = "a x";
-        storeExplicitFunction(ctx, 1, f);
-        project().modified = false;
-        panel = program->console()->parameterPanel();
-    }
-    Project& project() { return program->objects().project; }
+// The row of a is on show.
+struct ParameterProgram : tarlix::testing::ProgramShowingAx {
+    ParameterPanel* panel = program->console()->parameterPanel();
     Extended a() { return project().parameters[1].value; }
 };
 
