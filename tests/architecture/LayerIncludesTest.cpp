@@ -10,9 +10,9 @@
 #include <fstream>
 #include <map>
 #include <optional>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -62,6 +62,20 @@ bool mayUseQt(const std::string& layer) {
     return layer == "platform/qt" || layer == "shell";
 }
 
+// The path of an include line, and whether it is written in angle brackets.
+std::optional<std::pair<bool, std::string>> includedPath(const std::string& line) {
+    std::size_t i = line.find_first_not_of(" \t");
+    if (i == std::string::npos || line[i] != '#') return std::nullopt;
+    i = line.find_first_not_of(" \t", i + 1);
+    if (i == std::string::npos || line.compare(i, 7, "include") != 0) return std::nullopt;
+    i = line.find_first_not_of(" \t", i + 7);
+    if (i == std::string::npos || (line[i] != '<' && line[i] != '"')) return std::nullopt;
+    const bool angled = line[i] == '<';
+    const auto end = line.find(angled ? '>' : '"', i + 1);
+    if (end == std::string::npos) return std::nullopt;
+    return std::pair{angled, line.substr(i + 1, end - i - 1)};
+}
+
 // The wrong includes of one file: "file: included" for each.
 std::vector<std::string> wrongIncludes(const std::string& path, const std::string& text) {
     std::vector<std::string> wrong;
@@ -69,14 +83,13 @@ std::vector<std::string> wrongIncludes(const std::string& path, const std::strin
     if (!layer) return {path + ": outside every layer"};
     const auto rules = allowedBelow().find(*layer);
     if (rules == allowedBelow().end()) return {path + ": unknown layer " + *layer};
-    static const std::regex include(R"(^\s*#\s*include\s*([<"])([^">]+)[">])");
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        std::smatch m;
-        if (!std::regex_search(line, m, include)) continue;
-        const std::string target = m[2];
-        if (m[1] == "<") {
+        const auto included = includedPath(line);
+        if (!included) continue;
+        const auto& [angled, target] = *included;
+        if (angled) {
             const bool qt = target.size() > 1 && target[0] == 'Q' && std::isupper(target[1]);
             if ((qt || target.rfind("Qt", 0) == 0) && !mayUseQt(*layer))
                 wrong.push_back(path + ": " + target);
