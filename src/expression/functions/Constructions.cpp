@@ -18,11 +18,11 @@ Extended signOf(Extended v) {
 }
 
 // Line AB and the circle of centre c and radius |r|; the sign of r picks the point.
-bool lineCircle(Point a, Point b, Point c, Extended r, Point& out) {
-    const Point d = b - a;
+bool lineCircle(PlanePoint a, PlanePoint b, PlanePoint c, Extended r, PlanePoint& out) {
+    const PlanePoint d = b - a;
     const Extended l = length(d);
     if (l == 0) return false;
-    const Point foot = a + (dot(c - a, d) / (l * l)) * d;
+    const PlanePoint foot = a + (dot(c - a, d) / (l * l)) * d;
     const Extended h = length(foot - c);
     if (std::fabs(r) <= h) return false;
     out = foot + (signOf(r) * std::sqrt(r * r - h * h) / l) * d;
@@ -30,8 +30,8 @@ bool lineCircle(Point a, Point b, Point c, Extended r, Point& out) {
 }
 
 // Two circles; the signs of the radii pick the point.
-bool circleCircle(Point c1, Extended r1, Point c2, Extended r2, Point& out) {
-    const Point v = c2 - c1;
+bool circleCircle(PlanePoint c1, Extended r1, PlanePoint c2, Extended r2, PlanePoint& out) {
+    const PlanePoint v = c2 - c1;
     const Extended d = length(v), a1 = std::fabs(r1), a2 = std::fabs(r2);
     if (d == 0 || a1 + a2 < d || std::fabs(a1 - a2) > d) return false;
     if (a1 == 0) {
@@ -45,12 +45,12 @@ bool circleCircle(Point c1, Extended r1, Point c2, Extended r2, Point& out) {
     return true;
 }
 
-bool circumcentre(Point a, Point b, Point c, Point& out) {
-    const Point m1 = 0.5L * (a + b), m2 = 0.5L * (a + c);
+bool circumcentre(PlanePoint a, PlanePoint b, PlanePoint c, PlanePoint& out) {
+    const PlanePoint m1 = 0.5L * (a + b), m2 = 0.5L * (a + c);
     return intersectLines(m1, m1 + quarterTurn(b - a), m2, m2 + quarterTurn(c - a), out);
 }
 
-bool incentre(Point a, Point b, Point c, Point& out) {
+bool incentre(PlanePoint a, PlanePoint b, PlanePoint c, PlanePoint& out) {
     const Extended la = length(b - c), lb = length(c - a), lc = length(a - b);
     const Extended sum = la + lb + lc;
     if (sum == 0) return false;
@@ -58,8 +58,9 @@ bool incentre(Point a, Point b, Point c, Point& out) {
     return true;
 }
 
-Value triangleResult(const ValueArray& args, bool (*construct)(Point, Point, Point, Point&)) {
-    Point out;
+Value triangleResult(const ValueArray& args,
+                     bool (*construct)(PlanePoint, PlanePoint, PlanePoint, PlanePoint&)) {
+    PlanePoint out;
     if (!matchesForm(args, "PPP") ||
         !construct(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), out))
         return noPoint();
@@ -82,7 +83,7 @@ Value midValue(const ValueArray& args) {
 
 Value rotValue(const ValueArray& args, const EngineSettings& s) {
     if (matchesForm(args, "P")) return pointValue(quarterTurn(pointOf(args[0])));
-    Point centre;
+    PlanePoint centre;
     Extended t = 0;
     if (matchesForm(args, "Pr")) {
         t = args[1].x;
@@ -96,7 +97,7 @@ Value rotValue(const ValueArray& args, const EngineSettings& s) {
 }
 
 Value intrValue(const ValueArray& args) {
-    Point out;
+    PlanePoint out;
     bool found = false;
     const auto p = [&](std::size_t i) { return pointOf(args[i]); };
     if (matchesForm(args, "PPPP"))
@@ -111,7 +112,7 @@ Value intrValue(const ValueArray& args) {
 }
 
 Value perpValue(const ValueArray& args) {
-    Point from, out;
+    PlanePoint from, out;
     std::size_t first = 0;
     if (matchesForm(args, "PPP")) {
         from = pointOf(args[0]);
@@ -132,14 +133,14 @@ Value icentrValue(const ValueArray& args) {
 }
 
 Value hcentrValue(const ValueArray& args) {
-    return triangleResult(args, [](Point a, Point b, Point c, Point& out) {
+    return triangleResult(args, [](PlanePoint a, PlanePoint b, PlanePoint c, PlanePoint& out) {
         return intersectLines(a, a + quarterTurn(c - b), b, b + quarterTurn(c - a), out);
     });
 }
 
 Value gcentrValue(const ValueArray& args) {
     if (args.empty()) return noPoint();
-    Point sum;
+    PlanePoint sum;
     for (const Value& v : args) {
         if (!v.valid || v.kind != vkPair) return noPoint();
         sum = sum + pointOf(v);
@@ -148,7 +149,7 @@ Value gcentrValue(const ValueArray& args) {
 }
 
 Value cradValue(const ValueArray& args) {
-    Point centre;
+    PlanePoint centre;
     if (!matchesForm(args, "PPP") ||
         !circumcentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre))
         return makeUndefined(vkReal);
@@ -156,7 +157,7 @@ Value cradValue(const ValueArray& args) {
 }
 
 Value iradValue(const ValueArray& args) {
-    Point centre, foot;
+    PlanePoint centre, foot;
     if (!matchesForm(args, "PPP") ||
         !incentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre) ||
         !footOfPerpendicular(centre, pointOf(args[1]), pointOf(args[2]), foot))
@@ -165,7 +166,7 @@ Value iradValue(const ValueArray& args) {
 }
 
 Value ptanValue(const ValueArray& args) {
-    Point centre;
+    PlanePoint centre;
     Extended r = 0;
     if (matchesForm(args, "PPr")) {
         centre = pointOf(args[1]);
@@ -175,8 +176,8 @@ Value ptanValue(const ValueArray& args) {
     } else {
         return noPoint();
     }
-    const Point from = pointOf(args[0]);
-    const Point v = centre - from;
+    const PlanePoint from = pointOf(args[0]);
+    const PlanePoint v = centre - from;
     const Extended d = length(v);
     if (d == 0 || d < std::fabs(r)) return noPoint();
     const Extended s = std::asin(r / d);

@@ -13,7 +13,7 @@ constexpr Extended kParallelDistance = 1e-7L;
 constexpr Extended kEyeMargin = 1e-8L;
 
 // Control points after the leading real; false unless all are defined pairs.
-bool trailingPoints(const ValueArray& args, std::vector<Point>& points) {
+bool trailingPoints(const ValueArray& args, std::vector<PlanePoint>& points) {
     points.clear();
     if (args.empty() || !args[0].valid || args[0].kind != vkReal) return false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -25,7 +25,7 @@ bool trailingPoints(const ValueArray& args, std::vector<Point>& points) {
 
 struct Projection {
     bool defined = false;
-    Point point;
+    PlanePoint point;
     Extended depth = 0;
 };
 
@@ -60,7 +60,7 @@ Projection projectArguments(const ValueArray& args, const EngineSettings& s) {
 } // namespace
 
 Value pathValue(const ValueArray& args) {
-    std::vector<Point> p;
+    std::vector<PlanePoint> p;
     if (!trailingPoints(args, p) || p.size() < 2) return makeUndefined(vkReal);
     const Extended x = args[0].x;
     Extended sum = 0;
@@ -77,7 +77,7 @@ Value pathValue(const ValueArray& args) {
 }
 
 Value bezierValue(const ValueArray& args) {
-    std::vector<Point> p;
+    std::vector<PlanePoint> p;
     if (!trailingPoints(args, p) || p.size() < 2 || p.size() > 4) return makeUndefined(vkPair);
     const Extended t = args[0].x;
     // De Casteljau's construction: the Bernstein sum, exactly the last point at t = 1.

@@ -19,13 +19,13 @@ Value extreme(const ValueArray& args, bool wantLarger) {
     return best;
 }
 
-Value angleOf(Point v, const EngineSettings& s) {
+Value angleOf(PlanePoint v, const EngineSettings& s) {
     if (isZero(v)) return makeUndefined(vkReal);
     return checkRange(makeReal(directionAngle(v.x, v.y, s)));
 }
 
 // The turn from vector u to vector v as the direction of (u·v, u×v).
-Value angleBetween(Point u, Point v, const EngineSettings& s) {
+Value angleBetween(PlanePoint u, PlanePoint v, const EngineSettings& s) {
     if (isZero(u) || isZero(v)) return makeUndefined(vkReal);
     return angleOf({dot(u, v), cross(u, v)}, s);
 }
@@ -40,7 +40,7 @@ Value minValue(const ValueArray& args) {
 }
 
 Value lenValue(const ValueArray& args) {
-    std::vector<Point> p;
+    std::vector<PlanePoint> p;
     if (!readPoints(args, p)) return makeUndefined(vkReal);
     if (p.size() == 1) return checkRange(makeReal(length(p[0])));
     if (p.size() == 2) return checkRange(makeReal(length(p[1] - p[0])));
@@ -50,7 +50,7 @@ Value lenValue(const ValueArray& args) {
 Value argValue(const ValueArray& args, const EngineSettings& s) {
     if (s.complexMode && args.size() == 1 && isDefinedReal(args[0]))
         return angleOf({args[0].x, 0}, s);
-    std::vector<Point> p;
+    std::vector<PlanePoint> p;
     if (!readPoints(args, p)) return makeUndefined(vkReal);
     if (p.size() == 1) return angleOf(p[0], s);
     if (p.size() == 2) return angleBetween(p[0], p[1], s);
@@ -59,7 +59,7 @@ Value argValue(const ValueArray& args, const EngineSettings& s) {
 }
 
 Value detValue(const ValueArray& args) {
-    std::vector<Point> p;
+    std::vector<PlanePoint> p;
     if (!readPoints(args, p) || p.size() != 2) return makeUndefined(vkReal);
     return checkRange(makeReal(cross(p[0], p[1])));
 }

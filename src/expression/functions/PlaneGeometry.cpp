@@ -11,7 +11,7 @@ bool matchesForm(const ValueArray& args, std::string_view form) {
     return true;
 }
 
-bool readPoints(const ValueArray& args, std::vector<Point>& points) {
+bool readPoints(const ValueArray& args, std::vector<PlanePoint>& points) {
     points.clear();
     for (std::size_t i = 0; i < args.size(); ++i) {
         const Value& v = args[i];
@@ -29,15 +29,15 @@ bool readPoints(const ValueArray& args, std::vector<Point>& points) {
     return true;
 }
 
-bool intersectLines(Point a, Point b, Point c, Point d, Point& out) {
-    const Point u = b - a, v = d - c;
+bool intersectLines(PlanePoint a, PlanePoint b, PlanePoint c, PlanePoint d, PlanePoint& out) {
+    const PlanePoint u = b - a, v = d - c;
     const Extended denominator = cross(u, v);
     if (isZero(u) || isZero(v) || denominator == 0) return false;
     out = a + (cross(c - a, v) / denominator) * u;
     return true;
 }
 
-bool footOfPerpendicular(Point a, Point b, Point c, Point& out) {
+bool footOfPerpendicular(PlanePoint a, PlanePoint b, PlanePoint c, PlanePoint& out) {
     return intersectLines(a, a + quarterTurn(c - b), b, c, out);
 }
 
