@@ -43,8 +43,9 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
 
     std::string t = record.tokens;
     ConstTable consts;
-    if (!normalise(t, {mode, env.thetaAxis}, env.settings, consts))
-        return fail(msg::kTooManyConstants, true);
+    const NormaliseResult normalised = normalise(t, {mode, env.thetaAxis}, env.settings, consts);
+    if (normalised == NormaliseResult::tooManyConstants) return fail(msg::kTooManyConstants, true);
+    if (normalised == NormaliseResult::tooDeep) return fail(msg::kTooDeep);
     if (auto m = steps::checkText(t, consts, env.settings.decimalChar)) return fail(*m);
     if (auto m = steps::bindVariables(t)) return fail(*m);
     if (mode == kModeRelation) steps::relationForm(t);
@@ -56,6 +57,7 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     steps::pointSecondArgument(t);
     steps::argumentCounts(t);
     if (auto m = steps::aggregateBodies(t)) return fail(*m, true);
+    if (maxDepth(t) > kMaxBuiltNesting) return fail(msg::kTooDeep); // the postfix order recurses
     t = steps::toPostfix(t);
     steps::deleteBrackets(t);
 
