@@ -5,8 +5,8 @@
 
 namespace tarlix {
 
-NormaliseResult normalise(std::string& t, const NormaliseOptions& options, const EngineSettings& settings,
-               ConstTable& consts) {
+NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
+                          const EngineSettings& settings, ConstTable& consts) {
     using namespace passes;
     spacesAndSigns(t);
     absoluteBrackets(t);

@@ -30,7 +30,7 @@ inline constexpr int kMaxBuiltNesting = 1000;
 
 // Runs every pass. Fails when the text holds more numbers than there are constant slots, or
 // when the groups the passes build nest deeper than kMaxBuiltNesting.
-NormaliseResult normalise(std::string& t, const NormaliseOptions& options, const EngineSettings& settings,
-               ConstTable& consts);
+NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
+                          const EngineSettings& settings, ConstTable& consts);
 
 } // namespace tarlix

@@ -118,7 +118,9 @@ TEST_F(CompileErrors, ChainsThatBuildDeepGroupsAreRefusedInEveryMode) {
     for (const auto& c : cases) {
         for (int mode : {kModePlain, kModeExplicit, kModeRelation, 1}) {
             EXPECT_EQ(compileText(c.text, mode), c.compiles) << c.text.substr(0, 20) << mode;
-            if (!c.compiles) EXPECT_EQ(messages(), tooDeep) << c.text.substr(0, 20) << mode;
+            if (!c.compiles) {
+                EXPECT_EQ(messages(), tooDeep) << c.text.substr(0, 20) << mode;
+            }
         }
     }
 }
