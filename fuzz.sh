@@ -3,7 +3,7 @@
 # and runs one of them (compile, eval, project) or all, one after another, each for the given
 # seconds (default 60). Installs clang when it is missing. Findings are written to
 # build/fuzz/findings/<harness>/; turn each into a file of fuzz/regressions/<harness>/.
-#   ./fuzz.sh [harness|all] [seconds]
+#   ./fuzz.sh [harness|all] [seconds]       (FUZZ_RUNS=n stops each run after n executions)
 set -euo pipefail
 cd "$(dirname "$0")"
 harness="${1:-all}"
@@ -39,5 +39,5 @@ for h in "${harnesses[@]}"; do
   # The seed corpus stays as committed; what the run learns goes to the work corpus.
   "build/fuzz/fuzz/fuzz_$h" "$work" "fuzz/corpus/$h" "fuzz/regressions/$h" \
     -dict=fuzz/tarlix.dict -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=4096 -print_final_stats=1 -artifact_prefix="$findings/"
+    -max_len=4096 -print_final_stats=1 -artifact_prefix="$findings/" ${FUZZ_RUNS:+-runs=$FUZZ_RUNS}
 done
