@@ -39,5 +39,5 @@ for h in "${harnesses[@]}"; do
   # The seed corpus stays as committed; what the run learns goes to the work corpus.
   "build/fuzz/fuzz/fuzz_$h" "$work" "fuzz/corpus/$h" "fuzz/regressions/$h" \
     -dict=fuzz/tarlix.dict -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=4096 -print_final_stats=1 -artifact_prefix="$findings/" ${FUZZ_RUNS:+-runs=$FUZZ_RUNS}
+    -max_len=512 -print_final_stats=1 -artifact_prefix="$findings/" ${FUZZ_RUNS:+-runs=$FUZZ_RUNS}
 done
