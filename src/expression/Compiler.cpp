@@ -7,6 +7,8 @@
 #include "expression/Tokenizer.h"
 #include "expression/Vocabulary.h"
 
+#include <algorithm>
+
 namespace tarlix {
 
 namespace {
@@ -18,6 +20,28 @@ void dropLeadingYEquals(CompiledExpression& record) {
         record.tokens.erase(0, 2);
         record.source.erase(0, std::min<std::size_t>(2, record.source.size()));
     }
+}
+
+// The longest chain of tokens each of which the normaliser wraps, with what follows or what
+// went before, in a group of its own: postfix operators in a row, one-argument functions and
+// signs in a row, and powers whose exponents are single variables or numbers. Counted before
+// the passes build those groups, which would take time growing with the square of the chain.
+int longestChain(const std::string& t) {
+    int longest = 0, postfix = 0, prefix = 0, power = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const int c = code(t[i]);
+        const bool nextToPower = at(t, i + 1) == tkPower || (i > 0 && code(t[i - 1]) == tkPower);
+        if (c == tkSpace && !nextToPower) power = 0;
+        if (c == tkSpace) continue;
+        postfix = isPostfix(c) ? postfix + 1 : 0;
+        prefix = isOneArg(c) ? prefix + 1 : 0;
+        if (c == tkPower)
+            ++power;
+        else if (!isVariable(c) && !isDigit(c))
+            power = 0;
+        longest = std::max({longest, postfix, prefix, power});
+    }
+    return longest;
 }
 
 void replaceAll(std::string& s, const std::string& from, const std::string& to) {
@@ -38,13 +62,15 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     };
     if (record.tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
         return fail(msg::kNotFinished);
-    if (maxDepth(record.tokens) > kMaxNesting) return fail(msg::kTooDeep);
+    if (maxDepth(record.tokens) > kMaxNesting || longestChain(record.tokens) > kMaxBuiltNesting)
+        return fail(msg::kTooDeep);
     if (mode == kModeExplicit) dropLeadingYEquals(record);
 
     std::string t = record.tokens;
     ConstTable consts;
-    if (!normalise(t, {mode, env.thetaAxis}, env.settings, consts))
-        return fail(msg::kTooManyConstants, true);
+    const NormaliseResult normalised = normalise(t, {mode, env.thetaAxis}, env.settings, consts);
+    if (normalised == NormaliseResult::tooManyConstants) return fail(msg::kTooManyConstants, true);
+    if (normalised == NormaliseResult::tooDeep) return fail(msg::kTooDeep);
     if (auto m = steps::checkText(t, consts, env.settings.decimalChar)) return fail(*m);
     if (auto m = steps::bindVariables(t)) return fail(*m);
     if (mode == kModeRelation) steps::relationForm(t);
@@ -56,6 +82,7 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     steps::pointSecondArgument(t);
     steps::argumentCounts(t);
     if (auto m = steps::aggregateBodies(t)) return fail(*m, true);
+    if (maxDepth(t) > kMaxBuiltNesting) return fail(msg::kTooDeep); // the postfix order recurses
     t = steps::toPostfix(t);
     steps::deleteBrackets(t);
 

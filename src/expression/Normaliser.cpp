@@ -1,11 +1,12 @@
 #include "expression/Normaliser.h"
 
 #include "expression/NormalisePasses.h"
+#include "expression/TokenText.h"
 
 namespace tarlix {
 
-bool normalise(std::string& t, const NormaliseOptions& options, const EngineSettings& settings,
-               ConstTable& consts) {
+NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
+                          const EngineSettings& settings, ConstTable& consts) {
     using namespace passes;
     spacesAndSigns(t);
     absoluteBrackets(t);
@@ -13,7 +14,7 @@ bool normalise(std::string& t, const NormaliseOptions& options, const EngineSett
     if (options.mode >= 1 && options.mode <= 22) pointMode(t, options.mode);
     pointComponents(t);
     if (options.thetaAxis) thetaAxis(t);
-    if (!numbers(t, settings, consts)) return false;
+    if (!numbers(t, settings, consts)) return NormaliseResult::tooManyConstants;
     spaceMarking(t);
     pairLiterals(t);
     pointPairs(t);
@@ -29,10 +30,11 @@ bool normalise(std::string& t, const NormaliseOptions& options, const EngineSett
     quotientLeftOperands(t);
     deleteSpaces(t);
     normToLen(t);
+    if (maxDepth(t) > kMaxBuiltNesting) return NormaliseResult::tooDeep; // chains recurse
     chainedComparisons(t);
     powerPrefixPowers(t);
     if (options.mode == 0) relationVariables(t, settings.thetaMode);
-    return true;
+    return NormaliseResult::ok;
 }
 
 } // namespace tarlix

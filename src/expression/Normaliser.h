@@ -22,8 +22,15 @@ struct NormaliseOptions {
     bool thetaAxis = false; // the horizontal axis variable is theta
 };
 
-// Runs every pass. False when the text holds more numbers than there are constant slots.
-bool normalise(std::string& t, const NormaliseOptions& options, const EngineSettings& settings,
-               ConstTable& consts);
+enum class NormaliseResult { ok, tooManyConstants, tooDeep };
+
+// The deepest nesting of groups, typed and built, that the recursive steps are given: the
+// typed limit leaves room for the groups each operator and application builds around it.
+inline constexpr int kMaxBuiltNesting = 1000;
+
+// Runs every pass. Fails when the text holds more numbers than there are constant slots, or
+// when the groups the passes build nest deeper than kMaxBuiltNesting.
+NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
+                          const EngineSettings& settings, ConstTable& consts);
 
 } // namespace tarlix

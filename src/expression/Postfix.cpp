@@ -61,26 +61,35 @@ std::vector<std::string> items(const std::string& t) {
 }
 } // namespace
 
-std::string toPostfix(const std::string& t) {
-    std::vector<std::string> list = items(t);
-    for (int level = 0; level <= 5; ++level) {
-        for (std::size_t k = 0; k < list.size(); ++k) {
-            if (!isOperatorItem(list[k], level)) continue;
-            std::string op = list[k];
-            std::string right;
-            if (k + 1 < list.size() && isOperandItem(list[k + 1])) {
-                right = list[k + 1];
-                list.erase(list.begin() + static_cast<long>(k) + 1);
-            }
-            if (k > 0 && isOperandItem(list[k - 1])) {
-                list[k - 1] = tokenChar(tkOpen) + list[k - 1] + right + op + tokenChar(tkClose);
-                list.erase(list.begin() + static_cast<long>(k));
-                --k;
-            } else {
-                list[k] = right + op;
-            }
+namespace {
+// One precedence level, left to right in one pass: each operator takes the item before it and
+// the item after it. The brackets around a merged item are not kept, as the code drops them
+// anyway, so that a long chain grows its item in place instead of copying it once per link.
+std::vector<std::string> applyLevel(std::vector<std::string> list, int level) {
+    std::vector<std::string> out;
+    out.reserve(list.size());
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        if (!isOperatorItem(list[k], level)) {
+            out.push_back(std::move(list[k]));
+            continue;
+        }
+        const char op = list[k][0];
+        std::string right;
+        if (k + 1 < list.size() && isOperandItem(list[k + 1])) right = std::move(list[++k]);
+        if (!out.empty() && isOperandItem(out.back())) {
+            out.back() += right;
+            out.back() += op;
+        } else {
+            out.push_back(std::move(right) + op);
         }
     }
+    return out;
+}
+} // namespace
+
+std::string toPostfix(const std::string& t) {
+    std::vector<std::string> list = items(t);
+    for (int level = 0; level <= 5; ++level) list = applyLevel(std::move(list), level);
     std::string out;
     for (const auto& item : list) out += item;
     return out;

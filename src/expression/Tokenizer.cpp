@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
+#include <vector>
 
 namespace tarlix {
 
@@ -81,7 +83,7 @@ void cleanPrimes(SourceEditor& ed) {
     while (!s.empty() && s.front() == '\'') ed.erase(0, 1);
 }
 
-bool takesName(int c, const std::string& name, const std::string& rest) {
+bool takesName(int c, const std::string& name, std::string_view rest) {
     if (name.empty() || rest.compare(0, name.size(), name) != 0) return false;
     const char next = rest.size() > name.size() ? rest[name.size()] : '\0';
     if (c == tkY1 && rest.size() > 2 && std::isdigit(static_cast<unsigned char>(rest[2])))
@@ -103,23 +105,26 @@ std::string tokenize(std::string& source, int& cursor, const EngineSettings& set
     insertComponentDots(ed);
     cleanPrimes(ed);
 
+    // The names once, so that each position is only compared, never copied.
+    std::vector<std::string> names;
+    for (int c = kFirstNamedToken; c <= kLastNamedToken; ++c)
+        names.push_back(tokenName(c, settings));
     std::string tokens;
     std::string cleaned;
     std::size_t pos = 0;
     while (pos < source.size()) {
         if (source[pos] == '*') source[pos] = '\xB7';
-        const std::string rest = source.substr(pos);
+        const std::string_view rest = std::string_view(source).substr(pos);
         int found = 0;
-        std::string name;
-        for (int c = kFirstNamedToken; c <= kLastNamedToken && found == 0; ++c) {
-            name = tokenName(c, settings);
-            if (takesName(c, name, rest)) found = c;
-        }
+        for (int c = kFirstNamedToken; c <= kLastNamedToken && found == 0; ++c)
+            if (takesName(c, names[static_cast<std::size_t>(c - kFirstNamedToken)], rest))
+                found = c;
         if (found == 0) {
             tokens += tokenChar(tkUnrecognised);
             tokens += rest;
             break;
         }
+        const std::string& name = names[static_cast<std::size_t>(found - kFirstNamedToken)];
         tokens += tokenChar(found);
         cleaned += name;
         pos += name.size();

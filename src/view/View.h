@@ -34,7 +34,7 @@ public:
     Store<FunctionSamples, functionCount> functionSamples;
     ColumnSamples xSamples;
     ColumnSamples undefinedSamples;
-    Store<CurveCache, figureCount> curveCaches;
+    CurveCaches<figureCount> curveCaches;
 
     RedrawState& redrawState() const { return redraw; }
     void setHooks(ViewHooks* h) { hooks = h; }

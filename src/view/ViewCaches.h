@@ -5,6 +5,9 @@
 #include "base/Store.h"
 #include "expression/eval/RowCaches.h"
 
+#include <array>
+#include <memory>
+
 namespace tarlix {
 
 inline constexpr int curveSampleCapacity = 5000;
@@ -21,6 +24,21 @@ struct CurveCache {
     Store<CurveSample, curveSampleCapacity> samples;
     int paramIndex = 0;
     int count = 0;
+};
+
+// The curve caches of the figures 1..N. Each is allocated when its figure first asks for it:
+// most views draw few curves, and a fresh view must stay cheap to build.
+template <int N> class CurveCaches {
+public:
+    CurveCache& operator[](int n) {
+        auto& cache = items_[static_cast<std::size_t>(n - 1)];
+        if (!cache) cache = std::make_unique<CurveCache>();
+        return *cache;
+    }
+    bool allocated(int n) const { return items_[static_cast<std::size_t>(n - 1)] != nullptr; }
+
+private:
+    std::array<std::unique_ptr<CurveCache>, N> items_;
 };
 
 } // namespace tarlix

@@ -323,3 +323,20 @@ TEST(ProjectFile, OlderExpressionsInTodaysWords) {
         EXPECT_EQ(rewriteOldSource(c.text, in), c.today) << c.version;
     }
 }
+
+TEST(DeepEntries, AnEntryTooDeepToCompileOpensUncompiledBesideTheOthers) {
+    Session saved;
+    const std::string deep = "x" + std::string(12000, '!');
+    saved.project.explicitFunctions[1].expr.source = deep;
+    saved.project.explicitFunctions[2].expr.source = "x^2";
+    saved.project.userFunctions[1].source = "x+y";
+    TempFolder dir;
+    writeText(dir.file("hondo.tlx"), projectFileText(saved.project, saved.view));
+    Session s;
+    ASSERT_TRUE(openProject(s.ctx, dir.file("hondo.tlx")));
+    EXPECT_EQ(s.project.explicitFunctions[1].expr.source, deep);
+    EXPECT_TRUE(s.project.explicitFunctions[1].expr.code.empty());
+    EXPECT_EQ(s.project.explicitFunctions[2].expr.source, "x^2");
+    EXPECT_FALSE(s.project.explicitFunctions[2].expr.code.empty());
+    EXPECT_FALSE(s.project.userFunctions[1].code.empty());
+}

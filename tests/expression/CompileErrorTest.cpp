@@ -90,6 +90,41 @@ TEST_F(CompileErrors, DeepNestingIsRefused) {
     EXPECT_EQ(codeNames(), "x");
 }
 
+std::string repeated(const std::string& piece, int n) {
+    std::string out;
+    for (int k = 0; k < n; ++k) out += piece;
+    return out;
+}
+
+// Every operator, sign and application builds a group of its own around its operand, so a
+// long chain of them nests as deep as a long chain of typed brackets.
+TEST_F(CompileErrors, ChainsThatBuildDeepGroupsAreRefusedInEveryMode) {
+    const std::string tooDeep = "Demasiados par\xE9ntesis anidados";
+    const struct {
+        std::string text;
+        bool compiles;
+    } cases[] = {
+        {"x" + repeated("!", 12000), false},
+        {repeated("_", 12000) + "x", false},
+        {repeated("sin ", 15000) + "x", false},
+        {"x" + repeated("^x", 7500), false},
+        {repeated("abs(", 150) + "x" + repeated(")", 150) + repeated("!", 12000), false},
+        {"x" + repeated("!", 300), true},
+        {repeated("sin ", 300) + "x", true},
+        {repeated("(", 200) + "x!" + repeated(")", 200), true},
+        {"x" + repeated("+x", 7500), true},
+        {"x" + repeated("<x", 3000), true},
+    };
+    for (const auto& c : cases) {
+        for (int mode : {kModePlain, kModeExplicit, kModeRelation, 1}) {
+            EXPECT_EQ(compileText(c.text, mode), c.compiles) << c.text.substr(0, 20) << mode;
+            if (!c.compiles) {
+                EXPECT_EQ(messages(), tooDeep) << c.text.substr(0, 20) << mode;
+            }
+        }
+    }
+}
+
 TEST(ArgumentsTaken, CountsOfMultiArgumentFunctions) {
     EXPECT_EQ(argumentsTaken(tkDet, 3), 2);
     EXPECT_EQ(argumentsTaken(tkDet, 4), 4);

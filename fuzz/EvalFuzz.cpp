@@ -1,0 +1,59 @@
+// Evaluates any text as the calculator does and, compiled as an explicit function, over a
+// short row of columns as the renderer does. The first line is the expression; a second line
+// defines f and a third y1, so that references and user functions are reached too.
+#include "FuzzTarget.h"
+
+#include "expression/Calc.h"
+#include "expression/eval/Evaluator.h"
+#include "expression/eval/RowEvaluator.h"
+
+#include <array>
+#include <vector>
+
+namespace {
+using namespace tarlix;
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    while (lines.size() < 3) {
+        const auto end = text.find('\n', from);
+        lines.push_back(text.substr(from, end == std::string::npos ? end : end - from));
+        if (end == std::string::npos) break;
+        from = end + 1;
+    }
+    lines.resize(3);
+    return lines;
+}
+
+void evaluateRow(Evaluator& scalar, const CompiledExpression& record) {
+    std::array<Value, 8> xs;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        xs[i] = makeReal(static_cast<Extended>(i) * 1.25L - 4);
+    std::array<Value, 8> out;
+    RowEvaluator row(scalar);
+    RowRequest request;
+    request.xs = xs;
+    row.evaluateRow(record, request, out);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto lines = linesOf(fuzz::textOf(data, size));
+    EngineSettings settings;
+    RecordingMessageBox box;
+    const CompileEnv compileEnv{settings, box};
+    ExpressionTable document;
+    setSource(document.userFunctions[0], lines[1], kModeRelation, compileEnv);
+    setSource(document.explicitFunctions[0], lines[2], kModeExplicit, compileEnv);
+    ParameterValues parameters;
+    RandomState random(1); // the same draws every run, so that a finding repeats
+    EvalEnv env{settings, document, parameters, &random, nullptr};
+    Evaluator scalar(env);
+    CompiledExpression calculator;
+    if (setSource(calculator, lines[0], kModePlain, compileEnv))
+        scalar.evaluate(calculator, makeUndefined(vkReal));
+    CompiledExpression function;
+    if (setSource(function, lines[0], kModeExplicit, compileEnv)) evaluateRow(scalar, function);
+    return 0;
+}
