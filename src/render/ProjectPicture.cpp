@@ -1,7 +1,7 @@
 #include "render/ProjectPicture.h"
 
 #include "document/ObjectTokens.h"
-#include "render/PlainAxes.h"
+#include "render/axes/Axes.h"
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/FunctionSamples.h"
 
@@ -70,7 +70,9 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
 
 void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     base_ = surfaces.createImage(width, height, kWhite);
-    drawPlainAxes(*base_, view_);
+    const AxesStyle style{kScreenGridColor, project_.engine.angleMode == 2,
+                          project_.settings.degreeFont, false};
+    drawAxes(AxesTarget{view_, *base_, style});
     const FunctionSet others = ~drawnOver_;
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()},
                   project_.explicitFunctions, others);
