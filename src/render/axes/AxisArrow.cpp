@@ -1,7 +1,5 @@
 #include "render/axes/AxisArrow.h"
 
-#include "render/StyledPolyline.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -21,8 +19,10 @@ void drawArrow(Canvas& canvas, Point tail, Point tip, int fontPixels) {
     const double w = std::min(2.0 * pen.width + fontPixels, 0.75 * distance);
     const double dx = (tail.x - tip.x) / distance * w, dy = (tail.y - tip.y) / distance * w;
     const Point notch = offset(tip, dx * 10 / 13, dy * 10 / 13);
-    const std::array<Point, 2> shaft{tail, notch};
-    drawStyledPolyline(canvas, shaft, LineDrawOptions{});
+    // A single segment: the canvas line has the round ends the polyline routine would give,
+    // and the axes stay apart from the polylines of the objects.
+    canvas.moveTo(tail.x, tail.y);
+    canvas.lineTo(notch.x, notch.y);
 
     // Barbs 20 degrees off the shaft.
     const double k = 2.75, r = std::sqrt(k * k + 1);
