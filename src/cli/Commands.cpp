@@ -47,7 +47,8 @@ const std::vector<Command>& commands() {
          runEval},
         {"plot",
          "plot [-y EXPR]... [-c RELATION]... [--scan 1|2|4|8] [--no-fastpoly] "
-         "[--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... -o OUT.png",
+         "[--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... [--polar] [--grid 0|1|2|3] "
+         "-o OUT.png   --polar: polar grid; --grid: 0 lines, 1 crosses, 2 dotted, 3 dark lines",
          runPlot},
     };
     return list;

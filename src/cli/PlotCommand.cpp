@@ -1,5 +1,5 @@
 // tarlix-cli plot: draws explicit functions y1, y2, ... and relations C1, C2, ... on a white
-// picture with the axes through the origin and writes it as PNG.
+// picture with the axes, their grid and values (or the polar grid) and writes it as PNG.
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
@@ -7,6 +7,7 @@
 #include "document/Project.h"
 #include "expression/Calc.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -26,6 +27,8 @@ struct PlotRequest {
     int width = 600;
     int height = 600;
     Extended xLow = -5, xHigh = 5, yLow = -5, yHigh = 5;
+    bool polar = false;
+    int gridStyle = 0;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
     std::string output;
 };
@@ -66,6 +69,13 @@ bool parseScanWidth(const std::string& text, PlotRequest& r) {
     return true;
 }
 
+bool parseGridStyle(const std::string& text, PlotRequest& r) {
+    const auto n = parseInteger(text);
+    if (!n || *n < 0 || *n > 3) return false;
+    r.gridStyle = static_cast<int>(*n);
+    return true;
+}
+
 bool parseParameter(const std::string& text, PlotRequest& r) {
     const auto parameter = parseParameterValue(text);
     if (parameter) r.parameters.push_back(*parameter);
@@ -100,6 +110,12 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
             << "got \"" << *range << "\"\n";
         return std::nullopt;
     }
+    if (auto grid = args.value("--grid"); grid && !parseGridStyle(*grid, r)) {
+        err << kPrefix << "--grid must be 0 (lines), 1 (crosses), 2 (dotted) or 3 (dark lines), "
+            << "got \"" << *grid << "\"\n";
+        return std::nullopt;
+    }
+    r.polar = args.has("--polar");
     for (const std::string& p : args.values("--param"))
         if (!parseParameter(p, r)) {
             err << kPrefix << parameterOptionHelp() << ", got \"" << p << "\"\n";
@@ -145,6 +161,8 @@ void setUpView(View& view, const PlotRequest& r) {
     view.xAxis.pixelLength = r.width;
     view.yAxis.pixelLength = r.height;
     view.setView(nullptr, r.xLow, r.xHigh, r.yLow, r.yHigh);
+    view.axisType = r.polar ? 1 : 0;
+    view.gridStyle = static_cast<std::uint8_t>(r.gridStyle);
 }
 
 int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
@@ -174,6 +192,8 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
                                         {"--range", true},
                                         {"--size", true},
                                         {"--param", true},
+                                        {"--polar", false},
+                                        {"--grid", true},
                                         {"-o", true}},
                                        err);
     if (!parsed) return kExitUsage;

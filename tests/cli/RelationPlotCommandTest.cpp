@@ -45,12 +45,15 @@ bool darkNear(const QImage& image, int x, int y) {
     return false;
 }
 
-// Non-white pixels in the square of side 2h around (x, y).
+// Pixels in the square of side 2h around (x, y) that are neither white nor the bare grid of
+// the axes (a drawing over the grid darkens it).
 int inkAround(const QImage& image, int x, int y, int h) {
     int n = 0;
     for (int dy = -h; dy < h; ++dy)
-        for (int dx = -h; dx < h; ++dx)
-            if (image.pixel(x + dx, y + dy) != qRgb(255, 255, 255)) ++n;
+        for (int dx = -h; dx < h; ++dx) {
+            const QRgb p = image.pixel(x + dx, y + dy);
+            if (p != qRgb(255, 255, 255) && p != qRgb(160, 160, 224)) ++n;
+        }
     return n;
 }
 
