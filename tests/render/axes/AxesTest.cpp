@@ -181,3 +181,20 @@ TEST_F(Axes, OutputScaleTwoDoublesEveryPixelLength) {
         }
     }
 }
+
+// In degree mode with the degree font, each x value gets its sign at the tick, raised by 2.
+TEST_F(Axes, DegreeSignFollowsXValuesInDegreeMode) {
+    setView(440, -5.5, 5.5);
+    setAxis(view.xAxis, 440, -440, 440); // ticks every 90, 45 pixels apart
+    view.xAxis.base = 90;
+    view.yAxis.valueVisible = false;
+    style.degreeMode = true;
+    EXPECT_EQ(valuesOf(drawn()).size(), 8u);
+    style.degreeFont = true;
+    const RecordingCanvas c = drawn();
+    EXPECT_EQ(valuesOf(c), (std::vector<std::string>{"-360", "\xB0", "-270", "\xB0", "-180", "\xB0",
+                                                     "-90", "\xB0", "90", "\xB0", "180", "\xB0",
+                                                     "270", "\xB0", "360", "\xB0"}));
+    const auto texts = textsOf(c);
+    EXPECT_EQ(texts[1].at, (Point{view.xAxis.toPixel(-360), 219}));
+}
