@@ -20,7 +20,7 @@ fi
 ./scripts/install-deps.sh
 
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link" -DTARLIX_SANITIZE=ON -DTARLIX_FUZZ=ON \
+  -DCMAKE_CXX_FLAGS="-O2 -g -fsanitize=fuzzer-no-link" -DTARLIX_SANITIZE=ON -DTARLIX_FUZZ=ON \
   -DTARLIX_TESTS=OFF >/dev/null
 
 case "$harness" in

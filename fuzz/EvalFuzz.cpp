@@ -43,7 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EngineSettings settings;
     RecordingMessageBox box;
     const CompileEnv compileEnv{settings, box};
-    ExpressionTable document;
+    // The table is large and the evaluator only reads it: one for all runs, with the two slots
+    // that a run fills emptied first, so that nothing of an earlier run is left in it.
+    static ExpressionTable document;
+    document.userFunctions[0] = CompiledExpression{};
+    document.explicitFunctions[0] = CompiledExpression{};
     setSource(document.userFunctions[0], lines[1], kModeRelation, compileEnv);
     setSource(document.explicitFunctions[0], lines[2], kModeExplicit, compileEnv);
     ParameterValues parameters;

@@ -4,6 +4,7 @@
 #include "expression/Vocabulary.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarlix {
 
@@ -60,7 +61,9 @@ struct CountStack {
 int countBefore(const CompiledExpression& record, std::size_t i) {
     if (i == 0 || !isConstant(code(record.code[i - 1]))) return 0;
     const Value& v = record.constValue[code(record.code[i - 1])];
-    return v.isValid() ? static_cast<int>(v.x) : 0;
+    if (!v.isValid() || std::isnan(v.x)) return 0;
+    // The count can be a typed number of any size; past a billion every count acts the same.
+    return static_cast<int>(std::clamp<Extended>(v.x, -1e9L, 1e9L));
 }
 } // namespace
 

@@ -115,63 +115,94 @@ void normToLen(std::string& t) {
 }
 
 namespace {
-// One stretch between "and", "or" and "," at one bracket depth: a<b<c becomes (a<b)and(b<c).
-std::string chainClause(const std::string& s) {
-    std::vector<std::size_t> ops;
-    int depth = 0;
+// The position of the ")" closing each "(" of the text, npos where none does; one pass for all.
+std::vector<std::size_t> groupCloses(const std::string& s) {
+    std::vector<std::size_t> closes(s.size(), npos);
+    std::vector<std::size_t> open;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const int c = code(s[i]);
-        if (c == tkOpen) ++depth;
-        if (c == tkClose) --depth;
-        if (depth == 0 && isComparison(c)) ops.push_back(i);
+        if (c == tkOpen) open.push_back(i);
+        if (c == tkClose && !open.empty()) {
+            closes[open.back()] = i;
+            open.pop_back();
+        }
     }
-    if (ops.size() < 2) return s;
-    std::string out;
-    std::size_t from = 0;
-    for (std::size_t k = 0; k < ops.size(); ++k) {
-        const std::size_t to = k + 1 < ops.size() ? ops[k + 1] : s.size();
-        if (k > 0) out += tokenChar(tkAnd);
-        out += tokenChar(tkOpen) + s.substr(from, to - from) + tokenChar(tkClose);
-        from = ops[k] + 1;
-    }
-    return out;
+    return closes;
 }
 
-std::string chainIn(const std::string& s) {
+// One stretch [from, to) between "and", "or" and "," at one bracket depth, with the comparisons
+// at that depth at ops: a<b<c becomes (a<b)and(b<c).
+void appendClause(const std::string& s, std::size_t from, std::size_t to,
+                  const std::vector<std::size_t>& ops, std::string& out) {
+    if (ops.size() < 2) {
+        out.append(s, from, to - from);
+        return;
+    }
+    std::size_t start = from;
+    for (std::size_t k = 0; k < ops.size(); ++k) {
+        const std::size_t end = k + 1 < ops.size() ? ops[k + 1] : to;
+        if (k > 0) out += tokenChar(tkAnd);
+        out += tokenChar(tkOpen);
+        out.append(s, start, end - start);
+        out += tokenChar(tkClose);
+        start = ops[k] + 1;
+    }
+}
+
+// Appends [from, to) of s with its chains split, innermost groups first. The groups already
+// done are stepped over whole where they cannot hold a clause of this level, so that each
+// level reads only its own tokens.
+void chainIn(const std::string& s, std::size_t from, std::size_t to,
+             const std::vector<std::size_t>& closes, std::string& out) {
     std::string withGroups;
-    for (std::size_t i = 0; i < s.size(); ++i) {
+    std::vector<std::pair<std::size_t, std::size_t>> groups; // "(" and ")" in withGroups
+    for (std::size_t i = from; i < to; ++i) {
         if (code(s[i]) != tkOpen) {
             withGroups += s[i];
             continue;
         }
-        const std::size_t close = closeOf(s, i);
+        const std::size_t close = closes[i];
         if (close == npos) {
-            withGroups += s.substr(i);
+            withGroups.append(s, i, to - i);
             break;
         }
-        withGroups +=
-            tokenChar(tkOpen) + chainIn(s.substr(i + 1, close - i - 1)) + tokenChar(tkClose);
+        const std::size_t start = withGroups.size();
+        withGroups += tokenChar(tkOpen);
+        chainIn(s, i + 1, close, closes, withGroups);
+        withGroups += tokenChar(tkClose);
+        groups.emplace_back(start, withGroups.size() - 1);
         i = close;
     }
-    std::string out;
-    std::size_t from = 0;
+    std::vector<std::size_t> ops;
+    std::size_t clause = 0;
+    std::size_t nextGroup = 0;
     int depth = 0;
     for (std::size_t i = 0; i <= withGroups.size(); ++i) {
+        while (nextGroup < groups.size() && groups[nextGroup].first < i) ++nextGroup;
+        // A group entered at depth zero holds nothing at depth zero and leaves the depth as is.
+        if (depth == 0 && nextGroup < groups.size() && groups[nextGroup].first == i) {
+            i = groups[nextGroup].second;
+            continue;
+        }
         const int c = i < withGroups.size() ? code(withGroups[i]) : int{tkComma};
         if (c == tkOpen) ++depth;
         if (c == tkClose) --depth;
-        if (depth != 0 || (c != tkAnd && c != tkOr && c != tkComma)) continue;
-        out += chainClause(withGroups.substr(from, i - from));
+        if (depth != 0) continue;
+        if (isComparison(c)) ops.push_back(i);
+        if (c != tkAnd && c != tkOr && c != tkComma) continue;
+        appendClause(withGroups, clause, i, ops, out);
+        ops.clear();
         if (i < withGroups.size()) out += withGroups[i];
-        from = i + 1;
+        clause = i + 1;
     }
-    if (from < withGroups.size()) out += withGroups.substr(from); // unbalanced brackets
-    return out;
+    if (clause < withGroups.size()) out.append(withGroups, clause); // unbalanced brackets
 }
 } // namespace
 
 void chainedComparisons(std::string& t) {
-    t = chainIn(t);
+    std::string out;
+    chainIn(t, 0, t.size(), groupCloses(t), out);
+    t = std::move(out);
 }
 
 void powerPrefixPowers(std::string& t) {

@@ -3,7 +3,9 @@
 #include "expression/Vocabulary.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -94,6 +96,29 @@ bool takesName(int c, const std::string& name, std::string_view rest) {
     return c != tkLogBase;
 }
 
+// The names of the codes with the default settings, and the named codes by the first byte of
+// their names, each list in vocabulary order: a position is compared only with the names that
+// can start there. The separator and the decimal point follow the settings and are tried apart.
+struct NameIndex {
+    std::vector<std::string> names;
+    std::array<std::vector<std::uint8_t>, 256> byFirstByte;
+
+    NameIndex() {
+        const EngineSettings defaults;
+        for (int c = kFirstNamedToken; c <= kLastNamedToken; ++c) {
+            names.push_back(tokenName(c, defaults));
+            if (c == tkComma || c == tkDecimalPoint || names.back().empty()) continue;
+            byFirstByte[static_cast<unsigned char>(names.back()[0])].push_back(
+                static_cast<std::uint8_t>(c));
+        }
+    }
+};
+
+const NameIndex& nameIndex() {
+    static const NameIndex index;
+    return index;
+}
+
 } // namespace
 
 std::string tokenize(std::string& source, int& cursor, const EngineSettings& settings) {
@@ -105,10 +130,14 @@ std::string tokenize(std::string& source, int& cursor, const EngineSettings& set
     insertComponentDots(ed);
     cleanPrimes(ed);
 
-    // The names once, so that each position is only compared, never copied.
-    std::vector<std::string> names;
-    for (int c = kFirstNamedToken; c <= kLastNamedToken; ++c)
-        names.push_back(tokenName(c, settings));
+    const NameIndex& index = nameIndex();
+    const std::string comma = tokenName(tkComma, settings);
+    const std::string point = tokenName(tkDecimalPoint, settings);
+    const auto nameOf = [&](int c) -> const std::string& {
+        if (c == tkComma) return comma;
+        if (c == tkDecimalPoint) return point;
+        return index.names[static_cast<std::size_t>(c - kFirstNamedToken)];
+    };
     std::string tokens;
     std::string cleaned;
     std::size_t pos = 0;
@@ -116,15 +145,20 @@ std::string tokenize(std::string& source, int& cursor, const EngineSettings& set
         if (source[pos] == '*') source[pos] = '\xB7';
         const std::string_view rest = std::string_view(source).substr(pos);
         int found = 0;
-        for (int c = kFirstNamedToken; c <= kLastNamedToken && found == 0; ++c)
-            if (takesName(c, names[static_cast<std::size_t>(c - kFirstNamedToken)], rest))
+        for (const int c : index.byFirstByte[static_cast<unsigned char>(rest[0])])
+            if (takesName(c, nameOf(c), rest)) {
                 found = c;
+                break;
+            }
+        // The first match in vocabulary order wins, so these two only where they come earlier.
+        for (const int c : {int{tkComma}, int{tkDecimalPoint}})
+            if ((found == 0 || c < found) && takesName(c, nameOf(c), rest)) found = c;
         if (found == 0) {
             tokens += tokenChar(tkUnrecognised);
             tokens += rest;
             break;
         }
-        const std::string& name = names[static_cast<std::size_t>(found - kFirstNamedToken)];
+        const std::string& name = nameOf(found);
         tokens += tokenChar(found);
         cleaned += name;
         pos += name.size();

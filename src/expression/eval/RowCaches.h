@@ -19,18 +19,26 @@ inline constexpr int firstSampleColumn = -1;
 inline constexpr int lastSampleColumn = 1410;
 inline constexpr int lastFilledColumn = 1401;
 
-// One value per pixel column, indexed by the column itself.
+// One value per pixel column, indexed by the column itself. The row is allocated at its first
+// write: a view holds a row for every explicit function, and most of them are never drawn.
+// Until then it reads as default values.
 class ColumnSamples {
 public:
-    ColumnSamples() : values(lastSampleColumn - firstSampleColumn + 1) {}
     static constexpr int size() { return lastSampleColumn - firstSampleColumn + 1; }
-    Value& operator[](int column) { return values[index(column)]; }
-    const Value& operator[](int column) const { return values[index(column)]; }
-    std::vector<Value>& row() { return values; }
-    const std::vector<Value>& row() const { return values; }
+    Value& operator[](int column) { return row()[index(column)]; }
+    const Value& operator[](int column) const { return row()[index(column)]; }
+    std::vector<Value>& row() {
+        if (values.empty()) values.resize(static_cast<std::size_t>(size()));
+        return values;
+    }
+    const std::vector<Value>& row() const { return values.empty() ? blankRow() : values; }
 
 private:
     static std::size_t index(int column) { return static_cast<std::size_t>(column + 1); }
+    static const std::vector<Value>& blankRow() {
+        static const std::vector<Value> blank(static_cast<std::size_t>(size()));
+        return blank;
+    }
     std::vector<Value> values;
 };
 
