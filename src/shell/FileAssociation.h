@@ -34,9 +34,9 @@ private:
     QString configHome_;
 };
 
-// "&Asociaci? de Archivos": asks, then installs the association for programPath.
+// "&Asociación de Archivos": asks, then installs the association for programPath.
 void associate(MessageBox& box, FileAssociation& association, const QString& programPath);
-// "&Liberar Asociaci? de archivo": when either part exists, asks, then removes both.
+// "&Liberar Asociación de archivo": when either part exists, asks, then removes both.
 void releaseAssociation(MessageBox& box, FileAssociation& association);
 
 } // namespace tarlix

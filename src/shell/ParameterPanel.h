@@ -103,7 +103,7 @@ private:
     QToolButton* clear_ = nullptr;
 };
 
-// The edit menu's "&Inicializar par?etros": after the information sound asks "Inicializar
+// The edit menu's "&Inicializar parámetros": after the information sound asks "Inicializar
 // todos los parámetros usando [OK]" and, on OK, resets every parameter and the speed.
 void askToInitialiseParameters(ProjectContext& ctx);
 
