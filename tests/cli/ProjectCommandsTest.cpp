@@ -13,8 +13,7 @@ using namespace tarlix::cli;
 namespace {
 
 std::string fixture(const std::string& name) {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "document" / "fixtures" /
-            name)
+    return (std::filesystem::path(TARLIX_SOURCE_DIR) / "tests" / "document" / "fixtures" / name)
         .string();
 }
 
