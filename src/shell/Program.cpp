@@ -9,6 +9,7 @@
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
+#include "view/CoordinateText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -34,6 +36,11 @@ Rect toRect(const QRect& r) {
 Rect availableScreen() {
     const QScreen* s = QGuiApplication::primaryScreen();
     return toRect(s ? s->availableGeometry() : QRect(0, 0, 1920, 1080));
+}
+
+QImage stripImage(const Canvas* strip) {
+    const auto* image = dynamic_cast<const QtImageCanvas*>(strip);
+    return image ? image->image() : QImage();
 }
 
 // A wait that keeps the event loop running.
@@ -234,10 +241,21 @@ void Program::repaintGraph() {
     picture_->recompute();
     QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1), std::max(view.yAxis.pixelLength, 1));
     picture_->draw(canvas, surfaces_);
-    const QSize before = graph_->graphImage()->size();
-    graph_->graphImage()->setImage(canvas.image());
-    if (graph_->graphImage()->size() != before) graph_->adjustSize();
+    const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_);
+    GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
+                      strips.layout.yRight};
+    const QSize before = graph_->centralWidget()->size();
+    graph_->showPicture(canvas.image(), shown);
+    if (graph_->centralWidget()->size() != before) graph_->adjustSize();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));
+    showDomainText();
+}
+
+void Program::showDomainText() {
+    const ProgramObjects& o = *objects_;
+    const EngineSettings& e = o.project.engine;
+    const std::string between = std::string(" ") + e.listSeparatorChar + " ";
+    graph_->statusText()->setText(toQString(domainText(o.view, between, e.decimalChar)));
 }
 
 void Program::newProject() {

@@ -74,6 +74,8 @@ private:
     void applyFrames(const MainWindowFrames& f);
     ViewDefaults viewDefaults() const;
     void newProject();
+    // The status bar's ranges of both axes.
+    void showDomainText();
     bool mayDiscardProject();
     DrawingRoom drawingRoom() const;
     void chooseAndOpen(const QString& folder, const QString& name);
