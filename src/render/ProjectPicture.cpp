@@ -87,6 +87,13 @@ ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces
     return strips;
 }
 
+std::unique_ptr<Canvas> ProjectPicture::withRulers(Canvas& drawn, Surfaces& surfaces) const {
+    const AxesStyle style = axesStyle();
+    const RulerStripLayout layout = rulerStripLayout(AxesTarget{view_, drawn, style});
+    const RulerStripPictures rulers = recordRulerStrips(view_, style, surfaces, layout);
+    return composeWithRulers(surfaces, drawn, layout, rulers);
+}
+
 void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     base_ = surfaces.createImage(width, height, kWhite);
     const AxesStyle style = axesStyle();

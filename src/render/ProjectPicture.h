@@ -46,6 +46,8 @@ public:
         std::unique_ptr<Canvas> y;
     };
     Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces) const;
+    // The drawn picture with the rulers beside it, for output; null when no ruler is shown.
+    std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
     // Every object is computed afresh at the next recompute (a new or loaded project).

@@ -70,4 +70,26 @@ std::unique_ptr<Canvas> rulerStripImage(Surfaces& surfaces, const Picture& pictu
     return image;
 }
 
+std::unique_ptr<Canvas> composeWithRulers(Surfaces& surfaces, const Canvas& drawn,
+                                          const RulerStripLayout& layout,
+                                          const RulerStripPictures& rulers) {
+    if (!rulers.x && !rulers.y) return nullptr;
+    constexpr int gap = 5;
+    const int w = drawn.width();
+    const int h = drawn.height();
+    const int yRoom = rulers.y ? layout.yStripWidth + gap : 0;
+    const int xRoom = rulers.x ? layout.xStripHeight + gap : 0;
+    const int left = layout.yRight ? 0 : yRoom;
+    const int top = layout.xAbove ? xRoom : 0;
+    auto out = surfaces.createImage(w + yRoom, h + xRoom, kWhite);
+    out->copyFrom(drawn, Rect{0, 0, w, h}, Rect{left, top, left + w, top + h}, RasterOp::Copy);
+    auto place = [&](const Picture& ruler, int x, int y) {
+        const Size size = ruler.size();
+        ruler.replay(*out, Rect{x, y, x + size.width, y + size.height});
+    };
+    if (rulers.y) place(*rulers.y, layout.yRight ? w + gap : 0, top);
+    if (rulers.x) place(*rulers.x, left, layout.xAbove ? 0 : h + gap);
+    return out;
+}
+
 } // namespace tarlix

@@ -40,6 +40,12 @@ RulerStripPictures recordRulerStrips(const View& view, const AxesStyle& style, S
 std::unique_ptr<Canvas> rulerStripImage(Surfaces& surfaces, const Picture& picture, int width,
                                         int height);
 
+// A picture for output with the shown rulers beside it, 5 pixels away, on the sides of the
+// origin; null when no ruler is shown.
+std::unique_ptr<Canvas> composeWithRulers(Surfaces& surfaces, const Canvas& drawn,
+                                          const RulerStripLayout& layout,
+                                          const RulerStripPictures& rulers);
+
 constexpr Color kRulerStripColor = rgbColor(224, 224, 224);
 
 } // namespace tarlix
