@@ -57,6 +57,9 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
       picture_(
           std::make_unique<ProjectPicture>(objects_->project, objects_->view, objects_->redraw)) {
     objects_->hooks = this;
+    viewChanges_.program = this;
+    objects_->view.setHooks(&viewChanges_);
+    objects_->dataHistory.changed = [this] { showUndoState(); };
     QApplication::setApplicationName("TARLIX");
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
@@ -117,6 +120,7 @@ void Program::start(const QStringList& arguments) {
     o.view.resetFromDefaults(0, true, viewDefaults());
     o.view.resetView(nullptr);
     o.view.fillXSamples();
+    clearUndoHistories();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
     repaintGraph();
     arrangeWindows();
@@ -291,6 +295,15 @@ void Program::connectMenus() {
         console_->action("FileOpenSample")
             ->setEnabled(QFileInfo::exists(toQString(objects_->project.appFolder) + "sample"));
     });
+    on("EditUndo", [this] {
+        ProjectContext ctx = context();
+        objects_->dataHistory.undo(ctx);
+    });
+    on("EditRedo", [this] {
+        ProjectContext ctx = context();
+        objects_->dataHistory.redo(ctx);
+    });
+    showUndoState();
     on("EditResetParameters", [this] {
         ProjectContext ctx = context();
         askToInitialiseParameters(ctx);
@@ -327,6 +340,29 @@ void Program::allCategoriesChanged() {
 }
 void Program::redraw() {
     repaintGraph();
+}
+
+void Program::recordUndo() {
+    objects_->dataHistory.push(objects_->project, objects_->view);
+}
+
+void Program::clearUndoHistories() {
+    objects_->dataHistory.clear();
+    objects_->viewHistory.clear();
+}
+
+void Program::showUndoState() {
+    if (!console_) return;
+    console_->action("EditUndo")->setEnabled(objects_->dataHistory.canUndo());
+    console_->action("EditRedo")->setEnabled(objects_->dataHistory.canRedo());
+}
+
+void Program::ViewChanges::viewAboutToChange(const View& view) {
+    program->objects_->viewHistory.push(view);
+}
+
+void Program::ViewChanges::redraw(LayerImages*) {
+    program->repaintGraph();
 }
 
 void Program::reloadDefaultSettings(Project& project, View& view) {
