@@ -41,6 +41,9 @@ public:
     // The newest stored step, to compare or share with the next; none when empty.
     const Step* newest() const { return index_ > 0 ? &items_[index_ - 1] : nullptr; }
 
+    // The stored step at i, 0 the oldest.
+    const Step& at(int i) const { return items_[static_cast<std::size_t>(i)]; }
+
     bool canUndo() const { return index_ > 0; }
     bool canRedo() const { return index_ + 1 < count(); }
     void clear() {
