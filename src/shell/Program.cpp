@@ -3,6 +3,8 @@
 #include "document/DefaultSettings.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/CalculatorRequests.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
 #include "shell/GraphWindow.h"
@@ -69,6 +71,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     windows_.push_back(console_);
     createDataPanel(splashMilliseconds);
     calc_ = new CalculatorWindow;
+    calc_->context = [this] { return context(); };
     windows_.push_back(calc_);
 
     graph_->canClose = [this] { return askToClose(); };
@@ -76,6 +79,10 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     console_->moved = [this] { keepTogether(MovedWindow::Panel); };
     console_->closeRequested = [this] { graph_->close(); };
     console_->changed = [this] { repaintGraph(); };
+    console_->editRequested = [this](CategoryPanel panel, int n) {
+        if (auto request = calculatorRequest([this] { return context(); }, panel, n))
+            calc_->open(*request);
+    };
     connectMenus();
 }
 
