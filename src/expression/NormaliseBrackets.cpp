@@ -1,5 +1,6 @@
 // Passes 18 to 25: bracketing of applications and left operands, chained comparisons, powers
 // of sin, cos and tan, and the polar variables of relations.
+#include "expression/GapText.h"
 #include "expression/NormalisePasses.h"
 #include "expression/TokenText.h"
 #include "expression/Vocabulary.h"
@@ -7,13 +8,14 @@
 namespace tarlix::passes {
 
 namespace {
-std::size_t groupEnd(const std::string& t, std::size_t open) {
+template <typename Text> std::size_t groupEnd(const Text& t, std::size_t open) {
     const std::size_t close = closeOf(t, open);
     return close == npos ? t.size() : close + 1;
 }
 } // namespace
 
-void functionApplication(std::string& t) {
+void functionApplication(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isFunction(c) && !isAggregate(c)) continue;
@@ -26,16 +28,17 @@ void functionApplication(std::string& t) {
         enclose(t, i, end);
         ++i; // the function itself now stands at i + 1
     }
+    text = t.take();
 }
 
 namespace {
-bool followsFunction(const std::string& t, std::size_t i) {
+bool followsFunction(const GapText& t, std::size_t i) {
     return i > 0 && (isFunction(code(t[i - 1])) || isAggregate(code(t[i - 1])));
 }
 
 // Start of the left operand of the postfix operator or power at i: the token or group before
 // it, with the postfix operators and powers already attached to it.
-std::size_t leftOperandStart(const std::string& t, std::size_t i) {
+std::size_t leftOperandStart(const GapText& t, std::size_t i) {
     const bool component = code(t[i]) >= tkDotX && code(t[i]) <= tkDotR;
     std::size_t j = i;
     for (;;) {
@@ -64,7 +67,8 @@ std::size_t leftOperandStart(const std::string& t, std::size_t i) {
 }
 } // namespace
 
-void postfixLeftOperands(std::string& t) {
+void postfixLeftOperands(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isPostfix(c) && !(c == tkPower && !followsFunction(t, i))) continue;
@@ -73,9 +77,11 @@ void postfixLeftOperands(std::string& t) {
         enclose(t, start, i);
         i += 2;
     }
+    text = t.take();
 }
 
-void quotientLeftOperands(std::string& t) {
+void quotientLeftOperands(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (code(t[i]) != tkDivide) continue;
         std::size_t start = i;
@@ -97,16 +103,18 @@ void quotientLeftOperands(std::string& t) {
         enclose(t, start, i);
         i += 2;
     }
+    text = t.take();
 }
 
 void deleteSpaces(std::string& t) {
-    for (std::size_t i = 0; i < t.size();) {
-        const bool betweenPoints = i > 0 && isPoint(code(t[i - 1])) && isPoint(at(t, i + 1));
-        if (code(t[i]) == tkSpace && !betweenPoints)
-            t.erase(i, 1);
-        else
-            ++i;
+    std::string out;
+    out.reserve(t.size());
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const bool betweenPoints =
+            !out.empty() && isPoint(code(out.back())) && isPoint(at(t, i + 1));
+        if (code(t[i]) != tkSpace || betweenPoints) out += t[i];
     }
+    t = std::move(out);
 }
 
 void normToLen(std::string& t) {
@@ -205,7 +213,8 @@ void chainedComparisons(std::string& t) {
     t = std::move(out);
 }
 
-void powerPrefixPowers(std::string& t) {
+void powerPrefixPowers(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i + 2 < t.size(); ++i) {
         const int fn = code(t[i]);
         if (!isPowerPrefix(fn) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen) continue;
@@ -217,23 +226,28 @@ void powerPrefixPowers(std::string& t) {
         const std::string argument = t.substr(expClose + 1, argClose - expClose);
         const std::string with = exponent + tokenChar(tkReversePower) + tokenChar(tkOpen) +
                                  tokenChar(fn) + argument + tokenChar(tkClose);
-        t.replace(i, argClose - i + 1, with);
+        t.erase(i, argClose - i + 1);
+        t.insert(i, with);
     }
+    text = t.take();
 }
 
 void relationVariables(std::string& t, int thetaMode) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const int c = code(t[i]);
+    std::string out;
+    out.reserve(t.size() + 16);
+    for (char ch : t) {
+        const int c = code(ch);
         int fn = 0;
         if (c == tkR)
             fn = tkLen;
         else if (c == tkTheta && thetaMode == 1)
             fn = tkArg;
-        if (fn == 0) continue;
-        const std::string with = tokens({tkOpen, fn, tkOpen, tkX, tkComma, tkY, tkClose, tkClose});
-        t.replace(i, 1, with);
-        i += with.size() - 1;
+        if (fn == 0)
+            out += ch;
+        else
+            out += tokens({tkOpen, fn, tkOpen, tkX, tkComma, tkY, tkClose, tkClose});
     }
+    t = std::move(out);
 }
 
 } // namespace tarlix::passes

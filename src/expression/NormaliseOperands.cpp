@@ -1,8 +1,11 @@
 // Passes 8 to 17: spaces, pairs, point vectors and the operands of powers, functions and
 // quotients.
+#include "expression/GapText.h"
 #include "expression/NormalisePasses.h"
 #include "expression/TokenText.h"
 #include "expression/Vocabulary.h"
+
+#include <vector>
 
 namespace tarlix::passes {
 
@@ -24,7 +27,9 @@ bool takesOwnGroup(int c) {
 }
 } // namespace
 
-std::size_t operandRunEnd(const std::string& t, std::size_t start, bool spaceAfterFunction) {
+namespace {
+template <typename Text>
+std::size_t operandRunEnd(const Text& t, std::size_t start, bool spaceAfterFunction) {
     std::size_t j = start;
     while (j < t.size()) {
         const int c = code(t[j]);
@@ -42,42 +47,70 @@ std::size_t operandRunEnd(const std::string& t, std::size_t start, bool spaceAft
     return j;
 }
 
-void spaceMarking(std::string& t) {
-    for (std::size_t i = t.size() >= 2 ? t.size() - 2 : 0; i >= 1 && i < t.size(); --i) {
-        if (code(t[i]) != tkSpace) continue;
-        const int next = at(t, i + 1);
-        const int before = code(t[i - 1]);
-        if (isPostfix(next) || next == tkDivide || next == tkPower || isFunction(before) ||
-            before == tkDivide || before == tkPower)
-            t.erase(i, 1);
+// For each "(", the commas at depth one inside its group; one pass for all.
+std::vector<int> groupCommas(const std::string& t) {
+    std::vector<int> commas(t.size(), 0);
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const int c = code(t[i]);
+        if (c == tkOpen) open.push_back(i);
+        if (c == tkClose && !open.empty()) open.pop_back();
+        if (c == tkComma && !open.empty()) ++commas[open.back()];
     }
-    t += tokenChar(tkSpace);
+    return commas;
+}
+} // namespace
+
+void spaceMarking(std::string& t) {
+    // From the end, so that each space is judged by the token that now follows it.
+    std::vector<bool> drop(t.size(), false);
+    int next = t.empty() ? -1 : code(t.back());
+    for (std::size_t i = t.size() >= 2 ? t.size() - 2 : 0; i >= 1 && i < t.size(); --i) {
+        const int c = code(t[i]);
+        const int before = code(t[i - 1]);
+        drop[i] = c == tkSpace && (isPostfix(next) || next == tkDivide || next == tkPower ||
+                                   isFunction(before) || before == tkDivide || before == tkPower);
+        if (!drop[i]) next = c;
+    }
+    std::string out;
+    out.reserve(t.size() + 1);
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (!drop[i]) out += t[i];
+    out += tokenChar(tkSpace);
+    t = std::move(out);
 }
 
 void pairLiterals(std::string& t) {
-    for (std::size_t i = t.size(); i-- > 0;) {
-        if (code(t[i]) != tkOpen) continue;
-        const int before = i == 0 ? -1 : code(t[i - 1]);
-        if (isPrime(before) || isFunction(before) || isAggregate(before)) continue;
-        if (topLevelCommas(t, i) == 1) t.insert(i, 1, tokenChar(tkCPS));
+    const std::vector<int> commas = groupCommas(t);
+    std::string out;
+    out.reserve(t.size() + 8);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (code(t[i]) == tkOpen && commas[i] == 1) {
+            const int before = i == 0 ? -1 : code(t[i - 1]);
+            if (!isPrime(before) && !isFunction(before) && !isAggregate(before))
+                out += tokenChar(tkCPS);
+        }
+        out += t[i];
     }
+    t = std::move(out);
 }
 
 void pointPairs(std::string& t) {
-    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (!isPoint(code(t[i])) || !isPoint(code(t[i + 1]))) continue;
-        const std::string a = t.substr(i, 1);
-        const std::string b = t.substr(i + 1, 1);
-        const bool norm = i > 0 && code(t[i - 1]) == tkOpenAbs && at(t, i + 2) == tkCloseAbs;
-        std::string with;
-        with += tokenChar(norm ? tkNORM : tkVEC);
-        with += tokenChar(tkOpen) + a + tokenChar(tkComma) + b + tokenChar(tkClose);
-        if (norm)
-            t.replace(i - 1, 4, with);
-        else
-            t.replace(i, 2, with);
-        i += with.size() - (norm ? 2 : 1);
+    std::string out;
+    out.reserve(t.size() + 8);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (i + 1 >= t.size() || !isPoint(code(t[i])) || !isPoint(code(t[i + 1]))) {
+            out += t[i];
+            continue;
+        }
+        const bool norm =
+            !out.empty() && code(out.back()) == tkOpenAbs && at(t, i + 2) == tkCloseAbs;
+        if (norm) out.pop_back();
+        out += tokenChar(norm ? tkNORM : tkVEC);
+        out += tokens({tkOpen, code(t[i]), tkComma, code(t[i + 1]), tkClose});
+        i += norm ? 2 : 1;
     }
+    t = std::move(out);
 }
 
 void logarithmForm(std::string& t) {
@@ -86,7 +119,8 @@ void logarithmForm(std::string& t) {
             t[i] = tokenChar(tkLogBase);
 }
 
-void exponentOperands(std::string& t) {
+void exponentOperands(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
         if (code(t[i]) != tkPower) continue;
         const int next = code(t[i + 1]);
@@ -94,9 +128,11 @@ void exponentOperands(std::string& t) {
         const std::size_t end = operandRunEnd(t, i + 1, false);
         if (end > i + 1 && !isOneGroup(t, i + 1, end)) enclose(t, i + 1, end);
     }
+    text = t.take();
 }
 
-void powerPrefixArguments(std::string& t) {
+void powerPrefixArguments(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i + 2 < t.size(); ++i) {
         if (!isPowerPrefix(code(t[i])) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen)
             continue;
@@ -107,20 +143,25 @@ void powerPrefixArguments(std::string& t) {
         const std::size_t end = operandRunEnd(t, start, true);
         if (end > start && !isOneGroup(t, start, end)) enclose(t, start, end);
     }
+    text = t.take();
 }
 
 void functionMarking(std::string& t) {
-    for (std::size_t i = t.size(); i-- > 0;) {
+    std::string out;
+    out.reserve(t.size() + t.size() / 4);
+    for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
-        if (!isFunction(c) && !isAggregate(c)) continue;
         const int before = i == 0 ? -1 : code(t[i - 1]);
-        if (isFunction(before) || before == tkDivide || before == tkPower || before == tkSpace)
-            continue;
-        t.insert(i, 1, tokenChar(tkMarker));
+        const bool marked =
+            !isFunction(before) && before != tkDivide && before != tkPower && before != tkSpace;
+        if ((isFunction(c) || isAggregate(c)) && marked) out += tokenChar(tkMarker);
+        out += t[i];
     }
+    t = std::move(out);
 }
 
-void functionOperands(std::string& t) {
+void functionOperands(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isFunction(c) && c != tkDivide) continue;
@@ -136,6 +177,7 @@ void functionOperands(std::string& t) {
         const bool always = c == tkDivide || alwaysBracketed(c);
         if (end > start && (always || !isOneGroup(t, start, end))) enclose(t, start, end);
     }
+    text = t.take();
 }
 
 void deleteMarkers(std::string& t) {
