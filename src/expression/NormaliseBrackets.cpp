@@ -1,5 +1,6 @@
 // Passes 18 to 25: bracketing of applications and left operands, chained comparisons, powers
 // of sin, cos and tan, and the polar variables of relations.
+#include "expression/BracketPlan.h"
 #include "expression/GapText.h"
 #include "expression/NormalisePasses.h"
 #include "expression/TokenText.h"
@@ -8,23 +9,47 @@
 namespace tarlix::passes {
 
 namespace {
-template <typename Text> std::size_t groupEnd(const Text& t, std::size_t open) {
-    const std::size_t close = closeOf(t, open);
-    return close == npos ? t.size() : close + 1;
+// End of the function at i with its prime, the exponent group of a power prefix and its
+// argument group; groupEnd(open) is the end of the group opening at open.
+template <typename Text, typename GroupEnd>
+std::size_t applicationEnd(const Text& t, std::size_t i, GroupEnd groupEnd) {
+    const int c = code(t[i]);
+    std::size_t end = i + 1;
+    if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, end))) ++end;
+    if (isPowerPrefix(c) && at(t, end) == tkPower && at(t, end + 1) == tkOpen)
+        end = groupEnd(end + 1);
+    if (at(t, end) == tkOpen) end = groupEnd(end);
+    return end;
 }
 } // namespace
 
 void functionApplication(std::string& text) {
+    const std::vector<std::size_t> matches = matchingBrackets(text);
+    if (!hasUnclosedGroup(text, matches)) {
+        // The brackets each application adds wrap whole groups, so they change no choice
+        // made after them: all are read from the text as it stands.
+        BracketPlan plan(text.size());
+        const auto groupEnd = [&](std::size_t open) { return matches[open] + 1; };
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const int c = code(text[i]);
+            if (!isFunction(c) && !isAggregate(c)) continue;
+            const std::size_t end = applicationEnd(text, i, groupEnd);
+            if (end > i + 1)
+                plan.enclose(i, end); // none without argument: the end check reports it
+        }
+        text = plan.apply(text);
+        return;
+    }
     GapText t(std::move(text));
+    const auto groupEnd = [&](std::size_t open) {
+        const std::size_t close = closeOf(t, open);
+        return close == npos ? t.size() : close + 1;
+    };
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isFunction(c) && !isAggregate(c)) continue;
-        std::size_t end = i + 1;
-        if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, end))) ++end;
-        if (isPowerPrefix(c) && at(t, end) == tkPower && at(t, end + 1) == tkOpen)
-            end = groupEnd(t, end + 1);
-        if (at(t, end) == tkOpen) end = groupEnd(t, end);
-        if (end == i + 1) continue; // no argument: the end check reports it
+        const std::size_t end = applicationEnd(t, i, groupEnd);
+        if (end == i + 1) continue;
         enclose(t, i, end);
         ++i; // the function itself now stands at i + 1
     }
@@ -80,30 +105,32 @@ void postfixLeftOperands(std::string& text) {
     text = t.take();
 }
 
-void quotientLeftOperands(std::string& text) {
-    GapText t(std::move(text));
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) != tkDivide) continue;
-        std::size_t start = i;
-        while (start > 0) {
-            const int c = code(t[start - 1]);
-            if (c == tkClose) {
-                const std::size_t open = openOf(t, start - 1);
-                if (open == npos) break;
-                start = open;
-            } else if (isAggregate(c) || isFunction(c) || isPostfix(c) || isReference(c) ||
-                       isConstant(c) || isVariable(c) || isPoint(c) || c == tkPower ||
-                       c == tkDivide) {
-                --start;
-            } else {
-                break;
-            }
-        }
-        if (start == i) continue;
-        enclose(t, start, i);
-        i += 2;
+namespace {
+bool extendsQuotient(int c) {
+    return isAggregate(c) || isFunction(c) || isPostfix(c) || isReference(c) || isConstant(c) ||
+           isVariable(c) || isPoint(c) || c == tkPower || c == tkDivide;
+}
+} // namespace
+
+void quotientLeftOperands(std::string& t) {
+    // The left operand of "/" is the run of tokens and groups before it. A bracketed operand
+    // is itself such a group, so each run can be read from the text as it stands: start[p] is
+    // where the run that ends at p begins.
+    const std::vector<std::size_t> matches = matchingBrackets(t);
+    std::vector<std::size_t> start(t.size() + 1);
+    for (std::size_t p = 0; p <= t.size(); ++p) {
+        start[p] = p;
+        if (p == 0) continue;
+        const int c = code(t[p - 1]);
+        if (c == tkClose && matches[p - 1] != npos)
+            start[p] = start[matches[p - 1]];
+        else if (c != tkClose && extendsQuotient(c))
+            start[p] = start[p - 1];
     }
-    text = t.take();
+    BracketPlan plan(t.size());
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (code(t[i]) == tkDivide && start[i] != i) plan.enclose(start[i], i);
+    t = plan.apply(t);
 }
 
 void deleteSpaces(std::string& t) {

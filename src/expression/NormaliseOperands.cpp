@@ -1,5 +1,6 @@
 // Passes 8 to 17: spaces, pairs, point vectors and the operands of powers, functions and
 // quotients.
+#include "expression/BracketPlan.h"
 #include "expression/GapText.h"
 #include "expression/NormalisePasses.h"
 #include "expression/TokenText.h"
@@ -119,16 +120,66 @@ void logarithmForm(std::string& t) {
             t[i] = tokenChar(tkLogBase);
 }
 
-void exponentOperands(std::string& text) {
+namespace {
+// For each position, the end of the run that operandRunEnd would find from it (without the
+// spaces after functions), read from the end of the text in one pass.
+std::vector<std::size_t> runEnds(const std::string& t, const std::vector<std::size_t>& matches) {
+    std::vector<std::size_t> ends(t.size() + 1, t.size());
+    for (std::size_t p = t.size(); p-- > 0;) {
+        const int c = code(t[p]);
+        if (c == tkOpen)
+            ends[p] = matches[p] == npos ? t.size() : ends[matches[p] + 1];
+        else
+            ends[p] = isRunToken(c) ? ends[p + 1] : p;
+    }
+    return ends;
+}
+
+// The brackets of the operands that each "^" (or each function and "/") takes after it. The
+// operand of one that stands inside the operand of another ends where that one ends, and is
+// bracketed as a group of its own: so when every group of the text is closed, every choice can
+// be read from the text as it stands. Otherwise the choices are made on the text as it grows.
+template <typename Choose> void bracketOperands(std::string& text, Choose choose) {
+    const std::vector<std::size_t> matches = matchingBrackets(text);
+    if (!hasUnclosedGroup(text, matches)) {
+        const std::vector<std::size_t> ends = runEnds(text, matches);
+        const auto runEnd = [&](std::size_t start) { return ends[start]; };
+        const auto oneGroup = [&](std::size_t from, std::size_t to) {
+            return to > from && code(text[from]) == tkOpen && matches[from] == to - 1;
+        };
+        const auto closeAt = [&](std::size_t open) { return matches[open]; };
+        BracketPlan plan(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            std::size_t from = 0;
+            std::size_t to = 0;
+            if (choose(text, i, runEnd, oneGroup, closeAt, from, to)) plan.enclose(from, to);
+        }
+        text = plan.apply(text);
+        return;
+    }
     GapText t(std::move(text));
-    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (code(t[i]) != tkPower) continue;
-        const int next = code(t[i + 1]);
-        if (isBinary(next) || isPostfix(next)) continue;
-        const std::size_t end = operandRunEnd(t, i + 1, false);
-        if (end > i + 1 && !isOneGroup(t, i + 1, end)) enclose(t, i + 1, end);
+    const auto runEnd = [&](std::size_t start) { return operandRunEnd(t, start, false); };
+    const auto oneGroup = [&](std::size_t from, std::size_t to) { return isOneGroup(t, from, to); };
+    const auto closeAt = [&](std::size_t open) { return closeOf(t, open); };
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        std::size_t from = 0;
+        std::size_t to = 0;
+        if (choose(t, i, runEnd, oneGroup, closeAt, from, to)) enclose(t, from, to);
     }
     text = t.take();
+}
+} // namespace
+
+void exponentOperands(std::string& t) {
+    bracketOperands(t, [](const auto& t, std::size_t i, auto runEnd, auto oneGroup, auto,
+                          std::size_t& from, std::size_t& to) {
+        if (i + 1 >= t.size() || code(t[i]) != tkPower) return false;
+        const int next = code(t[i + 1]);
+        if (isBinary(next) || isPostfix(next)) return false;
+        from = i + 1;
+        to = runEnd(from);
+        return to > from && !oneGroup(from, to);
+    });
 }
 
 void powerPrefixArguments(std::string& text) {
@@ -160,24 +211,23 @@ void functionMarking(std::string& t) {
     t = std::move(out);
 }
 
-void functionOperands(std::string& text) {
-    GapText t(std::move(text));
-    for (std::size_t i = 0; i < t.size(); ++i) {
+void functionOperands(std::string& t) {
+    bracketOperands(t, [](const auto& t, std::size_t i, auto runEnd, auto oneGroup, auto closeAt,
+                          std::size_t& from, std::size_t& to) {
         const int c = code(t[i]);
-        if (!isFunction(c) && c != tkDivide) continue;
-        std::size_t start = i + 1;
-        if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, start))) ++start;
-        if (isPowerPrefix(c) && at(t, start) == tkPower && at(t, start + 1) == tkOpen) {
-            const std::size_t close = closeOf(t, start + 1);
-            if (close == npos) continue;
-            start = close + 1;
+        if (!isFunction(c) && c != tkDivide) return false;
+        from = i + 1;
+        if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, from))) ++from;
+        if (isPowerPrefix(c) && at(t, from) == tkPower && at(t, from + 1) == tkOpen) {
+            const std::size_t close = closeAt(from + 1);
+            if (close == npos) return false;
+            from = close + 1;
         }
-        if (takesOwnGroup(c) && at(t, start) == tkOpen) continue;
-        const std::size_t end = operandRunEnd(t, start, false);
+        if (takesOwnGroup(c) && at(t, from) == tkOpen) return false;
+        to = runEnd(from);
         const bool always = c == tkDivide || alwaysBracketed(c);
-        if (end > start && (always || !isOneGroup(t, start, end))) enclose(t, start, end);
-    }
-    text = t.take();
+        return to > from && (always || !oneGroup(from, to));
+    });
 }
 
 void deleteMarkers(std::string& t) {
