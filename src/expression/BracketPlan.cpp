@@ -10,8 +10,8 @@ std::string BracketPlan::apply(const std::string& t) const {
     for (int n : opens_) added += static_cast<std::size_t>(n);
     out.reserve(t.size() + 2 * added);
     for (std::size_t i = 0; i <= t.size(); ++i) {
-        out.append(static_cast<std::size_t>(closes_[i]), tokenChar(tkClose));
-        out.append(static_cast<std::size_t>(opens_[i]), tokenChar(tkOpen));
+        if (closes_[i] > 0) out.append(static_cast<std::size_t>(closes_[i]), tokenChar(tkClose));
+        if (opens_[i] > 0) out.append(static_cast<std::size_t>(opens_[i]), tokenChar(tkOpen));
         if (i < t.size()) out += t[i];
     }
     return out;

@@ -1,5 +1,6 @@
 // Rewrites of the checked text towards postfix order: relation form, implicit products,
 // derivative orders, argument lists and the bodies of aggregates.
+#include "expression/BracketPlan.h"
 #include "expression/CompileMessages.h"
 #include "expression/CompileSteps.h"
 #include "expression/GapText.h"
@@ -7,6 +8,7 @@
 #include "expression/Vocabulary.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tarlix::steps {
 
@@ -32,6 +34,7 @@ void relationForm(std::string& t) {
 }
 
 void postfixGroups(std::string& text) {
+    if (!hasToken(text, isPostfix)) return;
     GapText t(std::move(text));
     for (std::size_t i = 1; i < t.size(); ++i) {
         if (!isPostfix(code(t[i]))) continue;
@@ -102,14 +105,39 @@ void solArguments(std::string& t) {
 }
 
 void functionsBehindArguments(std::string& t) {
-    for (std::size_t i = t.size(); i-- > 0;) {
-        const int c = code(t[i]);
-        if ((!isFunction(c) && !isAggregate(c)) || at(t, i + 1) != tkOpen) continue;
-        const std::size_t close = closeOf(t, i + 1);
-        if (close == npos) continue;
-        std::rotate(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(i) + 1,
-                    t.begin() + static_cast<long>(close) + 1);
+    // Each function moves behind the group that follows it; a run of functions before one group
+    // all move behind it, in their order. One pass, with the runs waiting for their group's end.
+    const auto isApplied = [](int c) { return isFunction(c) || isAggregate(c); };
+    if (!hasToken(t, isApplied)) return;
+    const std::vector<std::size_t> matches = matchingBrackets(t);
+    struct Waiting {
+        std::size_t close;    // the end of the group
+        std::size_t runStart; // the run of functions that goes behind it
+        std::size_t runEnd;
+    };
+    std::vector<Waiting> waiting;
+    std::string out;
+    out.reserve(t.size());
+    for (std::size_t i = 0; i < t.size();) {
+        if (!waiting.empty() && i == waiting.back().close) {
+            out += t[i++];
+            out.append(t, waiting.back().runStart, waiting.back().runEnd - waiting.back().runStart);
+            waiting.pop_back();
+            continue;
+        }
+        std::size_t open = i;
+        while (open < t.size() && isApplied(code(t[open]))) ++open;
+        if (open < t.size() && code(t[open]) == tkOpen && matches[open] != npos) {
+            waiting.push_back({matches[open], i, open});
+            out += t[open];
+            i = open + 1;
+            continue;
+        }
+        if (open == i) ++open;
+        out.append(t, i, open - i);
+        i = open;
     }
+    t = std::move(out);
 }
 
 void pointSecondArgument(std::string& text) {
@@ -153,9 +181,11 @@ std::optional<std::string> aggregateBodies(std::string& text) {
         if (open == npos) continue;
         const int want = c == tkCof || c == tkSol ? 2 : 4;
         const int have = argumentCount(t, open);
-        if (have != want)
+        if (have != want) {
+            text = t.take();
             return tokenName(c, EngineSettings{}) +
                    (have > want ? msg::kTooManyArguments : msg::kTooFewArguments);
+        }
         const std::size_t lastComma = nthTopLevelComma(t, open, have - 1);
         t.set(i, tokenChar(tkSend));
         t.erase(lastComma, 1);

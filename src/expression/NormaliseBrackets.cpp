@@ -6,6 +6,8 @@
 #include "expression/TokenText.h"
 #include "expression/Vocabulary.h"
 
+#include <algorithm>
+
 namespace tarlix::passes {
 
 namespace {
@@ -24,36 +26,22 @@ std::size_t applicationEnd(const Text& t, std::size_t i, GroupEnd groupEnd) {
 } // namespace
 
 void functionApplication(std::string& text) {
+    if (!hasToken(text, [](int c) { return isFunction(c) || isAggregate(c); })) return;
+    // The brackets each application adds wrap the function with whole groups, so they change
+    // no choice made after them: all are read from the text as it stands. A group that is
+    // never closed runs to the end of the text.
     const std::vector<std::size_t> matches = matchingBrackets(text);
-    if (!hasUnclosedGroup(text, matches)) {
-        // The brackets each application adds wrap whole groups, so they change no choice
-        // made after them: all are read from the text as it stands.
-        BracketPlan plan(text.size());
-        const auto groupEnd = [&](std::size_t open) { return matches[open] + 1; };
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const int c = code(text[i]);
-            if (!isFunction(c) && !isAggregate(c)) continue;
-            const std::size_t end = applicationEnd(text, i, groupEnd);
-            if (end > i + 1)
-                plan.enclose(i, end); // none without argument: the end check reports it
-        }
-        text = plan.apply(text);
-        return;
-    }
-    GapText t(std::move(text));
     const auto groupEnd = [&](std::size_t open) {
-        const std::size_t close = closeOf(t, open);
-        return close == npos ? t.size() : close + 1;
+        return matches[open] == npos ? text.size() : matches[open] + 1;
     };
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const int c = code(t[i]);
+    BracketPlan plan(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int c = code(text[i]);
         if (!isFunction(c) && !isAggregate(c)) continue;
-        const std::size_t end = applicationEnd(t, i, groupEnd);
-        if (end == i + 1) continue;
-        enclose(t, i, end);
-        ++i; // the function itself now stands at i + 1
+        const std::size_t end = applicationEnd(text, i, groupEnd);
+        if (end > i + 1) plan.enclose(i, end); // none without argument: the end check reports it
     }
-    text = t.take();
+    text = plan.apply(text);
 }
 
 namespace {
@@ -93,6 +81,7 @@ std::size_t leftOperandStart(const GapText& t, std::size_t i) {
 } // namespace
 
 void postfixLeftOperands(std::string& text) {
+    if (!hasToken(text, [](int c) { return isPostfix(c) || c == tkPower; })) return;
     GapText t(std::move(text));
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
@@ -113,6 +102,7 @@ bool extendsQuotient(int c) {
 } // namespace
 
 void quotientLeftOperands(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkDivide; })) return;
     // The left operand of "/" is the run of tokens and groups before it. A bracketed operand
     // is itself such a group, so each run can be read from the text as it stands: start[p] is
     // where the run that ends at p begins.
@@ -134,6 +124,7 @@ void quotientLeftOperands(std::string& t) {
 }
 
 void deleteSpaces(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkSpace; })) return;
     std::string out;
     out.reserve(t.size());
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -235,12 +226,17 @@ void chainIn(const std::string& s, std::size_t from, std::size_t to,
 } // namespace
 
 void chainedComparisons(std::string& t) {
+    // A chain needs two comparisons.
+    const auto comparisons =
+        std::count_if(t.begin(), t.end(), [](char ch) { return isComparison(code(ch)); });
+    if (comparisons < 2) return;
     std::string out;
     chainIn(t, 0, t.size(), groupCloses(t), out);
     t = std::move(out);
 }
 
 void powerPrefixPowers(std::string& text) {
+    if (!hasToken(text, [](int c) { return c == tkPower; })) return;
     GapText t(std::move(text));
     for (std::size_t i = 0; i + 2 < t.size(); ++i) {
         const int fn = code(t[i]);
@@ -260,6 +256,7 @@ void powerPrefixPowers(std::string& text) {
 }
 
 void relationVariables(std::string& t, int thetaMode) {
+    if (!hasToken(t, [](int c) { return c == tkR || c == tkTheta; })) return;
     std::string out;
     out.reserve(t.size() + 16);
     for (char ch : t) {

@@ -82,6 +82,7 @@ void spaceMarking(std::string& t) {
 }
 
 void pairLiterals(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkComma; })) return;
     const std::vector<int> commas = groupCommas(t);
     std::string out;
     out.reserve(t.size() + 8);
@@ -97,6 +98,7 @@ void pairLiterals(std::string& t) {
 }
 
 void pointPairs(std::string& t) {
+    if (!hasToken(t, isPoint)) return;
     std::string out;
     out.reserve(t.size() + 8);
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -171,6 +173,7 @@ template <typename Choose> void bracketOperands(std::string& text, Choose choose
 } // namespace
 
 void exponentOperands(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkPower; })) return;
     bracketOperands(t, [](const auto& t, std::size_t i, auto runEnd, auto oneGroup, auto,
                           std::size_t& from, std::size_t& to) {
         if (i + 1 >= t.size() || code(t[i]) != tkPower) return false;
@@ -183,6 +186,7 @@ void exponentOperands(std::string& t) {
 }
 
 void powerPrefixArguments(std::string& text) {
+    if (!hasToken(text, [](int c) { return c == tkPower; })) return;
     GapText t(std::move(text));
     for (std::size_t i = 0; i + 2 < t.size(); ++i) {
         if (!isPowerPrefix(code(t[i])) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen)
@@ -198,6 +202,7 @@ void powerPrefixArguments(std::string& text) {
 }
 
 void functionMarking(std::string& t) {
+    if (!hasToken(t, [](int c) { return isFunction(c) || isAggregate(c); })) return;
     std::string out;
     out.reserve(t.size() + t.size() / 4);
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -212,6 +217,7 @@ void functionMarking(std::string& t) {
 }
 
 void functionOperands(std::string& t) {
+    if (!hasToken(t, [](int c) { return isFunction(c) || c == tkDivide; })) return;
     bracketOperands(t, [](const auto& t, std::size_t i, auto runEnd, auto oneGroup, auto closeAt,
                           std::size_t& from, std::size_t& to) {
         const int c = code(t[i]);

@@ -47,6 +47,7 @@ void spacesAndSigns(std::string& t) {
 }
 
 void absoluteBrackets(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkOpenAbs || c == tkCloseAbs; })) return;
     std::string out;
     out.reserve(t.size() + 8);
     for (char ch : t) {
@@ -112,6 +113,7 @@ void pointMode(std::string& t, int figure) {
 }
 
 void pointComponents(std::string& t) {
+    if (!hasToken(t, isPoint)) return;
     std::string pairs;
     pairs.reserve(t.size() + 8);
     for (std::size_t i = 0; i < t.size(); ++i) {

@@ -78,6 +78,14 @@ template <typename Text> void enclose(Text& t, std::size_t from, std::size_t to)
     t.insert(from, 1, tokenChar(tkOpen));
 }
 
+// True when some token of the text passes the test. A pass that acts only on some kinds of
+// token leaves a text without them as it is, and need not read it.
+template <typename Test> bool hasToken(const std::string& t, Test test) {
+    for (char ch : t)
+        if (test(code(ch))) return true;
+    return false;
+}
+
 // The deepest bracket nesting of the text (counting "(" and "[").
 int maxDepth(const std::string& t);
 
