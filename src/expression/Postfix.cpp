@@ -101,48 +101,52 @@ private:
     // one precedence level at a time, left to right: each operator takes the item before it
     // and the item after it. The brackets around a merged item are not kept, as the code
     // drops them anyway.
+    // The items of each group stand on one shared list above those of the groups around it,
+    // so that no group needs a list of its own.
     Item convert(std::size_t from, std::size_t to) {
-        std::vector<Item> list;
+        const std::size_t base = items_.size();
         for (std::size_t i = from; i < to; ++i) {
             if (code(t_[i]) != tkOpen) {
-                list.push_back(piece(t_[i]));
+                items_.push_back(piece(t_[i]));
                 continue;
             }
             const std::size_t close = closes_[i] == npos || closes_[i] >= to ? to : closes_[i];
             Item group = piece(t_[i]);
             group = join(group, convert(i + 1, close));
             group = join(group, piece(tokenChar(tkClose)));
-            list.push_back(group);
+            items_.push_back(group);
             i = close;
         }
-        for (int level = 0; level <= 5; ++level) applyLevel(list, level);
+        for (int level = 0; level <= 5; ++level) applyLevel(base, level);
         Item all;
-        for (const Item& item : list) all = join(all, item);
+        for (std::size_t k = base; k < items_.size(); ++k) all = join(all, items_[k]);
+        items_.resize(base);
         return all;
     }
 
-    void applyLevel(std::vector<Item>& list, int level) {
-        std::size_t kept = 0;
-        for (std::size_t k = 0; k < list.size(); ++k) {
-            if (!isOperator(list[k], level)) {
-                list[kept++] = list[k];
+    void applyLevel(std::size_t base, int level) {
+        std::size_t kept = base;
+        for (std::size_t k = base; k < items_.size(); ++k) {
+            if (!isOperator(items_[k], level)) {
+                items_[kept++] = items_[k];
                 continue;
             }
-            const Item op = list[k];
+            const Item op = items_[k];
             Item merged;
-            if (k + 1 < list.size() && isOperand(list[k + 1])) merged = list[++k];
+            if (k + 1 < items_.size() && isOperand(items_[k + 1])) merged = items_[++k];
             merged = join(merged, op);
-            if (kept > 0 && isOperand(list[kept - 1]))
-                list[kept - 1] = join(list[kept - 1], merged);
+            if (kept > base && isOperand(items_[kept - 1]))
+                items_[kept - 1] = join(items_[kept - 1], merged);
             else
-                list[kept++] = merged;
+                items_[kept++] = merged;
         }
-        list.resize(kept);
+        items_.resize(kept);
     }
 
     const std::string& t_;
     std::vector<std::size_t> closes_;
     std::vector<Piece> pieces_;
+    std::vector<Item> items_;
 };
 } // namespace
 
