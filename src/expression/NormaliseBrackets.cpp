@@ -49,9 +49,31 @@ bool followsFunction(const GapText& t, std::size_t i) {
     return i > 0 && (isFunction(code(t[i - 1])) || isAggregate(code(t[i - 1])));
 }
 
+// The groups this pass has built around left operands and that no later one encloses, in
+// order: a later operand that reaches one of them starts where it starts, found without
+// scanning back over it, so that a chain of them is read once.
+class BuiltGroups {
+public:
+    // The "(" of the built group whose ")" stands at close, or npos.
+    std::size_t openOf(std::size_t close) const {
+        const auto found = std::lower_bound(groups_.begin(), groups_.end(), close,
+                                            [](const std::pair<std::size_t, std::size_t>& g,
+                                               std::size_t at) { return g.second < at; });
+        return found != groups_.end() && found->second == close ? found->first : npos;
+    }
+    // Records the group that [from, to) becomes; the groups it encloses are no longer reached.
+    void enclose(std::size_t from, std::size_t to) {
+        while (!groups_.empty() && groups_.back().first >= from) groups_.pop_back();
+        groups_.emplace_back(from, to + 1);
+    }
+
+private:
+    std::vector<std::pair<std::size_t, std::size_t>> groups_; // "(" and ")" positions
+};
+
 // Start of the left operand of the postfix operator or power at i: the token or group before
 // it, with the postfix operators and powers already attached to it.
-std::size_t leftOperandStart(const GapText& t, std::size_t i) {
+std::size_t leftOperandStart(const GapText& t, std::size_t i, const BuiltGroups& built) {
     const bool component = code(t[i]) >= tkDotX && code(t[i]) <= tkDotR;
     std::size_t j = i;
     for (;;) {
@@ -62,7 +84,8 @@ std::size_t leftOperandStart(const GapText& t, std::size_t i) {
         if (before == tkOpen || before == tkComma || before == tkSpace || isBinary(before))
             return i; // no operand: the checks report it
         if (before == tkClose) {
-            s = openOf(t, s);
+            const std::size_t open = built.openOf(s);
+            s = open != npos ? open : tarlix::openOf(t, s);
             if (s == npos) return i;
         }
         if (component && isPoint(code(t[s]))) {
@@ -83,12 +106,14 @@ std::size_t leftOperandStart(const GapText& t, std::size_t i) {
 void postfixLeftOperands(std::string& text) {
     if (!hasToken(text, [](int c) { return isPostfix(c) || c == tkPower; })) return;
     GapText t(std::move(text));
+    BuiltGroups built;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isPostfix(c) && !(c == tkPower && !followsFunction(t, i))) continue;
-        const std::size_t start = leftOperandStart(t, i);
+        const std::size_t start = leftOperandStart(t, i, built);
         if (start == i) continue;
         enclose(t, start, i);
+        built.enclose(start, i);
         i += 2;
     }
     text = t.take();

@@ -163,7 +163,12 @@ template <typename Choose> void bracketOperands(std::string& text, Choose choose
     const auto runEnd = [&](std::size_t start) { return operandRunEnd(t, start, false); };
     const auto oneGroup = [&](std::size_t from, std::size_t to) { return isOneGroup(t, from, to); };
     const auto closeAt = [&](std::size_t open) { return closeOf(t, open); };
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    // Each bracket pair built here nests the rest of the operand one level deeper. Once the text
+    // read so far is nested past the limit, it is refused whatever else is built, so the pass
+    // stops there instead of scanning the rest once per operator.
+    int depth = 0;
+    for (std::size_t i = 0; i < t.size() && depth <= kMaxBuiltNesting; ++i) {
+        depth += code(t[i]) == tkOpen ? 1 : code(t[i]) == tkClose ? -1 : 0;
         std::size_t from = 0;
         std::size_t to = 0;
         if (choose(t, i, runEnd, oneGroup, closeAt, from, to)) enclose(t, from, to);
@@ -188,7 +193,9 @@ void exponentOperands(std::string& t) {
 void powerPrefixArguments(std::string& text) {
     if (!hasToken(text, [](int c) { return c == tkPower; })) return;
     GapText t(std::move(text));
-    for (std::size_t i = 0; i + 2 < t.size(); ++i) {
+    int depth = 0; // as in bracketOperands: past the limit, the text is refused anyway
+    for (std::size_t i = 0; i + 2 < t.size() && depth <= kMaxBuiltNesting; ++i) {
+        depth += code(t[i]) == tkOpen ? 1 : code(t[i]) == tkClose ? -1 : 0;
         if (!isPowerPrefix(code(t[i])) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen)
             continue;
         const std::size_t close = closeOf(t, i + 2);
