@@ -18,6 +18,7 @@
 #include "render/axes/RulerStrips.h"
 #include "render/explicit/DrawFunction.h"
 #include "render/relation/ProjectRelations.h"
+#include "render/segments/SegmentDrawing.h"
 #include "view/RedrawState.h"
 #include "view/View.h"
 #include "view/ViewAreaSource.h"
@@ -50,6 +51,8 @@ public:
     std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
+    // The colours each connected figure left in the afterimage layer at the last drawing.
+    SegmentAfterimageBook& segmentAfterimages() { return segmentAfterimages_; }
     // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
 
@@ -83,6 +86,7 @@ private:
     bool baseValid_ = false;
     int baseDrawMode_ = 0;
     LineDrawOptions baseLineOptions_;
+    SegmentAfterimageBook segmentAfterimages_;
 };
 
 } // namespace tarlix
