@@ -132,6 +132,7 @@ void SegmentAfterimageBook::removed(int index, int count) {
 }
 
 bool drawSegment(Canvas& canvas, const SegmentScene& scene, int index, bool full) {
+    if (index < 1 || index > scene.segments().count) return false;
     const SegmentRecord& r = scene.segment(index);
     if (!r.visible) return false;
     const std::vector<Point> points = buildSegmentPoints(scene, index);

@@ -93,6 +93,7 @@ WorldPoint vertexCoordinates(const SegmentScene& scene, int vertex) {
 }
 
 std::vector<Point> buildSegmentPoints(const SegmentScene& scene, int index) {
+    if (index < 1 || index > scene.segments().count) return {};
     const SegmentRecord& r = scene.segment(index);
     const std::vector<int> v = verticesOf(r);
     if (v.size() < 2) return {};
