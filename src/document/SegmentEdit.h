@@ -13,7 +13,6 @@ namespace tarlix {
 inline constexpr const char* kMsgSegmentsFull = "No pueden ser adicionados mas segmentos";
 inline constexpr const char* kMsgTooFewVertices = "Faltan v\xE9rtices";
 inline constexpr const char* kMsgTooManyVertices = "Muchos v\xE9rtices";
-inline constexpr const char* kMsgNeedTwoVertices = "Usar dos o m\xE1s v\xE9rtices";
 inline constexpr const char* kMsgInvalidVertex = "V\xE9rtice inv\xE1lido";
 inline constexpr const char* kMsgAxisAsPolygonVertex =
     "Eje o l\xEDnea no puede ser usado con v\xE9rtice de un pol\xEDgono";
