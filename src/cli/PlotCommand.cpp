@@ -198,6 +198,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     const auto parsed = CliArgs::parse(args,
                                        {{"-y", true},
                                         {"-c", true},
+                                        {"--segment", true},
                                         {"--scan", true},
                                         {"--no-fastpoly", false},
                                         {"--range", true},
@@ -205,7 +206,6 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
                                         {"--param", true},
                                         {"--polar", false},
                                         {"--grid", true},
-                                        {"--segment", true},
                                         {"-o", true}},
                                        err);
     if (!parsed) return kExitUsage;

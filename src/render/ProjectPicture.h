@@ -77,6 +77,7 @@ private:
     RelationScanHooks noHooks_;
     RelationScanHooks& hooks_;
     ProjectRelations relations_;
+    SegmentAfterimageBook segmentAfterimages_;
     RelationLayers layers_;
     std::unique_ptr<RelationPlotter> plotter_;
 
@@ -86,7 +87,6 @@ private:
     bool baseValid_ = false;
     int baseDrawMode_ = 0;
     LineDrawOptions baseLineOptions_;
-    SegmentAfterimageBook segmentAfterimages_;
 };
 
 } // namespace tarlix
