@@ -4,6 +4,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/PictureOutput.h"
+#include "cli/SegmentOption.h"
 #include "document/Project.h"
 #include "expression/Calc.h"
 
@@ -30,6 +31,7 @@ struct PlotRequest {
     bool polar = false;
     int gridStyle = 0;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
+    std::vector<SegmentOption> segments;
     std::string output;
 };
 
@@ -121,6 +123,14 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
             err << kPrefix << parameterOptionHelp() << ", got \"" << p << "\"\n";
             return std::nullopt;
         }
+    for (const std::string& s : args.values("--segment")) {
+        const auto segment = parseSegmentOption(s);
+        if (!segment) {
+            err << kPrefix << segmentOptionHelp() << ", got \"" << s << "\"\n";
+            return std::nullopt;
+        }
+        r.segments.push_back(*segment);
+    }
     const auto output = args.value("-o");
     if (!output || output->empty() || !args.positional().empty()) {
         err << kPrefix << "give the picture to write with -o OUT.png; expressions go after -y "
@@ -171,6 +181,7 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     project.settings.scanWidth = static_cast<std::uint8_t>(r.scanWidth);
     project.settings.drawWhileComputing = false; // no window shows a partial drawing
     if (!compileExpressions(r, project, err)) return kExitFailure;
+    if (!addSegments(r.segments, project, err, kPrefix)) return kExitUsage;
 
     RedrawState redraw;
     View view(redraw, ViewDefaults{});
@@ -187,6 +198,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     const auto parsed = CliArgs::parse(args,
                                        {{"-y", true},
                                         {"-c", true},
+                                        {"--segment", true},
                                         {"--scan", true},
                                         {"--no-fastpoly", false},
                                         {"--range", true},

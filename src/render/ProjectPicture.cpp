@@ -121,6 +121,10 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     canvas.copyFrom(*base_, rect, rect, RasterOp::Copy);
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas},
                   project_.explicitFunctions, drawnOver_);
+    // Connected figures follow their vertices, so they are drawn afresh every time, over
+    // everything else.
+    drawSegments(SegmentsPass{&canvas}, SegmentScene{view_, view_.positions, project_},
+                 segmentAfterimages_);
 }
 
 // The relations image is combined with the picture by AND, so white stays transparent and

@@ -18,6 +18,7 @@
 #include "render/axes/RulerStrips.h"
 #include "render/explicit/DrawFunction.h"
 #include "render/relation/ProjectRelations.h"
+#include "render/segments/SegmentDrawing.h"
 #include "view/RedrawState.h"
 #include "view/View.h"
 #include "view/ViewAreaSource.h"
@@ -50,6 +51,8 @@ public:
     std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
+    // The colours each connected figure left in the afterimage layer at the last drawing.
+    SegmentAfterimageBook& segmentAfterimages() { return segmentAfterimages_; }
     // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
 
@@ -74,6 +77,7 @@ private:
     RelationScanHooks noHooks_;
     RelationScanHooks& hooks_;
     ProjectRelations relations_;
+    SegmentAfterimageBook segmentAfterimages_;
     RelationLayers layers_;
     std::unique_ptr<RelationPlotter> plotter_;
 
