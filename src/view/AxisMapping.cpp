@@ -9,11 +9,6 @@ namespace tarlix {
 
 namespace {
 
-// Pixels beyond this are not genuine; enlarged output gets more room.
-Extended pixelLimit(int outputScale) {
-    return outputScale == 1 ? 10000 : 30000;
-}
-
 // Clamps to [-limit, limit], NaN going to -limit, and tells whether it had to.
 Extended clampPixel(Extended f, Extended limit, bool& clipped) {
     clipped = f > limit || !(f >= -limit);
@@ -51,13 +46,12 @@ Extended Axis::toPixelFloat(Extended v) const {
 }
 
 int Axis::toPixel(Extended v) const {
-    const Extended f = clampPixel(toPixelFloat(v), pixelLimit(outputScale), clipped);
+    const Extended f = clampPixel(toPixelFloat(v), pixelLimit(), clipped);
     return static_cast<int>(std::nearbyint(f));
 }
 
 int Axis::lengthToPixels(Extended d) const {
-    const Extended f =
-        clampPixel(d * pixelsPerUnit * outputScale, pixelLimit(outputScale), clipped);
+    const Extended f = clampPixel(d * pixelsPerUnit * outputScale, pixelLimit(), clipped);
     return static_cast<int>(std::nearbyint(f));
 }
 
