@@ -4,7 +4,6 @@
 #include "render/axes/Axes.h"
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/FunctionSamples.h"
-#include "render/figures/CurveSampling.h"
 #include "render/figures/FigurePositions.h"
 
 namespace tarlix {
@@ -13,8 +12,8 @@ ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw
                                RelationScanHooks* hooks)
     : project_(project), view_(view), redraw_(redraw), random_(RandomState::seededOnce()),
       area_(view), env_{project.engine, project, parameters_, &random_, &area_}, evaluator_(env_),
-      buffer_(std::make_unique<PolylineBuffer>()), hooks_(hooks ? *hooks : noHooks_),
-      relations_(evaluator_) {
+      curves_(view_, evaluator_), buffer_(std::make_unique<PolylineBuffer>()),
+      hooks_(hooks ? *hooks : noHooks_), relations_(evaluator_) {
     plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.settings), hooks_,
                                                  &relations_.explicitPlotter());
     markEverythingDirty();
@@ -47,7 +46,7 @@ void ProjectPicture::recompute() {
     updatePositions(view_, project_.figures, evaluator_, redraw_.traceRedraw);
     EvaluatorSampler sampler(evaluator_, view_);
     updateFunctionSamples(view_, project_.explicitFunctions, sampler);
-    updateCurveCaches(view_, project_.figures, evaluator_, false);
+    curves_.update(project_.figures, false);
     if (recomputeRelations(viewMoved) || viewMoved) baseValid_ = false;
     redraw_.clear();
 }

@@ -16,6 +16,7 @@
 #include "expression/functions/Random.h"
 #include "render/PolylineBuffer.h"
 #include "render/explicit/DrawFunction.h"
+#include "render/figures/CurveSampling.h"
 #include "render/figures/FigureDrawing.h"
 #include "render/relation/ProjectRelations.h"
 #include "view/RedrawState.h"
@@ -62,6 +63,7 @@ private:
     ViewAreaSource area_;
     EvalEnv env_;
     Evaluator evaluator_;
+    CurveSampler curves_;
     FunctionDrawSettings drawSettings_;
     std::unique_ptr<PolylineBuffer> buffer_;
     RelationScanHooks noHooks_;

@@ -74,7 +74,7 @@ TEST_F(FigureTest, OnlyDirtyCurvesAreResampled) {
     redraw.clear();
     markChanged(project, redraw, parameterToken(1));
     copyToEvaluator(project.parameters, parameters);
-    updateCurveCaches(view, project.figures, evaluator, false);
+    curves.update(project.figures, false);
     EXPECT_NEAR(static_cast<double>(view.curveCaches[1].samples[1].x), 3, 1e-15);
     EXPECT_NEAR(static_cast<double>(view.curveCaches[2].samples[1].x), 1, 1e-15)
         << "b's curve was not dirty";

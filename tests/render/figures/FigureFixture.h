@@ -19,6 +19,7 @@ struct FigureTest : ProjectTest {
     ParameterValues parameters;
     EvalEnv env{project.engine, project, parameters};
     Evaluator evaluator{env};
+    CurveSampler curves{view, evaluator};
     FunctionDrawSettings settings;
     std::unique_ptr<PolylineBuffer> buffer = std::make_unique<PolylineBuffer>();
 
@@ -63,7 +64,7 @@ struct FigureTest : ProjectTest {
     void update(bool traceRedraw = false) {
         copyToEvaluator(project.parameters, parameters);
         updatePositions(view, project.figures, evaluator, traceRedraw);
-        updateCurveCaches(view, project.figures, evaluator, true);
+        curves.update(project.figures, true);
     }
     const FigurePosition& at(int n) const { return view.positions[n]; }
 
