@@ -80,7 +80,14 @@ void DataPanel::createPanels() {
         }
         auto* w = new CategoryPanelWidget(shownText(s.title), s.rows,
                                           s.create ? shownText(s.create) : QString(), column_);
-        w->toggled = [this, p](int row) { toggleRow(static_cast<CategoryPanel>(p), row); };
+        const auto panel = static_cast<CategoryPanel>(p);
+        w->toggled = [this, panel](int row) { toggleRow(panel, row); };
+        w->edited = [this, panel](int n) {
+            if (editRequested) editRequested(panel, n);
+        };
+        w->createRequested = [this, panel] {
+            if (editRequested) editRequested(panel, 0);
+        };
         panels_[static_cast<std::size_t>(p - 1)] = w;
     }
 }
