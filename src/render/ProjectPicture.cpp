@@ -19,6 +19,18 @@ ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw
     markEverythingDirty();
 }
 
+namespace {
+
+// Whether a figure looks the same at both positions (its trace setting aside).
+bool samePlace(const FigurePosition& a, const FigurePosition& b) {
+    return a.kind == b.kind && a.x == b.x && a.y == b.y && a.r == b.r &&
+           a.pointColor == b.pointColor && a.lineColor == b.lineColor &&
+           a.fillColor == b.fillColor && a.pointSize == b.pointSize && a.lineWidth == b.lineWidth &&
+           a.hollow == b.hollow;
+}
+
+} // namespace
+
 void ProjectPicture::markEverythingDirty() {
     for (int i = 1; i <= kExplicitFunctions; ++i)
         redraw_.markDirty(static_cast<std::uint8_t>(explicitFunctionToken(i)));
@@ -42,8 +54,12 @@ void ProjectPicture::recompute() {
     previousPositions_ = view_.positions;
     tracesPending_ = redraw_.traceRedraw && !viewMoved;
     if (viewMoved) traces_.reset();
-    // Functions read the figures' positions, so the positions come first.
+    // Functions read the figures' positions, so the positions come first. A figure that moved
+    // without a change of its own (a random value, the view's area) is drawn afresh too.
     updatePositions(view_, project_.figures, evaluator_, redraw_.traceRedraw);
+    for (int i = 1; i <= kFigures; ++i)
+        if (!samePlace(view_.positions[i], previousPositions_[i]))
+            figuresChanged_.set(static_cast<std::size_t>(i));
     EvaluatorSampler sampler(evaluator_, view_);
     updateFunctionSamples(view_, project_.explicitFunctions, sampler);
     curves_.update(project_.figures, false);

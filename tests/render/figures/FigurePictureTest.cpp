@@ -125,3 +125,17 @@ TEST_F(FigurePictureTest, AMovingPointLeavesItsTraceUntilTheViewMoves) {
     view.setView(nullptr, -4, 6, -5, 5);
     EXPECT_TRUE(lines(draw(), 2).empty());
 }
+
+// A random point moves at every redraw though nothing marks it: it is drawn where it is now,
+// also after another figure's change left it in the picture's base.
+TEST_F(FigurePictureTest, APointThatMovesOfItselfIsNotLeftBehind) {
+    store(1, figure(1, 1, "4rnd(1)-2", "4"));
+    store(2, figure(2, 1, "a", "-4"));
+    draw();
+    setParameterValue(ctx, 1, 2);
+    draw();
+    const auto shown = draw();
+    const Point p{view.xAxis.toPixel(at(1).x), view.yAxis.toPixel(at(1).y)};
+    EXPECT_EQ(ellipses(shown),
+              (std::vector<Rect>{{p.x - 2, p.y - 2, p.x + 3, p.y + 3}, {138, 178, 143, 183}}));
+}
