@@ -145,6 +145,21 @@ void figureFullRedraw(benchmark::State& state) {
     }
 }
 
+// The two halves of a step apart: what recomputing costs, and what drawing costs.
+void figureStepRecompute(benchmark::State& state) {
+    FigureProject& p = figureProject();
+    for (auto _ : state) {
+        stepParameter(p.project, p.redraw, 1, p.direction, false);
+        p.direction = -p.direction;
+        p.picture.recompute();
+    }
+}
+
+void figureDrawOnly(benchmark::State& state) {
+    FigureProject& p = figureProject();
+    for (auto _ : state) p.drawPicture();
+}
+
 // One curve (t, f(t)) over -5..5 sampled at as many values as the view has columns.
 struct SamplingSetup {
     FigureProject& p = figureProject();
@@ -205,6 +220,8 @@ void functionSamplingPerColumn(benchmark::State& state) {
 
 BENCHMARK(figureStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(figureFullRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(figureStepRecompute)->Unit(benchmark::kMicrosecond);
+BENCHMARK(figureDrawOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(curveSamplingPerSample)->Unit(benchmark::kMicrosecond);
 BENCHMARK(functionSamplingPerColumn)->Unit(benchmark::kMicrosecond);
 
