@@ -96,9 +96,10 @@ TEST(FigureOption, RefusesMalformedFiguresAndReportsCompileErrors) {
 TEST(FigureOption, PlotDrawsTheFiguresOverTheFunctions) {
     const std::string path = tempPng("tarlix-plot-figures.png");
     std::remove(path.c_str());
-    const CliRun r = run("plot", {"-y", "-3", "--figure", "P=(1,2)", "--figure", "circle:C=(-2,-2);1",
-                               "--figure", "Q=(1,sqrt(-1))", "--figure", "curve:B=(t,4);-4;-2",
-                               "--size", "200x200", "--range", "-5,5,-5,5", "-o", path});
+    const CliRun r =
+        run("plot", {"-y", "-3", "--figure", "P=(1,2)", "--figure", "circle:C=(-2,-2);1",
+                     "--figure", "Q=(1,sqrt(-1))", "--figure", "curve:B=(t,4);-4;-2", "--size",
+                     "200x200", "--range", "-5,5,-5,5", "-o", path});
     ASSERT_EQ(r.status, 0) << r.err;
     QImage image(QString::fromStdString(path));
     ASSERT_EQ(image.size(), QSize(200, 200));
