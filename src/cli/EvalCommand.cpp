@@ -2,6 +2,7 @@
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/FigureOption.h"
 #include "expression/Calc.h"
 #include "expression/eval/NumberText.h"
 
@@ -77,6 +78,15 @@ public:
         return definePoint(static_cast<int>(figure) + 1, text);
     }
 
+    // 0 stored, 1 compile error (messages printed), 2 bad option.
+    int defineFigureOption(const std::string& option) {
+        const auto figure = parseFigureOption(option, "tarlix-cli eval: ", err_);
+        if (!figure) return kExitUsage;
+        return defineFigure(document_.figures[slot(figure->figure)], *figure, settings_, err_)
+                   ? kExitOk
+                   : kExitFailure;
+    }
+
     int evaluate(const std::string& expression, std::ostream& out) {
         CompiledExpression record;
         if (const int status = compiled(record, utf8ToText(expression), kModePlain)) return status;
@@ -125,7 +135,8 @@ private:
 } // namespace
 
 int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto parsed = CliArgs::parse(args, {{"--param", true}, {"--def", true}}, err);
+    auto parsed =
+        CliArgs::parse(args, {{"--param", true}, {"--def", true}, {"--figure", true}}, err);
     if (!parsed) return kExitUsage;
     if (parsed->positional().size() != 1) {
         err << "tarlix-cli eval: give one expression\n";
@@ -136,6 +147,8 @@ int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (!session.setParameter(p)) return kExitUsage;
     for (const auto& d : parsed->values("--def"))
         if (const int status = session.define(d)) return status;
+    for (const auto& f : parsed->values("--figure"))
+        if (const int status = session.defineFigureOption(f)) return status;
     return session.evaluate(parsed->positional().front(), out);
 }
 

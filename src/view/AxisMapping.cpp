@@ -17,6 +17,15 @@ Extended clampPixel(Extended f, Extended limit, bool& clipped) {
     return f;
 }
 
+// The nearest whole number, ties to even, as nearbyint gives it in the default rounding mode:
+// adding and taking away 2^63 leaves only the whole part in the 64-bit mantissa. Every pixel of
+// every curve goes through here, and the library call costs more than the mapping itself.
+int nearestWhole(Extended f) {
+    constexpr Extended shift = 0x1p63L;
+    const Extended rounded = f >= 0 ? (f + shift) - shift : -((-f + shift) - shift);
+    return static_cast<int>(rounded);
+}
+
 int decimalsFor(Extended unitsPerPixel) {
     if (unitsPerPixel >= 1) return 0;
     const Extended d = 1 - std::trunc(std::log(unitsPerPixel) / std::log(Extended(10)));
@@ -47,12 +56,12 @@ Extended Axis::toPixelFloat(Extended v) const {
 
 int Axis::toPixel(Extended v) const {
     const Extended f = clampPixel(toPixelFloat(v), pixelLimit(), clipped);
-    return static_cast<int>(std::nearbyint(f));
+    return nearestWhole(f);
 }
 
 int Axis::lengthToPixels(Extended d) const {
     const Extended f = clampPixel(d * pixelsPerUnit * outputScale, pixelLimit(), clipped);
-    return static_cast<int>(std::nearbyint(f));
+    return nearestWhole(f);
 }
 
 Extended Axis::toWorldRaw(Extended p) const {
