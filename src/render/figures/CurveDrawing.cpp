@@ -2,7 +2,7 @@
 // origin, the x axis or the y axis as the curve asks.
 
 #include "render/FillPatterns.h"
-#include "render/SegmentClip.h"
+#include "render/LineClip.h"
 #include "render/StyledPolyline.h"
 #include "render/figures/FigureDrawing.h"
 
@@ -90,7 +90,7 @@ private:
     }
 
     void drawPiece(WorldPoint a, WorldPoint b) const {
-        const auto ends = clipSegment(d_.view, a, b);
+        const auto ends = lineClipRounded(d_.view, ClipRule::Segment, a, b);
         if (!ends) return;
         const Point piece[2] = {ends->first, ends->second};
         for (Canvas* c : {main_, second_})

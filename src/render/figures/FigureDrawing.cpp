@@ -1,7 +1,7 @@
 #include "render/figures/FigureDrawing.h"
 
 #include "render/FillPatterns.h"
-#include "render/SegmentClip.h"
+#include "render/LineClip.h"
 #include "render/figures/FigureLabel.h"
 
 #include <cmath>
@@ -203,7 +203,8 @@ void drawTraces(const FigureDrawing& d, const FigureStore& figures,
         if (!figures[n].visible || !pointLike(now) || !pointLike(before) || now.locusWidth == 0 ||
             now.locusWidth == noTraceThisRedraw)
             continue;
-        const auto ends = clipSegment(d.view, {before.x, before.y}, {now.x, now.y});
+        const auto ends =
+            lineClipRounded(d.view, ClipRule::Segment, {before.x, before.y}, {now.x, now.y});
         if (!ends) continue;
         const Color faded =
             convert(d.settings.afterimageColour, static_cast<Color>(now.pointColor));
