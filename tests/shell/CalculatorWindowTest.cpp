@@ -1,3 +1,4 @@
+#include "shell/CalculatorRequests.h"
 #include "shell/CalculatorWindow.h"
 #include "ProgramFixture.h"
 #include "shell/CategoryPanelWidget.h"
@@ -96,4 +97,26 @@ TEST_F(CalculatorWindowTest, EqualTemplatesAndEscape) {
     shown.messages.setAnswer(true);
     key(Qt::Key_Escape);
     EXPECT_FALSE(calc()->isVisible());
+}
+
+// A numeric field takes the value of what was typed; a text without a real value is refused
+// with its message and the window stays open.
+TEST_F(CalculatorWindowTest, ANumericFieldTakesTheValue) {
+    Extended stored = 0;
+    std::string shownValue;
+    calc()->open(numberRequest([this] { return shown.program->context(); }, "a=", "",
+                               [&](Extended v, const std::string& t) {
+                                   stored = v;
+                                   shownValue = t;
+                               }));
+    type("x+1");
+    calc()->sendExpression();
+    EXPECT_TRUE(calc()->isVisible());
+    EXPECT_EQ(shown.messages.entries.back().text, "Tipo de n\xFAmero invalido");
+    calc()->editBox()->clear();
+    type("Pi/4");
+    calc()->sendExpression();
+    EXPECT_FALSE(calc()->isVisible());
+    EXPECT_NEAR(static_cast<double>(stored), 0.785398163397448, 1e-12);
+    EXPECT_EQ(shownValue, "0.785398163397448");
 }
