@@ -3,6 +3,7 @@
 #include "ProgramFixture.h"
 #include "shell/CategoryPanelWidget.h"
 #include "shell/DataPanel.h"
+#include "shell/ParameterPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,4 +120,20 @@ TEST_F(CalculatorWindowTest, ANumericFieldTakesTheValue) {
     EXPECT_FALSE(calc()->isVisible());
     EXPECT_NEAR(static_cast<double>(stored), 0.785398163397448, 1e-12);
     EXPECT_EQ(shownValue, "0.785398163397448");
+}
+
+// A double click on a parameter's value opens the calculator on it; the value typed there is
+// the parameter's new value.
+TEST_F(CalculatorWindowTest, AParameterValueIsEditedInTheCalculator) {
+    ParameterPanel* parameters = shown.program->console()->parameterPanel();
+    parameters->editValueRequested(1);
+    ASSERT_TRUE(calc()->isVisible());
+    EXPECT_EQ(calc()->findChild<QLabel*>("LblFunction")->text(), "a=");
+    EXPECT_EQ(calc()->editBox()->text(), "1");
+    calc()->editBox()->clear();
+    type("Pi/2");
+    key(Qt::Key_Return);
+    EXPECT_NEAR(static_cast<double>(project().parameters[1].value), 1.5707963267949, 1e-12);
+    parameters->editStepRequested(1);
+    EXPECT_EQ(calc()->findChild<QLabel*>("LblFunction")->text(), "Step=");
 }
