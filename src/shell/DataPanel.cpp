@@ -1,6 +1,9 @@
 #include "shell/DataPanel.h"
 
 #include "document/ProjectEdit.h"
+#include "expression/Tokenizer.h"
+#include "expression/formula/DrawFormula.h"
+#include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
@@ -39,12 +42,41 @@ QString expressionText(const std::string& text) {
     return s;
 }
 
-std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts) {
+constexpr int kWidestRowImage = 1400;
+
+// The row's expression typeset at the panel's font size, cut to its width.
+QImage formulaImage(const std::string& text, const EngineSettings& settings,
+                    const RowGeometry& geometry) {
+    std::string source = text;
+    int cursor = 0;
+    const std::string tokens = tokenize(source, cursor, settings);
+    QtImageCanvas canvas(kWidestRowImage, geometry.rowHeight - 2);
+    FormulaStyle style;
+    style.size = geometry.fontSize;
+    const Rect drawn = drawFormula(canvas, tokens, settings, style);
+    return canvas.image().copy(0, 0, std::min(drawn.right + 3, kWidestRowImage),
+                               canvas.image().height());
+}
+
+std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
+                                         CategoryPanel panel, const EngineSettings& settings,
+                                         const RowGeometry& geometry) {
     std::vector<PanelRowContent> rows;
     rows.reserve(texts.size());
-    for (const PanelRowText& t : texts)
-        rows.push_back({t.used, t.shown, t.position, t.visible, toQString(t.caption),
-                        expressionText(t.text), t.color, t.bold});
+    for (const PanelRowText& t : texts) {
+        rows.push_back({t.used,
+                        t.shown,
+                        t.position,
+                        t.visible,
+                        toQString(t.caption),
+                        expressionText(t.text),
+                        t.color,
+                        t.bold,
+                        {}});
+        // Connected figures list vertex letters, not an expression.
+        if (t.used && t.shown && panel != cpConnectedFigures)
+            rows.back().formula = formulaImage(t.text, settings, geometry);
+    }
     return rows;
 }
 } // namespace
@@ -97,7 +129,8 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
         layoutPanels();
         return;
     }
-    const auto rows = rowContents(panelRows(objects_.project, panel));
+    const auto rows =
+        rowContents(panelRows(objects_.project, panel), panel, objects_.project.engine, geometry());
     int used = 0;
     for (const auto& r : rows) used += r.used ? 1 : 0;
     const bool canCreate = panel == cpMemo || (panel == cpExplicit && used < kExplicitFunctions) ||

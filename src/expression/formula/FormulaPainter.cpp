@@ -142,14 +142,14 @@ FormulaBox FormulaPainter::row(const std::vector<FormulaNode>& parts, int size, 
     return box;
 }
 
-// Raised at least half the text's height, and so that its middle clears the top of a tall
-// part before it.
+// Raised at least 0.45 of the text's height, and so that its lower quarter overlaps the top of
+// a tall part before it.
 FormulaBox FormulaPainter::superscript(const FormulaNode& n, const FormulaBox& base, int size,
                                        int x, int baseline, bool draw) {
     const int small = scaled(size, kSuperscriptScale);
     const FormulaBox content = row(n.children, small, 0, 0, false);
     const int raise =
-        std::max(rounded(formulaPixels(size) * 0.45), base.ascent - content.ascent / 2);
+        std::max(rounded(formulaPixels(size) * 0.45), base.ascent - content.ascent * 3 / 4);
     if (draw) row(n.children, small, x, baseline - raise, true);
     return {content.width, raise + content.ascent, std::max(0, content.descent - raise)};
 }
@@ -243,8 +243,11 @@ FormulaBox FormulaPainter::overbar(const FormulaNode& n, int size, int x, int ba
 
 Size FormulaPainter::grownSign(const std::string& fontName, const std::string& sign,
                                int pixelHeight) {
-    // Points from pixels: the font is asked for the grown height.
-    useFont(fontName, std::max(kSmallestSize, rounded(pixelHeight * 0.75)), 0);
+    // The sign's height at a known size gives the size of the grown height.
+    constexpr int kReference = 20;
+    useFont(fontName, kReference, 0);
+    const int reference = std::max(1, canvas_.textExtent(sign).height);
+    useFont(fontName, std::max(kSmallestSize, pixelHeight * kReference / reference), 0);
     return canvas_.textExtent(sign);
 }
 

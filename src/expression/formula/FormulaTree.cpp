@@ -88,11 +88,13 @@ public:
                 i = superscript(items, i, out);
             } else if (t == tkDivide) {
                 i = fraction(items, i, out);
+            } else if (t == tkCPS || t == tkSZERO) {
+                continue; // a pair shows as its bracketed coordinates
             } else if (isFunction(t) || isAggregate(t)) {
                 i = application(items, i, out);
             } else if (isBinary(t)) {
                 out.push_back(binaryOperator(t, out));
-            } else if (t != tkCPS && t != tkSZERO) {
+            } else {
                 out.push_back(token(t));
             }
         }
@@ -129,10 +131,24 @@ private:
             ++next;
         }
         for (auto& n : unwrapped(operand(items, next))) exponent.push_back(std::move(n));
+        if (!out.empty()) bracketFractionBase(out.back());
         FormulaNode sup = nodeOf(FormulaKind::Superscript, std::move(exponent));
         sup.attached = true;
         out.push_back(std::move(sup));
         return next;
+    }
+
+    // A fraction raised to a power keeps brackets, or the exponent would seem the
+    // denominator's.
+    static void bracketFractionBase(FormulaNode& base) {
+        const FormulaNode* core = &base;
+        while (core->kind == FormulaKind::Row && core->children.size() == 1)
+            core = &core->children.front();
+        if (core->kind != FormulaKind::Fraction) return;
+        FormulaNode fraction = *core;
+        base = nodeOf(FormulaKind::Brackets, {});
+        base.text = "()";
+        base.children.push_back(std::move(fraction));
     }
 
     std::size_t fraction(const std::vector<Item>& items, std::size_t i,
