@@ -5,6 +5,7 @@
 #include "expression/formula/DrawFormula.h"
 #include "platform/RecordingCanvas.h"
 #include "render/markup/ConvertMarkup.h"
+#include "render/markup/MarkupFields.h"
 
 #include <algorithm>
 #include <cmath>
@@ -133,7 +134,8 @@ private:
         run.clear();
     }
 
-    // A formula group, typeset at 1.1 times the size; a group that is no expression is text.
+    // A formula group, typeset at 1.1 times the size. A value field that failed, or a group that
+    // is no expression, is text ("error" would read as the product e r r or).
     void formulaGroup(const std::string& group, TextState& s) {
         std::string source;
         for (char c : group)
@@ -141,7 +143,8 @@ private:
         int cursor = 0;
         std::string typed = source;
         const std::string tokens = tokenize(typed, cursor, env_.settings);
-        if (tokens.find(tokenChar(tkUnrecognised)) != std::string::npos) {
+        const bool failedField = source.find(kFieldError) != std::string::npos;
+        if (failedField || tokens.find(tokenChar(tkUnrecognised)) != std::string::npos) {
             drawRun(source, s);
             return;
         }

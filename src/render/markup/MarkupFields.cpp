@@ -57,7 +57,7 @@ Value evaluateText(const std::string& text, int mode, const MarkupEnv& env) {
 
 // The value text of a field, with its sign prefix ('+', '-' or none) applied.
 std::string valueText(Value v, char prefix, int digits, const MarkupEnv& env) {
-    if (!isShown(v)) return " error ";
+    if (!isShown(v)) return kFieldErrorText;
     const char point = env.settings.decimalChar;
     if (v.kind == vkPair)
         return "(" + fieldNumberText(v.x, digits, point) + env.settings.listSeparatorChar +

@@ -9,6 +9,10 @@
 
 namespace tarlix {
 
+// What a value field whose expression has no value shows.
+inline constexpr const char* kFieldErrorText = " error ";
+inline constexpr const char* kFieldError = "error";
+
 std::string expandValueFields(const std::string& text, int mode, const MarkupEnv& env);
 std::string expandPolynomialFields(const std::string& text, int mode, const MarkupEnv& env);
 
