@@ -19,6 +19,9 @@ using namespace markup;
 constexpr const char* kTimes = "Times New Roman";
 constexpr const char* kSymbol = "Symbol";
 constexpr int kNothingDrawn = 100;
+// Each fraction measures its parts before drawing them, so the work doubles with each level:
+// deeper fractions are shown as their text.
+constexpr int kMaxFractionNesting = 8;
 
 int rounded(double v) {
     return static_cast<int>(std::lround(v));
@@ -77,9 +80,10 @@ std::pair<std::string, std::string> fractionParts(const std::string& group) {
 
 class MarkupPainter {
 public:
-    MarkupPainter(Canvas& canvas, const MarkupEnv& env, bool draw, int hA, int x, int baseline)
+    MarkupPainter(Canvas& canvas, const MarkupEnv& env, bool draw, int hA, int x, int baseline,
+                  int depth = 0)
         : canvas_(canvas), env_(env), draw_(draw), hA_(hA),
-          x_(x), extent_{baseline, baseline - kNothingDrawn} {}
+          x_(x), extent_{baseline, baseline - kNothingDrawn}, depth_(depth) {}
 
     void drawCodes(const std::string& codes, TextState& s) {
         std::string run;
@@ -91,8 +95,10 @@ public:
                 const std::string group = codes.substr(i + 1, end - i - 1);
                 if (c == '{')
                     formulaGroup(group, s);
-                else
+                else if (depth_ < kMaxFractionNesting)
                     fraction(group, s);
+                else
+                    asText(group, s);
                 i = end;
             } else if (static_cast<unsigned char>(c) > kLastCode) {
                 run += c;
@@ -139,7 +145,7 @@ private:
     void formulaGroup(const std::string& group, TextState& s) {
         std::string source;
         for (char c : group)
-            if (static_cast<unsigned char>(c) > kLastCode) source += c;
+            if (static_cast<unsigned char>(c) > kLastCode && c != kFraction) source += c;
         int cursor = 0;
         std::string typed = source;
         const std::string tokens = tokenize(typed, cursor, env_.settings);
@@ -157,9 +163,16 @@ private:
         extend(e.top, e.bottom);
     }
 
+    void asText(const std::string& group, const TextState& s) {
+        std::string text;
+        for (char c : group)
+            if (static_cast<unsigned char>(c) > kLastCode && c != kFraction) text += c;
+        drawRun(text, s);
+    }
+
     // Measures a part of a fraction: its width and extents relative to baseline 0.
     std::pair<int, MarkupExtent> measured(const std::string& codes, const TextState& s) {
-        MarkupPainter p(canvas_, env_, false, hA_, 0, 0);
+        MarkupPainter p(canvas_, env_, false, hA_, 0, 0, depth_ + 1);
         TextState t = s;
         t.baseline = t.lineBaseline = 0;
         p.drawCodes(codes, t);
@@ -167,7 +180,7 @@ private:
     }
 
     void drawPart(const std::string& codes, const TextState& s, int x, int baseline) {
-        MarkupPainter p(canvas_, env_, true, hA_, x, baseline);
+        MarkupPainter p(canvas_, env_, true, hA_, x, baseline, depth_ + 1);
         TextState t = s;
         t.baseline = t.lineBaseline = baseline;
         p.drawCodes(codes, t);
@@ -299,6 +312,7 @@ private:
     int hA_;
     int x_;
     MarkupExtent extent_;
+    int depth_;
 };
 } // namespace
 

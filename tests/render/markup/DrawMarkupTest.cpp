@@ -163,3 +163,12 @@ TEST(MarkupOfProject, LiveFieldsReadTheProjectsParametersAndFunctions) {
     const MarkupEnv env = markupEnvOf(project, values);
     EXPECT_EQ(convertMarkup("!{a}, !{f(3)}", kModePlain, env), "{0.5}, {6}");
 }
+
+TEST_F(MarkupTest, FractionsNestedPastTheLimitAreShownAsText) {
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "~f{1|";
+    text += "x";
+    draw(text);
+    EXPECT_EQ(canvas.lines().size(), 8u) << "one bar for each level drawn stacked";
+    EXPECT_TRUE(allText().find("1|1|") != std::string::npos) << allText();
+}
