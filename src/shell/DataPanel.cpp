@@ -46,13 +46,14 @@ constexpr int kWidestRowImage = 1400;
 
 // The row's expression typeset at the panel's font size, cut to its width.
 QImage formulaImage(const std::string& text, const EngineSettings& settings,
-                    const RowGeometry& geometry) {
+                    const RowGeometry& geometry, FormulaMetrics& metrics) {
     std::string source = text;
     int cursor = 0;
     const std::string tokens = tokenize(source, cursor, settings);
     QtImageCanvas canvas(kWidestRowImage, geometry.rowHeight - 2);
     FormulaStyle style;
     style.size = geometry.fontSize;
+    style.metrics = &metrics;
     const Rect drawn = drawFormula(canvas, tokens, settings, style);
     return canvas.image().copy(0, 0, std::min(drawn.right + 3, kWidestRowImage),
                                canvas.image().height());
@@ -60,7 +61,7 @@ QImage formulaImage(const std::string& text, const EngineSettings& settings,
 
 std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
                                          CategoryPanel panel, const EngineSettings& settings,
-                                         const RowGeometry& geometry) {
+                                         const RowGeometry& geometry, FormulaMetrics& metrics) {
     std::vector<PanelRowContent> rows;
     rows.reserve(texts.size());
     for (const PanelRowText& t : texts) {
@@ -75,7 +76,7 @@ std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
                         {}});
         // Connected figures list vertex letters, not an expression.
         if (t.used && t.shown && panel != cpConnectedFigures)
-            rows.back().formula = formulaImage(t.text, settings, geometry);
+            rows.back().formula = formulaImage(t.text, settings, geometry, metrics);
     }
     return rows;
 }
@@ -129,8 +130,8 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
         layoutPanels();
         return;
     }
-    const auto rows =
-        rowContents(panelRows(objects_.project, panel), panel, objects_.project.engine, geometry());
+    const auto rows = rowContents(panelRows(objects_.project, panel), panel,
+                                  objects_.project.engine, geometry(), rowMetrics_);
     int used = 0;
     for (const auto& r : rows) used += r.used ? 1 : 0;
     const bool canCreate = panel == cpMemo || (panel == cpExplicit && used < kExplicitFunctions) ||

@@ -58,10 +58,11 @@ FormulaNode plainText(std::string text) {
 
 PreparedFormula prepareFormula(const std::string& tokens, const EngineSettings& settings) {
     PreparedFormula out;
+    out.plainTail = plainText({});
     std::string t = tokens;
     const auto marker = t.find(tokenChar(tkUnrecognised));
     if (marker != std::string::npos) {
-        out.plainTail = t.substr(marker + 1);
+        out.plainTail = plainText(t.substr(marker + 1));
         t.erase(marker);
     }
     ConstTable consts;
@@ -74,20 +75,26 @@ PreparedFormula prepareFormula(const std::string& tokens, const EngineSettings& 
     return out;
 }
 
+namespace {
+FormulaExtent layOut(FormulaPainter& painter, const PreparedFormula& formula, int size, int x,
+                     int baseline, bool draw) {
+    const FormulaBox box = painter.place(formula.formula, size, x, baseline, draw);
+    FormulaExtent extent{box.width, baseline - box.ascent, baseline + box.descent};
+    if (formula.plainTail.text.empty()) return extent;
+    const int gap = spacingUnit(size);
+    const FormulaBox tail =
+        painter.place(formula.plainTail, size, x + box.width + gap, baseline, draw);
+    extent.width += gap + tail.width;
+    extent.top = std::min(extent.top, baseline - tail.ascent);
+    extent.bottom = std::max(extent.bottom, baseline + tail.descent);
+    return extent;
+}
+} // namespace
+
 FormulaExtent drawFormulaAt(Canvas& canvas, const PreparedFormula& formula,
                             const FormulaStyle& style, int x, int baseline, bool draw) {
-    FormulaPainter painter(canvas, style.ink, style.mask);
-    const FormulaBox box = painter.place(formula.formula, style.size, x, baseline, draw);
-    FormulaExtent extent{box.width, baseline - box.ascent, baseline + box.descent};
-    if (!formula.plainTail.empty()) {
-        const FormulaNode plain = plainText(formula.plainTail);
-        const FormulaBox tail = painter.place(
-            plain, style.size, x + box.width + spacingUnit(style.size), baseline, draw);
-        extent.width += spacingUnit(style.size) + tail.width;
-        extent.top = std::min(extent.top, baseline - tail.ascent);
-        extent.bottom = std::max(extent.bottom, baseline + tail.descent);
-    }
-    return extent;
+    FormulaPainter painter(canvas, style.ink, style.mask, style.metrics);
+    return layOut(painter, formula, style.size, x, baseline, draw);
 }
 
 Rect drawFormula(Canvas& image, const std::string& tokens, const EngineSettings& settings,
@@ -98,6 +105,7 @@ Rect drawFormula(Canvas& image, const std::string& tokens, const EngineSettings&
     image.setBrush(saved);
 
     const PreparedFormula formula = prepareFormula(tokens, settings);
+    FormulaPainter painter(image, style.ink, style.mask, style.metrics);
     FormulaStyle fitted = style;
     const int height = image.height();
     auto baselineFor = [&](int size) {
@@ -105,20 +113,20 @@ Rect drawFormula(Canvas& image, const std::string& tokens, const EngineSettings&
         return (height - pixels) / 2 + static_cast<int>(std::lround(pixels * 0.8));
     };
     int baseline = baselineFor(fitted.size);
-    FormulaExtent e = drawFormulaAt(image, formula, fitted, kLeftMargin, baseline, false);
+    FormulaExtent e = layOut(painter, formula, fitted.size, kLeftMargin, baseline, false);
     // Smaller until it fits: sizes are whole points, so one scaling may leave it a little tall.
     while (e.bottom - e.top > height - 1 && fitted.size > kSmallestFittedSize) {
         const double factor = (height - 1.0) / (e.bottom - e.top);
         fitted.size = std::max(kSmallestFittedSize,
                                std::min(fitted.size - 1, static_cast<int>(fitted.size * factor)));
         baseline = baselineFor(fitted.size);
-        e = drawFormulaAt(image, formula, fitted, kLeftMargin, baseline, false);
+        e = layOut(painter, formula, fitted.size, kLeftMargin, baseline, false);
     }
     if (e.top < 0)
         baseline -= e.top;
     else if (e.bottom > height)
         baseline -= std::min(e.bottom - height, e.top);
-    e = drawFormulaAt(image, formula, fitted, kLeftMargin, baseline, true);
+    e = layOut(painter, formula, fitted.size, kLeftMargin, baseline, true);
     return Rect{kLeftMargin, e.top, kLeftMargin + e.width, e.bottom};
 }
 

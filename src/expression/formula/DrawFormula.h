@@ -11,17 +11,21 @@
 
 namespace tarlix {
 
+class FormulaMetrics;
+
 struct FormulaStyle {
     int size = 12;      // points
     Color ink = kBlack; // text and lines
     bool mask = false;  // lines in the mask pen mode, for drawing over a coloured background
+    // Extents measured by earlier drawings on canvases of the same kind; none measures afresh.
+    FormulaMetrics* metrics = nullptr;
 };
 
 // A token text prepared for drawing: the formula, and the text after the tokenizer's
 // unrecognised-rest marker, drawn plainly after it.
 struct PreparedFormula {
     FormulaNode formula;
-    std::string plainTail;
+    FormulaNode plainTail; // a plain text, empty when the whole text was recognised
 };
 
 // Numbers become the texts of their constant slots and the operands are grouped as the

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <tuple>
 
 namespace tarlix {
 
@@ -50,6 +52,17 @@ int lineThickness(int size) {
     return std::max(1, rounded(formulaPixels(size) / 15.0));
 }
 
+FormulaPainter::FormulaPainter(Canvas& canvas, Color ink, bool mask, FormulaMetrics* metrics)
+    : canvas_(canvas), savedBrush_(canvas.brush()), ink_(ink), mask_(mask),
+      metrics_(metrics ? *metrics : ownMetrics_) {
+    canvas_.setBrush(Brush{kWhite, BrushStyle::Clear});
+}
+
+FormulaPainter::~FormulaPainter() {
+    flush();
+    canvas_.setBrush(savedBrush_);
+}
+
 FormulaBox FormulaPainter::measure(const FormulaNode& n, int size) {
     const auto found = measured_.find(&n);
     if (found != measured_.end() && found->second.first == size) return found->second.second;
@@ -94,37 +107,87 @@ FormulaBox FormulaPainter::place(const FormulaNode& n, int size, int x, int base
     return box;
 }
 
-void FormulaPainter::useFont(const std::string& name, int size, unsigned style) {
-    canvas_.setFont(Font{name, size, style, ink_});
+void FormulaPainter::useFont(const FontSpec& f) {
+    const bool same =
+        fontSet_ && font_.name == f.name && font_.size == f.size && font_.style == f.style;
+    if (same) return;
+    font_ = Font{f.name, f.size, f.style, ink_};
+    fontSet_ = true;
+    canvas_.setFont(font_);
+}
+
+// Texts repeat within a formula (signs, brackets, letters), and the drawing measures what the
+// layout measured already; the font is switched only to measure a text not yet measured.
+Size FormulaPainter::extentIn(const FontSpec& f, const std::string& text) {
+    auto key = std::make_tuple(f.name, f.size, f.style, text);
+    if (const Size* known = metrics_.find(key)) return *known;
+    useFont(f);
+    const Size s = canvas_.textExtent(text);
+    metrics_.add(std::move(key), s);
+    return s;
+}
+
+// Texts are kept and drawn at the end, font by font, and texts that follow each other in one
+// font on one line are drawn as one: the platform lays out each text it is given and switching
+// fonts costs it more than the drawing, while a formula is mostly short texts in few fonts.
+void FormulaPainter::textAt(const FontSpec& f, int x, int y, const std::string& text, int width) {
+    const auto sameFont = [&](const PendingText& t) {
+        return t.font.size == f.size && t.font.style == f.style &&
+               std::string_view(t.font.name) == f.name;
+    };
+    for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
+        if (!sameFont(*it)) continue;
+        if (it->y == y && it->end == x) {
+            it->text += text;
+            it->end = x + width;
+            return;
+        }
+        break;
+    }
+    pending_.push_back({f, x, y, text, x + width});
+}
+
+void FormulaPainter::flush() {
+    std::stable_sort(
+        pending_.begin(), pending_.end(), [](const PendingText& a, const PendingText& b) {
+            const int byName = std::string_view(a.font.name).compare(b.font.name);
+            if (byName != 0) return byName < 0;
+            return std::tie(a.font.size, a.font.style) < std::tie(b.font.size, b.font.style);
+        });
+    for (const PendingText& t : pending_) {
+        useFont(t.font);
+        canvas_.textOut(t.x, t.y, t.text);
+    }
+    pending_.clear();
 }
 
 FormulaBox FormulaPainter::text(const FormulaNode& n, int size, int x, int baseline, bool draw) {
-    int fontSize = size;
+    FontSpec f{kTimes, size, 0};
     switch (n.face) {
     case FormulaFace::Name:
-        useFont(kTimes, size, fsBold | fsItalic);
+        f.style = fsBold | fsItalic;
         break;
     case FormulaFace::Upright:
     case FormulaFace::Plain:
-        useFont(kTimes, size, 0);
         break;
     case FormulaFace::Symbol:
-        useFont(kSymbol, size, 0);
+        f.name = kSymbol;
         break;
     case FormulaFace::SymbolItalic:
-        useFont(kSymbol, size, fsItalic);
+        f.name = kSymbol;
+        f.style = fsItalic;
         break;
     case FormulaFace::BigSymbol:
-        fontSize = scaled(size, kBigSign);
-        useFont(kSymbol, fontSize, 0);
+        f.name = kSymbol;
+        f.size = scaled(size, kBigSign);
         break;
     }
-    const Size extent = canvas_.textExtent(n.text);
+    const Size extent = extentIn(f, n.text);
     const int gap = n.kind == FormulaKind::Operator ? 3 * spacingUnit(size) : 0;
     FormulaBox box{extent.width + 2 * gap, ascentOf(extent.height), 0};
     if (n.face == FormulaFace::BigSymbol) box.ascent = axisOf(size) + extent.height / 2;
     box.descent = extent.height - box.ascent;
-    if (draw) canvas_.textOut(x + gap, baseline - box.ascent, n.text);
+    if (draw) textAt(f, x + gap, baseline - box.ascent, n.text, extent.width);
     return box;
 }
 
@@ -161,14 +224,15 @@ FormulaBox FormulaPainter::enclosed(const FormulaNode& n, int size, int x, int b
     const std::string open = bars ? "|" : n.text.substr(0, 1);
     const std::string close = bars ? "|" : n.text.substr(1, 1);
     const int contentHeight = std::max(c.ascent + c.descent, formulaPixels(size));
-    const Size left = grownSign(kTimes, open, rounded(contentHeight * kGrownSign));
-    const Size right = canvas_.textExtent(close);
+    const FontSpec grown = grownFont(kTimes, open, rounded(contentHeight * kGrownSign));
+    const Size left = extentIn(grown, open);
+    const Size right = extentIn(grown, close);
     // The brackets are centred on the content.
     const int top = baseline - std::max(c.ascent, ascentOf(formulaPixels(size))) -
                     (left.height - contentHeight) / 2;
     if (draw) {
-        canvas_.textOut(x, top, open);
-        canvas_.textOut(x + left.width + c.width, top, close);
+        textAt(grown, x, top, open, left.width);
+        textAt(grown, x + left.width + c.width, top, close, right.width);
         row(n.children, size, x + left.width, baseline, true);
     }
     return {left.width + c.width + right.width, std::max(c.ascent, baseline - top),
@@ -202,18 +266,17 @@ FormulaBox FormulaPainter::radical(const FormulaNode& n, int size, int x, int ba
     const int thick = lineThickness(size);
     const int contentHeight = std::max(c.ascent + c.descent, formulaPixels(size));
     const std::string sign(1, kRadicalSign);
-    const Size s = grownSign(kSymbol, sign, rounded(contentHeight * kGrownSign));
+    const FontSpec grown = grownFont(kSymbol, sign, rounded(contentHeight * kGrownSign));
+    const Size s = extentIn(grown, sign);
     const int barY = baseline - std::max(c.ascent, ascentOf(formulaPixels(size))) - unit;
     // The sign's top meets the bar; its foot goes down past the content.
     const int signTop = barY - rounded(s.height * 0.08);
     const int start = x + s.width;
     if (draw) {
-        canvas_.textOut(x, signTop, sign);
+        textAt(grown, x, signTop, sign, s.width);
         line(start - unit, barY, start + c.width + unit, barY, size);
         if (n.cubeRoot) {
-            const int small = scaled(size, kCubeIndexScale);
-            useFont(kTimes, small, 0);
-            canvas_.textOut(x, signTop + s.height / 6, "3");
+            textAt({kTimes, scaled(size, kCubeIndexScale), 0}, x, signTop + s.height / 6, "3", 0);
         }
         row(n.children, size, start, baseline, true);
     }
@@ -241,24 +304,27 @@ FormulaBox FormulaPainter::overbar(const FormulaNode& n, int size, int x, int ba
     return {c.width, c.ascent + lift + head + lineThickness(size), c.descent};
 }
 
-Size FormulaPainter::grownSign(const std::string& fontName, const std::string& sign,
-                               int pixelHeight) {
+FontSpec FormulaPainter::grownFont(const char* name, const std::string& sign, int pixelHeight) {
     // The sign's height at a known size gives the size of the grown height.
     constexpr int kReference = 20;
-    useFont(fontName, kReference, 0);
-    const int reference = std::max(1, canvas_.textExtent(sign).height);
-    useFont(fontName, std::max(kSmallestSize, pixelHeight * kReference / reference), 0);
-    return canvas_.textExtent(sign);
+    const int reference = std::max(1, extentIn({name, kReference, 0}, sign).height);
+    return {name, std::max(kSmallestSize, pixelHeight * kReference / reference), 0};
 }
 
+// A line as thick as the size asks, drawn as rows of one-pixel lines: thin lines keep the pen
+// mode exactly and cost the platform far less than stroking a wide pen with round ends.
 void FormulaPainter::line(int x0, int y0, int x1, int y1, int size) {
     Pen p;
     p.color = ink_;
-    p.width = lineThickness(size);
+    p.width = 1;
     p.mode = mask_ ? PenMode::Mask : PenMode::Copy;
     canvas_.setPen(p);
-    canvas_.moveTo(x0, y0);
-    canvas_.lineTo(x1, y1);
+    const int thick = lineThickness(size);
+    for (int k = 0; k < thick; ++k) {
+        const int dy = k - thick / 2;
+        canvas_.moveTo(x0, y0 + dy);
+        canvas_.lineTo(x1, y1 + dy);
+    }
 }
 
 } // namespace tarlix

@@ -177,6 +177,10 @@ private:
             return next;
         }
         std::vector<FormulaNode> parts;
+        // A factor before a function name stands apart from it: "2 sin x".
+        const bool factorBefore = !out.empty() && out.back().kind != FormulaKind::Operator;
+        if (factorBefore && !isUserFunction(f) && !isAntiderivative(f))
+            parts.push_back(textNode(" ", FormulaFace::Upright));
         parts.push_back(functionName(f));
         if (isUserFunction(f) && next < items.size() && isPrime(items[next].token))
             parts.push_back(textNode(name(items[next++].token), FormulaFace::Upright, true));

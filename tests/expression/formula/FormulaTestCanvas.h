@@ -50,27 +50,43 @@ public:
         return out;
     }
 
+    // Spaces at either end of a drawn text are spacing, not part of what is looked for.
+    static std::string trimmed(const std::string& s) {
+        const auto first = s.find_first_not_of(' ');
+        if (first == std::string::npos) return {};
+        return s.substr(first, s.find_last_not_of(' ') - first + 1);
+    }
+
     DrawnText text(const std::string& t) const {
         for (const DrawnText& d : texts())
-            if (d.text == t) return d;
+            if (trimmed(d.text) == t) return d;
         ADD_FAILURE() << "nothing drew \"" << t << "\"";
         return {};
     }
 
     bool drew(const std::string& t) const {
         for (const DrawnText& d : texts())
-            if (d.text == t) return true;
+            if (trimmed(d.text) == t) return true;
         return false;
     }
 
-    // Horizontal lines: y and the covered x range.
+    // Horizontal bars: rows of horizontal lines over the same range, from the top row.
     struct Bar {
-        int y, left, right;
+        int y, left, right, thickness;
     };
     std::vector<Bar> bars() const {
         std::vector<Bar> out;
-        for (const auto& [a, b] : canvas.lines())
-            if (a.y == b.y) out.push_back({a.y, std::min(a.x, b.x), std::max(a.x, b.x)});
+        for (const auto& [a, b] : canvas.lines()) {
+            if (a.y != b.y) continue;
+            const int left = std::min(a.x, b.x), right = std::max(a.x, b.x);
+            const bool below = !out.empty() && out.back().left == left &&
+                               out.back().right == right &&
+                               out.back().y + out.back().thickness == a.y;
+            if (below)
+                ++out.back().thickness;
+            else
+                out.push_back({a.y, left, right, 1});
+        }
         return out;
     }
 };
