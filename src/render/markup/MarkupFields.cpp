@@ -80,13 +80,14 @@ void dropUnitCoefficient(std::string& text) {
     if (magnitude == "-1") text.erase(signLength + 1);
 }
 
-std::string polynomialText(const std::string& expression, int digits, const MarkupEnv& env) {
+std::string polynomialText(const std::string& expression, int digits, int mode,
+                           const MarkupEnv& env) {
     std::string out;
     const char point = env.settings.decimalChar;
     for (int degree = kHighestDegree; degree >= 0; --degree) {
         const std::string cof =
             "cof(" + std::to_string(degree) + env.settings.listSeparatorChar + expression + ")";
-        const Value c = evaluateText(cof, kModePlain, env);
+        const Value c = evaluateText(cof, mode, env);
         if (!isShownReal(c)) return {};
         if (c.x == 0) continue;
         std::string term;
@@ -140,7 +141,7 @@ std::string expandValueFields(const std::string& text, int mode, const MarkupEnv
     return out;
 }
 
-std::string expandPolynomialFields(const std::string& text, int, const MarkupEnv& env) {
+std::string expandPolynomialFields(const std::string& text, int mode, const MarkupEnv& env) {
     std::string out;
     std::size_t i = 0;
     while (i < text.size()) {
@@ -149,7 +150,7 @@ std::string expandPolynomialFields(const std::string& text, int, const MarkupEnv
         out += text.substr(i, field - i);
         const auto close = std::min(text.find('}', field + 2), text.size());
         const FieldBody body = splitField(text.substr(field + 2, close - field - 2));
-        out += polynomialText(body.expression, body.digits, env);
+        out += polynomialText(body.expression, body.digits, mode, env);
         i = close + 1;
     }
     if (i < text.size()) out += text.substr(i);

@@ -274,3 +274,29 @@ TEST(FormulaImage, FormulaThatOnlySticksOutIsMovedInsideAtItsSize) {
     for (const RecordedCall* c : image.callsOf(CanvasCall::TextOut))
         EXPECT_EQ(c->font.size, c->text == "x" ? 24 : 16);
 }
+
+TEST(FormulaDisplay, UnfinishedAndOddTextsAreDrawnWithinTheirExtent) {
+    const char* texts[] = {"",        "x+(",
+                           ")(",      "^2",
+                           "1/",      "/x",
+                           "x^",      "Sqrt",
+                           "Sqrt(",   "sin^",
+                           "sin^2",   "f'",
+                           "x^-",     "((((",
+                           "))))",    ",,,",
+                           "VEC(P)",  "NORM()",
+                           "Sum(",    "P Q",
+                           "[P",      "abs()",
+                           "1/2/3/4", "x^2^3^4",
+                           "conj",    "e^(-x^2/2)/Sqrt(2Pi)"};
+    for (const char* t : texts) {
+        FormulaCanvas f;
+        const FormulaExtent e = f.draw(t);
+        EXPECT_LE(e.top, 200) << t;
+        EXPECT_GE(e.bottom, e.top) << t;
+        for (const auto& d : f.texts()) {
+            EXPECT_GE(d.left, 10) << t << ": " << d.text;
+            EXPECT_LE(d.right, 10 + e.width) << t << ": " << d.text;
+        }
+    }
+}
