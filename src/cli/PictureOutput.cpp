@@ -43,7 +43,8 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
     QtHeadless platform;
     const auto canvas = platform.createImage(view.xAxis.pixelLength, view.yAxis.pixelLength);
     picture.draw(*canvas, platform);
-    if (platform.savePng(*canvas, path)) return true;
+    const auto withRulers = picture.withRulers(*canvas, platform);
+    if (platform.savePng(withRulers ? *withRulers : *canvas, path)) return true;
     err << prefix << "cannot write \"" << path << "\"\n";
     return false;
 }

@@ -39,6 +39,9 @@ void storeExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry);
 void storeRelation(ProjectContext& ctx, int n, EquationEntry entry);
 void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry);
 void storeFigure(ProjectContext& ctx, int n, FigureEntry entry);
+// The calculator's definition of user function n: refused, with the message shown and nothing
+// changed, when it refers back to itself; otherwise stored as above.
+bool defineUserFunction(ProjectContext& ctx, int n, const std::string& text);
 
 // The show/hide button of a data-panel row: an explicit function, relation, figure (curve or
 // basic figure) or connected figure; an empty slot has none. A change is one undo step, marks

@@ -35,14 +35,6 @@ void showError(ProjectContext& ctx, const std::string& text) {
     ctx.messages.show(text, mkError, false);
 }
 
-void markEverythingChanged(RedrawState& redraw) {
-    redraw.dirty.set();
-    redraw.viewChanged = true;
-    redraw.mappingChanged = true;
-    redraw.ticksChanged = true;
-    redraw.afterimagesChanged = true;
-}
-
 // Text boxes keep their place relative to the drawing when its size changes.
 void scaleMemoBoxes(Project& p, AxisLengths saved, AxisLengths now) {
     for (MemoBoxPlace& b : p.memoBoxes) {
@@ -180,7 +172,7 @@ bool openProject(ProjectContext& ctx, const std::string& path,
     ctx.hooks.loadAfterimages(ctx.project.projectPath + ".tlp");
     ctx.hooks.projectReplaced(ctx.project);
     ctx.hooks.allCategoriesChanged();
-    markEverythingChanged(ctx.view.redrawState());
+    ctx.view.redrawState().markEverything();
     ctx.hooks.redraw();
     return true;
 }

@@ -68,10 +68,35 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
            baseLineOptions_.aimgOfArea == drawSettings_.lineOptions.aimgOfArea;
 }
 
+AxesStyle ProjectPicture::axesStyle() const {
+    return AxesStyle{kScreenGridColor, project_.engine.angleMode == 2, project_.settings.degreeFont,
+                     false};
+}
+
+ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces& surfaces) const {
+    const AxesStyle style = axesStyle();
+    Strips strips;
+    strips.layout = rulerStripLayout(AxesTarget{view_, measure, style});
+    const RulerStripPictures pictures = recordRulerStrips(view_, style, surfaces, strips.layout);
+    if (pictures.x)
+        strips.x = rulerStripImage(surfaces, *pictures.x, view_.xAxis.pixelLength,
+                                   strips.layout.xStripHeight);
+    if (pictures.y)
+        strips.y = rulerStripImage(surfaces, *pictures.y, strips.layout.yStripWidth,
+                                   view_.yAxis.pixelLength);
+    return strips;
+}
+
+std::unique_ptr<Canvas> ProjectPicture::withRulers(Canvas& drawn, Surfaces& surfaces) const {
+    const AxesStyle style = axesStyle();
+    const RulerStripLayout layout = rulerStripLayout(AxesTarget{view_, drawn, style});
+    const RulerStripPictures rulers = recordRulerStrips(view_, style, surfaces, layout);
+    return composeWithRulers(surfaces, drawn, layout, rulers);
+}
+
 void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     base_ = surfaces.createImage(width, height, kWhite);
-    const AxesStyle style{kScreenGridColor, project_.engine.angleMode == 2,
-                          project_.settings.degreeFont, false};
+    const AxesStyle style = axesStyle();
     drawAxes(AxesTarget{view_, *base_, style});
     const FunctionSet others = ~drawnOver_;
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()},

@@ -14,6 +14,8 @@
 #include "expression/eval/ParameterValues.h"
 #include "expression/functions/Random.h"
 #include "render/PolylineBuffer.h"
+#include "render/axes/AxesStyle.h"
+#include "render/axes/RulerStrips.h"
 #include "render/explicit/DrawFunction.h"
 #include "render/relation/ProjectRelations.h"
 #include "view/RedrawState.h"
@@ -37,6 +39,16 @@ public:
     // Draws the picture; surfaces make the relation layers.
     void draw(Canvas& canvas, Surfaces& surfaces);
 
+    // The ruler strips beside the picture as the screen shows them; the canvas measures text.
+    struct Strips {
+        RulerStripLayout layout;
+        std::unique_ptr<Canvas> x; // none when hidden
+        std::unique_ptr<Canvas> y;
+    };
+    Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces) const;
+    // The drawn picture with the rulers beside it, for output; null when no ruler is shown.
+    std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
+
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
     // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
@@ -46,6 +58,7 @@ private:
     void drawRelations(Canvas& canvas, Surfaces& surfaces);
     void updateDrawSettings();
     bool baseFits(const Canvas& canvas) const;
+    AxesStyle axesStyle() const;
     void drawBase(Surfaces& surfaces, int width, int height);
 
     Project& project_;

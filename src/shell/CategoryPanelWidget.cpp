@@ -1,6 +1,7 @@
 #include "shell/CategoryPanelWidget.h"
 #include "shell/ShownTexts.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -46,6 +47,8 @@ CategoryPanelWidget::CategoryPanelWidget(const QString& title, int rowCount,
         });
         auto* t = new QLabel(this);
         t->setToolTip(shownText("Panel.rowText"));
+        t->setProperty("row", row);
+        t->installEventFilter(this);
         t->hide();
         buttons_.push_back(b);
         texts_.push_back(t);
@@ -56,6 +59,14 @@ CategoryPanelWidget::CategoryPanelWidget(const QString& title, int rowCount,
             if (createRequested) createRequested();
         });
     }
+}
+
+bool CategoryPanelWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick && watched->property("row").isValid()) {
+        if (edited) edited(watched->property("row").toInt());
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const RowGeometry& g,

@@ -48,10 +48,14 @@ public:
 
     std::function<void(int row)> toggled;  // the show/hide button of row (1-based)
     std::function<void()> createRequested; // the create button
+    std::function<void(int row)> edited;   // a double click on the row's expression
     QToolButton* rowButton(int row) const { return buttons_[static_cast<std::size_t>(row - 1)]; }
     QLabel* rowText(int row) const { return texts_[static_cast<std::size_t>(row - 1)]; }
     QPushButton* createButton() const { return create_; }
     QLabel* titleLabel() const { return title_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* title_;

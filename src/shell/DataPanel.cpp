@@ -1,10 +1,8 @@
 #include "shell/DataPanel.h"
 
 #include "document/ProjectEdit.h"
-#include "expression/Tokenizer.h"
-#include "expression/formula/DrawFormula.h"
-#include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/FormulaImage.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
 #include "shell/ShownTexts.h"
@@ -42,23 +40,6 @@ QString expressionText(const std::string& text) {
     return s;
 }
 
-constexpr int kWidestRowImage = 1400;
-
-// The row's expression typeset at the panel's font size, cut to its width.
-QImage formulaImage(const std::string& text, const EngineSettings& settings,
-                    const RowGeometry& geometry, FormulaMetrics& metrics) {
-    std::string source = text;
-    int cursor = 0;
-    const std::string tokens = tokenize(source, cursor, settings);
-    QtImageCanvas canvas(kWidestRowImage, geometry.rowHeight - 2);
-    FormulaStyle style;
-    style.size = geometry.fontSize;
-    style.metrics = &metrics;
-    const Rect drawn = drawFormula(canvas, tokens, settings, style);
-    return canvas.image().copy(0, 0, std::min(drawn.right + 3, kWidestRowImage),
-                               canvas.image().height());
-}
-
 std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
                                          CategoryPanel panel, const EngineSettings& settings,
                                          const RowGeometry& geometry, FormulaMetrics& metrics) {
@@ -76,7 +57,8 @@ std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
                         {}});
         // Connected figures list vertex letters, not an expression.
         if (t.used && t.shown && panel != cpConnectedFigures)
-            rows.back().formula = formulaImage(t.text, settings, geometry, metrics);
+            rows.back().formula = formulaImage(t.text, settings, geometry.fontSize, false,
+                                               geometry.rowHeight - 2, &metrics);
     }
     return rows;
 }
@@ -113,7 +95,14 @@ void DataPanel::createPanels() {
         }
         auto* w = new CategoryPanelWidget(shownText(s.title), s.rows,
                                           s.create ? shownText(s.create) : QString(), column_);
-        w->toggled = [this, p](int row) { toggleRow(static_cast<CategoryPanel>(p), row); };
+        const auto panel = static_cast<CategoryPanel>(p);
+        w->toggled = [this, panel](int row) { toggleRow(panel, row); };
+        w->edited = [this, panel](int n) {
+            if (editRequested) editRequested(panel, n);
+        };
+        w->createRequested = [this, panel] {
+            if (editRequested) editRequested(panel, 0);
+        };
         panels_[static_cast<std::size_t>(p - 1)] = w;
     }
 }

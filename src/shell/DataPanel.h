@@ -41,6 +41,8 @@ public:
     std::function<void()> closeRequested; // the panel never closes itself
     std::function<void()> moved;
     std::function<void()> changed; // the parameter panel asks for a redraw
+    // The expression of an object is to be edited: its slot, or 0 for a new object.
+    std::function<void(CategoryPanel panel, int n)> editRequested;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -16,8 +16,6 @@ GraphImageWidget::GraphImageWidget(QWidget* parent) : QWidget(parent) {
 void GraphImageWidget::setImage(const QImage& image) {
     image_ = image;
     setFixedSize(image_.size().isEmpty() ? QSize(400, 400) : image_.size());
-    // The plot's panel is the picture with a 4-pixel border.
-    if (parentWidget()) parentWidget()->setFixedSize(size() + QSize(8, 8));
     update();
 }
 
@@ -34,14 +32,44 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
 GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("GraphAreaForm");
     setWindowTitle(shownText("Graph.title"));
-    image_ = new GraphImageWidget(this);
     auto* holder = new QWidget(this);
-    holder->setContentsMargins(4, 4, 4, 4);
-    image_->setParent(holder);
+    plotPanel_ = new QWidget(holder);
+    image_ = new GraphImageWidget(plotPanel_);
     image_->move(4, 4);
+    xStrip_ = new GraphImageWidget(holder);
+    yStrip_ = new GraphImageWidget(holder);
+    xStrip_->hide();
+    yStrip_->hide();
     setCentralWidget(holder);
+    coordinates_ = new QLabel(this);
+    coordinates_->setMinimumWidth(180);
     status_ = new QLabel(this);
+    statusBar()->addWidget(coordinates_);
     statusBar()->addWidget(status_, 1);
+    layOut(GraphStrips{});
+}
+
+void GraphWindow::showPicture(const QImage& picture, const GraphStrips& strips) {
+    image_->setImage(picture);
+    xStrip_->setImage(strips.x);
+    yStrip_->setImage(strips.y);
+    xStrip_->setVisible(!strips.x.isNull());
+    yStrip_->setVisible(!strips.y.isNull());
+    layOut(strips);
+}
+
+// The plot's panel is the picture with a 4-pixel border; each shown strip lies against the
+// panel on its side, lined up with the picture.
+void GraphWindow::layOut(const GraphStrips& strips) {
+    const QSize panel = image_->size() + QSize(8, 8);
+    const int yWidth = strips.y.isNull() ? 0 : yStrip_->width();
+    const int xHeight = strips.x.isNull() ? 0 : xStrip_->height();
+    const int panelLeft = strips.yRight ? 0 : yWidth;
+    const int panelTop = strips.xAbove ? xHeight : 0;
+    plotPanel_->setGeometry(panelLeft, panelTop, panel.width(), panel.height());
+    yStrip_->move(strips.yRight ? panel.width() : 0, panelTop + 4);
+    xStrip_->move(panelLeft + 4, strips.xAbove ? 0 : panelTop + panel.height());
+    centralWidget()->setFixedSize(panel + QSize(yWidth, xHeight));
 }
 
 void GraphWindow::setProjectTitle(const QString& projectPath) {

@@ -26,6 +26,14 @@ private:
     QImage image_;
 };
 
+// Where the ruler strips stand beside the drawing area, and their images (null when hidden).
+struct GraphStrips {
+    QImage x;
+    QImage y;
+    bool xAbove = false;
+    bool yRight = false;
+};
+
 class GraphWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -38,6 +46,13 @@ public:
     std::function<void()> moved;
 
     GraphImageWidget* graphImage() const { return image_; }
+    GraphImageWidget* xStrip() const { return xStrip_; }
+    GraphImageWidget* yStrip() const { return yStrip_; }
+    // The picture and the ruler strips beside it; the window takes the size they need.
+    void showPicture(const QImage& picture, const GraphStrips& strips);
+    // Status bar panel 0: the pointer's coordinates.
+    QLabel* coordinateText() const { return coordinates_; }
+    // Status bar panel 1: the view's ranges, or a hint.
     QLabel* statusText() const { return status_; }
     // "TARLIX", or "TARLIX - " and the project's file name.
     void setProjectTitle(const QString& projectPath);
@@ -47,7 +62,13 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    void layOut(const GraphStrips& strips);
+
+    QWidget* plotPanel_;
     GraphImageWidget* image_;
+    GraphImageWidget* xStrip_;
+    GraphImageWidget* yStrip_;
+    QLabel* coordinates_;
     QLabel* status_;
 };
 

@@ -3,12 +3,15 @@
 #include "document/DefaultSettings.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/CalculatorRequests.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
 #include "shell/GraphWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
+#include "view/CoordinateText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +19,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -36,6 +40,11 @@ Rect availableScreen() {
     return toRect(s ? s->availableGeometry() : QRect(0, 0, 1920, 1080));
 }
 
+QImage stripImage(const Canvas* strip) {
+    const auto* image = dynamic_cast<const QtImageCanvas*>(strip);
+    return image ? image->image() : QImage();
+}
+
 // A wait that keeps the event loop running.
 void waitProcessingEvents(int milliseconds) {
     if (milliseconds <= 0) return;
@@ -50,6 +59,9 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
       picture_(
           std::make_unique<ProjectPicture>(objects_->project, objects_->view, objects_->redraw)) {
     objects_->hooks = this;
+    viewChanges_.program = this;
+    objects_->view.setHooks(&viewChanges_);
+    objects_->dataHistory.changed = [this] { showUndoState(); };
     QApplication::setApplicationName("TARLIX");
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
@@ -59,6 +71,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     windows_.push_back(console_);
     createDataPanel(splashMilliseconds);
     calc_ = new CalculatorWindow;
+    calc_->context = [this] { return context(); };
     windows_.push_back(calc_);
 
     graph_->canClose = [this] { return askToClose(); };
@@ -66,6 +79,10 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     console_->moved = [this] { keepTogether(MovedWindow::Panel); };
     console_->closeRequested = [this] { graph_->close(); };
     console_->changed = [this] { repaintGraph(); };
+    console_->editRequested = [this](CategoryPanel panel, int n) {
+        if (auto request = calculatorRequest([this] { return context(); }, panel, n))
+            calc_->open(*request);
+    };
     connectMenus();
 }
 
@@ -110,6 +127,7 @@ void Program::start(const QStringList& arguments) {
     o.view.resetFromDefaults(0, true, viewDefaults());
     o.view.resetView(nullptr);
     o.view.fillXSamples();
+    clearUndoHistories();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
     repaintGraph();
     arrangeWindows();
@@ -234,10 +252,21 @@ void Program::repaintGraph() {
     picture_->recompute();
     QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1), std::max(view.yAxis.pixelLength, 1));
     picture_->draw(canvas, surfaces_);
-    const QSize before = graph_->graphImage()->size();
-    graph_->graphImage()->setImage(canvas.image());
-    if (graph_->graphImage()->size() != before) graph_->adjustSize();
+    const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_);
+    GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
+                      strips.layout.yRight};
+    const QSize before = graph_->centralWidget()->size();
+    graph_->showPicture(canvas.image(), shown);
+    if (graph_->centralWidget()->size() != before) graph_->adjustSize();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));
+    showDomainText();
+}
+
+void Program::showDomainText() {
+    const ProgramObjects& o = *objects_;
+    const EngineSettings& e = o.project.engine;
+    const std::string between = std::string(" ") + e.listSeparatorChar + " ";
+    graph_->statusText()->setText(toQString(domainText(o.view, between, e.decimalChar)));
 }
 
 void Program::newProject() {
@@ -273,6 +302,15 @@ void Program::connectMenus() {
         console_->action("FileOpenSample")
             ->setEnabled(QFileInfo::exists(toQString(objects_->project.appFolder) + "sample"));
     });
+    on("EditUndo", [this] {
+        ProjectContext ctx = context();
+        objects_->dataHistory.undo(ctx);
+    });
+    on("EditRedo", [this] {
+        ProjectContext ctx = context();
+        objects_->dataHistory.redo(ctx);
+    });
+    showUndoState();
     on("EditResetParameters", [this] {
         ProjectContext ctx = context();
         askToInitialiseParameters(ctx);
@@ -309,6 +347,29 @@ void Program::allCategoriesChanged() {
 }
 void Program::redraw() {
     repaintGraph();
+}
+
+void Program::recordUndo() {
+    objects_->dataHistory.push(objects_->project, objects_->view);
+}
+
+void Program::clearUndoHistories() {
+    objects_->dataHistory.clear();
+    objects_->viewHistory.clear();
+}
+
+void Program::showUndoState() {
+    if (!console_) return;
+    console_->action("EditUndo")->setEnabled(objects_->dataHistory.canUndo());
+    console_->action("EditRedo")->setEnabled(objects_->dataHistory.canRedo());
+}
+
+void Program::ViewChanges::viewAboutToChange(const View& view) {
+    program->objects_->viewHistory.push(view);
+}
+
+void Program::ViewChanges::redraw(LayerImages*) {
+    program->repaintGraph();
 }
 
 void Program::reloadDefaultSettings(Project& project, View& view) {

@@ -64,6 +64,8 @@ public:
     void reloadDefaultSettings(Project& project, View& view) override;
     void projectReplaced(Project& project) override;
     void projectPathChanged(const std::string& projectPath) override;
+    void recordUndo() override;
+    void clearUndoHistories() override;
 
 private:
     void createDataPanel(int splashMilliseconds);
@@ -74,12 +76,24 @@ private:
     void applyFrames(const MainWindowFrames& f);
     ViewDefaults viewDefaults() const;
     void newProject();
+    // The undo and redo commands are enabled exactly when there is a step to take.
+    void showUndoState();
+    // The status bar's ranges of both axes.
+    void showDomainText();
     bool mayDiscardProject();
     DrawingRoom drawingRoom() const;
     void chooseAndOpen(const QString& folder, const QString& name);
     void chooseAndSaveAs();
 
+    // A user's change of view is recorded in the view history first, then drawn.
+    struct ViewChanges : ViewHooks {
+        Program* program = nullptr;
+        void viewAboutToChange(const View& view) override;
+        void redraw(LayerImages* layers) override;
+    };
+
     std::unique_ptr<ProgramObjects> objects_;
+    ViewChanges viewChanges_;
     std::unique_ptr<ProjectPicture> picture_;
     QtSurfaces surfaces_;
     GraphWindow* graph_ = nullptr;

@@ -7,6 +7,7 @@
 #include "document/NewObjectDefaults.h"
 #include "document/Project.h"
 #include "document/ProjectEdit.h"
+#include "document/UndoHistories.h"
 #include "expression/functions/Random.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "shell/MessageWindow.h"
@@ -35,6 +36,8 @@ struct ProgramObjects {
     QtMessageBox screenMessages;
     MessageBox* messages = &screenMessages; // tests put their own in its place
     RandomState random;
+    DataHistory dataHistory;
+    ViewHistory viewHistory;
     DocumentHooks noHooks;
     DocumentHooks* hooks = &noHooks; // the program puts itself in its place
 

@@ -13,12 +13,6 @@ PenPaletteWindow::PenPaletteWindow(QWidget* parent)
     resize(160, 120);
 }
 
-CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("CalcForm");
-    setWindowTitle(shownText("Calculator.title"));
-    resize(420, 320);
-}
-
 VersionWindow::VersionWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
     setObjectName("version");
     setWindowTitle(shownText("Version.title"));

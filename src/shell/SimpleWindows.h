@@ -1,7 +1,7 @@
 #pragma once
-// Windows whose content comes with later work: the pen palette, the calculator and the version
-// window. They exist with their captions so that start-up creates the program's windows in
-// order; they show nothing that pretends to work.
+// Windows whose content comes with later work: the pen palette and the version window. They exist
+// with their captions so that start-up creates the program's windows in order; they show nothing
+// that pretends to work.
 
 #include <QWidget>
 
@@ -12,13 +12,6 @@ class PenPaletteWindow : public QWidget {
     Q_OBJECT
 public:
     explicit PenPaletteWindow(QWidget* parent = nullptr);
-};
-
-// The calculator and expression editor.
-class CalculatorWindow : public QWidget {
-    Q_OBJECT
-public:
-    explicit CalculatorWindow(QWidget* parent = nullptr);
 };
 
 // The version window, also shown as the splash screen while the data panel is created.

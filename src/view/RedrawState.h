@@ -32,6 +32,11 @@ struct RedrawState {
     bool isDirty(std::uint8_t token) const { return dirty.test(token); }
 
     void clear() { *this = RedrawState{}; }
+    // A project read in whole: every object, the mapping, the ticks and the afterimages.
+    void markEverything() {
+        dirty.set();
+        viewChanged = mappingChanged = ticksChanged = afterimagesChanged = true;
+    }
 };
 
 } // namespace tarlix

@@ -13,8 +13,7 @@ using namespace tarlix::cli;
 namespace {
 
 std::string fixture(const std::string& name) {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "document" / "fixtures" /
-            name)
+    return (std::filesystem::path(TARLIX_SOURCE_DIR) / "tests" / "document" / "fixtures" / name)
         .string();
 }
 
@@ -108,5 +107,37 @@ TEST(ProjectCommands, RenderDrawsTheExplicitFunctionsOfTheProjectsView) {
     EXPECT_EQ(run({"render", fixture("v16.tlx")}).status, 2);
     EXPECT_EQ(run({"render", fixture("v16.tlx"), "-o", small, "--param", "z=1"}).status, 2);
     EXPECT_EQ(run({"render", "/nonexistent.tlx", "-o", small}).status, 1);
+    std::filesystem::remove_all(dir);
+}
+
+// A project whose axes stand outside the area renders with the rulers beside the picture: the
+// y ruler at the left and the x ruler below, 5 pixels away; the area keeps only the grid.
+TEST(ProjectCommands, RenderPutsTheRulersBesideThePicture) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-rulers";
+    std::filesystem::create_directories(dir);
+    std::string text = readText(fixture("v27.tlx"));
+    const std::string axesInside = "0 1 0 1 12 0 0 0 0 0 12 0";
+    const auto at = text.find(axesInside);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, axesInside.size(), "0 1 0 1 12 1 0 0 0 0 12 0");
+    const std::string project = (dir / "rulers.tlx").string();
+    std::ofstream(project, std::ios::binary) << text;
+    const std::string png = (dir / "rulers.png").string();
+
+    ASSERT_EQ(run({"render", project, "-o", png, "--size", "200x160"}).status, 0);
+    const QImage image(QString::fromStdString(png));
+    ASSERT_GT(image.width(), 200 + 5);
+    ASSERT_GT(image.height(), 160 + 5);
+    const int left = image.width() - 200;
+    auto blackIn = [&](QRect r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (image.pixelColor(x, y) == QColor(0, 0, 0)) ++n;
+        return n;
+    };
+    EXPECT_GT(blackIn(QRect(0, 0, left - 5, 160)), 20);                  // the y ruler
+    EXPECT_GT(blackIn(QRect(left, 165, 200, image.height() - 165)), 20); // the x ruler
+    EXPECT_EQ(image.pixelColor(left + 100, 20), QColor(160, 160, 224));  // grid, no axis line
     std::filesystem::remove_all(dir);
 }

@@ -69,7 +69,8 @@ inline std::string readText(const std::string& path) {
 }
 
 inline std::string fixture(const std::string& name) {
-    return (std::filesystem::path(__FILE__).parent_path() / "fixtures" / name).string();
+    return (std::filesystem::path(TARLIX_SOURCE_DIR) / "tests" / "document" / "fixtures" / name)
+        .string();
 }
 
 // Every kind of entry and every setting away from its initial value.

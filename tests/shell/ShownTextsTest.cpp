@@ -4,6 +4,7 @@
 #include "shell/MessageWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/Program.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/SimpleWindows.h"
 
 #include <QAbstractButton>

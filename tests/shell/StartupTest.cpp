@@ -3,6 +3,7 @@
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
 #include "shell/Program.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/SimpleWindows.h"
 
 #include <QAction>

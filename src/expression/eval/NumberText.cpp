@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <utility>
 
 namespace tarlix {
 
@@ -57,6 +59,55 @@ std::string formatGeneral(Extended v, int digits, char decimalChar) {
     for (char& c : text)
         if (c == '.') c = decimalChar;
     return text;
+}
+
+namespace {
+
+// The decimal digits of |v| rounded to n significant digits, and the exponent of the first.
+std::pair<std::string, int> significantDigits(Extended v, int n) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", n - 1, std::fabs(v));
+    const std::string_view text(buffer);
+    const auto e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e))
+        if (c != '.') digits += c;
+    return {digits, std::atoi(buffer + e + 1)};
+}
+
+} // namespace
+
+std::string formatFixed(Extended v, int precision, int decimals, char decimalChar) {
+    if (!std::isfinite(v)) return formatGeneral(v, precision, decimalChar);
+    const int exponent = significantDigits(v, precision).second;
+    if (exponent >= precision) return formatGeneral(v, precision, decimalChar);
+    // One rounding, at whichever comes first: the last significant digit or the last decimal.
+    const int kept = std::min(precision, exponent + 1 + decimals);
+    std::string whole = "0";
+    std::string fraction;
+    if (kept < 1) {
+        // Below the last decimal but for a possible carry into it: exact enough as it is.
+        char buffer[128];
+        std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, std::fabs(v));
+        const std::string_view text(buffer);
+        whole = std::string(text.substr(0, text.find('.')));
+        if (decimals > 0) fraction = std::string(text.substr(text.find('.') + 1));
+    } else {
+        auto [digits, e] = significantDigits(v, kept);
+        const int pointAt = e + 1; // digits before the decimal point
+        if (pointAt > 0) {
+            digits.resize(std::max(digits.size(), std::size_t(pointAt) + decimals), '0');
+            whole = digits.substr(0, pointAt);
+            fraction = digits.substr(pointAt, decimals);
+        } else {
+            const std::string all = std::string(-pointAt, '0') + digits;
+            fraction = (all + std::string(decimals, '0')).substr(0, decimals);
+        }
+    }
+    std::string text = whole;
+    if (decimals > 0) text += decimalChar + fraction;
+    const bool zero = text.find_first_not_of(std::string("0") + decimalChar) == std::string::npos;
+    return v < 0 && !zero ? "-" + text : text;
 }
 
 std::string calcResultText(const Value& v, const EngineSettings& s) {

@@ -19,6 +19,11 @@ std::optional<Extended> readNumber(const std::string& text, char decimalChar);
 // significant digits, trailing zeros dropped.
 std::string formatGeneral(Extended v, int digits, char decimalChar);
 
+// Fixed format: the value rounded to precision significant digits (those past it come out as
+// zeros), written with the given decimals; general format when its whole part has more digits
+// than precision. A value that rounds to zero has no minus sign.
+std::string formatFixed(Extended v, int precision, int decimals, char decimalChar);
+
 // The calculator's text of a result: "error" when undefined, a real with at most 15
 // significant digits and its exponent written "*10^(" e ")", a pair as "(" x separator y ")".
 std::string calcResultText(const Value& v, const EngineSettings& settings);

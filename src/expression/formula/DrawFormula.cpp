@@ -93,7 +93,7 @@ FormulaExtent layOut(FormulaPainter& painter, const PreparedFormula& formula, in
 
 FormulaExtent drawFormulaAt(Canvas& canvas, const PreparedFormula& formula,
                             const FormulaStyle& style, int x, int baseline, bool draw) {
-    FormulaPainter painter(canvas, style.ink, style.mask, style.metrics);
+    FormulaPainter painter(canvas, style.ink, style.mask, style.metrics, style.bold);
     return layOut(painter, formula, style.size, x, baseline, draw);
 }
 
@@ -105,7 +105,7 @@ Rect drawFormula(Canvas& image, const std::string& tokens, const EngineSettings&
     image.setBrush(saved);
 
     const PreparedFormula formula = prepareFormula(tokens, settings);
-    FormulaPainter painter(image, style.ink, style.mask, style.metrics);
+    FormulaPainter painter(image, style.ink, style.mask, style.metrics, style.bold);
     FormulaStyle fitted = style;
     const int height = image.height();
     auto baselineFor = [&](int size) {

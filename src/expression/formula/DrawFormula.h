@@ -17,6 +17,7 @@ struct FormulaStyle {
     int size = 12;      // points
     Color ink = kBlack; // text and lines
     bool mask = false;  // lines in the mask pen mode, for drawing over a coloured background
+    bool bold = false;  // every text bold (the calculator's result)
     // Extents measured by earlier drawings on canvases of the same kind; none measures afresh.
     FormulaMetrics* metrics = nullptr;
 };

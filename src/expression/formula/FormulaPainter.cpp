@@ -52,8 +52,9 @@ int lineThickness(int size) {
     return std::max(1, rounded(formulaPixels(size) / 15.0));
 }
 
-FormulaPainter::FormulaPainter(Canvas& canvas, Color ink, bool mask, FormulaMetrics* metrics)
-    : canvas_(canvas), savedBrush_(canvas.brush()), ink_(ink), mask_(mask),
+FormulaPainter::FormulaPainter(Canvas& canvas, Color ink, bool mask, FormulaMetrics* metrics,
+                               bool bold)
+    : canvas_(canvas), savedBrush_(canvas.brush()), ink_(ink), mask_(mask), bold_(bold),
       metrics_(metrics ? *metrics : ownMetrics_) {
     canvas_.setBrush(Brush{kWhite, BrushStyle::Clear});
 }
@@ -182,6 +183,7 @@ FormulaBox FormulaPainter::text(const FormulaNode& n, int size, int x, int basel
         f.size = scaled(size, kBigSign);
         break;
     }
+    if (bold_ && f.name == std::string_view(kTimes)) f.style |= fsBold;
     const Size extent = extentIn(f, n.text);
     const int gap = n.kind == FormulaKind::Operator ? 3 * spacingUnit(size) : 0;
     FormulaBox box{extent.width + 2 * gap, ascentOf(extent.height), 0};

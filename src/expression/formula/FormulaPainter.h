@@ -50,7 +50,8 @@ public:
     // coloured background.
     // Text is drawn without a background, so that a formula over colour keeps it; the canvas's
     // brush is given back afterwards.
-    FormulaPainter(Canvas& canvas, Color ink, bool mask, FormulaMetrics* metrics = nullptr);
+    FormulaPainter(Canvas& canvas, Color ink, bool mask, FormulaMetrics* metrics = nullptr,
+                   bool bold = false);
     ~FormulaPainter();
     FormulaPainter(const FormulaPainter&) = delete;
     FormulaPainter& operator=(const FormulaPainter&) = delete;
@@ -82,6 +83,7 @@ private:
     Brush savedBrush_;
     Color ink_;
     bool mask_;
+    bool bold_;
     std::unordered_map<const FormulaNode*, std::pair<int, FormulaBox>> measured_;
     struct PendingText {
         FontSpec font{"", 0, 0};

@@ -1,5 +1,6 @@
 #include "render/axes/TickText.h"
 
+#include "expression/eval/NumberText.h"
 #include "view/TickSequence.h"
 
 #include <cmath>
@@ -48,10 +49,8 @@ void piText(Extended v, TickText& t) {
 } // namespace
 
 std::string decimalTickText(Extended magnitude) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, magnitude < 1e18L ? "%.9Lf" : "%.18Lg", magnitude);
-    std::string s = buffer;
-    if (s.find('.') == std::string::npos || s.find('e') != std::string::npos) return s;
+    std::string s = formatFixed(magnitude, 19, 9, '.');
+    if (s.find('.') == std::string::npos || s.find('E') != std::string::npos) return s;
     while (s.back() == '0') s.pop_back();
     if (s.back() == '.') s.pop_back();
     return s;

@@ -11,6 +11,10 @@ TEST(TickText, DecimalValuesDropTrailingZerosAndNoise) {
     } cases[] = {
         {0.1L + 0.2L, "0.3"},          {2.5L, "2.5"}, {1e-10L, "0"}, {1000000, "1000000"},
         {0.000000001L, "0.000000001"},
+        // Nineteen significant digits, then general format past them.
+        {123456789012.123456789L, "123456789012.1234568"},
+        {5e18L, "5000000000000000000"},
+        {2e20L, "2E20"},
     };
     for (const auto& c : cases) EXPECT_EQ(decimalTickText(c.value), c.text) << c.text;
 }

@@ -1,0 +1,59 @@
+#include "document/Calculator.h"
+
+#include "expression/Calc.h"
+#include "expression/eval/EvalEnv.h"
+#include "expression/eval/Evaluator.h"
+#include "expression/eval/NumberText.h"
+#include "expression/functions/Operators.h"
+#include "expression/functions/Random.h"
+
+namespace tarlix {
+
+Calculator::Edit Calculator::edit(const std::string& text, int cursor,
+                                  const EngineSettings& settings) {
+    Edit e{text, cursor};
+    record_.tokens = tokenize(e.text, e.cursor, settings);
+    record_.source = e.text;
+    result_.reset();
+    resultText_.clear();
+    if (text.size() > e.text.size() + 4)
+        ++typing_;
+    else
+        typing_ = 0;
+    return e;
+}
+
+bool Calculator::swallowsKey() {
+    if (typing_ % 4 != 3) return false;
+    ++typing_;
+    return true;
+}
+
+std::optional<Value> calculate(ProjectContext& ctx, const std::string& text) {
+    CompiledExpression record;
+    const CompileEnv env = ctx.compileEnv();
+    setSource(record, text, kModePlain - 1, env);
+    if (!compile(record, kModePlain, true, env)) return std::nullopt;
+    ParameterValues parameters;
+    copyToEvaluator(ctx.project.parameters, parameters);
+    RandomState random = RandomState::seededOnce();
+    EvalEnv evalEnv{ctx.project.engine, ctx.project, parameters, &random, nullptr};
+    Evaluator evaluator(evalEnv);
+    return evaluator.evaluate(record, makeUndefined(vkReal));
+}
+
+const std::string& Calculator::equal(ProjectContext& ctx) {
+    result_ = calculate(ctx, record_.source);
+    resultText_ = result_ ? calcResultText(*result_, ctx.project.engine) : std::string();
+    return resultText_;
+}
+
+bool Calculator::resultIsNumber() const {
+    return result_ && isDefinedReal(*result_);
+}
+
+std::string Calculator::textToSend() const {
+    return resultIsNumber() ? resultText_ : record_.source;
+}
+
+} // namespace tarlix
