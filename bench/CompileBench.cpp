@@ -47,11 +47,19 @@ int main() {
         {"function chain", repeated("sin ", 15000) + "x"},
         {"power chain", "x" + repeated("^x", 7500)},
         {"nested brackets", repeated("(x+", 200) + repeated("x!+", 4800) + repeated(")", 200)},
+        {"nested calls", repeated("sin(", 200) + repeated("x!+", 4800) + "x" + repeated(")", 200)},
+        {"nested products",
+         repeated("(x ", 200) + repeated("sin x cos x ", 3600) + repeated(")", 200)},
+        {"quotient chain", "x" + repeated("/x", 7500)},
+        {"powers of factorials", "x" + repeated("^x!", 5000)},
+        {"quotients of powers", repeated("x/x^", 3750) + "x"},
+        {"calls of factorials", repeated("sin x!", 5000)},
+        {"point components", repeated("P.x+", 3750) + "x"},
     };
     EngineSettings settings;
     RecordingMessageBox box;
     const CompileEnv env{settings, box};
-    std::printf("%-16s %10s %10s %7s\n", "shape", "tokenize", "compile", "ratio");
+    std::printf("%-20s %10s %10s %7s\n", "shape", "tokenize", "compile", "ratio");
     for (const Shape& s : shapes) {
         CompiledExpression record;
         const double tokenizeMs = bestMilliseconds([&] {
@@ -60,7 +68,7 @@ int main() {
             record.tokens = tokenize(source, cursor, settings);
         });
         const double compileMs = bestMilliseconds([&] { compile(record, kModePlain, true, env); });
-        std::printf("%-16s %8.2fms %8.2fms %7.1f\n", s.name, tokenizeMs, compileMs,
+        std::printf("%-20s %8.2fms %8.2fms %7.1f\n", s.name, tokenizeMs, compileMs,
                     compileMs / tokenizeMs);
     }
     return 0;

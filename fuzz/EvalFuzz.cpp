@@ -4,6 +4,7 @@
 #include "FuzzTarget.h"
 
 #include "expression/Calc.h"
+#include "expression/Vocabulary.h"
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/RowEvaluator.h"
 
@@ -24,6 +25,10 @@ std::vector<std::string> linesOf(const std::string& text) {
     }
     lines.resize(3);
     return lines;
+}
+
+bool startsWithYEquals(const std::string& tokens) {
+    return tokens.size() > 2 && code(tokens[0]) == tkY && code(tokens[1]) == tkEqual;
 }
 
 void evaluateRow(Evaluator& scalar, const CompiledExpression& record) {
@@ -55,9 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EvalEnv env{settings, document, parameters, &random, nullptr};
     Evaluator scalar(env);
     CompiledExpression calculator;
-    if (setSource(calculator, lines[0], kModePlain, compileEnv))
-        scalar.evaluate(calculator, makeUndefined(vkReal));
-    CompiledExpression function;
-    if (setSource(function, lines[0], kModeExplicit, compileEnv)) evaluateRow(scalar, function);
+    const bool calculatorCompiled = setSource(calculator, lines[0], kModePlain, compileEnv);
+    if (calculatorCompiled) scalar.evaluate(calculator, makeUndefined(vkReal));
+    // The explicit mode compiles a text as the plain mode does once a leading "y=" is dropped,
+    // so only a text that starts so is compiled again; the compile harness covers both modes.
+    if (startsWithYEquals(calculator.tokens)) {
+        CompiledExpression function;
+        if (setSource(function, lines[0], kModeExplicit, compileEnv)) evaluateRow(scalar, function);
+    } else if (calculatorCompiled) {
+        evaluateRow(scalar, calculator);
+    }
     return 0;
 }

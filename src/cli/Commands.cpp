@@ -57,7 +57,9 @@ const std::vector<Command>& commands() {
          "the data panel shows it (24 pt, a panel row high by default)",
          runFormula},
         {"text",
-         "text [--param L=VALUE]... [--def NAME=EXPR]... [--width PX] MARKUP... -o OUT.png   draw "
+         "text [--param L=VALUE]... [--def NAME=EXPR]... [--figure L=EXPR]... [--width PX] "
+         "MARKUP... "
+         "-o OUT.png   draw "
          "lines of memo markup with their live fields",
          runText},
     };

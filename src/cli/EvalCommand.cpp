@@ -25,7 +25,8 @@ int evaluate(EvalSession& session, const std::string& expression, std::ostream& 
 } // namespace
 
 int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto parsed = CliArgs::parse(args, {{"--param", true}, {"--def", true}}, err);
+    auto parsed =
+        CliArgs::parse(args, {{"--param", true}, {"--def", true}, {"--figure", true}}, err);
     if (!parsed) return kExitUsage;
     if (parsed->positional().size() != 1) {
         err << "tarlix-cli eval: give one expression\n";
@@ -36,6 +37,8 @@ int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (!session.setParameter(p)) return kExitUsage;
     for (const auto& d : parsed->values("--def"))
         if (const int status = session.define(d)) return status;
+    for (const auto& f : parsed->values("--figure"))
+        if (const int status = session.defineFigureOption(f)) return status;
     return evaluate(session, parsed->positional().front(), out);
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
+#include "cli/FigureOption.h"
 
 #include <array>
 #include <ostream>
@@ -74,6 +75,14 @@ int EvalSession::define(const std::string& option) {
     const auto figure = name.size() == 1 ? kFigureLetters.find(name[0]) : std::string_view::npos;
     if (figure == std::string_view::npos) return badDefinition(option);
     return definePoint(static_cast<int>(figure) + 1, text);
+}
+
+int EvalSession::defineFigureOption(const std::string& option) {
+    const auto figure = parseFigureOption(option, prefix_, err_);
+    if (!figure) return kExitUsage;
+    return defineFigure(document_.figures[slot(figure->figure)], *figure, settings_, err_)
+               ? kExitOk
+               : kExitFailure;
 }
 
 int EvalSession::badDefinition(const std::string& option) {

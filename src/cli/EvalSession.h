@@ -21,6 +21,8 @@ public:
     bool setParameter(const std::string& option);
     // "NAME=EXPR": 0 stored, 1 compile error (messages printed), 2 bad option.
     int define(const std::string& option);
+    // The --figure option (see FigureOption.h), with the same statuses.
+    int defineFigureOption(const std::string& option);
     // Compiles text into record in mode: 0, or 1 with the messages printed.
     int compiled(CompiledExpression& record, const std::string& text, int mode);
 

@@ -1,9 +1,11 @@
-// tarlix-cli plot: draws explicit functions y1, y2, ... and relations C1, C2, ... on a white
-// picture with the axes, their grid and values (or the polar grid) and writes it as PNG.
+// tarlix-cli plot: draws explicit functions y1, y2, ..., relations C1, C2, ... and figures on a
+// white picture with the axes, their grid and values (or the polar grid) and writes it as PNG.
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/FigureOption.h"
 #include "cli/PictureOutput.h"
+#include "cli/SegmentOption.h"
 #include "document/Project.h"
 #include "expression/Calc.h"
 
@@ -22,6 +24,7 @@ constexpr const char* kPrefix = "tarlix-cli plot: ";
 struct PlotRequest {
     std::vector<std::string> expressions;
     std::vector<std::string> relations;
+    std::vector<FigureOption> figures;
     int scanWidth = 4;
     bool fastPolynomial = true;
     int width = 600;
@@ -30,6 +33,7 @@ struct PlotRequest {
     bool polar = false;
     int gridStyle = 0;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
+    std::vector<SegmentOption> segments;
     std::string output;
 };
 
@@ -115,16 +119,29 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
             << "got \"" << *grid << "\"\n";
         return std::nullopt;
     }
+    for (const std::string& f : args.values("--figure")) {
+        auto figure = parseFigureOption(f, kPrefix, err);
+        if (!figure) return std::nullopt;
+        r.figures.push_back(std::move(*figure));
+    }
     r.polar = args.has("--polar");
     for (const std::string& p : args.values("--param"))
         if (!parseParameter(p, r)) {
             err << kPrefix << parameterOptionHelp() << ", got \"" << p << "\"\n";
             return std::nullopt;
         }
+    for (const std::string& s : args.values("--segment")) {
+        const auto segment = parseSegmentOption(s);
+        if (!segment) {
+            err << kPrefix << segmentOptionHelp() << ", got \"" << s << "\"\n";
+            return std::nullopt;
+        }
+        r.segments.push_back(*segment);
+    }
     const auto output = args.value("-o");
     if (!output || output->empty() || !args.positional().empty()) {
-        err << kPrefix << "give the picture to write with -o OUT.png; expressions go after -y "
-            << "and -c\n";
+        err << kPrefix << "give the picture to write with -o OUT.png; expressions go after -y, "
+            << "-c and --figure\n";
         return std::nullopt;
     }
     r.output = *output;
@@ -152,6 +169,8 @@ bool compileExpressions(const PlotRequest& r, Project& project, std::ostream& er
         setSource(relation.expr, utf8ToText(r.relations[i]), kModePlain - 1, env);
         if (!compile(relation.expr, kModeRelation, true, env)) return fails("C", i);
     }
+    for (const FigureOption& f : r.figures)
+        if (!defineFigure(project.figures[f.figure], f, project.engine, err)) return false;
     return true;
 }
 
@@ -171,6 +190,7 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     project.settings.scanWidth = static_cast<std::uint8_t>(r.scanWidth);
     project.settings.drawWhileComputing = false; // no window shows a partial drawing
     if (!compileExpressions(r, project, err)) return kExitFailure;
+    if (!addSegments(r.segments, project, err, kPrefix)) return kExitUsage;
 
     RedrawState redraw;
     View view(redraw, ViewDefaults{});
@@ -187,6 +207,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     const auto parsed = CliArgs::parse(args,
                                        {{"-y", true},
                                         {"-c", true},
+                                        {"--segment", true},
                                         {"--scan", true},
                                         {"--no-fastpoly", false},
                                         {"--range", true},
@@ -194,6 +215,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
                                         {"--param", true},
                                         {"--polar", false},
                                         {"--grid", true},
+                                        {"--figure", true},
                                         {"-o", true}},
                                        err);
     if (!parsed) return kExitUsage;

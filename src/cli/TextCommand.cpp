@@ -58,7 +58,9 @@ std::pair<std::vector<int>, int> layoutLines(Canvas& canvas, const MarkupEnv& en
 
 int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     const auto parsed = CliArgs::parse(
-        args, {{"--param", true}, {"--def", true}, {"--width", true}, {"-o", true}}, err);
+        args,
+        {{"--param", true}, {"--def", true}, {"--figure", true}, {"--width", true}, {"-o", true}},
+        err);
     if (!parsed) return kExitUsage;
     const auto output = parsed->value("-o");
     if (parsed->positional().empty() || !output) {
@@ -80,6 +82,8 @@ int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& e
         if (!session.setParameter(p)) return kExitUsage;
     for (const auto& d : parsed->values("--def"))
         if (const int status = session.define(d)) return status;
+    for (const auto& f : parsed->values("--figure"))
+        if (const int status = session.defineFigureOption(f)) return status;
 
     const MemoStyle memo;
     MarkupOptions options;

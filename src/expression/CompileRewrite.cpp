@@ -1,17 +1,20 @@
 // Rewrites of the checked text towards postfix order: relation form, implicit products,
 // derivative orders, argument lists and the bodies of aggregates.
+#include "expression/BracketPlan.h"
 #include "expression/CompileMessages.h"
 #include "expression/CompileSteps.h"
+#include "expression/GapText.h"
 #include "expression/TokenText.h"
 #include "expression/Vocabulary.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tarlix::steps {
 
 namespace {
 // divisions of top-level arguments of the group opening at open (0 for an empty group).
-int argumentCount(const std::string& t, std::size_t open) {
+template <typename Text> int argumentCount(const Text& t, std::size_t open) {
     if (at(t, open + 1) == tkClose) return 0;
     return topLevelCommas(t, open) + 1;
 }
@@ -30,7 +33,9 @@ void relationForm(std::string& t) {
     }
 }
 
-void postfixGroups(std::string& t) {
+void postfixGroups(std::string& text) {
+    if (!hasToken(text, isPostfix)) return;
+    GapText t(std::move(text));
     for (std::size_t i = 1; i < t.size(); ++i) {
         if (!isPostfix(code(t[i]))) continue;
         std::size_t start = i - 1;
@@ -39,28 +44,36 @@ void postfixGroups(std::string& t) {
         enclose(t, start, i + 1);
         ++i;
     }
+    text = t.take();
 }
 
 void implicitMultiplication(std::string& t) {
-    for (std::size_t i = 1; i < t.size(); ++i) {
-        const int prev = code(t[i - 1]);
-        const int cur = code(t[i]);
-        const bool ends = isPostfix(prev) || isConstant(prev) || isReference(prev) ||
-                          isVariable(prev) || prev == tkClose;
-        const bool starts =
-            isFunction(cur) || isReference(cur) || isPoint(cur) || isVariable(cur) || cur == tkOpen;
-        if (ends && starts) t.insert(i++, 1, tokenChar(tkTimes));
+    std::string out;
+    out.reserve(t.size() + t.size() / 2);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (i > 0) {
+            const int prev = code(t[i - 1]);
+            const int cur = code(t[i]);
+            const bool ends = isPostfix(prev) || isConstant(prev) || isReference(prev) ||
+                              isVariable(prev) || prev == tkClose;
+            const bool starts = isFunction(cur) || isReference(cur) || isPoint(cur) ||
+                                isVariable(cur) || cur == tkOpen;
+            if (ends && starts) out += tokenChar(tkTimes);
+        }
+        out += t[i];
     }
+    t = std::move(out);
 }
 
-void derivativeOrders(std::string& t) {
+void derivativeOrders(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isUserFunction(c) && !isAntiderivative(c)) continue;
         int order = 0;
         if (isAntiderivative(c)) {
             order = 3;
-            t[i] = tokenChar(c - 8);
+            t.set(i, tokenChar(c - 8));
         } else if (at(t, i + 1) == tkPrime1 || at(t, i + 1) == tkPrime2) {
             order = at(t, i + 1) == tkPrime1 ? 1 : 2;
             t.erase(i + 1, 1);
@@ -70,6 +83,7 @@ void derivativeOrders(std::string& t) {
         else
             t.insert(i + 1, tokens({tkOpen, wholeNumberSlot(order), tkClose}));
     }
+    text = t.take();
 }
 
 void solArguments(std::string& t) {
@@ -91,17 +105,43 @@ void solArguments(std::string& t) {
 }
 
 void functionsBehindArguments(std::string& t) {
-    for (std::size_t i = t.size(); i-- > 0;) {
-        const int c = code(t[i]);
-        if ((!isFunction(c) && !isAggregate(c)) || at(t, i + 1) != tkOpen) continue;
-        const std::size_t close = closeOf(t, i + 1);
-        if (close == npos) continue;
-        std::rotate(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(i) + 1,
-                    t.begin() + static_cast<long>(close) + 1);
+    // Each function moves behind the group that follows it; a run of functions before one group
+    // all move behind it, in their order. One pass, with the runs waiting for their group's end.
+    const auto isApplied = [](int c) { return isFunction(c) || isAggregate(c); };
+    if (!hasToken(t, isApplied)) return;
+    const std::vector<std::size_t> matches = matchingBrackets(t);
+    struct Waiting {
+        std::size_t close;    // the end of the group
+        std::size_t runStart; // the run of functions that goes behind it
+        std::size_t runEnd;
+    };
+    std::vector<Waiting> waiting;
+    std::string out;
+    out.reserve(t.size());
+    for (std::size_t i = 0; i < t.size();) {
+        if (!waiting.empty() && i == waiting.back().close) {
+            out += t[i++];
+            out.append(t, waiting.back().runStart, waiting.back().runEnd - waiting.back().runStart);
+            waiting.pop_back();
+            continue;
+        }
+        std::size_t open = i;
+        while (open < t.size() && isApplied(code(t[open]))) ++open;
+        if (open < t.size() && code(t[open]) == tkOpen && matches[open] != npos) {
+            waiting.push_back({matches[open], i, open});
+            out += t[open];
+            i = open + 1;
+            continue;
+        }
+        if (open == i) ++open;
+        out.append(t, i, open - i);
+        i = open;
     }
+    t = std::move(out);
 }
 
-void pointSecondArgument(std::string& t) {
+void pointSecondArgument(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 1; i < t.size(); ++i) {
         if (code(t[i]) != tkPointFn || code(t[i - 1]) != tkClose) continue;
         const std::size_t open = openOf(t, i - 1);
@@ -109,9 +149,11 @@ void pointSecondArgument(std::string& t) {
         t.insert(i - 1, tokens({tkComma, wholeNumberSlot(0)}));
         i += 2;
     }
+    text = t.take();
 }
 
-void argumentCounts(std::string& t) {
+void argumentCounts(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 1; i < t.size(); ++i) {
         const int c = code(t[i]);
         if ((!isMultiArg(c) && !isUserFunction(c)) || code(t[i - 1]) != tkClose) continue;
@@ -127,9 +169,11 @@ void argumentCounts(std::string& t) {
         t.insert(i - 1, added);
         i += added.size();
     }
+    text = t.take();
 }
 
-std::optional<std::string> aggregateBodies(std::string& t) {
+std::optional<std::string> aggregateBodies(std::string& text) {
+    GapText t(std::move(text));
     for (std::size_t i = 1; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isAggregate(c) || code(t[i - 1]) != tkClose) continue;
@@ -137,14 +181,18 @@ std::optional<std::string> aggregateBodies(std::string& t) {
         if (open == npos) continue;
         const int want = c == tkCof || c == tkSol ? 2 : 4;
         const int have = argumentCount(t, open);
-        if (have != want)
+        if (have != want) {
+            text = t.take();
             return tokenName(c, EngineSettings{}) +
                    (have > want ? msg::kTooManyArguments : msg::kTooFewArguments);
+        }
         const std::size_t lastComma = nthTopLevelComma(t, open, have - 1);
-        t[i] = tokenChar(tkSend);
-        t.replace(lastComma, 1, tokens({tkClose, c, tkOpen}));
+        t.set(i, tokenChar(tkSend));
+        t.erase(lastComma, 1);
+        t.insert(lastComma, tokens({tkClose, c, tkOpen}));
         i += 2;
     }
+    text = t.take();
     return {};
 }
 

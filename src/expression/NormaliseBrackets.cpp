@@ -1,41 +1,79 @@
 // Passes 18 to 25: bracketing of applications and left operands, chained comparisons, powers
 // of sin, cos and tan, and the polar variables of relations.
+#include "expression/BracketPlan.h"
+#include "expression/GapText.h"
 #include "expression/NormalisePasses.h"
 #include "expression/TokenText.h"
 #include "expression/Vocabulary.h"
 
+#include <algorithm>
+
 namespace tarlix::passes {
 
 namespace {
-std::size_t groupEnd(const std::string& t, std::size_t open) {
-    const std::size_t close = closeOf(t, open);
-    return close == npos ? t.size() : close + 1;
+// End of the function at i with its prime, the exponent group of a power prefix and its
+// argument group; groupEnd(open) is the end of the group opening at open.
+template <typename Text, typename GroupEnd>
+std::size_t applicationEnd(const Text& t, std::size_t i, GroupEnd groupEnd) {
+    const int c = code(t[i]);
+    std::size_t end = i + 1;
+    if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, end))) ++end;
+    if (isPowerPrefix(c) && at(t, end) == tkPower && at(t, end + 1) == tkOpen)
+        end = groupEnd(end + 1);
+    if (at(t, end) == tkOpen) end = groupEnd(end);
+    return end;
 }
 } // namespace
 
-void functionApplication(std::string& t) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const int c = code(t[i]);
+void functionApplication(std::string& text) {
+    if (!hasToken(text, [](int c) { return isFunction(c) || isAggregate(c); })) return;
+    // The brackets each application adds wrap the function with whole groups, so they change
+    // no choice made after them: all are read from the text as it stands. A group that is
+    // never closed runs to the end of the text.
+    const std::vector<std::size_t> matches = matchingBrackets(text);
+    const auto groupEnd = [&](std::size_t open) {
+        return matches[open] == npos ? text.size() : matches[open] + 1;
+    };
+    BracketPlan plan(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int c = code(text[i]);
         if (!isFunction(c) && !isAggregate(c)) continue;
-        std::size_t end = i + 1;
-        if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, end))) ++end;
-        if (isPowerPrefix(c) && at(t, end) == tkPower && at(t, end + 1) == tkOpen)
-            end = groupEnd(t, end + 1);
-        if (at(t, end) == tkOpen) end = groupEnd(t, end);
-        if (end == i + 1) continue; // no argument: the end check reports it
-        enclose(t, i, end);
-        ++i; // the function itself now stands at i + 1
+        const std::size_t end = applicationEnd(text, i, groupEnd);
+        if (end > i + 1) plan.enclose(i, end); // none without argument: the end check reports it
     }
+    text = plan.apply(text);
 }
 
 namespace {
-bool followsFunction(const std::string& t, std::size_t i) {
+bool followsFunction(const GapText& t, std::size_t i) {
     return i > 0 && (isFunction(code(t[i - 1])) || isAggregate(code(t[i - 1])));
 }
 
+// The groups this pass has built around left operands and that no later one encloses, in
+// order: a later operand that reaches one of them starts where it starts, found without
+// scanning back over it, so that a chain of them is read once.
+class BuiltGroups {
+public:
+    // The "(" of the built group whose ")" stands at close, or npos.
+    std::size_t openOf(std::size_t close) const {
+        const auto found = std::lower_bound(groups_.begin(), groups_.end(), close,
+                                            [](const std::pair<std::size_t, std::size_t>& g,
+                                               std::size_t at) { return g.second < at; });
+        return found != groups_.end() && found->second == close ? found->first : npos;
+    }
+    // Records the group that [from, to) becomes; the groups it encloses are no longer reached.
+    void enclose(std::size_t from, std::size_t to) {
+        while (!groups_.empty() && groups_.back().first >= from) groups_.pop_back();
+        groups_.emplace_back(from, to + 1);
+    }
+
+private:
+    std::vector<std::pair<std::size_t, std::size_t>> groups_; // "(" and ")" positions
+};
+
 // Start of the left operand of the postfix operator or power at i: the token or group before
 // it, with the postfix operators and powers already attached to it.
-std::size_t leftOperandStart(const std::string& t, std::size_t i) {
+std::size_t leftOperandStart(const GapText& t, std::size_t i, const BuiltGroups& built) {
     const bool component = code(t[i]) >= tkDotX && code(t[i]) <= tkDotR;
     std::size_t j = i;
     for (;;) {
@@ -46,7 +84,8 @@ std::size_t leftOperandStart(const std::string& t, std::size_t i) {
         if (before == tkOpen || before == tkComma || before == tkSpace || isBinary(before))
             return i; // no operand: the checks report it
         if (before == tkClose) {
-            s = openOf(t, s);
+            const std::size_t open = built.openOf(s);
+            s = open != npos ? open : tarlix::openOf(t, s);
             if (s == npos) return i;
         }
         if (component && isPoint(code(t[s]))) {
@@ -64,49 +103,61 @@ std::size_t leftOperandStart(const std::string& t, std::size_t i) {
 }
 } // namespace
 
-void postfixLeftOperands(std::string& t) {
+void postfixLeftOperands(std::string& text) {
+    if (!hasToken(text, [](int c) { return isPostfix(c) || c == tkPower; })) return;
+    GapText t(std::move(text));
+    BuiltGroups built;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (!isPostfix(c) && !(c == tkPower && !followsFunction(t, i))) continue;
-        const std::size_t start = leftOperandStart(t, i);
+        const std::size_t start = leftOperandStart(t, i, built);
         if (start == i) continue;
         enclose(t, start, i);
+        built.enclose(start, i);
         i += 2;
     }
+    text = t.take();
 }
 
+namespace {
+bool extendsQuotient(int c) {
+    return isAggregate(c) || isFunction(c) || isPostfix(c) || isReference(c) || isConstant(c) ||
+           isVariable(c) || isPoint(c) || c == tkPower || c == tkDivide;
+}
+} // namespace
+
 void quotientLeftOperands(std::string& t) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) != tkDivide) continue;
-        std::size_t start = i;
-        while (start > 0) {
-            const int c = code(t[start - 1]);
-            if (c == tkClose) {
-                const std::size_t open = openOf(t, start - 1);
-                if (open == npos) break;
-                start = open;
-            } else if (isAggregate(c) || isFunction(c) || isPostfix(c) || isReference(c) ||
-                       isConstant(c) || isVariable(c) || isPoint(c) || c == tkPower ||
-                       c == tkDivide) {
-                --start;
-            } else {
-                break;
-            }
-        }
-        if (start == i) continue;
-        enclose(t, start, i);
-        i += 2;
+    if (!hasToken(t, [](int c) { return c == tkDivide; })) return;
+    // The left operand of "/" is the run of tokens and groups before it. A bracketed operand
+    // is itself such a group, so each run can be read from the text as it stands: start[p] is
+    // where the run that ends at p begins.
+    const std::vector<std::size_t> matches = matchingBrackets(t);
+    std::vector<std::size_t> start(t.size() + 1);
+    for (std::size_t p = 0; p <= t.size(); ++p) {
+        start[p] = p;
+        if (p == 0) continue;
+        const int c = code(t[p - 1]);
+        if (c == tkClose && matches[p - 1] != npos)
+            start[p] = start[matches[p - 1]];
+        else if (c != tkClose && extendsQuotient(c))
+            start[p] = start[p - 1];
     }
+    BracketPlan plan(t.size());
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (code(t[i]) == tkDivide && start[i] != i) plan.enclose(start[i], i);
+    t = plan.apply(t);
 }
 
 void deleteSpaces(std::string& t) {
-    for (std::size_t i = 0; i < t.size();) {
-        const bool betweenPoints = i > 0 && isPoint(code(t[i - 1])) && isPoint(at(t, i + 1));
-        if (code(t[i]) == tkSpace && !betweenPoints)
-            t.erase(i, 1);
-        else
-            ++i;
+    if (!hasToken(t, [](int c) { return c == tkSpace; })) return;
+    std::string out;
+    out.reserve(t.size());
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const bool betweenPoints =
+            !out.empty() && isPoint(code(out.back())) && isPoint(at(t, i + 1));
+        if (code(t[i]) != tkSpace || betweenPoints) out += t[i];
     }
+    t = std::move(out);
 }
 
 void normToLen(std::string& t) {
@@ -200,12 +251,18 @@ void chainIn(const std::string& s, std::size_t from, std::size_t to,
 } // namespace
 
 void chainedComparisons(std::string& t) {
+    // A chain needs two comparisons.
+    const auto comparisons =
+        std::count_if(t.begin(), t.end(), [](char ch) { return isComparison(code(ch)); });
+    if (comparisons < 2) return;
     std::string out;
     chainIn(t, 0, t.size(), groupCloses(t), out);
     t = std::move(out);
 }
 
-void powerPrefixPowers(std::string& t) {
+void powerPrefixPowers(std::string& text) {
+    if (!hasToken(text, [](int c) { return c == tkPower; })) return;
+    GapText t(std::move(text));
     for (std::size_t i = 0; i + 2 < t.size(); ++i) {
         const int fn = code(t[i]);
         if (!isPowerPrefix(fn) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen) continue;
@@ -217,23 +274,29 @@ void powerPrefixPowers(std::string& t) {
         const std::string argument = t.substr(expClose + 1, argClose - expClose);
         const std::string with = exponent + tokenChar(tkReversePower) + tokenChar(tkOpen) +
                                  tokenChar(fn) + argument + tokenChar(tkClose);
-        t.replace(i, argClose - i + 1, with);
+        t.erase(i, argClose - i + 1);
+        t.insert(i, with);
     }
+    text = t.take();
 }
 
 void relationVariables(std::string& t, int thetaMode) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const int c = code(t[i]);
+    if (!hasToken(t, [](int c) { return c == tkR || c == tkTheta; })) return;
+    std::string out;
+    out.reserve(t.size() + 16);
+    for (char ch : t) {
+        const int c = code(ch);
         int fn = 0;
         if (c == tkR)
             fn = tkLen;
         else if (c == tkTheta && thetaMode == 1)
             fn = tkArg;
-        if (fn == 0) continue;
-        const std::string with = tokens({tkOpen, fn, tkOpen, tkX, tkComma, tkY, tkClose, tkClose});
-        t.replace(i, 1, with);
-        i += with.size() - 1;
+        if (fn == 0)
+            out += ch;
+        else
+            out += tokens({tkOpen, fn, tkOpen, tkX, tkComma, tkY, tkClose, tkClose});
     }
+    t = std::move(out);
 }
 
 } // namespace tarlix::passes

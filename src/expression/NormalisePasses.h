@@ -32,7 +32,4 @@ void chainedComparisons(std::string& t);                                        
 void powerPrefixPowers(std::string& t);                                           // 24
 void relationVariables(std::string& t, int thetaMode);                            // 25
 
-// End of the run of tokens that form one operand of "^", a function or "/", from start.
-std::size_t operandRunEnd(const std::string& t, std::size_t start, bool spaceAfterFunction);
-
 } // namespace tarlix::passes

@@ -4,6 +4,7 @@
 #include "expression/Vocabulary.h"
 
 #include <charconv>
+#include <vector>
 
 namespace tarlix::passes {
 
@@ -17,36 +18,45 @@ bool signNeedsZero(const std::string& t, std::size_t i) {
     const int c = at(t, i);
     return c == tkPlus || (c == tkMinus && !isNumberDigit(at(t, i + 1)));
 }
-
-void replaceToken(std::string& t, std::size_t i, std::initializer_list<int> codes) {
-    std::string with;
-    for (int c : codes) with += tokenChar(c);
-    t.replace(i, 1, with);
-}
 } // namespace
 
 void spacesAndSigns(std::string& t) {
-    const std::string twoSpaces(2, tokenChar(tkSpace));
-    for (auto at2 = t.find(twoSpaces); at2 != npos; at2 = t.find(twoSpaces)) t.erase(at2, 1);
-    for (std::size_t i = 0; i + 1 < t.size();) {
-        if (code(t[i]) == tkSpace && (code(t[i + 1]) == tkPlus || code(t[i + 1]) == tkMinus))
-            t.erase(i, 1);
-        else
-            ++i;
-    }
-    if (signNeedsZero(t, 0)) t.insert(0, 1, tokenChar(tkSZERO));
+    // A run of spaces stands as one; a space before a sign goes.
+    std::string kept;
+    kept.reserve(t.size());
     for (std::size_t i = 0; i < t.size(); ++i) {
-        const int c = code(t[i]);
-        const bool opens = isRelational(c) || c == tkOpen || c == tkComma || c == tkOpenAbs;
-        if (opens && signNeedsZero(t, i + 1)) t.insert(i + 1, 1, tokenChar(tkSZERO));
+        if (code(t[i]) != tkSpace) {
+            kept += t[i];
+            continue;
+        }
+        std::size_t next = i + 1;
+        while (next < t.size() && code(t[next]) == tkSpace) ++next;
+        if (next == t.size() || (code(t[next]) != tkPlus && code(t[next]) != tkMinus)) kept += t[i];
+        i = next - 1;
     }
+    std::string out;
+    out.reserve(kept.size() + kept.size() / 4 + 1);
+    if (signNeedsZero(kept, 0)) out += tokenChar(tkSZERO);
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const int c = code(kept[i]);
+        out += kept[i];
+        const bool opens = isRelational(c) || c == tkOpen || c == tkComma || c == tkOpenAbs;
+        if (opens && signNeedsZero(kept, i + 1)) out += tokenChar(tkSZERO);
+    }
+    t = std::move(out);
 }
 
 void absoluteBrackets(std::string& t) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) == tkOpenAbs) replaceToken(t, i, {tkAbs, tkOpen});
-        if (code(t[i]) == tkCloseAbs) t[i] = tokenChar(tkClose);
+    if (!hasToken(t, [](int c) { return c == tkOpenAbs || c == tkCloseAbs; })) return;
+    std::string out;
+    out.reserve(t.size() + 8);
+    for (char ch : t) {
+        if (code(ch) == tkOpenAbs)
+            out += tokens({tkAbs, tkOpen});
+        else
+            out += code(ch) == tkCloseAbs ? tokenChar(tkClose) : ch;
     }
+    t = std::move(out);
 }
 
 void negativeNumbers(std::string& t) {
@@ -61,70 +71,91 @@ void negativeNumbers(std::string& t) {
 }
 
 namespace {
-// True when position i lies inside the argument group of "cof", "sol" or "Igr", whose bound
-// or polynomial variable x is not the figure's coordinate.
-bool insideBoundGroup(const std::string& t, std::size_t i) {
-    int depth = 0;
-    for (std::size_t j = i; j-- > 0;) {
-        const int c = code(t[j]);
-        if (c == tkClose) ++depth;
-        if (c != tkOpen) continue;
-        if (depth > 0) {
-            --depth;
-            continue;
+// For each position, whether it lies inside the argument group of "cof", "sol" or "Igr",
+// whose bound or polynomial variable x is not the figure's coordinate.
+std::vector<bool> insideBoundGroups(const std::string& t) {
+    std::vector<bool> inside(t.size());
+    std::vector<bool> bounds; // one for each "(" still open: whether it opens such a group
+    int open = 0;             // how many of those do
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        inside[i] = open > 0;
+        const int c = code(t[i]);
+        if (c == tkOpen) {
+            const int fn = i > 0 ? code(t[i - 1]) : -1;
+            bounds.push_back(fn == tkCof || fn == tkSol || fn == tkIgr);
+            open += bounds.back() ? 1 : 0;
+        } else if (c == tkClose && !bounds.empty()) {
+            open -= bounds.back() ? 1 : 0;
+            bounds.pop_back();
         }
-        const int fn = j > 0 ? code(t[j - 1]) : -1;
-        if (fn == tkCof || fn == tkSol || fn == tkIgr) return true;
     }
-    return false;
+    return inside;
 }
 } // namespace
 
 void pointMode(std::string& t, int figure) {
     const int point = figureToken(figure);
-    for (std::size_t i = t.size(); i-- > 0;) {
+    const std::vector<bool> inside = insideBoundGroups(t);
+    std::string out;
+    out.reserve(t.size() * 2);
+    for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         if (c == tkR)
-            replaceToken(t, i, {point, tkDotR});
-        else if (c == tkX && !insideBoundGroup(t, i))
-            replaceToken(t, i, {point, tkDotX});
+            out += tokens({point, tkDotR});
+        else if (c == tkX && !inside[i])
+            out += tokens({point, tkDotX});
         else if (c == tkY)
-            replaceToken(t, i, {point, tkDotY});
-        else if (c == tkPointX)
-            t[i] = tokenChar(point);
+            out += tokens({point, tkDotY});
+        else
+            out += c == tkPointX ? tokenChar(point) : t[i];
     }
+    t = std::move(out);
 }
 
 void pointComponents(std::string& t) {
-    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (isPoint(code(t[i])) && isPoint(code(t[i + 1]))) {
-            enclose(t, i, i + 2);
-            i += 3;
+    if (!hasToken(t, isPoint)) return;
+    std::string pairs;
+    pairs.reserve(t.size() + 8);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (i + 1 < t.size() && isPoint(code(t[i])) && isPoint(code(t[i + 1]))) {
+            pairs += tokenChar(tkOpen);
+            pairs.append(t, i, 2);
+            pairs += tokenChar(tkClose);
+            ++i;
+        } else {
+            pairs += t[i];
         }
     }
-    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        const int c = code(t[i]);
-        const int component = code(t[i + 1]);
-        if (!isFigure(c) || component < tkDotX || component > tkDotR) continue;
+    std::string out;
+    out.reserve(pairs.size() + 16);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const int c = code(pairs[i]);
+        const int component = at(pairs, i + 1);
+        if (!isFigure(c) || component < tkDotX || component > tkDotR) {
+            out += pairs[i];
+            continue;
+        }
         const int n = figureNumber(c);
         const int multiple = n / 14 * 14;
         const int k = component - tkDotX + 1;
-        std::string with;
-        for (int x : std::initializer_list<int>{
-                 tkOpen, tkPointFn, tkOpen, wholeNumberSlot(multiple), tkPlus,
-                 wholeNumberSlot(n - multiple), tkComma, wholeNumberSlot(k), tkClose, tkClose})
-            with += tokenChar(x);
-        t.replace(i, 2, with);
-        i += with.size() - 1;
+        out +=
+            tokens({tkOpen, tkPointFn, tkOpen, wholeNumberSlot(multiple), tkPlus,
+                    wholeNumberSlot(n - multiple), tkComma, wholeNumberSlot(k), tkClose, tkClose});
+        ++i;
     }
+    t = std::move(out);
 }
 
 void thetaAxis(std::string& t) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) != tkTheta) continue;
-        replaceToken(t, i, {tkOpen, tkX, tkPlus, tkTheta, tkTimes, wholeNumberSlot(0), tkClose});
-        i += 6;
+    std::string out;
+    out.reserve(t.size() + 8);
+    for (char ch : t) {
+        if (code(ch) == tkTheta)
+            out += tokens({tkOpen, tkX, tkPlus, tkTheta, tkTimes, wholeNumberSlot(0), tkClose});
+        else
+            out += ch;
     }
+    t = std::move(out);
 }
 
 namespace {

@@ -3,7 +3,6 @@
 #include "expression/TokenText.h"
 #include "expression/Vocabulary.h"
 
-#include <array>
 #include <vector>
 
 namespace tarlix::steps {
@@ -31,68 +30,128 @@ int levelOf(int c) {
     }
 }
 
-bool isOperatorItem(const std::string& item, int level) {
-    return item.size() == 1 && levelOf(code(item[0])) == level;
-}
+// An item is a token, a converted group or a merged operation. Its text is a chain of pieces
+// of the input, so that merging two items links their chains instead of copying their text:
+// each token is then copied once, however deep the groups and long the chains.
+struct Piece {
+    char token;
+    int next; // the next piece of the same item, or -1
+};
 
-// An item that may stand as an operand: a group or a token that is neither a separator nor a
-// binary operator.
-bool isOperandItem(const std::string& item) {
-    if (item.empty()) return false;
-    const int c = code(item[0]);
-    return item.size() > 1 || (c != tkComma && !isBinary(c));
-}
+struct Item {
+    int head = -1;
+    int tail = -1;
+    std::size_t size = 0;
+    char first = 0; // the first token, which decides a one-token item
+};
 
-// Splits a text into tokens and groups; the inside of each group is converted first.
-std::vector<std::string> items(const std::string& t) {
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) != tkOpen) {
-            out.emplace_back(1, t[i]);
-            continue;
+class PostfixBuilder {
+public:
+    explicit PostfixBuilder(const std::string& t) : t_(t), closes_(t.size(), npos) {
+        std::vector<std::size_t> open;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const int c = code(t[i]);
+            if (c == tkOpen) open.push_back(i);
+            if (c == tkClose && !open.empty()) {
+                closes_[open.back()] = i;
+                open.pop_back();
+            }
         }
-        const std::size_t close = closeOf(t, i);
-        const std::size_t end = close == npos ? t.size() : close;
-        out.push_back(tokenChar(tkOpen) + toPostfix(t.substr(i + 1, end - i - 1)) +
-                      tokenChar(tkClose));
-        i = end;
+        pieces_.reserve(t.size() + 8);
     }
-    return out;
-}
-} // namespace
 
-namespace {
-// One precedence level, left to right in one pass: each operator takes the item before it and
-// the item after it. The brackets around a merged item are not kept, as the code drops them
-// anyway, so that a long chain grows its item in place instead of copying it once per link.
-std::vector<std::string> applyLevel(std::vector<std::string> list, int level) {
-    std::vector<std::string> out;
-    out.reserve(list.size());
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        if (!isOperatorItem(list[k], level)) {
-            out.push_back(std::move(list[k]));
-            continue;
-        }
-        const char op = list[k][0];
-        std::string right;
-        if (k + 1 < list.size() && isOperandItem(list[k + 1])) right = std::move(list[++k]);
-        if (!out.empty() && isOperandItem(out.back())) {
-            out.back() += right;
-            out.back() += op;
-        } else {
-            out.push_back(std::move(right) + op);
-        }
+    std::string build() {
+        const Item all = convert(0, t_.size());
+        std::string out;
+        out.reserve(all.size);
+        for (int p = all.head; p != -1; p = pieces_[static_cast<std::size_t>(p)].next)
+            out += pieces_[static_cast<std::size_t>(p)].token;
+        return out;
     }
-    return out;
-}
+
+private:
+    Item piece(char token) {
+        pieces_.push_back({token, -1});
+        const int at = static_cast<int>(pieces_.size() - 1);
+        return {at, at, 1, token};
+    }
+
+    Item join(Item a, const Item& b) {
+        if (b.head == -1) return a;
+        if (a.head == -1) return b;
+        pieces_[static_cast<std::size_t>(a.tail)].next = b.head;
+        a.tail = b.tail;
+        a.size += b.size;
+        return a;
+    }
+
+    static bool isOperator(const Item& item, int level) {
+        return item.size == 1 && levelOf(code(item.first)) == level;
+    }
+
+    // An item that may stand as an operand: a group or a token that is neither a separator nor
+    // a binary operator.
+    static bool isOperand(const Item& item) {
+        if (item.size == 0) return false;
+        const int c = code(item.first);
+        return item.size > 1 || (c != tkComma && !isBinary(c));
+    }
+
+    // [from, to) split into tokens and groups, the inside of each group converted first, then
+    // one precedence level at a time, left to right: each operator takes the item before it
+    // and the item after it. The brackets around a merged item are not kept, as the code
+    // drops them anyway.
+    // The items of each group stand on one shared list above those of the groups around it,
+    // so that no group needs a list of its own.
+    Item convert(std::size_t from, std::size_t to) {
+        const std::size_t base = items_.size();
+        for (std::size_t i = from; i < to; ++i) {
+            if (code(t_[i]) != tkOpen) {
+                items_.push_back(piece(t_[i]));
+                continue;
+            }
+            const std::size_t close = closes_[i] == npos || closes_[i] >= to ? to : closes_[i];
+            Item group = piece(t_[i]);
+            group = join(group, convert(i + 1, close));
+            group = join(group, piece(tokenChar(tkClose)));
+            items_.push_back(group);
+            i = close;
+        }
+        for (int level = 0; level <= 5; ++level) applyLevel(base, level);
+        Item all;
+        for (std::size_t k = base; k < items_.size(); ++k) all = join(all, items_[k]);
+        items_.resize(base);
+        return all;
+    }
+
+    void applyLevel(std::size_t base, int level) {
+        std::size_t kept = base;
+        for (std::size_t k = base; k < items_.size(); ++k) {
+            if (!isOperator(items_[k], level)) {
+                items_[kept++] = items_[k];
+                continue;
+            }
+            const Item op = items_[k];
+            Item merged;
+            if (k + 1 < items_.size() && isOperand(items_[k + 1])) merged = items_[++k];
+            merged = join(merged, op);
+            if (kept > base && isOperand(items_[kept - 1]))
+                items_[kept - 1] = join(items_[kept - 1], merged);
+            else
+                items_[kept++] = merged;
+        }
+        items_.resize(kept);
+    }
+
+    const std::string& t_;
+    std::vector<std::size_t> closes_;
+    std::vector<Piece> pieces_;
+    std::vector<Item> items_;
+};
 } // namespace
 
 std::string toPostfix(const std::string& t) {
-    std::vector<std::string> list = items(t);
-    for (int level = 0; level <= 5; ++level) list = applyLevel(std::move(list), level);
-    std::string out;
-    for (const auto& item : list) out += item;
-    return out;
+    return PostfixBuilder(t).build();
 }
 
 void deleteBrackets(std::string& t) {

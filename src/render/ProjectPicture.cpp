@@ -4,6 +4,7 @@
 #include "render/axes/Axes.h"
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/FunctionSamples.h"
+#include "render/figures/FigurePositions.h"
 
 namespace tarlix {
 
@@ -11,18 +12,33 @@ ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw
                                RelationScanHooks* hooks)
     : project_(project), view_(view), redraw_(redraw), random_(RandomState::seededOnce()),
       area_(view), env_{project.engine, project, parameters_, &random_, &area_}, evaluator_(env_),
-      buffer_(std::make_unique<PolylineBuffer>()), hooks_(hooks ? *hooks : noHooks_),
-      relations_(evaluator_) {
+      curves_(view_, evaluator_), buffer_(std::make_unique<PolylineBuffer>()),
+      hooks_(hooks ? *hooks : noHooks_), relations_(evaluator_) {
     plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.settings), hooks_,
                                                  &relations_.explicitPlotter());
     markEverythingDirty();
 }
+
+namespace {
+
+// Whether a figure looks the same at both positions (its trace setting aside).
+bool samePlace(const FigurePosition& a, const FigurePosition& b) {
+    return a.kind == b.kind && a.x == b.x && a.y == b.y && a.r == b.r &&
+           a.pointColor == b.pointColor && a.lineColor == b.lineColor &&
+           a.fillColor == b.fillColor && a.pointSize == b.pointSize && a.lineWidth == b.lineWidth &&
+           a.hollow == b.hollow;
+}
+
+} // namespace
 
 void ProjectPicture::markEverythingDirty() {
     for (int i = 1; i <= kExplicitFunctions; ++i)
         redraw_.markDirty(static_cast<std::uint8_t>(explicitFunctionToken(i)));
     for (int i = 1; i <= kRelations; ++i)
         redraw_.markDirty(static_cast<std::uint8_t>(relationToken(i)));
+    for (int i = 1; i <= kFigures; ++i)
+        redraw_.markDirty(static_cast<std::uint8_t>(figureToken(i)));
+    traces_.reset();
 }
 
 void ProjectPicture::recompute() {
@@ -32,13 +48,37 @@ void ProjectPicture::recompute() {
         markEverythingDirty();
     }
     copyToEvaluator(project_.parameters, parameters_);
+    collectChanges();
+    // A trace joins where a point was drawn last to where it is now; a moved view has no
+    // such place.
+    previousPositions_ = view_.positions;
+    tracesPending_ = redraw_.traceRedraw && !viewMoved;
+    if (viewMoved) traces_.reset();
+    // Functions read the figures' positions, so the positions come first. A figure that moved
+    // without a change of its own (a random value, the view's area) is drawn afresh too.
+    updatePositions(view_, project_.figures, evaluator_, redraw_.traceRedraw);
+    for (int i = 1; i <= kFigures; ++i)
+        if (!samePlace(view_.positions[i], previousPositions_[i]))
+            figuresChanged_.set(static_cast<std::size_t>(i));
+    EvaluatorSampler sampler(evaluator_, view_);
+    updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+    curves_.update(project_.figures, false);
+    if (recomputeRelations(viewMoved) || viewMoved) baseValid_ = false;
+    redraw_.clear();
+}
+
+void ProjectPicture::collectChanges() {
     for (int i = 1; i <= kExplicitFunctions; ++i)
         if (redraw_.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(i))))
             changed_.set(static_cast<std::size_t>(i));
-    EvaluatorSampler sampler(evaluator_, view_);
-    updateFunctionSamples(view_, project_.explicitFunctions, sampler);
-    if (recomputeRelations(viewMoved) || viewMoved) baseValid_ = false;
-    redraw_.clear();
+    for (int i = 1; i <= kFigures; ++i)
+        if (redraw_.isDirty(static_cast<std::uint8_t>(figureToken(i))))
+            figuresChanged_.set(static_cast<std::size_t>(i));
+}
+
+bool ProjectPicture::originLabelledByFigure() const {
+    const FigureEntry& o = project_.figures[kFigures];
+    return o.kind != 0 && o.visible && o.labelPosition != 0 && !o.label.empty();
 }
 
 // Returns whether any relation changed.
@@ -65,12 +105,13 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
     return baseValid_ && base_ && base_->width() == canvas.width() &&
            base_->height() == canvas.height() && baseDrawMode_ == drawSettings_.drawMode &&
            baseLineOptions_.capStyle == drawSettings_.lineOptions.capStyle &&
-           baseLineOptions_.aimgOfArea == drawSettings_.lineOptions.aimgOfArea;
+           baseLineOptions_.aimgOfArea == drawSettings_.lineOptions.aimgOfArea &&
+           baseOriginLabelled_ == originLabelledByFigure();
 }
 
 AxesStyle ProjectPicture::axesStyle() const {
     return AxesStyle{kScreenGridColor, project_.engine.angleMode == 2, project_.settings.degreeFont,
-                     false};
+                     originLabelledByFigure()};
 }
 
 ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces& surfaces) const {
@@ -96,11 +137,13 @@ std::unique_ptr<Canvas> ProjectPicture::withRulers(Canvas& drawn, Surfaces& surf
 
 void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     base_ = surfaces.createImage(width, height, kWhite);
+    baseOriginLabelled_ = originLabelledByFigure();
     const AxesStyle style = axesStyle();
     drawAxes(AxesTarget{view_, *base_, style});
     const FunctionSet others = ~drawnOver_;
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()},
                   project_.explicitFunctions, others);
+    drawFiguresOf(*base_, ~figuresDrawnOver_);
     drawRelations(*base_, surfaces);
     baseValid_ = true;
     baseDrawMode_ = drawSettings_.drawMode;
@@ -111,16 +154,50 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     updateDrawSettings();
     // The base keeps every function that did not change since it was drawn; when the changed
     // ones differ from those drawn over it, it is drawn again without them.
-    if (changed_.any() && changed_ != drawnOver_) {
+    if ((changed_.any() && changed_ != drawnOver_) ||
+        (figuresChanged_.any() && figuresChanged_ != figuresDrawnOver_)) {
         drawnOver_ = changed_;
+        figuresDrawnOver_ = figuresChanged_;
         baseValid_ = false;
     }
     changed_.reset();
+    figuresChanged_.reset();
     if (!baseFits(canvas)) drawBase(surfaces, canvas.width(), canvas.height());
     const Rect rect{0, 0, canvas.width(), canvas.height()};
     canvas.copyFrom(*base_, rect, rect, RasterOp::Copy);
+    drawPendingTraces(canvas, surfaces);
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas},
                   project_.explicitFunctions, drawnOver_);
+    drawFiguresOf(canvas, figuresDrawnOver_);
+    // Connected figures follow their vertices, so they are drawn afresh every time, over
+    // everything but the hollow rings.
+    drawSegments(SegmentsPass{&canvas}, SegmentScene{view_, view_.positions, project_},
+                 segmentAfterimages_);
+    drawHollowRings(view_, canvas, project_.figures, view_.positions);
+}
+
+void ProjectPicture::drawFiguresOf(Canvas& canvas, const FigureSet& which) {
+    const FigureDrawing drawing{view_, *buffer_, drawSettings_, &canvas};
+    drawCurves(drawing, project_.figures, which);
+    drawFigures(drawing, project_.figures, view_.positions, which);
+}
+
+// The traces layer keeps every trace since the view last moved and combines with the picture
+// by AND, as an afterimage does.
+void ProjectPicture::drawPendingTraces(Canvas& canvas, Surfaces& surfaces) {
+    bool tracing = false;
+    for (const FigurePosition& p : view_.positions)
+        tracing = tracing || (p.locusWidth != 0 && p.locusWidth != noTraceThisRedraw);
+    if (tracesPending_ && tracing) {
+        if (!traces_ || traces_->width() != canvas.width() || traces_->height() != canvas.height())
+            traces_ = surfaces.createImage(canvas.width(), canvas.height(), kWhite);
+        const FigureDrawing drawing{view_, *buffer_, drawSettings_, nullptr, traces_.get(), true};
+        drawTraces(drawing, project_.figures, view_.positions, previousPositions_);
+    }
+    tracesPending_ = false;
+    if (!traces_) return;
+    const Rect rect{0, 0, traces_->width(), traces_->height()};
+    canvas.copyFrom(*traces_, rect, rect, RasterOp::And);
 }
 
 // The relations image is combined with the picture by AND, so white stays transparent and

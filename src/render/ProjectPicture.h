@@ -1,13 +1,14 @@
 #pragma once
 // The picture of the project as the graph window and the headless tool show it: the objects
 // marked dirty are recomputed (the rest keep their samples and layers), then the axes, the
-// explicit functions and the relations are drawn on a canvas. Computation fills the view's
-// caches and the relations' parts; drawing only reads them, rescanning only the relation
+// traces of moving points, the curves, the explicit functions, the figures and the relations
+// are drawn on a canvas, and the rings of hollow points over everything. Computation fills the
+// view's caches and the relations' parts; drawing only reads them, rescanning only the relation
 // layers that changed.
 //
-// Functions and relations combine with the picture by AND, so the order of drawing does not
-// matter: while a parameter animates, the unchanged objects stay in a base image that is
-// copied, and only the functions that changed are drawn over it.
+// Functions, curves, figures and relations combine with the picture by AND, so the order of
+// drawing does not matter: while a parameter animates, the unchanged objects stay in a base
+// image that is copied, and only the functions and figures that changed are drawn over it.
 
 #include "document/Project.h"
 #include "expression/eval/Evaluator.h"
@@ -17,7 +18,10 @@
 #include "render/axes/AxesStyle.h"
 #include "render/axes/RulerStrips.h"
 #include "render/explicit/DrawFunction.h"
+#include "render/figures/CurveSampling.h"
+#include "render/figures/FigureDrawing.h"
 #include "render/relation/ProjectRelations.h"
+#include "render/segments/SegmentDrawing.h"
 #include "view/RedrawState.h"
 #include "view/View.h"
 #include "view/ViewAreaSource.h"
@@ -50,6 +54,8 @@ public:
     std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
+    // The colours each connected figure left in the afterimage layer at the last drawing.
+    SegmentAfterimageBook& segmentAfterimages() { return segmentAfterimages_; }
     // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
 
@@ -60,6 +66,10 @@ private:
     bool baseFits(const Canvas& canvas) const;
     AxesStyle axesStyle() const;
     void drawBase(Surfaces& surfaces, int width, int height);
+    void drawFiguresOf(Canvas& canvas, const FigureSet& which);
+    void collectChanges();
+    void drawPendingTraces(Canvas& canvas, Surfaces& surfaces);
+    bool originLabelledByFigure() const;
 
     Project& project_;
     View& view_;
@@ -69,20 +79,30 @@ private:
     ViewAreaSource area_;
     EvalEnv env_;
     Evaluator evaluator_;
+    CurveSampler curves_;
     FunctionDrawSettings drawSettings_;
     std::unique_ptr<PolylineBuffer> buffer_;
     RelationScanHooks noHooks_;
     RelationScanHooks& hooks_;
     ProjectRelations relations_;
+    SegmentAfterimageBook segmentAfterimages_;
     RelationLayers layers_;
     std::unique_ptr<RelationPlotter> plotter_;
 
-    FunctionSet changed_;          // functions recomputed since the base was last drawn
-    FunctionSet drawnOver_;        // functions drawn over the base each time
+    FunctionSet changed_;      // functions recomputed since the base was last drawn
+    FunctionSet drawnOver_;    // functions drawn over the base each time
+    FigureSet figuresChanged_; // the same for figures and curves
+    FigureSet figuresDrawnOver_;
     std::unique_ptr<Canvas> base_; // axes, the other functions and the relations
     bool baseValid_ = false;
     int baseDrawMode_ = 0;
     LineDrawOptions baseLineOptions_;
+    bool baseOriginLabelled_ = false;
+
+    // Traces of moving points collect in their own layer until the view moves.
+    Store<FigurePosition, figureCount> previousPositions_;
+    bool tracesPending_ = false;
+    std::unique_ptr<Canvas> traces_;
 };
 
 } // namespace tarlix

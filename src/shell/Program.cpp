@@ -353,6 +353,11 @@ void Program::recordUndo() {
     objects_->dataHistory.push(objects_->project, objects_->view);
 }
 
+// The colours a removed connected figure left in the afterimages leave with it.
+void Program::segmentRemoved(int index) {
+    picture_->segmentAfterimages().removed(index, objects_->project.segments.count + 1);
+}
+
 void Program::clearUndoHistories() {
     objects_->dataHistory.clear();
     objects_->viewHistory.clear();

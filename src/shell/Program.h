@@ -65,6 +65,7 @@ public:
     void projectReplaced(Project& project) override;
     void projectPathChanged(const std::string& projectPath) override;
     void recordUndo() override;
+    void segmentRemoved(int index) override;
     void clearUndoHistories() override;
 
 private:

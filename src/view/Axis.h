@@ -42,6 +42,8 @@ public:
         low = newLow;
     }
 
+    // Pixels beyond this are not genuine: conversions to pixels clamp to it.
+    Extended pixelLimit() const { return outputScale == 1 ? 10000 : 30000; }
     int toPixel(Extended v) const;
     Extended toPixelFloat(Extended v) const;
     int lengthToPixels(Extended d) const;

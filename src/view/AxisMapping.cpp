@@ -9,17 +9,21 @@ namespace tarlix {
 
 namespace {
 
-// Pixels beyond this are not genuine; enlarged output gets more room.
-Extended pixelLimit(int outputScale) {
-    return outputScale == 1 ? 10000 : 30000;
-}
-
 // Clamps to [-limit, limit], NaN going to -limit, and tells whether it had to.
 Extended clampPixel(Extended f, Extended limit, bool& clipped) {
     clipped = f > limit || !(f >= -limit);
     if (!(f >= -limit)) return -limit;
     if (f > limit) return limit;
     return f;
+}
+
+// The nearest whole number, ties to even, as nearbyint gives it in the default rounding mode:
+// adding and taking away 2^63 leaves only the whole part in the 64-bit mantissa. Every pixel of
+// every curve goes through here, and the library call costs more than the mapping itself.
+int nearestWhole(Extended f) {
+    constexpr Extended shift = 0x1p63L;
+    const Extended rounded = f >= 0 ? (f + shift) - shift : -((-f + shift) - shift);
+    return static_cast<int>(rounded);
 }
 
 int decimalsFor(Extended unitsPerPixel) {
@@ -51,14 +55,13 @@ Extended Axis::toPixelFloat(Extended v) const {
 }
 
 int Axis::toPixel(Extended v) const {
-    const Extended f = clampPixel(toPixelFloat(v), pixelLimit(outputScale), clipped);
-    return static_cast<int>(std::nearbyint(f));
+    const Extended f = clampPixel(toPixelFloat(v), pixelLimit(), clipped);
+    return nearestWhole(f);
 }
 
 int Axis::lengthToPixels(Extended d) const {
-    const Extended f =
-        clampPixel(d * pixelsPerUnit * outputScale, pixelLimit(outputScale), clipped);
-    return static_cast<int>(std::nearbyint(f));
+    const Extended f = clampPixel(d * pixelsPerUnit * outputScale, pixelLimit(), clipped);
+    return nearestWhole(f);
 }
 
 Extended Axis::toWorldRaw(Extended p) const {

@@ -36,6 +36,8 @@ public:
         return *cache;
     }
     bool allocated(int n) const { return items_[static_cast<std::size_t>(n - 1)] != nullptr; }
+    // The cache of figure n, or null when it was never asked for.
+    const CurveCache* find(int n) const { return items_[static_cast<std::size_t>(n - 1)].get(); }
 
 private:
     std::array<std::unique_ptr<CurveCache>, N> items_;

@@ -73,6 +73,7 @@ void RowEvaluator::evaluateRow(const CompiledExpression& record, const RowReques
     pendingTrig_.clear();
     pairTrigonometry_ = sinAndCosOfOneArgument(record.code);
     if (request_.varying.size() < n_) request_.varyingParameter = 0;
+    if (request_.varyingParameter != 0) varyingRow_ = RowView::of(request_.varying.data(), n_);
     if (record.code.empty()) {
         std::fill(out.begin(), out.end(), makeUndefined(vkReal));
         return;

@@ -90,6 +90,7 @@ private:
     std::vector<PendingTrig> pendingTrig_;
     RowViewCaches caches_;
     RowRequest request_;
+    RowView varyingRow_; // the varying parameter's values, read in place
     std::size_t n_ = 0;
     std::vector<std::unique_ptr<Row>> pool_;
     std::size_t poolTop_ = 0;

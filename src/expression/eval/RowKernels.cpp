@@ -4,6 +4,7 @@
 #include "expression/functions/Trigonometry.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace tarlix {
 
@@ -151,6 +152,27 @@ void applyUnaryRow(Builtin id, const RowView& a, Row& out, std::size_t n,
     }
 }
 
+namespace {
+// The pair literal of two rows of reals, as pairFromReals makes it column by column: curves
+// build their points this way.
+void pairKernel(const RowView& a, const RowView& b, Row& out, std::size_t n) {
+    out.allReal = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool defined = a.valid[i * a.flagStride] && b.valid[i * b.flagStride];
+        out.kind[i] = vkPair;
+        out.valid[i] = defined;
+        // Copied as bytes: the values are only moved, and the FPU moves extended values slowly.
+        if (defined) {
+            std::memcpy(&out.x[i], &a.x[i * a.stride], sizeof(Extended));
+            std::memcpy(&out.y[i], &b.x[i * b.stride], sizeof(Extended));
+        } else {
+            out.x[i] = 0;
+            out.y[i] = 0;
+        }
+    }
+}
+} // namespace
+
 void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, std::size_t n,
                     const FunctionContext& c) {
     auto slow = [&](const Value& p, const Value& q) { return applyBinary(id, p, q, c); };
@@ -228,6 +250,9 @@ void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, st
                 },
                 slow);
         }
+        break;
+    case Builtin::CPS:
+        if (a.allReal && b.allReal) return pairKernel(a, b, out, n);
         break;
     default:
         break;

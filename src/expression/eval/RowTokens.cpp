@@ -78,9 +78,7 @@ RowView RowEvaluator::pointRow(const RowView& a, const RowView& b) {
 RowView RowEvaluator::parameterRow(int k) {
     if (k != request_.varyingParameter)
         return RowView::same(makeReal(scalar_.env().parameters.value(k)));
-    Row& out = newRow();
-    for (std::size_t i = 0; i < n_; ++i) out.set(i, makeReal(request_.varying[i].x));
-    return RowView::of(out);
+    return varyingRow_;
 }
 
 bool RowEvaluator::multiArgument(int t, std::vector<RowView>& stack) {

@@ -1,0 +1,37 @@
+#pragma once
+// Brackets to add to a token text, placed by positions of the text as it stands, and added in
+// one pass at the end. For the passes whose every choice can be read from the text before any
+// of its own brackets are added: bracketing n operands then costs the length of the text once
+// instead of once per operand.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tarlix {
+
+class BracketPlan {
+public:
+    explicit BracketPlan(std::size_t size) : opens_(size + 1, 0), closes_(size + 1, 0) {}
+
+    // Encloses [from, to) of the text as it stands.
+    void enclose(std::size_t from, std::size_t to) {
+        ++opens_[from];
+        ++closes_[to];
+    }
+    // The text with the brackets: before each position, the ")" that end there, then the "("
+    // that start there.
+    std::string apply(const std::string& t) const;
+
+private:
+    std::vector<int> opens_;
+    std::vector<int> closes_;
+};
+
+// For each "(" the position of the ")" that closes it and for each ")" the position of its "(";
+// npos for the other tokens and for brackets without a partner.
+std::vector<std::size_t> matchingBrackets(const std::string& t);
+// True when some "(" of the text is never closed.
+bool hasUnclosedGroup(const std::string& t, const std::vector<std::size_t>& matches);
+
+} // namespace tarlix

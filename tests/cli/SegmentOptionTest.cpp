@@ -1,0 +1,56 @@
+// The --segment option of tarlix-cli plot.
+#include "cli/SegmentOption.h"
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tarlix::cli {
+
+TEST(SegmentOption, BadKindsAndLettersAreRefusedAsOptions) {
+    for (const char* text : {"7PQR", "4:PQ", "0:PQ", "13:PQ", "x:PQ", "7:PWR", "7:"}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(runCli({"plot", "-y", "x", "--segment", text, "-o", "/tmp/never.png"}, out, err),
+                  kExitUsage)
+            << text;
+        EXPECT_NE(err.str().find("--segment must be KIND:LETTERS"), std::string::npos) << text;
+    }
+}
+
+TEST(SegmentOption, LettersTheKindDoesNotTakeGiveTheProgramsMessage) {
+    Project project;
+    project.figures[1].kind = 1; // P
+    project.figures[2].kind = 1; // Q
+    project.figures[3].kind = 3; // R, a horizontal line
+    struct Case {
+        const char* option;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"1:PQR", "Muchos vértices"},
+        {"7:PQ", "Faltan vértices"},
+        {"7:PQR", "Eje o línea no puede ser usado con vértice de un polígono"},
+        {"1:PS", "Vértice inválido (the figure S is not defined)"},
+    };
+    for (const Case& c : cases) {
+        const auto option = parseSegmentOption(c.option);
+        ASSERT_TRUE(option) << c.option;
+        std::ostringstream err;
+        EXPECT_FALSE(addSegments({*option}, project, err, "plot: ")) << c.option;
+        EXPECT_EQ(err.str(),
+                  std::string("plot: --segment \"") + c.option + "\": " + c.message + "\n");
+    }
+    EXPECT_EQ(project.segments.count, 0);
+
+    std::ostringstream err;
+    ASSERT_TRUE(addSegments({*parseSegmentOption("7:pqp"), *parseSegmentOption("1:QX")}, project,
+                            err, "plot: "));
+    ASSERT_EQ(project.segments.count, 2);
+    EXPECT_EQ(project.segments[1].kind, skPolygon);
+    EXPECT_EQ(project.segments[1].vertexCount(), 3);
+    EXPECT_EQ(project.segments[2].vertices[1], kXAxisVertex);
+}
+
+} // namespace tarlix::cli

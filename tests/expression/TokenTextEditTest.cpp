@@ -1,0 +1,85 @@
+#include "expression/BracketPlan.h"
+#include "expression/GapText.h"
+#include "expression/TokenText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace tarlix;
+
+namespace {
+std::string contents(const GapText& g) {
+    std::string out;
+    for (std::size_t i = 0; i < g.size(); ++i) out += g[i];
+    return out;
+}
+
+// Random inserts, erases and writes, far from and near the previous edit, against the same
+// edits on a plain string: the gap must never show through or lose a token.
+TEST(GapText, EditsAnywhereReadAsOnAPlainString) {
+    std::mt19937 random(17);
+    std::string plain = "abcdefgh";
+    GapText gap(plain);
+    for (int step = 0; step < 1000; ++step) {
+        const std::size_t pos = random() % (plain.size() + 1);
+        const char ch = static_cast<char>('A' + random() % 26);
+        switch (random() % 4) {
+        case 0:
+            plain.insert(pos, 1, ch);
+            gap.insert(pos, 1, ch);
+            break;
+        case 1: {
+            const std::string s(random() % 24, ch); // long ones make the buffer grow
+            plain.insert(pos, s);
+            gap.insert(pos, s);
+            break;
+        }
+        case 2:
+            if (pos < plain.size()) {
+                const std::size_t n = std::min<std::size_t>(random() % 5 + 1, plain.size() - pos);
+                plain.erase(pos, n);
+                gap.erase(pos, n);
+            }
+            break;
+        default:
+            if (pos < plain.size()) {
+                plain[pos] = ch;
+                gap.set(pos, ch);
+            }
+        }
+        ASSERT_EQ(contents(gap), plain) << "after step " << step;
+    }
+    const std::size_t from = plain.size() / 3;
+    EXPECT_EQ(gap.substr(from, 10), plain.substr(from, 10));
+    EXPECT_EQ(gap.take(), plain);
+}
+
+std::string text(std::initializer_list<int> codes) {
+    return tokens(codes);
+}
+
+TEST(BracketPlan, ClosesBeforeOpensAtOnePositionAndCountsRepeats) {
+    const std::string t = text({tkX, tkPlus, tkY, tkTimes, tkX});
+    BracketPlan plan(t.size());
+    plan.enclose(0, 2);
+    plan.enclose(2, 5);
+    plan.enclose(2, 5);
+    EXPECT_EQ(plan.apply(t), text({tkOpen, tkX, tkPlus, tkClose, tkOpen, tkOpen, tkY, tkTimes, tkX,
+                                   tkClose, tkClose}));
+}
+
+TEST(BracketPlan, MatchesPairOnlyBracketsThatCloseEachOther) {
+    // ")" "(" "(" "x" ")"  : the first ")" and the first "(" have no partner.
+    const std::string t = text({tkClose, tkOpen, tkOpen, tkX, tkClose});
+    const auto matches = matchingBrackets(t);
+    EXPECT_EQ(matches[0], npos);
+    EXPECT_EQ(matches[1], npos);
+    EXPECT_EQ(matches[2], 4u);
+    EXPECT_EQ(matches[4], 2u);
+    EXPECT_EQ(matches[3], npos);
+    EXPECT_TRUE(hasUnclosedGroup(t, matches));
+    const std::string closed = text({tkOpen, tkX, tkClose, tkClose});
+    EXPECT_FALSE(hasUnclosedGroup(closed, matchingBrackets(closed)));
+}
+} // namespace
