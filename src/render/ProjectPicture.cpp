@@ -111,7 +111,7 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
 
 AxesStyle ProjectPicture::axesStyle() const {
     return AxesStyle{kScreenGridColor, project_.engine.angleMode == 2, project_.settings.degreeFont,
-                     originLabelledByFigure()};
+                     originLabelledByFigure(), &markup_};
 }
 
 ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces& surfaces) const {
@@ -171,13 +171,15 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     drawFiguresOf(canvas, figuresDrawnOver_);
     // Connected figures follow their vertices, so they are drawn afresh every time, over
     // everything but the hollow rings.
-    drawSegments(SegmentsPass{&canvas}, SegmentScene{view_, view_.positions, project_},
-                 segmentAfterimages_);
+    SegmentScene scene{view_, view_.positions, project_};
+    scene.markup = &markup_;
+    drawSegments(SegmentsPass{&canvas}, scene, segmentAfterimages_);
     drawHollowRings(view_, canvas, project_.figures, view_.positions);
 }
 
 void ProjectPicture::drawFiguresOf(Canvas& canvas, const FigureSet& which) {
-    const FigureDrawing drawing{view_, *buffer_, drawSettings_, &canvas};
+    FigureDrawing drawing{view_, *buffer_, drawSettings_, &canvas};
+    drawing.markup = &markup_;
     drawCurves(drawing, project_.figures, which);
     drawFigures(drawing, project_.figures, view_.positions, which);
 }

@@ -20,6 +20,7 @@
 #include "render/explicit/DrawFunction.h"
 #include "render/figures/CurveSampling.h"
 #include "render/figures/FigureDrawing.h"
+#include "render/markup/MarkupEnv.h"
 #include "render/relation/ProjectRelations.h"
 #include "render/segments/SegmentDrawing.h"
 #include "view/RedrawState.h"
@@ -75,6 +76,7 @@ private:
     View& view_;
     RedrawState& redraw_;
     ParameterValues parameters_;
+    MarkupEnv markup_{project_.engine, project_, parameters_, {}}; // labels and captions
     RandomState random_;
     ViewAreaSource area_;
     EvalEnv env_;

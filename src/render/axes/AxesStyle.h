@@ -3,6 +3,7 @@
 // angle unit of the x labels and whether a figure already labels the origin.
 
 #include "platform/Canvas.h"
+#include "render/markup/MarkupEnv.h"
 #include "view/View.h"
 
 #include <cmath>
@@ -17,6 +18,7 @@ struct AxesStyle {
     bool degreeMode = false; // the expression language counts angles in degrees
     bool degreeFont = false; // the x labels carry a degree sign in degree mode
     bool originLabelledByFigure = false;
+    const MarkupEnv* markup = nullptr; // captions as memo markup; none: as plain text
 };
 
 // The view, the canvas and the style every part of the axes layer draws with.

@@ -2,6 +2,7 @@
 
 #include "render/axes/AxisArrow.h"
 #include "render/axes/TickValue.h"
+#include "render/markup/MarkupLabel.h"
 
 namespace tarlix {
 
@@ -43,10 +44,26 @@ void setAxisPen(const AxesTarget& t) {
 }
 
 // Captions are plain text until the memo markup renderer draws them.
+// The caption is memo markup in italic bold; without a markup environment its plain text.
+std::string captionMarkup(const Axis& axis) {
+    return "<I><B>" + axis.caption;
+}
+
 Size setCaptionFont(const AxesTarget& t, const Axis& axis) {
+    if (t.style.markup) {
+        t.canvas.setFont(Font{"Times New Roman", scaled(t.view, t.view.fontSize), 0, kBlack});
+        return measureMarkupLine(t.canvas, *t.style.markup, captionMarkup(axis));
+    }
     t.canvas.setFont(
         Font{"Times New Roman", scaled(t.view, t.view.fontSize), fsItalic | fsBold, kBlack});
     return t.canvas.textExtent(axis.captionText);
+}
+
+void drawCaption(const AxesTarget& t, const Axis& axis, int x, int y) {
+    if (t.style.markup)
+        drawMarkupLineAt(t.canvas, *t.style.markup, x, y, captionMarkup(axis));
+    else
+        t.canvas.textOut(x, y, axis.captionText);
 }
 
 void drawOriginDot(const AxesTarget& t, Point origin) {
@@ -89,8 +106,8 @@ void drawXAxis(const AxesTarget& t, int row, bool ruler, int gridLength) {
         drawArrow(t.canvas, {0, row}, tip, headExtra);
     }
     const Size caption = setCaptionFont(t, x);
-    t.canvas.textOut(scaled(view, x.pixelLength - 3) - caption.width - scaled(view, 3),
-                     row + scaled(view, 3), x.captionText);
+    drawCaption(t, x, scaled(view, x.pixelLength - 3) - caption.width - scaled(view, 3),
+                row + scaled(view, 3));
 }
 
 void drawYAxis(const AxesTarget& t, int column, bool ruler, int gridLength) {
@@ -118,8 +135,7 @@ void drawYAxis(const AxesTarget& t, int column, bool ruler, int gridLength) {
     drawArrow(t.canvas, {column, scaled(view, y.pixelLength)}, {column, 0},
               scaled(view, view.fontSize));
     const Size caption = setCaptionFont(t, y);
-    t.canvas.textOut(column - caption.width - scaled(view, view.fontSize / 2), scaled(view, 2),
-                     y.captionText);
+    drawCaption(t, y, column - caption.width - scaled(view, view.fontSize / 2), scaled(view, 2));
 }
 
 } // namespace tarlix

@@ -168,7 +168,7 @@ void drawFigures(const FigureDrawing& d, const FigureStore& figures,
         if (pos.kind >= 2 && pos.kind <= 4) drawBody(d, f, pos, p);
         if (!d.skipMain && d.canvas)
             drawFigureLabel(d.view, *d.canvas,
-                            FigureLabel{f.labelPosition, f.label, n, pos.kind, p});
+                            FigureLabel{f.labelPosition, f.label, n, pos.kind, p}, d.markup);
     }
     for (Canvas* c : {d.canvas, d.afterimageCanvas})
         if (c) c->setPen(Pen{});

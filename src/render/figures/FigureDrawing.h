@@ -7,6 +7,7 @@
 #include "render/PolylineBuffer.h"
 #include "render/explicit/DrawFunction.h"
 #include "render/figures/FigureStore.h"
+#include "render/markup/MarkupEnv.h"
 #include "view/View.h"
 
 #include <array>
@@ -25,8 +26,9 @@ struct FigureDrawing {
     const FunctionDrawSettings& settings;
     Canvas* canvas = nullptr;
     Canvas* afterimageCanvas = nullptr;
-    bool skipMain = false;        // draw only into the afterimage layer
-    bool forceAfterimage = false; // draw into the afterimage layer whatever the figure says
+    bool skipMain = false;             // draw only into the afterimage layer
+    bool forceAfterimage = false;      // draw into the afterimage layer whatever the figure says
+    const MarkupEnv* markup = nullptr; // labels as memo markup; none: as plain text
 };
 
 // Per figure, the colours its curve left in the afterimage layer; white when none.

@@ -1,5 +1,7 @@
 #include "render/figures/FigureLabel.h"
 
+#include "render/markup/MarkupLabel.h"
+
 #include <cmath>
 
 namespace tarlix {
@@ -100,18 +102,26 @@ Point labelCorner(const View& view, const FigureLabel& label, Size text) {
     return at;
 }
 
-void drawFigureLabel(const View& view, Canvas& canvas, const FigureLabel& label) {
-    if (label.position < 1 || label.position > labelPositionCount || label.text.empty()) return;
+Point drawFigureLabel(const View& view, Canvas& canvas, const FigureLabel& label,
+                      const MarkupEnv* markup) {
+    if (label.position < 1 || label.position > labelPositionCount || label.text.empty())
+        return label.anchor;
     const Brush savedBrush = canvas.brush();
+    const Font savedFont = canvas.font();
     Brush clear;
     clear.style = BrushStyle::Clear;
     canvas.setBrush(clear);
     canvas.setFont(labelFont(view));
-    // The text as it stands; its markup is not interpreted here.
-    const Size size = canvas.textExtent(label.text);
+    const Size size =
+        markup ? measureMarkupLine(canvas, *markup, label.text) : canvas.textExtent(label.text);
     const Point at = labelCorner(view, label, size);
-    canvas.textOut(at.x, at.y, label.text);
+    if (markup)
+        drawMarkupLineAt(canvas, *markup, at.x, at.y, label.text);
+    else
+        canvas.textOut(at.x, at.y, label.text);
     canvas.setBrush(savedBrush);
+    canvas.setFont(savedFont);
+    return at;
 }
 
 } // namespace tarlix

@@ -3,6 +3,7 @@
 // anchor. Every figure label is drawn through drawFigureLabel.
 
 #include "platform/Canvas.h"
+#include "render/markup/MarkupEnv.h"
 #include "view/View.h"
 
 #include <string>
@@ -27,7 +28,9 @@ Point labelCorner(const View& view, const FigureLabel& label, Size text);
 // The font labels are written in at the view's font size and output scale.
 Font labelFont(const View& view);
 
-// Draws the label: nothing for position 0 or an empty text.
-void drawFigureLabel(const View& view, Canvas& canvas, const FigureLabel& label);
+// Draws the label as a line of memo markup (as plain text without an environment); nothing for
+// position 0 or an empty text. Returns the top-left corner used.
+Point drawFigureLabel(const View& view, Canvas& canvas, const FigureLabel& label,
+                      const MarkupEnv* markup = nullptr);
 
 } // namespace tarlix

@@ -144,7 +144,8 @@ bool drawSegment(Canvas& canvas, const SegmentScene& scene, int index, bool full
     const auto anchor = drawShape(canvas, scene, r, points, colours.fill != kWhite);
     canvas.setPen(savedPen);
     canvas.setBrush(savedBrush);
-    if (full && anchor) drawSegmentLabel(canvas, scene.view, r.labelPosition, r.label, *anchor);
+    if (full && anchor)
+        drawSegmentLabel(canvas, scene.view, r.labelPosition, r.label, *anchor, scene.markup);
     return anchor.has_value();
 }
 

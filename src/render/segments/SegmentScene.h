@@ -7,6 +7,7 @@
 #include "document/Project.h"
 #include "expression/eval/RowCaches.h"
 #include "render/LineStyle.h"
+#include "render/markup/MarkupEnv.h"
 #include "view/View.h"
 
 namespace tarlix {
@@ -19,6 +20,8 @@ struct SegmentScene {
     const Project& project;
     // Black-and-white output: colours become black, grey or white.
     bool blackAndWhite = false;
+    // Labels as memo markup; none: as plain text.
+    const MarkupEnv* markup = nullptr;
 
     const SegmentStore& segments() const { return project.segments; }
     const SegmentRecord& segment(int index) const { return project.segments[index]; }

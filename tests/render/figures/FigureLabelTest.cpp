@@ -72,3 +72,18 @@ TEST_F(FigureTest, FiguresAreLabelledOnTheMainCanvasOnly) {
     EXPECT_EQ(main.callsOf(CanvasCall::TextOut)[0]->points[0], (Point{100 + a, 100 + a}));
     EXPECT_TRUE(second.texts().empty());
 }
+
+// With the project's markup, a label's tags style it and its live fields show values: the
+// tags are not written out, and the field shows the parameter's value.
+TEST_F(FigureTest, ALabelIsDrawnAsMemoMarkup) {
+    project.parameters[1].value = 3;
+    copyToEvaluator(project.parameters, parameters);
+    const MarkupEnv markup{project.engine, project, parameters, {}};
+    RecordingCanvas c(200, 200);
+    drawFigureLabel(view, c, FigureLabel{4, "<B>P a=!{a}", 1, 1, Point{50, 50}}, &markup);
+    std::string written;
+    for (const RecordedCall* call : c.callsOf(CanvasCall::TextOut)) written += call->text;
+    EXPECT_EQ(written.find('<'), std::string::npos) << written;
+    EXPECT_NE(written.find('3'), std::string::npos) << written;
+    EXPECT_EQ(written.find('!'), std::string::npos) << written;
+}
