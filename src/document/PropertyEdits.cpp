@@ -204,6 +204,45 @@ bool confirmSegment(ProjectContext& ctx, int index, SegmentRecord record,
     return true;
 }
 
+bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour) {
+    Project& p = ctx.project;
+    switch (panel) {
+    case cpExplicit:
+    case cpRelations: {
+        const bool explicitFunction = panel == cpExplicit;
+        if (explicitFunction ? !p.explicitFunctions.contains(row) : !p.relations.contains(row))
+            return false;
+        EquationEntry e = explicitFunction ? p.explicitFunctions[row] : p.relations[row];
+        if (isBlank(e.expr) || e.penColor == colour) return false;
+        e.penColor = colour;
+        if (explicitFunction)
+            storeExplicitFunction(ctx, row, std::move(e));
+        else
+            storeRelation(ctx, row, std::move(e));
+        return true;
+    }
+    case cpCurves:
+    case cpBasicFigures: {
+        if (!p.figures.contains(row) || p.figures[row].kind == 0) return false;
+        FigureEntry f = p.figures[row];
+        if (f.pointColor == colour) return false;
+        f.pointColor = colour;
+        storeFigure(ctx, row, std::move(f));
+        return true;
+    }
+    case cpConnectedFigures: {
+        if (row < 1 || row > p.segments.count || p.segments[row].penColor == colour) return false;
+        SegmentRecord r = p.segments[row];
+        r.penColor = colour;
+        ctx.hooks.recordUndo();
+        setSegment(ctx, row, r);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 std::optional<Extended> steppedIncrement(Extended current, bool larger) {
     static constexpr std::array<Extended, 19> kSteps = {
         1000, 500,  200,  100,   50,    20,    10,     5,      2,     1,

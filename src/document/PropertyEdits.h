@@ -36,6 +36,11 @@ bool confirmFigure(ProjectContext& ctx, int n, FigureEntry entry, FigureDefaults
 bool confirmSegment(ProjectContext& ctx, int index, SegmentRecord record,
                     const std::string& letters, PenDefaults& defaults);
 
+// A colour dropped on a data-panel row: the pen colour of a function, relation or connected
+// figure, the point colour of a figure. One undo step; an empty slot or the same colour
+// changes nothing. True when the object changed.
+bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour);
+
 // The increment of a curve one step larger or smaller in the sequence 1000, 500, 200 ... 0.001:
 // the next value beyond current; nothing at the ends.
 std::optional<Extended> steppedIncrement(Extended current, bool larger);
