@@ -102,7 +102,7 @@ QToolButton* CategoryPanelWidget::letterButton(int figure) const {
 
 int CategoryPanelWidget::rowAt(const QPoint& at) const {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        if (!buttons_[i]->isVisible()) continue;
+        if (buttons_[i]->isHidden()) continue;
         const QRect r = buttons_[i]->geometry().united(texts_[i]->geometry());
         if (at.y() >= r.top() && at.y() <= r.bottom()) return static_cast<int>(i) + 1;
     }

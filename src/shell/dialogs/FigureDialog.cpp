@@ -259,7 +259,7 @@ void FigureDialog::open(int n, int allowedKinds) {
                                                       pens_[pLocus], pens_[pPointStyle]})
         w->setEnabled(!origin);
     setWindowTitle(shownText("Figure.title") + " " + QChar(figureLetter(n)) + " " +
-                   shownText("Figure.titleEnd"));
+                   shownText("Dialog.titleEnd"));
     showEntry();
     show();
     raise();
