@@ -303,3 +303,18 @@ TEST_F(PropertyDialogsTest, AColourDroppedOnARowRecoloursThatObject) {
     QApplication::sendEvent(p, &below);
     EXPECT_EQ(project().explicitFunctions[1].penColor, 0xFF0000u);
 }
+
+// Delete empties the dialog's copy; OK stores the empty figure, which frees its letter.
+TEST_F(PropertyDialogsTest, DeleteThenOkEmptiesTheFigure) {
+    makePoint("1", "2");
+    doubleClick(panel(cpBasicFigures)->rowText(1));
+    FigureDialog* d = dialogs()->figureDialog();
+    d->deleteButton()->click();
+    EXPECT_EQ(project().figures[1].kind, 1); // only the copy so far
+    d->okButton()->click();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(project().figures[1].kind, 0);
+    EXPECT_FALSE(panel(cpBasicFigures)->letterButton(1)->isHidden());
+    undo()->trigger();
+    EXPECT_EQ(project().figures[1].kind, 1);
+}

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolButton>
+#include <QWindow>
 
 #include <array>
 
@@ -182,6 +183,11 @@ void PenPaletteWindow::popUp(QAbstractButton* target, PenPanel panel,
             if (left + width() > area.right() + 1) left = area.right() + 1 - width();
         }
         move(left, at.y());
+    }
+    // A window of the target's dialog, so that a modal dialog does not block it.
+    if (target && target->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(target->window()->windowHandle());
     }
     show();
     raise();
