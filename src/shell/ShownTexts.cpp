@@ -154,6 +154,7 @@ const ShownText kTexts[] = {
     {"Figure.pattern", "Trama"},
     {"Figure.lineStyle", "Estilo de línea"},
     {"Figure.locusWidth", "Ancho de la curva"},
+    {"Figure.figureType", "Tipo de figura"},
     {"Equation.editFunction", "editar función"},
     {"Equation.fast", "Dibujo rápido en polinomio"},
     {"Equation.border", "Borde"},

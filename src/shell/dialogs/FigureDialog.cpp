@@ -32,11 +32,12 @@ enum Pen {
     pPattern,
     pLineStyle,
     pLocus,
+    pFigureType,
     penCount
 };
-const char* const kPenNames[penCount] = {"pointColor", "pointWidth", "pointStyle",
-                                         "lineColor",  "lineWidth",  "fillColor",
-                                         "pattern",    "lineStyle",  "locusWidth"};
+const char* const kPenNames[penCount] = {"pointColor", "pointWidth", "pointStyle", "lineColor",
+                                         "lineWidth",  "fillColor",  "pattern",    "lineStyle",
+                                         "locusWidth", "figureType"};
 const PenPanel kPenPanels[penCount] = {PenPanel::Colour,  PenPanel::Width,     PenPanel::PointStyle,
                                        PenPanel::Colour,  PenPanel::Width,     PenPanel::Colour,
                                        PenPanel::Pattern, PenPanel::LineStyle, PenPanel::Width};
@@ -255,8 +256,9 @@ void FigureDialog::open(int n, int allowedKinds) {
     const bool origin = n == kLastFigure;
     for (int k : {3, 4, 5, 6})
         kinds_->button(k)->setEnabled(kinds_->button(k)->isEnabled() && !origin);
-    for (QWidget* w : std::initializer_list<QWidget*>{drag_, pointAfterimage_, vectors_, delete_,
-                                                      pens_[pLocus], pens_[pPointStyle]})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{drag_, pointAfterimage_, vectors_, delete_, pens_[pLocus],
+                                         pens_[pPointStyle], pens_[pFigureType]})
         w->setEnabled(!origin);
     setWindowTitle(shownText("Figure.title") + " " + QChar(figureLetter(n)) + " " +
                    shownText("Dialog.titleEnd"));
@@ -393,6 +395,7 @@ void FigureDialog::takeFields() {
     entry_.fillPattern = static_cast<std::uint8_t>(pens_[pPattern]->value());
     entry_.curveStyle = static_cast<std::uint8_t>(pens_[pLineStyle]->value());
     entry_.locusWidth = static_cast<std::uint8_t>(pens_[pLocus]->value());
+    entry_.curveFill = static_cast<std::uint8_t>(pens_[pFigureType]->value());
     entry_.pointAfterimage = pointAfterimage_->isChecked();
     entry_.lineAfterimage =
         isCurve(entry_.kind) ? curveAfterimage_->isChecked() : lineAfterimage_->isChecked();

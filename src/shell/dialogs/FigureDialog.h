@@ -74,7 +74,7 @@ private:
     QCheckBox* curveAfterimage_ = nullptr;
     QCheckBox* drag_ = nullptr;
     QCheckBox* vectors_ = nullptr;
-    std::array<PenButton*, 9> pens_{};
+    std::array<PenButton*, 10> pens_{};
     QPushButton* ok_ = nullptr;
     QPushButton* delete_ = nullptr;
 };

@@ -51,7 +51,7 @@ struct PanelEntries {
     const char* hintKey; // the first entry's hint, if any
 };
 // Colour: 16 swatches and the favourite colour; width 0..6 and one more; patterns 1..10;
-// line styles 1..5; point styles 1..4; border styles 0..3.
+// line styles 1..5; point styles 1..4; border styles 0..3; figure types 0..3.
 const PanelEntries kEntries[] = {
     {0, kUserEntry, "PenPalette.clear"},
     {0, 7, "PenPalette.noWidth"},

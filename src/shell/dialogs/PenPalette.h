@@ -15,7 +15,7 @@ class QToolButton;
 
 namespace tarlix {
 
-enum class PenPanel { Colour, Width, Pattern, LineStyle, PointStyle, Border, Count };
+enum class PenPanel { Colour, Width, Pattern, LineStyle, PointStyle, Border, FigureType, Count };
 
 // The colour of swatch index (0..15), 0x00BBGGRR, in the normal or the monochrome colour set.
 unsigned swatchColour(int index, bool monochrome);
