@@ -3,20 +3,18 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/FigureOption.h"
+#include "cli/PictureOutput.h"
+#include "document/Calculator.h"
 #include "expression/Calc.h"
 #include "expression/eval/NumberText.h"
 
-#include <array>
 #include <ostream>
-#include <string_view>
 
 namespace tarlix::cli {
 
 namespace {
-constexpr std::string_view kParameterLetters = "abcdmnpqstuv@k";
-constexpr std::string_view kFigureLetters = "PQRSTUVABCDEFGHIJKLMNO";
-constexpr std::array<std::string_view, kUserFunctions> kUserFunctionNames{"f",  "g",  "h",  "f1",
-                                                                          "f2", "f3", "f4", "f5"};
+
+constexpr const char* kPrefix = "tarlix-cli eval: ";
 
 // Splits "NAME=VALUE"; false when there is no "=" or no name.
 bool splitDefinition(const std::string& text, std::string& name, std::string& value) {
@@ -27,12 +25,6 @@ bool splitDefinition(const std::string& text, std::string& name, std::string& va
     return true;
 }
 
-int userFunctionSlot(const std::string& name) {
-    for (std::size_t i = 0; i < kUserFunctionNames.size(); ++i)
-        if (name == kUserFunctionNames[i]) return static_cast<int>(i) + 1;
-    return 0;
-}
-
 int explicitFunctionSlot(const std::string& name) {
     if (name.size() < 2 || name.size() > 3 || name[0] != 'y') return 0;
     const auto n = parseInteger(name.substr(1));
@@ -41,25 +33,21 @@ int explicitFunctionSlot(const std::string& name) {
                : 0;
 }
 
+// A new project, as the calculator sees it when the program starts: every parameter at its
+// initial value, the definitions of the options in its stores.
 class EvalSession {
 public:
-    EvalSession(const EngineSettings& settings, std::ostream& err)
-        : settings_(settings), err_(err), compileEnv_{settings_, box_} {}
+    EvalSession(const EngineSettings& settings, std::ostream& err) : err_(err) {
+        project_.engine = settings;
+    }
 
     bool setParameter(const std::string& option) {
-        std::string name, value;
-        const auto number =
-            splitDefinition(option, name, value) ? parseNumber(value) : std::nullopt;
-        const std::string letter = utf8ToText(name);
-        const auto slot =
-            letter.size() == 1 ? kParameterLetters.find(letter[0]) : std::string_view::npos;
-        if (!number || slot == std::string_view::npos) {
-            err_ << "tarlix-cli eval: --param expects a parameter letter (a b c d m n p q s t u v "
-                    "\xCE\xB8 k) = a number, got \""
-                 << option << "\"\n";
+        const auto parameter = parseParameterValue(option);
+        if (!parameter) {
+            err_ << kPrefix << parameterOptionHelp() << ", got \"" << option << "\"\n";
             return false;
         }
-        parameters_.value(static_cast<int>(slot) + 1) = *number;
+        project_.parameters[parameter->first].value = parameter->second;
         return true;
     }
 
@@ -68,69 +56,70 @@ public:
         std::string name, text;
         if (!splitDefinition(option, name, text)) return badDefinition(option);
         text = utf8ToText(text);
-        if (const int n = userFunctionSlot(name))
-            return compiled(document_.userFunctions[slot(n)], text, kModeRelation);
+        if (const int n = userFunctionOfName(name))
+            return compiled(project_.userFunctions[n], text, kModeRelation);
         if (const int n = explicitFunctionSlot(name))
-            return compiled(document_.explicitFunctions[slot(n)], text, kModeExplicit);
-        const auto figure =
-            name.size() == 1 ? kFigureLetters.find(name[0]) : std::string_view::npos;
-        if (figure == std::string_view::npos) return badDefinition(option);
-        return definePoint(static_cast<int>(figure) + 1, text);
+            return compiled(project_.explicitFunctions[n].expr, text, kModeExplicit);
+        const int figure = name.size() == 1 ? figureOfLetter(name[0]) : 0;
+        if (figure == 0) return badDefinition(option);
+        return definePoint(figure, text);
     }
 
     // 0 stored, 1 compile error (messages printed), 2 bad option.
     int defineFigureOption(const std::string& option) {
-        const auto figure = parseFigureOption(option, "tarlix-cli eval: ", err_);
+        const auto figure = parseFigureOption(option, kPrefix, err_);
         if (!figure) return kExitUsage;
-        return defineFigure(document_.figures[slot(figure->figure)], *figure, settings_, err_)
+        return defineFigure(project_.figures[figure->figure], *figure, project_.engine, err_)
                    ? kExitOk
                    : kExitFailure;
     }
 
+    // What the calculator's "=" shows.
     int evaluate(const std::string& expression, std::ostream& out) {
-        CompiledExpression record;
-        if (const int status = compiled(record, utf8ToText(expression), kModePlain)) return status;
-        RandomState random = RandomState::seededOnce();
-        EvalEnv env{settings_, document_, parameters_, &random, nullptr};
-        Evaluator evaluator(env);
-        const Value result = evaluator.evaluate(record, makeUndefined(vkReal));
-        out << textToUtf8(calcResultText(result, settings_), true) << "\n";
+        ProjectContext ctx{project_, view_, box_, hooks_};
+        const auto result = calculate(ctx, utf8ToText(expression));
+        if (!result) return printMessages();
+        out << textToUtf8(calcResultText(*result, project_.engine), true) << "\n";
         return kExitOk;
     }
 
 private:
-    static std::size_t slot(int n) { return static_cast<std::size_t>(n - 1); }
-
     int badDefinition(const std::string& option) {
-        err_ << "tarlix-cli eval: --def expects NAME=EXPR with NAME one of f g h f1..f5, y1..y20 "
+        err_ << kPrefix
+             << "--def expects NAME=EXPR with NAME one of f g h f1..f5, y1..y20 "
                 "or a figure letter P Q R S T U V A..O, got \""
              << option << "\"\n";
         return kExitUsage;
     }
 
-    int compiled(CompiledExpression& record, const std::string& text, int mode) {
-        setSource(record, text, kModePlain - 1, compileEnv_);
-        if (compile(record, mode, true, compileEnv_) && box_.entries.empty()) return kExitOk;
+    int printMessages() {
         for (const auto& e : box_.entries) err_ << textToUtf8(e.text, true) << "\n";
         return kExitFailure;
     }
 
+    int compiled(CompiledExpression& record, const std::string& text, int mode) {
+        const CompileEnv env{project_.engine, box_};
+        setSource(record, text, kModePlain - 1, env);
+        if (compile(record, mode, true, env) && box_.entries.empty()) return kExitOk;
+        return printMessages();
+    }
+
     int definePoint(int n, const std::string& whole) {
-        FigureEntry& figure = document_.figures[slot(n)];
+        FigureEntry& figure = project_.figures[n];
         figure.kind = 1;
         std::string xText, yText;
-        splitWholePoint(whole, settings_.listSeparatorChar, xText, yText);
+        splitWholePoint(whole, project_.engine.listSeparatorChar, xText, yText);
         if (const int status = compiled(figure.whole, whole, n)) return status;
         if (const int status = compiled(figure.x, xText, n)) return status;
         return compiled(figure.y, yText, n);
     }
 
-    const EngineSettings& settings_;
     std::ostream& err_;
     RecordingMessageBox box_;
-    CompileEnv compileEnv_;
-    ExpressionTable document_;
-    ParameterValues parameters_;
+    DocumentHooks hooks_;
+    Project project_;
+    RedrawState redraw_;
+    View view_{redraw_, ViewDefaults{}};
 };
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "document/DefaultSettings.h"
 #include "document/PropertyEdits.h"
+#include "expression/eval/NumberText.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/CalculatorRequests.h"
@@ -87,6 +88,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
         ProjectContext ctx = context();
         setEntryColour(ctx, panel, row, colour);
     };
+    connectParameterEditors();
     console_->editRequested = [this](CategoryPanel panel, int n) {
         if (dialogs_->open(panel, n)) return;
         if (auto request = calculatorRequest([this] { return context(); }, panel, n))
@@ -371,6 +373,28 @@ void Program::segmentRemoved(int index) {
 void Program::clearUndoHistories() {
     objects_->dataHistory.clear();
     objects_->viewHistory.clear();
+}
+
+// A double click on a parameter's value or step edits it in the calculator.
+void Program::connectParameterEditors() {
+    ParameterPanel* panel = console_->parameterPanel();
+    const auto ctx = [this] { return context(); };
+    panel->editValueRequested = [this, panel, ctx](int i) {
+        const char c = parameterLetter(i);
+        const QString letter = c == '@' ? QString(QChar(0x3B8)) : QString(QChar(c));
+        const Extended value = objects_->project.parameters[i].value;
+        calc_->open(numberRequest(ctx, letter + "=",
+                                  formatGeneral(value, 15, objects_->project.engine.decimalChar),
+                                  [this, panel, i](Extended v, const std::string&) {
+                                      if (panel->setParameter(i, v)) repaintGraph();
+                                  }));
+    };
+    panel->editStepRequested = [this, panel, ctx](int i) {
+        const Extended step = objects_->project.parameters[i].step;
+        calc_->open(numberRequest(
+            ctx, "Step=", formatGeneral(step, 15, objects_->project.engine.decimalChar),
+            [panel, i](Extended v, const std::string&) { panel->setStep(i, v); }));
+    };
 }
 
 void Program::showUndoState() {

@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include <array>
+#include <iterator>
 
 namespace tarlix {
 
@@ -59,7 +60,9 @@ const PanelEntries kEntries[] = {
     {1, 5, nullptr},
     {1, 4, "PenPalette.borderOnly"},
     {0, 3, nullptr},
+    {0, 3, nullptr},
 };
+static_assert(std::size(kEntries) == static_cast<std::size_t>(PenPanel::Count));
 } // namespace
 
 unsigned swatchColour(int index, bool monochrome) {
