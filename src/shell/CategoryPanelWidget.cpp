@@ -1,5 +1,11 @@
 #include "shell/CategoryPanelWidget.h"
+#include "document/Project.h"
 #include "shell/ShownTexts.h"
+#include "shell/dialogs/PenPalette.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include <QEvent>
 #include <QLabel>
@@ -16,6 +22,8 @@ constexpr int kFirstRowTop = 22;
 constexpr int kPanelMargin = 26;
 constexpr int kButtonWidth = 36;
 constexpr int kPresentationButtonWidth = 60;
+constexpr int kLetterSpacing = 19;
+constexpr int kStripHeight = 22;
 
 QString colourName(unsigned bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF).name();
@@ -34,6 +42,7 @@ CategoryPanelWidget::CategoryPanelWidget(const QString& title, int rowCount,
                                          const QString& createCaption, QWidget* parent)
     : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
+    setAcceptDrops(true);
     title_ = new QLabel(title, this);
     title_->move(4, 2);
     for (int i = 0; i < rowCount; ++i) {
@@ -59,6 +68,65 @@ CategoryPanelWidget::CategoryPanelWidget(const QString& title, int rowCount,
             if (createRequested) createRequested();
         });
     }
+}
+
+void CategoryPanelWidget::setLetterStrip(const std::vector<int>& freeFigures) {
+    if (!drawLabel_) {
+        drawLabel_ = new QLabel(shownText("Panel.Figures.create"), this);
+        for (int n = 1; n <= kFigures; ++n) {
+            auto* b = new QToolButton(this);
+            b->setAutoRaise(true);
+            b->setText(QString(QChar(figureLetter(n))));
+            b->hide();
+            connect(b, &QToolButton::clicked, this, [this, n] {
+                if (letterChosen) letterChosen(n);
+            });
+            letters_.push_back(b);
+        }
+    }
+    for (QToolButton* b : letters_) b->hide();
+    int left = drawLabel_->sizeHint().width() + 8;
+    for (int n : freeFigures) {
+        if (n < 1 || n > kFigures) continue;
+        QToolButton* b = letters_[static_cast<std::size_t>(n - 1)];
+        b->setGeometry(left, 0, kLetterSpacing, kStripHeight - 2);
+        b->show();
+        left += kLetterSpacing;
+    }
+    stripHeight_ = kStripHeight;
+}
+
+QToolButton* CategoryPanelWidget::letterButton(int figure) const {
+    if (figure < 1 || figure > static_cast<int>(letters_.size())) return nullptr;
+    return letters_[static_cast<std::size_t>(figure - 1)];
+}
+
+int CategoryPanelWidget::rowAt(const QPoint& at) const {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i]->isHidden()) continue;
+        const QRect r = buttons_[i]->geometry().united(texts_[i]->geometry());
+        if (at.y() >= r.top() && at.y() <= r.bottom()) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+void CategoryPanelWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasFormat(kColourMimeType)) event->acceptProposedAction();
+}
+
+void CategoryPanelWidget::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasFormat(kColourMimeType) && rowAt(event->position().toPoint()) != 0)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CategoryPanelWidget::dropEvent(QDropEvent* event) {
+    unsigned colour = 0;
+    const int row = rowAt(event->position().toPoint());
+    if (row == 0 || !droppedColour(*event->mimeData(), colour)) return;
+    event->acceptProposedAction();
+    if (colourDropped) colourDropped(row, colour);
 }
 
 bool CategoryPanelWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -109,6 +177,11 @@ int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const
         ++visibleRows;
     }
     int height = visibleRows * g.rowHeight + kPanelMargin;
+    if (drawLabel_) {
+        drawLabel_->move(4, height - 2);
+        for (QToolButton* b : letters_) b->move(b->x(), height - 2);
+        height += stripHeight_;
+    }
     if (create_) {
         create_->setVisible(showCreateButton);
         if (showCreateButton) {

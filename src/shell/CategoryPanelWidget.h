@@ -42,6 +42,16 @@ public:
     CategoryPanelWidget(const QString& title, int rowCount, const QString& createCaption,
                         QWidget* parent = nullptr);
 
+    // The figure categories' "Dibujar" strip: one letter button for every free figure slot.
+    void setLetterStrip(const std::vector<int>& freeFigures);
+    std::function<void(int figure)> letterChosen;
+    QToolButton* letterButton(int figure) const;
+
+    // The row whose button or text is at the point (panel coordinates), or 0.
+    int rowAt(const QPoint& at) const;
+    // A colour from the pen palette dropped on a row.
+    std::function<void(int row, unsigned colour)> colourDropped;
+
     // Lays the rows out from their contents; returns the panel's new height.
     int setRows(const std::vector<PanelRowContent>& rows, const RowGeometry& geometry,
                 bool showCreateButton);
@@ -56,12 +66,18 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QLabel* title_;
     QPushButton* create_ = nullptr;
     std::vector<QToolButton*> buttons_;
     std::vector<QLabel*> texts_;
+    QLabel* drawLabel_ = nullptr;
+    std::vector<QToolButton*> letters_;
+    int stripHeight_ = 0;
 };
 
 } // namespace tarlix

@@ -103,6 +103,12 @@ void DataPanel::createPanels() {
         w->createRequested = [this, panel] {
             if (editRequested) editRequested(panel, 0);
         };
+        w->letterChosen = [this, panel](int figure) {
+            if (editRequested) editRequested(panel, figure);
+        };
+        w->colourDropped = [this, panel](int row, unsigned colour) {
+            if (colourDropped) colourDropped(panel, row, colour);
+        };
         panels_[static_cast<std::size_t>(p - 1)] = w;
     }
 }
@@ -127,6 +133,12 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
                            (panel == cpRelations && used < kRelations) ||
                            (panel == cpUserFunctions && used < kUserFunctions) ||
                            (panel == cpConnectedFigures && used < kSegments);
+    if (panel == cpCurves || panel == cpBasicFigures) {
+        std::vector<int> free;
+        for (int n = 1; n <= kFigures; ++n)
+            if (objects_.project.figures[n].kind == 0) free.push_back(n);
+        this->panel(panel)->setLetterStrip(free);
+    }
     this->panel(panel)->setRows(rows, geometry(), canCreate);
     layoutPanels();
 }

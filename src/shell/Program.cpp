@@ -1,6 +1,7 @@
 #include "shell/Program.h"
 
 #include "document/DefaultSettings.h"
+#include "document/PropertyEdits.h"
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
@@ -12,6 +13,8 @@
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
+#include "shell/dialogs/PenPalette.h"
+#include "shell/dialogs/PropertyDialogs.h"
 #include "view/CoordinateText.h"
 
 #include <QAction>
@@ -80,8 +83,14 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     console_->moved = [this] { keepTogether(MovedWindow::Panel); };
     console_->closeRequested = [this] { graph_->close(); };
     console_->changed = [this] { repaintGraph(); };
+    dialogs_ = std::make_unique<PropertyDialogs>(*objects_, palette_, calc_);
+    console_->colourDropped = [this](CategoryPanel panel, int row, unsigned colour) {
+        ProjectContext ctx = context();
+        setEntryColour(ctx, panel, row, colour);
+    };
     connectParameterEditors();
     console_->editRequested = [this](CategoryPanel panel, int n) {
+        if (dialogs_->open(panel, n)) return;
         if (auto request = calculatorRequest([this] { return context(); }, panel, n))
             calc_->open(*request);
     };
@@ -89,6 +98,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
 }
 
 Program::~Program() {
+    dialogs_.reset(); // its dialogs use the palette and the calculator
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
 }
 

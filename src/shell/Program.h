@@ -22,6 +22,7 @@ class GraphWindow;
 class PenPaletteWindow;
 class DataPanel;
 class CalculatorWindow;
+class PropertyDialogs;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -43,6 +44,8 @@ public:
     PenPaletteWindow* palette() const { return palette_; }
     DataPanel* console() const { return console_; }
     CalculatorWindow* calculator() const { return calc_; }
+    // The property dialogs, for the data panel and the graph's context menu.
+    PropertyDialogs* dialogs() const { return dialogs_.get(); }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
 
@@ -102,6 +105,7 @@ private:
     PenPaletteWindow* palette_ = nullptr;
     DataPanel* console_ = nullptr;
     CalculatorWindow* calc_ = nullptr;
+    std::unique_ptr<PropertyDialogs> dialogs_;
     std::vector<QWidget*> windows_;
     bool arranging_ = false;
     int drawingHeight_ = 600;

@@ -6,13 +6,6 @@
 
 namespace tarlix {
 
-PenPaletteWindow::PenPaletteWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
-    setObjectName("FmSetColor");
-    setWindowTitle(shownText("PenColor.title"));
-    resize(160, 120);
-}
-
 VersionWindow::VersionWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
     setObjectName("version");
     setWindowTitle(shownText("Version.title"));

@@ -1,9 +1,11 @@
-#include "shell/CalculatorRequests.h"
 #include "shell/CalculatorWindow.h"
 #include "ProgramFixture.h"
+#include "shell/CalculatorRequests.h"
 #include "shell/CategoryPanelWidget.h"
 #include "shell/DataPanel.h"
 #include "shell/ParameterPanel.h"
+#include "shell/dialogs/EquationDialog.h"
+#include "shell/dialogs/PropertyDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,10 +63,12 @@ TEST_F(CalculatorWindowTest, CreateButtonEditsTheFirstFreeFunction) {
     EXPECT_TRUE(shown.program->console()->action("EditUndo")->isEnabled());
 }
 
-// A double click on a row edits that object; a text that does not compile is refused with the
-// compiler's message and the window stays open.
+// A double click on a row opens its properties, whose expression picture edits it in the
+// calculator; a text that does not compile is refused with the compiler's message and the
+// window stays open.
 TEST_F(CalculatorWindowTest, DoubleClickEditsTheRowAndBadTextStaysInTheWindow) {
     doubleClick(panel(cpExplicit)->rowText(1));
+    shown.program->dialogs()->equationDialog()->formulaButton()->click();
     ASSERT_TRUE(calc()->isVisible());
     EXPECT_EQ(calc()->editBox()->text(), "a x");
     calc()->editBox()->end(false);

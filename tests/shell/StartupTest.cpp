@@ -5,6 +5,7 @@
 #include "shell/Program.h"
 #include "shell/CalculatorWindow.h"
 #include "shell/SimpleWindows.h"
+#include "shell/dialogs/PenPalette.h"
 
 #include <QAction>
 #include <QApplication>

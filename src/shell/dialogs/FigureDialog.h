@@ -1,0 +1,82 @@
+#pragma once
+// The figure properties dialog: edits a copy of one lettered figure (kind, expressions, pens,
+// label, drag, afterimages and, for curves, the parameter range and increment) and hands it
+// back on OK through the one store operation.
+
+#include "document/NewObjectDefaults.h"
+#include "document/ProjectEdit.h"
+#include "shell/dialogs/DialogParts.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tarlix {
+
+// Which kinds the dialog offers: bit 0 the point, circle and lines, bit 1 the two curves.
+enum FigureKinds : int { fkBasic = 1, fkCurves = 2, fkAll = 3 };
+
+class FigureDialog : public QDialog {
+    Q_OBJECT
+public:
+    FigureDialog(PenPaletteWindow* palette, FigureDefaults& defaults, QWidget* parent = nullptr);
+
+    std::function<ProjectContext()> context;
+    std::function<void(const CalculatorRequest&)> openCalculator;
+
+    // Shows figure n; a figure never defined starts from the defaults for new figures.
+    void open(int n, int allowedKinds);
+    void setKind(int kind);
+
+    const FigureEntry& entry() const { return entry_; }
+    QLineEdit* field(const char* name) const; // "x", "y", "r", "X", "low", "high", "letter",
+                                              // "step"
+    QAbstractButton* kindButton(int kind) const;
+    QAbstractButton* labelButton(int position) const; // 1..9
+    QComboBox* labelBox() const { return labelBox_; }
+    QLabel* caption() const { return caption_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* deleteButton() const { return delete_; }
+    PenButton* pen(const char* name) const; // "pointColor", "lineColor", "fillColor", ...
+    void stepIncrement(bool larger);
+
+    void accept() override;
+
+private:
+    void build();
+    void buildPens(QWidget* holder);
+    void showEntry();
+    void takeFields();
+    void fillLabelChoices();
+    void chooseLabel(int index);
+    void showNotation();
+
+    PenPaletteWindow* palette_;
+    FigureDefaults& defaults_;
+    FigureEntry entry_;
+    int n_ = 0;
+    QButtonGroup* kinds_ = nullptr;
+    QLabel* caption_ = nullptr;
+    std::array<QLineEdit*, 8> fields_{};
+    std::array<QWidget*, 8> rows_{};
+    QButtonGroup* positions_ = nullptr;
+    QComboBox* labelBox_ = nullptr;
+    QCheckBox* pointAfterimage_ = nullptr;
+    QCheckBox* lineAfterimage_ = nullptr;
+    QCheckBox* curveAfterimage_ = nullptr;
+    QCheckBox* drag_ = nullptr;
+    QCheckBox* vectors_ = nullptr;
+    std::array<PenButton*, 10> pens_{};
+    QPushButton* ok_ = nullptr;
+    QPushButton* delete_ = nullptr;
+};
+
+} // namespace tarlix

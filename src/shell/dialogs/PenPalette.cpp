@@ -1,0 +1,245 @@
+#include "shell/dialogs/PenPalette.h"
+
+#include "shell/ShownTexts.h"
+
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <QDrag>
+#include <QEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolButton>
+#include <QWindow>
+
+#include <array>
+#include <iterator>
+
+namespace tarlix {
+
+namespace {
+constexpr std::array<unsigned, 16> kNormalSwatches = {
+    0xFFFFFF, 0xFF0000, 0x0000FF, 0x00BF00, 0x000000, 0x808080, 0xE0E0FF, 0xFFE0E0,
+    0xE0FFE0, 0xD000D0, 0xE0E0E0, 0xE0FFFF, 0xC0C000, 0x00FFFF, 0xFFE0FF, 0xFFFFE0};
+constexpr std::array<unsigned, 16> kMonochromeSwatches = {
+    0xFFFFFF, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0xD0D0D0, 0xD0D0D0,
+    0xD0D0D0, 0x000000, 0xC0C0C0, 0xF0F0F0, 0x000000, 0xC0C0C0, 0xE0E0E0, 0xE0E0E0};
+constexpr int kEntrySize = 22;
+constexpr int kUserEntry = 16; // the colour panel's "Color favorito" after the 16 swatches
+constexpr int kColourColumns = 8;
+constexpr int kDragDistance = 7;
+
+QColor qColour(unsigned bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+unsigned bgrOf(const QColor& c) {
+    return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
+           static_cast<unsigned>(c.blue()) << 16;
+}
+
+QIcon swatchIcon(unsigned bgr) {
+    QPixmap glyph(18, 18);
+    glyph.fill(qColour(bgr));
+    QPainter p(&glyph);
+    p.setPen(Qt::gray);
+    p.drawRect(0, 0, 17, 17);
+    return QIcon(glyph);
+}
+
+struct PanelEntries {
+    int first, last;     // entry numbers
+    const char* hintKey; // the first entry's hint, if any
+};
+// Colour: 16 swatches and the favourite colour; width 0..6 and one more; patterns 1..10;
+// line styles 1..5; point styles 1..4; border styles 0..3; figure types 0..3.
+const PanelEntries kEntries[] = {
+    {0, kUserEntry, "PenPalette.clear"},
+    {0, 7, "PenPalette.noWidth"},
+    {1, 10, nullptr},
+    {1, 5, nullptr},
+    {1, 4, "PenPalette.borderOnly"},
+    {0, 3, nullptr},
+    {0, 3, nullptr},
+};
+static_assert(std::size(kEntries) == static_cast<std::size_t>(PenPanel::Count));
+} // namespace
+
+unsigned swatchColour(int index, bool monochrome) {
+    if (index < 0 || index >= 16) return 0xFFFFFF;
+    return (monochrome ? kMonochromeSwatches : kNormalSwatches)[static_cast<std::size_t>(index)];
+}
+
+bool droppedColour(const QMimeData& data, unsigned& colour) {
+    if (!data.hasFormat(kColourMimeType)) return false;
+    bool ok = false;
+    const unsigned v = QString::fromLatin1(data.data(kColourMimeType)).toUInt(&ok);
+    if (ok) colour = v & 0xFFFFFF;
+    return ok;
+}
+
+void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value) {
+    button.setProperty("penValue", value);
+    if (panel == PenPanel::Colour) {
+        button.setIcon(swatchIcon(value));
+        button.setText(QString());
+    } else {
+        button.setIcon(QIcon());
+        button.setText(QString::number(value));
+    }
+}
+
+PenPaletteWindow::PenPaletteWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+    setObjectName("FmSetColor");
+    setWindowTitle(shownText("PenColor.title"));
+    entries_.resize(static_cast<std::size_t>(PenPanel::Count));
+    for (int p = 0; p < static_cast<int>(PenPanel::Count); ++p)
+        buildPanel(static_cast<PenPanel>(p), kEntries[p].first, kEntries[p].last);
+    chooseUserColour = [this](unsigned& colour) {
+        const QColor c = QColorDialog::getColor(qColour(colour), this);
+        if (!c.isValid()) return false;
+        colour = bgrOf(c);
+        return true;
+    };
+    recolourSwatches();
+    resize(panels_[0]->size());
+}
+
+void PenPaletteWindow::buildPanel(PenPanel panel, int first, int last) {
+    auto* holder = new QWidget(this);
+    holder->hide();
+    auto& list = entries_[static_cast<std::size_t>(panel)];
+    const int columns = panel == PenPanel::Colour ? kColourColumns : 4;
+    for (int v = first; v <= last; ++v) {
+        auto* b = new QToolButton(holder);
+        b->setAutoRaise(true);
+        const int i = v - first;
+        b->setGeometry((i % columns) * kEntrySize, (i / columns) * kEntrySize, kEntrySize,
+                       kEntrySize);
+        b->setProperty("penValue", v);
+        const bool user = panel == PenPanel::Colour && v == kUserEntry;
+        if (panel != PenPanel::Colour) b->setText(QString::number(v));
+        if (user) {
+            b->setText("*");
+            b->setToolTip(shownText("PenPalette.favourite"));
+        }
+        if (v == first && kEntries[static_cast<int>(panel)].hintKey)
+            b->setToolTip(shownText(kEntries[static_cast<int>(panel)].hintKey));
+        if (panel == PenPanel::Colour && !user) b->installEventFilter(this);
+        connect(b, &QToolButton::clicked, this, [this, panel, b, user] {
+            if (user) {
+                chooseUser();
+                return;
+            }
+            choose(panel, b->property("penValue").toUInt());
+        });
+        list.push_back(b);
+    }
+    const int rows = (static_cast<int>(list.size()) + columns - 1) / columns;
+    holder->resize(columns * kEntrySize, rows * kEntrySize);
+    panels_.push_back(holder);
+}
+
+void PenPaletteWindow::recolourSwatches() {
+    const auto& swatches = entries_[static_cast<std::size_t>(PenPanel::Colour)];
+    for (int i = 0; i < 16; ++i) {
+        const unsigned c = swatchColour(i, monochrome_);
+        swatches[static_cast<std::size_t>(i)]->setProperty("penValue", c);
+        swatches[static_cast<std::size_t>(i)]->setIcon(swatchIcon(c));
+    }
+}
+
+void PenPaletteWindow::setMonochrome(bool monochrome) {
+    monochrome_ = monochrome;
+    recolourSwatches();
+}
+
+QToolButton* PenPaletteWindow::entry(PenPanel panel, int index) const {
+    const auto& list = entries_[static_cast<std::size_t>(panel)];
+    const int first = kEntries[static_cast<int>(panel)].first;
+    const int i = index - first;
+    return i >= 0 && i < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(i)]
+                                                       : nullptr;
+}
+
+void PenPaletteWindow::popUp(QAbstractButton* target, PenPanel panel,
+                             std::function<void(unsigned)> chosen, bool extraWidth) {
+    target_ = target;
+    chosen_ = std::move(chosen);
+    shown_ = panel;
+    for (std::size_t p = 0; p < panels_.size(); ++p)
+        panels_[p]->setVisible(p == static_cast<std::size_t>(panel));
+    QWidget* holder = panels_[static_cast<std::size_t>(panel)];
+    holder->move(0, 0);
+    // The width panel's last entry is offered only where a caller asks for it.
+    if (panel == PenPanel::Width)
+        entries_[static_cast<std::size_t>(panel)].back()->setVisible(extraWidth);
+    resize(holder->size());
+    if (target) {
+        if (target->property("penValue").isValid())
+            userColour_ = target->property("penValue").toUInt();
+        const QPoint at = target->mapToGlobal(QPoint(0, target->height()));
+        int left = at.x() - 16;
+        if (const QScreen* s = target->screen()) {
+            const QRect area = s->availableGeometry();
+            if (left + width() > area.right() + 1) left = area.right() + 1 - width();
+        }
+        move(left, at.y());
+    }
+    // A window of the target's dialog, so that a modal dialog does not block it.
+    if (target && target->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(target->window()->windowHandle());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void PenPaletteWindow::choose(PenPanel panel, unsigned value) {
+    if (target_) showPenValue(*target_, panel, value);
+    auto chosen = chosen_;
+    hide();
+    if (chosen) chosen(value);
+}
+
+// The user colour is kept only when the colour question returns one; the picker closes anyway.
+void PenPaletteWindow::chooseUser() {
+    unsigned colour = userColour_;
+    if (chooseUserColour && chooseUserColour(colour)) {
+        userColour_ = colour;
+        choose(PenPanel::Colour, colour);
+        return;
+    }
+    hide();
+}
+
+void PenPaletteWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) hide();
+}
+
+// A swatch pressed and moved further than a click is dragged as its colour.
+bool PenPaletteWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* b = qobject_cast<QToolButton*>(watched);
+    if (b && event->type() == QEvent::MouseButtonPress)
+        pressAt_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (b && event->type() == QEvent::MouseMove &&
+        (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton)) {
+        const QPoint d = static_cast<QMouseEvent*>(event)->position().toPoint() - pressAt_;
+        if (d.manhattanLength() > kDragDistance) {
+            auto* mime = new QMimeData;
+            mime->setData(kColourMimeType, QByteArray::number(b->property("penValue").toUInt()));
+            auto* drag = new QDrag(b);
+            drag->setMimeData(mime);
+            drag->setPixmap(b->icon().pixmap(18, 18));
+            b->setDown(false);
+            drag->exec(Qt::CopyAction);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarlix

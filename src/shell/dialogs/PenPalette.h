@@ -1,0 +1,71 @@
+#pragma once
+// The pen palette picker ("Pen Color"): one small borderless window shared by every place that
+// chooses a colour, width, pattern or style. It pops up under the button that shows the current
+// choice with the matching panel; a click on an entry hands its value over and closes it. The
+// colour swatches can also be dragged onto the rows of the data panel.
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+class QMimeData;
+class QToolButton;
+
+namespace tarlix {
+
+enum class PenPanel { Colour, Width, Pattern, LineStyle, PointStyle, Border, FigureType, Count };
+
+// The colour of swatch index (0..15), 0x00BBGGRR, in the normal or the monochrome colour set.
+unsigned swatchColour(int index, bool monochrome);
+
+// A dragged colour swatch carries its colour under this type.
+inline constexpr const char* kColourMimeType = "application/x-tarlix-colour";
+// The colour a drop carries, or false when it carries none.
+bool droppedColour(const QMimeData& data, unsigned& colour);
+
+// Shows a value on the button that stands for it: a colour as a filled swatch, the others as
+// their number.
+void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value);
+
+class PenPaletteWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PenPaletteWindow(QWidget* parent = nullptr);
+
+    // Pops the picker up under target with the panel: its left edge 16 pixels left of the
+    // button (moved left to stay on screen), its top just under it. chosen gets the value of
+    // the entry clicked; the target button shows it.
+    void popUp(QAbstractButton* target, PenPanel panel, std::function<void(unsigned)> chosen,
+               bool extraWidth = false);
+
+    void setMonochrome(bool monochrome);
+    QToolButton* entry(PenPanel panel, int index) const;
+    PenPanel shownPanel() const { return shown_; }
+
+    // The "Color favorito" entry asks for a colour starting from current; nothing when the
+    // question was cancelled. The system colour dialog unless replaced (tests do).
+    std::function<bool(unsigned& colour)> chooseUserColour;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPanel(PenPanel panel, int first, int last);
+    void choose(PenPanel panel, unsigned value);
+    void chooseUser();
+    void recolourSwatches();
+
+    std::vector<std::vector<QToolButton*>> entries_;
+    std::vector<QWidget*> panels_;
+    PenPanel shown_ = PenPanel::Colour;
+    QAbstractButton* target_ = nullptr;
+    std::function<void(unsigned)> chosen_;
+    bool monochrome_ = false;
+    unsigned userColour_ = 0xFFFFFF;
+    QPoint pressAt_;
+};
+
+} // namespace tarlix

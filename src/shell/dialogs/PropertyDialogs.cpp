@@ -1,0 +1,58 @@
+#include "shell/dialogs/PropertyDialogs.h"
+
+#include "shell/CalculatorWindow.h"
+#include "shell/ProgramObjects.h"
+#include "shell/dialogs/EquationDialog.h"
+#include "shell/dialogs/FigureDialog.h"
+#include "shell/dialogs/SegmentDialog.h"
+
+namespace tarlix {
+
+PropertyDialogs::PropertyDialogs(ProgramObjects& objects, PenPaletteWindow* palette,
+                                 CalculatorWindow* calculator)
+    : objects_(objects), calculator_(calculator),
+      equation_(std::make_unique<EquationDialog>(palette)),
+      figure_(std::make_unique<FigureDialog>(palette, objects.objectDefaults.figure)),
+      segment_(std::make_unique<SegmentDialog>(palette, objects.objectDefaults.segment)) {
+    auto context = [this] { return objects_.context(); };
+    auto openCalculator = [this](const CalculatorRequest& r) {
+        if (calculator_) calculator_->open(r);
+    };
+    equation_->context = context;
+    equation_->openCalculator = openCalculator;
+    equation_->defaults = &objects.objectDefaults.graph;
+    figure_->context = context;
+    figure_->openCalculator = openCalculator;
+    segment_->context = context;
+}
+
+PropertyDialogs::~PropertyDialogs() = default;
+
+bool PropertyDialogs::open(CategoryPanel panel, int n) {
+    switch (panel) {
+    case cpExplicit:
+        if (n == 0) return false;
+        equation_->openFunction(n);
+        return true;
+    case cpRelations:
+        if (n == 0) return false;
+        equation_->openRelation(n);
+        return true;
+    case cpCurves:
+    case cpBasicFigures:
+        if (n == 0) return false;
+        // An open calculator would edit a text the dialog is about to replace.
+        if (calculator_) calculator_->hide();
+        figure_->open(n, panel == cpCurves ? fkCurves : fkBasic);
+        return true;
+    case cpConnectedFigures:
+        // The category's button toggles the graph's connect-points tool instead.
+        if (n == 0) return false;
+        segment_->open(n);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tarlix

@@ -1,0 +1,218 @@
+// What the property dialogs' OK refuses and stores: functions, relations, figures, connected
+// figures, and the increment steps of a curve.
+#include "document/PropertyEdits.h"
+#include "document/ProjectFixture.h"
+#include "document/SegmentEdit.h"
+#include "expression/CompileMessages.h"
+
+namespace tarlix::testing {
+
+struct PropertyEditsTest : ProjectTest {
+    FigureDefaults figureDefaults;
+    PenDefaults segmentDefaults;
+
+    std::string lastMessage() const {
+        return messages.entries.empty() ? std::string() : messages.entries.back().text;
+    }
+    FigureEntry curve(int n, int kind, const std::string& x, const std::string& y) {
+        FigureEntry f = blankFigure(n);
+        f.kind = static_cast<std::uint8_t>(kind);
+        f.x.source = x;
+        f.y.source = y;
+        f.paramStep = 0.1L;
+        return f;
+    }
+};
+
+TEST_F(PropertyEditsTest, AFunctionMayNotUseYOrRButARelationMay) {
+    for (const char* text : {"x+y", "r^2"}) {
+        messages.entries.clear();
+        EXPECT_FALSE(confirmExplicitFunction(ctx, 1, equation(text))) << text;
+        EXPECT_EQ(lastMessage(), kMsgNoYInFunctions);
+        EXPECT_TRUE(project.explicitFunctions[1].expr.source.empty());
+        EXPECT_EQ(hooks.undoSteps, 0);
+    }
+    EXPECT_TRUE(confirmRelation(ctx, 1, equation("x+y")));
+    EXPECT_EQ(project.relations[1].expr.source, "x+y");
+    EXPECT_EQ(hooks.undoSteps, 1);
+}
+
+TEST_F(PropertyEditsTest, ARefusedFunctionKeepsThePreviousDefinition) {
+    storeY(1, "x^2");
+    storeY(2, "y1+1");
+    hooks.undoSteps = 0;
+    const std::string oldCode = project.explicitFunctions[1].expr.code;
+    struct Case {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"y2*2", msg::kCircular}, // y2 refers back to y1
+        {"y1+1", msg::kCircular},
+        {"(x+", nullptr}, // the compiler's own message
+    };
+    for (const Case& c : cases) {
+        messages.entries.clear();
+        EXPECT_FALSE(confirmExplicitFunction(ctx, 1, equation(c.text))) << c.text;
+        ASSERT_FALSE(messages.entries.empty()) << c.text;
+        if (c.message) {
+            EXPECT_EQ(lastMessage(), c.message) << c.text;
+        }
+        EXPECT_EQ(project.explicitFunctions[1].expr.source, "x^2") << c.text;
+        EXPECT_EQ(project.explicitFunctions[1].expr.code, oldCode) << c.text;
+    }
+    EXPECT_EQ(hooks.undoSteps, 0);
+}
+
+TEST_F(PropertyEditsTest, AnEmptyFunctionTextDeletesItInOneStep) {
+    storeY(1, "x^2");
+    hooks.undoSteps = 0;
+    EquationEntry e = project.explicitFunctions[1];
+    e.expr.source = "  ";
+    EXPECT_TRUE(confirmExplicitFunction(ctx, 1, e));
+    EXPECT_TRUE(project.explicitFunctions[1].expr.source.empty());
+    EXPECT_EQ(hooks.undoSteps, 1);
+}
+
+TEST_F(PropertyEditsTest, IncompleteFiguresAreNotFinished) {
+    FigureEntry circle = point(1, "1", "2");
+    circle.kind = 2; // no radius
+    FigureEntry pointWithoutY = point(2, "1", "");
+    FigureEntry polarWithoutR = curve(3, 5, "", "");
+    for (auto [n, f] : {std::pair{1, circle}, {2, pointWithoutY}, {3, polarWithoutR}}) {
+        messages.entries.clear();
+        EXPECT_FALSE(confirmFigure(ctx, n, f, figureDefaults)) << n;
+        EXPECT_EQ(lastMessage(), msg::kNotFinished) << n;
+        EXPECT_EQ(messages.entries.back().kind, mkError);
+        EXPECT_EQ(project.figures[n].kind, 0) << n;
+    }
+    EXPECT_EQ(hooks.undoSteps, 0);
+}
+
+TEST_F(PropertyEditsTest, AFigureStoresItsKindsTextsAndBecomesTheDefault) {
+    FigureEntry f = point(1, "1", "2");
+    f.kind = 3; // a horizontal line keeps y only and gets the strip width "0"
+    f.pointColor = 0x00FF00;
+    f.lineWidth = 4;
+    ASSERT_TRUE(confirmFigure(ctx, 1, f, figureDefaults));
+    const FigureEntry& stored = project.figures[1];
+    EXPECT_EQ(stored.kind, 3);
+    EXPECT_TRUE(stored.x.source.empty());
+    EXPECT_EQ(stored.y.source, "2");
+    EXPECT_EQ(stored.radius.source, "0");
+    EXPECT_FALSE(stored.radius.code.empty());
+    EXPECT_EQ(figureDefaults.pointColor, 0x00FF00u);
+    EXPECT_EQ(figureDefaults.lineWidth, 4);
+    EXPECT_EQ(hooks.undoSteps, 1);
+
+    ASSERT_TRUE(confirmFigure(ctx, 2, curve(2, 5, "", ""), figureDefaults) == false);
+    FigureEntry polar = curve(2, 5, "", "");
+    polar.radius.source = "1+cos@";
+    polar.paramLetter = '@';
+    ASSERT_TRUE(confirmFigure(ctx, 2, polar, figureDefaults));
+    EXPECT_EQ(project.figures[2].x.source, "r cos@");
+    EXPECT_EQ(project.figures[2].y.source, "r sin@");
+}
+
+TEST_F(PropertyEditsTest, APointDefinedThroughItselfIsNotStored) {
+    ASSERT_TRUE(confirmFigure(ctx, 1, point(1, "1", "2"), figureDefaults));
+    hooks.undoSteps = 0;
+    EXPECT_FALSE(confirmFigure(ctx, 1, point(1, "P.x+1", "2"), figureDefaults));
+    EXPECT_EQ(lastMessage(), msg::kCircular);
+    EXPECT_EQ(project.figures[1].x.source, "1");
+    EXPECT_EQ(hooks.undoSteps, 0);
+}
+
+TEST_F(PropertyEditsTest, CurvesNeedTheirParameterARangeAndAnIncrement) {
+    FigureEntry noLetter = curve(1, 6, "cos s", "sin s");
+    FigureEntry noStep = curve(1, 6, "cos t", "sin t");
+    noStep.paramStep = 0;
+    FigureEntry noHigh = curve(1, 6, "cos t", "sin t");
+    noHigh.paramHigh.source = "";
+    for (const FigureEntry& f : {noLetter, noStep, noHigh}) {
+        messages.entries.clear();
+        EXPECT_FALSE(confirmFigure(ctx, 1, f, figureDefaults));
+        EXPECT_EQ(lastMessage(), kMsgBadCurveParameter);
+    }
+    EXPECT_EQ(project.figures[1].kind, 0);
+    EXPECT_TRUE(confirmFigure(ctx, 1, curve(1, 6, "cos t", "sin t"), figureDefaults));
+}
+
+TEST_F(PropertyEditsTest, ARangeUsingTheParameterSwitchesTheCurvesAfterimageOff) {
+    FigureEntry f = curve(1, 6, "t", "t^2");
+    f.paramHigh.source = "t+1";
+    f.lineAfterimage = true;
+    ASSERT_TRUE(confirmFigure(ctx, 1, f, figureDefaults));
+    EXPECT_EQ(lastMessage(), kMsgRangeUsesParameter);
+    EXPECT_FALSE(project.figures[1].lineAfterimage);
+}
+
+TEST_F(PropertyEditsTest, SegmentVerticesAreCheckedBeforeTheRecordIsStored) {
+    project.figures[1].kind = 1; // P
+    project.figures[2].kind = 1; // Q
+    project.figures[3].kind = 1; // R
+    struct Case {
+        int kind;
+        const char* letters;
+        const char* message;
+    } cases[] = {
+        {skSegment, "PQR", kMsgTooManyVertices},           {skPolygon, "PQ", kMsgTooFewVertices},
+        {skPolygon, "PXQ", kMsgAxisAsPolygonVertex},       {skSegment, "XX", kMsgInvalidVertex},
+        {skPolyline, "PQRPQRPQRPQR", kMsgTooManyVertices}, {skSegment, "p q", nullptr},
+    };
+    for (const Case& c : cases) {
+        messages.entries.clear();
+        SegmentRecord r;
+        r.kind = static_cast<std::uint8_t>(c.kind);
+        r.penColor = 0x0000FF;
+        const bool stored = confirmSegment(ctx, 1, r, c.letters, segmentDefaults);
+        EXPECT_EQ(stored, c.message == nullptr) << c.letters;
+        if (c.message) {
+            EXPECT_EQ(lastMessage(), c.message) << c.letters;
+        }
+    }
+    ASSERT_EQ(project.segments.count, 1);
+    EXPECT_EQ(project.segments[1].vertices[0], 1);
+    EXPECT_EQ(project.segments[1].vertices[1], 2);
+    EXPECT_EQ(segmentDefaults.color, 0x0000FFu);
+    EXPECT_EQ(hooks.undoSteps, 1);
+
+    SegmentRecord none = project.segments[1];
+    none.kind = skNone;
+    EXPECT_TRUE(confirmSegment(ctx, 1, none, "", segmentDefaults));
+    EXPECT_EQ(project.segments.count, 0);
+    EXPECT_EQ(hooks.undoSteps, 2);
+}
+
+TEST_F(PropertyEditsTest, AnAngleIsAlwaysDrawnSolid) {
+    for (int n : {1, 2, 3}) project.figures[n].kind = 1;
+    SegmentRecord r;
+    r.kind = skAngle;
+    r.lineStyle = 3;
+    ASSERT_TRUE(confirmSegment(ctx, 1, r, "PQR", segmentDefaults));
+    EXPECT_EQ(project.segments[1].lineStyle, 1);
+}
+
+TEST(SteppedIncrement, StepsThroughTheSequenceAndStopsAtItsEnds) {
+    struct Case {
+        Extended current;
+        bool larger;
+        std::optional<Extended> next;
+    } cases[] = {
+        {1000, true, std::nullopt},
+        {0.001L, false, std::nullopt},
+        {0.3L, true, 0.5L},
+        {0.3L, false, 0.2L},
+        {1, true, 2},
+        {1, false, 0.5L},
+        {2000, false, 1000},
+    };
+    for (const Case& c : cases) {
+        const auto next = steppedIncrement(c.current, c.larger);
+        ASSERT_EQ(next.has_value(), c.next.has_value()) << static_cast<double>(c.current);
+        if (next) {
+            EXPECT_EQ(*next, *c.next) << static_cast<double>(c.current);
+        }
+    }
+}
+
+} // namespace tarlix::testing

@@ -1,0 +1,320 @@
+// The property dialogs and the pen palette as the user drives them from the data panel: what
+// OK stores (one undo step), what Cancel leaves, what is refused, and colours from the palette.
+#include "shell/dialogs/PropertyDialogs.h"
+#include "ProgramFixture.h"
+#include "document/PropertyEdits.h"
+#include "document/SegmentEdit.h"
+#include "expression/CompileMessages.h"
+#include "shell/CategoryPanelWidget.h"
+#include "shell/DataPanel.h"
+#include "shell/dialogs/EquationDialog.h"
+#include "shell/dialogs/FigureDialog.h"
+#include "shell/dialogs/PenPalette.h"
+#include "shell/dialogs/SegmentDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+
+struct PropertyDialogsTest : ::testing::Test {
+    tarlix::testing::ProgramShowingAx shown;
+    Project& project() { return shown.project(); }
+    PropertyDialogs* dialogs() { return shown.program->dialogs(); }
+    CategoryPanelWidget* panel(CategoryPanel p) {
+        return static_cast<CategoryPanelWidget*>(shown.program->console()->panel(p));
+    }
+    QAction* undo() { return shown.program->console()->action("EditUndo"); }
+    std::string lastMessage() const {
+        return shown.messages.entries.empty() ? std::string() : shown.messages.entries.back().text;
+    }
+    static void doubleClick(QWidget* w) {
+        const QPointF at(2, 2);
+        QMouseEvent e(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    // A point P = (x, y) made through the basic figures' letter strip.
+    void makePoint(const QString& x, const QString& y) {
+        panel(cpBasicFigures)->letterButton(1)->click();
+        FigureDialog* d = dialogs()->figureDialog();
+        d->kindButton(1)->click();
+        d->field("x")->setText(x);
+        d->field("y")->setText(y);
+        d->okButton()->click();
+    }
+};
+
+} // namespace
+
+// The letter strip opens the figure dialog for that letter; OK stores the figure as one undo
+// step, which takes the figure away again, leaving the step before it in place.
+TEST_F(PropertyDialogsTest, ALetterOfTheStripCreatesAFigureInOneUndoStep) {
+    ASSERT_NE(panel(cpBasicFigures)->letterButton(1), nullptr);
+    EXPECT_FALSE(panel(cpBasicFigures)->letterButton(1)->isHidden());
+    makePoint("1", "2");
+    FigureDialog* d = dialogs()->figureDialog();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), "Figura P Propiedades");
+    ASSERT_EQ(project().figures[1].kind, 1);
+    EXPECT_EQ(project().figures[1].x.source, "1");
+    EXPECT_TRUE(panel(cpBasicFigures)->letterButton(1)->isHidden()); // P is taken
+    EXPECT_TRUE(panel(cpBasicFigures)->rowButton(1)->isVisibleTo(panel(cpBasicFigures)));
+
+    undo()->trigger();
+    EXPECT_EQ(project().figures[1].kind, 0);
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x"); // the fixture's step is left
+}
+
+TEST_F(PropertyDialogsTest, CancelStoresNothingAndLeavesNoStep) {
+    makePoint("1", "2");
+    doubleClick(panel(cpBasicFigures)->rowText(1));
+    FigureDialog* d = dialogs()->figureDialog();
+    ASSERT_TRUE(d->isVisible());
+    d->field("x")->setText("5");
+    d->reject();
+    EXPECT_EQ(project().figures[1].x.source, "1");
+    undo()->trigger(); // the point's own step
+    EXPECT_EQ(project().figures[1].kind, 0);
+}
+
+// Refusals keep the dialog open with its message, and the project as it was.
+TEST_F(PropertyDialogsTest, FigureRefusalsKeepTheDialogOpen) {
+    makePoint("1", "2");
+    FigureDialog* d = dialogs()->figureDialog();
+    struct Case {
+        int kind;
+        const char* x;
+        const char* y;
+        const char* r;
+        const char* message;
+    } cases[] = {
+        {2, "1", "2", "", msg::kNotFinished},             // a circle without radius
+        {1, "P.x+1", "2", "", msg::kCircular},            // a point through itself
+        {6, "cos s", "sin s", "", kMsgBadCurveParameter}, // x and y without the letter t
+    };
+    for (const Case& c : cases) {
+        shown.messages.entries.clear();
+        doubleClick(panel(cpBasicFigures)->rowText(1));
+        if (c.kind == 6) d->open(1, fkAll);
+        d->kindButton(c.kind)->click();
+        d->field("x")->setText(c.x);
+        d->field("y")->setText(c.y);
+        d->field("r")->setText(c.r);
+        d->okButton()->click();
+        EXPECT_TRUE(d->isVisible()) << c.x;
+        EXPECT_EQ(lastMessage(), c.message) << c.x;
+        EXPECT_EQ(project().figures[1].kind, 1) << c.x;
+        EXPECT_EQ(project().figures[1].x.source, "1") << c.x;
+        d->reject();
+    }
+}
+
+TEST_F(PropertyDialogsTest, KindCaptionsAndIncrementSteps) {
+    panel(cpCurves)->letterButton(2)->click();
+    FigureDialog* d = dialogs()->figureDialog();
+    EXPECT_FALSE(d->kindButton(1)->isEnabled()); // the curve category offers curves only
+    EXPECT_TRUE(d->kindButton(6)->isChecked());
+    EXPECT_EQ(d->field("low")->text(), "0");
+    EXPECT_EQ(d->field("high")->text(), "2Pi");
+    d->open(2, fkAll);
+    d->kindButton(2)->click();
+    EXPECT_EQ(d->caption()->text(), "Centro");
+    d->kindButton(3)->click();
+    EXPECT_EQ(d->caption()->text(), "Línea");
+    EXPECT_TRUE(d->field("r")->isVisibleTo(d));
+    EXPECT_FALSE(d->field("x")->isVisibleTo(d));
+
+    const struct {
+        const char* from;
+        bool up;
+        const char* to;
+    } steps[] = {{"1000", true, "1000"},
+                 {"0.3", true, "0.5"},
+                 {"0.001", false, "0.001"},
+                 {"0.5", false, "0.2"}};
+    for (const auto& s : steps) {
+        d->field("step")->setText(s.from);
+        d->findChild<QToolButton*>(s.up ? "sbPrmDup" : "sbPrmDDwn")->click();
+        EXPECT_EQ(d->field("step")->text(), s.to) << s.from;
+    }
+    d->reject();
+}
+
+TEST_F(PropertyDialogsTest, LabelChoicesFollowTheKind) {
+    panel(cpBasicFigures)->letterButton(1)->click();
+    FigureDialog* d = dialogs()->figureDialog();
+    d->kindButton(4)->click();
+    ASSERT_EQ(d->labelBox()->count(), 2);
+    EXPECT_EQ(d->labelBox()->itemText(1), "{x=!{x}}//Ecuación");
+    d->kindButton(1)->click();
+    ASSERT_EQ(d->labelBox()->count(), 5);
+    EXPECT_EQ(d->labelBox()->itemText(2), "P!{(x,y)}//Coordenadas");
+    // Choosing an entry without a position shows it at the third.
+    EXPECT_EQ(d->labelButton(3)->isChecked(), false);
+    d->labelBox()->activated(2);
+    EXPECT_TRUE(d->labelButton(3)->isChecked());
+    d->reject();
+}
+
+// Functions: y and r are refused, a circular definition restores the old one with its
+// message, OK is one undo step; the same text is a relation.
+TEST_F(PropertyDialogsTest, FunctionDialogRefusalsAndOneStep) {
+    doubleClick(panel(cpExplicit)->rowText(1));
+    EquationDialog* d = dialogs()->equationDialog();
+    ASSERT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), "y1 Propiedades");
+    EXPECT_EQ(d->expressionBox()->text(), "a x");
+    for (const auto& [text, message] :
+         {std::pair{"x+y", kMsgNoYInFunctions}, std::pair{"y1+1", msg::kCircular}}) {
+        d->expressionBox()->setText(text);
+        d->okButton()->click();
+        EXPECT_TRUE(d->isVisible()) << text;
+        EXPECT_EQ(lastMessage(), message) << text;
+        EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x") << text;
+    }
+    d->expressionBox()->setText("x^2");
+    d->fastPolynomial()->setChecked(false);
+    d->okButton()->click();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "x^2");
+    EXPECT_FALSE(project().explicitFunctions[1].fastPolynomial);
+    undo()->trigger();
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x");
+
+    ProjectContext ctx = shown.program->context();
+    storeRelation(ctx, 1, EquationEntry{});
+    d->openRelation(1);
+    EXPECT_EQ(d->windowTitle(), "C1 Propiedades");
+    d->expressionBox()->setText("x+y>1");
+    d->okButton()->click();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(project().relations[1].expr.source, "x+y>1");
+
+    d->openFunction(1);
+    d->deleteButton()->click();
+    d->okButton()->click();
+    EXPECT_TRUE(project().explicitFunctions[1].expr.source.empty());
+}
+
+TEST_F(PropertyDialogsTest, SegmentDialogChecksItsVertices) {
+    makePoint("1", "2");
+    panel(cpBasicFigures)->letterButton(2)->click(); // Q
+    FigureDialog* f = dialogs()->figureDialog();
+    f->kindButton(1)->click();
+    f->field("x")->setText("3");
+    f->field("y")->setText("4");
+    f->okButton()->click();
+    ProjectContext ctx = shown.program->context();
+    ASSERT_EQ(addSegment(ctx, PenDefaults{}, 1, 2), 1);
+
+    doubleClick(panel(cpConnectedFigures)->rowText(1));
+    SegmentDialog* d = dialogs()->segmentDialog();
+    ASSERT_TRUE(d->isVisible());
+    EXPECT_EQ(d->vertexBox()->text(), "PQ");
+    EXPECT_EQ(d->labelBox()->itemText(0), "!{len(P,Q)|3}//Longitud");
+    d->kindButton(7)->click();
+    d->okButton()->click();
+    EXPECT_EQ(lastMessage(), kMsgTooFewVertices);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(project().segments[1].kind, skSegment);
+    d->kindButton(3)->click();
+    d->vertexBox()->setText("q p");
+    d->okButton()->click();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(project().segments[1].kind, skVector);
+    EXPECT_EQ(project().segments[1].vertices[0], 2);
+}
+
+// The palette: "quitar" stores white and shows it on the target; the favourite colour is kept
+// only when the colour question returns one; a button at the right screen edge gets a picker
+// aligned to that edge.
+TEST_F(PropertyDialogsTest, PaletteChoicesAndPlacement) {
+    doubleClick(panel(cpExplicit)->rowText(1));
+    EquationDialog* d = dialogs()->equationDialog();
+    PenPaletteWindow* palette = shown.program->palette();
+    PenButton* colour = d->pen("colour");
+    EXPECT_EQ(colour->value(), 0xFF0000u);
+    colour->click();
+    ASSERT_TRUE(palette->isVisible());
+    EXPECT_EQ(palette->entry(PenPanel::Colour, 0)->toolTip(), "quitar");
+    palette->entry(PenPanel::Colour, 0)->click();
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_EQ(colour->value(), 0xFFFFFFu);
+    EXPECT_EQ(colour->icon().pixmap(18, 18).toImage().pixelColor(9, 9), QColor(Qt::white));
+
+    palette->chooseUserColour = [](unsigned&) { return false; };
+    colour->click();
+    palette->entry(PenPanel::Colour, 16)->click();
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_EQ(colour->value(), 0xFFFFFFu);
+    palette->chooseUserColour = [](unsigned& c) {
+        c = 0x123456;
+        return true;
+    };
+    colour->click();
+    palette->entry(PenPanel::Colour, 16)->click();
+    EXPECT_EQ(colour->value(), 0x123456u);
+
+    d->okButton()->click();
+    EXPECT_EQ(project().explicitFunctions[1].penColor, 0x123456u);
+
+    QToolButton edge;
+    edge.resize(20, 20);
+    const QRect area = edge.screen()->availableGeometry();
+    edge.move(area.right() - 20, area.top() + 10);
+    edge.show();
+    palette->popUp(&edge, PenPanel::Colour, nullptr);
+    EXPECT_EQ(palette->geometry().right(), area.right());
+    palette->hide();
+}
+
+TEST_F(PropertyDialogsTest, AColourDroppedOnARowRecoloursThatObject) {
+    CategoryPanelWidget* p = panel(cpExplicit);
+    const QPoint at = p->rowText(1)->geometry().center();
+    QMimeData data;
+    data.setData(kColourMimeType, QByteArray::number(swatchColour(3, false)));
+    // A drop reaches the widget that accepted the drag's entry.
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p, &drop);
+    EXPECT_EQ(project().explicitFunctions[1].penColor, 0x00BF00u);
+    EXPECT_TRUE(drop.isAccepted());
+    undo()->trigger();
+    EXPECT_EQ(project().explicitFunctions[1].penColor, 0xFF0000u);
+
+    QDropEvent below(QPoint(at.x(), p->height() + 50), Qt::CopyAction, &data, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(p, &below);
+    EXPECT_EQ(project().explicitFunctions[1].penColor, 0xFF0000u);
+}
+
+// Delete empties the dialog's copy; OK stores the empty figure, which frees its letter.
+TEST_F(PropertyDialogsTest, DeleteThenOkEmptiesTheFigure) {
+    makePoint("1", "2");
+    doubleClick(panel(cpBasicFigures)->rowText(1));
+    FigureDialog* d = dialogs()->figureDialog();
+    d->deleteButton()->click();
+    EXPECT_EQ(project().figures[1].kind, 1); // only the copy so far
+    d->okButton()->click();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(project().figures[1].kind, 0);
+    EXPECT_FALSE(panel(cpBasicFigures)->letterButton(1)->isHidden());
+    undo()->trigger();
+    EXPECT_EQ(project().figures[1].kind, 1);
+}
