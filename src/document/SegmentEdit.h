@@ -34,7 +34,8 @@ int addSegment(ProjectContext& ctx, const PenDefaults& defaults, int first, int 
 // through the hooks).
 void deleteSegment(ProjectContext& ctx, int index, bool withUndo = true);
 
-// Replaces connected figure index with record; the view is drawn afresh.
+// Replaces connected figure index with record; the view is drawn afresh. It records no undo
+// step: the edits that call it record theirs before they change anything.
 void setSegment(ProjectContext& ctx, int index, const SegmentRecord& record);
 
 } // namespace tarlix
