@@ -2,6 +2,7 @@
 
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
+#include "document/AfterimageFile.h"
 #include "document/ParamTable.h"
 #include "platform/qt/QtHeadless.h"
 #include "render/ProjectPicture.h"
@@ -37,8 +38,14 @@ std::string parameterOptionHelp() {
 }
 
 bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
-                         const char* prefix, std::ostream& err) {
+                         const char* prefix, std::ostream& err, const PictureOptions& options) {
     ProjectPicture picture(project, view, redraw);
+    picture.setBlackAndWhite(options.blackAndWhite);
+    if (!options.afterimageFile.empty()) {
+        RecordingMessageBox messages;
+        loadAfterimages(picture.afterimageStore(), project, options.afterimageFile, messages);
+        for (const auto& m : messages.entries) err << prefix << textToUtf8(m.text) << "\n";
+    }
     picture.recompute();
     QtHeadless platform;
     const auto canvas = platform.createImage(view.xAxis.pixelLength, view.yAxis.pixelLength);

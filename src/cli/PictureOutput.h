@@ -24,9 +24,17 @@ std::optional<std::pair<int, Extended>> parseParameterValue(const std::string& t
 // The message for a bad --param (UTF-8).
 std::string parameterOptionHelp();
 
+// How a project's picture is drawn for output: the afterimage file drawn under it (none when
+// empty) and black and white.
+struct PictureOptions {
+    std::string afterimageFile;
+    bool blackAndWhite = false;
+};
+
 // Recomputes and draws the project's picture at the view's size and writes it as PNG; a
-// failure to write prints prefix and the reason on err.
+// failure to write prints prefix and the reason on err, as does a damaged afterimage file
+// (whose snapshots read before the damage are drawn).
 bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
-                         const char* prefix, std::ostream& err);
+                         const char* prefix, std::ostream& err, const PictureOptions& options = {});
 
 } // namespace tarlix::cli

@@ -5,6 +5,7 @@
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/FunctionSamples.h"
 #include "render/figures/FigurePositions.h"
+#include "render/relation/RelationColours.h"
 
 namespace tarlix {
 
@@ -43,6 +44,13 @@ void ProjectPicture::markEverythingDirty() {
 
 void ProjectPicture::recompute() {
     const bool viewMoved = redraw_.mappingChanged || redraw_.viewChanged;
+    // A step with afterimages on leaves the picture on show behind; a moved view draws the
+    // whole layer again from the store.
+    if (redraw_.traceRedraw && project_.settings.afterimagesOn && !viewMoved && shownValid_) {
+        if (afterimageStore_.push(snapshotOfShown(false))) mergePending_ = true;
+        afterimageStore_.changed = false;
+    }
+    if (viewMoved || redraw_.afterimagesChanged) afterimagesStale_ = true;
     if (viewMoved) {
         view_.fillXSamples();
         markEverythingDirty();
@@ -99,6 +107,12 @@ void ProjectPicture::updateDrawSettings() {
     drawSettings_.drawMode = project_.settings.drawMode;
     drawSettings_.lineOptions.capStyle = project_.settings.capStyle != 0;
     drawSettings_.lineOptions.aimgOfArea = project_.settings.afterimageFills;
+    const int level = project_.settings.afterimageColorIndex;
+    drawSettings_.afterimageColour = [level](Color c) { return afterimageColourOf(c, level); };
+    if (blackAndWhite_)
+        drawSettings_.blackAndWhite = [](Color c) { return blackAndWhiteColour(c, true); };
+    else
+        drawSettings_.blackAndWhite = nullptr;
 }
 
 bool ProjectPicture::baseFits(const Canvas& canvas) const {
@@ -165,6 +179,8 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     if (!baseFits(canvas)) drawBase(surfaces, canvas.width(), canvas.height());
     const Rect rect{0, 0, canvas.width(), canvas.height()};
     canvas.copyFrom(*base_, rect, rect, RasterOp::Copy);
+    updateAfterimageLayer(surfaces, canvas.width(), canvas.height());
+    if (afterimages_) canvas.copyFrom(*afterimages_, rect, rect, RasterOp::And);
     drawPendingTraces(canvas, surfaces);
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas},
                   project_.explicitFunctions, drawnOver_);
@@ -174,6 +190,7 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     drawSegments(SegmentsPass{&canvas}, SegmentScene{view_, view_.positions, project_},
                  segmentAfterimages_);
     drawHollowRings(view_, canvas, project_.figures, view_.positions);
+    drawContributions(surfaces, canvas.width(), canvas.height());
 }
 
 void ProjectPicture::drawFiguresOf(Canvas& canvas, const FigureSet& which) {
