@@ -124,7 +124,8 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
 }
 
 AxesStyle ProjectPicture::axesStyle() const {
-    return AxesStyle{kScreenGridColor, project_.engine.angleMode == 2, project_.settings.degreeFont,
+    return AxesStyle{blackAndWhiteColour(kScreenGridColor, blackAndWhite_),
+                     project_.engine.angleMode == 2, project_.settings.degreeFont,
                      originLabelledByFigure()};
 }
 

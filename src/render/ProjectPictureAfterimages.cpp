@@ -122,8 +122,14 @@ void ProjectPicture::drawContributions(Surfaces& surfaces, int width, int height
         segmentAfterimages_.clear();
         return;
     }
-    contributions_ = surfaces.createImage(width, height, kWhite);
+    // The image is reused: its earlier copies already joined the afterimage layer.
+    if (!contributions_ || contributions_->width() != width || contributions_->height() != height)
+        contributions_ = surfaces.createImage(width, height, kWhite);
     Canvas& c = *contributions_;
+    Brush white;
+    white.color = kWhite;
+    c.setBrush(white);
+    c.fillRect(Rect{0, 0, width, height});
     shownFunctionColours_ =
         drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, nullptr, &c, true},
                       project_.explicitFunctions);
