@@ -48,8 +48,15 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
     }
     picture.recompute();
     QtHeadless platform;
-    const auto canvas = platform.createImage(view.xAxis.pixelLength, view.yAxis.pixelLength);
+    // An enlarged picture maps every pixel of the view to scale pixels; the rulers beside it
+    // are drawn at the ordinary size.
+    const int scale = options.scale;
+    view.xAxis.outputScale = view.yAxis.outputScale = scale;
+    const auto canvas =
+        platform.createImage((view.xAxis.pixelLength + (scale > 1 ? 1 : 0)) * scale,
+                             (view.yAxis.pixelLength + (scale > 1 ? 1 : 0)) * scale);
     picture.draw(*canvas, platform);
+    view.xAxis.outputScale = view.yAxis.outputScale = 1;
     const auto withRulers = picture.withRulers(*canvas, platform);
     if (platform.savePng(withRulers ? *withRulers : *canvas, path)) return true;
     err << prefix << "cannot write \"" << path << "\"\n";

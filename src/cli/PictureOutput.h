@@ -16,6 +16,7 @@ namespace tarlix::cli {
 
 inline constexpr int kMinPicturePixels = 10;
 inline constexpr int kMaxPicturePixels = 1400; // the widest view the function caches hold
+inline constexpr int kMaxPictureScale = 16;    // as printing enlarges
 
 // "WxH" with both within kMinPicturePixels..kMaxPicturePixels.
 std::optional<std::pair<int, int>> parsePictureSize(const std::string& text);
@@ -29,6 +30,7 @@ std::string parameterOptionHelp();
 struct PictureOptions {
     std::string afterimageFile;
     bool blackAndWhite = false;
+    int scale = 1; // the enlargement of the picture: lines, points and text grow with it
 };
 
 // Recomputes and draws the project's picture at the view's size and writes it as PNG; a

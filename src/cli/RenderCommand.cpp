@@ -21,6 +21,7 @@ struct RenderRequest {
     std::optional<std::pair<int, int>> size;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
     bool blackAndWhite = false;
+    int scale = 1;
 };
 
 std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err) {
@@ -41,6 +42,15 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
         }
     }
     r.blackAndWhite = args.has("--bw");
+    if (auto scale = args.value("--scale")) {
+        const auto n = parseInteger(*scale);
+        if (!n || *n < 1 || *n > kMaxPictureScale) {
+            err << kPrefix << "--scale must be a whole number from 1 to " << kMaxPictureScale
+                << ", got \"" << *scale << "\"\n";
+            return std::nullopt;
+        }
+        r.scale = static_cast<int>(*n);
+    }
     for (const std::string& p : args.values("--param")) {
         const auto parameter = parseParameterValue(p);
         if (!parameter) {
@@ -71,6 +81,7 @@ int render(const RenderRequest& r, std::ostream& err) {
     PictureOptions options;
     options.afterimageFile = s->project.projectPath + ".tlp";
     options.blackAndWhite = r.blackAndWhite;
+    options.scale = r.scale;
     return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err, options)
                ? kExitOk
                : kExitFailure;
@@ -80,7 +91,9 @@ int render(const RenderRequest& r, std::ostream& err) {
 
 int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     const auto parsed = CliArgs::parse(
-        args, {{"-o", true}, {"--size", true}, {"--param", true}, {"--bw", false}}, err);
+        args,
+        {{"-o", true}, {"--size", true}, {"--param", true}, {"--bw", false}, {"--scale", true}},
+        err);
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);
     if (!request) return kExitUsage;
