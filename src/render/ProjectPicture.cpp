@@ -71,7 +71,8 @@ void ProjectPicture::recompute() {
     EvaluatorSampler sampler(evaluator_, view_);
     updateFunctionSamples(view_, project_.explicitFunctions, sampler);
     curves_.update(project_.figures, false);
-    if (recomputeRelations(viewMoved) || viewMoved) baseValid_ = false;
+    if (recomputeRelations(viewMoved)) relationsValid_ = false;
+    if (viewMoved) baseValid_ = relationsValid_ = false;
     redraw_.clear();
 }
 
@@ -159,7 +160,6 @@ void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()},
                   project_.explicitFunctions, others);
     drawFiguresOf(*base_, ~figuresDrawnOver_);
-    drawRelations(*base_, surfaces);
     baseValid_ = true;
     baseDrawMode_ = drawSettings_.drawMode;
     baseLineOptions_ = drawSettings_.lineOptions;
@@ -180,6 +180,7 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     if (!baseFits(canvas)) drawBase(surfaces, canvas.width(), canvas.height());
     const Rect rect{0, 0, canvas.width(), canvas.height()};
     canvas.copyFrom(*base_, rect, rect, RasterOp::Copy);
+    combineRelations(canvas, surfaces);
     updateAfterimageLayer(surfaces, canvas.width(), canvas.height());
     if (afterimages_) canvas.copyFrom(*afterimages_, rect, rect, RasterOp::And);
     drawPendingTraces(canvas, surfaces);
@@ -219,18 +220,30 @@ void ProjectPicture::drawPendingTraces(Canvas& canvas, Surfaces& surfaces) {
 }
 
 // The relations image is combined with the picture by AND, so white stays transparent and
-// overlapping regions darken.
-void ProjectPicture::drawRelations(Canvas& canvas, Surfaces& surfaces) {
+// overlapping regions darken. It is kept apart from the base, so that a step that changes a
+// relation leaves the functions and figures of the base alone, and is made again only when a
+// relation changed.
+void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
     bool any = false;
     for (const RelationEntry& e : relations_.entries()) any = any || e.shown();
-    if (!any) return;
+    if (!any) {
+        relationsImage_.reset();
+        return;
+    }
     plotter_->settings() = relationSettingsOf(project_.settings);
     layers_.fitTo(surfaces, view_);
-    std::unique_ptr<Canvas> image = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
-    ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*image}, hooks_};
-    drawProjectRelations(*plotter_, relations_, target);
+    const bool fits = relationsImage_ && relationsImage_->width() == layers_.width() &&
+                      relationsImage_->height() == layers_.height();
+    if (!fits || !relationsValid_ || relationsSettings_ != plotter_->settings()) {
+        relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
+        ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*relationsImage_},
+                                     hooks_};
+        drawProjectRelations(*plotter_, relations_, target);
+        relationsValid_ = true;
+        relationsSettings_ = plotter_->settings();
+    }
     const Rect rect{0, 0, layers_.width(), layers_.height()};
-    canvas.copyFrom(*image, rect, rect, RasterOp::And);
+    canvas.copyFrom(*relationsImage_, rect, rect, RasterOp::And);
 }
 
 } // namespace tarlix

@@ -70,7 +70,7 @@ public:
 
 private:
     bool recomputeRelations(bool all);
-    void drawRelations(Canvas& canvas, Surfaces& surfaces);
+    void combineRelations(Canvas& canvas, Surfaces& surfaces);
     void updateDrawSettings();
     bool baseFits(const Canvas& canvas) const;
     AxesStyle axesStyle() const;
@@ -114,6 +114,10 @@ private:
     int baseDrawMode_ = 0;
     LineDrawOptions baseLineOptions_;
     bool baseOriginLabelled_ = false;
+
+    std::unique_ptr<Canvas> relationsImage_; // every shown relation
+    bool relationsValid_ = false;
+    RelationSettings relationsSettings_;
 
     // Traces of moving points collect in their own layer until the view moves.
     Store<FigurePosition, figureCount> previousPositions_;
