@@ -11,8 +11,6 @@ namespace tarlix::cli {
 
 namespace {
 
-const char* const kUserFunctionNames[] = {"f", "g", "h", "f1", "f2", "f3", "f4", "f5"};
-
 std::string vertexName(int v) {
     if (v == kXAxisVertex) return "x-axis";
     if (v == kYAxisVertex) return "y-axis";
@@ -58,7 +56,7 @@ void printProject(const ProjectSession& s, std::ostream& out) {
         StoreLine line(out, "user functions");
         for (int i = 1; i <= kUserFunctions; ++i)
             if (!p.userFunctions[i].source.empty())
-                line.entry(kUserFunctionNames[i - 1], p.userFunctions[i].source);
+                line.entry(userFunctionName(i), p.userFunctions[i].source);
     }
     {
         StoreLine line(out, "explicit functions");

@@ -12,6 +12,8 @@ int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
 int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runFormula(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runText(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -50,6 +52,16 @@ const std::vector<Command>& commands() {
          "[--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... [--polar] [--grid 0|1|2|3] "
          "-o OUT.png   --polar: polar grid; --grid: 0 lines, 1 crosses, 2 dotted, 3 dark lines",
          runPlot},
+        {"formula",
+         "formula [--size PT] [--height PX] EXPR -o OUT.png   draw EXPR as a typeset formula, as "
+         "the data panel shows it (24 pt, a panel row high by default)",
+         runFormula},
+        {"text",
+         "text [--param L=VALUE]... [--def NAME=EXPR]... [--figure L=EXPR]... [--width PX] "
+         "MARKUP... "
+         "-o OUT.png   draw "
+         "lines of memo markup with their live fields",
+         runText},
     };
     return list;
 }

@@ -19,6 +19,26 @@ char figureLetter(int n) {
     return n >= 1 && n <= kFigures ? kFigureLetters[n - 1] : '\0';
 }
 
+int figureOfLetter(char letter) {
+    for (int n = 1; n <= kFigures; ++n)
+        if (kFigureLetters[n - 1] == letter) return n;
+    return 0;
+}
+
+namespace {
+const char* const kUserFunctionNames[] = {"f", "g", "h", "f1", "f2", "f3", "f4", "f5"};
+}
+
+const char* userFunctionName(int n) {
+    return n >= 1 && n <= kUserFunctions ? kUserFunctionNames[n - 1] : "";
+}
+
+int userFunctionOfName(std::string_view name) {
+    for (int n = 1; n <= kUserFunctions; ++n)
+        if (name == kUserFunctionNames[n - 1]) return n;
+    return 0;
+}
+
 EquationEntry blankEquation() {
     return EquationEntry{};
 }

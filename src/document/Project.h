@@ -13,6 +13,7 @@
 #include "expression/ExpressionRecords.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarlix {
@@ -20,6 +21,12 @@ namespace tarlix {
 // The letters of figures 1..22 in entry order: figure 1 is P, figure 8 is A.
 inline constexpr const char* kFigureLetters = "PQRSTUVABCDEFGHIJKLMNO";
 char figureLetter(int n);
+// The figure of a letter, 0 for none.
+int figureOfLetter(char letter);
+// "f", "g", "h", "f1" .. "f5": the names of user functions 1..8.
+const char* userFunctionName(int n);
+// The user function of a name, 0 for none.
+int userFunctionOfName(std::string_view name);
 
 EquationEntry blankEquation();
 // The empty slot of figure n: its letter as label, range "0" to "2Pi" (not yet compiled).

@@ -5,8 +5,6 @@
 namespace tarlix {
 
 namespace {
-const char* const kUserFunctionNames[] = {"f", "g", "h", "f1", "f2", "f3", "f4", "f5"};
-
 bool uses(const std::string& tokens, int token) {
     return tokens.find(tokenChar(token)) != std::string::npos;
 }
@@ -43,7 +41,7 @@ std::string userFunctionRowCaption(const Project& project, int n) {
         args = "(x,y,z)=";
     else if (uses(t, tkY) || uses(t, tkTheta))
         args = "(x,y)=";
-    return std::string(" ") + kUserFunctionNames[n - 1] + args;
+    return std::string(" ") + userFunctionName(n) + args;
 }
 
 bool isCurveKind(int kind) {

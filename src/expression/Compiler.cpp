@@ -2,6 +2,7 @@
 
 #include "expression/CompileMessages.h"
 #include "expression/CompileSteps.h"
+#include "expression/NestingLimits.h"
 #include "expression/Normaliser.h"
 #include "expression/TokenText.h"
 #include "expression/Tokenizer.h"
@@ -12,36 +13,12 @@
 namespace tarlix {
 
 namespace {
-constexpr int kMaxNesting = 200;
-
 void dropLeadingYEquals(CompiledExpression& record) {
     const std::string& t = record.tokens;
     if (t.size() > 2 && code(t[0]) == tkY && code(t[1]) == tkEqual) {
         record.tokens.erase(0, 2);
         record.source.erase(0, std::min<std::size_t>(2, record.source.size()));
     }
-}
-
-// The longest chain of tokens each of which the normaliser wraps, with what follows or what
-// went before, in a group of its own: postfix operators in a row, one-argument functions and
-// signs in a row, and powers whose exponents are single variables or numbers. Counted before
-// the passes build those groups, which would take time growing with the square of the chain.
-int longestChain(const std::string& t) {
-    int longest = 0, postfix = 0, prefix = 0, power = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const int c = code(t[i]);
-        const bool nextToPower = at(t, i + 1) == tkPower || (i > 0 && code(t[i - 1]) == tkPower);
-        if (c == tkSpace && !nextToPower) power = 0;
-        if (c == tkSpace) continue;
-        postfix = isPostfix(c) ? postfix + 1 : 0;
-        prefix = isOneArg(c) ? prefix + 1 : 0;
-        if (c == tkPower)
-            ++power;
-        else if (!isVariable(c) && !isDigit(c))
-            power = 0;
-        longest = std::max({longest, postfix, prefix, power});
-    }
-    return longest;
 }
 
 void replaceAll(std::string& s, const std::string& from, const std::string& to) {
@@ -62,7 +39,8 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     };
     if (record.tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
         return fail(msg::kNotFinished);
-    if (maxDepth(record.tokens) > kMaxNesting || longestChain(record.tokens) > kMaxBuiltNesting)
+    if (maxDepth(record.tokens) > kMaxTypedNesting ||
+        longestChain(record.tokens) > kMaxBuiltNesting)
         return fail(msg::kTooDeep);
     if (mode == kModeExplicit) dropLeadingYEquals(record);
 

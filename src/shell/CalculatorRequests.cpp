@@ -1,6 +1,10 @@
 #include "shell/CalculatorRequests.h"
 
+#include "document/Calculator.h"
 #include "document/RowTexts.h"
+#include "expression/CompileMessages.h"
+#include "expression/eval/NumberText.h"
+#include "expression/functions/Operators.h"
 #include "platform/qt/QtText.h"
 
 namespace tarlix {
@@ -80,6 +84,26 @@ std::optional<CalculatorRequest> calculatorRequest(const Context& context, Categ
     default:
         return std::nullopt;
     }
+}
+
+CalculatorRequest numberRequest(const Context& context, const QString& label,
+                                const std::string& text,
+                                std::function<void(Extended, const std::string&)> store) {
+    CalculatorRequest r;
+    r.label = label;
+    r.text = text;
+    r.mode = kModePlain;
+    r.send = [context, store](const std::string& sent) {
+        ProjectContext ctx = context();
+        const auto value = calculate(ctx, sent);
+        if (!value || !isDefinedReal(*value)) {
+            ctx.messages.show(kInvalidNumber, mkError, false);
+            return false;
+        }
+        store(value->x, formatGeneral(value->x, 15, ctx.project.engine.decimalChar));
+        return true;
+    };
+    return r;
 }
 
 } // namespace tarlix

@@ -15,4 +15,11 @@ namespace tarlix {
 std::optional<CalculatorRequest> calculatorRequest(const std::function<ProjectContext()>& context,
                                                    CategoryPanel panel, int n);
 
+// A numeric field or a parameter: sending evaluates the text with x undefined and hands over
+// the value and its text in general format; a text without a real value is refused with
+// "Tipo de número invalido".
+CalculatorRequest numberRequest(const std::function<ProjectContext()>& context,
+                                const QString& label, const std::string& text,
+                                std::function<void(Extended value, const std::string& text)> store);
+
 } // namespace tarlix

@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -98,7 +99,11 @@ int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const
             QStringLiteral("color: %1").arg(r.visible ? colourName(r.color) : "white"));
         b->setGeometry(2, top, buttonWidth + 20, g.rowHeight - 2);
         t->setFont(font);
-        t->setText(r.text);
+        t->setAccessibleName(r.text);
+        if (r.formula.isNull())
+            t->setText(r.text);
+        else
+            t->setPixmap(QPixmap::fromImage(r.formula));
         // The text runs to the panel's edge, which clips it.
         t->setGeometry(buttonWidth + 26, top, 4000, g.rowHeight - 2);
         ++visibleRows;

@@ -5,6 +5,7 @@
 #include "document/PanelRows.h"
 
 #include <QFrame>
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -32,6 +33,7 @@ struct PanelRowContent {
     QString text;        // the object's expression
     unsigned color = 0;  // 0x00BBGGRR, for the caption
     bool bold = false;   // pen wider than 1
+    QImage formula;      // the expression typeset; none shows the text
 };
 
 class CategoryPanelWidget : public QFrame {

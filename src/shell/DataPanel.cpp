@@ -2,6 +2,7 @@
 
 #include "document/ProjectEdit.h"
 #include "platform/qt/QtText.h"
+#include "shell/FormulaImage.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
 #include "shell/ShownTexts.h"
@@ -39,12 +40,26 @@ QString expressionText(const std::string& text) {
     return s;
 }
 
-std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts) {
+std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
+                                         CategoryPanel panel, const EngineSettings& settings,
+                                         const RowGeometry& geometry, FormulaMetrics& metrics) {
     std::vector<PanelRowContent> rows;
     rows.reserve(texts.size());
-    for (const PanelRowText& t : texts)
-        rows.push_back({t.used, t.shown, t.position, t.visible, toQString(t.caption),
-                        expressionText(t.text), t.color, t.bold});
+    for (const PanelRowText& t : texts) {
+        rows.push_back({t.used,
+                        t.shown,
+                        t.position,
+                        t.visible,
+                        toQString(t.caption),
+                        expressionText(t.text),
+                        t.color,
+                        t.bold,
+                        {}});
+        // Connected figures list vertex letters, not an expression.
+        if (t.used && t.shown && panel != cpConnectedFigures)
+            rows.back().formula = formulaImage(t.text, settings, geometry.fontSize, false,
+                                               geometry.rowHeight - 2, &metrics);
+    }
     return rows;
 }
 } // namespace
@@ -104,7 +119,8 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
         layoutPanels();
         return;
     }
-    const auto rows = rowContents(panelRows(objects_.project, panel));
+    const auto rows = rowContents(panelRows(objects_.project, panel), panel,
+                                  objects_.project.engine, geometry(), rowMetrics_);
     int used = 0;
     for (const auto& r : rows) used += r.used ? 1 : 0;
     const bool canCreate = panel == cpMemo || (panel == cpExplicit && used < kExplicitFunctions) ||

@@ -2,6 +2,7 @@
 // The data panel ("Panel de Datos"): the list of everything the project defines, one row per
 // object in eight category panels, with the program's main menu and toolbar.
 
+#include "expression/formula/FormulaPainter.h"
 #include "shell/CategoryPanelWidget.h"
 
 #include <QMainWindow>
@@ -59,6 +60,7 @@ private:
     std::array<CategoryPanelWidget*, kCategoryPanels> panels_{};
     ParameterPanel* parameters_ = nullptr;
     std::map<QString, QAction*> actions_;
+    FormulaMetrics rowMetrics_; // the rows' texts, measured once
 };
 
 // Builds the main menu and the toolbar with their captions; items whose work is not part of

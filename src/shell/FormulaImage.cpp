@@ -1,27 +1,36 @@
 #include "shell/FormulaImage.h"
 
-#include "platform/qt/QtText.h"
+#include "expression/Tokenizer.h"
+#include "expression/formula/DrawFormula.h"
+#include "platform/qt/QtImageCanvas.h"
 
-#include <QFontMetrics>
-#include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace tarlix {
 
-QImage formulaImage(const std::string& source, const EngineSettings&, int pointSize, bool bold) {
-    QFont font("Times New Roman");
-    font.setPointSize(pointSize);
-    font.setItalic(true);
-    font.setBold(bold);
-    const QString text = toQString(source).replace('@', QChar(0x3B8));
-    const QFontMetrics metrics(font);
-    QImage image(std::max(1, metrics.horizontalAdvance(text) + 4), metrics.height() + 4,
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(2, 2 + metrics.ascent(), text);
-    return image;
+namespace {
+constexpr int kWidest = 1400;
+constexpr int kRightMargin = 3;
+
+int rowHeight(int pointSize) {
+    return static_cast<int>(std::lround(96 / 72.0 * (pointSize * 2.2 + 2)));
+}
+} // namespace
+
+QImage formulaImage(const std::string& source, const EngineSettings& settings, int pointSize,
+                    bool bold, int height, FormulaMetrics* metrics) {
+    std::string text = source;
+    int cursor = 0;
+    const std::string tokens = tokenize(text, cursor, settings);
+    QtImageCanvas canvas(kWidest, std::max(1, height > 0 ? height : rowHeight(pointSize)));
+    FormulaStyle style;
+    style.size = pointSize;
+    style.bold = bold;
+    style.metrics = metrics;
+    const Rect drawn = drawFormula(canvas, tokens, settings, style);
+    return canvas.image().copy(0, 0, std::clamp(drawn.right + kRightMargin, 1, kWidest),
+                               canvas.image().height());
 }
 
 } // namespace tarlix

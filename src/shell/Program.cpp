@@ -4,6 +4,7 @@
 #include "document/AfterimageReferrers.h"
 #include "document/DefaultSettings.h"
 #include "document/ObjectTokens.h"
+#include "expression/eval/NumberText.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/CalculatorRequests.h"
@@ -90,6 +91,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
         picture_->afterimageStore().clear();
         repaintGraph();
     };
+    connectParameterEditors();
     console_->editRequested = [this](CategoryPanel panel, int n) {
         if (auto request = calculatorRequest([this] { return context(); }, panel, n))
             calc_->open(*request);
@@ -399,6 +401,28 @@ void Program::loadAfterimages(const std::string& tlpPath) {
 void Program::clearUndoHistories() {
     objects_->dataHistory.clear();
     objects_->viewHistory.clear();
+}
+
+// A double click on a parameter's value or step edits it in the calculator.
+void Program::connectParameterEditors() {
+    ParameterPanel* panel = console_->parameterPanel();
+    const auto ctx = [this] { return context(); };
+    panel->editValueRequested = [this, panel, ctx](int i) {
+        const char c = parameterLetter(i);
+        const QString letter = c == '@' ? QString(QChar(0x3B8)) : QString(QChar(c));
+        const Extended value = objects_->project.parameters[i].value;
+        calc_->open(numberRequest(ctx, letter + "=",
+                                  formatGeneral(value, 15, objects_->project.engine.decimalChar),
+                                  [this, panel, i](Extended v, const std::string&) {
+                                      if (panel->setParameter(i, v)) repaintGraph();
+                                  }));
+    };
+    panel->editStepRequested = [this, panel, ctx](int i) {
+        const Extended step = objects_->project.parameters[i].step;
+        calc_->open(numberRequest(
+            ctx, "Step=", formatGeneral(step, 15, objects_->project.engine.decimalChar),
+            [panel, i](Extended v, const std::string&) { panel->setStep(i, v); }));
+    };
 }
 
 void Program::showUndoState() {

@@ -86,6 +86,7 @@ private:
     void newProject();
     // The undo and redo commands are enabled exactly when there is a step to take.
     void showUndoState();
+    void connectParameterEditors();
     // The status bar's ranges of both axes.
     void showDomainText();
     bool mayDiscardProject();

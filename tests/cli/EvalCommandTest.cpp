@@ -28,6 +28,10 @@ TEST(EvalCommand, PrintsTheCalculatorsResultOrTheMessages) {
          0,
          "11\n"},
         {{"--set", "LogMode=1", "log 1000"}, 0, "3\n"},
+        // A new project's parameters: theta at 0, the others at 1.
+        {{"a+b"}, 0, "2\n"},
+        {{"\xCE\xB8+k"}, 0, "1\n"},
+        {{"--param", "b=5", "a+b"}, 0, "6\n"},
         {{"--", "--x"}, 1, ""},
         {{"--def", "f=x+", "1"}, 1, ""},
         {{"--param", "z=1", "1"}, 2, ""},

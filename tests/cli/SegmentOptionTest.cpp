@@ -3,7 +3,11 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
+#include <QColor>
+#include <QImage>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 #include <sstream>
 
@@ -51,6 +55,23 @@ TEST(SegmentOption, LettersTheKindDoesNotTakeGiveTheProgramsMessage) {
     EXPECT_EQ(project.segments[1].kind, skPolygon);
     EXPECT_EQ(project.segments[1].vertexCount(), 3);
     EXPECT_EQ(project.segments[2].vertices[1], kXAxisVertex);
+}
+
+// A polygon through three figures of the plot is drawn along its sides, not inside them.
+TEST(SegmentOption, PlotDrawsAPolygonThroughItsFigures) {
+    const std::string png = "/tmp/tarlix-segment-plot.png";
+    std::ostringstream out, err;
+    ASSERT_EQ(runCli({"plot", "--figure", "P=(0,0)", "--figure", "Q=(3,0)", "--figure", "R=(0,3)",
+                      "--segment", "7:PQR", "--range", "-5,5,-5,5", "--size", "200x200", "-o", png},
+                     out, err),
+              kExitOk)
+        << err.str();
+    const QImage image(QString::fromStdString(png));
+    ASSERT_EQ(image.size(), QSize(200, 200));
+    // 20 pixels a unit, the origin at (100, 100): the side QR passes (1.5, 1.5).
+    EXPECT_NE(image.pixelColor(130, 70), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(115, 85), QColor(Qt::white)); // inside, not filled
+    std::remove(png.c_str());
 }
 
 } // namespace tarlix::cli

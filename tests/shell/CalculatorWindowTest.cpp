@@ -1,7 +1,9 @@
+#include "shell/CalculatorRequests.h"
 #include "shell/CalculatorWindow.h"
 #include "ProgramFixture.h"
 #include "shell/CategoryPanelWidget.h"
 #include "shell/DataPanel.h"
+#include "shell/ParameterPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,4 +98,42 @@ TEST_F(CalculatorWindowTest, EqualTemplatesAndEscape) {
     shown.messages.setAnswer(true);
     key(Qt::Key_Escape);
     EXPECT_FALSE(calc()->isVisible());
+}
+
+// A numeric field takes the value of what was typed; a text without a real value is refused
+// with its message and the window stays open.
+TEST_F(CalculatorWindowTest, ANumericFieldTakesTheValue) {
+    Extended stored = 0;
+    std::string shownValue;
+    calc()->open(numberRequest([this] { return shown.program->context(); }, "a=", "",
+                               [&](Extended v, const std::string& t) {
+                                   stored = v;
+                                   shownValue = t;
+                               }));
+    type("x+1");
+    calc()->sendExpression();
+    EXPECT_TRUE(calc()->isVisible());
+    EXPECT_EQ(shown.messages.entries.back().text, "Tipo de n\xFAmero invalido");
+    calc()->editBox()->clear();
+    type("Pi/4");
+    calc()->sendExpression();
+    EXPECT_FALSE(calc()->isVisible());
+    EXPECT_NEAR(static_cast<double>(stored), 0.785398163397448, 1e-12);
+    EXPECT_EQ(shownValue, "0.785398163397448");
+}
+
+// A double click on a parameter's value opens the calculator on it; the value typed there is
+// the parameter's new value.
+TEST_F(CalculatorWindowTest, AParameterValueIsEditedInTheCalculator) {
+    ParameterPanel* parameters = shown.program->console()->parameterPanel();
+    parameters->editValueRequested(1);
+    ASSERT_TRUE(calc()->isVisible());
+    EXPECT_EQ(calc()->findChild<QLabel*>("LblFunction")->text(), "a=");
+    EXPECT_EQ(calc()->editBox()->text(), "1");
+    calc()->editBox()->clear();
+    type("Pi/2");
+    key(Qt::Key_Return);
+    EXPECT_NEAR(static_cast<double>(project().parameters[1].value), 1.5707963267949, 1e-12);
+    parameters->editStepRequested(1);
+    EXPECT_EQ(calc()->findChild<QLabel*>("LblFunction")->text(), "Step=");
 }

@@ -10,7 +10,6 @@
 namespace tarlix {
 
 namespace {
-const char* const kInvalidNumber = "Tipo de n\xFAmero invalido";
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');

@@ -10,6 +10,9 @@
 
 namespace tarlix {
 
+// A numeric field's message for a text without a real value.
+inline constexpr const char* kInvalidNumber = "Tipo de n\xFAmero invalido";
+
 // The number a text holds when it is written as one (decimal separator of the settings,
 // optional sign and exponent); nothing otherwise.
 std::optional<Extended> readNumber(const std::string& text, char decimalChar);

@@ -185,14 +185,19 @@ void QtPainterCanvas::textOut(int x, int y, const std::string& text) {
     QPainter* p = painter();
     if (!p) return;
     const QString s = toQStringForFont(font_, text);
-    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Text always copies; the painter's state is touched only where the pen's differs, since
+    // each change costs the raster engine a state update.
+    const bool otherMode = mode_ != QPainter::CompositionMode_SourceOver;
+    if (otherMode) p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (brush_.style == BrushStyle::Solid && !brush_.hasPattern)
         p->fillRect(QRect(x, y, metrics_->horizontalAdvance(s), metrics_->height()),
                     toQColor(brush_.color));
-    p->setPen(QPen(toQColor(font_.color)));
+    const QColor ink = toQColor(font_.color);
+    const bool otherInk = qpen_.color() != ink || qpen_.style() != Qt::SolidLine;
+    if (otherInk) p->setPen(QPen(ink));
     p->drawText(QPoint(x, y + metrics_->ascent()), s);
-    p->setPen(qpen_);
-    p->setCompositionMode(mode_);
+    if (otherInk) p->setPen(qpen_);
+    if (otherMode) p->setCompositionMode(mode_);
 }
 
 Size QtPainterCanvas::textExtent(const std::string& text) {

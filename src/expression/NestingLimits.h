@@ -1,0 +1,18 @@
+#pragma once
+// How deep a typed text may nest before the compiler and the formula display refuse it, so
+// that neither recursion nor the normaliser's regrouping runs away on a long input.
+
+#include <string>
+
+namespace tarlix {
+
+// Brackets a typed text may nest.
+inline constexpr int kMaxTypedNesting = 200;
+
+// The longest chain of tokens each of which the normaliser wraps, with what follows or what
+// went before, in a group of its own: postfix operators in a row, one-argument functions and
+// signs in a row, and powers whose exponents are single variables or numbers. Counted before
+// the passes build those groups, which would take time growing with the square of the chain.
+int longestChain(const std::string& t);
+
+} // namespace tarlix

@@ -1,0 +1,133 @@
+#include "expression/formula/DrawFormula.h"
+
+#include "expression/NestingLimits.h"
+#include "expression/NormalisePasses.h"
+#include "expression/TokenText.h"
+#include "expression/Vocabulary.h"
+#include "expression/formula/FormulaPainter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarlix {
+
+namespace {
+constexpr int kLeftMargin = 3;
+constexpr int kSmallestFittedSize = 4;
+
+bool tooDeep(const std::string& t) {
+    return maxDepth(t) > kMaxTypedNesting || longestChain(t) > kMaxBuiltNesting;
+}
+
+// The groups the compiler sees, without the rewrites that only evaluation needs (signed zeros,
+// negations, point components), so that the formula reads as typed.
+bool displayNormalise(std::string& t, const EngineSettings& settings, ConstTable& consts) {
+    using namespace passes;
+    if (!numbers(t, settings, consts)) return false;
+    spaceMarking(t);
+    pairLiterals(t);
+    pointPairs(t);
+    absoluteBrackets(t);
+    logarithmForm(t);
+    exponentOperands(t);
+    powerPrefixArguments(t);
+    functionMarking(t);
+    functionOperands(t);
+    deleteMarkers(t);
+    functionApplication(t);
+    postfixLeftOperands(t);
+    quotientLeftOperands(t);
+    deleteSpaces(t);
+    return maxDepth(t) <= kMaxBuiltNesting;
+}
+
+std::string tokenNames(const std::string& t, const EngineSettings& settings) {
+    std::string out;
+    for (char c : t) out += tokenName(code(c), settings);
+    return out;
+}
+
+FormulaNode plainText(std::string text) {
+    FormulaNode n;
+    n.kind = FormulaKind::Text;
+    n.face = FormulaFace::Plain;
+    n.text = std::move(text);
+    return n;
+}
+} // namespace
+
+PreparedFormula prepareFormula(const std::string& tokens, const EngineSettings& settings) {
+    PreparedFormula out;
+    out.plainTail = plainText({});
+    std::string t = tokens;
+    const auto marker = t.find(tokenChar(tkUnrecognised));
+    if (marker != std::string::npos) {
+        out.plainTail = plainText(t.substr(marker + 1));
+        t.erase(marker);
+    }
+    ConstTable consts;
+    std::string grouped = t;
+    if (tooDeep(t) || !displayNormalise(grouped, settings, consts)) {
+        out.formula = plainText(tokenNames(t, settings));
+        return out;
+    }
+    out.formula = buildFormulaTree(grouped, consts.text, settings);
+    return out;
+}
+
+namespace {
+FormulaExtent layOut(FormulaPainter& painter, const PreparedFormula& formula, int size, int x,
+                     int baseline, bool draw) {
+    const FormulaBox box = painter.place(formula.formula, size, x, baseline, draw);
+    FormulaExtent extent{box.width, baseline - box.ascent, baseline + box.descent};
+    if (formula.plainTail.text.empty()) return extent;
+    const int gap = spacingUnit(size);
+    const FormulaBox tail =
+        painter.place(formula.plainTail, size, x + box.width + gap, baseline, draw);
+    extent.width += gap + tail.width;
+    extent.top = std::min(extent.top, baseline - tail.ascent);
+    extent.bottom = std::max(extent.bottom, baseline + tail.descent);
+    return extent;
+}
+} // namespace
+
+FormulaExtent drawFormulaAt(Canvas& canvas, const PreparedFormula& formula,
+                            const FormulaStyle& style, int x, int baseline, bool draw) {
+    FormulaPainter painter(canvas, style.ink, style.mask, style.metrics, style.bold);
+    return layOut(painter, formula, style.size, x, baseline, draw);
+}
+
+Rect drawFormula(Canvas& image, const std::string& tokens, const EngineSettings& settings,
+                 const FormulaStyle& style) {
+    const Brush saved = image.brush();
+    image.setBrush(Brush{kWhite, BrushStyle::Solid});
+    image.fillRect(Rect{0, 0, image.width(), image.height()});
+    image.setBrush(saved);
+
+    const PreparedFormula formula = prepareFormula(tokens, settings);
+    FormulaPainter painter(image, style.ink, style.mask, style.metrics, style.bold);
+    FormulaStyle fitted = style;
+    const int height = image.height();
+    auto baselineFor = [&](int size) {
+        const int pixels = formulaPixels(size);
+        return (height - pixels) / 2 + static_cast<int>(std::lround(pixels * 0.8));
+    };
+    int baseline = baselineFor(fitted.size);
+    FormulaExtent e = layOut(painter, formula, fitted.size, kLeftMargin, baseline, false);
+    // Smaller until it fits: sizes are whole points, so one scaling may leave it a little tall.
+    while (e.bottom - e.top > height - 1 && fitted.size > kSmallestFittedSize) {
+        const double factor = (height - 1.0) / (e.bottom - e.top);
+        fitted.size = std::max(kSmallestFittedSize,
+                               std::min(fitted.size - 1, static_cast<int>(fitted.size * factor)));
+        baseline = baselineFor(fitted.size);
+        e = layOut(painter, formula, fitted.size, kLeftMargin, baseline, false);
+    }
+    if (e.top < 0)
+        baseline -= e.top;
+    else if (e.bottom > height)
+        baseline -= std::min(e.bottom - height, e.top);
+    e = layOut(painter, formula, fitted.size, kLeftMargin, baseline, true);
+    return Rect{kLeftMargin, e.top, kLeftMargin + e.width, e.bottom};
+}
+
+} // namespace tarlix
