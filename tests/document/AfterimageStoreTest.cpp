@@ -1,3 +1,5 @@
+#include "ProjectFixture.h"
+
 #include "document/AfterimageStore.h"
 
 #include <gtest/gtest.h>
@@ -90,4 +92,35 @@ TEST(AfterimageStoreTest, DeletingAConnectedFigureMovesTheLaterOnesColoursDown) 
 
     store.removeSegment(1);
     EXPECT_EQ(store[0].segmentPens[0], kWhite);
+}
+
+namespace {
+struct AfterimagePointTest : tarlix::testing::ProjectTest {};
+} // namespace
+
+TEST_F(AfterimagePointTest, APointHitFindsTheOldestSnapshotsHighestVisibleFigureNearby) {
+    view.setView(nullptr, -5, 5, -5, 5);
+    AfterimageStore store;
+    AfterimageSnapshot older = withFunction(1);
+    older.positions[1] = pointAt(1, 1); // Q
+    older.positions[4] = pointAt(1, 1); // T, at the same place
+    AfterimageSnapshot newer = withFunction(2);
+    newer.positions[6] = pointAt(1, 1); // V, stored later
+    store.push(older);
+    store.push(newer);
+    std::bitset<kFigures + 1> visible;
+    visible.set();
+    std::array<int, kFigures> kinds;
+    kinds.fill(1);
+    const int px = view.xAxis.toPixel(1);
+    const int py = view.yAxis.toPixel(1);
+
+    const AfterimageHit hit = store.pointAt(view, px + 3, py - 3, visible, kinds);
+    EXPECT_EQ(hit.figure, 5);
+    EXPECT_EQ(hit.x, 1);
+    EXPECT_EQ(store.pointAt(view, px + 4, py, visible, kinds).figure, 0);
+    visible.reset(5);
+    EXPECT_EQ(store.pointAt(view, px, py, visible, kinds).figure, 2);
+    kinds[1] = 3; // Q is a line now: its stored point is no longer a target
+    EXPECT_EQ(store.pointAt(view, px, py, visible, kinds).figure, 7);
 }
