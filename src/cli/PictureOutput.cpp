@@ -37,6 +37,22 @@ std::string parameterOptionHelp() {
     return "--param must be L=VALUE with L one of a b c d m n p q s t u v \xCE\xB8 k";
 }
 
+std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
+                                                 std::ostream& err) {
+    PictureOptions options;
+    options.blackAndWhite = args.has("--bw");
+    if (auto scale = args.value("--scale")) {
+        const auto n = parseInteger(*scale);
+        if (!n || *n < 1 || *n > kMaxPictureScale) {
+            err << prefix << "--scale must be a whole number from 1 to " << kMaxPictureScale
+                << ", got \"" << *scale << "\"\n";
+            return std::nullopt;
+        }
+        options.scale = static_cast<int>(*n);
+    }
+    return options;
+}
+
 bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
                          const char* prefix, std::ostream& err, const PictureOptions& options) {
     ProjectPicture picture(project, view, redraw);

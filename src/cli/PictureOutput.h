@@ -33,6 +33,11 @@ struct PictureOptions {
     int scale = 1; // the enlargement of the picture: lines, points and text grow with it
 };
 
+class CliArgs;
+// --bw and --scale S as given; a bad scale is refused with prefix and the reason on err.
+std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
+                                                 std::ostream& err);
+
 // Recomputes and draws the project's picture at the view's size and writes it as PNG; a
 // failure to write prints prefix and the reason on err, as does a damaged afterimage file
 // (whose snapshots read before the damage are drawn).

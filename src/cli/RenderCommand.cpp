@@ -20,8 +20,7 @@ struct RenderRequest {
     std::string output;
     std::optional<std::pair<int, int>> size;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
-    bool blackAndWhite = false;
-    int scale = 1;
+    PictureOptions options;
 };
 
 std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err) {
@@ -41,16 +40,9 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
             return std::nullopt;
         }
     }
-    r.blackAndWhite = args.has("--bw");
-    if (auto scale = args.value("--scale")) {
-        const auto n = parseInteger(*scale);
-        if (!n || *n < 1 || *n > kMaxPictureScale) {
-            err << kPrefix << "--scale must be a whole number from 1 to " << kMaxPictureScale
-                << ", got \"" << *scale << "\"\n";
-            return std::nullopt;
-        }
-        r.scale = static_cast<int>(*n);
-    }
+    const auto options = readPictureOptions(args, kPrefix, err);
+    if (!options) return std::nullopt;
+    r.options = *options;
     for (const std::string& p : args.values("--param")) {
         const auto parameter = parseParameterValue(p);
         if (!parameter) {
@@ -78,10 +70,8 @@ int render(const RenderRequest& r, std::ostream& err) {
     if (r.size) resize(view, *r.size);
     for (const auto& [slot, value] : r.parameters) s->project.parameters[slot].value = value;
 
-    PictureOptions options;
+    PictureOptions options = r.options;
     options.afterimageFile = s->project.projectPath + ".tlp";
-    options.blackAndWhite = r.blackAndWhite;
-    options.scale = r.scale;
     return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err, options)
                ? kExitOk
                : kExitFailure;

@@ -197,3 +197,24 @@ TEST(ProjectCommands, RenderDrawsTheAfterimagesSavedBesideTheProject) {
     EXPECT_NE(damaged.err.find("imagen archivo"), std::string::npos);
     std::filesystem::remove_all(dir);
 }
+
+// plot takes the same picture options: twice the size, and no colour left in black and white.
+TEST(ProjectCommands, PlotTakesTheScaleAndBlackAndWhite) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-plot-options";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "p.png").string();
+    const CliRun r =
+        run({"plot", "-y", "2sin x", "--bw", "--scale", "2", "--size", "100x80", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image(QString::fromStdString(png));
+    ASSERT_EQ(image.size(), QSize(202, 162));
+    int coloured = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            coloured += (c.red() != c.green() || c.green() != c.blue()) ? 1 : 0;
+        }
+    EXPECT_EQ(coloured, 0);
+    EXPECT_EQ(run({"plot", "-y", "x", "--scale", "x", "-o", png}).status, 2);
+    std::filesystem::remove_all(dir);
+}
