@@ -2,6 +2,7 @@
 
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
+#include "document/AfterimageFile.h"
 #include "document/ParamTable.h"
 #include "platform/qt/QtHeadless.h"
 #include "render/ProjectPicture.h"
@@ -36,13 +37,42 @@ std::string parameterOptionHelp() {
     return "--param must be L=VALUE with L one of a b c d m n p q s t u v \xCE\xB8 k";
 }
 
+std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
+                                                 std::ostream& err) {
+    PictureOptions options;
+    options.blackAndWhite = args.has("--bw");
+    if (auto scale = args.value("--scale")) {
+        const auto n = parseInteger(*scale);
+        if (!n || *n < 1 || *n > kMaxPictureScale) {
+            err << prefix << "--scale must be a whole number from 1 to " << kMaxPictureScale
+                << ", got \"" << *scale << "\"\n";
+            return std::nullopt;
+        }
+        options.scale = static_cast<int>(*n);
+    }
+    return options;
+}
+
 bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
-                         const char* prefix, std::ostream& err) {
+                         const char* prefix, std::ostream& err, const PictureOptions& options) {
     ProjectPicture picture(project, view, redraw);
+    picture.setBlackAndWhite(options.blackAndWhite);
+    if (!options.afterimageFile.empty()) {
+        RecordingMessageBox messages;
+        loadAfterimages(picture.afterimageStore(), project, options.afterimageFile, messages);
+        for (const auto& m : messages.entries) err << prefix << textToUtf8(m.text) << "\n";
+    }
     picture.recompute();
     QtHeadless platform;
-    const auto canvas = platform.createImage(view.xAxis.pixelLength, view.yAxis.pixelLength);
+    // An enlarged picture maps every pixel of the view to scale pixels; the rulers beside it
+    // are drawn at the ordinary size.
+    const int scale = options.scale;
+    view.xAxis.outputScale = view.yAxis.outputScale = scale;
+    const auto canvas =
+        platform.createImage((view.xAxis.pixelLength + (scale > 1 ? 1 : 0)) * scale,
+                             (view.yAxis.pixelLength + (scale > 1 ? 1 : 0)) * scale);
     picture.draw(*canvas, platform);
+    view.xAxis.outputScale = view.yAxis.outputScale = 1;
     const auto withRulers = picture.withRulers(*canvas, platform);
     if (platform.savePng(withRulers ? *withRulers : *canvas, path)) return true;
     err << prefix << "cannot write \"" << path << "\"\n";

@@ -16,6 +16,7 @@ namespace tarlix::cli {
 
 inline constexpr int kMinPicturePixels = 10;
 inline constexpr int kMaxPicturePixels = 1400; // the widest view the function caches hold
+inline constexpr int kMaxPictureScale = 16;    // as printing enlarges
 
 // "WxH" with both within kMinPicturePixels..kMaxPicturePixels.
 std::optional<std::pair<int, int>> parsePictureSize(const std::string& text);
@@ -24,9 +25,23 @@ std::optional<std::pair<int, Extended>> parseParameterValue(const std::string& t
 // The message for a bad --param (UTF-8).
 std::string parameterOptionHelp();
 
+// How a project's picture is drawn for output: the afterimage file drawn under it (none when
+// empty) and black and white.
+struct PictureOptions {
+    std::string afterimageFile;
+    bool blackAndWhite = false;
+    int scale = 1; // the enlargement of the picture: lines, points and text grow with it
+};
+
+class CliArgs;
+// --bw and --scale S as given; a bad scale is refused with prefix and the reason on err.
+std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
+                                                 std::ostream& err);
+
 // Recomputes and draws the project's picture at the view's size and writes it as PNG; a
-// failure to write prints prefix and the reason on err.
+// failure to write prints prefix and the reason on err, as does a damaged afterimage file
+// (whose snapshots read before the damage are drawn).
 bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
-                         const char* prefix, std::ostream& err);
+                         const char* prefix, std::ostream& err, const PictureOptions& options = {});
 
 } // namespace tarlix::cli

@@ -35,6 +35,7 @@ struct PlotRequest {
     std::vector<std::pair<int, Extended>> parameters; // slot, value
     std::vector<SegmentOption> segments;
     std::string output;
+    PictureOptions options;
 };
 
 std::vector<std::string> splitOn(const std::string& text, char separator) {
@@ -89,6 +90,9 @@ bool parseParameter(const std::string& text, PlotRequest& r) {
 // Reads the options; on a bad one the message is written and nothing is returned.
 std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
     PlotRequest r;
+    const auto options = readPictureOptions(args, kPrefix, err);
+    if (!options) return std::nullopt;
+    r.options = *options;
     r.expressions = args.values("-y");
     if (r.expressions.size() > static_cast<std::size_t>(functionCount)) {
         err << kPrefix << "at most " << functionCount << " functions (-y)\n";
@@ -197,8 +201,9 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     setUpView(view, r);
     for (const auto& [slot, value] : r.parameters) project.parameters[slot].value = value;
 
-    return writeProjectPicture(project, view, redraw, r.output, kPrefix, err) ? kExitOk
-                                                                              : kExitFailure;
+    return writeProjectPicture(project, view, redraw, r.output, kPrefix, err, r.options)
+               ? kExitOk
+               : kExitFailure;
 }
 
 } // namespace
@@ -216,6 +221,8 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
                                         {"--polar", false},
                                         {"--grid", true},
                                         {"--figure", true},
+                                        {"--bw", false},
+                                        {"--scale", true},
                                         {"-o", true}},
                                        err);
     if (!parsed) return kExitUsage;

@@ -20,6 +20,7 @@ struct RenderRequest {
     std::string output;
     std::optional<std::pair<int, int>> size;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
+    PictureOptions options;
 };
 
 std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err) {
@@ -39,6 +40,9 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
             return std::nullopt;
         }
     }
+    const auto options = readPictureOptions(args, kPrefix, err);
+    if (!options) return std::nullopt;
+    r.options = *options;
     for (const std::string& p : args.values("--param")) {
         const auto parameter = parseParameterValue(p);
         if (!parameter) {
@@ -66,15 +70,20 @@ int render(const RenderRequest& r, std::ostream& err) {
     if (r.size) resize(view, *r.size);
     for (const auto& [slot, value] : r.parameters) s->project.parameters[slot].value = value;
 
-    return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err) ? kExitOk
-                                                                                    : kExitFailure;
+    PictureOptions options = r.options;
+    options.afterimageFile = s->project.projectPath + ".tlp";
+    return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err, options)
+               ? kExitOk
+               : kExitFailure;
 }
 
 } // namespace
 
 int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto parsed =
-        CliArgs::parse(args, {{"-o", true}, {"--size", true}, {"--param", true}}, err);
+    const auto parsed = CliArgs::parse(
+        args,
+        {{"-o", true}, {"--size", true}, {"--param", true}, {"--bw", false}, {"--scale", true}},
+        err);
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);
     if (!request) return kExitUsage;

@@ -5,6 +5,7 @@
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/FunctionSamples.h"
 #include "render/figures/FigurePositions.h"
+#include "render/relation/RelationColours.h"
 
 namespace tarlix {
 
@@ -43,6 +44,13 @@ void ProjectPicture::markEverythingDirty() {
 
 void ProjectPicture::recompute() {
     const bool viewMoved = redraw_.mappingChanged || redraw_.viewChanged;
+    // A step with afterimages on leaves the picture on show behind; a moved view draws the
+    // whole layer again from the store.
+    if (redraw_.traceRedraw && project_.settings.afterimagesOn && !viewMoved && shownValid_) {
+        if (afterimageStore_.push(snapshotOfShown(false))) mergePending_ = true;
+        afterimageStore_.changed = false;
+    }
+    if (viewMoved || redraw_.afterimagesChanged) afterimagesStale_ = true;
     if (viewMoved) {
         view_.fillXSamples();
         markEverythingDirty();
@@ -63,7 +71,8 @@ void ProjectPicture::recompute() {
     EvaluatorSampler sampler(evaluator_, view_);
     updateFunctionSamples(view_, project_.explicitFunctions, sampler);
     curves_.update(project_.figures, false);
-    if (recomputeRelations(viewMoved) || viewMoved) baseValid_ = false;
+    if (recomputeRelations(viewMoved)) relationsValid_ = false;
+    if (viewMoved) baseValid_ = relationsValid_ = false;
     redraw_.clear();
 }
 
@@ -99,6 +108,13 @@ void ProjectPicture::updateDrawSettings() {
     drawSettings_.drawMode = project_.settings.drawMode;
     drawSettings_.lineOptions.capStyle = project_.settings.capStyle != 0;
     drawSettings_.lineOptions.aimgOfArea = project_.settings.afterimageFills;
+    const int level = project_.settings.afterimageColorIndex;
+    drawSettings_.afterimageColour = [level](Color c) { return afterimageColourOf(c, level); };
+    if (blackAndWhite_)
+        drawSettings_.blackAndWhite = [](Color c) { return blackAndWhiteColour(c, true); };
+    else
+        drawSettings_.blackAndWhite = nullptr;
+    markup_.colour = drawSettings_.blackAndWhite; // labels and captions follow the output
 }
 
 bool ProjectPicture::baseFits(const Canvas& canvas) const {
@@ -110,7 +126,8 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
 }
 
 AxesStyle ProjectPicture::axesStyle() const {
-    return AxesStyle{kScreenGridColor, project_.engine.angleMode == 2, project_.settings.degreeFont,
+    return AxesStyle{blackAndWhiteColour(kScreenGridColor, blackAndWhite_),
+                     project_.engine.angleMode == 2, project_.settings.degreeFont,
                      originLabelledByFigure(), &markup_};
 }
 
@@ -144,7 +161,6 @@ void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, base_.get()},
                   project_.explicitFunctions, others);
     drawFiguresOf(*base_, ~figuresDrawnOver_);
-    drawRelations(*base_, surfaces);
     baseValid_ = true;
     baseDrawMode_ = drawSettings_.drawMode;
     baseLineOptions_ = drawSettings_.lineOptions;
@@ -165,16 +181,20 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
     if (!baseFits(canvas)) drawBase(surfaces, canvas.width(), canvas.height());
     const Rect rect{0, 0, canvas.width(), canvas.height()};
     canvas.copyFrom(*base_, rect, rect, RasterOp::Copy);
+    combineRelations(canvas, surfaces);
+    updateAfterimageLayer(surfaces, canvas.width(), canvas.height());
+    if (afterimages_) canvas.copyFrom(*afterimages_, rect, rect, RasterOp::And);
     drawPendingTraces(canvas, surfaces);
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas},
                   project_.explicitFunctions, drawnOver_);
     drawFiguresOf(canvas, figuresDrawnOver_);
     // Connected figures follow their vertices, so they are drawn afresh every time, over
     // everything but the hollow rings.
-    SegmentScene scene{view_, view_.positions, project_};
+    SegmentScene scene{view_, view_.positions, project_, blackAndWhite_};
     scene.markup = &markup_;
     drawSegments(SegmentsPass{&canvas}, scene, segmentAfterimages_);
     drawHollowRings(view_, canvas, project_.figures, view_.positions);
+    drawContributions(surfaces, canvas.width(), canvas.height());
 }
 
 void ProjectPicture::drawFiguresOf(Canvas& canvas, const FigureSet& which) {
@@ -203,18 +223,30 @@ void ProjectPicture::drawPendingTraces(Canvas& canvas, Surfaces& surfaces) {
 }
 
 // The relations image is combined with the picture by AND, so white stays transparent and
-// overlapping regions darken.
-void ProjectPicture::drawRelations(Canvas& canvas, Surfaces& surfaces) {
+// overlapping regions darken. It is kept apart from the base, so that a step that changes a
+// relation leaves the functions and figures of the base alone, and is made again only when a
+// relation changed.
+void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
     bool any = false;
     for (const RelationEntry& e : relations_.entries()) any = any || e.shown();
-    if (!any) return;
+    if (!any) {
+        relationsImage_.reset();
+        return;
+    }
     plotter_->settings() = relationSettingsOf(project_.settings);
     layers_.fitTo(surfaces, view_);
-    std::unique_ptr<Canvas> image = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
-    ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*image}, hooks_};
-    drawProjectRelations(*plotter_, relations_, target);
+    const bool fits = relationsImage_ && relationsImage_->width() == layers_.width() &&
+                      relationsImage_->height() == layers_.height();
+    if (!fits || !relationsValid_ || relationsSettings_ != plotter_->settings()) {
+        relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
+        ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*relationsImage_},
+                                     hooks_};
+        drawProjectRelations(*plotter_, relations_, target);
+        relationsValid_ = true;
+        relationsSettings_ = plotter_->settings();
+    }
     const Rect rect{0, 0, layers_.width(), layers_.height()};
-    canvas.copyFrom(*image, rect, rect, RasterOp::And);
+    canvas.copyFrom(*relationsImage_, rect, rect, RasterOp::And);
 }
 
 } // namespace tarlix

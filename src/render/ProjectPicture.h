@@ -10,6 +10,7 @@
 // drawing does not matter: while a parameter animates, the unchanged objects stay in a base
 // image that is copied, and only the functions and figures that changed are drawn over it.
 
+#include "document/AfterimageStore.h"
 #include "document/Project.h"
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/ParameterValues.h"
@@ -60,9 +61,17 @@ public:
     // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
 
+    // The snapshots the afterimage layer is drawn from; after an edit of the store the layer
+    // is drawn again from it at the next drawing.
+    AfterimageStore& afterimageStore() { return afterimageStore_; }
+    // The picture on show joins the afterimages as if every object left one.
+    void leaveAfterimageNow();
+    // Black-and-white output: colours become black, grey or white.
+    void setBlackAndWhite(bool on) { blackAndWhite_ = on; }
+
 private:
     bool recomputeRelations(bool all);
-    void drawRelations(Canvas& canvas, Surfaces& surfaces);
+    void combineRelations(Canvas& canvas, Surfaces& surfaces);
     void updateDrawSettings();
     bool baseFits(const Canvas& canvas) const;
     AxesStyle axesStyle() const;
@@ -71,6 +80,13 @@ private:
     void collectChanges();
     void drawPendingTraces(Canvas& canvas, Surfaces& surfaces);
     bool originLabelledByFigure() const;
+    AfterimageSnapshot snapshotOfShown(bool everything) const;
+    void keepPositions(AfterimageSnapshot& s, bool everything) const;
+    void updateAfterimageLayer(Surfaces& surfaces, int width, int height);
+    void replayAfterimages(Canvas& canvas);
+    void replaySnapshot(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
+                        Canvas& canvas);
+    void drawContributions(Surfaces& surfaces, int width, int height);
 
     Project& project_;
     View& view_;
@@ -101,10 +117,27 @@ private:
     LineDrawOptions baseLineOptions_;
     bool baseOriginLabelled_ = false;
 
+    std::unique_ptr<Canvas> relationsImage_; // every shown relation
+    bool relationsValid_ = false;
+    RelationSettings relationsSettings_;
+
     // Traces of moving points collect in their own layer until the view moves.
     Store<FigurePosition, figureCount> previousPositions_;
     bool tracesPending_ = false;
     std::unique_ptr<Canvas> traces_;
+
+    // Afterimages: the store, the layer drawn from it and the afterimage copies the last
+    // drawing made, which join the layer when the next step moves the picture on.
+    AfterimageStore afterimageStore_;
+    std::unique_ptr<Canvas> afterimages_;
+    std::unique_ptr<Canvas> contributions_;
+    bool afterimagesStale_ = true;
+    bool mergePending_ = false;
+    bool shownValid_ = false;
+    std::array<Extended, kParameterCount> shownParameters_{};
+    FunctionAfterimageColours shownFunctionColours_{};
+    CurveAfterimageColours shownCurveColours_;
+    bool blackAndWhite_ = false;
 };
 
 } // namespace tarlix

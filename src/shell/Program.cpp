@@ -1,6 +1,9 @@
 #include "shell/Program.h"
 
+#include "document/AfterimageFile.h"
+#include "document/AfterimageReferrers.h"
 #include "document/DefaultSettings.h"
+#include "document/ObjectTokens.h"
 #include "document/PropertyEdits.h"
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtImageCanvas.h"
@@ -87,6 +90,14 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     console_->colourDropped = [this](CategoryPanel panel, int row, unsigned colour) {
         ProjectContext ctx = context();
         setEntryColour(ctx, panel, row, colour);
+    };
+    console_->parameterPanel()->makeAfterimage = [this] {
+        picture_->leaveAfterimageNow();
+        repaintGraph();
+    };
+    console_->parameterPanel()->clearAfterimages = [this] {
+        picture_->afterimageStore().clear();
+        repaintGraph();
     };
     connectParameterEditors();
     console_->editRequested = [this](CategoryPanel panel, int n) {
@@ -368,6 +379,33 @@ void Program::recordUndo() {
 // The colours a removed connected figure left in the afterimages leave with it.
 void Program::segmentRemoved(int index) {
     picture_->segmentAfterimages().removed(index, objects_->project.segments.count + 1);
+    picture_->afterimageStore().segmentDeleted(index);
+}
+
+// An object whose expression or shape changed leaves the afterimages it made.
+void Program::functionTextChanged(int n) {
+    picture_->afterimageStore().removeFunction(n);
+}
+void Program::relationTextChanged(int n) {
+    picture_->afterimageStore().removeRelation(n);
+}
+void Program::userFunctionTextChanged(int n) {
+    picture_->afterimageStore().removeReferrers(
+        afterimageReferrers(objects_->project, userFunctionToken(n)));
+}
+void Program::figureShapeChanged(int n) {
+    picture_->afterimageStore().removeFigure(
+        n, afterimageReferrers(objects_->project, figureToken(n)));
+}
+void Program::clearAfterimages() {
+    picture_->afterimageStore().clear();
+}
+bool Program::saveAfterimages(const std::string& tlpPath) {
+    return tarlix::saveAfterimages(picture_->afterimageStore(), objects_->project, tlpPath);
+}
+void Program::loadAfterimages(const std::string& tlpPath) {
+    tarlix::loadAfterimages(picture_->afterimageStore(), objects_->project, tlpPath,
+                            *objects_->messages);
 }
 
 void Program::clearUndoHistories() {

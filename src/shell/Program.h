@@ -69,6 +69,13 @@ public:
     void projectPathChanged(const std::string& projectPath) override;
     void recordUndo() override;
     void segmentRemoved(int index) override;
+    void functionTextChanged(int n) override;
+    void relationTextChanged(int n) override;
+    void userFunctionTextChanged(int n) override;
+    void figureShapeChanged(int n) override;
+    void clearAfterimages() override;
+    bool saveAfterimages(const std::string& tlpPath) override;
+    void loadAfterimages(const std::string& tlpPath) override;
     void clearUndoHistories() override;
 
 private:

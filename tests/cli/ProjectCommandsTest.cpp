@@ -1,4 +1,6 @@
 #include "cli/Commands.h"
+#include "document/AfterimageFile.h"
+#include "document/Project.h"
 
 #include <QColor>
 #include <QImage>
@@ -139,5 +141,80 @@ TEST(ProjectCommands, RenderPutsTheRulersBesideThePicture) {
     EXPECT_GT(blackIn(QRect(0, 0, left - 5, 160)), 20);                  // the y ruler
     EXPECT_GT(blackIn(QRect(left, 165, 200, image.height() - 165)), 20); // the x ruler
     EXPECT_EQ(image.pixelColor(left + 100, 20), QColor(160, 160, 224));  // grid, no axis line
+    std::filesystem::remove_all(dir);
+}
+
+// The afterimages saved beside a project are drawn under it: point P left at (-5,5) shows as
+// a lighter mark at (25,15), grey in black and white; a damaged afterimage file is reported
+// and the project still renders. --scale enlarges the whole picture.
+TEST(ProjectCommands, RenderDrawsTheAfterimagesSavedBesideTheProject) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-afterimages";
+    std::filesystem::create_directories(dir);
+    const std::string project = (dir / "p.tlx").string();
+    std::filesystem::copy_file(fixture("v16.tlx"), project,
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string png = (dir / "p.png").string();
+    auto pixel = [&](const std::vector<std::string>& extra, int x, int y) {
+        std::vector<std::string> args{"render", project, "-o", png, "--size", "100x80"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return QImage(QString::fromStdString(png)).pixelColor(x, y);
+    };
+    EXPECT_EQ(pixel({}, 25, 15), QColor(255, 255, 255));
+
+    tarlix::AfterimageSnapshot s;
+    tarlix::FigurePosition p;
+    p.kind = 1;
+    p.x = -5;
+    p.y = 5;
+    p.pointSize = 4;
+    p.pointAfterimage = 1;
+    s.positions[0] = p;
+    tarlix::AfterimageStore store;
+    store.push(s);
+    const std::string tlp = (dir / "p.tlp").string();
+    ASSERT_TRUE(tarlix::saveAfterimages(store, tarlix::Project{}, tlp));
+
+    const QColor faded = pixel({}, 25, 15);
+    EXPECT_NE(faded, QColor(255, 255, 255));
+    EXPECT_NE(faded, QColor(0, 0, 0));
+    EXPECT_EQ(faded.red(), faded.green()); // black faded towards white
+    const int l = (3 * faded.red() + 5 * faded.green() + 2 * faded.blue()) / 10;
+    const int grey = l < 128 ? 0 : l > 192 ? 255 : l;
+    EXPECT_EQ(pixel({"--bw"}, 25, 15), QColor(grey, grey, grey));
+    EXPECT_EQ(pixel({"--bw"}, 25, 65), QColor(0, 0, 0)); // the red y1 is darker than mid grey
+
+    // Twice the size, and the mark where the enlargement puts it.
+    EXPECT_EQ(pixel({"--scale", "2"}, 50, 30), faded);
+    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(202, 162));
+    EXPECT_EQ(run({"render", project, "-o", png, "--scale", "0"}).status, 2);
+
+    const std::string whole = readText(tlp);
+    std::ofstream(tlp, std::ios::binary) << whole.substr(0, whole.size() - 3);
+    const CliRun damaged = run({"render", project, "-o", png, "--size", "100x80"});
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_NE(damaged.err.find("imagen archivo"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+// plot takes the same picture options: twice the size, and no colour left in black and white.
+TEST(ProjectCommands, PlotTakesTheScaleAndBlackAndWhite) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-plot-options";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "p.png").string();
+    const CliRun r =
+        run({"plot", "-y", "2sin x", "--bw", "--scale", "2", "--size", "100x80", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image(QString::fromStdString(png));
+    ASSERT_EQ(image.size(), QSize(202, 162));
+    int coloured = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            coloured += (c.red() != c.green() || c.green() != c.blue()) ? 1 : 0;
+        }
+    EXPECT_EQ(coloured, 0);
+    EXPECT_EQ(run({"plot", "-y", "x", "--scale", "x", "-o", png}).status, 2);
     std::filesystem::remove_all(dir);
 }

@@ -77,6 +77,7 @@ struct RelationSettings {
     bool blackAndWhite = false;
     // A full document refresh shows partial drawings like drawWhileComputing does.
     bool fullRefresh = false;
+    friend bool operator==(const RelationSettings&, const RelationSettings&) = default;
 };
 
 } // namespace tarlix

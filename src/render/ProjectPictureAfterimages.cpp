@@ -1,0 +1,233 @@
+// The afterimage layer of the project's picture: snapshots of the picture on show, the layer
+// drawn again from every snapshot after the view moved, and the afterimage copies of the last
+// drawing that join the layer at the next step.
+
+#include "document/ObjectTokens.h"
+#include "expression/References.h"
+#include "render/ProjectPicture.h"
+#include "render/explicit/EvaluatorSampler.h"
+#include "render/explicit/FunctionSamples.h"
+
+namespace tarlix {
+
+namespace {
+
+std::size_t at(int n) {
+    return static_cast<std::size_t>(n - 1);
+}
+
+bool samePlace(const std::optional<FigurePosition>& a, const std::optional<FigurePosition>& b) {
+    if (!a || !b) return a.has_value() == b.has_value();
+    return a->kind == b->kind && a->x == b->x && a->y == b->y && a->r == b->r;
+}
+
+bool uses(const Project& p, int token, const CompiledExpression& r) {
+    return !r.tokens.empty() && dependsOn(token, r, p, p.engine);
+}
+
+} // namespace
+
+// A figure's position is kept when it can leave something in the afterimages: its own point
+// or line afterimage or trace, a connected figure with afterimages through it, or a function,
+// relation or curve with afterimages that refers to it.
+void ProjectPicture::keepPositions(AfterimageSnapshot& s, bool everything) const {
+    const Project& p = project_;
+    for (int n = 1; n <= kFigures; ++n) {
+        FigurePosition pos = view_.positions[n];
+        if (pos.kind == 0) continue;
+        if (everything) pos.pointAfterimage = pos.lineAfterimage = 1;
+        bool keep = pos.pointAfterimage || pos.lineAfterimage || pos.locusWidth != 0;
+        for (int k = 1; !keep && k <= p.segments.count; ++k)
+            keep = p.segments[k].afterimage && p.segments[k].usesVertex(n);
+        const int token = figureToken(n);
+        for (int i = 1; !keep && i <= kExplicitFunctions; ++i)
+            keep = s.functions[at(i)] != kWhite && uses(p, token, p.explicitFunctions[i].expr);
+        for (int i = 1; !keep && i <= kFigures; ++i) {
+            const FigureEntry& f = p.figures[i];
+            keep = s.curveLines[at(i)] != kWhite &&
+                   (uses(p, token, f.x) || uses(p, token, f.y) || uses(p, token, f.radius));
+        }
+        if (keep) s.positions[at(n)] = pos;
+    }
+}
+
+AfterimageSnapshot ProjectPicture::snapshotOfShown(bool everything) const {
+    AfterimageSnapshot s;
+    if (everything) {
+        for (int i = 1; i <= kParameterCount; ++i)
+            s.parameters[at(i)] = project_.parameters[i].value;
+        for (int i = 1; i <= kExplicitFunctions; ++i) {
+            const EquationEntry& f = project_.explicitFunctions[i];
+            if (!f.expr.source.empty() && f.visible) s.functions[at(i)] = f.penColor;
+        }
+        for (int i = 1; i <= kFigures; ++i) {
+            const FigureEntry& f = project_.figures[i];
+            if (!isCurveKind(f.kind) || !f.visible) continue;
+            s.curveLines[at(i)] = f.lineColor;
+            s.curveFills[at(i)] = f.fillColor;
+        }
+        for (int k = 1; k <= project_.segments.count; ++k) {
+            s.segmentPens[at(k)] = project_.segments[k].penColor;
+            s.segmentFills[at(k)] = project_.segments[k].fillColor;
+        }
+    } else {
+        s.parameters = shownParameters_;
+        s.functions = shownFunctionColours_;
+        s.curveLines = shownCurveColours_.line;
+        s.curveFills = shownCurveColours_.fill;
+        for (int k = 1; k <= kSegments; ++k) {
+            s.segmentPens[at(k)] = segmentAfterimages_[k].pen;
+            s.segmentFills[at(k)] = segmentAfterimages_[k].fill;
+        }
+    }
+    keepPositions(s, everything);
+    return s;
+}
+
+void ProjectPicture::leaveAfterimageNow() {
+    afterimageStore_.push(snapshotOfShown(true));
+}
+
+void ProjectPicture::updateAfterimageLayer(Surfaces& surfaces, int width, int height) {
+    const bool fits =
+        afterimages_ && afterimages_->width() == width && afterimages_->height() == height;
+    if (!fits || afterimagesStale_ || afterimageStore_.changed) {
+        afterimages_.reset();
+        if (!afterimageStore_.empty()) {
+            afterimages_ = surfaces.createImage(width, height, kWhite);
+            replayAfterimages(*afterimages_);
+        }
+        afterimagesStale_ = false;
+        afterimageStore_.changed = false;
+        mergePending_ = false;
+        return;
+    }
+    if (!mergePending_ || !contributions_) return;
+    if (!afterimages_) afterimages_ = surfaces.createImage(width, height, kWhite);
+    const Rect rect{0, 0, width, height};
+    afterimages_->copyFrom(*contributions_, rect, rect, RasterOp::And);
+    mergePending_ = false;
+}
+
+// The afterimage copies of what was just drawn, and the colours they were drawn in; they join
+// the afterimage layer when the next step leaves this picture behind.
+void ProjectPicture::drawContributions(Surfaces& surfaces, int width, int height) {
+    for (int i = 1; i <= kParameterCount; ++i)
+        shownParameters_[at(i)] = project_.parameters[i].value;
+    shownValid_ = true;
+    if (!project_.settings.afterimagesOn) {
+        contributions_.reset();
+        shownFunctionColours_.fill(kWhite);
+        shownCurveColours_ = CurveAfterimageColours();
+        segmentAfterimages_.clear();
+        return;
+    }
+    // The image is reused: its earlier copies already joined the afterimage layer.
+    if (!contributions_ || contributions_->width() != width || contributions_->height() != height)
+        contributions_ = surfaces.createImage(width, height, kWhite);
+    Canvas& c = *contributions_;
+    Brush white;
+    white.color = kWhite;
+    c.setBrush(white);
+    c.fillRect(Rect{0, 0, width, height});
+    shownFunctionColours_ =
+        drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, nullptr, &c, true},
+                      project_.explicitFunctions);
+    const FigureDrawing drawing{view_, *buffer_, drawSettings_, nullptr, &c, true};
+    shownCurveColours_ = drawCurves(drawing, project_.figures);
+    drawFigures(drawing, project_.figures, view_.positions);
+    drawSegments(SegmentsPass{nullptr, &c, true},
+                 SegmentScene{view_, view_.positions, project_, blackAndWhite_},
+                 segmentAfterimages_);
+}
+
+// Every snapshot from the oldest is drawn with the parameter values, positions and colours it
+// recorded; only what a snapshot changed is computed again. The project and the view get their
+// own values back at the end.
+void ProjectPicture::replayAfterimages(Canvas& canvas) {
+    const ParamTable parameters = project_.parameters;
+    const Store<FigurePosition, figureCount> positions = view_.positions;
+    const auto functions = project_.explicitFunctions;
+    const auto figures = project_.figures;
+    const SegmentStore segments = project_.segments;
+    const RedrawState redraw = redraw_;
+    const SegmentAfterimageBook book = segmentAfterimages_;
+
+    const AfterimageSnapshot* previous = nullptr;
+    for (std::size_t i = 0; i < afterimageStore_.size(); ++i) {
+        replaySnapshot(afterimageStore_[i], previous, canvas);
+        previous = &afterimageStore_[i];
+    }
+
+    project_.parameters = parameters;
+    view_.positions = positions;
+    project_.explicitFunctions = functions;
+    project_.figures = figures;
+    project_.segments = segments;
+    segmentAfterimages_ = book;
+    copyToEvaluator(project_.parameters, parameters_);
+    // The samples of the replayed functions and curves are those of the present again.
+    redraw_.dirty.reset();
+    for (int n = 1; n <= kExplicitFunctions; ++n)
+        redraw_.markDirty(static_cast<std::uint8_t>(explicitFunctionToken(n)));
+    for (int n = 1; n <= kFigures; ++n)
+        redraw_.markDirty(static_cast<std::uint8_t>(figureToken(n)));
+    EvaluatorSampler sampler(evaluator_, view_);
+    updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+    curves_.update(project_.figures, false);
+    redraw_ = redraw;
+}
+
+void ProjectPicture::replaySnapshot(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
+                                    Canvas& canvas) {
+    for (int i = 1; i <= kParameterCount; ++i) project_.parameters[i].value = s.parameters[at(i)];
+    copyToEvaluator(project_.parameters, parameters_);
+    bool moved = !previous || previous->parameters != s.parameters;
+    for (int n = 1; n <= kFigures; ++n) {
+        view_.positions[n] = s.positions[at(n)].value_or(FigurePosition{});
+        moved = moved || !samePlace(s.positions[at(n)], previous->positions[at(n)]);
+    }
+
+    // The recorded colours stand for the objects' colours; white leaves an object out.
+    FunctionSet functions;
+    FigureSet curves;
+    redraw_.dirty.reset();
+    for (int n = 1; n <= kExplicitFunctions; ++n) {
+        if (s.functions[at(n)] == kWhite) continue;
+        functions.set(static_cast<std::size_t>(n));
+        project_.explicitFunctions[n].penColor = s.functions[at(n)];
+        if (moved || !previous || previous->functions[at(n)] != s.functions[at(n)])
+            redraw_.markDirty(static_cast<std::uint8_t>(explicitFunctionToken(n)));
+    }
+    for (int n = 1; n <= kFigures; ++n) {
+        if (s.curveLines[at(n)] == kWhite || !isCurveKind(project_.figures[n].kind)) continue;
+        curves.set(static_cast<std::size_t>(n));
+        project_.figures[n].lineColor = s.curveLines[at(n)];
+        project_.figures[n].fillColor = s.curveFills[at(n)];
+        if (moved || !previous || previous->curveLines[at(n)] != s.curveLines[at(n)])
+            redraw_.markDirty(static_cast<std::uint8_t>(figureToken(n)));
+    }
+    for (int k = 1; k <= project_.segments.count; ++k) {
+        SegmentRecord& r = project_.segments[k];
+        r.afterimage = s.segmentPens[at(k)] != kWhite;
+        r.penColor = s.segmentPens[at(k)];
+        r.fillColor = s.segmentFills[at(k)];
+    }
+    if (redraw_.dirty.any()) {
+        EvaluatorSampler sampler(evaluator_, view_);
+        updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+        curves_.update(project_.figures, false);
+    }
+
+    const FunctionDrawing f{view_, *buffer_, drawSettings_, nullptr, &canvas, true, true};
+    drawFunctions(f, project_.explicitFunctions, functions);
+    const FigureDrawing forced{view_, *buffer_, drawSettings_, nullptr, &canvas, true, true};
+    drawCurves(forced, project_.figures, curves);
+    const FigureDrawing own{view_, *buffer_, drawSettings_, nullptr, &canvas, true};
+    drawFigures(own, project_.figures, view_.positions);
+    SegmentAfterimageBook ignored;
+    drawSegments(SegmentsPass{nullptr, &canvas, true},
+                 SegmentScene{view_, view_.positions, project_, blackAndWhite_}, ignored);
+}
+
+} // namespace tarlix
