@@ -1,16 +1,26 @@
 #include "shell/GraphWindow.h"
 #include "shell/ShownTexts.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QStatusBar>
+#include <QToolBar>
 
 namespace tarlix {
 
 GraphImageWidget::GraphImageWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+}
+
+void GraphImageWidget::setFeedback(const DragFeedback& feedback) {
+    feedback_ = feedback;
+    update();
 }
 
 void GraphImageWidget::setImage(const QImage& image) {
@@ -26,7 +36,18 @@ QSize GraphImageWidget::sizeHint() const {
 void GraphImageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
+    using Kind = DragFeedback::Kind;
+    const DragFeedback& f = feedback_;
+    if (f.kind == Kind::shift) {
+        p.drawImage(f.x1 - f.x0, f.y1 - f.y0, image_);
+        p.setPen(QPen(QColor(0x80, 0x80, 0x80), 3));
+        p.drawRect(QRect(f.x1 - f.x0, f.y1 - f.y0, width() - 1, height() - 1));
+        return;
+    }
     if (!image_.isNull()) p.drawImage(0, 0, image_);
+    p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
+    if (f.kind == Kind::ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
+    if (f.kind == Kind::rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
 }
 
 GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
@@ -46,7 +67,35 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     status_ = new QLabel(this);
     statusBar()->addWidget(coordinates_);
     statusBar()->addWidget(status_, 1);
+    createViewButtons();
     layOut(GraphStrips{});
+}
+
+void GraphWindow::createViewButtons() {
+    auto* bar = addToolBar(QString());
+    bar->setObjectName("viewButtons");
+    bar->setMovable(false);
+    const auto button = [bar](const char* key, const char* name) {
+        QAction* a = bar->addAction(shownText(key));
+        a->setObjectName(name);
+        a->setToolTip(shownText(key));
+        return a;
+    };
+    zoomIn_ = button("Graph.zoomIn", "sbtnzoom");
+    zoomOut_ = button("Graph.zoomOut", "sbtnwide");
+    pan_ = button("Graph.pan", "sbtnmove");
+    auto* tools = new QActionGroup(this);
+    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* a : {zoomIn_, zoomOut_, pan_}) {
+        a->setCheckable(true);
+        tools->addAction(a);
+    }
+    bar->addSeparator();
+    square_ = button("Graph.square", "sbSquare");
+    undoView_ = button("Graph.undoView", "tbUndo");
+    redoView_ = button("Graph.redoView", "tbRedo");
+    undoView_->setEnabled(false);
+    redoView_->setEnabled(false);
 }
 
 void GraphWindow::showPicture(const QImage& picture, const GraphStrips& strips) {

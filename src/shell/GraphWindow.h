@@ -2,11 +2,14 @@
 // The graph window: the program's main window, whose closing ends the program. It shows the
 // picture of the project drawn by the rendering code at the view's pixel size.
 
+#include "shell/GraphMouse.h"
+
 #include <QImage>
 #include <QMainWindow>
 
 #include <functional>
 
+class QAction;
 class QLabel;
 
 namespace tarlix {
@@ -18,12 +21,16 @@ public:
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
     QSize sizeHint() const override;
+    // What a held mouse button shows over the picture: a ring at a dragged figure, the zoom
+    // rectangle, or the picture shifted by the pan.
+    void setFeedback(const DragFeedback& feedback);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage image_;
+    DragFeedback feedback_;
 };
 
 // Where the ruler strips stand beside the drawing area, and their images (null when hidden).
@@ -56,6 +63,14 @@ public:
     QLabel* statusText() const { return status_; }
     // "TARLIX", or "TARLIX - " and the project's file name.
     void setProjectTitle(const QString& projectPath);
+    // The view buttons: the zoom-in, zoom-out and pan tools (checkable, at most one down),
+    // "1 : 1", and undo and redo of the view history.
+    QAction* zoomInTool() const { return zoomIn_; }
+    QAction* zoomOutTool() const { return zoomOut_; }
+    QAction* panTool() const { return pan_; }
+    QAction* squareButton() const { return square_; }
+    QAction* undoViewButton() const { return undoView_; }
+    QAction* redoViewButton() const { return redoView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +78,7 @@ protected:
 
 private:
     void layOut(const GraphStrips& strips);
+    void createViewButtons();
 
     QWidget* plotPanel_;
     GraphImageWidget* image_;
@@ -70,6 +86,12 @@ private:
     GraphImageWidget* yStrip_;
     QLabel* coordinates_;
     QLabel* status_;
+    QAction* zoomIn_ = nullptr;
+    QAction* zoomOut_ = nullptr;
+    QAction* pan_ = nullptr;
+    QAction* square_ = nullptr;
+    QAction* undoView_ = nullptr;
+    QAction* redoView_ = nullptr;
 };
 
 } // namespace tarlix

@@ -7,6 +7,8 @@
 #include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
+#include "shell/GraphMouse.h"
+#include "shell/GraphMouseEvents.h"
 #include "shell/GraphWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
@@ -65,6 +67,14 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     QApplication::setApplicationName("TARLIX");
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
+    mouse_ = std::make_unique<GraphMouse>([this] { return context(); }, objects_->dataHistory,
+                                          objects_->viewHistory);
+    auto* mouseEvents = new GraphMouseEvents(*graph_, *mouse_);
+    mouseEvents->showDomainText = [this] { showDomainText(); };
+    objects_->viewHistory.changed = [this, mouseEvents] {
+        mouseEvents->showViewHistory(objects_->viewHistory.canUndo(),
+                                     objects_->viewHistory.canRedo());
+    };
     palette_ = new PenPaletteWindow;
     windows_.push_back(palette_);
     console_ = new DataPanel(*objects_);

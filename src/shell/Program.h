@@ -22,6 +22,8 @@ class GraphWindow;
 class PenPaletteWindow;
 class DataPanel;
 class CalculatorWindow;
+class GraphMouse;
+class GraphMouseEvents;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -43,6 +45,7 @@ public:
     PenPaletteWindow* palette() const { return palette_; }
     DataPanel* console() const { return console_; }
     CalculatorWindow* calculator() const { return calc_; }
+    GraphMouse& graphMouse() const { return *mouse_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
 
@@ -102,6 +105,7 @@ private:
     DataPanel* console_ = nullptr;
     CalculatorWindow* calc_ = nullptr;
     std::vector<QWidget*> windows_;
+    std::unique_ptr<GraphMouse> mouse_;
     bool arranging_ = false;
     int drawingHeight_ = 600;
 };
