@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -68,6 +69,7 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addWidget(coordinates_);
     statusBar()->addWidget(status_, 1);
     createViewButtons();
+    createBackgroundButtons();
     layOut(GraphStrips{});
 }
 
@@ -96,6 +98,45 @@ void GraphWindow::createViewButtons() {
     redoView_ = button("Graph.redoView", "tbRedo");
     undoView_->setEnabled(false);
     redoView_->setEnabled(false);
+}
+
+void GraphWindow::createBackgroundButtons() {
+    auto* bar = addToolBar(QString());
+    bar->setObjectName("backgroundButtons");
+    bar->setMovable(false);
+    const auto button = [this](const char* key, const char* name) {
+        auto* a = new QAction(shownText(key), this);
+        a->setObjectName(name);
+        a->setToolTip(shownText(key));
+        return a;
+    };
+    BackgroundButtons& b = background_;
+    b.fromFile = button("Graph.backgroundFromFile", "mnBGFile");
+    b.fromClipboard = button("Graph.backgroundFromClipboard", "mnBGClip");
+    auto* paste = new QMenu(this);
+    paste->addActions({b.fromFile, b.fromClipboard});
+    QAction* pasteButton = bar->addAction(shownText("Graph.pasteBackground"));
+    pasteButton->setObjectName("SbbImgepast");
+    pasteButton->setMenu(paste);
+    connect(pasteButton, &QAction::triggered, b.fromFile, &QAction::trigger);
+
+    b.stretch = button("Graph.stretchBackground", "sbStretch");
+    b.stretch->setCheckable(true);
+    auto* modes = new QMenu(this);
+    const char* modeKeys[] = {"Graph.stretchWidth", "Graph.stretchHeight", "Graph.stretchAll"};
+    const char* modeNames[] = {"Nwidth", "NHeight", "NAll"};
+    auto* group = new QActionGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        b.modes[i] = button(modeKeys[i], modeNames[i]);
+        b.modes[i]->setCheckable(true);
+        b.modes[i]->setData(i + 1);
+        group->addAction(b.modes[i]);
+        modes->addAction(b.modes[i]);
+    }
+    b.stretch->setMenu(modes);
+    bar->addAction(b.stretch);
+    b.off = button("Graph.backgroundOff", "sbbImageOff");
+    bar->addAction(b.off);
 }
 
 void GraphWindow::showPicture(const QImage& picture, const GraphStrips& strips) {

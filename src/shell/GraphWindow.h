@@ -71,6 +71,16 @@ public:
     QAction* squareButton() const { return square_; }
     QAction* undoViewButton() const { return undoView_; }
     QAction* redoViewButton() const { return redoView_; }
+    // The background picture's buttons: from a file, from the clipboard, stretching on and off
+    // with its three modes (data 1 width, 2 height, 3 whole plot), and off.
+    struct BackgroundButtons {
+        QAction* fromFile = nullptr;
+        QAction* fromClipboard = nullptr;
+        QAction* stretch = nullptr;
+        QAction* modes[3] = {};
+        QAction* off = nullptr;
+    };
+    const BackgroundButtons& backgroundButtons() const { return background_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +89,7 @@ protected:
 private:
     void layOut(const GraphStrips& strips);
     void createViewButtons();
+    void createBackgroundButtons();
 
     QWidget* plotPanel_;
     GraphImageWidget* image_;
@@ -92,6 +103,7 @@ private:
     QAction* square_ = nullptr;
     QAction* undoView_ = nullptr;
     QAction* redoView_ = nullptr;
+    BackgroundButtons background_;
 };
 
 } // namespace tarlix

@@ -3,6 +3,7 @@
 #include "document/DefaultSettings.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/BackgroundCommands.h"
 #include "shell/CalculatorRequests.h"
 #include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
@@ -70,6 +71,8 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     mouse_ = std::make_unique<GraphMouse>([this] { return context(); }, objects_->dataHistory,
                                           objects_->viewHistory);
     auto* mouseEvents = new GraphMouseEvents(*graph_, *mouse_);
+    background_ = new BackgroundCommands(
+        *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);
     mouseEvents->showDomainText = [this] { showDomainText(); };
     objects_->viewHistory.changed = [this, mouseEvents] {
         mouseEvents->showViewHistory(objects_->viewHistory.canUndo(),
@@ -174,6 +177,7 @@ bool Program::openProjectFile(const QString& path, bool ask) {
     objects_->view.fillXSamples();
     picture_->markEverythingDirty();
     console_->refreshAll();
+    background_->loadProjectPicture();
     repaintGraph();
     arrangeWindows();
     console_->raise();
@@ -266,7 +270,12 @@ void Program::repaintGraph() {
     GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
                       strips.layout.yRight};
     const QSize before = graph_->centralWidget()->size();
-    graph_->showPicture(canvas.image(), shown);
+    const BackgroundPicture& background = background_->picture();
+    graph_->showPicture(
+        background.isOn()
+            ? background.composeUnder(canvas.image(), objects_->project.settings.backgroundStretch)
+            : canvas.image(),
+        shown);
     if (graph_->centralWidget()->size() != before) graph_->adjustSize();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));
     showDomainText();
@@ -287,6 +296,7 @@ void Program::newProject() {
         return;
     ProjectContext ctx = context();
     tarlix::newProject(ctx, viewDefaults(), 0);
+    background_->loadProjectPicture();
     picture_->markEverythingDirty();
     console_->refreshAll();
     repaintGraph();

@@ -22,6 +22,7 @@ class GraphWindow;
 class PenPaletteWindow;
 class DataPanel;
 class CalculatorWindow;
+class BackgroundCommands;
 class GraphMouse;
 class GraphMouseEvents;
 
@@ -46,6 +47,7 @@ public:
     DataPanel* console() const { return console_; }
     CalculatorWindow* calculator() const { return calc_; }
     GraphMouse& graphMouse() const { return *mouse_; }
+    BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
 
@@ -106,6 +108,7 @@ private:
     CalculatorWindow* calc_ = nullptr;
     std::vector<QWidget*> windows_;
     std::unique_ptr<GraphMouse> mouse_;
+    BackgroundCommands* background_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
 };
