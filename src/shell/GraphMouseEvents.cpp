@@ -45,6 +45,11 @@ void GraphMouseEvents::showViewHistory(bool canUndo, bool canRedo) {
     window_.redoViewButton()->setEnabled(canRedo);
 }
 
+void GraphMouseEvents::resized(int width, int height) {
+    mouse_.resize(width, height);
+    burstEnd_.start();
+}
+
 void GraphMouseEvents::chooseTool() {
     GraphTool tool = GraphTool::none;
     if (window_.zoomInTool()->isChecked()) tool = GraphTool::zoomIn;

@@ -20,6 +20,8 @@ public:
 
     // The view history changed: the undo and redo buttons follow it.
     void showViewHistory(bool canUndo, bool canRedo);
+    // The user gave the picture a new size; a burst of sizes is one step of the view history.
+    void resized(int width, int height);
     // The status bar's second panel when no hint replaces it.
     std::function<void()> showDomainText;
 

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace tarlix {
@@ -51,10 +53,23 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
     if (f.kind == Kind::rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
 }
 
+namespace {
+// The central widget: it asks for the room of the picture and its strips, and takes what the
+// user gives the window.
+class PlotHolder : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize needed;
+    QSize sizeHint() const override { return needed; }
+    QSize minimumSizeHint() const override { return {kMinimumPlot, kMinimumPlot}; }
+    static constexpr int kMinimumPlot = 60;
+};
+} // namespace
+
 GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("GraphAreaForm");
     setWindowTitle(shownText("Graph.title"));
-    auto* holder = new QWidget(this);
+    auto* holder = new PlotHolder(this);
     plotPanel_ = new QWidget(holder);
     image_ = new GraphImageWidget(plotPanel_);
     image_->move(4, 4);
@@ -101,6 +116,7 @@ void GraphWindow::createViewButtons() {
 }
 
 void GraphWindow::createBackgroundButtons() {
+    addToolBarBreak();
     auto* bar = addToolBar(QString());
     bar->setObjectName("backgroundButtons");
     bar->setMovable(false);
@@ -159,7 +175,26 @@ void GraphWindow::layOut(const GraphStrips& strips) {
     plotPanel_->setGeometry(panelLeft, panelTop, panel.width(), panel.height());
     yStrip_->move(strips.yRight ? panel.width() : 0, panelTop + 4);
     xStrip_->move(panelLeft + 4, strips.xAbove ? 0 : panelTop + panel.height());
-    centralWidget()->setFixedSize(panel + QSize(yWidth, xHeight));
+    strips_ = QSize(yWidth, xHeight);
+    static_cast<PlotHolder*>(centralWidget())->needed = panel + strips_;
+    centralWidget()->updateGeometry();
+}
+
+void GraphWindow::fitToPicture() {
+    if (centralWidget()->size() == centralWidget()->sizeHint()) return;
+    resize(sizeHint());
+}
+
+void GraphWindow::takeWindowSize() {
+    const QSize plot = centralWidget()->size() - strips_ - QSize(8, 8);
+    if (plotResized && plot != image_->size() && plot.width() > 0 && plot.height() > 0)
+        plotResized(plot.width(), plot.height());
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Only the user's sizes: those the window takes to fit its picture change no view.
+    if (event->spontaneous()) QTimer::singleShot(0, this, [this] { takeWindowSize(); });
 }
 
 void GraphWindow::setProjectTitle(const QString& projectPath) {

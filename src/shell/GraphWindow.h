@@ -51,12 +51,19 @@ public:
     std::function<bool()> canClose;
     // Told when the user moved the window.
     std::function<void()> moved;
+    // Told when the user gave the window a size: the size the picture may now take.
+    std::function<void(int width, int height)> plotResized;
 
     GraphImageWidget* graphImage() const { return image_; }
     GraphImageWidget* xStrip() const { return xStrip_; }
     GraphImageWidget* yStrip() const { return yStrip_; }
     // The picture and the ruler strips beside it; the window takes the size they need.
     void showPicture(const QImage& picture, const GraphStrips& strips);
+    // The window takes the size its picture and strips ask for.
+    void fitToPicture();
+    // Reports the picture size that the window's present size leaves room for, when it is not
+    // the picture's own.
+    void takeWindowSize();
     // Status bar panel 0: the pointer's coordinates.
     QLabel* coordinateText() const { return coordinates_; }
     // Status bar panel 1: the view's ranges, or a hint.
@@ -85,6 +92,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void layOut(const GraphStrips& strips);
@@ -104,6 +112,7 @@ private:
     QAction* undoView_ = nullptr;
     QAction* redoView_ = nullptr;
     BackgroundButtons background_;
+    QSize strips_; // the room the shown strips take beside the plot's panel
 };
 
 } // namespace tarlix

@@ -74,6 +74,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     background_ = new BackgroundCommands(
         *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);
     mouseEvents->showDomainText = [this] { showDomainText(); };
+    graph_->plotResized = [mouseEvents](int w, int h) { mouseEvents->resized(w, h); };
     objects_->viewHistory.changed = [this, mouseEvents] {
         mouseEvents->showViewHistory(objects_->viewHistory.canUndo(),
                                      objects_->viewHistory.canRedo());
@@ -269,14 +270,13 @@ void Program::repaintGraph() {
     const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_);
     GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
                       strips.layout.yRight};
-    const QSize before = graph_->centralWidget()->size();
     const BackgroundPicture& background = background_->picture();
     graph_->showPicture(
         background.isOn()
             ? background.composeUnder(canvas.image(), objects_->project.settings.backgroundStretch)
             : canvas.image(),
         shown);
-    if (graph_->centralWidget()->size() != before) graph_->adjustSize();
+    graph_->fitToPicture();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));
     showDomainText();
 }

@@ -300,3 +300,25 @@ TEST_F(GraphMouseTest, ABurstOfResizesIsOneViewStep) {
     EXPECT_EQ(view().yAxis.pixelLength, H);
     expectBounds(before);
 }
+
+// The user's sizes of the window become the picture's size, one view step for the burst; the
+// window then fits its picture exactly.
+TEST_F(GraphMouseTest, TheWindowsSizeBecomesThePicturesSize) {
+    GraphWindow* w = shown.program->graph();
+    shown.program->graphMouse().endBurst();
+    const int W = view().xAxis.pixelLength, H = view().yAxis.pixelLength;
+    const QSize start = w->size();
+    ASSERT_EQ(w->centralWidget()->size(), w->centralWidget()->sizeHint());
+    for (int i = 1; i <= 3; ++i) {
+        w->resize(start + QSize(30 * i, -20 * i));
+        QApplication::processEvents();
+        w->takeWindowSize();
+    }
+    EXPECT_EQ(view().xAxis.pixelLength, W + 90);
+    EXPECT_EQ(view().yAxis.pixelLength, H - 60);
+    EXPECT_EQ(picture()->image().size(), QSize(W + 90, H - 60));
+    EXPECT_EQ(w->centralWidget()->size(), w->centralWidget()->sizeHint());
+    w->undoViewButton()->trigger();
+    EXPECT_EQ(view().xAxis.pixelLength, W);
+    EXPECT_EQ(view().yAxis.pixelLength, H);
+}
