@@ -1,5 +1,6 @@
 #include "shell/GraphMouse.h"
 
+#include "document/SegmentEdit.h"
 #include "expression/References.h"
 #include "expression/eval/NumberText.h"
 #include "render/figures/FigureHits.h"
@@ -38,8 +39,8 @@ int sign(int v) {
 } // namespace
 
 GraphMouse::GraphMouse(std::function<ProjectContext()> context, DataHistory& data,
-                       ViewHistory& views)
-    : context_(std::move(context)), data_(data), views_(views) {}
+                       ViewHistory& views, const PenDefaults& segmentPen)
+    : context_(std::move(context)), data_(data), views_(views), segmentPen_(segmentPen) {}
 
 void GraphMouse::setTool(GraphTool tool) {
     if (tool == tool_) return;
@@ -66,6 +67,9 @@ StatusHint GraphMouse::statusHint() const {
 
 PointerShape GraphMouse::hover(int px, int py) {
     const ProjectContext c = ctx();
+    if (tool_ == GraphTool::connect)
+        return pointAt(c.view, c.project.figures, px, py) != 0 ? PointerShape::point
+                                                               : PointerShape::cross;
     return figureAt(c.view, c.project.figures, px, py, false).figure != 0 ? PointerShape::pickUp
                                                                           : PointerShape::cross;
 }
@@ -81,8 +85,13 @@ void GraphMouse::press(MouseButton button, MouseKeys keys, int px, int py) {
     keys_ = keys;
     if (button == MouseButton::right) return;
     grabbed_ = 0;
+    connectFrom_ = 0;
     if (button == MouseButton::middle) {
         tool_ = GraphTool::pan;
+    } else if (tool_ == GraphTool::connect) {
+        const ProjectContext c = ctx();
+        connectFrom_ = pointAt(c.view, c.project.figures, px, py);
+        if (connectFrom_ == 0) return; // nothing to connect from
     } else {
         const ProjectContext c = ctx();
         grabbed_ = figureAt(c.view, c.project.figures, px, py, false).figure;
@@ -106,6 +115,7 @@ void GraphMouse::move(MouseKeys keys, int px, int py) {
     }
     const int dx = std::abs(px - startX_), dy = std::abs(py - startY_);
     if (tool_ == GraphTool::pan) bandActive_ = dx > 0 || dy > 0;
+    if (tool_ == GraphTool::connect) bandActive_ = connectFrom_ != 0;
     if (tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut)
         bandActive_ = dx > kBandThreshold && dy > kBandThreshold;
 }
@@ -210,6 +220,7 @@ void GraphMouse::endDrag() {
     bandActive_ = false;
     grabbed_ = 0;
     grabbedCurve_ = false;
+    connectFrom_ = 0;
     data_.dragRedrawn = false;
     tool_ = savedTool_;
 }
@@ -222,10 +233,20 @@ void GraphMouse::applyTool(int px, int py) {
         const Extended sy = v.yAxis.toWorld(py) - v.yAxis.toWorld(startY_);
         v.setViewWithUndo(nullptr, v.xAxis.low - sx, v.xAxis.high - sx, v.yAxis.low - sy,
                           v.yAxis.high - sy);
+    } else if (tool_ == GraphTool::connect) {
+        connectPoints(px, py);
     } else if ((tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut) && dx > kBandThreshold &&
                dy > kBandThreshold) {
         zoomToRectangle(px, lockedY(px, py));
     }
+}
+
+// A connect drag from one point released on another joins them by a connected figure.
+void GraphMouse::connectPoints(int px, int py) {
+    ProjectContext c = ctx();
+    const int to = pointAt(c.view, c.project.figures, px, py);
+    if (connectFrom_ == 0 || to == 0 || to == connectFrom_) return;
+    addSegment(c, segmentPen_, connectFrom_, to);
 }
 
 // Unless Shift frees it, the rectangle keeps the plot's proportions.
@@ -352,6 +373,7 @@ DragFeedback GraphMouse::feedback() const {
                    : DragFeedback{Kind::ring, figureX_, figureY_, figureX_, figureY_};
     if (!bandActive_) return {};
     if (tool_ == GraphTool::pan) return {Kind::shift, startX_, startY_, currentX_, currentY_};
+    if (tool_ == GraphTool::connect) return {Kind::line, startX_, startY_, currentX_, currentY_};
     return {Kind::rectangle, startX_, startY_, currentX_, lockedY(currentX_, currentY_)};
 }
 

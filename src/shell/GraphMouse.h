@@ -4,6 +4,7 @@
 // changes of view by the rectangle and pan tools, the wheel and the "1 : 1" button, each kept
 // in the view history. The graph window passes picture pixels and shows what this reports.
 
+#include "document/NewObjectDefaults.h"
 #include "document/ProjectEdit.h"
 #include "document/UndoHistories.h"
 
@@ -12,9 +13,9 @@
 
 namespace tarlix {
 
-enum class GraphTool { none, zoomIn, zoomOut, pan };
+enum class GraphTool { none, zoomIn, zoomOut, pan, connect };
 enum class MouseButton { left, middle, right };
-enum class PointerShape { cross, pickUp };
+enum class PointerShape { cross, pickUp, point };
 
 // The text of the second status bar panel: the view's ranges, or a hint for the keys.
 enum class StatusHint { domain, snapToVertex, snapToGrid, zoomKeys };
@@ -26,17 +27,19 @@ struct MouseKeys {
 
 // What the picture shows over the drawing while the mouse is held.
 struct DragFeedback {
-    enum class Kind { none, ring, rectangle, shift };
+    enum class Kind { none, ring, rectangle, shift, line };
     Kind kind = Kind::none;
-    int x0 = 0; // ring: its centre; rectangle: one corner; shift: the press
+    int x0 = 0; // ring: its centre; rectangle: one corner; shift: the press; line: its start
     int y0 = 0;
-    int x1 = 0; // rectangle: the other corner; shift: the pointer
+    int x1 = 0; // rectangle: the other corner; shift and line: the pointer
     int y1 = 0;
 };
 
 class GraphMouse {
 public:
-    GraphMouse(std::function<ProjectContext()> context, DataHistory& data, ViewHistory& views);
+    // segmentPen: the pen of connected figures drawn with the connect tool.
+    GraphMouse(std::function<ProjectContext()> context, DataHistory& data, ViewHistory& views,
+               const PenDefaults& segmentPen);
 
     GraphTool tool() const { return tool_; }
     // Choosing the tool in force does nothing; otherwise the choice lasts beyond the drag.
@@ -79,16 +82,19 @@ private:
     void zoomToRectangle(int px, int py);
     int lockedY(int px, int py) const;
     void endDrag();
+    void connectPoints(int px, int py);
 
     std::function<ProjectContext()> context_;
     DataHistory& data_;
     ViewHistory& views_;
+    const PenDefaults& segmentPen_;
     GraphTool tool_ = GraphTool::none;
     GraphTool savedTool_ = GraphTool::none;
     bool dragging_ = false;
     bool bandActive_ = false;
     bool inBurst_ = false;
     int grabbed_ = 0;
+    int connectFrom_ = 0; // the point a connect drag starts at
     bool grabbedCurve_ = false;
     int startX_ = 0, startY_ = 0;
     int currentX_ = 0, currentY_ = 0;

@@ -33,7 +33,8 @@ GraphMouseEvents::GraphMouseEvents(GraphWindow& window, GraphMouse& mouse)
     burstEnd_.setSingleShot(true);
     burstEnd_.setInterval(kBurstPause);
     connect(&burstEnd_, &QTimer::timeout, this, [this] { mouse_.endBurst(); });
-    for (QAction* a : {window.zoomInTool(), window.zoomOutTool(), window.panTool()})
+    for (QAction* a :
+         {window.zoomInTool(), window.zoomOutTool(), window.panTool(), window.connectTool()})
         connect(a, &QAction::toggled, this, [this] { chooseTool(); });
     connect(window.squareButton(), &QAction::triggered, this, [this] { mouse_.squareScales(); });
     connect(window.undoViewButton(), &QAction::triggered, this, [this] { mouse_.undoView(); });
@@ -55,6 +56,7 @@ void GraphMouseEvents::chooseTool() {
     if (window_.zoomInTool()->isChecked()) tool = GraphTool::zoomIn;
     if (window_.zoomOutTool()->isChecked()) tool = GraphTool::zoomOut;
     if (window_.panTool()->isChecked()) tool = GraphTool::pan;
+    if (window_.connectTool()->isChecked()) tool = GraphTool::connect;
     mouse_.setTool(tool);
     showStatusHint();
 }
@@ -111,8 +113,9 @@ void GraphMouseEvents::pointerMoved(const QPointF& position, Qt::KeyboardModifie
         showFeedback();
     } else {
         const PointerShape shape = mouse_.hover(at.x(), at.y());
-        window_.graphImage()->setCursor(shape == PointerShape::pickUp ? Qt::OpenHandCursor
-                                                                      : Qt::CrossCursor);
+        window_.graphImage()->setCursor(shape == PointerShape::pickUp  ? Qt::OpenHandCursor
+                                        : shape == PointerShape::point ? Qt::PointingHandCursor
+                                                                       : Qt::CrossCursor);
     }
     showStatusHint();
 }

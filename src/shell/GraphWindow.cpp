@@ -49,6 +49,7 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
     }
     if (!image_.isNull()) p.drawImage(0, 0, image_);
     p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
+    if (f.kind == Kind::line) p.drawLine(f.x0, f.y0, f.x1, f.y1);
     if (f.kind == Kind::ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
     if (f.kind == Kind::rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
 }
@@ -101,9 +102,10 @@ void GraphWindow::createViewButtons() {
     zoomIn_ = button("Graph.zoomIn", "sbtnzoom");
     zoomOut_ = button("Graph.zoomOut", "sbtnwide");
     pan_ = button("Graph.pan", "sbtnmove");
+    connect_ = button("Graph.connectPoints", "mnseg");
     auto* tools = new QActionGroup(this);
     tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (QAction* a : {zoomIn_, zoomOut_, pan_}) {
+    for (QAction* a : {zoomIn_, zoomOut_, pan_, connect_}) {
         a->setCheckable(true);
         tools->addAction(a);
     }

@@ -75,6 +75,7 @@ public:
     QAction* zoomInTool() const { return zoomIn_; }
     QAction* zoomOutTool() const { return zoomOut_; }
     QAction* panTool() const { return pan_; }
+    QAction* connectTool() const { return connect_; }
     QAction* squareButton() const { return square_; }
     QAction* undoViewButton() const { return undoView_; }
     QAction* redoViewButton() const { return redoView_; }
@@ -108,6 +109,7 @@ private:
     QAction* zoomIn_ = nullptr;
     QAction* zoomOut_ = nullptr;
     QAction* pan_ = nullptr;
+    QAction* connect_ = nullptr;
     QAction* square_ = nullptr;
     QAction* undoView_ = nullptr;
     QAction* redoView_ = nullptr;

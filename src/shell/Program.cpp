@@ -69,7 +69,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
     mouse_ = std::make_unique<GraphMouse>([this] { return context(); }, objects_->dataHistory,
-                                          objects_->viewHistory);
+                                          objects_->viewHistory, objects_->objectDefaults.segment);
     auto* mouseEvents = new GraphMouseEvents(*graph_, *mouse_);
     background_ = new BackgroundCommands(
         *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);

@@ -114,6 +114,7 @@ const ShownText kTexts[] = {
     {"Graph.zoomIn", "Disminuir"},
     {"Graph.zoomOut", "Aumentar"},
     {"Graph.pan", "Mover"},
+    {"Graph.connectPoints", "Conecta los puntos"},
     {"Graph.square", "1 : 1"},
     {"Graph.undoView", "Deshacer del Dominio"},
     {"Graph.redoView", "Rehacer del Dominio"},

@@ -322,3 +322,22 @@ TEST_F(GraphMouseTest, TheWindowsSizeBecomesThePicturesSize) {
     EXPECT_EQ(view().xAxis.pixelLength, W);
     EXPECT_EQ(view().yAxis.pixelLength, H);
 }
+
+// The connect tool joins the point pressed to the point released on by a connected figure, as
+// one undo step; a drag that starts or ends off a point, or on the same point, joins nothing.
+TEST_F(GraphMouseTest, TheConnectToolJoinsTwoPoints) {
+    storePoint(1, "1", "2");
+    storePoint(2, "-2", "1");
+    shown.program->repaintGraph();
+    shown.program->graph()->connectTool()->setChecked(true);
+    const QPoint p = pixelOf(1, 2), q = pixelOf(-2, 1), empty = pixelOf(3, -3);
+    for (const auto& [from, to] : {std::pair{p, p}, std::pair{p, empty}, std::pair{empty, q}})
+        drag(from, to);
+    EXPECT_EQ(project().segments.count, 0);
+    const int before = dataSteps();
+    drag(p, q);
+    ASSERT_EQ(project().segments.count, 1);
+    EXPECT_EQ(dataSteps(), before + 1);
+    EXPECT_EQ(project().segments[1].vertices[0], 1);
+    EXPECT_EQ(project().segments[1].vertices[1], 2);
+}
