@@ -101,6 +101,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
 }
 
 Program::~Program() {
+    objects_->viewHistory.changed = nullptr; // its buttons go with the graph window
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
 }
 
