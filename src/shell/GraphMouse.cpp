@@ -300,6 +300,19 @@ void GraphMouse::setViewInBurst(Extended xLow, Extended xHigh, Extended yLow, Ex
     }
 }
 
+// The view's tick rectification stretches a new range a little about its anchor; shifting the
+// range back puts the world point (x0, y0) under the pointer again.
+void GraphMouse::keepUnderPointer(int px, int py, Extended x0, Extended y0) {
+    View& v = ctx().view;
+    for (int pass = 0; pass < 3; ++pass) {
+        const Extended dx = x0 - v.xAxis.toWorld(px), dy = y0 - v.yAxis.toWorld(py);
+        if (std::fabs(dx) < v.xAxis.unitsPerPixel / 2 && std::fabs(dy) < v.yAxis.unitsPerPixel / 2)
+            return;
+        v.setView(nullptr, v.xAxis.low + dx, v.xAxis.high + dx, v.yAxis.low + dy,
+                  v.yAxis.high + dy);
+    }
+}
+
 void GraphMouse::wheel(MouseKeys keys, int px, int py, double turns) {
     if (dragging_ || turns == 0) return;
     const View& v = ctx().view;
@@ -309,6 +322,7 @@ void GraphMouse::wheel(MouseKeys keys, int px, int py, double turns) {
         const Extended x0 = x.toWorld(px), y0 = y.toWorld(py);
         setViewInBurst(x0 + (x.low - x0) / k, x0 + (x.high - x0) / k, y0 + (y.low - y0) / k,
                        y0 + (y.high - y0) / k);
+        keepUnderPointer(px, py, x0, y0);
     } else if (keys.shift) {
         const Extended d = (x.high - x.low) * kWheelScroll * static_cast<Extended>(turns);
         setViewInBurst(x.low - d, x.high - d, y.low, y.high);

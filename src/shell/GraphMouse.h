@@ -75,6 +75,7 @@ public:
 
 private:
     ProjectContext ctx() const { return context_(); }
+    void keepUnderPointer(int px, int py, Extended x0, Extended y0);
     void setViewInBurst(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh);
     void moveFigure(MouseKeys keys, int px, int py);
     void writeFigure();

@@ -182,6 +182,13 @@ void GraphWindow::layOut(const GraphStrips& strips) {
     centralWidget()->updateGeometry();
 }
 
+int GraphWindow::toolBarsHeight() const {
+    int height = 0;
+    for (const QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
+        height += bar->sizeHint().height();
+    return height;
+}
+
 void GraphWindow::fitToPicture() {
     if (centralWidget()->size() == centralWidget()->sizeHint()) return;
     resize(sizeHint());

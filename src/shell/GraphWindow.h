@@ -59,6 +59,8 @@ public:
     GraphImageWidget* yStrip() const { return yStrip_; }
     // The picture and the ruler strips beside it; the window takes the size they need.
     void showPicture(const QImage& picture, const GraphStrips& strips);
+    // The height of the rows of buttons above the picture.
+    int toolBarsHeight() const;
     // The window takes the size its picture and strips ask for.
     void fitToPicture();
     // Reports the picture size that the window's present size leaves room for, when it is not

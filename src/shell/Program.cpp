@@ -111,13 +111,13 @@ void Program::createDataPanel(int splashMilliseconds) {
     waitProcessingEvents(splashMilliseconds);
     objects_->project.appFolder = fromQString(QCoreApplication::applicationDirPath() + '/');
 
-    // The graph window takes the work area's height; its drawing area is what is left below
-    // the status bar, at most 1200 pixels, and the preferred drawing width the same unless the
-    // settings store holds one.
+    // The graph window takes the work area's height; its drawing area is what is left beside
+    // the rows of buttons and the status bar, at most 1200 pixels, and the preferred drawing
+    // width the same unless the settings store holds one.
     const Rect screen = availableScreen();
     graph_->resize(graph_->width(), screen.height());
-    const int statusHeight = graph_->statusBar()->sizeHint().height();
-    drawingHeight_ = std::min(screen.height() - statusHeight - 8 - 40, kMaxDrawingHeight);
+    const int barsHeight = graph_->statusBar()->sizeHint().height() + graph_->toolBarsHeight();
+    drawingHeight_ = std::min(screen.height() - barsHeight - 8 - 40, kMaxDrawingHeight);
     console_->refreshAll();
     arrangeWindows();
     delete splash;
