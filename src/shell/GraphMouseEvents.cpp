@@ -28,7 +28,7 @@ MouseButton buttonOf(Qt::MouseButton b) {
 } // namespace
 
 GraphMouseEvents::GraphMouseEvents(GraphWindow& window, GraphMouse& mouse)
-    : QObject(&window), window_(window), mouse_(mouse) {
+    : QObject(&window), window_(window), mouse_(mouse), picture_(window.graphImage()) {
     window.graphImage()->installEventFilter(this);
     burstEnd_.setSingleShot(true);
     burstEnd_.setInterval(kBurstPause);
@@ -62,7 +62,7 @@ void GraphMouseEvents::chooseTool() {
 }
 
 bool GraphMouseEvents::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != window_.graphImage()) return false;
+    if (watched != picture_) return false;
     switch (event->type()) {
     case QEvent::MouseMove: {
         const auto* e = static_cast<QMouseEvent*>(event);

@@ -36,6 +36,9 @@ private:
 
     GraphWindow& window_;
     GraphMouse& mouse_;
+    // The picture watched; compared by address, since its events go on while the window that
+    // holds it is being destroyed.
+    QObject* picture_;
     QTimer burstEnd_; // a pause closes a burst of wheel turns or sizes
 };
 
