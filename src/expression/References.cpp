@@ -91,11 +91,15 @@ std::string detokenize(const std::string& tokens, const EngineSettings& settings
 
 bool isNumberText(const CompiledExpression& record) {
     if (record.tokens.empty()) return false;
+    int before = tkOpen;
     for (char ch : record.tokens) {
         const int c = code(ch);
-        if (!isConstant(c) && !isDigit(c) && c != tkSpace && c != tkNegate && c != tkComma &&
-            c != tkOpen && c != tkClose)
+        // A sign in front of a number: the mouse writes negative coordinates so.
+        const bool sign = c == tkMinus && (before == tkOpen || before == tkComma);
+        if (!sign && !isConstant(c) && !isDigit(c) && c != tkSpace && c != tkNegate &&
+            c != tkComma && c != tkOpen && c != tkClose)
             return false;
+        if (c != tkSpace) before = c;
     }
     return true;
 }

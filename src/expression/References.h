@@ -37,7 +37,8 @@ bool dependsOn(int token, const CompiledExpression& record, const DocumentExpres
 bool checkCircular(const CompiledExpression& record, const DocumentExpressions& document,
                    MessageBox& messages);
 
-// True when the token text holds only numbers, spaces, "_", ",", "(" and ")".
+// True when the token text holds only numbers, spaces, "_", ",", "(" and ")", and a minus
+// sign only in front of a number.
 bool isNumberText(const CompiledExpression& record);
 
 } // namespace tarlix

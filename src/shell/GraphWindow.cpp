@@ -1,16 +1,29 @@
 #include "shell/GraphWindow.h"
 #include "shell/ShownTexts.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
 
 namespace tarlix {
 
 GraphImageWidget::GraphImageWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+}
+
+void GraphImageWidget::setFeedback(const DragFeedback& feedback) {
+    feedback_ = feedback;
+    update();
 }
 
 void GraphImageWidget::setImage(const QImage& image) {
@@ -26,13 +39,38 @@ QSize GraphImageWidget::sizeHint() const {
 void GraphImageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
+    using Kind = DragFeedback::Kind;
+    const DragFeedback& f = feedback_;
+    if (f.kind == Kind::shift) {
+        p.drawImage(f.x1 - f.x0, f.y1 - f.y0, image_);
+        p.setPen(QPen(QColor(0x80, 0x80, 0x80), 3));
+        p.drawRect(QRect(f.x1 - f.x0, f.y1 - f.y0, width() - 1, height() - 1));
+        return;
+    }
     if (!image_.isNull()) p.drawImage(0, 0, image_);
+    p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
+    if (f.kind == Kind::line) p.drawLine(f.x0, f.y0, f.x1, f.y1);
+    if (f.kind == Kind::ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
+    if (f.kind == Kind::rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
 }
+
+namespace {
+// The central widget: it asks for the room of the picture and its strips, and takes what the
+// user gives the window.
+class PlotHolder : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize needed;
+    QSize sizeHint() const override { return needed; }
+    QSize minimumSizeHint() const override { return {kMinimumPlot, kMinimumPlot}; }
+    static constexpr int kMinimumPlot = 60;
+};
+} // namespace
 
 GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("GraphAreaForm");
     setWindowTitle(shownText("Graph.title"));
-    auto* holder = new QWidget(this);
+    auto* holder = new PlotHolder(this);
     plotPanel_ = new QWidget(holder);
     image_ = new GraphImageWidget(plotPanel_);
     image_->move(4, 4);
@@ -46,7 +84,77 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     status_ = new QLabel(this);
     statusBar()->addWidget(coordinates_);
     statusBar()->addWidget(status_, 1);
+    createViewButtons();
+    createBackgroundButtons();
     layOut(GraphStrips{});
+}
+
+void GraphWindow::createViewButtons() {
+    auto* bar = addToolBar(QString());
+    bar->setObjectName("viewButtons");
+    bar->setMovable(false);
+    const auto button = [bar](const char* key, const char* name) {
+        QAction* a = bar->addAction(shownText(key));
+        a->setObjectName(name);
+        a->setToolTip(shownText(key));
+        return a;
+    };
+    zoomIn_ = button("Graph.zoomIn", "sbtnzoom");
+    zoomOut_ = button("Graph.zoomOut", "sbtnwide");
+    pan_ = button("Graph.pan", "sbtnmove");
+    connect_ = button("Graph.connectPoints", "mnseg");
+    auto* tools = new QActionGroup(this);
+    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* a : {zoomIn_, zoomOut_, pan_, connect_}) {
+        a->setCheckable(true);
+        tools->addAction(a);
+    }
+    bar->addSeparator();
+    square_ = button("Graph.square", "sbSquare");
+    undoView_ = button("Graph.undoView", "tbUndo");
+    redoView_ = button("Graph.redoView", "tbRedo");
+    undoView_->setEnabled(false);
+    redoView_->setEnabled(false);
+}
+
+void GraphWindow::createBackgroundButtons() {
+    addToolBarBreak();
+    auto* bar = addToolBar(QString());
+    bar->setObjectName("backgroundButtons");
+    bar->setMovable(false);
+    const auto button = [this](const char* key, const char* name) {
+        auto* a = new QAction(shownText(key), this);
+        a->setObjectName(name);
+        a->setToolTip(shownText(key));
+        return a;
+    };
+    BackgroundButtons& b = background_;
+    b.fromFile = button("Graph.backgroundFromFile", "mnBGFile");
+    b.fromClipboard = button("Graph.backgroundFromClipboard", "mnBGClip");
+    auto* paste = new QMenu(this);
+    paste->addActions({b.fromFile, b.fromClipboard});
+    QAction* pasteButton = bar->addAction(shownText("Graph.pasteBackground"));
+    pasteButton->setObjectName("SbbImgepast");
+    pasteButton->setMenu(paste);
+    connect(pasteButton, &QAction::triggered, b.fromFile, &QAction::trigger);
+
+    b.stretch = button("Graph.stretchBackground", "sbStretch");
+    b.stretch->setCheckable(true);
+    auto* modes = new QMenu(this);
+    const char* modeKeys[] = {"Graph.stretchWidth", "Graph.stretchHeight", "Graph.stretchAll"};
+    const char* modeNames[] = {"Nwidth", "NHeight", "NAll"};
+    auto* group = new QActionGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        b.modes[i] = button(modeKeys[i], modeNames[i]);
+        b.modes[i]->setCheckable(true);
+        b.modes[i]->setData(i + 1);
+        group->addAction(b.modes[i]);
+        modes->addAction(b.modes[i]);
+    }
+    b.stretch->setMenu(modes);
+    bar->addAction(b.stretch);
+    b.off = button("Graph.backgroundOff", "sbbImageOff");
+    bar->addAction(b.off);
 }
 
 void GraphWindow::showPicture(const QImage& picture, const GraphStrips& strips) {
@@ -69,7 +177,33 @@ void GraphWindow::layOut(const GraphStrips& strips) {
     plotPanel_->setGeometry(panelLeft, panelTop, panel.width(), panel.height());
     yStrip_->move(strips.yRight ? panel.width() : 0, panelTop + 4);
     xStrip_->move(panelLeft + 4, strips.xAbove ? 0 : panelTop + panel.height());
-    centralWidget()->setFixedSize(panel + QSize(yWidth, xHeight));
+    strips_ = QSize(yWidth, xHeight);
+    static_cast<PlotHolder*>(centralWidget())->needed = panel + strips_;
+    centralWidget()->updateGeometry();
+}
+
+int GraphWindow::toolBarsHeight() const {
+    int height = 0;
+    for (const QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
+        height += bar->sizeHint().height();
+    return height;
+}
+
+void GraphWindow::fitToPicture() {
+    if (centralWidget()->size() == centralWidget()->sizeHint()) return;
+    resize(sizeHint());
+}
+
+void GraphWindow::takeWindowSize() {
+    const QSize plot = centralWidget()->size() - strips_ - QSize(8, 8);
+    if (plotResized && plot != image_->size() && plot.width() > 0 && plot.height() > 0)
+        plotResized(plot.width(), plot.height());
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Only the user's sizes: those the window takes to fit its picture change no view.
+    if (event->spontaneous()) QTimer::singleShot(0, this, [this] { takeWindowSize(); });
 }
 
 void GraphWindow::setProjectTitle(const QString& projectPath) {

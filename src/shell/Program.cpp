@@ -8,10 +8,13 @@
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
+#include "shell/BackgroundCommands.h"
 #include "shell/CalculatorRequests.h"
 #include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
+#include "shell/GraphMouse.h"
+#include "shell/GraphMouseEvents.h"
 #include "shell/GraphWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
@@ -72,6 +75,17 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     QApplication::setApplicationName("TARLIX");
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
+    mouse_ = std::make_unique<GraphMouse>([this] { return context(); }, objects_->dataHistory,
+                                          objects_->viewHistory, objects_->objectDefaults.segment);
+    auto* mouseEvents = new GraphMouseEvents(*graph_, *mouse_);
+    background_ = new BackgroundCommands(
+        *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);
+    mouseEvents->showDomainText = [this] { showDomainText(); };
+    graph_->plotResized = [mouseEvents](int w, int h) { mouseEvents->resized(w, h); };
+    objects_->viewHistory.changed = [this, mouseEvents] {
+        mouseEvents->showViewHistory(objects_->viewHistory.canUndo(),
+                                     objects_->viewHistory.canRedo());
+    };
     palette_ = new PenPaletteWindow;
     windows_.push_back(palette_);
     console_ = new DataPanel(*objects_);
@@ -109,7 +123,8 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
 }
 
 Program::~Program() {
-    dialogs_.reset(); // its dialogs use the palette and the calculator
+    dialogs_.reset();                        // its dialogs use the palette and the calculator
+    objects_->viewHistory.changed = nullptr; // its buttons go with the graph window
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
 }
 
@@ -119,13 +134,13 @@ void Program::createDataPanel(int splashMilliseconds) {
     waitProcessingEvents(splashMilliseconds);
     objects_->project.appFolder = fromQString(QCoreApplication::applicationDirPath() + '/');
 
-    // The graph window takes the work area's height; its drawing area is what is left below
-    // the status bar, at most 1200 pixels, and the preferred drawing width the same unless the
-    // settings store holds one.
+    // The graph window takes the work area's height; its drawing area is what is left beside
+    // the rows of buttons and the status bar, at most 1200 pixels, and the preferred drawing
+    // width the same unless the settings store holds one.
     const Rect screen = availableScreen();
     graph_->resize(graph_->width(), screen.height());
-    const int statusHeight = graph_->statusBar()->sizeHint().height();
-    drawingHeight_ = std::min(screen.height() - statusHeight - 8 - 40, kMaxDrawingHeight);
+    const int barsHeight = graph_->statusBar()->sizeHint().height() + graph_->toolBarsHeight();
+    drawingHeight_ = std::min(screen.height() - barsHeight - 8 - 40, kMaxDrawingHeight);
     console_->refreshAll();
     arrangeWindows();
     delete splash;
@@ -187,6 +202,7 @@ bool Program::openProjectFile(const QString& path, bool ask) {
     objects_->view.fillXSamples();
     picture_->markEverythingDirty();
     console_->refreshAll();
+    background_->loadProjectPicture();
     repaintGraph();
     arrangeWindows();
     console_->raise();
@@ -278,9 +294,13 @@ void Program::repaintGraph() {
     const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_);
     GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
                       strips.layout.yRight};
-    const QSize before = graph_->centralWidget()->size();
-    graph_->showPicture(canvas.image(), shown);
-    if (graph_->centralWidget()->size() != before) graph_->adjustSize();
+    const BackgroundPicture& background = background_->picture();
+    graph_->showPicture(
+        background.isOn()
+            ? background.composeUnder(canvas.image(), objects_->project.settings.backgroundStretch)
+            : canvas.image(),
+        shown);
+    graph_->fitToPicture();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));
     showDomainText();
 }
@@ -300,6 +320,7 @@ void Program::newProject() {
         return;
     ProjectContext ctx = context();
     tarlix::newProject(ctx, viewDefaults(), 0);
+    background_->loadProjectPicture();
     picture_->markEverythingDirty();
     console_->refreshAll();
     repaintGraph();

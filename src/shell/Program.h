@@ -23,6 +23,9 @@ class PenPaletteWindow;
 class DataPanel;
 class CalculatorWindow;
 class PropertyDialogs;
+class BackgroundCommands;
+class GraphMouse;
+class GraphMouseEvents;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -46,6 +49,8 @@ public:
     CalculatorWindow* calculator() const { return calc_; }
     // The property dialogs, for the data panel and the graph's context menu.
     PropertyDialogs* dialogs() const { return dialogs_.get(); }
+    GraphMouse& graphMouse() const { return *mouse_; }
+    BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
 
@@ -114,6 +119,8 @@ private:
     CalculatorWindow* calc_ = nullptr;
     std::unique_ptr<PropertyDialogs> dialogs_;
     std::vector<QWidget*> windows_;
+    std::unique_ptr<GraphMouse> mouse_;
+    BackgroundCommands* background_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
 };

@@ -97,11 +97,11 @@ TEST_F(References, StripOuterBracketsKeepsSeparateGroups) {
 
 TEST_F(References, NumberTextsHoldOnlyNumbers) {
     CompiledExpression r;
-    for (const char* yes : {"1.5", "(1,2)", "3 4"}) {
+    for (const char* yes : {"1.5", "(1,2)", "3 4", "-1", "(-1,-2.5)"}) {
         set(r, yes, kModePlain);
         EXPECT_TRUE(isNumberText(r)) << yes;
     }
-    for (const char* no : {"", "x", "-1", "2+3", "Pi"}) {
+    for (const char* no : {"", "x", "2+3", "2-3", "-x", "Pi"}) {
         set(r, no, kModePlain);
         EXPECT_FALSE(isNumberText(r)) << no;
     }

@@ -1,0 +1,67 @@
+#include "shell/BackgroundPicture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+
+namespace tarlix {
+
+PicturePlace backgroundPlace(int plotWidth, int plotHeight, int pictureWidth, int pictureHeight,
+                             int mode) {
+    const int cx = (plotWidth + 2) / 2, cy = (plotHeight + 2) / 2;
+    if (pictureWidth < 1 || pictureHeight < 1) return {cx, cy, 0, 0};
+    int a = cx, b = cy; // half sizes
+    switch (mode) {
+    case 1:
+        b = cx * pictureHeight / pictureWidth;
+        break;
+    case 2:
+        a = cy * pictureWidth / pictureHeight;
+        break;
+    case 3:
+        break;
+    default:
+        return {cx - pictureWidth / 2, cy - pictureHeight / 2, pictureWidth, pictureHeight};
+    }
+    return {cx - a, cy - b, 2 * a, 2 * b};
+}
+
+bool BackgroundPicture::load(const QString& path, QString& reason) {
+    QImageReader reader(path);
+    QImage read = reader.read();
+    if (read.isNull()) {
+        reason = reader.errorString();
+        return false;
+    }
+    image_ = std::move(read);
+    return true;
+}
+
+bool BackgroundPicture::takeFromClipboard() {
+    const QImage pasted = QGuiApplication::clipboard()->image();
+    if (pasted.isNull()) return false;
+    image_ = pasted;
+    return true;
+}
+
+QImage BackgroundPicture::composeUnder(const QImage& drawing, int mode) const {
+    QImage out(drawing.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    const PicturePlace at =
+        backgroundPlace(drawing.width(), drawing.height(), image_.width(), image_.height(), mode);
+    p.drawImage(QRect(at.left, at.top, at.width, at.height), image_);
+    p.end();
+    const QImage over = drawing.convertToFormat(QImage::Format_RGB32);
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(over.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if ((from[x] | 0xFF000000u) != white) to[x] = from[x];
+    }
+    return out;
+}
+
+} // namespace tarlix

@@ -1,0 +1,346 @@
+#include "shell/GraphMouse.h"
+#include "ProgramFixture.h"
+#include "expression/eval/NumberText.h"
+#include "shell/DataPanel.h"
+#include "shell/GraphWindow.h"
+#include "view/CoordinateText.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+using namespace tarlix;
+
+namespace {
+
+struct Bounds {
+    Extended xLow, xHigh, yLow, yHigh;
+};
+
+// The started program, its graph picture receiving synthetic mouse and wheel events.
+struct GraphMouseTest : ::testing::Test {
+    tarlix::testing::ProgramShowingAx shown;
+
+    Project& project() { return shown.project(); }
+    View& view() { return shown.program->objects().view; }
+    GraphImageWidget* picture() { return shown.program->graph()->graphImage(); }
+    const DataHistory& data() { return shown.program->objects().dataHistory; }
+    int dataSteps() { return data().steps().index(); }
+    Bounds bounds() {
+        return {view().xAxis.low, view().xAxis.high, view().yAxis.low, view().yAxis.high};
+    }
+    void expectBounds(const Bounds& b) {
+        const Extended e = (b.xHigh - b.xLow) * 1e-9L;
+        EXPECT_NEAR(view().xAxis.low, b.xLow, e);
+        EXPECT_NEAR(view().xAxis.high, b.xHigh, e);
+        EXPECT_NEAR(view().yAxis.low, b.yLow, e);
+        EXPECT_NEAR(view().yAxis.high, b.yHigh, e);
+    }
+    QPoint pixelOf(Extended x, Extended y) {
+        const PixelPoint p = view().toPoint(x, y);
+        return {p.x, p.y};
+    }
+
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+              Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        QMouseEvent e(type, QPointF(at), picture()->mapToGlobal(QPointF(at)), button, held, keys);
+        QApplication::sendEvent(picture(), &e);
+    }
+    // Press at from, move through the steps to to, release there.
+    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton,
+              Qt::KeyboardModifiers keys = Qt::NoModifier, int steps = 4) {
+        send(QEvent::MouseButtonPress, from, button, button, keys);
+        for (int i = 1; i <= steps; ++i)
+            send(QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, button, keys);
+        send(QEvent::MouseButtonRelease, to, button, Qt::NoButton, keys);
+    }
+    void wheel(QPoint at, int angle, Qt::KeyboardModifiers keys) {
+        QWheelEvent e(QPointF(at), picture()->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, angle),
+                      Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture(), &e);
+    }
+
+    void storePoint(int n, const std::string& x, const std::string& y, bool draggable = true) {
+        FigureEntry f = blankFigure(n);
+        f.kind = 1;
+        f.x.source = x;
+        f.y.source = y;
+        f.drag = draggable;
+        ProjectContext ctx = shown.program->context();
+        storeFigure(ctx, n, f);
+    }
+    const FigureEntry& figure(int n) { return project().figures[n]; }
+    std::string axisText(const Axis& axis, Extended v) {
+        std::string s = formatAxisValue(axis, v, 0, project().engine.decimalChar);
+        return s.substr(s.find_first_not_of(' '));
+    }
+};
+
+} // namespace
+
+// Hovering shows the pointer's coordinates and, over a draggable point, the pick-up cursor.
+TEST_F(GraphMouseTest, HoveringShowsCoordinatesAndThePickUpCursor) {
+    storePoint(1, "1", "2");
+    storePoint(2, "-2", "1", false);
+    const QPoint p = pixelOf(1, 2);
+    send(QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
+    const char sep = project().engine.listSeparatorChar;
+    const std::string expected = " (" +
+                                 formatAxisValue(view().xAxis, view().xAxis.toWorld(p.x()), 0,
+                                                 project().engine.decimalChar) +
+                                 sep +
+                                 formatAxisValue(view().yAxis, view().yAxis.toWorld(p.y()), 0,
+                                                 project().engine.decimalChar) +
+                                 ")";
+    EXPECT_EQ(shown.program->graph()->coordinateText()->text().toStdString(),
+              expected.substr(0, 27));
+    EXPECT_EQ(picture()->cursor().shape(), Qt::OpenHandCursor);
+    send(QEvent::MouseMove, pixelOf(-2, 1), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(picture()->cursor().shape(), Qt::CrossCursor) << "a point that may not be dragged";
+}
+
+// A dragged point takes the coordinates of the release pixel, its dependant follows, and the
+// whole drag is one undo step that brings both back, whether or not the graph is redrawn
+// while dragging.
+TEST_F(GraphMouseTest, DraggingAPointMovesItAndItsDependantInOneUndoStep) {
+    for (const bool live : {false, true}) {
+        SCOPED_TRACE(live);
+        project().settings.drawWhileDragging = live;
+        storePoint(1, "1", "2");
+        storePoint(2, "P.x", "P.y+1", false);
+        shown.program->repaintGraph();
+        const int before = dataSteps();
+        const QPoint to = pixelOf(3, -1) + QPoint(1, 1); // off the grid
+        const QImage pictureBefore = picture()->image();
+        send(QEvent::MouseButtonPress, pixelOf(1, 2), Qt::LeftButton, Qt::LeftButton);
+        for (int i = 1; i <= 5; ++i)
+            send(QEvent::MouseMove, pixelOf(1, 2) + (to - pixelOf(1, 2)) * i / 5, Qt::NoButton,
+                 Qt::LeftButton);
+        EXPECT_EQ(figure(1).x.source != "1", live) << "written while dragging only when live";
+        EXPECT_EQ(picture()->image() != pictureBefore, live);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+
+        EXPECT_EQ(figure(1).x.source, axisText(view().xAxis, view().xAxis.toWorld(to.x())));
+        EXPECT_EQ(figure(1).y.source, axisText(view().yAxis, view().yAxis.toWorld(to.y())));
+        EXPECT_EQ(view().positions[2].x, view().positions[1].x);
+        EXPECT_NEAR(view().positions[2].y, view().positions[1].y + 1, 1e-12);
+        EXPECT_EQ(dataSteps(), before + 1);
+
+        shown.program->console()->action("EditUndo")->trigger();
+        EXPECT_EQ(figure(1).x.source, "1");
+        EXPECT_EQ(figure(1).y.source, "2");
+        EXPECT_NEAR(view().positions[2].y, 3, 1e-12);
+    }
+}
+
+// With Ctrl each free coordinate lands on the grid; a coordinate that is not a plain number
+// is left to its expression.
+TEST_F(GraphMouseTest, CtrlSnapsFreeCoordinatesToTheGrid) {
+    struct Case {
+        std::string x, y;
+        bool xFree, yFree;
+    };
+    const Case cases[] = {
+        {"1", "2", true, true}, {"2a", "2", false, true}, {"1", "a+1", true, false}};
+    const Extended xt = view().xAxis.tickInterval(), yt = view().yAxis.tickInterval();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x + "," + c.y);
+        storePoint(1, c.x, c.y);
+        shown.program->repaintGraph();
+        const QPoint from = pixelOf(view().positions[1].x, view().positions[1].y);
+        const QPoint to = pixelOf(1.3L * xt, -1.6L * yt) + QPoint(2, -1);
+        drag(from, to, Qt::LeftButton, Qt::ControlModifier);
+        const char dc = project().engine.decimalChar;
+        EXPECT_EQ(figure(1).x.source, c.xFree ? formatGeneral(xt, 12, dc) : c.x);
+        EXPECT_EQ(figure(1).y.source, c.yFree ? formatGeneral(-2 * yt, 12, dc) : c.y);
+    }
+}
+
+// A point of a curve dragged by the mouse sets the curve's parameter so that it stays on the
+// curve, near the pointer.
+TEST_F(GraphMouseTest, APointDraggedAlongItsCurveStaysOnIt) {
+    FigureEntry f = blankFigure(1);
+    f.kind = 6;
+    f.x.source = "2cos t";
+    f.y.source = "2sin t";
+    f.paramLow.source = "0";
+    f.paramHigh.source = "2Pi";
+    f.paramStep = 0.05L;
+    f.drag = true;
+    ProjectContext ctx = shown.program->context();
+    storeFigure(ctx, 1, f);
+    shown.program->repaintGraph();
+    ASSERT_EQ(view().positions[1].kind, 1);
+    const Extended angle = 2.0L;
+    drag(pixelOf(view().positions[1].x, view().positions[1].y),
+         pixelOf(2.2L * std::cos(angle), 2.2L * std::sin(angle)));
+    const FigurePosition& p = view().positions[1];
+    EXPECT_NEAR(static_cast<double>(std::hypot(p.x, p.y)), 2, 5e-3);
+    EXPECT_NEAR(static_cast<double>(std::atan2(p.y, p.x)), 2, 0.02);
+}
+
+// Ctrl+wheel zooms about the pointer, which keeps its world point; the wheel alone scrolls.
+// Each burst of turns is one step of the view history.
+TEST_F(GraphMouseTest, WheelZoomsAboutThePointerOrScrolls) {
+    const QPoint at(view().xAxis.pixelLength / 4, view().yAxis.pixelLength / 3);
+    const Extended x0 = view().xAxis.toWorld(at.x()), y0 = view().yAxis.toWorld(at.y());
+    const Bounds before = bounds();
+    wheel(at, 120, Qt::ControlModifier);
+    wheel(at, 120, Qt::ControlModifier);
+    EXPECT_LT(view().xAxis.high - view().xAxis.low, (before.xHigh - before.xLow) * 0.7L);
+    EXPECT_NEAR(view().xAxis.toWorld(at.x()), x0, 2 * view().xAxis.unitsPerPixel);
+    EXPECT_NEAR(view().yAxis.toWorld(at.y()), y0, 2 * view().yAxis.unitsPerPixel);
+    shown.program->graph()->undoViewButton()->trigger();
+    expectBounds(before);
+
+    shown.program->graphMouse().endBurst();
+    wheel(at, 120, Qt::NoModifier);
+    EXPECT_NEAR(view().xAxis.low, before.xLow, 1e-12);
+    EXPECT_GT(view().yAxis.low, before.yLow);
+    EXPECT_NEAR(view().yAxis.high - view().yAxis.low, before.yHigh - before.yLow, 1e-9);
+}
+
+// The rectangle tools, the pan tool and the middle button each change the view once, undo
+// brings the earlier view back and redo the new one; a rectangle too small to draw does
+// nothing.
+TEST_F(GraphMouseTest, ToolDragsAreViewStepsThatUndoAndRedo) {
+    GraphWindow* w = shown.program->graph();
+    const int W = view().xAxis.pixelLength, H = view().yAxis.pixelLength;
+    struct Case {
+        QAction* tool;
+        Qt::MouseButton button;
+        QPoint from, to;
+        bool changes;
+    };
+    const Case cases[] = {
+        {w->zoomInTool(), Qt::LeftButton, {W / 4, H / 4}, {W / 2, H / 2}, true},
+        {w->zoomOutTool(), Qt::LeftButton, {W / 4, H / 4}, {W / 2, H / 2}, true},
+        {w->panTool(), Qt::LeftButton, {W / 2, H / 2}, {W / 2 + 30, H / 2 - 20}, true},
+        {nullptr, Qt::MiddleButton, {W / 2, H / 2}, {W / 2 - 40, H / 2 + 10}, true},
+        {w->zoomInTool(), Qt::LeftButton, {W / 4, H / 4}, {W / 4 + 3, H / 4 + 30}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tool ? c.tool->objectName().toStdString() : "middle button");
+        if (c.tool) c.tool->setChecked(true);
+        const Bounds before = bounds();
+        const Extended xAtFrom = view().xAxis.toWorld(c.from.x());
+        drag(c.from, c.to, c.button);
+        if (!c.changes) {
+            expectBounds(before);
+            continue;
+        }
+        if (c.button == Qt::MiddleButton || c.tool == w->panTool()) { // content follows the pointer
+            EXPECT_NEAR(view().xAxis.toWorld(c.to.x()), xAtFrom, 1e-9);
+        }
+        const Bounds after = bounds();
+        EXPECT_TRUE(w->undoViewButton()->isEnabled());
+        w->undoViewButton()->trigger();
+        expectBounds(before);
+        EXPECT_TRUE(w->redoViewButton()->isEnabled());
+        w->redoViewButton()->trigger();
+        expectBounds(after);
+        if (c.tool) c.tool->setChecked(false);
+    }
+}
+
+// The zoom-in rectangle keeps the plot's proportions unless Shift frees them.
+TEST_F(GraphMouseTest, ZoomRectangleKeepsTheProportionsUnlessShift) {
+    GraphWindow* w = shown.program->graph();
+    w->zoomInTool()->setChecked(true);
+    const int W = view().xAxis.pixelLength, H = view().yAxis.pixelLength;
+    const Extended ratio =
+        (view().yAxis.high - view().yAxis.low) / (view().xAxis.high - view().xAxis.low);
+    drag({10, 10}, {W / 2, 30});
+    EXPECT_NEAR((view().yAxis.high - view().yAxis.low) / (view().xAxis.high - view().xAxis.low),
+                ratio, 0.05);
+    w->undoViewButton()->trigger();
+    drag({10, 10}, {W / 2, 30}, Qt::LeftButton, Qt::ShiftModifier);
+    const Extended free = ratio * 20 * W / (H * (W / 2 - 10)); // the rectangle's own shape
+    EXPECT_NEAR((view().yAxis.high - view().yAxis.low) / (view().xAxis.high - view().xAxis.low),
+                free, free * 0.05);
+}
+
+// "1 : 1" refits y once; pressing it again changes nothing and adds no step.
+TEST_F(GraphMouseTest, SquareButtonActsOnce) {
+    GraphWindow* w = shown.program->graph();
+    w->zoomInTool()->setChecked(true);
+    drag({10, 10}, {210, 60}, Qt::LeftButton, Qt::ShiftModifier); // unequal scales
+    ASSERT_FALSE(view().isSquare());
+    w->squareButton()->trigger();
+    EXPECT_NEAR(static_cast<double>(view().xAxis.pixelsPerUnit / view().yAxis.pixelsPerUnit), 1,
+                1e-6);
+    const Bounds squared = bounds();
+    w->squareButton()->trigger();
+    expectBounds(squared);
+    w->undoViewButton()->trigger();
+    EXPECT_GT(std::fabs(view().xAxis.pixelsPerUnit / view().yAxis.pixelsPerUnit - 1), 0.1);
+}
+
+// A burst of sizes is one step of the view history; the scale stays and the centre too.
+TEST_F(GraphMouseTest, ABurstOfResizesIsOneViewStep) {
+    GraphMouse& mouse = shown.program->graphMouse();
+    mouse.endBurst();
+    const Bounds before = bounds();
+    const int W = view().xAxis.pixelLength, H = view().yAxis.pixelLength;
+    const Extended unit = view().xAxis.unitsPerPixel;
+    for (int i = 1; i <= 5; ++i) mouse.resize(W + 20 * i, H + 10 * i);
+    mouse.endBurst();
+    EXPECT_EQ(view().xAxis.pixelLength, W + 100);
+    EXPECT_NEAR(view().xAxis.unitsPerPixel, unit, unit * 0.05);
+    EXPECT_NEAR(view().xAxis.low + view().xAxis.high, before.xLow + before.xHigh,
+                (before.xHigh - before.xLow) * 0.05);
+    shown.program->graph()->undoViewButton()->trigger();
+    EXPECT_EQ(view().xAxis.pixelLength, W);
+    EXPECT_EQ(view().yAxis.pixelLength, H);
+    expectBounds(before);
+}
+
+// The user's sizes of the window become the picture's size, one view step for the burst; the
+// window then fits its picture exactly.
+TEST_F(GraphMouseTest, TheWindowsSizeBecomesThePicturesSize) {
+    GraphWindow* w = shown.program->graph();
+    // Wider than its rows of buttons first, so that the window fits its picture.
+    w->resize(w->size() + QSize(100, 0));
+    QApplication::processEvents();
+    w->takeWindowSize();
+    shown.program->graphMouse().endBurst();
+    const int W = view().xAxis.pixelLength, H = view().yAxis.pixelLength;
+    const QSize start = w->size();
+    for (int i = 1; i <= 3; ++i) {
+        w->resize(start + QSize(30 * i, -20 * i));
+        QApplication::processEvents();
+        w->takeWindowSize();
+    }
+    EXPECT_EQ(view().xAxis.pixelLength, W + 90);
+    EXPECT_EQ(view().yAxis.pixelLength, H - 60);
+    EXPECT_EQ(picture()->image().size(), QSize(W + 90, H - 60));
+    EXPECT_EQ(w->centralWidget()->size(), w->centralWidget()->sizeHint());
+    w->undoViewButton()->trigger();
+    EXPECT_EQ(view().xAxis.pixelLength, W);
+    EXPECT_EQ(view().yAxis.pixelLength, H);
+}
+
+// The connect tool joins the point pressed to the point released on by a connected figure, as
+// one undo step; a drag that starts or ends off a point, or on the same point, joins nothing.
+TEST_F(GraphMouseTest, TheConnectToolJoinsTwoPoints) {
+    storePoint(1, "1", "2");
+    storePoint(2, "-2", "1");
+    shown.program->repaintGraph();
+    shown.program->graph()->connectTool()->setChecked(true);
+    const QPoint p = pixelOf(1, 2), q = pixelOf(-2, 1), empty = pixelOf(3, -3);
+    for (const auto& [from, to] : {std::pair{p, p}, std::pair{p, empty}, std::pair{empty, q}})
+        drag(from, to);
+    EXPECT_EQ(project().segments.count, 0);
+    const int before = dataSteps();
+    drag(p, q);
+    ASSERT_EQ(project().segments.count, 1);
+    EXPECT_EQ(dataSteps(), before + 1);
+    EXPECT_EQ(project().segments[1].vertices[0], 1);
+    EXPECT_EQ(project().segments[1].vertices[1], 2);
+}
