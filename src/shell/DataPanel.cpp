@@ -46,15 +46,17 @@ std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
     std::vector<PanelRowContent> rows;
     rows.reserve(texts.size());
     for (const PanelRowText& t : texts) {
-        rows.push_back({t.used,
-                        t.shown,
-                        t.position,
-                        t.visible,
-                        toQString(t.caption),
-                        expressionText(t.text),
-                        t.color,
-                        t.bold,
-                        {}});
+        rows.push_back(
+            {t.used,
+             t.shown,
+             t.position,
+             t.visible,
+             toQString(t.caption),
+             expressionText(t.text),
+             t.color,
+             t.bold,
+             t.arguments > 0 ? userFunctionLabelWidth(t.arguments, geometry.presentation) : 0,
+             {}});
         // Connected figures list vertex letters, not an expression.
         if (t.used && t.shown && panel != cpConnectedFigures)
             rows.back().formula = formulaImage(t.text, settings, geometry.fontSize, false,
@@ -101,7 +103,11 @@ void DataPanel::createPanels() {
             if (editRequested) editRequested(panel, n);
         };
         w->createRequested = [this, panel] {
-            if (editRequested) editRequested(panel, 0);
+            if (panel == cpConnectedFigures) {
+                if (connectPointsRequested) connectPointsRequested();
+            } else if (editRequested) {
+                editRequested(panel, 0);
+            }
         };
         w->letterChosen = [this, panel](int figure) {
             if (editRequested) editRequested(panel, figure);
@@ -109,6 +115,7 @@ void DataPanel::createPanels() {
         w->colourDropped = [this, panel](int row, unsigned colour) {
             if (colourDropped) colourDropped(panel, row, colour);
         };
+        if (panel == cpConnectedFigures) w->useNarrowRows();
         panels_[static_cast<std::size_t>(p - 1)] = w;
     }
 }

@@ -43,6 +43,8 @@ public:
     std::function<void()> changed; // the parameter panel asks for a redraw
     // The expression of an object is to be edited: its slot, or 0 for a new object.
     std::function<void(CategoryPanel panel, int n)> editRequested;
+    // The connected-figure category's button: the graph window's connect-points tool toggles.
+    std::function<void()> connectPointsRequested;
     // A colour from the pen palette was dropped on a row.
     std::function<void(CategoryPanel panel, int row, unsigned colour)> colourDropped;
 
