@@ -79,6 +79,8 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(scroll_);
     createPanels();
     buildConsoleMenus(*this);
+    watchPointer();
+    connectViewMenu();
     resize(330, 700);
     setMinimumHeight(150);
 }

@@ -57,6 +57,7 @@ void buildConsoleMenus(DataPanel& console) {
     addItems(console, edit, {{"EditClearAfterimages", true}, {"EditResetParameters"}});
 
     QMenu* view = console.menuBar()->addMenu(shownText("Menu.View"));
+    QObject::connect(view, &QMenu::aboutToShow, &console, [&console] { console.showViewState(); });
     QMenu* area = view->addMenu(shownText("Menu.ShowArea"));
     addItem(console, area, {"ShowToolbar"});
     for (int p = 0; p < kCategoryPanels; ++p) {
@@ -77,6 +78,7 @@ void buildConsoleMenus(DataPanel& console) {
 
     QToolBar* bar = console.addToolBar(shownText("Toolbar.title"));
     bar->setObjectName("ToolBar");
+    console.setToolBar(bar);
     for (const char* name :
          {"FileNew", "FileOpen", "FileSave", "EditUndo", "EditRedo", "FilePrint"}) {
         QAction* a = console.action(name);

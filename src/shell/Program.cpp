@@ -120,6 +120,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
             calc_->open(*request);
     };
     connectMenus();
+    connectPanelCommands();
 }
 
 Program::~Program() {

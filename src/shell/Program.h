@@ -64,6 +64,9 @@ public:
     bool openProjectFile(const QString& path, bool ask = true);
     bool saveProject();
     bool saveProjectAs(const QString& path);
+    // A file dropped on the data panel or the graph window: a project opens, anything else is
+    // refused with its message.
+    void dropFile(const QString& path);
 
     // DocumentHooks: what project operations ask of the windows.
     void categoryChanged(CategoryPanel panel) override;
@@ -86,6 +89,9 @@ public:
 private:
     void createDataPanel(int splashMilliseconds);
     void connectMenus();
+    // The data panel's rows, drops, view menu, toolbar and hints.
+    void connectPanelCommands();
+    void clearEntryAfterimages(CategoryPanel panel, int n);
     bool askToClose();
     void keepTogether(MovedWindow moved);
     MainWindowFrames frames() const;

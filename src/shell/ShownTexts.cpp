@@ -88,6 +88,11 @@ const ShownText kTexts[] = {
     {"Panel.ConnectedFigures.create", "Conecta los puntos"},
     {"Panel.rowButton", "Mostrar/Ocultar"},
     {"Panel.rowText", "Click : Editar/Borrar, rastrear: Mover"},
+    {"RowMenu.edit", "Editar"},
+    {"RowMenu.delete", "Borrar"},
+    {"RowMenu.clearAfterimage", "Borrar después de la imagen"},
+    {"RowMenu.hide", "Ocultar Datos"},
+    {"RowMenu.deleteQuestion", "Borrar usando [OK]"},
 
     {"Parameter.letter", "Fijar/no Fijar"},
     {"Parameter.value", "Editar Parámetros"},
@@ -290,6 +295,7 @@ const ShownText kTexts[] = {
     {"Program.openTitle", "Abrir Proyecto de TARLIX"},
     {"Program.saveTitle", "Guardar proyecto de TARLIX"},
     {"Program.projectFilter", "TARLIX file (*.tlx)"},
+    {"Program.unusableFile", "Este archivo no puede ser utilizado"},
     {"Association.question", "Archivos con extensión tlx\" serán abiertos con TARLIX"},
     {"Association.releaseQuestion", "Liberar la asociación de archivos usando [OK]"},
 };
