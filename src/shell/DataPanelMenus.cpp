@@ -85,6 +85,16 @@ void buildConsoleMenus(DataPanel& console) {
         a->setToolTip(shownText(std::string("Toolbar.") + name));
         bar->addAction(a);
     }
+    // Copying the picture and continuous saving come with picture output; the stop button is
+    // enabled and down only while continuous saving runs.
+    for (const char* name : {"Toolbar.copyImage", "Toolbar.stopContinuousSave"}) {
+        QAction* a = bar->addAction(shownText(name));
+        a->setObjectName(name);
+        a->setToolTip(shownText(name));
+        a->setEnabled(false);
+        console.addAction(name, a);
+    }
+    console.action("Toolbar.stopContinuousSave")->setCheckable(true);
 }
 
 } // namespace tarlix

@@ -26,6 +26,7 @@ class PropertyDialogs;
 class BackgroundCommands;
 class GraphMouse;
 class GraphMouseEvents;
+class HintRelay;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -67,6 +68,9 @@ public:
     // A file dropped on the data panel or the graph window: a project opens, anything else is
     // refused with its message.
     void dropFile(const QString& path);
+    // "Modo de Presentación": rows laid out again, the panel 60 pixels wider (both windows
+    // moving left when it would leave the screen), the picture drawn again.
+    void setPresentationMode(bool on);
 
     // DocumentHooks: what project operations ask of the windows.
     void categoryChanged(CategoryPanel panel) override;
@@ -92,6 +96,8 @@ private:
     // The data panel's rows, drops, view menu, toolbar and hints.
     void connectPanelCommands();
     void clearEntryAfterimages(CategoryPanel panel, int n);
+    void connectEditAndHelpMenus();
+    void showVersionWindow();
     bool askToClose();
     void keepTogether(MovedWindow moved);
     MainWindowFrames frames() const;
@@ -127,6 +133,7 @@ private:
     std::vector<QWidget*> windows_;
     std::unique_ptr<GraphMouse> mouse_;
     BackgroundCommands* background_ = nullptr;
+    HintRelay* hints_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
 };

@@ -3,15 +3,43 @@
 
 #include "document/AfterimageReferrers.h"
 #include "document/ObjectTokens.h"
+#include "document/PanelEdit.h"
+#include "platform/qt/QtText.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
+#include "shell/HintRelay.h"
 #include "shell/PanelPointer.h"
 #include "shell/Program.h"
 #include "shell/ShownTexts.h"
+#include "shell/SimpleWindows.h"
+#include "shell/dialogs/PenPalette.h"
 
+#include <QAction>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace tarlix {
+
+namespace {
+constexpr int kPresentationWidening = 60;
+
+QMenu* menuOf(QAction* item) {
+    return qobject_cast<QMenu*>(item->parent());
+}
+
+Rect screenOf(const QWidget* w) {
+    const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    const QRect r = s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+} // namespace
 
 void Program::connectPanelCommands() {
     console_->afterimagesClearRequested = [this](CategoryPanel panel, int n) {
@@ -19,6 +47,101 @@ void Program::connectPanelCommands() {
     };
     console_->fileDropped = [this](const QString& path) { dropFile(path); };
     console_->pointer().watchFileDrops(graph_);
+
+    // The connect-points tool: from the edit menu, the category's button or the graph window;
+    // switching it on shows the connected figures, hiding them switches it off.
+    QAction* tool = graph_->connectTool();
+    QAction* item = console_->action("EditConnect");
+    item->setEnabled(true);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, tool, [tool](bool on) { tool->setChecked(on); });
+    console_->connectPointsRequested = [tool] { tool->toggle(); };
+    console_->connectedFiguresHidden = [tool] { tool->setChecked(false); };
+    connect(tool, &QAction::toggled, this, [this, item](bool on) {
+        item->setChecked(on);
+        if (!on) return;
+        ProjectContext ctx = context();
+        setCategoryVisible(ctx, cpConnectedFigures, true);
+    });
+
+    QAction* clear = console_->action("EditClearAfterimages");
+    clear->setEnabled(true);
+    connect(clear, &QAction::triggered, this, [this] {
+        picture_->afterimageStore().clear();
+        repaintGraph();
+    });
+
+    hints_ = new HintRelay(
+        graph_->statusText(), [this] { showDomainText(); }, this);
+    for (QWidget* w : {static_cast<QWidget*>(console_), static_cast<QWidget*>(graph_),
+                       static_cast<QWidget*>(palette_)})
+        hints_->watchWindow(w);
+    QAction* hints = console_->action("ViewHints");
+    hints->setEnabled(true);
+    hints->setChecked(true);
+    connect(hints, &QAction::toggled, this, [this](bool on) { hints_->setHintsOn(on); });
+
+    QAction* presentation = console_->action("ViewPresentation");
+    presentation->setEnabled(true);
+    presentation->setChecked(objects_->view.presentationMode);
+    connect(presentation, &QAction::triggered, this, [this](bool on) { setPresentationMode(on); });
+    connectEditAndHelpMenus();
+}
+
+void Program::connectEditAndHelpMenus() {
+    connect(menuOf(console_->action("EditConnect")), &QMenu::aboutToShow, this, [this] {
+        console_->action("EditConnect")->setChecked(graph_->connectTool()->isChecked());
+    });
+    QAction* pdf = console_->action("HelpPdf");
+    QAction* html = console_->action("HelpHtml");
+    connect(menuOf(pdf), &QMenu::aboutToShow, this, [this, pdf, html] {
+        const QString app = toQString(objects_->project.appFolder);
+        pdf->setEnabled(QFileInfo::exists(app + "tarlix_manual.pdf"));
+        html->setVisible(QFileInfo::exists(app + "html/index.html"));
+    });
+    connect(pdf, &QAction::triggered, this, [this] {
+        const QString app = toQString(objects_->project.appFolder);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(app + "tarlix_manual.pdf"));
+    });
+    html->setEnabled(true);
+    connect(html, &QAction::triggered, this, [this] {
+        const QString page = toQString(objects_->project.appFolder) + "html/index.html";
+        if (!QFileInfo::exists(page))
+            objects_->messages->show(shownMessage("Program.noHelpFile"), mkError, false);
+        else
+            QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    });
+    QAction* version = console_->action("HelpVersion");
+    version->setEnabled(true);
+    connect(version, &QAction::triggered, this, [this] { showVersionWindow(); });
+}
+
+void Program::showVersionWindow() {
+    QDialog dialog(console_);
+    dialog.setWindowTitle(shownText("Version.title"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* version = new VersionWindow(&dialog);
+    version->setWindowFlags(Qt::Widget); // a part of the dialog, not a splash screen
+    layout->addWidget(version);
+    dialog.exec();
+}
+
+void Program::setPresentationMode(bool on) {
+    ProgramObjects& o = *objects_;
+    if (o.view.presentationMode == on) return;
+    o.view.applyPresentationMode(on);
+    // New functions get a wider pen while presenting.
+    PenDefaults& pen = o.objectDefaults.graph;
+    if (pen.width == (on ? 2 : 3)) pen.width = on ? 3 : 2;
+    console_->resize(console_->width() + (on ? kPresentationWidening : -kPresentationWidening),
+                     console_->height());
+    console_->refreshAll();
+    MainWindowFrames f = frames();
+    keepPanelOnScreen(f, screenOf(console_));
+    applyFrames(f);
+    console_->action("ViewPresentation")->setChecked(on);
+    picture_->markEverythingDirty();
+    repaintGraph();
 }
 
 void Program::clearEntryAfterimages(CategoryPanel panel, int n) {

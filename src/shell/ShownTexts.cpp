@@ -70,6 +70,8 @@ const ShownText kTexts[] = {
     {"Toolbar.EditUndo", "Deshacer"},
     {"Toolbar.EditRedo", "Rehacer"},
     {"Toolbar.FilePrint", "Imprimir"},
+    {"Toolbar.copyImage", "Para ingresar"},
+    {"Toolbar.stopContinuousSave", "Detener el Guardar sucesivamente"},
 
     {"DataPanel.title", "Panel de Datos"},
     {"Panel.Explicit", "Función"},
@@ -296,6 +298,7 @@ const ShownText kTexts[] = {
     {"Program.saveTitle", "Guardar proyecto de TARLIX"},
     {"Program.projectFilter", "TARLIX file (*.tlx)"},
     {"Program.unusableFile", "Este archivo no puede ser utilizado"},
+    {"Program.noHelpFile", "No hay archivo de ayuda"},
     {"Association.question", "Archivos con extensión tlx\" serán abiertos con TARLIX"},
     {"Association.releaseQuestion", "Liberar la asociación de archivos usando [OK]"},
 };
