@@ -81,7 +81,7 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     buildConsoleMenus(*this);
     watchPointer();
     connectViewMenu();
-    resize(330, 700);
+    resize(objects_.view.presentationMode ? 390 : 330, 700); // presenting: 60 pixels wider
     setMinimumHeight(150);
 }
 

@@ -51,6 +51,7 @@ public:
     // The property dialogs, for the data panel and the graph's context menu.
     PropertyDialogs* dialogs() const { return dialogs_.get(); }
     GraphMouse& graphMouse() const { return *mouse_; }
+    AfterimageStore& afterimages() const { return picture_->afterimageStore(); }
     BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }

@@ -136,8 +136,9 @@ TEST_F(PanelRows, ADragStartsAfterMovingMoreThanSevenPixels) {
                       QPointF(relations->mapToGlobal(QPoint(2, 2))), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(relations, &press);
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 12), QPointF(relations->mapToGlobal(QPoint(2, 12))),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 12),
+                     QPointF(relations->mapToGlobal(QPoint(2, 12))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(relations, &move);
     EXPECT_EQ(started.back(), cpRelations * 100);
 }
@@ -262,4 +263,35 @@ TEST_F(PanelRows, ControlWithAnArrowReachesTheFirstParameterEdit) {
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::ControlModifier);
     QApplication::sendEvent(&console(), &key);
     EXPECT_EQ(console().focusWidget(), console().parameterPanel()->row(1).value);
+}
+
+TEST_F(PanelRows, TheAfterimageButtonsStandBesideTheBarOnlyInAWidePanel) {
+    ParameterPanel* parameters = console().parameterPanel();
+    const auto lefts = [&] {
+        std::vector<int> x;
+        for (QToolButton* b : {parameters->afterimageSwitch(), parameters->makeAfterimageButton(),
+                               parameters->clearAfterimageButton()})
+            x.push_back(b->x());
+        return x;
+    };
+    console().resize(330, console().height());
+    EXPECT_EQ(lefts(), (std::vector<int>{156, 185, 214}));
+    EXPECT_EQ(parameters->afterimageSwitch()->y(), 4);
+    console().resize(230, console().height());
+    EXPECT_EQ(lefts(), (std::vector<int>{48, 77, 106}));
+    EXPECT_EQ(parameters->afterimageSwitch()->y(), 32);
+}
+
+TEST_F(PanelRows, ClearingARowsAfterimageLeavesTheOthers) {
+    shown.program->console()->parameterPanel()->makeAfterimageButton()->click();
+    AfterimageStore& store = shown.program->afterimages();
+    ASSERT_EQ(store.size(), 1u);
+    const Color none = AfterimageSnapshot().functions[0];
+    ASSERT_NE(store[0].functions[0], none) << "y1 left a trace";
+    ASSERT_NE(store[0].functions[1], none) << "y2 left a trace";
+
+    item(*console().rowMenu(cpExplicit, 1), "Borrar después de la imagen")->trigger();
+    EXPECT_EQ(store[0].functions[0], none);
+    EXPECT_NE(store[0].functions[1], none);
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x") << "the object stays";
 }
