@@ -37,10 +37,11 @@ QString colourName(unsigned bgr) {
 
 RowGeometry RowGeometry::forScreen(int pixelsPerInch, bool presentationMode) {
     RowGeometry g;
-    g.fontSize = static_cast<int>(std::lround(10.0 * 120 / pixelsPerInch));
+    // Halves round to even, so that 96 pixels per inch give the designed 12 points.
+    g.fontSize = static_cast<int>(std::nearbyint(10.0 * 120 / pixelsPerInch));
     g.presentation = presentationMode;
     if (presentationMode) g.fontSize *= 2;
-    g.rowHeight = static_cast<int>(std::lround(pixelsPerInch / 72.0 * (g.fontSize * 2.2 + 2)));
+    g.rowHeight = static_cast<int>(std::nearbyint(pixelsPerInch / 72.0 * (g.fontSize * 2.2 + 2)));
     return g;
 }
 

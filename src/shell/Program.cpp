@@ -185,6 +185,7 @@ void Program::openFromCommandLine(const QStringList& arguments) {
 }
 
 bool Program::mayDiscardProject() {
+    console_->parameterPanel()->commitPendingValues(); // a typed value counts as a change
     return !objects_->project.modified ||
            objects_->messages->show(shownMessage("Program.clearQuestion"), mkWarning, true);
 }

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
 
@@ -294,4 +295,41 @@ TEST_F(PanelRows, ClearingARowsAfterimageLeavesTheOthers) {
     EXPECT_EQ(store[0].functions[0], none);
     EXPECT_NE(store[0].functions[1], none);
     EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x") << "the object stays";
+}
+
+TEST_F(PanelRows, RowsStandByTheirSlotsAndThePanelFitsThem) {
+    CategoryPanelWidget* functions = panel(cpExplicit);
+    const RowGeometry g = RowGeometry::forScreen(96, false);
+    EXPECT_EQ(g.fontSize, 12);
+    EXPECT_EQ(g.rowHeight, 38); // round(96 / 72 * (12 * 2.2 + 2))
+    EXPECT_EQ(RowGeometry::forScreen(120, false).fontSize, 10);
+    EXPECT_EQ(RowGeometry::forScreen(96, true).fontSize, 24) << "doubled when presenting";
+    const int h = functions->rowButton(2)->y() - functions->rowButton(1)->y();
+    EXPECT_EQ(functions->rowButton(1)->y(), 22);
+    EXPECT_EQ(functions->rowButton(3)->y(), 22 + 2 * h);
+    EXPECT_EQ(functions->height(), 3 * h + 26 + functions->createButton()->sizeHint().height());
+
+    for (int n = 4; n <= kExplicitFunctions; ++n) store(n, "x");
+    EXPECT_TRUE(functions->createButton()->isHidden()) << "every slot is used";
+    EXPECT_EQ(functions->height(), kExplicitFunctions * h + 26);
+
+    // Connected figures: rows 22 pixels apart from 26.
+    ProjectContext ctx = shown.program->context();
+    FigureEntry p = blankFigure(1), q = blankFigure(2);
+    p.kind = q.kind = 1;
+    p.whole.source = "(1,1)";
+    q.whole.source = "(2,1)";
+    storeFigure(ctx, 1, p);
+    storeFigure(ctx, 2, q);
+    for (int i = 0; i < 2; ++i) {
+        SegmentRecord s;
+        s.kind = skPolyline;
+        s.vertices = {1, 2};
+        project().segments.add(s);
+    }
+    console().refreshCategory(cpConnectedFigures);
+    CategoryPanelWidget* segments = panel(cpConnectedFigures);
+    EXPECT_EQ(segments->rowButton(1)->y(), 26);
+    EXPECT_EQ(segments->rowButton(2)->y(), 48);
+    EXPECT_EQ(segments->height(), 2 * 22 + 30 + segments->createButton()->sizeHint().height());
 }
