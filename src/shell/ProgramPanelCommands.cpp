@@ -4,6 +4,7 @@
 #include "document/AfterimageReferrers.h"
 #include "document/ObjectTokens.h"
 #include "document/PanelEdit.h"
+#include "document/ProjectFile.h"
 #include "platform/qt/QtText.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -91,6 +93,16 @@ void Program::connectPanelCommands() {
 void Program::connectEditAndHelpMenus() {
     connect(menuOf(console_->action("EditConnect")), &QMenu::aboutToShow, this, [this] {
         console_->action("EditConnect")->setChecked(graph_->connectTool()->isChecked());
+    });
+    QAction* memo = console_->action("EditLoadMemo");
+    memo->setEnabled(true);
+    connect(memo, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(console_, shownText("EditLoadMemo"),
+                                                          toQString(objects_->project.projectPath),
+                                                          shownText("Program.projectFilter"));
+        if (path.isEmpty()) return;
+        ProjectContext ctx = context();
+        appendMemoFile(ctx, fromQString(path));
     });
     QAction* pdf = console_->action("HelpPdf");
     QAction* html = console_->action("HelpHtml");
