@@ -97,9 +97,11 @@ void Program::connectEditAndHelpMenus() {
     QAction* memo = console_->action("EditLoadMemo");
     memo->setEnabled(true);
     connect(memo, &QAction::triggered, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(console_, shownText("EditLoadMemo"),
-                                                          toQString(objects_->project.projectPath),
-                                                          shownText("Program.projectFilter"));
+        const std::string& name = objects_->project.projectPath;
+        const QString path =
+            QFileDialog::getOpenFileName(console_, shownText("EditLoadMemo"),
+                                         name.empty() ? QString() : toQString(name) + ".tlx",
+                                         shownText("Program.projectFilter"));
         if (path.isEmpty()) return;
         ProjectContext ctx = context();
         appendMemoFile(ctx, fromQString(path));
