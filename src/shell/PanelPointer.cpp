@@ -98,10 +98,11 @@ bool PanelPointer::mouseEvent(QWidget* widget, const Watched& w, QEvent* event) 
     if (!w.draggable) return false;
     if (event->type() == QEvent::MouseButtonPress) {
         if (mouse->button() != Qt::LeftButton) return false;
+        // A press on a row's image also reaches its panel, which the image leaves to the row.
+        if (w.row == 0 && isRowImage(widget->childAt(mouse->position().toPoint()))) return false;
         pressed_ = widget;
         pressAt_ = mouse->globalPosition().toPoint();
-        // A row's image keeps its press, which would otherwise start a drag of its panel.
-        return w.row > 0;
+        return false; // the row's own click still opens its editor
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         pressed_ = nullptr;
@@ -113,6 +114,11 @@ bool PanelPointer::mouseEvent(QWidget* widget, const Watched& w, QEvent* event) 
     pressed_ = nullptr;
     if (startDrag) startDrag(widget, {w.panel, w.row});
     return true;
+}
+
+bool PanelPointer::isRowImage(const QObject* widget) const {
+    const auto it = watched_.find(widget);
+    return it != watched_.end() && it->second.row > 0 && it->second.draggable;
 }
 
 int PanelPointer::dropRow(QWidget* widget, const QPoint& at) const {

@@ -65,6 +65,7 @@ private:
     bool mouseEvent(QWidget* widget, const Watched& w, QEvent* event);
     bool dragEvent(QWidget* widget, const Watched* w, QEvent* event);
     int dropRow(QWidget* widget, const QPoint& at) const;
+    bool isRowImage(const QObject* widget) const;
 
     std::map<const QObject*, Watched> watched_;
     std::map<const QObject*, CategoryPanelWidget*> panels_;
