@@ -66,13 +66,6 @@ bool confirmEquation(ProjectContext& ctx, Store<EquationEntry, N>& store, int n,
     return !circularInPlace(ctx, store[n], entry);
 }
 
-bool isCurveKind(int kind) {
-    return kind == 5 || kind == 6;
-}
-bool isLineKind(int kind) {
-    return kind == 3 || kind == 4;
-}
-
 // The expressions each kind needs before it can be confirmed.
 bool complete(const FigureEntry& f) {
     const bool x = !isBlank(f.x), y = !isBlank(f.y), r = !isBlank(f.radius);

@@ -44,10 +44,6 @@ std::string userFunctionRowCaption(const Project& project, int n) {
     return std::string(" ") + userFunctionName(n) + args;
 }
 
-bool isCurveKind(int kind) {
-    return kind == 5 || kind == 6;
-}
-
 std::string figureRowText(const FigureEntry& f) {
     switch (f.kind) {
     case 1:
