@@ -138,15 +138,18 @@ void takeFigureDefaults(const FigureEntry& f, FigureDefaults& d) {
 } // namespace
 
 bool confirmExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry) {
-    if (!confirmEquation(ctx, ctx.project.explicitFunctions, n, entry, kModeExplicit, true))
-        return false;
-    storeExplicitFunction(ctx, n, std::move(entry));
+    auto& store = ctx.project.explicitFunctions;
+    if (!confirmEquation(ctx, store, n, entry, kModeExplicit, true)) return false;
+    // An empty slot left empty changes nothing and leaves no undo step.
+    if (!isBlank(entry.expr) || !isBlank(store[n].expr))
+        storeExplicitFunction(ctx, n, std::move(entry));
     return true;
 }
 
 bool confirmRelation(ProjectContext& ctx, int n, EquationEntry entry) {
-    if (!confirmEquation(ctx, ctx.project.relations, n, entry, kModeRelation, false)) return false;
-    storeRelation(ctx, n, std::move(entry));
+    auto& store = ctx.project.relations;
+    if (!confirmEquation(ctx, store, n, entry, kModeRelation, false)) return false;
+    if (!isBlank(entry.expr) || !isBlank(store[n].expr)) storeRelation(ctx, n, std::move(entry));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 
 #include <QEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@ constexpr int kButtonWidth = 36;
 constexpr int kPresentationButtonWidth = 60;
 constexpr int kLetterSpacing = 19;
 constexpr int kStripHeight = 22;
+constexpr int kClickDistance = 7; // further than this is a drag
 
 QString colourName(unsigned bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF).name();
@@ -130,7 +132,15 @@ void CategoryPanelWidget::dropEvent(QDropEvent* event) {
 }
 
 bool CategoryPanelWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick && watched->property("row").isValid()) {
+    const bool onRow = watched->property("row").isValid();
+    if (onRow && event->type() == QEvent::MouseButtonPress)
+        pressAt_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+    // A click on the row's expression (released where it was pressed) opens its editor.
+    const bool click =
+        event->type() == QEvent::MouseButtonRelease &&
+        (static_cast<QMouseEvent*>(event)->position().toPoint() - pressAt_).manhattanLength() <=
+            kClickDistance;
+    if (onRow && (click || event->type() == QEvent::MouseButtonDblClick)) {
         if (edited) edited(watched->property("row").toInt());
         return true;
     }

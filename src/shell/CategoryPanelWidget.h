@@ -78,6 +78,7 @@ private:
     QLabel* drawLabel_ = nullptr;
     std::vector<QToolButton*> letters_;
     int stripHeight_ = 0;
+    QPoint pressAt_;
 };
 
 } // namespace tarlix

@@ -5,6 +5,7 @@
 #include "document/PropertyEdits.h"
 #include "document/SegmentEdit.h"
 #include "expression/CompileMessages.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/CategoryPanelWidget.h"
 #include "shell/DataPanel.h"
 #include "shell/dialogs/EquationDialog.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -317,4 +319,66 @@ TEST_F(PropertyDialogsTest, DeleteThenOkEmptiesTheFigure) {
     EXPECT_FALSE(panel(cpBasicFigures)->letterButton(1)->isHidden());
     undo()->trigger();
     EXPECT_EQ(project().figures[1].kind, 1);
+}
+
+// The create buttons open the property dialog on the first empty slot and the formula editor
+// at once: a text sent waits in the dialog and OK stores it as one step; leaving the editor
+// without sending is Cancel; sending an empty text is OK, which leaves the slot empty.
+TEST_F(PropertyDialogsTest, CreateButtonsStartTheDialogInTheFormulaEditor) {
+    CalculatorWindow* calc = shown.program->calculator();
+    EquationDialog* d = dialogs()->equationDialog();
+    panel(cpExplicit)->createButton()->click();
+    ASSERT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), "y2 Propiedades"); // y1 holds a x
+    ASSERT_TRUE(calc->isVisible());
+    for (QChar c : QString("x^2")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(calc->editBox(), &press);
+    }
+    calc->sendExpression();
+    EXPECT_FALSE(calc->isVisible());
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->expressionBox()->text(), "x^2");
+    EXPECT_TRUE(project().explicitFunctions[2].expr.source.empty()); // not before OK
+    d->okButton()->click();
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
+    undo()->trigger();
+    EXPECT_TRUE(project().explicitFunctions[2].expr.source.empty());
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x");
+
+    panel(cpRelations)->createButton()->click();
+    EXPECT_EQ(d->windowTitle(), "C1 Propiedades");
+    ASSERT_TRUE(calc->isVisible());
+    calc->close();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(project().relations[1].expr.source.empty());
+
+    panel(cpRelations)->createButton()->click();
+    calc->editBox()->clear();
+    calc->sendExpression();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(project().relations[1].expr.source.empty());
+    undo()->trigger(); // the fixture's y1 is the only step left
+    EXPECT_TRUE(project().explicitFunctions[1].expr.source.empty());
+}
+
+// A click on a row's expression (released where it was pressed) opens its dialog; a press
+// that moves on is a drag and opens nothing.
+TEST_F(PropertyDialogsTest, AClickOnARowOpensItsDialog) {
+    QLabel* row = panel(cpExplicit)->rowText(1);
+    auto mouse = [row](QEvent::Type type, QPointF at) {
+        QMouseEvent e(type, at, row->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(row, &e);
+    };
+    EquationDialog* d = dialogs()->equationDialog();
+    mouse(QEvent::MouseButtonPress, QPointF(5, 5));
+    mouse(QEvent::MouseButtonRelease, QPointF(30, 5));
+    EXPECT_FALSE(d->isVisible());
+    mouse(QEvent::MouseButtonPress, QPointF(5, 5));
+    mouse(QEvent::MouseButtonRelease, QPointF(7, 6));
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), "y1 Propiedades");
+    d->reject();
 }
