@@ -103,7 +103,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     dialogs_ = std::make_unique<PropertyDialogs>(*objects_, palette_, calc_);
     console_->colourDropped = [this](CategoryPanel panel, int row, unsigned colour) {
         ProjectContext ctx = context();
-        setEntryColour(ctx, panel, row, colour);
+        setEntryColour(ctx, panel, row, colourOfDrop(colour), targetOfDrop(colour));
     };
     console_->parameterPanel()->makeAfterimage = [this] {
         picture_->leaveAfterimageNow();

@@ -382,3 +382,35 @@ TEST_F(PropertyDialogsTest, AClickOnARowOpensItsDialog) {
     EXPECT_EQ(d->windowTitle(), "y1 Propiedades");
     d->reject();
 }
+
+// The picker popped up for a figure's inside colour drags swatches in its third mode: dropped
+// on a figure's row they set its inside colour, not its point colour.
+TEST_F(PropertyDialogsTest, ThePickersDropModeFollowsTheColourItWasOpenedFor) {
+    makePoint("1", "2");
+    doubleClick(panel(cpBasicFigures)->rowText(1));
+    FigureDialog* d = dialogs()->figureDialog();
+    PenPaletteWindow* palette = shown.program->palette();
+    for (const auto& [pen, mode] :
+         {std::pair{"pointColor", ColourTarget::Main}, std::pair{"lineColor", ColourTarget::Line},
+          std::pair{"fillColor", ColourTarget::Inside}}) {
+        d->pen(pen)->click();
+        EXPECT_EQ(palette->dropMode(), mode) << pen;
+        palette->hide();
+    }
+    d->reject();
+
+    CategoryPanelWidget* p = panel(cpBasicFigures);
+    const QPoint at = p->rowText(1)->geometry().center();
+    const std::uint32_t pointColour = project().figures[1].pointColor;
+    QMimeData data;
+    data.setData(kColourMimeType,
+                 QByteArray::number(droppedColourValue(0x0000FF, ColourTarget::Inside)));
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p, &drop);
+    EXPECT_EQ(project().figures[1].fillColor, 0x0000FFu);
+    EXPECT_EQ(project().figures[1].pointColor, pointColour);
+    undo()->trigger();
+    EXPECT_EQ(project().figures[1].fillColor, 0xFFFFFFu);
+}

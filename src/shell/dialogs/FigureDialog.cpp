@@ -229,6 +229,8 @@ void FigureDialog::buildPens(QWidget* holder) {
         auto* b = new PenButton(palette_, kPenPanels[p],
                                 shownText(std::string("Figure.") + kPenNames[p]), holder);
         b->setObjectName(kPenNames[p]);
+        if (p == pLineColor) b->setDropMode(ColourTarget::Line);
+        if (p == pFillColor) b->setDropMode(ColourTarget::Inside);
         pens_[static_cast<std::size_t>(p)] = b;
         h->addWidget(b);
     }

@@ -74,8 +74,19 @@ bool droppedColour(const QMimeData& data, unsigned& colour) {
     if (!data.hasFormat(kColourMimeType)) return false;
     bool ok = false;
     const unsigned v = QString::fromLatin1(data.data(kColourMimeType)).toUInt(&ok);
-    if (ok) colour = v & 0xFFFFFF;
+    if (ok) colour = droppedColourValue(colourOfDrop(v), targetOfDrop(v));
     return ok;
+}
+
+unsigned droppedColourValue(unsigned colour, ColourTarget target) {
+    return (colour & 0xFFFFFF) | static_cast<unsigned>(target) << 24;
+}
+
+ColourTarget targetOfDrop(unsigned dropped) {
+    const unsigned mode = dropped >> 24;
+    return mode == static_cast<unsigned>(ColourTarget::Line)     ? ColourTarget::Line
+           : mode == static_cast<unsigned>(ColourTarget::Inside) ? ColourTarget::Inside
+                                                                 : ColourTarget::Main;
 }
 
 void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value) {
@@ -164,8 +175,10 @@ QToolButton* PenPaletteWindow::entry(PenPanel panel, int index) const {
 }
 
 void PenPaletteWindow::popUp(QAbstractButton* target, PenPanel panel,
-                             std::function<void(unsigned)> chosen, bool extraWidth) {
+                             std::function<void(unsigned)> chosen, bool extraWidth,
+                             ColourTarget dropMode) {
     target_ = target;
+    dropMode_ = dropMode;
     chosen_ = std::move(chosen);
     shown_ = panel;
     for (std::size_t p = 0; p < panels_.size(); ++p)
@@ -230,7 +243,8 @@ bool PenPaletteWindow::eventFilter(QObject* watched, QEvent* event) {
         const QPoint d = static_cast<QMouseEvent*>(event)->position().toPoint() - pressAt_;
         if (d.manhattanLength() > kDragDistance) {
             auto* mime = new QMimeData;
-            mime->setData(kColourMimeType, QByteArray::number(b->property("penValue").toUInt()));
+            mime->setData(kColourMimeType, QByteArray::number(droppedColourValue(
+                                               b->property("penValue").toUInt(), dropMode_)));
             auto* drag = new QDrag(b);
             drag->setMimeData(mime);
             drag->setPixmap(b->icon().pixmap(18, 18));

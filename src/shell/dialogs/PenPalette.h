@@ -4,6 +4,8 @@
 // choice with the matching panel; a click on an entry hands its value over and closes it. The
 // colour swatches can also be dragged onto the rows of the data panel.
 
+#include "document/PropertyEdits.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -22,8 +24,14 @@ unsigned swatchColour(int index, bool monochrome);
 
 // A dragged colour swatch carries its colour under this type.
 inline constexpr const char* kColourMimeType = "application/x-tarlix-colour";
-// The colour a drop carries, or false when it carries none.
+// The colour a drop carries, or false when it carries none. The value is 0x00BBGGRR with the
+// palette's drop mode (which of the object's colours it sets) in the top byte.
 bool droppedColour(const QMimeData& data, unsigned& colour);
+unsigned droppedColourValue(unsigned colour, ColourTarget target);
+inline unsigned colourOfDrop(unsigned dropped) {
+    return dropped & 0xFFFFFF;
+}
+ColourTarget targetOfDrop(unsigned dropped);
 
 // Shows a value on the button that stands for it: a colour as a filled swatch, the others as
 // their number.
@@ -37,8 +45,11 @@ public:
     // Pops the picker up under target with the panel: its left edge 16 pixels left of the
     // button (moved left to stay on screen), its top just under it. chosen gets the value of
     // the entry clicked; the target button shows it.
+    // Swatches dragged from a picker popped up for a line or an inside colour set that colour
+    // of the object they are dropped on (the second and third drop modes).
     void popUp(QAbstractButton* target, PenPanel panel, std::function<void(unsigned)> chosen,
-               bool extraWidth = false);
+               bool extraWidth = false, ColourTarget dropMode = ColourTarget::Main);
+    ColourTarget dropMode() const { return dropMode_; }
 
     void setMonochrome(bool monochrome);
     QToolButton* entry(PenPanel panel, int index) const;
@@ -64,6 +75,7 @@ private:
     QAbstractButton* target_ = nullptr;
     std::function<void(unsigned)> chosen_;
     bool monochrome_ = false;
+    ColourTarget dropMode_ = ColourTarget::Main;
     unsigned userColour_ = 0xFFFFFF;
     QPoint pressAt_;
 };

@@ -103,6 +103,7 @@ SegmentDialog::SegmentDialog(PenPaletteWindow* palette, PenDefaults& defaults, Q
     colour_ = new PenButton(palette, PenPanel::Colour, shownText("Dialog.colour"), this);
     width_ = new PenButton(palette, PenPanel::Width, shownText("Dialog.width"), this);
     fill_ = new PenButton(palette, PenPanel::Colour, shownText("Dialog.fillColour"), this);
+    fill_->setDropMode(ColourTarget::Inside);
     pattern_ = new PenButton(palette, PenPanel::Pattern, shownText("Dialog.pattern"), this);
     lineStyle_ = new PenButton(palette, PenPanel::LineStyle, shownText("Dialog.lineStyle"), this);
     for (PenButton* b : {colour_, width_, fill_, pattern_, lineStyle_}) pens->addWidget(b);
