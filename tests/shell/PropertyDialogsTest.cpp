@@ -2,12 +2,14 @@
 // OK stores (one undo step), what Cancel leaves, what is refused, and colours from the palette.
 #include "shell/dialogs/PropertyDialogs.h"
 #include "ProgramFixture.h"
+#include "document/ParamTable.h"
 #include "document/PropertyEdits.h"
 #include "document/SegmentEdit.h"
 #include "expression/CompileMessages.h"
 #include "shell/CalculatorWindow.h"
 #include "shell/CategoryPanelWidget.h"
 #include "shell/DataPanel.h"
+#include "shell/ParameterPanel.h"
 #include "shell/dialogs/EquationDialog.h"
 #include "shell/dialogs/FigureDialog.h"
 #include "shell/dialogs/PenPalette.h"
@@ -413,4 +415,69 @@ TEST_F(PropertyDialogsTest, ThePickersDropModeFollowsTheColourItWasOpenedFor) {
     EXPECT_EQ(project().figures[1].pointColor, pointColour);
     undo()->trigger();
     EXPECT_EQ(project().figures[1].fillColor, 0xFFFFFFu);
+}
+
+// The figure type button opens its own panel and stores its entry; a double click on the
+// increment edits it in the formula editor; the dialog opens again where it was closed.
+TEST_F(PropertyDialogsTest, FigureTypeIncrementEditorAndPosition) {
+    panel(cpCurves)->letterButton(2)->click();
+    FigureDialog* d = dialogs()->figureDialog();
+    PenPaletteWindow* palette = shown.program->palette();
+    d->pen("figureType")->click();
+    EXPECT_EQ(palette->shownPanel(), PenPanel::FigureType);
+    palette->entry(PenPanel::FigureType, 2)->click();
+
+    CalculatorWindow* calc = shown.program->calculator();
+    d->field("step")->clear();
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(d->field("step"), &dbl);
+    ASSERT_TRUE(calc->isVisible());
+    EXPECT_EQ(calc->findChild<QLabel*>("LblFunction")->text(), "Step=");
+    for (QChar c : QString("1/4")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(calc->editBox(), &press);
+    }
+    calc->sendExpression();
+    EXPECT_EQ(d->field("step")->text(), "0.25"); // the value, as the box takes numbers
+
+    d->field("x")->setText("cos t");
+    d->field("y")->setText("sin t");
+    d->move(123, 145);
+    d->okButton()->click();
+    ASSERT_FALSE(d->isVisible());
+    EXPECT_EQ(project().figures[2].curveFill, 2);
+    EXPECT_EQ(project().figures[2].paramStep, 0.25L);
+    d->open(2, fkCurves);
+    EXPECT_EQ(d->pos(), QPoint(123, 145));
+    d->reject();
+}
+
+// A curve stored with a parameter whose increment box is on show hands it its increment as a
+// typed text, which Enter makes the parameter's step; a parameter not on show gets nothing.
+TEST_F(PropertyDialogsTest, ACurvesIncrementGoesToItsParametersBox) {
+    ParameterPanel* parameters = shown.program->console()->parameterPanel();
+    const int a = parameterOfLetter('a');
+    ASSERT_TRUE(parameters->row(a).step->isVisibleTo(parameters->window()));
+    panel(cpCurves)->letterButton(2)->click();
+    FigureDialog* d = dialogs()->figureDialog();
+    d->field("letter")->setText("a");
+    d->field("x")->setText("cos a");
+    d->field("y")->setText("sin a");
+    d->field("step")->setText("0.05");
+    d->okButton()->click();
+    ASSERT_EQ(project().figures[2].kind, 6);
+    EXPECT_EQ(parameters->row(a).step->text(), "0.05");
+    EXPECT_NE(project().parameters[a].step, 0.05L); // typed, not yet taken
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(parameters->row(a).step, &enter);
+    EXPECT_EQ(project().parameters[a].step, 0.05L);
+
+    parameters->row(a).letter->click(); // fixed: its increment box is hidden
+    ASSERT_FALSE(parameters->row(a).step->isVisibleTo(parameters->window()));
+    d->open(2, fkCurves);
+    d->field("step")->setText("0.5");
+    d->okButton()->click();
+    EXPECT_EQ(project().figures[2].paramStep, 0.5L);
+    EXPECT_EQ(parameters->row(a).step->text(), "0.05");
 }

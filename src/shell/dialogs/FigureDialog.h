@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -31,6 +32,8 @@ public:
 
     std::function<ProjectContext()> context;
     std::function<void(const CalculatorRequest&)> openCalculator;
+    // A curve was stored with its parameter letter and increment.
+    std::function<void(char letter, Extended increment)> curveStored;
 
     // Shows figure n; a figure never defined starts from the defaults for new figures.
     void open(int n, int allowedKinds);
@@ -49,6 +52,10 @@ public:
     void stepIncrement(bool larger);
 
     void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void build();
@@ -77,6 +84,7 @@ private:
     std::array<PenButton*, 10> pens_{};
     QPushButton* ok_ = nullptr;
     QPushButton* delete_ = nullptr;
+    std::optional<QPoint> lastPosition_;
 };
 
 } // namespace tarlix
