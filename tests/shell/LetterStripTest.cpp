@@ -16,9 +16,13 @@ using namespace tarlix;
 
 namespace {
 
-struct LetterStripTest : ::testing::Test {
+// The application comes before the windows.
+struct WithApplication {
+    WithApplication() { qttest::qtApp<QApplication>(); }
+};
+
+struct LetterStripTest : ::testing::Test, WithApplication {
     LetterStripTest() {
-        qttest::qtApp<QApplication>();
         panel.resize(150, 100);
         std::vector<int> all(22);
         std::iota(all.begin(), all.end(), 1);

@@ -17,10 +17,32 @@ class QToolButton;
 
 namespace tarlix {
 
-enum class PenPanel { Colour, Width, Pattern, LineStyle, PointStyle, Border, FigureType, Count };
+// The picker's panels. The marker pen and background panels choose a colour by its index (in
+// the swatches and in the further colours); memo frame, font size and parameter style are
+// plain values for their users.
+enum class PenPanel {
+    Colour,
+    Width,
+    Pattern,
+    LineStyle,
+    PointStyle,
+    Border,
+    FigureType,
+    MarkerColour,
+    BackgroundColour,
+    MemoFrame,
+    FontSize,
+    ParameterStyle,
+    Pattern2,
+    Count
+};
 
 // The colour of swatch index (0..15), 0x00BBGGRR, in the normal or the monochrome colour set.
 unsigned swatchColour(int index, bool monochrome);
+// The further colours switched with the set (index 0..7), which the background panel offers,
+// and the graph panel's colour.
+unsigned furtherColour(int index, bool monochrome);
+unsigned graphPanelColour(bool monochrome);
 
 // A dragged colour swatch carries its colour under this type.
 inline constexpr const char* kColourMimeType = "application/x-tarlix-colour";
@@ -33,9 +55,9 @@ inline unsigned colourOfDrop(unsigned dropped) {
 }
 ColourTarget targetOfDrop(unsigned dropped);
 
-// Shows a value on the button that stands for it: a colour as a filled swatch, the others as
-// their number.
-void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value);
+// Shows a value on the button that stands for it: a colour (or a colour index) as a filled
+// swatch, the others as their number.
+void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value, bool monochrome = false);
 
 class PenPaletteWindow : public QWidget {
     Q_OBJECT
@@ -51,7 +73,10 @@ public:
                bool extraWidth = false, ColourTarget dropMode = ColourTarget::Main);
     ColourTarget dropMode() const { return dropMode_; }
 
+    // Switches the swatches, marker pen and background colours to the monochrome set used in
+    // black-and-white mode, and back.
     void setMonochrome(bool monochrome);
+    bool monochrome() const { return monochrome_; }
     QToolButton* entry(PenPanel panel, int index) const;
     PenPanel shownPanel() const { return shown_; }
 
@@ -64,7 +89,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildPanel(PenPanel panel, int first, int last);
+    void buildPanel(PenPanel panel);
     void choose(PenPanel panel, unsigned value);
     void chooseUser();
     void recolourSwatches();
