@@ -292,6 +292,12 @@ void Program::keepTogether(MovedWindow moved) {
     applyFrames(f);
 }
 
+void Program::setBlackAndWhite(bool on) {
+    picture_->setBlackAndWhite(on);
+    palette_->setMonochrome(on);
+    repaintGraph();
+}
+
 void Program::repaintGraph() {
     const View& view = objects_->view;
     picture_->recompute();

@@ -137,6 +137,9 @@ TEST_F(PropertyDialogsTest, KindCaptionsAndIncrementSteps) {
     d->open(2, fkAll);
     d->kindButton(2)->click();
     EXPECT_EQ(d->caption()->text(), "Centro");
+    EXPECT_EQ(d->radiusButton()->toolTip(), "Radio");
+    d->kindButton(5)->click();
+    EXPECT_EQ(d->radiusButton()->toolTip(), "Ecuación polar");
     d->kindButton(3)->click();
     EXPECT_EQ(d->caption()->text(), "Línea");
     EXPECT_TRUE(d->field("r")->isVisibleTo(d));
@@ -284,6 +287,12 @@ TEST_F(PropertyDialogsTest, PaletteChoicesAndPlacement) {
     palette->popUp(&edge, PenPanel::Colour, nullptr);
     EXPECT_EQ(palette->geometry().right(), area.right());
     palette->hide();
+
+    // Black-and-white mode switches the palette to its monochrome set, and back.
+    shown.program->setBlackAndWhite(true);
+    EXPECT_TRUE(palette->monochrome());
+    shown.program->setBlackAndWhite(false);
+    EXPECT_FALSE(palette->monochrome());
 }
 
 TEST_F(PropertyDialogsTest, AColourDroppedOnARowRecoloursThatObject) {

@@ -140,6 +140,7 @@ void FigureDialog::build() {
             auto* formula = new QToolButton(row);
             formula->setText("…");
             formula->setToolTip(shownText(f == fR ? "Figure.radius" : "Figure.editFormula"));
+            if (f == fR) radiusButton_ = formula;
             connect(formula, &QToolButton::clicked, this, [this, edit, f] {
                 if (openCalculator)
                     openCalculator(fieldRequest(edit, QString::fromLatin1(kFieldCaptions[f]) + "=",
@@ -317,6 +318,8 @@ void FigureDialog::setKind(int kind) {
         if (!(entry_.paramStep > 0)) fields_[fStep]->setText(stepText(0.1L));
         pens_[pLocus]->setValue(entry_.locusWidth);
     }
+    // The polar kind's r is the curve's equation, the others' a radius.
+    radiusButton_->setToolTip(shownText(kind == 5 ? "Figure.polarHint" : "Figure.radius"));
     caption_->setText(shownText(kind == 2                ? "Figure.centre"
                                 : kind == 3 || kind == 4 ? "Figure.line"
                                                          : "Figure.point"));

@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace tarlix {
 
@@ -46,6 +47,7 @@ public:
     QAbstractButton* labelButton(int position) const; // 1..9
     QComboBox* labelBox() const { return labelBox_; }
     QLabel* caption() const { return caption_; }
+    QToolButton* radiusButton() const { return radiusButton_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* deleteButton() const { return delete_; }
     PenButton* pen(const char* name) const; // "pointColor", "lineColor", "fillColor", ...
@@ -72,6 +74,7 @@ private:
     int n_ = 0;
     QButtonGroup* kinds_ = nullptr;
     QLabel* caption_ = nullptr;
+    QToolButton* radiusButton_ = nullptr;
     std::array<QLineEdit*, 8> fields_{};
     std::array<QWidget*, 8> rows_{};
     QButtonGroup* positions_ = nullptr;
