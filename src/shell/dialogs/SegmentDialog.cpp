@@ -164,7 +164,9 @@ void SegmentDialog::open(int index) {
         record_.width = static_cast<std::uint8_t>(defaults_.width);
         record_.lineStyle = static_cast<std::uint8_t>(defaults_.lineStyle);
     }
-    kinds_->button(record_.kind)->setChecked(true);
+    // A type without a button of its own (none is expected) shows as a segment.
+    QAbstractButton* kind = kinds_->button(record_.kind);
+    (kind ? kind : kinds_->button(skSegment))->setChecked(true);
     QString letters = toQString(segmentRowText(record_)).toUpper();
     letters.remove(QRegularExpression("[^A-Z]"));
     vertices_->setText(letters);
