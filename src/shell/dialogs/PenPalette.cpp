@@ -163,17 +163,17 @@ PenPaletteWindow::PenPaletteWindow(QWidget* parent)
 }
 
 void PenPaletteWindow::buildPanel(PenPanel panel) {
-    const PanelEntries& spec = entriesOf(panel);
+    const PanelEntries& shape = entriesOf(panel);
     auto* holder = new QWidget(this);
     holder->hide();
     auto& list = entries_[static_cast<std::size_t>(panel)];
-    for (int v = spec.first; v <= spec.last; ++v) {
+    for (int v = shape.first; v <= shape.last; ++v) {
         auto* b = new QToolButton(holder);
         b->setAutoRaise(true);
-        const int i = v - spec.first;
-        b->setGeometry((i % spec.columns) * kEntrySize, (i / spec.columns) * kEntrySize, kEntrySize,
-                       kEntrySize);
-        const int value = spec.values.empty() ? v : spec.values[static_cast<std::size_t>(i)];
+        const int i = v - shape.first;
+        b->setGeometry((i % shape.columns) * kEntrySize, (i / shape.columns) * kEntrySize,
+                       kEntrySize, kEntrySize);
+        const int value = shape.values.empty() ? v : shape.values[static_cast<std::size_t>(i)];
         b->setProperty("penValue", value);
         const bool user = panel == PenPanel::Colour && v == kUserEntry;
         if (panel != PenPanel::Colour) b->setText(QString::number(value));
@@ -181,7 +181,7 @@ void PenPaletteWindow::buildPanel(PenPanel panel) {
             b->setText("*");
             b->setToolTip(shownText("PenPalette.favourite"));
         }
-        if (v == spec.first && spec.hintKey) b->setToolTip(shownText(spec.hintKey));
+        if (v == shape.first && shape.hintKey) b->setToolTip(shownText(shape.hintKey));
         if (panel == PenPanel::MemoFrame) b->setToolTip(shownText(kMemoHints[i]));
         if (panel == PenPanel::Colour && !user) b->installEventFilter(this);
         connect(b, &QToolButton::clicked, this, [this, panel, b, user] {
@@ -193,8 +193,8 @@ void PenPaletteWindow::buildPanel(PenPanel panel) {
         });
         list.push_back(b);
     }
-    const int rows = (static_cast<int>(list.size()) + spec.columns - 1) / spec.columns;
-    holder->resize(spec.columns * kEntrySize, rows * kEntrySize);
+    const int rows = (static_cast<int>(list.size()) + shape.columns - 1) / shape.columns;
+    holder->resize(shape.columns * kEntrySize, rows * kEntrySize);
     panels_.push_back(holder);
 }
 
