@@ -5,25 +5,16 @@
 // recomputed and drawn) next to a full redraw of the same project (the view moved).
 //
 // TARLIX_DRAG_PROJECT=PATH writes the project file, so that it can be opened in the program.
+#include "BenchPicture.h"
 #include "document/ProjectFile.h"
 #include "document/SegmentEdit.h"
-#include "platform/qt/QtImageCanvas.h"
-#include "platform/qt/QtSurfaces.h"
-#include "render/ProjectPicture.h"
 
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 #include <string>
 
 using namespace tarlix;
+using namespace tarlix::bench;
 
 namespace {
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 
 struct FigureText {
     int n;
@@ -69,22 +60,10 @@ FigureEntry figureOf(const FigureText& t) {
     return f;
 }
 
-struct DragProject {
-    Project project;
-    RedrawState redraw;
-    View view{redraw, ViewDefaults{}};
-    RecordingMessageBox messages;
-    DocumentHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
-    ProjectPicture picture{project, view, redraw};
-    QtSurfaces surfaces;
+struct DragProject : BenchPicture {
     int step = 0;
 
-    DragProject() {
-        view.areaRectify = false;
-        view.xAxis.pixelLength = kWidth;
-        view.yAxis.pixelLength = kHeight;
-        view.setView(nullptr, -6, 6, -4.5, 4.5);
+    DragProject() : BenchPicture(-6, 6, -4.5, 4.5) {
         for (const FigureText& t : kFigureTexts) storeFigure(ctx, t.n, figureOf(t));
         addSegment(ctx, PenDefaults{}, 1, 2);
         addSegment(ctx, PenDefaults{}, 2, 3);
@@ -92,12 +71,6 @@ struct DragProject {
         storeFunction(2, "sin x");
         storeFunction(3, "x^3/10-x");
         picture.recompute();
-    }
-
-    void storeFunction(int n, const char* text) {
-        EquationEntry f;
-        f.expr.source = text;
-        storeExplicitFunction(ctx, n, f);
     }
 
     // P to the next pixel of a small circle, its coordinates written as text.
@@ -108,12 +81,6 @@ struct DragProject {
         p.x.source = std::to_string(-2 + 0.5 * std::cos(a));
         p.y.source = std::to_string(-1 + 0.5 * std::sin(a));
         storeFigure(ctx, 1, std::move(p));
-    }
-
-    void drawPicture() {
-        QtImageCanvas canvas(kWidth, kHeight);
-        picture.draw(canvas, surfaces);
-        benchmark::DoNotOptimize(canvas.image().constBits());
     }
 };
 
@@ -146,12 +113,8 @@ BENCHMARK(dragStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(dragFullRedraw)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv); // labels are drawn through Qt's fonts
-    if (const char* path = std::getenv("TARLIX_DRAG_PROJECT"))
-        if (!writeProjectFile(dragProject().ctx, path)) return 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [] {
+        const char* path = std::getenv("TARLIX_DRAG_PROJECT");
+        return !path || writeProjectFile(dragProject().ctx, path);
+    });
 }

@@ -2,49 +2,27 @@
 // store half full: taking the snapshot before an edit, and one undo step (the project read
 // back from its snapshot, recomputed and drawn). The memory of a full history of one-entry
 // edits is reported as a multiple of the project's text size.
+#include "BenchPicture.h"
 #include "document/ObjectTokens.h"
-#include "document/ProjectEdit.h"
 #include "document/ProjectWriter.h"
 #include "document/UndoHistories.h"
-#include "platform/qt/QtImageCanvas.h"
-#include "platform/qt/QtSurfaces.h"
-#include "render/ProjectPicture.h"
-
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
 
 #include <set>
 #include <string>
 
 using namespace tarlix;
+using namespace tarlix::bench;
 
 namespace {
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 
 const char* const kFunctions[] = {"a sin x",  "x^2/4-a", "a x^3/10-x", "exp(-x^2/2)a+1",
                                   "cos(2x)",  "x^2/4-2", "Sqrt(x+5)",  "1/(x^2+1)",
                                   "abs(x)-3", "log(x+6)"};
 const char* const kRelations[] = {"x^2+y^2<4", "y>x^2-3", "abs(x)+abs(y)<b", "y<sin(x)"};
 
-struct HalfFullProject {
-    Project project;
-    RedrawState redraw;
-    View view{redraw, ViewDefaults{}};
-    RecordingMessageBox messages;
-    DocumentHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
-    ProjectPicture picture{project, view, redraw};
-    QtSurfaces surfaces;
-
-    HalfFullProject() {
-        view.areaRectify = false;
-        view.xAxis.pixelLength = kWidth;
-        view.yAxis.pixelLength = kHeight;
-        view.setView(nullptr, -5, 5, -5, 5);
-        for (int n = 1; n <= 10; ++n) storeExplicitFunction(ctx, n, equation(kFunctions[n - 1]));
+struct HalfFullProject : BenchPicture {
+    HalfFullProject() : BenchPicture(-5, 5, -5, 5) {
+        for (int n = 1; n <= 10; ++n) storeFunction(n, kFunctions[n - 1]);
         for (int n = 1; n <= 4; ++n) storeRelation(ctx, n, equation(kRelations[n - 1]));
         for (int n = 1; n <= 4; ++n) {
             CompiledExpression f;
@@ -73,9 +51,7 @@ struct HalfFullProject {
         redraw.markEverything();
         picture.markEverythingDirty();
         picture.recompute();
-        QtImageCanvas canvas(kWidth, kHeight);
-        picture.draw(canvas, surfaces);
-        benchmark::DoNotOptimize(canvas.image().constBits());
+        drawPicture();
     }
 };
 
@@ -157,10 +133,5 @@ BENCHMARK(undoStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(historyMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

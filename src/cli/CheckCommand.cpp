@@ -20,7 +20,7 @@ std::string vertexName(int v) {
 std::string figureText(const FigureEntry& f) {
     std::string text = f.whole.source;
     if (f.kind >= 2 && f.kind <= 4) text += ", r = " + f.radius.source;
-    if (f.kind == 5 || f.kind == 6)
+    if (isCurveKind(f.kind))
         text += ", " + std::string(1, f.paramLetter) + " = " + f.paramLow.source + ".." +
                 f.paramHigh.source;
     return text;

@@ -16,7 +16,7 @@ bool usesToken(const Project& p, int token, const CompiledExpression& r) {
 // the curve's shape; only its range bounds can still depend on it.
 bool figureUsesToken(const Project& p, int n, int token) {
     const FigureEntry& f = p.figures[n];
-    const bool curve = f.kind == 5 || f.kind == 6;
+    const bool curve = isCurveKind(f.kind);
     const bool ownParameter = curve && token == parameterToken(parameterOfLetter(f.paramLetter)) &&
                               parameterOfLetter(f.paramLetter) != 0;
     if (usesToken(p, token, f.paramLow) || usesToken(p, token, f.paramHigh)) return true;

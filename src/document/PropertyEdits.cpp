@@ -66,13 +66,6 @@ bool confirmEquation(ProjectContext& ctx, Store<EquationEntry, N>& store, int n,
     return !circularInPlace(ctx, store[n], entry);
 }
 
-bool isCurveKind(int kind) {
-    return kind == 5 || kind == 6;
-}
-bool isLineKind(int kind) {
-    return kind == 3 || kind == 4;
-}
-
 // The expressions each kind needs before it can be confirmed.
 bool complete(const FigureEntry& f) {
     const bool x = !isBlank(f.x), y = !isBlank(f.y), r = !isBlank(f.radius);
@@ -138,15 +131,18 @@ void takeFigureDefaults(const FigureEntry& f, FigureDefaults& d) {
 } // namespace
 
 bool confirmExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry) {
-    if (!confirmEquation(ctx, ctx.project.explicitFunctions, n, entry, kModeExplicit, true))
-        return false;
-    storeExplicitFunction(ctx, n, std::move(entry));
+    auto& store = ctx.project.explicitFunctions;
+    if (!confirmEquation(ctx, store, n, entry, kModeExplicit, true)) return false;
+    // An empty slot left empty changes nothing and leaves no undo step.
+    if (!isBlank(entry.expr) || !isBlank(store[n].expr))
+        storeExplicitFunction(ctx, n, std::move(entry));
     return true;
 }
 
 bool confirmRelation(ProjectContext& ctx, int n, EquationEntry entry) {
-    if (!confirmEquation(ctx, ctx.project.relations, n, entry, kModeRelation, false)) return false;
-    storeRelation(ctx, n, std::move(entry));
+    auto& store = ctx.project.relations;
+    if (!confirmEquation(ctx, store, n, entry, kModeRelation, false)) return false;
+    if (!isBlank(entry.expr) || !isBlank(store[n].expr)) storeRelation(ctx, n, std::move(entry));
     return true;
 }
 
@@ -204,12 +200,15 @@ bool confirmSegment(ProjectContext& ctx, int index, SegmentRecord record,
     return true;
 }
 
-bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour) {
+bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour,
+                    ColourTarget target) {
     Project& p = ctx.project;
     switch (panel) {
     case cpExplicit:
     case cpRelations: {
+        // A function or relation has one colour, its pen, which is also its line.
         const bool explicitFunction = panel == cpExplicit;
+        if (target == ColourTarget::Inside) return false;
         if (explicitFunction ? !p.explicitFunctions.contains(row) : !p.relations.contains(row))
             return false;
         EquationEntry e = explicitFunction ? p.explicitFunctions[row] : p.relations[row];
@@ -225,15 +224,20 @@ bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint
     case cpBasicFigures: {
         if (!p.figures.contains(row) || p.figures[row].kind == 0) return false;
         FigureEntry f = p.figures[row];
-        if (f.pointColor == colour) return false;
-        f.pointColor = colour;
+        std::uint32_t& field = target == ColourTarget::Main   ? f.pointColor
+                               : target == ColourTarget::Line ? f.lineColor
+                                                              : f.fillColor;
+        if (field == colour) return false;
+        field = colour;
         storeFigure(ctx, row, std::move(f));
         return true;
     }
     case cpConnectedFigures: {
-        if (row < 1 || row > p.segments.count || p.segments[row].penColor == colour) return false;
+        if (row < 1 || row > p.segments.count) return false;
         SegmentRecord r = p.segments[row];
-        r.penColor = colour;
+        std::uint32_t& field = target == ColourTarget::Inside ? r.fillColor : r.penColor;
+        if (field == colour) return false;
+        field = colour;
         ctx.hooks.recordUndo();
         setSegment(ctx, row, r);
         return true;

@@ -36,10 +36,16 @@ bool confirmFigure(ProjectContext& ctx, int n, FigureEntry entry, FigureDefaults
 bool confirmSegment(ProjectContext& ctx, int index, SegmentRecord record,
                     const std::string& letters, PenDefaults& defaults);
 
-// A colour dropped on a data-panel row: the pen colour of a function, relation or connected
-// figure, the point colour of a figure. One undo step; an empty slot or the same colour
-// changes nothing. True when the object changed.
-bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour);
+// Which of an object's colours a colour dropped on its row sets: its main colour (the pen of
+// a function, relation or connected figure, the point of a figure), its line colour (a
+// figure's line; the others' lines are their pen), or its inside colour (figures and connected
+// figures only).
+enum class ColourTarget { Main, Line, Inside };
+
+// A colour dropped on a data-panel row. One undo step; an empty slot, an object without that
+// colour or the same colour changes nothing. True when the object changed.
+bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour,
+                    ColourTarget target = ColourTarget::Main);
 
 // The increment of a curve one step larger or smaller in the sequence 1000, 500, 200 ... 0.001:
 // the next value beyond current; nothing at the ends.

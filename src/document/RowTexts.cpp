@@ -46,10 +46,6 @@ std::string userFunctionRowCaption(const Project& project, int n) {
            lists[userFunctionArgumentCount(project, n) - 1];
 }
 
-bool isCurveKind(int kind) {
-    return kind == 5 || kind == 6;
-}
-
 std::string figureRowText(const FigureEntry& f) {
     switch (f.kind) {
     case 1:

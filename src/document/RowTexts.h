@@ -25,7 +25,4 @@ std::string figureRowText(const FigureEntry& figure);
 // The vertices of a connected figure as their letters ("x" and "y" for the axes).
 std::string segmentRowText(const SegmentRecord& segment);
 
-// Whether a figure belongs to the curve category (polar and parametric curves).
-bool isCurveKind(int kind);
-
 } // namespace tarlix

@@ -18,12 +18,8 @@ bool needsCompile(const CompiledExpression& entry, const CompiledExpression& sto
     return entry.source != stored.source || (entry.tokens.empty() && !isEmpty(entry));
 }
 
-bool isCurve(const FigureEntry& f) {
-    return f.kind == 5 || f.kind == 6;
-}
-
 CategoryPanel figurePanel(const FigureEntry& f) {
-    return isCurve(f) ? cpCurves : cpBasicFigures;
+    return isCurveKind(f.kind) ? cpCurves : cpBasicFigures;
 }
 
 // An entry leaving its category gives up its row position; one arriving takes the next.

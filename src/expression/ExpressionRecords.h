@@ -76,6 +76,15 @@ struct FigureEntry {
     CompiledExpression& part(FigurePart p);
 };
 
+// Polar and parametric curves, sampled over their own parameter.
+inline bool isCurveKind(int kind) {
+    return kind == 5 || kind == 6;
+}
+// Horizontal and vertical lines, whose radius is the width of a strip.
+inline bool isLineKind(int kind) {
+    return kind == 3 || kind == 4;
+}
+
 // Whole-point text from the x and y texts, and back; separator is the argument separator.
 std::string joinWholePoint(const std::string& xText, const std::string& yText, char separator);
 void splitWholePoint(const std::string& wholeText, char separator, std::string& xText,

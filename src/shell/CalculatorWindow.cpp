@@ -125,7 +125,9 @@ QToolButton* CalculatorWindow::paletteButton(const char* name) const {
 }
 
 void CalculatorWindow::open(const CalculatorRequest& request) {
+    leaveRequest();
     request_ = request;
+    sent_ = false;
     label_->setText(request.label.isEmpty() ? shownText("Calc.label") : request.label);
     edit_->setText(editText(request.text));
     edit_->setCursorPosition(edit_->text().size());
@@ -185,7 +187,21 @@ void CalculatorWindow::sendExpression() {
     setSource(record, text, kModePlain - 1, env);
     if (!compile(record, request_.mode, true, env)) return;
     if (request_.send && !request_.send(text)) return;
+    sent_ = true;
     close();
+}
+
+// The object the window was opened for learns that nothing was sent, once.
+void CalculatorWindow::leaveRequest() {
+    if (sent_ || !request_.left) return;
+    const auto left = std::move(request_.left);
+    request_.left = nullptr;
+    left();
+}
+
+void CalculatorWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    leaveRequest();
 }
 
 void CalculatorWindow::showLogHint() {

@@ -27,6 +27,8 @@ struct CalculatorRequest {
     // Stores the text in the object; false when the object refused it (the window stays open).
     // None: sending only closes the window.
     std::function<bool(const std::string& text)> send;
+    // Called when the window closes or takes another request without having sent.
+    std::function<void()> left;
 };
 
 class CalculatorWindow : public QWidget {
@@ -55,6 +57,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,6 +66,7 @@ private:
     void textEdited();
     void showPreview();
     void showLogHint();
+    void leaveRequest();
     bool handleKey(int key, const QString& typed);
 
     Calculator calculator_;
@@ -75,6 +79,7 @@ private:
     QPushButton* equal_;
     QPushButton* send_;
     bool editing_ = false;
+    bool sent_ = false;
 };
 
 } // namespace tarlix

@@ -1,11 +1,13 @@
 #include "shell/CategoryPanelWidget.h"
 #include "document/Project.h"
+#include "shell/LetterStrip.h"
 #include "shell/ShownTexts.h"
 #include "shell/dialogs/PenPalette.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 
 #include <QEvent>
 #include <QLabel>
@@ -27,8 +29,7 @@ constexpr int kNarrowRowHeight = 22;
 constexpr int kNarrowFirstRowTop = 26;
 constexpr int kNarrowPanelMargin = 30;
 constexpr int kNarrowButtonWidth = 33;
-constexpr int kLetterSpacing = 19;
-constexpr int kStripHeight = 22;
+constexpr int kClickDistance = 7; // further than this is a drag
 
 QString colourName(unsigned bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF).name();
@@ -78,34 +79,17 @@ CategoryPanelWidget::CategoryPanelWidget(const QString& title, int rowCount,
 }
 
 void CategoryPanelWidget::setLetterStrip(const std::vector<int>& freeFigures) {
-    if (!drawLabel_) {
-        drawLabel_ = new QLabel(shownText("Panel.Figures.create"), this);
-        for (int n = 1; n <= kFigures; ++n) {
-            auto* b = new QToolButton(this);
-            b->setAutoRaise(true);
-            b->setText(QString(QChar(figureLetter(n))));
-            b->hide();
-            connect(b, &QToolButton::clicked, this, [this, n] {
-                if (letterChosen) letterChosen(n);
-            });
-            letters_.push_back(b);
-        }
+    if (!strip_) {
+        strip_ = new LetterStrip(this);
+        strip_->letterChosen = [this](int n) {
+            if (letterChosen) letterChosen(n);
+        };
     }
-    for (QToolButton* b : letters_) b->hide();
-    int left = drawLabel_->sizeHint().width() + 8;
-    for (int n : freeFigures) {
-        if (n < 1 || n > kFigures) continue;
-        QToolButton* b = letters_[static_cast<std::size_t>(n - 1)];
-        b->setGeometry(left, 0, kLetterSpacing, kStripHeight - 2);
-        b->show();
-        left += kLetterSpacing;
-    }
-    stripHeight_ = kStripHeight;
+    strip_->setFreeFigures(freeFigures);
 }
 
 QToolButton* CategoryPanelWidget::letterButton(int figure) const {
-    if (figure < 1 || figure > static_cast<int>(letters_.size())) return nullptr;
-    return letters_[static_cast<std::size_t>(figure - 1)];
+    return strip_ ? strip_->letterButton(figure) : nullptr;
 }
 
 int CategoryPanelWidget::rowAt(const QPoint& at) const {
@@ -137,7 +121,15 @@ void CategoryPanelWidget::dropEvent(QDropEvent* event) {
 }
 
 bool CategoryPanelWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick && watched->property("row").isValid()) {
+    const bool onRow = watched->property("row").isValid();
+    if (onRow && event->type() == QEvent::MouseButtonPress)
+        pressAt_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+    // A click on the row's expression (released where it was pressed) opens its editor.
+    const bool click =
+        event->type() == QEvent::MouseButtonRelease &&
+        (static_cast<QMouseEvent*>(event)->position().toPoint() - pressAt_).manhattanLength() <=
+            kClickDistance;
+    if (onRow && (click || event->type() == QEvent::MouseButtonDblClick)) {
         if (edited) edited(watched->property("row").toInt());
         return true;
     }
@@ -190,10 +182,9 @@ int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const
         ++visibleRows;
     }
     int height = visibleRows * rowHeight + (narrowRows_ ? kNarrowPanelMargin : kPanelMargin);
-    if (drawLabel_) {
-        drawLabel_->move(4, height - 2);
-        for (QToolButton* b : letters_) b->move(b->x(), height - 2);
-        height += stripHeight_;
+    if (strip_) {
+        strip_->move(0, height - 2);
+        height += LetterStrip::kHeight;
     }
     if (create_) {
         create_->setVisible(showCreateButton);

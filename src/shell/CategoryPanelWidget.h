@@ -17,6 +17,8 @@ class QToolButton;
 
 namespace tarlix {
 
+class LetterStrip;
+
 // Row geometry from the screen's pixels per inch and presentation mode.
 struct RowGeometry {
     int fontSize = 12; // points
@@ -56,6 +58,7 @@ public:
     void setLetterStrip(const std::vector<int>& freeFigures);
     std::function<void(int figure)> letterChosen;
     QToolButton* letterButton(int figure) const;
+    LetterStrip* letterStrip() const { return strip_; }
 
     // The row whose button or text is at the point (panel coordinates), or 0.
     int rowAt(const QPoint& at) const;
@@ -88,9 +91,8 @@ private:
     QPushButton* create_ = nullptr;
     std::vector<QToolButton*> buttons_;
     std::vector<QLabel*> texts_;
-    QLabel* drawLabel_ = nullptr;
-    std::vector<QToolButton*> letters_;
-    int stripHeight_ = 0;
+    LetterStrip* strip_ = nullptr;
+    QPoint pressAt_;
     bool narrowRows_ = false;
 };
 

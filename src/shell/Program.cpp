@@ -19,6 +19,8 @@
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
+#include "shell/dialogs/CurveIncrement.h"
+#include "shell/dialogs/FigureDialog.h"
 #include "shell/dialogs/PenPalette.h"
 #include "shell/dialogs/PropertyDialogs.h"
 #include "view/CoordinateText.h"
@@ -101,9 +103,13 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     console_->closeRequested = [this] { graph_->close(); };
     console_->changed = [this] { repaintGraph(); };
     dialogs_ = std::make_unique<PropertyDialogs>(*objects_, palette_, calc_);
+    dialogs_->figureDialog()->curveStored = [this](char letter, Extended increment) {
+        offerCurveIncrement(*console_->parameterPanel(), letter, increment,
+                            objects_->project.engine.decimalChar);
+    };
     console_->colourDropped = [this](CategoryPanel panel, int row, unsigned colour) {
         ProjectContext ctx = context();
-        setEntryColour(ctx, panel, row, colour);
+        setEntryColour(ctx, panel, row, colourOfDrop(colour), targetOfDrop(colour));
     };
     console_->parameterPanel()->makeAfterimage = [this] {
         picture_->leaveAfterimageNow();
@@ -286,6 +292,12 @@ void Program::keepTogether(MovedWindow moved) {
     MainWindowFrames f = frames();
     keepWindowsTogether(f, moved, availableScreen(), objects_->view.presentationMode);
     applyFrames(f);
+}
+
+void Program::setBlackAndWhite(bool on) {
+    picture_->setBlackAndWhite(on);
+    palette_->setMonochrome(on);
+    repaintGraph();
 }
 
 void Program::repaintGraph() {

@@ -60,6 +60,9 @@ public:
     void arrangeWindows();
     // Draws the project into the graph window.
     void repaintGraph();
+    // Black-and-white mode (for black-and-white printing and copying): the picture's colours
+    // and the pen palette's colour set follow it together.
+    void setBlackAndWhite(bool on);
 
     // The file commands without their dialogs: open a project file (asking first when
     // something would be lost), save, and save under a new name.

@@ -23,3 +23,25 @@ TEST(CliProcess, ASuccessfulRunIsSilentOnStderr) {
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_FALSE(cli.readAllStandardError().isEmpty());
 }
+
+// The built tool itself computes each construction, not only the test program: a helper of the
+// drawing once shared a name with the constructions' point reader, and the linked tool called
+// the wrong one and crashed on «perp».
+TEST(CliProcess, TheToolComputesEveryConstruction) {
+    const struct {
+        const char* expression;
+        const char* value;
+    } cases[] = {
+        {"perp((0,1),(-1,0),(1,0))", "(0,0)"},          {"mid((0,0),(2,4))", "(1,2)"},
+        {"intr((0,0),(1,1),(0,1),(1,0))", "(0.5,0.5)"}, {"Ccentr((0,0),(2,0),(0,2))", "(1,1)"},
+        {"Gcentr((0,0),(3,0),(0,3))", "(1,1)"},         {"rot((1,0))", "(0,1)"},
+    };
+    for (const auto& c : cases) {
+        QProcess cli;
+        cli.start(TARLIX_CLI_PATH, {"eval", "--", c.expression});
+        ASSERT_TRUE(cli.waitForFinished(60000)) << c.expression;
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit) << c.expression;
+        EXPECT_EQ(cli.readAllStandardOutput().toStdString(), std::string(c.value) + "\n")
+            << c.expression;
+    }
+}

@@ -73,6 +73,65 @@ TEST_F(PropertyEditsTest, AnEmptyFunctionTextDeletesItInOneStep) {
     EXPECT_EQ(hooks.undoSteps, 1);
 }
 
+// OK on an empty slot with no text leaves it empty and records nothing.
+TEST_F(PropertyEditsTest, AnEmptySlotLeftEmptyRecordsNoStep) {
+    EXPECT_TRUE(confirmExplicitFunction(ctx, 3, equation("")));
+    EXPECT_TRUE(confirmRelation(ctx, 2, equation(" ")));
+    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_FALSE(project.modified);
+}
+
+// A dropped colour sets the main, line or inside colour as the palette's mode says; objects
+// without that colour are left alone. Each change is one undo step.
+TEST_F(PropertyEditsTest, ADroppedColourSetsTheColourOfItsMode) {
+    storeY(1, "x^2");
+    ASSERT_TRUE(confirmFigure(ctx, 1, point(1, "1", "2"), figureDefaults));
+    FigureEntry circle = point(2, "0", "0");
+    circle.kind = 2;
+    circle.radius.source = "1";
+    ASSERT_TRUE(confirmFigure(ctx, 2, circle, figureDefaults));
+    SegmentRecord polygon;
+    polygon.kind = skSegment;
+    ASSERT_TRUE(confirmSegment(ctx, 1, polygon, "PQ", segmentDefaults));
+    hooks.undoSteps = 0;
+    const std::uint32_t c = 0x123456;
+    struct Case {
+        CategoryPanel panel;
+        int row;
+        ColourTarget target;
+        bool changes;
+        std::uint32_t (*read)(const Project&);
+    } cases[] = {
+        {cpExplicit, 1, ColourTarget::Main, true,
+         [](const Project& p) { return p.explicitFunctions[1].penColor; }},
+        {cpExplicit, 1, ColourTarget::Inside, false,
+         [](const Project& p) { return p.explicitFunctions[1].penColor; }},
+        {cpBasicFigures, 1, ColourTarget::Main, true,
+         [](const Project& p) { return p.figures[1].pointColor; }},
+        {cpBasicFigures, 2, ColourTarget::Line, true,
+         [](const Project& p) { return p.figures[2].lineColor; }},
+        {cpBasicFigures, 2, ColourTarget::Inside, true,
+         [](const Project& p) { return p.figures[2].fillColor; }},
+        {cpConnectedFigures, 1, ColourTarget::Line, true,
+         [](const Project& p) { return p.segments[1].penColor; }},
+        {cpConnectedFigures, 1, ColourTarget::Inside, true,
+         [](const Project& p) { return p.segments[1].fillColor; }},
+        {cpBasicFigures, 5, ColourTarget::Line, false, // an empty slot
+         [](const Project& p) { return p.figures[5].lineColor; }},
+    };
+    int steps = 0;
+    for (const Case& k : cases) {
+        const std::uint32_t before = k.read(project);
+        EXPECT_EQ(setEntryColour(ctx, k.panel, k.row, c, k.target), k.changes) << k.row;
+        EXPECT_EQ(k.read(project), k.changes ? c : before) << k.row;
+        steps += k.changes ? 1 : 0;
+        EXPECT_EQ(hooks.undoSteps, steps) << k.row;
+    }
+    // The circle's point colour was not touched by its line and inside drops.
+    EXPECT_NE(project.figures[2].pointColor, c);
+    EXPECT_FALSE(setEntryColour(ctx, cpBasicFigures, 2, c, ColourTarget::Line)); // the same
+}
+
 TEST_F(PropertyEditsTest, IncompleteFiguresAreNotFinished) {
     FigureEntry circle = point(1, "1", "2");
     circle.kind = 2; // no radius

@@ -47,8 +47,9 @@ struct CalculatorWindowTest : ::testing::Test {
 
 } // namespace
 
-// The data panel's create button opens the calculator on the first free function; what is
-// typed and sent with Enter is stored there, drawn, and can be undone.
+// The data panel's create button opens the first free function's properties and the
+// calculator on it at once; what is typed and sent with Enter is stored there on OK, drawn,
+// and can be undone.
 TEST_F(CalculatorWindowTest, CreateButtonEditsTheFirstFreeFunction) {
     panel(cpExplicit)->createButton()->click();
     ASSERT_TRUE(calc()->isVisible());
@@ -58,6 +59,7 @@ TEST_F(CalculatorWindowTest, CreateButtonEditsTheFirstFreeFunction) {
     EXPECT_FALSE(calc()->preview()->pixmap().isNull());
     key(Qt::Key_Return);
     EXPECT_FALSE(calc()->isVisible());
+    shown.program->dialogs()->equationDialog()->okButton()->click();
     EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
     EXPECT_FALSE(project().explicitFunctions[2].expr.code.empty());
     EXPECT_TRUE(shown.program->console()->action("EditUndo")->isEnabled());

@@ -2,11 +2,14 @@
 // OK stores (one undo step), what Cancel leaves, what is refused, and colours from the palette.
 #include "shell/dialogs/PropertyDialogs.h"
 #include "ProgramFixture.h"
+#include "document/ParamTable.h"
 #include "document/PropertyEdits.h"
 #include "document/SegmentEdit.h"
 #include "expression/CompileMessages.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/CategoryPanelWidget.h"
 #include "shell/DataPanel.h"
+#include "shell/ParameterPanel.h"
 #include "shell/dialogs/EquationDialog.h"
 #include "shell/dialogs/FigureDialog.h"
 #include "shell/dialogs/PenPalette.h"
@@ -16,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -133,6 +137,9 @@ TEST_F(PropertyDialogsTest, KindCaptionsAndIncrementSteps) {
     d->open(2, fkAll);
     d->kindButton(2)->click();
     EXPECT_EQ(d->caption()->text(), "Centro");
+    EXPECT_EQ(d->radiusButton()->toolTip(), "Radio");
+    d->kindButton(5)->click();
+    EXPECT_EQ(d->radiusButton()->toolTip(), "Ecuación polar");
     d->kindButton(3)->click();
     EXPECT_EQ(d->caption()->text(), "Línea");
     EXPECT_TRUE(d->field("r")->isVisibleTo(d));
@@ -280,6 +287,12 @@ TEST_F(PropertyDialogsTest, PaletteChoicesAndPlacement) {
     palette->popUp(&edge, PenPanel::Colour, nullptr);
     EXPECT_EQ(palette->geometry().right(), area.right());
     palette->hide();
+
+    // Black-and-white mode switches the palette to its monochrome set, and back.
+    shown.program->setBlackAndWhite(true);
+    EXPECT_TRUE(palette->monochrome());
+    shown.program->setBlackAndWhite(false);
+    EXPECT_FALSE(palette->monochrome());
 }
 
 TEST_F(PropertyDialogsTest, AColourDroppedOnARowRecoloursThatObject) {
@@ -317,4 +330,163 @@ TEST_F(PropertyDialogsTest, DeleteThenOkEmptiesTheFigure) {
     EXPECT_FALSE(panel(cpBasicFigures)->letterButton(1)->isHidden());
     undo()->trigger();
     EXPECT_EQ(project().figures[1].kind, 1);
+}
+
+// The create buttons open the property dialog on the first empty slot and the formula editor
+// at once: a text sent waits in the dialog and OK stores it as one step; leaving the editor
+// without sending is Cancel; sending an empty text is OK, which leaves the slot empty.
+TEST_F(PropertyDialogsTest, CreateButtonsStartTheDialogInTheFormulaEditor) {
+    CalculatorWindow* calc = shown.program->calculator();
+    EquationDialog* d = dialogs()->equationDialog();
+    panel(cpExplicit)->createButton()->click();
+    ASSERT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), "y2 Propiedades"); // y1 holds a x
+    ASSERT_TRUE(calc->isVisible());
+    for (QChar c : QString("x^2")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(calc->editBox(), &press);
+    }
+    calc->sendExpression();
+    EXPECT_FALSE(calc->isVisible());
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->expressionBox()->text(), "x^2");
+    EXPECT_TRUE(project().explicitFunctions[2].expr.source.empty()); // not before OK
+    d->okButton()->click();
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
+    undo()->trigger();
+    EXPECT_TRUE(project().explicitFunctions[2].expr.source.empty());
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x");
+
+    panel(cpRelations)->createButton()->click();
+    EXPECT_EQ(d->windowTitle(), "C1 Propiedades");
+    ASSERT_TRUE(calc->isVisible());
+    calc->close();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(project().relations[1].expr.source.empty());
+
+    panel(cpRelations)->createButton()->click();
+    calc->editBox()->clear();
+    calc->sendExpression();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(project().relations[1].expr.source.empty());
+    undo()->trigger(); // the fixture's y1 is the only step left
+    EXPECT_TRUE(project().explicitFunctions[1].expr.source.empty());
+}
+
+// A click on a row's expression (released where it was pressed) opens its dialog; a press
+// that moves on is a drag and opens nothing.
+TEST_F(PropertyDialogsTest, AClickOnARowOpensItsDialog) {
+    QLabel* row = panel(cpExplicit)->rowText(1);
+    auto mouse = [row](QEvent::Type type, QPointF at) {
+        QMouseEvent e(type, at, row->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(row, &e);
+    };
+    EquationDialog* d = dialogs()->equationDialog();
+    mouse(QEvent::MouseButtonPress, QPointF(5, 5));
+    mouse(QEvent::MouseButtonRelease, QPointF(30, 5));
+    EXPECT_FALSE(d->isVisible());
+    mouse(QEvent::MouseButtonPress, QPointF(5, 5));
+    mouse(QEvent::MouseButtonRelease, QPointF(7, 6));
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), "y1 Propiedades");
+    d->reject();
+}
+
+// The picker popped up for a figure's inside colour drags swatches in its third mode: dropped
+// on a figure's row they set its inside colour, not its point colour.
+TEST_F(PropertyDialogsTest, ThePickersDropModeFollowsTheColourItWasOpenedFor) {
+    makePoint("1", "2");
+    doubleClick(panel(cpBasicFigures)->rowText(1));
+    FigureDialog* d = dialogs()->figureDialog();
+    PenPaletteWindow* palette = shown.program->palette();
+    for (const auto& [pen, mode] :
+         {std::pair{"pointColor", ColourTarget::Main}, std::pair{"lineColor", ColourTarget::Line},
+          std::pair{"fillColor", ColourTarget::Inside}}) {
+        d->pen(pen)->click();
+        EXPECT_EQ(palette->dropMode(), mode) << pen;
+        palette->hide();
+    }
+    d->reject();
+
+    CategoryPanelWidget* p = panel(cpBasicFigures);
+    const QPoint at = p->rowText(1)->geometry().center();
+    const std::uint32_t pointColour = project().figures[1].pointColor;
+    QMimeData data;
+    data.setData(kColourMimeType,
+                 QByteArray::number(droppedColourValue(0x0000FF, ColourTarget::Inside)));
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p, &drop);
+    EXPECT_EQ(project().figures[1].fillColor, 0x0000FFu);
+    EXPECT_EQ(project().figures[1].pointColor, pointColour);
+    undo()->trigger();
+    EXPECT_EQ(project().figures[1].fillColor, 0xFFFFFFu);
+}
+
+// The figure type button opens its own panel and stores its entry; a double click on the
+// increment edits it in the formula editor; the dialog opens again where it was closed.
+TEST_F(PropertyDialogsTest, FigureTypeIncrementEditorAndPosition) {
+    panel(cpCurves)->letterButton(2)->click();
+    FigureDialog* d = dialogs()->figureDialog();
+    PenPaletteWindow* palette = shown.program->palette();
+    d->pen("figureType")->click();
+    EXPECT_EQ(palette->shownPanel(), PenPanel::FigureType);
+    palette->entry(PenPanel::FigureType, 2)->click();
+
+    CalculatorWindow* calc = shown.program->calculator();
+    d->field("step")->clear();
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(d->field("step"), &dbl);
+    ASSERT_TRUE(calc->isVisible());
+    EXPECT_EQ(calc->findChild<QLabel*>("LblFunction")->text(), "Step=");
+    for (QChar c : QString("1/4")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(calc->editBox(), &press);
+    }
+    calc->sendExpression();
+    EXPECT_EQ(d->field("step")->text(), "0.25"); // the value, as the box takes numbers
+
+    d->field("x")->setText("cos t");
+    d->field("y")->setText("sin t");
+    d->move(123, 145);
+    d->okButton()->click();
+    ASSERT_FALSE(d->isVisible());
+    EXPECT_EQ(project().figures[2].curveFill, 2);
+    EXPECT_EQ(project().figures[2].paramStep, 0.25L);
+    d->open(2, fkCurves);
+    EXPECT_EQ(d->pos(), QPoint(123, 145));
+    d->reject();
+}
+
+// A curve stored with a parameter whose increment box is on show hands it its increment as a
+// typed text, which Enter makes the parameter's step; a parameter not on show gets nothing.
+TEST_F(PropertyDialogsTest, ACurvesIncrementGoesToItsParametersBox) {
+    ParameterPanel* parameters = shown.program->console()->parameterPanel();
+    const int a = parameterOfLetter('a');
+    ASSERT_TRUE(parameters->row(a).step->isVisibleTo(parameters->window()));
+    panel(cpCurves)->letterButton(2)->click();
+    FigureDialog* d = dialogs()->figureDialog();
+    d->field("letter")->setText("a");
+    d->field("x")->setText("cos a");
+    d->field("y")->setText("sin a");
+    d->field("step")->setText("0.05");
+    d->okButton()->click();
+    ASSERT_EQ(project().figures[2].kind, 6);
+    EXPECT_EQ(parameters->row(a).step->text(), "0.05");
+    EXPECT_NE(project().parameters[a].step, 0.05L); // typed, not yet taken
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(parameters->row(a).step, &enter);
+    EXPECT_EQ(project().parameters[a].step, 0.05L);
+
+    parameters->row(a).letter->click(); // fixed: its increment box is hidden
+    ASSERT_FALSE(parameters->row(a).step->isVisibleTo(parameters->window()));
+    d->open(2, fkCurves);
+    d->field("step")->setText("0.5");
+    d->okButton()->click();
+    EXPECT_EQ(project().figures[2].paramStep, 0.5L);
+    EXPECT_EQ(parameters->row(a).step->text(), "0.05");
 }

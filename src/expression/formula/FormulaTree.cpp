@@ -77,8 +77,11 @@ public:
 
     std::vector<FormulaNode> row(const std::vector<Item>& items) {
         std::vector<FormulaNode> out;
+        bool partStart = true; // a sign here is unary: at the start, after an operator or a comma
         for (std::size_t i = 0; i < items.size(); ++i) {
             const Item& it = items[i];
+            const bool signIsUnary = partStart;
+            partStart = !it.isGroup() && it.token == tkComma;
             if (it.isGroup()) {
                 out.push_back(group(it));
                 continue;
@@ -93,7 +96,8 @@ public:
             } else if (isFunction(t) || isAggregate(t)) {
                 i = application(items, i, out);
             } else if (isBinary(t)) {
-                out.push_back(binaryOperator(t, out));
+                out.push_back(binaryOperator(t, signIsUnary));
+                partStart = out.back().kind == FormulaKind::Operator;
             } else {
                 out.push_back(token(t));
             }
@@ -257,8 +261,7 @@ private:
     }
 
     // A sign that starts a part is unary and gets no gaps.
-    FormulaNode binaryOperator(int t, const std::vector<FormulaNode>& before) const {
-        const bool unary = before.empty() || before.back().kind == FormulaKind::Operator;
+    FormulaNode binaryOperator(int t, bool unary) const {
         if (unary && (t == tkMinus || t == tkPlus)) return signNode(t);
         FormulaNode n = textNode(name(t), FormulaFace::Upright);
         n.kind = FormulaKind::Operator;

@@ -58,7 +58,7 @@ std::size_t fillParameterValues(std::vector<Value>& ts, Extended a, Extended b, 
 
 } // namespace
 
-WholePoint pointOf(const Value& v) {
+WholePoint wholePointOf(const Value& v) {
     if (!v.isValid() || v.kind != vkPair) return {};
     return {v.x, v.y, true};
 }

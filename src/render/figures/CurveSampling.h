@@ -19,7 +19,7 @@ struct WholePoint {
 };
 
 // x and y of a whole-point value; a complex number stands for its point in complex mode.
-WholePoint pointOf(const Value& v);
+WholePoint wholePointOf(const Value& v);
 
 // Values of the curve parameter taken per row: the widest drawing has this many columns.
 inline constexpr int curveChunk = 1400;

@@ -57,7 +57,7 @@ FigurePosition evaluatePosition(const FigureEntry& f, int n, Evaluator& evaluato
     if (f.kind < 1 || f.kind > 6) return p;
     Component x, y, r;
     if (f.kind == 1 || f.kind == 2 || isCurveKind(f.kind)) {
-        const WholePoint whole = pointOf(evaluator.figureValue(n, fpWhole));
+        const WholePoint whole = wholePointOf(evaluator.figureValue(n, fpWhole));
         x = {whole.x, whole.defined};
         y = {whole.y, whole.defined};
     } else if (f.kind == 4) {

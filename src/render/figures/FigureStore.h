@@ -9,10 +9,6 @@ namespace tarlix {
 
 using FigureStore = Store<FigureEntry, figureCount>;
 
-inline bool isCurveKind(int kind) {
-    return kind == 5 || kind == 6;
-}
-
 // The locus width of a position that leaves no trace in this redraw.
 inline constexpr std::uint8_t noTraceThisRedraw = 255;
 

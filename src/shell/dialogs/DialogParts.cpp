@@ -51,10 +51,13 @@ void PenButton::enterEvent(QEnterEvent* event) {
 
 void PenButton::popUp() {
     if (!palette_) return;
-    palette_->popUp(this, panel_, [this](unsigned v) {
-        value_ = v;
-        if (changed) changed(v);
-    });
+    palette_->popUp(
+        this, panel_,
+        [this](unsigned v) {
+            value_ = v;
+            if (changed) changed(v);
+        },
+        false, dropMode_);
 }
 
 } // namespace tarlix

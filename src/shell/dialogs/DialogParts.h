@@ -30,6 +30,8 @@ public:
               QWidget* parent = nullptr);
     void setValue(unsigned value);
     unsigned value() const { return value_; }
+    // Which colour of an object a swatch dragged from this button's picker sets.
+    void setDropMode(ColourTarget mode) { dropMode_ = mode; }
     std::function<void(unsigned)> changed;
 
 protected:
@@ -40,6 +42,7 @@ private:
     PenPaletteWindow* palette_;
     PenPanel panel_;
     unsigned value_ = 0;
+    ColourTarget dropMode_ = ColourTarget::Main;
 };
 
 } // namespace tarlix

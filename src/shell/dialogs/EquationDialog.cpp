@@ -26,9 +26,7 @@ EquationDialog::EquationDialog(PenPaletteWindow* palette, QWidget* parent)
     formula_->setText("…");
     formula_->setToolTip(shownText("Equation.editFunction"));
     connect(formula_, &QToolButton::clicked, this, [this] {
-        if (openCalculator)
-            openCalculator(fieldRequest(expression_, title_->text().trimmed(),
-                                        relation_ ? kModeRelation : kModeExplicit));
+        if (openCalculator) openCalculator(expressionRequest());
     });
     top->addWidget(title_);
     top->addWidget(expression_, 1);
@@ -110,6 +108,29 @@ void EquationDialog::open(bool relation, int n) {
     show();
     raise();
     activateWindow();
+    if (expression_->text().trimmed().isEmpty()) startInCalculator();
+}
+
+CalculatorRequest EquationDialog::expressionRequest() {
+    return fieldRequest(expression_, title_->text().trimmed(),
+                        relation_ ? kModeRelation : kModeExplicit);
+}
+
+// An object without an expression starts in the formula editor: leaving it without sending
+// counts as Cancel, sending an empty text as OK; a text sent waits in the dialog for its pens.
+void EquationDialog::startInCalculator() {
+    if (!openCalculator) return;
+    CalculatorRequest r = expressionRequest();
+    auto fill = r.send;
+    r.send = [this, fill](const std::string& text) {
+        fill(text);
+        if (text.find_first_not_of(' ') == std::string::npos) accept();
+        return true;
+    };
+    r.left = [this] {
+        if (isVisible()) reject();
+    };
+    openCalculator(r);
 }
 
 void EquationDialog::showEntry() {

@@ -43,6 +43,8 @@ public:
 
 private:
     void open(bool relation, int n);
+    CalculatorRequest expressionRequest();
+    void startInCalculator();
     void showEntry();
     void takeFields();
 

@@ -2,11 +2,13 @@
 
 #include "document/PropertyEdits.h"
 #include "platform/qt/QtText.h"
+#include "shell/CalculatorRequests.h"
 #include "shell/ShownTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,9 +40,10 @@ enum Pen {
 const char* const kPenNames[penCount] = {"pointColor", "pointWidth", "pointStyle", "lineColor",
                                          "lineWidth",  "fillColor",  "pattern",    "lineStyle",
                                          "locusWidth", "figureType"};
-const PenPanel kPenPanels[penCount] = {PenPanel::Colour,  PenPanel::Width,     PenPanel::PointStyle,
-                                       PenPanel::Colour,  PenPanel::Width,     PenPanel::Colour,
-                                       PenPanel::Pattern, PenPanel::LineStyle, PenPanel::Width};
+const PenPanel kPenPanels[penCount] = {
+    PenPanel::Colour, PenPanel::Width,     PenPanel::PointStyle, PenPanel::Colour,
+    PenPanel::Width,  PenPanel::Colour,    PenPanel::Pattern,    PenPanel::LineStyle,
+    PenPanel::Width,  PenPanel::FigureType};
 
 const char* const kKindHints[7] = {nullptr,
                                    "Figure.kindPoint",
@@ -122,6 +125,7 @@ void FigureDialog::build() {
         }
         h->addWidget(edit);
         if (f == fStep) {
+            edit->installEventFilter(this); // a double click edits it in the formula editor
             auto* up = new QToolButton(row);
             up->setObjectName("sbPrmDup");
             up->setArrowType(Qt::UpArrow);
@@ -136,6 +140,7 @@ void FigureDialog::build() {
             auto* formula = new QToolButton(row);
             formula->setText("…");
             formula->setToolTip(shownText(f == fR ? "Figure.radius" : "Figure.editFormula"));
+            if (f == fR) radiusButton_ = formula;
             connect(formula, &QToolButton::clicked, this, [this, edit, f] {
                 if (openCalculator)
                     openCalculator(fieldRequest(edit, QString::fromLatin1(kFieldCaptions[f]) + "=",
@@ -229,6 +234,8 @@ void FigureDialog::buildPens(QWidget* holder) {
         auto* b = new PenButton(palette_, kPenPanels[p],
                                 shownText(std::string("Figure.") + kPenNames[p]), holder);
         b->setObjectName(kPenNames[p]);
+        if (p == pLineColor) b->setDropMode(ColourTarget::Line);
+        if (p == pFillColor) b->setDropMode(ColourTarget::Inside);
         pens_[static_cast<std::size_t>(p)] = b;
         h->addWidget(b);
     }
@@ -263,6 +270,7 @@ void FigureDialog::open(int n, int allowedKinds) {
     setWindowTitle(shownText("Figure.title") + " " + QChar(figureLetter(n)) + " " +
                    shownText("Dialog.titleEnd"));
     showEntry();
+    if (lastPosition_) move(*lastPosition_);
     show();
     raise();
     activateWindow();
@@ -279,9 +287,9 @@ void FigureDialog::showEntry() {
     fields_[fLetter]->setText(editableText(std::string(1, entry_.paramLetter)));
     fields_[fStep]->setText(stepText(entry_.paramStep));
     const unsigned values[penCount] = {
-        entry_.pointColor,  entry_.pointSize,  entry_.hollow ? 1u : 2u,
-        entry_.lineColor,   entry_.lineWidth,  entry_.fillColor,
-        entry_.fillPattern, entry_.curveStyle, entry_.locusWidth};
+        entry_.pointColor, entry_.pointSize, entry_.hollow ? 1u : 2u, entry_.lineColor,
+        entry_.lineWidth,  entry_.fillColor, entry_.fillPattern,      entry_.curveStyle,
+        entry_.locusWidth, entry_.curveFill};
     for (int p = 0; p < penCount; ++p) pens_[static_cast<std::size_t>(p)]->setValue(values[p]);
     pointAfterimage_->setChecked(entry_.pointAfterimage);
     lineAfterimage_->setChecked(entry_.lineAfterimage);
@@ -310,6 +318,8 @@ void FigureDialog::setKind(int kind) {
         if (!(entry_.paramStep > 0)) fields_[fStep]->setText(stepText(0.1L));
         pens_[pLocus]->setValue(entry_.locusWidth);
     }
+    // The polar kind's r is the curve's equation, the others' a radius.
+    radiusButton_->setToolTip(shownText(kind == 5 ? "Figure.polarHint" : "Figure.radius"));
     caption_->setText(shownText(kind == 2                ? "Figure.centre"
                                 : kind == 3 || kind == 4 ? "Figure.line"
                                                          : "Figure.point"));
@@ -411,6 +421,26 @@ void FigureDialog::accept() {
     ProjectContext ctx = context();
     if (!confirmFigure(ctx, n_, entry_, defaults_)) return;
     QDialog::accept();
+    if (isCurve(entry_.kind) && curveStored) curveStored(entry_.paramLetter, entry_.paramStep);
+}
+
+bool FigureDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fields_[fStep] && event->type() == QEvent::MouseButtonDblClick) {
+        if (openCalculator && context) {
+            QLineEdit* box = fields_[fStep];
+            openCalculator(numberRequest(
+                context, "Step=", typedText(box->text()),
+                [box](Extended, const std::string& text) { box->setText(toQString(text)); }));
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// The dialog opens again where it was closed.
+void FigureDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    lastPosition_ = pos();
 }
 
 QLineEdit* FigureDialog::field(const char* name) const {

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace tarlix {
 
@@ -31,6 +33,8 @@ public:
 
     std::function<ProjectContext()> context;
     std::function<void(const CalculatorRequest&)> openCalculator;
+    // A curve was stored with its parameter letter and increment.
+    std::function<void(char letter, Extended increment)> curveStored;
 
     // Shows figure n; a figure never defined starts from the defaults for new figures.
     void open(int n, int allowedKinds);
@@ -43,12 +47,17 @@ public:
     QAbstractButton* labelButton(int position) const; // 1..9
     QComboBox* labelBox() const { return labelBox_; }
     QLabel* caption() const { return caption_; }
+    QToolButton* radiusButton() const { return radiusButton_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* deleteButton() const { return delete_; }
     PenButton* pen(const char* name) const; // "pointColor", "lineColor", "fillColor", ...
     void stepIncrement(bool larger);
 
     void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void build();
@@ -65,6 +74,7 @@ private:
     int n_ = 0;
     QButtonGroup* kinds_ = nullptr;
     QLabel* caption_ = nullptr;
+    QToolButton* radiusButton_ = nullptr;
     std::array<QLineEdit*, 8> fields_{};
     std::array<QWidget*, 8> rows_{};
     QButtonGroup* positions_ = nullptr;
@@ -77,6 +87,7 @@ private:
     std::array<PenButton*, 10> pens_{};
     QPushButton* ok_ = nullptr;
     QPushButton* delete_ = nullptr;
+    std::optional<QPoint> lastPosition_;
 };
 
 } // namespace tarlix

@@ -25,6 +25,10 @@ constexpr std::array<unsigned, 16> kNormalSwatches = {
 constexpr std::array<unsigned, 16> kMonochromeSwatches = {
     0xFFFFFF, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0xD0D0D0, 0xD0D0D0,
     0xD0D0D0, 0x000000, 0xC0C0C0, 0xF0F0F0, 0x000000, 0xC0C0C0, 0xE0E0E0, 0xE0E0E0};
+constexpr std::array<unsigned, 8> kNormalFurther = {0xFFFFFF, 0xE8FFFF, 0xFFFFF0, 0xF2F2FF,
+                                                    0x008000, 0x000000, 0x800000, 0x00007F};
+constexpr std::array<unsigned, 8> kMonochromeFurther = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                                        0x000000, 0x000000, 0x000000, 0x000000};
 constexpr int kEntrySize = 22;
 constexpr int kUserEntry = 16; // the colour panel's "Color favorito" after the 16 swatches
 constexpr int kColourColumns = 8;
@@ -50,19 +54,50 @@ QIcon swatchIcon(unsigned bgr) {
 struct PanelEntries {
     int first, last;     // entry numbers
     const char* hintKey; // the first entry's hint, if any
+    int columns = 4;
+    std::vector<int> values = {}; // the entries' values when they are not their numbers
 };
 // Colour: 16 swatches and the favourite colour; width 0..6 and one more; patterns 1..10;
-// line styles 1..5; point styles 1..4; border styles 0..3; figure types 0..3.
+// line styles 1..5; point styles 1..4; border styles 0..3; figure types 0..3; marker pen
+// colours 0..15 and background colours 0..7 by index; memo frame styles 0..4 (each with its
+// hint); font sizes; parameter styles 0..3; patterns 1..10.
 const PanelEntries kEntries[] = {
-    {0, kUserEntry, "PenPalette.clear"},
+    {0, kUserEntry, "PenPalette.clear", kColourColumns},
     {0, 7, "PenPalette.noWidth"},
     {1, 10, nullptr},
     {1, 5, nullptr},
     {1, 4, "PenPalette.borderOnly"},
     {0, 3, nullptr},
     {0, 3, nullptr},
+    {0, 15, nullptr, kColourColumns},
+    {0, 7, nullptr},
+    {0, 4, "PenPalette.memo0", 5},
+    {0, 5, nullptr, 3, {10, 12, 14, 18, 24, 32}},
+    {0, 3, nullptr},
+    {1, 10, nullptr},
 };
 static_assert(std::size(kEntries) == static_cast<std::size_t>(PenPanel::Count));
+
+const PanelEntries& entriesOf(PenPanel panel) {
+    return kEntries[static_cast<std::size_t>(panel)];
+}
+
+// The memo frame styles each have a hint of their own.
+const char* const kMemoHints[] = {"PenPalette.memo0", "PenPalette.memo1", "PenPalette.memo2",
+                                  "PenPalette.memo3", "PenPalette.memo4"};
+
+// Panels whose entries are colours by index: the colour of entry i.
+bool indexedColour(PenPanel panel, unsigned index, bool monochrome, unsigned& colour) {
+    if (panel == PenPanel::MarkerColour && index < 16) {
+        colour = swatchColour(static_cast<int>(index), monochrome);
+        return true;
+    }
+    if (panel == PenPanel::BackgroundColour && index < 8) {
+        colour = furtherColour(static_cast<int>(index), monochrome);
+        return true;
+    }
+    return false;
+}
 } // namespace
 
 unsigned swatchColour(int index, bool monochrome) {
@@ -70,18 +105,39 @@ unsigned swatchColour(int index, bool monochrome) {
     return (monochrome ? kMonochromeSwatches : kNormalSwatches)[static_cast<std::size_t>(index)];
 }
 
+unsigned furtherColour(int index, bool monochrome) {
+    if (index < 0 || index >= 8) return 0xFFFFFF;
+    return (monochrome ? kMonochromeFurther : kNormalFurther)[static_cast<std::size_t>(index)];
+}
+
+unsigned graphPanelColour(bool monochrome) {
+    return monochrome ? 0 : 0xE0A0A0;
+}
+
 bool droppedColour(const QMimeData& data, unsigned& colour) {
     if (!data.hasFormat(kColourMimeType)) return false;
     bool ok = false;
     const unsigned v = QString::fromLatin1(data.data(kColourMimeType)).toUInt(&ok);
-    if (ok) colour = v & 0xFFFFFF;
+    if (ok) colour = droppedColourValue(colourOfDrop(v), targetOfDrop(v));
     return ok;
 }
 
-void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value) {
+unsigned droppedColourValue(unsigned colour, ColourTarget target) {
+    return (colour & 0xFFFFFF) | static_cast<unsigned>(target) << 24;
+}
+
+ColourTarget targetOfDrop(unsigned dropped) {
+    const unsigned mode = dropped >> 24;
+    return mode == static_cast<unsigned>(ColourTarget::Line)     ? ColourTarget::Line
+           : mode == static_cast<unsigned>(ColourTarget::Inside) ? ColourTarget::Inside
+                                                                 : ColourTarget::Main;
+}
+
+void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value, bool monochrome) {
     button.setProperty("penValue", value);
-    if (panel == PenPanel::Colour) {
-        button.setIcon(swatchIcon(value));
+    unsigned indexed = 0;
+    if (panel == PenPanel::Colour || indexedColour(panel, value, monochrome, indexed)) {
+        button.setIcon(swatchIcon(panel == PenPanel::Colour ? value : indexed));
         button.setText(QString());
     } else {
         button.setIcon(QIcon());
@@ -95,7 +151,7 @@ PenPaletteWindow::PenPaletteWindow(QWidget* parent)
     setWindowTitle(shownText("PenColor.title"));
     entries_.resize(static_cast<std::size_t>(PenPanel::Count));
     for (int p = 0; p < static_cast<int>(PenPanel::Count); ++p)
-        buildPanel(static_cast<PenPanel>(p), kEntries[p].first, kEntries[p].last);
+        buildPanel(static_cast<PenPanel>(p));
     chooseUserColour = [this](unsigned& colour) {
         const QColor c = QColorDialog::getColor(qColour(colour), this);
         if (!c.isValid()) return false;
@@ -106,26 +162,27 @@ PenPaletteWindow::PenPaletteWindow(QWidget* parent)
     resize(panels_[0]->size());
 }
 
-void PenPaletteWindow::buildPanel(PenPanel panel, int first, int last) {
+void PenPaletteWindow::buildPanel(PenPanel panel) {
+    const PanelEntries& shape = entriesOf(panel);
     auto* holder = new QWidget(this);
     holder->hide();
     auto& list = entries_[static_cast<std::size_t>(panel)];
-    const int columns = panel == PenPanel::Colour ? kColourColumns : 4;
-    for (int v = first; v <= last; ++v) {
+    for (int v = shape.first; v <= shape.last; ++v) {
         auto* b = new QToolButton(holder);
         b->setAutoRaise(true);
-        const int i = v - first;
-        b->setGeometry((i % columns) * kEntrySize, (i / columns) * kEntrySize, kEntrySize,
-                       kEntrySize);
-        b->setProperty("penValue", v);
+        const int i = v - shape.first;
+        b->setGeometry((i % shape.columns) * kEntrySize, (i / shape.columns) * kEntrySize,
+                       kEntrySize, kEntrySize);
+        const int value = shape.values.empty() ? v : shape.values[static_cast<std::size_t>(i)];
+        b->setProperty("penValue", value);
         const bool user = panel == PenPanel::Colour && v == kUserEntry;
-        if (panel != PenPanel::Colour) b->setText(QString::number(v));
+        if (panel != PenPanel::Colour) b->setText(QString::number(value));
         if (user) {
             b->setText("*");
             b->setToolTip(shownText("PenPalette.favourite"));
         }
-        if (v == first && kEntries[static_cast<int>(panel)].hintKey)
-            b->setToolTip(shownText(kEntries[static_cast<int>(panel)].hintKey));
+        if (v == shape.first && shape.hintKey) b->setToolTip(shownText(shape.hintKey));
+        if (panel == PenPanel::MemoFrame) b->setToolTip(shownText(kMemoHints[i]));
         if (panel == PenPanel::Colour && !user) b->installEventFilter(this);
         connect(b, &QToolButton::clicked, this, [this, panel, b, user] {
             if (user) {
@@ -136,11 +193,12 @@ void PenPaletteWindow::buildPanel(PenPanel panel, int first, int last) {
         });
         list.push_back(b);
     }
-    const int rows = (static_cast<int>(list.size()) + columns - 1) / columns;
-    holder->resize(columns * kEntrySize, rows * kEntrySize);
+    const int rows = (static_cast<int>(list.size()) + shape.columns - 1) / shape.columns;
+    holder->resize(shape.columns * kEntrySize, rows * kEntrySize);
     panels_.push_back(holder);
 }
 
+// The colour swatches carry their colour; the indexed colour panels show theirs.
 void PenPaletteWindow::recolourSwatches() {
     const auto& swatches = entries_[static_cast<std::size_t>(PenPanel::Colour)];
     for (int i = 0; i < 16; ++i) {
@@ -148,6 +206,9 @@ void PenPaletteWindow::recolourSwatches() {
         swatches[static_cast<std::size_t>(i)]->setProperty("penValue", c);
         swatches[static_cast<std::size_t>(i)]->setIcon(swatchIcon(c));
     }
+    for (PenPanel panel : {PenPanel::MarkerColour, PenPanel::BackgroundColour})
+        for (QToolButton* b : entries_[static_cast<std::size_t>(panel)])
+            showPenValue(*b, panel, b->property("penValue").toUInt(), monochrome_);
 }
 
 void PenPaletteWindow::setMonochrome(bool monochrome) {
@@ -157,15 +218,17 @@ void PenPaletteWindow::setMonochrome(bool monochrome) {
 
 QToolButton* PenPaletteWindow::entry(PenPanel panel, int index) const {
     const auto& list = entries_[static_cast<std::size_t>(panel)];
-    const int first = kEntries[static_cast<int>(panel)].first;
+    const int first = entriesOf(panel).first;
     const int i = index - first;
     return i >= 0 && i < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(i)]
                                                        : nullptr;
 }
 
 void PenPaletteWindow::popUp(QAbstractButton* target, PenPanel panel,
-                             std::function<void(unsigned)> chosen, bool extraWidth) {
+                             std::function<void(unsigned)> chosen, bool extraWidth,
+                             ColourTarget dropMode) {
     target_ = target;
+    dropMode_ = dropMode;
     chosen_ = std::move(chosen);
     shown_ = panel;
     for (std::size_t p = 0; p < panels_.size(); ++p)
@@ -198,7 +261,7 @@ void PenPaletteWindow::popUp(QAbstractButton* target, PenPanel panel,
 }
 
 void PenPaletteWindow::choose(PenPanel panel, unsigned value) {
-    if (target_) showPenValue(*target_, panel, value);
+    if (target_) showPenValue(*target_, panel, value, monochrome_);
     auto chosen = chosen_;
     hide();
     if (chosen) chosen(value);
@@ -230,7 +293,8 @@ bool PenPaletteWindow::eventFilter(QObject* watched, QEvent* event) {
         const QPoint d = static_cast<QMouseEvent*>(event)->position().toPoint() - pressAt_;
         if (d.manhattanLength() > kDragDistance) {
             auto* mime = new QMimeData;
-            mime->setData(kColourMimeType, QByteArray::number(b->property("penValue").toUInt()));
+            mime->setData(kColourMimeType, QByteArray::number(droppedColourValue(
+                                               b->property("penValue").toUInt(), dropMode_)));
             auto* drag = new QDrag(b);
             drag->setMimeData(mime);
             drag->setPixmap(b->icon().pixmap(18, 18));

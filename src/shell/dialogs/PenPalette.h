@@ -4,6 +4,8 @@
 // choice with the matching panel; a click on an entry hands its value over and closes it. The
 // colour swatches can also be dragged onto the rows of the data panel.
 
+#include "document/PropertyEdits.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -15,19 +17,47 @@ class QToolButton;
 
 namespace tarlix {
 
-enum class PenPanel { Colour, Width, Pattern, LineStyle, PointStyle, Border, FigureType, Count };
+// The picker's panels. The marker pen and background panels choose a colour by its index (in
+// the swatches and in the further colours); memo frame, font size and parameter style are
+// plain values for their users.
+enum class PenPanel {
+    Colour,
+    Width,
+    Pattern,
+    LineStyle,
+    PointStyle,
+    Border,
+    FigureType,
+    MarkerColour,
+    BackgroundColour,
+    MemoFrame,
+    FontSize,
+    ParameterStyle,
+    Pattern2,
+    Count
+};
 
 // The colour of swatch index (0..15), 0x00BBGGRR, in the normal or the monochrome colour set.
 unsigned swatchColour(int index, bool monochrome);
+// The further colours switched with the set (index 0..7), which the background panel offers,
+// and the graph panel's colour.
+unsigned furtherColour(int index, bool monochrome);
+unsigned graphPanelColour(bool monochrome);
 
 // A dragged colour swatch carries its colour under this type.
 inline constexpr const char* kColourMimeType = "application/x-tarlix-colour";
-// The colour a drop carries, or false when it carries none.
+// The colour a drop carries, or false when it carries none. The value is 0x00BBGGRR with the
+// palette's drop mode (which of the object's colours it sets) in the top byte.
 bool droppedColour(const QMimeData& data, unsigned& colour);
+unsigned droppedColourValue(unsigned colour, ColourTarget target);
+inline unsigned colourOfDrop(unsigned dropped) {
+    return dropped & 0xFFFFFF;
+}
+ColourTarget targetOfDrop(unsigned dropped);
 
-// Shows a value on the button that stands for it: a colour as a filled swatch, the others as
-// their number.
-void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value);
+// Shows a value on the button that stands for it: a colour (or a colour index) as a filled
+// swatch, the others as their number.
+void showPenValue(QAbstractButton& button, PenPanel panel, unsigned value, bool monochrome = false);
 
 class PenPaletteWindow : public QWidget {
     Q_OBJECT
@@ -37,10 +67,16 @@ public:
     // Pops the picker up under target with the panel: its left edge 16 pixels left of the
     // button (moved left to stay on screen), its top just under it. chosen gets the value of
     // the entry clicked; the target button shows it.
+    // Swatches dragged from a picker popped up for a line or an inside colour set that colour
+    // of the object they are dropped on (the second and third drop modes).
     void popUp(QAbstractButton* target, PenPanel panel, std::function<void(unsigned)> chosen,
-               bool extraWidth = false);
+               bool extraWidth = false, ColourTarget dropMode = ColourTarget::Main);
+    ColourTarget dropMode() const { return dropMode_; }
 
+    // Switches the swatches, marker pen and background colours to the monochrome set used in
+    // black-and-white mode, and back.
     void setMonochrome(bool monochrome);
+    bool monochrome() const { return monochrome_; }
     QToolButton* entry(PenPanel panel, int index) const;
     PenPanel shownPanel() const { return shown_; }
 
@@ -53,7 +89,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildPanel(PenPanel panel, int first, int last);
+    void buildPanel(PenPanel panel);
     void choose(PenPanel panel, unsigned value);
     void chooseUser();
     void recolourSwatches();
@@ -64,6 +100,7 @@ private:
     QAbstractButton* target_ = nullptr;
     std::function<void(unsigned)> chosen_;
     bool monochrome_ = false;
+    ColourTarget dropMode_ = ColourTarget::Main;
     unsigned userColour_ = 0xFFFFFF;
     QPoint pressAt_;
 };

@@ -8,6 +8,18 @@
 
 namespace tarlix {
 
+namespace {
+template <int N> int firstEmpty(const Store<EquationEntry, N>& store) {
+    for (int i = 1; i <= N; ++i)
+        if (store[i].expr.source.find_first_not_of(' ') == std::string::npos) return i;
+    return 0;
+}
+} // namespace
+
+int firstEmptyEquation(const Project& project, bool relation) {
+    return relation ? firstEmpty(project.relations) : firstEmpty(project.explicitFunctions);
+}
+
 PropertyDialogs::PropertyDialogs(ProgramObjects& objects, PenPaletteWindow* palette,
                                  CalculatorWindow* calculator)
     : objects_(objects), calculator_(calculator),
@@ -31,13 +43,17 @@ PropertyDialogs::~PropertyDialogs() = default;
 bool PropertyDialogs::open(CategoryPanel panel, int n) {
     switch (panel) {
     case cpExplicit:
+    case cpRelations: {
+        const bool relation = panel == cpRelations;
+        // The create button (n = 0) opens the first empty slot.
+        if (n == 0) n = firstEmptyEquation(objects_.project, relation);
         if (n == 0) return false;
-        equation_->openFunction(n);
+        if (relation)
+            equation_->openRelation(n);
+        else
+            equation_->openFunction(n);
         return true;
-    case cpRelations:
-        if (n == 0) return false;
-        equation_->openRelation(n);
-        return true;
+    }
     case cpCurves:
     case cpBasicFigures:
         if (n == 0) return false;

@@ -11,6 +11,7 @@
 namespace tarlix {
 
 struct ProgramObjects;
+class Project;
 struct CalculatorRequest;
 class CalculatorWindow;
 class EquationDialog;
@@ -18,16 +19,19 @@ class FigureDialog;
 class SegmentDialog;
 class PenPaletteWindow;
 
+// The first function (or relation) slot without an expression, or 0 when all are used.
+int firstEmptyEquation(const Project& project, bool relation);
+
 class PropertyDialogs {
 public:
     PropertyDialogs(ProgramObjects& objects, PenPaletteWindow* palette,
                     CalculatorWindow* calculator);
     ~PropertyDialogs();
 
-    // Opens the dialog of object n of the category: the first free slot of the figure
-    // categories for n = 0 is not chosen here (the letter strip names the figure). False when
-    // the category has no property dialog (user functions, parameters, memo) or n is 0 for
-    // functions and relations, whose new objects start in the calculator.
+    // Opens the dialog of object n of the category; n = 0 (a create button) opens the first
+    // empty function or relation. The figure categories name their figure through the letter
+    // strip, so n = 0 opens nothing there. False when the category has no property dialog
+    // (user functions, parameters, memo) or no slot is free.
     bool open(CategoryPanel panel, int n);
 
     EquationDialog* equationDialog() const { return equation_.get(); }

@@ -103,6 +103,7 @@ SegmentDialog::SegmentDialog(PenPaletteWindow* palette, PenDefaults& defaults, Q
     colour_ = new PenButton(palette, PenPanel::Colour, shownText("Dialog.colour"), this);
     width_ = new PenButton(palette, PenPanel::Width, shownText("Dialog.width"), this);
     fill_ = new PenButton(palette, PenPanel::Colour, shownText("Dialog.fillColour"), this);
+    fill_->setDropMode(ColourTarget::Inside);
     pattern_ = new PenButton(palette, PenPanel::Pattern, shownText("Dialog.pattern"), this);
     lineStyle_ = new PenButton(palette, PenPanel::LineStyle, shownText("Dialog.lineStyle"), this);
     for (PenButton* b : {colour_, width_, fill_, pattern_, lineStyle_}) pens->addWidget(b);
@@ -163,7 +164,9 @@ void SegmentDialog::open(int index) {
         record_.width = static_cast<std::uint8_t>(defaults_.width);
         record_.lineStyle = static_cast<std::uint8_t>(defaults_.lineStyle);
     }
-    kinds_->button(record_.kind)->setChecked(true);
+    // A type without a button of its own (none is expected) shows as a segment.
+    QAbstractButton* kind = kinds_->button(record_.kind);
+    (kind ? kind : kinds_->button(skSegment))->setChecked(true);
     QString letters = toQString(segmentRowText(record_)).toUpper();
     letters.remove(QRegularExpression("[^A-Z]"));
     vertices_->setText(letters);

@@ -179,6 +179,20 @@ TEST(FormulaDisplay, BinaryOperatorsGetThreeSpacingUnitsEachSide) {
     EXPECT_EQ(f.text("y").left - f.text("+").right, 3 * unit);
 }
 
+// A sign that opens a coordinate or an argument is unary: it sits against its number, while
+// a minus between two terms keeps its gaps.
+TEST(FormulaDisplay, ASignAfterACommaIsUnary) {
+    FormulaCanvas f;
+    f.draw("(1,-2)-3");
+    std::vector<formulatest::DrawnText> signs;
+    for (const auto& t : f.texts())
+        if (FormulaCanvas::trimmed(t.text) == "-") signs.push_back(t);
+    ASSERT_EQ(signs.size(), 2u);
+    const int unit = fontPixelHeight(24) / 10;
+    EXPECT_EQ(f.text("2").left, signs[0].right) << "no gap after the coordinate's sign";
+    EXPECT_EQ(f.text("3").left - signs[1].right, 3 * unit);
+}
+
 TEST(FormulaDisplay, BracketsAndBarsGrowWithTheirContentAndAPoweredFractionKeepsThem) {
     FormulaCanvas f;
     f.draw("(x/2)^2+abs(1/y)");
