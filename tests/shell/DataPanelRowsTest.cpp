@@ -251,6 +251,13 @@ TEST_F(PanelRows, ADroppedFileOpensOnlyWhenItIsAProject) {
     // A project dropped on the graph window replaces this one.
     ASSERT_TRUE(shown.program->saveProjectAs(dir.filePath("saved.tlx")));
     store(2, "x^3");
+    shown.messages.entries.clear();
+    shown.messages.setAnswer(false);
+    drop(shown.program->graph(), {20, 20}, files(dir.filePath("saved.tlx")));
+    ASSERT_EQ(shown.messages.entries.size(), 1u) << "the change would be lost";
+    EXPECT_EQ(shown.messages.entries[0].text, "Limpiar datos actuales usando [OK]");
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^3") << "kept";
+
     project().modified = false;
     shown.messages.entries.clear();
     drop(shown.program->graph(), {20, 20}, files(dir.filePath("saved.tlx")));
