@@ -93,6 +93,7 @@ std::unique_ptr<QMenu> DataPanel::rowMenu(CategoryPanel panel, int row) {
 }
 
 std::unique_ptr<QMenu> DataPanel::areaMenu(int panel) {
+    showViewState();
     auto menu = std::make_unique<QMenu>();
     for (int p = 0; p <= kCategoryPanels; ++p) {
         QAction* shown = action(p == 0 ? QString("ShowToolbar") : "ShowPanel" + QString::number(p));
@@ -155,14 +156,20 @@ void DataPanel::connectViewMenu() {
     };
     action("ShowToolbar")->setCheckable(true);
     action("ShowToolbar")->setChecked(true);
-    on("ShowToolbar", [this](bool shown) { toolBar_->setVisible(shown); });
+    // Each item toggles what is on show now, whatever its check mark last showed.
+    on("ShowToolbar", [this] {
+        toolBar_->setVisible(toolBar_->isHidden());
+        showViewState();
+    });
     for (int p = 1; p <= kCategoryPanels; ++p) {
         const auto panel = static_cast<CategoryPanel>(p);
-        on("ShowPanel" + QString::number(p), [this, panel](bool shown) {
+        on("ShowPanel" + QString::number(p), [this, panel] {
+            const bool shown = !objects_.project.categories[panel].visible;
             ProjectContext ctx = objects_.context();
             setCategoryVisible(ctx, panel, shown);
             if (panel == cpConnectedFigures && !shown && connectedFiguresHidden)
                 connectedFiguresHidden();
+            showViewState();
         });
     }
     on("ShowDataAll", [this] {
