@@ -27,6 +27,7 @@ class BackgroundCommands;
 class GraphMouse;
 class GraphMouseEvents;
 class HintRelay;
+class PrinterSetup;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -52,6 +53,8 @@ public:
     PropertyDialogs* dialogs() const { return dialogs_.get(); }
     GraphMouse& graphMouse() const { return *mouse_; }
     AfterimageStore& afterimages() const { return picture_->afterimageStore(); }
+    // The printer and its setup, for the file menu's printing items.
+    PrinterSetup& printerSetup() const { return *printerSetup_; }
     BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
@@ -138,6 +141,7 @@ private:
     std::unique_ptr<GraphMouse> mouse_;
     BackgroundCommands* background_ = nullptr;
     HintRelay* hints_ = nullptr;
+    PrinterSetup* printerSetup_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
 };

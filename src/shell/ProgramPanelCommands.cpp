@@ -10,6 +10,7 @@
 #include "shell/GraphWindow.h"
 #include "shell/HintRelay.h"
 #include "shell/PanelPointer.h"
+#include "shell/PrinterSetup.h"
 #include "shell/Program.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
@@ -87,6 +88,11 @@ void Program::connectPanelCommands() {
     presentation->setEnabled(true);
     presentation->setChecked(objects_->view.presentationMode);
     connect(presentation, &QAction::triggered, this, [this](bool on) { setPresentationMode(on); });
+    printerSetup_ = new PrinterSetup(this);
+    QAction* printer = console_->action("FilePrinterSetup");
+    connect(printer, &QAction::triggered, this, [this] { printerSetup_->showDialog(console_); });
+    connect(menuOf(printer), &QMenu::aboutToShow, printer,
+            [printer] { printer->setEnabled(PrinterSetup::available()); });
     connectEditAndHelpMenus();
 }
 
