@@ -41,6 +41,7 @@ PanelRowText userFunctionRow(const Project& p, int i) {
     r.shown = p.userFunctionRows[i].shown;
     r.position = p.userFunctionRows[i].position;
     r.caption = userFunctionRowCaption(p, i);
+    r.arguments = userFunctionArgumentCount(p, i);
     r.text = p.userFunctions[i].source;
     return r;
 }

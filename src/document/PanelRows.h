@@ -72,6 +72,7 @@ struct PanelRowText {
     std::string text;        // the object's expression
     std::uint32_t color = 0; // 0x00BBGGRR, for the caption
     bool bold = false;       // pen wider than 1
+    int arguments = 0;       // a user function's argument count (its label's width); else 0
 };
 
 // One entry per slot of the category's store, in slot order; the parameter and memo panels

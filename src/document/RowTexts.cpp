@@ -32,16 +32,18 @@ std::string segmentRowCaption(int n) {
     return "L" + std::to_string(n);
 }
 
-std::string userFunctionRowCaption(const Project& project, int n) {
+int userFunctionArgumentCount(const Project& project, int n) {
     const std::string& t = project.userFunctions[n].tokens;
-    std::string args = "(x)=";
-    if (uses(t, tkW))
-        args = "(x,y,z,w)=";
-    else if (uses(t, tkZ))
-        args = "(x,y,z)=";
-    else if (uses(t, tkY) || uses(t, tkTheta))
-        args = "(x,y)=";
-    return std::string(" ") + userFunctionName(n) + args;
+    if (uses(t, tkW)) return 4;
+    if (uses(t, tkZ)) return 3;
+    if (uses(t, tkY) || uses(t, tkTheta)) return 2;
+    return 1;
+}
+
+std::string userFunctionRowCaption(const Project& project, int n) {
+    static const char* const lists[] = {"(x)=", "(x,y)=", "(x,y,z)=", "(x,y,z,w)="};
+    return std::string(" ") + userFunctionName(n) +
+           lists[userFunctionArgumentCount(project, n) - 1];
 }
 
 std::string figureRowText(const FigureEntry& f) {

@@ -12,8 +12,11 @@ std::string explicitRowCaption(int n); // " y3="
 std::string relationRowCaption(int n); // " C2: "
 std::string segmentRowCaption(int n);  // "L4"
 
-// The user function's label: a blank, its name and the widest argument list its expression
-// uses ("(x)=", "(x,y)=", "(x,y,z)=", "(x,y,z,w)=").
+// The widest argument list that user function n's expression uses: 4 with w, else 3 with z,
+// else 2 with y or theta, else 1 (x alone).
+int userFunctionArgumentCount(const Project& project, int n);
+// The user function's label: a blank, its name and that argument list ("(x)=", "(x,y)=",
+// "(x,y,z)=", "(x,y,z,w)=").
 std::string userFunctionRowCaption(const Project& project, int n);
 
 // The figure's row text by kind (point, circle, lines, polar and parametric curves).

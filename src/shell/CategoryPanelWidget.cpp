@@ -24,6 +24,11 @@ constexpr int kFirstRowTop = 22;
 constexpr int kPanelMargin = 26;
 constexpr int kButtonWidth = 36;
 constexpr int kPresentationButtonWidth = 60;
+constexpr int kCaptionRoom = 20; // the caption " y20=" is wider than the designed button
+constexpr int kNarrowRowHeight = 22;
+constexpr int kNarrowFirstRowTop = 26;
+constexpr int kNarrowPanelMargin = 30;
+constexpr int kNarrowButtonWidth = 33;
 constexpr int kClickDistance = 7; // further than this is a drag
 
 QString colourName(unsigned bgr) {
@@ -33,9 +38,11 @@ QString colourName(unsigned bgr) {
 
 RowGeometry RowGeometry::forScreen(int pixelsPerInch, bool presentationMode) {
     RowGeometry g;
-    g.fontSize = static_cast<int>(std::lround(10.0 * 120 / pixelsPerInch));
+    // Halves round to even, so that 96 pixels per inch give the designed 12 points.
+    g.fontSize = static_cast<int>(std::nearbyint(10.0 * 120 / pixelsPerInch));
+    g.presentation = presentationMode;
     if (presentationMode) g.fontSize *= 2;
-    g.rowHeight = static_cast<int>(std::lround(pixelsPerInch / 72.0 * (g.fontSize * 2.2 + 2)));
+    g.rowHeight = static_cast<int>(std::nearbyint(pixelsPerInch / 72.0 * (g.fontSize * 2.2 + 2)));
     return g;
 }
 
@@ -131,9 +138,14 @@ bool CategoryPanelWidget::eventFilter(QObject* watched, QEvent* event) {
 
 int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const RowGeometry& g,
                                  bool showCreateButton) {
-    QFont font("Arial");
-    font.setPointSize(g.fontSize);
-    const int buttonWidth = g.fontSize > 12 ? kPresentationButtonWidth : kButtonWidth;
+    // Connected figures: rows 22 pixels apart from 26, the button 33 wide, the text at 41.
+    const int rowHeight = narrowRows_ ? kNarrowRowHeight : g.rowHeight;
+    const int firstTop = narrowRows_ ? kNarrowFirstRowTop : kFirstRowTop;
+    const int buttonWidth = narrowRows_      ? kNarrowButtonWidth
+                            : g.presentation ? kPresentationButtonWidth
+                                             : kButtonWidth;
+    QFont font(narrowRows_ ? "Times New Roman" : "Arial");
+    font.setPointSize(narrowRows_ ? 10 : g.fontSize);
     int visibleRows = 0;
     for (std::size_t i = 0; i < rows.size() && i < buttons_.size(); ++i) {
         const PanelRowContent& r = rows[i];
@@ -143,21 +155,22 @@ int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const
         b->setVisible(listed);
         t->setVisible(listed);
         if (!listed) continue;
-        // The row's slot skips the hidden rows placed before it.
-        int hiddenBefore = 0;
-        for (const auto& o : rows)
-            if (o.used && !o.shown && o.position < r.position) ++hiddenBefore;
-        const int slot = r.position - hiddenBefore;
-        const int top = (slot - 1) * g.rowHeight + kFirstRowTop;
+        const int top = (rowSlot(rows, i) - 1) * rowHeight + firstTop;
         QFont bf = font;
         bf.setItalic(true);
-        bf.setBold(r.bold);
+        bf.setBold(r.bold || r.labelWidth > 0);
         b->setFont(bf);
         b->setText(r.caption);
+        // A user function's label shows nothing to hide: it never stays down.
+        b->setCheckable(r.labelWidth == 0);
+        b->setAutoRaise(r.labelWidth > 0);
         b->setChecked(!r.visible);
         b->setStyleSheet(
             QStringLiteral("color: %1").arg(r.visible ? colourName(r.color) : "white"));
-        b->setGeometry(2, top, buttonWidth + 20, g.rowHeight - 2);
+        const int width = r.labelWidth > 0 ? r.labelWidth
+                          : narrowRows_    ? buttonWidth
+                                           : buttonWidth + kCaptionRoom;
+        b->setGeometry(2, top, width, rowHeight - 2);
         t->setFont(font);
         t->setAccessibleName(r.text);
         if (r.formula.isNull())
@@ -165,10 +178,10 @@ int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const
         else
             t->setPixmap(QPixmap::fromImage(r.formula));
         // The text runs to the panel's edge, which clips it.
-        t->setGeometry(buttonWidth + 26, top, 4000, g.rowHeight - 2);
+        t->setGeometry(width + 6, top, 4000, rowHeight - 2);
         ++visibleRows;
     }
-    int height = visibleRows * g.rowHeight + kPanelMargin;
+    int height = visibleRows * rowHeight + (narrowRows_ ? kNarrowPanelMargin : kPanelMargin);
     if (strip_) {
         strip_->move(0, height - 2);
         height += LetterStrip::kHeight;
@@ -182,6 +195,19 @@ int CategoryPanelWidget::setRows(const std::vector<PanelRowContent>& rows, const
     }
     setFixedHeight(height);
     return height;
+}
+
+int userFunctionLabelWidth(int arguments, bool presentation) {
+    const int width = arguments <= 1 ? 46 : arguments == 2 ? 58 : 70;
+    return presentation ? 2 * width : width;
+}
+
+int rowSlot(const std::vector<PanelRowContent>& rows, std::size_t i) {
+    const int position = rows[i].position;
+    int before = 0;
+    for (const PanelRowContent& o : rows)
+        if (o.used && o.shown && o.position < position) ++before;
+    return before + 1;
 }
 
 } // namespace tarlix

@@ -23,6 +23,7 @@ class LetterStrip;
 struct RowGeometry {
     int fontSize = 12; // points
     int rowHeight = 38;
+    bool presentation = false; // wider row buttons and user-function labels
     static RowGeometry forScreen(int pixelsPerInch, bool presentationMode);
 };
 
@@ -35,8 +36,17 @@ struct PanelRowContent {
     QString text;        // the object's expression
     unsigned color = 0;  // 0x00BBGGRR, for the caption
     bool bold = false;   // pen wider than 1
+    int labelWidth = 0;  // a user function's label in place of the show/hide button; else 0
     QImage formula;      // the expression typeset; none shows the text
 };
+
+// The width of a user function's label for its argument count (1..4).
+int userFunctionLabelWidth(int arguments, bool presentation);
+
+// The place (1 = top) of row i among the listed rows: its position less the hidden rows placed
+// before it. The figure categories share their positions, so the other category's figures do
+// not count either.
+int rowSlot(const std::vector<PanelRowContent>& rows, std::size_t i);
 
 class CategoryPanelWidget : public QFrame {
     Q_OBJECT
@@ -54,6 +64,9 @@ public:
     int rowAt(const QPoint& at) const;
     // A colour from the pen palette dropped on a row.
     std::function<void(int row, unsigned colour)> colourDropped;
+
+    // Connected figures stand in narrower rows of a fixed height.
+    void useNarrowRows() { narrowRows_ = true; }
 
     // Lays the rows out from their contents; returns the panel's new height.
     int setRows(const std::vector<PanelRowContent>& rows, const RowGeometry& geometry,
@@ -80,6 +93,7 @@ private:
     std::vector<QLabel*> texts_;
     LetterStrip* strip_ = nullptr;
     QPoint pressAt_;
+    bool narrowRows_ = false;
 };
 
 } // namespace tarlix

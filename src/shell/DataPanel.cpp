@@ -46,15 +46,17 @@ std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
     std::vector<PanelRowContent> rows;
     rows.reserve(texts.size());
     for (const PanelRowText& t : texts) {
-        rows.push_back({t.used,
-                        t.shown,
-                        t.position,
-                        t.visible,
-                        toQString(t.caption),
-                        expressionText(t.text),
-                        t.color,
-                        t.bold,
-                        {}});
+        rows.push_back(
+            {t.used,
+             t.shown,
+             t.position,
+             t.visible,
+             toQString(t.caption),
+             expressionText(t.text),
+             t.color,
+             t.bold,
+             t.arguments > 0 ? userFunctionLabelWidth(t.arguments, geometry.presentation) : 0,
+             {}});
         // Connected figures list vertex letters, not an expression.
         if (t.used && t.shown && panel != cpConnectedFigures)
             rows.back().formula = formulaImage(t.text, settings, geometry.fontSize, false,
@@ -77,7 +79,9 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(scroll_);
     createPanels();
     buildConsoleMenus(*this);
-    resize(330, 700);
+    watchPointer();
+    connectViewMenu();
+    resize(objects_.view.presentationMode ? 390 : 330, 700); // presenting: 60 pixels wider
     setMinimumHeight(150);
 }
 
@@ -101,7 +105,11 @@ void DataPanel::createPanels() {
             if (editRequested) editRequested(panel, n);
         };
         w->createRequested = [this, panel] {
-            if (editRequested) editRequested(panel, 0);
+            if (panel == cpConnectedFigures) {
+                if (connectPointsRequested) connectPointsRequested();
+            } else if (editRequested) {
+                editRequested(panel, 0);
+            }
         };
         w->letterChosen = [this, panel](int figure) {
             if (editRequested) editRequested(panel, figure);
@@ -109,6 +117,7 @@ void DataPanel::createPanels() {
         w->colourDropped = [this, panel](int row, unsigned colour) {
             if (colourDropped) colourDropped(panel, row, colour);
         };
+        if (panel == cpConnectedFigures) w->useNarrowRows();
         panels_[static_cast<std::size_t>(p - 1)] = w;
     }
 }

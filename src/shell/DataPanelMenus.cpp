@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace tarlix {
@@ -25,6 +26,29 @@ QAction* addItem(DataPanel& console, QMenu* menu, const Item& item) {
 
 void addItems(DataPanel& console, QMenu* menu, std::initializer_list<Item> items) {
     for (const Item& i : items) addItem(console, menu, i);
+}
+
+// The toolbar's pictures: the desktop theme's where it has one, else the style's.
+struct ToolButton {
+    const char* name;
+    const char* themeIcon;
+    QStyle::StandardPixmap fallback;
+};
+const ToolButton kToolButtons[] = {
+    {"FileNew", "document-new", QStyle::SP_FileIcon},
+    {"FileOpen", "document-open", QStyle::SP_DialogOpenButton},
+    {"FileSave", "document-save", QStyle::SP_DialogSaveButton},
+    {"EditUndo", "edit-undo", QStyle::SP_ArrowBack},
+    {"EditRedo", "edit-redo", QStyle::SP_ArrowForward},
+    {"FilePrint", "document-print", QStyle::SP_FileDialogDetailedView},
+};
+const ToolButton kOutputButtons[] = {
+    {"Toolbar.copyImage", "edit-copy", QStyle::SP_FileDialogContentsView},
+    {"Toolbar.stopContinuousSave", "media-playback-stop", QStyle::SP_MediaStop},
+};
+
+QIcon toolIcon(const QWidget& window, const ToolButton& b) {
+    return QIcon::fromTheme(b.themeIcon, window.style()->standardIcon(b.fallback));
 }
 } // namespace
 
@@ -57,6 +81,7 @@ void buildConsoleMenus(DataPanel& console) {
     addItems(console, edit, {{"EditClearAfterimages", true}, {"EditResetParameters"}});
 
     QMenu* view = console.menuBar()->addMenu(shownText("Menu.View"));
+    QObject::connect(view, &QMenu::aboutToShow, &console, [&console] { console.showViewState(); });
     QMenu* area = view->addMenu(shownText("Menu.ShowArea"));
     addItem(console, area, {"ShowToolbar"});
     for (int p = 0; p < kCategoryPanels; ++p) {
@@ -77,12 +102,25 @@ void buildConsoleMenus(DataPanel& console) {
 
     QToolBar* bar = console.addToolBar(shownText("Toolbar.title"));
     bar->setObjectName("ToolBar");
-    for (const char* name :
-         {"FileNew", "FileOpen", "FileSave", "EditUndo", "EditRedo", "FilePrint"}) {
-        QAction* a = console.action(name);
-        a->setToolTip(shownText(std::string("Toolbar.") + name));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    console.setToolBar(bar);
+    for (const ToolButton& b : kToolButtons) {
+        QAction* a = console.action(b.name);
+        a->setIcon(toolIcon(console, b));
+        a->setIconVisibleInMenu(false);
+        a->setToolTip(shownText(std::string("Toolbar.") + b.name));
         bar->addAction(a);
     }
+    // Copying the picture and continuous saving come with picture output; the stop button is
+    // enabled and down only while continuous saving runs.
+    for (const ToolButton& b : kOutputButtons) {
+        QAction* a = bar->addAction(toolIcon(console, b), shownText(b.name));
+        a->setObjectName(b.name);
+        a->setToolTip(shownText(b.name));
+        a->setEnabled(false);
+        console.addAction(b.name, a);
+    }
+    console.action("Toolbar.stopContinuousSave")->setCheckable(true);
 }
 
 } // namespace tarlix

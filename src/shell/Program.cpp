@@ -126,6 +126,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
             calc_->open(*request);
     };
     connectMenus();
+    connectPanelCommands();
 }
 
 Program::~Program() {
@@ -190,6 +191,7 @@ void Program::openFromCommandLine(const QStringList& arguments) {
 }
 
 bool Program::mayDiscardProject() {
+    console_->parameterPanel()->commitPendingValues(); // a typed value counts as a change
     return !objects_->project.modified ||
            objects_->messages->show(shownMessage("Program.clearQuestion"), mkWarning, true);
 }

@@ -26,6 +26,8 @@ class PropertyDialogs;
 class BackgroundCommands;
 class GraphMouse;
 class GraphMouseEvents;
+class HintRelay;
+class PrinterSetup;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -50,6 +52,9 @@ public:
     // The property dialogs, for the data panel and the graph's context menu.
     PropertyDialogs* dialogs() const { return dialogs_.get(); }
     GraphMouse& graphMouse() const { return *mouse_; }
+    AfterimageStore& afterimages() const { return picture_->afterimageStore(); }
+    // The printer and its setup, for the file menu's printing items.
+    PrinterSetup& printerSetup() const { return *printerSetup_; }
     BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
@@ -67,6 +72,12 @@ public:
     bool openProjectFile(const QString& path, bool ask = true);
     bool saveProject();
     bool saveProjectAs(const QString& path);
+    // A file dropped on the data panel or the graph window: a project opens, anything else is
+    // refused with its message.
+    void dropFile(const QString& path);
+    // "Modo de Presentación": rows laid out again, the panel 60 pixels wider (both windows
+    // moving left when it would leave the screen), the picture drawn again.
+    void setPresentationMode(bool on);
 
     // DocumentHooks: what project operations ask of the windows.
     void categoryChanged(CategoryPanel panel) override;
@@ -89,6 +100,11 @@ public:
 private:
     void createDataPanel(int splashMilliseconds);
     void connectMenus();
+    // The data panel's rows, drops, view menu, toolbar and hints.
+    void connectPanelCommands();
+    void clearEntryAfterimages(CategoryPanel panel, int n);
+    void connectEditAndHelpMenus();
+    void showVersionWindow();
     bool askToClose();
     void keepTogether(MovedWindow moved);
     MainWindowFrames frames() const;
@@ -124,6 +140,8 @@ private:
     std::vector<QWidget*> windows_;
     std::unique_ptr<GraphMouse> mouse_;
     BackgroundCommands* background_ = nullptr;
+    HintRelay* hints_ = nullptr;
+    PrinterSetup* printerSetup_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
 };

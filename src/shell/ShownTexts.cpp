@@ -70,6 +70,8 @@ const ShownText kTexts[] = {
     {"Toolbar.EditUndo", "Deshacer"},
     {"Toolbar.EditRedo", "Rehacer"},
     {"Toolbar.FilePrint", "Imprimir"},
+    {"Toolbar.copyImage", "Para ingresar"},
+    {"Toolbar.stopContinuousSave", "Detener el Guardar sucesivamente"},
 
     {"DataPanel.title", "Panel de Datos"},
     {"Panel.Explicit", "Función"},
@@ -88,6 +90,11 @@ const ShownText kTexts[] = {
     {"Panel.ConnectedFigures.create", "Conecta los puntos"},
     {"Panel.rowButton", "Mostrar/Ocultar"},
     {"Panel.rowText", "Click : Editar/Borrar, rastrear: Mover"},
+    {"RowMenu.edit", "Editar"},
+    {"RowMenu.delete", "Borrar"},
+    {"RowMenu.clearAfterimage", "Borrar después de la imagen"},
+    {"RowMenu.hide", "Ocultar Datos"},
+    {"RowMenu.deleteQuestion", "Borrar usando [OK]"},
 
     {"Parameter.letter", "Fijar/no Fijar"},
     {"Parameter.value", "Editar Parámetros"},
@@ -295,6 +302,8 @@ const ShownText kTexts[] = {
     {"Program.openTitle", "Abrir Proyecto de TARLIX"},
     {"Program.saveTitle", "Guardar proyecto de TARLIX"},
     {"Program.projectFilter", "TARLIX file (*.tlx)"},
+    {"Program.unusableFile", "Este archivo no puede ser utilizado"},
+    {"Program.noHelpFile", "No hay archivo de ayuda"},
     {"Association.question", "Archivos con extensión tlx\" serán abiertos con TARLIX"},
     {"Association.releaseQuestion", "Liberar la asociación de archivos usando [OK]"},
 };

@@ -54,6 +54,14 @@ void keepWindowsTogether(MainWindowFrames& f, MovedWindow moved, const Rect& wor
     if (!presentationMode) f.graphIsLeft = f.graph.left < f.panel.left;
 }
 
+void keepPanelOnScreen(MainWindowFrames& f, const Rect& screen) {
+    const int over = f.panel.right - screen.right;
+    const int room = std::min(f.graph.left, f.panel.left) - screen.left;
+    const int shift = std::min(over, room);
+    if (shift <= 0) return;
+    for (Rect* r : {&f.graph, &f.panel}) moveTo(*r, r->left - shift, r->top);
+}
+
 Point toolWindowOrigin(const MainWindowFrames& f) {
     return {f.graph.left + 340, f.graph.top + 60};
 }

@@ -25,6 +25,10 @@ enum class MovedWindow { Graph, Panel };
 void keepWindowsTogether(MainWindowFrames& frames, MovedWindow moved, const Rect& workArea,
                          bool presentationMode);
 
+// Presentation mode widened the panel: when it would leave the screen at the right, both
+// windows move left by as much, never past the screen's left edge.
+void keepPanelOnScreen(MainWindowFrames& frames, const Rect& screen);
+
 // Where property dialogs and other tool windows first appear.
 Point toolWindowOrigin(const MainWindowFrames& frames);
 

@@ -1,0 +1,208 @@
+#include "document/PanelEdit.h"
+
+#include "document/RowTexts.h"
+#include "document/SegmentEdit.h"
+
+namespace tarlix {
+
+namespace {
+
+bool isBlank(const std::string& s) {
+    return s.find_first_not_of(' ') == std::string::npos;
+}
+
+bool figureIn(const Project& p, CategoryPanel panel, int n) {
+    if (!p.figures.contains(n) || p.figures[n].kind == 0) return false;
+    return isCurveKind(p.figures[n].kind) == (panel == cpCurves);
+}
+
+// Whether row n of the category holds an object.
+bool holdsObject(const Project& p, CategoryPanel panel, int n) {
+    switch (panel) {
+    case cpExplicit:
+        return p.explicitFunctions.contains(n) && !isBlank(p.explicitFunctions[n].expr.source);
+    case cpRelations:
+        return p.relations.contains(n) && !isBlank(p.relations[n].expr.source);
+    case cpCurves:
+    case cpBasicFigures:
+        return figureIn(p, panel, n);
+    case cpUserFunctions:
+        return p.userFunctions.contains(n) && !isBlank(p.userFunctions[n].source);
+    case cpConnectedFigures:
+        return n >= 1 && n <= p.segments.count;
+    case cpParameters:
+        return n >= 1 && n <= kParameterCount;
+    case cpMemo:
+        break;
+    }
+    return false;
+}
+
+// The row states of a category; the two figure categories share the figures' states.
+RowState* rowState(Project& p, CategoryPanel panel, int n) {
+    switch (panel) {
+    case cpExplicit:
+        return &p.explicitFunctionRows[n];
+    case cpRelations:
+        return &p.relationRows[n];
+    case cpCurves:
+    case cpBasicFigures:
+        return &p.figureRows[n];
+    case cpUserFunctions:
+        return &p.userFunctionRows[n];
+    case cpParameters:
+        return &p.parameterRows[n];
+    default:
+        return nullptr;
+    }
+}
+
+int rowCount(CategoryPanel panel) {
+    switch (panel) {
+    case cpExplicit:
+        return kExplicitFunctions;
+    case cpRelations:
+        return kRelations;
+    case cpCurves:
+    case cpBasicFigures:
+        return kFigures;
+    case cpUserFunctions:
+        return kUserFunctions;
+    case cpParameters:
+        return kParameterCount;
+    default:
+        return 0;
+    }
+}
+
+// Moves the entry at position from to position to; the entries between shift one place back
+// towards from, so the positions stay a packed sequence.
+template <int N> void shiftPositions(Store<RowState, N>& rows, int dragged, int to) {
+    const int from = rows[dragged].position;
+    for (RowState& r : rows) {
+        if (from < to && r.position > from && r.position <= to) --r.position;
+        if (from > to && r.position >= to && r.position < from) ++r.position;
+    }
+    rows[dragged].position = to;
+}
+
+bool movePosition(Project& p, CategoryPanel panel, int dragged, int target) {
+    RowState* a = rowState(p, panel, dragged);
+    RowState* b = rowState(p, panel, target);
+    if (a == nullptr || b == nullptr || a->position == 0 || b->position == 0 ||
+        a->position == b->position)
+        return false;
+    const int to = b->position;
+    switch (panel) {
+    case cpExplicit:
+        shiftPositions(p.explicitFunctionRows, dragged, to);
+        break;
+    case cpRelations:
+        shiftPositions(p.relationRows, dragged, to);
+        break;
+    case cpUserFunctions:
+        shiftPositions(p.userFunctionRows, dragged, to);
+        break;
+    default: // both figure categories number their rows among all figures
+        shiftPositions(p.figureRows, dragged, to);
+        break;
+    }
+    return true;
+}
+
+void changed(ProjectContext& ctx, CategoryPanel panel) {
+    ctx.project.modified = true;
+    ctx.hooks.categoryChanged(panel);
+}
+
+} // namespace
+
+bool canDeleteEntry(const Project& project, CategoryPanel panel, int n) {
+    if (panel == cpParameters || panel == cpMemo) return false;
+    if ((panel == cpCurves || panel == cpBasicFigures) && n == kFigures) return false;
+    return holdsObject(project, panel, n);
+}
+
+bool deleteEntry(ProjectContext& ctx, CategoryPanel panel, int n) {
+    if (!canDeleteEntry(ctx.project, panel, n)) return false;
+    switch (panel) {
+    case cpExplicit:
+        storeExplicitFunction(ctx, n, blankEquation());
+        break;
+    case cpRelations:
+        storeRelation(ctx, n, blankEquation());
+        break;
+    case cpCurves:
+    case cpBasicFigures:
+        storeFigure(ctx, n, blankFigure(n));
+        break;
+    case cpUserFunctions:
+        storeUserFunction(ctx, n, CompiledExpression{});
+        break;
+    case cpConnectedFigures:
+        deleteSegment(ctx, n);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool setRowShown(ProjectContext& ctx, CategoryPanel panel, int n, bool shown) {
+    if (n < 1 || n > rowCount(panel)) return false;
+    RowState* row = rowState(ctx.project, panel, n);
+    if (row == nullptr || row->shown == shown) return false;
+    row->shown = shown;
+    changed(ctx, panel);
+    return true;
+}
+
+bool showAllRows(ProjectContext& ctx, CategoryPanel panel) {
+    bool any = false;
+    for (int n = 1; n <= rowCount(panel); ++n) {
+        RowState* row = rowState(ctx.project, panel, n);
+        // The figure categories share their states: each lists only its own figures.
+        const bool ownRow = panel != cpCurves && panel != cpBasicFigures;
+        if (row->shown || !(ownRow || figureIn(ctx.project, panel, n))) continue;
+        row->shown = true;
+        any = true;
+    }
+    if (any) changed(ctx, panel);
+    return any;
+}
+
+bool moveRowOnto(ProjectContext& ctx, CategoryPanel panel, int dragged, int target) {
+    if (panel == cpParameters || panel == cpConnectedFigures || panel == cpMemo) return false;
+    if (!holdsObject(ctx.project, panel, dragged) || !holdsObject(ctx.project, panel, target))
+        return false;
+    if (!movePosition(ctx.project, panel, dragged, target)) return false;
+    changed(ctx, panel);
+    return true;
+}
+
+bool moveCategoryPanel(ProjectContext& ctx, CategoryPanel dragged, int target) {
+    auto& panels = ctx.project.categories;
+    if (!panels.contains(dragged) || dragged == target) return false;
+    if (target != 0 && !panels.contains(target)) return false;
+    const int from = panels[dragged].order;
+    const int to = target == 0 ? kCategoryPanels : panels[target].order;
+    if (from == to) return false;
+    for (CategoryPanelState& c : panels) {
+        if (from < to && c.order > from && c.order <= to) --c.order;
+        if (from > to && c.order >= to && c.order < from) ++c.order;
+    }
+    panels[dragged].order = to;
+    ctx.project.modified = true;
+    ctx.hooks.allCategoriesChanged();
+    return true;
+}
+
+bool setCategoryVisible(ProjectContext& ctx, CategoryPanel panel, bool visible) {
+    auto& panels = ctx.project.categories;
+    if (!panels.contains(panel) || panels[panel].visible == visible) return false;
+    panels[panel].visible = visible;
+    changed(ctx, panel);
+    return true;
+}
+
+} // namespace tarlix

@@ -1,0 +1,342 @@
+#include "ProgramFixture.h"
+#include "document/PanelEdit.h"
+#include "shell/DataPanel.h"
+#include "shell/GraphWindow.h"
+#include "shell/PanelPointer.h"
+#include "shell/ParameterPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace tarlix;
+
+namespace {
+
+// A program showing y1 = a x, y2 = x^2 and y3 = 2x, nothing modified.
+struct PanelRows : ::testing::Test {
+    tarlix::testing::ProgramShowingAx shown;
+    PanelRows() {
+        store(2, "x^2");
+        store(3, "2x");
+        project().modified = false;
+        shown.messages.entries.clear();
+    }
+    Project& project() { return shown.project(); }
+    DataPanel& console() { return *shown.program->console(); }
+    CategoryPanelWidget* panel(CategoryPanel p) { return console().panel(p); }
+    void store(int n, const std::string& text) {
+        ProjectContext ctx = shown.program->context();
+        EquationEntry f;
+        f.expr.source = text;
+        storeExplicitFunction(ctx, n, f);
+    }
+    // The explicit functions in the order their rows stand, top to bottom.
+    std::vector<int> rowOrder() {
+        std::vector<std::pair<int, int>> tops;
+        for (int n = 1; n <= kExplicitFunctions; ++n)
+            if (!panel(cpExplicit)->rowButton(n)->isHidden())
+                tops.push_back({panel(cpExplicit)->rowButton(n)->y(), n});
+        std::sort(tops.begin(), tops.end());
+        std::vector<int> order;
+        for (const auto& t : tops) order.push_back(t.second);
+        return order;
+    }
+    static QAction* item(QMenu& menu, const QString& text) {
+        for (QAction* a : menu.actions())
+            if (a->text() == text) return a;
+        return nullptr;
+    }
+    static QStringList items(QMenu& menu) {
+        QStringList texts;
+        for (QAction* a : menu.actions()) texts << a->text();
+        return texts;
+    }
+    // Drops data at a point of a widget, as the platform's drag does.
+    static bool drop(QWidget* on, const QPoint& at, QMimeData* data) {
+        QDragEnterEvent enter(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        QDropEvent dropped(QPointF(at), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &dropped);
+        delete data;
+        return dropped.isAccepted();
+    }
+    QPoint rowPoint(CategoryPanel p, int row) {
+        return panel(p)->rowText(row)->geometry().center();
+    }
+};
+
+} // namespace
+
+TEST_F(PanelRows, HidingARowMovesTheNextUpAndShowDataBringsItBack) {
+    const int y2Top = panel(cpExplicit)->rowButton(2)->y();
+    auto menu = console().rowMenu(cpExplicit, 2);
+    item(*menu, "Ocultar Datos")->trigger();
+    EXPECT_TRUE(panel(cpExplicit)->rowButton(2)->isHidden());
+    EXPECT_EQ(panel(cpExplicit)->rowButton(3)->y(), y2Top) << "y3 takes y2's place";
+    EXPECT_TRUE(project().modified) << "Shown is saved with the project";
+    const int shorter = panel(cpExplicit)->height();
+
+    console().action("ShowData1")->trigger(); // "Mostrar Datos" -> "Función"
+    EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3})) << "back in its old order";
+    EXPECT_EQ(panel(cpExplicit)->height() - shorter,
+              panel(cpExplicit)->rowButton(3)->y() - panel(cpExplicit)->rowButton(2)->y())
+        << "the panel grows by one row";
+}
+
+TEST_F(PanelRows, DroppingARowOnAnotherReordersTheCategory) {
+    EXPECT_TRUE(drop(panel(cpExplicit), rowPoint(cpExplicit, 3), panelDragData({cpExplicit, 1})));
+    EXPECT_EQ(rowOrder(), (std::vector<int>{2, 3, 1}));
+    EXPECT_TRUE(project().modified);
+
+    EXPECT_TRUE(drop(panel(cpExplicit), rowPoint(cpExplicit, 2), panelDragData({cpExplicit, 1})));
+    EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3})) << "upwards it goes before its target";
+
+    // A row of another category is no target.
+    ProjectContext ctx = shown.program->context();
+    EquationEntry c;
+    c.expr.source = "x<y";
+    storeRelation(ctx, 1, c);
+    EXPECT_FALSE(
+        drop(panel(cpRelations), rowPoint(cpRelations, 1), panelDragData({cpExplicit, 1})));
+    EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(PanelRows, ADragStartsAfterMovingMoreThanSevenPixels) {
+    std::vector<int> started;
+    console().pointer().startDrag = [&](QWidget*, const PanelDragItem& item) {
+        started.push_back(item.panel * 100 + item.row);
+    };
+    QLabel* image = panel(cpExplicit)->rowText(2);
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, QPointF(at), QPointF(image->mapToGlobal(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+        QApplication::sendEvent(image, &e);
+    };
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    send(QEvent::MouseMove, {14, 13}, Qt::LeftButton); // 4 + 3 = 7: not yet
+    EXPECT_TRUE(started.empty());
+    send(QEvent::MouseMove, {14, 14}, Qt::LeftButton); // 4 + 4 = 8
+    EXPECT_EQ(started, (std::vector<int>{cpExplicit * 100 + 2}));
+    send(QEvent::MouseButtonRelease, {14, 14}, Qt::NoButton);
+
+    // The panel's background drags the whole panel.
+    CategoryPanelWidget* relations = panel(cpRelations);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2),
+                      QPointF(relations->mapToGlobal(QPoint(2, 2))), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(relations, &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 12),
+                     QPointF(relations->mapToGlobal(QPoint(2, 12))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(relations, &move);
+    EXPECT_EQ(started.back(), cpRelations * 100);
+}
+
+TEST_F(PanelRows, APanelDroppedOnAnotherGoesBeforeOrAfterIt) {
+    const auto order = [&] {
+        std::vector<int> o;
+        for (CategoryPanel p : panelsInOrder(project())) o.push_back(p);
+        return o;
+    };
+    EXPECT_TRUE(drop(panel(cpRelations), {5, 5}, panelDragData({cpParameters, 0})));
+    EXPECT_EQ(order(), (std::vector<int>{1, 5, 2, 3, 4, 6, 7, 8})) << "from below: before";
+    EXPECT_GT(panel(cpRelations)->y(), panel(cpParameters)->y()) << "the column follows";
+    EXPECT_TRUE(drop(panel(cpCurves), {5, 5}, panelDragData({cpExplicit, 0})));
+    EXPECT_EQ(order(), (std::vector<int>{5, 2, 3, 1, 4, 6, 7, 8})) << "from above: after";
+    EXPECT_TRUE(project().modified);
+}
+
+TEST_F(PanelRows, DeletingAsksKeepsTheOrderAndANewObjectComesLast) {
+    auto menu = console().rowMenu(cpExplicit, 2);
+    shown.messages.setAnswer(false);
+    item(*menu, "Borrar")->trigger();
+    ASSERT_EQ(shown.messages.entries.size(), 1u);
+    EXPECT_EQ(shown.messages.entries[0].text, "Borrar usando [OK]");
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2") << "cancelled";
+
+    drop(panel(cpExplicit), rowPoint(cpExplicit, 1), panelDragData({cpExplicit, 3}));
+    ASSERT_EQ(rowOrder(), (std::vector<int>{3, 1, 2}));
+    shown.messages.setAnswer(true);
+    item(*menu, "Borrar")->trigger();
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "");
+    EXPECT_EQ(rowOrder(), (std::vector<int>{3, 1}));
+    EXPECT_TRUE(console().action("EditUndo")->isEnabled());
+
+    store(2, "x-1");
+    EXPECT_EQ(rowOrder(), (std::vector<int>{3, 1, 2})) << "created last";
+}
+
+TEST_F(PanelRows, EachCategoryOffersItsOwnRowItems) {
+    ProjectContext ctx = shown.program->context();
+    CompiledExpression f;
+    f.source = "x";
+    storeUserFunction(ctx, 1, f);
+    FigureEntry o = blankFigure(kFigures);
+    o.kind = 1;
+    o.x.source = "0";
+    o.y.source = "0";
+    storeFigure(ctx, kFigures, o);
+    struct Case {
+        CategoryPanel panel;
+        int row;
+        QStringList items;
+    };
+    const QString edit = "Editar", del = "Borrar", clear = "Borrar después de la imagen",
+                  hide = "Ocultar Datos";
+    const Case cases[] = {
+        {cpExplicit, 1, {edit, del, clear, hide}},
+        {cpParameters, 1, {hide}},
+        {cpUserFunctions, 1, {edit, del, hide}},
+        {cpBasicFigures, kFigures, {edit, clear, hide}}, // O cannot be deleted
+    };
+    for (const Case& c : cases) {
+        auto menu = console().rowMenu(c.panel, c.row);
+        EXPECT_EQ(items(*menu), c.items) << c.panel;
+    }
+}
+
+TEST_F(PanelRows, AUserFunctionIsLabelledByItsWidestArgument) {
+    ProjectContext ctx = shown.program->context();
+    const char* texts[] = {"x+1", "x+y", "2@", "z", "x w"};
+    for (int n = 1; n <= 5; ++n) {
+        CompiledExpression f;
+        f.source = texts[n - 1];
+        storeUserFunction(ctx, n, f);
+    }
+    struct Case {
+        int n;
+        QString label;
+        int width;
+    };
+    const Case cases[] = {{1, " f(x)=", 46},
+                          {2, " g(x,y)=", 58},
+                          {3, " h(x,y)=", 58},
+                          {4, " f1(x,y,z)=", 70},
+                          {5, " f2(x,y,z,w)=", 70}};
+    for (const Case& c : cases) {
+        QToolButton* label = panel(cpUserFunctions)->rowButton(c.n);
+        EXPECT_EQ(label->text(), c.label) << c.n;
+        EXPECT_EQ(label->width(), c.width) << c.n;
+        EXPECT_TRUE(label->font().bold() && label->font().italic()) << c.n;
+    }
+}
+
+TEST_F(PanelRows, ADroppedFileOpensOnlyWhenItIsAProject) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("picture.bmp");
+    QFile(picture).open(QIODevice::WriteOnly);
+    const auto files = [](const QString& path) {
+        auto* data = new QMimeData;
+        data->setUrls({QUrl::fromLocalFile(path)});
+        return data;
+    };
+    drop(&console(), {20, 20}, files(picture));
+    ASSERT_EQ(shown.messages.entries.size(), 1u);
+    EXPECT_EQ(shown.messages.entries[0].text, "Este archivo no puede ser utilizado");
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
+    EXPECT_FALSE(project().modified);
+
+    // A project dropped on the graph window replaces this one.
+    ASSERT_TRUE(shown.program->saveProjectAs(dir.filePath("saved.tlx")));
+    store(2, "x^3");
+    shown.messages.entries.clear();
+    shown.messages.setAnswer(false);
+    drop(shown.program->graph(), {20, 20}, files(dir.filePath("saved.tlx")));
+    ASSERT_EQ(shown.messages.entries.size(), 1u) << "the change would be lost";
+    EXPECT_EQ(shown.messages.entries[0].text, "Limpiar datos actuales usando [OK]");
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^3") << "kept";
+
+    project().modified = false;
+    shown.messages.entries.clear();
+    drop(shown.program->graph(), {20, 20}, files(dir.filePath("saved.tlx")));
+    EXPECT_TRUE(shown.messages.entries.empty());
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
+}
+
+TEST_F(PanelRows, ControlWithAnArrowReachesTheFirstParameterEdit) {
+    console().activateWindow();
+    panel(cpExplicit)->rowButton(1)->setFocus();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::ControlModifier);
+    QApplication::sendEvent(&console(), &key);
+    EXPECT_EQ(console().focusWidget(), console().parameterPanel()->row(1).value);
+}
+
+TEST_F(PanelRows, TheAfterimageButtonsStandBesideTheBarOnlyInAWidePanel) {
+    ParameterPanel* parameters = console().parameterPanel();
+    const auto lefts = [&] {
+        std::vector<int> x;
+        for (QToolButton* b : {parameters->afterimageSwitch(), parameters->makeAfterimageButton(),
+                               parameters->clearAfterimageButton()})
+            x.push_back(b->x());
+        return x;
+    };
+    console().resize(330, console().height());
+    EXPECT_EQ(lefts(), (std::vector<int>{156, 185, 214}));
+    EXPECT_EQ(parameters->afterimageSwitch()->y(), 4);
+    console().resize(230, console().height());
+    EXPECT_EQ(lefts(), (std::vector<int>{48, 77, 106}));
+    EXPECT_EQ(parameters->afterimageSwitch()->y(), 32);
+}
+
+TEST_F(PanelRows, ClearingARowsAfterimageLeavesTheOthers) {
+    shown.program->console()->parameterPanel()->makeAfterimageButton()->click();
+    AfterimageStore& store = shown.program->afterimages();
+    ASSERT_EQ(store.size(), 1u);
+    const Color none = AfterimageSnapshot().functions[0];
+    ASSERT_NE(store[0].functions[0], none) << "y1 left a trace";
+    ASSERT_NE(store[0].functions[1], none) << "y2 left a trace";
+
+    item(*console().rowMenu(cpExplicit, 1), "Borrar después de la imagen")->trigger();
+    EXPECT_EQ(store[0].functions[0], none);
+    EXPECT_NE(store[0].functions[1], none);
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x") << "the object stays";
+}
+
+TEST_F(PanelRows, RowsStandByTheirSlotsAndThePanelFitsThem) {
+    CategoryPanelWidget* functions = panel(cpExplicit);
+    const RowGeometry g = RowGeometry::forScreen(96, false);
+    EXPECT_EQ(g.fontSize, 12);
+    EXPECT_EQ(g.rowHeight, 38); // round(96 / 72 * (12 * 2.2 + 2))
+    EXPECT_EQ(RowGeometry::forScreen(120, false).fontSize, 10);
+    EXPECT_EQ(RowGeometry::forScreen(96, true).fontSize, 24) << "doubled when presenting";
+    const int h = functions->rowButton(2)->y() - functions->rowButton(1)->y();
+    EXPECT_EQ(functions->rowButton(1)->y(), 22);
+    EXPECT_EQ(functions->rowButton(3)->y(), 22 + 2 * h);
+    EXPECT_EQ(functions->height(), 3 * h + 26 + functions->createButton()->sizeHint().height());
+
+    for (int n = 4; n <= kExplicitFunctions; ++n) store(n, "x");
+    EXPECT_TRUE(functions->createButton()->isHidden()) << "every slot is used";
+    EXPECT_EQ(functions->height(), kExplicitFunctions * h + 26);
+
+    // Connected figures: rows 22 pixels apart from 26.
+    ProjectContext ctx = shown.program->context();
+    FigureEntry p = blankFigure(1), q = blankFigure(2);
+    p.kind = q.kind = 1;
+    p.whole.source = "(1,1)";
+    q.whole.source = "(2,1)";
+    storeFigure(ctx, 1, p);
+    storeFigure(ctx, 2, q);
+    for (int i = 0; i < 2; ++i) {
+        SegmentRecord s;
+        s.kind = skPolyline;
+        s.vertices = {1, 2};
+        project().segments.add(s);
+    }
+    console().refreshCategory(cpConnectedFigures);
+    CategoryPanelWidget* segments = panel(cpConnectedFigures);
+    EXPECT_EQ(segments->rowButton(1)->y(), 26);
+    EXPECT_EQ(segments->rowButton(2)->y(), 48);
+    EXPECT_EQ(segments->height(), 2 * 22 + 30 + segments->createButton()->sizeHint().height());
+}
