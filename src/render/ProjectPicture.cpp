@@ -238,7 +238,9 @@ void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
     const bool fits = relationsImage_ && relationsImage_->width() == layers_.width() &&
                       relationsImage_->height() == layers_.height();
     if (!fits || !relationsValid_ || relationsSettings_ != plotter_->settings()) {
-        relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
+        // The relations are composed afresh into the image, so one of the right size is reused.
+        if (!fits)
+            relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
         ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*relationsImage_},
                                      hooks_};
         drawProjectRelations(*plotter_, relations_, target);
