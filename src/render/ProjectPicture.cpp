@@ -233,7 +233,7 @@ void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
         relationsImage_.reset();
         return;
     }
-    plotter_->settings() = relationSettingsOf(project_.settings);
+    plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
     layers_.fitTo(surfaces, view_);
     const bool fits = relationsImage_ && relationsImage_->width() == layers_.width() &&
                       relationsImage_->height() == layers_.height();

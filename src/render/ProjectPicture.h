@@ -54,6 +54,20 @@ public:
     Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces) const;
     // The drawn picture with the rulers beside it, for output; null when no ruler is shown.
     std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
+    // The ruler strips as recorded pictures at the view's output scale.
+    struct Rulers {
+        RulerStripLayout layout;
+        RulerStripPictures pictures;
+        const Picture* x() const { return pictures.x.get(); }
+        const Picture* y() const { return pictures.y.get(); }
+    };
+    Rulers recordRulers(Canvas& measure, Surfaces& surfaces) const;
+
+    // Draws the whole picture straight onto a vector canvas, layer after layer in the order
+    // the raster picture combines them: the afterimages, the axes, the curves, the functions,
+    // the figures, the connected figures, the relations (hatched with lines) and the hollow
+    // rings. Recompute first.
+    void drawVector(Canvas& canvas);
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
     // The colours each connected figure left in the afterimage layer at the last drawing.
