@@ -80,20 +80,29 @@ void drawRelations(RelationPlotter& plotter, View& view, Surfaces& surfaces, Rel
                 plotter.drawRelation(view, canvases, entry.style, entry.parts);
             layers.current[at] = outcome != ScanOutcome::Abandoned;
             layers.redraw[at] = false;
-            images.relations.copyFrom(layer, rect, rect, RasterOp::And);
-            if (settings.drawWhileComputing || settings.fullRefresh) hooks.repaint();
+            // The finished layer shows at once only where the drawing is watched as it grows;
+            // otherwise the image is composed below.
+            if (settings.drawWhileComputing || settings.fullRefresh) {
+                images.relations.copyFrom(layer, rect, rect, RasterOp::And);
+                hooks.repaint();
+            }
         } else if (toAfterimage && images.afterimageImage) {
             mergeIntoAfterimage(
                 surfaces, layers, layer, *images.afterimageImage,
                 afterimageLayerGrey(settings.afterimageColorIndex, settings.blackAndWhite));
         }
     }
-    clearToWhite(images.relations, rect);
+    // The first layer is copied in, the others combined with it: the same as ANDing all of
+    // them onto white, with one pass over the image fewer.
+    bool first = true;
     for (int i = 0; i < count; ++i) {
         const std::size_t at = static_cast<std::size_t>(i);
-        if (relations[at].shown() && layers.current[at])
-            images.relations.copyFrom(*layers.image[at], rect, rect, RasterOp::And);
+        if (!relations[at].shown() || !layers.current[at]) continue;
+        images.relations.copyFrom(*layers.image[at], rect, rect,
+                                  first ? RasterOp::Copy : RasterOp::And);
+        first = false;
     }
+    if (first) clearToWhite(images.relations, rect);
 }
 
 void drawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
