@@ -17,6 +17,7 @@ ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw
       hooks_(hooks ? *hooks : noHooks_), relations_(evaluator_) {
     plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.settings), hooks_,
                                                  &relations_.explicitPlotter());
+    shownRelationColours_.fill(kWhite);
     markEverythingDirty();
 }
 
@@ -46,9 +47,14 @@ void ProjectPicture::recompute() {
     const bool viewMoved = redraw_.mappingChanged || redraw_.viewChanged;
     // A step with afterimages on leaves the picture on show behind; a moved view draws the
     // whole layer again from the store.
-    if (redraw_.traceRedraw && project_.settings.afterimagesOn && !viewMoved && shownValid_) {
+    const bool leaving = project_.settings.afterimagesOn && shownValid_;
+    if (leaving && redraw_.traceRedraw && !viewMoved) {
         if (afterimageStore_.push(snapshotOfShown(false))) mergePending_ = true;
         afterimageStore_.changed = false;
+    } else if (leaving && viewMoved) {
+        // Only the figures' places are kept across a view change (the objects drawn in the old
+        // mapping are not), so that a trace goes on from where its point was.
+        afterimageStore_.push(placesOfShown());
     }
     if (viewMoved || redraw_.afterimagesChanged) afterimagesStale_ = true;
     if (viewMoved) {

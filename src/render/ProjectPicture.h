@@ -95,12 +95,18 @@ private:
     void drawPendingTraces(Canvas& canvas, Surfaces& surfaces);
     bool originLabelledByFigure() const;
     AfterimageSnapshot snapshotOfShown(bool everything) const;
+    AfterimageSnapshot placesOfShown() const;
     void keepPositions(AfterimageSnapshot& s, bool everything) const;
     void updateAfterimageLayer(Surfaces& surfaces, int width, int height);
-    void replayAfterimages(Canvas& canvas);
+    // surfaces make the layers relations are lightened through; none for a vector canvas, on
+    // which relations are drawn straight in their afterimage colour.
+    void replayAfterimages(Canvas& canvas, Surfaces* surfaces);
     void replaySnapshot(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
                         Canvas& canvas);
     void drawContributions(Surfaces& surfaces, int width, int height);
+    void replayRelations(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
+                         bool moved, Canvas& canvas);
+    void replayTraces(const AfterimageSnapshot* previous, Canvas& canvas);
 
     Project& project_;
     View& view_;
@@ -151,7 +157,10 @@ private:
     std::array<Extended, kParameterCount> shownParameters_{};
     FunctionAfterimageColours shownFunctionColours_{};
     CurveAfterimageColours shownCurveColours_;
+    std::array<Color, kRelations> shownRelationColours_{};
     bool blackAndWhite_ = false;
+    Surfaces* replaySurfaces_ = nullptr;  // during a replay
+    std::unique_ptr<Canvas> replayLayer_; // a relation of a snapshot, before it is lightened
 };
 
 } // namespace tarlix

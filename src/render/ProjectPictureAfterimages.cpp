@@ -7,6 +7,7 @@
 #include "render/ProjectPicture.h"
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/FunctionSamples.h"
+#include "render/relation/RelationColours.h"
 
 namespace tarlix {
 
@@ -42,6 +43,8 @@ void ProjectPicture::keepPositions(AfterimageSnapshot& s, bool everything) const
         const int token = figureToken(n);
         for (int i = 1; !keep && i <= kExplicitFunctions; ++i)
             keep = s.functions[at(i)] != kWhite && uses(p, token, p.explicitFunctions[i].expr);
+        for (int i = 1; !keep && i <= kRelations; ++i)
+            keep = s.relations[at(i)] != kWhite && uses(p, token, p.relations[i].expr);
         for (int i = 1; !keep && i <= kFigures; ++i) {
             const FigureEntry& f = p.figures[i];
             keep = s.curveLines[at(i)] != kWhite &&
@@ -60,6 +63,10 @@ AfterimageSnapshot ProjectPicture::snapshotOfShown(bool everything) const {
             const EquationEntry& f = project_.explicitFunctions[i];
             if (!f.expr.source.empty() && f.visible) s.functions[at(i)] = f.penColor;
         }
+        for (int i = 1; i <= kRelations; ++i) {
+            const RelationEntry& r = relations_.entries()[at(i)];
+            if (r.shown()) s.relations[at(i)] = r.style.color;
+        }
         for (int i = 1; i <= kFigures; ++i) {
             const FigureEntry& f = project_.figures[i];
             if (!isCurveKind(f.kind) || !f.visible) continue;
@@ -75,12 +82,21 @@ AfterimageSnapshot ProjectPicture::snapshotOfShown(bool everything) const {
         s.functions = shownFunctionColours_;
         s.curveLines = shownCurveColours_.line;
         s.curveFills = shownCurveColours_.fill;
+        s.relations = shownRelationColours_;
         for (int k = 1; k <= kSegments; ++k) {
             s.segmentPens[at(k)] = segmentAfterimages_[k].pen;
             s.segmentFills[at(k)] = segmentAfterimages_[k].fill;
         }
     }
     keepPositions(s, everything);
+    return s;
+}
+
+// The figure places of the picture on show with every colour white.
+AfterimageSnapshot ProjectPicture::placesOfShown() const {
+    AfterimageSnapshot s;
+    s.parameters = shownParameters_;
+    keepPositions(s, false);
     return s;
 }
 
@@ -95,7 +111,7 @@ void ProjectPicture::updateAfterimageLayer(Surfaces& surfaces, int width, int he
         afterimages_.reset();
         if (!afterimageStore_.empty()) {
             afterimages_ = surfaces.createImage(width, height, kWhite);
-            replayAfterimages(*afterimages_);
+            replayAfterimages(*afterimages_, &surfaces);
         }
         afterimagesStale_ = false;
         afterimageStore_.changed = false;
@@ -120,6 +136,7 @@ void ProjectPicture::drawContributions(Surfaces& surfaces, int width, int height
         shownFunctionColours_.fill(kWhite);
         shownCurveColours_ = CurveAfterimageColours();
         segmentAfterimages_.clear();
+        shownRelationColours_.fill(kWhite);
         return;
     }
     // The image is reused: its earlier copies already joined the afterimage layer.
@@ -139,12 +156,18 @@ void ProjectPicture::drawContributions(Surfaces& surfaces, int width, int height
     drawSegments(SegmentsPass{nullptr, &c, true},
                  SegmentScene{view_, view_.positions, project_, blackAndWhite_},
                  segmentAfterimages_);
+    // Relations leave their whole layer, lightened by the grey of the level.
+    const int level = project_.settings.afterimageColorIndex;
+    mergeRelationAfterimages(surfaces, layers_, relations_.entries(), c,
+                             afterimageLayerGrey(level, blackAndWhite_), false);
+    shownRelationColours_ = layers_.afterimageColour;
 }
 
 // Every snapshot from the oldest is drawn with the parameter values, positions and colours it
 // recorded; only what a snapshot changed is computed again. The project and the view get their
 // own values back at the end.
-void ProjectPicture::replayAfterimages(Canvas& canvas) {
+void ProjectPicture::replayAfterimages(Canvas& canvas, Surfaces* surfaces) {
+    replaySurfaces_ = surfaces;
     const ParamTable parameters = project_.parameters;
     const Store<FigurePosition, figureCount> positions = view_.positions;
     const auto functions = project_.explicitFunctions;
@@ -166,6 +189,8 @@ void ProjectPicture::replayAfterimages(Canvas& canvas) {
     project_.segments = segments;
     segmentAfterimages_ = book;
     copyToEvaluator(project_.parameters, parameters_);
+    replaySurfaces_ = nullptr;
+    replayLayer_.reset();
     // The samples of the replayed functions and curves are those of the present again.
     redraw_.dirty.reset();
     for (int n = 1; n <= kExplicitFunctions; ++n)
@@ -228,6 +253,62 @@ void ProjectPicture::replaySnapshot(const AfterimageSnapshot& s, const Afterimag
     SegmentAfterimageBook ignored;
     drawSegments(SegmentsPass{nullptr, &canvas, true},
                  SegmentScene{view_, view_.positions, project_, blackAndWhite_}, ignored);
+    replayTraces(previous, canvas); // the view holds this snapshot's positions
+    replayRelations(s, previous, moved, canvas);
+}
+
+// A point that leaves a trace joins its place in the snapshot before to its place in this one.
+void ProjectPicture::replayTraces(const AfterimageSnapshot* previous, Canvas& canvas) {
+    if (!previous) return;
+    Store<FigurePosition, figureCount> before;
+    for (int n = 1; n <= kFigures; ++n)
+        before[n] = previous->positions[at(n)].value_or(FigurePosition{});
+    // A place recorded by a redraw that was no step still belongs to a point that leaves a
+    // trace: it is drawn with the figure's own width.
+    Store<FigurePosition, figureCount> now = view_.positions;
+    for (int n = 1; n <= kFigures; ++n)
+        if (now[n].locusWidth == noTraceThisRedraw)
+            now[n].locusWidth = project_.figures[n].locusWidth;
+    const FigureDrawing drawing{view_, *buffer_, drawSettings_, nullptr, &canvas, true};
+    drawTraces(drawing, project_.figures, now, before);
+}
+
+// A relation recorded in a colour is drawn again when it was not in the snapshot before, its
+// colour changed, or the parameters or positions it may read changed. On an image it is drawn
+// into a layer of its own and joins the afterimages lightened, as a step leaves it; on a vector
+// canvas it is drawn straight in its afterimage colour.
+void ProjectPicture::replayRelations(const AfterimageSnapshot& s,
+                                     const AfterimageSnapshot* previous, bool moved,
+                                     Canvas& canvas) {
+    const int level = project_.settings.afterimageColorIndex;
+    plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
+    for (int n = 1; n <= kRelations; ++n) {
+        const Color colour = s.relations[at(n)];
+        const RelationEntry& entry = relations_.entries()[at(n)];
+        if (colour == kWhite || !entry.hasText) continue;
+        if (previous && !moved && previous->relations[at(n)] == colour) continue;
+        RelationStyle style = entry.style;
+        style.visible = true;
+        if (!replaySurfaces_) {
+            style.color = afterimageColourOf(colour, level);
+            const RelationCanvases onto{&canvas, nullptr, false, false, true};
+            plotter_->drawRelation(view_, onto, style, entry.parts);
+            continue;
+        }
+        style.color = colour;
+        const int w = view_.xAxis.pixelLength + 2, h = view_.yAxis.pixelLength + 2;
+        if (!replayLayer_ || replayLayer_->width() != w || replayLayer_->height() != h)
+            replayLayer_ = replaySurfaces_->createImage(w, h, kWhite);
+        Brush white;
+        white.color = kWhite;
+        replayLayer_->setBrush(white);
+        replayLayer_->fillRect(Rect{0, 0, w, h});
+        const RelationCanvases onto{replayLayer_.get(), nullptr, false, false, false};
+        if (plotter_->drawRelation(view_, onto, style, entry.parts) == ScanOutcome::Abandoned)
+            continue;
+        mergeLightened(*replaySurfaces_, *replayLayer_, Rect{0, 0, w, h}, canvas,
+                       afterimageLayerGrey(level, blackAndWhite_));
+    }
 }
 
 } // namespace tarlix

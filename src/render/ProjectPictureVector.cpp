@@ -16,7 +16,7 @@ ProjectPicture::Rulers ProjectPicture::recordRulers(Canvas& measure, Surfaces& s
 
 void ProjectPicture::drawVector(Canvas& canvas) {
     updateDrawSettings();
-    if (!afterimageStore_.empty()) replayAfterimages(canvas);
+    if (!afterimageStore_.empty()) replayAfterimages(canvas, nullptr);
     drawAxes(AxesTarget{view_, canvas, axesStyle()});
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas},
                   project_.explicitFunctions);
