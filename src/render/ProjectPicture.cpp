@@ -74,12 +74,43 @@ void ProjectPicture::recompute() {
     for (int i = 1; i <= kFigures; ++i)
         if (!samePlace(view_.positions[i], previousPositions_[i]))
             figuresChanged_.set(static_cast<std::size_t>(i));
-    EvaluatorSampler sampler(evaluator_, view_);
-    updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+    sampleFunctions();
     curves_.update(project_.figures, false);
     if (recomputeRelations(viewMoved)) relationsValid_ = false;
     if (viewMoved) baseValid_ = relationsValid_ = false;
     redraw_.clear();
+}
+
+namespace {
+
+// Reports each function it samples, then samples it as the sampler it wraps would.
+class ObservedSampler final : public FunctionSampler {
+public:
+    ObservedSampler(FunctionSampler& inner, const std::function<void(int)>& observer)
+        : inner_(inner), observer_(observer) {}
+    Value valueAt(int n, const EquationEntry& f, const Value& x) override {
+        return inner_.valueAt(n, f, x);
+    }
+    void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
+                 ColumnSamples& out) override {
+        observer_(n);
+        inner_.fillRow(n, f, xs, lo, hi, out);
+    }
+
+private:
+    FunctionSampler& inner_;
+    const std::function<void(int)>& observer_;
+};
+
+} // namespace
+
+// The functions whose token is dirty get new samples.
+void ProjectPicture::sampleFunctions() {
+    EvaluatorSampler sampler(evaluator_, view_);
+    if (!samplingObserver_)
+        return updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+    ObservedSampler observed(sampler, samplingObserver_);
+    updateFunctionSamples(view_, project_.explicitFunctions, observed);
 }
 
 void ProjectPicture::collectChanges() {

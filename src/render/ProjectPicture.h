@@ -15,6 +15,7 @@
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/ParameterValues.h"
 #include "expression/functions/Random.h"
+#include "render/DirtyPropagation.h"
 #include "render/PolylineBuffer.h"
 #include "render/axes/AxesStyle.h"
 #include "render/axes/RulerStrips.h"
@@ -28,6 +29,7 @@
 #include "view/View.h"
 #include "view/ViewAreaSource.h"
 
+#include <functional>
 #include <memory>
 
 namespace tarlix {
@@ -82,6 +84,9 @@ public:
     void leaveAfterimageNow();
     // Black-and-white output: colours become black, grey or white.
     void setBlackAndWhite(bool on) { blackAndWhite_ = on; }
+    // Called with the function's number whenever an explicit function is sampled: what a
+    // redraw or a rebuild of the afterimages computes, for tests and measurements.
+    void observeSampling(std::function<void(int n)> observer) { samplingObserver_ = observer; }
 
 private:
     bool recomputeRelations(bool all);
@@ -101,11 +106,14 @@ private:
     // surfaces make the layers relations are lightened through; none for a vector canvas, on
     // which relations are drawn straight in their afterimage colour.
     void replayAfterimages(Canvas& canvas, Surfaces* surfaces);
+    TokenSet changesOf(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
+                       const ParamTable& present) const;
     void replaySnapshot(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
-                        Canvas& canvas);
+                        const ParamTable& present, Canvas& canvas);
+    void sampleFunctions();
     void drawContributions(Surfaces& surfaces, int width, int height);
     void replayRelations(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
-                         bool moved, Canvas& canvas);
+                         const std::bitset<10>& changed, Canvas& canvas);
     void replayTraces(const AfterimageSnapshot* previous, Canvas& canvas);
 
     Project& project_;
@@ -159,6 +167,8 @@ private:
     CurveAfterimageColours shownCurveColours_;
     std::array<Color, kRelations> shownRelationColours_{};
     bool blackAndWhite_ = false;
+    DirtyPropagation propagation_;
+    std::function<void(int n)> samplingObserver_;
     Surfaces* replaySurfaces_ = nullptr;  // during a replay
     std::unique_ptr<Canvas> replayLayer_; // a relation of a snapshot, before it is lightened
 };

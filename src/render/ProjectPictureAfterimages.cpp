@@ -3,6 +3,7 @@
 // drawing that join the layer at the next step.
 
 #include "document/ObjectTokens.h"
+#include "document/ParamTable.h"
 #include "expression/References.h"
 #include "render/ProjectPicture.h"
 #include "render/explicit/EvaluatorSampler.h"
@@ -168,6 +169,7 @@ void ProjectPicture::drawContributions(Surfaces& surfaces, int width, int height
 // own values back at the end.
 void ProjectPicture::replayAfterimages(Canvas& canvas, Surfaces* surfaces) {
     replaySurfaces_ = surfaces;
+    propagation_.reset();
     const ParamTable parameters = project_.parameters;
     const Store<FigurePosition, figureCount> positions = view_.positions;
     const auto functions = project_.explicitFunctions;
@@ -178,7 +180,7 @@ void ProjectPicture::replayAfterimages(Canvas& canvas, Surfaces* surfaces) {
 
     const AfterimageSnapshot* previous = nullptr;
     for (std::size_t i = 0; i < afterimageStore_.size(); ++i) {
-        replaySnapshot(afterimageStore_[i], previous, canvas);
+        replaySnapshot(afterimageStore_[i], previous, parameters, canvas);
         previous = &afterimageStore_[i];
     }
 
@@ -197,21 +199,37 @@ void ProjectPicture::replayAfterimages(Canvas& canvas, Surfaces* surfaces) {
         redraw_.markDirty(static_cast<std::uint8_t>(explicitFunctionToken(n)));
     for (int n = 1; n <= kFigures; ++n)
         redraw_.markDirty(static_cast<std::uint8_t>(figureToken(n)));
-    EvaluatorSampler sampler(evaluator_, view_);
-    updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+    sampleFunctions();
     curves_.update(project_.figures, false);
     redraw_ = redraw;
 }
 
+// What changed since the snapshot before (since the present for the oldest): the parameters
+// whose value differs and the figures whose place appeared, vanished or moved.
+TokenSet ProjectPicture::changesOf(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
+                                   const ParamTable& present) const {
+    TokenSet changed;
+    for (int i = 1; i <= kParameterCount; ++i) {
+        const Extended before = previous ? previous->parameters[at(i)] : present[i].value;
+        if (s.parameters[at(i)] != before) changed.set(static_cast<std::size_t>(parameterToken(i)));
+    }
+    for (int n = 1; n <= kFigures; ++n)
+        if (!previous || !samePlace(s.positions[at(n)], previous->positions[at(n)]))
+            changed.set(static_cast<std::size_t>(figureToken(n)));
+    return changed;
+}
+
+// Only what a snapshot changed is computed and drawn again: every recorded function and curve
+// for the oldest, afterwards those whose colour changed or that read a changed value; the
+// earlier drawing of the others is still in the layer.
 void ProjectPicture::replaySnapshot(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
-                                    Canvas& canvas) {
+                                    const ParamTable& present, Canvas& canvas) {
     for (int i = 1; i <= kParameterCount; ++i) project_.parameters[i].value = s.parameters[at(i)];
     copyToEvaluator(project_.parameters, parameters_);
-    bool moved = !previous || previous->parameters != s.parameters;
-    for (int n = 1; n <= kFigures; ++n) {
+    for (int n = 1; n <= kFigures; ++n)
         view_.positions[n] = s.positions[at(n)].value_or(FigurePosition{});
-        moved = moved || !samePlace(s.positions[at(n)], previous->positions[at(n)]);
-    }
+    const TokenSet dirty = propagation_.propagate(project_, changesOf(s, previous, present));
+    const auto reads = [&](int token) { return dirty.test(static_cast<std::size_t>(token)); };
 
     // The recorded colours stand for the objects' colours; white leaves an object out.
     FunctionSet functions;
@@ -219,18 +237,21 @@ void ProjectPicture::replaySnapshot(const AfterimageSnapshot& s, const Afterimag
     redraw_.dirty.reset();
     for (int n = 1; n <= kExplicitFunctions; ++n) {
         if (s.functions[at(n)] == kWhite) continue;
-        functions.set(static_cast<std::size_t>(n));
         project_.explicitFunctions[n].penColor = s.functions[at(n)];
-        if (moved || !previous || previous->functions[at(n)] != s.functions[at(n)])
-            redraw_.markDirty(static_cast<std::uint8_t>(explicitFunctionToken(n)));
+        const int token = explicitFunctionToken(n);
+        if (previous && previous->functions[at(n)] == s.functions[at(n)] && !reads(token)) continue;
+        functions.set(static_cast<std::size_t>(n));
+        redraw_.markDirty(static_cast<std::uint8_t>(token));
     }
     for (int n = 1; n <= kFigures; ++n) {
         if (s.curveLines[at(n)] == kWhite || !isCurveKind(project_.figures[n].kind)) continue;
-        curves.set(static_cast<std::size_t>(n));
         project_.figures[n].lineColor = s.curveLines[at(n)];
         project_.figures[n].fillColor = s.curveFills[at(n)];
-        if (moved || !previous || previous->curveLines[at(n)] != s.curveLines[at(n)])
-            redraw_.markDirty(static_cast<std::uint8_t>(figureToken(n)));
+        const int token = figureToken(n);
+        if (previous && previous->curveLines[at(n)] == s.curveLines[at(n)] && !reads(token))
+            continue;
+        curves.set(static_cast<std::size_t>(n));
+        redraw_.markDirty(static_cast<std::uint8_t>(token));
     }
     for (int k = 1; k <= project_.segments.count; ++k) {
         SegmentRecord& r = project_.segments[k];
@@ -239,8 +260,7 @@ void ProjectPicture::replaySnapshot(const AfterimageSnapshot& s, const Afterimag
         r.fillColor = s.segmentFills[at(k)];
     }
     if (redraw_.dirty.any()) {
-        EvaluatorSampler sampler(evaluator_, view_);
-        updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+        sampleFunctions();
         curves_.update(project_.figures, false);
     }
 
@@ -254,7 +274,7 @@ void ProjectPicture::replaySnapshot(const AfterimageSnapshot& s, const Afterimag
     drawSegments(SegmentsPass{nullptr, &canvas, true},
                  SegmentScene{view_, view_.positions, project_, blackAndWhite_}, ignored);
     replayTraces(previous, canvas); // the view holds this snapshot's positions
-    replayRelations(s, previous, moved, canvas);
+    replayRelations(s, previous, propagation_.relationsMarked(), canvas);
 }
 
 // A point that leaves a trace joins its place in the snapshot before to its place in this one.
@@ -278,15 +298,17 @@ void ProjectPicture::replayTraces(const AfterimageSnapshot* previous, Canvas& ca
 // into a layer of its own and joins the afterimages lightened, as a step leaves it; on a vector
 // canvas it is drawn straight in its afterimage colour.
 void ProjectPicture::replayRelations(const AfterimageSnapshot& s,
-                                     const AfterimageSnapshot* previous, bool moved,
-                                     Canvas& canvas) {
+                                     const AfterimageSnapshot* previous,
+                                     const std::bitset<10>& changed, Canvas& canvas) {
     const int level = project_.settings.afterimageColorIndex;
     plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
     for (int n = 1; n <= kRelations; ++n) {
         const Color colour = s.relations[at(n)];
         const RelationEntry& entry = relations_.entries()[at(n)];
         if (colour == kWhite || !entry.hasText) continue;
-        if (previous && !moved && previous->relations[at(n)] == colour) continue;
+        if (previous && !changed.test(static_cast<std::size_t>(n)) &&
+            previous->relations[at(n)] == colour)
+            continue;
         RelationStyle style = entry.style;
         style.visible = true;
         if (!replaySurfaces_) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <set>
 
 using namespace tarlix;
@@ -212,4 +213,33 @@ TEST_F(AfterimageLayerTest, TracesAreDrawnAgainFromTheSnapshotsAfterTheViewMoves
         const Polyline trace{{view.xAxis.toPixel(from), y}, {view.xAxis.toPixel(to), y}};
         EXPECT_TRUE(rebuilt.count(trace));
     }
+}
+
+// Rebuilding the afterimages computes each recorded function for the oldest snapshot and then
+// only where a snapshot changed what it reads: y2 does not use a and is sampled once, while y1
+// and y3 (which reads y1) follow every step.
+TEST_F(AfterimageLayerTest, ARebuildSamplesOnlyTheFunctionsAStepChanged) {
+    for (const auto& [n, text] : {std::pair{2, "b x/2"}, std::pair{3, "y1+1"}}) {
+        EquationEntry f = equation(text);
+        f.afterimage = true;
+        storeExplicitFunction(ctx, n, f);
+    }
+    fullLines();
+    for (int i = 0; i < 3; ++i) {
+        stepParameter(project, redraw, 1, 1, false);
+        fullLines();
+    }
+    std::map<int, int> sampled;
+    picture.observeSampling([&](int n) { ++sampled[n]; });
+    view.setView(nullptr, -10, 10, -10, 10);
+    fullLines();
+    // Each is sampled for the present when the view moved and once more when the present comes
+    // back after the rebuild; in between y1 and y3 three times (one per snapshot), y2 once.
+    EXPECT_EQ(sampled, (std::map<int, int>{{1, 5}, {2, 3}, {3, 5}}));
+
+    // A step samples only what uses a.
+    sampled.clear();
+    stepParameter(project, redraw, 1, 1, false);
+    fullLines();
+    EXPECT_EQ(sampled, (std::map<int, int>{{1, 1}, {3, 1}}));
 }
