@@ -27,6 +27,13 @@ struct CurveCache {
     Store<Value, curveSampleCapacity> params{makeReal(0)};           // the parameter's values
     int paramIndex = 0;
     int count = 0;
+    // The range and step params were made for, and how many: a curve sampled again over the
+    // same range (a parameter step) reuses them.
+    struct Range {
+        Extended low = 0, high = 0, step = 0;
+        std::size_t count = 0;
+        bool operator==(const Range&) const = default;
+    } paramRange;
 
     // Sample i (1..count); an undefined one has x and y 0.
     CurveSample sample(int i) const {

@@ -41,9 +41,11 @@ RowViewCaches curveCaches(const View& view) {
     return caches;
 }
 
-// a, a + step, ... while below b, then b itself, into the cache's parameter values; never
-// more than the cache holds. Returns how many.
+// a, a + step, ... while below b, then b itself, into the cache's parameter values (unless
+// they are there already); never more than the cache holds. Returns how many.
 std::size_t fillParameterValues(CurveCache& cache, Extended a, Extended b, Extended step) {
+    CurveCache::Range& made = cache.paramRange;
+    if (made.count != 0 && made.low == a && made.high == b && made.step == step) return made.count;
     std::size_t count = 0;
     for (; count < curveSampleCapacity; ++count) {
         const Extended t = a + static_cast<Extended>(count) * step;
@@ -51,6 +53,7 @@ std::size_t fillParameterValues(CurveCache& cache, Extended a, Extended b, Exten
         cache.params[static_cast<int>(count) + 1].x = t;
     }
     if (count < curveSampleCapacity) cache.params[static_cast<int>(++count)].x = b;
+    made = {a, b, step, count};
     return count;
 }
 
