@@ -26,6 +26,29 @@ TEST_F(FigureTest, ACurveIsSampledFromLowToHighAndEndsOnHigh) {
     }
 }
 
+// The parameter values are kept between samplings of one curve: a new range or step, even one
+// read from a parameter, must give new ones.
+TEST_F(FigureTest, ANewRangeOrStepGivesNewParameterValues) {
+    store(1, curve(1, "t", "a t", 0.5, "0", "b"));
+    const struct {
+        Extended b, step;
+        int count;
+        Extended last;
+    } cases[] = {
+        {1, 0.5L, 3, 1}, {1, 0.5L, 3, 1}, {2, 0.5L, 5, 2}, {2, 0.25L, 9, 2}, {1, 0.25L, 5, 1}};
+    for (const auto& k : cases) {
+        project.parameters[2].value = k.b;
+        project.figures[1].paramStep = k.step;
+        redraw.markDirty(static_cast<std::uint8_t>(figureToken(1)));
+        update();
+        const CurveCache& cache = view.curveCaches[1];
+        ASSERT_EQ(cache.count, k.count) << static_cast<double>(k.b);
+        EXPECT_EQ(cache.sample(2).t, k.step);
+        EXPECT_EQ(cache.sample(cache.count).t, k.last);
+        EXPECT_EQ(cache.sample(cache.count).x, k.last);
+    }
+}
+
 TEST_F(FigureTest, ACurveWithoutAProperRangeHasNoSamples) {
     store(1, curve(1, "t", "t", 0));                 // no step
     store(2, curve(2, "t", "t", 0.1, "3", "3"));     // low = high
