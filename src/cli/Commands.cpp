@@ -41,7 +41,8 @@ const std::vector<Command>& commands() {
          runCheck},
         {"convert", "convert IN.tlx OUT.tlx    read a project of any version, write it as 2.8",
          runConvert},
-        {"render", "render FILE.tlx -o OUT.png [--size WxH] [--param L=VALUE]...   draw the view",
+        {"render",
+         "render FILE.tlx -o OUT.png|.svg|.pdf [--size WxH] [--param L=VALUE]...   draw the view",
          runRender},
         {"eval",
          "eval [--param L=VALUE]... [--def NAME=EXPR]... EXPR   evaluate EXPR as the calculator "
@@ -50,7 +51,8 @@ const std::vector<Command>& commands() {
         {"plot",
          "plot [-y EXPR]... [-c RELATION]... [--scan 1|2|4|8] [--no-fastpoly] "
          "[--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... [--polar] [--grid 0|1|2|3] "
-         "-o OUT.png   --polar: polar grid; --grid: 0 lines, 1 crosses, 2 dotted, 3 dark lines",
+         "-o OUT.png|.svg|.pdf   --polar: polar grid; --grid: 0 lines, 1 crosses, 2 dotted, 3 dark "
+         "lines",
          runPlot},
         {"formula",
          "formula [--size PT] [--height PX] EXPR -o OUT.png   draw EXPR as a typeset formula, as "

@@ -5,7 +5,9 @@
 #include "document/AfterimageFile.h"
 #include "document/ParamTable.h"
 #include "platform/qt/QtHeadless.h"
+#include "platform/qt/QtVectorFiles.h"
 #include "render/ProjectPicture.h"
+#include "render/RenderPicture.h"
 
 #include <ostream>
 
@@ -64,6 +66,16 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
     }
     picture.recompute();
     QtHeadless platform;
+    VectorFormat format;
+    if (vectorFormatOf(path, format)) {
+        // Vector files take the recorded picture, drawn straight without layer images.
+        QtSurfaces vector(true);
+        const RenderedPicture rendered = renderPicture(picture, view, vector, options.scale);
+        if (saveVectorPicture(*rendered.picture, rendered.size, rendered.dotsPerInch, path, format))
+            return true;
+        err << prefix << "cannot write \"" << path << "\"\n";
+        return false;
+    }
     // An enlarged picture maps every pixel of the view to scale pixels; the rulers beside it
     // are drawn at the ordinary size.
     const int scale = options.scale;

@@ -1,7 +1,7 @@
 #pragma once
 // What the picture-writing commands of tarlix-cli share: their option values (picture size,
-// parameter values) and drawing the project's picture into a PNG written through a temporary
-// file renamed over the target.
+// parameter values) and drawing the project's picture into a PNG, SVG or PDF file written
+// through a temporary file renamed over the target.
 
 #include "document/Project.h"
 #include "view/RedrawState.h"
@@ -38,7 +38,8 @@ class CliArgs;
 std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
                                                  std::ostream& err);
 
-// Recomputes and draws the project's picture at the view's size and writes it as PNG; a
+// Recomputes and draws the project's picture at the view's size and writes it as PNG, or as
+// SVG or PDF when the path ends in ".svg" or ".pdf" (vector, at the picture's physical size); a
 // failure to write prints prefix and the reason on err, as does a damaged afterimage file
 // (whose snapshots read before the damage are drawn).
 bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,

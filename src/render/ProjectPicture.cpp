@@ -17,6 +17,7 @@ ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw
       hooks_(hooks ? *hooks : noHooks_), relations_(evaluator_) {
     plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.settings), hooks_,
                                                  &relations_.explicitPlotter());
+    shownRelationColours_.fill(kWhite);
     markEverythingDirty();
 }
 
@@ -46,9 +47,14 @@ void ProjectPicture::recompute() {
     const bool viewMoved = redraw_.mappingChanged || redraw_.viewChanged;
     // A step with afterimages on leaves the picture on show behind; a moved view draws the
     // whole layer again from the store.
-    if (redraw_.traceRedraw && project_.settings.afterimagesOn && !viewMoved && shownValid_) {
+    const bool leaving = project_.settings.afterimagesOn && shownValid_;
+    if (leaving && redraw_.traceRedraw && !viewMoved) {
         if (afterimageStore_.push(snapshotOfShown(false))) mergePending_ = true;
         afterimageStore_.changed = false;
+    } else if (leaving && viewMoved) {
+        // Only the figures' places are kept across a view change (the objects drawn in the old
+        // mapping are not), so that a trace goes on from where its point was.
+        afterimageStore_.push(placesOfShown());
     }
     if (viewMoved || redraw_.afterimagesChanged) afterimagesStale_ = true;
     if (viewMoved) {
@@ -68,12 +74,43 @@ void ProjectPicture::recompute() {
     for (int i = 1; i <= kFigures; ++i)
         if (!samePlace(view_.positions[i], previousPositions_[i]))
             figuresChanged_.set(static_cast<std::size_t>(i));
-    EvaluatorSampler sampler(evaluator_, view_);
-    updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+    sampleFunctions();
     curves_.update(project_.figures, false);
     if (recomputeRelations(viewMoved)) relationsValid_ = false;
     if (viewMoved) baseValid_ = relationsValid_ = false;
     redraw_.clear();
+}
+
+namespace {
+
+// Reports each function it samples, then samples it as the sampler it wraps would.
+class ObservedSampler final : public FunctionSampler {
+public:
+    ObservedSampler(FunctionSampler& inner, const std::function<void(int)>& observer)
+        : inner_(inner), observer_(observer) {}
+    Value valueAt(int n, const EquationEntry& f, const Value& x) override {
+        return inner_.valueAt(n, f, x);
+    }
+    void fillRow(int n, const EquationEntry& f, const ColumnSamples& xs, int lo, int hi,
+                 ColumnSamples& out) override {
+        observer_(n);
+        inner_.fillRow(n, f, xs, lo, hi, out);
+    }
+
+private:
+    FunctionSampler& inner_;
+    const std::function<void(int)>& observer_;
+};
+
+} // namespace
+
+// The functions whose token is dirty get new samples.
+void ProjectPicture::sampleFunctions() {
+    EvaluatorSampler sampler(evaluator_, view_);
+    if (!samplingObserver_)
+        return updateFunctionSamples(view_, project_.explicitFunctions, sampler);
+    ObservedSampler observed(sampler, samplingObserver_);
+    updateFunctionSamples(view_, project_.explicitFunctions, observed);
 }
 
 void ProjectPicture::collectChanges() {
@@ -233,12 +270,14 @@ void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
         relationsImage_.reset();
         return;
     }
-    plotter_->settings() = relationSettingsOf(project_.settings);
+    plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
     layers_.fitTo(surfaces, view_);
     const bool fits = relationsImage_ && relationsImage_->width() == layers_.width() &&
                       relationsImage_->height() == layers_.height();
     if (!fits || !relationsValid_ || relationsSettings_ != plotter_->settings()) {
-        relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
+        // The relations are composed afresh into the image, so one of the right size is reused.
+        if (!fits)
+            relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
         ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*relationsImage_},
                                      hooks_};
         drawProjectRelations(*plotter_, relations_, target);

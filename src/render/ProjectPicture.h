@@ -15,6 +15,7 @@
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/ParameterValues.h"
 #include "expression/functions/Random.h"
+#include "render/DirtyPropagation.h"
 #include "render/PolylineBuffer.h"
 #include "render/axes/AxesStyle.h"
 #include "render/axes/RulerStrips.h"
@@ -28,6 +29,7 @@
 #include "view/View.h"
 #include "view/ViewAreaSource.h"
 
+#include <functional>
 #include <memory>
 
 namespace tarlix {
@@ -54,6 +56,20 @@ public:
     Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces) const;
     // The drawn picture with the rulers beside it, for output; null when no ruler is shown.
     std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
+    // The ruler strips as recorded pictures at the view's output scale.
+    struct Rulers {
+        RulerStripLayout layout;
+        RulerStripPictures pictures;
+        const Picture* x() const { return pictures.x.get(); }
+        const Picture* y() const { return pictures.y.get(); }
+    };
+    Rulers recordRulers(Canvas& measure, Surfaces& surfaces) const;
+
+    // Draws the whole picture straight onto a vector canvas, layer after layer in the order
+    // the raster picture combines them: the afterimages, the axes, the curves, the functions,
+    // the figures, the connected figures, the relations (hatched with lines) and the hollow
+    // rings. Recompute first.
+    void drawVector(Canvas& canvas);
 
     FunctionDrawSettings& drawSettings() { return drawSettings_; }
     // The colours each connected figure left in the afterimage layer at the last drawing.
@@ -68,6 +84,9 @@ public:
     void leaveAfterimageNow();
     // Black-and-white output: colours become black, grey or white.
     void setBlackAndWhite(bool on) { blackAndWhite_ = on; }
+    // Called with the function's number whenever an explicit function is sampled: what a
+    // redraw or a rebuild of the afterimages computes, for tests and measurements.
+    void observeSampling(std::function<void(int n)> observer) { samplingObserver_ = observer; }
 
 private:
     bool recomputeRelations(bool all);
@@ -81,12 +100,21 @@ private:
     void drawPendingTraces(Canvas& canvas, Surfaces& surfaces);
     bool originLabelledByFigure() const;
     AfterimageSnapshot snapshotOfShown(bool everything) const;
+    AfterimageSnapshot placesOfShown() const;
     void keepPositions(AfterimageSnapshot& s, bool everything) const;
     void updateAfterimageLayer(Surfaces& surfaces, int width, int height);
-    void replayAfterimages(Canvas& canvas);
+    // surfaces make the layers relations are lightened through; none for a vector canvas, on
+    // which relations are drawn straight in their afterimage colour.
+    void replayAfterimages(Canvas& canvas, Surfaces* surfaces);
+    TokenSet changesOf(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
+                       const ParamTable& present) const;
     void replaySnapshot(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
-                        Canvas& canvas);
+                        const ParamTable& present, Canvas& canvas);
+    void sampleFunctions();
     void drawContributions(Surfaces& surfaces, int width, int height);
+    void replayRelations(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
+                         const std::bitset<10>& changed, Canvas& canvas);
+    void replayTraces(const AfterimageSnapshot* previous, Canvas& canvas);
 
     Project& project_;
     View& view_;
@@ -137,7 +165,12 @@ private:
     std::array<Extended, kParameterCount> shownParameters_{};
     FunctionAfterimageColours shownFunctionColours_{};
     CurveAfterimageColours shownCurveColours_;
+    std::array<Color, kRelations> shownRelationColours_{};
     bool blackAndWhite_ = false;
+    DirtyPropagation propagation_;
+    std::function<void(int n)> samplingObserver_;
+    Surfaces* replaySurfaces_ = nullptr;  // during a replay
+    std::unique_ptr<Canvas> replayLayer_; // a relation of a snapshot, before it is lightened
 };
 
 } // namespace tarlix

@@ -19,11 +19,28 @@ struct CurveSample {
     bool valid = false;
 };
 
-// The samples of one parametric or polar curve.
+// The samples of one parametric or polar curve. The sampler evaluates the curve's point
+// straight into points (and reads the parameter's values from params), so that sampling
+// copies nothing per sample.
 struct CurveCache {
-    Store<CurveSample, curveSampleCapacity> samples;
+    Store<Value, curveSampleCapacity> points{makeUndefined(vkPair)}; // pairs where defined
+    Store<Value, curveSampleCapacity> params{makeReal(0)};           // the parameter's values
     int paramIndex = 0;
     int count = 0;
+    // The range and step params were made for, and how many: a curve sampled again over the
+    // same range (a parameter step) reuses them.
+    struct Range {
+        Extended low = 0, high = 0, step = 0;
+        std::size_t count = 0;
+        bool operator==(const Range&) const = default;
+    } paramRange;
+
+    // Sample i (1..count); an undefined one has x and y 0.
+    CurveSample sample(int i) const {
+        const Value& p = points[i];
+        if (!p.valid || p.kind != vkPair) return {0, 0, params[i].x, false};
+        return {p.x, p.y, params[i].x, true};
+    }
 };
 
 // The curve caches of the figures 1..N. Each is allocated when its figure first asks for it:

@@ -218,3 +218,24 @@ TEST(ProjectCommands, PlotTakesTheScaleAndBlackAndWhite) {
     EXPECT_EQ(run({"plot", "-y", "x", "--scale", "x", "-o", png}).status, 2);
     std::filesystem::remove_all(dir);
 }
+
+// Relations follow black and white as functions do: no colour is left of a hatched region.
+TEST(ProjectCommands, PlotInBlackAndWhiteLeavesNoColourInRelations) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-plot-bw-relation";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "p.png").string();
+    const CliRun r =
+        run({"plot", "-c", "x^2+y^2<4", "-c", "y>x", "--bw", "--size", "100x80", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image(QString::fromStdString(png));
+    int coloured = 0, dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            coloured += (c.red() != c.green() || c.green() != c.blue()) ? 1 : 0;
+            dark += c == QColor(0, 0, 0) ? 1 : 0;
+        }
+    EXPECT_EQ(coloured, 0);
+    EXPECT_GT(dark, 100); // the hatching is there, in black
+    std::filesystem::remove_all(dir);
+}

@@ -1,5 +1,6 @@
 #include "platform/qt/QtImageCanvas.h"
 #include "QtTestApp.h"
+#include "platform/RecordingCanvas.h"
 
 #include <QGuiApplication>
 
@@ -212,4 +213,39 @@ TEST_F(QtImageCanvasTest, RasterImageIsDrawnWithItsOperation) {
     c.drawImage(1, 1, image, RasterOp::And);
     EXPECT_EQ(c.pixel(1, 1), kGreen);
     EXPECT_EQ(c.pixel(2, 1), kYellow);
+}
+
+// Copies between Qt images are combined without the painter; they must give what the painter
+// gives (a source it cannot read directly goes through it), with offsets, clips and copies
+// reaching past the target.
+TEST_F(QtImageCanvasTest, DirectCopiesMatchThePainterForEveryOperation) {
+    const auto fillPattern = [](Canvas& c) {
+        for (int y = 0; y < c.height(); ++y)
+            for (int x = 0; x < c.width(); ++x)
+                c.setPixel(x, y, rgbColor((x * 37) % 256, (y * 53) % 256, (x * y) % 256));
+    };
+    QtImageCanvas source(23, 17);
+    RecordingCanvas viaPainter(23, 17);
+    fillPattern(source);
+    fillPattern(viaPainter);
+    const struct {
+        Rect from, to, clip;
+    } placements[] = {
+        {{0, 0, 23, 17}, {0, 0, 23, 17}, {}},
+        {{3, 2, 20, 15}, {5, 1, 22, 14}, {}},
+        {{0, 0, 23, 17}, {10, 8, 33, 25}, {}}, // past the target's edge
+        {{0, 0, 23, 17}, {0, 0, 23, 17}, {4, 4, 12, 9}},
+    };
+    for (const RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Or, RasterOp::Xor})
+        for (const auto& p : placements) {
+            SCOPED_TRACE(static_cast<int>(op));
+            QtImageCanvas direct(25, 19, kCyan), painted(25, 19, kCyan);
+            direct.setClip(p.clip);
+            painted.setClip(p.clip);
+            direct.copyFrom(source, p.from, p.to, op);
+            painted.copyFrom(viaPainter, p.from, p.to, op);
+            for (int y = 0; y < 19; ++y)
+                for (int x = 0; x < 25; ++x)
+                    ASSERT_EQ(direct.pixel(x, y), painted.pixel(x, y)) << x << "," << y;
+        }
 }

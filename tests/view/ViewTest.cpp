@@ -51,7 +51,7 @@ TEST_F(ViewTest, StartsFromTheDefaultsWithCleanRedrawState) {
     EXPECT_EQ(view.xSamples[1401].x, view.xAxis.toWorld(1401));
     for (const Value& v : view.undefinedSamples.row()) ASSERT_FALSE(v.isValid());
     EXPECT_FALSE(view.curveCaches.allocated(22));
-    EXPECT_EQ(view.curveCaches[22].samples.size(), 5000);
+    EXPECT_EQ(view.curveCaches[22].points.size(), 5000);
     EXPECT_TRUE(view.curveCaches.allocated(22));
     EXPECT_FALSE(view.curveCaches.allocated(21));
     EXPECT_FALSE(rs.mappingChanged || rs.ticksChanged || rs.viewChanged);

@@ -18,6 +18,12 @@ public:
 
     Color pixel(int x, int y) const override;
     void setPixel(int x, int y, Color color) override; // within the clip
+    // Copies between images of one size are done here, pixel by pixel: Qt would spread a
+    // raster operation over its thread pool, which costs more than it saves for one picture.
+    void copyFrom(const Canvas& source, const Rect& sourceRect, const Rect& destRect,
+                  RasterOp op) override;
+    // A solid fill is written here for the same reason.
+    void fillRect(const Rect& bounds) override;
 
     // The image with everything drawn so far.
     const QImage& image() const;

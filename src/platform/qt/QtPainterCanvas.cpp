@@ -34,9 +34,10 @@ QImage pixelsOf(const Canvas& source, const Rect& r) {
 
 } // namespace
 
-QtPainterCanvas::QtPainterCanvas(bool clipWithinTarget)
-    : qpen_(toQPen(pen_)), qbrush_(toQBrush(brush_, pen_.mode)), qfont_(toQFont(font_)),
-      metrics_(qfont_), clipWithinTarget_(clipWithinTarget) {}
+QtPainterCanvas::QtPainterCanvas(bool clipWithinTarget, bool vectorOutput)
+    : qpen_(toQPen(pen_)), qbrush_(toQBrush(brush_, vectorOutput ? PenMode::Copy : pen_.mode)),
+      qfont_(toQFont(font_)), metrics_(qfont_), clipWithinTarget_(clipWithinTarget),
+      vectorOutput_(vectorOutput) {}
 
 // Derived canvases end the painter while their device still exists.
 QtPainterCanvas::~QtPainterCanvas() = default;
@@ -105,8 +106,8 @@ void QtPainterCanvas::setPen(const Pen& pen) {
     const bool modeChanged = pen.mode != pen_.mode;
     pen_ = pen;
     qpen_ = toQPen(pen_);
-    mode_ = compositionOf(pen_.mode);
-    if (modeChanged) qbrush_ = toQBrush(brush_, pen_.mode);
+    mode_ = compositionOf(paintMode());
+    if (modeChanged) qbrush_ = toQBrush(brush_, paintMode());
     if (!painter_) return;
     painter_->setPen(qpen_);
     painter_->setCompositionMode(mode_);
@@ -115,7 +116,7 @@ void QtPainterCanvas::setPen(const Pen& pen) {
 
 void QtPainterCanvas::setBrush(const Brush& brush) {
     brush_ = brush;
-    qbrush_ = toQBrush(brush_, pen_.mode);
+    qbrush_ = toQBrush(brush_, paintMode());
     if (painter_) painter_->setBrush(qbrush_);
 }
 
@@ -212,7 +213,8 @@ Color QtPainterCanvas::pixel(int, int) const {
 void QtPainterCanvas::setPixel(int x, int y, Color color) {
     QPainter* p = painter();
     if (!p) return;
-    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->setCompositionMode(vectorOutput_ ? QPainter::CompositionMode_SourceOver
+                                        : QPainter::CompositionMode_Source);
     p->setPen(QPen(toQColor(color), 0));
     p->drawPoint(x, y);
     p->setPen(qpen_);
@@ -237,7 +239,7 @@ void QtPainterCanvas::copyFrom(const Canvas& source, const Rect& sourceRect, con
     }
     QPainter* p = painter();
     if (!p) return;
-    p->setCompositionMode(compositionOf(op));
+    p->setCompositionMode(vectorOutput_ ? QPainter::CompositionMode_SourceOver : compositionOf(op));
     p->drawImage(toQRect(destRect), *image, from);
     p->setCompositionMode(mode_);
 }
@@ -246,7 +248,7 @@ void QtPainterCanvas::drawImage(int x, int y, const RasterImage& image, RasterOp
     if (image.width <= 0 || image.height <= 0) return;
     QPainter* p = painter();
     if (!p) return;
-    p->setCompositionMode(compositionOf(op));
+    p->setCompositionMode(vectorOutput_ ? QPainter::CompositionMode_SourceOver : compositionOf(op));
     p->drawImage(QPoint(x, y), toQImage(image));
     p->setCompositionMode(mode_);
 }

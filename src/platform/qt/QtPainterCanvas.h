@@ -21,7 +21,10 @@ class QtPainterCanvas : public Canvas {
 public:
     // A canvas whose drawing is replayed elsewhere (a recorded picture) keeps its clip inside
     // whatever clip the target has when it is replayed, instead of replacing it.
-    explicit QtPainterCanvas(bool clipWithinTarget = false);
+    //
+    // Vector output (SVG, PDF) has no raster operations: there every pen mode and copy paints
+    // over what is below, and patterns leave their gaps transparent.
+    explicit QtPainterCanvas(bool clipWithinTarget = false, bool vectorOutput = false);
     ~QtPainterCanvas() override;
     QtPainterCanvas(const QtPainterCanvas&) = delete;
     QtPainterCanvas& operator=(const QtPainterCanvas&) = delete;
@@ -71,6 +74,7 @@ private:
     void applyStyle(QPainter& p) const;
     void applyClip(QPainter& p);
     void drawPoints(const Point* points, std::size_t count, bool closed);
+    PenMode paintMode() const { return vectorOutput_ ? PenMode::Copy : pen_.mode; }
 
     mutable std::unique_ptr<QPainter> painter_;
     Pen pen_;
@@ -86,6 +90,7 @@ private:
     QPolygon polygon_; // reused between calls
     bool drawn_ = false;
     bool clipWithinTarget_;
+    bool vectorOutput_;
     mutable bool clipSaved_ = false; // a save() opened for the clip awaits its restore()
 };
 

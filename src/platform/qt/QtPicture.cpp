@@ -7,7 +7,7 @@ Canvas& QtPicture::beginRecording(int width, int height) {
     picture_ = QPicture();
     size_ = {width, height};
     drawn_ = false;
-    canvas_ = std::make_unique<QtPictureCanvas>(picture_, width, height);
+    canvas_ = std::make_unique<QtPictureCanvas>(picture_, width, height, vectorOutput_);
     return *canvas_;
 }
 

@@ -10,8 +10,8 @@ namespace tarlix {
 
 class QtPictureCanvas : public QtPainterCanvas {
 public:
-    QtPictureCanvas(QPicture& picture, int width, int height)
-        : QtPainterCanvas(true), picture_(picture), width_(width), height_(height) {}
+    QtPictureCanvas(QPicture& picture, int width, int height, bool vectorOutput = false)
+        : QtPainterCanvas(true, vectorOutput), picture_(picture), width_(width), height_(height) {}
     ~QtPictureCanvas() override { finish(); }
     int width() const override { return width_; }
     int height() const override { return height_; }
@@ -28,6 +28,8 @@ private:
 
 class QtPicture : public Picture {
 public:
+    // A picture for vector output records no raster operations (see QtPainterCanvas).
+    explicit QtPicture(bool vectorOutput = false) : vectorOutput_(vectorOutput) {}
     Canvas& beginRecording(int width, int height) override;
     void endRecording() override;
     Size size() const override { return size_; }
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<QtPictureCanvas> canvas_;
     Size size_;
     bool drawn_ = false;
+    bool vectorOutput_;
 };
 
 } // namespace tarlix

@@ -10,7 +10,7 @@ std::unique_ptr<Canvas> QtSurfaces::createImage(int width, int height, Color fil
 }
 
 std::unique_ptr<Picture> QtSurfaces::createPicture() {
-    return std::make_unique<QtPicture>();
+    return std::make_unique<QtPicture>(vectorOutput_);
 }
 
 } // namespace tarlix

@@ -200,13 +200,16 @@ FunctionAfterimageColours drawFunctions(const FunctionDrawing& drawing,
         const EquationEntry& f = functions[i];
         if (!which.test(static_cast<std::size_t>(i)) || f.expr.source.empty() || !f.visible)
             continue;
+        const bool toAfterimage = drawing.forceAfterimage || f.afterimage;
+        if (toAfterimage) colours[static_cast<std::size_t>(i - 1)] = f.penColor;
+        // A pass that draws only afterimages leaves the other functions alone.
+        const bool toMain = drawing.canvas && !drawing.skipMain;
+        if (!toMain && !(toAfterimage && drawing.afterimageCanvas)) continue;
         SampleRow samples(span);
         const ColumnSamples& cache = drawing.view.functionSamples[i].samples;
         for (int c = span.first; c <= span.last; ++c) samples[c] = cache[c];
         samples[span.first - 1] = makeUndefined(vkReal);
         samples[span.last + 1] = makeUndefined(vkReal);
-        if (drawing.forceAfterimage || f.afterimage)
-            colours[static_cast<std::size_t>(i - 1)] = f.penColor;
         drawFunction(drawing, f.penColor, samples, f);
     }
     return colours;

@@ -68,7 +68,7 @@ private:
         bool previousValid = false;
         bool previousClipped = false;
         for (int i = 1; i <= cache_.count; ++i) {
-            const CurveSample& s = cache_.samples[i];
+            const CurveSample s = cache_.sample(i);
             if (!s.valid) {
                 d_.polyline.flush();
                 previousValid = false;
@@ -80,7 +80,7 @@ private:
             const bool clipped = clippedX || view.yAxis.clipped;
             if (previousValid && (clipped || previousClipped)) {
                 d_.polyline.flush();
-                const CurveSample& before = cache_.samples[i - 1];
+                const CurveSample before = cache_.sample(i - 1);
                 drawPiece({before.x, before.y}, {s.x, s.y});
             }
             if (!clipped) d_.polyline.push(px, py);

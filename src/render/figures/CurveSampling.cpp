@@ -5,7 +5,6 @@
 #include "expression/eval/RowEvaluator.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace tarlix {
@@ -42,18 +41,25 @@ RowViewCaches curveCaches(const View& view) {
     return caches;
 }
 
-// a, a + step, ... while below b, then b itself, into ts; never more than the cache holds.
-// Returns how many.
-std::size_t fillParameterValues(std::vector<Value>& ts, Extended a, Extended b, Extended step) {
-    if (ts.size() < curveSampleCapacity) ts.resize(curveSampleCapacity, makeReal(0));
+// a, a + step, ... while below b, then b itself, into the cache's parameter values (unless
+// they are there already); never more than the cache holds. Returns how many.
+std::size_t fillParameterValues(CurveCache& cache, Extended a, Extended b, Extended step) {
+    CurveCache::Range& made = cache.paramRange;
+    if (made.count != 0 && made.low == a && made.high == b && made.step == step) return made.count;
     std::size_t count = 0;
     for (; count < curveSampleCapacity; ++count) {
         const Extended t = a + static_cast<Extended>(count) * step;
         if (!(t < b)) break;
-        ts[count].x = t;
+        cache.params[static_cast<int>(count) + 1].x = t;
     }
-    if (count < curveSampleCapacity) ts[count++].x = b;
+    if (count < curveSampleCapacity) cache.params[static_cast<int>(++count)].x = b;
+    made = {a, b, step, count};
     return count;
+}
+
+// A polar curve whose radius may not be negative has no point where it is.
+void dropNegativeRadius(Value& point, const Value& radius) {
+    if (!radius.valid || !(radius.x >= 0)) point.valid = 0;
 }
 
 } // namespace
@@ -74,11 +80,12 @@ void CurveSampler::sample(const FigureEntry& f, int n) {
     const auto a = boundOf(f.paramLow, evaluator_);
     const auto b = boundOf(f.paramHigh, evaluator_);
     if (!a || !b || !(*a < *b) || !(f.paramStep > 0)) return;
-    const std::size_t count = fillParameterValues(varying_, *a, *b, f.paramStep);
+    const std::size_t count = fillParameterValues(cache, *a, *b, f.paramStep);
     if (needsSingleValues(f))
-        sampleOneByOne(f, n, cache.paramIndex, count);
+        sampleOneByOne(f, n, cache, count);
     else
-        sampleRows(f, n, cache.paramIndex, count);
+        sampleRows(f, cache, count);
+    cache.count = static_cast<int>(count);
 }
 
 void CurveSampler::update(const FigureStore& figures, bool force) {
@@ -92,43 +99,23 @@ void CurveSampler::update(const FigureStore& figures, bool force) {
     }
 }
 
-void CurveSampler::append(CurveCache& cache, bool radiusChecked, const Extended& t,
-                          const Value& whole, const Value& radius) {
-    if (cache.count >= curveSampleCapacity) return;
-    const bool defined = whole.valid && whole.kind == vkPair;
-    const bool radiusAllowed = !radiusChecked || (radius.valid && radius.x >= 0);
-    CurveSample& s = cache.samples[++cache.count];
-    // Copied as bytes: moving extended values through the FPU costs more than the sampling
-    // of a simple curve's arithmetic.
-    if (defined) {
-        std::memcpy(static_cast<void*>(&s.x), &whole.x, sizeof s.x);
-        std::memcpy(static_cast<void*>(&s.y), &whole.y, sizeof s.y);
-    } else {
-        s.x = 0;
-        s.y = 0;
-    }
-    std::memcpy(static_cast<void*>(&s.t), &t, sizeof s.t);
-    s.valid = defined && radiusAllowed;
-}
-
 // The whole parameter table is put back afterwards: only the curve's own slot moves.
-void CurveSampler::sampleOneByOne(const FigureEntry& f, int n, int parameter, std::size_t count) {
-    CurveCache& cache = view_.curveCaches[n];
+void CurveSampler::sampleOneByOne(const FigureEntry& f, int n, CurveCache& cache,
+                                  std::size_t count) {
     const bool radiusChecked = checksRadius(f, evaluator_);
     ParameterValues& table = evaluator_.env().parameters;
     const ParameterValues saved = table;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Extended t = varying_[i].x;
-        table.value(parameter) = t;
-        const Value whole = evaluator_.figureValue(n, fpWhole);
-        const Value radius = radiusChecked ? evaluator_.figureValue(n, fpRadius) : Value{};
-        append(cache, radiusChecked, t, whole, radius);
+    for (int i = 1; i <= static_cast<int>(count); ++i) {
+        table.value(cache.paramIndex) = cache.params[i].x;
+        Value& point = cache.points[i];
+        point = evaluator_.figureValue(n, fpWhole);
+        if (radiusChecked) dropNegativeRadius(point, evaluator_.figureValue(n, fpRadius));
     }
     table = saved;
 }
 
-void CurveSampler::sampleRows(const FigureEntry& f, int n, int parameter, std::size_t count) {
-    CurveCache& cache = view_.curveCaches[n];
+// The row evaluator writes the points straight into the cache.
+void CurveSampler::sampleRows(const FigureEntry& f, CurveCache& cache, std::size_t count) {
     const bool radiusChecked = checksRadius(f, evaluator_);
     const bool complex = evaluator_.env().settings.complexMode;
     // The point expressions of a figure read no x of their own: x stands undefined, as when
@@ -137,22 +124,19 @@ void CurveSampler::sampleRows(const FigureEntry& f, int n, int parameter, std::s
         undefinedPairs_.resize(count, makeUndefined(vkPair));
         undefined_.resize(count, makeUndefined(vkReal));
     }
-    if (whole_.size() < count) {
-        whole_.resize(count);
-        radius_.resize(count);
-    }
-    const Value none;
+    if (radiusChecked && radius_.size() < count) radius_.resize(count);
     for (std::size_t first = 0; first < count; first += curveChunk) {
         const std::size_t m = std::min<std::size_t>(curveChunk, count - first);
-        const auto varying = std::span<const Value>(varying_).subspan(first, m);
-        rowOf(f.whole, parameter, varying, std::span(undefinedPairs_).first(m),
-              std::span(whole_).first(m));
-        if (radiusChecked)
-            rowOf(f.radius, parameter, varying, std::span(undefined_).first(m),
-                  std::span(radius_).first(m));
-        for (std::size_t i = 0; i < m; ++i)
-            append(cache, radiusChecked, varying[i].x, complex ? toPair(whole_[i]) : whole_[i],
-                   radiusChecked ? radius_[i] : none);
+        const int at = static_cast<int>(first) + 1;
+        const std::span<const Value> varying(&cache.params[at], m);
+        const std::span<Value> points(&cache.points[at], m);
+        rowOf(f.whole, cache.paramIndex, varying, std::span(undefinedPairs_).first(m), points);
+        if (complex)
+            for (Value& p : points) p = toPair(p);
+        if (!radiusChecked) continue;
+        rowOf(f.radius, cache.paramIndex, varying, std::span(undefined_).first(m),
+              std::span(radius_).first(m));
+        for (std::size_t i = 0; i < m; ++i) dropNegativeRadius(points[i], radius_[i]);
     }
 }
 

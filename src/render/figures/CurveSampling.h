@@ -39,19 +39,16 @@ public:
     void update(const FigureStore& figures, bool force);
 
 private:
-    void sampleOneByOne(const FigureEntry& f, int n, int parameter, std::size_t count);
-    void sampleRows(const FigureEntry& f, int n, int parameter, std::size_t count);
+    void sampleOneByOne(const FigureEntry& f, int n, CurveCache& cache, std::size_t count);
+    void sampleRows(const FigureEntry& f, CurveCache& cache, std::size_t count);
     void rowOf(const CompiledExpression& e, int parameter, std::span<const Value> varying,
                std::span<const Value> xs, std::span<Value> out);
-    void append(CurveCache& cache, bool radiusChecked, const Extended& t, const Value& whole,
-                const Value& radius);
 
     View& view_;
     Evaluator& evaluator_;
     RowEvaluator rows_;
-    std::vector<Value> varying_;                    // the parameter's values
     std::vector<Value> undefinedPairs_, undefined_; // x of the point and of the radius
-    std::vector<Value> whole_, radius_;
+    std::vector<Value> radius_;
 };
 
 } // namespace tarlix

@@ -36,7 +36,7 @@ int nearestSample(const CurveCache& cache, Extended x, Extended y) {
     int best = 0;
     Extended bestDistance = 0;
     for (int i = 1; i <= cache.count; ++i) {
-        const CurveSample& s = cache.samples[i];
+        const CurveSample s = cache.sample(i);
         if (!s.valid) continue;
         const Extended d = squaredDistance(s, x, y);
         if (best == 0 || d < bestDistance) {
@@ -80,7 +80,7 @@ FigureHit curveSampleAt(const View& view, const FigureStore& figures, int px, in
         const CurveCache* cache = view.curveCaches.find(n);
         if (!f.visible || !isCurveKind(f.kind) || !cache) continue;
         for (int i = 1; i <= cache->count; ++i) {
-            const CurveSample& s = cache->samples[i];
+            const CurveSample s = cache->sample(i);
             if (!s.valid) continue;
             const Point p = pixelOf(view, s.x, s.y);
             if (std::abs(px - p.x) < kHitBelow && std::abs(py - p.y) < kHitBelow)
@@ -99,9 +99,9 @@ CurveDragResult dragAlongCurve(const View& view, const FigureStore& figures, int
     const Extended my = view.yAxis.toWorld(py);
     const int b = nearestSample(*cache, mx, my);
     if (b == 0) return {};
-    const CurveSample& best = cache->samples[b];
-    const CurveSample& before = cache->samples[b > 1 ? b - 1 : b];
-    const CurveSample& after = cache->samples[b < cache->count ? b + 1 : b];
+    const CurveSample best = cache->sample(b);
+    const CurveSample before = cache->sample(b > 1 ? b - 1 : b);
+    const CurveSample after = cache->sample(b < cache->count ? b + 1 : b);
     const Extended dB = squaredDistance(best, mx, my);
     const Extended dP = squaredDistance(before, mx, my);
     const Extended dN = squaredDistance(after, mx, my);

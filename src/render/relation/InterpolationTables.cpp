@@ -56,9 +56,17 @@ bool InterpolationTables::build(RelationSampler& f, const View& view, const Scan
         for (int m = 0; m < kN; ++m)
             if (!realOf(row[idx(m)], f_[idx(m)][idx(n)])) return false;
     }
-    weights(xNodes_, grid.xs, wx_);
-    weights(yNodes_, grid.ys, wy_);
-    splitColumnWeights();
+    if (xNodes_ != weightedXNodes_ || grid.xs != weightedXs_) {
+        weights(xNodes_, grid.xs, wx_);
+        splitColumnWeights();
+        weightedXNodes_ = xNodes_;
+        weightedXs_ = grid.xs;
+    }
+    if (yNodes_ != weightedYNodes_ || grid.ys != weightedYs_) {
+        weights(yNodes_, grid.ys, wy_);
+        weightedYNodes_ = yNodes_;
+        weightedYs_ = grid.ys;
+    }
     return true;
 }
 

@@ -49,6 +49,10 @@ private:
     // loading two doubles costs less than loading one long double. Empty when some weight
     // does not split so.
     std::vector<double> wxSplit_;
+    // The nodes and grid coordinates the weights were made for: a relation redrawn on the
+    // same view (a parameter step) reuses them.
+    Nodes weightedXNodes_{}, weightedYNodes_{};
+    std::vector<Extended> weightedXs_, weightedYs_;
 };
 
 // The scan rows of the interpolant: first the 11 row sums over the y nodes, then per column

@@ -65,4 +65,15 @@ void drawRelationsVector(RelationPlotter& plotter, View& view, Canvas* canvas,
 // The grey an unchanged layer is lightened with (OR) before it joins the afterimage image.
 Color afterimageLayerGrey(int level, bool blackAndWhite);
 
+// A layer lightened by that grey (OR) and combined with the afterimage image (AND).
+void mergeLightened(Surfaces& surfaces, const Canvas& layer, const Rect& rect,
+                    Canvas& afterimageImage, Color grey);
+
+// Merges the current layer of every shown relation that leaves an afterimage (all shown ones
+// when forced), lightened by that grey, into the afterimage image (AND), and records the
+// colour each left in layers.afterimageColour (white for none).
+void mergeRelationAfterimages(Surfaces& surfaces, RelationLayers& layers,
+                              std::span<const RelationEntry> relations, Canvas& afterimageImage,
+                              Color grey, bool forceAfterimage);
+
 } // namespace tarlix

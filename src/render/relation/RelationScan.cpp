@@ -3,6 +3,7 @@
 #include "render/relation/MarchingSquares.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -28,21 +29,6 @@ private:
     std::uint64_t due_;
     bool reported_ = false;
 };
-
-std::uint64_t eightSigns(const std::int8_t* s) {
-    std::uint64_t word;
-    std::memcpy(&word, s, sizeof word);
-    return word;
-}
-
-// The eight cells of columns i - 1 .. i + 6 (at indices i .. i + 7) have their corners at
-// indices i - 1 .. i + 7 of both rows; they cannot cross zero when those are all 1 or all -1.
-bool eightCellsOfOneSign(const std::int8_t* s0, const std::int8_t* s1, std::size_t i) {
-    constexpr std::uint64_t allPlus = 0x0101010101010101ULL, allMinus = ~std::uint64_t(0);
-    const std::uint64_t w = eightSigns(s1 + i - 1);
-    return (w == allPlus || w == allMinus) && eightSigns(s1 + i) == w &&
-           eightSigns(s0 + i - 1) == w && eightSigns(s0 + i) == w;
-}
 
 // The cells of columns first .. last between the rows r - 1 and r.
 void traceCells(const ScanJob& job, const ScanContext& ctx, const ScanRow& above,
@@ -78,14 +64,23 @@ void traceRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& above, 
     for (const CellSpan& cells : *row.crossing) traceCells(job, ctx, above, row, r, cells);
 }
 
-void markRow(const ScanJob& job, const ScanContext& ctx, const ScanRow& row, int r) {
+// The bit each sign byte adds to the region, looked up so that the row is marked without a
+// branch per pixel.
+using SignMarks = std::array<std::uint8_t, 256>;
+
+SignMarks signMarks(const ScanJob& job) {
+    SignMarks marks{};
+    for (const int s : {-1, 0, 1, static_cast<int>(undefinedSign)})
+        if (signFits(job.op, s)) marks[static_cast<std::uint8_t>(s)] = job.bit;
+    return marks;
+}
+
+void markRow(const SignMarks& marks, const ScanJob& job, const ScanContext& ctx, const ScanRow& row,
+             int r) {
     std::uint8_t* bits = job.region->row(r);
     const std::int8_t* s = row.sign.data();
-    const int last = ctx.grid.xLength + 1;
-    for (int c = 0; c <= last; ++c) {
-        const std::size_t i = static_cast<std::size_t>(c + 1);
-        if (signFits(job.op, s[i])) bits[i] |= job.bit;
-    }
+    const std::size_t last = static_cast<std::size_t>(ctx.grid.xLength + 2);
+    for (std::size_t i = 1; i <= last; ++i) bits[i] |= marks[static_cast<std::uint8_t>(s[i])];
 }
 
 int percentDone(int r, int yLength) {
@@ -99,6 +94,7 @@ ScanOutcome runRelationScan(const ScanJob& job, ScanContext& ctx, ScanBuffers& r
     const ScanGeometry& grid = ctx.grid;
     rows.resize(grid.columns());
     const bool marks = isInequality(job.op) && job.region;
+    const SignMarks signBits = signMarks(job);
     ProgressSchedule progress(ctx.hooks.tickCount());
     const ScanRow* above = nullptr;
     for (int r = -1; r <= grid.yLength + 1; ++r) {
@@ -108,7 +104,7 @@ ScanOutcome runRelationScan(const ScanJob& job, ScanContext& ctx, ScanBuffers& r
         }
         const ScanRow& row = job.source->row(r, rows);
         if (job.lines && r > -1) traceRow(job, ctx, *above, row, r);
-        if (marks) markRow(job, ctx, row, r);
+        if (marks) markRow(signBits, job, ctx, row, r);
         above = &row;
         if (job.lines) job.lines->flushAbove((r - 1) * grid.scale);
 

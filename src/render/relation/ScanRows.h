@@ -8,6 +8,7 @@
 #include "render/relation/ScanGeometry.h"
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tarlix {
@@ -24,6 +25,21 @@ inline std::int8_t signOf(Extended v) {
 struct CellSpan {
     int first, last;
 };
+
+inline std::uint64_t eightSigns(const std::int8_t* s) {
+    std::uint64_t word;
+    std::memcpy(&word, s, sizeof word);
+    return word;
+}
+
+// The eight cells of columns i - 1 .. i + 6 (at indices i .. i + 7) have their corners at
+// indices i - 1 .. i + 7 of both rows; they cannot cross zero when those are all 1 or all -1.
+inline bool eightCellsOfOneSign(const std::int8_t* s0, const std::int8_t* s1, std::size_t i) {
+    constexpr std::uint64_t allPlus = 0x0101010101010101ULL, allMinus = ~std::uint64_t(0);
+    const std::uint64_t w = eightSigns(s1 + i - 1);
+    return (w == allPlus || w == allMinus) && eightSigns(s1 + i) == w &&
+           eightSigns(s0 + i - 1) == w && eightSigns(s0 + i) == w;
+}
 
 // One grid row: values and signs of columns -1 .. xLength + 1, at index column + 1. A value
 // may be left stale where the point is undefined, or where every cell having the point as a
@@ -130,20 +146,37 @@ private:
     bool spansKnown_ = false;
 };
 
-// f = A y^2 - 2 H y + K per column, as solved for a conic.
-class ConicRows final : public RowFiller {
+// f = A y^2 - 2 H y + K per column, as solved for a conic. Along a column f is a parabola in
+// y, so over a band of rows its distance from zero can be bounded from one value: where the
+// bound keeps f well away from zero the band takes its sign without evaluating each row, and
+// only the bands a root may lie in are evaluated row by row. Values are completed for the
+// corners of every cell that may cross zero.
+class ConicRows final : public ScanRowSource {
 public:
     ConicRows(const std::vector<Extended>& a, const std::vector<Extended>& h,
               const std::vector<Extended>& k, const std::vector<std::uint8_t>& defined,
               const ScanGeometry& grid)
         : a_(a), h_(h), k_(k), defined_(defined), grid_(grid) {}
+    const ScanRow& row(int r, ScanBuffers& spare) override;
+
+    // Rows per band; the band of row r starts at the row -1 + a multiple of it.
+    static constexpr int bandRows = 32;
 
 private:
-    void fill(int r, ScanRow& row) override;
+    Extended valueAt(std::size_t i, Extended y) const {
+        return (a_[i] * y - 2 * h_[i]) * y + k_[i];
+    }
+    void classifyBand(int first);
+    void completeCrossingCells(int r, ScanRow& row, ScanRow& above);
 
     const std::vector<Extended>&a_, &h_, &k_;
     const std::vector<std::uint8_t>& defined_;
     const ScanGeometry& grid_;
+    // Per column the sign every row of the current band shares, or 0 where each row is
+    // evaluated (undefinedSign where the column is undefined).
+    std::vector<std::int8_t> bandSign_;
+    std::vector<std::size_t> evaluated_; // the columns whose band sign is 0
+    std::vector<CellSpan> crossing_;
 };
 
 } // namespace tarlix

@@ -14,7 +14,7 @@ TEST_F(FigureTest, ACurveIsSampledFromLowToHighAndEndsOnHigh) {
     ASSERT_EQ(cache.count, 14);
     EXPECT_EQ(cache.paramIndex, 10);
     for (int i = 1; i <= cache.count; ++i) {
-        const CurveSample& s = cache.samples[i];
+        const CurveSample s = cache.sample(i);
         const Extended t = i < 14 ? (i - 1) * 0.5L : 2 * std::numbers::pi_v<Extended>;
         EXPECT_NEAR(static_cast<double>(s.t), static_cast<double>(t), 1e-15) << i;
         // The rows give what the stack machine gives at the same t.
@@ -23,6 +23,29 @@ TEST_F(FigureTest, ACurveIsSampledFromLowToHighAndEndsOnHigh) {
         EXPECT_TRUE(s.valid);
         EXPECT_NEAR(static_cast<double>(s.x), static_cast<double>(v.x), 1e-15) << i;
         EXPECT_NEAR(static_cast<double>(s.y), static_cast<double>(v.y), 1e-15) << i;
+    }
+}
+
+// The parameter values are kept between samplings of one curve: a new range or step, even one
+// read from a parameter, must give new ones.
+TEST_F(FigureTest, ANewRangeOrStepGivesNewParameterValues) {
+    store(1, curve(1, "t", "a t", 0.5, "0", "b"));
+    const struct {
+        Extended b, step;
+        int count;
+        Extended last;
+    } cases[] = {
+        {1, 0.5L, 3, 1}, {1, 0.5L, 3, 1}, {2, 0.5L, 5, 2}, {2, 0.25L, 9, 2}, {1, 0.25L, 5, 1}};
+    for (const auto& k : cases) {
+        project.parameters[2].value = k.b;
+        project.figures[1].paramStep = k.step;
+        redraw.markDirty(static_cast<std::uint8_t>(figureToken(1)));
+        update();
+        const CurveCache& cache = view.curveCaches[1];
+        ASSERT_EQ(cache.count, k.count) << static_cast<double>(k.b);
+        EXPECT_EQ(cache.sample(2).t, k.step);
+        EXPECT_EQ(cache.sample(cache.count).t, k.last);
+        EXPECT_EQ(cache.sample(cache.count).x, k.last);
     }
 }
 
@@ -46,9 +69,9 @@ TEST_F(FigureTest, SamplingStopsAtTheCapacityOfTheCache) {
     for (int n : {1, 2}) {
         const CurveCache& cache = view.curveCaches[n];
         EXPECT_EQ(cache.count, curveSampleCapacity) << n;
-        EXPECT_LT(cache.samples[curveSampleCapacity].t, 1) << "the high end is cut off";
+        EXPECT_LT(cache.sample(curveSampleCapacity).t, 1) << "the high end is cut off";
     }
-    EXPECT_NEAR(static_cast<double>(view.curveCaches[1].samples[5000].t), 0.4999, 1e-12);
+    EXPECT_NEAR(static_cast<double>(view.curveCaches[1].sample(5000).t), 0.4999, 1e-12);
 }
 
 TEST_F(FigureTest, APolarCurveWithForbiddenNegativeRadiiHasGaps) {
@@ -61,8 +84,8 @@ TEST_F(FigureTest, APolarCurveWithForbiddenNegativeRadiiHasGaps) {
     ASSERT_EQ(cache.count, 9);
     // θ = 0, 0.75, ..., 5.25, 6: cos θ is negative from 2.25 to 4.5.
     const bool expected[] = {true, true, true, false, false, false, false, true, true};
-    for (int i = 1; i <= 9; ++i) EXPECT_EQ(cache.samples[i].valid, expected[i - 1]) << i;
-    EXPECT_NEAR(static_cast<double>(cache.samples[2].x), std::pow(std::cos(0.75), 2), 1e-15);
+    for (int i = 1; i <= 9; ++i) EXPECT_EQ(cache.sample(i).valid, expected[i - 1]) << i;
+    EXPECT_NEAR(static_cast<double>(cache.sample(2).x), std::pow(std::cos(0.75), 2), 1e-15);
 }
 
 TEST_F(FigureTest, OnlyDirtyCurvesAreResampled) {
@@ -75,8 +98,8 @@ TEST_F(FigureTest, OnlyDirtyCurvesAreResampled) {
     markChanged(project, redraw, parameterToken(1));
     copyToEvaluator(project.parameters, parameters);
     curves.update(project.figures, false);
-    EXPECT_NEAR(static_cast<double>(view.curveCaches[1].samples[1].x), 3, 1e-15);
-    EXPECT_NEAR(static_cast<double>(view.curveCaches[2].samples[1].x), 1, 1e-15)
+    EXPECT_NEAR(static_cast<double>(view.curveCaches[1].sample(1).x), 3, 1e-15);
+    EXPECT_NEAR(static_cast<double>(view.curveCaches[2].sample(1).x), 1, 1e-15)
         << "b's curve was not dirty";
     // Moving its own parameter does not make a curve dirty.
     redraw.clear();

@@ -1,0 +1,22 @@
+#pragma once
+// Vector picture files: a recorded picture (made by QtSurfaces for vector output) written as
+// SVG through Qt's SVG generator or as a one-page PDF through its PDF writer. The SVG's size and
+// the PDF's page are the picture's physical size; the file is written under a temporary name
+// and renamed over the target.
+
+#include "platform/Canvas.h"
+
+#include <string>
+
+namespace tarlix {
+
+enum class VectorFormat { Svg, Pdf };
+
+// The format a file name asks for by its extension (".svg", ".pdf", any case), if any.
+bool vectorFormatOf(const std::string& path, VectorFormat& format);
+
+// size is the picture's size in pixels at dotsPerInch; false when the file cannot be written.
+bool saveVectorPicture(const Picture& picture, Size size, int dotsPerInch, const std::string& path,
+                       VectorFormat format);
+
+} // namespace tarlix
