@@ -29,6 +29,7 @@
 #include "view/ViewAreaSource.h"
 
 #include <memory>
+#include <span>
 
 namespace tarlix {
 
@@ -68,6 +69,10 @@ public:
     void leaveAfterimageNow();
     // Black-and-white output: colours become black, grey or white.
     void setBlackAndWhite(bool on) { blackAndWhite_ = on; }
+
+    // The evaluator and the split relations, for finding what lies under the mouse.
+    Evaluator& evaluator() { return evaluator_; }
+    std::span<const RelationEntry> relationEntries() const { return relations_.entries(); }
 
 private:
     bool recomputeRelations(bool all);

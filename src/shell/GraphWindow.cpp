@@ -26,6 +26,12 @@ void GraphImageWidget::setFeedback(const DragFeedback& feedback) {
     update();
 }
 
+void GraphImageWidget::setPointerTick(std::optional<QLine> tick) {
+    if (tick == tick_) return;
+    tick_ = tick;
+    update();
+}
+
 void GraphImageWidget::setImage(const QImage& image) {
     image_ = image;
     setFixedSize(image_.size().isEmpty() ? QSize(400, 400) : image_.size());
@@ -47,7 +53,19 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
         p.drawRect(QRect(f.x1 - f.x0, f.y1 - f.y0, width() - 1, height() - 1));
         return;
     }
-    if (!image_.isNull()) p.drawImage(0, 0, image_);
+    if (tick_ && !image_.isNull()) {
+        // A white line by XOR on a copy: it shows on any colour and leaves the picture as it
+        // was once the pointer moves on.
+        QImage marked = image_.convertToFormat(QImage::Format_RGB32);
+        QPainter x(&marked);
+        x.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        x.setPen(QPen(Qt::white, 0));
+        x.drawLine(*tick_);
+        x.end();
+        p.drawImage(0, 0, marked);
+    } else if (!image_.isNull()) {
+        p.drawImage(0, 0, image_);
+    }
     p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
     if (f.kind == Kind::line) p.drawLine(f.x0, f.y0, f.x1, f.y1);
     if (f.kind == Kind::ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
@@ -86,7 +104,17 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addWidget(status_, 1);
     createViewButtons();
     createBackgroundButtons();
+    createHoverLabels();
     layOut(GraphStrips{});
+}
+
+GraphWindow::~GraphWindow() {
+    if (pictureFilter_) image_->removeEventFilter(pictureFilter_);
+}
+
+void GraphWindow::watchPicture(QObject* filter) {
+    pictureFilter_ = filter;
+    image_->installEventFilter(filter);
 }
 
 void GraphWindow::createViewButtons() {
@@ -115,6 +143,24 @@ void GraphWindow::createViewButtons() {
     redoView_ = button("Graph.redoView", "tbRedo");
     undoView_->setEnabled(false);
     redoView_->setEnabled(false);
+    bar->addSeparator();
+    position_ = button("Graph.showPosition", "sbShowPosition");
+    equation_ = button("Graph.showEquation", "sbShowEquation");
+    position_->setCheckable(true);
+    equation_->setCheckable(true);
+}
+
+// The labels lie over the picture and let the mouse through to it.
+void GraphWindow::createHoverLabels() {
+    positionLabel_ = new QLabel(image_);
+    positionLabel_->setObjectName("labelCoodinates");
+    positionLabel_->setAutoFillBackground(true);
+    equationLabel_ = new QLabel(image_);
+    equationLabel_->setObjectName("CoImage");
+    for (QLabel* l : {positionLabel_, equationLabel_}) {
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->hide();
+    }
 }
 
 void GraphWindow::createBackgroundButtons() {
@@ -180,6 +226,16 @@ void GraphWindow::layOut(const GraphStrips& strips) {
     strips_ = QSize(yWidth, xHeight);
     static_cast<PlotHolder*>(centralWidget())->needed = panel + strips_;
     centralWidget()->updateGeometry();
+}
+
+void GraphWindow::setPointerTicks(std::optional<QPoint> at) {
+    if (!at) {
+        xStrip_->setPointerTick(std::nullopt);
+        yStrip_->setPointerTick(std::nullopt);
+        return;
+    }
+    xStrip_->setPointerTick(QLine(at->x(), 0, at->x(), xStrip_->height() - 1));
+    yStrip_->setPointerTick(QLine(0, at->y(), yStrip_->width() - 1, at->y()));
 }
 
 int GraphWindow::toolBarsHeight() const {

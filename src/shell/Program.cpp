@@ -16,6 +16,7 @@
 #include "shell/GraphMouse.h"
 #include "shell/GraphMouseEvents.h"
 #include "shell/GraphWindow.h"
+#include "shell/HoverLabels.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
@@ -81,6 +82,9 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     background_ = new BackgroundCommands(
         *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);
     mouseEvents->showDomainText = [this] { showDomainText(); };
+    hoverLabels_ = std::make_unique<HoverLabels>(
+        *graph_, [this] { return context(); }, *picture_);
+    mouseEvents->hoverLabels = hoverLabels_.get();
     graph_->plotResized = [mouseEvents](int w, int h) { mouseEvents->resized(w, h); };
     objects_->viewHistory.changed = [this, mouseEvents] {
         mouseEvents->showViewHistory(objects_->viewHistory.canUndo(),

@@ -26,6 +26,7 @@ class PropertyDialogs;
 class BackgroundCommands;
 class GraphMouse;
 class GraphMouseEvents;
+class HoverLabels;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -120,6 +121,7 @@ private:
     std::unique_ptr<PropertyDialogs> dialogs_;
     std::vector<QWidget*> windows_;
     std::unique_ptr<GraphMouse> mouse_;
+    std::unique_ptr<HoverLabels> hoverLabels_;
     BackgroundCommands* background_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;

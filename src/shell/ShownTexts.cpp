@@ -133,6 +133,9 @@ const ShownText kTexts[] = {
     {"Graph.snapToGrid", "Fijar al la cuadrícula usando la tecla Ctrl"},
     {"Graph.zoomKeys",
      "Liberar radio x-y usando la tecla Shift, Poner de centro usando la tecla Ctrl"},
+    {"Graph.showPosition", "Posición"},
+    {"Graph.showEquation", "Ecuación"},
+    {"Graph.zoomMenu", "Aumentar"},
     {"PenColor.title", "Pen Color"},
 
     {"Dialog.delete", "&Borrar"},

@@ -1,8 +1,11 @@
 #include "shell/GraphMouse.h"
 #include "ProgramFixture.h"
+#include "document/RowTexts.h"
 #include "expression/eval/NumberText.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
+#include "shell/HoverLabels.h"
+#include "shell/HoverObject.h"
 #include "view/CoordinateText.h"
 
 #include <QAction>
@@ -343,4 +346,77 @@ TEST_F(GraphMouseTest, TheConnectToolJoinsTwoPoints) {
     EXPECT_EQ(dataSteps(), before + 1);
     EXPECT_EQ(project().segments[1].vertices[0], 1);
     EXPECT_EQ(project().segments[1].vertices[1], 2);
+}
+
+// The position label shows over what the pointer can take hold of, the equation over any
+// object with an expression; each only while its button is down, and neither over nothing.
+TEST_F(GraphMouseTest, FloatingLabelsShowThePositionAndEquationOfTheObjectUnderThePointer) {
+    GraphWindow* window = shown.program->graph();
+    QLabel* position = window->positionLabel();
+    QLabel* equation = window->equationLabel();
+    storePoint(1, "1", "2");
+    shown.program->repaintGraph();
+    const auto hover = [&](QPoint at) { send(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); };
+    hover(pixelOf(1, 2));
+    EXPECT_FALSE(position->isVisible());
+    EXPECT_FALSE(equation->isVisible());
+
+    window->positionButton()->setChecked(true);
+    window->equationButton()->setChecked(true);
+    const QPoint p = pixelOf(1, 2);
+    hover(p);
+    ASSERT_TRUE(position->isVisible());
+    const char sep = project().engine.listSeparatorChar;
+    EXPECT_EQ(position->text().toStdString(),
+              "(" + formatAxisValue(view().xAxis, 1, 0, project().engine.decimalChar) + sep +
+                  formatAxisValue(view().yAxis, 2, 0, project().engine.decimalChar) + ")");
+    EXPECT_EQ(position->pos(), p + QPoint(20, 8));
+    ASSERT_TRUE(equation->isVisible());
+    EXPECT_EQ(equation->y(), position->geometry().bottom() + 1) << "just under the position";
+    const HoverObject pointObject{true, 1, 2, "P:", figureRowText(figure(1))};
+    EXPECT_EQ(equation->pixmap().toImage(),
+              equationImage(pointObject, project().engine, 13)
+                  .convertToFormat(equation->pixmap().toImage().format()));
+
+    // On y1 = a x the cursor is the cross: no position, the function's equation at the top.
+    const Extended a = project().parameters[1].value;
+    const QPoint onLine = pixelOf(-3, -3 * a);
+    hover(onLine);
+    EXPECT_FALSE(position->isVisible());
+    ASSERT_TRUE(equation->isVisible());
+    EXPECT_EQ(equation->pos(), onLine + QPoint(18, 0));
+    const HoverObject line{true, 0, 0, "y1=", "a x"};
+    EXPECT_EQ(equation->pixmap().toImage(),
+              equationImage(line, project().engine, 13)
+                  .convertToFormat(equation->pixmap().toImage().format()));
+
+    hover(pixelOf(-3, -3 * a + 4)); // nothing there
+    EXPECT_FALSE(position->isVisible());
+    EXPECT_FALSE(equation->isVisible());
+
+    // Near the right edge the position label is moved left to stay on the plot.
+    storePoint(2, axisText(view().xAxis, view().xAxis.toWorld(view().xAxis.pixelLength - 3)), "1");
+    hover(pixelOf(view().positions[2].x, 1));
+    ASSERT_TRUE(position->isVisible());
+    EXPECT_EQ(position->geometry().right() + 1, view().xAxis.pixelLength);
+}
+
+// The ruler strips mark the pointer by a white XOR line: on the light grey strip it is dark,
+// and the strip is as it was when the mark goes.
+TEST_F(GraphMouseTest, RulerStripsMarkThePointerByXor) {
+    GraphWindow* window = shown.program->graph();
+    send(QEvent::MouseMove, QPoint(37, 41), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window->xStrip()->pointerTick(), QLine(37, 0, 37, window->xStrip()->height() - 1));
+    EXPECT_EQ(window->yStrip()->pointerTick(), QLine(0, 41, window->yStrip()->width() - 1, 41));
+
+    GraphImageWidget strip;
+    QImage grey(60, 20, QImage::Format_RGB32);
+    grey.fill(QColor(224, 224, 224));
+    strip.setImage(grey);
+    strip.setPointerTick(QLine(10, 0, 10, 19));
+    const QImage marked = strip.grab().toImage();
+    EXPECT_EQ(QColor(marked.pixel(10, 5)), QColor(31, 31, 31));
+    EXPECT_EQ(QColor(marked.pixel(11, 5)), QColor(224, 224, 224));
+    strip.setPointerTick(std::nullopt);
+    EXPECT_EQ(QColor(strip.grab().toImage().pixel(10, 5)), QColor(224, 224, 224));
 }
