@@ -285,9 +285,15 @@ void GraphMouse::zoomToRectangle(int px, int py) {
 
 void GraphMouse::doubleClick(int px, int py) {
     if (tool_ != GraphTool::zoomIn && tool_ != GraphTool::zoomOut) return;
+    zoomAt(px, py, tool_ == GraphTool::zoomIn ? 2 : 0.5L);
+}
+
+void GraphMouse::zoomAt(int px, int py, Extended factor) {
+    inBurst_ = false;
     View& v = ctx().view;
-    const Extended k = tool_ == GraphTool::zoomIn ? 2 : 0.5L;
-    v.zoomAt(nullptr, v.xAxis.toWorld(px), v.yAxis.toWorld(py), k, k);
+    const Extended x0 = v.xAxis.toWorld(px), y0 = v.yAxis.toWorld(py);
+    v.zoomAt(nullptr, x0, y0, factor, factor);
+    keepUnderPointer(px, py, x0, y0);
 }
 
 void GraphMouse::setViewInBurst(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh) {

@@ -56,6 +56,8 @@ public:
     void release(MouseButton button, MouseKeys keys, int px, int py);
     // The zoom-in tool doubles the scale about the pixel, the zoom-out tool halves it.
     void doubleClick(int px, int py);
+    // The scale grows by factor about the pixel's world point, which stays under the pixel.
+    void zoomAt(int px, int py, Extended factor);
     // Wheel turns (positive away from the user): with Ctrl the view zooms about the pixel,
     // else it scrolls, sideways with Shift. A burst of turns is one step of the view history
     // until endBurst.

@@ -77,7 +77,8 @@ bool GraphMouseEvents::eventFilter(QObject* watched, QEvent* event) {
         mouse_.press(buttonOf(e->button()), keysOf(e->modifiers()), at.x(), at.y());
         showFeedback();
         showStatusHint();
-        return true;
+        // The right button goes on to the picture, which leaves it to the context menu.
+        return e->button() != Qt::RightButton;
     }
     case QEvent::MouseButtonRelease: {
         const auto* e = static_cast<QMouseEvent*>(event);

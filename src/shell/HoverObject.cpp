@@ -4,6 +4,7 @@
 #include "render/GraphHits.h"
 #include "render/ProjectPicture.h"
 #include "render/figures/FigureHits.h"
+#include "render/segments/SegmentHits.h"
 #include "view/CoordinateText.h"
 
 namespace tarlix {
@@ -49,6 +50,18 @@ HoverObject hoverObjectAt(const ProjectContext& c, ProjectPicture& picture, int 
         return {true, r.x, r.y, "C" + std::to_string(r.number) + ":",
                 project.relations[r.number].expr.source};
     return {};
+}
+
+ObjectsUnderPointer objectsAt(const ProjectContext& c, ProjectPicture& picture, int px, int py) {
+    const Project& project = c.project;
+    ObjectsUnderPointer o;
+    const int figure = figureAt(c.view, project.figures, px, py, true).figure;
+    o.figure = figure <= kFigures ? figure : 0;
+    o.segment = segmentAt(SegmentScene{c.view, c.view.positions, project}, px, py);
+    o.function = functionAt(c.view, project.explicitFunctions, picture.evaluator(), px, py).number;
+    o.relation = relationAt(c.view, picture.relationEntries(), px, py).number;
+    o.curve = curveSampleAt(c.view, project.figures, px, py).figure;
+    return o;
 }
 
 std::string hoverPositionText(const ProjectContext& c, const HoverObject& object) {

@@ -21,6 +21,18 @@ struct HoverObject {
 
 HoverObject hoverObjectAt(const ProjectContext& ctx, ProjectPicture& picture, int px, int py);
 
+// Every kind of object under a pixel, as the graph's context menu offers their properties; 0
+// where none of a kind lies there.
+struct ObjectsUnderPointer {
+    int figure = 0; // 1..22; the axes count as none
+    int segment = 0;
+    int function = 0;
+    int relation = 0;
+    int curve = 0;
+};
+
+ObjectsUnderPointer objectsAt(const ProjectContext& ctx, ProjectPicture& picture, int px, int py);
+
 // "(x, y)" of the object's position, cut to 26 characters as the coordinate label shows it.
 std::string hoverPositionText(const ProjectContext& ctx, const HoverObject& object);
 

@@ -13,6 +13,8 @@
 #include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
+#include "shell/GraphContextMenu.h"
+#include "shell/GraphKeys.h"
 #include "shell/GraphMouse.h"
 #include "shell/GraphMouseEvents.h"
 #include "shell/GraphWindow.h"
@@ -26,6 +28,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -124,6 +127,37 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
             calc_->open(*request);
     };
     connectMenus();
+    connectGraphCommands();
+}
+
+// The graph window's context menu and keys reach the data panel's commands as its menus do.
+void Program::connectGraphCommands() {
+    const auto menuCommand = [this](const char* name) {
+        return [this, name] {
+            QAction* a = console_->action(name);
+            if (a->isEnabled()) a->trigger();
+        };
+    };
+    const auto copyGraph = [this] {
+        QGuiApplication::clipboard()->setImage(graph_->graphImage()->image());
+    };
+    GraphContextMenu::Commands menu;
+    menu.openProperties = [this](CategoryPanel panel, int n) { dialogs_->open(panel, n); };
+    menu.makeAfterimage = [this] {
+        picture_->leaveAfterimageNow();
+        repaintGraph();
+    };
+    menu.clearAfterimages = [this] {
+        picture_->afterimageStore().clear();
+        repaintGraph();
+    };
+    menu.copyGraph = copyGraph;
+    menu.print = menuCommand("FilePrint");
+    new GraphContextMenu(
+        *graph_, *mouse_, [this] { return context(); }, *picture_, std::move(menu));
+    new GraphKeys(*graph_,
+                  {menuCommand("EditUndo"), menuCommand("EditRedo"), menuCommand("FileSave"),
+                   menuCommand("FileOpen"), menuCommand("FilePrint"), copyGraph});
 }
 
 Program::~Program() {

@@ -87,6 +87,7 @@ public:
 private:
     void createDataPanel(int splashMilliseconds);
     void connectMenus();
+    void connectGraphCommands();
     bool askToClose();
     void keepTogether(MovedWindow moved);
     MainWindowFrames frames() const;

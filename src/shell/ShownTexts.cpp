@@ -136,6 +136,11 @@ const ShownText kTexts[] = {
     {"Graph.showPosition", "Posición"},
     {"Graph.showEquation", "Ecuación"},
     {"Graph.zoomMenu", "Aumentar"},
+    {"GraphMenu.properties", "Propiedades de %1"},
+    {"GraphMenu.makeAfterimage", "Haga después de la imagen"},
+    {"GraphMenu.clearAfterimages", "Borrar después de la imagen"},
+    {"GraphMenu.copy", "Para ingresar"},
+    {"GraphMenu.print", "Imprimir"},
     {"PenColor.title", "Pen Color"},
 
     {"Dialog.delete", "&Borrar"},

@@ -3,13 +3,17 @@
 #include "document/RowTexts.h"
 #include "expression/eval/NumberText.h"
 #include "shell/DataPanel.h"
+#include "shell/GraphContextMenu.h"
 #include "shell/GraphWindow.h"
 #include "shell/HoverLabels.h"
 #include "shell/HoverObject.h"
 #include "view/CoordinateText.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -17,6 +21,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <set>
 
 using namespace tarlix;
 
@@ -419,4 +424,95 @@ TEST_F(GraphMouseTest, RulerStripsMarkThePointerByXor) {
     EXPECT_EQ(QColor(marked.pixel(11, 5)), QColor(224, 224, 224));
     strip.setPointerTick(std::nullopt);
     EXPECT_EQ(QColor(strip.grab().toImage().pixel(10, 5)), QColor(224, 224, 224));
+}
+
+// Each zoom factor of the context menu scales the view about the pixel where the menu opened,
+// which keeps its world point, in one view step that undo takes back.
+TEST_F(GraphMouseTest, ContextMenuZoomsByItsFactorsAboutTheMenusPixel) {
+    GraphWindow* window = shown.program->graph();
+    auto* menus = window->findChild<GraphContextMenu*>();
+    ASSERT_NE(menus, nullptr);
+    const QPoint at(view().xAxis.pixelLength / 3, view().yAxis.pixelLength / 4);
+    const struct {
+        const char* item;
+        Extended factor;
+    } cases[] = {{"x10", 10},    {"x51", 5},     {"x21", 2},
+                 {"x1d2", 0.5L}, {"x1d5", 0.2L}, {"x1d10", 0.1L}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        const Bounds before = bounds();
+        const Extended x0 = view().xAxis.toWorld(at.x()), y0 = view().yAxis.toWorld(at.y());
+        send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+        QMenu* menu = menus->menuAt(at.x(), at.y());
+        auto* item = menu->findChild<QAction*>(c.item);
+        ASSERT_NE(item, nullptr);
+        item->trigger();
+        const Extended width = before.xHigh - before.xLow;
+        EXPECT_NEAR(view().xAxis.high - view().xAxis.low, width / c.factor, width * 1e-9L);
+        EXPECT_NEAR(view().xAxis.toWorld(at.x()), x0, view().xAxis.unitsPerPixel);
+        EXPECT_NEAR(view().yAxis.toWorld(at.y()), y0, view().yAxis.unitsPerPixel);
+        EXPECT_EQ(shown.program->graphMouse().tool(), GraphTool::none) << "the right click";
+        window->undoViewButton()->trigger();
+        expectBounds(before);
+    }
+    // A right click opens the menu on the picture.
+    QContextMenuEvent open(QContextMenuEvent::Mouse, at, picture()->mapToGlobal(at));
+    QApplication::sendEvent(picture(), &open);
+    QMenu* shownMenu = window->findChild<QMenu*>("PopupMenuGraph");
+    ASSERT_NE(shownMenu, nullptr);
+    EXPECT_TRUE(shownMenu->isVisible());
+    shownMenu->close();
+}
+
+// The menu offers the properties of what lies under the pointer, and its toggles follow and
+// move the label buttons.
+TEST_F(GraphMouseTest, ContextMenuOffersTheObjectsUnderThePointer) {
+    GraphWindow* window = shown.program->graph();
+    auto* menus = window->findChild<GraphContextMenu*>();
+    storePoint(1, "1", "2");
+    shown.program->repaintGraph();
+    const auto items = [&](QPoint at) {
+        std::set<std::string> names;
+        for (QAction* a : menus->menuAt(at.x(), at.y())->actions())
+            if (a->objectName().startsWith("Mn") || a->objectName().startsWith("mn"))
+                names.insert(a->objectName().toStdString());
+        return names;
+    };
+    const Extended a = project().parameters[1].value;
+    EXPECT_EQ(items(pixelOf(1, 2)), (std::set<std::string>{"MnPOint", "MnZoom", "mnseg"}));
+    EXPECT_EQ(items(pixelOf(-3, -3 * a)), (std::set<std::string>{"MnFunction", "MnZoom", "mnseg"}));
+    EXPECT_EQ(items(pixelOf(-3, -3 * a + 4)), (std::set<std::string>{"MnZoom", "mnseg"}));
+
+    QMenu* menu = menus->menuAt(0, 0);
+    auto* position = menu->findChild<QAction*>("ppmPosition");
+    EXPECT_FALSE(position->isChecked());
+    position->trigger();
+    EXPECT_TRUE(window->positionButton()->isChecked());
+    EXPECT_TRUE(menus->menuAt(0, 0)->findChild<QAction*>("ppmPosition")->isChecked());
+}
+
+// Ctrl+Z and Ctrl+Y undo and redo on the graph window; a held key acts once until released,
+// and the letter alone does nothing.
+TEST_F(GraphMouseTest, CtrlKeysUndoAndRedoOncePerPress) {
+    storePoint(1, "1", "2");
+    storePoint(1, "3", "2");
+    storePoint(1, "5", "2");
+    GraphWindow* window = shown.program->graph();
+    const auto key = [&](QEvent::Type type, int k, Qt::KeyboardModifiers m, bool repeat = false) {
+        QKeyEvent e(type, k, m, QString(), repeat);
+        QApplication::sendEvent(window, &e);
+    };
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier);
+    EXPECT_EQ(figure(1).x.source, "5");
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, true);
+    EXPECT_EQ(figure(1).x.source, "3") << "held: one step";
+    key(QEvent::KeyRelease, Qt::Key_Z, Qt::ControlModifier);
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    key(QEvent::KeyRelease, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(figure(1).x.source, "1");
+    key(QEvent::KeyPress, Qt::Key_Y, Qt::ControlModifier);
+    key(QEvent::KeyRelease, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(figure(1).x.source, "3");
 }
