@@ -46,13 +46,14 @@ public:
     // Draws the picture; surfaces make the relation layers.
     void draw(Canvas& canvas, Surfaces& surfaces);
 
-    // The ruler strips beside the picture as the screen shows them; the canvas measures text.
+    // The ruler strips beside the picture as the screen shows them, scale image pixels to a
+    // screen pixel; the canvas measures text.
     struct Strips {
         RulerStripLayout layout;
         std::unique_ptr<Canvas> x; // none when hidden
         std::unique_ptr<Canvas> y;
     };
-    Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces) const;
+    Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces, int scale = 1) const;
     // The drawn picture with the rulers beside it, for output; null when no ruler is shown.
     std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
 

@@ -32,14 +32,16 @@ void GraphImageWidget::setPointerTick(std::optional<QLine> tick) {
     update();
 }
 
+// The image may be denser than the screen's pixels; the widget takes its size on the screen.
 void GraphImageWidget::setImage(const QImage& image) {
     image_ = image;
-    setFixedSize(image_.size().isEmpty() ? QSize(400, 400) : image_.size());
+    setFixedSize(sizeHint());
     update();
 }
 
 QSize GraphImageWidget::sizeHint() const {
-    return image_.isNull() ? QSize(400, 400) : image_.size();
+    const QSize shown = image_.deviceIndependentSize().toSize();
+    return shown.isEmpty() ? QSize(400, 400) : shown;
 }
 
 void GraphImageWidget::paintEvent(QPaintEvent*) {

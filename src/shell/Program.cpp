@@ -39,6 +39,9 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
+
+#include <cmath>
 
 namespace tarlix {
 
@@ -52,6 +55,11 @@ Rect toRect(const QRect& r) {
 Rect availableScreen() {
     const QScreen* s = QGuiApplication::primaryScreen();
     return toRect(s ? s->availableGeometry() : QRect(0, 0, 1920, 1080));
+}
+
+// Whole image pixels to a screen pixel, enough for the screen's density.
+int pictureScale(qreal devicePixelRatio) {
+    return std::max(1, static_cast<int>(std::ceil(devicePixelRatio - 0.01)));
 }
 
 QImage stripImage(const Canvas* strip) {
@@ -205,6 +213,8 @@ void Program::start(const QStringList& arguments) {
     o.view.fillXSamples();
     clearUndoHistories();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
+    // On a screen of another density the picture is drawn again for it.
+    connect(graph_->windowHandle(), &QWindow::screenChanged, this, [this] { repaintGraph(); });
     repaintGraph();
     arrangeWindows();
     openFromCommandLine(arguments);
@@ -324,19 +334,30 @@ void Program::keepTogether(MovedWindow moved) {
     applyFrames(f);
 }
 
+// The picture is drawn at the screen's density: scale image pixels to each pixel of the view,
+// and shown at the view's size.
 void Program::repaintGraph() {
-    const View& view = objects_->view;
+    View& view = objects_->view;
+    const int scale = pictureScale(screenDensity ? screenDensity() : graph_->devicePixelRatioF());
+    if (scale != drawnScale_) picture_->markEverythingDirty();
+    drawnScale_ = scale;
     picture_->recompute();
-    QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1), std::max(view.yAxis.pixelLength, 1));
+    view.xAxis.outputScale = view.yAxis.outputScale = scale;
+    QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1) * scale,
+                         std::max(view.yAxis.pixelLength, 1) * scale);
     picture_->draw(canvas, surfaces_);
-    const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_);
+    view.xAxis.outputScale = view.yAxis.outputScale = 1;
+    const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_, scale);
     GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
                       strips.layout.yRight};
+    QImage drawing = canvas.image();
+    for (QImage* image : {&drawing, &shown.x, &shown.y})
+        if (!image->isNull()) image->setDevicePixelRatio(scale);
     const BackgroundPicture& background = background_->picture();
     graph_->showPicture(
         background.isOn()
-            ? background.composeUnder(canvas.image(), objects_->project.settings.backgroundStretch)
-            : canvas.image(),
+            ? background.composeUnder(drawing, objects_->project.settings.backgroundStretch)
+            : drawing,
         shown);
     graph_->fitToPicture();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -54,6 +55,10 @@ public:
     BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
+
+    // Screen pixels to a pixel of the view where the graph window stands (none: asks the
+    // window); the picture is drawn that much denser.
+    std::function<qreal()> screenDensity;
 
     ProjectContext context();
     void arrangeWindows();
@@ -126,6 +131,7 @@ private:
     BackgroundCommands* background_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
+    int drawnScale_ = 1; // image pixels to a screen pixel of the last picture
 };
 
 } // namespace tarlix
