@@ -1,6 +1,7 @@
 #include "shell/GraphMouseEvents.h"
 
 #include "platform/qt/QtText.h"
+#include "shell/ControlPalette.h"
 #include "shell/GraphWindow.h"
 #include "shell/HoverLabels.h"
 #include "shell/ShownTexts.h"
@@ -125,6 +126,7 @@ void GraphMouseEvents::pointerMoved(const QPointF& position, Qt::KeyboardModifie
                                         : shape == PointerShape::point ? Qt::PointingHandCursor
                                                                        : Qt::CrossCursor);
         if (hoverLabels) hoverLabels->pointerAt(at.x(), at.y(), shape);
+        window_.palette()->pointerAt(at.y());
     }
     showStatusHint();
 }

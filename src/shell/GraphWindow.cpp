@@ -1,4 +1,5 @@
 #include "shell/GraphWindow.h"
+#include "shell/ControlPalette.h"
 #include "shell/ShownTexts.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -104,6 +106,8 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     status_ = new QLabel(this);
     statusBar()->addWidget(coordinates_);
     statusBar()->addWidget(status_, 1);
+    palette_ = new ControlPalette(this);
+    setMenuWidget(palette_);
     createViewButtons();
     createBackgroundButtons();
     createHoverLabels();
@@ -119,37 +123,63 @@ void GraphWindow::watchPicture(QObject* filter) {
     image_->installEventFilter(filter);
 }
 
+// The area row holds the view's buttons, the tools row the mouse tools and the labels.
 void GraphWindow::createViewButtons() {
-    auto* bar = addToolBar(QString());
-    bar->setObjectName("viewButtons");
-    bar->setMovable(false);
-    const auto button = [bar](const char* key, const char* name) {
+    const auto button = [](QToolBar* bar, const char* key, const char* name) {
         QAction* a = bar->addAction(shownText(key));
         a->setObjectName(name);
         a->setToolTip(shownText(key));
         return a;
     };
-    zoomIn_ = button("Graph.zoomIn", "sbtnzoom");
-    zoomOut_ = button("Graph.zoomOut", "sbtnwide");
-    pan_ = button("Graph.pan", "sbtnmove");
-    connect_ = button("Graph.connectPoints", "mnseg");
-    auto* tools = new QActionGroup(this);
-    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    QToolBar* area = palette_->row(ControlPalette::area);
+    QToolBar* tools = palette_->row(ControlPalette::tools);
+    zoomIn_ = button(tools, "Graph.zoomIn", "sbtnzoom");
+    zoomOut_ = button(tools, "Graph.zoomOut", "sbtnwide");
+    pan_ = button(tools, "Graph.pan", "sbtnmove");
+    connect_ = button(tools, "Graph.connectPoints", "mnseg");
+    auto* group = new QActionGroup(this);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (QAction* a : {zoomIn_, zoomOut_, pan_, connect_}) {
         a->setCheckable(true);
-        tools->addAction(a);
+        group->addAction(a);
     }
-    bar->addSeparator();
-    square_ = button("Graph.square", "sbSquare");
-    undoView_ = button("Graph.undoView", "tbUndo");
-    redoView_ = button("Graph.redoView", "tbRedo");
-    undoView_->setEnabled(false);
-    redoView_->setEnabled(false);
-    bar->addSeparator();
-    position_ = button("Graph.showPosition", "sbShowPosition");
-    equation_ = button("Graph.showEquation", "sbShowEquation");
+    tools->addSeparator();
+    position_ = button(tools, "Graph.showPosition", "sbShowPosition");
+    equation_ = button(tools, "Graph.showEquation", "sbShowEquation");
     position_->setCheckable(true);
     equation_->setCheckable(true);
+    calculator_ = button(tools, "Palette.calculator", "sbcalc");
+    calculator_->setCheckable(true);
+
+    square_ = button(area, "Graph.square", "sbSquare");
+    undoView_ = button(area, "Graph.undoView", "tbUndo");
+    redoView_ = button(area, "Graph.redoView", "tbRedo");
+    undoView_->setEnabled(false);
+    redoView_->setEnabled(false);
+    area->addSeparator();
+    options_ = button(area, "Palette.options", "btnOption");
+
+    QToolBar* scale = palette_->row(ControlPalette::scale);
+    const auto scaleButton = [&](const char* key, const char* hintKey, const char* name) {
+        QAction* a = button(scale, key, name);
+        a->setToolTip(shownText(hintKey));
+        return a;
+    };
+    ScaleButtons& b = scale_;
+    b.outside = scaleButton("Scale.outside", "Scale.outside", "tbAxisOn");
+    b.outside->setCheckable(true);
+    b.graduation = scaleButton("Scale.graduation", "Scale.graduation", "btnSon");
+    b.labelSize = scaleButton("Scale.labelSize", "Scale.labelSize", "sbLsize");
+    b.xFiner = scaleButton("Scale.xFiner", "Scale.finer", "btnXn");
+    b.xCoarser = scaleButton("Scale.xCoarser", "Scale.coarser", "btnXW");
+    b.yFiner = scaleButton("Scale.yFiner", "Scale.finer", "btnYn");
+    b.yCoarser = scaleButton("Scale.yCoarser", "Scale.coarser", "btnYW");
+
+    // A new tab releases the zoom and pan tools.
+    connect(palette_->tabs(), &QTabWidget::currentChanged, this, [this] {
+        for (QAction* a : {zoomIn_, zoomOut_, pan_})
+            if (a->isChecked()) a->setChecked(false);
+    });
 }
 
 // The labels lie over the picture and let the mouse through to it.
@@ -166,10 +196,7 @@ void GraphWindow::createHoverLabels() {
 }
 
 void GraphWindow::createBackgroundButtons() {
-    addToolBarBreak();
-    auto* bar = addToolBar(QString());
-    bar->setObjectName("backgroundButtons");
-    bar->setMovable(false);
+    QToolBar* bar = palette_->row(ControlPalette::background);
     const auto button = [this](const char* key, const char* name) {
         auto* a = new QAction(shownText(key), this);
         a->setObjectName(name);
@@ -241,10 +268,12 @@ void GraphWindow::setPointerTicks(std::optional<QPoint> at) {
 }
 
 int GraphWindow::toolBarsHeight() const {
-    int height = 0;
-    for (const QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
-        height += bar->sizeHint().height();
-    return height;
+    return palette_->takesRoom() ? palette_->sizeHint().height() : 0;
+}
+
+void GraphWindow::setPaletteHides(bool hides) {
+    palette_->setHides(hides, centralWidget());
+    fitToPicture();
 }
 
 void GraphWindow::fitToPicture() {
@@ -260,6 +289,7 @@ void GraphWindow::takeWindowSize() {
 
 void GraphWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    palette_->arrangeFor(width());
     // Only the user's sizes: those the window takes to fit its picture change no view.
     if (event->spontaneous()) QTimer::singleShot(0, this, [this] { takeWindowSize(); });
 }

@@ -16,6 +16,8 @@ class QLabel;
 
 namespace tarlix {
 
+class ControlPalette;
+
 class GraphImageWidget : public QWidget {
     Q_OBJECT
 public:
@@ -71,7 +73,7 @@ public:
     GraphImageWidget* yStrip() const { return yStrip_; }
     // The picture and the ruler strips beside it; the window takes the size they need.
     void showPicture(const QImage& picture, const GraphStrips& strips);
-    // The height of the rows of buttons above the picture.
+    // The height the control palette takes above the picture.
     int toolBarsHeight() const;
     // Each ruler strip marks the pointer's place on the picture: the x strip by a line down
     // through its x, the y strip by a line across at its y. None clears both.
@@ -100,6 +102,24 @@ public:
     // the object under the pointer, and its equation.
     QAction* positionButton() const { return position_; }
     QAction* equationButton() const { return equation_; }
+    // The options dialog and the calculator (checkable: shown or closed).
+    QAction* optionsButton() const { return options_; }
+    QAction* calculatorButton() const { return calculator_; }
+    // The scale buttons: the rulers outside the plot (checkable), the graduation level, the
+    // label size, and a finer or coarser grid on each axis.
+    struct ScaleButtons {
+        QAction* outside = nullptr;
+        QAction* graduation = nullptr;
+        QAction* labelSize = nullptr;
+        QAction* xFiner = nullptr;
+        QAction* xCoarser = nullptr;
+        QAction* yFiner = nullptr;
+        QAction* yCoarser = nullptr;
+    };
+    const ScaleButtons& scaleButtons() const { return scale_; }
+    ControlPalette* palette() const { return palette_; }
+    // The palette floats over the plot and shows near its top, or takes its room above it.
+    void setPaletteHides(bool hides);
     QLabel* positionLabel() const { return positionLabel_; }
     QLabel* equationLabel() const { return equationLabel_; }
     // The background picture's buttons: from a file, from the clipboard, stretching on and off
@@ -139,6 +159,10 @@ private:
     QAction* redoView_ = nullptr;
     QAction* position_ = nullptr;
     QAction* equation_ = nullptr;
+    QAction* options_ = nullptr;
+    QAction* calculator_ = nullptr;
+    ScaleButtons scale_;
+    ControlPalette* palette_ = nullptr;
     QLabel* positionLabel_ = nullptr;
     QLabel* equationLabel_ = nullptr;
     BackgroundButtons background_;

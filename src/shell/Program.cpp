@@ -5,12 +5,14 @@
 #include "document/DefaultSettings.h"
 #include "document/ObjectTokens.h"
 #include "document/PropertyEdits.h"
+#include "document/ScaleEdit.h"
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/BackgroundCommands.h"
 #include "shell/CalculatorRequests.h"
 #include "shell/CalculatorWindow.h"
+#include "shell/ControlPalette.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
 #include "shell/GraphContextMenu.h"
@@ -136,6 +138,43 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     };
     connectMenus();
     connectGraphCommands();
+    connectPalette();
+}
+
+// The palette's scale buttons change the view through the scale operations; Ctrl moves the
+// label interval and Shift turns the cycling buttons the other way.
+void Program::connectPalette() {
+    const GraphWindow::ScaleButtons& b = graph_->scaleButtons();
+    const auto on = [this](QAction* button, auto change) {
+        connect(button, &QAction::triggered, this, [this, change] {
+            const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
+            ProjectContext ctx = context();
+            change(ctx, keys.testFlag(Qt::ControlModifier), keys.testFlag(Qt::ShiftModifier));
+        });
+    };
+    on(b.outside, [this](ProjectContext& c, bool, bool) {
+        setGraduationOutside(c, graph_->scaleButtons().outside->isChecked());
+    });
+    on(b.graduation, [](ProjectContext& c, bool, bool shift) { stepGraduation(c, shift); });
+    on(b.labelSize, [](ProjectContext& c, bool, bool shift) { stepLabelSize(c, shift); });
+    on(b.xFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::x, ctrl); });
+    on(b.yFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::y, ctrl); });
+    on(b.xCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::x, ctrl); });
+    on(b.yCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::y, ctrl); });
+    connect(graph_->optionsButton(), &QAction::triggered, this, [this] {
+        QAction* options = console_->action("EditOptions");
+        if (options->isEnabled()) options->trigger();
+    });
+    connect(graph_->calculatorButton(), &QAction::triggered, this, [this](bool shown) {
+        if (shown)
+            calc_->show();
+        else
+            calc_->close();
+    });
+    graph_->palette()->hidingChosen = [this](bool hides) {
+        objects_->state.controlPalette = hides;
+        graph_->setPaletteHides(hides);
+    };
 }
 
 // The graph window's context menu and keys reach the data panel's commands as its menus do.
@@ -213,6 +252,7 @@ void Program::start(const QStringList& arguments) {
     o.view.fillXSamples();
     clearUndoHistories();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
+    graph_->setPaletteHides(o.state.controlPalette);
     // On a screen of another density the picture is drawn again for it.
     connect(graph_->windowHandle(), &QWindow::screenChanged, this, [this] { repaintGraph(); });
     repaintGraph();
@@ -361,6 +401,7 @@ void Program::repaintGraph() {
         shown);
     graph_->fitToPicture();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));
+    graph_->scaleButtons().outside->setChecked(view.axisOn);
     showDomainText();
 }
 

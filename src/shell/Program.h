@@ -93,6 +93,7 @@ private:
     void createDataPanel(int splashMilliseconds);
     void connectMenus();
     void connectGraphCommands();
+    void connectPalette();
     bool askToClose();
     void keepTogether(MovedWindow moved);
     MainWindowFrames frames() const;
