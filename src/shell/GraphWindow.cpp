@@ -290,6 +290,7 @@ void GraphWindow::takeWindowSize() {
 void GraphWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     palette_->arrangeFor(width());
+    if (sizeChanged) sizeChanged(event->oldSize().width());
     // Only the user's sizes: those the window takes to fit its picture change no view.
     if (event->spontaneous()) QTimer::singleShot(0, this, [this] { takeWindowSize(); });
 }

@@ -65,6 +65,8 @@ public:
     std::function<bool()> canClose;
     // Told when the user moved the window.
     std::function<void()> moved;
+    // Told whenever the window's size changed, with its former width.
+    std::function<void(int oldWidth)> sizeChanged;
     // Told when the user gave the window a size: the size the picture may now take.
     std::function<void(int width, int height)> plotResized;
 

@@ -114,6 +114,12 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
 
     graph_->canClose = [this] { return askToClose(); };
     graph_->moved = [this] { keepTogether(MovedWindow::Graph); };
+    graph_->sizeChanged = [this](int oldWidth) {
+        if (arranging_ || oldWidth < 0) return;
+        MainWindowFrames f = frames();
+        followGraphResize(f, f.graph.width() - (graph_->width() - oldWidth), availableScreen());
+        applyFrames(f);
+    };
     console_->moved = [this] { keepTogether(MovedWindow::Panel); };
     console_->closeRequested = [this] { graph_->close(); };
     console_->changed = [this] { repaintGraph(); };

@@ -54,6 +54,15 @@ void keepWindowsTogether(MainWindowFrames& f, MovedWindow moved, const Rect& wor
     if (!presentationMode) f.graphIsLeft = f.graph.left < f.panel.left;
 }
 
+void followGraphResize(MainWindowFrames& f, int oldWidth, const Rect& screen) {
+    f.panel.bottom = f.panel.top + f.graph.height();
+    const bool panelRight = f.panel.left >= f.graph.left + oldWidth;
+    if (f.graph.width() == oldWidth || !panelRight) return;
+    moveTo(f.panel, f.graph.right, f.panel.top);
+    keepInside(f.panel, screen);
+    moveTo(f.graph, std::max(screen.left, f.panel.left - f.graph.width()), f.graph.top);
+}
+
 Point toolWindowOrigin(const MainWindowFrames& f) {
     return {f.graph.left + 340, f.graph.top + 60};
 }

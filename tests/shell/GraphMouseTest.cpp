@@ -517,3 +517,18 @@ TEST_F(GraphMouseTest, CtrlKeysUndoAndRedoOncePerPress) {
     key(QEvent::KeyRelease, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(figure(1).x.source, "3");
 }
+
+// The data panel standing right of the graph window stays against its right edge when the
+// window's width changes.
+TEST_F(GraphMouseTest, TheDataPanelFollowsTheGraphWindowsWidth) {
+    GraphWindow* window = shown.program->graph();
+    QWidget* panel = shown.program->console();
+    window->resize(300, window->height()); // both fit on the small offscreen screen
+    window->move(0, 0);
+    panel->move(window->frameGeometry().width(), 0);
+    ASSERT_EQ(panel->x(), window->frameGeometry().width());
+    for (const int width : {360, 280}) {
+        window->resize(width, window->height());
+        EXPECT_EQ(panel->frameGeometry().left(), window->frameGeometry().width()) << width;
+    }
+}
