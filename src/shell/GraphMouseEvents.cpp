@@ -122,9 +122,10 @@ void GraphMouseEvents::pointerMoved(const QPointF& position, Qt::KeyboardModifie
         showFeedback();
     } else {
         const PointerShape shape = mouse_.hover(at.x(), at.y());
-        window_.graphImage()->setCursor(shape == PointerShape::pickUp  ? Qt::OpenHandCursor
-                                        : shape == PointerShape::point ? Qt::PointingHandCursor
-                                                                       : Qt::CrossCursor);
+        window_.graphImage()->setCursor(shape == PointerShape::pickUp   ? Qt::OpenHandCursor
+                                        : shape == PointerShape::point  ? Qt::PointingHandCursor
+                                        : shape == PointerShape::marker ? Qt::SizeHorCursor
+                                                                        : Qt::CrossCursor);
         if (hoverLabels) hoverLabels->pointerAt(at.x(), at.y(), shape);
         window_.palette()->pointerAt(at.y());
     }

@@ -72,6 +72,7 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
     }
     p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
     if (f.kind == Kind::line) p.drawLine(f.x0, f.y0, f.x1, f.y1);
+    if (f.kind == Kind::marker) p.drawLine(f.x0, 0, f.x0, height() - 1);
     if (f.kind == Kind::ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
     if (f.kind == Kind::rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
 }

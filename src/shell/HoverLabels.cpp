@@ -35,7 +35,8 @@ void HoverLabels::hide() {
 // not the cross); the equation wherever an object with an expression lies under it.
 void HoverLabels::pointerAt(int px, int py, PointerShape shape) {
     const bool position = window_.positionButton()->isChecked() && shape != PointerShape::cross;
-    const bool equation = window_.equationButton()->isChecked() && shape != PointerShape::point;
+    const bool equation = window_.equationButton()->isChecked() &&
+                          (shape == PointerShape::cross || shape == PointerShape::pickUp);
     const HoverObject object =
         position || equation ? hoverObjectAt(context_(), picture_, px, py) : HoverObject{};
     if (position && object.found)

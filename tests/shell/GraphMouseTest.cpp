@@ -532,3 +532,29 @@ TEST_F(GraphMouseTest, TheDataPanelFollowsTheGraphWindowsWidth) {
         EXPECT_EQ(panel->frameGeometry().left(), window->frameGeometry().width()) << width;
     }
 }
+
+// Over the value window's marker the pointer becomes the sizing cursor; a drag shows a line
+// at the pointer's column and the release writes the marker's new x. With the window closed
+// the same drag is an ordinary press on the graph.
+TEST_F(GraphMouseTest, DraggingTheValueMarkerSetsItsX) {
+    GraphMouse& mouse = shown.program->graphMouse();
+    bool open = false;
+    mouse.markerWindows = [&open] { return MarkerWindows{open, false}; };
+    const QPoint marker = pixelOf(1, 0.5L); // the value window's x is 1 in a new project
+    const QPoint to = pixelOf(2.5L, 0.5L);
+    drag(marker, to);
+    EXPECT_EQ(project().valueWindow.x.source, "1") << "window closed";
+
+    open = true;
+    send(QEvent::MouseMove, marker, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(picture()->cursor().shape(), Qt::SizeHorCursor);
+    send(QEvent::MouseButtonPress, marker, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    const DragFeedback line = mouse.feedback();
+    EXPECT_EQ(line.kind, DragFeedback::Kind::marker);
+    EXPECT_EQ(line.x0, to.x());
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(project().valueWindow.x.source,
+              formatGeneral(view().xAxis.toWorld(to.x()), 15, project().engine.decimalChar));
+    EXPECT_EQ(mouse.feedback().kind, DragFeedback::Kind::none);
+}
