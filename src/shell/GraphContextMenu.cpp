@@ -1,5 +1,6 @@
 #include "shell/GraphContextMenu.h"
 
+#include "document/PointPlacement.h"
 #include "document/RowTexts.h"
 #include "platform/qt/QtText.h"
 #include "render/figures/FigureStore.h"
@@ -7,6 +8,7 @@
 #include "shell/GraphWindow.h"
 #include "shell/HoverObject.h"
 #include "shell/ShownTexts.h"
+#include "view/CoordinateText.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -57,6 +59,7 @@ QMenu* GraphContextMenu::menuAt(int px, int py) {
     menu_ = new QMenu(&window_);
     menu_->setObjectName("PopupMenuGraph");
     addPropertyItems(*menu_, px, py);
+    addSetPointItems(*menu_, px, py);
     menu_->addSeparator();
     addToggle(*menu_, "ppmPosition", window_.positionButton());
     addToggle(*menu_, "ppmEquation", window_.equationButton());
@@ -100,6 +103,37 @@ void GraphContextMenu::addPropertyItems(QMenu& menu, int px, int py) {
     item("MnFunction", "y" + std::to_string(hits.function), cpExplicit, hits.function);
     item("MnCfx", "C" + std::to_string(hits.relation), cpRelations, hits.relation);
     item("mncrv", hits.curve ? letter(hits.curve) : "", cpCurves, hits.curve);
+}
+
+// The letters P..V and A..N whose figure is not in use; the chosen one becomes a point at the
+// pixel where the menu opened.
+void GraphContextMenu::addSetPointItems(QMenu& menu, int px, int py) {
+    QMenu* letters = menu.addMenu(shownText("GraphMenu.setPoint"));
+    letters->setObjectName("MnSetPoint");
+    letters->menuAction()->setObjectName("MnSetPoint");
+    const Project& project = context_().project;
+    constexpr int kLettered = 21; // figure O has no item
+    for (int n = 1; n <= kLettered; ++n) {
+        if (project.figures[n].kind != 0) continue;
+        QAction* a = letters->addAction(QString(QChar(kFigureLetters[n - 1])));
+        a->setObjectName(QStringLiteral("SetPoint%1").arg(n));
+        connect(a, &QAction::triggered, this, [this, n, px, py] { setPoint(n, px, py); });
+    }
+    letters->setEnabled(!letters->isEmpty());
+}
+
+void GraphContextMenu::setPoint(int n, int px, int py) {
+    ProjectContext c = context_();
+    const auto text = [&](const Axis& axis, int p) {
+        const std::string t =
+            formatAxisValue(axis, axis.toWorld(p), 0, c.project.engine.decimalChar);
+        return t.substr(t.find_first_not_of(' '));
+    };
+    const NewObjectDefaults defaults =
+        commands_.newObjects ? *commands_.newObjects : NewObjectDefaults{};
+    if (!placePoint(c, n, text(c.view.xAxis, px), text(c.view.yAxis, py), defaults.figure)) return;
+    if (defaults.showProperty && commands_.openProperties)
+        commands_.openProperties(cpBasicFigures, n);
 }
 
 void GraphContextMenu::addZoomItems(QMenu& menu, int px, int py) {

@@ -3,6 +3,7 @@
 // floating labels and the connect tool, zooming by fixed factors about the pixel where the
 // menu opened, afterimages, copying and printing.
 
+#include "document/NewObjectDefaults.h"
 #include "document/ProjectEdit.h"
 
 #include <QObject>
@@ -26,6 +27,8 @@ public:
         std::function<void()> clearAfterimages;
         std::function<void()> copyGraph;
         std::function<void()> print;
+        // What new figures look like, and whether their property dialog opens at once.
+        const NewObjectDefaults* newObjects = nullptr;
     };
 
     GraphContextMenu(GraphWindow& window, GraphMouse& mouse,
@@ -42,6 +45,8 @@ protected:
 private:
     void addPropertyItems(QMenu& menu, int px, int py);
     void addZoomItems(QMenu& menu, int px, int py);
+    void addSetPointItems(QMenu& menu, int px, int py);
+    void setPoint(int n, int px, int py);
 
     GraphWindow& window_;
     GraphMouse& mouse_;

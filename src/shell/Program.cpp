@@ -206,6 +206,7 @@ void Program::connectGraphCommands() {
     };
     menu.copyGraph = copyGraph;
     menu.print = menuCommand("FilePrint");
+    menu.newObjects = &objects_->objectDefaults;
     new GraphContextMenu(
         *graph_, *mouse_, [this] { return context(); }, *picture_, std::move(menu));
     new GraphKeys(*graph_,

@@ -137,6 +137,7 @@ const ShownText kTexts[] = {
     {"Graph.showEquation", "Ecuación"},
     {"Graph.zoomMenu", "Aumentar"},
     {"GraphMenu.properties", "Propiedades de %1"},
+    {"GraphMenu.setPoint", "Fijar un punto"},
     {"GraphMenu.makeAfterimage", "Haga después de la imagen"},
     {"GraphMenu.clearAfterimages", "Borrar después de la imagen"},
     {"GraphMenu.copy", "Para ingresar"},

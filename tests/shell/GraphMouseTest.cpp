@@ -7,6 +7,8 @@
 #include "shell/GraphWindow.h"
 #include "shell/HoverLabels.h"
 #include "shell/HoverObject.h"
+#include "shell/dialogs/FigureDialog.h"
+#include "shell/dialogs/PropertyDialogs.h"
 #include "view/CoordinateText.h"
 
 #include <QAction>
@@ -557,4 +559,37 @@ TEST_F(GraphMouseTest, DraggingTheValueMarkerSetsItsX) {
     EXPECT_EQ(project().valueWindow.x.source,
               formatGeneral(view().xAxis.toWorld(to.x()), 15, project().engine.decimalChar));
     EXPECT_EQ(mouse.feedback().kind, DragFeedback::Kind::none);
+}
+
+// "Fijar un punto" lists the letters not in use; the chosen one becomes a draggable point at
+// the pixel where the menu opened, in one undo step, and its dialog opens when so set.
+TEST_F(GraphMouseTest, ContextMenuSetsAPointAtTheMenusPixel) {
+    storePoint(1, "1", "2");
+    auto* menus = shown.program->graph()->findChild<GraphContextMenu*>();
+    const QPoint at = pixelOf(-2, 3) + QPoint(1, 1);
+    QMenu* menu = menus->menuAt(at.x(), at.y());
+    auto* letters = menu->findChild<QMenu*>("MnSetPoint");
+    ASSERT_NE(letters, nullptr);
+    ASSERT_EQ(letters->actions().size(), 20);
+    EXPECT_EQ(letters->actions().front()->text(), "Q") << "P is in use";
+    EXPECT_EQ(letters->actions().back()->text(), "N");
+
+    ProgramObjects& o = shown.program->objects();
+    o.objectDefaults.showProperty = false;
+    const int before = dataSteps();
+    letters->actions().front()->trigger();
+    EXPECT_EQ(figure(2).kind, 1);
+    EXPECT_TRUE(figure(2).drag);
+    EXPECT_EQ(figure(2).x.source, axisText(view().xAxis, view().xAxis.toWorld(at.x())));
+    EXPECT_EQ(figure(2).y.source, axisText(view().yAxis, view().yAxis.toWorld(at.y())));
+    EXPECT_EQ(dataSteps(), before + 1);
+    EXPECT_FALSE(shown.program->dialogs()->figureDialog() &&
+                 shown.program->dialogs()->figureDialog()->isVisible());
+
+    o.objectDefaults.showProperty = true;
+    menus->menuAt(at.x(), at.y())->findChild<QAction*>("SetPoint3")->trigger();
+    EXPECT_EQ(figure(3).kind, 1);
+    ASSERT_NE(shown.program->dialogs()->figureDialog(), nullptr);
+    EXPECT_TRUE(shown.program->dialogs()->figureDialog()->isVisible());
+    shown.program->dialogs()->figureDialog()->close();
 }
