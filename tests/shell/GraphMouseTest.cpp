@@ -483,9 +483,12 @@ TEST_F(GraphMouseTest, ContextMenuOffersTheObjectsUnderThePointer) {
         return names;
     };
     const Extended a = project().parameters[1].value;
-    EXPECT_EQ(items(pixelOf(1, 2)), (std::set<std::string>{"MnPOint", "MnZoom", "mnseg"}));
-    EXPECT_EQ(items(pixelOf(-3, -3 * a)), (std::set<std::string>{"MnFunction", "MnZoom", "mnseg"}));
-    EXPECT_EQ(items(pixelOf(-3, -3 * a + 4)), (std::set<std::string>{"MnZoom", "mnseg"}));
+    EXPECT_EQ(items(pixelOf(1, 2)),
+              (std::set<std::string>{"MnPOint", "MnSetPoint", "MnZoom", "mnseg"}));
+    EXPECT_EQ(items(pixelOf(-3, -3 * a)),
+              (std::set<std::string>{"MnFunction", "MnSetPoint", "MnZoom", "mnseg"}));
+    EXPECT_EQ(items(pixelOf(-3, -3 * a + 4)),
+              (std::set<std::string>{"MnSetPoint", "MnZoom", "mnseg"}));
 
     QMenu* menu = menus->menuAt(0, 0);
     auto* position = menu->findChild<QAction*>("ppmPosition");
