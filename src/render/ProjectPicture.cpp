@@ -168,17 +168,18 @@ AxesStyle ProjectPicture::axesStyle() const {
                      originLabelledByFigure(), &markup_};
 }
 
-ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces& surfaces) const {
+ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces& surfaces,
+                                                       int scale) const {
     const AxesStyle style = axesStyle();
     Strips strips;
     strips.layout = rulerStripLayout(AxesTarget{view_, measure, style});
     const RulerStripPictures pictures = recordRulerStrips(view_, style, surfaces, strips.layout);
     if (pictures.x)
-        strips.x = rulerStripImage(surfaces, *pictures.x, view_.xAxis.pixelLength,
-                                   strips.layout.xStripHeight);
+        strips.x = rulerStripImage(surfaces, *pictures.x, view_.xAxis.pixelLength * scale,
+                                   strips.layout.xStripHeight * scale);
     if (pictures.y)
-        strips.y = rulerStripImage(surfaces, *pictures.y, strips.layout.yStripWidth,
-                                   view_.yAxis.pixelLength);
+        strips.y = rulerStripImage(surfaces, *pictures.y, strips.layout.yStripWidth * scale,
+                                   view_.yAxis.pixelLength * scale);
     return strips;
 }
 
@@ -271,6 +272,10 @@ void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
         return;
     }
     plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
+    // Relations are scanned on the view's own pixels, where their region fills are laid out,
+    // and enlarged onto a denser picture.
+    const int scale = view_.xAxis.outputScale;
+    view_.xAxis.outputScale = view_.yAxis.outputScale = 1;
     layers_.fitTo(surfaces, view_);
     const bool fits = relationsImage_ && relationsImage_->width() == layers_.width() &&
                       relationsImage_->height() == layers_.height();
@@ -284,8 +289,10 @@ void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
         relationsValid_ = true;
         relationsSettings_ = plotter_->settings();
     }
+    view_.xAxis.outputScale = view_.yAxis.outputScale = scale;
     const Rect rect{0, 0, layers_.width(), layers_.height()};
-    canvas.copyFrom(*relationsImage_, rect, rect, RasterOp::And);
+    canvas.copyFrom(*relationsImage_, rect,
+                    Rect{0, 0, layers_.width() * scale, layers_.height() * scale}, RasterOp::And);
 }
 
 } // namespace tarlix

@@ -31,6 +31,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
 namespace tarlix {
 
@@ -47,13 +48,14 @@ public:
     // Draws the picture; surfaces make the relation layers.
     void draw(Canvas& canvas, Surfaces& surfaces);
 
-    // The ruler strips beside the picture as the screen shows them; the canvas measures text.
+    // The ruler strips beside the picture as the screen shows them, scale image pixels to a
+    // screen pixel; the canvas measures text.
     struct Strips {
         RulerStripLayout layout;
         std::unique_ptr<Canvas> x; // none when hidden
         std::unique_ptr<Canvas> y;
     };
-    Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces) const;
+    Strips drawRulerStrips(Canvas& measure, Surfaces& surfaces, int scale = 1) const;
     // The drawn picture with the rulers beside it, for output; null when no ruler is shown.
     std::unique_ptr<Canvas> withRulers(Canvas& drawn, Surfaces& surfaces) const;
     // The ruler strips as recorded pictures at the view's output scale.
@@ -87,6 +89,10 @@ public:
     // Called with the function's number whenever an explicit function is sampled: what a
     // redraw or a rebuild of the afterimages computes, for tests and measurements.
     void observeSampling(std::function<void(int n)> observer) { samplingObserver_ = observer; }
+
+    // The evaluator and the split relations, for finding what lies under the mouse.
+    Evaluator& evaluator() { return evaluator_; }
+    std::span<const RelationEntry> relationEntries() const { return relations_.entries(); }
 
 private:
     bool recomputeRelations(bool all);

@@ -46,13 +46,19 @@ bool BackgroundPicture::takeFromClipboard() {
 }
 
 QImage BackgroundPicture::composeUnder(const QImage& drawing, int mode) const {
+    // Placed on the plot's pixels; a denser drawing takes it at its density.
     QImage out(drawing.size(), QImage::Format_RGB32);
     out.fill(Qt::white);
-    QPainter p(&out);
+    const qreal density = drawing.devicePixelRatio();
+    const QSize plot = drawing.deviceIndependentSize().toSize();
     const PicturePlace at =
-        backgroundPlace(drawing.width(), drawing.height(), image_.width(), image_.height(), mode);
-    p.drawImage(QRect(at.left, at.top, at.width, at.height), image_);
+        backgroundPlace(plot.width(), plot.height(), image_.width(), image_.height(), mode);
+    QPainter p(&out);
+    p.drawImage(
+        QRectF(at.left * density, at.top * density, at.width * density, at.height * density),
+        image_);
     p.end();
+    out.setDevicePixelRatio(density);
     const QImage over = drawing.convertToFormat(QImage::Format_RGB32);
     const QRgb white = qRgb(255, 255, 255);
     for (int y = 0; y < out.height(); ++y) {

@@ -70,8 +70,14 @@ PointerShape GraphMouse::hover(int px, int py) {
     if (tool_ == GraphTool::connect)
         return pointAt(c.view, c.project.figures, px, py) != 0 ? PointerShape::point
                                                                : PointerShape::cross;
+    if (markerAt(px)) return PointerShape::marker;
     return figureAt(c.view, c.project.figures, px, py, false).figure != 0 ? PointerShape::pickUp
                                                                           : PointerShape::cross;
+}
+
+std::optional<Marker> GraphMouse::markerAt(int px) const {
+    if (!markerWindows) return std::nullopt;
+    return tarlix::markerAt(ctx(), markerWindows(), px);
 }
 
 void GraphMouse::press(MouseButton button, MouseKeys keys, int px, int py) {
@@ -92,6 +98,8 @@ void GraphMouse::press(MouseButton button, MouseKeys keys, int px, int py) {
         const ProjectContext c = ctx();
         connectFrom_ = pointAt(c.view, c.project.figures, px, py);
         if (connectFrom_ == 0) return; // nothing to connect from
+    } else if ((marker_ = markerAt(px))) {
+        // the marker's column follows the pointer until release
     } else {
         const ProjectContext c = ctx();
         grabbed_ = figureAt(c.view, c.project.figures, px, py, false).figure;
@@ -113,6 +121,7 @@ void GraphMouse::move(MouseKeys keys, int px, int py) {
         moveFigure(keys, px, py);
         return;
     }
+    if (marker_) return;
     const int dx = std::abs(px - startX_), dy = std::abs(py - startY_);
     if (tool_ == GraphTool::pan) bandActive_ = dx > 0 || dy > 0;
     if (tool_ == GraphTool::connect) bandActive_ = connectFrom_ != 0;
@@ -206,6 +215,9 @@ void GraphMouse::release(MouseButton button, MouseKeys keys, int px, int py) {
     if (grabbed_ != 0) {
         if (px != currentX_ || py != currentY_) move(keys, px, py);
         if (!grabbedCurve_) writeFigure();
+    } else if (marker_) {
+        ProjectContext c = ctx();
+        setMarkerX(c, *marker_, c.view.xAxis.toWorld(px));
     } else {
         currentX_ = px;
         currentY_ = py;
@@ -221,6 +233,7 @@ void GraphMouse::endDrag() {
     grabbed_ = 0;
     grabbedCurve_ = false;
     connectFrom_ = 0;
+    marker_.reset();
     data_.dragRedrawn = false;
     tool_ = savedTool_;
 }
@@ -285,9 +298,15 @@ void GraphMouse::zoomToRectangle(int px, int py) {
 
 void GraphMouse::doubleClick(int px, int py) {
     if (tool_ != GraphTool::zoomIn && tool_ != GraphTool::zoomOut) return;
+    zoomAt(px, py, tool_ == GraphTool::zoomIn ? 2 : 0.5L);
+}
+
+void GraphMouse::zoomAt(int px, int py, Extended factor) {
+    inBurst_ = false;
     View& v = ctx().view;
-    const Extended k = tool_ == GraphTool::zoomIn ? 2 : 0.5L;
-    v.zoomAt(nullptr, v.xAxis.toWorld(px), v.yAxis.toWorld(py), k, k);
+    const Extended x0 = v.xAxis.toWorld(px), y0 = v.yAxis.toWorld(py);
+    v.zoomAt(nullptr, x0, y0, factor, factor);
+    keepUnderPointer(px, py, x0, y0);
 }
 
 void GraphMouse::setViewInBurst(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh) {
@@ -385,6 +404,7 @@ DragFeedback GraphMouse::feedback() const {
         return grabbedCurve_ || ctx().project.settings.drawWhileDragging
                    ? DragFeedback{}
                    : DragFeedback{Kind::ring, figureX_, figureY_, figureX_, figureY_};
+    if (marker_) return {Kind::marker, currentX_, 0, currentX_, 0};
     if (!bandActive_) return {};
     if (tool_ == GraphTool::pan) return {Kind::shift, startX_, startY_, currentX_, currentY_};
     if (tool_ == GraphTool::connect) return {Kind::line, startX_, startY_, currentX_, currentY_};

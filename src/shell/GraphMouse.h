@@ -4,6 +4,7 @@
 // changes of view by the rectangle and pan tools, the wheel and the "1 : 1" button, each kept
 // in the view history. The graph window passes picture pixels and shows what this reports.
 
+#include "document/MarkerEdit.h"
 #include "document/NewObjectDefaults.h"
 #include "document/ProjectEdit.h"
 #include "document/UndoHistories.h"
@@ -15,7 +16,7 @@ namespace tarlix {
 
 enum class GraphTool { none, zoomIn, zoomOut, pan, connect };
 enum class MouseButton { left, middle, right };
-enum class PointerShape { cross, pickUp, point };
+enum class PointerShape { cross, pickUp, point, marker };
 
 // The text of the second status bar panel: the view's ranges, or a hint for the keys.
 enum class StatusHint { domain, snapToVertex, snapToGrid, zoomKeys };
@@ -27,9 +28,11 @@ struct MouseKeys {
 
 // What the picture shows over the drawing while the mouse is held.
 struct DragFeedback {
-    enum class Kind { none, ring, rectangle, shift, line };
+    enum class Kind { none, ring, rectangle, shift, line, marker };
     Kind kind = Kind::none;
-    int x0 = 0; // ring: its centre; rectangle: one corner; shift: the press; line: its start
+    // ring: its centre; rectangle: one corner; shift: the press; line: its start; marker: its
+    // column
+    int x0 = 0;
     int y0 = 0;
     int x1 = 0; // rectangle: the other corner; shift and line: the pointer
     int y1 = 0;
@@ -40,6 +43,9 @@ public:
     // segmentPen: the pen of connected figures drawn with the connect tool.
     GraphMouse(std::function<ProjectContext()> context, DataHistory& data, ViewHistory& views,
                const PenDefaults& segmentPen);
+
+    // Which windows with markers on the graph are open; none until told.
+    std::function<MarkerWindows()> markerWindows;
 
     GraphTool tool() const { return tool_; }
     // Choosing the tool in force does nothing; otherwise the choice lasts beyond the drag.
@@ -56,6 +62,8 @@ public:
     void release(MouseButton button, MouseKeys keys, int px, int py);
     // The zoom-in tool doubles the scale about the pixel, the zoom-out tool halves it.
     void doubleClick(int px, int py);
+    // The scale grows by factor about the pixel's world point, which stays under the pixel.
+    void zoomAt(int px, int py, Extended factor);
     // Wheel turns (positive away from the user): with Ctrl the view zooms about the pixel,
     // else it scrolls, sideways with Shift. A burst of turns is one step of the view history
     // until endBurst.
@@ -83,6 +91,7 @@ private:
     void zoomToRectangle(int px, int py);
     int lockedY(int px, int py) const;
     void endDrag();
+    std::optional<Marker> markerAt(int px) const;
     void connectPoints(int px, int py);
 
     std::function<ProjectContext()> context_;
@@ -102,7 +111,8 @@ private:
     int figureX_ = 0, figureY_ = 0; // the last accepted pixel of the dragged figure
     int lastDrawnX_ = 0, lastDrawnY_ = 0;
     MouseKeys keys_;
-    bool written_ = false; // a live redraw wrote the figure during this drag
+    std::optional<Marker> marker_; // the marker being dragged
+    bool written_ = false;         // a live redraw wrote the figure during this drag
 };
 
 } // namespace tarlix

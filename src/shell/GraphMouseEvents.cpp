@@ -1,7 +1,9 @@
 #include "shell/GraphMouseEvents.h"
 
 #include "platform/qt/QtText.h"
+#include "shell/ControlPalette.h"
 #include "shell/GraphWindow.h"
+#include "shell/HoverLabels.h"
 #include "shell/ShownTexts.h"
 
 #include <QAction>
@@ -29,7 +31,7 @@ MouseButton buttonOf(Qt::MouseButton b) {
 
 GraphMouseEvents::GraphMouseEvents(GraphWindow& window, GraphMouse& mouse)
     : QObject(&window), window_(window), mouse_(mouse), picture_(window.graphImage()) {
-    window.graphImage()->installEventFilter(this);
+    window.watchPicture(this);
     burstEnd_.setSingleShot(true);
     burstEnd_.setInterval(kBurstPause);
     connect(&burstEnd_, &QTimer::timeout, this, [this] { mouse_.endBurst(); });
@@ -72,10 +74,12 @@ bool GraphMouseEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
         const auto* e = static_cast<QMouseEvent*>(event);
         const QPoint at = e->position().toPoint();
+        if (hoverLabels) hoverLabels->hide();
         mouse_.press(buttonOf(e->button()), keysOf(e->modifiers()), at.x(), at.y());
         showFeedback();
         showStatusHint();
-        return true;
+        // The right button goes on to the picture, which leaves it to the context menu.
+        return e->button() != Qt::RightButton;
     }
     case QEvent::MouseButtonRelease: {
         const auto* e = static_cast<QMouseEvent*>(event);
@@ -100,6 +104,10 @@ bool GraphMouseEvents::eventFilter(QObject* watched, QEvent* event) {
         burstEnd_.start();
         return true;
     }
+    case QEvent::Leave:
+        window_.setPointerTicks(std::nullopt);
+        if (hoverLabels) hoverLabels->hide();
+        return false;
     default:
         return false;
     }
@@ -107,15 +115,19 @@ bool GraphMouseEvents::eventFilter(QObject* watched, QEvent* event) {
 
 void GraphMouseEvents::pointerMoved(const QPointF& position, Qt::KeyboardModifiers modifiers) {
     const QPoint at = position.toPoint();
+    window_.setPointerTicks(at);
     window_.coordinateText()->setText(toQString(mouse_.coordinateText(at.x(), at.y())));
     if (mouse_.dragging()) {
         mouse_.move(keysOf(modifiers), at.x(), at.y());
         showFeedback();
     } else {
         const PointerShape shape = mouse_.hover(at.x(), at.y());
-        window_.graphImage()->setCursor(shape == PointerShape::pickUp  ? Qt::OpenHandCursor
-                                        : shape == PointerShape::point ? Qt::PointingHandCursor
-                                                                       : Qt::CrossCursor);
+        window_.graphImage()->setCursor(shape == PointerShape::pickUp   ? Qt::OpenHandCursor
+                                        : shape == PointerShape::point  ? Qt::PointingHandCursor
+                                        : shape == PointerShape::marker ? Qt::SizeHorCursor
+                                                                        : Qt::CrossCursor);
+        if (hoverLabels) hoverLabels->pointerAt(at.x(), at.y(), shape);
+        window_.palette()->pointerAt(at.y());
     }
     showStatusHint();
 }

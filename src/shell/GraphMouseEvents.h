@@ -11,6 +11,7 @@
 namespace tarlix {
 
 class GraphWindow;
+class HoverLabels;
 
 class GraphMouseEvents : public QObject {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     void resized(int width, int height);
     // The status bar's second panel when no hint replaces it.
     std::function<void()> showDomainText;
+    // The floating labels beside the pointer; none in a window without them.
+    HoverLabels* hoverLabels = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

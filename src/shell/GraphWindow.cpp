@@ -1,4 +1,5 @@
 #include "shell/GraphWindow.h"
+#include "shell/ControlPalette.h"
 #include "shell/ShownTexts.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -26,14 +28,22 @@ void GraphImageWidget::setFeedback(const DragFeedback& feedback) {
     update();
 }
 
+void GraphImageWidget::setPointerTick(std::optional<QLine> tick) {
+    if (tick == tick_) return;
+    tick_ = tick;
+    update();
+}
+
+// The image may be denser than the screen's pixels; the widget takes its size on the screen.
 void GraphImageWidget::setImage(const QImage& image) {
     image_ = image;
-    setFixedSize(image_.size().isEmpty() ? QSize(400, 400) : image_.size());
+    setFixedSize(sizeHint());
     update();
 }
 
 QSize GraphImageWidget::sizeHint() const {
-    return image_.isNull() ? QSize(400, 400) : image_.size();
+    const QSize shown = image_.deviceIndependentSize().toSize();
+    return shown.isEmpty() ? QSize(400, 400) : shown;
 }
 
 void GraphImageWidget::paintEvent(QPaintEvent*) {
@@ -47,9 +57,22 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
         p.drawRect(QRect(f.x1 - f.x0, f.y1 - f.y0, width() - 1, height() - 1));
         return;
     }
-    if (!image_.isNull()) p.drawImage(0, 0, image_);
+    if (tick_ && !image_.isNull()) {
+        // A white line by XOR on a copy: it shows on any colour and leaves the picture as it
+        // was once the pointer moves on.
+        QImage marked = image_.convertToFormat(QImage::Format_RGB32);
+        QPainter x(&marked);
+        x.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        x.setPen(QPen(Qt::white, 0));
+        x.drawLine(*tick_);
+        x.end();
+        p.drawImage(0, 0, marked);
+    } else if (!image_.isNull()) {
+        p.drawImage(0, 0, image_);
+    }
     p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
     if (f.kind == Kind::line) p.drawLine(f.x0, f.y0, f.x1, f.y1);
+    if (f.kind == Kind::marker) p.drawLine(f.x0, 0, f.x0, height() - 1);
     if (f.kind == Kind::ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
     if (f.kind == Kind::rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
 }
@@ -84,44 +107,97 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     status_ = new QLabel(this);
     statusBar()->addWidget(coordinates_);
     statusBar()->addWidget(status_, 1);
+    palette_ = new ControlPalette(this);
+    setMenuWidget(palette_);
     createViewButtons();
     createBackgroundButtons();
+    createHoverLabels();
     layOut(GraphStrips{});
 }
 
+GraphWindow::~GraphWindow() {
+    if (pictureFilter_) image_->removeEventFilter(pictureFilter_);
+}
+
+void GraphWindow::watchPicture(QObject* filter) {
+    pictureFilter_ = filter;
+    image_->installEventFilter(filter);
+}
+
+// The area row holds the view's buttons, the tools row the mouse tools and the labels.
 void GraphWindow::createViewButtons() {
-    auto* bar = addToolBar(QString());
-    bar->setObjectName("viewButtons");
-    bar->setMovable(false);
-    const auto button = [bar](const char* key, const char* name) {
+    const auto button = [](QToolBar* bar, const char* key, const char* name) {
         QAction* a = bar->addAction(shownText(key));
         a->setObjectName(name);
         a->setToolTip(shownText(key));
         return a;
     };
-    zoomIn_ = button("Graph.zoomIn", "sbtnzoom");
-    zoomOut_ = button("Graph.zoomOut", "sbtnwide");
-    pan_ = button("Graph.pan", "sbtnmove");
-    connect_ = button("Graph.connectPoints", "mnseg");
-    auto* tools = new QActionGroup(this);
-    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    QToolBar* area = palette_->row(ControlPalette::area);
+    QToolBar* tools = palette_->row(ControlPalette::tools);
+    zoomIn_ = button(tools, "Graph.zoomIn", "sbtnzoom");
+    zoomOut_ = button(tools, "Graph.zoomOut", "sbtnwide");
+    pan_ = button(tools, "Graph.pan", "sbtnmove");
+    connect_ = button(tools, "Graph.connectPoints", "mnseg");
+    auto* group = new QActionGroup(this);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (QAction* a : {zoomIn_, zoomOut_, pan_, connect_}) {
         a->setCheckable(true);
-        tools->addAction(a);
+        group->addAction(a);
     }
-    bar->addSeparator();
-    square_ = button("Graph.square", "sbSquare");
-    undoView_ = button("Graph.undoView", "tbUndo");
-    redoView_ = button("Graph.redoView", "tbRedo");
+    tools->addSeparator();
+    position_ = button(tools, "Graph.showPosition", "sbShowPosition");
+    equation_ = button(tools, "Graph.showEquation", "sbShowEquation");
+    position_->setCheckable(true);
+    equation_->setCheckable(true);
+    calculator_ = button(tools, "Palette.calculator", "sbcalc");
+    calculator_->setCheckable(true);
+
+    square_ = button(area, "Graph.square", "sbSquare");
+    undoView_ = button(area, "Graph.undoView", "tbUndo");
+    redoView_ = button(area, "Graph.redoView", "tbRedo");
     undoView_->setEnabled(false);
     redoView_->setEnabled(false);
+    area->addSeparator();
+    options_ = button(area, "Palette.options", "btnOption");
+
+    QToolBar* scale = palette_->row(ControlPalette::scale);
+    const auto scaleButton = [&](const char* key, const char* hintKey, const char* name) {
+        QAction* a = button(scale, key, name);
+        a->setToolTip(shownText(hintKey));
+        return a;
+    };
+    ScaleButtons& b = scale_;
+    b.outside = scaleButton("Scale.outside", "Scale.outside", "tbAxisOn");
+    b.outside->setCheckable(true);
+    b.graduation = scaleButton("Scale.graduation", "Scale.graduation", "btnSon");
+    b.labelSize = scaleButton("Scale.labelSize", "Scale.labelSize", "sbLsize");
+    b.xFiner = scaleButton("Scale.xFiner", "Scale.finer", "btnXn");
+    b.xCoarser = scaleButton("Scale.xCoarser", "Scale.coarser", "btnXW");
+    b.yFiner = scaleButton("Scale.yFiner", "Scale.finer", "btnYn");
+    b.yCoarser = scaleButton("Scale.yCoarser", "Scale.coarser", "btnYW");
+
+    // A new tab releases the zoom and pan tools.
+    connect(palette_->tabs(), &QTabWidget::currentChanged, this, [this] {
+        for (QAction* a : {zoomIn_, zoomOut_, pan_})
+            if (a->isChecked()) a->setChecked(false);
+    });
+}
+
+// The labels lie over the picture and let the mouse through to it.
+void GraphWindow::createHoverLabels() {
+    positionLabel_ = new QLabel(image_);
+    positionLabel_->setObjectName("labelCoodinates");
+    positionLabel_->setAutoFillBackground(true);
+    equationLabel_ = new QLabel(image_);
+    equationLabel_->setObjectName("CoImage");
+    for (QLabel* l : {positionLabel_, equationLabel_}) {
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->hide();
+    }
 }
 
 void GraphWindow::createBackgroundButtons() {
-    addToolBarBreak();
-    auto* bar = addToolBar(QString());
-    bar->setObjectName("backgroundButtons");
-    bar->setMovable(false);
+    QToolBar* bar = palette_->row(ControlPalette::background);
     const auto button = [this](const char* key, const char* name) {
         auto* a = new QAction(shownText(key), this);
         a->setObjectName(name);
@@ -182,11 +258,23 @@ void GraphWindow::layOut(const GraphStrips& strips) {
     centralWidget()->updateGeometry();
 }
 
+void GraphWindow::setPointerTicks(std::optional<QPoint> at) {
+    if (!at) {
+        xStrip_->setPointerTick(std::nullopt);
+        yStrip_->setPointerTick(std::nullopt);
+        return;
+    }
+    xStrip_->setPointerTick(QLine(at->x(), 0, at->x(), xStrip_->height() - 1));
+    yStrip_->setPointerTick(QLine(0, at->y(), yStrip_->width() - 1, at->y()));
+}
+
 int GraphWindow::toolBarsHeight() const {
-    int height = 0;
-    for (const QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
-        height += bar->sizeHint().height();
-    return height;
+    return palette_->takesRoom() ? palette_->sizeHint().height() : 0;
+}
+
+void GraphWindow::setPaletteHides(bool hides) {
+    palette_->setHides(hides, centralWidget());
+    fitToPicture();
 }
 
 void GraphWindow::fitToPicture() {
@@ -202,6 +290,8 @@ void GraphWindow::takeWindowSize() {
 
 void GraphWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    palette_->arrangeFor(width());
+    if (sizeChanged) sizeChanged(event->oldSize().width());
     // Only the user's sizes: those the window takes to fit its picture change no view.
     if (event->spontaneous()) QTimer::singleShot(0, this, [this] { takeWindowSize(); });
 }

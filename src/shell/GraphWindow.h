@@ -5,14 +5,18 @@
 #include "shell/GraphMouse.h"
 
 #include <QImage>
+#include <QLine>
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
 
 namespace tarlix {
+
+class ControlPalette;
 
 class GraphImageWidget : public QWidget {
     Q_OBJECT
@@ -24,6 +28,10 @@ public:
     // What a held mouse button shows over the picture: a ring at a dragged figure, the zoom
     // rectangle, or the picture shifted by the pan.
     void setFeedback(const DragFeedback& feedback);
+    // A line drawn over the picture by XOR, as a ruler strip marks the pointer's place; none
+    // hides it.
+    void setPointerTick(std::optional<QLine> tick);
+    std::optional<QLine> pointerTick() const { return tick_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +39,7 @@ protected:
 private:
     QImage image_;
     DragFeedback feedback_;
+    std::optional<QLine> tick_;
 };
 
 // Where the ruler strips stand beside the drawing area, and their images (null when hidden).
@@ -45,12 +54,19 @@ class GraphWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit GraphWindow(QWidget* parent = nullptr);
+    ~GraphWindow() override;
+
+    // The filter takes the picture's events until the window begins to go, before any of its
+    // parts are destroyed.
+    void watchPicture(QObject* filter);
 
     // Asked when the window is about to close: true lets it close. The program asks its
     // question here and writes its state values whatever the answer.
     std::function<bool()> canClose;
     // Told when the user moved the window.
     std::function<void()> moved;
+    // Told whenever the window's size changed, with its former width.
+    std::function<void(int oldWidth)> sizeChanged;
     // Told when the user gave the window a size: the size the picture may now take.
     std::function<void(int width, int height)> plotResized;
 
@@ -59,8 +75,11 @@ public:
     GraphImageWidget* yStrip() const { return yStrip_; }
     // The picture and the ruler strips beside it; the window takes the size they need.
     void showPicture(const QImage& picture, const GraphStrips& strips);
-    // The height of the rows of buttons above the picture.
+    // The height the control palette takes above the picture.
     int toolBarsHeight() const;
+    // Each ruler strip marks the pointer's place on the picture: the x strip by a line down
+    // through its x, the y strip by a line across at its y. None clears both.
+    void setPointerTicks(std::optional<QPoint> at);
     // The window takes the size its picture and strips ask for.
     void fitToPicture();
     // Reports the picture size that the window's present size leaves room for, when it is not
@@ -81,6 +100,30 @@ public:
     QAction* squareButton() const { return square_; }
     QAction* undoViewButton() const { return undoView_; }
     QAction* redoViewButton() const { return redoView_; }
+    // The floating labels beside the pointer and their buttons (checkable): the position of
+    // the object under the pointer, and its equation.
+    QAction* positionButton() const { return position_; }
+    QAction* equationButton() const { return equation_; }
+    // The options dialog and the calculator (checkable: shown or closed).
+    QAction* optionsButton() const { return options_; }
+    QAction* calculatorButton() const { return calculator_; }
+    // The scale buttons: the rulers outside the plot (checkable), the graduation level, the
+    // label size, and a finer or coarser grid on each axis.
+    struct ScaleButtons {
+        QAction* outside = nullptr;
+        QAction* graduation = nullptr;
+        QAction* labelSize = nullptr;
+        QAction* xFiner = nullptr;
+        QAction* xCoarser = nullptr;
+        QAction* yFiner = nullptr;
+        QAction* yCoarser = nullptr;
+    };
+    const ScaleButtons& scaleButtons() const { return scale_; }
+    ControlPalette* palette() const { return palette_; }
+    // The palette floats over the plot and shows near its top, or takes its room above it.
+    void setPaletteHides(bool hides);
+    QLabel* positionLabel() const { return positionLabel_; }
+    QLabel* equationLabel() const { return equationLabel_; }
     // The background picture's buttons: from a file, from the clipboard, stretching on and off
     // with its three modes (data 1 width, 2 height, 3 whole plot), and off.
     struct BackgroundButtons {
@@ -101,6 +144,7 @@ private:
     void layOut(const GraphStrips& strips);
     void createViewButtons();
     void createBackgroundButtons();
+    void createHoverLabels();
 
     QWidget* plotPanel_;
     GraphImageWidget* image_;
@@ -115,7 +159,16 @@ private:
     QAction* square_ = nullptr;
     QAction* undoView_ = nullptr;
     QAction* redoView_ = nullptr;
+    QAction* position_ = nullptr;
+    QAction* equation_ = nullptr;
+    QAction* options_ = nullptr;
+    QAction* calculator_ = nullptr;
+    ScaleButtons scale_;
+    ControlPalette* palette_ = nullptr;
+    QLabel* positionLabel_ = nullptr;
+    QLabel* equationLabel_ = nullptr;
     BackgroundButtons background_;
+    QObject* pictureFilter_ = nullptr;
     QSize strips_; // the room the shown strips take beside the plot's panel
 };
 

@@ -5,17 +5,22 @@
 #include "document/DefaultSettings.h"
 #include "document/ObjectTokens.h"
 #include "document/PropertyEdits.h"
+#include "document/ScaleEdit.h"
 #include "expression/eval/NumberText.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/BackgroundCommands.h"
 #include "shell/CalculatorRequests.h"
 #include "shell/CalculatorWindow.h"
+#include "shell/ControlPalette.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
+#include "shell/GraphContextMenu.h"
+#include "shell/GraphKeys.h"
 #include "shell/GraphMouse.h"
 #include "shell/GraphMouseEvents.h"
 #include "shell/GraphWindow.h"
+#include "shell/HoverLabels.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
@@ -27,6 +32,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -37,6 +43,9 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
+
+#include <cmath>
 
 namespace tarlix {
 
@@ -50,6 +59,11 @@ Rect toRect(const QRect& r) {
 Rect availableScreen() {
     const QScreen* s = QGuiApplication::primaryScreen();
     return toRect(s ? s->availableGeometry() : QRect(0, 0, 1920, 1080));
+}
+
+// Whole image pixels to a screen pixel, enough for the screen's density.
+int pictureScale(qreal devicePixelRatio) {
+    return std::max(1, static_cast<int>(std::ceil(devicePixelRatio - 0.01)));
 }
 
 QImage stripImage(const Canvas* strip) {
@@ -83,6 +97,9 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     background_ = new BackgroundCommands(
         *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);
     mouseEvents->showDomainText = [this] { showDomainText(); };
+    hoverLabels_ = std::make_unique<HoverLabels>(
+        *graph_, [this] { return context(); }, *picture_);
+    mouseEvents->hoverLabels = hoverLabels_.get();
     graph_->plotResized = [mouseEvents](int w, int h) { mouseEvents->resized(w, h); };
     objects_->viewHistory.changed = [this, mouseEvents] {
         mouseEvents->showViewHistory(objects_->viewHistory.canUndo(),
@@ -99,6 +116,12 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
 
     graph_->canClose = [this] { return askToClose(); };
     graph_->moved = [this] { keepTogether(MovedWindow::Graph); };
+    graph_->sizeChanged = [this](int oldWidth) {
+        if (arranging_ || oldWidth < 0) return;
+        MainWindowFrames f = frames();
+        followGraphResize(f, f.graph.width() - (graph_->width() - oldWidth), availableScreen());
+        applyFrames(f);
+    };
     console_->moved = [this] { keepTogether(MovedWindow::Panel); };
     console_->closeRequested = [this] { graph_->close(); };
     console_->changed = [this] { repaintGraph(); };
@@ -127,6 +150,75 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     };
     connectMenus();
     connectPanelCommands();
+    connectGraphCommands();
+    connectPalette();
+}
+
+// The palette's scale buttons change the view through the scale operations; Ctrl moves the
+// label interval and Shift turns the cycling buttons the other way.
+void Program::connectPalette() {
+    const GraphWindow::ScaleButtons& b = graph_->scaleButtons();
+    const auto on = [this](QAction* button, auto change) {
+        connect(button, &QAction::triggered, this, [this, change] {
+            const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
+            ProjectContext ctx = context();
+            change(ctx, keys.testFlag(Qt::ControlModifier), keys.testFlag(Qt::ShiftModifier));
+        });
+    };
+    on(b.outside, [this](ProjectContext& c, bool, bool) {
+        setGraduationOutside(c, graph_->scaleButtons().outside->isChecked());
+    });
+    on(b.graduation, [](ProjectContext& c, bool, bool shift) { stepGraduation(c, shift); });
+    on(b.labelSize, [](ProjectContext& c, bool, bool shift) { stepLabelSize(c, shift); });
+    on(b.xFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::x, ctrl); });
+    on(b.yFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::y, ctrl); });
+    on(b.xCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::x, ctrl); });
+    on(b.yCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::y, ctrl); });
+    connect(graph_->optionsButton(), &QAction::triggered, this, [this] {
+        QAction* options = console_->action("EditOptions");
+        if (options->isEnabled()) options->trigger();
+    });
+    connect(graph_->calculatorButton(), &QAction::triggered, this, [this](bool shown) {
+        if (shown)
+            calc_->show();
+        else
+            calc_->close();
+    });
+    graph_->palette()->hidingChosen = [this](bool hides) {
+        objects_->state.controlPalette = hides;
+        graph_->setPaletteHides(hides);
+    };
+}
+
+// The graph window's context menu and keys reach the data panel's commands as its menus do.
+void Program::connectGraphCommands() {
+    const auto menuCommand = [this](const char* name) {
+        return [this, name] {
+            QAction* a = console_->action(name);
+            if (a->isEnabled()) a->trigger();
+        };
+    };
+    const auto copyGraph = [this] {
+        QGuiApplication::clipboard()->setImage(graph_->graphImage()->image());
+    };
+    GraphContextMenu::Commands menu;
+    menu.openProperties = [this](CategoryPanel panel, int n) { dialogs_->open(panel, n); };
+    menu.makeAfterimage = [this] {
+        picture_->leaveAfterimageNow();
+        repaintGraph();
+    };
+    menu.clearAfterimages = [this] {
+        picture_->afterimageStore().clear();
+        repaintGraph();
+    };
+    menu.copyGraph = copyGraph;
+    menu.print = menuCommand("FilePrint");
+    menu.newObjects = &objects_->objectDefaults;
+    new GraphContextMenu(
+        *graph_, *mouse_, [this] { return context(); }, *picture_, std::move(menu));
+    new GraphKeys(*graph_,
+                  {menuCommand("EditUndo"), menuCommand("EditRedo"), menuCommand("FileSave"),
+                   menuCommand("FileOpen"), menuCommand("FilePrint"), copyGraph});
 }
 
 Program::~Program() {
@@ -174,6 +266,9 @@ void Program::start(const QStringList& arguments) {
     o.view.fillXSamples();
     clearUndoHistories();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
+    graph_->setPaletteHides(o.state.controlPalette);
+    // On a screen of another density the picture is drawn again for it.
+    connect(graph_->windowHandle(), &QWindow::screenChanged, this, [this] { repaintGraph(); });
     repaintGraph();
     arrangeWindows();
     openFromCommandLine(arguments);
@@ -300,22 +395,34 @@ void Program::setBlackAndWhite(bool on) {
     repaintGraph();
 }
 
+// The picture is drawn at the screen's density: scale image pixels to each pixel of the view,
+// and shown at the view's size.
 void Program::repaintGraph() {
-    const View& view = objects_->view;
+    View& view = objects_->view;
+    const int scale = pictureScale(screenDensity ? screenDensity() : graph_->devicePixelRatioF());
+    if (scale != drawnScale_) picture_->markEverythingDirty();
+    drawnScale_ = scale;
     picture_->recompute();
-    QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1), std::max(view.yAxis.pixelLength, 1));
+    view.xAxis.outputScale = view.yAxis.outputScale = scale;
+    QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1) * scale,
+                         std::max(view.yAxis.pixelLength, 1) * scale);
     picture_->draw(canvas, surfaces_);
-    const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_);
+    view.xAxis.outputScale = view.yAxis.outputScale = 1;
+    const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_, scale);
     GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
                       strips.layout.yRight};
+    QImage drawing = canvas.image();
+    for (QImage* image : {&drawing, &shown.x, &shown.y})
+        if (!image->isNull()) image->setDevicePixelRatio(scale);
     const BackgroundPicture& background = background_->picture();
     graph_->showPicture(
         background.isOn()
-            ? background.composeUnder(canvas.image(), objects_->project.settings.backgroundStretch)
-            : canvas.image(),
+            ? background.composeUnder(drawing, objects_->project.settings.backgroundStretch)
+            : drawing,
         shown);
     graph_->fitToPicture();
     graph_->setProjectTitle(toQString(objects_->project.projectPath));
+    graph_->scaleButtons().outside->setChecked(view.axisOn);
     showDomainText();
 }
 

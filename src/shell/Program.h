@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,6 +29,7 @@ class GraphMouse;
 class GraphMouseEvents;
 class HintRelay;
 class PrinterSetup;
+class HoverLabels;
 
 class Program : public QObject, public DocumentHooks {
     Q_OBJECT
@@ -58,6 +60,10 @@ public:
     BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
+
+    // Screen pixels to a pixel of the view where the graph window stands (none: asks the
+    // window); the picture is drawn that much denser.
+    std::function<qreal()> screenDensity;
 
     ProjectContext context();
     void arrangeWindows();
@@ -105,6 +111,8 @@ private:
     void clearEntryAfterimages(CategoryPanel panel, int n);
     void connectEditAndHelpMenus();
     void showVersionWindow();
+    void connectGraphCommands();
+    void connectPalette();
     bool askToClose();
     void keepTogether(MovedWindow moved);
     MainWindowFrames frames() const;
@@ -139,11 +147,13 @@ private:
     std::unique_ptr<PropertyDialogs> dialogs_;
     std::vector<QWidget*> windows_;
     std::unique_ptr<GraphMouse> mouse_;
+    std::unique_ptr<HoverLabels> hoverLabels_;
     BackgroundCommands* background_ = nullptr;
     HintRelay* hints_ = nullptr;
     PrinterSetup* printerSetup_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
+    int drawnScale_ = 1; // image pixels to a screen pixel of the last picture
 };
 
 } // namespace tarlix

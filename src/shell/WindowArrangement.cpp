@@ -62,6 +62,15 @@ void keepPanelOnScreen(MainWindowFrames& f, const Rect& screen) {
     for (Rect* r : {&f.graph, &f.panel}) moveTo(*r, r->left - shift, r->top);
 }
 
+void followGraphResize(MainWindowFrames& f, int oldWidth, const Rect& screen) {
+    f.panel.bottom = f.panel.top + f.graph.height();
+    const bool panelRight = f.panel.left >= f.graph.left + oldWidth;
+    if (f.graph.width() == oldWidth || !panelRight) return;
+    moveTo(f.panel, f.graph.right, f.panel.top);
+    keepInside(f.panel, screen);
+    moveTo(f.graph, std::max(screen.left, f.panel.left - f.graph.width()), f.graph.top);
+}
+
 Point toolWindowOrigin(const MainWindowFrames& f) {
     return {f.graph.left + 340, f.graph.top + 60};
 }

@@ -29,6 +29,12 @@ void keepWindowsTogether(MainWindowFrames& frames, MovedWindow moved, const Rect
 // windows move left by as much, never past the screen's left edge.
 void keepPanelOnScreen(MainWindowFrames& frames, const Rect& screen);
 
+// Called after the graph window's size changed from oldWidth: when its width changed and the
+// panel stands right of it, the panel comes to touch its right edge (kept on the screen) and
+// the window stands left of the panel (not past the screen's left edge). The panel takes the
+// window's height.
+void followGraphResize(MainWindowFrames& frames, int oldWidth, const Rect& screen);
+
 // Where property dialogs and other tool windows first appear.
 Point toolWindowOrigin(const MainWindowFrames& frames);
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -199,6 +200,32 @@ TEST(ProjectCommands, RenderDrawsTheAfterimagesSavedBesideTheProject) {
 }
 
 // plot takes the same picture options: twice the size, and no colour left in black and white.
+// An enlarged plot draws relations whole and in their place: the circle of radius 2 shows in
+// all four quarters about the origin, and nothing of either relation lies beyond it.
+TEST(ProjectCommands, AnEnlargedPlotDrawsRelationsInPlace) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-plot-relations";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "c.png").string();
+    const CliRun r = run({"plot", "-c", "x^2+y^2=4", "-c", "x^2+y^2<1", "--range", "-5,5,-5,5",
+                          "--size", "200x200", "--scale", "2", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image(QString::fromStdString(png));
+    const int origin = 200, unit = 40; // 20 pixels to the unit, twice
+    int quarters[4] = {};
+    int beyond = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() < 150 || c.red() > 100 || c.green() > 100) continue; // not the pen
+            const int dx = x - origin, dy = y - origin;
+            ++quarters[(dx < 0 ? 0 : 1) + (dy < 0 ? 0 : 2)];
+            if (std::hypot(dx, dy) > 2.2 * unit) ++beyond;
+        }
+    for (int q : quarters) EXPECT_GT(q, 0);
+    EXPECT_EQ(beyond, 0);
+    std::filesystem::remove_all(dir);
+}
+
 TEST(ProjectCommands, PlotTakesTheScaleAndBlackAndWhite) {
     const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-plot-options";
     std::filesystem::create_directories(dir);

@@ -1,12 +1,21 @@
 #include "shell/GraphMouse.h"
 #include "ProgramFixture.h"
+#include "document/RowTexts.h"
 #include "expression/eval/NumberText.h"
 #include "shell/DataPanel.h"
+#include "shell/GraphContextMenu.h"
 #include "shell/GraphWindow.h"
+#include "shell/HoverLabels.h"
+#include "shell/HoverObject.h"
+#include "shell/dialogs/FigureDialog.h"
+#include "shell/dialogs/PropertyDialogs.h"
 #include "view/CoordinateText.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -14,6 +23,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <set>
 
 using namespace tarlix;
 
@@ -343,4 +353,246 @@ TEST_F(GraphMouseTest, TheConnectToolJoinsTwoPoints) {
     EXPECT_EQ(dataSteps(), before + 1);
     EXPECT_EQ(project().segments[1].vertices[0], 1);
     EXPECT_EQ(project().segments[1].vertices[1], 2);
+}
+
+// The position label shows over what the pointer can take hold of, the equation over any
+// object with an expression; each only while its button is down, and neither over nothing.
+TEST_F(GraphMouseTest, FloatingLabelsShowThePositionAndEquationOfTheObjectUnderThePointer) {
+    GraphWindow* window = shown.program->graph();
+    QLabel* position = window->positionLabel();
+    QLabel* equation = window->equationLabel();
+    storePoint(1, "1", "2");
+    shown.program->repaintGraph();
+    const auto hover = [&](QPoint at) { send(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); };
+    hover(pixelOf(1, 2));
+    EXPECT_FALSE(position->isVisible());
+    EXPECT_FALSE(equation->isVisible());
+
+    window->positionButton()->setChecked(true);
+    window->equationButton()->setChecked(true);
+    const QPoint p = pixelOf(1, 2);
+    hover(p);
+    ASSERT_TRUE(position->isVisible());
+    const char sep = project().engine.listSeparatorChar;
+    EXPECT_EQ(position->text().toStdString(),
+              "(" + formatAxisValue(view().xAxis, 1, 0, project().engine.decimalChar) + sep +
+                  formatAxisValue(view().yAxis, 2, 0, project().engine.decimalChar) + ")");
+    EXPECT_EQ(position->pos(), p + QPoint(20, 8));
+    ASSERT_TRUE(equation->isVisible());
+    EXPECT_EQ(equation->y(), position->geometry().bottom() + 1) << "just under the position";
+    const HoverObject pointObject{true, 1, 2, "P:", figureRowText(figure(1))};
+    EXPECT_EQ(equation->pixmap().toImage(),
+              equationImage(pointObject, project().engine, 13)
+                  .convertToFormat(equation->pixmap().toImage().format()));
+
+    // On y1 = a x the cursor is the cross: no position, the function's equation at the top.
+    const Extended a = project().parameters[1].value;
+    const QPoint onLine = pixelOf(-3, -3 * a);
+    hover(onLine);
+    EXPECT_FALSE(position->isVisible());
+    ASSERT_TRUE(equation->isVisible());
+    EXPECT_EQ(equation->pos(), onLine + QPoint(18, 0));
+    const HoverObject line{true, 0, 0, "y1=", "a x"};
+    EXPECT_EQ(equation->pixmap().toImage(),
+              equationImage(line, project().engine, 13)
+                  .convertToFormat(equation->pixmap().toImage().format()));
+
+    hover(pixelOf(-3, -3 * a + 4)); // nothing there
+    EXPECT_FALSE(position->isVisible());
+    EXPECT_FALSE(equation->isVisible());
+
+    // Near the right edge the position label is moved left to stay on the plot.
+    storePoint(2, axisText(view().xAxis, view().xAxis.toWorld(view().xAxis.pixelLength - 3)), "1");
+    hover(pixelOf(view().positions[2].x, 1));
+    ASSERT_TRUE(position->isVisible());
+    EXPECT_EQ(position->geometry().right() + 1, view().xAxis.pixelLength);
+}
+
+// The ruler strips mark the pointer by a white XOR line: on the light grey strip it is dark,
+// and the strip is as it was when the mark goes.
+TEST_F(GraphMouseTest, RulerStripsMarkThePointerByXor) {
+    GraphWindow* window = shown.program->graph();
+    send(QEvent::MouseMove, QPoint(37, 41), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window->xStrip()->pointerTick(), QLine(37, 0, 37, window->xStrip()->height() - 1));
+    EXPECT_EQ(window->yStrip()->pointerTick(), QLine(0, 41, window->yStrip()->width() - 1, 41));
+
+    GraphImageWidget strip;
+    QImage grey(60, 20, QImage::Format_RGB32);
+    grey.fill(QColor(224, 224, 224));
+    strip.setImage(grey);
+    strip.setPointerTick(QLine(10, 0, 10, 19));
+    const QImage marked = strip.grab().toImage();
+    EXPECT_EQ(QColor(marked.pixel(10, 5)), QColor(31, 31, 31));
+    EXPECT_EQ(QColor(marked.pixel(11, 5)), QColor(224, 224, 224));
+    strip.setPointerTick(std::nullopt);
+    EXPECT_EQ(QColor(strip.grab().toImage().pixel(10, 5)), QColor(224, 224, 224));
+}
+
+// Each zoom factor of the context menu scales the view about the pixel where the menu opened,
+// which keeps its world point, in one view step that undo takes back.
+TEST_F(GraphMouseTest, ContextMenuZoomsByItsFactorsAboutTheMenusPixel) {
+    GraphWindow* window = shown.program->graph();
+    auto* menus = window->findChild<GraphContextMenu*>();
+    ASSERT_NE(menus, nullptr);
+    const QPoint at(view().xAxis.pixelLength / 3, view().yAxis.pixelLength / 4);
+    const struct {
+        const char* item;
+        Extended factor;
+    } cases[] = {{"x10", 10},    {"x51", 5},     {"x21", 2},
+                 {"x1d2", 0.5L}, {"x1d5", 0.2L}, {"x1d10", 0.1L}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        const Bounds before = bounds();
+        const Extended x0 = view().xAxis.toWorld(at.x()), y0 = view().yAxis.toWorld(at.y());
+        send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+        QMenu* menu = menus->menuAt(at.x(), at.y());
+        auto* item = menu->findChild<QAction*>(c.item);
+        ASSERT_NE(item, nullptr);
+        item->trigger();
+        const Extended width = before.xHigh - before.xLow;
+        EXPECT_NEAR(view().xAxis.high - view().xAxis.low, width / c.factor, width * 1e-9L);
+        // Within a pixel: the view rounds its new range to whole pixels.
+        EXPECT_NEAR(view().xAxis.toWorld(at.x()), x0, 1.01L * view().xAxis.unitsPerPixel);
+        EXPECT_NEAR(view().yAxis.toWorld(at.y()), y0, 1.01L * view().yAxis.unitsPerPixel);
+        EXPECT_EQ(shown.program->graphMouse().tool(), GraphTool::none) << "the right click";
+        window->undoViewButton()->trigger();
+        expectBounds(before);
+    }
+    // A right click opens the menu on the picture.
+    QContextMenuEvent open(QContextMenuEvent::Mouse, at, picture()->mapToGlobal(at));
+    QApplication::sendEvent(picture(), &open);
+    QMenu* shownMenu = window->findChild<QMenu*>("PopupMenuGraph");
+    ASSERT_NE(shownMenu, nullptr);
+    EXPECT_TRUE(shownMenu->isVisible());
+    shownMenu->close();
+}
+
+// The menu offers the properties of what lies under the pointer, and its toggles follow and
+// move the label buttons.
+TEST_F(GraphMouseTest, ContextMenuOffersTheObjectsUnderThePointer) {
+    GraphWindow* window = shown.program->graph();
+    auto* menus = window->findChild<GraphContextMenu*>();
+    storePoint(1, "1", "2");
+    shown.program->repaintGraph();
+    const auto items = [&](QPoint at) {
+        std::set<std::string> names;
+        for (QAction* a : menus->menuAt(at.x(), at.y())->actions())
+            if (a->objectName().startsWith("Mn") || a->objectName().startsWith("mn"))
+                names.insert(a->objectName().toStdString());
+        return names;
+    };
+    const Extended a = project().parameters[1].value;
+    EXPECT_EQ(items(pixelOf(1, 2)),
+              (std::set<std::string>{"MnPOint", "MnSetPoint", "MnZoom", "mnseg"}));
+    EXPECT_EQ(items(pixelOf(-3, -3 * a)),
+              (std::set<std::string>{"MnFunction", "MnSetPoint", "MnZoom", "mnseg"}));
+    EXPECT_EQ(items(pixelOf(-3, -3 * a + 4)),
+              (std::set<std::string>{"MnSetPoint", "MnZoom", "mnseg"}));
+
+    QMenu* menu = menus->menuAt(0, 0);
+    auto* position = menu->findChild<QAction*>("ppmPosition");
+    EXPECT_FALSE(position->isChecked());
+    position->trigger();
+    EXPECT_TRUE(window->positionButton()->isChecked());
+    EXPECT_TRUE(menus->menuAt(0, 0)->findChild<QAction*>("ppmPosition")->isChecked());
+}
+
+// Ctrl+Z and Ctrl+Y undo and redo on the graph window; a held key acts once until released,
+// and the letter alone does nothing.
+TEST_F(GraphMouseTest, CtrlKeysUndoAndRedoOncePerPress) {
+    storePoint(1, "1", "2");
+    storePoint(1, "3", "2");
+    storePoint(1, "5", "2");
+    GraphWindow* window = shown.program->graph();
+    const auto key = [&](QEvent::Type type, int k, Qt::KeyboardModifiers m, bool repeat = false) {
+        QKeyEvent e(type, k, m, QString(), repeat);
+        QApplication::sendEvent(window, &e);
+    };
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier);
+    EXPECT_EQ(figure(1).x.source, "5");
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, true);
+    EXPECT_EQ(figure(1).x.source, "3") << "held: one step";
+    key(QEvent::KeyRelease, Qt::Key_Z, Qt::ControlModifier);
+    key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    key(QEvent::KeyRelease, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(figure(1).x.source, "1");
+    key(QEvent::KeyPress, Qt::Key_Y, Qt::ControlModifier);
+    key(QEvent::KeyRelease, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(figure(1).x.source, "3");
+}
+
+// The data panel standing right of the graph window stays against its right edge when the
+// window's width changes.
+TEST_F(GraphMouseTest, TheDataPanelFollowsTheGraphWindowsWidth) {
+    GraphWindow* window = shown.program->graph();
+    QWidget* panel = shown.program->console();
+    window->resize(300, window->height()); // both fit on the small offscreen screen
+    window->move(0, 0);
+    panel->move(window->frameGeometry().width(), 0);
+    ASSERT_EQ(panel->x(), window->frameGeometry().width());
+    for (const int width : {360, 280}) {
+        window->resize(width, window->height());
+        EXPECT_EQ(panel->frameGeometry().left(), window->frameGeometry().width()) << width;
+    }
+}
+
+// Over the value window's marker the pointer becomes the sizing cursor; a drag shows a line
+// at the pointer's column and the release writes the marker's new x. With the window closed
+// the same drag is an ordinary press on the graph.
+TEST_F(GraphMouseTest, DraggingTheValueMarkerSetsItsX) {
+    GraphMouse& mouse = shown.program->graphMouse();
+    bool open = false;
+    mouse.markerWindows = [&open] { return MarkerWindows{open, false}; };
+    const QPoint marker = pixelOf(1, 0.5L); // the value window's x is 1 in a new project
+    const QPoint to = pixelOf(2.5L, 0.5L);
+    drag(marker, to);
+    EXPECT_EQ(project().valueWindow.x.source, "1") << "window closed";
+
+    open = true;
+    send(QEvent::MouseMove, marker, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(picture()->cursor().shape(), Qt::SizeHorCursor);
+    send(QEvent::MouseButtonPress, marker, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    const DragFeedback line = mouse.feedback();
+    EXPECT_EQ(line.kind, DragFeedback::Kind::marker);
+    EXPECT_EQ(line.x0, to.x());
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(project().valueWindow.x.source,
+              formatGeneral(view().xAxis.toWorld(to.x()), 15, project().engine.decimalChar));
+    EXPECT_EQ(mouse.feedback().kind, DragFeedback::Kind::none);
+}
+
+// "Fijar un punto" lists the letters not in use; the chosen one becomes a draggable point at
+// the pixel where the menu opened, in one undo step, and its dialog opens when so set.
+TEST_F(GraphMouseTest, ContextMenuSetsAPointAtTheMenusPixel) {
+    storePoint(1, "1", "2");
+    auto* menus = shown.program->graph()->findChild<GraphContextMenu*>();
+    const QPoint at = pixelOf(-2, 3) + QPoint(1, 1);
+    QMenu* menu = menus->menuAt(at.x(), at.y());
+    auto* letters = menu->findChild<QMenu*>("MnSetPoint");
+    ASSERT_NE(letters, nullptr);
+    ASSERT_EQ(letters->actions().size(), 20);
+    EXPECT_EQ(letters->actions().front()->text(), "Q") << "P is in use";
+    EXPECT_EQ(letters->actions().back()->text(), "N");
+
+    ProgramObjects& o = shown.program->objects();
+    o.objectDefaults.showProperty = false;
+    const int before = dataSteps();
+    letters->actions().front()->trigger();
+    EXPECT_EQ(figure(2).kind, 1);
+    EXPECT_TRUE(figure(2).drag);
+    EXPECT_EQ(figure(2).x.source, axisText(view().xAxis, view().xAxis.toWorld(at.x())));
+    EXPECT_EQ(figure(2).y.source, axisText(view().yAxis, view().yAxis.toWorld(at.y())));
+    EXPECT_EQ(dataSteps(), before + 1);
+    EXPECT_FALSE(shown.program->dialogs()->figureDialog() &&
+                 shown.program->dialogs()->figureDialog()->isVisible());
+
+    o.objectDefaults.showProperty = true;
+    menus->menuAt(at.x(), at.y())->findChild<QAction*>("SetPoint3")->trigger();
+    EXPECT_EQ(figure(3).kind, 1);
+    ASSERT_NE(shown.program->dialogs()->figureDialog(), nullptr);
+    EXPECT_TRUE(shown.program->dialogs()->figureDialog()->isVisible());
+    shown.program->dialogs()->figureDialog()->close();
 }

@@ -59,3 +59,54 @@ TEST(WindowArrangement, KeepingTogetherAfterMoves) {
     EXPECT_FALSE(f.graphIsLeft);
     EXPECT_EQ(f.graph.left, 320);
 }
+
+// A change of the graph window's width brings the panel on its right to its edge, kept on the
+// screen, with the window left of it; a panel on the left, or a change of height only, moves
+// nothing. The panel always takes the window's height.
+TEST(WindowArrangement, ThePanelFollowsTheGraphWindowsWidth) {
+    const struct {
+        const char* name;
+        Rect graph;
+        int oldWidth;
+        Rect panel;
+        Rect graphAfter;
+        Rect panelAfter;
+    } cases[] = {
+        {"narrower",
+         {100, 0, 700, 500},
+         800,
+         {900, 0, 1200, 400},
+         {100, 0, 700, 500},
+         {700, 0, 1000, 500}},
+        {"wider, room on the screen",
+         {100, 0, 1000, 500},
+         800,
+         {900, 0, 1200, 400},
+         {100, 0, 1000, 500},
+         {1000, 0, 1300, 500}},
+        {"wider, panel at the screen's edge",
+         {100, 0, 1800, 500},
+         800,
+         {900, 0, 1200, 400},
+         {0, 0, 1700, 500},
+         {1620, 0, 1920, 500}},
+        {"panel on the left",
+         {400, 0, 1200, 500},
+         600,
+         {100, 0, 400, 400},
+         {400, 0, 1200, 500},
+         {100, 0, 400, 500}},
+        {"height only",
+         {100, 0, 900, 700},
+         800,
+         {900, 0, 1200, 400},
+         {100, 0, 900, 700},
+         {900, 0, 1200, 700}},
+    };
+    for (const auto& c : cases) {
+        MainWindowFrames f{c.graph, c.panel, true};
+        followGraphResize(f, c.oldWidth, kScreen);
+        EXPECT_EQ(f.graph, c.graphAfter) << c.name;
+        EXPECT_EQ(f.panel, c.panelAfter) << c.name;
+    }
+}

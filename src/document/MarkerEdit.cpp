@@ -1,0 +1,62 @@
+#include "document/MarkerEdit.h"
+
+#include "document/EntryCompile.h"
+#include "expression/References.h"
+#include "expression/eval/NumberText.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace tarlix {
+
+namespace {
+
+constexpr int kMarkerReach = 2; // pixels either side of a marker's column
+constexpr int kWrittenDigits = 15;
+
+const CompiledExpression& expressionOf(const Project& p, Marker m) {
+    switch (m) {
+    case Marker::valueX:
+        return p.valueWindow.x;
+    case Marker::lowerLimit:
+        return p.integralWindow.bounds.low;
+    case Marker::upperLimit:
+        break;
+    }
+    return p.integralWindow.bounds.high;
+}
+
+CompiledExpression& expressionOf(Project& p, Marker m) {
+    return const_cast<CompiledExpression&>(expressionOf(std::as_const(p), m));
+}
+
+} // namespace
+
+std::optional<Extended> draggableMarkerX(const Project& project, MarkerWindows open,
+                                         Marker marker) {
+    const bool windowOpen = marker == Marker::valueX ? open.valueWindow : open.integralWindow;
+    const CompiledExpression& e = expressionOf(project, marker);
+    if (!windowOpen || !e.marked || !isNumberText(e)) return std::nullopt;
+    return readNumber(e.source, project.engine.decimalChar);
+}
+
+std::optional<Marker> markerAt(const ProjectContext& ctx, MarkerWindows open, int px) {
+    for (const Marker m : {Marker::valueX, Marker::lowerLimit, Marker::upperLimit}) {
+        const std::optional<Extended> x = draggableMarkerX(ctx.project, open, m);
+        if (x && std::abs(ctx.view.xAxis.toPixel(*x) - px) <= kMarkerReach) return m;
+    }
+    return std::nullopt;
+}
+
+bool setMarkerX(ProjectContext& ctx, Marker marker, Extended x) {
+    CompiledExpression& e = expressionOf(ctx.project, marker);
+    const std::string text = formatGeneral(x, kWrittenDigits, ctx.project.engine.decimalChar);
+    if (e.source == text) return false;
+    e.source = text;
+    compileWindowTexts(ctx.project, false, ctx.compileEnv());
+    ctx.project.modified = true;
+    ctx.hooks.redraw();
+    return true;
+}
+
+} // namespace tarlix

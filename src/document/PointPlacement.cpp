@@ -1,0 +1,24 @@
+#include "document/PointPlacement.h"
+
+namespace tarlix {
+
+bool placePoint(ProjectContext& ctx, int n, const std::string& x, const std::string& y,
+                const FigureDefaults& defaults) {
+    if (!ctx.project.figures.contains(n) || ctx.project.figures[n].kind != 0) return false;
+    FigureEntry f = blankFigure(n);
+    f.kind = 1;
+    f.x.source = x;
+    f.y.source = y;
+    f.drag = true;
+    f.visible = true;
+    f.pointColor = defaults.pointColor;
+    f.lineColor = defaults.lineColor;
+    f.pointSize = static_cast<decltype(f.pointSize)>(defaults.pointWidth);
+    f.lineWidth = static_cast<decltype(f.lineWidth)>(defaults.lineWidth);
+    f.curveStyle = static_cast<decltype(f.curveStyle)>(defaults.lineStyle);
+    f.notation = static_cast<decltype(f.notation)>(defaults.dimension);
+    storeFigure(ctx, n, std::move(f));
+    return true;
+}
+
+} // namespace tarlix
