@@ -76,8 +76,10 @@ void ProjectPicture::recompute() {
             figuresChanged_.set(static_cast<std::size_t>(i));
     sampleFunctions();
     curves_.update(project_.figures, false);
-    if (recomputeRelations(viewMoved)) relationsValid_ = false;
-    if (viewMoved) baseValid_ = relationsValid_ = false;
+    if (recomputeRelations(viewMoved || redraw_.relationsForced)) relationsValid_ = false;
+    // New ticks draw the axes and the grid again under everything.
+    if (viewMoved || redraw_.ticksChanged) baseValid_ = false;
+    if (viewMoved) relationsValid_ = false;
     redraw_.clear();
 }
 
@@ -135,6 +137,7 @@ bool ProjectPicture::recomputeRelations(bool all) {
     for (int i = 1; i <= kRelations; ++i) {
         if (!all && !redraw_.isDirty(static_cast<std::uint8_t>(relationToken(i)))) continue;
         relations_.rebuild(i, project_, env);
+        if (relationObserver_) relationObserver_(i);
         layers_.redraw[static_cast<std::size_t>(i - 1)] = true;
         any = true;
     }

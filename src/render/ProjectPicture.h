@@ -89,6 +89,8 @@ public:
     // Called with the function's number whenever an explicit function is sampled: what a
     // redraw or a rebuild of the afterimages computes, for tests and measurements.
     void observeSampling(std::function<void(int n)> observer) { samplingObserver_ = observer; }
+    // The same for each relation split and scanned again.
+    void observeRelationScans(std::function<void(int n)> observer) { relationObserver_ = observer; }
 
     // The evaluator and the split relations, for finding what lies under the mouse.
     Evaluator& evaluator() { return evaluator_; }
@@ -175,6 +177,7 @@ private:
     bool blackAndWhite_ = false;
     DirtyPropagation propagation_;
     std::function<void(int n)> samplingObserver_;
+    std::function<void(int n)> relationObserver_;
     Surfaces* replaySurfaces_ = nullptr;  // during a replay
     std::unique_ptr<Canvas> replayLayer_; // a relation of a snapshot, before it is lightened
 };

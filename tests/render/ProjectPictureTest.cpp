@@ -40,3 +40,38 @@ TEST_F(ProjectPictureTest, DrawsTheProjectsFunctionsAndFollowsParameters) {
     const int axisRow = view.yAxis.toPixel(0);
     for (const Point& p : changed[0]) EXPECT_EQ(p.y, axisRow);
 }
+
+// Changed ticks alone (a scale button, a grid setting) draw the axes and grid again; forced
+// relations are split and scanned again though none of them changed.
+TEST_F(ProjectPictureTest, ChangedTicksAndForcedRelationsAreDrawnAgain) {
+    struct CountingSurfaces : RecordingSurfaces {
+        int images = 0;
+        std::unique_ptr<Canvas> createImage(int width, int height, Color fill) override {
+            ++images;
+            return RecordingSurfaces::createImage(width, height, fill);
+        }
+    };
+    const auto imagesDrawn = [&] {
+        picture.recompute();
+        RecordingCanvas canvas(view.xAxis.pixelLength, view.yAxis.pixelLength);
+        CountingSurfaces surfaces;
+        picture.draw(canvas, surfaces);
+        return surfaces.images;
+    };
+    storeY(1, "x^2");
+    imagesDrawn();
+    const int unchanged = imagesDrawn();
+    view.gridStyle = 1; // crosses instead of lines
+    redraw.ticksChanged = true;
+    EXPECT_GT(imagesDrawn(), unchanged) << "the axes and grid were not drawn again";
+
+    storeRelation(ctx, 1, equation("x^2+y^2<4"));
+    picture.recompute();
+    int rescans = 0;
+    picture.observeRelationScans([&](int n) { rescans += n == 1; });
+    picture.recompute();
+    EXPECT_EQ(rescans, 0);
+    redraw.relationsForced = true;
+    picture.recompute();
+    EXPECT_EQ(rescans, 1);
+}
