@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+class QLineEdit;
 class QScrollArea;
 class QAction;
 class QMenu;
@@ -26,6 +27,8 @@ class PanelPointer;
 class DataPanel : public QMainWindow {
     Q_OBJECT
 public:
+    // The value edit of the first parameter on show, if any.
+    QLineEdit* firstParameterEdit() const;
     explicit DataPanel(ProgramObjects& objects, QWidget* parent = nullptr);
 
     // Category refresh: rows from the stores, slots from Position and Shown, panel heights.

@@ -112,16 +112,18 @@ void DataPanel::deleteRow(CategoryPanel panel, int row) {
     deleteEntry(ctx, panel, row);
 }
 
+QLineEdit* DataPanel::firstParameterEdit() const {
+    if (!parameters_->isVisible()) return nullptr;
+    for (int i = 1; i <= kParameterCount; ++i)
+        if (parameters_->row(i).shown) return parameters_->row(i).value;
+    return nullptr;
+}
+
 bool DataPanel::focusParameterEdit(const QKeyEvent& key) {
     if (!key.modifiers().testFlag(Qt::ControlModifier) || !isArrow(key.key())) return false;
-    for (int i = 1; i <= kParameterCount; ++i) {
-        QLineEdit* edit = parameters_->row(i).value;
-        if (parameters_->isVisible() && parameters_->row(i).shown) {
-            edit->setFocus(Qt::ShortcutFocusReason);
-            return true;
-        }
-    }
-    return false;
+    QLineEdit* edit = firstParameterEdit();
+    if (edit) edit->setFocus(Qt::ShortcutFocusReason);
+    return edit != nullptr;
 }
 
 void DataPanel::keyPressEvent(QKeyEvent* event) {

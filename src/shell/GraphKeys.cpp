@@ -31,6 +31,12 @@ const std::function<void()>* GraphKeys::commandFor(int key) const {
 bool GraphKeys::eventFilter(QObject*, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                       key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+    if (arrow && key->modifiers().testFlag(Qt::AltModifier) && commands_.toDataPanel) {
+        if (event->type() == QEvent::KeyPress) commands_.toDataPanel(key->key());
+        return true;
+    }
     const std::function<void()>* command = commandFor(key->key());
     if (!command) return false;
     if (event->type() == QEvent::KeyRelease) {

@@ -1,6 +1,7 @@
 #pragma once
 // The graph window's keys: Ctrl with Z undo, Y redo, S save, O open, P print and C copy of
-// the graph. A held key fires once: the command is latched until the key is released.
+// the graph. A held key fires once: the command is latched until the key is released. Alt
+// with an arrow goes to the data panel, where the arrow steps the parameters.
 
 #include <QObject>
 
@@ -13,6 +14,7 @@ class GraphKeys : public QObject {
 public:
     struct Commands {
         std::function<void()> undo, redo, save, open, print, copyGraph;
+        std::function<void(int arrowKey)> toDataPanel;
     };
     // Watches the window's keys, those its parts pass on included.
     GraphKeys(QObject& window, Commands commands);

@@ -37,7 +37,9 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -216,9 +218,19 @@ void Program::connectGraphCommands() {
     menu.newObjects = &objects_->objectDefaults;
     new GraphContextMenu(
         *graph_, *mouse_, [this] { return context(); }, *picture_, std::move(menu));
+    // Alt with an arrow steps the first parameter on show as Ctrl with the arrow does in its
+    // edit, which takes the focus.
+    const auto toDataPanel = [this](int arrowKey) {
+        QLineEdit* edit = console_->firstParameterEdit();
+        if (!edit) return;
+        console_->activateWindow();
+        edit->setFocus(Qt::ShortcutFocusReason);
+        QKeyEvent press(QEvent::KeyPress, arrowKey, Qt::ControlModifier);
+        QApplication::sendEvent(edit, &press);
+    };
     new GraphKeys(*graph_,
                   {menuCommand("EditUndo"), menuCommand("EditRedo"), menuCommand("FileSave"),
-                   menuCommand("FileOpen"), menuCommand("FilePrint"), copyGraph});
+                   menuCommand("FileOpen"), menuCommand("FilePrint"), copyGraph, toDataPanel});
 }
 
 Program::~Program() {

@@ -523,6 +523,25 @@ TEST_F(GraphMouseTest, CtrlKeysUndoAndRedoOncePerPress) {
     EXPECT_EQ(figure(1).x.source, "3");
 }
 
+// Alt with an arrow on the graph steps the first parameter on show, as Ctrl with the arrow
+// does in its edit; the arrow alone does nothing there.
+TEST_F(GraphMouseTest, AltArrowsStepTheParameterFromTheGraph) {
+    GraphWindow* window = shown.program->graph();
+    Project& p = shown.project();
+    const Extended a = p.parameters[1].value;
+    const auto press = [&](int k, Qt::KeyboardModifiers m) {
+        QKeyEvent e(QEvent::KeyPress, k, m);
+        QApplication::sendEvent(window, &e);
+    };
+    press(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(p.parameters[1].value, a);
+    press(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(p.parameters[1].value, a + p.parameters[1].step);
+    press(Qt::Key_Left, Qt::AltModifier);
+    press(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(p.parameters[1].value, a - p.parameters[1].step);
+}
+
 // The data panel standing right of the graph window stays against its right edge when the
 // window's width changes.
 TEST_F(GraphMouseTest, TheDataPanelFollowsTheGraphWindowsWidth) {
