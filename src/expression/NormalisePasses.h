@@ -32,4 +32,9 @@ void chainedComparisons(std::string& t);                                        
 void powerPrefixPowers(std::string& t);                                           // 24
 void relationVariables(std::string& t, int thetaMode);                            // 25
 
+// Steps 7 to 21, which the formula display shares: numbers into constant slots, then every
+// group the compiler sees (pairs, absolute values, exponents, applications, operands). False
+// when the numbers do not fit the constant table.
+bool groupingPasses(std::string& t, const EngineSettings& settings, ConstTable& consts);
+
 } // namespace tarlix::passes

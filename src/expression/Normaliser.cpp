@@ -5,16 +5,8 @@
 
 namespace tarlix {
 
-NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
-                          const EngineSettings& settings, ConstTable& consts) {
-    using namespace passes;
-    spacesAndSigns(t);
-    absoluteBrackets(t);
-    negativeNumbers(t);
-    if (options.mode >= 1 && options.mode <= 22) pointMode(t, options.mode);
-    pointComponents(t);
-    if (options.thetaAxis) thetaAxis(t);
-    if (!numbers(t, settings, consts)) return NormaliseResult::tooManyConstants;
+bool passes::groupingPasses(std::string& t, const EngineSettings& settings, ConstTable& consts) {
+    if (!numbers(t, settings, consts)) return false;
     spaceMarking(t);
     pairLiterals(t);
     pointPairs(t);
@@ -29,6 +21,19 @@ NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
     postfixLeftOperands(t);
     quotientLeftOperands(t);
     deleteSpaces(t);
+    return true;
+}
+
+NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
+                          const EngineSettings& settings, ConstTable& consts) {
+    using namespace passes;
+    spacesAndSigns(t);
+    absoluteBrackets(t);
+    negativeNumbers(t);
+    if (options.mode >= 1 && options.mode <= 22) pointMode(t, options.mode);
+    pointComponents(t);
+    if (options.thetaAxis) thetaAxis(t);
+    if (!groupingPasses(t, settings, consts)) return NormaliseResult::tooManyConstants;
     normToLen(t);
     if (maxDepth(t) > kMaxBuiltNesting) return NormaliseResult::tooDeep; // chains recurse
     chainedComparisons(t);

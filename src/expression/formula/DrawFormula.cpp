@@ -22,23 +22,7 @@ bool tooDeep(const std::string& t) {
 // The groups the compiler sees, without the rewrites that only evaluation needs (signed zeros,
 // negations, point components), so that the formula reads as typed.
 bool displayNormalise(std::string& t, const EngineSettings& settings, ConstTable& consts) {
-    using namespace passes;
-    if (!numbers(t, settings, consts)) return false;
-    spaceMarking(t);
-    pairLiterals(t);
-    pointPairs(t);
-    absoluteBrackets(t);
-    logarithmForm(t);
-    exponentOperands(t);
-    powerPrefixArguments(t);
-    functionMarking(t);
-    functionOperands(t);
-    deleteMarkers(t);
-    functionApplication(t);
-    postfixLeftOperands(t);
-    quotientLeftOperands(t);
-    deleteSpaces(t);
-    return maxDepth(t) <= kMaxBuiltNesting;
+    return passes::groupingPasses(t, settings, consts) && maxDepth(t) <= kMaxBuiltNesting;
 }
 
 std::string tokenNames(const std::string& t, const EngineSettings& settings) {
