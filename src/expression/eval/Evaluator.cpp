@@ -50,7 +50,17 @@ int wholeIndex(const Value& v, int fallback) {
     return static_cast<int>(roundHalfEven(v.x));
 }
 
+bool Evaluator::spendStep() {
+    if (stepsLeft_ == 0) {
+        stepsSpent_ = true;
+        return false;
+    }
+    --stepsLeft_;
+    return true;
+}
+
 bool Evaluator::enter(const void* key) {
+    if (!spendStep()) return false;
     if (active_.size() >= static_cast<std::size_t>(kMaxReferenceDepth)) return false;
     if (std::find(active_.begin(), active_.end(), key) != active_.end()) return false;
     active_.push_back(key);
@@ -76,10 +86,15 @@ Value Evaluator::pop(std::size_t base) {
 
 Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
                      std::size_t operandCount) {
+    const Evaluation evaluation(*this);
     const std::size_t base = stack_.size();
     const std::size_t loopBase = loops_.size();
     for (std::size_t i = 0; i < operandCount; ++i) push(operands[i]);
-    for (std::size_t pc = 0; pc < c.code.size(); ++pc) step(c, pc, args, base, loopBase);
+    for (std::size_t pc = 0; pc < c.code.size(); ++pc) {
+        // The end of a loop's body is free, so that a pass costs the tokens of its body.
+        if ((c.code[pc] & 0xFF) != tkSend && !spendStep()) break;
+        step(c, pc, args, base, loopBase);
+    }
     // A loop left without its end still gives its bound variables back.
     while (loops_.size() > loopBase) {
         finishLoop(loops_.back(), args);
@@ -87,7 +102,7 @@ Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
     }
     const Value result = pop(base);
     stack_.resize(base);
-    return result;
+    return stepsSpent_ ? makeUndefined(result.kind) : result;
 }
 
 void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
@@ -189,6 +204,7 @@ void Evaluator::userFunctionToken(int t, std::size_t base) {
 }
 
 Value Evaluator::functionReference(int n, const Value& x) {
+    const Evaluation evaluation(*this);
     const CompiledExpression* f = env_.document.explicitFunction(n);
     if (!f || f->code.empty() || !enter(f)) return makeUndefined(vkReal);
     const Value r = evaluate(*f, x);
@@ -197,6 +213,7 @@ Value Evaluator::functionReference(int n, const Value& x) {
 }
 
 Value Evaluator::figureValue(Extended nValue, Extended kValue) {
+    const Evaluation evaluation(*this);
     const bool smallN = std::fabs(nValue) < 1e9L;
     const bool smallK = std::fabs(kValue) < 1e9L;
     const int n = smallN ? static_cast<int>(roundHalfEven(nValue)) : 0;
@@ -222,6 +239,7 @@ void splitPair(const Value p, Value& first, Value& second) {
 } // namespace
 
 Value Evaluator::userFunctionCall(int number, const Value& order, Arguments a) {
+    const Evaluation evaluation(*this);
     if (a.x.kind == vkPair) {
         const Value oldY = a.y;
         const Value oldZ = a.z;

@@ -3,7 +3,10 @@
 // to the document's other expressions, the loops and the numerical tools behind "cof", "sol"
 // and the derivatives of user functions. It never fails: undefined operations give undefined
 // values. References are cut when they come back to an expression still being evaluated or go
-// deeper than kMaxReferenceDepth, so no definition can make it recurse forever.
+// deeper than kMaxReferenceDepth, so no definition can make it recurse forever. Nor can
+// loops, samples and references nested in one another run for long: one evaluation has a
+// budget of steps, shared by everything it runs however deep, and is undefined once it is
+// spent.
 
 #include "expression/ExpressionRecords.h"
 #include "expression/eval/EvalEnv.h"
@@ -31,9 +34,62 @@ inline CodeView codeOf(const CompiledExpression& record) {
 // length when there is none.
 std::size_t matchingSend(std::string_view code, std::size_t begin);
 
+// The steps one evaluation may take, counted across nesting: a step is one token of code run,
+// so every pass of "Sum", "Product" and "Igr", every sample that "cof", "sol", a derivative or
+// an antiderivative takes, and every reference followed costs the tokens it runs (a reference
+// at least one). It lets a single loop make the most passes a loop may make over a body of
+// one or two tokens ("k", "k!", "sin k"); longer bodies get proportionally fewer passes, and
+// loops inside loops soon run out. A step costs about 30 ns at full optimisation, so no
+// evaluation takes much more than half a second.
+inline constexpr long kEvaluationSteps = 20000000;
+
 class Evaluator {
 public:
     explicit Evaluator(const EvalEnv& env) : env_(env) {}
+
+    // One evaluation while it lasts. The outermost starts a fresh budget of steps; one opened
+    // inside another shares the budget of the one it is part of.
+    class Evaluation {
+    public:
+        explicit Evaluation(Evaluator& e) : e_(e) {
+            if (e_.depth_++ == 0) e_.refillSteps();
+        }
+        ~Evaluation() { --e_.depth_; }
+        Evaluation(const Evaluation&) = delete;
+        Evaluation& operator=(const Evaluation&) = delete;
+
+    private:
+        Evaluator& e_;
+    };
+    // A value worked out for itself in the midst of another evaluation (one column of a row):
+    // it is an outermost evaluation with a budget of its own, and the evaluation around it
+    // keeps what it had left.
+    class SeparateEvaluation {
+    public:
+        explicit SeparateEvaluation(Evaluator& e)
+            : e_(e), depth_(e.depth_), stepsLeft_(e.stepsLeft_), spent_(e.stepsSpent_) {
+            e_.depth_ = 1;
+            e_.refillSteps();
+        }
+        ~SeparateEvaluation() {
+            e_.depth_ = depth_;
+            e_.stepsLeft_ = stepsLeft_;
+            e_.stepsSpent_ = spent_;
+        }
+        SeparateEvaluation(const SeparateEvaluation&) = delete;
+        SeparateEvaluation& operator=(const SeparateEvaluation&) = delete;
+
+    private:
+        Evaluator& e_;
+        int depth_;
+        long stepsLeft_;
+        bool spent_;
+    };
+    // True once the evaluation under way has asked for a step beyond its budget: its value is
+    // undefined then.
+    bool stepsSpent() const { return stepsSpent_; }
+    // Takes one step of the budget: false when none is left.
+    bool spendStep();
 
     Value evaluate(const CompiledExpression& record, const Arguments& args);
     Value evaluate(const CompiledExpression& record, const Value& x, const Value& y, const Value& z,
@@ -66,7 +122,8 @@ public:
     const EvalEnv& env() const { return env_; }
 
     // Enters a reference (an expression of the document, by address): false when it is
-    // already being evaluated or the references go too deep, which cuts the cycle.
+    // already being evaluated or the references go too deep, which cuts the cycle, or when
+    // the evaluation has no step left.
     bool enter(const void* key);
     void leave();
 
@@ -85,7 +142,15 @@ private:
         Value savedArgument;
         Value accumulator;
         bool kindTaken = false;
+        bool overlong = false; // undefined after the pass that sets the result's kind
     };
+
+    void refillSteps() {
+        stepsLeft_ = kEvaluationSteps;
+        stepsSpent_ = false;
+    }
+    // A loop whose bounds ask for more passes than a loop may make.
+    static bool overlong(const LoopRecord& loop);
 
     Value pop(std::size_t base);
     void push(const Value& v) { stack_.push_back(v); }
@@ -110,6 +175,9 @@ private:
     std::vector<Value> stack_;
     std::vector<LoopRecord> loops_;
     std::vector<const void*> active_;
+    int depth_ = 0;
+    long stepsLeft_ = kEvaluationSteps;
+    bool stepsSpent_ = false;
 };
 
 // True for the tokens that stand for one value of their own: pi, e, i, signed zero and "r".
