@@ -90,11 +90,8 @@ Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
     const std::size_t base = stack_.size();
     const std::size_t loopBase = loops_.size();
     for (std::size_t i = 0; i < operandCount; ++i) push(operands[i]);
-    for (std::size_t pc = 0; pc < c.code.size(); ++pc) {
-        // The end of a loop's body is free, so that a pass costs the tokens of its body.
-        if ((c.code[pc] & 0xFF) != tkSend && !spendStep()) break;
+    for (std::size_t pc = 0; pc < c.code.size() && spendStep(); ++pc)
         step(c, pc, args, base, loopBase);
-    }
     // A loop left without its end still gives its bound variables back.
     while (loops_.size() > loopBase) {
         finishLoop(loops_.back(), args);

@@ -35,13 +35,13 @@ inline CodeView codeOf(const CompiledExpression& record) {
 std::size_t matchingSend(std::string_view code, std::size_t begin);
 
 // The steps one evaluation may take, counted across nesting: a step is one token of code run,
-// so every pass of "Sum", "Product" and "Igr", every sample that "cof", "sol", a derivative or
-// an antiderivative takes, and every reference followed costs the tokens it runs (a reference
-// at least one). It lets a single loop make the most passes a loop may make over a body of
-// one or two tokens ("k", "k!", "sin k"); longer bodies get proportionally fewer passes, and
-// loops inside loops soon run out. A step costs about 30 ns at full optimisation, so no
-// evaluation takes much more than half a second.
-inline constexpr long kEvaluationSteps = 20000000;
+// so every pass of "Sum", "Product" and "Igr" (its body and the token that ends it), every
+// sample that "cof", "sol", a derivative or an antiderivative takes, and every reference
+// followed costs the tokens it runs (a reference at least one). A step costs about the same
+// whatever the token, some 30 ns at full optimisation, so no evaluation takes much more than
+// half a second. A single loop still makes the most passes a loop may make over a body of one
+// token ("k"); longer bodies get proportionally fewer, and loops inside loops soon run out.
+inline constexpr long kEvaluationSteps = 21000000;
 
 class Evaluator {
 public:
