@@ -59,6 +59,16 @@ bool Evaluator::spendStep() {
     return true;
 }
 
+bool Evaluator::spendSteps(long n) {
+    if (stepsLeft_ < n) {
+        stepsLeft_ = 0;
+        stepsSpent_ = true;
+        return false;
+    }
+    stepsLeft_ -= n;
+    return true;
+}
+
 bool Evaluator::enter(const void* key) {
     if (!spendStep()) return false;
     if (active_.size() >= static_cast<std::size_t>(kMaxReferenceDepth)) return false;
@@ -154,7 +164,12 @@ void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         const std::size_t end = matchingSend(c.code, pc + 1);
         const std::string_view body = c.code.substr(pc + 1, end - pc - 1);
         const Value n = pop(base);
-        push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
+        // Finding the end of the body read it all: that costs its length, or nested bodies
+        // would be read over and over for free.
+        if (!spendSteps(static_cast<long>(body.size())))
+            push(makeUndefined(vkReal));
+        else
+            push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
         pc = end;
     } else if (t == tkSend) {
         if (loops_.size() > loopBase) endOfBody(pc, args, base);

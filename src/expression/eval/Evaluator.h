@@ -148,6 +148,7 @@ private:
         bool overlong = false; // undefined after the pass that sets the result's kind
     };
 
+    bool spendSteps(long n);
     void refillSteps() {
         stepsLeft_ = stepBudget_;
         stepsSpent_ = false;
