@@ -70,7 +70,9 @@ bool Evaluator::spendSteps(long n) {
 }
 
 bool Evaluator::enter(const void* key) {
-    if (!spendStep()) return false;
+    // Outside any evaluation (a caller marking the expression it is about to evaluate) there is
+    // no budget to spend yet: the evaluation it starts gets a full one.
+    if (depth_ > 0 && !spendStep()) return false;
     if (active_.size() >= static_cast<std::size_t>(kMaxReferenceDepth)) return false;
     if (std::find(active_.begin(), active_.end(), key) != active_.end()) return false;
     active_.push_back(key);

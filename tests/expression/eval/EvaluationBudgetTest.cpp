@@ -53,6 +53,9 @@ TEST_F(EvaluationBudget, LegalLoopsAreExactAndNestedWorkIsCutUndefined) {
     EXPECT_EQ(parameters.value(3), 0) << "a loop cut short gives its variable back (c)";
     EXPECT_EQ(parameters.value(11), 0) << "(k)";
     EXPECT_TRUE(calc("1+1").valid) << "the next evaluation starts with a full budget";
+    calc(nestedCof(8));
+    EXPECT_TRUE(evaluator.enter(&document)) << "entering an expression is no part of the last one";
+    evaluator.leave();
 }
 
 TEST_F(EvaluationBudget, DerivativesAndReferencesSpendTheSameBudget) {
