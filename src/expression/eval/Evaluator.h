@@ -61,17 +61,26 @@ public:
     private:
         Evaluator& e_;
     };
-    // A value worked out for itself in the midst of another evaluation (one column of a row):
-    // it is an outermost evaluation with a budget of its own, and the evaluation around it
-    // keeps what it had left.
+    // What one evaluation has left of its budget, kept while it is worked out in parts (the
+    // column of a row, whose sums, cof and references the row hands over one at a time).
+    struct StepAccount {
+        long left = kEvaluationSteps;
+        bool spent = false;
+    };
+    // A part of a value worked out for itself in the midst of another evaluation: it draws on
+    // the account of its own value, and the evaluation around it keeps what it had left.
     class SeparateEvaluation {
     public:
-        explicit SeparateEvaluation(Evaluator& e)
-            : e_(e), depth_(e.depth_), stepsLeft_(e.stepsLeft_), spent_(e.stepsSpent_) {
+        SeparateEvaluation(Evaluator& e, StepAccount& account)
+            : e_(e), account_(account), depth_(e.depth_), stepsLeft_(e.stepsLeft_),
+              spent_(e.stepsSpent_) {
             e_.depth_ = 1;
-            e_.refillSteps();
+            e_.stepsLeft_ = account.left;
+            e_.stepsSpent_ = account.spent;
         }
         ~SeparateEvaluation() {
+            account_.left = e_.stepsLeft_;
+            account_.spent = e_.stepsSpent_;
             e_.depth_ = depth_;
             e_.stepsLeft_ = stepsLeft_;
             e_.stepsSpent_ = spent_;
@@ -81,10 +90,13 @@ public:
 
     private:
         Evaluator& e_;
+        StepAccount& account_;
         int depth_;
         long stepsLeft_;
         bool spent_;
     };
+    // A full account for a value to be worked out in parts.
+    StepAccount newAccount() const { return {stepBudget_, false}; }
     // True once the evaluation under way has asked for a step beyond its budget: its value is
     // undefined then.
     bool stepsSpent() const { return stepsSpent_; }

@@ -70,9 +70,11 @@ void RowEvaluator::evaluateRow(const CompiledExpression& record, const RowReques
     const Evaluator::Evaluation evaluation(scalar_);
     request_ = request;
     n_ = std::min(request.xs.size(), out.size());
+    columnSteps_.assign(n_, scalar_.newAccount());
     rowValues(record, out);
-    if (!scalar_.stepsSpent()) return;
-    for (std::size_t i = 0; i < n_; ++i) out[i] = makeUndefined(out[i].kind);
+    const bool rowSpent = scalar_.stepsSpent();
+    for (std::size_t i = 0; i < n_; ++i)
+        if (rowSpent || columnSteps_[i].spent) out[i] = makeUndefined(out[i].kind);
 }
 
 void RowEvaluator::rowValues(const CompiledExpression& record, std::span<Value> out) {
@@ -115,7 +117,7 @@ bool RowEvaluator::sumRow(const CompiledExpression& record, std::span<Value> out
     const auto left = sum->evaluate(request_.xs.first(n_), out.first(n_));
     for (const auto& [begin, end] : left)
         for (std::size_t i = begin; i < end; ++i) {
-            const Evaluator::SeparateEvaluation column(scalar_);
+            const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
             out[i] = scalar_.evaluate(record, request_.xs[i]);
         }
     return true;
@@ -133,7 +135,7 @@ void RowEvaluator::scalarColumns(const CodeView& code, const Arguments4& args, R
     for (std::size_t i = 0; i < n_; ++i) {
         Arguments a = columnArguments(args, i);
         const Extended saved = enterColumn(i);
-        const Evaluator::SeparateEvaluation column(scalar_);
+        const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
         const Value v = snap(scalar_.run(code, a));
         leaveColumn(saved);
         out.set(i, v);

@@ -5,8 +5,8 @@
 // argument is evaluated once, one parameter may vary along the row, and with the view's
 // caches figures are read from their current positions and functions from their rows.
 // What runs column by column through the stack machine is a separate evaluation for each
-// column, with its own budget of steps; the references followed for the whole row share the
-// budget of one evaluation.
+// column, with one budget of steps per column for all of it; the tokens and references worked
+// out for the whole row share the budget of one evaluation.
 
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/RowCaches.h"
@@ -96,6 +96,8 @@ private:
     RowRequest request_;
     RowView varyingRow_; // the varying parameter's values, read in place
     std::size_t n_ = 0;
+    // Each column's budget, shared by all that the row hands to the stack machine for it.
+    std::vector<Evaluator::StepAccount> columnSteps_;
     std::vector<std::unique_ptr<Row>> pool_;
     std::size_t poolTop_ = 0;
 };

@@ -178,7 +178,7 @@ void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t e
         for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
         Arguments a = columnArguments(args, i);
         const Extended saved = enterColumn(i);
-        const Evaluator::SeparateEvaluation column(scalar_);
+        const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
         out.set(i, scalar_.run(part, a, values.data(), values.size()));
         leaveColumn(saved);
     }
@@ -231,7 +231,7 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
             const Value a = nView.get(i);
             const Value b = kView.get(i);
             const Extended saved = enterColumn(i);
-            const Evaluator::SeparateEvaluation column(scalar_);
+            const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
             out.set(i, scalar_.figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
             leaveColumn(saved);
         }
@@ -316,7 +316,7 @@ RowView RowEvaluator::userFunction(int number, std::span<const RowView> operands
         const Arguments a{operands[1].get(i), operands[2].get(i), operands[3].get(i),
                           operands[4].get(i)};
         const Extended saved = enterColumn(i);
-        const Evaluator::SeparateEvaluation column(scalar_);
+        const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
         out.set(i, scalar_.userFunctionCall(number, order.get(i), a));
         leaveColumn(saved);
     }

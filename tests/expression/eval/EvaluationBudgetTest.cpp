@@ -4,6 +4,7 @@
 
 #include "expression/eval/RowEvaluator.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,13 @@ TEST_F(EvaluationBudget, EachColumnOfARowHasItsOwnBudget) {
     }
     rows.evaluateRow(compiled(nestedCof(8) + "+x", kModeExplicit), request, row);
     for (const Value& v : row) EXPECT_FALSE(v.valid);
+    // Two loops that fit the budget one at a time but not together: the row hands them to the
+    // stack machine one by one, still as parts of one evaluation per column.
+    const std::string twoLoops = "Sum(k,1,6000000,k)+Sum(k,1,6000000,k)+x";
+    EXPECT_FALSE(at(twoLoops, 1).valid);
+    rows.evaluateRow(compiled(twoLoops, kModeExplicit), RowRequest{xs, 0, false, 0, {}},
+                     std::span(row).first(1));
+    EXPECT_FALSE(row[0].valid);
 }
 
 } // namespace
