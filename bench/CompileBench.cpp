@@ -55,6 +55,12 @@ int main() {
         {"quotients of powers", repeated("x/x^", 3750) + "x"},
         {"calls of factorials", repeated("sin x!", 5000)},
         {"point components", repeated("P.x+", 3750) + "x"},
+        // Chains that also leave a bracket open: the operands are then bracketed on the text
+        // as it grows, since the brackets added at the end close the innermost open group.
+        {"powers of factorials, open", "x" + repeated("^x!", 5000) + "("},
+        {"factorial powers, open", repeated("x!^", 5000) + "x("},
+        {"power-prefix calls", repeated("sin^(x)", 3000)},
+        {"power-prefix calls, open", repeated("sin^(x)", 3000) + "("},
     };
     EngineSettings settings;
     RecordingMessageBox box;

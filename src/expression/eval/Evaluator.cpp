@@ -50,7 +50,29 @@ int wholeIndex(const Value& v, int fallback) {
     return static_cast<int>(roundHalfEven(v.x));
 }
 
+bool Evaluator::spendStep() {
+    if (stepsLeft_ == 0) {
+        stepsSpent_ = true;
+        return false;
+    }
+    --stepsLeft_;
+    return true;
+}
+
+bool Evaluator::spendSteps(long n) {
+    if (stepsLeft_ < n) {
+        stepsLeft_ = 0;
+        stepsSpent_ = true;
+        return false;
+    }
+    stepsLeft_ -= n;
+    return true;
+}
+
 bool Evaluator::enter(const void* key) {
+    // Outside any evaluation (a caller marking the expression it is about to evaluate) there is
+    // no budget to spend yet: the evaluation it starts gets a full one.
+    if (depth_ > 0 && !spendStep()) return false;
     if (active_.size() >= static_cast<std::size_t>(kMaxReferenceDepth)) return false;
     if (std::find(active_.begin(), active_.end(), key) != active_.end()) return false;
     active_.push_back(key);
@@ -76,10 +98,12 @@ Value Evaluator::pop(std::size_t base) {
 
 Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
                      std::size_t operandCount) {
+    const Evaluation evaluation(*this);
     const std::size_t base = stack_.size();
     const std::size_t loopBase = loops_.size();
     for (std::size_t i = 0; i < operandCount; ++i) push(operands[i]);
-    for (std::size_t pc = 0; pc < c.code.size(); ++pc) step(c, pc, args, base, loopBase);
+    for (std::size_t pc = 0; pc < c.code.size() && spendStep(); ++pc)
+        step(c, pc, args, base, loopBase);
     // A loop left without its end still gives its bound variables back.
     while (loops_.size() > loopBase) {
         finishLoop(loops_.back(), args);
@@ -87,7 +111,7 @@ Value Evaluator::run(const CodeView& c, Arguments& args, const Value* operands,
     }
     const Value result = pop(base);
     stack_.resize(base);
-    return result;
+    return stepsSpent_ ? makeUndefined(result.kind) : result;
 }
 
 void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::size_t base,
@@ -142,7 +166,12 @@ void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         const std::size_t end = matchingSend(c.code, pc + 1);
         const std::string_view body = c.code.substr(pc + 1, end - pc - 1);
         const Value n = pop(base);
-        push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
+        // Finding the end of the body read it all: that costs its length, or nested bodies
+        // would be read over and over for free.
+        if (!spendSteps(static_cast<long>(body.size())))
+            push(makeUndefined(vkReal));
+        else
+            push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
         pc = end;
     } else if (t == tkSend) {
         if (loops_.size() > loopBase) endOfBody(pc, args, base);
@@ -189,6 +218,7 @@ void Evaluator::userFunctionToken(int t, std::size_t base) {
 }
 
 Value Evaluator::functionReference(int n, const Value& x) {
+    const Evaluation evaluation(*this);
     const CompiledExpression* f = env_.document.explicitFunction(n);
     if (!f || f->code.empty() || !enter(f)) return makeUndefined(vkReal);
     const Value r = evaluate(*f, x);
@@ -197,6 +227,7 @@ Value Evaluator::functionReference(int n, const Value& x) {
 }
 
 Value Evaluator::figureValue(Extended nValue, Extended kValue) {
+    const Evaluation evaluation(*this);
     const bool smallN = std::fabs(nValue) < 1e9L;
     const bool smallK = std::fabs(kValue) < 1e9L;
     const int n = smallN ? static_cast<int>(roundHalfEven(nValue)) : 0;
@@ -222,6 +253,7 @@ void splitPair(const Value p, Value& first, Value& second) {
 } // namespace
 
 Value Evaluator::userFunctionCall(int number, const Value& order, Arguments a) {
+    const Evaluation evaluation(*this);
     if (a.x.kind == vkPair) {
         const Value oldY = a.y;
         const Value oldZ = a.z;

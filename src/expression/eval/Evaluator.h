@@ -3,7 +3,10 @@
 // to the document's other expressions, the loops and the numerical tools behind "cof", "sol"
 // and the derivatives of user functions. It never fails: undefined operations give undefined
 // values. References are cut when they come back to an expression still being evaluated or go
-// deeper than kMaxReferenceDepth, so no definition can make it recurse forever.
+// deeper than kMaxReferenceDepth, so no definition can make it recurse forever. Nor can
+// loops, samples and references nested in one another run for long: one evaluation has a
+// budget of steps, shared by everything it runs however deep, and is undefined once it is
+// spent.
 
 #include "expression/ExpressionRecords.h"
 #include "expression/eval/EvalEnv.h"
@@ -31,9 +34,77 @@ inline CodeView codeOf(const CompiledExpression& record) {
 // length when there is none.
 std::size_t matchingSend(std::string_view code, std::size_t begin);
 
+// The steps one evaluation may take, counted across nesting: a step is one token of code run,
+// so every pass of "Sum", "Product" and "Igr" (its body and the token that ends it), every
+// sample that "cof", "sol", a derivative or an antiderivative takes, and every reference
+// followed costs the tokens it runs (a reference at least one). A step costs about the same
+// whatever the token, some 30 ns at full optimisation, so no evaluation takes much more than
+// half a second. A single loop still makes the most passes a loop may make over a body of one
+// token ("k"); longer bodies get proportionally fewer, and loops inside loops soon run out.
+inline constexpr long kEvaluationSteps = 21000000;
+
 class Evaluator {
 public:
     explicit Evaluator(const EvalEnv& env) : env_(env) {}
+
+    // One evaluation while it lasts. The outermost starts a fresh budget of steps; one opened
+    // inside another shares the budget of the one it is part of.
+    class Evaluation {
+    public:
+        explicit Evaluation(Evaluator& e) : e_(e) {
+            if (e_.depth_++ == 0) e_.refillSteps();
+        }
+        ~Evaluation() { --e_.depth_; }
+        Evaluation(const Evaluation&) = delete;
+        Evaluation& operator=(const Evaluation&) = delete;
+
+    private:
+        Evaluator& e_;
+    };
+    // What one evaluation has left of its budget, kept while it is worked out in parts (the
+    // column of a row, whose sums, cof and references the row hands over one at a time).
+    struct StepAccount {
+        long left = kEvaluationSteps;
+        bool spent = false;
+    };
+    // A part of a value worked out for itself in the midst of another evaluation: it draws on
+    // the account of its own value, and the evaluation around it keeps what it had left.
+    class SeparateEvaluation {
+    public:
+        SeparateEvaluation(Evaluator& e, StepAccount& account)
+            : e_(e), account_(account), depth_(e.depth_), stepsLeft_(e.stepsLeft_),
+              spent_(e.stepsSpent_) {
+            e_.depth_ = 1;
+            e_.stepsLeft_ = account.left;
+            e_.stepsSpent_ = account.spent;
+        }
+        ~SeparateEvaluation() {
+            account_.left = e_.stepsLeft_;
+            account_.spent = e_.stepsSpent_;
+            e_.depth_ = depth_;
+            e_.stepsLeft_ = stepsLeft_;
+            e_.stepsSpent_ = spent_;
+        }
+        SeparateEvaluation(const SeparateEvaluation&) = delete;
+        SeparateEvaluation& operator=(const SeparateEvaluation&) = delete;
+
+    private:
+        Evaluator& e_;
+        StepAccount& account_;
+        int depth_;
+        long stepsLeft_;
+        bool spent_;
+    };
+    // A full account for a value to be worked out in parts.
+    StepAccount newAccount() const { return {stepBudget_, false}; }
+    // True once the evaluation under way has asked for a step beyond its budget: its value is
+    // undefined then.
+    bool stepsSpent() const { return stepsSpent_; }
+    // Takes one step of the budget: false when none is left.
+    bool spendStep();
+    // Lowers (or raises) the budget of the evaluations that start from now on; a harness that
+    // runs thousands of evaluations a second under sanitizers cuts them sooner.
+    void setStepBudget(long steps) { stepBudget_ = steps; }
 
     Value evaluate(const CompiledExpression& record, const Arguments& args);
     Value evaluate(const CompiledExpression& record, const Value& x, const Value& y, const Value& z,
@@ -66,7 +137,8 @@ public:
     const EvalEnv& env() const { return env_; }
 
     // Enters a reference (an expression of the document, by address): false when it is
-    // already being evaluated or the references go too deep, which cuts the cycle.
+    // already being evaluated or the references go too deep, which cuts the cycle, or when
+    // the evaluation has no step left.
     bool enter(const void* key);
     void leave();
 
@@ -85,7 +157,16 @@ private:
         Value savedArgument;
         Value accumulator;
         bool kindTaken = false;
+        bool overlong = false; // undefined after the pass that sets the result's kind
     };
+
+    bool spendSteps(long n);
+    void refillSteps() {
+        stepsLeft_ = stepBudget_;
+        stepsSpent_ = false;
+    }
+    // A loop whose bounds ask for more passes than a loop may make.
+    static bool overlong(const LoopRecord& loop);
 
     Value pop(std::size_t base);
     void push(const Value& v) { stack_.push_back(v); }
@@ -110,6 +191,10 @@ private:
     std::vector<Value> stack_;
     std::vector<LoopRecord> loops_;
     std::vector<const void*> active_;
+    int depth_ = 0;
+    long stepBudget_ = kEvaluationSteps;
+    long stepsLeft_ = kEvaluationSteps;
+    bool stepsSpent_ = false;
 };
 
 // True for the tokens that stand for one value of their own: pi, e, i, signed zero and "r".

@@ -18,6 +18,13 @@ void Evaluator::setBound(int variable, Extended value, Arguments& args) {
     if (variable == 0) args.y = makeReal(value);
 }
 
+// The loop would give up anyway, after its last allowed pass or when its variable stops
+// moving; so it gives up at once. The margin keeps the rounding of the variable's steps out of
+// the decision: a loop that might end in time runs.
+bool Evaluator::overlong(const LoopRecord& loop) {
+    return loop.end - loop.lower >= 2 * static_cast<Extended>(kMaxPasses);
+}
+
 void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_t base) {
     const Value upper = pop(base);
     const Value lower = pop(base);
@@ -29,6 +36,7 @@ void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_
     loop.lower = lower.x;
     loop.end = upper.x;
     loop.current = loop.boundsDefined || loop.type == kIntegralLoop ? lower.x : upper.x - 10;
+    loop.overlong = loop.type != kIntegralLoop && loop.boundsDefined && overlong(loop);
     if (loop.type == kIntegralLoop)
         loop.step = (upper.x - lower.x) / env_.settings.integralPartitions;
     loop.accumulator = makePair(loop.type == kProductLoop ? 1 : 0, 0);
@@ -59,7 +67,7 @@ bool Evaluator::endSumOrProduct(LoopRecord& loop, const Value& v, Arguments& arg
         loop.accumulator.kind = v.kind;
         loop.kindTaken = true;
     }
-    if (!loop.boundsDefined) {
+    if (!loop.boundsDefined || loop.overlong) {
         loop.accumulator = makeUndefined(loop.accumulator.kind);
         return false;
     }

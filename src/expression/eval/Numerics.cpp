@@ -112,6 +112,7 @@ struct Samples {
 Value Evaluator::derivative(const CompiledExpression& f, int order, const Arguments& args) {
     if (!isDefinedReal(args.x) || (order != 1 && order != 2)) return makeUndefined(vkReal);
     const Extended h = order == 1 ? 1.0L / 256 : 1.0L / 16;
+    const Evaluation evaluation(*this);
     if (!enter(&f)) return makeUndefined(vkReal);
     Samples s;
     for (int k = -3; k <= 3; ++k)
@@ -137,11 +138,12 @@ Value Evaluator::antiderivative(const CompiledExpression& f, const Arguments& ar
         return makeUndefined(vkReal);
     const Extended x = args.x.x;
     const Extended a = std::fabs(x) > 1 ? 0 : 5;
+    const Evaluation evaluation(*this);
     if (!enter(&f)) return makeUndefined(vkReal);
     LagrangePolynomial p;
     p.build(8, a, x, [&](Extended t) { return evaluate(f, makeReal(t), args.y, args.z, args.w); });
     leave();
-    return p.integral(x);
+    return stepsSpent_ ? makeUndefined(vkReal) : p.integral(x);
 }
 
 } // namespace tarlix

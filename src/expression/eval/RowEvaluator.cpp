@@ -67,8 +67,18 @@ Row& RowEvaluator::newRow() {
 
 void RowEvaluator::evaluateRow(const CompiledExpression& record, const RowRequest& request,
                                std::span<Value> out) {
+    const Evaluator::Evaluation evaluation(scalar_);
     request_ = request;
     n_ = std::min(request.xs.size(), out.size());
+    columnSteps_.assign(n_, scalar_.newAccount());
+    rowValues(record, out);
+    const bool rowSpent = scalar_.stepsSpent();
+    for (std::size_t i = 0; i < n_; ++i)
+        if (rowSpent || columnSteps_[i].spent) out[i] = makeUndefined(out[i].kind);
+}
+
+void RowEvaluator::rowValues(const CompiledExpression& record, std::span<Value> out) {
+    const RowRequest& request = request_;
     poolTop_ = 0;
     pendingTrig_.clear();
     pairTrigonometry_ = sinAndCosOfOneArgument(record.code);
@@ -106,7 +116,10 @@ bool RowEvaluator::sumRow(const CompiledExpression& record, std::span<Value> out
     if (!sum) return false;
     const auto left = sum->evaluate(request_.xs.first(n_), out.first(n_));
     for (const auto& [begin, end] : left)
-        for (std::size_t i = begin; i < end; ++i) out[i] = scalar_.evaluate(record, request_.xs[i]);
+        for (std::size_t i = begin; i < end; ++i) {
+            const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
+            out[i] = scalar_.evaluate(record, request_.xs[i]);
+        }
     return true;
 }
 
@@ -122,6 +135,7 @@ void RowEvaluator::scalarColumns(const CodeView& code, const Arguments4& args, R
     for (std::size_t i = 0; i < n_; ++i) {
         Arguments a = columnArguments(args, i);
         const Extended saved = enterColumn(i);
+        const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
         const Value v = snap(scalar_.run(code, a));
         leaveColumn(saved);
         out.set(i, v);

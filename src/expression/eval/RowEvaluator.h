@@ -4,6 +4,9 @@
 // gives for that column's x, except where the renderer asks otherwise: a code that reads no
 // argument is evaluated once, one parameter may vary along the row, and with the view's
 // caches figures are read from their current positions and functions from their rows.
+// What runs column by column through the stack machine is a separate evaluation for each
+// column, with one budget of steps per column for all of it; the tokens and references worked
+// out for the whole row share the budget of one evaluation.
 
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/RowCaches.h"
@@ -46,6 +49,7 @@ private:
     };
     // A row of the pool, kept for the rest of the current top-level call.
     Row& newRow();
+    void rowValues(const CompiledExpression& record, std::span<Value> out);
     bool sumRow(const CompiledExpression& record, std::span<Value> out);
     bool runRow(const CodeView& code, const Arguments4& args, Row& out);
     // False when the code holds a token the row form leaves to the stack machine.
@@ -92,6 +96,8 @@ private:
     RowRequest request_;
     RowView varyingRow_; // the varying parameter's values, read in place
     std::size_t n_ = 0;
+    // Each column's budget, shared by all that the row hands to the stack machine for it.
+    std::vector<Evaluator::StepAccount> columnSteps_;
     std::vector<std::unique_ptr<Row>> pool_;
     std::size_t poolTop_ = 0;
 };

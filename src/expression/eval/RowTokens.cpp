@@ -30,7 +30,8 @@ std::vector<RowView> popViews(std::vector<RowView>& stack, std::size_t count) {
 
 bool RowEvaluator::runTokens(const CodeView& code, const Arguments4& args,
                              std::vector<RowView>& stack) {
-    for (std::size_t pc = 0; pc < code.code.size(); ++pc)
+    // A row whose budget runs out is undefined as a whole, whatever is left on the stack.
+    for (std::size_t pc = 0; pc < code.code.size() && scalar_.spendStep(); ++pc)
         if (!runToken(code, pc, args, stack)) return false;
     return true;
 }
@@ -152,16 +153,32 @@ void RowEvaluator::binary(int t, std::vector<RowView>& stack) {
     stack.push_back(RowView::of(out));
 }
 
+namespace {
+bool sameValue(const Value& a, const Value& b) {
+    return a.kind == b.kind && a.valid == b.valid && a.x == b.x && a.y == b.y;
+}
+} // namespace
+
 // Sums, products, integrals, cof and sol run on the stack machine, one column at a time,
 // from their operands in that column.
 void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t end,
                           std::span<const RowView> operands, const Arguments4& args, Row& out) {
     const CodeView part{code.code.substr(begin, end - begin), code.consts};
+    // "cof" samples its body at x of its own and reads no other argument, so its value depends
+    // on its operand alone, unless a parameter varies along the row or the body draws random
+    // numbers: a column whose operand repeats the one before takes that column's value.
+    const bool operandOnly = (code.code[begin] & 0xFF) == tkCof && request_.varyingParameter == 0 &&
+                             part.code.find(tokenChar(tkRnd)) == std::string_view::npos;
     std::vector<Value> values(operands.size());
     for (std::size_t i = 0; i < n_; ++i) {
+        if (operandOnly && i > 0 && sameValue(operands[0].get(i), operands[0].get(i - 1))) {
+            out.set(i, out.get(i - 1));
+            continue;
+        }
         for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
         Arguments a = columnArguments(args, i);
         const Extended saved = enterColumn(i);
+        const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
         out.set(i, scalar_.run(part, a, values.data(), values.size()));
         leaveColumn(saved);
     }
@@ -214,6 +231,7 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
             const Value a = nView.get(i);
             const Value b = kView.get(i);
             const Extended saved = enterColumn(i);
+            const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
             out.set(i, scalar_.figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
             leaveColumn(saved);
         }
@@ -298,6 +316,7 @@ RowView RowEvaluator::userFunction(int number, std::span<const RowView> operands
         const Arguments a{operands[1].get(i), operands[2].get(i), operands[3].get(i),
                           operands[4].get(i)};
         const Extended saved = enterColumn(i);
+        const Evaluator::SeparateEvaluation column(scalar_, columnSteps_[i]);
         out.set(i, scalar_.userFunctionCall(number, order.get(i), a));
         leaveColumn(saved);
     }

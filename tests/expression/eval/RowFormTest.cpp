@@ -86,6 +86,7 @@ TEST_F(RowForm, EqualsTheStackMachineColumnByColumn) {
         "Sum(k,1,3,k x)",
         "Igr(t,0,x,t)",
         "cof(2,(x+a)^2)+x",
+        "cof(int(x)+3,(x+2)^5)x",
         "(x,x^2).y",
         "max(x,0,1/x)",
         "x>0 and x<1",
