@@ -6,6 +6,7 @@
 #include "expression/eval/NumberText.h"
 #include "expression/functions/Operators.h"
 #include "expression/functions/Random.h"
+#include "view/ViewAreaSource.h"
 
 namespace tarlix {
 
@@ -37,7 +38,9 @@ std::optional<Value> calculate(ProjectContext& ctx, const std::string& text) {
     ParameterValues parameters;
     copyToEvaluator(ctx.project.parameters, parameters);
     RandomState random = RandomState::seededOnce();
-    EvalEnv evalEnv{ctx.project.engine, ctx.project, parameters, &random, nullptr};
+    // "area" answers the bounds of the view the calculator belongs to.
+    const ViewAreaSource area(ctx.view);
+    EvalEnv evalEnv{ctx.project.engine, ctx.project, parameters, &random, &area};
     Evaluator evaluator(evalEnv);
     return evaluator.evaluate(record, makeUndefined(vkReal));
 }

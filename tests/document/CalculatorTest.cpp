@@ -41,7 +41,8 @@ TEST_F(CalculatorTest, ANumberResultIsSentInsteadOfTheText) {
     typed("(1,2)");
     EXPECT_EQ(calc.textToSend(), "(1,2)");
     calc.edit("2*3", 3, project.engine);
-    EXPECT_EQ(calc.textToSend(), "2\xB7" "3"); // typing cleared the result; "*" is the dot
+    EXPECT_EQ(calc.textToSend(), "2\xB7"
+                                 "3"); // typing cleared the result; "*" is the dot
 }
 
 // The tokenizer cleans the text and the cursor keeps its place in it; typing that runs more
@@ -74,4 +75,21 @@ TEST_F(CalculatorTest, ACircularUserFunctionIsRefused) {
     EXPECT_EQ(hooks.undoSteps, steps);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Referir a la circulation of function");
+}
+
+// "area" answers the bounds of the calculator's own view, so a moved view moves the answers;
+// an index outside 0..3 stays undefined.
+TEST_F(CalculatorTest, AreaGivesTheBoundsOfTheView) {
+    view.xAxis.low = -3;
+    view.yAxis.low = -2;
+    view.xAxis.high = 7;
+    view.yAxis.high = 5;
+    const struct {
+        const char* text;
+        const char* result;
+    } cases[] = {
+        {"area(0)", "-3"}, {"area(1)", "-2"},  {"area(2)", "7"},
+        {"area(3)", "5"},  {"area(2.4)", "7"}, {"area(4)", "error"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(typed(c.text), c.result) << c.text;
 }
