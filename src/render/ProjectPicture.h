@@ -128,7 +128,8 @@ private:
     View& view_;
     RedrawState& redraw_;
     ParameterValues parameters_;
-    MarkupEnv markup_{project_.engine, project_, parameters_, {}}; // labels and captions
+    // Labels and captions; area_ is declared below, but its address is all this takes.
+    MarkupEnv markup_{project_.engine, project_, parameters_, {}, &area_};
     RandomState random_;
     ViewAreaSource area_;
     EvalEnv env_;

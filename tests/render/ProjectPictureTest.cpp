@@ -75,3 +75,19 @@ TEST_F(ProjectPictureTest, ChangedTicksAndForcedRelationsAreDrawnAgain) {
     picture.recompute();
     EXPECT_EQ(rescans, 1);
 }
+
+// A label's live field reads the picture's own view: «area(0)» is its smallest x.
+TEST_F(ProjectPictureTest, LabelFieldsReadTheViewsArea) {
+    view.setView(nullptr, -7, 5, -5, 5);
+    FigureEntry p = point(1, "1", "1");
+    p.label = "x>!{area(0)}";
+    p.labelPosition = 3;
+    storeFigure(ctx, 1, p);
+    picture.recompute();
+    RecordingCanvas canvas(view.xAxis.pixelLength, view.yAxis.pixelLength);
+    RecordingSurfaces surfaces;
+    picture.draw(canvas, surfaces);
+    std::string written;
+    for (const RecordedCall* call : canvas.callsOf(CanvasCall::TextOut)) written += call->text;
+    EXPECT_NE(written.find("-7"), std::string::npos) << written;
+}

@@ -6,6 +6,7 @@
 #include "expression/DocumentExpressions.h"
 #include "expression/EngineSettings.h"
 #include "expression/eval/ParameterValues.h"
+#include "expression/functions/EngineQueries.h"
 #include "platform/Canvas.h"
 
 #include <functional>
@@ -20,6 +21,8 @@ struct MarkupEnv {
     ParameterValues& parameters;
     // Applied to every text and line colour (the black-and-white output); none keeps them.
     std::function<Color(Color)> colour;
+    // The view the text is drawn on, which "area" answers; none leaves it undefined.
+    const ViewArea* area = nullptr;
 };
 
 // The markup environment of a project: its settings and expressions, and its current parameter
