@@ -3,26 +3,16 @@
 // them using the parameter a. One step of a (recompute and draw what depends on a) with
 // afterimages off and on, next to a full redraw; and the afterimage layer drawn again from 500
 // snapshots after the view moved, next to 500 steps.
+#include "BenchPicture.h"
 #include "document/ObjectTokens.h"
 #include "document/ParameterStepping.h"
-#include "document/ProjectEdit.h"
 #include "document/SegmentEdit.h"
-#include "platform/qt/QtImageCanvas.h"
-#include "platform/qt/QtSurfaces.h"
-#include "render/ProjectPicture.h"
-
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 using namespace tarlix;
+using namespace tarlix::bench;
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 constexpr int kSnapshots = 500;
 
 const char* const kFunctions[] = {
@@ -30,22 +20,10 @@ const char* const kFunctions[] = {
 };
 const char* const kPoints[][2] = {{"a", "1"}, {"0", "0"}, {"2", "2"}, {"-2", "1"}, {"-1", "-2"}};
 
-struct AfterimageProject {
-    Project project;
-    RedrawState redraw;
-    View view{redraw, ViewDefaults{}};
-    RecordingMessageBox messages;
-    DocumentHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
-    ProjectPicture picture{project, view, redraw};
-    QtSurfaces surfaces;
+struct AfterimageProject : BenchPicture {
     int direction = 1;
 
-    AfterimageProject() {
-        view.areaRectify = false;
-        view.xAxis.pixelLength = kWidth;
-        view.yAxis.pixelLength = kHeight;
-        view.setView(nullptr, -5, 5, -5, 5);
+    AfterimageProject() : BenchPicture(-5, 5, -5, 5) {
         project.settings.scanWidth = 2;
         for (int n = 1; n <= 8; ++n) {
             EquationEntry f = blankEquation();
@@ -77,12 +55,6 @@ struct AfterimageProject {
         project.segments[1].afterimage = true;
         picture.recompute();
         drawPicture();
-    }
-
-    void drawPicture() {
-        QtImageCanvas canvas(kWidth, kHeight);
-        picture.draw(canvas, surfaces);
-        benchmark::DoNotOptimize(canvas.image().constBits());
     }
 
     void step() {
@@ -159,10 +131,5 @@ BENCHMARK(replay500AfterViewChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(steps500)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv); // text is drawn through Qt's fonts
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

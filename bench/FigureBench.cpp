@@ -6,31 +6,24 @@
 // sampling of the explicit function f(x) per column.
 //
 // TARLIX_FIGURE_PROJECT=PATH writes the project file, so that it can be opened in the program.
+#include "BenchPicture.h"
 #include "document/ObjectTokens.h"
 #include "document/ParameterStepping.h"
 #include "document/ProjectFile.h"
 #include "expression/Vocabulary.h"
-#include "platform/qt/QtImageCanvas.h"
-#include "platform/qt/QtSurfaces.h"
-#include "render/ProjectPicture.h"
 #include "render/explicit/EvaluatorSampler.h"
 #include "render/explicit/FunctionSamples.h"
 #include "render/explicit/SampleRow.h"
 #include "render/figures/CurveSampling.h"
 
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <string>
 
 using namespace tarlix;
+using namespace tarlix::bench;
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 constexpr const char* kCurveFunction = "sin x+cos(2x)/2";
 constexpr const char* kCurveY = "sin t+cos(2t)/2";
 
@@ -91,32 +84,14 @@ FigureEntry figureOf(int n, const FigureText& t) {
     return f;
 }
 
-struct FigureProject {
-    Project project;
-    RedrawState redraw;
-    View view{redraw, ViewDefaults{}};
-    RecordingMessageBox messages;
-    DocumentHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
-    ProjectPicture picture{project, view, redraw};
-    QtSurfaces surfaces;
+struct FigureProject : BenchPicture {
     int direction = 1;
 
-    FigureProject() {
-        view.areaRectify = false;
-        view.xAxis.pixelLength = kWidth;
-        view.yAxis.pixelLength = kHeight;
-        view.setView(nullptr, -6, 6, -4.5, 4.5);
+    FigureProject() : BenchPicture(-6, 6, -4.5, 4.5) {
         project.parameters[1].step = 0.05L;
         for (int n = 1; n <= tarlix::kFigures; ++n)
             storeFigure(ctx, n, figureOf(n, kFigureTexts[n - 1]));
         picture.recompute();
-    }
-
-    void drawPicture() {
-        QtImageCanvas canvas(kWidth, kHeight);
-        picture.draw(canvas, surfaces);
-        benchmark::DoNotOptimize(canvas.image().constBits());
     }
 };
 
@@ -226,12 +201,8 @@ BENCHMARK(curveSamplingPerSample)->Unit(benchmark::kMicrosecond);
 BENCHMARK(functionSamplingPerColumn)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv); // labels are drawn through Qt's fonts
-    if (const char* path = std::getenv("TARLIX_FIGURE_PROJECT"))
-        if (!writeProjectFile(figureProject().ctx, path)) return 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [] {
+        const char* path = std::getenv("TARLIX_FIGURE_PROJECT");
+        return !path || writeProjectFile(figureProject().ctx, path);
+    });
 }
