@@ -1,10 +1,10 @@
 // Compile time of 15,000-token expressions of several shapes, each against the time to
-// tokenize the same text in the same run. Prints milliseconds and the ratio, which is held to
-// at most 20.
+// tokenize the same text in the same run. The ratio is held to at most 20.
+#include "CpuTimes.h"
 #include "expression/Calc.h"
 
-#include <algorithm>
-#include <chrono>
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
 #include <string>
 
@@ -17,26 +17,15 @@ std::string repeated(const std::string& piece, int n) {
     return out;
 }
 
-template <typename F> double bestMilliseconds(F f) {
-    double best = 1e30;
-    for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        f();
-        const std::chrono::duration<double, std::milli> took =
-            std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
-
 struct Shape {
     const char* name;
     std::string text;
 };
-} // namespace
 
-int main() {
-    const Shape shapes[] = {
+constexpr std::size_t kShapes = 21;
+
+const Shape& shape(std::size_t i) {
+    static const Shape shapes[kShapes] = {
         {"sum", "x" + repeated("+x", 7500)},
         {"groups", repeated("(x)", 5000)},
         {"products", repeated("sin x cos x ", 3750)},
@@ -55,27 +44,55 @@ int main() {
         {"quotients of powers", repeated("x/x^", 3750) + "x"},
         {"calls of factorials", repeated("sin x!", 5000)},
         {"point components", repeated("P.x+", 3750) + "x"},
-        // Chains that also leave a bracket open: the operands are then bracketed on the text
-        // as it grows, since the brackets added at the end close the innermost open group.
+        // Chains that also leave a bracket open: the brackets the passes add at the end then
+        // close the innermost open group instead of their own.
         {"powers of factorials, open", "x" + repeated("^x!", 5000) + "("},
         {"factorial powers, open", repeated("x!^", 5000) + "x("},
         {"power-prefix calls", repeated("sin^(x)", 3000)},
         {"power-prefix calls, open", repeated("sin^(x)", 3000) + "("},
     };
-    EngineSettings settings;
+    return shapes[i];
+}
+
+void tokenizeShape(benchmark::State& state, std::size_t i) {
+    const EngineSettings settings;
+    for (auto _ : state) {
+        std::string source = shape(i).text;
+        int cursor = 0;
+        benchmark::DoNotOptimize(tokenize(source, cursor, settings));
+    }
+}
+
+void compileShape(benchmark::State& state, std::size_t i) {
+    const EngineSettings settings;
     RecordingMessageBox box;
     const CompileEnv env{settings, box};
-    std::printf("%-20s %10s %10s %7s\n", "shape", "tokenize", "compile", "ratio");
-    for (const Shape& s : shapes) {
-        CompiledExpression record;
-        const double tokenizeMs = bestMilliseconds([&] {
-            std::string source = s.text;
-            int cursor = 0;
-            record.tokens = tokenize(source, cursor, settings);
-        });
-        const double compileMs = bestMilliseconds([&] { compile(record, kModePlain, true, env); });
-        std::printf("%-20s %8.2fms %8.2fms %7.1f\n", s.name, tokenizeMs, compileMs,
-                    compileMs / tokenizeMs);
+    CompiledExpression record;
+    std::string source = shape(i).text;
+    int cursor = 0;
+    record.tokens = tokenize(source, cursor, settings);
+    for (auto _ : state) benchmark::DoNotOptimize(compile(record, kModePlain, true, env));
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    for (std::size_t i = 0; i < kShapes; ++i) {
+        const std::string name = shape(i).name;
+        benchmark::RegisterBenchmark(("tokenize/" + name).c_str(), tokenizeShape, i)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("compile/" + name).c_str(), compileShape, i)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    tarlix::bench::CpuTimes times;
+    benchmark::RunSpecifiedBenchmarks(&times);
+    std::printf("\n%-28s %10s %10s %7s\n", "shape (goal: ratio <= 20)", "tokenize", "compile",
+                "ratio");
+    for (std::size_t i = 0; i < kShapes; ++i) {
+        const std::string name = shape(i).name;
+        const double tok = times["tokenize/" + name];
+        const double comp = times["compile/" + name];
+        std::printf("%-28s %8.3fms %8.3fms %7.1f\n", name.c_str(), tok, comp, comp / tok);
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // The row form of the evaluator next to the stack machine column by column, muparser's scalar
 // Eval and hand-written long double loops, over 1400 columns of [-5, 5]. Prints nanoseconds
 // per sample and the ratios the evaluator is held to.
+#include "CpuTimes.h"
 #include "expression/Calc.h"
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/RowEvaluator.h"
@@ -11,7 +12,6 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -136,20 +136,6 @@ void handForm(benchmark::State& state, const Case& c) {
     }
 }
 
-// Keeps the nanoseconds per sample of every benchmark by name while the console shows them.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> nsPerSample;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        // With repetitions the median stands for the run (it comes after the single runs).
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                nsPerSample[run.run_name.str()] =
-                    run.GetAdjustedCPUTime() / kColumns; // ns; CPU time, steadier on a busy machine
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 const char* const kForms[] = {"row", "scalar", "muparser", "longdouble"};
 
 } // namespace
@@ -163,11 +149,11 @@ int main(int argc, char** argv) {
                                          c)
                 ->Unit(benchmark::kNanosecond);
     benchmark::Initialize(&argc, argv);
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
+    tarlix::bench::CpuTimes times;
+    benchmark::RunSpecifiedBenchmarks(&times);
 
     auto ns = [&](const char* form, const char* name) {
-        return collector.nsPerSample[std::string(form) + "/" + name];
+        return times[std::string(form) + "/" + name] / kColumns; // ns per sample
     };
     std::printf(
         "\nns per sample    row   scalar  muparser  longdouble  row/mup  row/ld  scalar/row\n");

@@ -2,6 +2,7 @@
 // points, a panel row high) against Qt's QTextDocument drawing the same texts as rich text
 // (HTML with sup and sub) into images of the same size, side by side in one run. Prints both
 // times and the ratio, which is held to at most 1.
+#include "CpuTimes.h"
 #include "expression/Calc.h"
 #include "expression/formula/DrawFormula.h"
 #include "expression/formula/FormulaPainter.h"
@@ -14,7 +15,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -102,16 +102,6 @@ void richText(benchmark::State& state, bool antialiased) {
     }
 }
 
-class Collector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ms;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                ms[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,10 +112,10 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("QTextDocument aliased/29 rows", richText, false)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    const double ours = collector.ms["formulas/29 rows"];
-    const double qt = collector.ms["QTextDocument/29 rows"];
+    tarlix::bench::CpuTimes times;
+    benchmark::RunSpecifiedBenchmarks(&times);
+    const double ours = times["formulas/29 rows"];
+    const double qt = times["QTextDocument/29 rows"];
     std::printf("\n29 rows: formulas %.3f ms, QTextDocument %.3f ms, ratio %.2f (goal <= 1)\n",
                 ours, qt, ours / qt);
     return 0;

@@ -3,6 +3,7 @@
 // relation, the polynomial one also through the interpolation tables; next to a hand-written
 // long double grid with a plain marching-squares pass over it, and muparser evaluating the same
 // grid point by point. Prints milliseconds per scan and the ratios the scan is held to.
+#include "CpuTimes.h"
 #include "expression/Calc.h"
 #include "expression/eval/Evaluator.h"
 #include "render/SegmentJoiner.h"
@@ -17,7 +18,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -193,18 +193,6 @@ void marchingOnly(benchmark::State& state, const Case& c) {
     for (auto _ : state) benchmark::DoNotOptimize(marchingPass(grid, segments));
 }
 
-// Keeps the milliseconds of every run by name while the console shows them.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ms;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                ms[run.benchmark_name()] = run.GetAdjustedCPUTime(); // CPU time: a busy machine
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 void reg(const std::string& name, auto fn) {
     benchmark::RegisterBenchmark(name.c_str(), fn)->Unit(benchmark::kMillisecond);
 }
@@ -225,10 +213,10 @@ int main(int argc, char** argv) {
     }
     reg("polynomial/F1", [](benchmark::State& s) { polynomialScan(s, kF1); });
     benchmark::Initialize(&argc, argv);
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
+    tarlix::bench::CpuTimes times;
+    benchmark::RunSpecifiedBenchmarks(&times);
 
-    auto ms = [&](const std::string& name) { return collector.ms[name]; };
+    auto ms = [&](const std::string& name) { return times[name]; };
     std::printf("\nms per scan      SW1     SW2     SW4     SW8   longdouble  ld+march  "
                 "muparser  march\n");
     for (const Case* c : {&kF1, &kF2}) {

@@ -12,7 +12,7 @@ std::string BracketPlan::apply(const std::string& t) const {
     for (std::size_t i = 0; i <= t.size(); ++i) {
         if (closes_[i] > 0) out.append(static_cast<std::size_t>(closes_[i]), tokenChar(tkClose));
         if (opens_[i] > 0) out.append(static_cast<std::size_t>(opens_[i]), tokenChar(tkOpen));
-        if (i < t.size()) out += t[i];
+        if (i < t.size() && !dropped_[i]) out += t[i];
     }
     return out;
 }

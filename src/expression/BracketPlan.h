@@ -12,13 +12,18 @@ namespace tarlix {
 
 class BracketPlan {
 public:
-    explicit BracketPlan(std::size_t size) : opens_(size + 1, 0), closes_(size + 1, 0) {}
+    explicit BracketPlan(std::size_t size)
+        : opens_(size + 1, 0), closes_(size + 1, 0), dropped_(size + 1, false) {}
 
     // Encloses [from, to) of the text as it stands.
     void enclose(std::size_t from, std::size_t to) {
         ++opens_[from];
         ++closes_[to];
     }
+    // Leaves out the token at pos.
+    void drop(std::size_t pos) { dropped_[pos] = true; }
+    // True when some enclosed range ends at pos.
+    bool closesAt(std::size_t pos) const { return closes_[pos] > 0; }
     // The text with the brackets: before each position, the ")" that end there, then the "("
     // that start there.
     std::string apply(const std::string& t) const;
@@ -26,6 +31,7 @@ public:
 private:
     std::vector<int> opens_;
     std::vector<int> closes_;
+    std::vector<bool> dropped_;
 };
 
 // For each "(" the position of the ")" that closes it and for each ")" the position of its "(";

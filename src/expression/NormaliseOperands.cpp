@@ -1,8 +1,8 @@
 // Passes 8 to 17: spaces, pairs, point vectors and the operands of powers, functions and
 // quotients.
 #include "expression/BracketPlan.h"
-#include "expression/GapText.h"
 #include "expression/NormalisePasses.h"
+#include "expression/OperandEnds.h"
 #include "expression/TokenText.h"
 #include "expression/Vocabulary.h"
 
@@ -11,11 +11,6 @@
 namespace tarlix::passes {
 
 namespace {
-bool isRunToken(int c) {
-    return isConstant(c) || isVariable(c) || isPoint(c) || isReference(c) || isFunction(c) ||
-           isPostfix(c) || c == tkPower || isAggregate(c) || isPrime(c);
-}
-
 // Functions whose operand is always bracketed, even when it is already one group.
 bool alwaysBracketed(int c) {
     return (c >= tkAsin && c <= tkTanh) || isPowerPrefix(c) || c == tkLog || c == tkLn ||
@@ -29,25 +24,6 @@ bool takesOwnGroup(int c) {
 } // namespace
 
 namespace {
-template <typename Text>
-std::size_t operandRunEnd(const Text& t, std::size_t start, bool spaceAfterFunction) {
-    std::size_t j = start;
-    while (j < t.size()) {
-        const int c = code(t[j]);
-        if (c == tkOpen) {
-            const std::size_t close = closeOf(t, j);
-            if (close == npos) return t.size();
-            j = close + 1;
-        } else if (isRunToken(c)) {
-            ++j;
-            if (spaceAfterFunction && isFunction(c) && at(t, j) == tkSpace) ++j;
-        } else {
-            break;
-        }
-    }
-    return j;
-}
-
 // For each "(", the commas at depth one inside its group; one pass for all.
 std::vector<int> groupCommas(const std::string& t) {
     std::vector<int> commas(t.size(), 0);
@@ -123,57 +99,24 @@ void logarithmForm(std::string& t) {
 }
 
 namespace {
-// For each position, the end of the run that operandRunEnd would find from it (without the
-// spaces after functions), read from the end of the text in one pass.
-std::vector<std::size_t> runEnds(const std::string& t, const std::vector<std::size_t>& matches) {
-    std::vector<std::size_t> ends(t.size() + 1, t.size());
-    for (std::size_t p = t.size(); p-- > 0;) {
-        const int c = code(t[p]);
-        if (c == tkOpen)
-            ends[p] = matches[p] == npos ? t.size() : ends[matches[p] + 1];
-        else
-            ends[p] = isRunToken(c) ? ends[p + 1] : p;
-    }
-    return ends;
-}
-
-// The brackets of the operands that each "^" (or each function and "/") takes after it. The
-// operand of one that stands inside the operand of another ends where that one ends, and is
-// bracketed as a group of its own: so when every group of the text is closed, every choice can
-// be read from the text as it stands. Otherwise the choices are made on the text as it grows.
+// The brackets of the operands that each "^" (or each function and "/") takes after it, placed
+// in one pass on the text as it stands (see OperandEnds).
 template <typename Choose> void bracketOperands(std::string& text, Choose choose) {
-    const std::vector<std::size_t> matches = matchingBrackets(text);
-    if (!hasUnclosedGroup(text, matches)) {
-        const std::vector<std::size_t> ends = runEnds(text, matches);
-        const auto runEnd = [&](std::size_t start) { return ends[start]; };
-        const auto oneGroup = [&](std::size_t from, std::size_t to) {
-            return to > from && code(text[from]) == tkOpen && matches[from] == to - 1;
-        };
-        const auto closeAt = [&](std::size_t open) { return matches[open]; };
-        BracketPlan plan(text.size());
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            std::size_t from = 0;
-            std::size_t to = 0;
-            if (choose(text, i, runEnd, oneGroup, closeAt, from, to)) plan.enclose(from, to);
-        }
-        text = plan.apply(text);
-        return;
-    }
-    GapText t(std::move(text));
-    const auto runEnd = [&](std::size_t start) { return operandRunEnd(t, start, false); };
-    const auto oneGroup = [&](std::size_t from, std::size_t to) { return isOneGroup(t, from, to); };
-    const auto closeAt = [&](std::size_t open) { return closeOf(t, open); };
-    // Each bracket pair built here nests the rest of the operand one level deeper. Once the text
-    // read so far is nested past the limit, it is refused whatever else is built, so the pass
-    // stops there instead of scanning the rest once per operator.
-    int depth = 0;
-    for (std::size_t i = 0; i < t.size() && depth <= kMaxBuiltNesting; ++i) {
-        depth += code(t[i]) == tkOpen ? 1 : code(t[i]) == tkClose ? -1 : 0;
+    OperandEnds ends(text, false);
+    const auto runEnd = [&](std::size_t start) { return ends.end(start); };
+    const auto oneGroup = [&](std::size_t from, std::size_t to) {
+        return ends.isOneGroup(from, to);
+    };
+    const auto closeAt = [&](std::size_t open) { return ends.closeOf(open); };
+    BracketPlan plan(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
         std::size_t from = 0;
         std::size_t to = 0;
-        if (choose(t, i, runEnd, oneGroup, closeAt, from, to)) enclose(t, from, to);
+        if (!choose(text, i, runEnd, oneGroup, closeAt, from, to)) continue;
+        plan.enclose(from, to);
+        ends.bracketed(from);
     }
-    text = t.take();
+    text = plan.apply(text);
 }
 } // namespace
 
@@ -190,22 +133,24 @@ void exponentOperands(std::string& t) {
     });
 }
 
-void powerPrefixArguments(std::string& text) {
-    if (!hasToken(text, [](int c) { return c == tkPower; })) return;
-    GapText t(std::move(text));
-    int depth = 0; // as in bracketOperands: past the limit, the text is refused anyway
-    for (std::size_t i = 0; i + 2 < t.size() && depth <= kMaxBuiltNesting; ++i) {
-        depth += code(t[i]) == tkOpen ? 1 : code(t[i]) == tkClose ? -1 : 0;
+void powerPrefixArguments(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkPower; })) return;
+    OperandEnds ends(t, true);
+    BracketPlan plan(t.size());
+    for (std::size_t i = 0; i + 2 < t.size(); ++i) {
         if (!isPowerPrefix(code(t[i])) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen)
             continue;
-        const std::size_t close = closeOf(t, i + 2);
-        if (close == npos) continue;
+        const std::size_t close = ends.closeOf(i + 2);
+        // A ")" added after the group ends an earlier operand: nothing follows the group then.
+        if (close == npos || plan.closesAt(close + 1)) continue;
         std::size_t start = close + 1;
-        if (at(t, start) == tkSpace) t.erase(start, 1);
-        const std::size_t end = operandRunEnd(t, start, true);
-        if (end > start && !isOneGroup(t, start, end)) enclose(t, start, end);
+        if (at(t, start) == tkSpace) plan.drop(start++);
+        const std::size_t end = ends.end(start);
+        if (end <= start || ends.isOneGroup(start, end)) continue;
+        plan.enclose(start, end);
+        ends.bracketed(start);
     }
-    text = t.take();
+    t = plan.apply(t);
 }
 
 void functionMarking(std::string& t) {
