@@ -22,7 +22,7 @@ struct Shape {
     std::string text;
 };
 
-constexpr std::size_t kShapes = 21;
+constexpr std::size_t kShapes = 24;
 
 const Shape& shape(std::size_t i) {
     static const Shape shapes[kShapes] = {
@@ -44,6 +44,11 @@ const Shape& shape(std::size_t i) {
         {"quotients of powers", repeated("x/x^", 3750) + "x"},
         {"calls of factorials", repeated("sin x!", 5000)},
         {"point components", repeated("P.x+", 3750) + "x"},
+        // Each pair of point names is the vector between them: three times the tokens.
+        {"point pairs", repeated("PQ", 7500)},
+        // The ")" that close no group, each before a power that then has no left operand.
+        {"stray brackets", repeated("(", 150) + repeated("^,e]", 3750) + repeated(")", 150)},
+        {"stray components", repeated(".x_,a]", 2500) + "("},
         // Chains that also leave a bracket open: the brackets the passes add at the end then
         // close the innermost open group instead of their own.
         {"powers of factorials, open", "x" + repeated("^x!", 5000) + "("},

@@ -2,17 +2,18 @@
 
 #include "expression/TokenText.h"
 
+#include <algorithm>
+
 namespace tarlix {
 
 std::string BracketPlan::apply(const std::string& t) const {
-    std::string out;
-    std::size_t added = 0;
-    for (int n : opens_) added += static_cast<std::size_t>(n);
-    out.reserve(t.size() + 2 * added);
+    if (pairs_ == 0 && drops_ == 0) return t;
+    std::string out(t.size() + 2 * pairs_ - drops_, '\0');
+    char* o = out.data();
     for (std::size_t i = 0; i <= t.size(); ++i) {
-        if (closes_[i] > 0) out.append(static_cast<std::size_t>(closes_[i]), tokenChar(tkClose));
-        if (opens_[i] > 0) out.append(static_cast<std::size_t>(opens_[i]), tokenChar(tkOpen));
-        if (i < t.size() && !dropped_[i]) out += t[i];
+        o = std::fill_n(o, closes_[i], tokenChar(tkClose));
+        o = std::fill_n(o, opens_[i], tokenChar(tkOpen));
+        if (i < t.size() && !dropped_[i]) *o++ = t[i];
     }
     return out;
 }

@@ -19,9 +19,13 @@ public:
     void enclose(std::size_t from, std::size_t to) {
         ++opens_[from];
         ++closes_[to];
+        ++pairs_;
     }
     // Leaves out the token at pos.
-    void drop(std::size_t pos) { dropped_[pos] = true; }
+    void drop(std::size_t pos) {
+        if (!dropped_[pos]) ++drops_;
+        dropped_[pos] = true;
+    }
     // True when some enclosed range ends at pos.
     bool closesAt(std::size_t pos) const { return closes_[pos] > 0; }
     // The text with the brackets: before each position, the ")" that end there, then the "("
@@ -32,6 +36,8 @@ private:
     std::vector<int> opens_;
     std::vector<int> closes_;
     std::vector<bool> dropped_;
+    std::size_t pairs_ = 0;
+    std::size_t drops_ = 0;
 };
 
 // For each "(" the position of the ")" that closes it and for each ")" the position of its "(";

@@ -49,31 +49,45 @@ bool followsFunction(const GapText& t, std::size_t i) {
     return i > 0 && (isFunction(code(t[i - 1])) || isAggregate(code(t[i - 1])));
 }
 
-// The groups this pass has built around left operands and that no later one encloses, in
-// order: a later operand that reaches one of them starts where it starts, found without
-// scanning back over it, so that a chain of them is read once.
-class BuiltGroups {
+// The groups before the token the pass has reached that a left operand can still reach, in
+// order: the groups of the text and those the pass built. A group inside another is dropped when
+// the outer one closes, as nothing after it reaches it any more. A left operand that ends in ")"
+// starts where that group starts, found without scanning back over it, so that chains and nests
+// of groups are read once; a ")" with no group here closes none.
+class ReachableGroups {
 public:
-    // The "(" of the built group whose ")" stands at close, or npos.
+    // Reads the token at i, the next one the pass reaches. The "(" still open there stand before
+    // every left operand to come, since each operand is balanced, so nothing the pass adds moves
+    // them.
+    void read(int c, std::size_t i) {
+        if (c == tkOpen) opens_.push_back(i);
+        if (c != tkClose || opens_.empty()) return;
+        add(opens_.back(), i);
+        opens_.pop_back();
+    }
+    // Records the group that [from, to) becomes: its ")" stands at to + 1 after the "(" at from.
+    void enclose(std::size_t from, std::size_t to) { add(from, to + 1); }
+    // The "(" of the group whose ")" stands at close, or npos.
     std::size_t openOf(std::size_t close) const {
         const auto found = std::lower_bound(groups_.begin(), groups_.end(), close,
                                             [](const std::pair<std::size_t, std::size_t>& g,
                                                std::size_t at) { return g.second < at; });
         return found != groups_.end() && found->second == close ? found->first : npos;
     }
-    // Records the group that [from, to) becomes; the groups it encloses are no longer reached.
-    void enclose(std::size_t from, std::size_t to) {
-        while (!groups_.empty() && groups_.back().first >= from) groups_.pop_back();
-        groups_.emplace_back(from, to + 1);
-    }
 
 private:
+    void add(std::size_t open, std::size_t close) {
+        while (!groups_.empty() && groups_.back().first >= open) groups_.pop_back();
+        groups_.emplace_back(open, close);
+    }
+
+    std::vector<std::size_t> opens_;
     std::vector<std::pair<std::size_t, std::size_t>> groups_; // "(" and ")" positions
 };
 
 // Start of the left operand of the postfix operator or power at i: the token or group before
 // it, with the postfix operators and powers already attached to it.
-std::size_t leftOperandStart(const GapText& t, std::size_t i, const BuiltGroups& built) {
+std::size_t leftOperandStart(const GapText& t, std::size_t i, const ReachableGroups& groups) {
     const bool component = code(t[i]) >= tkDotX && code(t[i]) <= tkDotR;
     std::size_t j = i;
     for (;;) {
@@ -84,8 +98,7 @@ std::size_t leftOperandStart(const GapText& t, std::size_t i, const BuiltGroups&
         if (before == tkOpen || before == tkComma || before == tkSpace || isBinary(before))
             return i; // no operand: the checks report it
         if (before == tkClose) {
-            const std::size_t open = built.openOf(s);
-            s = open != npos ? open : tarlix::openOf(t, s);
+            s = groups.openOf(s);
             if (s == npos) return i;
         }
         if (component && isPoint(code(t[s]))) {
@@ -106,14 +119,15 @@ std::size_t leftOperandStart(const GapText& t, std::size_t i, const BuiltGroups&
 void postfixLeftOperands(std::string& text) {
     if (!hasToken(text, [](int c) { return isPostfix(c) || c == tkPower; })) return;
     GapText t(std::move(text));
-    BuiltGroups built;
+    ReachableGroups groups;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
+        groups.read(c, i);
         if (!isPostfix(c) && !(c == tkPower && !followsFunction(t, i))) continue;
-        const std::size_t start = leftOperandStart(t, i, built);
+        const std::size_t start = leftOperandStart(t, i, groups);
         if (start == i) continue;
         enclose(t, start, i);
-        built.enclose(start, i);
+        groups.enclose(start, i);
         i += 2;
     }
     text = t.take();

@@ -105,8 +105,11 @@ private:
     // so that no group needs a list of its own.
     Item convert(std::size_t from, std::size_t to) {
         const std::size_t base = items_.size();
+        unsigned levels = 0; // the precedence levels whose operators stand in this group
         for (std::size_t i = from; i < to; ++i) {
             if (code(t_[i]) != tkOpen) {
+                const int level = levelOf(code(t_[i]));
+                if (level >= 0) levels |= 1u << level;
                 items_.push_back(piece(t_[i]));
                 continue;
             }
@@ -117,7 +120,8 @@ private:
             items_.push_back(group);
             i = close;
         }
-        for (int level = 0; level <= 5; ++level) applyLevel(base, level);
+        for (int level = 0; level <= 5; ++level)
+            if (levels & (1u << level)) applyLevel(base, level);
         Item all;
         for (std::size_t k = base; k < items_.size(); ++k) all = join(all, items_[k]);
         items_.resize(base);

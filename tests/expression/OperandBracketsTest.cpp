@@ -1,7 +1,8 @@
-// The passes that bracket the operands of "^", of functions and of "/", run on their own over
-// typed texts. Texts that leave a group open matter most: the ")" a pass adds at the end closes
-// the innermost open group instead of its own, and later operands must be judged on the text
-// as it has grown, as the formula display shows a text while it is being typed.
+// The passes that bracket the operands of "^", of functions and of "/", and the left operands
+// of postfix operators and powers, each run on its own over typed texts. Texts that leave a
+// group open matter most: the ")" a pass adds at the end closes the innermost open group
+// instead of its own, and later operands must be judged on the text as it has grown, as the
+// formula display shows a text while it is being typed.
 #include "expression/Calc.h"
 #include "expression/NormalisePasses.h"
 #include "expression/TokenText.h"
@@ -11,7 +12,7 @@
 using namespace tarlix;
 
 namespace {
-enum class Pass { exponents, powerPrefixes, functions };
+enum class Pass { exponents, powerPrefixes, functions, leftOperands };
 
 std::string afterPass(Pass pass, std::string typed) {
     const EngineSettings settings;
@@ -20,6 +21,7 @@ std::string afterPass(Pass pass, std::string typed) {
     if (pass == Pass::exponents) passes::exponentOperands(t);
     if (pass == Pass::powerPrefixes) passes::powerPrefixArguments(t);
     if (pass == Pass::functions) passes::functionOperands(t);
+    if (pass == Pass::leftOperands) passes::postfixLeftOperands(t);
     std::string out;
     for (char c : t) out += tokenName(code(c), settings);
     return out;
@@ -48,6 +50,13 @@ TEST(OperandBrackets, OperandsAreBracketedOnTheTextAsItGrows) {
         {"a quotient of an open group", Pass::functions, "2/x/(y", "2/(x)/((y)"},
         {"functions in a row, the last on an open group", Pass::functions, "sin sin(y",
          "sin sin((y)"},
+        {"a postfix takes the group before it, and the next one the group built",
+         Pass::leftOperands, "((x)!)!", "((((x))!))!"},
+        {"powers and postfixes take what the ones before them built", Pass::leftOperands, "a^b!^c",
+         "(((a)^b)!)^c"},
+        {"a ) that closes no group leaves its postfix without operand", Pass::leftOperands,
+         "x)!(y)!", "x)!((y))!"},
+        {"the same before a power", Pass::leftOperands, "x)^2", "x)^2"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(afterPass(c.pass, c.typed), c.bracketed) << c.behaviour << " (" << c.typed << ")";
