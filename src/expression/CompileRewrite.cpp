@@ -1,6 +1,7 @@
 // Rewrites of the checked text towards postfix order: relation form, implicit products,
 // derivative orders, argument lists and the bodies of aggregates.
 #include "expression/BracketPlan.h"
+#include "expression/ClosedGroups.h"
 #include "expression/CompileMessages.h"
 #include "expression/CompileSteps.h"
 #include "expression/GapText.h"
@@ -11,14 +12,6 @@
 #include <vector>
 
 namespace tarlix::steps {
-
-namespace {
-// divisions of top-level arguments of the group opening at open (0 for an empty group).
-template <typename Text> int argumentCount(const Text& t, std::size_t open) {
-    if (at(t, open + 1) == tkClose) return 0;
-    return topLevelCommas(t, open) + 1;
-}
-} // namespace
 
 void relationForm(std::string& t) {
     int depth = 0;
@@ -33,18 +26,22 @@ void relationForm(std::string& t) {
     }
 }
 
-void postfixGroups(std::string& text) {
-    if (!hasToken(text, isPostfix)) return;
-    GapText t(std::move(text));
+void postfixGroups(std::string& t) {
+    if (!hasToken(t, isPostfix)) return;
+    // Each postfix operator is bracketed with the token or group before it, or with the group
+    // built for the postfix before it: every choice can be read from the text as it stands.
+    const std::vector<std::size_t> matches = matchingBrackets(t);
+    std::vector<std::size_t> builtFrom(t.size(), npos);
+    BracketPlan plan(t.size());
     for (std::size_t i = 1; i < t.size(); ++i) {
         if (!isPostfix(code(t[i]))) continue;
-        std::size_t start = i - 1;
-        if (code(t[start]) == tkClose) start = openOf(t, start);
-        if (start == npos) continue;
-        enclose(t, start, i + 1);
-        ++i;
+        std::size_t from = builtFrom[i - 1];
+        if (from == npos) from = code(t[i - 1]) == tkClose ? matches[i - 1] : i - 1;
+        if (from == npos) continue;
+        builtFrom[i] = from;
+        plan.enclose(from, i + 1);
     }
-    text = t.take();
+    t = plan.apply(t);
 }
 
 void implicitMultiplication(std::string& t) {
@@ -86,22 +83,38 @@ void derivativeOrders(std::string& text) {
     text = t.take();
 }
 
-void solArguments(std::string& t) {
-    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (code(t[i]) != tkSol || code(t[i + 1]) != tkOpen) continue;
-        const std::size_t open = i + 1;
-        const std::size_t close = closeOf(t, open);
-        if (close == npos) continue;
-        const int commas = topLevelCommas(t, open);
-        if (commas == 0) {
-            t.insert(open + 1, tokens({wholeNumberSlot(1), tkComma}));
-        } else if (commas == 1) {
-            const std::size_t comma = nthTopLevelComma(t, open, 1);
-            const std::string body = t.substr(open + 1, comma - open - 1);
-            const std::string n = t.substr(comma + 1, close - comma - 1);
-            t.replace(open + 1, close - open - 1, n + tokenChar(tkComma) + body);
+namespace {
+// Copies [from, to) with the arguments of each "sol" in the order the evaluator takes them: the
+// index first, 1 when none is given. Groups nested in a "sol" group are copied by a call of
+// their own; they are groups the user typed, so their depth is bounded by the typed nesting.
+void appendSolArguments(const std::string& t, std::size_t from, std::size_t to,
+                        const std::vector<GroupFacts>& groups, std::string& out) {
+    for (std::size_t i = from; i < to; ++i) {
+        out += t[i];
+        if (code(t[i]) != tkSol || i + 1 >= to || code(t[i + 1]) != tkOpen) continue;
+        const GroupFacts& g = groups[i + 1];
+        if (g.close == npos || g.commas > 1) continue;
+        out += t[i + 1];
+        if (g.commas == 0) {
+            out += tokens({wholeNumberSlot(1), tkComma});
+            appendSolArguments(t, g.open + 1, g.close, groups, out);
+        } else {
+            appendSolArguments(t, g.firstComma + 1, g.close, groups, out);
+            out += t[g.firstComma];
+            appendSolArguments(t, g.open + 1, g.firstComma, groups, out);
         }
+        out += t[g.close];
+        i = g.close;
     }
+}
+} // namespace
+
+void solArguments(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkSol; })) return;
+    std::string out;
+    out.reserve(t.size() + 16);
+    appendSolArguments(t, 0, t.size(), groupsByOpen(t), out);
+    t = std::move(out);
 }
 
 void functionsBehindArguments(std::string& t) {
@@ -141,11 +154,14 @@ void functionsBehindArguments(std::string& t) {
 }
 
 void pointSecondArgument(std::string& text) {
+    if (!hasToken(text, [](int c) { return c == tkPointFn; })) return;
     GapText t(std::move(text));
+    ClosedGroups groups;
     for (std::size_t i = 1; i < t.size(); ++i) {
-        if (code(t[i]) != tkPointFn || code(t[i - 1]) != tkClose) continue;
-        const std::size_t open = openOf(t, i - 1);
-        if (open == npos || topLevelCommas(t, open) != 0) continue;
+        groups.read(code(t[i - 1]), i - 1);
+        if (code(t[i]) != tkPointFn) continue;
+        const GroupFacts* g = groups.closedAt(i - 1);
+        if (!g || g->commas != 0) continue;
         t.insert(i - 1, tokens({tkComma, wholeNumberSlot(0)}));
         i += 2;
     }
@@ -154,17 +170,18 @@ void pointSecondArgument(std::string& text) {
 
 void argumentCounts(std::string& text) {
     GapText t(std::move(text));
+    ClosedGroups groups;
     for (std::size_t i = 1; i < t.size(); ++i) {
+        groups.read(code(t[i - 1]), i - 1);
         const int c = code(t[i]);
-        if ((!isMultiArg(c) && !isUserFunction(c)) || code(t[i - 1]) != tkClose) continue;
-        const std::size_t open = openOf(t, i - 1);
-        if (open == npos) continue;
+        if (!isMultiArg(c) && !isUserFunction(c)) continue;
+        const GroupFacts* g = groups.closedAt(i - 1);
+        if (!g) continue;
         std::string added;
         if (isMultiArg(c)) {
-            added = tokens({tkComma, wholeNumberSlot(std::min(argumentCount(t, open), 14))});
+            added = tokens({tkComma, wholeNumberSlot(std::min(g->arguments(), 14))});
         } else {
-            for (int n = argumentCount(t, open); n < 5; ++n)
-                added += tokens({tkComma, wholeNumberSlot(0)});
+            for (int n = g->arguments(); n < 5; ++n) added += tokens({tkComma, wholeNumberSlot(0)});
         }
         t.insert(i - 1, added);
         i += added.size();
@@ -174,19 +191,21 @@ void argumentCounts(std::string& text) {
 
 std::optional<std::string> aggregateBodies(std::string& text) {
     GapText t(std::move(text));
+    ClosedGroups groups;
     for (std::size_t i = 1; i < t.size(); ++i) {
+        groups.read(code(t[i - 1]), i - 1);
         const int c = code(t[i]);
-        if (!isAggregate(c) || code(t[i - 1]) != tkClose) continue;
-        const std::size_t open = openOf(t, i - 1);
-        if (open == npos) continue;
+        if (!isAggregate(c)) continue;
+        const GroupFacts* g = groups.closedAt(i - 1);
+        if (!g) continue;
         const int want = c == tkCof || c == tkSol ? 2 : 4;
-        const int have = argumentCount(t, open);
+        const int have = g->arguments();
         if (have != want) {
             text = t.take();
             return tokenName(c, EngineSettings{}) +
                    (have > want ? msg::kTooManyArguments : msg::kTooFewArguments);
         }
-        const std::size_t lastComma = nthTopLevelComma(t, open, have - 1);
+        const std::size_t lastComma = g->lastComma;
         t.set(i, tokenChar(tkSend));
         t.erase(lastComma, 1);
         t.insert(lastComma, tokens({tkClose, c, tkOpen}));

@@ -1,6 +1,7 @@
 // Passes 18 to 25: bracketing of applications and left operands, chained comparisons, powers
 // of sin, cos and tan, and the polar variables of relations.
 #include "expression/BracketPlan.h"
+#include "expression/ClosedGroups.h"
 #include "expression/GapText.h"
 #include "expression/NormalisePasses.h"
 #include "expression/TokenText.h"
@@ -274,24 +275,43 @@ void chainedComparisons(std::string& t) {
     t = std::move(out);
 }
 
-void powerPrefixPowers(std::string& text) {
-    if (!hasToken(text, [](int c) { return c == tkPower; })) return;
-    GapText t(std::move(text));
-    for (std::size_t i = 0; i + 2 < t.size(); ++i) {
+namespace {
+// Copies [from, to) with each "sin^(e)(u)" (and cos, tan) written as "(e)↑(sin(u))", so that the
+// power applies to the function's value. The exponent and the argument are copied by calls of
+// their own, one bracket level deeper each: the depth is bounded by the nesting limit.
+void appendPowerPrefixPowers(const std::string& t, std::size_t from, std::size_t to,
+                             const std::vector<GroupFacts>& groups, std::string& out) {
+    for (std::size_t i = from; i < to; ++i) {
         const int fn = code(t[i]);
-        if (!isPowerPrefix(fn) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen) continue;
-        const std::size_t expClose = closeOf(t, i + 2);
-        if (expClose == npos || at(t, expClose + 1) != tkOpen) continue;
-        const std::size_t argClose = closeOf(t, expClose + 1);
-        if (argClose == npos) continue;
-        const std::string exponent = t.substr(i + 2, expClose - i - 1);
-        const std::string argument = t.substr(expClose + 1, argClose - expClose);
-        const std::string with = exponent + tokenChar(tkReversePower) + tokenChar(tkOpen) +
-                                 tokenChar(fn) + argument + tokenChar(tkClose);
-        t.erase(i, argClose - i + 1);
-        t.insert(i, with);
+        if (!isPowerPrefix(fn) || i + 2 >= to || code(t[i + 1]) != tkPower ||
+            code(t[i + 2]) != tkOpen) {
+            out += t[i];
+            continue;
+        }
+        const std::size_t expClose = groups[i + 2].close;
+        const std::size_t argOpen = expClose + 1;
+        if (expClose == npos || argOpen >= to || code(t[argOpen]) != tkOpen ||
+            groups[argOpen].close == npos) {
+            out += t[i];
+            continue;
+        }
+        const std::size_t argClose = groups[argOpen].close;
+        out += t[i + 2];
+        appendPowerPrefixPowers(t, i + 3, expClose, groups, out);
+        out += tokens({tkClose, tkReversePower, tkOpen, fn, tkOpen});
+        appendPowerPrefixPowers(t, argOpen + 1, argClose, groups, out);
+        out += tokens({tkClose, tkClose});
+        i = argClose;
     }
-    text = t.take();
+}
+} // namespace
+
+void powerPrefixPowers(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkPower; })) return;
+    std::string out;
+    out.reserve(t.size() + 16);
+    appendPowerPrefixPowers(t, 0, t.size(), groupsByOpen(t), out);
+    t = std::move(out);
 }
 
 void relationVariables(std::string& t, int thetaMode) {

@@ -1,6 +1,7 @@
 // Passes 8 to 17: spaces, pairs, point vectors and the operands of powers, functions and
 // quotients.
 #include "expression/BracketPlan.h"
+#include "expression/ClosedGroups.h"
 #include "expression/NormalisePasses.h"
 #include "expression/OperandEnds.h"
 #include "expression/TokenText.h"
@@ -93,8 +94,10 @@ void pointPairs(std::string& t) {
 }
 
 void logarithmForm(std::string& t) {
+    if (!hasToken(t, [](int c) { return c == tkLog; })) return;
+    const std::vector<GroupFacts> groups = groupsByOpen(t);
     for (std::size_t i = 0; i + 1 < t.size(); ++i)
-        if (code(t[i]) == tkLog && code(t[i + 1]) == tkOpen && topLevelCommas(t, i + 1) == 1)
+        if (code(t[i]) == tkLog && code(t[i + 1]) == tkOpen && groups[i + 1].commas == 1)
             t[i] = tokenChar(tkLogBase);
 }
 
