@@ -33,10 +33,4 @@ std::vector<std::size_t> matchingBrackets(const std::string& t) {
     return matches;
 }
 
-bool hasUnclosedGroup(const std::string& t, const std::vector<std::size_t>& matches) {
-    for (std::size_t i = 0; i < t.size(); ++i)
-        if (code(t[i]) == tkOpen && matches[i] == npos) return true;
-    return false;
-}
-
 } // namespace tarlix

@@ -43,7 +43,5 @@ private:
 // For each "(" the position of the ")" that closes it and for each ")" the position of its "(";
 // npos for the other tokens and for brackets without a partner.
 std::vector<std::size_t> matchingBrackets(const std::string& t);
-// True when some "(" of the text is never closed.
-bool hasUnclosedGroup(const std::string& t, const std::vector<std::size_t>& matches);
 
 } // namespace tarlix

@@ -24,21 +24,6 @@ bool takesOwnGroup(int c) {
 }
 } // namespace
 
-namespace {
-// For each "(", the commas at depth one inside its group; one pass for all.
-std::vector<int> groupCommas(const std::string& t) {
-    std::vector<int> commas(t.size(), 0);
-    std::vector<std::size_t> open;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const int c = code(t[i]);
-        if (c == tkOpen) open.push_back(i);
-        if (c == tkClose && !open.empty()) open.pop_back();
-        if (c == tkComma && !open.empty()) ++commas[open.back()];
-    }
-    return commas;
-}
-} // namespace
-
 void spaceMarking(std::string& t) {
     // From the end, so that each space is judged by the token that now follows it.
     std::vector<bool> drop(t.size(), false);
@@ -60,11 +45,11 @@ void spaceMarking(std::string& t) {
 
 void pairLiterals(std::string& t) {
     if (!hasToken(t, [](int c) { return c == tkComma; })) return;
-    const std::vector<int> commas = groupCommas(t);
+    const std::vector<GroupFacts> groups = groupsByOpen(t);
     std::string out;
     out.reserve(t.size() + 8);
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) == tkOpen && commas[i] == 1) {
+        if (code(t[i]) == tkOpen && groups[i].commas == 1) {
             const int before = i == 0 ? -1 : code(t[i - 1]);
             if (!isPrime(before) && !isFunction(before) && !isAggregate(before))
                 out += tokenChar(tkCPS);

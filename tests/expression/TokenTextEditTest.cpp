@@ -1,4 +1,5 @@
 #include "expression/BracketPlan.h"
+#include "expression/ClosedGroups.h"
 #include "expression/GapText.h"
 #include "expression/TokenText.h"
 
@@ -78,8 +79,21 @@ TEST(BracketPlan, MatchesPairOnlyBracketsThatCloseEachOther) {
     EXPECT_EQ(matches[2], 4u);
     EXPECT_EQ(matches[4], 2u);
     EXPECT_EQ(matches[3], npos);
-    EXPECT_TRUE(hasUnclosedGroup(t, matches));
-    const std::string closed = text({tkOpen, tkX, tkClose, tkClose});
-    EXPECT_FALSE(hasUnclosedGroup(closed, matchingBrackets(closed)));
+}
+TEST(ClosedGroups, CommasCountAtEachGroupsOwnDepthAndOpenGroupsCountToTheEnd) {
+    // "(" "a" "," "(" "x" "," "y" ")" "," "z" "(" "x" ","
+    const std::string t = text({tkOpen, tkParamA, tkComma, tkOpen, tkX, tkComma, tkY, tkClose,
+                                tkComma, tkZ, tkOpen, tkX, tkComma});
+    const std::vector<GroupFacts> groups = groupsByOpen(t);
+    EXPECT_EQ(groups[3].close, 7u);
+    EXPECT_EQ(groups[3].commas, 1);
+    EXPECT_EQ(groups[3].arguments(), 2);
+    EXPECT_EQ(groups[0].close, npos) << "never closed";
+    EXPECT_EQ(groups[0].commas, 2);
+    EXPECT_EQ(groups[0].firstComma, 2u);
+    EXPECT_EQ(groups[0].lastComma, 8u);
+    EXPECT_EQ(groups[10].commas, 1);
+    const std::string empty = text({tkOpen, tkClose});
+    EXPECT_EQ(groupsByOpen(empty)[0].arguments(), 0);
 }
 } // namespace
