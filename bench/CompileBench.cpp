@@ -22,7 +22,7 @@ struct Shape {
     std::string text;
 };
 
-constexpr std::size_t kShapes = 24;
+constexpr std::size_t kShapes = 28;
 
 const Shape& shape(std::size_t i) {
     static const Shape shapes[kShapes] = {
@@ -37,6 +37,13 @@ const Shape& shape(std::size_t i) {
         {"power chain", "x" + repeated("^x", 7500)},
         {"nested brackets", repeated("(x+", 200) + repeated("x!+", 4800) + repeated(")", 200)},
         {"nested calls", repeated("sin(", 200) + repeated("x!+", 4800) + "x" + repeated(")", 200)},
+        // Calls nested 150 deep around a long sum: each call's step must not read its whole
+        // group again.
+        {"nested factorial groups",
+         repeated("(", 150) + repeated("x+", 7000) + "x" + repeated(")!", 150)},
+        {"nested max", repeated("max(", 150) + repeated("x+", 7000) + "x" + repeated(",1)", 150)},
+        {"nested sol", repeated("sol(", 150) + repeated("x+", 7000) + "x" + repeated("=1)", 150)},
+        {"nested log", repeated("log(2,", 150) + repeated("x+", 7000) + "x" + repeated(")", 150)},
         {"nested products",
          repeated("(x ", 200) + repeated("sin x cos x ", 3600) + repeated(")", 200)},
         {"quotient chain", "x" + repeated("/x", 7500)},
@@ -97,6 +104,7 @@ int main(int argc, char** argv) {
         const std::string name = shape(i).name;
         const double tok = times["tokenize/" + name];
         const double comp = times["compile/" + name];
+        if (tok == 0 || comp == 0) continue; // left out by --benchmark_filter
         std::printf("%-28s %8.3fms %8.3fms %7.1f\n", name.c_str(), tok, comp, comp / tok);
     }
     return 0;
