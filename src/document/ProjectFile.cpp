@@ -2,13 +2,13 @@
 
 #include "document/ProjectFile.h"
 
+#include "base/FileNames.h"
 #include "document/AtomicFile.h"
 #include "document/FileLimits.h"
 #include "document/ProjectReader.h"
 #include "document/ProjectWriter.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace tarlix {
@@ -16,15 +16,6 @@ namespace tarlix {
 namespace {
 
 constexpr std::size_t kExtensionLength = 4;
-
-bool endsWithNoCase(const std::string& text, const std::string& tail) {
-    if (text.size() < tail.size()) return false;
-    return std::equal(tail.begin(), tail.end(), text.end() - static_cast<long>(tail.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
 
 std::string withoutFolder(const std::string& path) {
     const auto slash = path.find_last_of("/\\");

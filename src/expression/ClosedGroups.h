@@ -7,6 +7,8 @@
 #include "expression/TokenText.h"
 
 #include <cstddef>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tarlix {
@@ -55,5 +57,14 @@ private:
 // The facts of every group of the text by the position of its "("; a group left open has its
 // commas to the end of the text and close npos.
 std::vector<GroupFacts> groupsByOpen(const std::string& t);
+
+// Rewrites t by copying it through append(t, from, to, groups, out), which copies [from, to)
+// with its changes, reading the groups from groupsByOpen.
+template <typename Append> void rewriteWithGroups(std::string& t, Append append) {
+    std::string out;
+    out.reserve(t.size() + 16);
+    append(t, 0, t.size(), groupsByOpen(t), out);
+    t = std::move(out);
+}
 
 } // namespace tarlix

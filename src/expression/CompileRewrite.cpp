@@ -111,10 +111,7 @@ void appendSolArguments(const std::string& t, std::size_t from, std::size_t to,
 
 void solArguments(std::string& t) {
     if (!hasToken(t, [](int c) { return c == tkSol; })) return;
-    std::string out;
-    out.reserve(t.size() + 16);
-    appendSolArguments(t, 0, t.size(), groupsByOpen(t), out);
-    t = std::move(out);
+    rewriteWithGroups(t, appendSolArguments);
 }
 
 void functionsBehindArguments(std::string& t) {

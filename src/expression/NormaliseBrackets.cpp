@@ -308,10 +308,7 @@ void appendPowerPrefixPowers(const std::string& t, std::size_t from, std::size_t
 
 void powerPrefixPowers(std::string& t) {
     if (!hasToken(t, [](int c) { return c == tkPower; })) return;
-    std::string out;
-    out.reserve(t.size() + 16);
-    appendPowerPrefixPowers(t, 0, t.size(), groupsByOpen(t), out);
-    t = std::move(out);
+    rewriteWithGroups(t, appendPowerPrefixPowers);
 }
 
 void relationVariables(std::string& t, int thetaMode) {

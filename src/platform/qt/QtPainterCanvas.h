@@ -94,4 +94,24 @@ private:
     mutable bool clipSaved_ = false; // a save() opened for the clip awaits its restore()
 };
 
+// A canvas of a given size on a device that paints what it is given: a recorded picture, an
+// SVG generator, a PDF writer.
+class QtDeviceCanvas : public QtPainterCanvas {
+public:
+    QtDeviceCanvas(QPaintDevice& device, Size size, bool clipWithinTarget, bool vectorOutput)
+        : QtPainterCanvas(clipWithinTarget, vectorOutput), device_(device), size_(size) {}
+    ~QtDeviceCanvas() override { finish(); }
+    int width() const override { return size_.width; }
+    int height() const override { return size_.height; }
+    // Ends the painting, so that the device holds everything drawn.
+    void finish() { endPainting(); }
+
+protected:
+    QPaintDevice& device() override { return device_; }
+
+private:
+    QPaintDevice& device_;
+    Size size_;
+};
+
 } // namespace tarlix

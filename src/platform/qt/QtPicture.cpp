@@ -7,7 +7,8 @@ Canvas& QtPicture::beginRecording(int width, int height) {
     picture_ = QPicture();
     size_ = {width, height};
     drawn_ = false;
-    canvas_ = std::make_unique<QtPictureCanvas>(picture_, width, height, vectorOutput_);
+    // Its clip stays within the target's when it is replayed.
+    canvas_ = std::make_unique<QtDeviceCanvas>(picture_, Size{width, height}, true, vectorOutput_);
     return *canvas_;
 }
 

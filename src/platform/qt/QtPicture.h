@@ -8,24 +8,6 @@
 
 namespace tarlix {
 
-class QtPictureCanvas : public QtPainterCanvas {
-public:
-    QtPictureCanvas(QPicture& picture, int width, int height, bool vectorOutput = false)
-        : QtPainterCanvas(true, vectorOutput), picture_(picture), width_(width), height_(height) {}
-    ~QtPictureCanvas() override { finish(); }
-    int width() const override { return width_; }
-    int height() const override { return height_; }
-    void finish() { endPainting(); }
-
-protected:
-    QPaintDevice& device() override { return picture_; }
-
-private:
-    QPicture& picture_;
-    int width_;
-    int height_;
-};
-
 class QtPicture : public Picture {
 public:
     // A picture for vector output records no raster operations (see QtPainterCanvas).
@@ -42,7 +24,7 @@ public:
 
 private:
     QPicture picture_;
-    std::unique_ptr<QtPictureCanvas> canvas_;
+    std::unique_ptr<QtDeviceCanvas> canvas_;
     Size size_;
     bool drawn_ = false;
     bool vectorOutput_;

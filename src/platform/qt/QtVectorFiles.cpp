@@ -1,5 +1,6 @@
 #include "platform/qt/QtVectorFiles.h"
 
+#include "base/FileNames.h"
 #include "platform/qt/QtPainterCanvas.h"
 
 #include <QPageSize>
@@ -7,41 +8,12 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include <algorithm>
-#include <cctype>
-
 namespace tarlix {
 
 namespace {
 
-// A canvas on a vector paint device.
-class QtVectorCanvas final : public QtPainterCanvas {
-public:
-    QtVectorCanvas(QPaintDevice& device, Size size)
-        : QtPainterCanvas(false, true), device_(device), size_(size) {}
-    ~QtVectorCanvas() override { finish(); }
-    int width() const override { return size_.width; }
-    int height() const override { return size_.height; }
-    void finish() { endPainting(); }
-
-protected:
-    QPaintDevice& device() override { return device_; }
-
-private:
-    QPaintDevice& device_;
-    Size size_;
-};
-
-bool endsWith(const std::string& path, const char* extension) {
-    const std::string e(extension);
-    if (path.size() < e.size()) return false;
-    return std::equal(e.rbegin(), e.rend(), path.rbegin(), [](char a, char b) {
-        return a == std::tolower(static_cast<unsigned char>(b));
-    });
-}
-
 bool paint(const Picture& picture, Size size, QPaintDevice& device) {
-    QtVectorCanvas canvas(device, size);
+    QtDeviceCanvas canvas(device, size, false, true);
     // A white ground, as the picture has on screen.
     Brush white;
     white.color = kWhite;
@@ -55,11 +27,11 @@ bool paint(const Picture& picture, Size size, QPaintDevice& device) {
 } // namespace
 
 bool vectorFormatOf(const std::string& path, VectorFormat& format) {
-    if (endsWith(path, ".svg")) {
+    if (endsWithNoCase(path, ".svg")) {
         format = VectorFormat::Svg;
         return true;
     }
-    if (endsWith(path, ".pdf")) {
+    if (endsWithNoCase(path, ".pdf")) {
         format = VectorFormat::Pdf;
         return true;
     }
