@@ -75,15 +75,17 @@ int rowCount(CategoryPanel panel) {
     }
 }
 
-// Moves the entry at position from to position to; the entries between shift one place back
-// towards from, so the positions stay a packed sequence.
-template <int N> void shiftPositions(Store<RowState, N>& rows, int dragged, int to) {
-    const int from = rows[dragged].position;
-    for (RowState& r : rows) {
-        if (from < to && r.position > from && r.position <= to) --r.position;
-        if (from > to && r.position >= to && r.position < from) ++r.position;
+// Moves one item of a packed order (1, 2, ...) to place to; the items between its place and
+// to shift one place back towards where it was, so the order stays packed.
+template <typename Items, typename Item>
+void moveInPackedOrder(Items& items, int Item::*place, Item& moved, int to) {
+    const int from = moved.*place;
+    for (Item& item : items) {
+        int& at = item.*place;
+        if (from < to && at > from && at <= to) --at;
+        if (from > to && at >= to && at < from) ++at;
     }
-    rows[dragged].position = to;
+    moved.*place = to;
 }
 
 bool movePosition(Project& p, CategoryPanel panel, int dragged, int target) {
@@ -95,16 +97,16 @@ bool movePosition(Project& p, CategoryPanel panel, int dragged, int target) {
     const int to = b->position;
     switch (panel) {
     case cpExplicit:
-        shiftPositions(p.explicitFunctionRows, dragged, to);
+        moveInPackedOrder(p.explicitFunctionRows, &RowState::position, *a, to);
         break;
     case cpRelations:
-        shiftPositions(p.relationRows, dragged, to);
+        moveInPackedOrder(p.relationRows, &RowState::position, *a, to);
         break;
     case cpUserFunctions:
-        shiftPositions(p.userFunctionRows, dragged, to);
+        moveInPackedOrder(p.userFunctionRows, &RowState::position, *a, to);
         break;
     default: // both figure categories number their rows among all figures
-        shiftPositions(p.figureRows, dragged, to);
+        moveInPackedOrder(p.figureRows, &RowState::position, *a, to);
         break;
     }
     return true;
@@ -187,11 +189,7 @@ bool moveCategoryPanel(ProjectContext& ctx, CategoryPanel dragged, int target) {
     const int from = panels[dragged].order;
     const int to = target == 0 ? kCategoryPanels : panels[target].order;
     if (from == to) return false;
-    for (CategoryPanelState& c : panels) {
-        if (from < to && c.order > from && c.order <= to) --c.order;
-        if (from > to && c.order >= to && c.order < from) ++c.order;
-    }
-    panels[dragged].order = to;
+    moveInPackedOrder(panels, &CategoryPanelState::order, panels[dragged], to);
     ctx.project.modified = true;
     ctx.hooks.allCategoriesChanged();
     return true;
