@@ -20,13 +20,12 @@ inline constexpr int kWidth = 800;
 inline constexpr int kHeight = 600;
 
 struct BenchPicture {
-    Project project;
-    RedrawState redraw;
-    View view{redraw, ViewDefaults{}};
-    RecordingMessageBox messages;
-    DocumentHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
-    ProjectPicture picture{project, view, redraw};
+    Document doc;
+    Project& project = doc.project;
+    RedrawState& redraw = doc.redraw;
+    View& view = doc.view;
+    Document& ctx = doc;
+    ProjectPicture picture{doc};
     QtSurfaces surfaces;
 
     BenchPicture(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh) {

@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ProjectSession.h"
+#include "document/ProjectEdit.h"
 #include "document/TokenLines.h"
 
 #include <ostream>
@@ -51,7 +52,7 @@ private:
 };
 
 void printProject(const ProjectSession& s, std::ostream& out) {
-    const Project& p = s.project;
+    const Project& p = s.document.project;
     {
         StoreLine line(out, "user functions");
         for (int i = 1; i <= kUserFunctions; ++i)
@@ -84,7 +85,7 @@ void printProject(const ProjectSession& s, std::ostream& out) {
     {
         StoreLine line(out, "parameters");
         for (int i = 1; i <= kParameterCount; ++i)
-            if (parameterInUse(p, i, s.view.xAxis.letter))
+            if (parameterInUse(p, i, s.document.view.xAxis.letter))
                 line.entry(std::string(1, parameterLetter(i)),
                            formatFileFloat(p.parameters[i].value, '.'));
     }

@@ -17,7 +17,7 @@ int runConvert(const std::vector<std::string>& args, std::ostream& /*out*/, std:
     }
     ProjectSession s;
     if (!s.open(parsed->positional()[0], err)) return kExitFailure;
-    if (!writeProjectFile(s.ctx, parsed->positional()[1])) {
+    if (!writeProjectFile(s.document, parsed->positional()[1])) {
         s.printMessages(err);
         return kExitFailure;
     }

@@ -33,7 +33,9 @@ int explicitFunctionSlot(const std::string& name) {
 } // namespace
 
 EvalSession::EvalSession(const EngineSettings& settings, std::ostream& err, std::string prefix)
-    : err_(err), prefix_(std::move(prefix)) {
+    : err_(err), prefix_(std::move(prefix)), document_(std::make_unique<Document>()),
+      project_(document_->project) {
+    document_->setMessageBox(&box_);
     project_.engine = settings;
 }
 
@@ -69,11 +71,7 @@ int EvalSession::defineFigureOption(const std::string& option) {
 }
 
 std::optional<Value> EvalSession::calculate(const std::string& text) {
-    RedrawState redraw;
-    View view{redraw, ViewDefaults{}};
-    DocumentHooks hooks;
-    ProjectContext ctx{project_, view, box_, hooks};
-    const auto result = tarlix::calculate(ctx, text);
+    const auto result = tarlix::calculate(*document_, text);
     if (!result) printMessages();
     return result;
 }

@@ -3,11 +3,12 @@
 // the calculator sees it when the program starts: every parameter at its initial value, user
 // functions, explicit functions and figures compiled as the data panel compiles them.
 
-#include "document/Project.h"
+#include "document/Document.h"
 #include "expression/eval/ParameterValues.h"
 #include "platform/MessageBox.h"
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -43,7 +44,8 @@ private:
     std::ostream& err_;
     std::string prefix_;
     RecordingMessageBox box_;
-    Project project_;
+    std::unique_ptr<Document> document_; // the calculator's new project
+    Project& project_;
     ParameterValues parameters_;
 };
 

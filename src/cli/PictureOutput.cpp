@@ -2,7 +2,6 @@
 
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
-#include "document/AfterimageFile.h"
 #include "document/ParamTable.h"
 #include "platform/qt/QtHeadless.h"
 #include "platform/qt/QtVectorFiles.h"
@@ -55,15 +54,11 @@ std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char
     return options;
 }
 
-bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
-                         const char* prefix, std::ostream& err, const PictureOptions& options) {
-    ProjectPicture picture(project, view, redraw);
+bool writeProjectPicture(Document& document, const std::string& path, const char* prefix,
+                         std::ostream& err, const PictureOptions& options) {
+    View& view = document.view;
+    ProjectPicture picture(document);
     picture.setBlackAndWhite(options.blackAndWhite);
-    if (!options.afterimageFile.empty()) {
-        RecordingMessageBox messages;
-        loadAfterimages(picture.afterimageStore(), project, options.afterimageFile, messages);
-        for (const auto& m : messages.entries) err << prefix << textToUtf8(m.text) << "\n";
-    }
     picture.recompute();
     QtHeadless platform;
     VectorFormat format;
@@ -79,12 +74,10 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
     // An enlarged picture maps every pixel of the view to scale pixels; the rulers beside it
     // are drawn at the ordinary size.
     const int scale = options.scale;
-    view.xAxis.outputScale = view.yAxis.outputScale = scale;
     const auto canvas =
         platform.createImage((view.xAxis.pixelLength + (scale > 1 ? 1 : 0)) * scale,
                              (view.yAxis.pixelLength + (scale > 1 ? 1 : 0)) * scale);
-    picture.draw(*canvas, platform);
-    view.xAxis.outputScale = view.yAxis.outputScale = 1;
+    picture.draw(*canvas, platform, scale);
     const auto withRulers = picture.withRulers(*canvas, platform);
     if (platform.savePng(withRulers ? *withRulers : *canvas, path)) return true;
     err << prefix << "cannot write \"" << path << "\"\n";

@@ -3,7 +3,7 @@
 // parameter values) and drawing the project's picture into a PNG, SVG or PDF file written
 // through a temporary file renamed over the target.
 
-#include "document/Project.h"
+#include "document/Document.h"
 #include "view/RedrawState.h"
 #include "view/View.h"
 
@@ -25,10 +25,8 @@ std::optional<std::pair<int, Extended>> parseParameterValue(const std::string& t
 // The message for a bad --param (UTF-8).
 std::string parameterOptionHelp();
 
-// How a project's picture is drawn for output: the afterimage file drawn under it (none when
-// empty) and black and white.
+// How a project's picture is drawn for output: in black and white, enlarged.
 struct PictureOptions {
-    std::string afterimageFile;
     bool blackAndWhite = false;
     int scale = 1; // the enlargement of the picture: lines, points and text grow with it
 };
@@ -40,9 +38,9 @@ std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char
 
 // Recomputes and draws the project's picture at the view's size and writes it as PNG, or as
 // SVG or PDF when the path ends in ".svg" or ".pdf" (vector, at the picture's physical size); a
-// failure to write prints prefix and the reason on err, as does a damaged afterimage file
-// (whose snapshots read before the damage are drawn).
-bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
-                         const char* prefix, std::ostream& err, const PictureOptions& options = {});
+// failure to write prints prefix and the reason on err. The document's afterimages are drawn
+// under it.
+bool writeProjectPicture(Document& document, const std::string& path, const char* prefix,
+                         std::ostream& err, const PictureOptions& options = {});
 
 } // namespace tarlix::cli

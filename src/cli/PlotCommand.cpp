@@ -189,21 +189,19 @@ void setUpView(View& view, const PlotRequest& r) {
 }
 
 int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
-    Project project;
+    auto document = std::make_unique<Document>();
+    Project& project = document->project;
     project.engine = settings;
     project.settings.scanWidth = static_cast<std::uint8_t>(r.scanWidth);
     project.settings.drawWhileComputing = false; // no window shows a partial drawing
     if (!compileExpressions(r, project, err)) return kExitFailure;
     if (!addSegments(r.segments, project, err, kPrefix)) return kExitUsage;
 
-    RedrawState redraw;
-    View view(redraw, ViewDefaults{});
-    setUpView(view, r);
+    setUpView(document->view, r);
     for (const auto& [slot, value] : r.parameters) project.parameters[slot].value = value;
 
-    return writeProjectPicture(project, view, redraw, r.output, kPrefix, err, r.options)
-               ? kExitOk
-               : kExitFailure;
+    return writeProjectPicture(*document, r.output, kPrefix, err, r.options) ? kExitOk
+                                                                             : kExitFailure;
 }
 
 } // namespace

@@ -8,14 +8,14 @@
 namespace tarlix::cli {
 
 bool ProjectSession::open(const std::string& path, std::ostream& err) {
-    if (openProject(ctx, path)) return true;
+    if (document.open(path)) return true;
     printMessages(err);
     return false;
 }
 
 // File names are the system's own bytes; only the program's words around them are converted.
 void ProjectSession::printMessages(std::ostream& err) const {
-    for (const auto& e : messages.entries) {
+    for (const auto& e : document.messages.kept.entries) {
         std::size_t words = e.text.size();
         for (const char* prefix : {kMsgFileNotFound, kMsgCannotSave})
             if (e.text.rfind(prefix, 0) == 0) words = std::string(prefix).size();

@@ -1,8 +1,7 @@
 #pragma once
-// A project with its view as tarlix-cli holds one: no windows, messages gathered for stderr.
+// A project document as tarlix-cli holds one: no windows, messages gathered for stderr.
 
-#include "document/ProjectEdit.h"
-#include "view/View.h"
+#include "document/Document.h"
 
 #include <iosfwd>
 #include <string>
@@ -10,13 +9,7 @@
 namespace tarlix::cli {
 
 struct ProjectSession {
-    Project project;
-    RedrawState redraw;
-    ViewDefaults defaults;
-    View view{redraw, defaults};
-    RecordingMessageBox messages;
-    DocumentHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
+    Document document;
 
     // Opens path (the system's bytes); false with the program's messages on err (UTF-8) when it is
     // refused.

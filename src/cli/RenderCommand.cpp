@@ -1,9 +1,11 @@
 // tarlix-cli render: draws a project's view into a PNG picture, as far as the drawing of its
 // objects exists: the project's picture as the graph window shows it.
+#include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/PictureOutput.h"
 #include "cli/ProjectSession.h"
+#include "document/AfterimageFile.h"
 
 #include <memory>
 #include <optional>
@@ -66,15 +68,14 @@ void resize(View& view, std::pair<int, int> size) {
 int render(const RenderRequest& r, std::ostream& err) {
     auto s = std::make_unique<ProjectSession>();
     if (!s->open(r.project, err)) return kExitFailure;
-    View& view = s->view;
-    if (r.size) resize(view, *r.size);
-    for (const auto& [slot, value] : r.parameters) s->project.parameters[slot].value = value;
-
-    PictureOptions options = r.options;
-    options.afterimageFile = s->project.projectPath + ".tlp";
-    return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err, options)
-               ? kExitOk
-               : kExitFailure;
+    Document& document = s->document;
+    // A damaged afterimage file is reported; what was read before the damage is drawn.
+    for (const auto& m : document.messages.kept.entries)
+        if (m.text == kMsgAfterimageFileDamaged) err << kPrefix << textToUtf8(m.text) << "\n";
+    if (r.size) resize(document.view, *r.size);
+    for (const auto& [slot, value] : r.parameters) document.project.parameters[slot].value = value;
+    return writeProjectPicture(document, r.output, kPrefix, err, r.options) ? kExitOk
+                                                                            : kExitFailure;
 }
 
 } // namespace

@@ -2,13 +2,13 @@
 
 namespace tarlix {
 
-bool setBackgroundPicture(ProjectContext& ctx, const std::string& file, int stretchMode) {
+bool setBackgroundPicture(Document& ctx, const std::string& file, int stretchMode) {
     ProjectSettings& s = ctx.project.settings;
     if (s.backgroundFile == file && s.backgroundStretch == stretchMode) return false;
     s.backgroundFile = file;
     s.backgroundStretch = stretchMode;
     ctx.project.modified = true;
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
     return true;
 }
 

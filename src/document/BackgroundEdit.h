@@ -11,6 +11,6 @@ namespace tarlix {
 
 // Sets the file and the stretch mode; a change sets modified and redraws. True when something
 // changed.
-bool setBackgroundPicture(ProjectContext& ctx, const std::string& file, int stretchMode);
+bool setBackgroundPicture(Document& ctx, const std::string& file, int stretchMode);
 
 } // namespace tarlix

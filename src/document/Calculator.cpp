@@ -30,7 +30,7 @@ bool Calculator::swallowsKey() {
     return true;
 }
 
-std::optional<Value> calculate(ProjectContext& ctx, const std::string& text) {
+std::optional<Value> calculate(Document& ctx, const std::string& text) {
     CompiledExpression record;
     const CompileEnv env = ctx.compileEnv();
     setSource(record, text, kModePlain - 1, env);
@@ -45,7 +45,7 @@ std::optional<Value> calculate(ProjectContext& ctx, const std::string& text) {
     return evaluator.evaluate(record, makeUndefined(vkReal));
 }
 
-const std::string& Calculator::equal(ProjectContext& ctx) {
+const std::string& Calculator::equal(Document& ctx) {
     result_ = calculate(ctx, record_.source);
     resultText_ = result_ ? calcResultText(*result_, ctx.project.engine) : std::string();
     return resultText_;

@@ -27,7 +27,7 @@ public:
 
     // "=": compiles as a calculation showing errors and evaluates with x undefined against the
     // project. The result text is empty when the text does not compile.
-    const std::string& equal(ProjectContext& ctx);
+    const std::string& equal(Document& ctx);
     const std::string& resultText() const { return resultText_; }
     // The result when it is a number: its text then replaces the expression on sending.
     bool resultIsNumber() const;
@@ -46,6 +46,6 @@ private:
 
 // Evaluates a text as the calculator does, with x undefined, against the project's parameters,
 // functions and figures; compile errors are shown through ctx. Nothing when it does not compile.
-std::optional<Value> calculate(ProjectContext& ctx, const std::string& text);
+std::optional<Value> calculate(Document& ctx, const std::string& text);
 
 } // namespace tarlix

@@ -41,19 +41,19 @@ VisibilityTarget targetOf(Project& p, CategoryPanel panel, int row) {
 
 } // namespace
 
-bool setEntryVisible(ProjectContext& ctx, CategoryPanel panel, int row, bool visible) {
+bool setEntryVisible(Document& ctx, CategoryPanel panel, int row, bool visible) {
     const VisibilityTarget target = targetOf(ctx.project, panel, row);
     if (target.visible == nullptr || *target.visible == visible) return false;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     *target.visible = visible;
     if (target.token != 0) markChanged(ctx.project, ctx.view.redrawState(), target.token);
     ctx.project.modified = true;
-    ctx.hooks.categoryChanged(target.panel);
-    ctx.hooks.redraw();
+    ctx.hooks().categoryChanged(target.panel);
+    ctx.hooks().redraw();
     return true;
 }
 
-bool toggleEntryVisible(ProjectContext& ctx, CategoryPanel panel, int row) {
+bool toggleEntryVisible(Document& ctx, CategoryPanel panel, int row) {
     const VisibilityTarget target = targetOf(ctx.project, panel, row);
     return target.visible != nullptr && setEntryVisible(ctx, panel, row, !*target.visible);
 }

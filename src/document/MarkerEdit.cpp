@@ -40,7 +40,7 @@ std::optional<Extended> draggableMarkerX(const Project& project, MarkerWindows o
     return readNumber(e.source, project.engine.decimalChar);
 }
 
-std::optional<Marker> markerAt(const ProjectContext& ctx, MarkerWindows open, int px) {
+std::optional<Marker> markerAt(const Document& ctx, MarkerWindows open, int px) {
     for (const Marker m : {Marker::valueX, Marker::lowerLimit, Marker::upperLimit}) {
         const std::optional<Extended> x = draggableMarkerX(ctx.project, open, m);
         if (x && std::abs(ctx.view.xAxis.toPixel(*x) - px) <= kMarkerReach) return m;
@@ -48,14 +48,14 @@ std::optional<Marker> markerAt(const ProjectContext& ctx, MarkerWindows open, in
     return std::nullopt;
 }
 
-bool setMarkerX(ProjectContext& ctx, Marker marker, Extended x) {
+bool setMarkerX(Document& ctx, Marker marker, Extended x) {
     CompiledExpression& e = expressionOf(ctx.project, marker);
     const std::string text = formatGeneral(x, kWrittenDigits, ctx.project.engine.decimalChar);
     if (e.source == text) return false;
     e.source = text;
     compileWindowTexts(ctx.project, false, ctx.compileEnv());
     ctx.project.modified = true;
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
     return true;
 }
 

@@ -23,10 +23,10 @@ std::optional<Extended> draggableMarkerX(const Project& project, MarkerWindows o
 
 // The first marker, in the order value x, lower limit, upper limit, whose pixel column is
 // within 2 pixels of px.
-std::optional<Marker> markerAt(const ProjectContext& ctx, MarkerWindows open, int px);
+std::optional<Marker> markerAt(const Document& ctx, MarkerWindows open, int px);
 
 // The marker's expression becomes x in the general 15-digit format, is compiled afresh, the
 // project is modified and the graph redrawn. False when nothing changed.
-bool setMarkerX(ProjectContext& ctx, Marker marker, Extended x);
+bool setMarkerX(Document& ctx, Marker marker, Extended x);
 
 } // namespace tarlix

@@ -5,41 +5,41 @@
 
 namespace tarlix {
 
-CompileEnv ProjectContext::compileEnv() const {
-    return CompileEnv{project.engine, messages, view.xAxis.letter == '@'};
-}
-
-void newProject(ProjectContext& ctx, const ViewDefaults& defaults, int reserve) {
+void newProject(Document& ctx, const ViewDefaults& defaults, int reserve) {
     Project& p = ctx.project;
-    ctx.hooks.closeEditingWindows();
-    ctx.hooks.clearAfterimages();
+    ctx.hooks().closeEditingWindows();
+    ctx.hooks().stopContinuousSaving();
+    ctx.clearAfterimages();
     p.clearStores();
+    // The view is set up quietly: the windows draw the new project once, at the end.
+    ViewHooks* viewHooks = ctx.view.setHooks(nullptr);
     ctx.view.equalScales = false;
     ctx.view.areaRectify = true;
-    ctx.hooks.reloadDefaultSettings(p, ctx.view);
+    ctx.reloadDefaultSettings();
     ctx.view.resetFromDefaults(reserve, true, defaults);
     ctx.view.resetView(nullptr);
+    ctx.view.setHooks(viewHooks);
     p.projectPath.clear();
-    ctx.hooks.stopContinuousSaving();
-    ctx.hooks.clearUndoHistories();
-    ctx.hooks.allCategoriesChanged();
+    ctx.clearUndoHistories();
     p.modified = false;
-    ctx.hooks.redraw();
+    ctx.view.redrawState().markEverything();
+    ctx.hooks().projectPathChanged(p.projectPath);
+    ctx.hooks().projectReplaced();
 }
 
-void initialiseParameters(ProjectContext& ctx) {
+void initialiseParameters(Document& ctx) {
     Project& p = ctx.project;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     for (int i = 1; i <= kParameterCount; ++i) p.parameters[i] = initialParameter(i);
     p.settings.animationPeriod = kDefaultAnimationPeriod;
     for (int i = 1; i <= kParameterCount; ++i)
         markChanged(p, ctx.view.redrawState(), parameterToken(i));
-    ctx.hooks.categoryChanged(cpParameters);
+    ctx.hooks().categoryChanged(cpParameters);
     p.modified = true;
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
 }
 
-void compileAll(ProjectContext& ctx, bool showErrors) {
+void compileAll(Document& ctx, bool showErrors) {
     Project& p = ctx.project;
     const CompileEnv env = ctx.compileEnv();
     for (CompiledExpression& f : p.userFunctions) compileText(f, kModeRelation, showErrors, env);

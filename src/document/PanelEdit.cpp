@@ -112,9 +112,9 @@ bool movePosition(Project& p, CategoryPanel panel, int dragged, int target) {
     return true;
 }
 
-void changed(ProjectContext& ctx, CategoryPanel panel) {
+void changed(Document& ctx, CategoryPanel panel) {
     ctx.project.modified = true;
-    ctx.hooks.categoryChanged(panel);
+    ctx.hooks().categoryChanged(panel);
 }
 
 } // namespace
@@ -125,7 +125,7 @@ bool canDeleteEntry(const Project& project, CategoryPanel panel, int n) {
     return holdsObject(project, panel, n);
 }
 
-bool deleteEntry(ProjectContext& ctx, CategoryPanel panel, int n) {
+bool deleteEntry(Document& ctx, CategoryPanel panel, int n) {
     if (!canDeleteEntry(ctx.project, panel, n)) return false;
     switch (panel) {
     case cpExplicit:
@@ -150,7 +150,7 @@ bool deleteEntry(ProjectContext& ctx, CategoryPanel panel, int n) {
     return true;
 }
 
-bool setRowShown(ProjectContext& ctx, CategoryPanel panel, int n, bool shown) {
+bool setRowShown(Document& ctx, CategoryPanel panel, int n, bool shown) {
     if (n < 1 || n > rowCount(panel)) return false;
     RowState* row = rowState(ctx.project, panel, n);
     if (row == nullptr || row->shown == shown) return false;
@@ -159,7 +159,7 @@ bool setRowShown(ProjectContext& ctx, CategoryPanel panel, int n, bool shown) {
     return true;
 }
 
-bool showAllRows(ProjectContext& ctx, CategoryPanel panel) {
+bool showAllRows(Document& ctx, CategoryPanel panel) {
     bool any = false;
     for (int n = 1; n <= rowCount(panel); ++n) {
         RowState* row = rowState(ctx.project, panel, n);
@@ -173,7 +173,7 @@ bool showAllRows(ProjectContext& ctx, CategoryPanel panel) {
     return any;
 }
 
-bool moveRowOnto(ProjectContext& ctx, CategoryPanel panel, int dragged, int target) {
+bool moveRowOnto(Document& ctx, CategoryPanel panel, int dragged, int target) {
     if (panel == cpParameters || panel == cpConnectedFigures || panel == cpMemo) return false;
     if (!holdsObject(ctx.project, panel, dragged) || !holdsObject(ctx.project, panel, target))
         return false;
@@ -182,7 +182,7 @@ bool moveRowOnto(ProjectContext& ctx, CategoryPanel panel, int dragged, int targ
     return true;
 }
 
-bool moveCategoryPanel(ProjectContext& ctx, CategoryPanel dragged, int target) {
+bool moveCategoryPanel(Document& ctx, CategoryPanel dragged, int target) {
     auto& panels = ctx.project.categories;
     if (!panels.contains(dragged) || dragged == target) return false;
     if (target != 0 && !panels.contains(target)) return false;
@@ -191,11 +191,11 @@ bool moveCategoryPanel(ProjectContext& ctx, CategoryPanel dragged, int target) {
     if (from == to) return false;
     moveInPackedOrder(panels, &CategoryPanelState::order, panels[dragged], to);
     ctx.project.modified = true;
-    ctx.hooks.allCategoriesChanged();
+    ctx.hooks().allCategoriesChanged();
     return true;
 }
 
-bool setCategoryVisible(ProjectContext& ctx, CategoryPanel panel, bool visible) {
+bool setCategoryVisible(Document& ctx, CategoryPanel panel, bool visible) {
     auto& panels = ctx.project.categories;
     if (!panels.contains(panel) || panels[panel].visible == visible) return false;
     panels[panel].visible = visible;

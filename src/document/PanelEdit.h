@@ -11,24 +11,24 @@ namespace tarlix {
 // Replaces the object of row n by a blank entry (figures: the blank figure; connected figures:
 // removed from the store), recording an undo step; the rows of the others keep their order.
 // False when the row holds nothing, or is the last figure (O), which cannot be deleted.
-bool deleteEntry(ProjectContext& ctx, CategoryPanel panel, int n);
+bool deleteEntry(Document& ctx, CategoryPanel panel, int n);
 bool canDeleteEntry(const Project& project, CategoryPanel panel, int n);
 
 // The row's Shown; the parameter panel keeps its rows too. Connected figures and the memo
 // have no such state. True when something changed.
-bool setRowShown(ProjectContext& ctx, CategoryPanel panel, int n, bool shown);
+bool setRowShown(Document& ctx, CategoryPanel panel, int n, bool shown);
 // Every row of the category listed again ("Mostrar Datos").
-bool showAllRows(ProjectContext& ctx, CategoryPanel panel);
+bool showAllRows(Document& ctx, CategoryPanel panel);
 
 // Row dragged onto row target of the same category: dragged takes target's position and the
 // rows between move one place towards dragged's old one, so that y1 dropped on y3 of y1, y2,
 // y3 gives y2, y3, y1 and y3 dropped on y1 gives y3, y1, y2. Explicit functions, relations,
 // figures and user functions only. True when the order changed.
-bool moveRowOnto(ProjectContext& ctx, CategoryPanel panel, int dragged, int target);
+bool moveRowOnto(Document& ctx, CategoryPanel panel, int dragged, int target);
 
 // A category panel dropped on another: before it when it comes from below, after it when it
 // comes from above; target 0 (the empty part of the column) puts it last.
-bool moveCategoryPanel(ProjectContext& ctx, CategoryPanel dragged, int target);
-bool setCategoryVisible(ProjectContext& ctx, CategoryPanel panel, bool visible);
+bool moveCategoryPanel(Document& ctx, CategoryPanel dragged, int target);
+bool setCategoryVisible(Document& ctx, CategoryPanel panel, bool visible);
 
 } // namespace tarlix

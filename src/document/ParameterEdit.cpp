@@ -14,49 +14,49 @@ bool isParameter(int index) {
 
 } // namespace
 
-std::vector<int> stepParameterValue(ProjectContext& ctx, int index, int direction, bool finer) {
+std::vector<int> stepParameterValue(Document& ctx, int index, int direction, bool finer) {
     const auto changed =
         stepParameter(ctx.project, ctx.view.redrawState(), index, direction, finer);
-    if (!changed.empty()) ctx.hooks.redraw();
+    if (!changed.empty()) ctx.hooks().redraw();
     return changed;
 }
 
-bool setParameterValue(ProjectContext& ctx, int index, Extended value) {
+bool setParameterValue(Document& ctx, int index, Extended value) {
     return setParameter(ctx.project, ctx.view.redrawState(), index, value);
 }
 
-bool setParameterStep(ProjectContext& ctx, int index, Extended x) {
+bool setParameterStep(Document& ctx, int index, Extended x) {
     if (!isParameter(index)) return false;
     ParameterRec trial = ctx.project.parameters[index];
     if (!applyStep(trial, x)) return false;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     setStep(ctx.project, ctx.view.redrawState(), index, x);
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
     return true;
 }
 
-void toggleParameterStepMode(ProjectContext& ctx, int index) {
+void toggleParameterStepMode(Document& ctx, int index) {
     if (!isParameter(index)) return;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     toggleStepMode(ctx.project, ctx.view.redrawState(), index);
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
 }
 
-bool changeParameterRatio(ProjectContext& ctx, int index, bool up) {
+bool changeParameterRatio(Document& ctx, int index, bool up) {
     if (!isParameter(index)) return false;
     const Extended step = ctx.project.parameters[index].step;
     if ((up ? ratioUp(step) : ratioDown(step)) == step) return false;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     changeRatio(ctx.project, ctx.view.redrawState(), index, up);
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
     return true;
 }
 
-bool setParameterSync(ProjectContext& ctx, int index, bool sync) {
+bool setParameterSync(Document& ctx, int index, bool sync) {
     return isParameter(index) && changeRecorded(ctx, ctx.project.parameters[index].sync, sync);
 }
 
-bool setParameterFixed(ProjectContext& ctx, int index, bool fixed) {
+bool setParameterFixed(Document& ctx, int index, bool fixed) {
     return isParameter(index) && changeRecorded(ctx, ctx.project.parameters[index].unfixed, !fixed);
 }
 

@@ -2,7 +2,7 @@
 
 namespace tarlix {
 
-bool placePoint(ProjectContext& ctx, int n, const std::string& x, const std::string& y,
+bool placePoint(Document& ctx, int n, const std::string& x, const std::string& y,
                 const FigureDefaults& defaults) {
     if (!ctx.project.figures.contains(n) || ctx.project.figures[n].kind != 0) return false;
     FigureEntry f = blankFigure(n);

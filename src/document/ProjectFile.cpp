@@ -22,7 +22,7 @@ std::string withoutFolder(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void showError(ProjectContext& ctx, const std::string& text) {
+void showError(Document& ctx, const std::string& text) {
     ctx.messages.show(text, mkError, false);
 }
 
@@ -84,20 +84,20 @@ std::string projectFileText(const Project& project, const View& view) {
     return list.toText();
 }
 
-bool writeProjectFile(ProjectContext& ctx, const std::string& filePath) {
+bool writeProjectFile(Document& ctx, const std::string& filePath) {
     if (writeFileAtomically(filePath, projectFileText(ctx.project, ctx.view))) return true;
     showError(ctx, kMsgCannotSave + filePath);
     return false;
 }
 
-bool saveProject(ProjectContext& ctx) {
+bool saveProject(Document& ctx) {
     const std::string& base = ctx.project.projectPath;
     if (base.empty() || !writeProjectFile(ctx, base + ".tlx")) {
         if (base.empty()) showError(ctx, kMsgCannotSave);
         return false;
     }
     const std::string afterimages = base + ".tlp";
-    if (!ctx.hooks.saveAfterimages(afterimages)) {
+    if (!ctx.saveAfterimages(afterimages)) {
         showError(ctx, kMsgCannotSave + afterimages);
         return false;
     }
@@ -105,9 +105,9 @@ bool saveProject(ProjectContext& ctx) {
     return true;
 }
 
-bool saveProjectUnder(ProjectContext& ctx, const std::string& base) {
+bool saveProjectUnder(Document& ctx, const std::string& base) {
     ctx.project.projectPath = base;
-    ctx.hooks.projectPathChanged(base);
+    ctx.hooks().projectPathChanged(base);
     return saveProject(ctx);
 }
 
@@ -128,8 +128,7 @@ AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room) {
     return fitted;
 }
 
-bool openProject(ProjectContext& ctx, const std::string& path,
-                 const std::optional<DrawingRoom>& room) {
+bool openProject(Document& ctx, const std::string& path, const std::optional<DrawingRoom>& room) {
     const std::string file = projectFileFor(path);
     if (!isRegularFile(file)) {
         showError(ctx, kMsgFileNotFound + file);
@@ -158,17 +157,16 @@ bool openProject(ProjectContext& ctx, const std::string& path,
     ctx.project = std::move(copy);
     ctx.project.modified = false;
     applyView(view, ctx.view);
-    ctx.hooks.clearUndoHistories();
-    ctx.hooks.projectPathChanged(ctx.project.projectPath);
-    ctx.hooks.loadAfterimages(ctx.project.projectPath + ".tlp");
-    ctx.hooks.projectReplaced(ctx.project);
-    ctx.hooks.allCategoriesChanged();
+    ctx.view.fillXSamples();
+    ctx.clearUndoHistories();
+    ctx.loadAfterimages(ctx.project.projectPath + ".tlp");
     ctx.view.redrawState().markEverything();
-    ctx.hooks.redraw();
+    ctx.hooks().projectPathChanged(ctx.project.projectPath);
+    ctx.hooks().projectReplaced();
     return true;
 }
 
-bool appendMemoFile(ProjectContext& ctx, const std::string& path) {
+bool appendMemoFile(Document& ctx, const std::string& path) {
     std::string bytes;
     std::vector<std::string> lines;
     if (readWholeFile(path, bytes)) {
@@ -181,14 +179,14 @@ bool appendMemoFile(ProjectContext& ctx, const std::string& path) {
         showError(ctx, kMsgNoMemo);
         return false;
     }
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     std::vector<std::string>& memo = ctx.project.memoText;
     if (!memo.empty()) memo.emplace_back();
     memo.push_back("//" + withoutFolder(path));
     memo.insert(memo.end(), lines.begin(), lines.end());
     ctx.project.modified = true;
-    ctx.hooks.memoChanged(ctx.project);
-    ctx.hooks.redraw();
+    ctx.hooks().memoChanged();
+    ctx.hooks().redraw();
     return true;
 }
 

@@ -25,21 +25,15 @@ std::string projectFileText(const Project& project, const View& view);
 
 // Writes the project file at filePath exactly (no afterimage file). False, with
 // "No se puede guardar el archivo" and the path shown, when it could not be written.
-bool writeProjectFile(ProjectContext& ctx, const std::string& filePath);
+bool writeProjectFile(Document& ctx, const std::string& filePath);
 
 // Writes ProjectPath + ".tlx" and the afterimage file beside it; modified is cleared only when
 // both were written.
-bool saveProject(ProjectContext& ctx);
+bool saveProject(Document& ctx);
 
 // Save as: the project lives at base (a path without extension) from now on, whatever the
 // save gives; then SaveProject.
-bool saveProjectUnder(ProjectContext& ctx, const std::string& base);
-
-// What the screen allows the drawing after a load, for fitting the saved aspect.
-struct DrawingRoom {
-    int availableHeight = 0; // the largest drawing height, less the tab bar where it shows
-    int preferredWidth = 0;  // the preferred drawing width of the settings store
-};
+bool saveProjectUnder(Document& ctx, const std::string& base);
 
 struct AxisLengths {
     int x = 0;
@@ -51,10 +45,10 @@ AxisLengths fitSavedAspect(AxisLengths saved, DrawingRoom room);
 
 // Opens a project file; on any failure the open project stays as it was and the program's
 // message is shown. room, when given, fits the drawing area to the saved aspect.
-bool openProject(ProjectContext& ctx, const std::string& path,
+bool openProject(Document& ctx, const std::string& path,
                  const std::optional<DrawingRoom>& room = std::nullopt);
 
 // Appends the memo of another project file to the memo, as one undoable change.
-bool appendMemoFile(ProjectContext& ctx, const std::string& path);
+bool appendMemoFile(Document& ctx, const std::string& path);
 
 } // namespace tarlix

@@ -70,12 +70,12 @@ bool readProjectInto(const TokenLines& source, ProjectNumbers numbers, Project& 
     return true;
 }
 
-bool readProject(const TokenLines& list, ProjectContext& ctx) {
+bool readProject(const TokenLines& list, Document& ctx) {
     const EngineSettings& e = ctx.project.engine;
     return readProject(list, ctx, ProjectNumbers{false, e.decimalChar, e.listSeparatorChar});
 }
 
-bool readProject(const TokenLines& list, ProjectContext& ctx, ProjectNumbers numbers,
+bool readProject(const TokenLines& list, Document& ctx, ProjectNumbers numbers,
                  const std::string* projectPath) {
     Project copy = ctx.project;
     if (projectPath) copy.projectPath = *projectPath;
@@ -83,7 +83,6 @@ bool readProject(const TokenLines& list, ProjectContext& ctx, ProjectNumbers num
     if (!readProjectInto(list, numbers, copy, view)) return false;
     ctx.project = std::move(copy);
     applyView(view, ctx.view);
-    ctx.hooks.projectReplaced(ctx.project);
     return true;
 }
 

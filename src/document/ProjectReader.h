@@ -19,8 +19,8 @@ bool readProjectInto(const TokenLines& list, ProjectNumbers numbers, Project& pr
 // whole of it reads; otherwise nothing changes. projectPath is the path the project will have
 // (its folder is the background picture's); the current one when not given. Undo snapshots
 // are read with the locale's numbers as they are; files with fileNumbers().
-bool readProject(const TokenLines& list, ProjectContext& ctx);
-bool readProject(const TokenLines& list, ProjectContext& ctx, ProjectNumbers numbers,
+bool readProject(const TokenLines& list, Document& ctx);
+bool readProject(const TokenLines& list, Document& ctx, ProjectNumbers numbers,
                  const std::string* projectPath = nullptr);
 
 } // namespace tarlix

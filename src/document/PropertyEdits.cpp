@@ -28,7 +28,7 @@ bool usesToken(const CompiledExpression& e, int token) {
     return hasToken(e.tokens, [token](int t) { return t == token; });
 }
 
-bool figureCircular(ProjectContext& ctx, const FigureEntry& f) {
+bool figureCircular(Document& ctx, const FigureEntry& f) {
     for (const CompiledExpression* e : {&f.x, &f.y, &f.radius, &f.paramLow, &f.paramHigh})
         if (!isBlank(*e) && checkCircular(*e, ctx.project, ctx.messages)) return true;
     return false;
@@ -36,13 +36,13 @@ bool figureCircular(ProjectContext& ctx, const FigureEntry& f) {
 
 // The entry is tried in its slot for the cycle test and taken out again, so that a refused
 // entry leaves the project as it was.
-bool circularInPlace(ProjectContext& ctx, EquationEntry& slot, EquationEntry& entry) {
+bool circularInPlace(Document& ctx, EquationEntry& slot, EquationEntry& entry) {
     std::swap(slot, entry);
     const bool circular = checkCircular(slot.expr, ctx.project, ctx.messages);
     std::swap(slot, entry);
     return circular;
 }
-bool circularInPlace(ProjectContext& ctx, FigureEntry& slot, FigureEntry& entry) {
+bool circularInPlace(Document& ctx, FigureEntry& slot, FigureEntry& entry) {
     std::swap(slot, entry);
     const bool circular = figureCircular(ctx, slot);
     std::swap(slot, entry);
@@ -50,8 +50,8 @@ bool circularInPlace(ProjectContext& ctx, FigureEntry& slot, FigureEntry& entry)
 }
 
 template <int N>
-bool confirmEquation(ProjectContext& ctx, Store<EquationEntry, N>& store, int n,
-                     EquationEntry& entry, int mode, bool refuseY) {
+bool confirmEquation(Document& ctx, Store<EquationEntry, N>& store, int n, EquationEntry& entry,
+                     int mode, bool refuseY) {
     if (!store.contains(n)) return false;
     if (isBlank(entry.expr)) {
         entry.expr = blankEquation().expr;
@@ -99,7 +99,7 @@ void clearUnused(FigureEntry& f) {
 }
 
 // The curve checks; may switch the curve's afterimage off (with the warning).
-bool curveAccepted(ProjectContext& ctx, FigureEntry& f) {
+bool curveAccepted(Document& ctx, FigureEntry& f) {
     const int param = parameterOfLetter(f.paramLetter);
     const bool rangeOk = !isBlank(f.paramLow) && !isBlank(f.paramHigh) && !failed(f.paramLow) &&
                          !failed(f.paramHigh);
@@ -130,7 +130,7 @@ void takeFigureDefaults(const FigureEntry& f, FigureDefaults& d) {
 
 } // namespace
 
-bool confirmExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry) {
+bool confirmExplicitFunction(Document& ctx, int n, EquationEntry entry) {
     auto& store = ctx.project.explicitFunctions;
     if (!confirmEquation(ctx, store, n, entry, kModeExplicit, true)) return false;
     // An empty slot left empty changes nothing and leaves no undo step.
@@ -139,14 +139,14 @@ bool confirmExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry) {
     return true;
 }
 
-bool confirmRelation(ProjectContext& ctx, int n, EquationEntry entry) {
+bool confirmRelation(Document& ctx, int n, EquationEntry entry) {
     auto& store = ctx.project.relations;
     if (!confirmEquation(ctx, store, n, entry, kModeRelation, false)) return false;
     if (!isBlank(entry.expr) || !isBlank(store[n].expr)) storeRelation(ctx, n, std::move(entry));
     return true;
 }
 
-bool confirmFigure(ProjectContext& ctx, int n, FigureEntry entry, FigureDefaults& defaults) {
+bool confirmFigure(Document& ctx, int n, FigureEntry entry, FigureDefaults& defaults) {
     Project& p = ctx.project;
     if (!p.figures.contains(n)) return false;
     if (entry.kind == 0) {
@@ -172,8 +172,8 @@ bool confirmFigure(ProjectContext& ctx, int n, FigureEntry entry, FigureDefaults
     return true;
 }
 
-bool confirmSegment(ProjectContext& ctx, int index, SegmentRecord record,
-                    const std::string& letters, PenDefaults& defaults) {
+bool confirmSegment(Document& ctx, int index, SegmentRecord record, const std::string& letters,
+                    PenDefaults& defaults) {
     SegmentStore& segments = ctx.project.segments;
     if (index < 1 || index > segments.count + 1) return false;
     if (record.kind == skNone) {
@@ -190,17 +190,17 @@ bool confirmSegment(ProjectContext& ctx, int index, SegmentRecord record,
     defaults = {record.penColor, record.width, record.lineStyle};
     if (index > segments.count) {
         if (segments.count >= kSegments) return false;
-        ctx.hooks.recordUndo();
+        ctx.recordUndo();
         segments.add(record);
         setSegment(ctx, segments.count, record);
     } else {
-        ctx.hooks.recordUndo();
+        ctx.recordUndo();
         setSegment(ctx, index, record);
     }
     return true;
 }
 
-bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour,
+bool setEntryColour(Document& ctx, CategoryPanel panel, int row, std::uint32_t colour,
                     ColourTarget target) {
     Project& p = ctx.project;
     switch (panel) {
@@ -238,7 +238,7 @@ bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint
         std::uint32_t& field = target == ColourTarget::Inside ? r.fillColor : r.penColor;
         if (field == colour) return false;
         field = colour;
-        ctx.hooks.recordUndo();
+        ctx.recordUndo();
         setSegment(ctx, row, r);
         return true;
     }

@@ -21,20 +21,20 @@ inline constexpr const char* kMsgRangeUsesParameter =
 
 // A function: an empty text deletes it; a text that does not compile, uses y or r, or refers
 // back to itself is refused.
-bool confirmExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry);
+bool confirmExplicitFunction(Document& ctx, int n, EquationEntry entry);
 // A relation: the same without the test for y and r.
-bool confirmRelation(ProjectContext& ctx, int n, EquationEntry entry);
+bool confirmRelation(Document& ctx, int n, EquationEntry entry);
 
 // Figure n of the dialog's kind (0 deletes it). An incomplete figure, a curve without range or
 // numeric increment, a parametric curve that does not use its parameter letter and a circular
 // definition are refused. On success the dialog's pens become the defaults for new figures.
-bool confirmFigure(ProjectContext& ctx, int n, FigureEntry entry, FigureDefaults& defaults);
+bool confirmFigure(Document& ctx, int n, FigureEntry entry, FigureDefaults& defaults);
 
 // Connected figure index (count + 1 adds one) of the record's kind, with its vertices read
 // from the typed letters; kind 0 removes it. On success its pen becomes the default for new
 // connected figures.
-bool confirmSegment(ProjectContext& ctx, int index, SegmentRecord record,
-                    const std::string& letters, PenDefaults& defaults);
+bool confirmSegment(Document& ctx, int index, SegmentRecord record, const std::string& letters,
+                    PenDefaults& defaults);
 
 // Which of an object's colours a colour dropped on its row sets: its main colour (the pen of
 // a function, relation or connected figure, the point of a figure), its line colour (a
@@ -44,7 +44,7 @@ enum class ColourTarget { Main, Line, Inside };
 
 // A colour dropped on a data-panel row. One undo step; an empty slot, an object without that
 // colour or the same colour changes nothing. True when the object changed.
-bool setEntryColour(ProjectContext& ctx, CategoryPanel panel, int row, std::uint32_t colour,
+bool setEntryColour(Document& ctx, CategoryPanel panel, int row, std::uint32_t colour,
                     ColourTarget target = ColourTarget::Main);
 
 // The increment of a curve one step larger or smaller in the sequence 1000, 500, 200 ... 0.001:

@@ -6,9 +6,9 @@
 
 namespace tarlix {
 
-template <class T> bool changeRecorded(ProjectContext& ctx, T& field, const T& value) {
+template <class T> bool changeRecorded(Document& ctx, T& field, const T& value) {
     if (field == value) return false;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     field = value;
     ctx.project.modified = true;
     return true;

@@ -17,10 +17,10 @@ Axis& axisOf(View& view, ScaleAxis axis) {
 }
 
 // The axes, grid and labels are all drawn afresh.
-void changed(ProjectContext& ctx) {
+void changed(Document& ctx) {
     ctx.project.modified = true;
     ctx.view.redrawState().markEverything();
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
 }
 
 std::array<bool*, kLevels> features(AxisSettings& a) {
@@ -29,7 +29,7 @@ std::array<bool*, kLevels> features(AxisSettings& a) {
 
 } // namespace
 
-void finerGrid(ProjectContext& ctx, ScaleAxis which, bool labelKey) {
+void finerGrid(Document& ctx, ScaleAxis which, bool labelKey) {
     View& v = ctx.view;
     Axis& axis = axisOf(v, which);
     if (labelKey)
@@ -41,7 +41,7 @@ void finerGrid(ProjectContext& ctx, ScaleAxis which, bool labelKey) {
     changed(ctx);
 }
 
-void coarserGrid(ProjectContext& ctx, ScaleAxis which, bool labelKey) {
+void coarserGrid(Document& ctx, ScaleAxis which, bool labelKey) {
     View& v = ctx.view;
     Axis& axis = axisOf(v, which);
     if (labelKey) {
@@ -68,7 +68,7 @@ int graduationLevel(const AxisSettings& axis) {
     return level;
 }
 
-void stepGraduation(ProjectContext& ctx, bool up) {
+void stepGraduation(Document& ctx, bool up) {
     const int level = graduationLevel(ctx.view.xAxis);
     const int next = up ? (level + 1) % (kLevels + 1) : (level + kLevels) % (kLevels + 1);
     for (Axis* axis : {&ctx.view.xAxis, &ctx.view.yAxis}) {
@@ -78,7 +78,7 @@ void stepGraduation(ProjectContext& ctx, bool up) {
     changed(ctx);
 }
 
-void stepLabelSize(ProjectContext& ctx, bool down) {
+void stepLabelSize(Document& ctx, bool down) {
     const int size = ctx.view.fontSize;
     const auto n = static_cast<int>(kLabelSizes.size());
     // The first size above (or below) the present one, wrapping round.
@@ -94,7 +94,7 @@ void stepLabelSize(ProjectContext& ctx, bool down) {
     changed(ctx);
 }
 
-void setGraduationOutside(ProjectContext& ctx, bool on) {
+void setGraduationOutside(Document& ctx, bool on) {
     if (ctx.view.axisOn == on) return;
     ctx.view.axisOn = on;
     changed(ctx);

@@ -12,22 +12,22 @@ enum class ScaleAxis { x, y };
 // A finer grid: more divisions until the grid step changes (below 40); with labelKey the
 // label interval goes down by one instead (not below 1). Under the polar grid the y button
 // refines the angular division.
-void finerGrid(ProjectContext& ctx, ScaleAxis axis, bool labelKey);
+void finerGrid(Document& ctx, ScaleAxis axis, bool labelKey);
 // A coarser grid: fewer divisions until the step changes (not below 1); with labelKey the
 // label interval goes up by one, up to 10 and to half the grid steps across the plot. Under
 // the polar grid the y button coarsens the angular division.
-void coarserGrid(ProjectContext& ctx, ScaleAxis axis, bool labelKey);
+void coarserGrid(Document& ctx, ScaleAxis axis, bool labelKey);
 
 // The graduation level 0..4 of both axes: level n shows the first n of the axis lines, the
 // grid, the values and the tick marks. The level is that of the x axis's leading features.
 int graduationLevel(const AxisSettings& axis);
 // One level down (0 wraps to 4), or up with up (4 wraps to 0).
-void stepGraduation(ProjectContext& ctx, bool up);
+void stepGraduation(Document& ctx, bool up);
 
 // The label size cycles through 12, 18, 24 and 32 points, upwards or (down) downwards.
-void stepLabelSize(ProjectContext& ctx, bool down);
+void stepLabelSize(Document& ctx, bool down);
 
 // The axes drawn in the ruler strips outside the plot, on or off.
-void setGraduationOutside(ProjectContext& ctx, bool on);
+void setGraduationOutside(Document& ctx, bool on);
 
 } // namespace tarlix

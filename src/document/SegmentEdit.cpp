@@ -30,10 +30,10 @@ bool axisOrLine(const Project& project, int v) {
            project.figures[v].kind == 4;
 }
 
-void finish(ProjectContext& ctx) {
-    ctx.hooks.categoryChanged(cpConnectedFigures);
+void finish(Document& ctx) {
+    ctx.hooks().categoryChanged(cpConnectedFigures);
     ctx.project.modified = true;
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
 }
 
 } // namespace
@@ -66,13 +66,13 @@ std::string readSegmentVertices(const Project& project, const std::string& lette
     return {};
 }
 
-int addSegment(ProjectContext& ctx, const PenDefaults& defaults, int first, int second) {
+int addSegment(Document& ctx, const PenDefaults& defaults, int first, int second) {
     SegmentStore& segments = ctx.project.segments;
     if (segments.count >= kSegments) {
         ctx.messages.show(kMsgSegmentsFull, mkWarning, false);
         return 0;
     }
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     SegmentRecord r;
     r.kind = skSegment;
     r.vertices[0] = static_cast<std::uint8_t>(first);
@@ -85,16 +85,16 @@ int addSegment(ProjectContext& ctx, const PenDefaults& defaults, int first, int 
     return segments.count;
 }
 
-void deleteSegment(ProjectContext& ctx, int index, bool withUndo) {
+void deleteSegment(Document& ctx, int index, bool withUndo) {
     SegmentStore& segments = ctx.project.segments;
     if (index < 1 || index > segments.count) return;
-    if (withUndo) ctx.hooks.recordUndo();
+    if (withUndo) ctx.recordUndo();
     segments.remove(index);
-    ctx.hooks.segmentRemoved(index);
+    ctx.segmentRemoved(index);
     finish(ctx);
 }
 
-void setSegment(ProjectContext& ctx, int index, const SegmentRecord& record) {
+void setSegment(Document& ctx, int index, const SegmentRecord& record) {
     SegmentStore& segments = ctx.project.segments;
     if (index < 1 || index > segments.count) return;
     segments[index] = record;

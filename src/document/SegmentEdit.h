@@ -28,14 +28,14 @@ std::string readSegmentVertices(const Project& project, const std::string& lette
 
 // Appends a segment from first to second in the defaults of new connected figures; when all
 // are in use the message is shown and nothing changes. Returns the new index, or 0.
-int addSegment(ProjectContext& ctx, const PenDefaults& defaults, int first, int second);
+int addSegment(Document& ctx, const PenDefaults& defaults, int first, int second);
 
 // Removes connected figure index; the later ones move down (the afterimage store follows
 // through the hooks).
-void deleteSegment(ProjectContext& ctx, int index, bool withUndo = true);
+void deleteSegment(Document& ctx, int index, bool withUndo = true);
 
 // Replaces connected figure index with record; the view is drawn afresh. It records no undo
 // step: the edits that call it record theirs before they change anything.
-void setSegment(ProjectContext& ctx, int index, const SegmentRecord& record);
+void setSegment(Document& ctx, int index, const SegmentRecord& record);
 
 } // namespace tarlix

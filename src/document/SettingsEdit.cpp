@@ -7,11 +7,11 @@
 
 namespace tarlix {
 
-bool setAnimationPeriod(ProjectContext& ctx, int period) {
+bool setAnimationPeriod(Document& ctx, int period) {
     return changeRecorded(ctx, ctx.project.settings.animationPeriod, std::max(period, 0));
 }
 
-bool setAfterimagesEnabled(ProjectContext& ctx, bool enabled) {
+bool setAfterimagesEnabled(Document& ctx, bool enabled) {
     return changeRecorded(ctx, ctx.project.settings.afterimagesOn, enabled);
 }
 

@@ -28,12 +28,12 @@ template <int N> void moveRow(Store<RowState, N>& rows, int n, bool wasUsed, boo
     if (!wasUsed && nowUsed) placeRow(rows, n);
 }
 
-void finish(ProjectContext& ctx, CategoryPanel panel, std::initializer_list<int> tokens) {
-    ctx.hooks.categoryChanged(panel);
-    ctx.hooks.categoryChanged(cpParameters); // which parameters are in use may have changed
+void finish(Document& ctx, CategoryPanel panel, std::initializer_list<int> tokens) {
+    ctx.hooks().categoryChanged(panel);
+    ctx.hooks().categoryChanged(cpParameters); // which parameters are in use may have changed
     for (int token : tokens) markChanged(ctx.project, ctx.view.redrawState(), token);
     ctx.project.modified = true;
-    ctx.hooks.redraw();
+    ctx.hooks().redraw();
 }
 
 bool sameText(const CompiledExpression& a, const CompiledExpression& b) {
@@ -52,56 +52,56 @@ bool shapeChanged(const FigureEntry& before, const FigureEntry& after) {
 }
 
 // An emptied figure takes every connected figure through it along.
-void removeSegmentsThrough(ProjectContext& ctx, int figure) {
+void removeSegmentsThrough(Document& ctx, int figure) {
     SegmentStore& segments = ctx.project.segments;
     bool removed = false;
     for (int i = segments.count; i >= 1; --i) {
         if (!segments[i].usesVertex(figure)) continue;
         segments.remove(i);
-        ctx.hooks.segmentRemoved(i);
+        ctx.segmentRemoved(i);
         removed = true;
     }
-    if (removed) ctx.hooks.categoryChanged(cpConnectedFigures);
+    if (removed) ctx.hooks().categoryChanged(cpConnectedFigures);
 }
 
 } // namespace
 
-void storeExplicitFunction(ProjectContext& ctx, int n, EquationEntry entry) {
+void storeExplicitFunction(Document& ctx, int n, EquationEntry entry) {
     Project& p = ctx.project;
     if (!p.explicitFunctions.contains(n)) return;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     EquationEntry& stored = p.explicitFunctions[n];
     if (needsCompile(entry.expr, stored.expr)) {
         compileText(entry.expr, kModeExplicit, true, ctx.compileEnv());
-        ctx.hooks.functionTextChanged(n);
+        ctx.functionTextChanged(n);
     }
     moveRow(p.explicitFunctionRows, n, !isEmpty(stored.expr), !isEmpty(entry.expr));
     stored = std::move(entry);
     finish(ctx, cpExplicit, {explicitFunctionToken(n)});
 }
 
-void storeRelation(ProjectContext& ctx, int n, EquationEntry entry) {
+void storeRelation(Document& ctx, int n, EquationEntry entry) {
     Project& p = ctx.project;
     if (!p.relations.contains(n)) return;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     EquationEntry& stored = p.relations[n];
     if (needsCompile(entry.expr, stored.expr)) {
         compileText(entry.expr, kModeRelation, true, ctx.compileEnv());
-        ctx.hooks.relationTextChanged(n);
+        ctx.relationTextChanged(n);
     }
     moveRow(p.relationRows, n, !isEmpty(stored.expr), !isEmpty(entry.expr));
     stored = std::move(entry);
     finish(ctx, cpRelations, {relationToken(n)});
 }
 
-void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry) {
+void storeUserFunction(Document& ctx, int n, CompiledExpression entry) {
     Project& p = ctx.project;
     if (!p.userFunctions.contains(n)) return;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     CompiledExpression& stored = p.userFunctions[n];
     if (needsCompile(entry, stored)) {
         compileText(entry, kModeRelation, true, ctx.compileEnv());
-        ctx.hooks.userFunctionTextChanged(n);
+        ctx.userFunctionTextChanged(n);
     }
     moveRow(p.userFunctionRows, n, !isEmpty(stored), !isEmpty(entry));
     stored = std::move(entry);
@@ -109,10 +109,10 @@ void storeUserFunction(ProjectContext& ctx, int n, CompiledExpression entry) {
     finish(ctx, cpUserFunctions, {userFunctionToken(n), antiderivativeToken(n)});
 }
 
-void storeFigure(ProjectContext& ctx, int n, FigureEntry entry) {
+void storeFigure(Document& ctx, int n, FigureEntry entry) {
     Project& p = ctx.project;
     if (!p.figures.contains(n)) return;
-    ctx.hooks.recordUndo();
+    ctx.recordUndo();
     FigureEntry& stored = p.figures[n];
     if (entry.kind != 0) {
         const bool fresh = stored.kind == 0; // its old code may belong to stale texts
@@ -123,7 +123,7 @@ void storeFigure(ProjectContext& ctx, int n, FigureEntry entry) {
                                     needsCompile(entry.paramHigh, stored.paramHigh)};
         compileFigure(entry, n, parts, true, ctx.compileEnv());
     }
-    if (shapeChanged(stored, entry)) ctx.hooks.figureShapeChanged(n);
+    if (shapeChanged(stored, entry)) ctx.figureShapeChanged(n);
     if (entry.kind == 0) {
         removeSegmentsThrough(ctx, n);
         entry.label = std::string(1, figureLetter(n));
@@ -131,7 +131,7 @@ void storeFigure(ProjectContext& ctx, int n, FigureEntry entry) {
     moveRow(p.figureRows, n, stored.kind != 0, entry.kind != 0);
     const CategoryPanel before = figurePanel(stored);
     stored = std::move(entry);
-    if (before != figurePanel(stored)) ctx.hooks.categoryChanged(before);
+    if (before != figurePanel(stored)) ctx.hooks().categoryChanged(before);
     finish(ctx, figurePanel(stored), {figureToken(n)});
 }
 

@@ -1,5 +1,6 @@
 #include "document/UndoHistories.h"
 
+#include "document/Document.h"
 #include "document/ProjectReader.h"
 
 namespace tarlix {
@@ -10,7 +11,7 @@ void DataHistory::push(const Project& project, const View& view) {
     notify();
 }
 
-bool DataHistory::undo(ProjectContext& ctx) {
+bool DataHistory::undo(Document& ctx) {
     if (!history_.canRedo()) {
         push(ctx.project, ctx.view);
         history_.stepBack();
@@ -22,7 +23,7 @@ bool DataHistory::undo(ProjectContext& ctx) {
     return restored;
 }
 
-bool DataHistory::redo(ProjectContext& ctx) {
+bool DataHistory::redo(Document& ctx) {
     const ProjectSnapshot* step = history_.stepForward();
     const bool restored = restore(ctx, step);
     if (step && !restored) history_.stepBack();
@@ -37,12 +38,11 @@ void DataHistory::clear() {
 
 // The snapshot replaces the whole project as reading a file does, keeping the project's name;
 // the project now differs from its file.
-bool DataHistory::restore(ProjectContext& ctx, const ProjectSnapshot* step) {
+bool DataHistory::restore(Document& ctx, const ProjectSnapshot* step) {
     if (!step || !readProject(step->lines(), ctx)) return false;
     ctx.project.modified = true;
-    ctx.hooks.allCategoriesChanged();
     ctx.view.redrawState().markEverything();
-    ctx.hooks.redraw();
+    ctx.hooks().projectReplaced();
     return true;
 }
 

@@ -3,7 +3,6 @@
 // the data panel's undo and redo, and the view history of ranges and sizes, driven by the
 // graph window's domain buttons. Both are emptied at start-up, by New and by Open.
 
-#include "document/ProjectEdit.h"
 #include "document/ProjectSnapshot.h"
 #include "document/StepHistory.h"
 #include "document/ViewStep.h"
@@ -12,6 +11,10 @@
 
 namespace tarlix {
 
+class Document;
+class Project;
+class View;
+
 class DataHistory {
 public:
     // Before an edit: a snapshot of the project as it is. Nothing while a drag on the graph has
@@ -19,8 +22,8 @@ public:
     void push(const Project& project, const View& view);
     // Back one step; the present state is stored first when it is the newest, so that redo
     // returns to it. A snapshot that does not read changes nothing.
-    bool undo(ProjectContext& ctx);
-    bool redo(ProjectContext& ctx);
+    bool undo(Document& ctx);
+    bool redo(Document& ctx);
     void clear();
 
     bool canUndo() const { return history_.canUndo(); }
@@ -32,7 +35,7 @@ public:
     std::function<void()> changed;
 
 private:
-    bool restore(ProjectContext& ctx, const ProjectSnapshot* step);
+    bool restore(Document& ctx, const ProjectSnapshot* step);
     void notify() const {
         if (changed) changed();
     }

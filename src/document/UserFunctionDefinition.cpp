@@ -9,7 +9,7 @@
 
 namespace tarlix {
 
-bool defineUserFunction(ProjectContext& ctx, int n, const std::string& text) {
+bool defineUserFunction(Document& ctx, int n, const std::string& text) {
     Project& p = ctx.project;
     if (!p.userFunctions.contains(n)) return false;
     CompiledExpression entry = p.userFunctions[n];

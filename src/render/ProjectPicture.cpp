@@ -6,15 +6,20 @@
 #include "render/explicit/FunctionSamples.h"
 #include "render/figures/FigurePositions.h"
 #include "render/relation/RelationColours.h"
+#include "view/OutputScale.h"
 
 namespace tarlix {
 
+ProjectPicture::ProjectPicture(Document& document, RelationScanHooks* hooks)
+    : ProjectPicture(document.project, document.view, document.redraw, document.afterimages,
+                     hooks) {}
+
 ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw,
-                               RelationScanHooks* hooks)
+                               AfterimageStore& afterimages, RelationScanHooks* hooks)
     : project_(project), view_(view), redraw_(redraw), random_(RandomState::seededOnce()),
       area_(view), env_{project.engine, project, parameters_, &random_, &area_}, evaluator_(env_),
       curves_(view_, evaluator_), buffer_(std::make_unique<PolylineBuffer>()),
-      hooks_(hooks ? *hooks : noHooks_), relations_(evaluator_) {
+      hooks_(hooks ? *hooks : noHooks_), relations_(evaluator_), afterimageStore_(afterimages) {
     plotter_ = std::make_unique<RelationPlotter>(relationSettingsOf(project.settings), hooks_,
                                                  &relations_.explicitPlotter());
     shownRelationColours_.fill(kWhite);
@@ -41,6 +46,19 @@ void ProjectPicture::markEverythingDirty() {
     for (int i = 1; i <= kFigures; ++i)
         redraw_.markDirty(static_cast<std::uint8_t>(figureToken(i)));
     traces_.reset();
+}
+
+void ProjectPicture::forgetShownProject() {
+    markEverythingDirty();
+    shownValid_ = false;
+    mergePending_ = false;
+    contributions_.reset();
+    tracesPending_ = false;
+    previousPositions_ = view_.positions;
+    segmentAfterimages_.clear();
+    afterimagesStale_ = true;
+    baseValid_ = false;
+    relationsValid_ = false;
 }
 
 void ProjectPicture::recompute() {
@@ -207,7 +225,8 @@ void ProjectPicture::drawBase(Surfaces& surfaces, int width, int height) {
     baseLineOptions_ = drawSettings_.lineOptions;
 }
 
-void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces) {
+void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces, int scale) {
+    const OutputScale output(view_, scale);
     updateDrawSettings();
     // The base keeps every function that did not change since it was drawn; when the changed
     // ones differ from those drawn over it, it is drawn again without them.

@@ -11,6 +11,7 @@
 // image that is copied, and only the functions and figures that changed are drawn over it.
 
 #include "document/AfterimageStore.h"
+#include "document/Document.h"
 #include "document/Project.h"
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/ParameterValues.h"
@@ -39,14 +40,18 @@ class ProjectPicture {
 public:
     // hooks: the window's clock, break keys and caption for long relation scans (none: the
     // scan runs to its end).
-    ProjectPicture(Project& project, View& view, RedrawState& redraw,
+    explicit ProjectPicture(Document& document, RelationScanHooks* hooks = nullptr);
+    // A picture of the same project beside the document's own, drawn from afterimages of its
+    // own.
+    ProjectPicture(Project& project, View& view, RedrawState& redraw, AfterimageStore& afterimages,
                    RelationScanHooks* hooks = nullptr);
 
     // Recomputes every object whose token is dirty (all of them after the view's mapping
     // changed) and clears the redraw state.
     void recompute();
-    // Draws the picture; surfaces make the relation layers.
-    void draw(Canvas& canvas, Surfaces& surfaces);
+    // Draws the picture; surfaces make the relation layers. scale image pixels stand for each
+    // pixel of the view (a dense screen, an enlarged output).
+    void draw(Canvas& canvas, Surfaces& surfaces, int scale = 1);
 
     // The ruler strips beside the picture as the screen shows them, scale image pixels to a
     // screen pixel; the canvas measures text.
@@ -78,6 +83,9 @@ public:
     SegmentAfterimageBook& segmentAfterimages() { return segmentAfterimages_; }
     // Every object is computed afresh at the next recompute (a new or loaded project).
     void markEverythingDirty();
+    // The project was replaced as a whole (open, New, undo, redo): nothing the picture showed
+    // of the one before (its places, traces, afterimage copies) may join the new one.
+    void forgetShownProject();
 
     // The snapshots the afterimage layer is drawn from; after an edit of the store the layer
     // is drawn again from it at the next drawing.
@@ -165,7 +173,7 @@ private:
 
     // Afterimages: the store, the layer drawn from it and the afterimage copies the last
     // drawing made, which join the layer when the next step moves the picture on.
-    AfterimageStore afterimageStore_;
+    AfterimageStore& afterimageStore_;
     std::unique_ptr<Canvas> afterimages_;
     std::unique_ptr<Canvas> contributions_;
     bool afterimagesStale_ = true;

@@ -1,25 +1,9 @@
 #include "render/RenderPicture.h"
 
 #include "render/axes/Axes.h"
+#include "view/OutputScale.h"
 
 namespace tarlix {
-
-namespace {
-
-// Sets the view's output scale for a while; 1 again when it ends, whatever happens.
-class OutputScale {
-public:
-    OutputScale(View& view, int scale) : view_(view) { set(scale); }
-    ~OutputScale() { set(1); }
-    OutputScale(const OutputScale&) = delete;
-    OutputScale& operator=(const OutputScale&) = delete;
-
-private:
-    void set(int scale) { view_.xAxis.outputScale = view_.yAxis.outputScale = scale; }
-    View& view_;
-};
-
-} // namespace
 
 RenderedPicture renderPicture(ProjectPicture& picture, View& view, Surfaces& surfaces, int scale) {
     const OutputScale enlarged(view, scale);

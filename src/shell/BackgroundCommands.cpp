@@ -11,7 +11,7 @@
 
 namespace tarlix {
 
-BackgroundCommands::BackgroundCommands(GraphWindow& window, std::function<ProjectContext()> context,
+BackgroundCommands::BackgroundCommands(GraphWindow& window, std::function<Document&()> context,
                                        int& chosenMode)
     : QObject(&window), window_(window), context_(std::move(context)), chosenMode_(chosenMode) {
     const GraphWindow::BackgroundButtons& b = window.backgroundButtons();
@@ -38,20 +38,20 @@ void BackgroundCommands::chooseFile() {
 
 bool BackgroundCommands::loadFile(const QString& path) {
     QString reason;
-    ProjectContext ctx = context_();
+    Document& ctx = context_();
     if (!picture_.load(path, reason)) {
         ctx.messages.show(shownMessage("Graph.pictureUnreadable") + ": " +
                               fromQString(QFileInfo(path).fileName() + " (" + reason + ")"),
                           mkError, false);
         return false;
     }
-    if (!setBackgroundPicture(ctx, fromQString(path), stretchMode())) ctx.hooks.redraw();
+    if (!setBackgroundPicture(ctx, fromQString(path), stretchMode())) ctx.hooks().redraw();
     showButtons();
     return true;
 }
 
 void BackgroundCommands::loadProjectPicture() {
-    ProjectContext ctx = context_();
+    Document& ctx = context_();
     const std::string file = ctx.project.settings.backgroundFile;
     picture_.clear();
     if (!file.empty() && !loadFile(toQString(file))) {
@@ -63,23 +63,23 @@ void BackgroundCommands::loadProjectPicture() {
 
 bool BackgroundCommands::pasteFromClipboard() {
     if (!picture_.takeFromClipboard()) return false;
-    ProjectContext ctx = context_();
-    if (!setBackgroundPicture(ctx, std::string(), stretchMode())) ctx.hooks.redraw();
+    Document& ctx = context_();
+    if (!setBackgroundPicture(ctx, std::string(), stretchMode())) ctx.hooks().redraw();
     showButtons();
     return true;
 }
 
 void BackgroundCommands::setStretch(int mode) {
     if (mode != 0) chosenMode_ = mode;
-    ProjectContext ctx = context_();
+    Document& ctx = context_();
     setBackgroundPicture(ctx, ctx.project.settings.backgroundFile, mode);
     showButtons();
 }
 
 void BackgroundCommands::turnOff() {
     picture_.clear();
-    ProjectContext ctx = context_();
-    if (!setBackgroundPicture(ctx, std::string(), stretchMode())) ctx.hooks.redraw();
+    Document& ctx = context_();
+    if (!setBackgroundPicture(ctx, std::string(), stretchMode())) ctx.hooks().redraw();
     showButtons();
 }
 

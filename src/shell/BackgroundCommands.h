@@ -17,8 +17,7 @@ class BackgroundCommands : public QObject {
     Q_OBJECT
 public:
     // chosenMode: the stretch mode the stretch button turns on (1..3), kept between sessions.
-    BackgroundCommands(GraphWindow& window, std::function<ProjectContext()> context,
-                       int& chosenMode);
+    BackgroundCommands(GraphWindow& window, std::function<Document&()> context, int& chosenMode);
 
     const BackgroundPicture& picture() const { return picture_; }
     // The picture the project names, after it was opened: a file that cannot be read is
@@ -38,7 +37,7 @@ private:
     void showButtons();
 
     GraphWindow& window_;
-    std::function<ProjectContext()> context_;
+    std::function<Document&()> context_;
     int& chosenMode_;
     BackgroundPicture picture_;
 };

@@ -26,8 +26,8 @@ QString label(const std::string& caption) {
     return toQString(caption).trimmed();
 }
 
-using Context = std::function<ProjectContext()>;
-using StoreEquation = void (*)(ProjectContext&, int, EquationEntry);
+using Context = std::function<Document&()>;
+using StoreEquation = void (*)(Document&, int, EquationEntry);
 
 // A function or a relation: the entry keeps its pen and takes the new text.
 template <int N>
@@ -43,7 +43,7 @@ equationRequest(const Context& context, Store<EquationEntry, N> Project::*store,
     r.text = entries[n].expr.source;
     r.mode = mode;
     r.send = [context, store, n, storeEntry](const std::string& text) {
-        ProjectContext ctx = context();
+        Document& ctx = context();
         EquationEntry entry = (ctx.project.*store)[n];
         entry.expr.source = text;
         storeEntry(ctx, n, std::move(entry));
@@ -62,7 +62,7 @@ std::optional<CalculatorRequest> userFunctionRequest(const Context& context, int
     r.text = p.userFunctions[n].source;
     r.mode = kModeRelation;
     r.send = [context, n](const std::string& text) {
-        ProjectContext ctx = context();
+        Document& ctx = context();
         return defineUserFunction(ctx, n, text);
     };
     return r;
@@ -94,7 +94,7 @@ CalculatorRequest numberRequest(const Context& context, const QString& label,
     r.text = text;
     r.mode = kModePlain;
     r.send = [context, store](const std::string& sent) {
-        ProjectContext ctx = context();
+        Document& ctx = context();
         const auto value = calculate(ctx, sent);
         if (!value || !isDefinedReal(*value)) {
             ctx.messages.show(kInvalidNumber, mkError, false);

@@ -170,7 +170,7 @@ void CalculatorWindow::showPreview() {
 }
 
 void CalculatorWindow::calculate() {
-    ProjectContext ctx = context();
+    Document& ctx = context();
     const std::string& text = calculator_.equal(ctx);
     if (text.empty()) {
         result_->clear();
@@ -180,7 +180,7 @@ void CalculatorWindow::calculate() {
 }
 
 void CalculatorWindow::sendExpression() {
-    ProjectContext ctx = context();
+    Document& ctx = context();
     CompiledExpression record;
     const CompileEnv env = ctx.compileEnv();
     const std::string text = calculator_.textToSend();

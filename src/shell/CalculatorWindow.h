@@ -37,7 +37,7 @@ public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
 
     // The project the calculator reads and the message box it shows errors in.
-    std::function<ProjectContext()> context;
+    std::function<Document&()> context;
 
     // Shows the window on an expression of an object.
     void open(const CalculatorRequest& request);

@@ -81,7 +81,7 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     buildConsoleMenus(*this);
     watchPointer();
     connectViewMenu();
-    resize(objects_.view.presentationMode ? 390 : 330, 700); // presenting: 60 pixels wider
+    resize(objects_.document.view.presentationMode ? 390 : 330, 700); // presenting: 60 pixels wider
     setMinimumHeight(150);
 }
 
@@ -125,7 +125,7 @@ void DataPanel::createPanels() {
 RowGeometry DataPanel::geometry() const {
     const QScreen* s = screen();
     const int dpi = s ? static_cast<int>(std::lround(s->logicalDotsPerInchY())) : 96;
-    return RowGeometry::forScreen(dpi > 0 ? dpi : 96, objects_.view.presentationMode);
+    return RowGeometry::forScreen(dpi > 0 ? dpi : 96, objects_.document.view.presentationMode);
 }
 
 void DataPanel::refreshCategory(CategoryPanel panel) {
@@ -134,8 +134,8 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
         layoutPanels();
         return;
     }
-    const auto rows = rowContents(panelRows(objects_.project, panel), panel,
-                                  objects_.project.engine, geometry(), rowMetrics_);
+    const auto rows = rowContents(panelRows(objects_.document.project, panel), panel,
+                                  objects_.document.project.engine, geometry(), rowMetrics_);
     int used = 0;
     for (const auto& r : rows) used += r.used ? 1 : 0;
     const bool canCreate = panel == cpMemo || (panel == cpExplicit && used < kExplicitFunctions) ||
@@ -145,7 +145,7 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
     if (panel == cpCurves || panel == cpBasicFigures) {
         std::vector<int> free;
         for (int n = 1; n <= kFigures; ++n)
-            if (objects_.project.figures[n].kind == 0) free.push_back(n);
+            if (objects_.document.project.figures[n].kind == 0) free.push_back(n);
         this->panel(panel)->setLetterStrip(free);
     }
     this->panel(panel)->setRows(rows, geometry(), canCreate);
@@ -157,7 +157,7 @@ void DataPanel::refreshAll() {
 }
 
 void DataPanel::layoutPanels() {
-    Project& project = objects_.project;
+    Project& project = objects_.document.project;
     int top = 0;
     const int width = std::max(scroll_->width() - 20, 200);
     for (CategoryPanel p : panelsInOrder(project)) {
@@ -174,7 +174,7 @@ void DataPanel::layoutPanels() {
 
 // A slot without an object has no change to make; its button shows the model again.
 void DataPanel::toggleRow(CategoryPanel panel, int row) {
-    ProjectContext ctx = objects_.context();
+    Document& ctx = objects_.context();
     if (!toggleEntryVisible(ctx, panel, row)) refreshCategory(panel);
 }
 

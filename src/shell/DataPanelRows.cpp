@@ -50,11 +50,11 @@ void DataPanel::watchPointer() {
         if (!menu->isEmpty()) menu->exec(at);
     };
     pointer_->rowDropped = [this](CategoryPanel panel, int dragged, int target) {
-        ProjectContext ctx = objects_.context();
+        Document& ctx = objects_.context();
         moveRowOnto(ctx, panel, dragged, target);
     };
     pointer_->panelDropped = [this](CategoryPanel dragged, int target) {
-        ProjectContext ctx = objects_.context();
+        Document& ctx = objects_.context();
         moveCategoryPanel(ctx, dragged, target);
     };
     pointer_->fileDropped = [this](const QString& path) {
@@ -76,7 +76,7 @@ std::unique_ptr<QMenu> DataPanel::rowMenu(CategoryPanel panel, int row) {
         item("RowMenu.edit", [this, panel, row] {
             if (editRequested) editRequested(panel, row);
         });
-        if (canDeleteEntry(objects_.project, panel, row))
+        if (canDeleteEntry(objects_.document.project, panel, row))
             item("RowMenu.delete", [this, panel, row] { deleteRow(panel, row); });
         if (panel != cpUserFunctions)
             item("RowMenu.clearAfterimage", [this, panel, row] {
@@ -86,7 +86,7 @@ std::unique_ptr<QMenu> DataPanel::rowMenu(CategoryPanel panel, int row) {
     // Connected figures keep no Shown state: their rows are always listed.
     if (panel != cpConnectedFigures)
         item("RowMenu.hide", [this, panel, row] {
-            ProjectContext ctx = objects_.context();
+            Document& ctx = objects_.context();
             setRowShown(ctx, panel, row, false);
         });
     return menu;
@@ -106,9 +106,10 @@ std::unique_ptr<QMenu> DataPanel::areaMenu(int panel) {
 }
 
 void DataPanel::deleteRow(CategoryPanel panel, int row) {
-    if (!canDeleteEntry(objects_.project, panel, row)) return;
-    if (!objects_.messages->show(shownMessage("RowMenu.deleteQuestion"), mkWarning, true)) return;
-    ProjectContext ctx = objects_.context();
+    if (!canDeleteEntry(objects_.document.project, panel, row)) return;
+    if (!objects_.document.messages.show(shownMessage("RowMenu.deleteQuestion"), mkWarning, true))
+        return;
+    Document& ctx = objects_.context();
     deleteEntry(ctx, panel, row);
 }
 
@@ -166,8 +167,8 @@ void DataPanel::connectViewMenu() {
     for (int p = 1; p <= kCategoryPanels; ++p) {
         const auto panel = static_cast<CategoryPanel>(p);
         on("ShowPanel" + QString::number(p), [this, panel] {
-            const bool shown = !objects_.project.categories[panel].visible;
-            ProjectContext ctx = objects_.context();
+            const bool shown = !objects_.document.project.categories[panel].visible;
+            Document& ctx = objects_.context();
             setCategoryVisible(ctx, panel, shown);
             if (panel == cpConnectedFigures && !shown && connectedFiguresHidden)
                 connectedFiguresHidden();
@@ -175,13 +176,13 @@ void DataPanel::connectViewMenu() {
         });
     }
     on("ShowDataAll", [this] {
-        ProjectContext ctx = objects_.context();
+        Document& ctx = objects_.context();
         for (CategoryPanel panel : kShowDataPanels) showAllRows(ctx, panel);
     });
     for (int k = 1; k <= 7; ++k) {
         const CategoryPanel panel = kShowDataPanels[k - 1];
         on("ShowData" + QString::number(k), [this, panel] {
-            ProjectContext ctx = objects_.context();
+            Document& ctx = objects_.context();
             showAllRows(ctx, panel);
         });
     }
@@ -192,8 +193,8 @@ void DataPanel::showViewState() {
     action("ShowToolbar")->setChecked(!toolBar_->isHidden());
     for (int p = 1; p <= kCategoryPanels; ++p)
         action("ShowPanel" + QString::number(p))
-            ->setChecked(objects_.project.categories[p].visible);
-    action("ViewPresentation")->setChecked(objects_.view.presentationMode);
+            ->setChecked(objects_.document.project.categories[p].visible);
+    action("ViewPresentation")->setChecked(objects_.document.view.presentationMode);
 }
 
 } // namespace tarlix

@@ -40,7 +40,7 @@ void addToggle(QMenu& menu, const char* name, QAction* button) {
 } // namespace
 
 GraphContextMenu::GraphContextMenu(GraphWindow& window, GraphMouse& mouse,
-                                   std::function<ProjectContext()> context, ProjectPicture& picture,
+                                   std::function<Document&()> context, ProjectPicture& picture,
                                    Commands commands)
     : QObject(&window), window_(window), mouse_(mouse), context_(std::move(context)),
       picture_(picture), commands_(std::move(commands)), graphImage_(window.graphImage()) {
@@ -83,7 +83,7 @@ QMenu* GraphContextMenu::menuAt(int px, int py) {
 // One item for each kind of object under the pointer; a curve found also as the figure under
 // the pointer is offered once.
 void GraphContextMenu::addPropertyItems(QMenu& menu, int px, int py) {
-    const ProjectContext c = context_();
+    const Document& c = context_();
     const ObjectsUnderPointer hits = objectsAt(c, picture_, px, py);
     const auto item = [&](const char* name, const std::string& object, CategoryPanel panel, int n) {
         if (n == 0) return;
@@ -123,7 +123,7 @@ void GraphContextMenu::addSetPointItems(QMenu& menu, int px, int py) {
 }
 
 void GraphContextMenu::setPoint(int n, int px, int py) {
-    ProjectContext c = context_();
+    Document& c = context_();
     const auto text = [&](const Axis& axis, int p) {
         const std::string t =
             formatAxisValue(axis, axis.toWorld(p), 0, c.project.engine.decimalChar);

@@ -31,9 +31,8 @@ public:
         const NewObjectDefaults* newObjects = nullptr;
     };
 
-    GraphContextMenu(GraphWindow& window, GraphMouse& mouse,
-                     std::function<ProjectContext()> context, ProjectPicture& picture,
-                     Commands commands);
+    GraphContextMenu(GraphWindow& window, GraphMouse& mouse, std::function<Document&()> context,
+                     ProjectPicture& picture, Commands commands);
 
     // The menu for the picture pixel (px, py), built afresh; it belongs to this object until
     // the next one is built.
@@ -50,7 +49,7 @@ private:
 
     GraphWindow& window_;
     GraphMouse& mouse_;
-    std::function<ProjectContext()> context_;
+    std::function<Document&()> context_;
     ProjectPicture& picture_;
     Commands commands_;
     QMenu* menu_ = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/GraphMouse.h"
 
 #include "document/SegmentEdit.h"
+#include "document/ViewGestures.h"
 #include "expression/References.h"
 #include "expression/eval/NumberText.h"
 #include "render/figures/FigureHits.h"
@@ -38,8 +39,8 @@ int sign(int v) {
 
 } // namespace
 
-GraphMouse::GraphMouse(std::function<ProjectContext()> context, DataHistory& data,
-                       ViewHistory& views, const PenDefaults& segmentPen)
+GraphMouse::GraphMouse(std::function<Document&()> context, DataHistory& data, ViewHistory& views,
+                       const PenDefaults& segmentPen)
     : context_(std::move(context)), data_(data), views_(views), segmentPen_(segmentPen) {}
 
 void GraphMouse::setTool(GraphTool tool) {
@@ -49,7 +50,7 @@ void GraphMouse::setTool(GraphTool tool) {
 }
 
 std::string GraphMouse::coordinateText(int px, int py) const {
-    const ProjectContext c = ctx();
+    const Document& c = ctx();
     const View& v = c.view;
     const char decimal = c.project.engine.decimalChar;
     std::string text = "(" + formatAxisValue(v.xAxis, v.xAxis.toWorld(px), 0, decimal) +
@@ -66,7 +67,7 @@ StatusHint GraphMouse::statusHint() const {
 }
 
 PointerShape GraphMouse::hover(int px, int py) {
-    const ProjectContext c = ctx();
+    const Document& c = ctx();
     if (tool_ == GraphTool::connect)
         return pointAt(c.view, c.project.figures, px, py) != 0 ? PointerShape::point
                                                                : PointerShape::cross;
@@ -95,13 +96,13 @@ void GraphMouse::press(MouseButton button, MouseKeys keys, int px, int py) {
     if (button == MouseButton::middle) {
         tool_ = GraphTool::pan;
     } else if (tool_ == GraphTool::connect) {
-        const ProjectContext c = ctx();
+        const Document& c = ctx();
         connectFrom_ = pointAt(c.view, c.project.figures, px, py);
         if (connectFrom_ == 0) return; // nothing to connect from
     } else if ((marker_ = markerAt(px))) {
         // the marker's column follows the pointer until release
     } else {
-        const ProjectContext c = ctx();
+        const Document& c = ctx();
         grabbed_ = figureAt(c.view, c.project.figures, px, py, false).figure;
         grabbedCurve_ = grabbed_ != 0 && isCurveKind(c.project.figures[grabbed_].kind);
     }
@@ -133,7 +134,7 @@ void GraphMouse::move(MouseKeys keys, int px, int py) {
 // to the polar grid when both are free), the others keep their last pixel. A curve's point
 // moves its parameter at once.
 void GraphMouse::moveFigure(MouseKeys keys, int px, int py) {
-    ProjectContext c = ctx();
+    Document& c = ctx();
     const View& v = c.view;
     const FigureEntry& f = c.project.figures[grabbed_];
     if (grabbedCurve_) {
@@ -142,8 +143,8 @@ void GraphMouse::moveFigure(MouseKeys keys, int px, int py) {
         figureX_ = px;
         figureY_ = py;
         if (applyCurveDrag(c, r)) {
-            c.hooks.categoryChanged(cpParameters);
-            c.hooks.redraw();
+            c.hooks().categoryChanged(cpParameters);
+            c.hooks().redraw();
         }
         return;
     }
@@ -173,7 +174,7 @@ void GraphMouse::moveFigure(MouseKeys keys, int px, int py) {
 // grid value with Ctrl, else the pointer's value as the status bar shows it. Later writes of
 // the same drag add no undo step.
 void GraphMouse::writeFigure() {
-    ProjectContext c = ctx();
+    Document& c = ctx();
     const View& v = c.view;
     const char decimal = c.project.engine.decimalChar;
     FigureEntry f = c.project.figures[grabbed_];
@@ -216,7 +217,7 @@ void GraphMouse::release(MouseButton button, MouseKeys keys, int px, int py) {
         if (px != currentX_ || py != currentY_) move(keys, px, py);
         if (!grabbedCurve_) writeFigure();
     } else if (marker_) {
-        ProjectContext c = ctx();
+        Document& c = ctx();
         setMarkerX(c, *marker_, c.view.xAxis.toWorld(px));
     } else {
         currentX_ = px;
@@ -239,13 +240,9 @@ void GraphMouse::endDrag() {
 }
 
 void GraphMouse::applyTool(int px, int py) {
-    View& v = ctx().view;
     const int dx = std::abs(px - startX_), dy = std::abs(py - startY_);
     if (tool_ == GraphTool::pan && (dx > 0 || dy > 0)) {
-        const Extended sx = v.xAxis.toWorld(px) - v.xAxis.toWorld(startX_);
-        const Extended sy = v.yAxis.toWorld(py) - v.yAxis.toWorld(startY_);
-        v.setViewWithUndo(nullptr, v.xAxis.low - sx, v.xAxis.high - sx, v.yAxis.low - sy,
-                          v.yAxis.high - sy);
+        dragView(ctx(), startX_, startY_, px, py);
     } else if (tool_ == GraphTool::connect) {
         connectPoints(px, py);
     } else if ((tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut) && dx > kBandThreshold &&
@@ -256,7 +253,7 @@ void GraphMouse::applyTool(int px, int py) {
 
 // A connect drag from one point released on another joins them by a connected figure.
 void GraphMouse::connectPoints(int px, int py) {
-    ProjectContext c = ctx();
+    Document& c = ctx();
     const int to = pointAt(c.view, c.project.figures, px, py);
     if (connectFrom_ == 0 || to == 0 || to == connectFrom_) return;
     addSegment(c, segmentPen_, connectFrom_, to);
@@ -273,7 +270,6 @@ int GraphMouse::lockedY(int px, int py) const {
 // The zoom-in tool shows the rectangle's region; the zoom-out tool puts the present view
 // where the rectangle was. Ctrl centres the rectangle on the press.
 void GraphMouse::zoomToRectangle(int px, int py) {
-    View& v = ctx().view;
     int left = std::min(startX_, px), right = std::max(startX_, px);
     int top = std::min(startY_, py), bottom = std::max(startY_, py);
     if (keys_.ctrl) {
@@ -283,17 +279,7 @@ void GraphMouse::zoomToRectangle(int px, int py) {
         top = startY_ - hy;
         bottom = startY_ + hy;
     }
-    const Extended l = v.xAxis.toWorld(left), r = v.xAxis.toWorld(right);
-    const Extended b = v.yAxis.toWorld(bottom), t = v.yAxis.toWorld(top);
-    if (tool_ == GraphTool::zoomIn) {
-        v.setViewWithUndo(nullptr, l, r, b, t);
-        return;
-    }
-    const Axis &x = v.xAxis, &y = v.yAxis;
-    const Extended fx = r != l ? (r - l) / (x.high - x.low) : 1;
-    const Extended fy = t != b ? (t - b) / (y.high - y.low) : 1;
-    v.setViewWithUndo(nullptr, x.low - (l - x.low) / fx, x.high + (x.high - r) / fx,
-                      y.low - (b - y.low) / fy, y.high + (y.high - t) / fy);
+    tarlix::zoomToRectangle(ctx(), left, top, right, bottom, tool_ == GraphTool::zoomIn);
 }
 
 void GraphMouse::doubleClick(int px, int py) {
@@ -303,86 +289,36 @@ void GraphMouse::doubleClick(int px, int py) {
 
 void GraphMouse::zoomAt(int px, int py, Extended factor) {
     inBurst_ = false;
-    View& v = ctx().view;
-    const Extended x0 = v.xAxis.toWorld(px), y0 = v.yAxis.toWorld(py);
-    v.zoomAt(nullptr, x0, y0, factor, factor);
-    keepUnderPointer(px, py, x0, y0);
+    zoomAbout(ctx(), px, py, factor, true);
 }
 
-void GraphMouse::setViewInBurst(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh) {
-    View& v = ctx().view;
-    if (inBurst_) {
-        v.setView(nullptr, xLow, xHigh, yLow, yHigh);
-    } else {
-        v.setViewWithUndo(nullptr, xLow, xHigh, yLow, yHigh);
-        inBurst_ = true;
-    }
-}
-
-// The view's tick rectification stretches a new range a little about its anchor; shifting the
-// range back puts the world point (x0, y0) under the pointer again.
-void GraphMouse::keepUnderPointer(int px, int py, Extended x0, Extended y0) {
-    View& v = ctx().view;
-    for (int pass = 0; pass < 3; ++pass) {
-        const Extended dx = x0 - v.xAxis.toWorld(px), dy = y0 - v.yAxis.toWorld(py);
-        if (std::fabs(dx) < v.xAxis.unitsPerPixel / 2 && std::fabs(dy) < v.yAxis.unitsPerPixel / 2)
-            return;
-        v.setView(nullptr, v.xAxis.low + dx, v.xAxis.high + dx, v.yAxis.low + dy,
-                  v.yAxis.high + dy);
-    }
+// A burst of wheel notches or of resizes is one step of the view history.
+bool GraphMouse::startsBurst() {
+    const bool first = !inBurst_;
+    inBurst_ = true;
+    return first;
 }
 
 void GraphMouse::wheel(MouseKeys keys, int px, int py, double turns) {
     if (dragging_ || turns == 0) return;
-    const View& v = ctx().view;
-    const Axis &x = v.xAxis, &y = v.yAxis;
-    if (keys.ctrl) {
-        const Extended k = std::pow(kWheelZoom, static_cast<Extended>(turns));
-        const Extended x0 = x.toWorld(px), y0 = y.toWorld(py);
-        setViewInBurst(x0 + (x.low - x0) / k, x0 + (x.high - x0) / k, y0 + (y.low - y0) / k,
-                       y0 + (y.high - y0) / k);
-        keepUnderPointer(px, py, x0, y0);
-    } else if (keys.shift) {
-        const Extended d = (x.high - x.low) * kWheelScroll * static_cast<Extended>(turns);
-        setViewInBurst(x.low - d, x.high - d, y.low, y.high);
-    } else {
-        const Extended d = (y.high - y.low) * kWheelScroll * static_cast<Extended>(turns);
-        setViewInBurst(x.low, x.high, y.low + d, y.high + d);
-    }
+    const Extended notches = static_cast<Extended>(turns);
+    if (keys.ctrl)
+        zoomAbout(ctx(), px, py, std::pow(kWheelZoom, notches), startsBurst());
+    else if (keys.shift)
+        scrollView(ctx(), kWheelScroll * notches, 0, startsBurst());
+    else
+        scrollView(ctx(), 0, kWheelScroll * notches, startsBurst());
 }
 
 void GraphMouse::resize(int width, int height) {
-    View& v = ctx().view;
-    Axis &x = v.xAxis, &y = v.yAxis;
-    if (width < 1 || height < 1 || (width == x.pixelLength && height == y.pixelLength)) return;
-    if (!inBurst_) views_.push(v);
-    inBurst_ = true;
-    const Extended kx = static_cast<Extended>(width) / std::max(x.pixelLength, 1);
-    const Extended ky = static_cast<Extended>(height) / std::max(y.pixelLength, 1);
-    x.pixelLength = width;
-    y.pixelLength = height;
-    if (ctx().project.settings.areaFixed) {
-        v.setView(nullptr, x.low, x.high, y.low, y.high);
+    const View& v = ctx().view;
+    if (width < 1 || height < 1 || (width == v.xAxis.pixelLength && height == v.yAxis.pixelLength))
         return;
-    }
-    x.divisions = static_cast<int>(std::lround(x.divisions * kx));
-    y.divisions = static_cast<int>(std::lround(y.divisions * ky));
-    Axis::clampNumber(x.divisions);
-    Axis::clampNumber(y.divisions);
-    const Extended xm = (x.low + x.high) / 2, xh = (x.high - x.low) / 2 * kx;
-    const Extended ym = (y.low + y.high) / 2, yh = (y.high - y.low) / 2 * ky;
-    v.setView(nullptr, xm - xh, xm + xh, ym - yh, ym + yh);
+    resizeView(ctx(), width, height, startsBurst());
 }
 
 void GraphMouse::squareScales() {
-    View& v = ctx().view;
-    const Axis &x = v.xAxis, &y = v.yAxis;
-    const Extended ratio = x.pixelsPerUnit / y.pixelsPerUnit;
-    if (v.isSquare() || std::fabs(ratio - 1) < 1e-9L) return;
-    const Extended mid = (y.low + y.high) / 2;
-    const Extended half =
-        static_cast<Extended>(y.pixelLength) / x.pixelLength * (x.high - x.low) / 2;
-    v.setViewWithUndo(nullptr, x.low, x.high, mid - half, mid + half);
+    makeScalesEqual(ctx());
 }
 
 bool GraphMouse::undoView() {

@@ -41,7 +41,7 @@ struct DragFeedback {
 class GraphMouse {
 public:
     // segmentPen: the pen of connected figures drawn with the connect tool.
-    GraphMouse(std::function<ProjectContext()> context, DataHistory& data, ViewHistory& views,
+    GraphMouse(std::function<Document&()> context, DataHistory& data, ViewHistory& views,
                const PenDefaults& segmentPen);
 
     // Which windows with markers on the graph are open; none until told.
@@ -80,11 +80,12 @@ public:
 
     bool dragging() const { return dragging_; }
     DragFeedback feedback() const;
+    // A drag in progress ends without changing anything more (the project was replaced).
+    void cancelDrag() { endDrag(); }
 
 private:
-    ProjectContext ctx() const { return context_(); }
-    void keepUnderPointer(int px, int py, Extended x0, Extended y0);
-    void setViewInBurst(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh);
+    Document& ctx() const { return context_(); }
+    bool startsBurst();
     void moveFigure(MouseKeys keys, int px, int py);
     void writeFigure();
     void applyTool(int px, int py);
@@ -94,7 +95,7 @@ private:
     std::optional<Marker> markerAt(int px) const;
     void connectPoints(int px, int py);
 
-    std::function<ProjectContext()> context_;
+    std::function<Document&()> context_;
     DataHistory& data_;
     ViewHistory& views_;
     const PenDefaults& segmentPen_;

@@ -22,7 +22,7 @@ constexpr int kEquationDx = 18;
 constexpr int kCaptionGap = 4;
 } // namespace
 
-HoverLabels::HoverLabels(GraphWindow& window, std::function<ProjectContext()> context,
+HoverLabels::HoverLabels(GraphWindow& window, std::function<Document&()> context,
                          ProjectPicture& picture)
     : window_(window), context_(std::move(context)), picture_(picture) {}
 
@@ -50,7 +50,7 @@ void HoverLabels::pointerAt(int px, int py, PointerShape shape) {
 }
 
 void HoverLabels::showPosition(const HoverObject& object, int px, int py) {
-    const ProjectContext c = context_();
+    const Document& c = context_();
     QLabel* label = window_.positionLabel();
     QFont font = label->font();
     font.setPointSize(c.view.fontSize);
@@ -64,7 +64,7 @@ void HoverLabels::showPosition(const HoverObject& object, int px, int py) {
 }
 
 void HoverLabels::showEquation(const HoverObject& object, int px, int py) {
-    const ProjectContext c = context_();
+    const Document& c = context_();
     QLabel* label = window_.equationLabel();
     const int size = static_cast<int>(std::lround(1.1 * c.view.fontSize));
     const QImage image = equationImage(object, c.project.engine, size);

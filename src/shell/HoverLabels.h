@@ -17,8 +17,7 @@ struct HoverObject;
 
 class HoverLabels {
 public:
-    HoverLabels(GraphWindow& window, std::function<ProjectContext()> context,
-                ProjectPicture& picture);
+    HoverLabels(GraphWindow& window, std::function<Document&()> context, ProjectPicture& picture);
 
     // The pointer rests at (px, py) with this shape; nothing is held.
     void pointerAt(int px, int py, PointerShape shape);
@@ -29,7 +28,7 @@ private:
     void showEquation(const HoverObject& object, int px, int py);
 
     GraphWindow& window_;
-    std::function<ProjectContext()> context_;
+    std::function<Document&()> context_;
     ProjectPicture& picture_;
 };
 

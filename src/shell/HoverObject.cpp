@@ -18,7 +18,7 @@ HoverObject figureObject(const Project& project, int n, Extended x, Extended y) 
             figureRowText(project.figures[n])};
 }
 
-HoverObject afterimageObject(const ProjectContext& c, ProjectPicture& picture, int px, int py) {
+HoverObject afterimageObject(const Document& c, ProjectPicture& picture, int px, int py) {
     std::bitset<kFigures + 1> visible;
     std::array<int, kFigures> kinds{};
     for (int n = 1; n <= kFigures; ++n) {
@@ -32,7 +32,7 @@ HoverObject afterimageObject(const ProjectContext& c, ProjectPicture& picture, i
 
 } // namespace
 
-HoverObject hoverObjectAt(const ProjectContext& c, ProjectPicture& picture, int px, int py) {
+HoverObject hoverObjectAt(const Document& c, ProjectPicture& picture, int px, int py) {
     const Project& project = c.project;
     const FigureHit figure = figureAt(c.view, project.figures, px, py, true);
     if (figure.figure >= 1 && figure.figure <= kFigures)
@@ -52,7 +52,7 @@ HoverObject hoverObjectAt(const ProjectContext& c, ProjectPicture& picture, int 
     return {};
 }
 
-ObjectsUnderPointer objectsAt(const ProjectContext& c, ProjectPicture& picture, int px, int py) {
+ObjectsUnderPointer objectsAt(const Document& c, ProjectPicture& picture, int px, int py) {
     const Project& project = c.project;
     ObjectsUnderPointer o;
     const int figure = figureAt(c.view, project.figures, px, py, true).figure;
@@ -64,7 +64,7 @@ ObjectsUnderPointer objectsAt(const ProjectContext& c, ProjectPicture& picture, 
     return o;
 }
 
-std::string hoverPositionText(const ProjectContext& c, const HoverObject& object) {
+std::string hoverPositionText(const Document& c, const HoverObject& object) {
     const char decimal = c.project.engine.decimalChar;
     const std::string text = "(" + formatAxisValue(c.view.xAxis, object.x, 0, decimal) +
                              c.project.engine.listSeparatorChar +

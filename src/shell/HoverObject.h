@@ -19,7 +19,7 @@ struct HoverObject {
     std::string text;    // its expression; empty when it has none
 };
 
-HoverObject hoverObjectAt(const ProjectContext& ctx, ProjectPicture& picture, int px, int py);
+HoverObject hoverObjectAt(const Document& ctx, ProjectPicture& picture, int px, int py);
 
 // Every kind of object under a pixel, as the graph's context menu offers their properties; 0
 // where none of a kind lies there.
@@ -31,9 +31,9 @@ struct ObjectsUnderPointer {
     int curve = 0;
 };
 
-ObjectsUnderPointer objectsAt(const ProjectContext& ctx, ProjectPicture& picture, int px, int py);
+ObjectsUnderPointer objectsAt(const Document& ctx, ProjectPicture& picture, int px, int py);
 
 // "(x, y)" of the object's position, cut to 26 characters as the coordinate label shows it.
-std::string hoverPositionText(const ProjectContext& ctx, const HoverObject& object);
+std::string hoverPositionText(const Document& ctx, const HoverObject& object);
 
 } // namespace tarlix

@@ -58,13 +58,13 @@ void ParameterPanel::createSpeedArea() {
     speed_->setFocusPolicy(Qt::NoFocus);
     speed_->setTracking(false); // a drag is one change of the speed, not one per position
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
-        ProjectContext ctx = objects_.context();
+        Document& ctx = objects_.context();
         setAnimationPeriod(ctx, setAnimationSpeed(position));
     });
     afterimageSwitch_ = areaButton(speedArea_, "Parameter.afterimageSwitch");
     afterimageSwitch_->setCheckable(true);
     connect(afterimageSwitch_, &QToolButton::toggled, this, [this](bool off) {
-        ProjectContext ctx = objects_.context();
+        Document& ctx = objects_.context();
         setAfterimagesEnabled(ctx, !off);
     });
     make_ = areaButton(speedArea_, "Parameter.makeAfterimage");
@@ -87,9 +87,9 @@ void ParameterPanel::connectRow(ParameterPanelRow& r) {
     connect(r.step, &QLineEdit::textEdited, this, [this, i] { row(i).stepPending = true; });
     connect(r.step, &QLineEdit::editingFinished, this, [this, i] { commitStep(i); });
     connect(r.sync, &QToolButton::clicked, this, [this, i](bool on) {
-        ProjectContext ctx = objects_.context();
+        Document& ctx = objects_.context();
         setParameterSync(ctx, i, on);
-        row(i).sync->setChecked(objects_.project.parameters[i].sync);
+        row(i).sync->setChecked(objects_.document.project.parameters[i].sync);
     });
     connect(r.mode, &QToolButton::clicked, this, [this, i] { toggleMode(i); });
     connect(r.ratioUp, &QToolButton::clicked, this, [this, i] { changeRatio(i, true); });
@@ -100,17 +100,17 @@ void ParameterPanel::connectRow(ParameterPanelRow& r) {
 }
 
 char ParameterPanel::decimalChar() const {
-    return objects_.project.engine.decimalChar;
+    return objects_.document.project.engine.decimalChar;
 }
 
 void ParameterPanel::refreshParameterRows(const RowGeometry& geometry) {
     geometry_ = geometry;
-    Project& p = objects_.project;
-    unfixHiddenParameters(p, objects_.view.xAxis.letter);
+    Project& p = objects_.document.project;
+    unfixHiddenParameters(p, objects_.document.view.xAxis.letter);
     int shown = 0;
     for (int i = 1; i <= kParameterCount; ++i) {
         const bool show =
-            p.parameterRows[i].shown && parameterInUse(p, i, objects_.view.xAxis.letter);
+            p.parameterRows[i].shown && parameterInUse(p, i, objects_.document.view.xAxis.letter);
         ParameterPanelRow& r = row(i);
         r.place(show, kFirstRowTop + shown * geometry.rowHeight, width(), geometry,
                 !p.parameters[i].unfixed);
@@ -160,13 +160,13 @@ void ParameterPanel::resizeEvent(QResizeEvent* event) {
     for (ParameterPanelRow& r : rows_)
         if (r.shown)
             r.place(true, r.letter->y(), width(), geometry_,
-                    !objects_.project.parameters[r.index].unfixed);
+                    !objects_.document.project.parameters[r.index].unfixed);
     if (sizePanel() && heightChanged) heightChanged();
 }
 
 bool ParameterPanel::stepParameter(int index, int direction) {
     commitPendingValues();
-    ProjectContext ctx = objects_.context();
+    Document& ctx = objects_.context();
     const auto changed = stepParameterValue(ctx, index, direction, keys_->isDown(Key::Shift));
     for (int i : changed)
         row(i).showValue(ctx.project.parameters[i].value, kSteppedValueDigits, decimalChar());
@@ -175,7 +175,7 @@ bool ParameterPanel::stepParameter(int index, int direction) {
 }
 
 bool ParameterPanel::setParameter(int index, Extended value) {
-    ProjectContext ctx = objects_.context();
+    Document& ctx = objects_.context();
     const bool changed = setParameterValue(ctx, index, value);
     if (index >= 1 && index <= kParameterCount)
         row(index).showValue(ctx.project.parameters[index].value, kSetValueDigits, decimalChar());
@@ -184,7 +184,7 @@ bool ParameterPanel::setParameter(int index, Extended value) {
 
 void ParameterPanel::setStep(int index, Extended x) {
     if (index < 1 || index > kParameterCount) return;
-    ProjectContext ctx = objects_.context();
+    Document& ctx = objects_.context();
     setParameterStep(ctx, index, x);
     row(index).showStep(ctx.project.parameters[index].step, decimalChar());
 }
@@ -196,13 +196,14 @@ void ParameterPanel::commitPendingValues() {
 // The text as a number, or else evaluated as an expression with the current parameters.
 bool ParameterPanel::numberInEdit(const QLineEdit* edit, Extended& value) {
     std::string text = fromQString(edit->text());
-    Project& p = objects_.project;
+    Project& p = objects_.document.project;
     ParameterValues values;
     copyToEvaluator(p.parameters, values);
-    const ViewAreaSource area(objects_.view);
+    const ViewAreaSource area(objects_.document.view);
     const EvalEnv env{p.engine, p, values, &objects_.random, &area};
     Evaluator evaluator(env);
-    const CompileEnv compileEnv{p.engine, *objects_.messages, objects_.view.xAxis.letter == '@'};
+    const CompileEnv compileEnv{p.engine, objects_.document.messages,
+                                objects_.document.view.xAxis.letter == '@'};
     return numberFromText(text, value, false, evaluator, compileEnv);
 }
 
@@ -211,11 +212,12 @@ void ParameterPanel::commitValue(int index) {
     ParameterPanelRow& r = row(index);
     if (!r.valuePending) return;
     r.setValuePending(false);
-    Extended v = objects_.project.parameters[index].value;
+    Extended v = objects_.document.project.parameters[index].value;
     if (numberInEdit(r.value, v) && setParameter(index, v))
         requestRedraw();
     else
-        r.showValue(objects_.project.parameters[index].value, kSetValueDigits, decimalChar());
+        r.showValue(objects_.document.project.parameters[index].value, kSetValueDigits,
+                    decimalChar());
 }
 
 void ParameterPanel::commitStep(int index) {
@@ -226,12 +228,12 @@ void ParameterPanel::commitStep(int index) {
     if (numberInEdit(r.step, x))
         setStep(index, x);
     else
-        r.showStep(objects_.project.parameters[index].step, decimalChar());
+        r.showStep(objects_.document.project.parameters[index].step, decimalChar());
 }
 
 void ParameterPanel::toggleFixed(int index, bool fixed) {
     commitValue(index);
-    ProjectContext ctx = objects_.context();
+    Document& ctx = objects_.context();
     setParameterFixed(ctx, index, fixed);
     ParameterPanelRow& r = row(index);
     const bool nowFixed = !ctx.project.parameters[index].unfixed;
@@ -241,14 +243,14 @@ void ParameterPanel::toggleFixed(int index, bool fixed) {
 
 void ParameterPanel::toggleMode(int index) {
     commitStep(index);
-    ProjectContext ctx = objects_.context();
+    Document& ctx = objects_.context();
     toggleParameterStepMode(ctx, index);
     row(index).showRecord(ctx.project.parameters[index], decimalChar());
 }
 
 void ParameterPanel::changeRatio(int index, bool up) {
     commitStep(index);
-    ProjectContext ctx = objects_.context();
+    Document& ctx = objects_.context();
     if (changeParameterRatio(ctx, index, up))
         row(index).showStep(ctx.project.parameters[index].step, decimalChar());
 }
@@ -259,14 +261,14 @@ void ParameterPanel::pressStepButton(int index, int direction) {
     animation_.start(
         direction == 1 ? r.increment : r.decrement,
         [this, index, direction] { stepParameter(index, direction); },
-        [this] { return objects_.project.settings.animationPeriod; });
+        [this] { return objects_.document.project.settings.animationPeriod; });
 }
 
 // Ctrl+Right and Ctrl+Left step the parameter; Ctrl+Up and Ctrl+Down move to the edit of the
 // previous or next parameter on show.
 bool ParameterPanel::valueEditKey(int index, const QKeyEvent& key) {
     if (!key.modifiers().testFlag(Qt::ControlModifier)) return false;
-    const bool fixed = !objects_.project.parameters[index].unfixed;
+    const bool fixed = !objects_.document.project.parameters[index].unfixed;
     switch (key.key()) {
     case Qt::Key_Right:
         if (!fixed) stepParameter(index, 1);
@@ -306,7 +308,7 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
     const int index = rowOf(watched);
     if (index == 0) return CategoryPanelWidget::eventFilter(watched, event);
     ParameterPanelRow& r = row(index);
-    const bool fixed = !objects_.project.parameters[index].unfixed;
+    const bool fixed = !objects_.document.project.parameters[index].unfixed;
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
         const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -330,7 +332,7 @@ void ParameterPanel::requestRedraw() {
     if (redrawRequested) redrawRequested();
 }
 
-void askToInitialiseParameters(ProjectContext& ctx) {
+void askToInitialiseParameters(Document& ctx) {
     QApplication::beep();
     if (ctx.messages.show(shownMessage("Parameter.initialiseQuestion"), mkWarning, true))
         initialiseParameters(ctx);

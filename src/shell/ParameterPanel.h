@@ -105,6 +105,6 @@ private:
 
 // The edit menu's "&Inicializar parámetros": after the information sound asks "Inicializar
 // todos los parámetros usando [OK]" and, on OK, resets every parameter and the speed.
-void askToInitialiseParameters(ProjectContext& ctx);
+void askToInitialiseParameters(Document& ctx);
 
 } // namespace tarlix

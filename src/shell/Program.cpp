@@ -1,9 +1,6 @@
 #include "shell/Program.h"
 
-#include "document/AfterimageFile.h"
-#include "document/AfterimageReferrers.h"
 #include "document/DefaultSettings.h"
-#include "document/ObjectTokens.h"
 #include "document/PropertyEdits.h"
 #include "document/ScaleEdit.h"
 #include "expression/eval/NumberText.h"
@@ -14,7 +11,6 @@
 #include "shell/CalculatorWindow.h"
 #include "shell/ControlPalette.h"
 #include "shell/DataPanel.h"
-#include "shell/FileAssociation.h"
 #include "shell/GraphContextMenu.h"
 #include "shell/GraphKeys.h"
 #include "shell/GraphMouse.h"
@@ -35,7 +31,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,36 +80,37 @@ void waitProcessingEvents(int milliseconds) {
 
 Program::Program(const QString& settingsPath, int splashMilliseconds)
     : objects_(std::make_unique<ProgramObjects>(settingsPath)),
-      picture_(
-          std::make_unique<ProjectPicture>(objects_->project, objects_->view, objects_->redraw)) {
-    objects_->hooks = this;
+      picture_(std::make_unique<ProjectPicture>(objects_->document)) {
+    objects_->document.setHooks(&windowHooks_);
     viewChanges_.program = this;
-    objects_->view.setHooks(&viewChanges_);
-    objects_->dataHistory.changed = [this] { showUndoState(); };
+    objects_->document.view.setHooks(&viewChanges_);
+    objects_->document.dataHistory.changed = [this] { showUndoState(); };
     QApplication::setApplicationName("TARLIX");
     graph_ = new GraphWindow;
     windows_.push_back(graph_);
-    mouse_ = std::make_unique<GraphMouse>([this] { return context(); }, objects_->dataHistory,
-                                          objects_->viewHistory, objects_->objectDefaults.segment);
+    mouse_ = std::make_unique<GraphMouse>(
+        [this]() -> Document& { return context(); }, objects_->document.dataHistory,
+        objects_->document.viewHistory, objects_->objectDefaults.segment);
     auto* mouseEvents = new GraphMouseEvents(*graph_, *mouse_);
     background_ = new BackgroundCommands(
-        *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);
+        *graph_, [this]() -> Document& { return context(); },
+        objects_->state.backgroundStretchMode);
     mouseEvents->showDomainText = [this] { showDomainText(); };
     hoverLabels_ = std::make_unique<HoverLabels>(
-        *graph_, [this] { return context(); }, *picture_);
+        *graph_, [this]() -> Document& { return context(); }, *picture_);
     mouseEvents->hoverLabels = hoverLabels_.get();
     graph_->plotResized = [mouseEvents](int w, int h) { mouseEvents->resized(w, h); };
-    objects_->viewHistory.changed = [this, mouseEvents] {
-        mouseEvents->showViewHistory(objects_->viewHistory.canUndo(),
-                                     objects_->viewHistory.canRedo());
+    objects_->document.viewHistory.changed = [this, mouseEvents] {
+        mouseEvents->showViewHistory(objects_->document.viewHistory.canUndo(),
+                                     objects_->document.viewHistory.canRedo());
     };
     palette_ = new PenPaletteWindow;
     windows_.push_back(palette_);
-    console_ = new DataPanel(*objects_);
-    windows_.push_back(console_);
+    dataPanel_ = new DataPanel(*objects_);
+    windows_.push_back(dataPanel_);
     createDataPanel(splashMilliseconds);
     calc_ = new CalculatorWindow;
-    calc_->context = [this] { return context(); };
+    calc_->context = [this]() -> Document& { return context(); };
     windows_.push_back(calc_);
 
     graph_->canClose = [this] { return askToClose(); };
@@ -124,30 +121,30 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
         followGraphResize(f, f.graph.width() - (graph_->width() - oldWidth), availableScreen());
         applyFrames(f);
     };
-    console_->moved = [this] { keepTogether(MovedWindow::Panel); };
-    console_->closeRequested = [this] { graph_->close(); };
-    console_->changed = [this] { repaintGraph(); };
+    dataPanel_->moved = [this] { keepTogether(MovedWindow::Panel); };
+    dataPanel_->closeRequested = [this] { graph_->close(); };
+    dataPanel_->changed = [this] { repaintGraph(); };
     dialogs_ = std::make_unique<PropertyDialogs>(*objects_, palette_, calc_);
     dialogs_->figureDialog()->curveStored = [this](char letter, Extended increment) {
-        offerCurveIncrement(*console_->parameterPanel(), letter, increment,
-                            objects_->project.engine.decimalChar);
+        offerCurveIncrement(*dataPanel_->parameterPanel(), letter, increment,
+                            objects_->document.project.engine.decimalChar);
     };
-    console_->colourDropped = [this](CategoryPanel panel, int row, unsigned colour) {
-        ProjectContext ctx = context();
+    dataPanel_->colourDropped = [this](CategoryPanel panel, int row, unsigned colour) {
+        Document& ctx = context();
         setEntryColour(ctx, panel, row, colourOfDrop(colour), targetOfDrop(colour));
     };
-    console_->parameterPanel()->makeAfterimage = [this] {
+    dataPanel_->parameterPanel()->makeAfterimage = [this] {
         picture_->leaveAfterimageNow();
         repaintGraph();
     };
-    console_->parameterPanel()->clearAfterimages = [this] {
-        picture_->afterimageStore().clear();
+    dataPanel_->parameterPanel()->clearAfterimages = [this] {
+        objects_->document.clearAfterimages();
         repaintGraph();
     };
     connectParameterEditors();
-    console_->editRequested = [this](CategoryPanel panel, int n) {
+    dataPanel_->editRequested = [this](CategoryPanel panel, int n) {
         if (dialogs_->open(panel, n)) return;
-        if (auto request = calculatorRequest([this] { return context(); }, panel, n))
+        if (auto request = calculatorRequest([this]() -> Document& { return context(); }, panel, n))
             calc_->open(*request);
     };
     connectMenus();
@@ -163,21 +160,21 @@ void Program::connectPalette() {
     const auto on = [this](QAction* button, auto change) {
         connect(button, &QAction::triggered, this, [this, change] {
             const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
-            ProjectContext ctx = context();
+            Document& ctx = context();
             change(ctx, keys.testFlag(Qt::ControlModifier), keys.testFlag(Qt::ShiftModifier));
         });
     };
-    on(b.outside, [this](ProjectContext& c, bool, bool) {
+    on(b.outside, [this](Document& c, bool, bool) {
         setGraduationOutside(c, graph_->scaleButtons().outside->isChecked());
     });
-    on(b.graduation, [](ProjectContext& c, bool, bool shift) { stepGraduation(c, shift); });
-    on(b.labelSize, [](ProjectContext& c, bool, bool shift) { stepLabelSize(c, shift); });
-    on(b.xFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::x, ctrl); });
-    on(b.yFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::y, ctrl); });
-    on(b.xCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::x, ctrl); });
-    on(b.yCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::y, ctrl); });
+    on(b.graduation, [](Document& c, bool, bool shift) { stepGraduation(c, shift); });
+    on(b.labelSize, [](Document& c, bool, bool shift) { stepLabelSize(c, shift); });
+    on(b.xFiner, [](Document& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::x, ctrl); });
+    on(b.yFiner, [](Document& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::y, ctrl); });
+    on(b.xCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::x, ctrl); });
+    on(b.yCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::y, ctrl); });
     connect(graph_->optionsButton(), &QAction::triggered, this, [this] {
-        QAction* options = console_->action("EditOptions");
+        QAction* options = dataPanel_->action("EditOptions");
         if (options->isEnabled()) options->trigger();
     });
     connect(graph_->calculatorButton(), &QAction::triggered, this, [this](bool shown) {
@@ -196,7 +193,7 @@ void Program::connectPalette() {
 void Program::connectGraphCommands() {
     const auto menuCommand = [this](const char* name) {
         return [this, name] {
-            QAction* a = console_->action(name);
+            QAction* a = dataPanel_->action(name);
             if (a->isEnabled()) a->trigger();
         };
     };
@@ -210,20 +207,20 @@ void Program::connectGraphCommands() {
         repaintGraph();
     };
     menu.clearAfterimages = [this] {
-        picture_->afterimageStore().clear();
+        objects_->document.clearAfterimages();
         repaintGraph();
     };
     menu.copyGraph = copyGraph;
     menu.print = menuCommand("FilePrint");
     menu.newObjects = &objects_->objectDefaults;
     new GraphContextMenu(
-        *graph_, *mouse_, [this] { return context(); }, *picture_, std::move(menu));
+        *graph_, *mouse_, [this]() -> Document& { return context(); }, *picture_, std::move(menu));
     // Alt with an arrow steps the first parameter on show as Ctrl with the arrow does in its
     // edit, which takes the focus.
     const auto toDataPanel = [this](int arrowKey) {
-        QLineEdit* edit = console_->firstParameterEdit();
+        QLineEdit* edit = dataPanel_->firstParameterEdit();
         if (!edit) return;
-        console_->activateWindow();
+        dataPanel_->activateWindow();
         edit->setFocus(Qt::ShortcutFocusReason);
         QKeyEvent press(QEvent::KeyPress, arrowKey, Qt::ControlModifier);
         QApplication::sendEvent(edit, &press);
@@ -234,8 +231,8 @@ void Program::connectGraphCommands() {
 }
 
 Program::~Program() {
-    dialogs_.reset();                        // its dialogs use the palette and the calculator
-    objects_->viewHistory.changed = nullptr; // its buttons go with the graph window
+    dialogs_.reset(); // its dialogs use the palette and the calculator
+    objects_->document.viewHistory.changed = nullptr; // its buttons go with the graph window
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
 }
 
@@ -243,7 +240,8 @@ void Program::createDataPanel(int splashMilliseconds) {
     auto* splash = new VersionWindow;
     splash->show();
     waitProcessingEvents(splashMilliseconds);
-    objects_->project.appFolder = fromQString(QCoreApplication::applicationDirPath() + '/');
+    objects_->document.project.appFolder =
+        fromQString(QCoreApplication::applicationDirPath() + '/');
 
     // The graph window takes the work area's height; its drawing area is what is left beside
     // the rows of buttons and the status bar, at most 1200 pixels, and the preferred drawing
@@ -252,13 +250,13 @@ void Program::createDataPanel(int splashMilliseconds) {
     graph_->resize(graph_->width(), screen.height());
     const int barsHeight = graph_->statusBar()->sizeHint().height() + graph_->toolBarsHeight();
     drawingHeight_ = std::min(screen.height() - barsHeight - 8 - 40, kMaxDrawingHeight);
-    console_->refreshAll();
+    dataPanel_->refreshAll();
     arrangeWindows();
     delete splash;
 }
 
-ProjectContext Program::context() {
-    return objects_->context();
+Document& Program::context() {
+    return objects_->document;
 }
 
 ViewDefaults Program::viewDefaults() const {
@@ -266,18 +264,19 @@ ViewDefaults Program::viewDefaults() const {
     sizes.height = std::max(drawingHeight_, 150);
     sizes.width = preferredDrawingWidth(objects_->settings).value_or(sizes.height);
     sizes.screenWidth = availableScreen().width();
-    sizes.dataPanelWidth = console_->width();
-    return readViewDefaults(objects_->settings, sizes, objects_->view.yAxis.pixelLength);
+    sizes.dataPanelWidth = dataPanel_->width();
+    return readViewDefaults(objects_->settings, sizes, objects_->document.view.yAxis.pixelLength);
 }
 
 void Program::start(const QStringList& arguments) {
     ProgramObjects& o = *objects_;
-    readDefaults(o.settings, {o.project.engine, o.project.settings, o.view, o.objectDefaults});
-    o.view.resetFromDefaults(0, true, viewDefaults());
-    o.view.resetView(nullptr);
-    o.view.fillXSamples();
-    clearUndoHistories();
-    for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
+    readDefaults(o.settings, {o.document.project.engine, o.document.project.settings,
+                              o.document.view, o.objectDefaults});
+    o.document.view.resetFromDefaults(0, true, viewDefaults());
+    o.document.view.resetView(nullptr);
+    o.document.view.fillXSamples();
+    o.document.clearUndoHistories();
+    for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(dataPanel_)}) w->show();
     graph_->setPaletteHides(o.state.controlPalette);
     // On a screen of another density the picture is drawn again for it.
     connect(graph_->windowHandle(), &QWindow::screenChanged, this, [this] { repaintGraph(); });
@@ -286,85 +285,14 @@ void Program::start(const QStringList& arguments) {
     openFromCommandLine(arguments);
 }
 
-void Program::openFromCommandLine(const QStringList& arguments) {
-    if (arguments.isEmpty()) return;
-    const auto names = [](const QString& p) {
-        return QFileInfo::exists(toQString(projectFileFor(fromQString(QDir::cleanPath(p)))));
-    };
-    // A path with blanks arrives split into several arguments.
-    QString path = arguments.first();
-    if (!names(path) && arguments.size() > 1) path = arguments.join(' ');
-    openProjectFile(QDir::cleanPath(path), false);
-}
-
-bool Program::mayDiscardProject() {
-    console_->parameterPanel()->commitPendingValues(); // a typed value counts as a change
-    return !objects_->project.modified ||
-           objects_->messages->show(shownMessage("Program.clearQuestion"), mkWarning, true);
-}
-
-DrawingRoom Program::drawingRoom() const {
-    DrawingRoom room;
-    room.availableHeight = drawingHeight_;
-    room.preferredWidth = preferredDrawingWidth(objects_->settings).value_or(drawingHeight_);
-    return room;
-}
-
-bool Program::openProjectFile(const QString& path, bool ask) {
-    if (ask && !mayDiscardProject()) return false;
-    ProjectContext ctx = context();
-    if (!openProject(ctx, fromQString(path), drawingRoom())) return false;
-    objects_->view.fillXSamples();
-    picture_->markEverythingDirty();
-    console_->refreshAll();
-    background_->loadProjectPicture();
-    repaintGraph();
-    arrangeWindows();
-    console_->raise();
-    return true;
-}
-
-bool Program::saveProject() {
-    if (objects_->project.projectPath.empty()) {
-        chooseAndSaveAs();
-        return !objects_->project.modified;
-    }
-    ProjectContext ctx = context();
-    return tarlix::saveProject(ctx);
-}
-
-bool Program::saveProjectAs(const QString& path) {
-    QString base = path;
-    if (base.endsWith(".tlx", Qt::CaseInsensitive)) base.chop(4);
-    ProjectContext ctx = context();
-    return saveProjectUnder(ctx, fromQString(base));
-}
-
-void Program::chooseAndOpen(const QString& folder, const QString& name) {
-    const QString path = QFileDialog::getOpenFileName(console_, shownText("Program.openTitle"),
-                                                      QDir(folder).filePath(name),
-                                                      shownText("Program.projectFilter"));
-    if (!path.isEmpty()) openProjectFile(path);
-}
-
-void Program::chooseAndSaveAs() {
-    QFileDialog dialog(console_, shownText("Program.saveTitle"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("tlx");
-    dialog.setNameFilter(shownText("Program.projectFilter"));
-    if (!objects_->project.projectPath.empty())
-        dialog.selectFile(toQString(objects_->project.projectPath) + ".tlx");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        saveProjectAs(dialog.selectedFiles().first());
-}
-
 bool Program::askToClose() {
     ProgramObjects& o = *objects_;
-    console_->parameterPanel()->commitPendingValues();
-    const bool close = !o.project.modified ||
-                       o.messages->show(shownMessage("Program.quitQuestion"), mkWarning, true);
+    dataPanel_->parameterPanel()->commitPendingValues();
+    const bool close =
+        !o.document.project.modified ||
+        o.document.messages.show(shownMessage("Program.quitQuestion"), mkWarning, true);
     o.state.graphIsLeft = frames().graphIsLeft;
-    o.state.presentationMode = o.view.presentationMode;
+    o.state.presentationMode = o.document.view.presentationMode;
     writeAppState(o.settings, o.state);
     if (close) {
         for (QWidget* w : windows_)
@@ -375,15 +303,15 @@ bool Program::askToClose() {
 }
 
 MainWindowFrames Program::frames() const {
-    return {toRect(graph_->frameGeometry()), toRect(console_->frameGeometry()),
+    return {toRect(graph_->frameGeometry()), toRect(dataPanel_->frameGeometry()),
             objects_->state.graphIsLeft};
 }
 
 void Program::applyFrames(const MainWindowFrames& f) {
     arranging_ = true;
     graph_->move(f.graph.left, f.graph.top);
-    console_->move(f.panel.left, f.panel.top);
-    console_->resize(console_->width(), std::max(150, f.panel.height()));
+    dataPanel_->move(f.panel.left, f.panel.top);
+    dataPanel_->resize(dataPanel_->width(), std::max(150, f.panel.height()));
     objects_->state.graphIsLeft = f.graphIsLeft;
     arranging_ = false;
 }
@@ -397,7 +325,7 @@ void Program::arrangeWindows() {
 void Program::keepTogether(MovedWindow moved) {
     if (arranging_) return;
     MainWindowFrames f = frames();
-    keepWindowsTogether(f, moved, availableScreen(), objects_->view.presentationMode);
+    keepWindowsTogether(f, moved, availableScreen(), objects_->document.view.presentationMode);
     applyFrames(f);
 }
 
@@ -410,16 +338,14 @@ void Program::setBlackAndWhite(bool on) {
 // The picture is drawn at the screen's density: scale image pixels to each pixel of the view,
 // and shown at the view's size.
 void Program::repaintGraph() {
-    View& view = objects_->view;
+    View& view = objects_->document.view;
     const int scale = pictureScale(screenDensity ? screenDensity() : graph_->devicePixelRatioF());
     if (scale != drawnScale_) picture_->markEverythingDirty();
     drawnScale_ = scale;
     picture_->recompute();
-    view.xAxis.outputScale = view.yAxis.outputScale = scale;
     QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1) * scale,
                          std::max(view.yAxis.pixelLength, 1) * scale);
-    picture_->draw(canvas, surfaces_);
-    view.xAxis.outputScale = view.yAxis.outputScale = 1;
+    picture_->draw(canvas, surfaces_, scale);
     const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_, scale);
     GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
                       strips.layout.yRight};
@@ -427,185 +353,54 @@ void Program::repaintGraph() {
     for (QImage* image : {&drawing, &shown.x, &shown.y})
         if (!image->isNull()) image->setDevicePixelRatio(scale);
     const BackgroundPicture& background = background_->picture();
-    graph_->showPicture(
-        background.isOn()
-            ? background.composeUnder(drawing, objects_->project.settings.backgroundStretch)
-            : drawing,
-        shown);
+    graph_->showPicture(background.isOn()
+                            ? background.composeUnder(
+                                  drawing, objects_->document.project.settings.backgroundStretch)
+                            : drawing,
+                        shown);
     graph_->fitToPicture();
-    graph_->setProjectTitle(toQString(objects_->project.projectPath));
+    graph_->setProjectTitle(
+        QFile::decodeName(QByteArray::fromStdString(objects_->document.project.projectPath)));
     graph_->scaleButtons().outside->setChecked(view.axisOn);
     showDomainText();
 }
 
 void Program::showDomainText() {
     const ProgramObjects& o = *objects_;
-    const EngineSettings& e = o.project.engine;
+    const EngineSettings& e = o.document.project.engine;
     const std::string between = std::string(" ") + e.listSeparatorChar + " ";
-    graph_->statusText()->setText(toQString(domainText(o.view, between, e.decimalChar)));
-}
-
-void Program::newProject() {
-    ProgramObjects& o = *objects_;
-    console_->parameterPanel()->commitPendingValues();
-    if (o.project.modified &&
-        !o.messages->show(shownMessage("Program.clearQuestion"), mkWarning, true))
-        return;
-    ProjectContext ctx = context();
-    tarlix::newProject(ctx, viewDefaults(), 0);
-    background_->loadProjectPicture();
-    picture_->markEverythingDirty();
-    console_->refreshAll();
-    repaintGraph();
-}
-
-void Program::connectMenus() {
-    auto on = [this](const char* name, auto handler) {
-        QAction* a = console_->action(name);
-        a->setEnabled(true);
-        connect(a, &QAction::triggered, this, handler);
-    };
-    on("FileNew", [this] { newProject(); });
-    on("FileClose", [this] { graph_->close(); });
-    on("FileOpen", [this] {
-        const QFileInfo current(toQString(objects_->project.projectPath));
-        chooseAndOpen(current.absolutePath(), current.fileName());
-    });
-    on("FileOpenSample",
-       [this] { chooseAndOpen(toQString(objects_->project.appFolder) + "sample", QString()); });
-    on("FileSave", [this] { saveProject(); });
-    on("FileSaveAs", [this] { chooseAndSaveAs(); });
-    connect(console_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
-        console_->action("FileOpenSample")
-            ->setEnabled(QFileInfo::exists(toQString(objects_->project.appFolder) + "sample"));
-    });
-    on("EditUndo", [this] {
-        ProjectContext ctx = context();
-        objects_->dataHistory.undo(ctx);
-    });
-    on("EditRedo", [this] {
-        ProjectContext ctx = context();
-        objects_->dataHistory.redo(ctx);
-    });
-    showUndoState();
-    on("EditResetParameters", [this] {
-        ProjectContext ctx = context();
-        askToInitialiseParameters(ctx);
-    });
-    on("SettingsWriteDefaults", [this] {
-        ProgramObjects& o = *objects_;
-        writeDefaults(o.settings, {o.project.engine, o.project.settings, o.view, o.objectDefaults});
-    });
-    on("SettingsDeleteDefaults", [this] { deleteDefaults(objects_->settings); });
-    on("SettingsAssociate", [this] {
-        FileAssociation association;
-        associate(*objects_->messages, association, QCoreApplication::applicationFilePath());
-    });
-    on("SettingsRelease", [this] {
-        FileAssociation association;
-        releaseAssociation(*objects_->messages, association);
-    });
-}
-
-void Program::projectReplaced(Project&) {
-    picture_->markEverythingDirty();
-    console_->refreshAll();
-}
-
-void Program::projectPathChanged(const std::string& projectPath) {
-    graph_->setProjectTitle(toQString(projectPath));
-}
-
-void Program::categoryChanged(CategoryPanel panel) {
-    console_->refreshCategory(panel);
-}
-void Program::allCategoriesChanged() {
-    console_->refreshAll();
-}
-void Program::redraw() {
-    repaintGraph();
-}
-
-void Program::recordUndo() {
-    objects_->dataHistory.push(objects_->project, objects_->view);
-}
-
-// The colours a removed connected figure left in the afterimages leave with it.
-void Program::segmentRemoved(int index) {
-    picture_->segmentAfterimages().removed(index, objects_->project.segments.count + 1);
-    picture_->afterimageStore().segmentDeleted(index);
-}
-
-// An object whose expression or shape changed leaves the afterimages it made.
-void Program::functionTextChanged(int n) {
-    picture_->afterimageStore().removeFunction(n);
-}
-void Program::relationTextChanged(int n) {
-    picture_->afterimageStore().removeRelation(n);
-}
-void Program::userFunctionTextChanged(int n) {
-    picture_->afterimageStore().removeReferrers(
-        afterimageReferrers(objects_->project, userFunctionToken(n)));
-}
-void Program::figureShapeChanged(int n) {
-    picture_->afterimageStore().removeFigure(
-        n, afterimageReferrers(objects_->project, figureToken(n)));
-}
-void Program::clearAfterimages() {
-    picture_->afterimageStore().clear();
-}
-bool Program::saveAfterimages(const std::string& tlpPath) {
-    return tarlix::saveAfterimages(picture_->afterimageStore(), objects_->project, tlpPath);
-}
-void Program::loadAfterimages(const std::string& tlpPath) {
-    tarlix::loadAfterimages(picture_->afterimageStore(), objects_->project, tlpPath,
-                            *objects_->messages);
-}
-
-void Program::clearUndoHistories() {
-    objects_->dataHistory.clear();
-    objects_->viewHistory.clear();
+    graph_->statusText()->setText(toQString(domainText(o.document.view, between, e.decimalChar)));
 }
 
 // A double click on a parameter's value or step edits it in the calculator.
 void Program::connectParameterEditors() {
-    ParameterPanel* panel = console_->parameterPanel();
-    const auto ctx = [this] { return context(); };
+    ParameterPanel* panel = dataPanel_->parameterPanel();
+    const auto ctx = [this]() -> Document& { return context(); };
     panel->editValueRequested = [this, panel, ctx](int i) {
         const char c = parameterLetter(i);
         const QString letter = c == '@' ? QString(QChar(0x3B8)) : QString(QChar(c));
-        const Extended value = objects_->project.parameters[i].value;
-        calc_->open(numberRequest(ctx, letter + "=",
-                                  formatGeneral(value, 15, objects_->project.engine.decimalChar),
-                                  [this, panel, i](Extended v, const std::string&) {
-                                      if (panel->setParameter(i, v)) repaintGraph();
-                                  }));
+        const Extended value = objects_->document.project.parameters[i].value;
+        calc_->open(
+            numberRequest(ctx, letter + "=",
+                          formatGeneral(value, 15, objects_->document.project.engine.decimalChar),
+                          [this, panel, i](Extended v, const std::string&) {
+                              if (panel->setParameter(i, v)) repaintGraph();
+                          }));
     };
     panel->editStepRequested = [this, panel, ctx](int i) {
-        const Extended step = objects_->project.parameters[i].step;
+        const Extended step = objects_->document.project.parameters[i].step;
         calc_->open(numberRequest(
-            ctx, "Step=", formatGeneral(step, 15, objects_->project.engine.decimalChar),
+            ctx, "Step=", formatGeneral(step, 15, objects_->document.project.engine.decimalChar),
             [panel, i](Extended v, const std::string&) { panel->setStep(i, v); }));
     };
 }
 
-void Program::showUndoState() {
-    if (!console_) return;
-    console_->action("EditUndo")->setEnabled(objects_->dataHistory.canUndo());
-    console_->action("EditRedo")->setEnabled(objects_->dataHistory.canRedo());
-}
-
 void Program::ViewChanges::viewAboutToChange(const View& view) {
-    program->objects_->viewHistory.push(view);
+    program->objects_->document.viewHistory.push(view);
 }
 
 void Program::ViewChanges::redraw(LayerImages*) {
     program->repaintGraph();
-}
-
-void Program::reloadDefaultSettings(Project& project, View& view) {
-    readDefaults(objects_->settings,
-                 {project.engine, project.settings, view, objects_->objectDefaults});
 }
 
 } // namespace tarlix

@@ -1,14 +1,17 @@
 #pragma once
 // Start-up and shut-down of the desktop program: the program-wide objects, the four windows in
 // their order (graph window, pen palette, data panel, calculator), the data panel's first
-// showing (defaults, view, command line) and closing with its question.
+// showing (defaults, view, command line) and closing with its question. Its file commands
+// (ProgramFiles.cpp), its menus (ProgramMenus.cpp) and the data panel's commands
+// (ProgramPanelCommands.cpp) have files of their own; the windows hear of the document's
+// changes through WindowHooks.
 
-#include "document/DocumentHooks.h"
 #include "document/ProjectFile.h"
 #include "platform/qt/QtSurfaces.h"
 #include "render/ProjectPicture.h"
 #include "shell/ProgramObjects.h"
 #include "shell/WindowArrangement.h"
+#include "shell/WindowHooks.h"
 
 #include <QObject>
 #include <QStringList>
@@ -31,7 +34,7 @@ class HintRelay;
 class PrinterSetup;
 class HoverLabels;
 
-class Program : public QObject, public DocumentHooks {
+class Program : public QObject {
     Q_OBJECT
 public:
     // settingsPath: the settings file (the user's by default; tests pass their own).
@@ -49,12 +52,13 @@ public:
     ProgramObjects& objects() { return *objects_; }
     GraphWindow* graph() const { return graph_; }
     PenPaletteWindow* palette() const { return palette_; }
-    DataPanel* console() const { return console_; }
+    DataPanel* dataPanel() const { return dataPanel_; }
     CalculatorWindow* calculator() const { return calc_; }
     // The property dialogs, for the data panel and the graph's context menu.
     PropertyDialogs* dialogs() const { return dialogs_.get(); }
     GraphMouse& graphMouse() const { return *mouse_; }
-    AfterimageStore& afterimages() const { return picture_->afterimageStore(); }
+    AfterimageStore& afterimages() const { return objects_->document.afterimages; }
+    ProjectPicture& picture() const { return *picture_; }
     // The printer and its setup, for the file menu's printing items.
     PrinterSetup& printerSetup() const { return *printerSetup_; }
     BackgroundCommands& background() const { return *background_; }
@@ -65,7 +69,7 @@ public:
     // window); the picture is drawn that much denser.
     std::function<qreal()> screenDensity;
 
-    ProjectContext context();
+    Document& context();
     void arrangeWindows();
     // Draws the project into the graph window.
     void repaintGraph();
@@ -85,23 +89,9 @@ public:
     // moving left when it would leave the screen), the picture drawn again.
     void setPresentationMode(bool on);
 
-    // DocumentHooks: what project operations ask of the windows.
-    void categoryChanged(CategoryPanel panel) override;
-    void allCategoriesChanged() override;
-    void redraw() override;
-    void reloadDefaultSettings(Project& project, View& view) override;
-    void projectReplaced(Project& project) override;
-    void projectPathChanged(const std::string& projectPath) override;
-    void recordUndo() override;
-    void segmentRemoved(int index) override;
-    void functionTextChanged(int n) override;
-    void relationTextChanged(int n) override;
-    void userFunctionTextChanged(int n) override;
-    void figureShapeChanged(int n) override;
-    void clearAfterimages() override;
-    bool saveAfterimages(const std::string& tlpPath) override;
-    void loadAfterimages(const std::string& tlpPath) override;
-    void clearUndoHistories() override;
+    // The document was replaced as a whole (open, New, undo, redo): every window shows it
+    // afresh and the picture is drawn once, with nothing of the previous project left in it.
+    void showReplacedProject();
 
 private:
     void createDataPanel(int splashMilliseconds);
@@ -137,12 +127,13 @@ private:
     };
 
     std::unique_ptr<ProgramObjects> objects_;
+    WindowHooks windowHooks_{*this};
     ViewChanges viewChanges_;
     std::unique_ptr<ProjectPicture> picture_;
     QtSurfaces surfaces_;
     GraphWindow* graph_ = nullptr;
     PenPaletteWindow* palette_ = nullptr;
-    DataPanel* console_ = nullptr;
+    DataPanel* dataPanel_ = nullptr;
     CalculatorWindow* calc_ = nullptr;
     std::unique_ptr<PropertyDialogs> dialogs_;
     std::vector<QWidget*> windows_;

@@ -14,12 +14,14 @@ void localeSeparators(char& decimalChar, char& listSeparatorChar) {
 }
 
 ProgramObjects::ProgramObjects(const QString& settingsPath)
-    : settings(settingsPath), view(redraw, ViewDefaults{}), random(RandomState::seededOnce()) {
+    : settings(settingsPath), random(RandomState::seededOnce()) {
     localeSeparators(decimalChar, listSeparatorChar);
-    project.engine.decimalChar = decimalChar;
-    project.engine.listSeparatorChar = listSeparatorChar;
+    document.setMessageBox(&screenMessages);
+    document.setDefaultsSource(&settings, &objectDefaults);
+    document.project.engine.decimalChar = decimalChar;
+    document.project.engine.listSeparatorChar = listSeparatorChar;
     readAppState(settings, state);
-    view.presentationMode = state.presentationMode;
+    document.view.presentationMode = state.presentationMode;
 }
 
 } // namespace tarlix

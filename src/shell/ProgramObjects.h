@@ -1,18 +1,15 @@
 #pragma once
 // The program-wide objects, created before any window, in the order the program needs them:
 // the locale's separators, the new-object defaults, the settings store and its state values,
-// the project with its settings, the view, the message box and the random generator.
+// the message box, the document and the random generator.
 
 #include "document/AppState.h"
+#include "document/Document.h"
 #include "document/NewObjectDefaults.h"
-#include "document/Project.h"
 #include "document/ProjectEdit.h"
-#include "document/UndoHistories.h"
 #include "expression/functions/Random.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "shell/MessageWindow.h"
-#include "view/RedrawState.h"
-#include "view/View.h"
 
 #include <QString>
 
@@ -30,19 +27,12 @@ struct ProgramObjects {
     NewObjectDefaults objectDefaults;
     QtSettingsStore settings;
     AppState state;
-    Project project;
-    RedrawState redraw;
-    View view;
     QtMessageBox screenMessages;
-    MessageBox* messages = &screenMessages; // tests put their own in its place
+    Document document; // its messages go to the screen; tests give it their own box
     RandomState random;
-    DataHistory dataHistory;
-    ViewHistory viewHistory;
-    DocumentHooks noHooks;
-    DocumentHooks* hooks = &noHooks; // the program puts itself in its place
 
     // What the document operations work on, for the windows that change the project.
-    ProjectContext context() { return {project, view, *messages, *hooks}; }
+    Document& context() { return document; }
 };
 
 } // namespace tarlix

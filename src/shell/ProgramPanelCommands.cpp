@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -45,99 +46,98 @@ Rect screenOf(const QWidget* w) {
 } // namespace
 
 void Program::connectPanelCommands() {
-    console_->afterimagesClearRequested = [this](CategoryPanel panel, int n) {
+    dataPanel_->afterimagesClearRequested = [this](CategoryPanel panel, int n) {
         clearEntryAfterimages(panel, n);
     };
-    console_->fileDropped = [this](const QString& path) { dropFile(path); };
-    console_->pointer().watchFileDrops(graph_);
+    dataPanel_->fileDropped = [this](const QString& path) { dropFile(path); };
+    dataPanel_->pointer().watchFileDrops(graph_);
 
     // The connect-points tool: from the edit menu, the category's button or the graph window;
     // switching it on shows the connected figures, hiding them switches it off.
     QAction* tool = graph_->connectTool();
-    QAction* item = console_->action("EditConnect");
+    QAction* item = dataPanel_->action("EditConnect");
     item->setEnabled(true);
     item->setCheckable(true);
     connect(item, &QAction::triggered, tool, [tool](bool on) { tool->setChecked(on); });
-    console_->connectPointsRequested = [tool] { tool->toggle(); };
-    console_->connectedFiguresHidden = [tool] { tool->setChecked(false); };
+    dataPanel_->connectPointsRequested = [tool] { tool->toggle(); };
+    dataPanel_->connectedFiguresHidden = [tool] { tool->setChecked(false); };
     connect(tool, &QAction::toggled, this, [this, item](bool on) {
         item->setChecked(on);
         if (!on) return;
-        ProjectContext ctx = context();
+        Document& ctx = context();
         setCategoryVisible(ctx, cpConnectedFigures, true);
     });
 
-    QAction* clear = console_->action("EditClearAfterimages");
+    QAction* clear = dataPanel_->action("EditClearAfterimages");
     clear->setEnabled(true);
     connect(clear, &QAction::triggered, this, [this] {
-        picture_->afterimageStore().clear();
+        objects_->document.clearAfterimages();
         repaintGraph();
     });
 
     hints_ = new HintRelay(
         graph_->statusText(), [this] { showDomainText(); }, this);
-    for (QWidget* w : {static_cast<QWidget*>(console_), static_cast<QWidget*>(graph_),
+    for (QWidget* w : {static_cast<QWidget*>(dataPanel_), static_cast<QWidget*>(graph_),
                        static_cast<QWidget*>(palette_)})
         hints_->watchWindow(w);
-    QAction* hints = console_->action("ViewHints");
+    QAction* hints = dataPanel_->action("ViewHints");
     hints->setEnabled(true);
     hints->setChecked(true);
     connect(hints, &QAction::toggled, this, [this](bool on) { hints_->setHintsOn(on); });
 
-    QAction* presentation = console_->action("ViewPresentation");
+    QAction* presentation = dataPanel_->action("ViewPresentation");
     presentation->setEnabled(true);
-    presentation->setChecked(objects_->view.presentationMode);
+    presentation->setChecked(objects_->document.view.presentationMode);
     connect(presentation, &QAction::triggered, this, [this](bool on) { setPresentationMode(on); });
     printerSetup_ = new PrinterSetup(this);
-    QAction* printer = console_->action("FilePrinterSetup");
-    connect(printer, &QAction::triggered, this, [this] { printerSetup_->showDialog(console_); });
+    QAction* printer = dataPanel_->action("FilePrinterSetup");
+    connect(printer, &QAction::triggered, this, [this] { printerSetup_->showDialog(dataPanel_); });
     connect(menuOf(printer), &QMenu::aboutToShow, printer,
             [printer] { printer->setEnabled(PrinterSetup::available()); });
     connectEditAndHelpMenus();
 }
 
 void Program::connectEditAndHelpMenus() {
-    connect(menuOf(console_->action("EditConnect")), &QMenu::aboutToShow, this, [this] {
-        console_->action("EditConnect")->setChecked(graph_->connectTool()->isChecked());
+    connect(menuOf(dataPanel_->action("EditConnect")), &QMenu::aboutToShow, this, [this] {
+        dataPanel_->action("EditConnect")->setChecked(graph_->connectTool()->isChecked());
     });
-    QAction* memo = console_->action("EditLoadMemo");
+    QAction* memo = dataPanel_->action("EditLoadMemo");
     memo->setEnabled(true);
     connect(memo, &QAction::triggered, this, [this] {
-        const std::string& name = objects_->project.projectPath;
+        const std::string& name = objects_->document.project.projectPath;
         const QString path =
-            QFileDialog::getOpenFileName(console_, shownText("EditLoadMemo"),
+            QFileDialog::getOpenFileName(dataPanel_, shownText("EditLoadMemo"),
                                          name.empty() ? QString() : toQString(name) + ".tlx",
                                          shownText("Program.projectFilter"));
         if (path.isEmpty()) return;
-        ProjectContext ctx = context();
-        appendMemoFile(ctx, fromQString(path));
+        appendMemoFile(context(), QFile::encodeName(path).toStdString());
     });
-    QAction* pdf = console_->action("HelpPdf");
-    QAction* html = console_->action("HelpHtml");
+    QAction* pdf = dataPanel_->action("HelpPdf");
+    QAction* html = dataPanel_->action("HelpHtml");
     connect(menuOf(pdf), &QMenu::aboutToShow, this, [this, pdf, html] {
-        const QString app = toQString(objects_->project.appFolder);
+        const QString app = toQString(objects_->document.project.appFolder);
         pdf->setEnabled(QFileInfo::exists(app + "tarlix_manual.pdf"));
         html->setVisible(QFileInfo::exists(app + "html/index.html"));
     });
     connect(pdf, &QAction::triggered, this, [this] {
-        const QString app = toQString(objects_->project.appFolder);
+        const QString app = toQString(objects_->document.project.appFolder);
         QDesktopServices::openUrl(QUrl::fromLocalFile(app + "tarlix_manual.pdf"));
     });
     html->setEnabled(true);
     connect(html, &QAction::triggered, this, [this] {
-        const QString page = toQString(objects_->project.appFolder) + "html/index.html";
+        const QString page = toQString(objects_->document.project.appFolder) + "html/index.html";
         if (!QFileInfo::exists(page))
-            objects_->messages->show(shownMessage("Program.noHelpFile"), mkError, false);
+            objects_->document.messages.show(shownMessage("Program.noHelpFile"), mkError, false);
         else
             QDesktopServices::openUrl(QUrl::fromLocalFile(page));
     });
-    QAction* version = console_->action("HelpVersion");
+    QAction* version = dataPanel_->action("HelpVersion");
     version->setEnabled(true);
     connect(version, &QAction::triggered, this, [this] { showVersionWindow(); });
 }
 
 void Program::showVersionWindow() {
-    QDialog dialog(console_);
+    QDialog dialog(dataPanel_);
     dialog.setWindowTitle(shownText("Version.title"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* version = new VersionWindow(&dialog);
@@ -148,24 +148,24 @@ void Program::showVersionWindow() {
 
 void Program::setPresentationMode(bool on) {
     ProgramObjects& o = *objects_;
-    if (o.view.presentationMode == on) return;
-    o.view.applyPresentationMode(on);
+    if (o.document.view.presentationMode == on) return;
+    o.document.view.applyPresentationMode(on);
     // New functions get a wider pen while presenting.
     PenDefaults& pen = o.objectDefaults.graph;
     if (pen.width == (on ? 2 : 3)) pen.width = on ? 3 : 2;
-    console_->resize(console_->width() + (on ? kPresentationWidening : -kPresentationWidening),
-                     console_->height());
-    console_->refreshAll();
+    dataPanel_->resize(dataPanel_->width() + (on ? kPresentationWidening : -kPresentationWidening),
+                       dataPanel_->height());
+    dataPanel_->refreshAll();
     MainWindowFrames f = frames();
-    keepPanelOnScreen(f, screenOf(console_));
+    keepPanelOnScreen(f, screenOf(dataPanel_));
     applyFrames(f);
-    console_->action("ViewPresentation")->setChecked(on);
+    dataPanel_->action("ViewPresentation")->setChecked(on);
     picture_->markEverythingDirty();
     repaintGraph();
 }
 
 void Program::clearEntryAfterimages(CategoryPanel panel, int n) {
-    AfterimageStore& store = picture_->afterimageStore();
+    AfterimageStore& store = objects_->document.afterimages;
     switch (panel) {
     case cpExplicit:
         store.removeFunction(n);
@@ -175,7 +175,7 @@ void Program::clearEntryAfterimages(CategoryPanel panel, int n) {
         break;
     case cpCurves:
     case cpBasicFigures:
-        store.removeFigure(n, afterimageReferrers(objects_->project, figureToken(n)));
+        store.removeFigure(n, afterimageReferrers(objects_->document.project, figureToken(n)));
         break;
     case cpConnectedFigures:
         store.removeSegment(n);
@@ -184,14 +184,6 @@ void Program::clearEntryAfterimages(CategoryPanel panel, int n) {
         return;
     }
     repaintGraph();
-}
-
-void Program::dropFile(const QString& path) {
-    if (QFileInfo(path).suffix().compare("tlx", Qt::CaseInsensitive) == 0) {
-        openProjectFile(path);
-        return;
-    }
-    objects_->messages->show(shownMessage("Program.unusableFile"), mkError, false);
 }
 
 } // namespace tarlix

@@ -37,7 +37,12 @@ public:
     CurveCaches<figureCount> curveCaches;
 
     RedrawState& redrawState() const { return redraw; }
-    void setHooks(ViewHooks* h) { hooks = h; }
+    // Returns the hooks it replaces, so that a change can be made quietly and the hooks put back.
+    ViewHooks* setHooks(ViewHooks* h) {
+        ViewHooks* previous = hooks;
+        hooks = h;
+        return previous;
+    }
     void setOutputScale(int scale);
 
     void setView(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow, Extended yHigh);

@@ -156,17 +156,6 @@ TEST_F(AfterimageFileTest, ADamagedFileKeepsTheSnapshotsReadBeforeTheDamage) {
     }
 }
 
-namespace {
-struct LoadingHooks : RecordingHooks {
-    AfterimageStore store;
-    MessageBox* messages = nullptr;
-    const Project* project = nullptr;
-    void loadAfterimages(const std::string& path) override {
-        tarlix::loadAfterimages(store, *project, path, *messages);
-    }
-};
-} // namespace
-
 TEST_F(AfterimageFileTest, AProjectOpensBesideADamagedAfterimageFile) {
     const std::string base = folder.file("p");
     ASSERT_TRUE(writeProjectFile(ctx, base + ".tlx"));
@@ -177,12 +166,8 @@ TEST_F(AfterimageFileTest, AProjectOpensBesideADamagedAfterimageFile) {
     writeText(path, whole.substr(0, whole.size() - 1));
 
     Session s;
-    LoadingHooks loading;
-    loading.messages = &s.messages;
-    loading.project = &s.project;
-    ProjectContext ctx2{s.project, s.view, s.messages, loading};
-    ASSERT_TRUE(openProject(ctx2, base + ".tlx", std::nullopt));
+    ASSERT_TRUE(s.doc.open(base + ".tlx"));
     EXPECT_EQ(s.project.explicitFunctions[1].expr.source, "a x + b");
-    EXPECT_EQ(loading.store.size(), 1u);
+    EXPECT_EQ(s.doc.afterimages.size(), 1u);
     EXPECT_EQ(s.messageTexts().size(), 1u);
 }

@@ -68,11 +68,11 @@ TEST_F(CalculatorTest, EditingCleansTheTextAndCountsUnrecognisedTyping) {
 TEST_F(CalculatorTest, ACircularUserFunctionIsRefused) {
     ASSERT_TRUE(defineUserFunction(ctx, 1, "x^2"));
     ASSERT_TRUE(defineUserFunction(ctx, 2, "f(x)+1"));
-    const int steps = hooks.undoSteps;
+    const int steps = hooks.undoSteps();
     messages.entries.clear();
     EXPECT_FALSE(defineUserFunction(ctx, 1, "g(x)*2"));
     EXPECT_EQ(project.userFunctions[1].source, "x^2");
-    EXPECT_EQ(hooks.undoSteps, steps);
+    EXPECT_EQ(hooks.undoSteps(), steps);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Referir a la circulation of function");
 }

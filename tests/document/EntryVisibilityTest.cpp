@@ -12,7 +12,7 @@ namespace {
 struct VisibilityTest : ProjectTest {
     // The project after the edits that built it: nothing recorded, nothing to redraw.
     void settle() {
-        hooks.undoSteps = 0;
+        hooks.undoSteps.reset();
         hooks.redraws = 0;
         hooks.categoriesChanged.clear();
         project.modified = false;
@@ -36,7 +36,7 @@ TEST_F(VisibilityTest, AToggleIsOneUndoStepThatMarksTheEntryAndItsUsersAndTwiceR
 
     EXPECT_TRUE(toggleEntryVisible(ctx, cpExplicit, 1));
     EXPECT_FALSE(project.explicitFunctions[1].visible);
-    EXPECT_EQ(hooks.undoSteps, 1);
+    EXPECT_EQ(hooks.undoSteps(), 1);
     EXPECT_TRUE(project.modified);
     std::vector<int> expected{explicitFunctionToken(1), explicitFunctionToken(2)};
     EXPECT_EQ(dirtyTokens(), expected) << "y2 uses y1; y3 is left alone";
@@ -45,7 +45,7 @@ TEST_F(VisibilityTest, AToggleIsOneUndoStepThatMarksTheEntryAndItsUsersAndTwiceR
 
     EXPECT_TRUE(toggleEntryVisible(ctx, cpExplicit, 1));
     EXPECT_TRUE(project.explicitFunctions[1].visible);
-    EXPECT_EQ(hooks.undoSteps, 2);
+    EXPECT_EQ(hooks.undoSteps(), 2);
 }
 
 TEST_F(VisibilityTest, EveryCategoryWithAShowButtonHidesItsOwnObject) {
@@ -77,7 +77,7 @@ TEST_F(VisibilityTest, EveryCategoryWithAShowButtonHidesItsOwnObject) {
         settle();
         EXPECT_TRUE(setEntryVisible(ctx, c.panel, c.row, false)) << c.panel;
         EXPECT_FALSE(c.visible) << c.panel;
-        EXPECT_EQ(hooks.undoSteps, 1) << c.panel;
+        EXPECT_EQ(hooks.undoSteps(), 1) << c.panel;
         EXPECT_TRUE(project.modified) << c.panel;
         EXPECT_EQ(hooks.categoriesChanged, std::vector<CategoryPanel>{c.panel}) << c.panel;
         if (c.token != 0) {
@@ -104,7 +104,7 @@ TEST_F(VisibilityTest, NoChangeIsNoEditAndAnEmptySlotHasNothingToShow) {
     for (const Case& c : nothing)
         EXPECT_FALSE(toggleEntryVisible(ctx, c.panel, c.row)) << c.panel << " " << c.row;
     EXPECT_FALSE(setEntryVisible(ctx, cpExplicit, 1, true)) << "y1 is shown already";
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
     EXPECT_FALSE(project.modified);
     EXPECT_EQ(hooks.redraws, 0);
     EXPECT_TRUE(dirtyTokens().empty());

@@ -13,7 +13,7 @@ struct PanelEditTest : ProjectTest {
     PanelEditTest() {
         for (int n = 1; n <= 3; ++n) storeY(n, "x+" + std::to_string(n));
         project.modified = false;
-        hooks.undoSteps = 0;
+        hooks.undoSteps.reset();
     }
     // The used slots of a store in the order of their rows.
     template <int N> static std::vector<int> order(const Store<RowState, N>& rows) {
@@ -55,7 +55,7 @@ TEST_F(PanelEditTest, ARowDroppedOnAnotherTakesItsPlace) {
         EXPECT_EQ(order(project.explicitFunctionRows), c.order) << c.name;
         EXPECT_EQ(project.modified, c.changes) << c.name << ": the order is saved";
     }
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
 }
 
 TEST_F(PanelEditTest, FiguresMoveWithinTheirOwnCategory) {
@@ -77,7 +77,7 @@ TEST_F(PanelEditTest, DeletingKeepsTheOrderAndCreatingPlacesLast) {
     ASSERT_TRUE(deleteEntry(ctx, cpExplicit, 1));
     EXPECT_TRUE(project.explicitFunctions[1].expr.source.empty());
     EXPECT_EQ(order(project.explicitFunctionRows), (std::vector<int>{3, 2}));
-    EXPECT_EQ(hooks.undoSteps, 1);
+    EXPECT_EQ(hooks.undoSteps(), 1);
     storeY(1, "x");
     EXPECT_EQ(order(project.explicitFunctionRows), (std::vector<int>{3, 2, 1}));
 

@@ -89,5 +89,5 @@ TEST_F(PanelRowsTest, PanelsFollowTheirOrderAndLayoutTopsAreNoEdit) {
     notePanelTop(project, cpRelations, 140);
     EXPECT_EQ(project.categories[cpRelations].top, 140);
     EXPECT_FALSE(project.modified);
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
 }

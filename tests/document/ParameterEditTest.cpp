@@ -16,7 +16,7 @@ struct ParameterEditTest : ProjectTest {
         settle();
     }
     void settle() {
-        hooks.undoSteps = 0;
+        hooks.undoSteps.reset();
         hooks.redraws = 0;
         project.modified = false;
         redraw.clear();
@@ -34,34 +34,34 @@ constexpr int a = 1;
 TEST_F(ParameterEditTest, ASettingChangeIsOneUndoStepAndTheSameValueIsNone) {
     struct Case {
         const char* name;
-        std::function<bool(ProjectContext&)> change;
+        std::function<bool(Document&)> change;
         std::function<bool(const Project&)> applied;
         bool redraws; // the users of a are marked and the picture redrawn
     };
     const Case cases[] = {
-        {"speed", [](ProjectContext& c) { return setAnimationPeriod(c, 8); },
+        {"speed", [](Document& c) { return setAnimationPeriod(c, 8); },
          [](const Project& p) { return p.settings.animationPeriod == 8; }, false},
-        {"afterimages", [](ProjectContext& c) { return setAfterimagesEnabled(c, false); },
+        {"afterimages", [](Document& c) { return setAfterimagesEnabled(c, false); },
          [](const Project& p) { return !p.settings.afterimagesOn; }, false},
-        {"sync", [](ProjectContext& c) { return setParameterSync(c, a, true); },
+        {"sync", [](Document& c) { return setParameterSync(c, a, true); },
          [](const Project& p) { return p.parameters[a].sync; }, false},
-        {"fixed", [](ProjectContext& c) { return setParameterFixed(c, a, true); },
+        {"fixed", [](Document& c) { return setParameterFixed(c, a, true); },
          [](const Project& p) { return !p.parameters[a].unfixed; }, false},
-        {"step", [](ProjectContext& c) { return setParameterStep(c, a, 0.5L); },
+        {"step", [](Document& c) { return setParameterStep(c, a, 0.5L); },
          [](const Project& p) { return p.parameters[a].step == 0.5L; }, true},
     };
     for (const Case& c : cases) {
         settle();
         EXPECT_TRUE(c.change(ctx)) << c.name;
         EXPECT_TRUE(c.applied(project)) << c.name;
-        EXPECT_EQ(hooks.undoSteps, 1) << c.name;
+        EXPECT_EQ(hooks.undoSteps(), 1) << c.name;
         EXPECT_TRUE(project.modified) << c.name;
         EXPECT_EQ(usersOfAMarked(), c.redraws) << c.name;
         EXPECT_EQ(hooks.redraws, c.redraws ? 1 : 0) << c.name;
 
         settle();
         EXPECT_FALSE(c.change(ctx)) << c.name << " again";
-        EXPECT_EQ(hooks.undoSteps, 0) << c.name << " again";
+        EXPECT_EQ(hooks.undoSteps(), 0) << c.name << " again";
         EXPECT_FALSE(project.modified) << c.name << " again";
     }
 }
@@ -72,12 +72,12 @@ TEST_F(ParameterEditTest, StepRulesThatRefuseAChangeRecordNothing) {
     EXPECT_FALSE(changeParameterRatio(ctx, a, true)) << "the top of the ladder";
     EXPECT_FALSE(setParameterSync(ctx, 15, true));
     EXPECT_FALSE(setParameterValue(ctx, a, 1)) << "a is 1 already";
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
     EXPECT_FALSE(project.modified);
 
     EXPECT_TRUE(changeParameterRatio(ctx, a, false));
     EXPECT_EQ(project.parameters[a].step, 500);
-    EXPECT_EQ(hooks.undoSteps, 1);
+    EXPECT_EQ(hooks.undoSteps(), 1);
     EXPECT_TRUE(usersOfAMarked());
 }
 
@@ -88,7 +88,7 @@ TEST_F(ParameterEditTest, TheModeButtonTwiceRestoresTheStepInTwoUndoSteps) {
     toggleParameterStepMode(ctx, a);
     EXPECT_TRUE(project.parameters[a].additive);
     EXPECT_EQ(project.parameters[a].step, 0.1L);
-    EXPECT_EQ(hooks.undoSteps, 2);
+    EXPECT_EQ(hooks.undoSteps(), 2);
     EXPECT_EQ(hooks.redraws, 2);
     EXPECT_TRUE(project.modified);
 }
@@ -105,7 +105,7 @@ TEST_F(ParameterEditTest, ValuesAreNoUndoStepsButSetModifiedAndMarkTheUsers) {
     EXPECT_TRUE(usersOfAMarked());
     EXPECT_EQ(hooks.redraws, 0) << "the caller redraws after setting what it sets";
     EXPECT_TRUE(project.modified);
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
 }
 
 TEST_F(ParameterEditTest, OnlyParametersOutOfSightAreUnfixedAndThatIsNoEdit) {
@@ -123,5 +123,5 @@ TEST_F(ParameterEditTest, OnlyParametersOutOfSightAreUnfixedAndThatIsNoEdit) {
     unfixHiddenParameters(project, 'a');
     EXPECT_TRUE(project.parameters[1].unfixed) << "a names the horizontal axis";
     EXPECT_FALSE(project.modified);
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
 }

@@ -16,13 +16,18 @@ namespace tarlix::testing {
 
 // One open project with its view, as the program holds it.
 struct Session {
-    Project project;
-    RedrawState redraw;
-    ViewDefaults defaults;
-    View view{redraw, defaults};
+    Document doc;
+    Project& project = doc.project;
+    View& view = doc.view;
     RecordingMessageBox messages;
     RecordingHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
+    Document& ctx = doc;
+
+    Session() {
+        doc.setMessageBox(&messages);
+        doc.setHooks(&hooks);
+        hooks.undoSteps.history = &doc.dataHistory;
+    }
 
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> t;

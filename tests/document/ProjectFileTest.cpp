@@ -65,12 +65,13 @@ TEST(ProjectFile, RefusedFilesLeaveTheOpenProjectAsItWas) {
         SCOPED_TRACE(c.name);
         writeText(dir.file("p.tlx"), c.text);
         OpenSession s;
+        s.doc.recordUndo();
         const auto before = s.state();
         EXPECT_FALSE(openProject(s.ctx, dir.file("p.tlx")));
         EXPECT_EQ(s.messageTexts(), std::vector<std::string>{c.message});
         expectSameLines(s.state(), before);
         EXPECT_TRUE(s.project.modified);
-        EXPECT_EQ(s.hooks.undoHistoriesCleared, 0);
+        EXPECT_TRUE(s.doc.dataHistory.canUndo()) << "the undo history stays";
     }
     OpenSession s;
     EXPECT_FALSE(openProject(s.ctx, dir.file("missing.TLX")));
@@ -103,37 +104,41 @@ TEST(ProjectFile, AFileCutAtAnyLineIsRefusedUnlessOnlyTheTrailingSectionsAreMiss
 TEST(ProjectFile, OpenedProjectReplacesEverythingAndTakesItsPath) {
     struct OpenHooks : RecordingHooks {
         std::vector<std::string> calls;
-        void clearUndoHistories() override { calls.push_back("undo cleared"); }
         void projectPathChanged(const std::string& path) override {
             calls.push_back("title " + path);
         }
-        void loadAfterimages(const std::string& path) override {
-            calls.push_back("afterimages " + path);
-        }
-        void projectReplaced(Project&) override { calls.push_back("replaced"); }
+        void projectReplaced() override { calls.push_back("replaced"); }
+        void allCategoriesChanged() override { calls.push_back("categories"); }
         void redraw() override { calls.push_back("redraw"); }
     };
     TempFolder dir;
     writeText(dir.file("Clase.tlx"), fullProjectText());
     Session s;
     OpenHooks hooks;
-    ProjectContext ctx{s.project, s.view, s.messages, hooks};
+    s.doc.setHooks(&hooks);
     s.project.modified = true;
-    EXPECT_FALSE(openProject(ctx, dir.file("Clase.TLX.tlp")));
+    s.doc.recordUndo();
+    AfterimageSnapshot old;
+    old.functions[0] = 0x0000FF;
+    s.doc.afterimages.push(old);
+    EXPECT_FALSE(s.doc.open(dir.file("Clase.TLX.tlp")));
     EXPECT_EQ(s.messageTexts(),
               std::vector<std::string>{kMsgFileNotFound + dir.file("Clase.TLX.tlx")});
     EXPECT_TRUE(hooks.calls.empty());
+    EXPECT_TRUE(s.doc.dataHistory.canUndo());
+    EXPECT_EQ(s.doc.afterimages.size(), 1u);
     s.messages.entries.clear();
-    ASSERT_TRUE(openProject(ctx, dir.file("Clase.TLP")));
+    ASSERT_TRUE(s.doc.open(dir.file("Clase.TLP")));
     const std::string base = dir.file("Clase");
-    EXPECT_EQ(hooks.calls,
-              (std::vector<std::string>{"undo cleared", "title " + base,
-                                        "afterimages " + base + ".tlp", "replaced", "redraw"}));
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"title " + base, "replaced"}))
+        << "the windows are told once";
+    EXPECT_FALSE(s.doc.dataHistory.canUndo());
+    EXPECT_TRUE(s.doc.afterimages.empty()) << "no afterimage file: none of the old ones stay";
     EXPECT_EQ(s.project.projectPath, base);
     EXPECT_FALSE(s.project.modified);
     EXPECT_EQ(s.project.explicitFunctions[3].expr.source, "2sin x");
     EXPECT_EQ(s.project.settings.backgroundFile, dir.file("fondo claro.bmp"));
-    EXPECT_TRUE(s.redraw.dirty.all());
+    EXPECT_TRUE(s.doc.redraw.dirty.all());
 }
 
 TEST(ProjectFile, FailedSaveKeepsThePreviousFileAndModified) {
@@ -169,20 +174,15 @@ TEST(ProjectFile, FailedSaveKeepsThePreviousFileAndModified) {
 }
 
 TEST(ProjectFile, ModifiedStaysWhenTheAfterimageFileCannotBeWritten) {
-    struct NoAfterimages : RecordingHooks {
-        std::string asked;
-        bool saveAfterimages(const std::string& path) override {
-            asked = path;
-            return false;
-        }
-    };
     TempFolder dir;
     OpenSession s;
-    NoAfterimages hooks;
-    ProjectContext ctx{s.project, s.view, s.messages, hooks};
+    // A folder that is not empty stands where the afterimage file should go.
+    std::filesystem::create_directories(dir.file("clase.tlp") + "/x");
+    AfterimageSnapshot snapshot;
+    snapshot.functions[0] = 0x0000FF;
+    s.doc.afterimages.push(snapshot);
     s.project.projectPath = dir.file("clase");
-    EXPECT_FALSE(saveProject(ctx));
-    EXPECT_EQ(hooks.asked, dir.file("clase.tlp"));
+    EXPECT_FALSE(saveProject(s.ctx));
     EXPECT_TRUE(s.project.modified);
     EXPECT_EQ(s.messageTexts(), std::vector<std::string>{kMsgCannotSave + dir.file("clase.tlp")});
 }
@@ -240,11 +240,11 @@ TEST(ProjectFile, AppendingAnotherProjectsMemo) {
                                         "#a:=max(1,2.5)", "",
                                         "  sangr\xED"
                                         "a"}));
-    EXPECT_EQ(s.hooks.undoSteps, 1);
+    EXPECT_EQ(s.hooks.undoSteps(), 1);
     EXPECT_TRUE(s.project.modified);
     EXPECT_FALSE(appendMemoFile(s.ctx, dir.file("sin.tlx")));
     EXPECT_EQ(s.messageTexts(), std::vector<std::string>{kMsgNoMemo});
-    EXPECT_EQ(s.hooks.undoSteps, 1);
+    EXPECT_EQ(s.hooks.undoSteps(), 1);
 }
 
 TEST(ProjectFile, ValuesOutOfRangeKeepTheValueTheFieldHad) {

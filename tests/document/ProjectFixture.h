@@ -1,8 +1,7 @@
 #pragma once
-// A project with its view, message box and recording hooks, as the program wires them.
+// A document with its message box and recording hooks, as the program wires them.
 
 #include "document/ProjectEdit.h"
-#include "view/View.h"
 
 #include <gtest/gtest.h>
 
@@ -11,32 +10,43 @@
 
 namespace tarlix::testing {
 
-// Records the seams the operations call.
-struct RecordingHooks : DocumentHooks {
-    int undoSteps = 0;
-    int redraws = 0;
-    int undoHistoriesCleared = 0;
-    std::vector<int> segmentsRemoved;
-    std::vector<int> shapesChanged;
-    std::vector<int> functionsChanged;
-    std::vector<CategoryPanel> categoriesChanged;
-    void recordUndo() override { ++undoSteps; }
-    void categoryChanged(CategoryPanel panel) override { categoriesChanged.push_back(panel); }
-    void redraw() override { ++redraws; }
-    void clearUndoHistories() override { ++undoHistoriesCleared; }
-    void segmentRemoved(int index) override { segmentsRemoved.push_back(index); }
-    void figureShapeChanged(int n) override { shapesChanged.push_back(n); }
-    void functionTextChanged(int n) override { functionsChanged.push_back(n); }
+// The undo steps the document stored since the last reset.
+struct UndoCounter {
+    const DataHistory* history = nullptr;
+    int baseline = 0;
+    int operator()() const { return history->steps().count() - baseline; }
+    void reset() { baseline = history->steps().count(); }
 };
 
+// Records what the operations tell the windows, and counts the undo steps they store.
+struct RecordingHooks : DocumentHooks {
+    UndoCounter undoSteps;
+    int redraws = 0;
+    int replaced = 0;
+    std::vector<int> segmentsRemoved;
+    std::vector<CategoryPanel> categoriesChanged;
+    void categoryChanged(CategoryPanel panel) override { categoriesChanged.push_back(panel); }
+    void redraw() override { ++redraws; }
+    void projectReplaced() override { ++replaced; }
+    void segmentRemoved(int index) override { segmentsRemoved.push_back(index); }
+};
+
+// A document as the program wires it, with its parts under their usual names.
 struct ProjectTest : ::testing::Test {
-    Project project;
-    RedrawState redraw;
     ViewDefaults defaults;
-    View view{redraw, defaults};
+    Document doc;
+    Project& project = doc.project;
+    RedrawState& redraw = doc.redraw;
+    View& view = doc.view;
     RecordingMessageBox messages;
     RecordingHooks hooks;
-    ProjectContext ctx{project, view, messages, hooks};
+    Document& ctx = doc;
+
+    ProjectTest() {
+        doc.setMessageBox(&messages);
+        doc.setHooks(&hooks);
+        hooks.undoSteps.history = &doc.dataHistory;
+    }
 
     EquationEntry equation(const std::string& text) {
         EquationEntry f;

@@ -149,6 +149,7 @@ TEST_F(ProjectTest, NewProjectRestoresEverythingAndTheView) {
     project.projectPath = "/home/u/clase";
     view.xAxis.setRange(30, 10);
     view.xAxis.letter = '@';
+    doc.recordUndo();
 
     newProject(ctx, defaults, 0);
 
@@ -157,5 +158,6 @@ TEST_F(ProjectTest, NewProjectRestoresEverythingAndTheView) {
     EXPECT_EQ(project.engine.listSeparatorChar, ';');
     EXPECT_EQ(view.xAxis.low, -5);
     EXPECT_EQ(view.xAxis.letter, 'x');
-    EXPECT_EQ(hooks.undoHistoriesCleared, 1);
+    EXPECT_FALSE(doc.dataHistory.canUndo()) << "the undo history starts again";
+    EXPECT_EQ(hooks.replaced, 1) << "the windows are told once";
 }

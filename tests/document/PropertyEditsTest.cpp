@@ -30,17 +30,17 @@ TEST_F(PropertyEditsTest, AFunctionMayNotUseYOrRButARelationMay) {
         EXPECT_FALSE(confirmExplicitFunction(ctx, 1, equation(text))) << text;
         EXPECT_EQ(lastMessage(), kMsgNoYInFunctions);
         EXPECT_TRUE(project.explicitFunctions[1].expr.source.empty());
-        EXPECT_EQ(hooks.undoSteps, 0);
+        EXPECT_EQ(hooks.undoSteps(), 0);
     }
     EXPECT_TRUE(confirmRelation(ctx, 1, equation("x+y")));
     EXPECT_EQ(project.relations[1].expr.source, "x+y");
-    EXPECT_EQ(hooks.undoSteps, 1);
+    EXPECT_EQ(hooks.undoSteps(), 1);
 }
 
 TEST_F(PropertyEditsTest, ARefusedFunctionKeepsThePreviousDefinition) {
     storeY(1, "x^2");
     storeY(2, "y1+1");
-    hooks.undoSteps = 0;
+    hooks.undoSteps.reset();
     const std::string oldCode = project.explicitFunctions[1].expr.code;
     struct Case {
         const char* text;
@@ -60,24 +60,24 @@ TEST_F(PropertyEditsTest, ARefusedFunctionKeepsThePreviousDefinition) {
         EXPECT_EQ(project.explicitFunctions[1].expr.source, "x^2") << c.text;
         EXPECT_EQ(project.explicitFunctions[1].expr.code, oldCode) << c.text;
     }
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
 }
 
 TEST_F(PropertyEditsTest, AnEmptyFunctionTextDeletesItInOneStep) {
     storeY(1, "x^2");
-    hooks.undoSteps = 0;
+    hooks.undoSteps.reset();
     EquationEntry e = project.explicitFunctions[1];
     e.expr.source = "  ";
     EXPECT_TRUE(confirmExplicitFunction(ctx, 1, e));
     EXPECT_TRUE(project.explicitFunctions[1].expr.source.empty());
-    EXPECT_EQ(hooks.undoSteps, 1);
+    EXPECT_EQ(hooks.undoSteps(), 1);
 }
 
 // OK on an empty slot with no text leaves it empty and records nothing.
 TEST_F(PropertyEditsTest, AnEmptySlotLeftEmptyRecordsNoStep) {
     EXPECT_TRUE(confirmExplicitFunction(ctx, 3, equation("")));
     EXPECT_TRUE(confirmRelation(ctx, 2, equation(" ")));
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
     EXPECT_FALSE(project.modified);
 }
 
@@ -93,7 +93,7 @@ TEST_F(PropertyEditsTest, ADroppedColourSetsTheColourOfItsMode) {
     SegmentRecord polygon;
     polygon.kind = skSegment;
     ASSERT_TRUE(confirmSegment(ctx, 1, polygon, "PQ", segmentDefaults));
-    hooks.undoSteps = 0;
+    hooks.undoSteps.reset();
     const std::uint32_t c = 0x123456;
     struct Case {
         CategoryPanel panel;
@@ -125,7 +125,7 @@ TEST_F(PropertyEditsTest, ADroppedColourSetsTheColourOfItsMode) {
         EXPECT_EQ(setEntryColour(ctx, k.panel, k.row, c, k.target), k.changes) << k.row;
         EXPECT_EQ(k.read(project), k.changes ? c : before) << k.row;
         steps += k.changes ? 1 : 0;
-        EXPECT_EQ(hooks.undoSteps, steps) << k.row;
+        EXPECT_EQ(hooks.undoSteps(), steps) << k.row;
     }
     // The circle's point colour was not touched by its line and inside drops.
     EXPECT_NE(project.figures[2].pointColor, c);
@@ -144,7 +144,7 @@ TEST_F(PropertyEditsTest, IncompleteFiguresAreNotFinished) {
         EXPECT_EQ(messages.entries.back().kind, mkError);
         EXPECT_EQ(project.figures[n].kind, 0) << n;
     }
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
 }
 
 TEST_F(PropertyEditsTest, AFigureStoresItsKindsTextsAndBecomesTheDefault) {
@@ -161,7 +161,7 @@ TEST_F(PropertyEditsTest, AFigureStoresItsKindsTextsAndBecomesTheDefault) {
     EXPECT_FALSE(stored.radius.code.empty());
     EXPECT_EQ(figureDefaults.pointColor, 0x00FF00u);
     EXPECT_EQ(figureDefaults.lineWidth, 4);
-    EXPECT_EQ(hooks.undoSteps, 1);
+    EXPECT_EQ(hooks.undoSteps(), 1);
 
     ASSERT_TRUE(confirmFigure(ctx, 2, curve(2, 5, "", ""), figureDefaults) == false);
     FigureEntry polar = curve(2, 5, "", "");
@@ -174,11 +174,11 @@ TEST_F(PropertyEditsTest, AFigureStoresItsKindsTextsAndBecomesTheDefault) {
 
 TEST_F(PropertyEditsTest, APointDefinedThroughItselfIsNotStored) {
     ASSERT_TRUE(confirmFigure(ctx, 1, point(1, "1", "2"), figureDefaults));
-    hooks.undoSteps = 0;
+    hooks.undoSteps.reset();
     EXPECT_FALSE(confirmFigure(ctx, 1, point(1, "P.x+1", "2"), figureDefaults));
     EXPECT_EQ(lastMessage(), msg::kCircular);
     EXPECT_EQ(project.figures[1].x.source, "1");
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
 }
 
 TEST_F(PropertyEditsTest, CurvesNeedTheirParameterARangeAndAnIncrement) {
@@ -233,13 +233,13 @@ TEST_F(PropertyEditsTest, SegmentVerticesAreCheckedBeforeTheRecordIsStored) {
     EXPECT_EQ(project.segments[1].vertices[0], 1);
     EXPECT_EQ(project.segments[1].vertices[1], 2);
     EXPECT_EQ(segmentDefaults.color, 0x0000FFu);
-    EXPECT_EQ(hooks.undoSteps, 1);
+    EXPECT_EQ(hooks.undoSteps(), 1);
 
     SegmentRecord none = project.segments[1];
     none.kind = skNone;
     EXPECT_TRUE(confirmSegment(ctx, 1, none, "", segmentDefaults));
     EXPECT_EQ(project.segments.count, 0);
-    EXPECT_EQ(hooks.undoSteps, 2);
+    EXPECT_EQ(hooks.undoSteps(), 2);
 }
 
 TEST_F(PropertyEditsTest, AnAngleIsAlwaysDrawnSolid) {

@@ -22,12 +22,12 @@ TEST_F(SegmentEditTest, TheThirtyFirstSegmentIsRefusedWithTheMessage) {
     EXPECT_EQ(first.penColor, 0x00FF00u);
     EXPECT_EQ(first.width, 3);
     EXPECT_EQ(first.lineStyle, 2);
-    EXPECT_EQ(hooks.undoSteps, kSegments);
+    EXPECT_EQ(hooks.undoSteps(), kSegments);
     EXPECT_TRUE(messages.entries.empty());
 
     EXPECT_EQ(addSegment(ctx, defaults, 1, 3), 0);
     EXPECT_EQ(project.segments.count, kSegments);
-    EXPECT_EQ(hooks.undoSteps, kSegments);
+    EXPECT_EQ(hooks.undoSteps(), kSegments);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, kMsgSegmentsFull);
     EXPECT_EQ(messages.entries[0].kind, mkWarning);

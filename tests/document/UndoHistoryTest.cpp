@@ -7,24 +7,11 @@ using namespace tarlix;
 
 namespace {
 
-// The hooks as the program wires them: every edit's undo step goes into the data history.
-struct HistoryHooks : tarlix::testing::RecordingHooks {
-    DataHistory* history = nullptr;
-    Project* project = nullptr;
-    View* view = nullptr;
-    void recordUndo() override { history->push(*project, *view); }
-};
-
+// The document's own data history takes every edit's undo step.
 struct UndoHistory : tarlix::testing::ProjectTest {
-    DataHistory history;
-    HistoryHooks historyHooks;
-    ProjectContext undoCtx{project, view, messages, historyHooks};
+    DataHistory& history = doc.dataHistory;
+    Document& undoCtx = doc;
 
-    UndoHistory() {
-        historyHooks.history = &history;
-        historyHooks.project = &project;
-        historyHooks.view = &view;
-    }
     void edit(const std::string& y1) { storeExplicitFunction(undoCtx, 1, equation(y1)); }
     std::string y1() const { return project.explicitFunctions[1].expr.source; }
 };

@@ -84,7 +84,8 @@ struct AfterimageLayerTest : tarlix::testing::PictureTest {
     Line lineAt(Extended a) {
         const Extended kept = project.parameters[1].value;
         setParameter(project, redraw, 1, a);
-        ProjectPicture plain(project, view, redraw);
+        AfterimageStore none;
+        ProjectPicture plain(project, view, redraw, none);
         plain.recompute();
         CopyingCanvas canvas(view.xAxis.pixelLength, view.yAxis.pixelLength);
         CopyingSurfaces surfaces;
@@ -163,7 +164,8 @@ TEST_F(AfterimageLayerTest, RelationsLeaveAfterimagesThatAMovedViewRebuilds) {
     const auto plainAt = [&](Extended a) {
         const Extended kept = project.parameters[1].value;
         setParameter(project, redraw, 1, a);
-        ProjectPicture plain(project, view, redraw);
+        AfterimageStore none;
+        ProjectPicture plain(project, view, redraw, none);
         const Polylines lines = shownBy(plain, view);
         setParameter(project, redraw, 1, kept);
         redraw.traceRedraw = false;
@@ -183,7 +185,8 @@ TEST_F(AfterimageLayerTest, RelationsLeaveAfterimagesThatAMovedViewRebuilds) {
     // own: recording canvases keep what a cleared image loses, so its lines cannot show it).
     c.afterimage = false;
     storeRelation(ctx, 1, c);
-    ProjectPicture unflagged(project, view, redraw);
+    AfterimageStore unflaggedStore;
+    ProjectPicture unflagged(project, view, redraw, unflaggedStore);
     shownBy(unflagged, view);
     stepParameter(project, redraw, 1, 1, false);
     shownBy(unflagged, view);

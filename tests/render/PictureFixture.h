@@ -11,7 +11,7 @@
 namespace tarlix::testing {
 
 struct PictureTest : ProjectTest {
-    ProjectPicture picture{project, view, redraw};
+    ProjectPicture picture{doc};
     std::vector<std::vector<Point>> drawn() {
         picture.recompute();
         RecordingCanvas canvas(view.xAxis.pixelLength, view.yAxis.pixelLength);

@@ -27,7 +27,7 @@ struct CalculatorWindowTest : ::testing::Test {
     CalculatorWindow* calc() { return shown.program->calculator(); }
     Project& project() { return shown.project(); }
     CategoryPanelWidget* panel(CategoryPanel p) {
-        return static_cast<CategoryPanelWidget*>(shown.program->console()->panel(p));
+        return static_cast<CategoryPanelWidget*>(shown.program->dataPanel()->panel(p));
     }
     // Keys as the user presses them, so that the edit box reports its edits.
     void key(int code, const QString& text = QString()) {
@@ -62,7 +62,7 @@ TEST_F(CalculatorWindowTest, CreateButtonEditsTheFirstFreeFunction) {
     shown.program->dialogs()->equationDialog()->okButton()->click();
     EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
     EXPECT_FALSE(project().explicitFunctions[2].expr.code.empty());
-    EXPECT_TRUE(shown.program->console()->action("EditUndo")->isEnabled());
+    EXPECT_TRUE(shown.program->dataPanel()->action("EditUndo")->isEnabled());
 }
 
 // A double click on a row opens its properties, whose expression picture edits it in the
@@ -111,7 +111,7 @@ TEST_F(CalculatorWindowTest, EqualTemplatesAndEscape) {
 TEST_F(CalculatorWindowTest, ANumericFieldTakesTheValue) {
     Extended stored = 0;
     std::string shownValue;
-    calc()->open(numberRequest([this] { return shown.program->context(); }, "a=", "",
+    calc()->open(numberRequest([this]() -> Document& { return shown.program->context(); }, "a=", "",
                                [&](Extended v, const std::string& t) {
                                    stored = v;
                                    shownValue = t;
@@ -131,7 +131,7 @@ TEST_F(CalculatorWindowTest, ANumericFieldTakesTheValue) {
 // A double click on a parameter's value opens the calculator on it; the value typed there is
 // the parameter's new value.
 TEST_F(CalculatorWindowTest, AParameterValueIsEditedInTheCalculator) {
-    ParameterPanel* parameters = shown.program->console()->parameterPanel();
+    ParameterPanel* parameters = shown.program->dataPanel()->parameterPanel();
     parameters->editValueRequested(1);
     ASSERT_TRUE(calc()->isVisible());
     EXPECT_EQ(calc()->findChild<QLabel*>("LblFunction")->text(), "a=");

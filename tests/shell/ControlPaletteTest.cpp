@@ -59,7 +59,7 @@ TEST(ControlPaletteLayout, AHidingPaletteShowsNearTheTop) {
 // The scale buttons of the graph window change the grid and the project.
 TEST(ControlPaletteLayout, ScaleButtonsChangeTheView) {
     tarlix::testing::ProgramShowingAx shown;
-    View& view = shown.program->objects().view;
+    View& view = shown.program->objects().document.view;
     const GraphWindow::ScaleButtons& b = shown.program->graph()->scaleButtons();
     const Extended step = view.xAxis.tickInterval();
     b.xFiner->trigger();

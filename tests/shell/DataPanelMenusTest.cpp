@@ -21,8 +21,8 @@ namespace {
 
 struct PanelMenus : ::testing::Test {
     tarlix::testing::ProgramShowingAx shown;
-    DataPanel& console() { return *shown.program->console(); }
-    QAction* action(const char* name) { return console().action(name); }
+    DataPanel& dataPanel() { return *shown.program->dataPanel(); }
+    QAction* action(const char* name) { return dataPanel().action(name); }
     Project& project() { return shown.project(); }
 };
 
@@ -34,9 +34,9 @@ TEST_F(PanelMenus, ConnectPointsShowsItsCategoryAndHidingItStopsTheTool) {
     action("EditConnect")->trigger();
     EXPECT_TRUE(tool->isChecked());
     EXPECT_TRUE(project().categories[cpConnectedFigures].visible);
-    EXPECT_FALSE(console().panel(cpConnectedFigures)->isHidden());
+    EXPECT_FALSE(dataPanel().panel(cpConnectedFigures)->isHidden());
 
-    console().showViewState();
+    dataPanel().showViewState();
     QAction* area = action("ShowPanel8");
     EXPECT_TRUE(area->isChecked());
     area->trigger(); // "[Línea && Polígono]" off
@@ -45,17 +45,17 @@ TEST_F(PanelMenus, ConnectPointsShowsItsCategoryAndHidingItStopsTheTool) {
     EXPECT_FALSE(action("EditConnect")->isChecked());
 
     // Any panel hides and comes back from its item; the column closes up.
-    const int relationsTop = console().panel(cpRelations)->y();
+    const int relationsTop = dataPanel().panel(cpRelations)->y();
     action("ShowPanel1")->trigger();
-    EXPECT_TRUE(console().panel(cpExplicit)->isHidden());
-    EXPECT_LT(console().panel(cpRelations)->y(), relationsTop);
+    EXPECT_TRUE(dataPanel().panel(cpExplicit)->isHidden());
+    EXPECT_LT(dataPanel().panel(cpRelations)->y(), relationsTop);
     action("ShowPanel1")->trigger();
-    EXPECT_EQ(console().panel(cpRelations)->y(), relationsTop);
+    EXPECT_EQ(dataPanel().panel(cpRelations)->y(), relationsTop);
     EXPECT_TRUE(project().modified);
 }
 
 TEST_F(PanelMenus, ThePanelPopupMarksThePanelUnderThePointer) {
-    const auto menu = console().areaMenu(cpParameters);
+    const auto menu = dataPanel().areaMenu(cpParameters);
     QStringList texts;
     for (QAction* a : menu->actions()) texts << a->text();
     ASSERT_EQ(texts.size(), 9);
@@ -64,12 +64,12 @@ TEST_F(PanelMenus, ThePanelPopupMarksThePanelUnderThePointer) {
     EXPECT_EQ(texts.filter("-> ").size(), 1);
 
     menu->actions()[0]->trigger(); // the toolbar goes
-    EXPECT_TRUE(console().toolBar()->isHidden());
-    EXPECT_EQ(console().areaMenu(0)->actions()[0]->text(), "-> Barra de Herramientas");
+    EXPECT_TRUE(dataPanel().toolBar()->isHidden());
+    EXPECT_EQ(dataPanel().areaMenu(0)->actions()[0]->text(), "-> Barra de Herramientas");
 }
 
 TEST_F(PanelMenus, HintsGoToTheGraphStatusLineAndTheSwitchSilencesThem) {
-    QToolButton* y1 = console().panel(cpExplicit)->rowButton(1);
+    QToolButton* y1 = dataPanel().panel(cpExplicit)->rowButton(1);
     QLabel* status = shown.program->graph()->statusText();
     const QString domain = status->text();
     QEvent enter(QEvent::Enter);
@@ -92,18 +92,18 @@ TEST_F(PanelMenus, HintsGoToTheGraphStatusLineAndTheSwitchSilencesThem) {
 }
 
 TEST_F(PanelMenus, PresentationModeEnlargesTheRowsAndThePanel) {
-    CategoryPanelWidget* functions = console().panel(cpExplicit);
-    const int width = console().width();
+    CategoryPanelWidget* functions = dataPanel().panel(cpExplicit);
+    const int width = dataPanel().width();
     const int rowHeight = functions->rowButton(1)->height();
     const int fontSize = functions->rowButton(1)->font().pointSize();
     action("ViewPresentation")->trigger();
-    EXPECT_TRUE(shown.program->objects().view.presentationMode);
-    EXPECT_EQ(console().width(), width + 60);
+    EXPECT_TRUE(shown.program->objects().document.view.presentationMode);
+    EXPECT_EQ(dataPanel().width(), width + 60);
     EXPECT_EQ(functions->rowButton(1)->font().pointSize(), 2 * fontSize);
     EXPECT_GT(functions->rowButton(1)->height(), rowHeight);
     EXPECT_EQ(shown.program->objects().objectDefaults.graph.width, 3) << "new functions";
     action("ViewPresentation")->trigger();
-    EXPECT_EQ(console().width(), width);
+    EXPECT_EQ(dataPanel().width(), width);
     EXPECT_EQ(functions->rowButton(1)->height(), rowHeight);
 }
 
@@ -133,7 +133,7 @@ TEST(WindowArrangement, PresentationMovesBothWindowsLeftToKeepThePanelOnScreen) 
 TEST_F(PanelMenus, TheHelpMenuFollowsTheManualsBesideTheProgram) {
     QTemporaryDir app;
     project().appFolder = (app.path() + "/").toStdString();
-    QMenu* help = console().menuBar()->actions().last()->menu();
+    QMenu* help = dataPanel().menuBar()->actions().last()->menu();
     Q_EMIT help->aboutToShow();
     EXPECT_FALSE(action("HelpPdf")->isEnabled());
     EXPECT_FALSE(action("HelpHtml")->isVisible());

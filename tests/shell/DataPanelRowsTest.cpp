@@ -33,10 +33,10 @@ struct PanelRows : ::testing::Test {
         shown.messages.entries.clear();
     }
     Project& project() { return shown.project(); }
-    DataPanel& console() { return *shown.program->console(); }
-    CategoryPanelWidget* panel(CategoryPanel p) { return console().panel(p); }
+    DataPanel& dataPanel() { return *shown.program->dataPanel(); }
+    CategoryPanelWidget* panel(CategoryPanel p) { return dataPanel().panel(p); }
     void store(int n, const std::string& text) {
-        ProjectContext ctx = shown.program->context();
+        Document& ctx = shown.program->context();
         EquationEntry f;
         f.expr.source = text;
         storeExplicitFunction(ctx, n, f);
@@ -80,14 +80,14 @@ struct PanelRows : ::testing::Test {
 
 TEST_F(PanelRows, HidingARowMovesTheNextUpAndShowDataBringsItBack) {
     const int y2Top = panel(cpExplicit)->rowButton(2)->y();
-    auto menu = console().rowMenu(cpExplicit, 2);
+    auto menu = dataPanel().rowMenu(cpExplicit, 2);
     item(*menu, "Ocultar Datos")->trigger();
     EXPECT_TRUE(panel(cpExplicit)->rowButton(2)->isHidden());
     EXPECT_EQ(panel(cpExplicit)->rowButton(3)->y(), y2Top) << "y3 takes y2's place";
     EXPECT_TRUE(project().modified) << "Shown is saved with the project";
     const int shorter = panel(cpExplicit)->height();
 
-    console().action("ShowData1")->trigger(); // "Mostrar Datos" -> "Función"
+    dataPanel().action("ShowData1")->trigger(); // "Mostrar Datos" -> "Función"
     EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3})) << "back in its old order";
     EXPECT_EQ(panel(cpExplicit)->height() - shorter,
               panel(cpExplicit)->rowButton(3)->y() - panel(cpExplicit)->rowButton(2)->y())
@@ -103,7 +103,7 @@ TEST_F(PanelRows, DroppingARowOnAnotherReordersTheCategory) {
     EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3})) << "upwards it goes before its target";
 
     // A row of another category is no target.
-    ProjectContext ctx = shown.program->context();
+    Document& ctx = shown.program->context();
     EquationEntry c;
     c.expr.source = "x<y";
     storeRelation(ctx, 1, c);
@@ -114,7 +114,7 @@ TEST_F(PanelRows, DroppingARowOnAnotherReordersTheCategory) {
 
 TEST_F(PanelRows, ADragStartsAfterMovingMoreThanSevenPixels) {
     std::vector<int> started;
-    console().pointer().startDrag = [&](QWidget*, const PanelDragItem& item) {
+    dataPanel().pointer().startDrag = [&](QWidget*, const PanelDragItem& item) {
         started.push_back(item.panel * 100 + item.row);
     };
     QLabel* image = panel(cpExplicit)->rowText(2);
@@ -159,7 +159,7 @@ TEST_F(PanelRows, APanelDroppedOnAnotherGoesBeforeOrAfterIt) {
 }
 
 TEST_F(PanelRows, DeletingAsksKeepsTheOrderAndANewObjectComesLast) {
-    auto menu = console().rowMenu(cpExplicit, 2);
+    auto menu = dataPanel().rowMenu(cpExplicit, 2);
     shown.messages.setAnswer(false);
     item(*menu, "Borrar")->trigger();
     ASSERT_EQ(shown.messages.entries.size(), 1u);
@@ -172,14 +172,14 @@ TEST_F(PanelRows, DeletingAsksKeepsTheOrderAndANewObjectComesLast) {
     item(*menu, "Borrar")->trigger();
     EXPECT_EQ(project().explicitFunctions[2].expr.source, "");
     EXPECT_EQ(rowOrder(), (std::vector<int>{3, 1}));
-    EXPECT_TRUE(console().action("EditUndo")->isEnabled());
+    EXPECT_TRUE(dataPanel().action("EditUndo")->isEnabled());
 
     store(2, "x-1");
     EXPECT_EQ(rowOrder(), (std::vector<int>{3, 1, 2})) << "created last";
 }
 
 TEST_F(PanelRows, EachCategoryOffersItsOwnRowItems) {
-    ProjectContext ctx = shown.program->context();
+    Document& ctx = shown.program->context();
     CompiledExpression f;
     f.source = "x";
     storeUserFunction(ctx, 1, f);
@@ -202,13 +202,13 @@ TEST_F(PanelRows, EachCategoryOffersItsOwnRowItems) {
         {cpBasicFigures, kFigures, {edit, clear, hide}}, // O cannot be deleted
     };
     for (const Case& c : cases) {
-        auto menu = console().rowMenu(c.panel, c.row);
+        auto menu = dataPanel().rowMenu(c.panel, c.row);
         EXPECT_EQ(items(*menu), c.items) << c.panel;
     }
 }
 
 TEST_F(PanelRows, AUserFunctionIsLabelledByItsWidestArgument) {
-    ProjectContext ctx = shown.program->context();
+    Document& ctx = shown.program->context();
     const char* texts[] = {"x+1", "x+y", "2@", "z", "x w"};
     for (int n = 1; n <= 5; ++n) {
         CompiledExpression f;
@@ -242,7 +242,7 @@ TEST_F(PanelRows, ADroppedFileOpensOnlyWhenItIsAProject) {
         data->setUrls({QUrl::fromLocalFile(path)});
         return data;
     };
-    drop(&console(), {20, 20}, files(picture));
+    drop(&dataPanel(), {20, 20}, files(picture));
     ASSERT_EQ(shown.messages.entries.size(), 1u);
     EXPECT_EQ(shown.messages.entries[0].text, "Este archivo no puede ser utilizado");
     EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
@@ -266,15 +266,15 @@ TEST_F(PanelRows, ADroppedFileOpensOnlyWhenItIsAProject) {
 }
 
 TEST_F(PanelRows, ControlWithAnArrowReachesTheFirstParameterEdit) {
-    console().activateWindow();
+    dataPanel().activateWindow();
     panel(cpExplicit)->rowButton(1)->setFocus();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::ControlModifier);
-    QApplication::sendEvent(&console(), &key);
-    EXPECT_EQ(console().focusWidget(), console().parameterPanel()->row(1).value);
+    QApplication::sendEvent(&dataPanel(), &key);
+    EXPECT_EQ(dataPanel().focusWidget(), dataPanel().parameterPanel()->row(1).value);
 }
 
 TEST_F(PanelRows, TheAfterimageButtonsStandBesideTheBarOnlyInAWidePanel) {
-    ParameterPanel* parameters = console().parameterPanel();
+    ParameterPanel* parameters = dataPanel().parameterPanel();
     const auto lefts = [&] {
         std::vector<int> x;
         for (QToolButton* b : {parameters->afterimageSwitch(), parameters->makeAfterimageButton(),
@@ -282,23 +282,23 @@ TEST_F(PanelRows, TheAfterimageButtonsStandBesideTheBarOnlyInAWidePanel) {
             x.push_back(b->x());
         return x;
     };
-    console().resize(330, console().height());
+    dataPanel().resize(330, dataPanel().height());
     EXPECT_EQ(lefts(), (std::vector<int>{156, 185, 214}));
     EXPECT_EQ(parameters->afterimageSwitch()->y(), 4);
-    console().resize(230, console().height());
+    dataPanel().resize(230, dataPanel().height());
     EXPECT_EQ(lefts(), (std::vector<int>{48, 77, 106}));
     EXPECT_EQ(parameters->afterimageSwitch()->y(), 32);
 }
 
 TEST_F(PanelRows, ClearingARowsAfterimageLeavesTheOthers) {
-    shown.program->console()->parameterPanel()->makeAfterimageButton()->click();
+    shown.program->dataPanel()->parameterPanel()->makeAfterimageButton()->click();
     AfterimageStore& store = shown.program->afterimages();
     ASSERT_EQ(store.size(), 1u);
     const Color none = AfterimageSnapshot().functions[0];
     ASSERT_NE(store[0].functions[0], none) << "y1 left a trace";
     ASSERT_NE(store[0].functions[1], none) << "y2 left a trace";
 
-    item(*console().rowMenu(cpExplicit, 1), "Borrar después de la imagen")->trigger();
+    item(*dataPanel().rowMenu(cpExplicit, 1), "Borrar después de la imagen")->trigger();
     EXPECT_EQ(store[0].functions[0], none);
     EXPECT_NE(store[0].functions[1], none);
     EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x") << "the object stays";
@@ -321,7 +321,7 @@ TEST_F(PanelRows, RowsStandByTheirSlotsAndThePanelFitsThem) {
     EXPECT_EQ(functions->height(), kExplicitFunctions * h + 26);
 
     // Connected figures: rows 22 pixels apart from 26.
-    ProjectContext ctx = shown.program->context();
+    Document& ctx = shown.program->context();
     FigureEntry p = blankFigure(1), q = blankFigure(2);
     p.kind = q.kind = 1;
     p.whole.source = "(1,1)";
@@ -334,7 +334,7 @@ TEST_F(PanelRows, RowsStandByTheirSlotsAndThePanelFitsThem) {
         s.vertices = {1, 2};
         project().segments.add(s);
     }
-    console().refreshCategory(cpConnectedFigures);
+    dataPanel().refreshCategory(cpConnectedFigures);
     CategoryPanelWidget* segments = panel(cpConnectedFigures);
     EXPECT_EQ(segments->rowButton(1)->y(), 26);
     EXPECT_EQ(segments->rowButton(2)->y(), 48);

@@ -16,13 +16,13 @@ namespace {
 // A program showing y1 = a x and the user function f = x + 1, with nothing modified.
 struct PanelProgram : tarlix::testing::ProgramShowingAx {
     PanelProgram() {
-        ProjectContext ctx = program->context();
+        Document& ctx = program->context();
         CompiledExpression u;
         u.source = "x+1";
         storeUserFunction(ctx, 1, u);
         project().modified = false;
     }
-    CategoryPanelWidget* panel(CategoryPanel p) { return program->console()->panel(p); }
+    CategoryPanelWidget* panel(CategoryPanel p) { return program->dataPanel()->panel(p); }
 };
 } // namespace
 
@@ -47,7 +47,7 @@ TEST(DataPanel, AShowButtonHidesItsObjectAndFollowsTheModel) {
 
 TEST(DataPanel, TheSpeedBarAndTheAfterimageSwitchChangeTheProjectSettings) {
     PanelProgram p;
-    ParameterPanel* parameters = p.program->console()->parameterPanel();
+    ParameterPanel* parameters = p.program->dataPanel()->parameterPanel();
     parameters->speedBar()->setValue(19);
     EXPECT_EQ(p.project().settings.animationPeriod, 8);
     EXPECT_TRUE(p.project().modified);

@@ -66,14 +66,14 @@ TEST(ExampleProjects, EachOpensAndDrawsWithoutAMessage) {
         QTemporaryDir folder;
         RecordingMessageBox messages{false};
         Program program(folder.path() + "/tarlix.ini", 0);
-        program.objects().messages = &messages;
+        program.objects().document.setMessageBox(&messages);
         program.start({});
         ASSERT_TRUE(program.openProjectFile(path, false));
         program.repaintGraph();
         EXPECT_TRUE(messages.entries.empty()) << messages.entries.front().text;
 
-        const Project& p = program.objects().project;
-        const View& view = program.objects().view;
+        const Project& p = program.objects().document.project;
+        const View& view = program.objects().document.view;
         for (int n = 1; n <= p.figures.size(); ++n) {
             if (p.figures[n].kind != 0) {
                 EXPECT_NE(view.positions[n].kind, 0) << "figure " << n << " is not drawn";

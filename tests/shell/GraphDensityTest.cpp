@@ -22,8 +22,8 @@ bool isWhite(QRgb c) {
 TEST(GraphDensity, ThePictureFollowsTheScreensDensity) {
     tarlix::testing::ProgramShowingAx shown;
     Program& program = *shown.program;
-    View& view = program.objects().view;
-    ProjectContext ctx = program.context();
+    View& view = program.objects().document.view;
+    Document& ctx = program.context();
     FigureEntry p = blankFigure(1);
     p.kind = 1;
     p.x.source = "1";

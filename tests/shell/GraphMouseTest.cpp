@@ -38,9 +38,9 @@ struct GraphMouseTest : ::testing::Test {
     tarlix::testing::ProgramShowingAx shown;
 
     Project& project() { return shown.project(); }
-    View& view() { return shown.program->objects().view; }
+    View& view() { return shown.program->objects().document.view; }
     GraphImageWidget* picture() { return shown.program->graph()->graphImage(); }
-    const DataHistory& data() { return shown.program->objects().dataHistory; }
+    const DataHistory& data() { return shown.program->objects().document.dataHistory; }
     int dataSteps() { return data().steps().index(); }
     Bounds bounds() {
         return {view().xAxis.low, view().xAxis.high, view().yAxis.low, view().yAxis.high};
@@ -82,7 +82,7 @@ struct GraphMouseTest : ::testing::Test {
         f.x.source = x;
         f.y.source = y;
         f.drag = draggable;
-        ProjectContext ctx = shown.program->context();
+        Document& ctx = shown.program->context();
         storeFigure(ctx, n, f);
     }
     const FigureEntry& figure(int n) { return project().figures[n]; }
@@ -142,7 +142,7 @@ TEST_F(GraphMouseTest, DraggingAPointMovesItAndItsDependantInOneUndoStep) {
         EXPECT_NEAR(view().positions[2].y, view().positions[1].y + 1, 1e-12);
         EXPECT_EQ(dataSteps(), before + 1);
 
-        shown.program->console()->action("EditUndo")->trigger();
+        shown.program->dataPanel()->action("EditUndo")->trigger();
         EXPECT_EQ(figure(1).x.source, "1");
         EXPECT_EQ(figure(1).y.source, "2");
         EXPECT_NEAR(view().positions[2].y, 3, 1e-12);
@@ -183,7 +183,7 @@ TEST_F(GraphMouseTest, APointDraggedAlongItsCurveStaysOnIt) {
     f.paramHigh.source = "2Pi";
     f.paramStep = 0.05L;
     f.drag = true;
-    ProjectContext ctx = shown.program->context();
+    Document& ctx = shown.program->context();
     storeFigure(ctx, 1, f);
     shown.program->repaintGraph();
     ASSERT_EQ(view().positions[1].kind, 1);
@@ -546,7 +546,7 @@ TEST_F(GraphMouseTest, AltArrowsStepTheParameterFromTheGraph) {
 // window's width changes.
 TEST_F(GraphMouseTest, TheDataPanelFollowsTheGraphWindowsWidth) {
     GraphWindow* window = shown.program->graph();
-    QWidget* panel = shown.program->console();
+    QWidget* panel = shown.program->dataPanel();
     window->resize(300, window->height()); // both fit on the small offscreen screen
     window->move(0, 0);
     panel->move(window->frameGeometry().width(), 0);

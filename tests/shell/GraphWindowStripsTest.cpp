@@ -12,7 +12,7 @@ namespace {
 struct GraphWindowStrips : ::testing::Test {
     tarlix::testing::ProgramShowingAx shown;
     GraphWindow* graph() { return shown.program->graph(); }
-    View& view() { return shown.program->objects().view; }
+    View& view() { return shown.program->objects().document.view; }
     QPoint panelOrigin() { return graph()->graphImage()->parentWidget()->pos(); }
 };
 

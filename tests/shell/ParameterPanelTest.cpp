@@ -21,7 +21,7 @@ using namespace tarlix;
 namespace {
 // The row of a is on show.
 struct ParameterProgram : tarlix::testing::ProgramShowingAx {
-    ParameterPanel* panel = program->console()->parameterPanel();
+    ParameterPanel* panel = program->dataPanel()->parameterPanel();
     Extended a() { return project().parameters[1].value; }
 };
 
@@ -106,7 +106,7 @@ TEST(ParameterPanel, InitialisingParametersAsksFirst) {
     ParameterProgram p;
     p.project().parameters[1].value = 7;
     p.project().settings.animationPeriod = 8;
-    QAction* reset = p.program->console()->action("EditResetParameters");
+    QAction* reset = p.program->dataPanel()->action("EditResetParameters");
     ASSERT_TRUE(reset->isEnabled());
     reset->trigger(); // answered "&Cancelar"
     ASSERT_EQ(p.messages.entries.size(), 1u);

@@ -33,13 +33,14 @@ TEST_F(PictureLayersTest, AnAnimatedPictureEqualsOneDrawnAfresh) {
     EquationEntry disc = blankEquation();
     disc.expr.source = "x^2+y^2<4";
     storeRelation(ctx, 1, disc);
-    ProjectPicture animated(project, view, redraw);
+    ProjectPicture animated(doc);
     draw(animated);
     for (int step = 0; step < 3; ++step) {
         stepParameter(project, redraw, 1, 1, false);
         const QImage shown = draw(animated);
         RedrawState fresh;
-        ProjectPicture scratch(project, view, fresh);
+        AfterimageStore none;
+        ProjectPicture scratch(project, view, fresh, none);
         EXPECT_TRUE(shown == draw(scratch)) << "step " << step;
     }
 }

@@ -21,15 +21,15 @@ struct ProgramShowingAx {
     ProgramShowingAx() {
         qttest::qtApp<QApplication>();
         program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
-        program->objects().messages = &messages;
+        program->objects().document.setMessageBox(&messages);
         program->start({});
-        ProjectContext ctx = program->context();
+        Document& ctx = program->context();
         EquationEntry f;
         f.expr.source = "a x";
         storeExplicitFunction(ctx, 1, f);
         project().modified = false;
     }
-    Project& project() { return program->objects().project; }
+    Project& project() { return program->objects().document.project; }
 };
 
 } // namespace tarlix::testing

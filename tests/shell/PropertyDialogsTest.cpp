@@ -39,9 +39,9 @@ struct PropertyDialogsTest : ::testing::Test {
     Project& project() { return shown.project(); }
     PropertyDialogs* dialogs() { return shown.program->dialogs(); }
     CategoryPanelWidget* panel(CategoryPanel p) {
-        return static_cast<CategoryPanelWidget*>(shown.program->console()->panel(p));
+        return static_cast<CategoryPanelWidget*>(shown.program->dataPanel()->panel(p));
     }
-    QAction* undo() { return shown.program->console()->action("EditUndo"); }
+    QAction* undo() { return shown.program->dataPanel()->action("EditUndo"); }
     std::string lastMessage() const {
         return shown.messages.entries.empty() ? std::string() : shown.messages.entries.back().text;
     }
@@ -202,7 +202,7 @@ TEST_F(PropertyDialogsTest, FunctionDialogRefusalsAndOneStep) {
     undo()->trigger();
     EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x");
 
-    ProjectContext ctx = shown.program->context();
+    Document& ctx = shown.program->context();
     storeRelation(ctx, 1, EquationEntry{});
     d->openRelation(1);
     EXPECT_EQ(d->windowTitle(), "C1 Propiedades");
@@ -225,7 +225,7 @@ TEST_F(PropertyDialogsTest, SegmentDialogChecksItsVertices) {
     f->field("x")->setText("3");
     f->field("y")->setText("4");
     f->okButton()->click();
-    ProjectContext ctx = shown.program->context();
+    Document& ctx = shown.program->context();
     ASSERT_EQ(addSegment(ctx, PenDefaults{}, 1, 2), 1);
 
     doubleClick(panel(cpConnectedFigures)->rowText(1));
@@ -465,7 +465,7 @@ TEST_F(PropertyDialogsTest, FigureTypeIncrementEditorAndPosition) {
 // A curve stored with a parameter whose increment box is on show hands it its increment as a
 // typed text, which Enter makes the parameter's step; a parameter not on show gets nothing.
 TEST_F(PropertyDialogsTest, ACurvesIncrementGoesToItsParametersBox) {
-    ParameterPanel* parameters = shown.program->console()->parameterPanel();
+    ParameterPanel* parameters = shown.program->dataPanel()->parameterPanel();
     const int a = parameterOfLetter('a');
     ASSERT_TRUE(parameters->row(a).step->isVisibleTo(parameters->window()));
     panel(cpCurves)->letterButton(2)->click();

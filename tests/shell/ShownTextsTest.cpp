@@ -1,10 +1,10 @@
 #include "shell/ShownTexts.h"
 #include "QtTestApp.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/MessageWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/Program.h"
-#include "shell/CalculatorWindow.h"
 #include "shell/SimpleWindows.h"
 
 #include <QAbstractButton>
@@ -79,7 +79,7 @@ struct ShownWindows {
 
     ShownWindows() {
         program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
-        program->objects().messages = &messages;
+        program->objects().document.setMessageBox(&messages);
         program->start({});
     }
     std::vector<QWidget*> windows() {
@@ -120,7 +120,7 @@ TEST(ShownTexts, NoWindowShowsALostAccent) {
 
 TEST(ShownTexts, TheDataPanelShowsTheCorrectedCaptions) {
     ShownWindows w;
-    DataPanel& console = *w.program->console();
+    DataPanel& console = *w.program->dataPanel();
     auto title = [&](CategoryPanel p) { return console.panel(p)->titleLabel()->text(); };
     auto item = [&](const char* name) { return console.action(name)->text(); };
     const std::pair<QString, const char*> shown[] = {

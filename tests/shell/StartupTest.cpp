@@ -1,9 +1,9 @@
 #include "QtTestApp.h"
 #include "document/ProjectEdit.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
 #include "shell/Program.h"
-#include "shell/CalculatorWindow.h"
 #include "shell/SimpleWindows.h"
 #include "shell/dialogs/PenPalette.h"
 
@@ -26,7 +26,7 @@ struct StartedProgram {
     StartedProgram() {
         qttest::qtApp<QApplication>();
         program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
-        program->objects().messages = &messages;
+        program->objects().document.setMessageBox(&messages);
     }
 };
 } // namespace
@@ -37,7 +37,7 @@ TEST(Startup, CreatesTheFourWindowsInOrderWithTheirCaptions) {
     ASSERT_EQ(w.size(), 4u);
     EXPECT_EQ(w[0], p.program->graph());
     EXPECT_EQ(w[1], p.program->palette());
-    EXPECT_EQ(w[2], p.program->console());
+    EXPECT_EQ(w[2], p.program->dataPanel());
     EXPECT_EQ(w[3], p.program->calculator());
     EXPECT_EQ(w[0]->windowTitle(), "TARLIX");
     EXPECT_EQ(w[1]->windowTitle(), "Pen Color");
@@ -53,14 +53,14 @@ TEST(Startup, MissingCommandLineFileGivesTheMessageAndAnEmptyProject) {
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text,
               "No se encuentra el archivo" + missing.toStdString() + ".tlx");
-    EXPECT_TRUE(p.program->objects().project.projectPath.empty());
-    EXPECT_TRUE(p.program->objects().project.explicitFunctions[1].expr.source.empty());
+    EXPECT_TRUE(p.program->objects().document.project.projectPath.empty());
+    EXPECT_TRUE(p.program->objects().document.project.explicitFunctions[1].expr.source.empty());
 }
 
 TEST(Startup, ClosingAModifiedProjectAsksAndStaysOnCancel) {
     StartedProgram p;
     p.program->start({});
-    p.program->objects().project.modified = true;
+    p.program->objects().document.project.modified = true;
     EXPECT_FALSE(p.program->graph()->close());
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text, "Salir usando [OK]");
@@ -70,7 +70,7 @@ TEST(Startup, ClosingAModifiedProjectAsksAndStaysOnCancel) {
 
     // The data panel never closes itself: it asks the graph window to close.
     p.messages.setAnswer(true);
-    EXPECT_FALSE(p.program->console()->close());
+    EXPECT_FALSE(p.program->dataPanel()->close());
     EXPECT_EQ(p.messages.entries.size(), 2u);
     EXPECT_FALSE(p.program->graph()->isVisible());
 }
@@ -85,8 +85,8 @@ TEST(Startup, AnUnmodifiedProjectClosesWithoutAQuestion) {
 TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
     StartedProgram first;
     first.program->start({});
-    Project& project = first.program->objects().project;
-    ProjectContext ctx = first.program->context();
+    Project& project = first.program->objects().document.project;
+    Document& ctx = first.program->context();
     EquationEntry f;
     f.expr.source = "x^2";
     storeExplicitFunction(ctx, 1, f);
@@ -100,8 +100,8 @@ TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
     StartedProgram second;
     second.program->start((base + ".tlx").split(' ')); // arrives as two arguments
     EXPECT_TRUE(second.messages.entries.empty());
-    EXPECT_EQ(second.program->objects().project.explicitFunctions[1].expr.source, "x^2");
-    EXPECT_EQ(second.program->objects().project.projectPath, base.toStdString());
+    EXPECT_EQ(second.program->objects().document.project.explicitFunctions[1].expr.source, "x^2");
+    EXPECT_EQ(second.program->objects().document.project.projectPath, base.toStdString());
     // The graph window shows the parabola: some blue pixels in its picture.
     const QImage& picture = second.program->graph()->graphImage()->image();
     int blue = 0;
@@ -114,9 +114,9 @@ TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
 TEST(Startup, OpeningOverAModifiedProjectAsksFirst) {
     StartedProgram p;
     p.program->start({});
-    p.program->objects().project.modified = true;
+    p.program->objects().document.project.modified = true;
     EXPECT_FALSE(p.program->openProjectFile(p.folder.path() + "/whatever.tlx"));
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text, "Limpiar datos actuales usando [OK]");
-    EXPECT_TRUE(p.program->objects().project.modified);
+    EXPECT_TRUE(p.program->objects().document.project.modified);
 }

@@ -11,11 +11,11 @@ namespace {
 
 struct UndoCommands : ::testing::Test {
     tarlix::testing::ProgramShowingAx shown;
-    QAction* undo() { return shown.program->console()->action("EditUndo"); }
-    QAction* redo() { return shown.program->console()->action("EditRedo"); }
+    QAction* undo() { return shown.program->dataPanel()->action("EditUndo"); }
+    QAction* redo() { return shown.program->dataPanel()->action("EditRedo"); }
     std::string y(int n) { return shown.project().explicitFunctions[n].expr.source; }
     void storeY(int n, const std::string& text) {
-        ProjectContext ctx = shown.program->context();
+        Document& ctx = shown.program->context();
         EquationEntry f;
         f.expr.source = text;
         storeExplicitFunction(ctx, n, f);
@@ -39,7 +39,7 @@ TEST_F(UndoCommands, UndoAndRedoFollowTheEdits) {
     EXPECT_FALSE(redo()->isEnabled());
 
     shown.messages.setAnswer(true); // to the question before a modified project is cleared
-    shown.program->console()->action("FileNew")->trigger();
+    shown.program->dataPanel()->action("FileNew")->trigger();
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_FALSE(redo()->isEnabled());
 }

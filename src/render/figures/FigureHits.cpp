@@ -129,7 +129,7 @@ CurveDragResult dragAlongCurve(const View& view, const FigureStore& figures, int
     return r;
 }
 
-bool applyCurveDrag(ProjectContext& ctx, const CurveDragResult& result) {
+bool applyCurveDrag(Document& ctx, const CurveDragResult& result) {
     if (!result.found || result.parameter < 1 || result.parameter > kParameterCount) return false;
     return setParameterValue(ctx, result.parameter, result.t);
 }

@@ -58,7 +58,7 @@ CurveDragResult dragAlongCurve(const View& view, const FigureStore& figures, int
 
 // The curve's parameter takes the dragged value through the parameter operation (which marks
 // its users); true when the value changed. The caller redraws and shows the new value.
-bool applyCurveDrag(ProjectContext& ctx, const CurveDragResult& result);
+bool applyCurveDrag(Document& ctx, const CurveDragResult& result);
 
 // Marks the figure under the mouse on the graph image: a grey ring around a point, a grey
 // band along a line or an axis. The canvas pen is restored.

@@ -157,7 +157,7 @@ void EquationDialog::takeFields() {
 
 void EquationDialog::accept() {
     takeFields();
-    ProjectContext ctx = context();
+    Document& ctx = context();
     const bool stored =
         relation_ ? confirmRelation(ctx, n_, entry_) : confirmExplicitFunction(ctx, n_, entry_);
     if (stored) QDialog::accept();

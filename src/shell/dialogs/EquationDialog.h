@@ -22,7 +22,7 @@ class EquationDialog : public QDialog {
 public:
     EquationDialog(PenPaletteWindow* palette, QWidget* parent = nullptr);
 
-    std::function<ProjectContext()> context;
+    std::function<Document&()> context;
     std::function<void(const CalculatorRequest&)> openCalculator;
     PenDefaults* defaults = nullptr; // a function or relation never defined starts from these
 

@@ -418,7 +418,7 @@ void FigureDialog::takeFields() {
 
 void FigureDialog::accept() {
     if (entry_.kind != 0) takeFields();
-    ProjectContext ctx = context();
+    Document& ctx = context();
     if (!confirmFigure(ctx, n_, entry_, defaults_)) return;
     QDialog::accept();
     if (isCurve(entry_.kind) && curveStored) curveStored(entry_.paramLetter, entry_.paramStep);

@@ -31,7 +31,7 @@ class FigureDialog : public QDialog {
 public:
     FigureDialog(PenPaletteWindow* palette, FigureDefaults& defaults, QWidget* parent = nullptr);
 
-    std::function<ProjectContext()> context;
+    std::function<Document&()> context;
     std::function<void(const CalculatorRequest&)> openCalculator;
     // A curve was stored with its parameter letter and increment.
     std::function<void(char letter, Extended increment)> curveStored;

@@ -26,7 +26,7 @@ PropertyDialogs::PropertyDialogs(ProgramObjects& objects, PenPaletteWindow* pale
       equation_(std::make_unique<EquationDialog>(palette)),
       figure_(std::make_unique<FigureDialog>(palette, objects.objectDefaults.figure)),
       segment_(std::make_unique<SegmentDialog>(palette, objects.objectDefaults.segment)) {
-    auto context = [this] { return objects_.context(); };
+    auto context = [this]() -> Document& { return objects_.context(); };
     auto openCalculator = [this](const CalculatorRequest& r) {
         if (calculator_) calculator_->open(r);
     };
@@ -46,7 +46,7 @@ bool PropertyDialogs::open(CategoryPanel panel, int n) {
     case cpRelations: {
         const bool relation = panel == cpRelations;
         // The create button (n = 0) opens the first empty slot.
-        if (n == 0) n = firstEmptyEquation(objects_.project, relation);
+        if (n == 0) n = firstEmptyEquation(objects_.document.project, relation);
         if (n == 0) return false;
         if (relation)
             equation_->openRelation(n);

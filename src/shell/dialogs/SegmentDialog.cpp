@@ -204,7 +204,7 @@ void SegmentDialog::accept() {
     const int position = positions_->checkedId();
     record_.labelPosition = static_cast<std::uint8_t>(position < 1 ? 0 : position);
     record_.label = fromQString(labelBox_->currentText());
-    ProjectContext ctx = context();
+    Document& ctx = context();
     if (index_ > ctx.project.segments.count && record_.kind == skNone) {
         QDialog::reject(); // nothing to remove
         return;

@@ -24,7 +24,7 @@ class SegmentDialog : public QDialog {
 public:
     SegmentDialog(PenPaletteWindow* palette, PenDefaults& defaults, QWidget* parent = nullptr);
 
-    std::function<ProjectContext()> context;
+    std::function<Document&()> context;
 
     // Shows connected figure index; count + 1 starts a new one from the defaults.
     void open(int index);

@@ -22,7 +22,7 @@ void collectShown(const RecordingCanvas& c, std::vector<const RecordedCall*>& ou
 }
 
 struct FigurePictureTest : FigureTest {
-    ProjectPicture picture{project, view, redraw};
+    ProjectPicture picture{doc};
     RecordingSurfaces surfaces;
     std::unique_ptr<RecordingCanvas> canvas;
 

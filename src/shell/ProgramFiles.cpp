@@ -1,0 +1,119 @@
+// The program's file commands: New, opening (from the menu, the command line, "Abrir Ejemplo"
+// and dropped files), saving and saving under a new name. File names are the system's own
+// bytes from the dialog to the disk; they never pass through the program's single-byte text.
+
+#include "document/DefaultSettings.h"
+#include "document/ProjectFile.h"
+#include "platform/qt/QtText.h"
+#include "shell/BackgroundCommands.h"
+#include "shell/DataPanel.h"
+#include "shell/GraphMouse.h"
+#include "shell/ParameterPanel.h"
+#include "shell/Program.h"
+#include "shell/ShownTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace tarlix {
+
+namespace {
+std::string pathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString pathText(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+} // namespace
+
+void Program::openFromCommandLine(const QStringList& arguments) {
+    if (arguments.isEmpty()) return;
+    const auto names = [](const QString& p) {
+        return QFileInfo::exists(pathText(projectFileFor(pathBytes(QDir::cleanPath(p)))));
+    };
+    // A path with blanks arrives split into several arguments.
+    QString path = arguments.first();
+    if (!names(path) && arguments.size() > 1) path = arguments.join(' ');
+    openProjectFile(QDir::cleanPath(path), false);
+}
+
+bool Program::mayDiscardProject() {
+    dataPanel_->parameterPanel()->commitPendingValues(); // a typed value counts as a change
+    return !objects_->document.project.modified ||
+           objects_->document.messages.show(shownMessage("Program.clearQuestion"), mkWarning, true);
+}
+
+DrawingRoom Program::drawingRoom() const {
+    DrawingRoom room;
+    room.availableHeight = drawingHeight_;
+    room.preferredWidth = preferredDrawingWidth(objects_->settings).value_or(drawingHeight_);
+    return room;
+}
+
+bool Program::openProjectFile(const QString& path, bool ask) {
+    if (ask && !mayDiscardProject()) return false;
+    if (!objects_->document.open(pathBytes(path), drawingRoom())) return false;
+    arrangeWindows();
+    dataPanel_->raise();
+    return true;
+}
+
+bool Program::saveProject() {
+    if (objects_->document.project.projectPath.empty()) {
+        chooseAndSaveAs();
+        return !objects_->document.project.modified;
+    }
+    return objects_->document.save();
+}
+
+bool Program::saveProjectAs(const QString& path) {
+    QString base = path;
+    if (base.endsWith(".tlx", Qt::CaseInsensitive)) base.chop(4);
+    return objects_->document.saveAs(pathBytes(base));
+}
+
+void Program::chooseAndOpen(const QString& folder, const QString& name) {
+    const QString path = QFileDialog::getOpenFileName(dataPanel_, shownText("Program.openTitle"),
+                                                      QDir(folder).filePath(name),
+                                                      shownText("Program.projectFilter"));
+    if (!path.isEmpty()) openProjectFile(path);
+}
+
+void Program::chooseAndSaveAs() {
+    QFileDialog dialog(dataPanel_, shownText("Program.saveTitle"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("tlx");
+    dialog.setNameFilter(shownText("Program.projectFilter"));
+    const std::string& current = objects_->document.project.projectPath;
+    if (!current.empty()) dialog.selectFile(pathText(current) + ".tlx");
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        saveProjectAs(dialog.selectedFiles().first());
+}
+
+void Program::newProject() {
+    if (!mayDiscardProject()) return;
+    objects_->document.clear(viewDefaults(), 0);
+}
+
+void Program::dropFile(const QString& path) {
+    if (QFileInfo(path).suffix().compare("tlx", Qt::CaseInsensitive) == 0) {
+        openProjectFile(path);
+        return;
+    }
+    objects_->document.messages.show(shownMessage("Program.unusableFile"), mkError, false);
+}
+
+// Open, New, undo and redo replace the project as a whole: the picture forgets everything of
+// the project before (its layers, traces and markers) and is drawn once.
+void Program::showReplacedProject() {
+    picture_->forgetShownProject();
+    mouse_->cancelDrag();
+    dataPanel_->refreshAll();
+    background_->loadProjectPicture();
+    repaintGraph();
+}
+
+} // namespace tarlix

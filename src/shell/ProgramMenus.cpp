@@ -1,0 +1,73 @@
+// The data panel's file, edit and settings menus: what each item does in the program.
+
+#include "document/DefaultSettings.h"
+#include "platform/qt/QtText.h"
+#include "shell/DataPanel.h"
+#include "shell/FileAssociation.h"
+#include "shell/GraphWindow.h"
+#include "shell/ParameterPanel.h"
+#include "shell/Program.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tarlix {
+
+void Program::connectMenus() {
+    auto on = [this](const char* name, auto handler) {
+        QAction* a = dataPanel_->action(name);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    on("FileNew", [this] { newProject(); });
+    on("FileClose", [this] { graph_->close(); });
+    on("FileOpen", [this] {
+        const QFileInfo current(
+            QFile::decodeName(QByteArray::fromStdString(objects_->document.project.projectPath)));
+        chooseAndOpen(current.absolutePath(), current.fileName());
+    });
+    on("FileOpenSample", [this] {
+        chooseAndOpen(toQString(objects_->document.project.appFolder) + "sample", QString());
+    });
+    on("FileSave", [this] { saveProject(); });
+    on("FileSaveAs", [this] { chooseAndSaveAs(); });
+    connect(dataPanel_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
+        dataPanel_->action("FileOpenSample")
+            ->setEnabled(
+                QFileInfo::exists(toQString(objects_->document.project.appFolder) + "sample"));
+    });
+    on("EditUndo", [this] { objects_->document.undo(); });
+    on("EditRedo", [this] { objects_->document.redo(); });
+    showUndoState();
+    on("EditResetParameters", [this] {
+        Document& ctx = context();
+        askToInitialiseParameters(ctx);
+    });
+    on("SettingsWriteDefaults", [this] {
+        ProgramObjects& o = *objects_;
+        writeDefaults(o.settings, {o.document.project.engine, o.document.project.settings,
+                                   o.document.view, o.objectDefaults});
+    });
+    on("SettingsDeleteDefaults", [this] { deleteDefaults(objects_->settings); });
+    on("SettingsAssociate", [this] {
+        FileAssociation association;
+        associate(objects_->document.messages, association,
+                  QCoreApplication::applicationFilePath());
+    });
+    on("SettingsRelease", [this] {
+        FileAssociation association;
+        releaseAssociation(objects_->document.messages, association);
+    });
+}
+
+void Program::showUndoState() {
+    if (!dataPanel_) return;
+    dataPanel_->action("EditUndo")->setEnabled(objects_->document.dataHistory.canUndo());
+    dataPanel_->action("EditRedo")->setEnabled(objects_->document.dataHistory.canRedo());
+}
+
+} // namespace tarlix

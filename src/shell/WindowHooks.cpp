@@ -1,0 +1,39 @@
+#include "shell/WindowHooks.h"
+
+#include "platform/qt/QtText.h"
+#include "render/ProjectPicture.h"
+#include "shell/DataPanel.h"
+#include "shell/GraphWindow.h"
+#include "shell/Program.h"
+
+#include <QFile>
+
+namespace tarlix {
+
+void WindowHooks::categoryChanged(CategoryPanel panel) {
+    program_.dataPanel()->refreshCategory(panel);
+}
+
+void WindowHooks::allCategoriesChanged() {
+    program_.dataPanel()->refreshAll();
+}
+
+void WindowHooks::redraw() {
+    program_.repaintGraph();
+}
+
+void WindowHooks::projectReplaced() {
+    program_.showReplacedProject();
+}
+
+void WindowHooks::projectPathChanged(const std::string& projectPath) {
+    program_.graph()->setProjectTitle(QFile::decodeName(QByteArray::fromStdString(projectPath)));
+}
+
+// The colours a removed connected figure left in the picture's afterimage layer leave too.
+void WindowHooks::segmentRemoved(int index) {
+    program_.picture().segmentAfterimages().removed(
+        index, program_.objects().document.project.segments.count + 1);
+}
+
+} // namespace tarlix
