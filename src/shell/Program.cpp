@@ -7,6 +7,7 @@
 #include "document/PropertyEdits.h"
 #include "document/ScaleEdit.h"
 #include "expression/eval/NumberText.h"
+#include "platform/qt/QtFileNames.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/BackgroundCommands.h"
@@ -32,10 +33,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -97,7 +96,8 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
                                           objects_->viewHistory, objects_->objectDefaults.segment);
     auto* mouseEvents = new GraphMouseEvents(*graph_, *mouse_);
     background_ = new BackgroundCommands(
-        *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode);
+        *graph_, [this] { return context(); }, objects_->state.backgroundStretchMode,
+        objects_->platform);
     mouseEvents->showDomainText = [this] { showDomainText(); };
     hoverLabels_ = std::make_unique<HoverLabels>(
         *graph_, [this] { return context(); }, *picture_);
@@ -201,7 +201,7 @@ void Program::connectGraphCommands() {
         };
     };
     const auto copyGraph = [this] {
-        QGuiApplication::clipboard()->setImage(graph_->graphImage()->image());
+        objects_->platform.clipboard->putImage(QtImageCanvas(graph_->graphImage()->image()));
     };
     GraphContextMenu::Commands menu;
     menu.openProperties = [this](CategoryPanel panel, int n) { dialogs_->open(panel, n); };
@@ -243,7 +243,7 @@ void Program::createDataPanel(int splashMilliseconds) {
     auto* splash = new VersionWindow;
     splash->show();
     waitProcessingEvents(splashMilliseconds);
-    objects_->project.appFolder = fromQString(QCoreApplication::applicationDirPath() + '/');
+    objects_->project.appFolder = encodePath(QCoreApplication::applicationDirPath() + '/');
 
     // The graph window takes the work area's height; its drawing area is what is left beside
     // the rows of buttons and the status bar, at most 1200 pixels, and the preferred drawing
@@ -289,7 +289,7 @@ void Program::start(const QStringList& arguments) {
 void Program::openFromCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return;
     const auto names = [](const QString& p) {
-        return QFileInfo::exists(toQString(projectFileFor(fromQString(QDir::cleanPath(p)))));
+        return QFileInfo::exists(decodePath(projectFileFor(encodePath(QDir::cleanPath(p)))));
     };
     // A path with blanks arrives split into several arguments.
     QString path = arguments.first();
@@ -313,7 +313,7 @@ DrawingRoom Program::drawingRoom() const {
 bool Program::openProjectFile(const QString& path, bool ask) {
     if (ask && !mayDiscardProject()) return false;
     ProjectContext ctx = context();
-    if (!openProject(ctx, fromQString(path), drawingRoom())) return false;
+    if (!openProject(ctx, encodePath(path), drawingRoom())) return false;
     objects_->view.fillXSamples();
     picture_->markEverythingDirty();
     console_->refreshAll();
@@ -337,25 +337,28 @@ bool Program::saveProjectAs(const QString& path) {
     QString base = path;
     if (base.endsWith(".tlx", Qt::CaseInsensitive)) base.chop(4);
     ProjectContext ctx = context();
-    return saveProjectUnder(ctx, fromQString(base));
+    return saveProjectUnder(ctx, encodePath(base));
 }
 
-void Program::chooseAndOpen(const QString& folder, const QString& name) {
-    const QString path = QFileDialog::getOpenFileName(console_, shownText("Program.openTitle"),
-                                                      QDir(folder).filePath(name),
-                                                      shownText("Program.projectFilter"));
-    if (!path.isEmpty()) openProjectFile(path);
+void Program::chooseAndOpen(const std::string& folder, const std::string& name) {
+    FileRequest request;
+    request.title = shownMessage("Program.openTitle");
+    request.folder = folder;
+    request.name = name;
+    request.filters = {shownMessage("Program.projectFilter")};
+    const std::filesystem::path path = objects_->platform.fileDialog->openFile(request);
+    if (!path.empty()) openProjectFile(decodePath(path));
 }
 
 void Program::chooseAndSaveAs() {
-    QFileDialog dialog(console_, shownText("Program.saveTitle"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("tlx");
-    dialog.setNameFilter(shownText("Program.projectFilter"));
+    FileRequest request;
+    request.title = shownMessage("Program.saveTitle");
     if (!objects_->project.projectPath.empty())
-        dialog.selectFile(toQString(objects_->project.projectPath) + ".tlx");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        saveProjectAs(dialog.selectedFiles().first());
+        request.name = objects_->project.projectPath + ".tlx";
+    request.filters = {shownMessage("Program.projectFilter")};
+    request.defaultSuffix = "tlx";
+    const std::filesystem::path path = objects_->platform.fileDialog->saveFile(request);
+    if (!path.empty()) saveProjectAs(decodePath(path));
 }
 
 bool Program::askToClose() {
@@ -433,7 +436,7 @@ void Program::repaintGraph() {
             : drawing,
         shown);
     graph_->fitToPicture();
-    graph_->setProjectTitle(toQString(objects_->project.projectPath));
+    graph_->setProjectTitle(decodePath(objects_->project.projectPath));
     graph_->scaleButtons().outside->setChecked(view.axisOn);
     showDomainText();
 }
@@ -468,16 +471,16 @@ void Program::connectMenus() {
     on("FileNew", [this] { newProject(); });
     on("FileClose", [this] { graph_->close(); });
     on("FileOpen", [this] {
-        const QFileInfo current(toQString(objects_->project.projectPath));
-        chooseAndOpen(current.absolutePath(), current.fileName());
+        const QFileInfo current(decodePath(objects_->project.projectPath));
+        chooseAndOpen(encodePath(current.absolutePath()), encodePath(current.fileName()));
     });
     on("FileOpenSample",
-       [this] { chooseAndOpen(toQString(objects_->project.appFolder) + "sample", QString()); });
+       [this] { chooseAndOpen(objects_->project.appFolder + "sample", std::string()); });
     on("FileSave", [this] { saveProject(); });
     on("FileSaveAs", [this] { chooseAndSaveAs(); });
     connect(console_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
         console_->action("FileOpenSample")
-            ->setEnabled(QFileInfo::exists(toQString(objects_->project.appFolder) + "sample"));
+            ->setEnabled(QFileInfo::exists(decodePath(objects_->project.appFolder + "sample")));
     });
     on("EditUndo", [this] {
         ProjectContext ctx = context();
@@ -513,7 +516,7 @@ void Program::projectReplaced(Project&) {
 }
 
 void Program::projectPathChanged(const std::string& projectPath) {
-    graph_->setProjectTitle(toQString(projectPath));
+    graph_->setProjectTitle(decodePath(projectPath));
 }
 
 void Program::categoryChanged(CategoryPanel panel) {

@@ -1,7 +1,8 @@
 #pragma once
 // The program-wide objects, created before any window, in the order the program needs them:
 // the locale's separators, the new-object defaults, the settings store and its state values,
-// the project with its settings, the view, the message box and the random generator.
+// the project with its settings, the view, the message box, the system's services and the random
+// generator.
 
 #include "document/AppState.h"
 #include "document/NewObjectDefaults.h"
@@ -9,6 +10,10 @@
 #include "document/ProjectEdit.h"
 #include "document/UndoHistories.h"
 #include "expression/functions/Random.h"
+#include "platform/qt/QtAudioOutput.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "shell/MessageWindow.h"
 #include "view/RedrawState.h"
@@ -21,6 +26,19 @@ namespace tarlix {
 // DecimalChar from the locale's formatting of 3.14, and the argument separator that goes
 // with it.
 void localeSeparators(char& decimalChar, char& listSeparatorChar);
+
+// The system's services the windows use, each through its interface; tests put in-memory forms
+// in their place.
+struct PlatformServices {
+    QtClipboard systemClipboard;
+    QtPrinter systemPrinter;
+    QtFileDialog systemFileDialog;
+    QtAudioOutput systemAudio;
+    Clipboard* clipboard = &systemClipboard;
+    Printer* printer = &systemPrinter;
+    FileDialog* fileDialog = &systemFileDialog;
+    AudioOutput* audio = &systemAudio;
+};
 
 struct ProgramObjects {
     explicit ProgramObjects(const QString& settingsPath);
@@ -35,6 +53,7 @@ struct ProgramObjects {
     View view;
     QtMessageBox screenMessages;
     MessageBox* messages = &screenMessages; // tests put their own in its place
+    PlatformServices platform;
     RandomState random;
     DataHistory dataHistory;
     ViewHistory viewHistory;

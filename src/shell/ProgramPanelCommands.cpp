@@ -5,12 +5,11 @@
 #include "document/ObjectTokens.h"
 #include "document/PanelEdit.h"
 #include "document/ProjectFile.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtFileNames.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
 #include "shell/HintRelay.h"
 #include "shell/PanelPointer.h"
-#include "shell/PrinterSetup.h"
 #include "shell/Program.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
@@ -19,7 +18,6 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -88,11 +86,11 @@ void Program::connectPanelCommands() {
     presentation->setEnabled(true);
     presentation->setChecked(objects_->view.presentationMode);
     connect(presentation, &QAction::triggered, this, [this](bool on) { setPresentationMode(on); });
-    printerSetup_ = new PrinterSetup(this);
     QAction* printer = console_->action("FilePrinterSetup");
-    connect(printer, &QAction::triggered, this, [this] { printerSetup_->showDialog(console_); });
+    connect(printer, &QAction::triggered, this,
+            [this] { objects_->platform.printer->showSetup(); });
     connect(menuOf(printer), &QMenu::aboutToShow, printer,
-            [printer] { printer->setEnabled(PrinterSetup::available()); });
+            [this, printer] { printer->setEnabled(objects_->platform.printer->available()); });
     connectEditAndHelpMenus();
 }
 
@@ -104,28 +102,29 @@ void Program::connectEditAndHelpMenus() {
     memo->setEnabled(true);
     connect(memo, &QAction::triggered, this, [this] {
         const std::string& name = objects_->project.projectPath;
-        const QString path =
-            QFileDialog::getOpenFileName(console_, shownText("EditLoadMemo"),
-                                         name.empty() ? QString() : toQString(name) + ".tlx",
-                                         shownText("Program.projectFilter"));
-        if (path.isEmpty()) return;
+        FileRequest request;
+        request.title = shownMessage("EditLoadMemo");
+        if (!name.empty()) request.name = name + ".tlx";
+        request.filters = {shownMessage("Program.projectFilter")};
+        const std::filesystem::path path = objects_->platform.fileDialog->openFile(request);
+        if (path.empty()) return;
         ProjectContext ctx = context();
-        appendMemoFile(ctx, fromQString(path));
+        appendMemoFile(ctx, path.native());
     });
     QAction* pdf = console_->action("HelpPdf");
     QAction* html = console_->action("HelpHtml");
     connect(menuOf(pdf), &QMenu::aboutToShow, this, [this, pdf, html] {
-        const QString app = toQString(objects_->project.appFolder);
+        const QString app = decodePath(objects_->project.appFolder);
         pdf->setEnabled(QFileInfo::exists(app + "tarlix_manual.pdf"));
         html->setVisible(QFileInfo::exists(app + "html/index.html"));
     });
     connect(pdf, &QAction::triggered, this, [this] {
-        const QString app = toQString(objects_->project.appFolder);
+        const QString app = decodePath(objects_->project.appFolder);
         QDesktopServices::openUrl(QUrl::fromLocalFile(app + "tarlix_manual.pdf"));
     });
     html->setEnabled(true);
     connect(html, &QAction::triggered, this, [this] {
-        const QString page = toQString(objects_->project.appFolder) + "html/index.html";
+        const QString page = decodePath(objects_->project.appFolder) + "html/index.html";
         if (!QFileInfo::exists(page))
             objects_->messages->show(shownMessage("Program.noHelpFile"), mkError, false);
         else
