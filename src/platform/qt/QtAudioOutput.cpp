@@ -4,7 +4,11 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QMediaDevices>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace tarlix {
 
@@ -40,8 +44,8 @@ bool QtAudioOutput::play(std::vector<std::uint8_t> samples, const AudioFormat& f
     f.setSampleRate(format.sampleRate);
     f.setChannelCount(format.channels);
     f.setSampleFormat(sampleFormatOf(format.bitsPerSample));
-    if (device.isNull() || f.sampleFormat() == QAudioFormat::Unknown ||
-        !device.isFormatSupported(f))
+    if (device.isNull() || format.sampleRate <= 0 || format.channels <= 0 ||
+        f.sampleFormat() == QAudioFormat::Unknown || !device.isFormatSupported(f))
         return false;
     sink_ = std::make_unique<QAudioSink>(device, f);
     // The buffer goes with its sink.
@@ -50,17 +54,28 @@ bool QtAudioOutput::play(std::vector<std::uint8_t> samples, const AudioFormat& f
                     static_cast<qsizetype>(samples.size()));
     buffer->open(QIODevice::ReadOnly);
     QAudioSink* sink = sink_.get();
-    QObject::connect(sink, &QAudioSink::stateChanged, sink, [this, sink](QAudio::State state) {
-        // Idle once every sample has gone to the device.
+    const qint64 bytesPerSecond =
+        static_cast<qint64>(format.sampleRate) * format.channels * format.bitsPerSample / 8;
+    const qint64 duration = static_cast<qint64>(samples.size()) * 1000 / bytesPerSecond;
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(sink, &QAudioSink::stateChanged, sink, [=, this](QAudio::State state) {
+        // Idle once the device holds every sample: the sound is over when it has had its
+        // time. The sink is left alone, since stopping it silences what the device still holds.
         if (state != QAudio::IdleState || sink != sink_.get()) return;
-        retire();
-        if (finished) finished();
+        const qint64 left = std::max<qint64>(duration - started->elapsed(), 0);
+        QTimer::singleShot(left, sink, [this, sink] {
+            if (sink != sink_.get() || !playing_) return;
+            playing_ = false;
+            if (finished) finished();
+        });
     });
     sink->start(buffer);
     if (sink->error() != QAudio::NoError) {
         retire();
         return false;
     }
+    playing_ = true;
     return true;
 }
 
@@ -69,6 +84,7 @@ void QtAudioOutput::stop() {
 }
 
 void QtAudioOutput::retire() {
+    playing_ = false;
     if (!sink_) return;
     QAudioSink* sink = sink_.release();
     QObject::disconnect(sink, nullptr, nullptr, nullptr);

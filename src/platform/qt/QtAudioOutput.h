@@ -18,13 +18,17 @@ public:
     bool hasDevice() const override;
     bool play(std::vector<std::uint8_t> samples, const AudioFormat& format) override;
     void stop() override;
-    bool isPlaying() const override { return sink_ != nullptr; }
+    bool isPlaying() const override { return playing_; }
 
 private:
-    // The sink leaves once the event loop is back: it may be the one whose signal called us.
+    // Stops the sink, which leaves once the event loop is back: it may be the one whose signal
+    // called us.
     void retire();
 
+    // The last sound's sink stays after the sound is over, until the next one or a stop, so
+    // that the device plays out what it holds.
     std::unique_ptr<QAudioSink> sink_;
+    bool playing_ = false;
 };
 
 } // namespace tarlix
