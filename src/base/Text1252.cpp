@@ -77,6 +77,25 @@ std::string utf8ToText(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::string> utf8ToTextExactly(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t start = i;
+        const long cp = decodeOne(utf8, i);
+        // An overlong form is not UTF-8 either.
+        const std::size_t shortest = cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+        if (cp < 0 || i - start != shortest) return std::nullopt;
+        int b = byteOf1252(static_cast<char32_t>(cp));
+        // The bytes Windows-1252 leaves undefined stand for themselves (codePointOf1252).
+        if (b < 0 && cp >= 0x80 && cp <= 0x9F && kHigh[cp - 0x80] == 0) b = static_cast<int>(cp);
+        if (b < 0) return std::nullopt;
+        out += static_cast<char>(b);
+    }
+    return out;
+}
+
 std::string textToUtf8(std::string_view text, bool thetaFromAt) {
     std::string out;
     out.reserve(text.size() + text.size() / 4);

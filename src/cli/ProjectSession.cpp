@@ -16,9 +16,7 @@ bool ProjectSession::open(const std::string& path, std::ostream& err) {
 // File names are the system's own bytes; only the program's words around them are converted.
 void ProjectSession::printMessages(std::ostream& err) const {
     for (const auto& e : document.messages.kept.entries) {
-        std::size_t words = e.text.size();
-        for (const char* prefix : {kMsgFileNotFound, kMsgCannotSave})
-            if (e.text.rfind(prefix, 0) == 0) words = std::string(prefix).size();
+        const std::size_t words = fileMessageWords(e.text);
         err << textToUtf8(e.text.substr(0, words), false) << e.text.substr(words) << "\n";
     }
 }

@@ -59,6 +59,8 @@ public:
     EngineSettings engine; // integralPartitions lives here too
     Store<CategoryPanelState, kCategoryPanels> categories;
 
+    // Paths are the system's bytes (UTF-8 on Linux), never single-byte text, so that any name
+    // the system allows opens and saves.
     std::string projectPath; // without extension; empty for an unsaved project
     bool modified = false;
     std::string appFolder; // the program's folder; samples are in appFolder + "sample"

@@ -3,6 +3,7 @@
 #include "document/ProjectFile.h"
 
 #include "base/FileNames.h"
+#include "base/Text1252.h"
 #include "document/AtomicFile.h"
 #include "document/FileLimits.h"
 #include "document/ProjectReader.h"
@@ -62,6 +63,12 @@ std::vector<std::string> memoOfFile(const TokenLines& list, const ProjectNumbers
 }
 
 } // namespace
+
+std::size_t fileMessageWords(const std::string& text) {
+    for (const char* words : {kMsgFileNotFound, kMsgCannotSave, kMsgBackgroundName})
+        if (text.rfind(words, 0) == 0) return std::string_view(words).size();
+    return text.size();
+}
 
 std::string projectFileFor(const std::string& path) {
     std::string base = path;
@@ -182,7 +189,7 @@ bool appendMemoFile(Document& ctx, const std::string& path) {
     ctx.recordUndo();
     std::vector<std::string>& memo = ctx.project.memoText;
     if (!memo.empty()) memo.emplace_back();
-    memo.push_back("//" + withoutFolder(path));
+    memo.push_back("//" + utf8ToText(withoutFolder(path))); // memo lines are single-byte text
     memo.insert(memo.end(), lines.begin(), lines.end());
     ctx.project.modified = true;
     ctx.hooks().memoChanged();

@@ -14,6 +14,13 @@ inline constexpr const char* kMsgInvalidVersion = "Versi\xF3n inv\xE1lida";
 inline constexpr const char* kMsgOpenFailed = "Fallo al llamar archivo";
 inline constexpr const char* kMsgCannotSave = "No se puede guardar el archivo";
 inline constexpr const char* kMsgNoMemo = "No hay datos en memoria";
+inline constexpr const char* kMsgBackgroundName =
+    "El nombre de la imagen tiene caracteres que un proyecto no puede guardar: ";
+
+// The messages above that name a file end with the path in the system's bytes, which is no
+// single-byte text: the length of the program's words before it (the whole text for other
+// messages), so that whoever shows the message converts each part its own way.
+std::size_t fileMessageWords(const std::string& text);
 
 // The project file a path names: a trailing ".tlx" or ".tlp" in any case is dropped and
 // ".tlx" appended; the rest keeps its case.

@@ -24,7 +24,9 @@ struct ProjectSettings {
     bool areaFixed = false;
     bool degreeFont = false; // the x axis labels carry a degree sign
     int backgroundStretch = 1;
-    std::string backgroundFile; // without folder; empty: no background picture
+    // The picture's path, the system's bytes; the project file keeps only its name, as
+    // single-byte text. Empty: no background picture (or one from the clipboard).
+    std::string backgroundFile;
     int animationPeriod = 80;
     // The graph window's buttons that show the pointer coordinates and the equation under it.
     bool showCoordinates = false;

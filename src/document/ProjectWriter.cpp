@@ -3,6 +3,8 @@
 
 #include "document/ProjectWriter.h"
 
+#include "document/BackgroundEdit.h"
+
 #include <string>
 #include <vector>
 
@@ -35,11 +37,6 @@ std::int32_t colour(std::uint32_t c) {
     return static_cast<std::int32_t>(c);
 }
 
-std::string withoutFolder(const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The caption of a store's section, its count and the panel rows of its entries.
 template <int N>
 void writeHead(TokenLines& list, const char* caption, const Store<RowState, N>& rows, int n) {
@@ -54,7 +51,8 @@ void writeBackground(TokenLines& list, const ProjectSettings& s, const FreeText&
     list.addStrLn("BGstretchOn BGfile");
     list.addInt(s.backgroundStretch);
     free.mark(list);
-    list.addStrLn(withoutFolder(s.backgroundFile));
+    // Setting the picture refuses a name without a single-byte form, so none is left out here.
+    list.addStrLn(backgroundNameInFile(s.backgroundFile).value_or(std::string()));
     list.addStrLn(kSectionSeparator);
 }
 

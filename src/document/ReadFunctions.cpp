@@ -1,16 +1,12 @@
 // Reading the background, user functions, explicit functions and relations.
 
+#include "document/BackgroundEdit.h"
 #include "document/FileLimits.h"
 #include "document/ReadSteps.h"
 
 namespace tarlix {
 
 namespace {
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 // The positions of entries 1..n, then their shown flags, all on one line; entries beyond the
 // store are read past.
@@ -85,7 +81,7 @@ void readBackground(ReadState& s) {
     const std::int32_t mode = in.readInt(s.p.settings.backgroundStretch);
     s.p.settings.backgroundStretch = mode;
     const std::string name = trimmed(in.text());
-    s.p.settings.backgroundFile = name.empty() ? name : folderOf(s.p.projectPath) + name;
+    s.p.settings.backgroundFile = backgroundFileOfName(s.p.projectPath, name);
     in.skipPast();
 }
 

@@ -1,19 +1,21 @@
 #include "shell/BackgroundCommands.h"
 
 #include "document/BackgroundEdit.h"
+#include "platform/qt/QtFileNames.h"
+#include "platform/qt/QtPaintStyle.h"
 #include "platform/qt/QtText.h"
 #include "shell/GraphWindow.h"
+#include "shell/ProgramObjects.h"
 #include "shell/ShownTexts.h"
 
 #include <QAction>
-#include <QFileDialog>
-#include <QFileInfo>
 
 namespace tarlix {
 
 BackgroundCommands::BackgroundCommands(GraphWindow& window, std::function<Document&()> context,
-                                       int& chosenMode)
-    : QObject(&window), window_(window), context_(std::move(context)), chosenMode_(chosenMode) {
+                                       int& chosenMode, PlatformServices& platform)
+    : QObject(&window), window_(window), context_(std::move(context)), chosenMode_(chosenMode),
+      platform_(platform) {
     const GraphWindow::BackgroundButtons& b = window.backgroundButtons();
     connect(b.fromFile, &QAction::triggered, this, [this] { chooseFile(); });
     connect(b.fromClipboard, &QAction::triggered, this, [this] { pasteFromClipboard(); });
@@ -31,21 +33,25 @@ int BackgroundCommands::stretchMode() const {
 }
 
 void BackgroundCommands::chooseFile() {
-    const QString path = QFileDialog::getOpenFileName(&window_, QString(), QString(),
-                                                      shownText("Graph.backgroundFilter"));
-    if (!path.isEmpty()) loadFile(path);
+    FileRequest request;
+    request.filters = {shownMessage("Graph.backgroundFilter")};
+    const std::filesystem::path path = platform_.fileDialog->openFile(request);
+    if (!path.empty()) loadFile(decodePath(path));
 }
 
 bool BackgroundCommands::loadFile(const QString& path) {
     QString reason;
     Document& ctx = context_();
+    const std::string file = encodePath(path);
+    if (!acceptsBackgroundFile(ctx, file)) return false;
     if (!picture_.load(path, reason)) {
+        // The name has a single-byte form: the project file keeps it.
         ctx.messages.show(shownMessage("Graph.pictureUnreadable") + ": " +
-                              fromQString(QFileInfo(path).fileName() + " (" + reason + ")"),
+                              *backgroundNameInFile(file) + " (" + fromQString(reason) + ")",
                           mkError, false);
         return false;
     }
-    if (!setBackgroundPicture(ctx, fromQString(path), stretchMode())) ctx.hooks().redraw();
+    if (!setBackgroundPicture(ctx, file, stretchMode())) ctx.hooks().redraw();
     showButtons();
     return true;
 }
@@ -54,7 +60,7 @@ void BackgroundCommands::loadProjectPicture() {
     Document& ctx = context_();
     const std::string file = ctx.project.settings.backgroundFile;
     picture_.clear();
-    if (!file.empty() && !loadFile(toQString(file))) {
+    if (!file.empty() && !loadFile(decodePath(file))) {
         setBackgroundPicture(ctx, std::string(), stretchMode());
         ctx.project.modified = false; // the project as opened, less a picture it cannot show
     }
@@ -62,7 +68,9 @@ void BackgroundCommands::loadProjectPicture() {
 }
 
 bool BackgroundCommands::pasteFromClipboard() {
-    if (!picture_.takeFromClipboard()) return false;
+    const RasterImage pasted = platform_.clipboard->image();
+    if (pasted.pixels.empty()) return false;
+    picture_.setImage(toQImage(pasted));
     Document& ctx = context_();
     if (!setBackgroundPicture(ctx, std::string(), stretchMode())) ctx.hooks().redraw();
     showButtons();

@@ -12,19 +12,22 @@
 namespace tarlix {
 
 class GraphWindow;
+struct PlatformServices;
 
 class BackgroundCommands : public QObject {
     Q_OBJECT
 public:
     // chosenMode: the stretch mode the stretch button turns on (1..3), kept between sessions.
-    BackgroundCommands(GraphWindow& window, std::function<Document&()> context, int& chosenMode);
+    // The file dialog and the clipboard are the platform's.
+    BackgroundCommands(GraphWindow& window, std::function<Document&()> context, int& chosenMode,
+                       PlatformServices& platform);
 
     const BackgroundPicture& picture() const { return picture_; }
     // The picture the project names, after it was opened: a file that cannot be read is
     // reported and the background is off.
     void loadProjectPicture();
     // From a file: the picture replaces the present one, or the reason is shown and
-    // everything stays as it was.
+    // everything stays as it was. A name the project file cannot keep is refused as well.
     bool loadFile(const QString& path);
     bool pasteFromClipboard();
     // Stretching on in the mode (1..3), or off with 0.
@@ -39,6 +42,7 @@ private:
     GraphWindow& window_;
     std::function<Document&()> context_;
     int& chosenMode_;
+    PlatformServices& platform_;
     BackgroundPicture picture_;
 };
 

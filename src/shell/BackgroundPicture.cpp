@@ -1,7 +1,5 @@
 #include "shell/BackgroundPicture.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 
@@ -35,13 +33,6 @@ bool BackgroundPicture::load(const QString& path, QString& reason) {
         return false;
     }
     image_ = std::move(read);
-    return true;
-}
-
-bool BackgroundPicture::takeFromClipboard() {
-    const QImage pasted = QGuiApplication::clipboard()->image();
-    if (pasted.isNull()) return false;
-    image_ = pasted;
     return true;
 }
 

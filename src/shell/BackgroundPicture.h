@@ -26,8 +26,8 @@ public:
     // The picture in the file; a missing, unreadable or corrupt file leaves the picture as it
     // was and returns false with the reader's reason.
     bool load(const QString& path, QString& reason);
-    // The clipboard's picture; false when it holds none.
-    bool takeFromClipboard();
+    // A picture taken from elsewhere (the clipboard).
+    void setImage(QImage image) { image_ = std::move(image); }
     void clear() { image_ = QImage(); }
     bool isOn() const { return !image_.isNull(); }
     const QImage& image() const { return image_; }

@@ -1,5 +1,7 @@
 #include "shell/MessageWindow.h"
 
+#include "document/ProjectFile.h"
+#include "platform/qt/QtFileNames.h"
 #include "platform/qt/QtText.h"
 #include "shell/ShownTexts.h"
 
@@ -89,7 +91,10 @@ QtMessageBox::QtMessageBox(QWidget* parent) : parent_(parent) {
 }
 
 bool QtMessageBox::show(const std::string& text, MessageKind kind, bool withCancel) {
-    MessageWindow box(toQString(text), kind, withCancel, parent_);
+    // A file named at the end of a message is the system's bytes, not single-byte text.
+    const std::size_t words = fileMessageWords(text);
+    MessageWindow box(toQString(text.substr(0, words)) + decodePath(text.substr(words)), kind,
+                      withCancel, parent_);
     if (kind == mkWarning || kind == mkError) QApplication::beep();
     box.move(position_);
     const bool ok = box.exec() == QDialog::Accepted;

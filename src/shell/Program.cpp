@@ -4,6 +4,7 @@
 #include "document/PropertyEdits.h"
 #include "document/ScaleEdit.h"
 #include "expression/eval/NumberText.h"
+#include "platform/qt/QtFileNames.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtText.h"
 #include "shell/BackgroundCommands.h"
@@ -28,10 +29,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -93,8 +92,8 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
         objects_->document.viewHistory, objects_->objectDefaults.segment);
     auto* mouseEvents = new GraphMouseEvents(*graph_, *mouse_);
     background_ = new BackgroundCommands(
-        *graph_, [this]() -> Document& { return context(); },
-        objects_->state.backgroundStretchMode);
+        *graph_, [this]() -> Document& { return context(); }, objects_->state.backgroundStretchMode,
+        objects_->platform);
     mouseEvents->showDomainText = [this] { showDomainText(); };
     hoverLabels_ = std::make_unique<HoverLabels>(
         *graph_, [this]() -> Document& { return context(); }, *picture_);
@@ -198,7 +197,7 @@ void Program::connectGraphCommands() {
         };
     };
     const auto copyGraph = [this] {
-        QGuiApplication::clipboard()->setImage(graph_->graphImage()->image());
+        objects_->platform.clipboard->putImage(QtImageCanvas(graph_->graphImage()->image()));
     };
     GraphContextMenu::Commands menu;
     menu.openProperties = [this](CategoryPanel panel, int n) { dialogs_->open(panel, n); };
@@ -240,8 +239,7 @@ void Program::createDataPanel(int splashMilliseconds) {
     auto* splash = new VersionWindow;
     splash->show();
     waitProcessingEvents(splashMilliseconds);
-    objects_->document.project.appFolder =
-        fromQString(QCoreApplication::applicationDirPath() + '/');
+    objects_->document.project.appFolder = encodePath(QCoreApplication::applicationDirPath() + '/');
 
     // The graph window takes the work area's height; its drawing area is what is left beside
     // the rows of buttons and the status bar, at most 1200 pixels, and the preferred drawing
@@ -359,8 +357,7 @@ void Program::repaintGraph() {
                             : drawing,
                         shown);
     graph_->fitToPicture();
-    graph_->setProjectTitle(
-        QFile::decodeName(QByteArray::fromStdString(objects_->document.project.projectPath)));
+    graph_->setProjectTitle(decodePath(objects_->document.project.projectPath));
     graph_->scaleButtons().outside->setChecked(view.axisOn);
     showDomainText();
 }

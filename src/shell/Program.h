@@ -31,7 +31,6 @@ class BackgroundCommands;
 class GraphMouse;
 class GraphMouseEvents;
 class HintRelay;
-class PrinterSetup;
 class HoverLabels;
 
 class Program : public QObject {
@@ -59,8 +58,6 @@ public:
     GraphMouse& graphMouse() const { return *mouse_; }
     AfterimageStore& afterimages() const { return objects_->document.afterimages; }
     ProjectPicture& picture() const { return *picture_; }
-    // The printer and its setup, for the file menu's printing items.
-    PrinterSetup& printerSetup() const { return *printerSetup_; }
     BackgroundCommands& background() const { return *background_; }
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
@@ -116,7 +113,8 @@ private:
     void showDomainText();
     bool mayDiscardProject();
     DrawingRoom drawingRoom() const;
-    void chooseAndOpen(const QString& folder, const QString& name);
+    // The open dialog starting in folder with name proposed (the system's bytes).
+    void chooseAndOpen(const std::string& folder, const std::string& name);
     void chooseAndSaveAs();
 
     // A user's change of view is recorded in the view history first, then drawn.
@@ -141,7 +139,6 @@ private:
     std::unique_ptr<HoverLabels> hoverLabels_;
     BackgroundCommands* background_ = nullptr;
     HintRelay* hints_ = nullptr;
-    PrinterSetup* printerSetup_ = nullptr;
     bool arranging_ = false;
     int drawingHeight_ = 600;
     int drawnScale_ = 1; // image pixels to a screen pixel of the last picture

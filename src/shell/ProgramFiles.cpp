@@ -4,7 +4,7 @@
 
 #include "document/DefaultSettings.h"
 #include "document/ProjectFile.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtFileNames.h"
 #include "shell/BackgroundCommands.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphMouse.h"
@@ -13,26 +13,14 @@
 #include "shell/ShownTexts.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 
 namespace tarlix {
 
-namespace {
-std::string pathBytes(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString pathText(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-} // namespace
-
 void Program::openFromCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return;
     const auto names = [](const QString& p) {
-        return QFileInfo::exists(pathText(projectFileFor(pathBytes(QDir::cleanPath(p)))));
+        return QFileInfo::exists(decodePath(projectFileFor(encodePath(QDir::cleanPath(p)))));
     };
     // A path with blanks arrives split into several arguments.
     QString path = arguments.first();
@@ -55,7 +43,7 @@ DrawingRoom Program::drawingRoom() const {
 
 bool Program::openProjectFile(const QString& path, bool ask) {
     if (ask && !mayDiscardProject()) return false;
-    if (!objects_->document.open(pathBytes(path), drawingRoom())) return false;
+    if (!objects_->document.open(encodePath(path), drawingRoom())) return false;
     arrangeWindows();
     dataPanel_->raise();
     return true;
@@ -72,25 +60,28 @@ bool Program::saveProject() {
 bool Program::saveProjectAs(const QString& path) {
     QString base = path;
     if (base.endsWith(".tlx", Qt::CaseInsensitive)) base.chop(4);
-    return objects_->document.saveAs(pathBytes(base));
+    return objects_->document.saveAs(encodePath(base));
 }
 
-void Program::chooseAndOpen(const QString& folder, const QString& name) {
-    const QString path = QFileDialog::getOpenFileName(dataPanel_, shownText("Program.openTitle"),
-                                                      QDir(folder).filePath(name),
-                                                      shownText("Program.projectFilter"));
-    if (!path.isEmpty()) openProjectFile(path);
+void Program::chooseAndOpen(const std::string& folder, const std::string& name) {
+    FileRequest request;
+    request.title = shownMessage("Program.openTitle");
+    request.folder = folder;
+    request.name = name;
+    request.filters = {shownMessage("Program.projectFilter")};
+    const std::filesystem::path path = objects_->platform.fileDialog->openFile(request);
+    if (!path.empty()) openProjectFile(decodePath(path));
 }
 
 void Program::chooseAndSaveAs() {
-    QFileDialog dialog(dataPanel_, shownText("Program.saveTitle"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("tlx");
-    dialog.setNameFilter(shownText("Program.projectFilter"));
+    FileRequest request;
+    request.title = shownMessage("Program.saveTitle");
     const std::string& current = objects_->document.project.projectPath;
-    if (!current.empty()) dialog.selectFile(pathText(current) + ".tlx");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        saveProjectAs(dialog.selectedFiles().first());
+    if (!current.empty()) request.name = current + ".tlx";
+    request.filters = {shownMessage("Program.projectFilter")};
+    request.defaultSuffix = "tlx";
+    const std::filesystem::path path = objects_->platform.fileDialog->saveFile(request);
+    if (!path.empty()) saveProjectAs(decodePath(path));
 }
 
 void Program::newProject() {

@@ -1,7 +1,7 @@
 // The data panel's file, edit and settings menus: what each item does in the program.
 
 #include "document/DefaultSettings.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtFileNames.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
 #include "shell/GraphWindow.h"
@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,19 +25,17 @@ void Program::connectMenus() {
     on("FileNew", [this] { newProject(); });
     on("FileClose", [this] { graph_->close(); });
     on("FileOpen", [this] {
-        const QFileInfo current(
-            QFile::decodeName(QByteArray::fromStdString(objects_->document.project.projectPath)));
-        chooseAndOpen(current.absolutePath(), current.fileName());
+        const QFileInfo current(decodePath(objects_->document.project.projectPath));
+        chooseAndOpen(encodePath(current.absolutePath()), encodePath(current.fileName()));
     });
-    on("FileOpenSample", [this] {
-        chooseAndOpen(toQString(objects_->document.project.appFolder) + "sample", QString());
-    });
+    on("FileOpenSample",
+       [this] { chooseAndOpen(objects_->document.project.appFolder + "sample", std::string()); });
     on("FileSave", [this] { saveProject(); });
     on("FileSaveAs", [this] { chooseAndSaveAs(); });
     connect(dataPanel_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
         dataPanel_->action("FileOpenSample")
             ->setEnabled(
-                QFileInfo::exists(toQString(objects_->document.project.appFolder) + "sample"));
+                QFileInfo::exists(decodePath(objects_->document.project.appFolder + "sample")));
     });
     on("EditUndo", [this] { objects_->document.undo(); });
     on("EditRedo", [this] { objects_->document.redo(); });

@@ -1,13 +1,17 @@
 #pragma once
 // The program-wide objects, created before any window, in the order the program needs them:
 // the locale's separators, the new-object defaults, the settings store and its state values,
-// the message box, the document and the random generator.
+// the message box, the document, the system's services and the random generator.
 
 #include "document/AppState.h"
 #include "document/Document.h"
 #include "document/NewObjectDefaults.h"
 #include "document/ProjectEdit.h"
 #include "expression/functions/Random.h"
+#include "platform/qt/QtAudioOutput.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "shell/MessageWindow.h"
 
@@ -19,6 +23,19 @@ namespace tarlix {
 // with it.
 void localeSeparators(char& decimalChar, char& listSeparatorChar);
 
+// The system's services the windows use, each through its interface; tests put in-memory forms
+// in their place.
+struct PlatformServices {
+    QtClipboard systemClipboard;
+    QtPrinter systemPrinter;
+    QtFileDialog systemFileDialog;
+    QtAudioOutput systemAudio;
+    Clipboard* clipboard = &systemClipboard;
+    Printer* printer = &systemPrinter;
+    FileDialog* fileDialog = &systemFileDialog;
+    AudioOutput* audio = &systemAudio;
+};
+
 struct ProgramObjects {
     explicit ProgramObjects(const QString& settingsPath);
 
@@ -29,6 +46,7 @@ struct ProgramObjects {
     AppState state;
     QtMessageBox screenMessages;
     Document document; // its messages go to the screen; tests give it their own box
+    PlatformServices platform;
     RandomState random;
 
     // What the document operations work on, for the windows that change the project.

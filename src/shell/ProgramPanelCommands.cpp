@@ -5,12 +5,11 @@
 #include "document/ObjectTokens.h"
 #include "document/PanelEdit.h"
 #include "document/ProjectFile.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtFileNames.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
 #include "shell/HintRelay.h"
 #include "shell/PanelPointer.h"
-#include "shell/PrinterSetup.h"
 #include "shell/Program.h"
 #include "shell/ShownTexts.h"
 #include "shell/SimpleWindows.h"
@@ -19,8 +18,6 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -89,11 +86,11 @@ void Program::connectPanelCommands() {
     presentation->setEnabled(true);
     presentation->setChecked(objects_->document.view.presentationMode);
     connect(presentation, &QAction::triggered, this, [this](bool on) { setPresentationMode(on); });
-    printerSetup_ = new PrinterSetup(this);
     QAction* printer = dataPanel_->action("FilePrinterSetup");
-    connect(printer, &QAction::triggered, this, [this] { printerSetup_->showDialog(dataPanel_); });
+    connect(printer, &QAction::triggered, this,
+            [this] { objects_->platform.printer->showSetup(); });
     connect(menuOf(printer), &QMenu::aboutToShow, printer,
-            [printer] { printer->setEnabled(PrinterSetup::available()); });
+            [this, printer] { printer->setEnabled(objects_->platform.printer->available()); });
     connectEditAndHelpMenus();
 }
 
@@ -105,27 +102,28 @@ void Program::connectEditAndHelpMenus() {
     memo->setEnabled(true);
     connect(memo, &QAction::triggered, this, [this] {
         const std::string& name = objects_->document.project.projectPath;
-        const QString path =
-            QFileDialog::getOpenFileName(dataPanel_, shownText("EditLoadMemo"),
-                                         name.empty() ? QString() : toQString(name) + ".tlx",
-                                         shownText("Program.projectFilter"));
-        if (path.isEmpty()) return;
-        appendMemoFile(context(), QFile::encodeName(path).toStdString());
+        FileRequest request;
+        request.title = shownMessage("EditLoadMemo");
+        if (!name.empty()) request.name = name + ".tlx";
+        request.filters = {shownMessage("Program.projectFilter")};
+        const std::filesystem::path path = objects_->platform.fileDialog->openFile(request);
+        if (path.empty()) return;
+        appendMemoFile(context(), path.native());
     });
     QAction* pdf = dataPanel_->action("HelpPdf");
     QAction* html = dataPanel_->action("HelpHtml");
     connect(menuOf(pdf), &QMenu::aboutToShow, this, [this, pdf, html] {
-        const QString app = toQString(objects_->document.project.appFolder);
+        const QString app = decodePath(objects_->document.project.appFolder);
         pdf->setEnabled(QFileInfo::exists(app + "tarlix_manual.pdf"));
         html->setVisible(QFileInfo::exists(app + "html/index.html"));
     });
     connect(pdf, &QAction::triggered, this, [this] {
-        const QString app = toQString(objects_->document.project.appFolder);
+        const QString app = decodePath(objects_->document.project.appFolder);
         QDesktopServices::openUrl(QUrl::fromLocalFile(app + "tarlix_manual.pdf"));
     });
     html->setEnabled(true);
     connect(html, &QAction::triggered, this, [this] {
-        const QString page = toQString(objects_->document.project.appFolder) + "html/index.html";
+        const QString page = decodePath(objects_->document.project.appFolder) + "html/index.html";
         if (!QFileInfo::exists(page))
             objects_->document.messages.show(shownMessage("Program.noHelpFile"), mkError, false);
         else

@@ -1,12 +1,10 @@
 #include "shell/WindowHooks.h"
 
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtFileNames.h"
 #include "render/ProjectPicture.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
 #include "shell/Program.h"
-
-#include <QFile>
 
 namespace tarlix {
 
@@ -27,7 +25,7 @@ void WindowHooks::projectReplaced() {
 }
 
 void WindowHooks::projectPathChanged(const std::string& projectPath) {
-    program_.graph()->setProjectTitle(QFile::decodeName(QByteArray::fromStdString(projectPath)));
+    program_.graph()->setProjectTitle(decodePath(projectPath));
 }
 
 // The colours a removed connected figure left in the picture's afterimage layer leave too.

@@ -1,7 +1,9 @@
 #include "QtTestApp.h"
+#include "document/ProjectFile.h"
 #include "shell/MessageWindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -59,4 +61,23 @@ TEST(MessageBox, AnswersAndRemembersWhereItWasLeft) {
     pressLater("&Bien");
     EXPECT_TRUE(box.show("Borrar usando [OK]", mkWarning, true));
     EXPECT_EQ(box.position(), QPoint(123, 77));
+}
+
+// A file named at the end of a message is shown as the system names it.
+TEST(MessageBox, ShowsAFileNameAsTheSystemNamesIt) {
+    qttest::qtApp<QApplication>();
+    const QString path = QString::fromUtf8("/tmp/Matemáticas/Ωμέγα ñ.tlx");
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<MessageWindow*>(w);
+            if (!box || !box->isVisible()) continue;
+            for (auto* l : box->findChildren<QLabel*>()) shown << l->text();
+            for (auto* b : box->findChildren<QPushButton*>()) b->click();
+        }
+    });
+    QtMessageBox box;
+    box.show(kMsgFileNotFound + QFile::encodeName(path).toStdString(), mkError, false);
+    EXPECT_TRUE(shown.contains("No se encuentra el archivo" + path))
+        << shown.join('|').toStdString();
 }

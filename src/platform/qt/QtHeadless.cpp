@@ -1,5 +1,6 @@
 #include "platform/qt/QtHeadless.h"
 
+#include "platform/qt/QtFileNames.h"
 #include "platform/qt/QtImageCanvas.h"
 
 #include <QGuiApplication>
@@ -82,7 +83,7 @@ QtHeadless::QtHeadless() {
 bool QtHeadless::savePng(const Canvas& image, const std::string& path) {
     const auto* canvas = dynamic_cast<const QtImageCanvas*>(&image);
     if (!canvas) return false;
-    QSaveFile file(QString::fromStdString(path));
+    QSaveFile file(decodePath(path));
     if (!file.open(QIODevice::WriteOnly)) return false;
     // Pictures of graphs are flat colour, which a middle zlib level packs nearly as well as
     // its default, and most have few colours: written with a palette they skip the row

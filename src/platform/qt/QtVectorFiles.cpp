@@ -1,6 +1,7 @@
 #include "platform/qt/QtVectorFiles.h"
 
 #include "base/FileNames.h"
+#include "platform/qt/QtFileNames.h"
 #include "platform/qt/QtPainterCanvas.h"
 
 #include <QPageSize>
@@ -10,9 +11,7 @@
 
 namespace tarlix {
 
-namespace {
-
-bool paint(const Picture& picture, Size size, QPaintDevice& device) {
+bool paintVectorPicture(const Picture& picture, Size size, QPaintDevice& device) {
     QtDeviceCanvas canvas(device, size, false, true);
     // A white ground, as the picture has on screen.
     Brush white;
@@ -23,8 +22,6 @@ bool paint(const Picture& picture, Size size, QPaintDevice& device) {
     canvas.finish();
     return canvas.hasDrawn();
 }
-
-} // namespace
 
 bool vectorFormatOf(const std::string& path, VectorFormat& format) {
     if (endsWithNoCase(path, ".svg")) {
@@ -41,7 +38,7 @@ bool vectorFormatOf(const std::string& path, VectorFormat& format) {
 bool saveVectorPicture(const Picture& picture, Size size, int dotsPerInch, const std::string& path,
                        VectorFormat format) {
     if (size.width <= 0 || size.height <= 0 || dotsPerInch <= 0) return false;
-    QSaveFile file(QString::fromStdString(path));
+    QSaveFile file(decodePath(path));
     if (!file.open(QIODevice::WriteOnly)) return false;
     bool painted = false;
     if (format == VectorFormat::Svg) {
@@ -50,14 +47,14 @@ bool saveVectorPicture(const Picture& picture, Size size, int dotsPerInch, const
         svg.setSize(QSize(size.width, size.height));
         svg.setViewBox(QRect(0, 0, size.width, size.height));
         svg.setResolution(dotsPerInch);
-        painted = paint(picture, size, svg);
+        painted = paintVectorPicture(picture, size, svg);
     } else {
         QPdfWriter pdf(&file);
         pdf.setResolution(dotsPerInch);
         const QSizeF millimetres(size.width * 25.4 / dotsPerInch, size.height * 25.4 / dotsPerInch);
         pdf.setPageSize(QPageSize(millimetres, QPageSize::Millimeter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        painted = paint(picture, size, pdf);
+        painted = paintVectorPicture(picture, size, pdf);
     }
     if (!painted) {
         file.cancelWriting();

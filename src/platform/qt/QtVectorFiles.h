@@ -8,12 +8,18 @@
 
 #include <string>
 
+class QPaintDevice;
+
 namespace tarlix {
 
 enum class VectorFormat { Svg, Pdf };
 
 // The format a file name asks for by its extension (".svg", ".pdf", any case), if any.
 bool vectorFormatOf(const std::string& path, VectorFormat& format);
+
+// Paints the picture, of size pixels, on a white ground on a vector device; false when nothing
+// could be painted.
+bool paintVectorPicture(const Picture& picture, Size size, QPaintDevice& device);
 
 // size is the picture's size in pixels at dotsPerInch; false when the file cannot be written.
 bool saveVectorPicture(const Picture& picture, Size size, int dotsPerInch, const std::string& path,
