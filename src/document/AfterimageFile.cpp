@@ -54,9 +54,12 @@ void putByte(std::string& out, unsigned v) {
     out.push_back(static_cast<char>(v & 0xff));
 }
 
+// The 50-byte position record: kind at 0, a padding byte, x at 2, y at 12, r at 22, the
+// colours at 32, 36 and 40, the flags at 44..49.
 void putPosition(std::string& out, const FigurePosition& p) {
     const std::size_t start = out.size();
     putByte(out, p.kind);
+    putByte(out, 0);
     putExtended(out, p.x);
     putExtended(out, p.y);
     putExtended(out, p.r);
@@ -191,9 +194,11 @@ bool readPosition(Reader& in, FigurePosition& p) {
     record.assign(start, kPositionSize);
     Reader r(record);
     unsigned kind = 0;
+    unsigned padding = 0;
     std::int32_t colours[3]{};
     unsigned flags[6]{};
-    bool ok = r.byte(kind) && r.extended(p.x) && r.extended(p.y) && r.extended(p.r);
+    bool ok =
+        r.byte(kind) && r.byte(padding) && r.extended(p.x) && r.extended(p.y) && r.extended(p.r);
     for (std::int32_t& c : colours) ok = ok && r.int32(c);
     for (unsigned& f : flags) ok = ok && r.byte(f);
     if (!ok || kind > 6) return false;

@@ -184,9 +184,9 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
 }
 
 AxesStyle ProjectPicture::axesStyle() const {
-    return AxesStyle{blackAndWhiteColour(kScreenGridColor, blackAndWhite_),
-                     project_.engine.angleMode == 2, project_.settings.degreeFont,
-                     originLabelledByFigure(), &markup_};
+    // The screen's grid colour would turn grey; black and white output draws the grid black.
+    return AxesStyle{blackAndWhite_ ? kBlack : kScreenGridColor, project_.engine.angleMode == 2,
+                     project_.settings.degreeFont, originLabelledByFigure(), &markup_};
 }
 
 ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces& surfaces,
@@ -253,7 +253,7 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces, int scale) {
     SegmentScene scene{view_, view_.positions, project_, blackAndWhite_};
     scene.markup = &markup_;
     drawSegments(SegmentsPass{&canvas}, scene, segmentAfterimages_);
-    drawHollowRings(view_, canvas, project_.figures, view_.positions);
+    drawHollowRings(view_, canvas, project_.figures, view_.positions, drawSettings_.blackAndWhite);
     drawContributions(surfaces, canvas.width(), canvas.height());
 }
 

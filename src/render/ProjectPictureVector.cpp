@@ -27,7 +27,7 @@ void ProjectPicture::drawVector(Canvas& canvas) {
     drawSegments(SegmentsPass{&canvas}, scene, book);
     plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
     drawRelationsVector(*plotter_, view_, &canvas, nullptr, relations_.entries(), false, false);
-    drawHollowRings(view_, canvas, project_.figures, view_.positions);
+    drawHollowRings(view_, canvas, project_.figures, view_.positions, drawSettings_.blackAndWhite);
 }
 
 } // namespace tarlix

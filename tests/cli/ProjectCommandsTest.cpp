@@ -145,6 +145,59 @@ TEST(ProjectCommands, RenderPutsTheRulersBesideThePicture) {
     std::filesystem::remove_all(dir);
 }
 
+// Black and white output leaves no colour anywhere: the ring of a hollow point turns black
+// like the rest of the point, and the grid is black rather than the grey its screen colour
+// would give.
+TEST(ProjectCommands, RenderInBlackAndWhiteTurnsRingsAndGridBlack) {
+    const auto dir = std::filesystem::temp_directory_path() / "tarlix-cli-bw";
+    std::filesystem::create_directories(dir);
+    std::string text = readText(fixture("v27.tlx"));
+    // P becomes a hollow blue point of size 4 at (2,2).
+    const std::string pointAtOrigin = "P\n0\n0\n\n0\n2Pi\nt 0\n0 0\n4 4 0 1 0 1 1 1 0\n2 0 1\n";
+    const auto at = text.find(pointAtOrigin);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, pointAtOrigin.size(),
+                 "P\n2\n2\n\n0\n2Pi\nt 0\n0 0\n1 1 0 1 1 1 1 1 0\n4 0 1\n");
+    const std::string project = (dir / "hollow.tlx").string();
+    std::ofstream(project, std::ios::binary) << text;
+    const auto render = [&](bool bw) {
+        const std::string png = (dir / (bw ? "bw.png" : "colour.png")).string();
+        std::vector<std::string> args{"render", project, "-o", png, "--size", "200x200"};
+        if (bw) args.push_back("--bw");
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage colour = render(false);
+    const QImage bw = render(true);
+    ASSERT_EQ(colour.size(), bw.size());
+    const QPoint ringCentre(140, 60); // (2,2) at 20 pixels to the unit about (100,100)
+    struct Count {
+        int pixels = 0;
+        int black = 0;
+    } ring, grid;
+    int coloured = 0;
+    for (int y = 0; y < bw.height(); ++y)
+        for (int x = 0; x < bw.width(); ++x) {
+            const QColor before = colour.pixelColor(x, y);
+            const QColor after = bw.pixelColor(x, y);
+            coloured += (after.red() != after.green() || after.green() != after.blue()) ? 1 : 0;
+            const bool nearRing = (QPoint(x, y) - ringCentre).manhattanLength() <= 8;
+            Count* c = before == QColor(0, 0, 255) && nearRing ? &ring
+                       : before == QColor(160, 160, 224)       ? &grid
+                                                               : nullptr;
+            if (!c) continue;
+            ++c->pixels;
+            c->black += after == QColor(0, 0, 0) ? 1 : 0;
+        }
+    EXPECT_GT(ring.pixels, 10);
+    EXPECT_EQ(ring.black, ring.pixels);
+    EXPECT_GT(grid.pixels, 100);
+    EXPECT_EQ(grid.black, grid.pixels);
+    EXPECT_EQ(coloured, 0);
+    std::filesystem::remove_all(dir);
+}
+
 // The afterimages saved beside a project are drawn under it: point P left at (-5,5) shows as
 // a lighter mark at (25,15), grey in black and white; a damaged afterimage file is reported
 // and the project still renders. --scale enlarges the whole picture.

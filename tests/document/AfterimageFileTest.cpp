@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tarlix;
 using namespace tarlix::testing;
 
@@ -103,6 +105,74 @@ TEST_F(AfterimageFileTest, TheFileIsLaidOutByteForByte) {
     EXPECT_EQ(bytes.substr(21, 8), std::string("\0\0\0\0\x01\0\0\0", 8)); // n = 0, m = 1
     // 0.5 as x87 extended: mantissa 0x8000000000000000, exponent 0x3FFE.
     EXPECT_EQ(bytes.substr(29, 12), std::string("\0\0\0\0\0\0\0\x80\xFE\x3F\x01\0", 12));
+}
+
+namespace {
+// Little-endian fields laid by hand, as the file's description gives them.
+struct Bytes {
+    std::string s;
+    Bytes& byte(unsigned v) {
+        s.push_back(static_cast<char>(v));
+        return *this;
+    }
+    Bytes& int32(std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) byte((v >> (8 * i)) & 0xff);
+        return *this;
+    }
+    // An x87 extended value: 64-bit mantissa with its leading one, then sign and exponent.
+    Bytes& extended(std::uint64_t mantissa, unsigned signAndExponent) {
+        for (int i = 0; i < 8; ++i) byte(static_cast<unsigned>((mantissa >> (8 * i)) & 0xff));
+        return byte(signAndExponent & 0xff).byte(signAndExponent >> 8);
+    }
+};
+} // namespace
+
+// Figure R (3) as a circle at (1.5, -2) of radius 0.5: figure number, padding, then the
+// position record with kind at 0, x at 2, y at 12, r at 22, colours at 32, 36, 40 and the
+// flags at 44..49. The reader takes every field from its offset, and the writer lays the
+// same store out byte for byte.
+TEST_F(AfterimageFileTest, FigureEntriesFollowThePositionRecordsOffsets) {
+    Bytes file;
+    file.byte(14);
+    file.s += "Tarlix/win 2.8";
+    file.s.append(6, '\0');
+    file.int32(1).byte(3).byte(0);
+    const std::size_t record = file.s.size();
+    file.byte(2).byte(0);
+    file.extended(0xC000000000000000ULL, 0x3FFF); // 1.5
+    file.extended(0x8000000000000000ULL, 0xC000); // -2
+    file.extended(0x8000000000000000ULL, 0x3FFE); // 0.5
+    file.int32(0x112233).int32(0x445566).int32(0xFFFFFF);
+    file.byte(1).byte(0).byte(4).byte(2).byte(3).byte(1);
+    ASSERT_EQ(file.s.size() - record, 50u);
+    file.int32(0);
+    for (int c = 0; c < 20 + 9 + 22 + 22 + 30; ++c) file.int32(0xFFFFFF);
+    writeText(path, file.s);
+
+    loadAfterimages(read, project, path, messages);
+    EXPECT_TRUE(messages.entries.empty());
+    ASSERT_EQ(read.size(), 1u);
+    const FigurePosition* r = read[0].position(3);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->kind, 2);
+    EXPECT_EQ(r->x, 1.5L);
+    EXPECT_EQ(r->y, -2);
+    EXPECT_EQ(r->r, 0.5L);
+    EXPECT_EQ(r->pointColor, 0x112233);
+    EXPECT_EQ(r->lineColor, 0x445566);
+    EXPECT_EQ(r->fillColor, 0xFFFFFF);
+    const std::uint8_t flags[] = {r->pointAfterimage, r->lineAfterimage, r->pointSize,
+                                  r->locusWidth,      r->lineWidth,      r->hollow};
+    EXPECT_EQ(std::vector<int>(std::begin(flags), std::end(flags)),
+              (std::vector<int>{1, 0, 4, 2, 3, 1}));
+
+    const std::string again = folder.file("again.tlp");
+    ASSERT_TRUE(saveAfterimages(read, project, again));
+    const std::string written = readText(again);
+    ASSERT_EQ(written.size(), file.s.size());
+    const auto differs = std::mismatch(written.begin(), written.end(), file.s.begin());
+    EXPECT_EQ(differs.first, written.end())
+        << "first difference at byte " << (differs.first - written.begin());
 }
 
 TEST_F(AfterimageFileTest, AnEmptyStoreRemovesTheOldFile) {

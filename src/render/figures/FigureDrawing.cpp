@@ -175,13 +175,14 @@ void drawFigures(const FigureDrawing& d, const FigureStore& figures,
 }
 
 void drawHollowRings(const View& view, Canvas& canvas, const FigureStore& figures,
-                     const Store<FigurePosition, figureCount>& positions) {
+                     const Store<FigurePosition, figureCount>& positions,
+                     const ColourConversion& colour) {
     for (int n = 1; n <= figureCount; ++n) {
         const FigurePosition& pos = positions[n];
-        const Color colour = static_cast<Color>(pos.pointColor);
-        if (!figures[n].visible || pos.kind != 1 || !pos.hollow || colour == kWhite) continue;
+        const Color ring = static_cast<Color>(pos.pointColor);
+        if (!figures[n].visible || pos.kind != 1 || !pos.hollow || ring == kWhite) continue;
         Pen pen;
-        pen.color = colour;
+        pen.color = convert(colour, ring);
         pen.width = scaledRound(view, 2);
         canvas.setPen(pen);
         Brush white;

@@ -51,9 +51,11 @@ void drawFigures(const FigureDrawing& d, const FigureStore& figures,
 CurveAfterimageColours drawCurves(const FigureDrawing& d, const FigureStore& figures,
                                   const FigureSet& which = FigureSet().set());
 
-// The white centres and coloured rings of hollow points, over everything else.
+// The white centres and coloured rings of hollow points, over everything else; the rings'
+// colours go through colour (black and white output) when it is set.
 void drawHollowRings(const View& view, Canvas& canvas, const FigureStore& figures,
-                     const Store<FigurePosition, figureCount>& positions);
+                     const Store<FigurePosition, figureCount>& positions,
+                     const ColourConversion& colour = nullptr);
 
 // The path of every visible point or circle that moved since the previous positions and
 // leaves a trace in this redraw.
