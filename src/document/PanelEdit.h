@@ -6,6 +6,8 @@
 
 #include "document/ProjectEdit.h"
 
+#include <optional>
+
 namespace tarlix {
 
 // Replaces the object of row n by a blank entry (figures: the blank figure; connected figures:
@@ -27,8 +29,9 @@ bool showAllRows(ProjectContext& ctx, CategoryPanel panel);
 bool moveRowOnto(ProjectContext& ctx, CategoryPanel panel, int dragged, int target);
 
 // A category panel dropped on another: before it when it comes from below, after it when it
-// comes from above; target 0 (the empty part of the column) puts it last.
-bool moveCategoryPanel(ProjectContext& ctx, CategoryPanel dragged, int target);
+// comes from above; no target (the empty part of the column) puts it last.
+bool moveCategoryPanel(ProjectContext& ctx, CategoryPanel dragged,
+                       std::optional<CategoryPanel> target);
 bool setCategoryVisible(ProjectContext& ctx, CategoryPanel panel, bool visible);
 
 } // namespace tarlix

@@ -4,13 +4,13 @@
 // beside it. The program holds one Project; tests make their own.
 
 #include "base/Store.h"
+#include "document/DocumentRecords.h"
 #include "document/PanelRows.h"
 #include "document/ParamTable.h"
 #include "document/ProjectSettings.h"
 #include "document/SegmentStore.h"
 #include "expression/DocumentExpressions.h"
 #include "expression/EngineSettings.h"
-#include "expression/ExpressionRecords.h"
 
 #include <string>
 #include <string_view>
@@ -57,7 +57,7 @@ public:
 
     ProjectSettings settings;
     EngineSettings engine; // integralPartitions lives here too
-    Store<CategoryPanelState, kCategoryPanels> categories;
+    CategoryPanels categories;
 
     std::string projectPath; // without extension; empty for an unsaved project
     bool modified = false;

@@ -93,8 +93,8 @@ bool arityCheck(const CompiledExpression& record, MessageBox& messages) {
         }
     }
     s.pop(1);
-    if (s.underflow) messages.show(msg::kTooFewArguments, mkError, false);
-    if (s.depth > 0) messages.show(msg::kTooManyArguments, mkError, false);
+    if (s.underflow) messages.show(msg::kTooFewArguments, MessageKind::Error, false);
+    if (s.depth > 0) messages.show(msg::kTooManyArguments, MessageKind::Error, false);
     return !s.underflow && s.depth == 0;
 }
 

@@ -34,7 +34,7 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
         return true;
     }
     auto fail = [&](const std::string& message, bool always = false) {
-        if (showErrors || always) env.messages.show(message, mkError, false);
+        if (showErrors || always) env.messages.show(message, MessageKind::Error, false);
         return false;
     };
     if (record.tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
@@ -47,8 +47,8 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     std::string t = record.tokens;
     ConstTable consts;
     const NormaliseResult normalised = normalise(t, {mode, env.thetaAxis}, env.settings, consts);
-    if (normalised == NormaliseResult::tooManyConstants) return fail(msg::kTooManyConstants, true);
-    if (normalised == NormaliseResult::tooDeep) return fail(msg::kTooDeep);
+    if (normalised == NormaliseResult::TooManyConstants) return fail(msg::kTooManyConstants, true);
+    if (normalised == NormaliseResult::TooDeep) return fail(msg::kTooDeep);
     if (auto m = steps::checkText(t, consts, env.settings.decimalChar)) return fail(*m);
     if (auto m = steps::bindVariables(t)) return fail(*m);
     if (mode == kModeRelation) steps::relationForm(t);

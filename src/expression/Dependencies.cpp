@@ -37,9 +37,9 @@ int figureOfComponent(const CompiledExpression& r, std::size_t i) {
 }
 
 void addFigure(std::vector<Reference>& out, const DocumentExpressions& doc, int n, int k) {
-    const auto part = static_cast<FigurePart>(k >= 1 && k <= 3 ? k : 0);
+    const FigurePart part = figurePartOf(k);
     if (const CompiledExpression* f = doc.figure(n, part))
-        out.push_back({f, 3000 + n * 4 + part, false, figureToken(n)});
+        out.push_back({f, 3000 + n * 4 + static_cast<int>(part), false, figureToken(n)});
 }
 
 // The expressions the code refers to. With allFigures, a component reference whose figure is
@@ -120,8 +120,8 @@ struct CycleSearch {
 
 bool dependsOn(int token, const CompiledExpression& record, const DocumentExpressions& document,
                const EngineSettings& settings) {
-    const bool argument =
-        token == tkX || token == tkY || (token == tkTheta && settings.thetaMode == 1);
+    const bool argument = token == tkX || token == tkY ||
+                          (token == tkTheta && settings.thetaMode == ThetaMode::PolarAngle);
     DependencySearch s{token, document, argument, {}};
     return s.search(record, false, 0);
 }
@@ -130,7 +130,7 @@ bool checkCircular(const CompiledExpression& record, const DocumentExpressions& 
                    MessageBox& messages) {
     CycleSearch s{document, {}, {}};
     if (!s.search(record, 0)) return false;
-    messages.show(msg::kCircular, mkError, false);
+    messages.show(msg::kCircular, MessageKind::Error, false);
     return true;
 }
 

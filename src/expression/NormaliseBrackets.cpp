@@ -311,7 +311,7 @@ void powerPrefixPowers(std::string& t) {
     rewriteWithGroups(t, appendPowerPrefixPowers);
 }
 
-void relationVariables(std::string& t, int thetaMode) {
+void relationVariables(std::string& t, ThetaMode thetaMode) {
     if (!hasToken(t, [](int c) { return c == tkR || c == tkTheta; })) return;
     std::string out;
     out.reserve(t.size() + 16);
@@ -320,7 +320,7 @@ void relationVariables(std::string& t, int thetaMode) {
         int fn = 0;
         if (c == tkR)
             fn = tkLen;
-        else if (c == tkTheta && thetaMode == 1)
+        else if (c == tkTheta && thetaMode == ThetaMode::PolarAngle)
             fn = tkArg;
         if (fn == 0)
             out += ch;

@@ -164,7 +164,8 @@ Value numberValue(std::string text, char decimalChar) {
         if (ch == decimalChar) ch = '.';
     long double v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size()) return makeUndefined(vkReal);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(v));
 }
 } // namespace

@@ -86,14 +86,28 @@ struct Brush {
     BrushPattern pattern{};
 };
 
-enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+// A set of font attributes, combined with | and tested with has().
+enum class FontStyle : unsigned { Plain = 0, Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+
+constexpr FontStyle operator|(FontStyle a, FontStyle b) {
+    return static_cast<FontStyle>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+constexpr FontStyle& operator|=(FontStyle& a, FontStyle b) {
+    return a = a | b;
+}
+constexpr bool has(FontStyle set, FontStyle attribute) {
+    return (static_cast<unsigned>(set) & static_cast<unsigned>(attribute)) != 0;
+}
+constexpr FontStyle without(FontStyle set, FontStyle attribute) {
+    return static_cast<FontStyle>(static_cast<unsigned>(set) & ~static_cast<unsigned>(attribute));
+}
 
 // "Times New Roman", "Arial" or "Symbol"; size in points at 96 pixels per inch, as the
 // program's windows measure them (a size of 12 is 16 pixels high).
 struct Font {
     std::string name = "Arial";
     int size = 10;
-    unsigned style = 0;
+    FontStyle style = FontStyle::Plain;
     Color color = kBlack;
 };
 

@@ -42,7 +42,7 @@ bool BackgroundCommands::loadFile(const QString& path) {
     if (!picture_.load(path, reason)) {
         ctx.messages.show(shownMessage("Graph.pictureUnreadable") + ": " +
                               fromQString(QFileInfo(path).fileName() + " (" + reason + ")"),
-                          mkError, false);
+                          MessageKind::Error, false);
         return false;
     }
     if (!setBackgroundPicture(ctx, fromQString(path), stretchMode())) ctx.hooks.redraw();

@@ -21,10 +21,10 @@ constexpr Extended kWheelZoom = 1.25L;  // the scale factor of one wheel notch
 constexpr Extended kWheelScroll = 0.1L; // the share of the range one wheel notch scrolls
 
 bool xIsFree(const FigureEntry& f) {
-    return f.kind != 3 && isNumberText(f.x);
+    return f.kind != FigureKind::HorizontalLine && isNumberText(f.x);
 }
 bool yIsFree(const FigureEntry& f) {
-    return f.kind != 4 && isNumberText(f.y);
+    return f.kind != FigureKind::VerticalLine && isNumberText(f.y);
 }
 
 std::string trimmed(std::string s) {
@@ -60,19 +60,19 @@ std::string GraphMouse::coordinateText(int px, int py) const {
 
 StatusHint GraphMouse::statusHint() const {
     if (dragging_ && grabbed_ != 0)
-        return grabbedCurve_ ? StatusHint::snapToVertex : StatusHint::snapToGrid;
-    if (tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut) return StatusHint::zoomKeys;
-    return StatusHint::domain;
+        return grabbedCurve_ ? StatusHint::SnapToVertex : StatusHint::SnapToGrid;
+    if (tool_ == GraphTool::ZoomIn || tool_ == GraphTool::ZoomOut) return StatusHint::ZoomKeys;
+    return StatusHint::Domain;
 }
 
 PointerShape GraphMouse::hover(int px, int py) {
     const ProjectContext c = ctx();
-    if (tool_ == GraphTool::connect)
-        return pointAt(c.view, c.project.figures, px, py) != 0 ? PointerShape::point
-                                                               : PointerShape::cross;
-    if (markerAt(px)) return PointerShape::marker;
-    return figureAt(c.view, c.project.figures, px, py, false).figure != 0 ? PointerShape::pickUp
-                                                                          : PointerShape::cross;
+    if (tool_ == GraphTool::Connect)
+        return pointAt(c.view, c.project.figures, px, py) != 0 ? PointerShape::Point
+                                                               : PointerShape::Cross;
+    if (markerAt(px)) return PointerShape::Marker;
+    return figureAt(c.view, c.project.figures, px, py, false).figure != 0 ? PointerShape::PickUp
+                                                                          : PointerShape::Cross;
 }
 
 std::optional<Marker> GraphMouse::markerAt(int px) const {
@@ -89,12 +89,12 @@ void GraphMouse::press(MouseButton button, MouseKeys keys, int px, int py) {
     startX_ = currentX_ = px;
     startY_ = currentY_ = py;
     keys_ = keys;
-    if (button == MouseButton::right) return;
+    if (button == MouseButton::Right) return;
     grabbed_ = 0;
     connectFrom_ = 0;
-    if (button == MouseButton::middle) {
-        tool_ = GraphTool::pan;
-    } else if (tool_ == GraphTool::connect) {
+    if (button == MouseButton::Middle) {
+        tool_ = GraphTool::Pan;
+    } else if (tool_ == GraphTool::Connect) {
         const ProjectContext c = ctx();
         connectFrom_ = pointAt(c.view, c.project.figures, px, py);
         if (connectFrom_ == 0) return; // nothing to connect from
@@ -123,9 +123,9 @@ void GraphMouse::move(MouseKeys keys, int px, int py) {
     }
     if (marker_) return;
     const int dx = std::abs(px - startX_), dy = std::abs(py - startY_);
-    if (tool_ == GraphTool::pan) bandActive_ = dx > 0 || dy > 0;
-    if (tool_ == GraphTool::connect) bandActive_ = connectFrom_ != 0;
-    if (tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut)
+    if (tool_ == GraphTool::Pan) bandActive_ = dx > 0 || dy > 0;
+    if (tool_ == GraphTool::Connect) bandActive_ = connectFrom_ != 0;
+    if (tool_ == GraphTool::ZoomIn || tool_ == GraphTool::ZoomOut)
         bandActive_ = dx > kBandThreshold && dy > kBandThreshold;
 }
 
@@ -142,14 +142,14 @@ void GraphMouse::moveFigure(MouseKeys keys, int px, int py) {
         figureX_ = px;
         figureY_ = py;
         if (applyCurveDrag(c, r)) {
-            c.hooks.categoryChanged(cpParameters);
+            c.hooks.categoryChanged(CategoryPanel::Parameters);
             c.hooks.redraw();
         }
         return;
     }
     if (keys.ctrl) {
         const bool xFree = xIsFree(f), yFree = yIsFree(f);
-        if (v.axisType == 1 && xFree && yFree) {
+        if (v.axisType == AxisType::Polar && xFree && yFree) {
             const WorldPoint p = v.snapPolar(px, py);
             px = v.xAxis.toPixel(p.x);
             py = v.yAxis.toPixel(p.y);
@@ -181,7 +181,7 @@ void GraphMouse::writeFigure() {
     Extended x = v.xAxis.toWorld(figureX_), y = v.yAxis.toWorld(figureY_);
     std::string xText, yText;
     if (keys_.ctrl) {
-        if (v.axisType == 1 && xFree && yFree) {
+        if (v.axisType == AxisType::Polar && xFree && yFree) {
             const WorldPoint p = v.snapPolar(figureX_, figureY_);
             x = p.x;
             y = p.y;
@@ -211,7 +211,7 @@ void GraphMouse::writeFigure() {
 }
 
 void GraphMouse::release(MouseButton button, MouseKeys keys, int px, int py) {
-    if (!dragging_ || button == MouseButton::right) return;
+    if (!dragging_ || button == MouseButton::Right) return;
     if (grabbed_ != 0) {
         if (px != currentX_ || py != currentY_) move(keys, px, py);
         if (!grabbedCurve_) writeFigure();
@@ -241,14 +241,13 @@ void GraphMouse::endDrag() {
 void GraphMouse::applyTool(int px, int py) {
     View& v = ctx().view;
     const int dx = std::abs(px - startX_), dy = std::abs(py - startY_);
-    if (tool_ == GraphTool::pan && (dx > 0 || dy > 0)) {
+    if (tool_ == GraphTool::Pan && (dx > 0 || dy > 0)) {
         const Extended sx = v.xAxis.toWorld(px) - v.xAxis.toWorld(startX_);
         const Extended sy = v.yAxis.toWorld(py) - v.yAxis.toWorld(startY_);
-        v.setViewWithUndo(nullptr, v.xAxis.low - sx, v.xAxis.high - sx, v.yAxis.low - sy,
-                          v.yAxis.high - sy);
-    } else if (tool_ == GraphTool::connect) {
+        v.setViewWithUndo(v.xAxis.low - sx, v.xAxis.high - sx, v.yAxis.low - sy, v.yAxis.high - sy);
+    } else if (tool_ == GraphTool::Connect) {
         connectPoints(px, py);
-    } else if ((tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut) && dx > kBandThreshold &&
+    } else if ((tool_ == GraphTool::ZoomIn || tool_ == GraphTool::ZoomOut) && dx > kBandThreshold &&
                dy > kBandThreshold) {
         zoomToRectangle(px, lockedY(px, py));
     }
@@ -285,36 +284,36 @@ void GraphMouse::zoomToRectangle(int px, int py) {
     }
     const Extended l = v.xAxis.toWorld(left), r = v.xAxis.toWorld(right);
     const Extended b = v.yAxis.toWorld(bottom), t = v.yAxis.toWorld(top);
-    if (tool_ == GraphTool::zoomIn) {
-        v.setViewWithUndo(nullptr, l, r, b, t);
+    if (tool_ == GraphTool::ZoomIn) {
+        v.setViewWithUndo(l, r, b, t);
         return;
     }
     const Axis &x = v.xAxis, &y = v.yAxis;
     const Extended fx = r != l ? (r - l) / (x.high - x.low) : 1;
     const Extended fy = t != b ? (t - b) / (y.high - y.low) : 1;
-    v.setViewWithUndo(nullptr, x.low - (l - x.low) / fx, x.high + (x.high - r) / fx,
+    v.setViewWithUndo(x.low - (l - x.low) / fx, x.high + (x.high - r) / fx,
                       y.low - (b - y.low) / fy, y.high + (y.high - t) / fy);
 }
 
 void GraphMouse::doubleClick(int px, int py) {
-    if (tool_ != GraphTool::zoomIn && tool_ != GraphTool::zoomOut) return;
-    zoomAt(px, py, tool_ == GraphTool::zoomIn ? 2 : 0.5L);
+    if (tool_ != GraphTool::ZoomIn && tool_ != GraphTool::ZoomOut) return;
+    zoomAt(px, py, tool_ == GraphTool::ZoomIn ? 2 : 0.5L);
 }
 
 void GraphMouse::zoomAt(int px, int py, Extended factor) {
     inBurst_ = false;
     View& v = ctx().view;
     const Extended x0 = v.xAxis.toWorld(px), y0 = v.yAxis.toWorld(py);
-    v.zoomAt(nullptr, x0, y0, factor, factor);
+    v.zoomAt(x0, y0, factor, factor);
     keepUnderPointer(px, py, x0, y0);
 }
 
 void GraphMouse::setViewInBurst(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh) {
     View& v = ctx().view;
     if (inBurst_) {
-        v.setView(nullptr, xLow, xHigh, yLow, yHigh);
+        v.setView(xLow, xHigh, yLow, yHigh);
     } else {
-        v.setViewWithUndo(nullptr, xLow, xHigh, yLow, yHigh);
+        v.setViewWithUndo(xLow, xHigh, yLow, yHigh);
         inBurst_ = true;
     }
 }
@@ -327,8 +326,7 @@ void GraphMouse::keepUnderPointer(int px, int py, Extended x0, Extended y0) {
         const Extended dx = x0 - v.xAxis.toWorld(px), dy = y0 - v.yAxis.toWorld(py);
         if (std::fabs(dx) < v.xAxis.unitsPerPixel / 2 && std::fabs(dy) < v.yAxis.unitsPerPixel / 2)
             return;
-        v.setView(nullptr, v.xAxis.low + dx, v.xAxis.high + dx, v.yAxis.low + dy,
-                  v.yAxis.high + dy);
+        v.setView(v.xAxis.low + dx, v.xAxis.high + dx, v.yAxis.low + dy, v.yAxis.high + dy);
     }
 }
 
@@ -362,7 +360,7 @@ void GraphMouse::resize(int width, int height) {
     x.pixelLength = width;
     y.pixelLength = height;
     if (ctx().project.settings.areaFixed) {
-        v.setView(nullptr, x.low, x.high, y.low, y.high);
+        v.setView(x.low, x.high, y.low, y.high);
         return;
     }
     x.divisions = static_cast<int>(std::lround(x.divisions * kx));
@@ -371,7 +369,7 @@ void GraphMouse::resize(int width, int height) {
     Axis::clampNumber(y.divisions);
     const Extended xm = (x.low + x.high) / 2, xh = (x.high - x.low) / 2 * kx;
     const Extended ym = (y.low + y.high) / 2, yh = (y.high - y.low) / 2 * ky;
-    v.setView(nullptr, xm - xh, xm + xh, ym - yh, ym + yh);
+    v.setView(xm - xh, xm + xh, ym - yh, ym + yh);
 }
 
 void GraphMouse::squareScales() {
@@ -382,7 +380,7 @@ void GraphMouse::squareScales() {
     const Extended mid = (y.low + y.high) / 2;
     const Extended half =
         static_cast<Extended>(y.pixelLength) / x.pixelLength * (x.high - x.low) / 2;
-    v.setViewWithUndo(nullptr, x.low, x.high, mid - half, mid + half);
+    v.setViewWithUndo(x.low, x.high, mid - half, mid + half);
 }
 
 bool GraphMouse::undoView() {
@@ -403,12 +401,12 @@ DragFeedback GraphMouse::feedback() const {
     if (grabbed_ != 0)
         return grabbedCurve_ || ctx().project.settings.drawWhileDragging
                    ? DragFeedback{}
-                   : DragFeedback{Kind::ring, figureX_, figureY_, figureX_, figureY_};
-    if (marker_) return {Kind::marker, currentX_, 0, currentX_, 0};
+                   : DragFeedback{Kind::Ring, figureX_, figureY_, figureX_, figureY_};
+    if (marker_) return {Kind::Marker, currentX_, 0, currentX_, 0};
     if (!bandActive_) return {};
-    if (tool_ == GraphTool::pan) return {Kind::shift, startX_, startY_, currentX_, currentY_};
-    if (tool_ == GraphTool::connect) return {Kind::line, startX_, startY_, currentX_, currentY_};
-    return {Kind::rectangle, startX_, startY_, currentX_, lockedY(currentX_, currentY_)};
+    if (tool_ == GraphTool::Pan) return {Kind::Shift, startX_, startY_, currentX_, currentY_};
+    if (tool_ == GraphTool::Connect) return {Kind::Line, startX_, startY_, currentX_, currentY_};
+    return {Kind::Rectangle, startX_, startY_, currentX_, lockedY(currentX_, currentY_)};
 }
 
 } // namespace tarlix

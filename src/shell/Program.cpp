@@ -23,7 +23,7 @@
 #include "shell/HoverLabels.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
 #include "shell/dialogs/CurveIncrement.h"
 #include "shell/dialogs/FigureDialog.h"
 #include "shell/dialogs/PenPalette.h"
@@ -172,10 +172,10 @@ void Program::connectPalette() {
     });
     on(b.graduation, [](ProjectContext& c, bool, bool shift) { stepGraduation(c, shift); });
     on(b.labelSize, [](ProjectContext& c, bool, bool shift) { stepLabelSize(c, shift); });
-    on(b.xFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::x, ctrl); });
-    on(b.yFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::y, ctrl); });
-    on(b.xCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::x, ctrl); });
-    on(b.yCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::y, ctrl); });
+    on(b.xFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::X, ctrl); });
+    on(b.yFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::Y, ctrl); });
+    on(b.xCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::X, ctrl); });
+    on(b.yCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::Y, ctrl); });
     connect(graph_->optionsButton(), &QAction::triggered, this, [this] {
         QAction* options = console_->action("EditOptions");
         if (options->isEnabled()) options->trigger();
@@ -274,7 +274,7 @@ void Program::start(const QStringList& arguments) {
     ProgramObjects& o = *objects_;
     readDefaults(o.settings, {o.project.engine, o.project.settings, o.view, o.objectDefaults});
     o.view.resetFromDefaults(0, true, viewDefaults());
-    o.view.resetView(nullptr);
+    o.view.resetView();
     o.view.fillXSamples();
     clearUndoHistories();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(console_)}) w->show();
@@ -300,7 +300,8 @@ void Program::openFromCommandLine(const QStringList& arguments) {
 bool Program::mayDiscardProject() {
     console_->parameterPanel()->commitPendingValues(); // a typed value counts as a change
     return !objects_->project.modified ||
-           objects_->messages->show(shownMessage("Program.clearQuestion"), mkWarning, true);
+           objects_->messages->show(shownMessage("Program.clearQuestion"), MessageKind::Warning,
+                                    true);
 }
 
 DrawingRoom Program::drawingRoom() const {
@@ -361,8 +362,8 @@ void Program::chooseAndSaveAs() {
 bool Program::askToClose() {
     ProgramObjects& o = *objects_;
     console_->parameterPanel()->commitPendingValues();
-    const bool close = !o.project.modified ||
-                       o.messages->show(shownMessage("Program.quitQuestion"), mkWarning, true);
+    const bool close = !o.project.modified || o.messages->show(shownMessage("Program.quitQuestion"),
+                                                               MessageKind::Warning, true);
     o.state.graphIsLeft = frames().graphIsLeft;
     o.state.presentationMode = o.view.presentationMode;
     writeAppState(o.settings, o.state);
@@ -449,7 +450,7 @@ void Program::newProject() {
     ProgramObjects& o = *objects_;
     console_->parameterPanel()->commitPendingValues();
     if (o.project.modified &&
-        !o.messages->show(shownMessage("Program.clearQuestion"), mkWarning, true))
+        !o.messages->show(shownMessage("Program.clearQuestion"), MessageKind::Warning, true))
         return;
     ProjectContext ctx = context();
     tarlix::newProject(ctx, viewDefaults(), 0);
@@ -599,7 +600,7 @@ void Program::ViewChanges::viewAboutToChange(const View& view) {
     program->objects_->viewHistory.push(view);
 }
 
-void Program::ViewChanges::redraw(LayerImages*) {
+void Program::ViewChanges::redraw() {
     program->repaintGraph();
 }
 

@@ -13,7 +13,7 @@
 #include "shell/PrinterSetup.h"
 #include "shell/Program.h"
 #include "shell/ShownTexts.h"
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
 #include "shell/dialogs/PenPalette.h"
 
 #include <QAction>
@@ -64,7 +64,7 @@ void Program::connectPanelCommands() {
         item->setChecked(on);
         if (!on) return;
         ProjectContext ctx = context();
-        setCategoryVisible(ctx, cpConnectedFigures, true);
+        setCategoryVisible(ctx, CategoryPanel::ConnectedFigures, true);
     });
 
     QAction* clear = console_->action("EditClearAfterimages");
@@ -127,7 +127,7 @@ void Program::connectEditAndHelpMenus() {
     connect(html, &QAction::triggered, this, [this] {
         const QString page = toQString(objects_->project.appFolder) + "html/index.html";
         if (!QFileInfo::exists(page))
-            objects_->messages->show(shownMessage("Program.noHelpFile"), mkError, false);
+            objects_->messages->show(shownMessage("Program.noHelpFile"), MessageKind::Error, false);
         else
             QDesktopServices::openUrl(QUrl::fromLocalFile(page));
     });
@@ -167,17 +167,17 @@ void Program::setPresentationMode(bool on) {
 void Program::clearEntryAfterimages(CategoryPanel panel, int n) {
     AfterimageStore& store = picture_->afterimageStore();
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         store.removeFunction(n);
         break;
-    case cpRelations:
+    case CategoryPanel::Relations:
         store.removeRelation(n);
         break;
-    case cpCurves:
-    case cpBasicFigures:
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
         store.removeFigure(n, afterimageReferrers(objects_->project, figureToken(n)));
         break;
-    case cpConnectedFigures:
+    case CategoryPanel::ConnectedFigures:
         store.removeSegment(n);
         break;
     default:
@@ -191,7 +191,7 @@ void Program::dropFile(const QString& path) {
         openProjectFile(path);
         return;
     }
-    objects_->messages->show(shownMessage("Program.unusableFile"), mkError, false);
+    objects_->messages->show(shownMessage("Program.unusableFile"), MessageKind::Error, false);
 }
 
 } // namespace tarlix

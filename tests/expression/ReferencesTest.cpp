@@ -13,12 +13,12 @@ protected:
         setSource(r, text, mode, env());
     }
     void setFigure(int n, const std::string& x, const std::string& y) {
-        FigureEntry& f = doc.figures[static_cast<std::size_t>(n - 1)];
-        f.kind = 1;
+        ExpressionTable::Figure& f = doc.figures[static_cast<std::size_t>(n - 1)];
+        f.defined = true;
         set(f.x, x, kModePlain - 1);
         set(f.y, y, kModePlain - 1);
         set(f.whole, joinWholePoint(x, y, ','), kModePlain - 1);
-        compileFigure(f, n, env());
+        compileFigureParts(f, n, env());
     }
     std::string tokens(const std::string& text) {
         std::string s = text;
@@ -105,16 +105,6 @@ TEST_F(References, NumberTextsHoldOnlyNumbers) {
         set(r, no, kModePlain);
         EXPECT_FALSE(isNumberText(r)) << no;
     }
-}
-
-TEST_F(References, InitialRangesAndBounds) {
-    const IntegralBounds bounds = blankInterval(env());
-    EXPECT_EQ(bounds.low.source, "-1");
-    EXPECT_FALSE(bounds.low.code.empty());
-    FigureEntry f;
-    setDefaultCurveRange(f, env());
-    EXPECT_EQ(f.paramHigh.source, "2Pi");
-    EXPECT_EQ(f.paramHigh.code.size(), 3u);
 }
 
 TEST(WholePoint, JoiningAndSplitting) {

@@ -30,32 +30,32 @@ struct PanelMenus : ::testing::Test {
 
 TEST_F(PanelMenus, ConnectPointsShowsItsCategoryAndHidingItStopsTheTool) {
     QAction* tool = shown.program->graph()->connectTool();
-    ASSERT_FALSE(project().categories[cpConnectedFigures].visible);
+    ASSERT_FALSE(project().categories[CategoryPanel::ConnectedFigures].visible);
     action("EditConnect")->trigger();
     EXPECT_TRUE(tool->isChecked());
-    EXPECT_TRUE(project().categories[cpConnectedFigures].visible);
-    EXPECT_FALSE(console().panel(cpConnectedFigures)->isHidden());
+    EXPECT_TRUE(project().categories[CategoryPanel::ConnectedFigures].visible);
+    EXPECT_FALSE(console().panel(CategoryPanel::ConnectedFigures)->isHidden());
 
     console().showViewState();
     QAction* area = action("ShowPanel8");
     EXPECT_TRUE(area->isChecked());
     area->trigger(); // "[Línea && Polígono]" off
-    EXPECT_FALSE(project().categories[cpConnectedFigures].visible);
+    EXPECT_FALSE(project().categories[CategoryPanel::ConnectedFigures].visible);
     EXPECT_FALSE(tool->isChecked());
     EXPECT_FALSE(action("EditConnect")->isChecked());
 
     // Any panel hides and comes back from its item; the column closes up.
-    const int relationsTop = console().panel(cpRelations)->y();
+    const int relationsTop = console().panel(CategoryPanel::Relations)->y();
     action("ShowPanel1")->trigger();
-    EXPECT_TRUE(console().panel(cpExplicit)->isHidden());
-    EXPECT_LT(console().panel(cpRelations)->y(), relationsTop);
+    EXPECT_TRUE(console().panel(CategoryPanel::Explicit)->isHidden());
+    EXPECT_LT(console().panel(CategoryPanel::Relations)->y(), relationsTop);
     action("ShowPanel1")->trigger();
-    EXPECT_EQ(console().panel(cpRelations)->y(), relationsTop);
+    EXPECT_EQ(console().panel(CategoryPanel::Relations)->y(), relationsTop);
     EXPECT_TRUE(project().modified);
 }
 
 TEST_F(PanelMenus, ThePanelPopupMarksThePanelUnderThePointer) {
-    const auto menu = console().areaMenu(cpParameters);
+    const auto menu = console().areaMenu(CategoryPanel::Parameters);
     QStringList texts;
     for (QAction* a : menu->actions()) texts << a->text();
     ASSERT_EQ(texts.size(), 9);
@@ -65,11 +65,11 @@ TEST_F(PanelMenus, ThePanelPopupMarksThePanelUnderThePointer) {
 
     menu->actions()[0]->trigger(); // the toolbar goes
     EXPECT_TRUE(console().toolBar()->isHidden());
-    EXPECT_EQ(console().areaMenu(0)->actions()[0]->text(), "-> Barra de Herramientas");
+    EXPECT_EQ(console().areaMenu(std::nullopt)->actions()[0]->text(), "-> Barra de Herramientas");
 }
 
 TEST_F(PanelMenus, HintsGoToTheGraphStatusLineAndTheSwitchSilencesThem) {
-    QToolButton* y1 = console().panel(cpExplicit)->rowButton(1);
+    QToolButton* y1 = console().panel(CategoryPanel::Explicit)->rowButton(1);
     QLabel* status = shown.program->graph()->statusText();
     const QString domain = status->text();
     QEvent enter(QEvent::Enter);
@@ -92,7 +92,7 @@ TEST_F(PanelMenus, HintsGoToTheGraphStatusLineAndTheSwitchSilencesThem) {
 }
 
 TEST_F(PanelMenus, PresentationModeEnlargesTheRowsAndThePanel) {
-    CategoryPanelWidget* functions = console().panel(cpExplicit);
+    CategoryPanelWidget* functions = console().panel(CategoryPanel::Explicit);
     const int width = console().width();
     const int rowHeight = functions->rowButton(1)->height();
     const int fontSize = functions->rowButton(1)->font().pointSize();

@@ -4,7 +4,7 @@
 #include "shell/GraphWindow.h"
 #include "shell/Program.h"
 #include "shell/CalculatorWindow.h"
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
 #include "shell/dialogs/PenPalette.h"
 
 #include <QAction>

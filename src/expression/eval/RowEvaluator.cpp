@@ -85,11 +85,11 @@ void RowEvaluator::rowValues(const CompiledExpression& record, std::span<Value> 
     if (request_.varying.size() < n_) request_.varyingParameter = 0;
     if (request_.varyingParameter != 0) varyingRow_ = RowView::of(request_.varying.data(), n_);
     if (record.code.empty()) {
-        std::fill(out.begin(), out.end(), makeUndefined(vkReal));
+        std::fill(out.begin(), out.end(), makeUndefined(ValueKind::Real));
         return;
     }
     if (request_.varyingParameter == 0 && !codeReadsArguments(record.code)) {
-        const Value x = n_ > 0 ? request.xs[0] : makeUndefined(vkReal);
+        const Value x = n_ > 0 ? request.xs[0] : makeUndefined(ValueKind::Real);
         std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n_),
                   scalar_.evaluate(record, x));
         return;
@@ -100,7 +100,8 @@ void RowEvaluator::rowValues(const CompiledExpression& record, std::span<Value> 
                           RowView::same(makeReal(0)), RowView::same(makeReal(0))};
     std::vector<RowView> stack;
     if (runTokens(codeOf(record), args, stack)) {
-        const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
+        const RowView top =
+            stack.empty() ? RowView::same(makeUndefined(ValueKind::Real)) : stack.back();
         for (std::size_t i = 0; i < n_; ++i) out[i] = snapQuick(top.get(i));
         return;
     }
@@ -126,7 +127,8 @@ bool RowEvaluator::sumRow(const CompiledExpression& record, std::span<Value> out
 bool RowEvaluator::runRow(const CodeView& code, const Arguments4& args, Row& out) {
     std::vector<RowView> stack;
     if (!runTokens(code, args, stack)) return false;
-    const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
+    const RowView top =
+        stack.empty() ? RowView::same(makeUndefined(ValueKind::Real)) : stack.back();
     for (std::size_t i = 0; i < n_; ++i) out.set(i, snapQuick(top.get(i)));
     return true;
 }

@@ -27,7 +27,7 @@ struct Node {
 };
 
 bool plainReal(const Value& v) {
-    return v.valid && v.kind == vkReal && v.y == 0;
+    return v.valid && v.kind == ValueKind::Real && v.y == 0;
 }
 
 // The tree of a code made of constants, x and the operators of a sum of terms; nothing for
@@ -194,7 +194,7 @@ struct BlockScan {
 inline void scanColumn(const Value& v, BlockScan& scan) {
     const ExtendedBits bits = bitsOf(v.x);
     const unsigned e = bits.exponent;
-    scan.plain &= v.valid != 0 && v.kind == vkReal;
+    scan.plain &= v.valid != 0 && v.kind == ValueKind::Real;
     scan.plain &= e != 0 || bits.mantissa == 0; // too small for the range bounds
     scan.low = std::min(scan.low, e == 0 ? 0x7FFFu : e);
     scan.high = std::max(scan.high, e);

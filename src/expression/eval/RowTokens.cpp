@@ -14,7 +14,7 @@ namespace tarlix {
 
 namespace {
 RowView popView(std::vector<RowView>& stack) {
-    if (stack.empty()) return RowView::same(makeUndefined(vkReal));
+    if (stack.empty()) return RowView::same(makeUndefined(ValueKind::Real));
     const RowView v = stack.back();
     stack.pop_back();
     return v;
@@ -95,7 +95,7 @@ bool RowEvaluator::multiArgument(int t, std::vector<RowView>& stack) {
     ValueArray values(operands.size());
     for (std::size_t i = 0; i < n_; ++i) {
         for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
-        out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(vkReal));
+        out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(ValueKind::Real));
     }
     stack.push_back(RowView::of(out));
     return true;
@@ -142,14 +142,14 @@ void RowEvaluator::binary(int t, std::vector<RowView>& stack) {
     const FunctionContext context = scalar_.functions();
     if (a.isConstant() && b.isConstant()) {
         stack.push_back(RowView::same(id ? applyBinary(*id, a.get(0), b.get(0), context)
-                                         : makeUndefined(vkReal)));
+                                         : makeUndefined(ValueKind::Real)));
         return;
     }
     Row& out = newRow();
     if (id)
         applyBinaryRow(*id, a, b, out, n_, context);
     else
-        for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
+        for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(ValueKind::Real));
     stack.push_back(RowView::of(out));
 }
 
@@ -186,7 +186,7 @@ void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t e
 
 RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
     const CompiledExpression* f = scalar_.env().document.explicitFunction(n);
-    if (!f || f->code.empty()) return RowView::same(makeUndefined(vkReal));
+    if (!f || f->code.empty()) return RowView::same(makeUndefined(ValueKind::Real));
     const int first = request_.firstColumn;
     const int last = first + static_cast<int>(n_) - 1;
     const bool cached = caches_.functionRows && caches_.xSamples && !request_.recompute &&
@@ -207,7 +207,7 @@ RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
                     scalarColumns(codeOf(*f), sampleArgs, out);
                 scalar_.leave();
             } else {
-                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
+                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(ValueKind::Real));
             }
             for (std::size_t i = 0; i < n_; ++i)
                 samples.samples[first + static_cast<int>(i)] = out.get(i);
@@ -217,7 +217,7 @@ RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
             out.set(i, samples.samples[first + static_cast<int>(i)]);
         return RowView::of(out);
     }
-    if (!scalar_.enter(f)) return RowView::same(makeUndefined(vkReal));
+    if (!scalar_.enter(f)) return RowView::same(makeUndefined(ValueKind::Real));
     const Arguments4 refArgs{args.x, y, zero, zero};
     if (!runRow(codeOf(*f), refArgs, out)) scalarColumns(codeOf(*f), refArgs, out);
     scalar_.leave();
@@ -245,11 +245,11 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
     const bool small = std::fabs(a.x) < 1e9L && std::fabs(b.x) < 1e9L;
     const int n = small ? static_cast<int>(roundHalfEven(a.x)) : 0;
     const int k = small ? static_cast<int>(roundHalfEven(b.x)) : 0;
-    const bool component = k >= fpX && k <= fpRadius;
-    const CompiledExpression* part =
-        scalar_.env().document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
+    const FigurePart which = figurePartOf(k);
+    const bool component = which != FigurePart::Whole;
+    const CompiledExpression* part = scalar_.env().document.figure(n, which);
     if (part && !part->code.empty() && dependsOnVarying(*part)) {
-        const std::uint8_t undefinedKind = component ? vkReal : vkPair;
+        const ValueKind undefinedKind = component ? ValueKind::Real : ValueKind::Pair;
         if (!scalar_.enter(part)) return RowView::same(makeUndefined(undefinedKind));
         const RowView x = RowView::same(makeUndefined(undefinedKind));
         const RowView y = RowView::same(makeReal(scalar_.env().parameters.value(0)));
@@ -262,35 +262,35 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
             for (std::size_t i = 0; i < n_; ++i) {
                 Value v = out.get(i);
                 if (scalar_.env().settings.complexMode) v = toPair(v);
-                out.set(i, v.valid ? v : makeUndefined(vkPair));
+                out.set(i, v.valid ? v : makeUndefined(ValueKind::Pair));
             }
         }
         return RowView::of(out);
     }
-    if (caches_.positions) return figureFromCaches(n, component ? k : 0);
+    if (caches_.positions) return figureFromCaches(n, which);
     return RowView::same(scalar_.figureValue(a.x, b.x));
 }
 
 // The figure's position as the renderer last evaluated it: the point for k = 0, or its x, y
 // or radius, where the figure's kind has them.
-RowView RowEvaluator::figureFromCaches(int n, int k) {
-    const std::uint8_t undefinedKind = k == 0 ? vkPair : vkReal;
+RowView RowEvaluator::figureFromCaches(int n, FigurePart part) {
+    const ValueKind undefinedKind = part == FigurePart::Whole ? ValueKind::Pair : ValueKind::Real;
     if (n < 1 || n > figureCount) return RowView::same(makeUndefined(undefinedKind));
     const FigurePosition& p = (*caches_.positions)[n];
-    const int kind = p.kind;
-    const bool point = kind == 1 || kind == 2;
-    switch (k) {
-    case 0:
+    const FigureKind kind = p.kind;
+    const bool point = isPointKind(kind);
+    switch (part) {
+    case FigurePart::Whole:
         if (point) return RowView::same(makePair(p.x, p.y));
         break;
-    case fpX:
-        if (point || kind == 4) return RowView::same(makeReal(p.x));
+    case FigurePart::X:
+        if (point || kind == FigureKind::VerticalLine) return RowView::same(makeReal(p.x));
         break;
-    case fpY:
-        if (point || kind == 3) return RowView::same(makeReal(p.y));
+    case FigurePart::Y:
+        if (point || kind == FigureKind::HorizontalLine) return RowView::same(makeReal(p.y));
         break;
-    case fpRadius:
-        if (kind >= 2 && kind <= 4) return RowView::same(makeReal(p.r));
+    case FigurePart::Radius:
+        if (hasRadius(kind)) return RowView::same(makeReal(p.r));
         break;
     default:
         break;
@@ -303,10 +303,11 @@ RowView RowEvaluator::userFunction(int number, std::span<const RowView> operands
     const RowView& order = operands[0];
     bool plain = f && !f->code.empty() && order.isConstant() && wholeIndex(order.get(0), -1) == 0;
     for (std::size_t i = 0; plain && i < n_; ++i)
-        plain = operands[1].get(i).kind != vkPair && operands[3].get(i).kind != vkPair;
+        plain = operands[1].get(i).kind != ValueKind::Pair &&
+                operands[3].get(i).kind != ValueKind::Pair;
     Row& out = newRow();
     if (plain) {
-        if (!scalar_.enter(f)) return RowView::same(makeUndefined(vkReal));
+        if (!scalar_.enter(f)) return RowView::same(makeUndefined(ValueKind::Real));
         const Arguments4 callArgs{operands[1], operands[2], operands[3], operands[4]};
         if (!runRow(codeOf(*f), callArgs, out)) scalarColumns(codeOf(*f), callArgs, out);
         scalar_.leave();
