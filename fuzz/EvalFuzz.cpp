@@ -28,7 +28,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 
 bool startsWithYEquals(const std::string& tokens) {
-    return tokens.size() > 2 && code(tokens[0]) == tkY && code(tokens[1]) == tkEqual;
+    return tokens.size() > 2 && code(tokens[0]) == Token::Y && code(tokens[1]) == Token::Equal;
 }
 
 void evaluateRow(Evaluator& scalar, const CompiledExpression& record) {

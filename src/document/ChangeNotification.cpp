@@ -35,7 +35,8 @@ void markChanged(const Project& project, RedrawState& redraw, int token) {
         if (usesToken(project, token, project.explicitFunctions[n].expr))
             mark(explicitFunctionToken(n));
     // While theta is the polar angle in relations, the parameter of that name is not theirs.
-    const bool thetaIsAngle = token == tkTheta && project.engine.thetaMode == ThetaMode::PolarAngle;
+    const bool thetaIsAngle =
+        token == Token::Theta && project.engine.thetaMode == ThetaMode::PolarAngle;
     for (int n = 1; n <= kRelations && !thetaIsAngle; ++n)
         if (usesToken(project, token, project.relations[n].expr)) mark(relationToken(n));
     for (int n = 1; n <= kUserFunctions; ++n)

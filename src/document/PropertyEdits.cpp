@@ -59,7 +59,7 @@ bool confirmEquation(ProjectContext& ctx, Store<EquationEntry, N>& store, int n,
     }
     compileText(entry.expr, mode, true, ctx.compileEnv());
     if (failed(entry.expr)) return false;
-    if (refuseY && (usesToken(entry.expr, tkY) || usesToken(entry.expr, tkR))) {
+    if (refuseY && (usesToken(entry.expr, Token::Y) || usesToken(entry.expr, Token::R))) {
         ctx.messages.show(kMsgNoYInFunctions, MessageKind::Warning, false);
         return false;
     }

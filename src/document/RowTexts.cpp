@@ -34,9 +34,9 @@ std::string segmentRowCaption(int n) {
 
 int userFunctionArgumentCount(const Project& project, int n) {
     const std::string& t = project.userFunctions[n].tokens;
-    if (uses(t, tkW)) return 4;
-    if (uses(t, tkZ)) return 3;
-    if (uses(t, tkY) || uses(t, tkTheta)) return 2;
+    if (uses(t, Token::W)) return 4;
+    if (uses(t, Token::Z)) return 3;
+    if (uses(t, Token::Y) || uses(t, Token::Theta)) return 2;
     return 1;
 }
 

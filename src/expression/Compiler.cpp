@@ -15,7 +15,7 @@ namespace tarlix {
 namespace {
 void dropLeadingYEquals(CompiledExpression& record) {
     const std::string& t = record.tokens;
-    if (t.size() > 2 && code(t[0]) == tkY && code(t[1]) == tkEqual) {
+    if (t.size() > 2 && code(t[0]) == Token::Y && code(t[1]) == Token::Equal) {
         record.tokens.erase(0, 2);
         record.source.erase(0, std::min<std::size_t>(2, record.source.size()));
     }
@@ -37,7 +37,7 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
         if (showErrors || always) env.messages.show(message, MessageKind::Error, false);
         return false;
     };
-    if (record.tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
+    if (record.tokens.find(tokenChar(Token::Unrecognised)) != std::string::npos)
         return fail(msg::kNotFinished);
     if (maxDepth(record.tokens) > kMaxTypedNesting ||
         longestChain(record.tokens) > kMaxBuiltNesting)

@@ -21,7 +21,7 @@ TEST_F(ProjectPictureTest, DrawsTheProjectsFunctionsAndFollowsParameters) {
 
     // A parameter change marks only its users; their samples follow the new value.
     project.parameters[1].value = 0; // a = 0: y1 lies on the x axis
-    markChanged(project, redraw, tkParamA);
+    markChanged(project, redraw, Token::ParamA);
     EXPECT_TRUE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(1))));
     EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(2))));
     const auto second = drawn();

@@ -16,24 +16,24 @@ std::size_t matchingSend(std::string_view code, std::size_t begin) {
     for (std::size_t i = begin; i < code.size(); ++i) {
         const int t = code[i] & 0xFF;
         if (isAggregate(t)) ++open;
-        if (t == tkSend && --open == 0) return i;
+        if (t == Token::Send && --open == 0) return i;
     }
     return code.size();
 }
 
 bool isNamedConstant(int t) {
-    return t == tkPi || t == tkE || t == tkI || t == tkSZERO || t == tkR;
+    return t == Token::Pi || t == Token::E || t == Token::I || t == Token::SZero || t == Token::R;
 }
 
 Value namedConstant(int t) {
     switch (t) {
-    case tkPi:
+    case Token::Pi:
         return makeReal(kPi);
-    case tkE:
+    case Token::E:
         return makeReal(std::exp(1.0L));
-    case tkI:
+    case Token::I:
         return makePair(0, 1);
-    case tkSZERO:
+    case Token::SZero:
         return Value{ValueKind::SignedZero, 0, 0, 1};
     default:
         return makeUndefined(ValueKind::Real);
@@ -122,29 +122,29 @@ void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         return;
     }
     switch (t) {
-    case tkX:
+    case Token::X:
         push(args.x);
         return;
-    case tkY:
+    case Token::Y:
         push(args.y);
         return;
-    case tkZ:
+    case Token::Z:
         push(args.z);
         return;
-    case tkW:
+    case Token::W:
         push(args.w);
         return;
-    case tkPi:
-    case tkE:
-    case tkI:
-    case tkSZERO:
-    case tkR:
+    case Token::Pi:
+    case Token::E:
+    case Token::I:
+    case Token::SZero:
+    case Token::R:
         push(namedConstant(t));
         return;
-    case tkPointX:
+    case Token::PointX:
         push(argumentPair(args.x, args.y));
         return;
-    case tkPointY:
+    case Token::PointY:
         push(argumentPair(args.z, args.w));
         return;
     default:
@@ -160,9 +160,9 @@ void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         userFunctionToken(t, base);
     } else if (isMultiArg(t)) {
         multiArgument(t, base);
-    } else if (t == tkSum || t == tkProduct || t == tkIgr) {
+    } else if (t == Token::Sum || t == Token::Product || t == Token::Igr) {
         startLoop(t, pc, args, base);
-    } else if (t == tkCof || t == tkSol) {
+    } else if (t == Token::Cof || t == Token::Sol) {
         const std::size_t end = matchingSend(c.code, pc + 1);
         const std::string_view body = c.code.substr(pc + 1, end - pc - 1);
         const Value n = pop(base);
@@ -171,9 +171,9 @@ void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         if (!spendSteps(static_cast<long>(body.size())))
             push(makeUndefined(ValueKind::Real));
         else
-            push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
+            push(t == Token::Cof ? coefficient(n, body, c) : solution(n, body, c, args));
         pc = end;
-    } else if (t == tkSend) {
+    } else if (t == Token::Send) {
         if (loops_.size() > loopBase) endOfBody(pc, args, base);
     } else if (isPostfix(t) || isOneArg(t) || isBinary(t) || isTwoArg(t)) {
         unaryOrBinary(t, base);
@@ -190,7 +190,7 @@ void Evaluator::unaryOrBinary(int t, std::size_t base) {
     }
     const Value b = pop(base);
     const Value a = pop(base);
-    if (t == tkPointFn) {
+    if (t == Token::PointFn) {
         // An undefined number selects no figure; k still decides the kind of the result.
         push(figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
         return;

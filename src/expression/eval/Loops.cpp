@@ -26,9 +26,9 @@ void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_
     const Value upper = pop(base);
     const Value lower = pop(base);
     LoopRecord loop;
-    loop.type = token == tkSum       ? LoopKind::Sum
-                : token == tkProduct ? LoopKind::Product
-                                     : LoopKind::Integral;
+    loop.type = token == Token::Sum       ? LoopKind::Sum
+                : token == Token::Product ? LoopKind::Product
+                                          : LoopKind::Integral;
     loop.variable = wholeIndex(pop(base), -2);
     loop.bodyStart = pc + 1;
     loop.boundsDefined = lower.valid && upper.valid;

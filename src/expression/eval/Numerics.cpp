@@ -74,8 +74,8 @@ Value Evaluator::solution(const Value& nValue, std::string_view bodyCode, const 
     const int n = wholeIndex(nValue, -1);
     if (n < 1) return makeUndefined(ValueKind::Real);
     std::string body(bodyCode);
-    const auto last = body.find_last_of(tokenChar(tkEqual));
-    if (last != std::string::npos) body[last] = tokenChar(tkMinus);
+    const auto last = body.find_last_of(tokenChar(Token::Equal));
+    if (last != std::string::npos) body[last] = tokenChar(Token::Minus);
     auto f = [&](Extended t) { return sampleBody(body, c, args, t); };
     LagrangePolynomial check;
     check.build(4, -1, 2, f);

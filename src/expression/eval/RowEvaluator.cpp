@@ -16,30 +16,30 @@ namespace tarlix {
 bool codeReadsArguments(std::string_view code) {
     for (char ch : code) {
         const int t = ch & 0xFF;
-        if (t == tkX || t == tkY || t == tkZ || t == tkW || t == tkPointX || t == tkPointY ||
-            isFunctionRef(t))
+        if (t == Token::X || t == Token::Y || t == Token::Z || t == Token::W ||
+            t == Token::PointX || t == Token::PointY || isFunctionRef(t))
             return true;
     }
     return false;
 }
 
 bool sinAndCosOfOneArgument(std::string_view code) {
-    if (code.find(tokenChar(tkSin)) == std::string_view::npos ||
-        code.find(tokenChar(tkCos)) == std::string_view::npos)
+    if (code.find(tokenChar(Token::Sin)) == std::string_view::npos ||
+        code.find(tokenChar(Token::Cos)) == std::string_view::npos)
         return false;
     // Where the operand ending at each token begins, for the tokens whose operands are known.
     std::vector<std::size_t> starts;
     std::vector<std::string_view> sines, cosines;
     for (std::size_t pc = 0; pc < code.size(); ++pc) {
         const int t = code[pc] & 0xFF;
-        if (isConstant(t) || t == tkX || t == tkY || t == tkZ || t == tkW || t == tkPi ||
-            t == tkE || t == tkI || t == tkPointX || t == tkPointY || isParameter(t) ||
-            isFunctionRef(t) || isFigure(t)) {
+        if (isConstant(t) || t == Token::X || t == Token::Y || t == Token::Z || t == Token::W ||
+            t == Token::Pi || t == Token::E || t == Token::I || t == Token::PointX ||
+            t == Token::PointY || isParameter(t) || isFunctionRef(t) || isFigure(t)) {
             starts.push_back(pc);
         } else if ((isPostfix(t) || isOneArg(t)) && !starts.empty()) {
             const std::string_view argument = code.substr(starts.back(), pc - starts.back());
-            if (t == tkSin) sines.push_back(argument);
-            if (t == tkCos) cosines.push_back(argument);
+            if (t == Token::Sin) sines.push_back(argument);
+            if (t == Token::Cos) cosines.push_back(argument);
         } else if ((isBinary(t) || isTwoArg(t)) && starts.size() >= 2) {
             starts.pop_back();
         } else {
@@ -182,7 +182,8 @@ bool RowEvaluator::trigonometryRow(Builtin id, const RowView& a, std::vector<Row
 bool RowEvaluator::dependsOnVarying(const CompiledExpression& record) const {
     if (request_.varyingParameter == 0) return false;
     const EvalEnv& env = scalar_.env();
-    return dependsOn(tkParamA + request_.varyingParameter - 1, record, env.document, env.settings);
+    return dependsOn(Token::ParamA + request_.varyingParameter - 1, record, env.document,
+                     env.settings);
 }
 
 } // namespace tarlix

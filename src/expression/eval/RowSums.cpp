@@ -66,14 +66,14 @@ private:
 
     bool token(int t) {
         if (isConstant(t)) return constant((*code_.consts)[static_cast<std::size_t>(t)]);
-        if (t == tkX) return push(Node{Node::Kind::X});
-        if (t == tkPi) return constant(makeReal(kPi));
-        if (t == tkE) return constant(makeReal(std::exp(1.0L)));
+        if (t == Token::X) return push(Node{Node::Kind::X});
+        if (t == Token::Pi) return constant(makeReal(kPi));
+        if (t == Token::E) return constant(makeReal(std::exp(1.0L)));
         if (isParameter(t))
             return constant(makeReal(scalar_.env().parameters.value(parameterIndex(t))));
         // The stack machine reads y from parameter slot 0: a constant for the whole row.
-        if (t == tkY) return constant(makeReal(scalar_.env().parameters.value(0)));
-        if (t == tkPointFn) return false;
+        if (t == Token::Y) return constant(makeReal(scalar_.env().parameters.value(0)));
+        if (t == Token::PointFn) return false;
         const auto id = builtinOfToken(t);
         if (!id) return false;
         if (isPostfix(t) || isOneArg(t)) return unary(*id);

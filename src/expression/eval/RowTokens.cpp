@@ -41,12 +41,15 @@ bool RowEvaluator::runToken(const CodeView& code, std::size_t& pc, const Argumen
     const int t = code.code[pc] & 0xFF;
     if (isConstant(t)) {
         stack.push_back(RowView::same((*code.consts)[static_cast<std::size_t>(t)]));
-    } else if (t == tkX || t == tkY || t == tkZ || t == tkW) {
-        stack.push_back(t == tkX ? args.x : t == tkY ? args.y : t == tkZ ? args.z : args.w);
+    } else if (t == Token::X || t == Token::Y || t == Token::Z || t == Token::W) {
+        stack.push_back(t == Token::X   ? args.x
+                        : t == Token::Y ? args.y
+                        : t == Token::Z ? args.z
+                                        : args.w);
     } else if (isNamedConstant(t)) {
         stack.push_back(RowView::same(namedConstant(t)));
-    } else if (t == tkPointX || t == tkPointY) {
-        stack.push_back(t == tkPointX ? pointRow(args.x, args.y) : pointRow(args.z, args.w));
+    } else if (t == Token::PointX || t == Token::PointY) {
+        stack.push_back(t == Token::PointX ? pointRow(args.x, args.y) : pointRow(args.z, args.w));
     } else if (isParameter(t)) {
         stack.push_back(parameterRow(parameterIndex(t)));
     } else if (isFunctionRef(t)) {
@@ -105,7 +108,7 @@ void RowEvaluator::aggregate(const CodeView& code, std::size_t& pc, const Argume
                              std::vector<RowView>& stack) {
     const int t = code.code[pc] & 0xFF;
     const std::size_t end = matchingSend(code.code, pc + 1);
-    const std::size_t count = t == tkCof || t == tkSol ? 1 : 3;
+    const std::size_t count = t == Token::Cof || t == Token::Sol ? 1 : 3;
     const std::vector<RowView> operands = popViews(stack, count);
     Row& out = newRow();
     island(code, pc, std::min(end + 1, code.code.size()), operands, args, out);
@@ -134,7 +137,7 @@ void RowEvaluator::unary(int t, std::vector<RowView>& stack) {
 void RowEvaluator::binary(int t, std::vector<RowView>& stack) {
     const RowView b = popView(stack);
     const RowView a = popView(stack);
-    if (t == tkPointFn) {
+    if (t == Token::PointFn) {
         stack.push_back(figureReference(a, b));
         return;
     }
@@ -167,8 +170,9 @@ void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t e
     // "cof" samples its body at x of its own and reads no other argument, so its value depends
     // on its operand alone, unless a parameter varies along the row or the body draws random
     // numbers: a column whose operand repeats the one before takes that column's value.
-    const bool operandOnly = (code.code[begin] & 0xFF) == tkCof && request_.varyingParameter == 0 &&
-                             part.code.find(tokenChar(tkRnd)) == std::string_view::npos;
+    const bool operandOnly = (code.code[begin] & 0xFF) == Token::Cof &&
+                             request_.varyingParameter == 0 &&
+                             part.code.find(tokenChar(Token::Rnd)) == std::string_view::npos;
     std::vector<Value> values(operands.size());
     for (std::size_t i = 0; i < n_; ++i) {
         if (operandOnly && i > 0 && sameValue(operands[0].get(i), operands[0].get(i - 1))) {

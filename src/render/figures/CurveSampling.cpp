@@ -17,7 +17,7 @@ bool needsSingleValues(const FigureEntry& f) {
     for (const CompiledExpression* e : {&f.whole, &f.radius})
         for (const char c : e->code) {
             const int t = static_cast<unsigned char>(c);
-            if (t == tkPath || t == tkIgr || t == tkSol) return true;
+            if (t == Token::Path || t == Token::Igr || t == Token::Sol) return true;
         }
     return false;
 }

@@ -150,7 +150,7 @@ private:
         std::string typed = source;
         const std::string tokens = tokenize(typed, cursor, env_.settings);
         const bool failedField = source.find(kFieldError) != std::string::npos;
-        if (failedField || tokens.find(tokenChar(tkUnrecognised)) != std::string::npos) {
+        if (failedField || tokens.find(tokenChar(Token::Unrecognised)) != std::string::npos) {
             drawRun(source, s);
             return;
         }
