@@ -38,14 +38,14 @@ struct AfterimageProject : BenchPicture {
         }
         for (int n = 1; n <= 5; ++n) {
             FigureEntry f = blankFigure(n);
-            f.kind = 1;
+            f.kind = FigureKind::Point;
             f.x.source = kPoints[n - 1][0];
             f.y.source = kPoints[n - 1][1];
             f.pointAfterimage = n == 1;
             storeFigure(ctx, n, f);
         }
         FigureEntry circle = blankFigure(6);
-        circle.kind = 2;
+        circle.kind = FigureKind::Circle;
         circle.x.source = "1";
         circle.y.source = "-1";
         circle.radius.source = "1";
@@ -107,7 +107,7 @@ void replay500AfterViewChange(benchmark::State& state) {
     bool wide = false;
     for (auto _ : state) {
         wide = !wide;
-        p.view.setView(nullptr, wide ? -6 : -5, wide ? 6 : 5, -5, 5);
+        p.view.setView(wide ? -6 : -5, wide ? 6 : 5, -5, 5);
         p.picture.recompute();
         p.drawPicture();
     }

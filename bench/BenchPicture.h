@@ -32,7 +32,7 @@ struct BenchPicture {
         view.areaRectify = false;
         view.xAxis.pixelLength = kWidth;
         view.yAxis.pixelLength = kHeight;
-        view.setView(nullptr, xLow, xHigh, yLow, yHigh);
+        view.setView(xLow, xHigh, yLow, yHigh);
     }
 
     void storeFunction(int n, const char* text) {

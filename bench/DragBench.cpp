@@ -43,7 +43,7 @@ const FigureText kFigureTexts[] = {
 
 FigureEntry figureOf(const FigureText& t) {
     FigureEntry f = blankFigure(t.n);
-    f.kind = static_cast<std::uint8_t>(t.kind);
+    f.kind = static_cast<FigureKind>(t.kind);
     f.x.source = t.x;
     f.y.source = t.y;
     f.radius.source = t.r;

@@ -31,7 +31,7 @@ struct HalfFullProject : BenchPicture {
         }
         for (int n = 1; n <= 11; ++n) {
             FigureEntry p = blankFigure(n);
-            p.kind = 1;
+            p.kind = FigureKind::Point;
             p.x.source = std::to_string(n - 6);
             p.y.source = "a+" + std::to_string(n % 3);
             storeFigure(ctx, n, p);

@@ -28,7 +28,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 
 bool startsWithYEquals(const std::string& tokens) {
-    return tokens.size() > 2 && code(tokens[0]) == tkY && code(tokens[1]) == tkEqual;
+    return tokens.size() > 2 && code(tokens[0]) == Token::Y && code(tokens[1]) == Token::Equal;
 }
 
 void evaluateRow(Evaluator& scalar, const CompiledExpression& record) {
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scalar.setStepBudget(kEvaluationSteps / 100);
     CompiledExpression calculator;
     const bool calculatorCompiled = setSource(calculator, lines[0], kModePlain, compileEnv);
-    if (calculatorCompiled) scalar.evaluate(calculator, makeUndefined(vkReal));
+    if (calculatorCompiled) scalar.evaluate(calculator, makeUndefined(ValueKind::Real));
     // The explicit mode compiles a text as the plain mode does once a leading "y=" is dropped,
     // so only a text that starts so is compiled again; the compile harness covers both modes.
     if (startsWithYEquals(calculator.tokens)) {

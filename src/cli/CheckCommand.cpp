@@ -20,7 +20,7 @@ std::string vertexName(int v) {
 
 std::string figureText(const FigureEntry& f) {
     std::string text = f.whole.source;
-    if (f.kind >= 2 && f.kind <= 4) text += ", r = " + f.radius.source;
+    if (hasRadius(f.kind)) text += ", r = " + f.radius.source;
     if (isCurveKind(f.kind))
         text += ", " + std::string(1, f.paramLetter) + " = " + f.paramLow.source + ".." +
                 f.paramHigh.source;
@@ -74,7 +74,7 @@ void printProject(const ProjectSession& s, std::ostream& out) {
     {
         StoreLine line(out, "figures");
         for (int i = 1; i <= kFigures; ++i)
-            if (p.figures[i].kind != 0)
+            if (p.figures[i].kind != FigureKind::Empty)
                 line.entry(std::string(1, figureLetter(i)), figureText(p.figures[i]));
     }
     {

@@ -22,11 +22,13 @@ std::optional<bool> parseSwitch(const std::string& v) {
     return std::nullopt;
 }
 
-bool setChoice(int& field, const std::string& value, std::initializer_list<int> allowed) {
+// A choice given by its number, as files keep it.
+template <typename Choice>
+bool setChoice(Choice& field, const std::string& value, std::initializer_list<Choice> allowed) {
     const auto n = parseInteger(value);
     if (!n) return false;
-    for (int a : allowed)
-        if (*n == a) {
+    for (Choice a : allowed)
+        if (*n == static_cast<int>(a)) {
             field = a;
             return true;
         }
@@ -62,15 +64,16 @@ bool applySetting(EngineSettings& s, const std::string& nameValue, std::ostream&
     const std::string value = nameValue.substr(eq + 1);
     bool ok = false;
     if (name == "AngleMode")
-        ok = setChoice(s.angleMode, value, {1, 2});
+        ok = setChoice(s.angleMode, value, {AngleMode::Radians, AngleMode::Degrees});
     else if (name == "LogMode")
-        ok = setChoice(s.logMode, value, {1, 2});
+        ok = setChoice(s.logMode, value, {LogMode::Common, LogMode::Natural});
     else if (name == "AngleArea")
-        ok = setChoice(s.angleArea, value, {1, 2});
+        ok = setChoice(s.angleArea, value, {AngleArea::ZeroToTwoPi, AngleArea::MinusPiToPi});
     else if (name == "CircleMode")
-        ok = setChoice(s.circleMode, value, {1, 2});
+        ok = setChoice(s.circleMode, value,
+                       {CircleMode::NegativeRadiusAllowed, CircleMode::NegativeRadiusUndefined});
     else if (name == "ThetaMode")
-        ok = setChoice(s.thetaMode, value, {1, 2});
+        ok = setChoice(s.thetaMode, value, {ThetaMode::PolarAngle, ThetaMode::Parameter});
     else if (name == "ComplexMode" || name == "AllowSqrtN") {
         const auto b = parseSwitch(value);
         ok = b.has_value();

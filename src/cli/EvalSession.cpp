@@ -104,7 +104,7 @@ int EvalSession::compiled(CompiledExpression& record, const std::string& text, i
 
 int EvalSession::definePoint(int n, const std::string& whole) {
     FigureEntry& figure = project_.figures[n];
-    figure.kind = 1;
+    figure.kind = FigureKind::Point;
     std::string xText, yText;
     splitWholePoint(whole, project_.engine.listSeparatorChar, xText, yText);
     if (const int status = compiled(figure.whole, whole, n)) return status;

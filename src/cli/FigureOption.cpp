@@ -16,18 +16,18 @@ namespace {
 
 struct KindName {
     std::string_view name;
-    int kind;
+    FigureKind kind;
     std::size_t minParts;
     std::size_t maxParts;
 };
 
 constexpr std::array<KindName, 6> kKinds{{
-    {"point", 1, 1, 1},
-    {"circle", 2, 2, 2},
-    {"hline", 3, 1, 2},
-    {"vline", 4, 1, 2},
-    {"polar", 5, 1, 4},
-    {"curve", 6, 1, 4},
+    {"point", FigureKind::Point, 1, 1},
+    {"circle", FigureKind::Circle, 2, 2},
+    {"hline", FigureKind::HorizontalLine, 1, 2},
+    {"vline", FigureKind::VerticalLine, 1, 2},
+    {"polar", FigureKind::Polar, 1, 4},
+    {"curve", FigureKind::Parametric, 1, 4},
 }};
 
 constexpr Extended kDefaultCurveStep = 0.01L;
@@ -99,7 +99,7 @@ std::optional<FigureOption> parseFigureOption(const std::string& text, const std
     option.figure = static_cast<int>(at) + 1;
     option.kind = kind->kind;
     option.parts = splitParts(utf8ToText(rest.substr(eq + 1)));
-    const bool curveRange = option.kind >= 5 && option.parts.size() == 2;
+    const bool curveRange = isCurveKind(option.kind) && option.parts.size() == 2;
     if (option.parts.size() < kind->minParts || option.parts.size() > kind->maxParts ||
         curveRange) {
         help(err, prefix, text);
@@ -115,26 +115,26 @@ bool defineFigure(FigureEntry& f, const FigureOption& o, const EngineSettings& s
     FigureCompiler compiled(settings, err, letter);
     const FigureDefaults defaults;
     f = blankFigure(n);
-    f.kind = static_cast<std::uint8_t>(o.kind);
+    f.kind = o.kind;
     f.pointColor = defaults.pointColor;
     f.lineColor = defaults.lineColor;
     f.pointSize = static_cast<std::uint8_t>(defaults.pointWidth);
-    f.lineWidth = static_cast<std::uint8_t>(o.kind >= 5 ? 2 : defaults.lineWidth);
+    f.lineWidth = static_cast<std::uint8_t>(isCurveKind(o.kind) ? 2 : defaults.lineWidth);
     f.labelPosition = kLabelUpperRight;
     const char separator = settings.listSeparatorChar;
     const std::string first = o.parts[0];
     const std::string second = o.parts.size() > 1 ? o.parts[1] : "0";
     std::string whole, xText, yText, radius;
     switch (o.kind) {
-    case 3:
+    case FigureKind::HorizontalLine:
         yText = first;
         radius = second;
         break;
-    case 4:
+    case FigureKind::VerticalLine:
         xText = first;
         radius = second;
         break;
-    case 5:
+    case FigureKind::Polar:
         xText = "r cos@";
         yText = "r sin@";
         whole = joinWholePoint(xText, yText, separator);
@@ -143,11 +143,11 @@ bool defineFigure(FigureEntry& f, const FigureOption& o, const EngineSettings& s
     default:
         whole = first;
         splitWholePoint(whole, separator, xText, yText);
-        radius = o.kind == 2 ? second : "";
+        radius = o.kind == FigureKind::Circle ? second : "";
         break;
     }
-    if (o.kind >= 5) {
-        f.paramLetter = o.kind == 5 ? '@' : 't';
+    if (isCurveKind(o.kind)) {
+        f.paramLetter = o.kind == FigureKind::Polar ? '@' : 't';
         f.paramStep = kDefaultCurveStep;
         if (o.parts.size() >= 3) {
             f.paramLow.source = o.parts[1];

@@ -8,8 +8,8 @@
 //   curve:L=POINT[;LOW;HIGH[;STEP]]  a parametric curve (x(t), y(t)), t from LOW to HIGH
 // The step of a curve is 0.01 unless given.
 
+#include "document/DocumentRecords.h"
 #include "expression/EngineSettings.h"
-#include "expression/ExpressionRecords.h"
 
 #include <iosfwd>
 #include <optional>
@@ -20,7 +20,7 @@ namespace tarlix::cli {
 
 struct FigureOption {
     int figure = 0; // 1..22
-    int kind = 1;
+    FigureKind kind = FigureKind::Point;
     std::vector<std::string> parts; // the texts between ";", in single-byte text
 };
 

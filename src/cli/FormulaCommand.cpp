@@ -42,7 +42,7 @@ bool compiles(const std::string& text, const EngineSettings& settings, std::stri
     tokens = record.tokens;
     const bool ok = compile(record, kModeRelation, true, env);
     for (const auto& e : box.entries) err << kPrefix << textToUtf8(e.text, true) << "\n";
-    return ok || tokens.find(tokenChar(tkUnrecognised)) != std::string::npos;
+    return ok || tokens.find(tokenChar(Token::Unrecognised)) != std::string::npos;
 }
 } // namespace
 

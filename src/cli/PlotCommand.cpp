@@ -31,7 +31,7 @@ struct PlotRequest {
     int height = 600;
     Extended xLow = -5, xHigh = 5, yLow = -5, yHigh = 5;
     bool polar = false;
-    int gridStyle = 0;
+    GridStyle gridStyle = GridStyle::Lines;
     std::vector<std::pair<int, Extended>> parameters; // slot, value
     std::vector<SegmentOption> segments;
     std::string output;
@@ -77,7 +77,7 @@ bool parseScanWidth(const std::string& text, PlotRequest& r) {
 bool parseGridStyle(const std::string& text, PlotRequest& r) {
     const auto n = parseInteger(text);
     if (!n || *n < 0 || *n > 3) return false;
-    r.gridStyle = static_cast<int>(*n);
+    r.gridStyle = static_cast<GridStyle>(*n);
     return true;
 }
 
@@ -183,9 +183,9 @@ void setUpView(View& view, const PlotRequest& r) {
     view.areaRectify = false;
     view.xAxis.pixelLength = r.width;
     view.yAxis.pixelLength = r.height;
-    view.setView(nullptr, r.xLow, r.xHigh, r.yLow, r.yHigh);
-    view.axisType = r.polar ? 1 : 0;
-    view.gridStyle = static_cast<std::uint8_t>(r.gridStyle);
+    view.setView(r.xLow, r.xHigh, r.yLow, r.yHigh);
+    view.axisType = r.polar ? AxisType::Polar : AxisType::Cartesian;
+    view.gridStyle = r.gridStyle;
 }
 
 int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {

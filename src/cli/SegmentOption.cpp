@@ -25,7 +25,8 @@ char undefinedFigure(const Project& project, const std::string& letters) {
     for (char c : letters) {
         const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         for (int n = 1; n <= kFigures; ++n)
-            if (figureLetter(n) == upper && project.figures[n].kind == 0) return upper;
+            if (figureLetter(n) == upper && project.figures[n].kind == FigureKind::Empty)
+                return upper;
     }
     return 0;
 }
@@ -41,9 +42,10 @@ std::string segmentOptionHelp() {
 std::optional<SegmentOption> parseSegmentOption(const std::string& text) {
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos) return std::nullopt;
-    const auto kind = parseInteger(text.substr(0, colon));
-    if (!kind || !knownSegmentKind(static_cast<int>(*kind))) return std::nullopt;
-    SegmentOption option{static_cast<int>(*kind), utf8ToText(text.substr(colon + 1)), text};
+    const auto number = parseInteger(text.substr(0, colon));
+    const auto kind = number ? segmentKindOfNumber(static_cast<int>(*number)) : std::nullopt;
+    if (!kind) return std::nullopt;
+    SegmentOption option{*kind, utf8ToText(text.substr(colon + 1)), text};
     if (option.letters.empty()) return std::nullopt;
     for (char c : option.letters)
         if (!vertexLetter(c)) return std::nullopt;
@@ -55,7 +57,7 @@ bool addSegments(const std::vector<SegmentOption>& options, Project& project, st
     const PenDefaults defaults = NewObjectDefaults{}.segment;
     for (const SegmentOption& option : options) {
         SegmentRecord r;
-        r.kind = static_cast<std::uint8_t>(option.kind);
+        r.kind = option.kind;
         r.penColor = defaults.color;
         r.width = static_cast<std::uint8_t>(defaults.width);
         r.lineStyle = static_cast<std::uint8_t>(defaults.lineStyle);

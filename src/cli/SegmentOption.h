@@ -13,7 +13,7 @@
 namespace tarlix::cli {
 
 struct SegmentOption {
-    int kind = 0;
+    SegmentKind kind = SegmentKind::None;
     std::string letters; // program text
     std::string text;    // as given, for messages
 };

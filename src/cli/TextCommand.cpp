@@ -92,7 +92,7 @@ int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     const auto lines = markupLines(parsed->positional());
     QtHeadless platform;
     auto probe = platform.createImage(width, kMinPicturePixels);
-    probe->setFont(Font{"Times New Roman", memo.textSize, 0, memo.textColor});
+    probe->setFont(Font{"Times New Roman", memo.textSize, FontStyle::Plain, memo.textColor});
     const auto [baselines, height] = layoutLines(*probe, env, lines, options);
     auto image =
         platform.createImage(width, std::clamp(height, kMinPicturePixels, kMaxPicturePixels));

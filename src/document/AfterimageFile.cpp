@@ -58,7 +58,7 @@ void putByte(std::string& out, unsigned v) {
 // colours at 32, 36 and 40, the flags at 44..49.
 void putPosition(std::string& out, const FigurePosition& p) {
     const std::size_t start = out.size();
-    putByte(out, p.kind);
+    putByte(out, static_cast<unsigned>(p.kind));
     putByte(out, 0);
     putExtended(out, p.x);
     putExtended(out, p.y);
@@ -96,7 +96,7 @@ bool relevantParameter(const Project& p, int i) {
         if (r.afterimage && uses(p, token, r.expr)) return true;
     for (int n = 1; n <= kFigures; ++n) {
         const FigureEntry& f = p.figures[n];
-        if (f.kind == 0 || !figureUses(p, token, f)) continue;
+        if (f.kind == FigureKind::Empty || !figureUses(p, token, f)) continue;
         if (f.pointAfterimage || f.lineAfterimage || f.locusWidth != 0) return true;
         for (int s = 1; s <= p.segments.count; ++s)
             if (p.segments[s].afterimage && p.segments[s].usesVertex(n)) return true;
@@ -201,8 +201,8 @@ bool readPosition(Reader& in, FigurePosition& p) {
         r.byte(kind) && r.byte(padding) && r.extended(p.x) && r.extended(p.y) && r.extended(p.r);
     for (std::int32_t& c : colours) ok = ok && r.int32(c);
     for (unsigned& f : flags) ok = ok && r.byte(f);
-    if (!ok || kind > 6) return false;
-    p.kind = static_cast<std::uint8_t>(kind);
+    if (!ok || kind > static_cast<unsigned>(FigureKind::Parametric)) return false;
+    p.kind = static_cast<FigureKind>(kind);
     p.pointColor = colours[0];
     p.lineColor = colours[1];
     p.fillColor = colours[2];
@@ -267,7 +267,7 @@ void loadAfterimages(AfterimageStore& store, const Project& project, const std::
     Reader in(bytes);
     const char* header = nullptr;
     if (!in.bytes(kHeaderSize, header)) {
-        messages.show(kMsgAfterimageFileDamaged, mkError, false);
+        messages.show(kMsgAfterimageFileDamaged, MessageKind::Error, false);
         return;
     }
     if (static_cast<unsigned char>(header[0]) != sizeof kVersion - 1 ||
@@ -278,7 +278,7 @@ void loadAfterimages(AfterimageStore& store, const Project& project, const std::
         for (int i = 1; i <= 14; ++i)
             s.parameters[static_cast<std::size_t>(i - 1)] = project.parameters[i].value;
         if (!readSnapshot(in, s)) {
-            messages.show(kMsgAfterimageFileDamaged, mkError, false);
+            messages.show(kMsgAfterimageFileDamaged, MessageKind::Error, false);
             return;
         }
         store.push(s);

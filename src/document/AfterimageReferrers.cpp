@@ -20,7 +20,7 @@ AfterimageReferrers afterimageReferrers(const Project& project, int token) {
         r.relations[static_cast<std::size_t>(i)] = uses(project, token, project.relations[i].expr);
     for (int i = 1; i <= kFigures; ++i) {
         const FigureEntry& f = project.figures[i];
-        if (f.kind == 0) continue;
+        if (f.kind == FigureKind::Empty) continue;
         for (const CompiledExpression* e : {&f.whole, &f.x, &f.y, &f.radius})
             r.figures[static_cast<std::size_t>(i)] =
                 r.figures[static_cast<std::size_t>(i)] || uses(project, token, *e);

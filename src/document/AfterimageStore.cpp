@@ -27,15 +27,16 @@ AfterimageSnapshot::AfterimageSnapshot() {
 }
 
 bool AfterimageSnapshot::holdsAnything() const {
-    const bool anyPosition = std::any_of(positions.begin(), positions.end(),
-                                         [](const auto& p) { return p && p->kind != 0; });
+    const bool anyPosition = std::any_of(positions.begin(), positions.end(), [](const auto& p) {
+        return p && p->kind != FigureKind::Empty;
+    });
     return anyPosition || anyColoured(functions) || anyColoured(relations) ||
            anyColoured(curveLines) || anyColoured(segmentPens);
 }
 
 const FigurePosition* AfterimageSnapshot::position(int n) const {
     const auto& p = positions[at(n)];
-    return p && p->kind != 0 ? &*p : nullptr;
+    return p && p->kind != FigureKind::Empty ? &*p : nullptr;
 }
 
 bool AfterimageStore::push(const AfterimageSnapshot& snapshot) {
@@ -56,13 +57,12 @@ void AfterimageStore::clear() {
 
 AfterimageHit AfterimageStore::pointAt(const View& view, int px, int py,
                                        const std::bitset<kFigures + 1>& visible,
-                                       const std::array<int, kFigures>& kinds) const {
+                                       const std::array<FigureKind, kFigures>& kinds) const {
     for (const AfterimageSnapshot& s : ring_) {
         for (int n = kFigures; n >= 1; --n) {
             const FigurePosition* p = s.position(n);
-            const int kind = kinds[at(n)];
-            if (!p || !visible.test(at(n) + 1) ||
-                (kind != 1 && kind != 2 && kind != 5 && kind != 6))
+            const FigureKind kind = kinds[at(n)];
+            if (!p || !visible.test(at(n) + 1) || !(isPointKind(kind) || isCurveKind(kind)))
                 continue;
             if (std::abs(view.xAxis.toPixel(p->x) - px) < 4 &&
                 std::abs(view.yAxis.toPixel(p->y) - py) < 4)

@@ -72,7 +72,7 @@ public:
     // pixels from (px, py) in both directions, in the oldest snapshot that has one.
     AfterimageHit pointAt(const View& view, int px, int py,
                           const std::bitset<kFigures + 1>& visible,
-                          const std::array<int, kFigures>& kinds) const;
+                          const std::array<FigureKind, kFigures>& kinds) const;
 
     // The object leaves every snapshot: its recorded colour becomes white.
     void removeFunction(int n);

@@ -26,7 +26,8 @@ std::string backgroundFileOfName(const std::string& projectPath, const std::stri
 
 bool acceptsBackgroundFile(Document& ctx, const std::string& file) {
     if (backgroundNameInFile(file)) return true;
-    ctx.messages.show(kMsgBackgroundName + file.substr(afterFolder(file)), mkError, false);
+    ctx.messages.show(kMsgBackgroundName + file.substr(afterFolder(file)), MessageKind::Error,
+                      false);
     return false;
 }
 

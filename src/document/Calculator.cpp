@@ -42,7 +42,7 @@ std::optional<Value> calculate(Document& ctx, const std::string& text) {
     const ViewAreaSource area(ctx.view);
     EvalEnv evalEnv{ctx.project.engine, ctx.project, parameters, &random, &area};
     Evaluator evaluator(evalEnv);
-    return evaluator.evaluate(record, makeUndefined(vkReal));
+    return evaluator.evaluate(record, makeUndefined(ValueKind::Real));
 }
 
 const std::string& Calculator::equal(Document& ctx) {

@@ -21,7 +21,7 @@ bool figureUsesToken(const Project& p, int n, int token) {
                               parameterOfLetter(f.paramLetter) != 0;
     if (usesToken(p, token, f.paramLow) || usesToken(p, token, f.paramHigh)) return true;
     if (ownParameter) return false;
-    for (FigurePart part : {fpWhole, fpX, fpY, fpRadius})
+    for (FigurePart part : {FigurePart::Whole, FigurePart::X, FigurePart::Y, FigurePart::Radius})
         if (usesToken(p, token, f.part(part))) return true;
     return false;
 }
@@ -35,13 +35,14 @@ void markChanged(const Project& project, RedrawState& redraw, int token) {
         if (usesToken(project, token, project.explicitFunctions[n].expr))
             mark(explicitFunctionToken(n));
     // While theta is the polar angle in relations, the parameter of that name is not theirs.
-    const bool thetaIsAngle = token == tkTheta && project.engine.thetaMode == 1;
+    const bool thetaIsAngle =
+        token == Token::Theta && project.engine.thetaMode == ThetaMode::PolarAngle;
     for (int n = 1; n <= kRelations && !thetaIsAngle; ++n)
         if (usesToken(project, token, project.relations[n].expr)) mark(relationToken(n));
     for (int n = 1; n <= kUserFunctions; ++n)
         if (usesToken(project, token, project.userFunctions[n])) mark(userFunctionToken(n));
     for (int n = 1; n <= kFigures; ++n)
-        if (project.figures[n].kind != 0 && figureUsesToken(project, n, token))
+        if (project.figures[n].kind != FigureKind::Empty && figureUsesToken(project, n, token))
             mark(figureToken(n));
 }
 

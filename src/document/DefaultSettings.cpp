@@ -250,19 +250,19 @@ void writeDefaults(SettingsStore& s, const DefaultTargets& t) {
 
     s.writeBool(kScale, "SquareQ", t.view.equalScales);
     s.writeBool(kScale, "AxisOn", t.view.axisOn);
-    s.writeInteger(kScale, "PsMesh", t.view.gridStyle);
-    s.writeInteger(kScale, "Letterposition", t.view.tickLabelPlacement);
+    s.writeInteger(kScale, "PsMesh", static_cast<int>(t.view.gridStyle));
+    s.writeInteger(kScale, "Letterposition", static_cast<int>(t.view.tickLabelPlacement));
     s.writeInteger(kScale, "AxisWidth", t.view.axisWidth);
     s.writeInteger(kScale, "ThetaNum", t.view.thetaNum);
-    s.writeInteger(kScale, "AxisType", t.view.axisType);
+    s.writeInteger(kScale, "AxisType", static_cast<int>(t.view.axisType));
     s.writeInteger(kScale, "FontSize", t.view.fontSize);
     s.writeBool(kScale, "DegreeFont", t.project.degreeFont);
 
-    s.writeInteger(kFunction, "AngleMode", t.engine.angleMode);
-    s.writeInteger(kFunction, "LogMode", t.engine.logMode);
-    s.writeInteger(kFunction, "AngleArea", t.engine.angleArea);
-    s.writeInteger(kFunction, "CircleMode", t.engine.circleMode);
-    s.writeInteger(kFunction, "ThetaMode", t.engine.thetaMode);
+    s.writeInteger(kFunction, "AngleMode", static_cast<int>(t.engine.angleMode));
+    s.writeInteger(kFunction, "LogMode", static_cast<int>(t.engine.logMode));
+    s.writeInteger(kFunction, "AngleArea", static_cast<int>(t.engine.angleArea));
+    s.writeInteger(kFunction, "CircleMode", static_cast<int>(t.engine.circleMode));
+    s.writeInteger(kFunction, "ThetaMode", static_cast<int>(t.engine.thetaMode));
     s.writeBool(kFunction, "ComplexMode", t.engine.complexMode);
     s.writeBool(kFunction, "AllowSqrtN", t.engine.allowSqrtN);
 
@@ -270,9 +270,9 @@ void writeDefaults(SettingsStore& s, const DefaultTargets& t) {
     s.writeBool(kGraph, "DrawOnCalc", t.project.drawWhileComputing);
     s.writeBool(kGraph, "ShowSync", t.project.showSync);
     s.writeInteger(kGraph, "ScanWidth", t.project.scanWidth);
-    s.writeInteger(kGraph, "DrawMode", t.project.drawMode);
+    s.writeInteger(kGraph, "DrawMode", static_cast<int>(t.project.drawMode));
     s.writeInteger(kGraph, "AfterImageColorNo", t.project.afterimageColorIndex);
-    s.writeInteger(kGraph, "CapStyle", t.project.capStyle);
+    s.writeInteger(kGraph, "CapStyle", static_cast<int>(t.project.capStyle));
     s.writeBool(kGraph, "ShowProperty", t.objects.showProperty);
     s.writeBool(kGraph, "AimgOfArea", t.project.afterimageFills);
 
@@ -286,7 +286,7 @@ void writeDefaults(SettingsStore& s, const DefaultTargets& t) {
     s.writeInteger(kDefaultFigure, "RColorNo1", static_cast<std::int32_t>(f.lineColor));
     s.writeInteger(kDefaultFigure, "RWidth", f.lineWidth);
     s.writeInteger(kDefaultFigure, "LineStyle", f.lineStyle);
-    s.writeInteger(kDefaultFigure, "Dimension", f.dimension);
+    s.writeInteger(kDefaultFigure, "Dimension", static_cast<int>(f.dimension));
     s.flush();
 }
 

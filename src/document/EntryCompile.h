@@ -1,8 +1,8 @@
 #pragma once
 // Compiling the expressions of an entry from their text, in the mode of the entry's store.
 
+#include "document/DocumentRecords.h"
 #include "expression/Compiler.h"
-#include "expression/ExpressionRecords.h"
 
 namespace tarlix {
 

@@ -13,24 +13,25 @@ namespace {
 struct VisibilityTarget {
     bool* visible = nullptr;
     int token = 0;
-    CategoryPanel panel = cpExplicit;
+    CategoryPanel panel = CategoryPanel::Explicit;
 };
 
 VisibilityTarget targetOf(Project& p, CategoryPanel panel, int row) {
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         if (!p.explicitFunctions.contains(row) || p.explicitFunctions[row].expr.source.empty())
             break;
         return {&p.explicitFunctions[row].visible, explicitFunctionToken(row), panel};
-    case cpRelations:
+    case CategoryPanel::Relations:
         if (!p.relations.contains(row) || p.relations[row].expr.source.empty()) break;
         return {&p.relations[row].visible, relationToken(row), panel};
-    case cpCurves:
-    case cpBasicFigures:
-        if (!p.figures.contains(row) || p.figures[row].kind == 0) break;
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
+        if (!p.figures.contains(row) || p.figures[row].kind == FigureKind::Empty) break;
         return {&p.figures[row].visible, figureToken(row),
-                isCurveKind(p.figures[row].kind) ? cpCurves : cpBasicFigures};
-    case cpConnectedFigures:
+                isCurveKind(p.figures[row].kind) ? CategoryPanel::Curves
+                                                 : CategoryPanel::BasicFigures};
+    case CategoryPanel::ConnectedFigures:
         if (row < 1 || row > p.segments.count) break;
         return {&p.segments[row].visible, 0, panel};
     default:

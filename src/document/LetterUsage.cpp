@@ -35,7 +35,7 @@ bool scriptUsesLetter(const std::vector<std::string>& memo, char letter) {
 
 bool figuresUse(const Project& p, int token) {
     for (const FigureEntry& f : p.figures) {
-        if (f.kind == 0) continue;
+        if (f.kind == FigureKind::Empty) continue;
         for (const CompiledExpression* r : {&f.x, &f.y, &f.radius, &f.paramLow, &f.paramHigh})
             if (uses(p, token, *r)) return true;
     }
@@ -58,7 +58,8 @@ bool parameterInUse(const Project& project, int i, char horizontalLetter) {
     for (const EquationEntry& f : project.explicitFunctions)
         if (uses(project, token, f.expr)) return true;
     // While theta is the polar angle in relations, a relation's theta is not the parameter.
-    const bool thetaIsAngle = i == kThetaParameter && project.engine.thetaMode == 1;
+    const bool thetaIsAngle =
+        i == kThetaParameter && project.engine.thetaMode == ThetaMode::PolarAngle;
     for (const EquationEntry& f : project.relations)
         if (!thetaIsAngle && uses(project, token, f.expr)) return true;
     return figuresUse(project, token) || windowsUse(project, token) ||

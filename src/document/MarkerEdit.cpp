@@ -16,11 +16,11 @@ constexpr int kWrittenDigits = 15;
 
 const CompiledExpression& expressionOf(const Project& p, Marker m) {
     switch (m) {
-    case Marker::valueX:
+    case Marker::ValueX:
         return p.valueWindow.x;
-    case Marker::lowerLimit:
+    case Marker::LowerLimit:
         return p.integralWindow.bounds.low;
-    case Marker::upperLimit:
+    case Marker::UpperLimit:
         break;
     }
     return p.integralWindow.bounds.high;
@@ -34,14 +34,14 @@ CompiledExpression& expressionOf(Project& p, Marker m) {
 
 std::optional<Extended> draggableMarkerX(const Project& project, MarkerWindows open,
                                          Marker marker) {
-    const bool windowOpen = marker == Marker::valueX ? open.valueWindow : open.integralWindow;
+    const bool windowOpen = marker == Marker::ValueX ? open.valueWindow : open.integralWindow;
     const CompiledExpression& e = expressionOf(project, marker);
     if (!windowOpen || !e.marked || !isNumberText(e)) return std::nullopt;
     return readNumber(e.source, project.engine.decimalChar);
 }
 
 std::optional<Marker> markerAt(const Document& ctx, MarkerWindows open, int px) {
-    for (const Marker m : {Marker::valueX, Marker::lowerLimit, Marker::upperLimit}) {
+    for (const Marker m : {Marker::ValueX, Marker::LowerLimit, Marker::UpperLimit}) {
         const std::optional<Extended> x = draggableMarkerX(ctx.project, open, m);
         if (x && std::abs(ctx.view.xAxis.toPixel(*x) - px) <= kMarkerReach) return m;
     }

@@ -10,7 +10,7 @@
 
 namespace tarlix {
 
-enum class Marker { valueX = 2, lowerLimit = 3, upperLimit = 4 };
+enum class Marker { ValueX = 2, LowerLimit = 3, UpperLimit = 4 };
 
 // Which of the two windows are open (the markers of a closed window are not on the graph).
 struct MarkerWindows {

@@ -2,6 +2,8 @@
 // The attributes new objects start with, and the marker pen of the graph window. Built-in
 // values first; the settings store overwrites them at start-up and for every new project.
 
+#include "document/DocumentRecords.h"
+
 #include <cstdint>
 
 namespace tarlix {
@@ -18,7 +20,7 @@ struct FigureDefaults {
     std::uint32_t lineColor = 0xFF0000;
     int lineWidth = 1;
     int lineStyle = 1;
-    int dimension = 1;
+    FigureNotation dimension = FigureNotation::Coordinates;
 };
 
 struct NewObjectDefaults {

@@ -17,7 +17,7 @@ void newProject(Document& ctx, const ViewDefaults& defaults, int reserve) {
     ctx.view.areaRectify = true;
     ctx.reloadDefaultSettings();
     ctx.view.resetFromDefaults(reserve, true, defaults);
-    ctx.view.resetView(nullptr);
+    ctx.view.resetView();
     ctx.view.setHooks(viewHooks);
     p.projectPath.clear();
     ctx.clearUndoHistories();
@@ -34,7 +34,7 @@ void initialiseParameters(Document& ctx) {
     p.settings.animationPeriod = kDefaultAnimationPeriod;
     for (int i = 1; i <= kParameterCount; ++i)
         markChanged(p, ctx.view.redrawState(), parameterToken(i));
-    ctx.hooks().categoryChanged(cpParameters);
+    ctx.hooks().categoryChanged(CategoryPanel::Parameters);
     p.modified = true;
     ctx.hooks().redraw();
 }
@@ -47,7 +47,8 @@ void compileAll(Document& ctx, bool showErrors) {
         compileText(f.expr, kModeExplicit, showErrors, env);
     for (EquationEntry& f : p.relations) compileText(f.expr, kModeRelation, showErrors, env);
     for (int n = 1; n <= kFigures; ++n)
-        if (p.figures[n].kind != 0) compileFigure(p.figures[n], n, {}, showErrors, env);
+        if (p.figures[n].kind != FigureKind::Empty)
+            compileFigure(p.figures[n], n, {}, showErrors, env);
     compileWindowTexts(p, showErrors, env);
 }
 

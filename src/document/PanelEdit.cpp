@@ -12,27 +12,27 @@ bool isBlank(const std::string& s) {
 }
 
 bool figureIn(const Project& p, CategoryPanel panel, int n) {
-    if (!p.figures.contains(n) || p.figures[n].kind == 0) return false;
-    return isCurveKind(p.figures[n].kind) == (panel == cpCurves);
+    if (!p.figures.contains(n) || p.figures[n].kind == FigureKind::Empty) return false;
+    return isCurveKind(p.figures[n].kind) == (panel == CategoryPanel::Curves);
 }
 
 // Whether row n of the category holds an object.
 bool holdsObject(const Project& p, CategoryPanel panel, int n) {
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         return p.explicitFunctions.contains(n) && !isBlank(p.explicitFunctions[n].expr.source);
-    case cpRelations:
+    case CategoryPanel::Relations:
         return p.relations.contains(n) && !isBlank(p.relations[n].expr.source);
-    case cpCurves:
-    case cpBasicFigures:
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
         return figureIn(p, panel, n);
-    case cpUserFunctions:
+    case CategoryPanel::UserFunctions:
         return p.userFunctions.contains(n) && !isBlank(p.userFunctions[n].source);
-    case cpConnectedFigures:
+    case CategoryPanel::ConnectedFigures:
         return n >= 1 && n <= p.segments.count;
-    case cpParameters:
+    case CategoryPanel::Parameters:
         return n >= 1 && n <= kParameterCount;
-    case cpMemo:
+    case CategoryPanel::Memo:
         break;
     }
     return false;
@@ -41,16 +41,16 @@ bool holdsObject(const Project& p, CategoryPanel panel, int n) {
 // The row states of a category; the two figure categories share the figures' states.
 RowState* rowState(Project& p, CategoryPanel panel, int n) {
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         return &p.explicitFunctionRows[n];
-    case cpRelations:
+    case CategoryPanel::Relations:
         return &p.relationRows[n];
-    case cpCurves:
-    case cpBasicFigures:
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
         return &p.figureRows[n];
-    case cpUserFunctions:
+    case CategoryPanel::UserFunctions:
         return &p.userFunctionRows[n];
-    case cpParameters:
+    case CategoryPanel::Parameters:
         return &p.parameterRows[n];
     default:
         return nullptr;
@@ -59,16 +59,16 @@ RowState* rowState(Project& p, CategoryPanel panel, int n) {
 
 int rowCount(CategoryPanel panel) {
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         return kExplicitFunctions;
-    case cpRelations:
+    case CategoryPanel::Relations:
         return kRelations;
-    case cpCurves:
-    case cpBasicFigures:
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
         return kFigures;
-    case cpUserFunctions:
+    case CategoryPanel::UserFunctions:
         return kUserFunctions;
-    case cpParameters:
+    case CategoryPanel::Parameters:
         return kParameterCount;
     default:
         return 0;
@@ -96,13 +96,13 @@ bool movePosition(Project& p, CategoryPanel panel, int dragged, int target) {
         return false;
     const int to = b->position;
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         moveInPackedOrder(p.explicitFunctionRows, &RowState::position, *a, to);
         break;
-    case cpRelations:
+    case CategoryPanel::Relations:
         moveInPackedOrder(p.relationRows, &RowState::position, *a, to);
         break;
-    case cpUserFunctions:
+    case CategoryPanel::UserFunctions:
         moveInPackedOrder(p.userFunctionRows, &RowState::position, *a, to);
         break;
     default: // both figure categories number their rows among all figures
@@ -120,28 +120,29 @@ void changed(Document& ctx, CategoryPanel panel) {
 } // namespace
 
 bool canDeleteEntry(const Project& project, CategoryPanel panel, int n) {
-    if (panel == cpParameters || panel == cpMemo) return false;
-    if ((panel == cpCurves || panel == cpBasicFigures) && n == kFigures) return false;
+    if (panel == CategoryPanel::Parameters || panel == CategoryPanel::Memo) return false;
+    if ((panel == CategoryPanel::Curves || panel == CategoryPanel::BasicFigures) && n == kFigures)
+        return false;
     return holdsObject(project, panel, n);
 }
 
 bool deleteEntry(Document& ctx, CategoryPanel panel, int n) {
     if (!canDeleteEntry(ctx.project, panel, n)) return false;
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         storeExplicitFunction(ctx, n, blankEquation());
         break;
-    case cpRelations:
+    case CategoryPanel::Relations:
         storeRelation(ctx, n, blankEquation());
         break;
-    case cpCurves:
-    case cpBasicFigures:
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
         storeFigure(ctx, n, blankFigure(n));
         break;
-    case cpUserFunctions:
+    case CategoryPanel::UserFunctions:
         storeUserFunction(ctx, n, CompiledExpression{});
         break;
-    case cpConnectedFigures:
+    case CategoryPanel::ConnectedFigures:
         deleteSegment(ctx, n);
         break;
     default:
@@ -164,7 +165,7 @@ bool showAllRows(Document& ctx, CategoryPanel panel) {
     for (int n = 1; n <= rowCount(panel); ++n) {
         RowState* row = rowState(ctx.project, panel, n);
         // The figure categories share their states: each lists only its own figures.
-        const bool ownRow = panel != cpCurves && panel != cpBasicFigures;
+        const bool ownRow = panel != CategoryPanel::Curves && panel != CategoryPanel::BasicFigures;
         if (row->shown || !(ownRow || figureIn(ctx.project, panel, n))) continue;
         row->shown = true;
         any = true;
@@ -174,7 +175,9 @@ bool showAllRows(Document& ctx, CategoryPanel panel) {
 }
 
 bool moveRowOnto(Document& ctx, CategoryPanel panel, int dragged, int target) {
-    if (panel == cpParameters || panel == cpConnectedFigures || panel == cpMemo) return false;
+    if (panel == CategoryPanel::Parameters || panel == CategoryPanel::ConnectedFigures ||
+        panel == CategoryPanel::Memo)
+        return false;
     if (!holdsObject(ctx.project, panel, dragged) || !holdsObject(ctx.project, panel, target))
         return false;
     if (!movePosition(ctx.project, panel, dragged, target)) return false;
@@ -182,12 +185,11 @@ bool moveRowOnto(Document& ctx, CategoryPanel panel, int dragged, int target) {
     return true;
 }
 
-bool moveCategoryPanel(Document& ctx, CategoryPanel dragged, int target) {
+bool moveCategoryPanel(Document& ctx, CategoryPanel dragged, std::optional<CategoryPanel> target) {
     auto& panels = ctx.project.categories;
-    if (!panels.contains(dragged) || dragged == target) return false;
-    if (target != 0 && !panels.contains(target)) return false;
+    if (dragged == target) return false;
     const int from = panels[dragged].order;
-    const int to = target == 0 ? kCategoryPanels : panels[target].order;
+    const int to = target ? panels[*target].order : kCategoryPanels;
     if (from == to) return false;
     moveInPackedOrder(panels, &CategoryPanelState::order, panels[dragged], to);
     ctx.project.modified = true;
@@ -197,7 +199,7 @@ bool moveCategoryPanel(Document& ctx, CategoryPanel dragged, int target) {
 
 bool setCategoryVisible(Document& ctx, CategoryPanel panel, bool visible) {
     auto& panels = ctx.project.categories;
-    if (!panels.contains(panel) || panels[panel].visible == visible) return false;
+    if (panels[panel].visible == visible) return false;
     panels[panel].visible = visible;
     changed(ctx, panel);
     return true;

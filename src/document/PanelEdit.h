@@ -6,6 +6,8 @@
 
 #include "document/ProjectEdit.h"
 
+#include <optional>
+
 namespace tarlix {
 
 // Replaces the object of row n by a blank entry (figures: the blank figure; connected figures:
@@ -27,8 +29,8 @@ bool showAllRows(Document& ctx, CategoryPanel panel);
 bool moveRowOnto(Document& ctx, CategoryPanel panel, int dragged, int target);
 
 // A category panel dropped on another: before it when it comes from below, after it when it
-// comes from above; target 0 (the empty part of the column) puts it last.
-bool moveCategoryPanel(Document& ctx, CategoryPanel dragged, int target);
+// comes from above; no target (the empty part of the column) puts it last.
+bool moveCategoryPanel(Document& ctx, CategoryPanel dragged, std::optional<CategoryPanel> target);
 bool setCategoryVisible(Document& ctx, CategoryPanel panel, bool visible);
 
 } // namespace tarlix

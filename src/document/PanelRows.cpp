@@ -25,7 +25,7 @@ PanelRowText equationRow(const EquationEntry& e, const RowState& state, std::str
 PanelRowText figureRow(const Project& p, int i, bool curves) {
     const FigureEntry& f = p.figures[i];
     PanelRowText r;
-    r.used = f.kind != 0 && isCurveKind(f.kind) == curves;
+    r.used = f.kind != FigureKind::Empty && isCurveKind(f.kind) == curves;
     r.shown = p.figureRows[i].shown;
     r.position = p.figureRows[i].position;
     r.visible = f.visible;
@@ -62,45 +62,45 @@ PanelRowText segmentRow(const Project& p, int i) {
 
 } // namespace
 
-Store<CategoryPanelState, kCategoryPanels> initialCategoryPanels() {
-    Store<CategoryPanelState, kCategoryPanels> panels;
-    for (int i = 1; i <= kCategoryPanels; ++i) panels[i] = {i != cpConnectedFigures, i, 0};
+CategoryPanels initialCategoryPanels() {
+    CategoryPanels panels;
+    for (CategoryPanel panel : kAllCategoryPanels)
+        panels[panel] = {panel != CategoryPanel::ConnectedFigures, panelNumber(panel), 0};
     return panels;
 }
 
 std::vector<PanelRowText> panelRows(const Project& p, CategoryPanel panel) {
     std::vector<PanelRowText> rows;
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         for (int i = 1; i <= kExplicitFunctions; ++i)
             rows.push_back(equationRow(p.explicitFunctions[i], p.explicitFunctionRows[i],
                                        explicitRowCaption(i)));
         break;
-    case cpRelations:
+    case CategoryPanel::Relations:
         for (int i = 1; i <= kRelations; ++i)
             rows.push_back(equationRow(p.relations[i], p.relationRows[i], relationRowCaption(i)));
         break;
-    case cpCurves:
-    case cpBasicFigures:
-        for (int i = 1; i <= kFigures; ++i) rows.push_back(figureRow(p, i, panel == cpCurves));
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
+        for (int i = 1; i <= kFigures; ++i)
+            rows.push_back(figureRow(p, i, panel == CategoryPanel::Curves));
         break;
-    case cpUserFunctions:
+    case CategoryPanel::UserFunctions:
         for (int i = 1; i <= kUserFunctions; ++i) rows.push_back(userFunctionRow(p, i));
         break;
-    case cpConnectedFigures:
+    case CategoryPanel::ConnectedFigures:
         for (int i = 1; i <= kSegments; ++i) rows.push_back(segmentRow(p, i));
         break;
-    case cpParameters:
-    case cpMemo:
+    case CategoryPanel::Parameters:
+    case CategoryPanel::Memo:
         break;
     }
     return rows;
 }
 
 std::array<CategoryPanel, kCategoryPanels> panelsInOrder(const Project& p) {
-    std::array<CategoryPanel, kCategoryPanels> order{};
-    for (int i = 1; i <= kCategoryPanels; ++i)
-        order[static_cast<std::size_t>(i - 1)] = static_cast<CategoryPanel>(i);
+    std::array<CategoryPanel, kCategoryPanels> order = kAllCategoryPanels;
     std::stable_sort(order.begin(), order.end(), [&](CategoryPanel a, CategoryPanel b) {
         return p.categories[a].order < p.categories[b].order;
     });

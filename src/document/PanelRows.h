@@ -40,17 +40,28 @@ template <int N> void resetRows(Store<RowState, N>& rows) {
 }
 
 // The eight category panels, in the order the project file lists them.
-enum CategoryPanel : int {
-    cpExplicit = 1,
-    cpRelations,
-    cpCurves,
-    cpBasicFigures,
-    cpParameters,
-    cpUserFunctions,
-    cpMemo,
-    cpConnectedFigures,
+enum class CategoryPanel : int {
+    Explicit = 1,
+    Relations,
+    Curves,
+    BasicFigures,
+    Parameters,
+    UserFunctions,
+    Memo,
+    ConnectedFigures,
 };
 inline constexpr int kCategoryPanels = 8;
+
+// Every category panel, in file order.
+inline constexpr std::array<CategoryPanel, kCategoryPanels> kAllCategoryPanels = {
+    CategoryPanel::Explicit,     CategoryPanel::Relations,       CategoryPanel::Curves,
+    CategoryPanel::BasicFigures, CategoryPanel::Parameters,      CategoryPanel::UserFunctions,
+    CategoryPanel::Memo,         CategoryPanel::ConnectedFigures};
+
+// The panel's place in file order, 1..8.
+constexpr int panelNumber(CategoryPanel panel) {
+    return static_cast<int>(panel);
+}
 
 struct CategoryPanelState {
     bool visible = true;
@@ -58,8 +69,18 @@ struct CategoryPanelState {
     int top = 0;   // top in pixels as the data panel last laid the column out
 };
 
+// The state of each category panel, numbered in file order or looked up by the panel.
+class CategoryPanels : public Store<CategoryPanelState, kCategoryPanels> {
+public:
+    using Store::operator[];
+    CategoryPanelState& operator[](CategoryPanel panel) { return (*this)[panelNumber(panel)]; }
+    const CategoryPanelState& operator[](CategoryPanel panel) const {
+        return (*this)[panelNumber(panel)];
+    }
+};
+
 // All visible except the connected figures, stacked in file order.
-Store<CategoryPanelState, kCategoryPanels> initialCategoryPanels();
+CategoryPanels initialCategoryPanels();
 
 // What one row of a category panel shows, before the panel lays it out. Texts are in the
 // program's single-byte text, theta written as '@'.

@@ -15,7 +15,7 @@ char parameterLetter(int i) {
 }
 
 int parameterToken(int i) {
-    return tkY + i;
+    return Token::Y + i;
 }
 
 int parameterOfLetter(char c) {

@@ -112,7 +112,7 @@ const CompiledExpression* Project::userFunction(int n) const {
 }
 
 const CompiledExpression* Project::figure(int n, FigurePart part) const {
-    if (!figures.contains(n) || figures[n].kind == 0) return nullptr;
+    if (!figures.contains(n) || figures[n].kind == FigureKind::Empty) return nullptr;
     return &figures[n].part(part);
 }
 

@@ -4,13 +4,13 @@
 // beside it. The program holds one Project; tests make their own.
 
 #include "base/Store.h"
+#include "document/DocumentRecords.h"
 #include "document/PanelRows.h"
 #include "document/ParamTable.h"
 #include "document/ProjectSettings.h"
 #include "document/SegmentStore.h"
 #include "expression/DocumentExpressions.h"
 #include "expression/EngineSettings.h"
-#include "expression/ExpressionRecords.h"
 
 #include <string>
 #include <string_view>
@@ -57,7 +57,7 @@ public:
 
     ProjectSettings settings;
     EngineSettings engine; // integralPartitions lives here too
-    Store<CategoryPanelState, kCategoryPanels> categories;
+    CategoryPanels categories;
 
     // Paths are the system's bytes (UTF-8 on Linux), never single-byte text, so that any name
     // the system allows opens and saves.

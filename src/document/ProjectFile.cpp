@@ -24,7 +24,7 @@ std::string withoutFolder(const std::string& path) {
 }
 
 void showError(Document& ctx, const std::string& text) {
-    ctx.messages.show(text, mkError, false);
+    ctx.messages.show(text, MessageKind::Error, false);
 }
 
 // Text boxes keep their place relative to the drawing when its size changes.
@@ -149,7 +149,7 @@ bool openProject(Document& ctx, const std::string& path, const std::optional<Dra
     TokenLines list;
     list.fromText(bytes);
     if (list.count() == 0 || !acceptedHeader(list.line(0))) {
-        ctx.messages.show(kMsgInvalidVersion, mkWarning, false);
+        ctx.messages.show(kMsgInvalidVersion, MessageKind::Warning, false);
         return false;
     }
     const EngineSettings& e = ctx.project.engine;

@@ -4,20 +4,33 @@
 // definite-integral windows.
 
 #include "base/Store.h"
-#include "expression/ExpressionRecords.h"
+#include "document/DocumentRecords.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tarlix {
 
+// The DrawMode setting: how the samples of explicit functions become lines. Numbered as files
+// and the settings store keep it; any other number draws as Automatic.
+enum class FunctionDrawMode : std::uint8_t {
+    Automatic = 1, // join samples, break at jumps ("Auto.")
+    Connect = 2,   // join every defined sample ("Conectar")
+    Dots = 3,      // a dot per sample ("Graficar")
+};
+
+// The CapStyle setting: how thick lines end. Numbered as files and the settings store keep it;
+// any number other than 0 ends them flat.
+enum class LineEnds : std::uint8_t { Round = 0, Flat = 1 };
+
 struct ProjectSettings {
     std::uint8_t scanWidth = 4; // cell size of the relation scan: 1, 2, 4 or 8
-    std::uint8_t capStyle = 0;
+    LineEnds capStyle = LineEnds::Round;
     bool drawWhileDragging = false;
     bool drawWhileComputing = true;
     bool afterimageFills = false;
-    std::uint8_t drawMode = 1; // the settings store's value replaces it at start and on New
+    // The settings store's value replaces it at start and on New.
+    FunctionDrawMode drawMode = FunctionDrawMode::Automatic;
     bool showSync = false;
     std::uint8_t afterimageColorIndex = 2;
     bool afterimagesOn = true;

@@ -99,10 +99,10 @@ void writeRelations(TokenLines& list, const Project& p) {
 
 void writeFigure(TokenLines& list, const FigureEntry& f, int n, const FreeText& free) {
     list.addStrLn(std::string(1, figureLetter(n)));
-    list.addInt(f.kind);
+    list.addInt(static_cast<int>(f.kind));
     list.addInt(f.labelPosition);
-    list.addIntLn(f.notation);
-    if (f.kind == 0) return;
+    list.addIntLn(static_cast<int>(f.notation));
+    if (f.kind == FigureKind::Empty) return;
     free.mark(list);
     list.addStrLn(f.label);
     for (const CompiledExpression* r : {&f.x, &f.y, &f.radius, &f.paramLow, &f.paramHigh})
@@ -119,14 +119,15 @@ void writeFigure(TokenLines& list, const FigureEntry& f, int n, const FreeText& 
     list.addBool(f.drag);
     list.addInt(f.fillPattern);
     list.addInt(f.curveStyle);
-    list.addIntLn(f.curveFill);
+    list.addIntLn(static_cast<int>(f.curveFill));
     list.addInt(f.pointSize);
     list.addInt(f.locusWidth);
     list.addIntLn(f.lineWidth);
 }
 
 void writeFigures(TokenLines& list, const Project& p, const FreeText& free) {
-    const int n = lastUsed(p.figures, [](const FigureEntry& f) { return f.kind != 0; });
+    const int n =
+        lastUsed(p.figures, [](const FigureEntry& f) { return f.kind != FigureKind::Empty; });
     writeHead(list, "Point", p.figureRows, n);
     for (int i = 1; i <= n; ++i) writeFigure(list, p.figures[i], i, free);
     list.addStrLn(kSectionSeparator);
@@ -137,7 +138,7 @@ void writeSegments(TokenLines& list, const SegmentStore& segments, const FreeTex
     list.addIntLn(segments.count);
     for (int i = 1; i <= segments.count; ++i) {
         const SegmentRecord& s = segments[i];
-        list.addInt(s.kind);
+        list.addInt(static_cast<int>(s.kind));
         list.addInt(s.lineStyle);
         list.addInt(s.fillPattern);
         list.addInt(colour(s.penColor));
@@ -179,19 +180,20 @@ void writeSettings(TokenLines& list, const Project& p) {
     const ProjectSettings& s = p.settings;
     const EngineSettings& e = p.engine;
     list.addStrLn("KakuMode ScanWidth LogMode ThetaMode AreaMode capStyle");
-    for (int v : {e.angleMode, int{s.scanWidth}, e.logMode, e.thetaMode, e.angleArea,
-                  int{s.capStyle}, int{s.drawWhileDragging}, int{s.drawWhileComputing},
+    for (int v : {static_cast<int>(e.angleMode), int{s.scanWidth}, static_cast<int>(e.logMode),
+                  static_cast<int>(e.thetaMode), static_cast<int>(e.angleArea),
+                  static_cast<int>(s.capStyle), int{s.drawWhileDragging}, int{s.drawWhileComputing},
                   int{e.complexMode}, int{e.allowSqrtN}, int{s.afterimageFills}})
         list.addInt(v);
     list.endLine();
     list.addStrLn("DrawMode SegmentShowSync");
-    list.addInt(s.drawMode);
+    list.addInt(static_cast<int>(s.drawMode));
     list.addBoolLn(s.showSync);
     list.addStrLn("AfterImageColorNo, CanAImg");
     list.addInt(s.afterimageColorIndex);
     list.addBoolLn(s.afterimagesOn);
     list.addStrLn("circleMode");
-    list.addIntLn(e.circleMode);
+    list.addIntLn(static_cast<int>(e.circleMode));
     list.addStrLn(kSectionSeparator);
 }
 
@@ -240,14 +242,14 @@ void writeViewSettings(TokenLines& list, const View& view, const ProjectSettings
                   "ShowEquation AxisType PolorNum Areafixed");
     list.addBool(view.equalScales);
     list.addBool(view.areaRectify);
-    list.addInt(view.gridStyle);
+    list.addInt(static_cast<int>(view.gridStyle));
     list.addInt(view.axisWidth);
     list.addInt(view.fontSize);
     list.addBool(view.axisOn);
-    list.addInt(view.tickLabelPlacement);
+    list.addInt(static_cast<int>(view.tickLabelPlacement));
     list.addBool(s.showCoordinates);
     list.addBool(s.showEquation);
-    list.addInt(view.axisType);
+    list.addInt(static_cast<int>(view.axisType));
     list.addInt(view.thetaNum);
     list.addBoolLn(s.areaFixed);
     list.addStrLn(kSectionSeparator);

@@ -59,8 +59,8 @@ bool confirmEquation(Document& ctx, Store<EquationEntry, N>& store, int n, Equat
     }
     compileText(entry.expr, mode, true, ctx.compileEnv());
     if (failed(entry.expr)) return false;
-    if (refuseY && (usesToken(entry.expr, tkY) || usesToken(entry.expr, tkR))) {
-        ctx.messages.show(kMsgNoYInFunctions, mkWarning, false);
+    if (refuseY && (usesToken(entry.expr, Token::Y) || usesToken(entry.expr, Token::R))) {
+        ctx.messages.show(kMsgNoYInFunctions, MessageKind::Warning, false);
         return false;
     }
     return !circularInPlace(ctx, store[n], entry);
@@ -70,16 +70,16 @@ bool confirmEquation(Document& ctx, Store<EquationEntry, N>& store, int n, Equat
 bool complete(const FigureEntry& f) {
     const bool x = !isBlank(f.x), y = !isBlank(f.y), r = !isBlank(f.radius);
     switch (f.kind) {
-    case 1:
-    case 6:
+    case FigureKind::Point:
+    case FigureKind::Parametric:
         return x && y;
-    case 2:
+    case FigureKind::Circle:
         return x && y && r;
-    case 3:
+    case FigureKind::HorizontalLine:
         return y && r;
-    case 4:
+    case FigureKind::VerticalLine:
         return x && r;
-    case 5:
+    case FigureKind::Polar:
         return r;
     default:
         return true;
@@ -88,14 +88,15 @@ bool complete(const FigureEntry& f) {
 
 // Clears what the kind does not use, so that no stale text keeps a reference alive.
 void clearUnused(FigureEntry& f) {
-    if (f.kind == 3) f.x = CompiledExpression{};
-    if (f.kind == 4) f.y = CompiledExpression{};
-    if (f.kind == 1 || f.kind == 6) f.radius = CompiledExpression{};
+    if (f.kind == FigureKind::HorizontalLine) f.x = CompiledExpression{};
+    if (f.kind == FigureKind::VerticalLine) f.y = CompiledExpression{};
+    if (f.kind == FigureKind::Point || f.kind == FigureKind::Parametric)
+        f.radius = CompiledExpression{};
     if (isCurveKind(f.kind)) return;
     f.paramLow = CompiledExpression{};
     f.paramHigh = CompiledExpression{};
     f.curveStyle = 1;
-    if (f.kind != 1) f.locusWidth = 0;
+    if (f.kind != FigureKind::Point) f.locusWidth = 0;
 }
 
 // The curve checks; may switch the curve's afterimage off (with the warning).
@@ -104,16 +105,16 @@ bool curveAccepted(Document& ctx, FigureEntry& f) {
     const bool rangeOk = !isBlank(f.paramLow) && !isBlank(f.paramHigh) && !failed(f.paramLow) &&
                          !failed(f.paramHigh);
     if (!rangeOk || !(f.paramStep > 0) || param == 0) {
-        ctx.messages.show(kMsgBadCurveParameter, mkWarning, false);
+        ctx.messages.show(kMsgBadCurveParameter, MessageKind::Warning, false);
         return false;
     }
     const int token = parameterToken(param);
-    if (f.kind == 6 && !usesToken(f.x, token) && !usesToken(f.y, token)) {
-        ctx.messages.show(kMsgBadCurveParameter, mkWarning, false);
+    if (f.kind == FigureKind::Parametric && !usesToken(f.x, token) && !usesToken(f.y, token)) {
+        ctx.messages.show(kMsgBadCurveParameter, MessageKind::Warning, false);
         return false;
     }
     if (f.lineAfterimage && (usesToken(f.paramLow, token) || usesToken(f.paramHigh, token))) {
-        ctx.messages.show(kMsgRangeUsesParameter, mkWarning, false);
+        ctx.messages.show(kMsgRangeUsesParameter, MessageKind::Warning, false);
         f.lineAfterimage = false;
     }
     return true;
@@ -149,11 +150,11 @@ bool confirmRelation(Document& ctx, int n, EquationEntry entry) {
 bool confirmFigure(Document& ctx, int n, FigureEntry entry, FigureDefaults& defaults) {
     Project& p = ctx.project;
     if (!p.figures.contains(n)) return false;
-    if (entry.kind == 0) {
+    if (entry.kind == FigureKind::Empty) {
         storeFigure(ctx, n, blankFigure(n));
         return true;
     }
-    if (entry.kind == 5) {
+    if (entry.kind == FigureKind::Polar) {
         entry.x.source = "r cos@";
         entry.y.source = "r sin@";
     }
@@ -161,7 +162,7 @@ bool confirmFigure(Document& ctx, int n, FigureEntry entry, FigureDefaults& defa
     clearUnused(entry);
     compileFigure(entry, n, FigureParts{}, true, ctx.compileEnv());
     if (!complete(entry)) {
-        ctx.messages.show(msg::kNotFinished, mkError, false);
+        ctx.messages.show(msg::kNotFinished, MessageKind::Error, false);
         return false;
     }
     if (failed(entry.x) || failed(entry.y) || failed(entry.radius)) return false;
@@ -176,16 +177,17 @@ bool confirmSegment(Document& ctx, int index, SegmentRecord record, const std::s
                     PenDefaults& defaults) {
     SegmentStore& segments = ctx.project.segments;
     if (index < 1 || index > segments.count + 1) return false;
-    if (record.kind == skNone) {
+    if (record.kind == SegmentKind::None) {
         deleteSegment(ctx, index);
         return true;
     }
     const std::string refusal = readSegmentVertices(ctx.project, letters, record);
     if (!refusal.empty()) {
-        ctx.messages.show(refusal, mkWarning, false);
+        ctx.messages.show(refusal, MessageKind::Warning, false);
         return false;
     }
-    if (record.kind == skAngle || record.kind == skArc || record.kind == skBracket)
+    if (record.kind == SegmentKind::Angle || record.kind == SegmentKind::Arc ||
+        record.kind == SegmentKind::Bracket)
         record.lineStyle = 1;
     defaults = {record.penColor, record.width, record.lineStyle};
     if (index > segments.count) {
@@ -204,10 +206,10 @@ bool setEntryColour(Document& ctx, CategoryPanel panel, int row, std::uint32_t c
                     ColourTarget target) {
     Project& p = ctx.project;
     switch (panel) {
-    case cpExplicit:
-    case cpRelations: {
+    case CategoryPanel::Explicit:
+    case CategoryPanel::Relations: {
         // A function or relation has one colour, its pen, which is also its line.
-        const bool explicitFunction = panel == cpExplicit;
+        const bool explicitFunction = panel == CategoryPanel::Explicit;
         if (target == ColourTarget::Inside) return false;
         if (explicitFunction ? !p.explicitFunctions.contains(row) : !p.relations.contains(row))
             return false;
@@ -220,9 +222,9 @@ bool setEntryColour(Document& ctx, CategoryPanel panel, int row, std::uint32_t c
             storeRelation(ctx, row, std::move(e));
         return true;
     }
-    case cpCurves:
-    case cpBasicFigures: {
-        if (!p.figures.contains(row) || p.figures[row].kind == 0) return false;
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures: {
+        if (!p.figures.contains(row) || p.figures[row].kind == FigureKind::Empty) return false;
         FigureEntry f = p.figures[row];
         std::uint32_t& field = target == ColourTarget::Main   ? f.pointColor
                                : target == ColourTarget::Line ? f.lineColor
@@ -232,7 +234,7 @@ bool setEntryColour(Document& ctx, CategoryPanel panel, int row, std::uint32_t c
         storeFigure(ctx, row, std::move(f));
         return true;
     }
-    case cpConnectedFigures: {
+    case CategoryPanel::ConnectedFigures: {
         if (row < 1 || row > p.segments.count) return false;
         SegmentRecord r = p.segments[row];
         std::uint32_t& field = target == ColourTarget::Inside ? r.fillColor : r.penColor;

@@ -31,7 +31,7 @@ void compileLoaded(ReadState& s) {
     for (EquationEntry& f : p.explicitFunctions) compileRead(f.expr, kModeExplicit, s.in, env);
     for (EquationEntry& f : p.relations) compileRead(f.expr, kModeRelation, s.in, env);
     for (int n = 1; n <= kFigures; ++n)
-        if (p.figures[n].kind != 0) compileFigureRead(p.figures[n], n, s.in, env);
+        if (p.figures[n].kind != FigureKind::Empty) compileFigureRead(p.figures[n], n, s.in, env);
 }
 
 // The window expressions are compiled once the whole file has been read.

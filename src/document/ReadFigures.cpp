@@ -88,7 +88,7 @@ void readStyleLines(ProjectInput& in, FigureEntry& f) {
     f.lineAfterimage = in.readBool(f.lineAfterimage);
     in.next();
     f.curveStyle = 1;
-    f.curveFill = 0;
+    f.curveFill = CurveFill::None;
     f.drag = true;
     f.fillPattern = 1;
     f.pointColor = readColour(in, f.pointColor);
@@ -99,7 +99,7 @@ void readStyleLines(ProjectInput& in, FigureEntry& f) {
     f.drag = in.readBool(f.drag);
     f.fillPattern = readByte(in, f.fillPattern);
     f.curveStyle = readByte(in, f.curveStyle);
-    f.curveFill = readByte(in, f.curveFill, 0, 3);
+    f.curveFill = readKind(in, f.curveFill, CurveFill::None, CurveFill::ToColumn);
     in.next();
     f.pointSize = readByte(in, f.pointSize);
     f.locusWidth = readByte(in, f.locusWidth);
@@ -110,10 +110,10 @@ void readStyleLines(ProjectInput& in, FigureEntry& f) {
 // Before 2.1 circles and polar curves left no trace, and a polar curve ran over a full turn of
 // theta with the pen of its point.
 void convertPre21(FigureEntry& f) {
-    if (f.kind != 2 && f.kind != 5) return;
+    if (f.kind != FigureKind::Circle && f.kind != FigureKind::Polar) return;
     const std::uint8_t locus = f.locusWidth;
     f.locusWidth = 0;
-    if (f.kind != 5) return;
+    if (f.kind != FigureKind::Polar) return;
     f.paramLow.source = "0";
     f.paramHigh.source = "2Pi";
     f.lineWidth = locus;
@@ -122,12 +122,13 @@ void convertPre21(FigureEntry& f) {
 }
 
 void readFigureRecord(ProjectInput& in, FigureEntry& f) {
-    f.notation = 1;
-    const std::int32_t kind = in.readInt(f.kind);
+    f.notation = FigureNotation::Coordinates;
+    const std::int32_t kind = in.readInt(static_cast<std::int32_t>(f.kind));
     f.labelPosition = readByte(in, f.labelPosition, 0, 9);
-    f.notation = readByte(in, f.notation, 1, 2);
+    f.notation = readKind(in, f.notation, FigureNotation::Coordinates, FigureNotation::Vector);
     in.next();
-    if (kind >= 0 && kind <= 6) f.kind = static_cast<std::uint8_t>(kind);
+    if (kind >= 0 && kind <= static_cast<int>(FigureKind::Parametric))
+        f.kind = static_cast<FigureKind>(kind);
     if (kind == 0 && in.from("1.9")) return;
     f.label = in.text();
     f.x.source = in.expression();
@@ -163,7 +164,7 @@ void readFigures(ReadState& s) {
         readFigureRecord(in, entry != 0 ? p.figures[entry] : scratch);
     }
     for (int i = 1; i <= kFigures; ++i) {
-        if (p.figures[i].kind == 0)
+        if (p.figures[i].kind == FigureKind::Empty)
             p.figureRows[i].position = 0;
         else
             placeRow(p.figureRows, i);

@@ -9,7 +9,8 @@ namespace tarlix {
 
 namespace {
 
-constexpr std::uint8_t kOldVectorBackwards = 4; // a vector drawn from its second vertex
+// A vector drawn from its second vertex, a kind of older files.
+constexpr auto kOldVectorBackwards = static_cast<SegmentKind>(4);
 
 // Files before 2.7 numbered the figures after T two lower.
 int renumberedVertex(int v, const ProjectInput& in) {
@@ -33,14 +34,14 @@ void tidySegment(SegmentRecord& r) {
         if (v == kFileVertexO) v = kFigures;
     }
     if (r.kind == kOldVectorBackwards) {
-        r.kind = skVector;
+        r.kind = SegmentKind::Vector;
         std::swap(r.vertices[0], r.vertices[1]);
     }
 }
 
 void readSegment(ProjectInput& in, SegmentRecord& r) {
     r.vertices.fill(0);
-    r.kind = readByte(in, r.kind, 0, skBezier);
+    r.kind = readKind(in, r.kind, SegmentKind::None, SegmentKind::Bezier);
     r.lineStyle = readByte(in, r.lineStyle);
     r.fillPattern = readByte(in, r.fillPattern);
     r.penColor = readColour(in, r.penColor);

@@ -10,8 +10,8 @@ namespace tarlix {
 
 namespace {
 
-int readMode(ProjectInput& in, int fallback) {
-    return readInRange(in, fallback, 1, 2);
+template <typename Mode> Mode readMode(ProjectInput& in, Mode fallback) {
+    return readKind(in, fallback, static_cast<Mode>(1), static_cast<Mode>(2));
 }
 
 void readAxisTicks(ProjectInput& in, AxisState& a) {
@@ -61,10 +61,10 @@ void readSettings(ReadState& s) {
     ProjectInput& in = s.in;
     ProjectSettings& ps = s.p.settings;
     EngineSettings& e = s.p.engine;
-    e.thetaMode = 2;
-    e.logMode = 1;
+    e.thetaMode = ThetaMode::Parameter;
+    e.logMode = LogMode::Common;
     ps.scanWidth = 4;
-    ps.capStyle = 0;
+    ps.capStyle = LineEnds::Round;
     ps.drawWhileDragging = false;
     ps.drawWhileComputing = true;
     e.complexMode = false;
@@ -77,7 +77,7 @@ void readSettings(ReadState& s) {
     e.logMode = readMode(in, e.logMode);
     e.thetaMode = readMode(in, e.thetaMode);
     e.angleArea = readMode(in, e.angleArea);
-    ps.capStyle = readByte(in, ps.capStyle, 0, 1);
+    ps.capStyle = readKind(in, ps.capStyle, LineEnds::Round, LineEnds::Flat);
     ps.drawWhileDragging = in.readBool(ps.drawWhileDragging);
     ps.drawWhileComputing = in.readBool(ps.drawWhileComputing);
     e.complexMode = in.readBool(e.complexMode);
@@ -86,7 +86,8 @@ void readSettings(ReadState& s) {
     in.next();
     in.skip();
     ps.showSync = true;
-    ps.drawMode = readByte(in, ps.drawMode);
+    ps.drawMode =
+        static_cast<FunctionDrawMode>(readByte(in, static_cast<std::uint8_t>(ps.drawMode)));
     ps.showSync = in.readBool(ps.showSync);
     in.next();
     in.skip();
@@ -147,14 +148,15 @@ void readViewSettings(ReadState& s) {
     v.axisOn = false;
     v.equalScales = in.readBool(v.equalScales);
     v.areaRectify = in.readBool(v.areaRectify);
-    v.gridStyle = readByte(in, v.gridStyle, 0, 3);
+    v.gridStyle = readKind(in, v.gridStyle, GridStyle::Lines, GridStyle::DarkLines);
     v.axisWidth = readByte(in, v.axisWidth, 1, 3);
     v.fontSize = readByte(in, v.fontSize, 1, 255);
     v.axisOn = in.readBool(v.axisOn);
-    v.tickLabelPlacement = readByte(in, v.tickLabelPlacement);
+    v.tickLabelPlacement = static_cast<TickLabelPlacement>(
+        readByte(in, static_cast<std::uint8_t>(v.tickLabelPlacement)));
     ps.showCoordinates = in.readBool(ps.showCoordinates);
     ps.showEquation = in.readBool(ps.showEquation);
-    v.axisType = readByte(in, 0);
+    v.axisType = static_cast<AxisType>(readByte(in, 0));
     const std::int32_t thetaNum = in.readInt(12);
     v.thetaNum = limits::validThetaNum(thetaNum) ? thetaNum : 12;
     ps.areaFixed = in.readBool(false);

@@ -41,6 +41,12 @@ std::int32_t readInRange(ProjectInput& in, std::int32_t fallback, std::int32_t l
 // The number of entries that follow, alone on its line; a negative one counts none.
 int readCount(ProjectInput& in);
 std::uint8_t readByte(ProjectInput& in, std::uint8_t fallback, int low = 0, int high = 255);
+// A kind stored as the number of its enumerator, one of low..high.
+template <typename Kind> Kind readKind(ProjectInput& in, Kind fallback, Kind low, Kind high) {
+    return static_cast<Kind>(readInRange(in, static_cast<std::int32_t>(fallback),
+                                         static_cast<std::int32_t>(low),
+                                         static_cast<std::int32_t>(high)));
+}
 // A colour; files before 2.8 hold a number of the sixteen-colour pen palette instead.
 std::uint32_t readColour(ProjectInput& in, std::uint32_t fallback);
 // The pen palette in effect at start-up, numbers 0..15.

@@ -18,7 +18,7 @@ void readMarkedExpression(ProjectInput& in, CompiledExpression& r) {
 }
 
 // The panel moved to the top last ends first: the smallest stored top comes first.
-void orderPanels(Store<CategoryPanelState, kCategoryPanels>& panels) {
+void orderPanels(CategoryPanels& panels) {
     for (int t = kPanelTopLimit; t >= 0; --t) {
         for (int i = kCategoryPanels; i >= 1; --i) {
             if (panels[i].top != t) continue;
@@ -34,18 +34,20 @@ std::int32_t readTop(ProjectInput& in, std::int32_t fallback) {
     return readInRange(in, fallback, -1000000, 1000000);
 }
 
-void readOldPanels(ProjectInput& in, Store<CategoryPanelState, kCategoryPanels>& panels) {
-    const CategoryPanel oldOrder[kOldPanelTops] = {cpExplicit,      cpRelations,  cpBasicFigures,
-                                                   cpUserFunctions, cpParameters, cpMemo};
+void readOldPanels(ProjectInput& in, CategoryPanels& panels) {
+    const CategoryPanel oldOrder[kOldPanelTops] = {
+        CategoryPanel::Explicit,      CategoryPanel::Relations,  CategoryPanel::BasicFigures,
+        CategoryPanel::UserFunctions, CategoryPanel::Parameters, CategoryPanel::Memo};
     for (CategoryPanel c : oldOrder) panels[c].top = readTop(in, panels[c].top);
-    panels[cpCurves].top = panels[cpBasicFigures].top;
-    panels[cpConnectedFigures].top = kPanelTopLimit;
+    panels[CategoryPanel::Curves].top = panels[CategoryPanel::BasicFigures].top;
+    panels[CategoryPanel::ConnectedFigures].top = kPanelTopLimit;
     const CategoryPanel visibleOrder[kCategoryPanels] = {
-        cpExplicit,   cpRelations, cpBasicFigures,     cpUserFunctions,
-        cpParameters, cpMemo,      cpConnectedFigures, cpCurves};
+        CategoryPanel::Explicit,         CategoryPanel::Relations,  CategoryPanel::BasicFigures,
+        CategoryPanel::UserFunctions,    CategoryPanel::Parameters, CategoryPanel::Memo,
+        CategoryPanel::ConnectedFigures, CategoryPanel::Curves};
     for (CategoryPanel c : visibleOrder) panels[c].visible = in.readBool(panels[c].visible);
-    panels[cpCurves].visible = panels[cpBasicFigures].visible;
-    panels[cpConnectedFigures].visible = false;
+    panels[CategoryPanel::Curves].visible = panels[CategoryPanel::BasicFigures].visible;
+    panels[CategoryPanel::ConnectedFigures].visible = false;
 }
 
 } // namespace

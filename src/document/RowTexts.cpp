@@ -34,9 +34,9 @@ std::string segmentRowCaption(int n) {
 
 int userFunctionArgumentCount(const Project& project, int n) {
     const std::string& t = project.userFunctions[n].tokens;
-    if (uses(t, tkW)) return 4;
-    if (uses(t, tkZ)) return 3;
-    if (uses(t, tkY) || uses(t, tkTheta)) return 2;
+    if (uses(t, Token::W)) return 4;
+    if (uses(t, Token::Z)) return 3;
+    if (uses(t, Token::Y) || uses(t, Token::Theta)) return 2;
     return 1;
 }
 
@@ -48,18 +48,19 @@ std::string userFunctionRowCaption(const Project& project, int n) {
 
 std::string figureRowText(const FigureEntry& f) {
     switch (f.kind) {
-    case 1:
+    case FigureKind::Point:
         return f.whole.source;
-    case 2:
+    case FigureKind::Circle:
         return f.whole.source + ", r=" + f.radius.source;
-    case 3:
+    case FigureKind::HorizontalLine:
         return withRadius("y =" + f.y.source, f);
-    case 4:
+    case FigureKind::VerticalLine:
         return withRadius("x= " + f.x.source, f);
-    case 5:
+    case FigureKind::Polar:
         return "r= " + f.radius.source;
-    case 6:
-        return f.notation == 1 ? "x= " + f.x.source + ", y= " + f.y.source : f.whole.source;
+    case FigureKind::Parametric:
+        return f.notation == FigureNotation::Coordinates ? "x= " + f.x.source + ", y= " + f.y.source
+                                                         : f.whole.source;
     default:
         return {};
     }

@@ -13,7 +13,7 @@ constexpr int kMaxLabelInterval = 10;
 constexpr std::array<int, 4> kLabelSizes = {12, 18, 24, 32};
 
 Axis& axisOf(View& view, ScaleAxis axis) {
-    return axis == ScaleAxis::x ? view.xAxis : view.yAxis;
+    return axis == ScaleAxis::X ? view.xAxis : view.yAxis;
 }
 
 // The axes, grid and labels are all drawn afresh.
@@ -34,7 +34,7 @@ void finerGrid(Document& ctx, ScaleAxis which, bool labelKey) {
     Axis& axis = axisOf(v, which);
     if (labelKey)
         axis.labelInterval = std::max(1, axis.labelInterval - 1);
-    else if (which == ScaleAxis::y && v.axisType == 1)
+    else if (which == ScaleAxis::Y && v.axisType == AxisType::Polar)
         v.thetaNumUp();
     else
         axis.moreTicks();
@@ -50,7 +50,7 @@ void coarserGrid(Document& ctx, ScaleAxis which, bool labelKey) {
             step > 0 ? static_cast<int>(std::floor((axis.high - axis.low) / step)) : 0;
         if (axis.labelInterval < kMaxLabelInterval && axis.labelInterval + 1 <= steps / 2)
             ++axis.labelInterval;
-    } else if (which == ScaleAxis::y && v.axisType == 1) {
+    } else if (which == ScaleAxis::Y && v.axisType == AxisType::Polar) {
         v.thetaNumDown();
     } else {
         axis.fewerTicks();

@@ -7,7 +7,7 @@
 
 namespace tarlix {
 
-enum class ScaleAxis { x, y };
+enum class ScaleAxis { X, Y };
 
 // A finer grid: more divisions until the grid step changes (below 40); with labelKey the
 // label interval goes down by one instead (not below 1). Under the polar grid the y button

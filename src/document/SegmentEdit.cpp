@@ -7,12 +7,13 @@ namespace tarlix {
 
 namespace {
 
-bool manyVertexKind(int kind) {
-    return kind == skPolyline || kind == skPolygon || kind == skBezier;
+bool manyVertexKind(SegmentKind kind) {
+    return kind == SegmentKind::Polyline || kind == SegmentKind::Polygon ||
+           kind == SegmentKind::Bezier;
 }
 
-int leastVertices(int kind) {
-    return manyVertexKind(kind) || kind == skAngle || kind == skArc ? 3 : 2;
+int leastVertices(SegmentKind kind) {
+    return manyVertexKind(kind) || kind == SegmentKind::Angle || kind == SegmentKind::Arc ? 3 : 2;
 }
 
 // The vertex code of a letter, or 0.
@@ -21,25 +22,27 @@ int vertexOfLetter(const Project& project, char letter) {
     if (upper == 'X') return kXAxisVertex;
     if (upper == 'Y') return kYAxisVertex;
     for (int n = 1; n <= kFigures; ++n)
-        if (figureLetter(n) == upper) return project.figures[n].kind != 0 ? n : 0;
+        if (figureLetter(n) == upper) return project.figures[n].kind != FigureKind::Empty ? n : 0;
     return 0;
 }
 
 bool axisOrLine(const Project& project, int v) {
-    return v == kXAxisVertex || v == kYAxisVertex || project.figures[v].kind == 3 ||
-           project.figures[v].kind == 4;
+    return v == kXAxisVertex || v == kYAxisVertex || isLineKind(project.figures[v].kind);
 }
 
 void finish(Document& ctx) {
-    ctx.hooks().categoryChanged(cpConnectedFigures);
+    ctx.hooks().categoryChanged(CategoryPanel::ConnectedFigures);
     ctx.project.modified = true;
     ctx.hooks().redraw();
 }
 
 } // namespace
 
-bool knownSegmentKind(int kind) {
-    return kind >= skSegment && kind <= skBezier && kind != 4;
+std::optional<SegmentKind> segmentKindOfNumber(int number) {
+    const bool known = number >= static_cast<int>(SegmentKind::Segment) &&
+                       number <= static_cast<int>(SegmentKind::Bezier) && number != 4;
+    if (!known) return std::nullopt;
+    return static_cast<SegmentKind>(number);
 }
 
 std::string readSegmentVertices(const Project& project, const std::string& letters,
@@ -69,12 +72,12 @@ std::string readSegmentVertices(const Project& project, const std::string& lette
 int addSegment(Document& ctx, const PenDefaults& defaults, int first, int second) {
     SegmentStore& segments = ctx.project.segments;
     if (segments.count >= kSegments) {
-        ctx.messages.show(kMsgSegmentsFull, mkWarning, false);
+        ctx.messages.show(kMsgSegmentsFull, MessageKind::Warning, false);
         return 0;
     }
     ctx.recordUndo();
     SegmentRecord r;
-    r.kind = skSegment;
+    r.kind = SegmentKind::Segment;
     r.vertices[0] = static_cast<std::uint8_t>(first);
     r.vertices[1] = static_cast<std::uint8_t>(second);
     r.penColor = defaults.color;

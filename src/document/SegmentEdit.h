@@ -6,6 +6,7 @@
 #include "document/NewObjectDefaults.h"
 #include "document/ProjectEdit.h"
 
+#include <optional>
 #include <string>
 
 namespace tarlix {
@@ -17,8 +18,8 @@ inline constexpr const char* kMsgInvalidVertex = "V\xE9rtice inv\xE1lido";
 inline constexpr const char* kMsgAxisAsPolygonVertex =
     "Eje o l\xEDnea no puede ser usado con v\xE9rtice de un pol\xEDgono";
 
-// Whether the kind is one a connected figure can have (1..3, 5..12).
-bool knownSegmentKind(int kind);
+// The kind of connected figure numbered so (1..3, 5..12, as files number them), or none.
+std::optional<SegmentKind> segmentKindOfNumber(int number);
 
 // Fills the vertices of record (of its kind) from the typed letters: figure letters of figures
 // that exist, X and Y for the axes, in any case, blanks ignored. Returns the message that

@@ -16,23 +16,24 @@ inline constexpr std::uint8_t kXAxisVertex = 250;
 inline constexpr std::uint8_t kYAxisVertex = 251;
 inline constexpr std::uint8_t kFileVertexO = 252; // figure 22 as project files write it
 
-enum SegmentKind : std::uint8_t {
-    skNone = 0,
-    skSegment = 1,
-    skLine = 2,
-    skVector = 3,
-    skRectangle = 5,
-    skPolyline = 6,
-    skPolygon = 7,
-    skAngle = 8,
-    skRay = 9,
-    skArc = 10,
-    skBracket = 11,
-    skBezier = 12,
+// Numbered as project files store them; 4 is no kind.
+enum class SegmentKind : std::uint8_t {
+    None = 0,
+    Segment = 1,
+    Line = 2,
+    Vector = 3,
+    Rectangle = 5,
+    Polyline = 6,
+    Polygon = 7,
+    Angle = 8,
+    Ray = 9,
+    Arc = 10,
+    Bracket = 11,
+    Bezier = 12,
 };
 
 struct SegmentRecord {
-    std::uint8_t kind = skNone;
+    SegmentKind kind = SegmentKind::None;
     std::array<std::uint8_t, kSegmentVertices + 1> vertices{}; // figures 1..22, 250, 251
     std::uint8_t width = 2;
     std::uint8_t lineStyle = 1;

@@ -19,7 +19,7 @@ bool needsCompile(const CompiledExpression& entry, const CompiledExpression& sto
 }
 
 CategoryPanel figurePanel(const FigureEntry& f) {
-    return isCurveKind(f.kind) ? cpCurves : cpBasicFigures;
+    return isCurveKind(f.kind) ? CategoryPanel::Curves : CategoryPanel::BasicFigures;
 }
 
 // An entry leaving its category gives up its row position; one arriving takes the next.
@@ -30,7 +30,8 @@ template <int N> void moveRow(Store<RowState, N>& rows, int n, bool wasUsed, boo
 
 void finish(Document& ctx, CategoryPanel panel, std::initializer_list<int> tokens) {
     ctx.hooks().categoryChanged(panel);
-    ctx.hooks().categoryChanged(cpParameters); // which parameters are in use may have changed
+    ctx.hooks().categoryChanged(
+        CategoryPanel::Parameters); // which parameters are in use may have changed
     for (int token : tokens) markChanged(ctx.project, ctx.view.redrawState(), token);
     ctx.project.modified = true;
     ctx.hooks().redraw();
@@ -61,7 +62,7 @@ void removeSegmentsThrough(Document& ctx, int figure) {
         ctx.segmentRemoved(i);
         removed = true;
     }
-    if (removed) ctx.hooks().categoryChanged(cpConnectedFigures);
+    if (removed) ctx.hooks().categoryChanged(CategoryPanel::ConnectedFigures);
 }
 
 } // namespace
@@ -77,7 +78,7 @@ void storeExplicitFunction(Document& ctx, int n, EquationEntry entry) {
     }
     moveRow(p.explicitFunctionRows, n, !isEmpty(stored.expr), !isEmpty(entry.expr));
     stored = std::move(entry);
-    finish(ctx, cpExplicit, {explicitFunctionToken(n)});
+    finish(ctx, CategoryPanel::Explicit, {explicitFunctionToken(n)});
 }
 
 void storeRelation(Document& ctx, int n, EquationEntry entry) {
@@ -91,7 +92,7 @@ void storeRelation(Document& ctx, int n, EquationEntry entry) {
     }
     moveRow(p.relationRows, n, !isEmpty(stored.expr), !isEmpty(entry.expr));
     stored = std::move(entry);
-    finish(ctx, cpRelations, {relationToken(n)});
+    finish(ctx, CategoryPanel::Relations, {relationToken(n)});
 }
 
 void storeUserFunction(Document& ctx, int n, CompiledExpression entry) {
@@ -106,7 +107,7 @@ void storeUserFunction(Document& ctx, int n, CompiledExpression entry) {
     moveRow(p.userFunctionRows, n, !isEmpty(stored), !isEmpty(entry));
     stored = std::move(entry);
     // Users of the antiderivative F hold its own token, which references do not lead to.
-    finish(ctx, cpUserFunctions, {userFunctionToken(n), antiderivativeToken(n)});
+    finish(ctx, CategoryPanel::UserFunctions, {userFunctionToken(n), antiderivativeToken(n)});
 }
 
 void storeFigure(Document& ctx, int n, FigureEntry entry) {
@@ -114,8 +115,9 @@ void storeFigure(Document& ctx, int n, FigureEntry entry) {
     if (!p.figures.contains(n)) return;
     ctx.recordUndo();
     FigureEntry& stored = p.figures[n];
-    if (entry.kind != 0) {
-        const bool fresh = stored.kind == 0; // its old code may belong to stale texts
+    if (entry.kind != FigureKind::Empty) {
+        const bool fresh =
+            stored.kind == FigureKind::Empty; // its old code may belong to stale texts
         const FigureParts parts{fresh || needsCompile(entry.x, stored.x),
                                 fresh || needsCompile(entry.y, stored.y),
                                 fresh || needsCompile(entry.radius, stored.radius),
@@ -124,11 +126,11 @@ void storeFigure(Document& ctx, int n, FigureEntry entry) {
         compileFigure(entry, n, parts, true, ctx.compileEnv());
     }
     if (shapeChanged(stored, entry)) ctx.figureShapeChanged(n);
-    if (entry.kind == 0) {
+    if (entry.kind == FigureKind::Empty) {
         removeSegmentsThrough(ctx, n);
         entry.label = std::string(1, figureLetter(n));
     }
-    moveRow(p.figureRows, n, stored.kind != 0, entry.kind != 0);
+    moveRow(p.figureRows, n, stored.kind != FigureKind::Empty, entry.kind != FigureKind::Empty);
     const CategoryPanel before = figurePanel(stored);
     stored = std::move(entry);
     if (before != figurePanel(stored)) ctx.hooks().categoryChanged(before);

@@ -81,7 +81,7 @@ void applyViewStep(View& view, const ViewStep& step) {
     view.equalScales = step.equalScales;
     view.xAxis.pixelLength = step.width;
     view.yAxis.pixelLength = step.height;
-    view.setView(nullptr, step.xLow, step.xHigh, step.yLow, step.yHigh);
+    view.setView(step.xLow, step.xHigh, step.yLow, step.yHigh);
 }
 
 } // namespace tarlix

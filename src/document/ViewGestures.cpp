@@ -12,9 +12,9 @@ namespace {
 void setRanges(View& v, Extended xLow, Extended xHigh, Extended yLow, Extended yHigh,
                bool withUndo) {
     if (withUndo)
-        v.setViewWithUndo(nullptr, xLow, xHigh, yLow, yHigh);
+        v.setViewWithUndo(xLow, xHigh, yLow, yHigh);
     else
-        v.setView(nullptr, xLow, xHigh, yLow, yHigh);
+        v.setView(xLow, xHigh, yLow, yHigh);
 }
 
 // The view's tick rectification stretches a new range a little about its anchor; shifting the
@@ -24,8 +24,7 @@ void keepUnderPixel(View& v, int px, int py, Extended x0, Extended y0) {
         const Extended dx = x0 - v.xAxis.toWorld(px), dy = y0 - v.yAxis.toWorld(py);
         if (std::fabs(dx) < v.xAxis.unitsPerPixel / 2 && std::fabs(dy) < v.yAxis.unitsPerPixel / 2)
             return;
-        v.setView(nullptr, v.xAxis.low + dx, v.xAxis.high + dx, v.yAxis.low + dy,
-                  v.yAxis.high + dy);
+        v.setView(v.xAxis.low + dx, v.xAxis.high + dx, v.yAxis.low + dy, v.yAxis.high + dy);
     }
 }
 
@@ -35,8 +34,7 @@ void dragView(Document& doc, int fromX, int fromY, int toX, int toY) {
     View& v = doc.view;
     const Extended sx = v.xAxis.toWorld(toX) - v.xAxis.toWorld(fromX);
     const Extended sy = v.yAxis.toWorld(toY) - v.yAxis.toWorld(fromY);
-    v.setViewWithUndo(nullptr, v.xAxis.low - sx, v.xAxis.high - sx, v.yAxis.low - sy,
-                      v.yAxis.high - sy);
+    v.setViewWithUndo(v.xAxis.low - sx, v.xAxis.high - sx, v.yAxis.low - sy, v.yAxis.high - sy);
 }
 
 void zoomToRectangle(Document& doc, int left, int top, int right, int bottom, bool zoomIn) {
@@ -44,13 +42,13 @@ void zoomToRectangle(Document& doc, int left, int top, int right, int bottom, bo
     const Extended l = v.xAxis.toWorld(left), r = v.xAxis.toWorld(right);
     const Extended b = v.yAxis.toWorld(bottom), t = v.yAxis.toWorld(top);
     if (zoomIn) {
-        v.setViewWithUndo(nullptr, l, r, b, t);
+        v.setViewWithUndo(l, r, b, t);
         return;
     }
     const Axis &x = v.xAxis, &y = v.yAxis;
     const Extended fx = r != l ? (r - l) / (x.high - x.low) : 1;
     const Extended fy = t != b ? (t - b) / (y.high - y.low) : 1;
-    v.setViewWithUndo(nullptr, x.low - (l - x.low) / fx, x.high + (x.high - r) / fx,
+    v.setViewWithUndo(x.low - (l - x.low) / fx, x.high + (x.high - r) / fx,
                       y.low - (b - y.low) / fy, y.high + (y.high - t) / fy);
 }
 
@@ -81,7 +79,7 @@ bool resizeView(Document& doc, int width, int height, bool withUndo) {
     x.pixelLength = width;
     y.pixelLength = height;
     if (doc.project.settings.areaFixed) {
-        v.setView(nullptr, x.low, x.high, y.low, y.high);
+        v.setView(x.low, x.high, y.low, y.high);
         return true;
     }
     x.divisions = static_cast<int>(std::lround(x.divisions * kx));
@@ -90,7 +88,7 @@ bool resizeView(Document& doc, int width, int height, bool withUndo) {
     Axis::clampNumber(y.divisions);
     const Extended xm = (x.low + x.high) / 2, xh = (x.high - x.low) / 2 * kx;
     const Extended ym = (y.low + y.high) / 2, yh = (y.high - y.low) / 2 * ky;
-    v.setView(nullptr, xm - xh, xm + xh, ym - yh, ym + yh);
+    v.setView(xm - xh, xm + xh, ym - yh, ym + yh);
     return true;
 }
 
@@ -102,7 +100,7 @@ void makeScalesEqual(Document& doc) {
     const Extended mid = (y.low + y.high) / 2;
     const Extended half =
         static_cast<Extended>(y.pixelLength) / x.pixelLength * (x.high - x.low) / 2;
-    v.setViewWithUndo(nullptr, x.low, x.high, mid - half, mid + half);
+    v.setViewWithUndo(x.low, x.high, mid - half, mid + half);
 }
 
 } // namespace tarlix

@@ -11,32 +11,32 @@ namespace tarlix {
 int argumentsTaken(int function, int count) {
     const int c = std::min(count, 14);
     switch (function) {
-    case tkDet:
-    case tkMid:
+    case Token::Det:
+    case Token::Mid:
         return c > 3 ? 4 : 2;
-    case tkLen:
+    case Token::Len:
         return c > 3 ? 4 : (c < 2 ? 1 : 2);
-    case tkRot:
+    case Token::Rot:
         return c < 3 ? c : 3;
-    case tkPtan:
-    case tkPerp:
+    case Token::Ptan:
+    case Token::Perp:
         return c < 3 ? 2 : 3;
-    case tkIntr:
+    case Token::Intr:
         return 4;
-    case tkCcentr:
-    case tkIcentr:
-    case tkHcentr:
-    case tkCrad:
-    case tkIrad:
-    case tkRgb:
-    case tkHsl:
+    case Token::Ccentr:
+    case Token::Icentr:
+    case Token::Hcentr:
+    case Token::Crad:
+    case Token::Irad:
+    case Token::Rgb:
+    case Token::Hsl:
         return 3;
-    case tkSolut4:
+    case Token::Solut4:
         return c < 6 ? 5 : 6;
-    case tkProj:
-    case tkProjz:
+    case Token::Proj:
+    case Token::Projz:
         return c > 6 ? 6 : (c <= 3 ? 4 : c);
-    case tkBezier:
+    case Token::Bezier:
         return std::clamp(c, 3, 5);
     default:
         return c;
@@ -73,7 +73,7 @@ bool arityCheck(const CompiledExpression& record, MessageBox& messages) {
         const int c = code(record.code[i]);
         if (isConstant(c) || isVariable(c) || isReference(c) || isPoint(c)) {
             s.push();
-        } else if (isOneArg(c) || isPostfix(c) || c == tkSend) {
+        } else if (isOneArg(c) || isPostfix(c) || c == Token::Send) {
             s.pop(1);
             s.push();
         } else if (isBinary(c) || isTwoArg(c)) {
@@ -82,9 +82,9 @@ bool arityCheck(const CompiledExpression& record, MessageBox& messages) {
         } else if (isUserFunction(c)) {
             s.pop(5);
             s.push();
-        } else if (c == tkSum || c == tkProduct || c == tkIgr) {
+        } else if (c == Token::Sum || c == Token::Product || c == Token::Igr) {
             s.pop(3);
-        } else if (c == tkCof || c == tkSol) {
+        } else if (c == Token::Cof || c == Token::Sol) {
             s.pop(1);
         } else if (isMultiArg(c)) {
             s.pop(1);
@@ -93,8 +93,8 @@ bool arityCheck(const CompiledExpression& record, MessageBox& messages) {
         }
     }
     s.pop(1);
-    if (s.underflow) messages.show(msg::kTooFewArguments, mkError, false);
-    if (s.depth > 0) messages.show(msg::kTooManyArguments, mkError, false);
+    if (s.underflow) messages.show(msg::kTooFewArguments, MessageKind::Error, false);
+    if (s.depth > 0) messages.show(msg::kTooManyArguments, MessageKind::Error, false);
     return !s.underflow && s.depth == 0;
 }
 

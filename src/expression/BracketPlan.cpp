@@ -11,8 +11,8 @@ std::string BracketPlan::apply(const std::string& t) const {
     std::string out(t.size() + 2 * pairs_ - drops_, '\0');
     char* o = out.data();
     for (std::size_t i = 0; i <= t.size(); ++i) {
-        o = std::fill_n(o, closes_[i], tokenChar(tkClose));
-        o = std::fill_n(o, opens_[i], tokenChar(tkOpen));
+        o = std::fill_n(o, closes_[i], tokenChar(Token::Close));
+        o = std::fill_n(o, opens_[i], tokenChar(Token::Open));
         if (i < t.size() && !dropped_[i]) *o++ = t[i];
     }
     return out;
@@ -23,8 +23,8 @@ std::vector<std::size_t> matchingBrackets(const std::string& t) {
     std::vector<std::size_t> open;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
-        if (c == tkOpen) open.push_back(i);
-        if (c == tkClose && !open.empty()) {
+        if (c == Token::Open) open.push_back(i);
+        if (c == Token::Close && !open.empty()) {
             matches[open.back()] = i;
             matches[i] = open.back();
             open.pop_back();

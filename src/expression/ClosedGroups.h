@@ -28,13 +28,13 @@ class ClosedGroups {
 public:
     // Reads the token at i; the tokens are read in order.
     void read(int c, std::size_t i) {
-        if (c == tkOpen) open_.push_back({i});
-        if (c == tkComma && !open_.empty()) {
+        if (c == Token::Open) open_.push_back({i});
+        if (c == Token::Comma && !open_.empty()) {
             GroupFacts& g = open_.back();
             if (g.commas++ == 0) g.firstComma = i;
             g.lastComma = i;
         }
-        if (c == tkClose && !open_.empty()) {
+        if (c == Token::Close && !open_.empty()) {
             last_ = open_.back();
             last_.close = i;
             open_.pop_back();

@@ -13,14 +13,14 @@ namespace {
 using Message = std::optional<std::string>;
 
 Message checkBrackets(const std::string& t) {
-    const auto opens = std::count(t.begin(), t.end(), tokenChar(tkOpen));
-    const auto closes = std::count(t.begin(), t.end(), tokenChar(tkClose));
+    const auto opens = std::count(t.begin(), t.end(), tokenChar(Token::Open));
+    const auto closes = std::count(t.begin(), t.end(), tokenChar(Token::Close));
     if (opens > closes) return msg::kMissingClose;
     if (closes > opens) return msg::kExtraClose;
     int depth = 0;
     for (char ch : t) {
-        if (code(ch) == tkOpen) ++depth;
-        if (code(ch) == tkClose && --depth < 0) return msg::kBracketOrder;
+        if (code(ch) == Token::Open) ++depth;
+        if (code(ch) == Token::Close && --depth < 0) return msg::kBracketOrder;
     }
     return {};
 }
@@ -35,17 +35,17 @@ template <typename Pred> bool anyPair(const std::string& t, Pred pred) {
 Message checkOperators(const std::string& t) {
     if (anyPair(t, [](int prev, int cur) {
             const bool binaryMisplaced =
-                isBinary(cur) && (isFunction(prev) || isBinary(prev) || prev == tkOpen);
-            return binaryMisplaced || ((isPostfix(cur) || cur == tkClose) && isBinary(prev));
+                isBinary(cur) && (isFunction(prev) || isBinary(prev) || prev == Token::Open);
+            return binaryMisplaced || ((isPostfix(cur) || cur == Token::Close) && isBinary(prev));
         }))
         return msg::kBadOperator;
     if (anyPair(t, [](int prev, int cur) {
-            return isPostfix(cur) && (isFunction(prev) || isBinary(prev) || prev == tkOpen);
+            return isPostfix(cur) && (isFunction(prev) || isBinary(prev) || prev == Token::Open);
         }))
         return msg::kBadPostfix;
     if (anyPair(t, [](int prev, int cur) {
             return isConstant(cur) && (isConstant(prev) || isPostfix(prev) || isReference(prev) ||
-                                       isPoint(prev) || isVariable(prev) || prev == tkClose);
+                                       isPoint(prev) || isVariable(prev) || prev == Token::Close);
         }))
         return msg::kBadNumberPlace;
     return {};
@@ -74,12 +74,13 @@ Message checkText(const std::string& t, ConstTable& consts, char decimalChar) {
 Message bindVariables(std::string& t) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
-        const bool loop = c == tkSum || c == tkProduct || c == tkIgr;
-        if (c != tkStep && !loop) continue;
+        const bool loop = c == Token::Sum || c == Token::Product || c == Token::Igr;
+        if (c != Token::Step && !loop) continue;
         const int v = at(t, i + 2);
-        const bool variableOk = isParameter(v) || (c == tkIgr && (v == tkX || v == tkY));
-        const int after = c == tkStep ? tkClose : tkComma;
-        if (at(t, i + 1) != tkOpen || !variableOk || at(t, i + 3) != after)
+        const bool variableOk =
+            isParameter(v) || (c == Token::Igr && (v == Token::X || v == Token::Y));
+        const int after = c == Token::Step ? Token::Close : Token::Comma;
+        if (at(t, i + 1) != Token::Open || !variableOk || at(t, i + 3) != after)
             return "\"" + tokenName(c, EngineSettings{}) + msg::kBadParameter;
         t[i + 2] = tokenChar(wholeNumberSlot(parameterIndex(v)));
     }

@@ -17,11 +17,13 @@ void relationForm(std::string& t) {
     int depth = 0;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
-        if (c == tkOpen) ++depth;
-        if (c == tkClose) --depth;
+        if (c == Token::Open) ++depth;
+        if (c == Token::Close) --depth;
         if (depth != 0 || !isComparison(c)) continue;
-        t = tokenChar(tkOpen) + t.substr(0, i) + tokens({tkMinus, tkOpen}) + t.substr(i + 1) +
-            tokens({tkClose, c, wholeNumberSlot(0), tkClose, tkMinus, wholeNumberSlot(1)});
+        t = tokenChar(Token::Open) + t.substr(0, i) + tokens({Token::Minus, Token::Open}) +
+            t.substr(i + 1) +
+            tokens({Token::Close, c, wholeNumberSlot(0), Token::Close, Token::Minus,
+                    wholeNumberSlot(1)});
         return;
     }
 }
@@ -36,7 +38,7 @@ void postfixGroups(std::string& t) {
     for (std::size_t i = 1; i < t.size(); ++i) {
         if (!isPostfix(code(t[i]))) continue;
         std::size_t from = builtFrom[i - 1];
-        if (from == npos) from = code(t[i - 1]) == tkClose ? matches[i - 1] : i - 1;
+        if (from == npos) from = code(t[i - 1]) == Token::Close ? matches[i - 1] : i - 1;
         if (from == npos) continue;
         builtFrom[i] = from;
         plan.enclose(from, i + 1);
@@ -52,10 +54,10 @@ void implicitMultiplication(std::string& t) {
             const int prev = code(t[i - 1]);
             const int cur = code(t[i]);
             const bool ends = isPostfix(prev) || isConstant(prev) || isReference(prev) ||
-                              isVariable(prev) || prev == tkClose;
+                              isVariable(prev) || prev == Token::Close;
             const bool starts = isFunction(cur) || isReference(cur) || isPoint(cur) ||
-                                isVariable(cur) || cur == tkOpen;
-            if (ends && starts) out += tokenChar(tkTimes);
+                                isVariable(cur) || cur == Token::Open;
+            if (ends && starts) out += tokenChar(Token::Times);
         }
         out += t[i];
     }
@@ -71,14 +73,14 @@ void derivativeOrders(std::string& text) {
         if (isAntiderivative(c)) {
             order = 3;
             t.set(i, tokenChar(c - 8));
-        } else if (at(t, i + 1) == tkPrime1 || at(t, i + 1) == tkPrime2) {
-            order = at(t, i + 1) == tkPrime1 ? 1 : 2;
+        } else if (at(t, i + 1) == Token::Prime1 || at(t, i + 1) == Token::Prime2) {
+            order = at(t, i + 1) == Token::Prime1 ? 1 : 2;
             t.erase(i + 1, 1);
         }
-        if (at(t, i + 1) == tkOpen)
-            t.insert(i + 2, tokens({wholeNumberSlot(order), tkComma}));
+        if (at(t, i + 1) == Token::Open)
+            t.insert(i + 2, tokens({wholeNumberSlot(order), Token::Comma}));
         else
-            t.insert(i + 1, tokens({tkOpen, wholeNumberSlot(order), tkClose}));
+            t.insert(i + 1, tokens({Token::Open, wholeNumberSlot(order), Token::Close}));
     }
     text = t.take();
 }
@@ -91,12 +93,12 @@ void appendSolArguments(const std::string& t, std::size_t from, std::size_t to,
                         const std::vector<GroupFacts>& groups, std::string& out) {
     for (std::size_t i = from; i < to; ++i) {
         out += t[i];
-        if (code(t[i]) != tkSol || i + 1 >= to || code(t[i + 1]) != tkOpen) continue;
+        if (code(t[i]) != Token::Sol || i + 1 >= to || code(t[i + 1]) != Token::Open) continue;
         const GroupFacts& g = groups[i + 1];
         if (g.close == npos || g.commas > 1) continue;
         out += t[i + 1];
         if (g.commas == 0) {
-            out += tokens({wholeNumberSlot(1), tkComma});
+            out += tokens({wholeNumberSlot(1), Token::Comma});
             appendSolArguments(t, g.open + 1, g.close, groups, out);
         } else {
             appendSolArguments(t, g.firstComma + 1, g.close, groups, out);
@@ -110,7 +112,7 @@ void appendSolArguments(const std::string& t, std::size_t from, std::size_t to,
 } // namespace
 
 void solArguments(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkSol; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Sol; })) return;
     rewriteWithGroups(t, appendSolArguments);
 }
 
@@ -137,7 +139,7 @@ void functionsBehindArguments(std::string& t) {
         }
         std::size_t open = i;
         while (open < t.size() && isApplied(code(t[open]))) ++open;
-        if (open < t.size() && code(t[open]) == tkOpen && matches[open] != npos) {
+        if (open < t.size() && code(t[open]) == Token::Open && matches[open] != npos) {
             waiting.push_back({matches[open], i, open});
             out += t[open];
             i = open + 1;
@@ -151,15 +153,15 @@ void functionsBehindArguments(std::string& t) {
 }
 
 void pointSecondArgument(std::string& text) {
-    if (!hasToken(text, [](int c) { return c == tkPointFn; })) return;
+    if (!hasToken(text, [](int c) { return c == Token::PointFn; })) return;
     GapText t(std::move(text));
     ClosedGroups groups;
     for (std::size_t i = 1; i < t.size(); ++i) {
         groups.read(code(t[i - 1]), i - 1);
-        if (code(t[i]) != tkPointFn) continue;
+        if (code(t[i]) != Token::PointFn) continue;
         const GroupFacts* g = groups.closedAt(i - 1);
         if (!g || g->commas != 0) continue;
-        t.insert(i - 1, tokens({tkComma, wholeNumberSlot(0)}));
+        t.insert(i - 1, tokens({Token::Comma, wholeNumberSlot(0)}));
         i += 2;
     }
     text = t.take();
@@ -176,9 +178,10 @@ void argumentCounts(std::string& text) {
         if (!g) continue;
         std::string added;
         if (isMultiArg(c)) {
-            added = tokens({tkComma, wholeNumberSlot(std::min(g->arguments(), 14))});
+            added = tokens({Token::Comma, wholeNumberSlot(std::min(g->arguments(), 14))});
         } else {
-            for (int n = g->arguments(); n < 5; ++n) added += tokens({tkComma, wholeNumberSlot(0)});
+            for (int n = g->arguments(); n < 5; ++n)
+                added += tokens({Token::Comma, wholeNumberSlot(0)});
         }
         t.insert(i - 1, added);
         i += added.size();
@@ -195,7 +198,7 @@ std::optional<std::string> aggregateBodies(std::string& text) {
         if (!isAggregate(c)) continue;
         const GroupFacts* g = groups.closedAt(i - 1);
         if (!g) continue;
-        const int want = c == tkCof || c == tkSol ? 2 : 4;
+        const int want = c == Token::Cof || c == Token::Sol ? 2 : 4;
         const int have = g->arguments();
         if (have != want) {
             text = t.take();
@@ -203,9 +206,9 @@ std::optional<std::string> aggregateBodies(std::string& text) {
                    (have > want ? msg::kTooManyArguments : msg::kTooFewArguments);
         }
         const std::size_t lastComma = g->lastComma;
-        t.set(i, tokenChar(tkSend));
+        t.set(i, tokenChar(Token::Send));
         t.erase(lastComma, 1);
-        t.insert(lastComma, tokens({tkClose, c, tkOpen}));
+        t.insert(lastComma, tokens({Token::Close, c, Token::Open}));
         i += 2;
     }
     text = t.take();

@@ -15,7 +15,7 @@ namespace tarlix {
 namespace {
 void dropLeadingYEquals(CompiledExpression& record) {
     const std::string& t = record.tokens;
-    if (t.size() > 2 && code(t[0]) == tkY && code(t[1]) == tkEqual) {
+    if (t.size() > 2 && code(t[0]) == Token::Y && code(t[1]) == Token::Equal) {
         record.tokens.erase(0, 2);
         record.source.erase(0, std::min<std::size_t>(2, record.source.size()));
     }
@@ -34,10 +34,10 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
         return true;
     }
     auto fail = [&](const std::string& message, bool always = false) {
-        if (showErrors || always) env.messages.show(message, mkError, false);
+        if (showErrors || always) env.messages.show(message, MessageKind::Error, false);
         return false;
     };
-    if (record.tokens.find(tokenChar(tkUnrecognised)) != std::string::npos)
+    if (record.tokens.find(tokenChar(Token::Unrecognised)) != std::string::npos)
         return fail(msg::kNotFinished);
     if (maxDepth(record.tokens) > kMaxTypedNesting ||
         longestChain(record.tokens) > kMaxBuiltNesting)
@@ -47,8 +47,8 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     std::string t = record.tokens;
     ConstTable consts;
     const NormaliseResult normalised = normalise(t, {mode, env.thetaAxis}, env.settings, consts);
-    if (normalised == NormaliseResult::tooManyConstants) return fail(msg::kTooManyConstants, true);
-    if (normalised == NormaliseResult::tooDeep) return fail(msg::kTooDeep);
+    if (normalised == NormaliseResult::TooManyConstants) return fail(msg::kTooManyConstants, true);
+    if (normalised == NormaliseResult::TooDeep) return fail(msg::kTooDeep);
     if (auto m = steps::checkText(t, consts, env.settings.decimalChar)) return fail(*m);
     if (auto m = steps::bindVariables(t)) return fail(*m);
     if (mode == kModeRelation) steps::relationForm(t);

@@ -32,15 +32,9 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
 bool setSource(CompiledExpression& record, const std::string& text, int mode,
                const CompileEnv& env);
 
-// Compiles the whole-point, x, y and radius expressions of figure n (1..22) in its point mode
-// and the curve range as plain expressions, from their token texts and without messages.
-void compileFigure(FigureEntry& figure, int n, const CompileEnv& env);
-
-// A figure's curve range as it starts: "0" to "2Pi".
-void setDefaultCurveRange(FigureEntry& figure, const CompileEnv& env);
-
-// The bounds of the definite-integral window as they start: "-1" to "1".
-IntegralBounds blankInterval(const CompileEnv& env);
+// Compiles the whole-point, x, y and radius expressions of figure n (1..22) in its point mode,
+// from their token texts and without messages.
+void compileFigureParts(FigureExpressions& figure, int n, const CompileEnv& env);
 
 // Simulates the stack of the code; shows the messages of a missing or surplus operand.
 bool arityCheck(const CompiledExpression& record, MessageBox& messages);

@@ -30,16 +30,16 @@ int constantAt(const CompiledExpression& r, std::size_t i) {
 // the normaliser writes it, m r "+" k "P". 0 when it is computed.
 int figureOfComponent(const CompiledExpression& r, std::size_t i) {
     if (i >= 2 && constantAt(r, i - 2) != INT_MIN) return constantAt(r, i - 2);
-    if (i >= 4 && code(r.code[i - 2]) == tkPlus && constantAt(r, i - 3) != INT_MIN &&
+    if (i >= 4 && code(r.code[i - 2]) == Token::Plus && constantAt(r, i - 3) != INT_MIN &&
         constantAt(r, i - 4) != INT_MIN)
         return constantAt(r, i - 3) + constantAt(r, i - 4);
     return 0;
 }
 
 void addFigure(std::vector<Reference>& out, const DocumentExpressions& doc, int n, int k) {
-    const auto part = static_cast<FigurePart>(k >= 1 && k <= 3 ? k : 0);
+    const FigurePart part = figurePartOf(k);
     if (const CompiledExpression* f = doc.figure(n, part))
-        out.push_back({f, 3000 + n * 4 + part, false, figureToken(n)});
+        out.push_back({f, 3000 + n * 4 + static_cast<int>(part), false, figureToken(n)});
 }
 
 // The expressions the code refers to. With allFigures, a component reference whose figure is
@@ -51,7 +51,7 @@ std::vector<Reference> referencesOf(const CompiledExpression& r, const DocumentE
         const int c = code(r.code[i]);
         if (isFigure(c)) {
             addFigure(out, doc, figureNumber(c), 0);
-        } else if (c == tkPointFn) {
+        } else if (c == Token::PointFn) {
             const int k = i >= 1 ? constantAt(r, i - 1) : INT_MIN;
             const int n = figureOfComponent(r, i);
             if (n >= 1 && n <= kFigures) addFigure(out, doc, n, k);
@@ -74,7 +74,7 @@ std::vector<Reference> referencesOf(const CompiledExpression& r, const DocumentE
 bool occursIn(int token, const CompiledExpression& r) {
     const char ch = tokenChar(token);
     // Behind the unrecognised-rest marker the token text holds raw characters, not tokens.
-    const auto end = r.tokens.find(tokenChar(tkUnrecognised));
+    const auto end = r.tokens.find(tokenChar(Token::Unrecognised));
     const std::string_view tokens(r.tokens.data(),
                                   end == std::string::npos ? r.tokens.size() : end);
     return r.code.find(ch) != std::string::npos || tokens.find(ch) != std::string_view::npos;
@@ -120,8 +120,8 @@ struct CycleSearch {
 
 bool dependsOn(int token, const CompiledExpression& record, const DocumentExpressions& document,
                const EngineSettings& settings) {
-    const bool argument =
-        token == tkX || token == tkY || (token == tkTheta && settings.thetaMode == 1);
+    const bool argument = token == Token::X || token == Token::Y ||
+                          (token == Token::Theta && settings.thetaMode == ThetaMode::PolarAngle);
     DependencySearch s{token, document, argument, {}};
     return s.search(record, false, 0);
 }
@@ -130,7 +130,7 @@ bool checkCircular(const CompiledExpression& record, const DocumentExpressions& 
                    MessageBox& messages) {
     CycleSearch s{document, {}, {}};
     if (!s.search(record, 0)) return false;
-    messages.show(msg::kCircular, mkError, false);
+    messages.show(msg::kCircular, MessageKind::Error, false);
     return true;
 }
 

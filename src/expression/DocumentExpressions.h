@@ -27,10 +27,13 @@ public:
 
 class ExpressionTable : public DocumentExpressions {
 public:
+    struct Figure : FigureExpressions {
+        bool defined = false; // an undefined slot refers to nothing
+    };
     std::array<CompiledExpression, kExplicitFunctions> explicitFunctions;
     std::array<CompiledExpression, kRelations> relations;
     std::array<CompiledExpression, kUserFunctions> userFunctions;
-    std::array<FigureEntry, kFigures> figures;
+    std::array<Figure, kFigures> figures;
 
     const CompiledExpression* explicitFunction(int n) const override {
         return inRange(n, kExplicitFunctions) ? &explicitFunctions[index(n)] : nullptr;
@@ -42,7 +45,7 @@ public:
         return inRange(n, kUserFunctions) ? &userFunctions[index(n)] : nullptr;
     }
     const CompiledExpression* figure(int n, FigurePart part) const override {
-        if (!inRange(n, kFigures) || figures[index(n)].kind == 0) return nullptr;
+        if (!inRange(n, kFigures) || !figures[index(n)].defined) return nullptr;
         return &figures[index(n)].part(part);
     }
 

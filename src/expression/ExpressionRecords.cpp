@@ -12,20 +12,20 @@ void setWholeNumberSlots(ConstantTexts& text, std::array<Value, kConstCount>& va
     }
 }
 
-const CompiledExpression& FigureEntry::part(FigurePart p) const {
+const CompiledExpression& FigureExpressions::part(FigurePart p) const {
     switch (p) {
-    case fpX:
+    case FigurePart::X:
         return x;
-    case fpY:
+    case FigurePart::Y:
         return y;
-    case fpRadius:
+    case FigurePart::Radius:
         return radius;
     default:
         return whole;
     }
 }
 
-CompiledExpression& FigureEntry::part(FigurePart p) {
+CompiledExpression& FigureExpressions::part(FigurePart p) {
     return const_cast<CompiledExpression&>(std::as_const(*this).part(p));
 }
 

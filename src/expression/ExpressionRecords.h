@@ -1,6 +1,6 @@
 #pragma once
-// The compiled-expression record and the records of the document built from it: explicit
-// functions and relations, figures, and the bounds of the definite integral.
+// The compiled-expression record, and the expressions of a figure that other expressions refer
+// to. The document's records built from them are in document/DocumentRecords.h.
 
 #include "expression/Value.h"
 
@@ -28,71 +28,29 @@ struct CompiledExpression {
 // Fills slots 0..15 with the whole numbers -1..14 (text and value).
 void setWholeNumberSlots(ConstantTexts& text, std::array<Value, kConstCount>& value);
 
-struct EquationEntry {
-    CompiledExpression expr;
-    bool afterimage = false;
-    std::uint32_t penColor = 0xFF0000;
-    std::uint8_t penWidth = 2;
-    bool fastPolynomial = true;
-    bool visible = true;
-    std::uint8_t fillPattern = 4;
-    std::uint8_t borderStyle = 0;
-    std::uint8_t lineStyle = 1;
-};
-
 // The four compiled expressions of a figure, in the order the point function "P"(n, k) selects
-// them with k: 0 whole point, 1 x, 2 y, 3 radius.
-enum FigurePart : int { fpWhole = 0, fpX = 1, fpY = 2, fpRadius = 3 };
+// them with k.
+enum class FigurePart : std::uint8_t { Whole = 0, X = 1, Y = 2, Radius = 3 };
 
-struct FigureEntry {
-    std::uint8_t kind = 0;     // 0 empty slot, 1 point, 2 circle, 3/4 lines, 5 polar, 6 parametric
-    std::uint8_t notation = 1; // 1 coordinates, 2 vector notation
-    CompiledExpression whole;  // "(x,y)" or one pair-valued expression
+// The part that k selects: 1 x, 2 y, 3 radius; any other k the whole point.
+constexpr FigurePart figurePartOf(int k) {
+    return k >= 1 && k <= 3 ? static_cast<FigurePart>(k) : FigurePart::Whole;
+}
+
+// What other expressions can refer to in a figure.
+struct FigureExpressions {
+    CompiledExpression whole; // "(x,y)" or one pair-valued expression
     CompiledExpression x;
     CompiledExpression y;
     CompiledExpression radius; // radius, or width of a strip
-    std::uint32_t pointColor = 0;
-    std::uint32_t lineColor = 0;
-    std::uint32_t fillColor = 0xFFFFFF;
-    std::uint8_t fillPattern = 0;
-    std::uint8_t curveFill = 0;
-    bool pointAfterimage = false;
-    bool lineAfterimage = false;
-    std::uint8_t pointSize = 0;
-    std::uint8_t locusWidth = 0;
-    std::uint8_t lineWidth = 1;
-    bool hollow = false;
-    std::uint8_t curveStyle = 0;
-    bool drag = false;
-    bool visible = true;
-    std::string label;
-    std::uint8_t labelPosition = 0;
-    char paramLetter = 't';
-    Extended paramStep = 0;
-    CompiledExpression paramLow;  // "0" by default
-    CompiledExpression paramHigh; // "2Pi" by default
 
     const CompiledExpression& part(FigurePart p) const;
     CompiledExpression& part(FigurePart p);
 };
 
-// Polar and parametric curves, sampled over their own parameter.
-inline bool isCurveKind(int kind) {
-    return kind == 5 || kind == 6;
-}
-// Horizontal and vertical lines, whose radius is the width of a strip.
-inline bool isLineKind(int kind) {
-    return kind == 3 || kind == 4;
-}
-
 // Whole-point text from the x and y texts, and back; separator is the argument separator.
 std::string joinWholePoint(const std::string& xText, const std::string& yText, char separator);
 void splitWholePoint(const std::string& wholeText, char separator, std::string& xText,
                      std::string& yText);
-
-struct IntegralBounds {
-    CompiledExpression low; // "-1" when blank
-    CompiledExpression high;
-};
 
 } // namespace tarlix

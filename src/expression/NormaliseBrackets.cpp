@@ -19,9 +19,9 @@ std::size_t applicationEnd(const Text& t, std::size_t i, GroupEnd groupEnd) {
     const int c = code(t[i]);
     std::size_t end = i + 1;
     if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, end))) ++end;
-    if (isPowerPrefix(c) && at(t, end) == tkPower && at(t, end + 1) == tkOpen)
+    if (isPowerPrefix(c) && at(t, end) == Token::Power && at(t, end + 1) == Token::Open)
         end = groupEnd(end + 1);
-    if (at(t, end) == tkOpen) end = groupEnd(end);
+    if (at(t, end) == Token::Open) end = groupEnd(end);
     return end;
 }
 } // namespace
@@ -61,8 +61,8 @@ public:
     // every left operand to come, since each operand is balanced, so nothing the pass adds moves
     // them.
     void read(int c, std::size_t i) {
-        if (c == tkOpen) opens_.push_back(i);
-        if (c != tkClose || opens_.empty()) return;
+        if (c == Token::Open) opens_.push_back(i);
+        if (c != Token::Close || opens_.empty()) return;
         add(opens_.back(), i);
         opens_.pop_back();
     }
@@ -89,26 +89,27 @@ private:
 // Start of the left operand of the postfix operator or power at i: the token or group before
 // it, with the postfix operators and powers already attached to it.
 std::size_t leftOperandStart(const GapText& t, std::size_t i, const ReachableGroups& groups) {
-    const bool component = code(t[i]) >= tkDotX && code(t[i]) <= tkDotR;
+    const bool component = code(t[i]) >= Token::DotX && code(t[i]) <= Token::DotR;
     std::size_t j = i;
     for (;;) {
         while (j > 0 && isPostfix(code(t[j - 1]))) --j;
         if (j == 0) return i;
         std::size_t s = j - 1;
         const int before = code(t[s]);
-        if (before == tkOpen || before == tkComma || before == tkSpace || isBinary(before))
+        if (before == Token::Open || before == Token::Comma || before == Token::Space ||
+            isBinary(before))
             return i; // no operand: the checks report it
-        if (before == tkClose) {
+        if (before == Token::Close) {
             s = groups.openOf(s);
             if (s == npos) return i;
         }
         if (component && isPoint(code(t[s]))) {
             if (s > 0 && isPoint(code(t[s - 1])))
                 s -= 1;
-            else if (s > 1 && code(t[s - 1]) == tkSpace && isPoint(code(t[s - 2])))
+            else if (s > 1 && code(t[s - 1]) == Token::Space && isPoint(code(t[s - 2])))
                 s -= 2;
         }
-        if (s > 0 && code(t[s - 1]) == tkPower && !followsFunction(t, s - 1)) {
+        if (s > 0 && code(t[s - 1]) == Token::Power && !followsFunction(t, s - 1)) {
             j = s - 1;
             continue;
         }
@@ -118,13 +119,13 @@ std::size_t leftOperandStart(const GapText& t, std::size_t i, const ReachableGro
 } // namespace
 
 void postfixLeftOperands(std::string& text) {
-    if (!hasToken(text, [](int c) { return isPostfix(c) || c == tkPower; })) return;
+    if (!hasToken(text, [](int c) { return isPostfix(c) || c == Token::Power; })) return;
     GapText t(std::move(text));
     ReachableGroups groups;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         groups.read(c, i);
-        if (!isPostfix(c) && !(c == tkPower && !followsFunction(t, i))) continue;
+        if (!isPostfix(c) && !(c == Token::Power && !followsFunction(t, i))) continue;
         const std::size_t start = leftOperandStart(t, i, groups);
         if (start == i) continue;
         enclose(t, start, i);
@@ -137,12 +138,12 @@ void postfixLeftOperands(std::string& text) {
 namespace {
 bool extendsQuotient(int c) {
     return isAggregate(c) || isFunction(c) || isPostfix(c) || isReference(c) || isConstant(c) ||
-           isVariable(c) || isPoint(c) || c == tkPower || c == tkDivide;
+           isVariable(c) || isPoint(c) || c == Token::Power || c == Token::Divide;
 }
 } // namespace
 
 void quotientLeftOperands(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkDivide; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Divide; })) return;
     // The left operand of "/" is the run of tokens and groups before it. A bracketed operand
     // is itself such a group, so each run can be read from the text as it stands: start[p] is
     // where the run that ends at p begins.
@@ -152,32 +153,32 @@ void quotientLeftOperands(std::string& t) {
         start[p] = p;
         if (p == 0) continue;
         const int c = code(t[p - 1]);
-        if (c == tkClose && matches[p - 1] != npos)
+        if (c == Token::Close && matches[p - 1] != npos)
             start[p] = start[matches[p - 1]];
-        else if (c != tkClose && extendsQuotient(c))
+        else if (c != Token::Close && extendsQuotient(c))
             start[p] = start[p - 1];
     }
     BracketPlan plan(t.size());
     for (std::size_t i = 0; i < t.size(); ++i)
-        if (code(t[i]) == tkDivide && start[i] != i) plan.enclose(start[i], i);
+        if (code(t[i]) == Token::Divide && start[i] != i) plan.enclose(start[i], i);
     t = plan.apply(t);
 }
 
 void deleteSpaces(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkSpace; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Space; })) return;
     std::string out;
     out.reserve(t.size());
     for (std::size_t i = 0; i < t.size(); ++i) {
         const bool betweenPoints =
             !out.empty() && isPoint(code(out.back())) && isPoint(at(t, i + 1));
-        if (code(t[i]) != tkSpace || betweenPoints) out += t[i];
+        if (code(t[i]) != Token::Space || betweenPoints) out += t[i];
     }
     t = std::move(out);
 }
 
 void normToLen(std::string& t) {
     for (char& ch : t)
-        if (code(ch) == tkNORM) ch = tokenChar(tkLen);
+        if (code(ch) == Token::Norm) ch = tokenChar(Token::Len);
 }
 
 namespace {
@@ -187,8 +188,8 @@ std::vector<std::size_t> groupCloses(const std::string& s) {
     std::vector<std::size_t> open;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const int c = code(s[i]);
-        if (c == tkOpen) open.push_back(i);
-        if (c == tkClose && !open.empty()) {
+        if (c == Token::Open) open.push_back(i);
+        if (c == Token::Close && !open.empty()) {
             closes[open.back()] = i;
             open.pop_back();
         }
@@ -207,10 +208,10 @@ void appendClause(const std::string& s, std::size_t from, std::size_t to,
     std::size_t start = from;
     for (std::size_t k = 0; k < ops.size(); ++k) {
         const std::size_t end = k + 1 < ops.size() ? ops[k + 1] : to;
-        if (k > 0) out += tokenChar(tkAnd);
-        out += tokenChar(tkOpen);
+        if (k > 0) out += tokenChar(Token::And);
+        out += tokenChar(Token::Open);
         out.append(s, start, end - start);
-        out += tokenChar(tkClose);
+        out += tokenChar(Token::Close);
         start = ops[k] + 1;
     }
 }
@@ -223,7 +224,7 @@ void chainIn(const std::string& s, std::size_t from, std::size_t to,
     std::string withGroups;
     std::vector<std::pair<std::size_t, std::size_t>> groups; // "(" and ")" in withGroups
     for (std::size_t i = from; i < to; ++i) {
-        if (code(s[i]) != tkOpen) {
+        if (code(s[i]) != Token::Open) {
             withGroups += s[i];
             continue;
         }
@@ -233,9 +234,9 @@ void chainIn(const std::string& s, std::size_t from, std::size_t to,
             break;
         }
         const std::size_t start = withGroups.size();
-        withGroups += tokenChar(tkOpen);
+        withGroups += tokenChar(Token::Open);
         chainIn(s, i + 1, close, closes, withGroups);
-        withGroups += tokenChar(tkClose);
+        withGroups += tokenChar(Token::Close);
         groups.emplace_back(start, withGroups.size() - 1);
         i = close;
     }
@@ -250,12 +251,12 @@ void chainIn(const std::string& s, std::size_t from, std::size_t to,
             i = groups[nextGroup].second;
             continue;
         }
-        const int c = i < withGroups.size() ? code(withGroups[i]) : int{tkComma};
-        if (c == tkOpen) ++depth;
-        if (c == tkClose) --depth;
+        const int c = i < withGroups.size() ? code(withGroups[i]) : int{Token::Comma};
+        if (c == Token::Open) ++depth;
+        if (c == Token::Close) --depth;
         if (depth != 0) continue;
         if (isComparison(c)) ops.push_back(i);
-        if (c != tkAnd && c != tkOr && c != tkComma) continue;
+        if (c != Token::And && c != Token::Or && c != Token::Comma) continue;
         appendClause(withGroups, clause, i, ops, out);
         ops.clear();
         if (i < withGroups.size()) out += withGroups[i];
@@ -283,14 +284,14 @@ void appendPowerPrefixPowers(const std::string& t, std::size_t from, std::size_t
                              const std::vector<GroupFacts>& groups, std::string& out) {
     for (std::size_t i = from; i < to; ++i) {
         const int fn = code(t[i]);
-        if (!isPowerPrefix(fn) || i + 2 >= to || code(t[i + 1]) != tkPower ||
-            code(t[i + 2]) != tkOpen) {
+        if (!isPowerPrefix(fn) || i + 2 >= to || code(t[i + 1]) != Token::Power ||
+            code(t[i + 2]) != Token::Open) {
             out += t[i];
             continue;
         }
         const std::size_t expClose = groups[i + 2].close;
         const std::size_t argOpen = expClose + 1;
-        if (expClose == npos || argOpen >= to || code(t[argOpen]) != tkOpen ||
+        if (expClose == npos || argOpen >= to || code(t[argOpen]) != Token::Open ||
             groups[argOpen].close == npos) {
             out += t[i];
             continue;
@@ -298,34 +299,35 @@ void appendPowerPrefixPowers(const std::string& t, std::size_t from, std::size_t
         const std::size_t argClose = groups[argOpen].close;
         out += t[i + 2];
         appendPowerPrefixPowers(t, i + 3, expClose, groups, out);
-        out += tokens({tkClose, tkReversePower, tkOpen, fn, tkOpen});
+        out += tokens({Token::Close, Token::ReversePower, Token::Open, fn, Token::Open});
         appendPowerPrefixPowers(t, argOpen + 1, argClose, groups, out);
-        out += tokens({tkClose, tkClose});
+        out += tokens({Token::Close, Token::Close});
         i = argClose;
     }
 }
 } // namespace
 
 void powerPrefixPowers(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkPower; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Power; })) return;
     rewriteWithGroups(t, appendPowerPrefixPowers);
 }
 
-void relationVariables(std::string& t, int thetaMode) {
-    if (!hasToken(t, [](int c) { return c == tkR || c == tkTheta; })) return;
+void relationVariables(std::string& t, ThetaMode thetaMode) {
+    if (!hasToken(t, [](int c) { return c == Token::R || c == Token::Theta; })) return;
     std::string out;
     out.reserve(t.size() + 16);
     for (char ch : t) {
         const int c = code(ch);
         int fn = 0;
-        if (c == tkR)
-            fn = tkLen;
-        else if (c == tkTheta && thetaMode == 1)
-            fn = tkArg;
+        if (c == Token::R)
+            fn = Token::Len;
+        else if (c == Token::Theta && thetaMode == ThetaMode::PolarAngle)
+            fn = Token::Arg;
         if (fn == 0)
             out += ch;
         else
-            out += tokens({tkOpen, fn, tkOpen, tkX, tkComma, tkY, tkClose, tkClose});
+            out += tokens({Token::Open, fn, Token::Open, Token::X, Token::Comma, Token::Y,
+                           Token::Close, Token::Close});
     }
     t = std::move(out);
 }

@@ -14,8 +14,8 @@ namespace tarlix::passes {
 namespace {
 // Functions whose operand is always bracketed, even when it is already one group.
 bool alwaysBracketed(int c) {
-    return (c >= tkAsin && c <= tkTanh) || isPowerPrefix(c) || c == tkLog || c == tkLn ||
-           c == tkNegate;
+    return (c >= Token::Asin && c <= Token::Tanh) || isPowerPrefix(c) || c == Token::Log ||
+           c == Token::Ln || c == Token::Negate;
 }
 
 bool takesOwnGroup(int c) {
@@ -31,28 +31,29 @@ void spaceMarking(std::string& t) {
     for (std::size_t i = t.size() >= 2 ? t.size() - 2 : 0; i >= 1 && i < t.size(); --i) {
         const int c = code(t[i]);
         const int before = code(t[i - 1]);
-        drop[i] = c == tkSpace && (isPostfix(next) || next == tkDivide || next == tkPower ||
-                                   isFunction(before) || before == tkDivide || before == tkPower);
+        drop[i] = c == Token::Space &&
+                  (isPostfix(next) || next == Token::Divide || next == Token::Power ||
+                   isFunction(before) || before == Token::Divide || before == Token::Power);
         if (!drop[i]) next = c;
     }
     std::string out;
     out.reserve(t.size() + 1);
     for (std::size_t i = 0; i < t.size(); ++i)
         if (!drop[i]) out += t[i];
-    out += tokenChar(tkSpace);
+    out += tokenChar(Token::Space);
     t = std::move(out);
 }
 
 void pairLiterals(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkComma; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Comma; })) return;
     const std::vector<GroupFacts> groups = groupsByOpen(t);
     std::string out;
     out.reserve(t.size() + 8);
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) == tkOpen && groups[i].commas == 1) {
+        if (code(t[i]) == Token::Open && groups[i].commas == 1) {
             const int before = i == 0 ? -1 : code(t[i - 1]);
             if (!isPrime(before) && !isFunction(before) && !isAggregate(before))
-                out += tokenChar(tkCPS);
+                out += tokenChar(Token::Cps);
         }
         out += t[i];
     }
@@ -69,21 +70,21 @@ void pointPairs(std::string& t) {
             continue;
         }
         const bool norm =
-            !out.empty() && code(out.back()) == tkOpenAbs && at(t, i + 2) == tkCloseAbs;
+            !out.empty() && code(out.back()) == Token::OpenAbs && at(t, i + 2) == Token::CloseAbs;
         if (norm) out.pop_back();
-        out += tokenChar(norm ? tkNORM : tkVEC);
-        out += tokens({tkOpen, code(t[i]), tkComma, code(t[i + 1]), tkClose});
+        out += tokenChar(norm ? Token::Norm : Token::Vec);
+        out += tokens({Token::Open, code(t[i]), Token::Comma, code(t[i + 1]), Token::Close});
         i += norm ? 2 : 1;
     }
     t = std::move(out);
 }
 
 void logarithmForm(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkLog; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Log; })) return;
     const std::vector<GroupFacts> groups = groupsByOpen(t);
     for (std::size_t i = 0; i + 1 < t.size(); ++i)
-        if (code(t[i]) == tkLog && code(t[i + 1]) == tkOpen && groups[i + 1].commas == 1)
-            t[i] = tokenChar(tkLogBase);
+        if (code(t[i]) == Token::Log && code(t[i + 1]) == Token::Open && groups[i + 1].commas == 1)
+            t[i] = tokenChar(Token::LogBase);
 }
 
 namespace {
@@ -109,10 +110,10 @@ template <typename Choose> void bracketOperands(std::string& text, Choose choose
 } // namespace
 
 void exponentOperands(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkPower; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Power; })) return;
     bracketOperands(t, [](const auto& t, std::size_t i, auto runEnd, auto oneGroup, auto,
                           std::size_t& from, std::size_t& to) {
-        if (i + 1 >= t.size() || code(t[i]) != tkPower) return false;
+        if (i + 1 >= t.size() || code(t[i]) != Token::Power) return false;
         const int next = code(t[i + 1]);
         if (isBinary(next) || isPostfix(next)) return false;
         from = i + 1;
@@ -122,17 +123,18 @@ void exponentOperands(std::string& t) {
 }
 
 void powerPrefixArguments(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkPower; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::Power; })) return;
     OperandEnds ends(t, true);
     BracketPlan plan(t.size());
     for (std::size_t i = 0; i + 2 < t.size(); ++i) {
-        if (!isPowerPrefix(code(t[i])) || code(t[i + 1]) != tkPower || code(t[i + 2]) != tkOpen)
+        if (!isPowerPrefix(code(t[i])) || code(t[i + 1]) != Token::Power ||
+            code(t[i + 2]) != Token::Open)
             continue;
         const std::size_t close = ends.closeOf(i + 2);
         // A ")" added after the group ends an earlier operand: nothing follows the group then.
         if (close == npos || plan.closesAt(close + 1)) continue;
         std::size_t start = close + 1;
-        if (at(t, start) == tkSpace) plan.drop(start++);
+        if (at(t, start) == Token::Space) plan.drop(start++);
         const std::size_t end = ends.end(start);
         if (end <= start || ends.isOneGroup(start, end)) continue;
         plan.enclose(start, end);
@@ -148,36 +150,36 @@ void functionMarking(std::string& t) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
         const int before = i == 0 ? -1 : code(t[i - 1]);
-        const bool marked =
-            !isFunction(before) && before != tkDivide && before != tkPower && before != tkSpace;
-        if ((isFunction(c) || isAggregate(c)) && marked) out += tokenChar(tkMarker);
+        const bool marked = !isFunction(before) && before != Token::Divide &&
+                            before != Token::Power && before != Token::Space;
+        if ((isFunction(c) || isAggregate(c)) && marked) out += tokenChar(Token::Marker);
         out += t[i];
     }
     t = std::move(out);
 }
 
 void functionOperands(std::string& t) {
-    if (!hasToken(t, [](int c) { return isFunction(c) || c == tkDivide; })) return;
+    if (!hasToken(t, [](int c) { return isFunction(c) || c == Token::Divide; })) return;
     bracketOperands(t, [](const auto& t, std::size_t i, auto runEnd, auto oneGroup, auto closeAt,
                           std::size_t& from, std::size_t& to) {
         const int c = code(t[i]);
-        if (!isFunction(c) && c != tkDivide) return false;
+        if (!isFunction(c) && c != Token::Divide) return false;
         from = i + 1;
         if ((isUserFunction(c) || isAntiderivative(c)) && isPrime(at(t, from))) ++from;
-        if (isPowerPrefix(c) && at(t, from) == tkPower && at(t, from + 1) == tkOpen) {
+        if (isPowerPrefix(c) && at(t, from) == Token::Power && at(t, from + 1) == Token::Open) {
             const std::size_t close = closeAt(from + 1);
             if (close == npos) return false;
             from = close + 1;
         }
-        if (takesOwnGroup(c) && at(t, from) == tkOpen) return false;
+        if (takesOwnGroup(c) && at(t, from) == Token::Open) return false;
         to = runEnd(from);
-        const bool always = c == tkDivide || alwaysBracketed(c);
+        const bool always = c == Token::Divide || alwaysBracketed(c);
         return to > from && (always || !oneGroup(from, to));
     });
 }
 
 void deleteMarkers(std::string& t) {
-    std::erase(t, tokenChar(tkMarker));
+    std::erase(t, tokenChar(Token::Marker));
 }
 
 } // namespace tarlix::passes

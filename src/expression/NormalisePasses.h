@@ -30,7 +30,7 @@ void deleteSpaces(std::string& t);                                              
 void normToLen(std::string& t);                                                   // 22
 void chainedComparisons(std::string& t);                                          // 23
 void powerPrefixPowers(std::string& t);                                           // 24
-void relationVariables(std::string& t, int thetaMode);                            // 25
+void relationVariables(std::string& t, ThetaMode thetaMode);                      // 25
 
 // Steps 7 to 21, which the formula display shares: numbers into constant slots, then every
 // group the compiler sees (pairs, absolute values, exponents, applications, operands). False

@@ -10,13 +10,13 @@ namespace tarlix::passes {
 
 namespace {
 bool isNumberDigit(int c) {
-    return c >= tkDigit0 && c <= tkDigit9;
+    return c >= Token::Digit0 && c <= Token::Digit9;
 }
 
 // A "+", or a "-" that does not start a number: the sign needs a signed zero in front.
 bool signNeedsZero(const std::string& t, std::size_t i) {
     const int c = at(t, i);
-    return c == tkPlus || (c == tkMinus && !isNumberDigit(at(t, i + 1)));
+    return c == Token::Plus || (c == Token::Minus && !isNumberDigit(at(t, i + 1)));
 }
 } // namespace
 
@@ -25,48 +25,50 @@ void spacesAndSigns(std::string& t) {
     std::string kept;
     kept.reserve(t.size());
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) != tkSpace) {
+        if (code(t[i]) != Token::Space) {
             kept += t[i];
             continue;
         }
         std::size_t next = i + 1;
-        while (next < t.size() && code(t[next]) == tkSpace) ++next;
-        if (next == t.size() || (code(t[next]) != tkPlus && code(t[next]) != tkMinus)) kept += t[i];
+        while (next < t.size() && code(t[next]) == Token::Space) ++next;
+        if (next == t.size() || (code(t[next]) != Token::Plus && code(t[next]) != Token::Minus))
+            kept += t[i];
         i = next - 1;
     }
     std::string out;
     out.reserve(kept.size() + kept.size() / 4 + 1);
-    if (signNeedsZero(kept, 0)) out += tokenChar(tkSZERO);
+    if (signNeedsZero(kept, 0)) out += tokenChar(Token::SZero);
     for (std::size_t i = 0; i < kept.size(); ++i) {
         const int c = code(kept[i]);
         out += kept[i];
-        const bool opens = isRelational(c) || c == tkOpen || c == tkComma || c == tkOpenAbs;
-        if (opens && signNeedsZero(kept, i + 1)) out += tokenChar(tkSZERO);
+        const bool opens =
+            isRelational(c) || c == Token::Open || c == Token::Comma || c == Token::OpenAbs;
+        if (opens && signNeedsZero(kept, i + 1)) out += tokenChar(Token::SZero);
     }
     t = std::move(out);
 }
 
 void absoluteBrackets(std::string& t) {
-    if (!hasToken(t, [](int c) { return c == tkOpenAbs || c == tkCloseAbs; })) return;
+    if (!hasToken(t, [](int c) { return c == Token::OpenAbs || c == Token::CloseAbs; })) return;
     std::string out;
     out.reserve(t.size() + 8);
     for (char ch : t) {
-        if (code(ch) == tkOpenAbs)
-            out += tokens({tkAbs, tkOpen});
+        if (code(ch) == Token::OpenAbs)
+            out += tokens({Token::Abs, Token::Open});
         else
-            out += code(ch) == tkCloseAbs ? tokenChar(tkClose) : ch;
+            out += code(ch) == Token::CloseAbs ? tokenChar(Token::Close) : ch;
     }
     t = std::move(out);
 }
 
 void negativeNumbers(std::string& t) {
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (code(t[i]) != tkMinus) continue;
-        const int before = i == 0 ? int{tkOpen} : code(t[i - 1]);
-        if (!isRelational(before) && before != tkOpen && before != tkComma) continue;
+        if (code(t[i]) != Token::Minus) continue;
+        const int before = i == 0 ? int{Token::Open} : code(t[i - 1]);
+        if (!isRelational(before) && before != Token::Open && before != Token::Comma) continue;
         const int next = at(t, i + 1);
-        if (isBinary(next) || isPostfix(next) || next == tkClose) continue;
-        t[i] = tokenChar(tkNegate);
+        if (isBinary(next) || isPostfix(next) || next == Token::Close) continue;
+        t[i] = tokenChar(Token::Negate);
     }
 }
 
@@ -80,11 +82,11 @@ std::vector<bool> insideBoundGroups(const std::string& t) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         inside[i] = open > 0;
         const int c = code(t[i]);
-        if (c == tkOpen) {
+        if (c == Token::Open) {
             const int fn = i > 0 ? code(t[i - 1]) : -1;
-            bounds.push_back(fn == tkCof || fn == tkSol || fn == tkIgr);
+            bounds.push_back(fn == Token::Cof || fn == Token::Sol || fn == Token::Igr);
             open += bounds.back() ? 1 : 0;
-        } else if (c == tkClose && !bounds.empty()) {
+        } else if (c == Token::Close && !bounds.empty()) {
             open -= bounds.back() ? 1 : 0;
             bounds.pop_back();
         }
@@ -100,14 +102,14 @@ void pointMode(std::string& t, int figure) {
     out.reserve(t.size() * 2);
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
-        if (c == tkR)
-            out += tokens({point, tkDotR});
-        else if (c == tkX && !inside[i])
-            out += tokens({point, tkDotX});
-        else if (c == tkY)
-            out += tokens({point, tkDotY});
+        if (c == Token::R)
+            out += tokens({point, Token::DotR});
+        else if (c == Token::X && !inside[i])
+            out += tokens({point, Token::DotX});
+        else if (c == Token::Y)
+            out += tokens({point, Token::DotY});
         else
-            out += c == tkPointX ? tokenChar(point) : t[i];
+            out += c == Token::PointX ? tokenChar(point) : t[i];
     }
     t = std::move(out);
 }
@@ -118,9 +120,9 @@ void pointComponents(std::string& t) {
     pairs.reserve(t.size() + 8);
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (i + 1 < t.size() && isPoint(code(t[i])) && isPoint(code(t[i + 1]))) {
-            pairs += tokenChar(tkOpen);
+            pairs += tokenChar(Token::Open);
             pairs.append(t, i, 2);
-            pairs += tokenChar(tkClose);
+            pairs += tokenChar(Token::Close);
             ++i;
         } else {
             pairs += t[i];
@@ -131,16 +133,16 @@ void pointComponents(std::string& t) {
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const int c = code(pairs[i]);
         const int component = at(pairs, i + 1);
-        if (!isFigure(c) || component < tkDotX || component > tkDotR) {
+        if (!isFigure(c) || component < Token::DotX || component > Token::DotR) {
             out += pairs[i];
             continue;
         }
         const int n = figureNumber(c);
         const int multiple = n / 14 * 14;
-        const int k = component - tkDotX + 1;
-        out +=
-            tokens({tkOpen, tkPointFn, tkOpen, wholeNumberSlot(multiple), tkPlus,
-                    wholeNumberSlot(n - multiple), tkComma, wholeNumberSlot(k), tkClose, tkClose});
+        const int k = component - Token::DotX + 1;
+        out += tokens({Token::Open, Token::PointFn, Token::Open, wholeNumberSlot(multiple),
+                       Token::Plus, wholeNumberSlot(n - multiple), Token::Comma, wholeNumberSlot(k),
+                       Token::Close, Token::Close});
         ++i;
     }
     t = std::move(out);
@@ -150,8 +152,9 @@ void thetaAxis(std::string& t) {
     std::string out;
     out.reserve(t.size() + 8);
     for (char ch : t) {
-        if (code(ch) == tkTheta)
-            out += tokens({tkOpen, tkX, tkPlus, tkTheta, tkTimes, wholeNumberSlot(0), tkClose});
+        if (code(ch) == Token::Theta)
+            out += tokens({Token::Open, Token::X, Token::Plus, Token::Theta, Token::Times,
+                           wholeNumberSlot(0), Token::Close});
         else
             out += ch;
     }
@@ -164,7 +167,8 @@ Value numberValue(std::string text, char decimalChar) {
         if (ch == decimalChar) ch = '.';
     long double v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size()) return makeUndefined(vkReal);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(v));
 }
 } // namespace
@@ -175,8 +179,8 @@ bool numbers(std::string& t, const EngineSettings& settings, ConstTable& consts)
         std::size_t end = i;
         while (end < t.size() && isDigit(code(t[end]))) ++end;
         const int first = code(t[i]);
-        if (end == i + 1 && first > tkDigit0 && first <= tkDigit9) {
-            t[i] = tokenChar(wholeNumberSlot(first - tkDigit0));
+        if (end == i + 1 && first > Token::Digit0 && first <= Token::Digit9) {
+            t[i] = tokenChar(wholeNumberSlot(first - Token::Digit0));
             continue;
         }
         if (consts.next >= kConstCount) return false;

@@ -33,13 +33,13 @@ NormaliseResult normalise(std::string& t, const NormaliseOptions& options,
     if (options.mode >= 1 && options.mode <= 22) pointMode(t, options.mode);
     pointComponents(t);
     if (options.thetaAxis) thetaAxis(t);
-    if (!groupingPasses(t, settings, consts)) return NormaliseResult::tooManyConstants;
+    if (!groupingPasses(t, settings, consts)) return NormaliseResult::TooManyConstants;
     normToLen(t);
-    if (maxDepth(t) > kMaxBuiltNesting) return NormaliseResult::tooDeep; // chains recurse
+    if (maxDepth(t) > kMaxBuiltNesting) return NormaliseResult::TooDeep; // chains recurse
     chainedComparisons(t);
     powerPrefixPowers(t);
     if (options.mode == 0) relationVariables(t, settings.thetaMode);
-    return NormaliseResult::ok;
+    return NormaliseResult::Ok;
 }
 
 } // namespace tarlix

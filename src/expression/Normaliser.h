@@ -22,7 +22,7 @@ struct NormaliseOptions {
     bool thetaAxis = false; // the horizontal axis variable is theta
 };
 
-enum class NormaliseResult { ok, tooManyConstants, tooDeep };
+enum class NormaliseResult { Ok, TooManyConstants, TooDeep };
 
 // The deepest nesting of groups, typed and built, that the recursive steps are given: the
 // typed limit leaves room for the groups each operator and application builds around it.

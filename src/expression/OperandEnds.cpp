@@ -8,7 +8,7 @@ namespace tarlix {
 namespace {
 bool isRunToken(int c) {
     return isConstant(c) || isVariable(c) || isPoint(c) || isReference(c) || isFunction(c) ||
-           isPostfix(c) || c == tkPower || isAggregate(c) || isPrime(c);
+           isPostfix(c) || c == Token::Power || isAggregate(c) || isPrime(c);
 }
 } // namespace
 
@@ -18,13 +18,14 @@ OperandEnds::OperandEnds(const std::string& t, bool spaceAfterFunction)
     // From the end, so that each run continues with the run after it.
     for (std::size_t p = t.size(); p-- > 0;) {
         const int c = code(t[p]);
-        const bool open = c == tkOpen && matches_[p] == npos;
+        const bool open = c == Token::Open && matches_[p] == npos;
         openFrom_[p] = openFrom_[p + 1] + (open ? 1 : 0);
         std::size_t next = p;
-        if (c == tkOpen)
+        if (c == Token::Open)
             next = open ? npos : matches_[p] + 1;
         else if (isRunToken(c))
-            next = p + 1 + (spaceAfterFunction && isFunction(c) && at(t, p + 1) == tkSpace ? 1 : 0);
+            next = p + 1 +
+                   (spaceAfterFunction && isFunction(c) && at(t, p + 1) == Token::Space ? 1 : 0);
         if (next == npos) {
             reachesOpen_[p] = true;
         } else if (next != p) {

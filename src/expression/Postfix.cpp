@@ -10,20 +10,20 @@ namespace tarlix::steps {
 namespace {
 int levelOf(int c) {
     switch (c) {
-    case tkPower:
-    case tkReversePower:
+    case Token::Power:
+    case Token::ReversePower:
         return 0;
-    case tkTimes:
-    case tkCross:
-    case tkDivide:
-    case tkMod:
+    case Token::Times:
+    case Token::Cross:
+    case Token::Divide:
+    case Token::Mod:
         return 1;
-    case tkPlus:
-    case tkMinus:
+    case Token::Plus:
+    case Token::Minus:
         return 2;
-    case tkAnd:
+    case Token::And:
         return 4;
-    case tkOr:
+    case Token::Or:
         return 5;
     default:
         return isComparison(c) ? 3 : -1;
@@ -51,8 +51,8 @@ public:
         std::vector<std::size_t> open;
         for (std::size_t i = 0; i < t.size(); ++i) {
             const int c = code(t[i]);
-            if (c == tkOpen) open.push_back(i);
-            if (c == tkClose && !open.empty()) {
+            if (c == Token::Open) open.push_back(i);
+            if (c == Token::Close && !open.empty()) {
                 closes_[open.back()] = i;
                 open.pop_back();
             }
@@ -94,7 +94,7 @@ private:
     static bool isOperand(const Item& item) {
         if (item.size == 0) return false;
         const int c = code(item.first);
-        return item.size > 1 || (c != tkComma && !isBinary(c));
+        return item.size > 1 || (c != Token::Comma && !isBinary(c));
     }
 
     // [from, to) split into tokens and groups, the inside of each group converted first, then
@@ -107,7 +107,7 @@ private:
         const std::size_t base = items_.size();
         unsigned levels = 0; // the precedence levels whose operators stand in this group
         for (std::size_t i = from; i < to; ++i) {
-            if (code(t_[i]) != tkOpen) {
+            if (code(t_[i]) != Token::Open) {
                 const int level = levelOf(code(t_[i]));
                 if (level >= 0) levels |= 1u << level;
                 items_.push_back(piece(t_[i]));
@@ -116,7 +116,7 @@ private:
             const std::size_t close = closes_[i] == npos || closes_[i] >= to ? to : closes_[i];
             Item group = piece(t_[i]);
             group = join(group, convert(i + 1, close));
-            group = join(group, piece(tokenChar(tkClose)));
+            group = join(group, piece(tokenChar(Token::Close)));
             items_.push_back(group);
             i = close;
         }
@@ -161,7 +161,7 @@ std::string toPostfix(const std::string& t) {
 void deleteBrackets(std::string& t) {
     std::erase_if(t, [](char ch) {
         const int c = code(ch);
-        return c == tkOpen || c == tkClose || c == tkComma;
+        return c == Token::Open || c == Token::Close || c == Token::Comma;
     });
 }
 

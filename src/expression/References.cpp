@@ -14,9 +14,9 @@ bool hasTopLevelAnd(const std::string& t) {
     int depth = 0;
     for (char ch : t) {
         const int c = code(ch);
-        if (c == tkOpen) ++depth;
-        if (c == tkClose) --depth;
-        if (c == tkAnd && depth == 0) return true;
+        if (c == Token::Open) ++depth;
+        if (c == Token::Close) --depth;
+        if (c == Token::And && depth == 0) return true;
     }
     return false;
 }
@@ -45,7 +45,7 @@ std::string inlineReferences(const std::string& tokens, const DocumentExpression
             if (isRelationRef(c) && hasTopLevelAnd(target->tokens))
                 out += target->tokens;
             else
-                out += tokenChar(tkOpen) + target->tokens + tokenChar(tkClose);
+                out += tokenChar(Token::Open) + target->tokens + tokenChar(Token::Close);
         }
         if (!changed) return out;
         if (out.size() > kMaxInlinedLength) return {};
@@ -59,14 +59,15 @@ bool stripOuterBrackets(std::string& t) {
     int depth = 0;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
-        if (c == tkOpen) ++depth;
-        if (c != tkClose) continue;
+        if (c == Token::Open) ++depth;
+        if (c != Token::Close) continue;
         --depth;
-        if (t.find(tokenChar(tkOpen), i + 1) != std::string::npos && depth < limit) limit = depth;
+        if (t.find(tokenChar(Token::Open), i + 1) != std::string::npos && depth < limit)
+            limit = depth;
     }
     bool changed = false;
-    for (int removed = 0;
-         removed < limit && t.size() >= 4 && code(t.front()) == tkOpen && code(t.back()) == tkClose;
+    for (int removed = 0; removed < limit && t.size() >= 4 && code(t.front()) == Token::Open &&
+                          code(t.back()) == Token::Close;
          ++removed) {
         t = t.substr(1, t.size() - 2);
         changed = true;
@@ -91,15 +92,15 @@ std::string detokenize(const std::string& tokens, const EngineSettings& settings
 
 bool isNumberText(const CompiledExpression& record) {
     if (record.tokens.empty()) return false;
-    int before = tkOpen;
+    int before = Token::Open;
     for (char ch : record.tokens) {
         const int c = code(ch);
         // A sign in front of a number: the mouse writes negative coordinates so.
-        const bool sign = c == tkMinus && (before == tkOpen || before == tkComma);
-        if (!sign && !isConstant(c) && !isDigit(c) && c != tkSpace && c != tkNegate &&
-            c != tkComma && c != tkOpen && c != tkClose)
+        const bool sign = c == Token::Minus && (before == Token::Open || before == Token::Comma);
+        if (!sign && !isConstant(c) && !isDigit(c) && c != Token::Space && c != Token::Negate &&
+            c != Token::Comma && c != Token::Open && c != Token::Close)
             return false;
-        if (c != tkSpace) before = c;
+        if (c != Token::Space) before = c;
     }
     return true;
 }

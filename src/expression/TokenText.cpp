@@ -15,8 +15,8 @@ int maxDepth(const std::string& t) {
     int deepest = 0;
     for (char ch : t) {
         const int c = code(ch);
-        if (c == tkOpen || c == tkOpenAbs) deepest = std::max(deepest, ++depth);
-        if (c == tkClose || c == tkCloseAbs) --depth;
+        if (c == Token::Open || c == Token::OpenAbs) deepest = std::max(deepest, ++depth);
+        if (c == Token::Close || c == Token::CloseAbs) --depth;
     }
     return deepest;
 }

@@ -21,8 +21,8 @@ std::string tokens(std::initializer_list<int> codes);
 
 // Encloses [from, to) in brackets.
 template <typename Text> void enclose(Text& t, std::size_t from, std::size_t to) {
-    t.insert(to, 1, tokenChar(tkClose));
-    t.insert(from, 1, tokenChar(tkOpen));
+    t.insert(to, 1, tokenChar(Token::Close));
+    t.insert(from, 1, tokenChar(Token::Open));
 }
 
 // True when some token of the text passes the test. A pass that acts only on some kinds of

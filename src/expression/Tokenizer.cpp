@@ -88,12 +88,14 @@ void cleanPrimes(SourceEditor& ed) {
 bool takesName(int c, const std::string& name, std::string_view rest) {
     if (name.empty() || rest.compare(0, name.size(), name) != 0) return false;
     const char next = rest.size() > name.size() ? rest[name.size()] : '\0';
-    if (c == tkY1 && rest.size() > 2 && std::isdigit(static_cast<unsigned char>(rest[2])))
+    if (c == Token::Y1 && rest.size() > 2 && std::isdigit(static_cast<unsigned char>(rest[2])))
         return false;
-    if (c == tkY1 + 1 && rest.size() > 2 && rest[2] == '0') return false;
-    if ((c == tkPointFn || c == tkAntiH - 2 || c == tkAntiH - 1 || c == tkAntiH) && next != '(')
+    if (c == Token::Y1 + 1 && rest.size() > 2 && rest[2] == '0') return false;
+    if ((c == Token::PointFn || c == Token::AntiH - 2 || c == Token::AntiH - 1 ||
+         c == Token::AntiH) &&
+        next != '(')
         return false;
-    return c != tkLogBase;
+    return c != Token::LogBase;
 }
 
 // The names of the codes with the default settings, and the named codes by the first byte of
@@ -107,7 +109,7 @@ struct NameIndex {
         const EngineSettings defaults;
         for (int c = kFirstNamedToken; c <= kLastNamedToken; ++c) {
             names.push_back(tokenName(c, defaults));
-            if (c == tkComma || c == tkDecimalPoint || names.back().empty()) continue;
+            if (c == Token::Comma || c == Token::DecimalPoint || names.back().empty()) continue;
             byFirstByte[static_cast<unsigned char>(names.back()[0])].push_back(
                 static_cast<std::uint8_t>(c));
         }
@@ -131,11 +133,11 @@ std::string tokenize(std::string& source, int& cursor, const EngineSettings& set
     cleanPrimes(ed);
 
     const NameIndex& index = nameIndex();
-    const std::string comma = tokenName(tkComma, settings);
-    const std::string point = tokenName(tkDecimalPoint, settings);
+    const std::string comma = tokenName(Token::Comma, settings);
+    const std::string point = tokenName(Token::DecimalPoint, settings);
     const auto nameOf = [&](int c) -> const std::string& {
-        if (c == tkComma) return comma;
-        if (c == tkDecimalPoint) return point;
+        if (c == Token::Comma) return comma;
+        if (c == Token::DecimalPoint) return point;
         return index.names[static_cast<std::size_t>(c - kFirstNamedToken)];
     };
     std::string tokens;
@@ -151,10 +153,10 @@ std::string tokenize(std::string& source, int& cursor, const EngineSettings& set
                 break;
             }
         // The first match in vocabulary order wins, so these two only where they come earlier.
-        for (const int c : {int{tkComma}, int{tkDecimalPoint}})
+        for (const int c : {int{Token::Comma}, int{Token::DecimalPoint}})
             if ((found == 0 || c < found) && takesName(c, nameOf(c), rest)) found = c;
         if (found == 0) {
-            tokens += tokenChar(tkUnrecognised);
+            tokens += tokenChar(Token::Unrecognised);
             tokens += rest;
             break;
         }

@@ -9,7 +9,7 @@ namespace tarlix {
 
 // Cleans source in place, moves cursor (a character index into source) with the characters
 // removed or inserted before it, and returns the token text. A rest that matches no name is
-// kept behind the byte tkUnrecognised and dropped from the source.
+// kept behind the byte Token::Unrecognised and dropped from the source.
 std::string tokenize(std::string& source, int& cursor, const EngineSettings& settings);
 
 } // namespace tarlix

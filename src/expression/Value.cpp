@@ -16,8 +16,8 @@ Extended snapComponent(Extended c) {
 } // namespace
 
 Value toPair(const Value& v) {
-    if (!v.isValid()) return makeUndefined(vkPair);
-    if (v.kind == vkReal) return makePair(v.x, 0);
+    if (!v.isValid()) return makeUndefined(ValueKind::Pair);
+    if (v.kind == ValueKind::Real) return makePair(v.x, 0);
     return v;
 }
 
@@ -30,7 +30,7 @@ bool inRange(Extended c) {
 Value checkRange(Value v) {
     if (!v.isValid()) return v;
     bool ok = inRange(v.x);
-    if (ok && v.kind == vkPair) ok = inRange(v.y);
+    if (ok && v.kind == ValueKind::Pair) ok = inRange(v.y);
     if (!ok) return makeUndefined(v.kind); // an undefined value carries no components
     return v;
 }
@@ -38,7 +38,7 @@ Value checkRange(Value v) {
 Value snap(Value v) {
     if (!v.isValid()) return v;
     v.x = snapComponent(v.x);
-    if (v.kind == vkPair) v.y = snapComponent(v.y);
+    if (v.kind == ValueKind::Pair) v.y = snapComponent(v.y);
     return v;
 }
 

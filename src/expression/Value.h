@@ -9,15 +9,15 @@
 
 namespace tarlix {
 
-enum ValueKind : std::uint8_t {
-    vkTypeError = 0,
-    vkReal = 1,
-    vkPair = 2,
-    vkSignedZero = 255,
+enum class ValueKind : std::uint8_t {
+    TypeError = 0,
+    Real = 1,
+    Pair = 2,
+    SignedZero = 255,
 };
 
 struct Value {
-    std::uint8_t kind = vkReal;
+    ValueKind kind = ValueKind::Real;
     Extended x = 0;
     Extended y = 0;
     std::uint8_t valid = 0;
@@ -28,12 +28,12 @@ struct Value {
 using ValueArray = std::vector<Value>;
 
 inline Value makeReal(Extended x) {
-    return Value{vkReal, x, 0, 1};
+    return Value{ValueKind::Real, x, 0, 1};
 }
 inline Value makePair(Extended x, Extended y) {
-    return Value{vkPair, x, y, 1};
+    return Value{ValueKind::Pair, x, y, 1};
 }
-inline Value makeUndefined(std::uint8_t kind) {
+inline Value makeUndefined(ValueKind kind) {
     return Value{kind, 0, 0, 0};
 }
 

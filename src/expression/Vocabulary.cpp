@@ -31,8 +31,8 @@ constexpr std::array<const char*, kLastNamedToken - kFirstNamedToken + 1> kNames
 } // namespace
 
 std::string tokenName(int codeValue, const EngineSettings& settings) {
-    if (codeValue == tkComma) return std::string(1, settings.listSeparatorChar);
-    if (codeValue == tkDecimalPoint) return std::string(1, settings.decimalChar);
+    if (codeValue == Token::Comma) return std::string(1, settings.listSeparatorChar);
+    if (codeValue == Token::DecimalPoint) return std::string(1, settings.decimalChar);
     if (codeValue < kFirstNamedToken || codeValue > kLastNamedToken) return {};
     return kNames[static_cast<std::size_t>(codeValue - kFirstNamedToken)];
 }
@@ -40,7 +40,7 @@ std::string tokenName(int codeValue, const EngineSettings& settings) {
 int userFunctionNumber(int t) {
     if (isAntiderivative(t)) t -= 8;
     if (!isUserFunction(t)) return 0;
-    const int inVocabulary = t - tkF1; // f1..f5 f g h
+    const int inVocabulary = t - Token::F1; // f1..f5 f g h
     return inVocabulary < 5 ? inVocabulary + 4 : inVocabulary - 4;
 }
 

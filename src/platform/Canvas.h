@@ -19,9 +19,15 @@ constexpr Color kWhite = 0xFFFFFF;
 constexpr Color rgbColor(int r, int g, int b) {
     return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 struct Point {
     int x = 0;
@@ -70,7 +76,16 @@ struct Pen {
     JoinStyle join = JoinStyle::Round;
 };
 
-enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
+enum class BrushStyle {
+    Solid,
+    Clear,
+    Horizontal,
+    Vertical,
+    FDiagonal,
+    BDiagonal,
+    Cross,
+    DiagCross
+};
 
 // An 8 x 8 monochrome pattern: row r, column c is set when bit (7 - c) of rows[r] is 1. Set
 // bits take the brush colour, clear bits stay as they are (transparent).
@@ -86,14 +101,28 @@ struct Brush {
     BrushPattern pattern{};
 };
 
-enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+// A set of font attributes, combined with | and tested with has().
+enum class FontStyle : unsigned { Plain = 0, Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+
+constexpr FontStyle operator|(FontStyle a, FontStyle b) {
+    return static_cast<FontStyle>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+constexpr FontStyle& operator|=(FontStyle& a, FontStyle b) {
+    return a = a | b;
+}
+constexpr bool has(FontStyle set, FontStyle attribute) {
+    return (static_cast<unsigned>(set) & static_cast<unsigned>(attribute)) != 0;
+}
+constexpr FontStyle without(FontStyle set, FontStyle attribute) {
+    return static_cast<FontStyle>(static_cast<unsigned>(set) & ~static_cast<unsigned>(attribute));
+}
 
 // "Times New Roman", "Arial" or "Symbol"; size in points at 96 pixels per inch, as the
 // program's windows measure them (a size of 12 is 16 pixels high).
 struct Font {
     std::string name = "Arial";
     int size = 10;
-    unsigned style = 0;
+    FontStyle style = FontStyle::Plain;
     Color color = kBlack;
 };
 

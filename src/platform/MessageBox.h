@@ -7,10 +7,10 @@
 
 namespace tarlix {
 
-enum MessageKind : int {
-    mkWarning = 0,     // "Advertencia", confirmations
-    mkError = 1,       // "ERROR"
-    mkInformation = 2, // "Información"
+enum class MessageKind {
+    Warning,     // "Advertencia", confirmations
+    Error,       // "ERROR"
+    Information, // "Información"
 };
 
 class MessageBox {

@@ -22,7 +22,7 @@ bool figureRefers(const Project& p, int token, const FigureEntry& f) {
     if (refers(p, token, f.paramLow) || refers(p, token, f.paramHigh)) return true;
     if (isCurveKind(f.kind) && token == parameterToken(parameterOfLetter(f.paramLetter)))
         return false;
-    if (f.kind < 1 || f.kind > 6) return false;
+    if (f.kind == FigureKind::Empty) return false;
     return refers(p, token, f.whole) || refers(p, token, f.x) || refers(p, token, f.y) ||
            refers(p, token, f.radius);
 }
@@ -33,7 +33,7 @@ TokenSet DirtyPropagation::propagate(const Project& p, const TokenSet& input) {
     if (valid_ && input == input_) return result_;
     TokenSet out = input;
     relations_.reset();
-    const bool thetaIsAngle = p.engine.thetaMode == 1;
+    const bool thetaIsAngle = p.engine.thetaMode == ThetaMode::PolarAngle;
     for (int t = kFirstObjectToken; t <= kLastObjectToken; ++t) {
         if (!input.test(static_cast<std::size_t>(t))) continue;
         for (int n = 1; n <= kFigures; ++n)

@@ -1,7 +1,5 @@
 #include "render/LineClip.h"
 
-#include "document/SegmentStore.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -127,13 +125,13 @@ PixelPair clipSegment(PixelF a, PixelF b, const Frame& f) {
 
 } // namespace
 
-ClipRule clipRuleOfKind(int kind) {
+ClipRule clipRuleOfKind(SegmentKind kind) {
     switch (kind) {
-    case skLine:
+    case SegmentKind::Line:
         return ClipRule::Line;
-    case skRay:
+    case SegmentKind::Ray:
         return ClipRule::Ray;
-    case skRectangle:
+    case SegmentKind::Rectangle:
         return ClipRule::Rectangle;
     default:
         return ClipRule::Segment;

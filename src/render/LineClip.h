@@ -5,6 +5,7 @@
 // shortened along its own line. Connected figures and the figures' traces and curve joins use
 // it.
 
+#include "document/SegmentStore.h"
 #include "platform/Canvas.h"
 #include "view/View.h"
 
@@ -22,7 +23,7 @@ enum class ClipRule {
 
 // The rule a connected figure of the kind is clipped with: lines, rays and rectangles have
 // their own, every other kind the segment rule.
-ClipRule clipRuleOfKind(int kind);
+ClipRule clipRuleOfKind(SegmentKind kind);
 
 struct PixelF {
     Extended x = 0;

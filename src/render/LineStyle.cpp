@@ -17,7 +17,7 @@ PenStyle penStyleOfLineStyle(int code) {
     }
 }
 
-TLineStyle makeLineStyle(const Pen& pen, const LineDrawOptions& options) {
+DashPattern makeDashPattern(const Pen& pen, const LineDrawOptions& options) {
     const bool flat = options.capStyle;
     const double gap = flat ? 1.5 : 2.0;
     // With round ends a dot of one width would grow into a blob on thick pens, so its drawn

@@ -13,17 +13,17 @@ struct LineDrawOptions {
     // The CapStyle setting: false round line ends (0), true flat line ends (1).
     bool capStyle = false;
     // The afterimageFills setting: fills also go to the afterimage canvas.
-    bool aimgOfArea = false;
+    bool afterimageFills = false;
 };
 
 // Stored line style codes: 0 none, 1 solid, 2 dash, 3 dot, 4 dash-dot; other codes are solid.
 PenStyle penStyleOfLineStyle(int code);
 
 // Alternating dash and gap lengths in units of the pen width, used cyclically from the first.
-using TLineStyle = std::vector<double>;
+using DashPattern = std::vector<double>;
 
 // The dash pattern of the pen: a clear pen gets a pattern of total length 0 (nothing is
 // stroked). Gaps are shorter with flat ends because round ends eat into them.
-TLineStyle makeLineStyle(const Pen& pen, const LineDrawOptions& options);
+DashPattern makeDashPattern(const Pen& pen, const LineDrawOptions& options);
 
 } // namespace tarlix

@@ -7,8 +7,8 @@
 namespace tarlix {
 
 void PolylineBuffer::reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
-                           std::uint8_t fillMode, std::uint8_t flags, bool skipMain,
-                           bool drawSecond, const LineDrawOptions& options) {
+                           CurveFill fillMode, std::uint8_t flags, bool skipMain, bool drawSecond,
+                           const LineDrawOptions& options) {
     count_ = 0;
     main_ = mainCanvas;
     second_ = secondCanvas;
@@ -30,7 +30,7 @@ void PolylineBuffer::flush() {
     if (count_ > 0) {
         if (!skipMain_ && main_) strokeAndFill(*main_, true);
         // Fills reach the afterimages only when the user asked for it.
-        if (drawSecond_ && second_) strokeAndFill(*second_, options_.aimgOfArea);
+        if (drawSecond_ && second_) strokeAndFill(*second_, options_.afterimageFills);
     }
     count_ = 0;
 }
@@ -50,14 +50,14 @@ void PolylineBuffer::fillOutline(Canvas& canvas) const {
     const Point first = outline.front();
     const Point last = outline.back();
     switch (fillMode_) {
-    case fillThroughPoint:
+    case CurveFill::ThroughPoint:
         outline.push_back({fixedX_, fixedY_});
         break;
-    case fillToRow:
+    case CurveFill::ToRow:
         outline.push_back({last.x, fixedY_});
         outline.push_back({first.x, fixedY_});
         break;
-    case fillToColumn:
+    case CurveFill::ToColumn:
         outline.push_back({fixedX_, last.y});
         outline.push_back({fixedX_, first.y});
         break;

@@ -3,6 +3,7 @@
 // the picture canvas and on the afterimage canvas. The program keeps one and reuses it for
 // every curve; its size is fixed, and points beyond it are dropped.
 
+#include "document/DocumentRecords.h"
 #include "platform/Canvas.h"
 #include "render/LineStyle.h"
 
@@ -20,19 +21,11 @@ public:
     static constexpr std::uint8_t kStroke = 1;
     static constexpr std::uint8_t kFill = 2;
 
-    // How the outline of a fill is closed.
-    enum FillMode : std::uint8_t {
-        fillNone = 0,
-        fillThroughPoint = 1, // through (fixed x, fixed y): sectors seen from that point
-        fillToRow = 2,        // down to the row fixed y
-        fillToColumn = 3,     // across to the column fixed x
-    };
-
     // Starts a new curve. Either canvas may be null when it is not drawn on (skipMain, or
-    // drawSecond off).
-    void reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX,
-               std::uint8_t fillMode, std::uint8_t flags, bool skipMain, bool drawSecond,
-               const LineDrawOptions& options);
+    // drawSecond off). A fill is closed through (fixedX, fixedY), down to the row fixedY or
+    // across to the column fixedX.
+    void reset(Canvas* mainCanvas, Canvas* secondCanvas, int fixedY, int fixedX, CurveFill fillMode,
+               std::uint8_t flags, bool skipMain, bool drawSecond, const LineDrawOptions& options);
     void push(int x, int y);
     // Draws what was collected and empties the buffer.
     void flush();
@@ -55,7 +48,7 @@ private:
     bool drawSecond_ = false;
     bool skipMain_ = false;
     std::uint8_t flags_ = kStroke;
-    std::uint8_t fillMode_ = fillNone;
+    CurveFill fillMode_ = CurveFill::None;
     int fixedX_ = 0;
     int fixedY_ = 0;
     LineDrawOptions options_;

@@ -144,7 +144,7 @@ void ProjectPicture::collectChanges() {
 
 bool ProjectPicture::originLabelledByFigure() const {
     const FigureEntry& o = project_.figures[kFigures];
-    return o.kind != 0 && o.visible && o.labelPosition != 0 && !o.label.empty();
+    return o.kind != FigureKind::Empty && o.visible && o.labelPosition != 0 && !o.label.empty();
 }
 
 // Returns whether any relation changed.
@@ -164,8 +164,8 @@ bool ProjectPicture::recomputeRelations(bool all) {
 
 void ProjectPicture::updateDrawSettings() {
     drawSettings_.drawMode = project_.settings.drawMode;
-    drawSettings_.lineOptions.capStyle = project_.settings.capStyle != 0;
-    drawSettings_.lineOptions.aimgOfArea = project_.settings.afterimageFills;
+    drawSettings_.lineOptions.capStyle = project_.settings.capStyle != LineEnds::Round;
+    drawSettings_.lineOptions.afterimageFills = project_.settings.afterimageFills;
     const int level = project_.settings.afterimageColorIndex;
     drawSettings_.afterimageColour = [level](Color c) { return afterimageColourOf(c, level); };
     if (blackAndWhite_)
@@ -179,14 +179,15 @@ bool ProjectPicture::baseFits(const Canvas& canvas) const {
     return baseValid_ && base_ && base_->width() == canvas.width() &&
            base_->height() == canvas.height() && baseDrawMode_ == drawSettings_.drawMode &&
            baseLineOptions_.capStyle == drawSettings_.lineOptions.capStyle &&
-           baseLineOptions_.aimgOfArea == drawSettings_.lineOptions.aimgOfArea &&
+           baseLineOptions_.afterimageFills == drawSettings_.lineOptions.afterimageFills &&
            baseOriginLabelled_ == originLabelledByFigure();
 }
 
 AxesStyle ProjectPicture::axesStyle() const {
     // The screen's grid colour would turn grey; black and white output draws the grid black.
-    return AxesStyle{blackAndWhite_ ? kBlack : kScreenGridColor, project_.engine.angleMode == 2,
-                     project_.settings.degreeFont, originLabelledByFigure(), &markup_};
+    return AxesStyle{blackAndWhite_ ? kBlack : kScreenGridColor,
+                     project_.engine.angleMode == AngleMode::Degrees, project_.settings.degreeFont,
+                     originLabelledByFigure(), &markup_};
 }
 
 ProjectPicture::Strips ProjectPicture::drawRulerStrips(Canvas& measure, Surfaces& surfaces,

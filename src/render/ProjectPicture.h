@@ -158,7 +158,7 @@ private:
     FigureSet figuresDrawnOver_;
     std::unique_ptr<Canvas> base_; // axes, the other functions and the relations
     bool baseValid_ = false;
-    int baseDrawMode_ = 0;
+    std::optional<FunctionDrawMode> baseDrawMode_; // none before the base is first drawn
     LineDrawOptions baseLineOptions_;
     bool baseOriginLabelled_ = false;
 

@@ -36,7 +36,7 @@ void ProjectPicture::keepPositions(AfterimageSnapshot& s, bool everything) const
     const Project& p = project_;
     for (int n = 1; n <= kFigures; ++n) {
         FigurePosition pos = view_.positions[n];
-        if (pos.kind == 0) continue;
+        if (pos.kind == FigureKind::Empty) continue;
         if (everything) pos.pointAfterimage = pos.lineAfterimage = 1;
         bool keep = pos.pointAfterimage || pos.lineAfterimage || pos.locusWidth != 0;
         for (int k = 1; !keep && k <= p.segments.count; ++k)

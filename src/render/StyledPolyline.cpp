@@ -72,7 +72,7 @@ void drawStyledPolyline(Canvas& canvas, std::span<const Point> points,
         canvas.setBrush(saved);
         return;
     }
-    drawDashedPath(points, canvas, options.capStyle, makeLineStyle(pen, options), pen.width,
+    drawDashedPath(points, canvas, options.capStyle, makeDashPattern(pen, options), pen.width,
                    pen.color);
 }
 
@@ -93,7 +93,7 @@ void drawStyledPolygon(Canvas& canvas, std::span<const Point> points,
 }
 
 void drawDashedPath(std::span<const Point> points, Canvas& canvas, bool flatCaps,
-                    const TLineStyle& pattern, int width, Color color) {
+                    const DashPattern& pattern, int width, Color color) {
     const Extended w = width;
     const Extended period = w * std::accumulate(pattern.begin(), pattern.end(), 0.0L);
     // The walk must advance, so an empty pattern (the clear style) strokes nothing.

@@ -24,6 +24,6 @@ void drawStyledPolygon(Canvas& canvas, std::span<const Point> points,
 // Strokes the dashes of the pattern (lengths in units of width) along the points, each dash
 // as one path with a geometric pen of the width and colour; the canvas pen is kept.
 void drawDashedPath(std::span<const Point> points, Canvas& canvas, bool flatCaps,
-                    const TLineStyle& pattern, int width, Color color);
+                    const DashPattern& pattern, int width, Color color);
 
 } // namespace tarlix

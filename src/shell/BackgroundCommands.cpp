@@ -47,8 +47,8 @@ bool BackgroundCommands::loadFile(const QString& path) {
     if (!picture_.load(path, reason)) {
         // The name has a single-byte form: the project file keeps it.
         ctx.messages.show(shownMessage("Graph.pictureUnreadable") + ": " +
-                              *backgroundNameInFile(file) + " (" + fromQString(reason) + ")",
-                          mkError, false);
+                              fromQString(QFileInfo(path).fileName() + " (" + reason + ")"),
+                          MessageKind::Error, false);
         return false;
     }
     if (!setBackgroundPicture(ctx, file, stretchMode())) ctx.hooks().redraw();

@@ -73,13 +73,13 @@ std::optional<CalculatorRequest> userFunctionRequest(const Context& context, int
 std::optional<CalculatorRequest> calculatorRequest(const Context& context, CategoryPanel panel,
                                                    int n) {
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         return equationRequest(context, &Project::explicitFunctions, n, &explicitRowCaption,
                                kModeExplicit, &storeExplicitFunction);
-    case cpRelations:
+    case CategoryPanel::Relations:
         return equationRequest(context, &Project::relations, n, &relationRowCaption, kModeRelation,
                                &storeRelation);
-    case cpUserFunctions:
+    case CategoryPanel::UserFunctions:
         return userFunctionRequest(context, n);
     default:
         return std::nullopt;
@@ -97,7 +97,7 @@ CalculatorRequest numberRequest(const Context& context, const QString& label,
         Document& ctx = context();
         const auto value = calculate(ctx, sent);
         if (!value || !isDefinedReal(*value)) {
-            ctx.messages.show(kInvalidNumber, mkError, false);
+            ctx.messages.show(kInvalidNumber, MessageKind::Error, false);
             return false;
         }
         store(value->x, formatGeneral(value->x, 15, ctx.project.engine.decimalChar));

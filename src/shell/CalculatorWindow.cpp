@@ -205,7 +205,7 @@ void CalculatorWindow::hideEvent(QHideEvent* event) {
 }
 
 void CalculatorWindow::showLogHint() {
-    const bool natural = !context || context().project.engine.logMode == 2;
+    const bool natural = !context || context().project.engine.logMode == LogMode::Natural;
     if (QToolButton* log = paletteButton("sbLog"))
         log->setToolTip(shownText(natural ? "Calc.logNatural" : "Calc.logCommon"));
 }
@@ -224,7 +224,9 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
 
 bool CalculatorWindow::handleKey(int key, const QString& typed) {
     if (key == Qt::Key_Escape) {
-        if (context().messages.show(shownMessage("Calc.escapeQuestion"), mkWarning, true)) close();
+        if (context().messages.show(shownMessage("Calc.escapeQuestion"), MessageKind::Warning,
+                                    true))
+            close();
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -44,21 +44,26 @@ QSize ControlPalette::sizeHint() const {
     return {1, tabs_->sizeHint().height()};
 }
 
-void ControlPalette::placeRow(Row r, int tab) {
-    auto* layout = static_cast<QHBoxLayout*>(pages_[tab]->layout());
-    layout->insertWidget(layout->count() - 1, rows_[r]);
+// Each row starts on its own tab, which has the row's place.
+int ControlPalette::place(Row r) {
+    return static_cast<int>(r);
+}
+
+void ControlPalette::placeRow(Row r, Row tab) {
+    auto* layout = static_cast<QHBoxLayout*>(pages_[place(tab)]->layout());
+    layout->insertWidget(layout->count() - 1, rows_[place(r)]);
 }
 
 void ControlPalette::arrangeFor(int width) {
     const bool merge = width >= kMergeWidth;
     if (merge == merged_) return;
     merged_ = merge;
-    placeRow(scale, merge ? area : scale);
-    placeRow(tools, merge ? background : tools);
-    tabs_->setTabVisible(scale, !merge);
-    tabs_->setTabVisible(tools, !merge);
-    tabs_->setTabText(area, shownText(merge ? "Palette.areaAndScale" : "Palette.area"));
-    tabs_->setTabText(background,
+    placeRow(Row::Scale, merge ? Row::Area : Row::Scale);
+    placeRow(Row::Tools, merge ? Row::Background : Row::Tools);
+    tabs_->setTabVisible(place(Row::Scale), !merge);
+    tabs_->setTabVisible(place(Row::Tools), !merge);
+    tabs_->setTabText(place(Row::Area), shownText(merge ? "Palette.areaAndScale" : "Palette.area"));
+    tabs_->setTabText(place(Row::Background),
                       shownText(merge ? "Palette.backgroundAndTools" : "Palette.background"));
 }
 

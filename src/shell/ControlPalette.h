@@ -18,7 +18,7 @@ namespace tarlix {
 class ControlPalette : public QWidget {
     Q_OBJECT
 public:
-    enum Row { area, scale, background, tools };
+    enum class Row { Area, Scale, Background, Tools };
     static constexpr int kMergeWidth = 430;  // from this client width two rows share a tab
     static constexpr int kShowDistance = 10; // a hidden palette shows this near the top
 
@@ -29,7 +29,7 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-    QToolBar* row(Row r) const { return rows_[r]; }
+    QToolBar* row(Row r) const { return rows_[place(r)]; }
     QTabWidget* tabs() const { return tabs_; }
 
     // The scale row joins the area tab and the tools the background tab when width allows.
@@ -50,7 +50,8 @@ public:
     std::function<void(bool hides)> hidingChosen;
 
 private:
-    void placeRow(Row r, int tab);
+    static int place(Row r);
+    void placeRow(Row r, Row tab);
     void showMenu(const QPoint& at);
 
     QTabWidget* tabs_;

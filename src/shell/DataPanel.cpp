@@ -58,7 +58,7 @@ std::vector<PanelRowContent> rowContents(const std::vector<PanelRowText>& texts,
              t.arguments > 0 ? userFunctionLabelWidth(t.arguments, geometry.presentation) : 0,
              {}});
         // Connected figures list vertex letters, not an expression.
-        if (t.used && t.shown && panel != cpConnectedFigures)
+        if (t.used && t.shown && panel != CategoryPanel::ConnectedFigures)
             rows.back().formula = formulaImage(t.text, settings, geometry.fontSize, false,
                                                geometry.rowHeight - 2, &metrics);
     }
@@ -86,9 +86,10 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
 }
 
 void DataPanel::createPanels() {
-    for (int p = 1; p <= kCategoryPanels; ++p) {
+    for (CategoryPanel panel : kAllCategoryPanels) {
+        const int p = panelNumber(panel);
         const PanelSpec& s = kPanels[p - 1];
-        if (p == cpParameters) {
+        if (panel == CategoryPanel::Parameters) {
             parameters_ = new ParameterPanel(objects_, column_);
             parameters_->redrawRequested = [this] {
                 if (changed) changed();
@@ -99,13 +100,12 @@ void DataPanel::createPanels() {
         }
         auto* w = new CategoryPanelWidget(shownText(s.title), s.rows,
                                           s.create ? shownText(s.create) : QString(), column_);
-        const auto panel = static_cast<CategoryPanel>(p);
         w->toggled = [this, panel](int row) { toggleRow(panel, row); };
         w->edited = [this, panel](int n) {
             if (editRequested) editRequested(panel, n);
         };
         w->createRequested = [this, panel] {
-            if (panel == cpConnectedFigures) {
+            if (panel == CategoryPanel::ConnectedFigures) {
                 if (connectPointsRequested) connectPointsRequested();
             } else if (editRequested) {
                 editRequested(panel, 0);
@@ -117,7 +117,7 @@ void DataPanel::createPanels() {
         w->colourDropped = [this, panel](int row, unsigned colour) {
             if (colourDropped) colourDropped(panel, row, colour);
         };
-        if (panel == cpConnectedFigures) w->useNarrowRows();
+        if (panel == CategoryPanel::ConnectedFigures) w->useNarrowRows();
         panels_[static_cast<std::size_t>(p - 1)] = w;
     }
 }
@@ -129,7 +129,7 @@ RowGeometry DataPanel::geometry() const {
 }
 
 void DataPanel::refreshCategory(CategoryPanel panel) {
-    if (panel == cpParameters) {
+    if (panel == CategoryPanel::Parameters) {
         parameters_->refreshParameterRows(geometry());
         layoutPanels();
         return;
@@ -138,14 +138,15 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
                                   objects_.document.project.engine, geometry(), rowMetrics_);
     int used = 0;
     for (const auto& r : rows) used += r.used ? 1 : 0;
-    const bool canCreate = panel == cpMemo || (panel == cpExplicit && used < kExplicitFunctions) ||
-                           (panel == cpRelations && used < kRelations) ||
-                           (panel == cpUserFunctions && used < kUserFunctions) ||
-                           (panel == cpConnectedFigures && used < kSegments);
-    if (panel == cpCurves || panel == cpBasicFigures) {
+    const bool canCreate = panel == CategoryPanel::Memo ||
+                           (panel == CategoryPanel::Explicit && used < kExplicitFunctions) ||
+                           (panel == CategoryPanel::Relations && used < kRelations) ||
+                           (panel == CategoryPanel::UserFunctions && used < kUserFunctions) ||
+                           (panel == CategoryPanel::ConnectedFigures && used < kSegments);
+    if (panel == CategoryPanel::Curves || panel == CategoryPanel::BasicFigures) {
         std::vector<int> free;
         for (int n = 1; n <= kFigures; ++n)
-            if (objects_.document.project.figures[n].kind == 0) free.push_back(n);
+            if (objects_.document.project.figures[n].kind == FigureKind::Empty) free.push_back(n);
         this->panel(panel)->setLetterStrip(free);
     }
     this->panel(panel)->setRows(rows, geometry(), canCreate);
@@ -153,7 +154,7 @@ void DataPanel::refreshCategory(CategoryPanel panel) {
 }
 
 void DataPanel::refreshAll() {
-    for (int p = 1; p <= kCategoryPanels; ++p) refreshCategory(static_cast<CategoryPanel>(p));
+    for (CategoryPanel panel : kAllCategoryPanels) refreshCategory(panel);
 }
 
 void DataPanel::layoutPanels() {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class QScrollArea;
@@ -38,7 +39,7 @@ public:
     void layoutPanels();
 
     CategoryPanelWidget* panel(CategoryPanel p) const {
-        return panels_[static_cast<std::size_t>(p - 1)];
+        return panels_[static_cast<std::size_t>(panelNumber(p) - 1)];
     }
     ParameterPanel* parameterPanel() const { return parameters_; }
     // A menu item by its internal name ("FileNew", "FileOpen" ...), for the program and tests.
@@ -52,7 +53,8 @@ public:
     std::unique_ptr<QMenu> rowMenu(CategoryPanel panel, int row);
     // The popup of the toolbar and of the category panels: the nine items of "Mostrar Area",
     // the one under the pointer marked "-> " (panel 0: the toolbar).
-    std::unique_ptr<QMenu> areaMenu(int panel);
+    // The menu of a panel's area, or of the tool bar (no panel).
+    std::unique_ptr<QMenu> areaMenu(std::optional<CategoryPanel> panel);
     // "Borrar" of a row, after its question.
     void deleteRow(CategoryPanel panel, int row);
     PanelPointer& pointer() const { return *pointer_; }

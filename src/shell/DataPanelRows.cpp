@@ -29,18 +29,19 @@ bool isArrow(int key) {
 
 void DataPanel::watchPointer() {
     pointer_ = new PanelPointer(this);
-    for (int p = 1; p <= kCategoryPanels; ++p) {
-        const auto category = static_cast<CategoryPanel>(p);
+    for (CategoryPanel category : kAllCategoryPanels) {
+        const int p = panelNumber(category);
         CategoryPanelWidget* w = panel(category);
         pointer_->watchPanel(w, category);
-        if (category == cpParameters) {
+        if (category == CategoryPanel::Parameters) {
             for (int i = 1; i <= kParameterCount; ++i)
                 pointer_->watchRow(parameters_->row(i).letter, category, i, false);
             continue;
         }
         for (int row = 1; row <= kRowCounts[p - 1]; ++row) {
             pointer_->watchRow(w->rowButton(row), category, row, false);
-            pointer_->watchRow(w->rowText(row), category, row, category != cpConnectedFigures);
+            pointer_->watchRow(w->rowText(row), category, row,
+                               category != CategoryPanel::ConnectedFigures);
         }
     }
     pointer_->watchColumn(column_);
@@ -53,7 +54,7 @@ void DataPanel::watchPointer() {
         Document& ctx = objects_.context();
         moveRowOnto(ctx, panel, dragged, target);
     };
-    pointer_->panelDropped = [this](CategoryPanel dragged, int target) {
+    pointer_->panelDropped = [this](CategoryPanel dragged, std::optional<CategoryPanel> target) {
         Document& ctx = objects_.context();
         moveCategoryPanel(ctx, dragged, target);
     };
@@ -62,7 +63,7 @@ void DataPanel::watchPointer() {
     };
     toolBar_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(toolBar_, &QToolBar::customContextMenuRequested, this,
-            [this](const QPoint& at) { areaMenu(0)->exec(toolBar_->mapToGlobal(at)); });
+            [this](const QPoint& at) { areaMenu(std::nullopt)->exec(toolBar_->mapToGlobal(at)); });
     scroll_->installEventFilter(this);
 }
 
@@ -71,20 +72,20 @@ std::unique_ptr<QMenu> DataPanel::rowMenu(CategoryPanel panel, int row) {
     const auto item = [&](const char* key, auto handler) {
         connect(menu->addAction(shownText(key)), &QAction::triggered, this, handler);
     };
-    if (panel == cpMemo) return menu;
-    if (panel != cpParameters) {
+    if (panel == CategoryPanel::Memo) return menu;
+    if (panel != CategoryPanel::Parameters) {
         item("RowMenu.edit", [this, panel, row] {
             if (editRequested) editRequested(panel, row);
         });
         if (canDeleteEntry(objects_.document.project, panel, row))
             item("RowMenu.delete", [this, panel, row] { deleteRow(panel, row); });
-        if (panel != cpUserFunctions)
+        if (panel != CategoryPanel::UserFunctions)
             item("RowMenu.clearAfterimage", [this, panel, row] {
                 if (afterimagesClearRequested) afterimagesClearRequested(panel, row);
             });
     }
     // Connected figures keep no Shown state: their rows are always listed.
-    if (panel != cpConnectedFigures)
+    if (panel != CategoryPanel::ConnectedFigures)
         item("RowMenu.hide", [this, panel, row] {
             Document& ctx = objects_.context();
             setRowShown(ctx, panel, row, false);
@@ -92,22 +93,26 @@ std::unique_ptr<QMenu> DataPanel::rowMenu(CategoryPanel panel, int row) {
     return menu;
 }
 
-std::unique_ptr<QMenu> DataPanel::areaMenu(int panel) {
+std::unique_ptr<QMenu> DataPanel::areaMenu(std::optional<CategoryPanel> panel) {
     showViewState();
     auto menu = std::make_unique<QMenu>();
-    for (int p = 0; p <= kCategoryPanels; ++p) {
-        QAction* shown = action(p == 0 ? QString("ShowToolbar") : "ShowPanel" + QString::number(p));
-        QAction* a = menu->addAction((p == panel ? "-> " : "") + shown->text());
+    const auto add = [this, &menu](const QString& name, bool current) {
+        QAction* shown = action(name);
+        QAction* a = menu->addAction((current ? "-> " : "") + shown->text());
         a->setCheckable(true);
         a->setChecked(shown->isChecked());
         connect(a, &QAction::triggered, shown, &QAction::trigger);
-    }
+    };
+    add("ShowToolbar", !panel);
+    for (CategoryPanel p : kAllCategoryPanels)
+        add("ShowPanel" + QString::number(panelNumber(p)), p == panel);
     return menu;
 }
 
 void DataPanel::deleteRow(CategoryPanel panel, int row) {
     if (!canDeleteEntry(objects_.document.project, panel, row)) return;
-    if (!objects_.document.messages.show(shownMessage("RowMenu.deleteQuestion"), mkWarning, true))
+    if (!objects_.document.messages.show(shownMessage("RowMenu.deleteQuestion"),
+                                         MessageKind::Warning, true))
         return;
     Document& ctx = objects_.context();
     deleteEntry(ctx, panel, row);
@@ -146,9 +151,10 @@ namespace tarlix {
 
 namespace {
 // The categories of "Mostrar Datos" in menu order; the memo has none.
-const CategoryPanel kShowDataPanels[] = {cpExplicit,        cpRelations,  cpCurves,
-                                         cpBasicFigures,    cpParameters, cpUserFunctions,
-                                         cpConnectedFigures};
+const CategoryPanel kShowDataPanels[] = {
+    CategoryPanel::Explicit,        CategoryPanel::Relations,  CategoryPanel::Curves,
+    CategoryPanel::BasicFigures,    CategoryPanel::Parameters, CategoryPanel::UserFunctions,
+    CategoryPanel::ConnectedFigures};
 } // namespace
 
 void DataPanel::connectViewMenu() {
@@ -164,13 +170,12 @@ void DataPanel::connectViewMenu() {
         toolBar_->setVisible(toolBar_->isHidden());
         showViewState();
     });
-    for (int p = 1; p <= kCategoryPanels; ++p) {
-        const auto panel = static_cast<CategoryPanel>(p);
-        on("ShowPanel" + QString::number(p), [this, panel] {
+    for (CategoryPanel panel : kAllCategoryPanels) {
+        on("ShowPanel" + QString::number(panelNumber(panel)), [this, panel] {
             const bool shown = !objects_.document.project.categories[panel].visible;
             Document& ctx = objects_.context();
             setCategoryVisible(ctx, panel, shown);
-            if (panel == cpConnectedFigures && !shown && connectedFiguresHidden)
+            if (panel == CategoryPanel::ConnectedFigures && !shown && connectedFiguresHidden)
                 connectedFiguresHidden();
             showViewState();
         });

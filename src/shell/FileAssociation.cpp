@@ -130,13 +130,13 @@ void FileAssociation::refreshDatabases() const {
 }
 
 void associate(MessageBox& box, FileAssociation& association, const QString& programPath) {
-    if (box.show(shownMessage("Association.question"), mkWarning, true))
+    if (box.show(shownMessage("Association.question"), MessageKind::Warning, true))
         association.install(programPath);
 }
 
 void releaseAssociation(MessageBox& box, FileAssociation& association) {
     if (!association.mimeTypeInstalled() && !association.desktopEntryInstalled()) return;
-    if (box.show(shownMessage("Association.releaseQuestion"), mkWarning, true))
+    if (box.show(shownMessage("Association.releaseQuestion"), MessageKind::Warning, true))
         association.remove();
 }
 

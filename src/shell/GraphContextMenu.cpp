@@ -96,13 +96,14 @@ void GraphContextMenu::addPropertyItems(QMenu& menu, int px, int py) {
     const auto letter = [](int n) { return std::string(1, kFigureLetters[n - 1]); };
     if (hits.figure != 0 && hits.figure != hits.curve)
         item("MnPOint", letter(hits.figure),
-             isCurveKind(c.project.figures[hits.figure].kind) ? cpCurves : cpBasicFigures,
+             isCurveKind(c.project.figures[hits.figure].kind) ? CategoryPanel::Curves
+                                                              : CategoryPanel::BasicFigures,
              hits.figure);
-    item("mnsegment", hits.segment ? segmentRowCaption(hits.segment) : "", cpConnectedFigures,
-         hits.segment);
-    item("MnFunction", "y" + std::to_string(hits.function), cpExplicit, hits.function);
-    item("MnCfx", "C" + std::to_string(hits.relation), cpRelations, hits.relation);
-    item("mncrv", hits.curve ? letter(hits.curve) : "", cpCurves, hits.curve);
+    item("mnsegment", hits.segment ? segmentRowCaption(hits.segment) : "",
+         CategoryPanel::ConnectedFigures, hits.segment);
+    item("MnFunction", "y" + std::to_string(hits.function), CategoryPanel::Explicit, hits.function);
+    item("MnCfx", "C" + std::to_string(hits.relation), CategoryPanel::Relations, hits.relation);
+    item("mncrv", hits.curve ? letter(hits.curve) : "", CategoryPanel::Curves, hits.curve);
 }
 
 // The letters P..V and A..N whose figure is not in use; the chosen one becomes a point at the
@@ -114,7 +115,7 @@ void GraphContextMenu::addSetPointItems(QMenu& menu, int px, int py) {
     const Project& project = context_().project;
     constexpr int kLettered = 21; // figure O has no item
     for (int n = 1; n <= kLettered; ++n) {
-        if (project.figures[n].kind != 0) continue;
+        if (project.figures[n].kind != FigureKind::Empty) continue;
         QAction* a = letters->addAction(QString(QChar(kFigureLetters[n - 1])));
         a->setObjectName(QStringLiteral("SetPoint%1").arg(n));
         connect(a, &QAction::triggered, this, [this, n, px, py] { setPoint(n, px, py); });
@@ -133,7 +134,7 @@ void GraphContextMenu::setPoint(int n, int px, int py) {
         commands_.newObjects ? *commands_.newObjects : NewObjectDefaults{};
     if (!placePoint(c, n, text(c.view.xAxis, px), text(c.view.yAxis, py), defaults.figure)) return;
     if (defaults.showProperty && commands_.openProperties)
-        commands_.openProperties(cpBasicFigures, n);
+        commands_.openProperties(CategoryPanel::BasicFigures, n);
 }
 
 void GraphContextMenu::addZoomItems(QMenu& menu, int px, int py) {

@@ -22,10 +22,10 @@ constexpr Extended kWheelZoom = 1.25L;  // the scale factor of one wheel notch
 constexpr Extended kWheelScroll = 0.1L; // the share of the range one wheel notch scrolls
 
 bool xIsFree(const FigureEntry& f) {
-    return f.kind != 3 && isNumberText(f.x);
+    return f.kind != FigureKind::HorizontalLine && isNumberText(f.x);
 }
 bool yIsFree(const FigureEntry& f) {
-    return f.kind != 4 && isNumberText(f.y);
+    return f.kind != FigureKind::VerticalLine && isNumberText(f.y);
 }
 
 std::string trimmed(std::string s) {
@@ -61,19 +61,19 @@ std::string GraphMouse::coordinateText(int px, int py) const {
 
 StatusHint GraphMouse::statusHint() const {
     if (dragging_ && grabbed_ != 0)
-        return grabbedCurve_ ? StatusHint::snapToVertex : StatusHint::snapToGrid;
-    if (tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut) return StatusHint::zoomKeys;
-    return StatusHint::domain;
+        return grabbedCurve_ ? StatusHint::SnapToVertex : StatusHint::SnapToGrid;
+    if (tool_ == GraphTool::ZoomIn || tool_ == GraphTool::ZoomOut) return StatusHint::ZoomKeys;
+    return StatusHint::Domain;
 }
 
 PointerShape GraphMouse::hover(int px, int py) {
     const Document& c = ctx();
-    if (tool_ == GraphTool::connect)
-        return pointAt(c.view, c.project.figures, px, py) != 0 ? PointerShape::point
-                                                               : PointerShape::cross;
-    if (markerAt(px)) return PointerShape::marker;
-    return figureAt(c.view, c.project.figures, px, py, false).figure != 0 ? PointerShape::pickUp
-                                                                          : PointerShape::cross;
+    if (tool_ == GraphTool::Connect)
+        return pointAt(c.view, c.project.figures, px, py) != 0 ? PointerShape::Point
+                                                               : PointerShape::Cross;
+    if (markerAt(px)) return PointerShape::Marker;
+    return figureAt(c.view, c.project.figures, px, py, false).figure != 0 ? PointerShape::PickUp
+                                                                          : PointerShape::Cross;
 }
 
 std::optional<Marker> GraphMouse::markerAt(int px) const {
@@ -90,12 +90,12 @@ void GraphMouse::press(MouseButton button, MouseKeys keys, int px, int py) {
     startX_ = currentX_ = px;
     startY_ = currentY_ = py;
     keys_ = keys;
-    if (button == MouseButton::right) return;
+    if (button == MouseButton::Right) return;
     grabbed_ = 0;
     connectFrom_ = 0;
-    if (button == MouseButton::middle) {
-        tool_ = GraphTool::pan;
-    } else if (tool_ == GraphTool::connect) {
+    if (button == MouseButton::Middle) {
+        tool_ = GraphTool::Pan;
+    } else if (tool_ == GraphTool::Connect) {
         const Document& c = ctx();
         connectFrom_ = pointAt(c.view, c.project.figures, px, py);
         if (connectFrom_ == 0) return; // nothing to connect from
@@ -124,9 +124,9 @@ void GraphMouse::move(MouseKeys keys, int px, int py) {
     }
     if (marker_) return;
     const int dx = std::abs(px - startX_), dy = std::abs(py - startY_);
-    if (tool_ == GraphTool::pan) bandActive_ = dx > 0 || dy > 0;
-    if (tool_ == GraphTool::connect) bandActive_ = connectFrom_ != 0;
-    if (tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut)
+    if (tool_ == GraphTool::Pan) bandActive_ = dx > 0 || dy > 0;
+    if (tool_ == GraphTool::Connect) bandActive_ = connectFrom_ != 0;
+    if (tool_ == GraphTool::ZoomIn || tool_ == GraphTool::ZoomOut)
         bandActive_ = dx > kBandThreshold && dy > kBandThreshold;
 }
 
@@ -143,14 +143,14 @@ void GraphMouse::moveFigure(MouseKeys keys, int px, int py) {
         figureX_ = px;
         figureY_ = py;
         if (applyCurveDrag(c, r)) {
-            c.hooks().categoryChanged(cpParameters);
+            c.hooks().categoryChanged(CategoryPanel::Parameters);
             c.hooks().redraw();
         }
         return;
     }
     if (keys.ctrl) {
         const bool xFree = xIsFree(f), yFree = yIsFree(f);
-        if (v.axisType == 1 && xFree && yFree) {
+        if (v.axisType == AxisType::Polar && xFree && yFree) {
             const WorldPoint p = v.snapPolar(px, py);
             px = v.xAxis.toPixel(p.x);
             py = v.yAxis.toPixel(p.y);
@@ -182,7 +182,7 @@ void GraphMouse::writeFigure() {
     Extended x = v.xAxis.toWorld(figureX_), y = v.yAxis.toWorld(figureY_);
     std::string xText, yText;
     if (keys_.ctrl) {
-        if (v.axisType == 1 && xFree && yFree) {
+        if (v.axisType == AxisType::Polar && xFree && yFree) {
             const WorldPoint p = v.snapPolar(figureX_, figureY_);
             x = p.x;
             y = p.y;
@@ -212,7 +212,7 @@ void GraphMouse::writeFigure() {
 }
 
 void GraphMouse::release(MouseButton button, MouseKeys keys, int px, int py) {
-    if (!dragging_ || button == MouseButton::right) return;
+    if (!dragging_ || button == MouseButton::Right) return;
     if (grabbed_ != 0) {
         if (px != currentX_ || py != currentY_) move(keys, px, py);
         if (!grabbedCurve_) writeFigure();
@@ -241,11 +241,11 @@ void GraphMouse::endDrag() {
 
 void GraphMouse::applyTool(int px, int py) {
     const int dx = std::abs(px - startX_), dy = std::abs(py - startY_);
-    if (tool_ == GraphTool::pan && (dx > 0 || dy > 0)) {
+    if (tool_ == GraphTool::Pan && (dx > 0 || dy > 0)) {
         dragView(ctx(), startX_, startY_, px, py);
-    } else if (tool_ == GraphTool::connect) {
+    } else if (tool_ == GraphTool::Connect) {
         connectPoints(px, py);
-    } else if ((tool_ == GraphTool::zoomIn || tool_ == GraphTool::zoomOut) && dx > kBandThreshold &&
+    } else if ((tool_ == GraphTool::ZoomIn || tool_ == GraphTool::ZoomOut) && dx > kBandThreshold &&
                dy > kBandThreshold) {
         zoomToRectangle(px, lockedY(px, py));
     }
@@ -279,12 +279,12 @@ void GraphMouse::zoomToRectangle(int px, int py) {
         top = startY_ - hy;
         bottom = startY_ + hy;
     }
-    tarlix::zoomToRectangle(ctx(), left, top, right, bottom, tool_ == GraphTool::zoomIn);
+    tarlix::zoomToRectangle(ctx(), left, top, right, bottom, tool_ == GraphTool::ZoomIn);
 }
 
 void GraphMouse::doubleClick(int px, int py) {
-    if (tool_ != GraphTool::zoomIn && tool_ != GraphTool::zoomOut) return;
-    zoomAt(px, py, tool_ == GraphTool::zoomIn ? 2 : 0.5L);
+    if (tool_ != GraphTool::ZoomIn && tool_ != GraphTool::ZoomOut) return;
+    zoomAt(px, py, tool_ == GraphTool::ZoomIn ? 2 : 0.5L);
 }
 
 void GraphMouse::zoomAt(int px, int py, Extended factor) {
@@ -339,12 +339,12 @@ DragFeedback GraphMouse::feedback() const {
     if (grabbed_ != 0)
         return grabbedCurve_ || ctx().project.settings.drawWhileDragging
                    ? DragFeedback{}
-                   : DragFeedback{Kind::ring, figureX_, figureY_, figureX_, figureY_};
-    if (marker_) return {Kind::marker, currentX_, 0, currentX_, 0};
+                   : DragFeedback{Kind::Ring, figureX_, figureY_, figureX_, figureY_};
+    if (marker_) return {Kind::Marker, currentX_, 0, currentX_, 0};
     if (!bandActive_) return {};
-    if (tool_ == GraphTool::pan) return {Kind::shift, startX_, startY_, currentX_, currentY_};
-    if (tool_ == GraphTool::connect) return {Kind::line, startX_, startY_, currentX_, currentY_};
-    return {Kind::rectangle, startX_, startY_, currentX_, lockedY(currentX_, currentY_)};
+    if (tool_ == GraphTool::Pan) return {Kind::Shift, startX_, startY_, currentX_, currentY_};
+    if (tool_ == GraphTool::Connect) return {Kind::Line, startX_, startY_, currentX_, currentY_};
+    return {Kind::Rectangle, startX_, startY_, currentX_, lockedY(currentX_, currentY_)};
 }
 
 } // namespace tarlix

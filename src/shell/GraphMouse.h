@@ -14,12 +14,12 @@
 
 namespace tarlix {
 
-enum class GraphTool { none, zoomIn, zoomOut, pan, connect };
-enum class MouseButton { left, middle, right };
-enum class PointerShape { cross, pickUp, point, marker };
+enum class GraphTool { None, ZoomIn, ZoomOut, Pan, Connect };
+enum class MouseButton { Left, Middle, Right };
+enum class PointerShape { Cross, PickUp, Point, Marker };
 
 // The text of the second status bar panel: the view's ranges, or a hint for the keys.
-enum class StatusHint { domain, snapToVertex, snapToGrid, zoomKeys };
+enum class StatusHint { Domain, SnapToVertex, SnapToGrid, ZoomKeys };
 
 struct MouseKeys {
     bool ctrl = false;
@@ -28,8 +28,8 @@ struct MouseKeys {
 
 // What the picture shows over the drawing while the mouse is held.
 struct DragFeedback {
-    enum class Kind { none, ring, rectangle, shift, line, marker };
-    Kind kind = Kind::none;
+    enum class Kind { None, Ring, Rectangle, Shift, Line, Marker };
+    Kind kind = Kind::None;
     // ring: its centre; rectangle: one corner; shift: the press; line: its start; marker: its
     // column
     int x0 = 0;
@@ -99,8 +99,8 @@ private:
     DataHistory& data_;
     ViewHistory& views_;
     const PenDefaults& segmentPen_;
-    GraphTool tool_ = GraphTool::none;
-    GraphTool savedTool_ = GraphTool::none;
+    GraphTool tool_ = GraphTool::None;
+    GraphTool savedTool_ = GraphTool::None;
     bool dragging_ = false;
     bool bandActive_ = false;
     bool inBurst_ = false;

@@ -23,8 +23,8 @@ MouseKeys keysOf(Qt::KeyboardModifiers m) {
 }
 
 MouseButton buttonOf(Qt::MouseButton b) {
-    if (b == Qt::RightButton) return MouseButton::right;
-    return b == Qt::MiddleButton ? MouseButton::middle : MouseButton::left;
+    if (b == Qt::RightButton) return MouseButton::Right;
+    return b == Qt::MiddleButton ? MouseButton::Middle : MouseButton::Left;
 }
 
 } // namespace
@@ -54,11 +54,11 @@ void GraphMouseEvents::resized(int width, int height) {
 }
 
 void GraphMouseEvents::chooseTool() {
-    GraphTool tool = GraphTool::none;
-    if (window_.zoomInTool()->isChecked()) tool = GraphTool::zoomIn;
-    if (window_.zoomOutTool()->isChecked()) tool = GraphTool::zoomOut;
-    if (window_.panTool()->isChecked()) tool = GraphTool::pan;
-    if (window_.connectTool()->isChecked()) tool = GraphTool::connect;
+    GraphTool tool = GraphTool::None;
+    if (window_.zoomInTool()->isChecked()) tool = GraphTool::ZoomIn;
+    if (window_.zoomOutTool()->isChecked()) tool = GraphTool::ZoomOut;
+    if (window_.panTool()->isChecked()) tool = GraphTool::Pan;
+    if (window_.connectTool()->isChecked()) tool = GraphTool::Connect;
     mouse_.setTool(tool);
     showStatusHint();
 }
@@ -122,9 +122,9 @@ void GraphMouseEvents::pointerMoved(const QPointF& position, Qt::KeyboardModifie
         showFeedback();
     } else {
         const PointerShape shape = mouse_.hover(at.x(), at.y());
-        window_.graphImage()->setCursor(shape == PointerShape::pickUp   ? Qt::OpenHandCursor
-                                        : shape == PointerShape::point  ? Qt::PointingHandCursor
-                                        : shape == PointerShape::marker ? Qt::SizeHorCursor
+        window_.graphImage()->setCursor(shape == PointerShape::PickUp   ? Qt::OpenHandCursor
+                                        : shape == PointerShape::Point  ? Qt::PointingHandCursor
+                                        : shape == PointerShape::Marker ? Qt::SizeHorCursor
                                                                         : Qt::CrossCursor);
         if (hoverLabels) hoverLabels->pointerAt(at.x(), at.y(), shape);
         window_.palette()->pointerAt(at.y());
@@ -134,16 +134,16 @@ void GraphMouseEvents::pointerMoved(const QPointF& position, Qt::KeyboardModifie
 
 void GraphMouseEvents::showStatusHint() {
     switch (mouse_.statusHint()) {
-    case StatusHint::snapToVertex:
+    case StatusHint::SnapToVertex:
         window_.statusText()->setText(shownText("Graph.snapToVertex"));
         break;
-    case StatusHint::snapToGrid:
+    case StatusHint::SnapToGrid:
         window_.statusText()->setText(shownText("Graph.snapToGrid"));
         break;
-    case StatusHint::zoomKeys:
+    case StatusHint::ZoomKeys:
         window_.statusText()->setText(shownText("Graph.zoomKeys"));
         break;
-    case StatusHint::domain:
+    case StatusHint::Domain:
         if (showDomainText) showDomainText();
         break;
     }

@@ -51,7 +51,7 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     using Kind = DragFeedback::Kind;
     const DragFeedback& f = feedback_;
-    if (f.kind == Kind::shift) {
+    if (f.kind == Kind::Shift) {
         p.drawImage(f.x1 - f.x0, f.y1 - f.y0, image_);
         p.setPen(QPen(QColor(0x80, 0x80, 0x80), 3));
         p.drawRect(QRect(f.x1 - f.x0, f.y1 - f.y0, width() - 1, height() - 1));
@@ -71,10 +71,10 @@ void GraphImageWidget::paintEvent(QPaintEvent*) {
         p.drawImage(0, 0, image_);
     }
     p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
-    if (f.kind == Kind::line) p.drawLine(f.x0, f.y0, f.x1, f.y1);
-    if (f.kind == Kind::marker) p.drawLine(f.x0, 0, f.x0, height() - 1);
-    if (f.kind == Kind::ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
-    if (f.kind == Kind::rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
+    if (f.kind == Kind::Line) p.drawLine(f.x0, f.y0, f.x1, f.y1);
+    if (f.kind == Kind::Marker) p.drawLine(f.x0, 0, f.x0, height() - 1);
+    if (f.kind == Kind::Ring) p.drawEllipse(QPoint(f.x0, f.y0), 4, 4);
+    if (f.kind == Kind::Rectangle) p.drawRect(QRect(QPoint(f.x0, f.y0), QPoint(f.x1, f.y1)));
 }
 
 namespace {
@@ -132,8 +132,8 @@ void GraphWindow::createViewButtons() {
         a->setToolTip(shownText(key));
         return a;
     };
-    QToolBar* area = palette_->row(ControlPalette::area);
-    QToolBar* tools = palette_->row(ControlPalette::tools);
+    QToolBar* area = palette_->row(ControlPalette::Row::Area);
+    QToolBar* tools = palette_->row(ControlPalette::Row::Tools);
     zoomIn_ = button(tools, "Graph.zoomIn", "sbtnzoom");
     zoomOut_ = button(tools, "Graph.zoomOut", "sbtnwide");
     pan_ = button(tools, "Graph.pan", "sbtnmove");
@@ -160,7 +160,7 @@ void GraphWindow::createViewButtons() {
     area->addSeparator();
     options_ = button(area, "Palette.options", "btnOption");
 
-    QToolBar* scale = palette_->row(ControlPalette::scale);
+    QToolBar* scale = palette_->row(ControlPalette::Row::Scale);
     const auto scaleButton = [&](const char* key, const char* hintKey, const char* name) {
         QAction* a = button(scale, key, name);
         a->setToolTip(shownText(hintKey));
@@ -197,7 +197,7 @@ void GraphWindow::createHoverLabels() {
 }
 
 void GraphWindow::createBackgroundButtons() {
-    QToolBar* bar = palette_->row(ControlPalette::background);
+    QToolBar* bar = palette_->row(ControlPalette::Row::Background);
     const auto button = [this](const char* key, const char* name) {
         auto* a = new QAction(shownText(key), this);
         a->setObjectName(name);

@@ -34,9 +34,9 @@ void HoverLabels::hide() {
 // The position label shows only where the pointer can take hold of something (its shape is
 // not the cross); the equation wherever an object with an expression lies under it.
 void HoverLabels::pointerAt(int px, int py, PointerShape shape) {
-    const bool position = window_.positionButton()->isChecked() && shape != PointerShape::cross;
+    const bool position = window_.positionButton()->isChecked() && shape != PointerShape::Cross;
     const bool equation = window_.equationButton()->isChecked() &&
-                          (shape == PointerShape::cross || shape == PointerShape::pickUp);
+                          (shape == PointerShape::Cross || shape == PointerShape::PickUp);
     const HoverObject object =
         position || equation ? hoverObjectAt(context_(), picture_, px, py) : HoverObject{};
     if (position && object.found)

@@ -20,10 +20,10 @@ HoverObject figureObject(const Project& project, int n, Extended x, Extended y) 
 
 HoverObject afterimageObject(const Document& c, ProjectPicture& picture, int px, int py) {
     std::bitset<kFigures + 1> visible;
-    std::array<int, kFigures> kinds{};
+    std::array<FigureKind, kFigures> kinds{};
     for (int n = 1; n <= kFigures; ++n) {
         const FigureEntry& f = c.project.figures[n];
-        visible.set(static_cast<std::size_t>(n), f.kind != 0 && f.visible);
+        visible.set(static_cast<std::size_t>(n), f.kind != FigureKind::Empty && f.visible);
         kinds[static_cast<std::size_t>(n - 1)] = f.kind;
     }
     const AfterimageHit hit = picture.afterimageStore().pointAt(c.view, px, py, visible, kinds);

@@ -32,9 +32,9 @@ QFont boxFont() {
 
 QString MessageWindow::titleFor(MessageKind kind) {
     switch (kind) {
-    case mkError:
+    case MessageKind::Error:
         return shownText("Message.error");
-    case mkInformation:
+    case MessageKind::Information:
         return shownText("Message.information");
     default:
         return shownText("Message.warning");
@@ -52,8 +52,8 @@ MessageWindow::MessageWindow(const QString& text, MessageKind kind, bool withCan
 
 void MessageWindow::layoutContents(const QString& text, bool withCancel) {
     auto* picture = new QLabel(this);
-    const auto icon =
-        kind_ == mkError ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation;
+    const auto icon = kind_ == MessageKind::Error ? QStyle::SP_MessageBoxWarning
+                                                  : QStyle::SP_MessageBoxInformation;
     picture->setPixmap(style()->standardIcon(icon).pixmap(kPictureSize, kPictureSize));
     picture->setGeometry(kMargin, kMargin, kPictureSize, kPictureSize);
 
@@ -95,7 +95,7 @@ bool QtMessageBox::show(const std::string& text, MessageKind kind, bool withCanc
     const std::size_t words = fileMessageWords(text);
     MessageWindow box(toQString(text.substr(0, words)) + decodePath(text.substr(words)), kind,
                       withCancel, parent_);
-    if (kind == mkWarning || kind == mkError) QApplication::beep();
+    if (kind == MessageKind::Warning || kind == MessageKind::Error) QApplication::beep();
     box.move(position_);
     const bool ok = box.exec() == QDialog::Accepted;
     position_ = box.pos();

@@ -24,8 +24,8 @@ QString firstLocalFile(const QMimeData& data) {
 
 QMimeData* panelDragData(const PanelDragItem& item) {
     auto* data = new QMimeData;
-    data->setData(kPanelItemMime, QByteArray::number(static_cast<int>(item.panel)) + ' ' +
-                                      QByteArray::number(item.row));
+    data->setData(kPanelItemMime,
+                  QByteArray::number(panelNumber(item.panel)) + ' ' + QByteArray::number(item.row));
     return data;
 }
 
@@ -60,7 +60,7 @@ void PanelPointer::watchPanel(CategoryPanelWidget* panel, CategoryPanel category
 }
 
 void PanelPointer::watchColumn(QWidget* column) {
-    watched_[column] = {cpExplicit, 0, false, true, true};
+    watched_[column] = {CategoryPanel::Explicit, 0, false, true, true};
     column->setAcceptDrops(true);
     column->installEventFilter(this);
 }
@@ -143,25 +143,25 @@ bool PanelPointer::dragEvent(QWidget* widget, const Watched* w, QEvent* event) {
         drop->acceptProposedAction();
         return true;
     }
-    int target = 0;
     if (item.row > 0) {
         // A row lands on another row of its own category.
-        target = dropRow(widget, drop->position().toPoint());
+        const int target = dropRow(widget, drop->position().toPoint());
         if (target == 0 || target == item.row) {
             drop->ignore();
             return true;
         }
-    } else {
-        target = w->column ? 0 : w->panel;
-        if (target == item.panel) {
-            drop->ignore();
-            return true;
-        }
+        drop->acceptProposedAction();
+        if (dropping && rowDropped) rowDropped(item.panel, item.row, target);
+        return true;
+    }
+    const std::optional<CategoryPanel> target =
+        w->column ? std::nullopt : std::optional<CategoryPanel>(w->panel);
+    if (target == item.panel) {
+        drop->ignore();
+        return true;
     }
     drop->acceptProposedAction();
-    if (!dropping) return true;
-    if (item.row > 0 && rowDropped) rowDropped(item.panel, item.row, target);
-    if (item.row == 0 && panelDropped) panelDropped(item.panel, target);
+    if (dropping && panelDropped) panelDropped(item.panel, target);
     return true;
 }
 

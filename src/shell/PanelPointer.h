@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 class QMimeData;
 class QWidget;
@@ -20,7 +21,7 @@ class CategoryPanelWidget;
 
 // What a drag from the data panel carries: a row (row > 0) or a whole panel (row 0).
 struct PanelDragItem {
-    CategoryPanel panel = cpExplicit;
+    CategoryPanel panel = CategoryPanel::Explicit;
     int row = 0;
 };
 QMimeData* panelDragData(const PanelDragItem& item);
@@ -44,8 +45,8 @@ public:
     // A drag is to start; the default runs the platform's drag with the item's data.
     std::function<void(QWidget* source, const PanelDragItem& item)> startDrag;
     std::function<void(CategoryPanel panel, int dragged, int target)> rowDropped;
-    // target 0: the empty column.
-    std::function<void(CategoryPanel dragged, int target)> panelDropped;
+    // No target: the empty column.
+    std::function<void(CategoryPanel dragged, std::optional<CategoryPanel> target)> panelDropped;
     std::function<void(const QString& path)> fileDropped;
 
     // Pressing and moving more than this (horizontal plus vertical distance) starts a drag.
@@ -56,7 +57,7 @@ protected:
 
 private:
     struct Watched {
-        CategoryPanel panel = cpExplicit;
+        CategoryPanel panel = CategoryPanel::Explicit;
         int row = 0;
         bool draggable = false;
         bool dropTarget = false; // a panel's background or the column

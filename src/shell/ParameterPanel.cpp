@@ -334,7 +334,7 @@ void ParameterPanel::requestRedraw() {
 
 void askToInitialiseParameters(Document& ctx) {
     QApplication::beep();
-    if (ctx.messages.show(shownMessage("Parameter.initialiseQuestion"), mkWarning, true))
+    if (ctx.messages.show(shownMessage("Parameter.initialiseQuestion"), MessageKind::Warning, true))
         initialiseParameters(ctx);
 }
 

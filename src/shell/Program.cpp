@@ -20,7 +20,7 @@
 #include "shell/HoverLabels.h"
 #include "shell/ParameterPanel.h"
 #include "shell/ShownTexts.h"
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
 #include "shell/dialogs/CurveIncrement.h"
 #include "shell/dialogs/FigureDialog.h"
 #include "shell/dialogs/PenPalette.h"
@@ -168,10 +168,10 @@ void Program::connectPalette() {
     });
     on(b.graduation, [](Document& c, bool, bool shift) { stepGraduation(c, shift); });
     on(b.labelSize, [](Document& c, bool, bool shift) { stepLabelSize(c, shift); });
-    on(b.xFiner, [](Document& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::x, ctrl); });
-    on(b.yFiner, [](Document& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::y, ctrl); });
-    on(b.xCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::x, ctrl); });
-    on(b.yCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::y, ctrl); });
+    on(b.xFiner, [](Document& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::X, ctrl); });
+    on(b.yFiner, [](Document& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::Y, ctrl); });
+    on(b.xCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::X, ctrl); });
+    on(b.yCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::Y, ctrl); });
     connect(graph_->optionsButton(), &QAction::triggered, this, [this] {
         QAction* options = dataPanel_->action("EditOptions");
         if (options->isEnabled()) options->trigger();
@@ -271,7 +271,7 @@ void Program::start(const QStringList& arguments) {
     readDefaults(o.settings, {o.document.project.engine, o.document.project.settings,
                               o.document.view, o.objectDefaults});
     o.document.view.resetFromDefaults(0, true, viewDefaults());
-    o.document.view.resetView(nullptr);
+    o.document.view.resetView();
     o.document.view.fillXSamples();
     o.document.clearUndoHistories();
     for (QWidget* w : {static_cast<QWidget*>(graph_), static_cast<QWidget*>(dataPanel_)}) w->show();
@@ -288,7 +288,7 @@ bool Program::askToClose() {
     dataPanel_->parameterPanel()->commitPendingValues();
     const bool close =
         !o.document.project.modified ||
-        o.document.messages.show(shownMessage("Program.quitQuestion"), mkWarning, true);
+        o.document.messages.show(shownMessage("Program.quitQuestion"), MessageKind::Warning, true);
     o.state.graphIsLeft = frames().graphIsLeft;
     o.state.presentationMode = o.document.view.presentationMode;
     writeAppState(o.settings, o.state);
@@ -396,7 +396,7 @@ void Program::ViewChanges::viewAboutToChange(const View& view) {
     program->objects_->document.viewHistory.push(view);
 }
 
-void Program::ViewChanges::redraw(LayerImages*) {
+void Program::ViewChanges::redraw() {
     program->repaintGraph();
 }
 

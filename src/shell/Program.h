@@ -121,7 +121,7 @@ private:
     struct ViewChanges : ViewHooks {
         Program* program = nullptr;
         void viewAboutToChange(const View& view) override;
-        void redraw(LayerImages* layers) override;
+        void redraw() override;
     };
 
     std::unique_ptr<ProgramObjects> objects_;

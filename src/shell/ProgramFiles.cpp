@@ -31,7 +31,8 @@ void Program::openFromCommandLine(const QStringList& arguments) {
 bool Program::mayDiscardProject() {
     dataPanel_->parameterPanel()->commitPendingValues(); // a typed value counts as a change
     return !objects_->document.project.modified ||
-           objects_->document.messages.show(shownMessage("Program.clearQuestion"), mkWarning, true);
+           objects_->document.messages.show(shownMessage("Program.clearQuestion"),
+                                            MessageKind::Warning, true);
 }
 
 DrawingRoom Program::drawingRoom() const {
@@ -94,7 +95,8 @@ void Program::dropFile(const QString& path) {
         openProjectFile(path);
         return;
     }
-    objects_->document.messages.show(shownMessage("Program.unusableFile"), mkError, false);
+    objects_->document.messages.show(shownMessage("Program.unusableFile"), MessageKind::Error,
+                                     false);
 }
 
 // Open, New, undo and redo replace the project as a whole: the picture forgets everything of

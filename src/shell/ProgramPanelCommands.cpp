@@ -12,7 +12,7 @@
 #include "shell/PanelPointer.h"
 #include "shell/Program.h"
 #include "shell/ShownTexts.h"
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
 #include "shell/dialogs/PenPalette.h"
 
 #include <QAction>
@@ -62,7 +62,7 @@ void Program::connectPanelCommands() {
         item->setChecked(on);
         if (!on) return;
         Document& ctx = context();
-        setCategoryVisible(ctx, cpConnectedFigures, true);
+        setCategoryVisible(ctx, CategoryPanel::ConnectedFigures, true);
     });
 
     QAction* clear = dataPanel_->action("EditClearAfterimages");
@@ -125,7 +125,8 @@ void Program::connectEditAndHelpMenus() {
     connect(html, &QAction::triggered, this, [this] {
         const QString page = decodePath(objects_->document.project.appFolder) + "html/index.html";
         if (!QFileInfo::exists(page))
-            objects_->document.messages.show(shownMessage("Program.noHelpFile"), mkError, false);
+            objects_->document.messages.show(shownMessage("Program.noHelpFile"), MessageKind::Error,
+                                             false);
         else
             QDesktopServices::openUrl(QUrl::fromLocalFile(page));
     });
@@ -165,17 +166,17 @@ void Program::setPresentationMode(bool on) {
 void Program::clearEntryAfterimages(CategoryPanel panel, int n) {
     AfterimageStore& store = objects_->document.afterimages;
     switch (panel) {
-    case cpExplicit:
+    case CategoryPanel::Explicit:
         store.removeFunction(n);
         break;
-    case cpRelations:
+    case CategoryPanel::Relations:
         store.removeRelation(n);
         break;
-    case cpCurves:
-    case cpBasicFigures:
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
         store.removeFigure(n, afterimageReferrers(objects_->document.project, figureToken(n)));
         break;
-    case cpConnectedFigures:
+    case CategoryPanel::ConnectedFigures:
         store.removeSegment(n);
         break;
     default:

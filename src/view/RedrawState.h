@@ -8,9 +8,6 @@
 
 namespace tarlix {
 
-// The window images a redraw paints into; defined by the graph window.
-struct LayerImages;
-
 // Object tokens of the expression vocabulary that the view itself marks dirty.
 inline constexpr std::uint8_t areaToken = 129;          // the built-in "area"
 inline constexpr std::uint8_t firstFunctionToken = 133; // "y1"; "y20" is 152

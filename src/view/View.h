@@ -45,12 +45,11 @@ public:
     }
     void setOutputScale(int scale);
 
-    void setView(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow, Extended yHigh);
-    void setViewWithUndo(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow,
-                         Extended yHigh);
+    void setView(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh);
+    void setViewWithUndo(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh);
     void fitY(Extended aspect);
-    void zoomAt(LayerImages* layers, Extended xc, Extended yc, Extended fx, Extended fy);
-    void resetView(LayerImages* layers);
+    void zoomAt(Extended xc, Extended yc, Extended fx, Extended fy);
+    void resetView();
     bool isSquare() const { return xAxis.pixelsPerUnit == yAxis.pixelsPerUnit; }
     PixelPoint toPoint(Extended x, Extended y) const {
         return {xAxis.toPixel(x), yAxis.toPixel(y)};

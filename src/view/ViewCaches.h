@@ -23,8 +23,8 @@ struct CurveSample {
 // straight into points (and reads the parameter's values from params), so that sampling
 // copies nothing per sample.
 struct CurveCache {
-    Store<Value, curveSampleCapacity> points{makeUndefined(vkPair)}; // pairs where defined
-    Store<Value, curveSampleCapacity> params{makeReal(0)};           // the parameter's values
+    Store<Value, curveSampleCapacity> points{makeUndefined(ValueKind::Pair)}; // pairs where defined
+    Store<Value, curveSampleCapacity> params{makeReal(0)}; // the parameter's values
     int paramIndex = 0;
     int count = 0;
     // The range and step params were made for, and how many: a curve sampled again over the
@@ -38,7 +38,7 @@ struct CurveCache {
     // Sample i (1..count); an undefined one has x and y 0.
     CurveSample sample(int i) const {
         const Value& p = points[i];
-        if (!p.valid || p.kind != vkPair) return {0, 0, params[i].x, false};
+        if (!p.valid || p.kind != ValueKind::Pair) return {0, 0, params[i].x, false};
         return {p.x, p.y, params[i].x, true};
     }
 };

@@ -13,8 +13,8 @@ public:
     virtual ~ViewHooks() = default;
     // Called by a user's change of view before anything changes.
     virtual void viewAboutToChange(const View& /*view*/) {}
-    // Called when the view has been set and the given layers need painting.
-    virtual void redraw(LayerImages* /*layers*/) {}
+    // Called when the view has been set and needs painting.
+    virtual void redraw() {}
 };
 
 } // namespace tarlix

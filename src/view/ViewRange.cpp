@@ -11,8 +11,7 @@ namespace {
 constexpr Extended squareTolerance = 0.001L;
 } // namespace
 
-void View::setView(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow,
-                   Extended yHigh) {
+void View::setView(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh) {
     xAxis.setRange(xHigh, xLow);
     yAxis.setRange(yHigh, yLow);
     Extended aspect = (yHigh - yLow) / (xHigh - xLow) *
@@ -33,7 +32,7 @@ void View::setView(LayerImages* layers, Extended xLow, Extended xHigh, Extended 
     for (int i = 1; i <= functionCount; ++i) redraw.markDirty(functionToken(i));
     redraw.markDirty(areaToken);
     redraw.viewChanged = true;
-    if (hooks) hooks->redraw(layers);
+    if (hooks) hooks->redraw();
 }
 
 // Stretches the x range slightly so that ticks fall on whole pixels; k is the factor used.
@@ -73,24 +72,23 @@ void View::fitY(Extended aspect) {
     fitYToWidth(aspect, xAxis.high - xAxis.low);
 }
 
-void View::setViewWithUndo(LayerImages* layers, Extended xLow, Extended xHigh, Extended yLow,
-                           Extended yHigh) {
+void View::setViewWithUndo(Extended xLow, Extended xHigh, Extended yLow, Extended yHigh) {
     if (hooks) hooks->viewAboutToChange(*this);
-    setView(layers, xLow, xHigh, yLow, yHigh);
+    setView(xLow, xHigh, yLow, yHigh);
 }
 
-void View::zoomAt(LayerImages* layers, Extended xc, Extended yc, Extended fx, Extended fy) {
-    setViewWithUndo(layers, xc + (xAxis.low - xc) / fx, xc + (xAxis.high - xc) / fx,
+void View::zoomAt(Extended xc, Extended yc, Extended fx, Extended fy) {
+    setViewWithUndo(xc + (xAxis.low - xc) / fx, xc + (xAxis.high - xc) / fx,
                     yc + (yAxis.low - yc) / fy, yc + (yAxis.high - yc) / fy);
 }
 
-void View::resetView(LayerImages* layers) {
+void View::resetView() {
     thetaNum = 12;
-    for (FigurePosition& p : positions) p.kind = 0;
+    for (FigurePosition& p : positions) p.kind = FigureKind::Empty;
     const Extended m = (yAxis.low + yAxis.high) / 2;
     const Extended yHigh =
         m + (xAxis.high - xAxis.low) / xAxis.pixelLength * yAxis.pixelLength * storedAspect / 2;
-    setView(layers, xAxis.low, xAxis.high, 2 * m - yHigh, yHigh);
+    setView(xAxis.low, xAxis.high, 2 * m - yHigh, yHigh);
 }
 
 } // namespace tarlix

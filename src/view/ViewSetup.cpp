@@ -24,7 +24,7 @@ View::View(RedrawState& redrawState, const ViewDefaults& defaults) : redraw(redr
     xAxis.redraw = &redraw;
     yAxis.redraw = &redraw;
     setOutputScale(1);
-    for (Value& v : undefinedSamples.row()) v = makeUndefined(vkReal);
+    for (Value& v : undefinedSamples.row()) v = makeUndefined(ValueKind::Real);
     resetFromDefaults(0, true, defaults);
     fillXSamples();
     redraw.clear();
@@ -37,7 +37,7 @@ void View::setOutputScale(int scale) {
 
 void View::resetFromDefaults(int reserve, bool full, const ViewDefaults& defaults) {
     if (full) {
-        gridStyle = 0;
+        gridStyle = GridStyle::Lines;
         fontSize = defaultFontSize;
         axisWidth = presentationMode ? 2 : 1;
         axisOn = false;
@@ -79,14 +79,14 @@ void View::fillXSamples() {
 }
 
 Value viewArea(const View& view, const Value& n) {
-    if (n.kind == vkPair) return makeUndefined(vkTypeError);
-    if (!n.isValid() || n.kind != vkReal) return makeUndefined(vkReal);
+    if (n.kind == ValueKind::Pair) return makeUndefined(ValueKind::TypeError);
+    if (!n.isValid() || n.kind != ValueKind::Real) return makeUndefined(ValueKind::Real);
     const Extended k = std::trunc(n.x + 0.5L);
     if (k == 0) return makeReal(view.xAxis.low);
     if (k == 1) return makeReal(view.yAxis.low);
     if (k == 2) return makeReal(view.xAxis.high);
     if (k == 3) return makeReal(view.yAxis.high);
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 } // namespace tarlix

@@ -30,7 +30,7 @@ TEST(CliArgs, SetOptionsAndDoubleDash) {
     auto a = CliArgs::parse({"--set", "AngleMode=2", "--mode", "3", "--", "-x+1"},
                             {{"--mode", true}}, err);
     ASSERT_TRUE(a);
-    EXPECT_EQ(a->settings().angleMode, 2);
+    EXPECT_EQ(a->settings().angleMode, AngleMode::Degrees);
     EXPECT_EQ(a->value("--mode"), "3");
     ASSERT_EQ(a->positional().size(), 1u);
     EXPECT_EQ(a->positional()[0], "-x+1");

@@ -25,9 +25,9 @@ TEST(SegmentOption, BadKindsAndLettersAreRefusedAsOptions) {
 
 TEST(SegmentOption, LettersTheKindDoesNotTakeGiveTheProgramsMessage) {
     Project project;
-    project.figures[1].kind = 1; // P
-    project.figures[2].kind = 1; // Q
-    project.figures[3].kind = 3; // R, a horizontal line
+    project.figures[1].kind = FigureKind::Point;          // P
+    project.figures[2].kind = FigureKind::Point;          // Q
+    project.figures[3].kind = FigureKind::HorizontalLine; // R, a horizontal line
     struct Case {
         const char* option;
         const char* message;
@@ -52,7 +52,7 @@ TEST(SegmentOption, LettersTheKindDoesNotTakeGiveTheProgramsMessage) {
     ASSERT_TRUE(addSegments({*parseSegmentOption("7:pqp"), *parseSegmentOption("1:QX")}, project,
                             err, "plot: "));
     ASSERT_EQ(project.segments.count, 2);
-    EXPECT_EQ(project.segments[1].kind, skPolygon);
+    EXPECT_EQ(project.segments[1].kind, SegmentKind::Polygon);
     EXPECT_EQ(project.segments[1].vertexCount(), 3);
     EXPECT_EQ(project.segments[2].vertices[1], kXAxisVertex);
 }

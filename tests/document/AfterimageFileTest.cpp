@@ -48,7 +48,7 @@ struct AfterimageFileTest : ProjectTest {
 TEST_F(AfterimageFileTest, SnapshotsComeBackWithTheirPositionsColoursAndUsedParameters) {
     AfterimageSnapshot first = snapshot(0.1L, 2);
     FigurePosition p;
-    p.kind = 2;
+    p.kind = FigureKind::Circle;
     p.x = 1.0L / 3;
     p.y = -2.5e-300L;
     p.r = 1e4000L; // beyond a double: the file keeps the extended value
@@ -69,7 +69,7 @@ TEST_F(AfterimageFileTest, SnapshotsComeBackWithTheirPositionsColoursAndUsedPara
     ASSERT_EQ(read.size(), 2u);
     const FigurePosition* q = read[0].position(22);
     ASSERT_NE(q, nullptr);
-    EXPECT_EQ(q->kind, 2);
+    EXPECT_EQ(q->kind, FigureKind::Circle);
     EXPECT_EQ(q->x, p.x);
     EXPECT_EQ(q->y, p.y);
     EXPECT_EQ(q->r, p.r);

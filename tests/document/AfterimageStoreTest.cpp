@@ -17,7 +17,7 @@ AfterimageSnapshot withFunction(Extended a, Color colour = 0x0000FF) {
 
 FigurePosition pointAt(Extended x, Extended y) {
     FigurePosition p;
-    p.kind = 1;
+    p.kind = FigureKind::Point;
     p.x = x;
     p.y = y;
     p.pointAfterimage = 1;
@@ -99,7 +99,7 @@ struct AfterimagePointTest : tarlix::testing::ProjectTest {};
 } // namespace
 
 TEST_F(AfterimagePointTest, APointHitFindsTheOldestSnapshotsHighestVisibleFigureNearby) {
-    view.setView(nullptr, -5, 5, -5, 5);
+    view.setView(-5, 5, -5, 5);
     AfterimageStore store;
     AfterimageSnapshot older = withFunction(1);
     older.positions[1] = pointAt(1, 1); // Q
@@ -110,8 +110,8 @@ TEST_F(AfterimagePointTest, APointHitFindsTheOldestSnapshotsHighestVisibleFigure
     store.push(newer);
     std::bitset<kFigures + 1> visible;
     visible.set();
-    std::array<int, kFigures> kinds;
-    kinds.fill(1);
+    std::array<FigureKind, kFigures> kinds;
+    kinds.fill(FigureKind::Point);
     const int px = view.xAxis.toPixel(1);
     const int py = view.yAxis.toPixel(1);
 
@@ -121,6 +121,7 @@ TEST_F(AfterimagePointTest, APointHitFindsTheOldestSnapshotsHighestVisibleFigure
     EXPECT_EQ(store.pointAt(view, px + 4, py, visible, kinds).figure, 0);
     visible.reset(5);
     EXPECT_EQ(store.pointAt(view, px, py, visible, kinds).figure, 2);
-    kinds[1] = 3; // Q is a line now: its stored point is no longer a target
+    kinds[1] =
+        FigureKind::HorizontalLine; // Q is a line now: its stored point is no longer a target
     EXPECT_EQ(store.pointAt(view, px, py, visible, kinds).figure, 7);
 }

@@ -42,7 +42,7 @@ TEST(DefaultSettings, EmptyStoreKeepsBuiltInValuesAndWriteThenDeleteReturnsToThe
     EXPECT_EQ(snapshot(fresh), builtIn);
 
     Settings changed;
-    changed.engine.angleMode = 2;
+    changed.engine.angleMode = AngleMode::Degrees;
     changed.project.scanWidth = 8;
     changed.view.thetaNum = 24;
     changed.view.xAxis.caption = "t";
@@ -73,7 +73,7 @@ TEST(DefaultSettings, GuardedReadsKeepTheSettingOnBadValues) {
     EXPECT_EQ(s.project.scanWidth, 4);
     EXPECT_EQ(s.view.thetaNum, 12);
     EXPECT_EQ(s.view.xAxis.divisions, 7);
-    EXPECT_EQ(s.engine.angleMode, 1);
+    EXPECT_EQ(s.engine.angleMode, AngleMode::Radians);
     EXPECT_EQ(s.view.xAxis.letter, 'x'); // an empty letter gives the axis's own letter
 }
 

@@ -21,13 +21,13 @@ void fillFunctions(Project& p) {
 
 void fillFigures(Project& p) {
     FigureEntry& a = p.figures[8]; // A
-    a.kind = 1;
+    a.kind = FigureKind::Point;
     a.x.source = "a";
     a.y.source = "b/2";
     a.radius.source = "0";
     a.label = "punto, A 1.5";
     a.labelPosition = 3;
-    a.notation = 2;
+    a.notation = FigureNotation::Vector;
     a.pointColor = 0x0000FF;
     a.hollow = true;
     a.pointSize = 3;
@@ -36,7 +36,7 @@ void fillFigures(Project& p) {
     a.drag = true;
     p.figureRows[8] = {true, 2};
     FigureEntry& o = p.figures[22]; // O, written as vertex 252
-    o.kind = 6;
+    o.kind = FigureKind::Parametric;
     o.x.source = "cos t";
     o.y.source = "sin(2t)";
     o.radius.source = "0";
@@ -48,7 +48,7 @@ void fillFigures(Project& p) {
     o.fillColor = 0xE0FFE0;
     o.fillPattern = 3;
     o.curveStyle = 2;
-    o.curveFill = 1;
+    o.curveFill = CurveFill::ThroughPoint;
     o.lineAfterimage = true;
     o.lineWidth = 4;
     o.visible = false;
@@ -58,7 +58,7 @@ void fillFigures(Project& p) {
 
 void fillSegments(Project& p) {
     SegmentRecord s;
-    s.kind = skPolygon;
+    s.kind = SegmentKind::Polygon;
     s.vertices = {8, 22, kXAxisVertex, kYAxisVertex, 0};
     s.width = 3;
     s.lineStyle = 2;
@@ -71,7 +71,7 @@ void fillSegments(Project& p) {
     s.label = "L, uno";
     p.segments.add(s);
     s = SegmentRecord{};
-    s.kind = skVector;
+    s.kind = SegmentKind::Vector;
     s.vertices = {22, 8};
     p.segments.add(s);
 }
@@ -86,21 +86,21 @@ void fillParameters(Project& p) {
 
 void fillSettings(Project& p) {
     EngineSettings& e = p.engine;
-    e.angleMode = 2;
-    e.logMode = 1;
-    e.angleArea = 2;
-    e.circleMode = 2;
-    e.thetaMode = 2;
+    e.angleMode = AngleMode::Degrees;
+    e.logMode = LogMode::Common;
+    e.angleArea = AngleArea::MinusPiToPi;
+    e.circleMode = CircleMode::NegativeRadiusUndefined;
+    e.thetaMode = ThetaMode::Parameter;
     e.complexMode = true;
     e.allowSqrtN = true;
     e.integralPartitions = 60;
     ProjectSettings& s = p.settings;
     s.scanWidth = 2;
-    s.capStyle = 1;
+    s.capStyle = LineEnds::Flat;
     s.drawWhileDragging = true;
     s.drawWhileComputing = false;
     s.afterimageFills = true;
-    s.drawMode = 3;
+    s.drawMode = FunctionDrawMode::Dots;
     s.showSync = true;
     s.afterimageColorIndex = 9;
     s.afterimagesOn = false;
@@ -126,7 +126,7 @@ void fillWindowsAndMemo(Project& p) {
     // Tops in the order of the column, so that reading puts the panels back in that order.
     const int order[] = {3, 1, 2, 5, 4, 8, 6, 7};
     for (int i = 1; i <= kCategoryPanels; ++i)
-        p.categories[i] = {i != cpMemo, order[i - 1], 40 * order[i - 1]};
+        p.categories[i] = {i != panelNumber(CategoryPanel::Memo), order[i - 1], 40 * order[i - 1]};
     p.memo = {2, 0x0000FF, 7, 14};
     p.memoText = {"Hola, mundo: 1.5 y 2,5", "#a:=max(1,2.5)", "",
                   "  sangr\xED"
@@ -160,12 +160,12 @@ void fillView(View& view) {
     }
     view.equalScales = true;
     view.areaRectify = false;
-    view.gridStyle = 2;
+    view.gridStyle = GridStyle::Dotted;
     view.axisWidth = 3;
     view.fontSize = 16;
     view.axisOn = true;
-    view.tickLabelPlacement = 1;
-    view.axisType = 1;
+    view.tickLabelPlacement = TickLabelPlacement::BesideTicks;
+    view.axisType = AxisType::Polar;
     view.thetaNum = 24;
 }
 

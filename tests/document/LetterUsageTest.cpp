@@ -19,7 +19,7 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
          [&] { storeRelation(ctx, 1, equation("y<@")); }, theta, false},
         {"theta in a relation otherwise",
          [&] {
-             project.engine.thetaMode = 2;
+             project.engine.thetaMode = ThetaMode::Parameter;
              storeRelation(ctx, 1, equation("y<@"));
          },
          theta, true},
@@ -42,7 +42,7 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
         {"a curve's range",
          [&] {
              FigureEntry f = point(5, "cos t", "sin t");
-             f.kind = 6;
+             f.kind = FigureKind::Parametric;
              f.paramHigh.source = "m";
              storeFigure(ctx, 5, f);
          },
@@ -50,7 +50,7 @@ TEST_F(ProjectTest, ParameterLettersInUse) {
         {"stale texts of an empty figure",
          [&] {
              FigureEntry f = point(4, "1", "m");
-             f.kind = 0;
+             f.kind = FigureKind::Empty;
              storeFigure(ctx, 4, f);
          },
          m, false},

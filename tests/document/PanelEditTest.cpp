@@ -26,7 +26,7 @@ struct PanelEditTest : ProjectTest {
     }
     std::vector<int> panelOrder() const {
         std::vector<int> order;
-        for (CategoryPanel p : panelsInOrder(project)) order.push_back(p);
+        for (CategoryPanel p : panelsInOrder(project)) order.push_back(panelNumber(p));
         return order;
     }
 };
@@ -51,7 +51,8 @@ TEST_F(PanelEditTest, ARowDroppedOnAnotherTakesItsPlace) {
     for (const Case& c : cases) {
         for (int n = 1; n <= 3; ++n) project.explicitFunctionRows[n].position = n;
         project.modified = false;
-        EXPECT_EQ(moveRowOnto(ctx, cpExplicit, c.dragged, c.target), c.changes) << c.name;
+        EXPECT_EQ(moveRowOnto(ctx, CategoryPanel::Explicit, c.dragged, c.target), c.changes)
+            << c.name;
         EXPECT_EQ(order(project.explicitFunctionRows), c.order) << c.name;
         EXPECT_EQ(project.modified, c.changes) << c.name << ": the order is saved";
     }
@@ -61,70 +62,84 @@ TEST_F(PanelEditTest, ARowDroppedOnAnotherTakesItsPlace) {
 TEST_F(PanelEditTest, FiguresMoveWithinTheirOwnCategory) {
     storeFigure(ctx, 1, point(1, "1", "2")); // P
     FigureEntry polar = blankFigure(8);      // A, a curve between the points
-    polar.kind = 5;
+    polar.kind = FigureKind::Polar;
     polar.radius.source = "2";
     storeFigure(ctx, 8, polar);
     storeFigure(ctx, 2, point(2, "3", "4")); // Q
-    EXPECT_FALSE(moveRowOnto(ctx, cpBasicFigures, 1, 8)) << "a curve is not in this category";
-    EXPECT_FALSE(moveRowOnto(ctx, cpCurves, 1, 8)) << "a point is not a curve";
-    ASSERT_TRUE(moveRowOnto(ctx, cpBasicFigures, 1, 2));
+    EXPECT_FALSE(moveRowOnto(ctx, CategoryPanel::BasicFigures, 1, 8))
+        << "a curve is not in this category";
+    EXPECT_FALSE(moveRowOnto(ctx, CategoryPanel::Curves, 1, 8)) << "a point is not a curve";
+    ASSERT_TRUE(moveRowOnto(ctx, CategoryPanel::BasicFigures, 1, 2));
     const auto rows = project.figureRows;
     EXPECT_LT(rows[2].position, rows[1].position) << "Q now above P";
 }
 
 TEST_F(PanelEditTest, DeletingKeepsTheOrderAndCreatingPlacesLast) {
-    moveRowOnto(ctx, cpExplicit, 3, 1); // y3, y1, y2
-    ASSERT_TRUE(deleteEntry(ctx, cpExplicit, 1));
+    moveRowOnto(ctx, CategoryPanel::Explicit, 3, 1); // y3, y1, y2
+    ASSERT_TRUE(deleteEntry(ctx, CategoryPanel::Explicit, 1));
     EXPECT_TRUE(project.explicitFunctions[1].expr.source.empty());
     EXPECT_EQ(order(project.explicitFunctionRows), (std::vector<int>{3, 2}));
     EXPECT_EQ(hooks.undoSteps(), 1);
     storeY(1, "x");
     EXPECT_EQ(order(project.explicitFunctionRows), (std::vector<int>{3, 2, 1}));
 
-    EXPECT_FALSE(deleteEntry(ctx, cpExplicit, 9)) << "an empty slot";
+    EXPECT_FALSE(deleteEntry(ctx, CategoryPanel::Explicit, 9)) << "an empty slot";
     storeFigure(ctx, kFigures, point(kFigures, "0", "0"));
-    EXPECT_FALSE(canDeleteEntry(project, cpBasicFigures, kFigures)) << "O stays";
-    EXPECT_FALSE(deleteEntry(ctx, cpBasicFigures, kFigures));
-    EXPECT_EQ(project.figures[kFigures].kind, 1);
-    EXPECT_FALSE(canDeleteEntry(project, cpParameters, 1));
+    EXPECT_FALSE(canDeleteEntry(project, CategoryPanel::BasicFigures, kFigures)) << "O stays";
+    EXPECT_FALSE(deleteEntry(ctx, CategoryPanel::BasicFigures, kFigures));
+    EXPECT_EQ(project.figures[kFigures].kind, FigureKind::Point);
+    EXPECT_FALSE(canDeleteEntry(project, CategoryPanel::Parameters, 1));
 }
 
 TEST_F(PanelEditTest, HiddenRowsComeBackWithShowAll) {
-    ASSERT_TRUE(setRowShown(ctx, cpExplicit, 2, false));
+    ASSERT_TRUE(setRowShown(ctx, CategoryPanel::Explicit, 2, false));
     EXPECT_TRUE(project.modified);
-    EXPECT_FALSE(setRowShown(ctx, cpExplicit, 2, false)) << "already hidden";
+    EXPECT_FALSE(setRowShown(ctx, CategoryPanel::Explicit, 2, false)) << "already hidden";
     EXPECT_EQ(project.explicitFunctionRows[2].position, 2) << "a hidden row keeps its place";
 
     // The figure categories share their row states: each lists only its own figures again.
     storeFigure(ctx, 1, point(1, "1", "2"));
     FigureEntry polar = blankFigure(8);
-    polar.kind = 5;
+    polar.kind = FigureKind::Polar;
     polar.radius.source = "2";
     storeFigure(ctx, 8, polar);
-    setRowShown(ctx, cpBasicFigures, 1, false);
-    setRowShown(ctx, cpCurves, 8, false);
-    EXPECT_TRUE(showAllRows(ctx, cpCurves));
+    setRowShown(ctx, CategoryPanel::BasicFigures, 1, false);
+    setRowShown(ctx, CategoryPanel::Curves, 8, false);
+    EXPECT_TRUE(showAllRows(ctx, CategoryPanel::Curves));
     EXPECT_TRUE(project.figureRows[8].shown);
     EXPECT_FALSE(project.figureRows[1].shown);
 
-    EXPECT_TRUE(showAllRows(ctx, cpExplicit));
+    EXPECT_TRUE(showAllRows(ctx, CategoryPanel::Explicit));
     EXPECT_TRUE(project.explicitFunctionRows[2].shown);
-    EXPECT_FALSE(showAllRows(ctx, cpExplicit)) << "nothing left to show";
+    EXPECT_FALSE(showAllRows(ctx, CategoryPanel::Explicit)) << "nothing left to show";
 }
 
 TEST_F(PanelEditTest, APanelGoesBeforeATargetBelowItAndAfterOneAboveIt) {
     struct Case {
         const char* name;
         CategoryPanel dragged;
-        int target;
+        std::optional<CategoryPanel> target;
         std::vector<int> order;
         bool changes = true;
     };
     const Case cases[] = {
-        {"from above: after", cpExplicit, cpBasicFigures, {2, 3, 4, 1, 5, 6, 7, 8}},
-        {"from below: before", cpParameters, cpRelations, {1, 5, 2, 3, 4, 6, 7, 8}},
-        {"on the empty column: last", cpRelations, 0, {1, 3, 4, 5, 6, 7, 8, 2}},
-        {"the last one on the column", cpConnectedFigures, 0, {1, 2, 3, 4, 5, 6, 7, 8}, false},
+        {"from above: after",
+         CategoryPanel::Explicit,
+         CategoryPanel::BasicFigures,
+         {2, 3, 4, 1, 5, 6, 7, 8}},
+        {"from below: before",
+         CategoryPanel::Parameters,
+         CategoryPanel::Relations,
+         {1, 5, 2, 3, 4, 6, 7, 8}},
+        {"on the empty column: last",
+         CategoryPanel::Relations,
+         std::nullopt,
+         {1, 3, 4, 5, 6, 7, 8, 2}},
+        {"the last one on the column",
+         CategoryPanel::ConnectedFigures,
+         std::nullopt,
+         {1, 2, 3, 4, 5, 6, 7, 8},
+         false},
     };
     for (const Case& c : cases) {
         project.categories = initialCategoryPanels();

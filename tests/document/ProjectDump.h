@@ -7,6 +7,7 @@
 
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace tarlix::testing {
@@ -15,10 +16,14 @@ class Dump {
 public:
     std::vector<std::string> lines;
     template <typename T> void add(const std::string& name, const T& value) {
-        std::ostringstream s;
-        s.precision(18);
-        s << name << " = " << value;
-        lines.push_back(s.str());
+        if constexpr (std::is_enum_v<T>) {
+            add(name, static_cast<long>(value)); // a kind as the number files store
+        } else {
+            std::ostringstream s;
+            s.precision(18);
+            s << name << " = " << value;
+            lines.push_back(s.str());
+        }
     }
     void add(const std::string& name, std::uint8_t value) { add(name, int{value}); }
     void add(const std::string& name, char value) { add(name, std::string(1, value)); }
@@ -45,7 +50,7 @@ inline void dumpFigure(Dump& d, const std::string& n, const FigureEntry& f) {
     d.add(n + "Kind", f.kind);
     d.add(n + "LabelPosition", f.labelPosition);
     d.add(n + "Notation", f.notation);
-    if (f.kind == 0) return;
+    if (f.kind == FigureKind::Empty) return;
     d.add(n + "Label", f.label);
     for (auto [name, r] : {std::pair{"X", &f.x},
                            {"Y", &f.y},
@@ -145,20 +150,20 @@ inline void dumpStores(Dump& d, const Project& p) {
 inline void dumpSettings(Dump& d, const Project& p) {
     const ProjectSettings& s = p.settings;
     const EngineSettings& e = p.engine;
-    for (auto [name, v] : {std::pair{"AngleMode", e.angleMode},
-                           {"LogMode", e.logMode},
-                           {"AngleArea", e.angleArea},
-                           {"CircleMode", e.circleMode},
-                           {"ThetaMode", e.thetaMode},
+    for (auto [name, v] : {std::pair{"AngleMode", static_cast<int>(e.angleMode)},
+                           {"LogMode", static_cast<int>(e.logMode)},
+                           {"AngleArea", static_cast<int>(e.angleArea)},
+                           {"CircleMode", static_cast<int>(e.circleMode)},
+                           {"ThetaMode", static_cast<int>(e.thetaMode)},
                            {"ComplexMode", int{e.complexMode}},
                            {"AllowSqrtN", int{e.allowSqrtN}},
                            {"IntegralPartitions", e.integralPartitions},
                            {"ScanWidth", int{s.scanWidth}},
-                           {"CapStyle", int{s.capStyle}},
+                           {"CapStyle", static_cast<int>(s.capStyle)},
                            {"DrawOnDrag", int{s.drawWhileDragging}},
                            {"DrawOnCalc", int{s.drawWhileComputing}},
                            {"AimgOfArea", int{s.afterimageFills}},
-                           {"DrawMode", int{s.drawMode}},
+                           {"DrawMode", static_cast<int>(s.drawMode)},
                            {"ShowSync", int{s.showSync}},
                            {"AfterImageColorNo", int{s.afterimageColorIndex}},
                            {"CanAImg", int{s.afterimagesOn}},

@@ -264,7 +264,7 @@ TEST(ProjectFile, ValuesOutOfRangeKeepTheValueTheFieldHad) {
     replace("3 7 1", "0 21 1");                                        // function numbers
     Session s;
     ASSERT_TRUE(readProject(list, s.ctx));
-    EXPECT_EQ(s.project.engine.angleMode, 1);
+    EXPECT_EQ(s.project.engine.angleMode, AngleMode::Radians);
     EXPECT_EQ(s.project.settings.scanWidth, 4);
     EXPECT_EQ(s.view.xAxis.divisions, 7);
     EXPECT_EQ(s.view.xAxis.base, 1);
@@ -281,7 +281,7 @@ TEST(ProjectFile, StoreCountsAndPositionsOfTheFile) {
     Session original;
     original.project.userFunctions[8].source = "x";
     original.project.figures[1] = blankFigure(1);
-    original.project.figures[1].kind = 1;
+    original.project.figures[1].kind = FigureKind::Point;
     original.project.figures[2] = original.project.figures[1];
     original.project.figureRows[1].position = 1;
     original.project.figureRows[2].position = 1; // the later one is placed after all others

@@ -60,7 +60,7 @@ struct ProjectTest : ::testing::Test {
     }
     FigureEntry point(int n, const std::string& x, const std::string& y) {
         FigureEntry f = blankFigure(n);
-        f.kind = 1;
+        f.kind = FigureKind::Point;
         f.x.source = x;
         f.y.source = y;
         return f;

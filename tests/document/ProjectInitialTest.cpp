@@ -1,6 +1,7 @@
 #include "ProjectFixture.h"
 
 #include <sstream>
+#include <type_traits>
 
 using namespace tarlix;
 using tarlix::testing::ProjectTest;
@@ -15,9 +16,13 @@ struct Field {
 };
 
 template <typename T> std::string text(const T& v) {
-    std::ostringstream s;
-    s << v;
-    return s.str();
+    if constexpr (std::is_enum_v<T>) {
+        return std::to_string(static_cast<long>(v));
+    } else {
+        std::ostringstream s;
+        s << v;
+        return s.str();
+    }
 }
 std::string text(std::uint8_t v) {
     return std::to_string(v);
@@ -106,12 +111,14 @@ std::vector<Field> initialValues(const Project& p) {
         {"user function 8 row shown", text(p.userFunctionRows[8].shown), "1"},
         {"c9 row position", text(p.relationRows[9].position), "0"},
         {"k row shown", text(p.parameterRows[14].shown), "1"},
-        {"explicit panel visible", text(p.categories[cpExplicit].visible), "1"},
-        {"memo panel visible", text(p.categories[cpMemo].visible), "1"},
-        {"connected figures panel visible", text(p.categories[cpConnectedFigures].visible), "0"},
-        {"explicit panel order", text(p.categories[cpExplicit].order), "1"},
-        {"parameter panel order", text(p.categories[cpParameters].order), "5"},
-        {"connected figures panel order", text(p.categories[cpConnectedFigures].order), "8"},
+        {"explicit panel visible", text(p.categories[CategoryPanel::Explicit].visible), "1"},
+        {"memo panel visible", text(p.categories[CategoryPanel::Memo].visible), "1"},
+        {"connected figures panel visible",
+         text(p.categories[CategoryPanel::ConnectedFigures].visible), "0"},
+        {"explicit panel order", text(p.categories[CategoryPanel::Explicit].order), "1"},
+        {"parameter panel order", text(p.categories[CategoryPanel::Parameters].order), "5"},
+        {"connected figures panel order", text(p.categories[CategoryPanel::ConnectedFigures].order),
+         "8"},
         {"project path", p.projectPath, ""},
         {"modified", text(p.modified), "0"},
     };
@@ -140,12 +147,12 @@ TEST_F(ProjectTest, NewProjectRestoresEverythingAndTheView) {
     project.memo.textSize = 20;
     project.settings.scanWidth = 8;
     project.settings.backgroundFile = "fondo.bmp";
-    project.engine.thetaMode = 2;
+    project.engine.thetaMode = ThetaMode::Parameter;
     project.engine.integralPartitions = 100;
     project.valueWindow.valueFunctions[2].source = "y7";
     project.integralWindow.integratedFunction = 4;
     project.explicitFunctionRows[5].shown = false;
-    project.categories[cpMemo] = {false, 2, 300};
+    project.categories[CategoryPanel::Memo] = {false, 2, 300};
     project.projectPath = "/home/u/clase";
     view.xAxis.setRange(30, 10);
     view.xAxis.letter = '@';

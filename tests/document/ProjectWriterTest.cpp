@@ -29,7 +29,7 @@ TEST_F(ProjectTest, WritesEveryLineOfTheProjectFile) {
     p.locusWidth = 2;
     storeFigure(ctx, 1, p);
     SegmentRecord s;
-    s.kind = skSegment;
+    s.kind = SegmentKind::Segment;
     s.vertices[0] = 1;
     s.vertices[1] = kXAxisVertex;
     project.segments.add(s);
@@ -39,7 +39,7 @@ TEST_F(ProjectTest, WritesEveryLineOfTheProjectFile) {
     project.parameters[1] = {2.5L, true, 2, false, true};
     project.settings.backgroundFile = "/home/u/fondo.bmp";
     project.settings.scanWidth = 8;
-    project.engine.thetaMode = 2;
+    project.engine.thetaMode = ThetaMode::Parameter;
     project.memoText = {"hola", "#a:=1"};
 
     TokenLines list;

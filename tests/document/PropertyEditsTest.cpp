@@ -14,9 +14,9 @@ struct PropertyEditsTest : ProjectTest {
     std::string lastMessage() const {
         return messages.entries.empty() ? std::string() : messages.entries.back().text;
     }
-    FigureEntry curve(int n, int kind, const std::string& x, const std::string& y) {
+    FigureEntry curve(int n, FigureKind kind, const std::string& x, const std::string& y) {
         FigureEntry f = blankFigure(n);
-        f.kind = static_cast<std::uint8_t>(kind);
+        f.kind = kind;
         f.x.source = x;
         f.y.source = y;
         f.paramStep = 0.1L;
@@ -87,11 +87,11 @@ TEST_F(PropertyEditsTest, ADroppedColourSetsTheColourOfItsMode) {
     storeY(1, "x^2");
     ASSERT_TRUE(confirmFigure(ctx, 1, point(1, "1", "2"), figureDefaults));
     FigureEntry circle = point(2, "0", "0");
-    circle.kind = 2;
+    circle.kind = FigureKind::Circle;
     circle.radius.source = "1";
     ASSERT_TRUE(confirmFigure(ctx, 2, circle, figureDefaults));
     SegmentRecord polygon;
-    polygon.kind = skSegment;
+    polygon.kind = SegmentKind::Segment;
     ASSERT_TRUE(confirmSegment(ctx, 1, polygon, "PQ", segmentDefaults));
     hooks.undoSteps.reset();
     const std::uint32_t c = 0x123456;
@@ -102,21 +102,21 @@ TEST_F(PropertyEditsTest, ADroppedColourSetsTheColourOfItsMode) {
         bool changes;
         std::uint32_t (*read)(const Project&);
     } cases[] = {
-        {cpExplicit, 1, ColourTarget::Main, true,
+        {CategoryPanel::Explicit, 1, ColourTarget::Main, true,
          [](const Project& p) { return p.explicitFunctions[1].penColor; }},
-        {cpExplicit, 1, ColourTarget::Inside, false,
+        {CategoryPanel::Explicit, 1, ColourTarget::Inside, false,
          [](const Project& p) { return p.explicitFunctions[1].penColor; }},
-        {cpBasicFigures, 1, ColourTarget::Main, true,
+        {CategoryPanel::BasicFigures, 1, ColourTarget::Main, true,
          [](const Project& p) { return p.figures[1].pointColor; }},
-        {cpBasicFigures, 2, ColourTarget::Line, true,
+        {CategoryPanel::BasicFigures, 2, ColourTarget::Line, true,
          [](const Project& p) { return p.figures[2].lineColor; }},
-        {cpBasicFigures, 2, ColourTarget::Inside, true,
+        {CategoryPanel::BasicFigures, 2, ColourTarget::Inside, true,
          [](const Project& p) { return p.figures[2].fillColor; }},
-        {cpConnectedFigures, 1, ColourTarget::Line, true,
+        {CategoryPanel::ConnectedFigures, 1, ColourTarget::Line, true,
          [](const Project& p) { return p.segments[1].penColor; }},
-        {cpConnectedFigures, 1, ColourTarget::Inside, true,
+        {CategoryPanel::ConnectedFigures, 1, ColourTarget::Inside, true,
          [](const Project& p) { return p.segments[1].fillColor; }},
-        {cpBasicFigures, 5, ColourTarget::Line, false, // an empty slot
+        {CategoryPanel::BasicFigures, 5, ColourTarget::Line, false, // an empty slot
          [](const Project& p) { return p.figures[5].lineColor; }},
     };
     int steps = 0;
@@ -129,32 +129,34 @@ TEST_F(PropertyEditsTest, ADroppedColourSetsTheColourOfItsMode) {
     }
     // The circle's point colour was not touched by its line and inside drops.
     EXPECT_NE(project.figures[2].pointColor, c);
-    EXPECT_FALSE(setEntryColour(ctx, cpBasicFigures, 2, c, ColourTarget::Line)); // the same
+    EXPECT_FALSE(
+        setEntryColour(ctx, CategoryPanel::BasicFigures, 2, c, ColourTarget::Line)); // the same
 }
 
 TEST_F(PropertyEditsTest, IncompleteFiguresAreNotFinished) {
     FigureEntry circle = point(1, "1", "2");
-    circle.kind = 2; // no radius
+    circle.kind = FigureKind::Circle; // no radius
     FigureEntry pointWithoutY = point(2, "1", "");
-    FigureEntry polarWithoutR = curve(3, 5, "", "");
+    FigureEntry polarWithoutR = curve(3, FigureKind::Polar, "", "");
     for (auto [n, f] : {std::pair{1, circle}, {2, pointWithoutY}, {3, polarWithoutR}}) {
         messages.entries.clear();
         EXPECT_FALSE(confirmFigure(ctx, n, f, figureDefaults)) << n;
         EXPECT_EQ(lastMessage(), msg::kNotFinished) << n;
-        EXPECT_EQ(messages.entries.back().kind, mkError);
-        EXPECT_EQ(project.figures[n].kind, 0) << n;
+        EXPECT_EQ(messages.entries.back().kind, MessageKind::Error);
+        EXPECT_EQ(project.figures[n].kind, FigureKind::Empty) << n;
     }
     EXPECT_EQ(hooks.undoSteps(), 0);
 }
 
 TEST_F(PropertyEditsTest, AFigureStoresItsKindsTextsAndBecomesTheDefault) {
     FigureEntry f = point(1, "1", "2");
-    f.kind = 3; // a horizontal line keeps y only and gets the strip width "0"
+    f.kind =
+        FigureKind::HorizontalLine; // a horizontal line keeps y only and gets the strip width "0"
     f.pointColor = 0x00FF00;
     f.lineWidth = 4;
     ASSERT_TRUE(confirmFigure(ctx, 1, f, figureDefaults));
     const FigureEntry& stored = project.figures[1];
-    EXPECT_EQ(stored.kind, 3);
+    EXPECT_EQ(stored.kind, FigureKind::HorizontalLine);
     EXPECT_TRUE(stored.x.source.empty());
     EXPECT_EQ(stored.y.source, "2");
     EXPECT_EQ(stored.radius.source, "0");
@@ -163,8 +165,9 @@ TEST_F(PropertyEditsTest, AFigureStoresItsKindsTextsAndBecomesTheDefault) {
     EXPECT_EQ(figureDefaults.lineWidth, 4);
     EXPECT_EQ(hooks.undoSteps(), 1);
 
-    ASSERT_TRUE(confirmFigure(ctx, 2, curve(2, 5, "", ""), figureDefaults) == false);
-    FigureEntry polar = curve(2, 5, "", "");
+    ASSERT_TRUE(confirmFigure(ctx, 2, curve(2, FigureKind::Polar, "", ""), figureDefaults) ==
+                false);
+    FigureEntry polar = curve(2, FigureKind::Polar, "", "");
     polar.radius.source = "1+cos@";
     polar.paramLetter = '@';
     ASSERT_TRUE(confirmFigure(ctx, 2, polar, figureDefaults));
@@ -182,22 +185,23 @@ TEST_F(PropertyEditsTest, APointDefinedThroughItselfIsNotStored) {
 }
 
 TEST_F(PropertyEditsTest, CurvesNeedTheirParameterARangeAndAnIncrement) {
-    FigureEntry noLetter = curve(1, 6, "cos s", "sin s");
-    FigureEntry noStep = curve(1, 6, "cos t", "sin t");
+    FigureEntry noLetter = curve(1, FigureKind::Parametric, "cos s", "sin s");
+    FigureEntry noStep = curve(1, FigureKind::Parametric, "cos t", "sin t");
     noStep.paramStep = 0;
-    FigureEntry noHigh = curve(1, 6, "cos t", "sin t");
+    FigureEntry noHigh = curve(1, FigureKind::Parametric, "cos t", "sin t");
     noHigh.paramHigh.source = "";
     for (const FigureEntry& f : {noLetter, noStep, noHigh}) {
         messages.entries.clear();
         EXPECT_FALSE(confirmFigure(ctx, 1, f, figureDefaults));
         EXPECT_EQ(lastMessage(), kMsgBadCurveParameter);
     }
-    EXPECT_EQ(project.figures[1].kind, 0);
-    EXPECT_TRUE(confirmFigure(ctx, 1, curve(1, 6, "cos t", "sin t"), figureDefaults));
+    EXPECT_EQ(project.figures[1].kind, FigureKind::Empty);
+    EXPECT_TRUE(
+        confirmFigure(ctx, 1, curve(1, FigureKind::Parametric, "cos t", "sin t"), figureDefaults));
 }
 
 TEST_F(PropertyEditsTest, ARangeUsingTheParameterSwitchesTheCurvesAfterimageOff) {
-    FigureEntry f = curve(1, 6, "t", "t^2");
+    FigureEntry f = curve(1, FigureKind::Parametric, "t", "t^2");
     f.paramHigh.source = "t+1";
     f.lineAfterimage = true;
     ASSERT_TRUE(confirmFigure(ctx, 1, f, figureDefaults));
@@ -206,22 +210,25 @@ TEST_F(PropertyEditsTest, ARangeUsingTheParameterSwitchesTheCurvesAfterimageOff)
 }
 
 TEST_F(PropertyEditsTest, SegmentVerticesAreCheckedBeforeTheRecordIsStored) {
-    project.figures[1].kind = 1; // P
-    project.figures[2].kind = 1; // Q
-    project.figures[3].kind = 1; // R
+    project.figures[1].kind = FigureKind::Point; // P
+    project.figures[2].kind = FigureKind::Point; // Q
+    project.figures[3].kind = FigureKind::Point; // R
     struct Case {
-        int kind;
+        SegmentKind kind;
         const char* letters;
         const char* message;
     } cases[] = {
-        {skSegment, "PQR", kMsgTooManyVertices},           {skPolygon, "PQ", kMsgTooFewVertices},
-        {skPolygon, "PXQ", kMsgAxisAsPolygonVertex},       {skSegment, "XX", kMsgInvalidVertex},
-        {skPolyline, "PQRPQRPQRPQR", kMsgTooManyVertices}, {skSegment, "p q", nullptr},
+        {SegmentKind::Segment, "PQR", kMsgTooManyVertices},
+        {SegmentKind::Polygon, "PQ", kMsgTooFewVertices},
+        {SegmentKind::Polygon, "PXQ", kMsgAxisAsPolygonVertex},
+        {SegmentKind::Segment, "XX", kMsgInvalidVertex},
+        {SegmentKind::Polyline, "PQRPQRPQRPQR", kMsgTooManyVertices},
+        {SegmentKind::Segment, "p q", nullptr},
     };
     for (const Case& c : cases) {
         messages.entries.clear();
         SegmentRecord r;
-        r.kind = static_cast<std::uint8_t>(c.kind);
+        r.kind = c.kind;
         r.penColor = 0x0000FF;
         const bool stored = confirmSegment(ctx, 1, r, c.letters, segmentDefaults);
         EXPECT_EQ(stored, c.message == nullptr) << c.letters;
@@ -236,16 +243,16 @@ TEST_F(PropertyEditsTest, SegmentVerticesAreCheckedBeforeTheRecordIsStored) {
     EXPECT_EQ(hooks.undoSteps(), 1);
 
     SegmentRecord none = project.segments[1];
-    none.kind = skNone;
+    none.kind = SegmentKind::None;
     EXPECT_TRUE(confirmSegment(ctx, 1, none, "", segmentDefaults));
     EXPECT_EQ(project.segments.count, 0);
     EXPECT_EQ(hooks.undoSteps(), 2);
 }
 
 TEST_F(PropertyEditsTest, AnAngleIsAlwaysDrawnSolid) {
-    for (int n : {1, 2, 3}) project.figures[n].kind = 1;
+    for (int n : {1, 2, 3}) project.figures[n].kind = FigureKind::Point;
     SegmentRecord r;
-    r.kind = skAngle;
+    r.kind = SegmentKind::Angle;
     r.lineStyle = 3;
     ASSERT_TRUE(confirmSegment(ctx, 1, r, "PQR", segmentDefaults));
     EXPECT_EQ(project.segments[1].lineStyle, 1);

@@ -57,21 +57,21 @@ TEST_F(ScaleEditTest, LabelSizeCyclesThroughItsFourSizes) {
 // The grid step changes with each press; with the label key the label interval moves by one
 // within 1 and the lesser of 10 and half the grid steps across the plot.
 TEST_F(ScaleEditTest, GridButtonsChangeTheStepOrTheLabelInterval) {
-    view.setView(nullptr, -5, 5, -5, 5);
+    view.setView(-5, 5, -5, 5);
     const Extended step = view.xAxis.tickInterval();
-    finerGrid(ctx, ScaleAxis::x, false);
+    finerGrid(ctx, ScaleAxis::X, false);
     EXPECT_LT(view.xAxis.tickInterval(), step);
-    coarserGrid(ctx, ScaleAxis::x, false);
-    coarserGrid(ctx, ScaleAxis::x, false);
+    coarserGrid(ctx, ScaleAxis::X, false);
+    coarserGrid(ctx, ScaleAxis::X, false);
     EXPECT_GT(view.xAxis.tickInterval(), step);
 
     view.yAxis.labelInterval = 1;
-    finerGrid(ctx, ScaleAxis::y, true);
+    finerGrid(ctx, ScaleAxis::Y, true);
     EXPECT_EQ(view.yAxis.labelInterval, 1);
     const int steps =
         static_cast<int>((view.yAxis.high - view.yAxis.low) / view.yAxis.tickInterval());
-    for (int i = 0; i < 20; ++i) coarserGrid(ctx, ScaleAxis::y, true);
+    for (int i = 0; i < 20; ++i) coarserGrid(ctx, ScaleAxis::Y, true);
     EXPECT_EQ(view.yAxis.labelInterval, std::min(10, steps / 2));
-    finerGrid(ctx, ScaleAxis::y, true);
+    finerGrid(ctx, ScaleAxis::Y, true);
     EXPECT_EQ(view.yAxis.labelInterval, std::min(10, steps / 2) - 1);
 }

@@ -6,10 +6,10 @@ namespace tarlix::testing {
 
 struct SegmentEditTest : ProjectTest {
     SegmentEditTest() {
-        project.figures[1].kind = 1; // P
-        project.figures[2].kind = 1; // Q
-        project.figures[3].kind = 1; // R
-        project.figures[8].kind = 3; // A, a horizontal line
+        project.figures[1].kind = FigureKind::Point;          // P
+        project.figures[2].kind = FigureKind::Point;          // Q
+        project.figures[3].kind = FigureKind::Point;          // R
+        project.figures[8].kind = FigureKind::HorizontalLine; // A, a horizontal line
     }
 };
 
@@ -17,7 +17,7 @@ TEST_F(SegmentEditTest, TheThirtyFirstSegmentIsRefusedWithTheMessage) {
     const PenDefaults defaults{0x00FF00, 3, 2};
     for (int i = 1; i <= kSegments; ++i) ASSERT_EQ(addSegment(ctx, defaults, 1, 2), i);
     const SegmentRecord& first = project.segments[1];
-    EXPECT_EQ(first.kind, skSegment);
+    EXPECT_EQ(first.kind, SegmentKind::Segment);
     EXPECT_EQ(first.vertexCount(), 2);
     EXPECT_EQ(first.penColor, 0x00FF00u);
     EXPECT_EQ(first.width, 3);
@@ -30,7 +30,7 @@ TEST_F(SegmentEditTest, TheThirtyFirstSegmentIsRefusedWithTheMessage) {
     EXPECT_EQ(hooks.undoSteps(), kSegments);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, kMsgSegmentsFull);
-    EXPECT_EQ(messages.entries[0].kind, mkWarning);
+    EXPECT_EQ(messages.entries[0].kind, MessageKind::Warning);
 }
 
 TEST_F(SegmentEditTest, DeletingMovesTheLaterSegmentsDown) {
@@ -40,7 +40,7 @@ TEST_F(SegmentEditTest, DeletingMovesTheLaterSegmentsDown) {
     deleteSegment(ctx, 3);
     EXPECT_EQ(project.segments.count, 4);
     EXPECT_EQ(project.segments[3].label, "fourth");
-    EXPECT_EQ(project.segments[5].kind, skNone);
+    EXPECT_EQ(project.segments[5].kind, SegmentKind::None);
     EXPECT_EQ(hooks.segmentsRemoved, std::vector<int>{3});
     EXPECT_TRUE(project.modified);
     deleteSegment(ctx, 9); // no such segment
@@ -49,25 +49,25 @@ TEST_F(SegmentEditTest, DeletingMovesTheLaterSegmentsDown) {
 
 TEST_F(SegmentEditTest, VertexLettersFollowTheRulesOfEachKind) {
     struct Case {
-        std::uint8_t kind;
+        SegmentKind kind;
         const char* letters;
         const char* message; // empty: taken
     };
     const Case cases[] = {
-        {skSegment, "PQ", ""},
-        {skSegment, "p q", ""},
-        {skSegment, "PX", ""},
-        {skSegment, "PQR", kMsgTooManyVertices},
-        {skSegment, "P", kMsgTooFewVertices},
-        {skPolygon, "PQ", kMsgTooFewVertices},
-        {skPolygon, "PQRPQRPQRPQ", ""},
-        {skPolygon, "PQRPQRPQRPQR", kMsgTooManyVertices},
-        {skAngle, "PQRP", kMsgTooManyVertices},
-        {skPolygon, "PXQ", kMsgAxisAsPolygonVertex},
-        {skPolyline, "PAQ", kMsgAxisAsPolygonVertex},
-        {skSegment, "XX", kMsgInvalidVertex},
-        {skSegment, "PS", kMsgInvalidVertex}, // S does not exist
-        {skSegment, "P?", kMsgInvalidVertex},
+        {SegmentKind::Segment, "PQ", ""},
+        {SegmentKind::Segment, "p q", ""},
+        {SegmentKind::Segment, "PX", ""},
+        {SegmentKind::Segment, "PQR", kMsgTooManyVertices},
+        {SegmentKind::Segment, "P", kMsgTooFewVertices},
+        {SegmentKind::Polygon, "PQ", kMsgTooFewVertices},
+        {SegmentKind::Polygon, "PQRPQRPQRPQ", ""},
+        {SegmentKind::Polygon, "PQRPQRPQRPQR", kMsgTooManyVertices},
+        {SegmentKind::Angle, "PQRP", kMsgTooManyVertices},
+        {SegmentKind::Polygon, "PXQ", kMsgAxisAsPolygonVertex},
+        {SegmentKind::Polyline, "PAQ", kMsgAxisAsPolygonVertex},
+        {SegmentKind::Segment, "XX", kMsgInvalidVertex},
+        {SegmentKind::Segment, "PS", kMsgInvalidVertex}, // S does not exist
+        {SegmentKind::Segment, "P?", kMsgInvalidVertex},
     };
     for (const Case& c : cases) {
         SegmentRecord r;
@@ -75,7 +75,7 @@ TEST_F(SegmentEditTest, VertexLettersFollowTheRulesOfEachKind) {
         EXPECT_EQ(readSegmentVertices(project, c.letters, r), c.message) << c.letters;
     }
     SegmentRecord r;
-    r.kind = skSegment;
+    r.kind = SegmentKind::Segment;
     ASSERT_EQ(readSegmentVertices(project, "qy", r), "");
     EXPECT_EQ(r.vertices[0], 2);
     EXPECT_EQ(r.vertices[1], kYAxisVertex);
@@ -87,9 +87,9 @@ TEST_F(SegmentEditTest, ReplacingASegmentRedrawsTheWholeView) {
     redraw.mappingChanged = false;
     const int redraws = hooks.redraws;
     SegmentRecord r = project.segments[1];
-    r.kind = skLine;
+    r.kind = SegmentKind::Line;
     setSegment(ctx, 1, r);
-    EXPECT_EQ(project.segments[1].kind, skLine);
+    EXPECT_EQ(project.segments[1].kind, SegmentKind::Line);
     EXPECT_TRUE(redraw.mappingChanged);
     EXPECT_EQ(hooks.redraws, redraws + 1);
 }

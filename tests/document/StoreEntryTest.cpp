@@ -52,7 +52,7 @@ TEST_F(ProjectTest, EntriesCompileInTheModeOfTheirStore) {
     storeY(2, "x+");
     EXPECT_TRUE(project.explicitFunctions[2].expr.code.empty());
     ASSERT_EQ(messages.entries.size(), 1u) << "compile errors reach the message box";
-    EXPECT_EQ(messages.entries[0].kind, mkError);
+    EXPECT_EQ(messages.entries[0].kind, MessageKind::Error);
     EXPECT_EQ(project.explicitFunctionRows[2].position, 2) << "a failed entry is still stored";
 }
 
@@ -64,7 +64,7 @@ TEST_F(ProjectTest, AnEmptiedFigureTakesItsConnectedFiguresAlong) {
     storeFigure(ctx, 3, r);
     auto through = [](std::initializer_list<std::uint8_t> vertices, const char* label) {
         SegmentRecord s;
-        s.kind = skPolyline;
+        s.kind = SegmentKind::Polyline;
         std::copy(vertices.begin(), vertices.end(), s.vertices.begin());
         s.label = label;
         return s;
@@ -79,13 +79,13 @@ TEST_F(ProjectTest, AnEmptiedFigureTakesItsConnectedFiguresAlong) {
     ASSERT_EQ(project.segments.count, 2);
     EXPECT_EQ(project.segments[1].label, "PQ");
     EXPECT_EQ(project.segments[2].label, "Q");
-    EXPECT_EQ(project.segments[3].kind, skNone) << "freed slots are blank";
+    EXPECT_EQ(project.segments[3].kind, SegmentKind::None) << "freed slots are blank";
     EXPECT_EQ(hooks.segmentsRemoved, (std::vector<int>{3, 1})) << "removed from the top down";
     EXPECT_EQ(project.figures[3].label, "R");
     EXPECT_EQ(project.figureRows[3].position, 0);
 
     FigureEntry stale = point(2, "1", "0"); // kind 0 with texts left over is still empty
-    stale.kind = 0;
+    stale.kind = FigureKind::Empty;
     stale.label = "Q'";
     storeFigure(ctx, 2, stale);
     EXPECT_EQ(project.segments.count, 0);

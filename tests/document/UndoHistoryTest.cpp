@@ -86,13 +86,13 @@ TEST_F(UndoHistory, SnapshotsShareUnchangedLines) {
 // The view history: a change of divisions alone is no step; undo restores ranges and sizes.
 TEST_F(UndoHistory, ViewStepsIgnoreTheDivisions) {
     ViewHistory views;
-    view.setView(nullptr, -5, 5, -5, 5);
+    view.setView(-5, 5, -5, 5);
     const ViewStep before = captureViewStep(view);
     views.push(view);
     view.xAxis.divisions = 12;
     views.push(view);
     EXPECT_FALSE(views.canRedo());
-    view.setView(nullptr, 0, 20, -1, 1);
+    view.setView(0, 20, -1, 1);
     ASSERT_TRUE(views.undo(view, [&](const ViewStep& s) { applyViewStep(view, s); }));
     EXPECT_TRUE(sameStep(captureViewStep(view), before));
     EXPECT_EQ(view.xAxis.divisions, 7);

@@ -54,7 +54,7 @@ TEST_F(CompileErrors, EachFaultShowsItsMessage) {
 TEST_F(CompileErrors, AFailedCompileKeepsTheTextAndEmptiesTheCode) {
     ASSERT_TRUE(compileText("x+1"));
     ASSERT_FALSE(last.code.empty());
-    last.tokens = last.tokens + tokenChar(tkPlus);
+    last.tokens = last.tokens + tokenChar(Token::Plus);
     EXPECT_FALSE(compile(last, kModePlain, true, env()));
     EXPECT_TRUE(last.code.empty());
     EXPECT_EQ(last.source, "x+1");
@@ -77,7 +77,7 @@ TEST_F(CompileErrors, MissingAndSurplusOperandsAreBothReported) {
     CompiledExpression r;
     setWholeNumberSlots(r.constText, r.constValue);
     // "+" with nothing under it, then one value too many left at the end.
-    r.code = std::string(1, tokenChar(tkPlus)) + tokenChar(tkX) + tokenChar(tkX);
+    r.code = std::string(1, tokenChar(Token::Plus)) + tokenChar(Token::X) + tokenChar(Token::X);
     EXPECT_FALSE(arityCheck(r, box));
     EXPECT_EQ(messages(), kTooFew + "|" + kTooMany);
 }
@@ -133,19 +133,19 @@ TEST_F(CompileErrors, ChainsThatBuildDeepGroupsAreRefusedInEveryMode) {
 }
 
 TEST(ArgumentsTaken, CountsOfMultiArgumentFunctions) {
-    EXPECT_EQ(argumentsTaken(tkDet, 3), 2);
-    EXPECT_EQ(argumentsTaken(tkDet, 4), 4);
-    EXPECT_EQ(argumentsTaken(tkLen, 1), 1);
-    EXPECT_EQ(argumentsTaken(tkLen, 3), 2);
-    EXPECT_EQ(argumentsTaken(tkRot, 2), 2);
-    EXPECT_EQ(argumentsTaken(tkRot, 5), 3);
-    EXPECT_EQ(argumentsTaken(tkProj, 3), 4);
-    EXPECT_EQ(argumentsTaken(tkProj, 5), 5);
-    EXPECT_EQ(argumentsTaken(tkProj, 9), 6);
-    EXPECT_EQ(argumentsTaken(tkBezier, 2), 3);
-    EXPECT_EQ(argumentsTaken(tkBezier, 7), 5);
-    EXPECT_EQ(argumentsTaken(tkSolut4, 6), 6);
-    EXPECT_EQ(argumentsTaken(tkMax, 20), 14);
+    EXPECT_EQ(argumentsTaken(Token::Det, 3), 2);
+    EXPECT_EQ(argumentsTaken(Token::Det, 4), 4);
+    EXPECT_EQ(argumentsTaken(Token::Len, 1), 1);
+    EXPECT_EQ(argumentsTaken(Token::Len, 3), 2);
+    EXPECT_EQ(argumentsTaken(Token::Rot, 2), 2);
+    EXPECT_EQ(argumentsTaken(Token::Rot, 5), 3);
+    EXPECT_EQ(argumentsTaken(Token::Proj, 3), 4);
+    EXPECT_EQ(argumentsTaken(Token::Proj, 5), 5);
+    EXPECT_EQ(argumentsTaken(Token::Proj, 9), 6);
+    EXPECT_EQ(argumentsTaken(Token::Bezier, 2), 3);
+    EXPECT_EQ(argumentsTaken(Token::Bezier, 7), 5);
+    EXPECT_EQ(argumentsTaken(Token::Solut4, 6), 6);
+    EXPECT_EQ(argumentsTaken(Token::Max, 20), 14);
 }
 
 } // namespace

@@ -13,12 +13,12 @@ protected:
         setSource(r, text, mode, env());
     }
     void setFigure(int n, const std::string& x, const std::string& y) {
-        FigureEntry& f = doc.figures[static_cast<std::size_t>(n - 1)];
-        f.kind = 1;
+        ExpressionTable::Figure& f = doc.figures[static_cast<std::size_t>(n - 1)];
+        f.defined = true;
         set(f.x, x, kModePlain - 1);
         set(f.y, y, kModePlain - 1);
         set(f.whole, joinWholePoint(x, y, ','), kModePlain - 1);
-        compileFigure(f, n, env());
+        compileFigureParts(f, n, env());
     }
     std::string tokens(const std::string& text) {
         std::string s = text;
@@ -47,9 +47,9 @@ TEST_F(References, CyclesOfDefinitionsAreCut) {
 
     CompiledExpression probe;
     set(probe, "y1+f(2)", kModePlain);
-    EXPECT_TRUE(dependsOn(tkParamA, probe, doc, settings));
-    EXPECT_TRUE(dependsOn(tkParamA + 1, probe, doc, settings));
-    EXPECT_FALSE(dependsOn(tkParamA + 2, probe, doc, settings));
+    EXPECT_TRUE(dependsOn(Token::ParamA, probe, doc, settings));
+    EXPECT_TRUE(dependsOn(Token::ParamA + 1, probe, doc, settings));
+    EXPECT_FALSE(dependsOn(Token::ParamA + 2, probe, doc, settings));
     EXPECT_TRUE(checkCircular(probe, doc, box));
     EXPECT_EQ(messages(), "Referir a la circulation of function");
 }
@@ -61,20 +61,20 @@ TEST_F(References, DependsOnFollowsFiguresAndUserFunctions) {
     set(doc.userFunctions[0], "x^2+m", kModeRelation);
     CompiledExpression probe;
     set(probe, "Py+f(x)", kModePlain);
-    EXPECT_TRUE(dependsOn(tkParamA + 1, probe, doc, settings)); // b through P's y
-    EXPECT_TRUE(dependsOn(tkParamA + 2, probe, doc, settings)); // c through Q.x in P's y
+    EXPECT_TRUE(dependsOn(Token::ParamA + 1, probe, doc, settings)); // b through P's y
+    EXPECT_TRUE(dependsOn(Token::ParamA + 2, probe, doc, settings)); // c through Q.x in P's y
     EXPECT_TRUE(dependsOn(figureToken(2), probe, doc, settings));
-    EXPECT_FALSE(dependsOn(tkParamA, probe, doc, settings));    // a only in P's x
-    EXPECT_TRUE(dependsOn(tkParamA + 4, probe, doc, settings)); // m through f
+    EXPECT_FALSE(dependsOn(Token::ParamA, probe, doc, settings));    // a only in P's x
+    EXPECT_TRUE(dependsOn(Token::ParamA + 4, probe, doc, settings)); // m through f
 
     CompiledExpression inside;
     set(inside, "f(2)", kModePlain);
-    EXPECT_FALSE(dependsOn(tkX, inside, doc, settings)); // f's x is its own argument
-    EXPECT_TRUE(dependsOn(tkX, probe, doc, settings));
+    EXPECT_FALSE(dependsOn(Token::X, inside, doc, settings)); // f's x is its own argument
+    EXPECT_TRUE(dependsOn(Token::X, probe, doc, settings));
 
     CompiledExpression whole;
     set(whole, "mid(P,R)", kModePlain);
-    EXPECT_TRUE(dependsOn(tkParamA, whole, doc, settings)); // whole point of P
+    EXPECT_TRUE(dependsOn(Token::ParamA, whole, doc, settings)); // whole point of P
     EXPECT_TRUE(checkCircular(doc.figures[2].x, doc, box));
     EXPECT_FALSE(checkCircular(probe, doc, box));
 }
@@ -105,16 +105,6 @@ TEST_F(References, NumberTextsHoldOnlyNumbers) {
         set(r, no, kModePlain);
         EXPECT_FALSE(isNumberText(r)) << no;
     }
-}
-
-TEST_F(References, InitialRangesAndBounds) {
-    const IntegralBounds bounds = blankInterval(env());
-    EXPECT_EQ(bounds.low.source, "-1");
-    EXPECT_FALSE(bounds.low.code.empty());
-    FigureEntry f;
-    setDefaultCurveRange(f, env());
-    EXPECT_EQ(f.paramHigh.source, "2Pi");
-    EXPECT_EQ(f.paramHigh.code.size(), 3u);
 }
 
 TEST(WholePoint, JoiningAndSplitting) {

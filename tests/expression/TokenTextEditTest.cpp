@@ -61,18 +61,19 @@ std::string text(std::initializer_list<int> codes) {
 }
 
 TEST(BracketPlan, ClosesBeforeOpensAtOnePositionAndCountsRepeats) {
-    const std::string t = text({tkX, tkPlus, tkY, tkTimes, tkX});
+    const std::string t = text({Token::X, Token::Plus, Token::Y, Token::Times, Token::X});
     BracketPlan plan(t.size());
     plan.enclose(0, 2);
     plan.enclose(2, 5);
     plan.enclose(2, 5);
-    EXPECT_EQ(plan.apply(t), text({tkOpen, tkX, tkPlus, tkClose, tkOpen, tkOpen, tkY, tkTimes, tkX,
-                                   tkClose, tkClose}));
+    EXPECT_EQ(plan.apply(t),
+              text({Token::Open, Token::X, Token::Plus, Token::Close, Token::Open, Token::Open,
+                    Token::Y, Token::Times, Token::X, Token::Close, Token::Close}));
 }
 
 TEST(BracketPlan, MatchesPairOnlyBracketsThatCloseEachOther) {
     // ")" "(" "(" "x" ")"  : the first ")" and the first "(" have no partner.
-    const std::string t = text({tkClose, tkOpen, tkOpen, tkX, tkClose});
+    const std::string t = text({Token::Close, Token::Open, Token::Open, Token::X, Token::Close});
     const auto matches = matchingBrackets(t);
     EXPECT_EQ(matches[0], npos);
     EXPECT_EQ(matches[1], npos);
@@ -82,8 +83,9 @@ TEST(BracketPlan, MatchesPairOnlyBracketsThatCloseEachOther) {
 }
 TEST(ClosedGroups, CommasCountAtEachGroupsOwnDepthAndOpenGroupsCountToTheEnd) {
     // "(" "a" "," "(" "x" "," "y" ")" "," "z" "(" "x" ","
-    const std::string t = text({tkOpen, tkParamA, tkComma, tkOpen, tkX, tkComma, tkY, tkClose,
-                                tkComma, tkZ, tkOpen, tkX, tkComma});
+    const std::string t =
+        text({Token::Open, Token::ParamA, Token::Comma, Token::Open, Token::X, Token::Comma,
+              Token::Y, Token::Close, Token::Comma, Token::Z, Token::Open, Token::X, Token::Comma});
     const std::vector<GroupFacts> groups = groupsByOpen(t);
     EXPECT_EQ(groups[3].close, 7u);
     EXPECT_EQ(groups[3].commas, 1);
@@ -93,7 +95,7 @@ TEST(ClosedGroups, CommasCountAtEachGroupsOwnDepthAndOpenGroupsCountToTheEnd) {
     EXPECT_EQ(groups[0].firstComma, 2u);
     EXPECT_EQ(groups[0].lastComma, 8u);
     EXPECT_EQ(groups[10].commas, 1);
-    const std::string empty = text({tkOpen, tkClose});
+    const std::string empty = text({Token::Open, Token::Close});
     EXPECT_EQ(groupsByOpen(empty)[0].arguments(), 0);
 }
 } // namespace

@@ -9,7 +9,7 @@ std::string names(const std::string& tokens, const EngineSettings& s) {
     std::string out;
     for (char ch : tokens) {
         if (!out.empty()) out += ' ';
-        out += code(ch) == tkUnrecognised ? std::string("<?>") : tokenName(code(ch), s);
+        out += code(ch) == Token::Unrecognised ? std::string("<?>") : tokenName(code(ch), s);
     }
     return out;
 }
@@ -26,10 +26,10 @@ TEST(Vocabulary, CodesFollowTheTableOrder) {
                  {202, "C9"},    {213, "."},   {217, "]"},   {225, "A"},    {239, "O"},
                  {241, "Y"}};
     for (const auto& f : fixed) EXPECT_EQ(tokenName(f.code, s), f.name) << f.code;
-    EXPECT_EQ(userFunctionNumber(tkF1 + 5), 1); // f
-    EXPECT_EQ(userFunctionNumber(tkF1), 4);     // f1
-    EXPECT_EQ(userFunctionNumber(tkAntiH), 3);  // H is the antiderivative of h
-    EXPECT_EQ(parameterIndex(tkTheta), 13);
+    EXPECT_EQ(userFunctionNumber(Token::F1 + 5), 1); // f
+    EXPECT_EQ(userFunctionNumber(Token::F1), 4);     // f1
+    EXPECT_EQ(userFunctionNumber(Token::AntiH), 3);  // H is the antiderivative of h
+    EXPECT_EQ(parameterIndex(Token::Theta), 13);
 }
 
 TEST(Tokenizer, SplitsTextIntoTokens) {
@@ -62,7 +62,7 @@ TEST(Tokenizer, SplitsTextIntoTokens) {
         const std::string tokens = tokenize(source, cursor, s);
         // The unrecognised rest is kept raw behind its marker.
         std::string shown = names(tokens, s);
-        if (auto at = tokens.find(tokenChar(tkUnrecognised)); at != std::string::npos)
+        if (auto at = tokens.find(tokenChar(Token::Unrecognised)); at != std::string::npos)
             shown = names(tokens.substr(0, at + 1), s) + " " + tokens.substr(at + 1, 1) + " " +
                     tokens.substr(at + 2);
         EXPECT_EQ(shown, c.tokens) << c.text;
@@ -94,8 +94,8 @@ TEST(Tokenizer, DecimalCommaChangesNumberAndArgumentSeparators) {
     std::string source = "max(1,5;2)";
     int cursor = 0;
     EXPECT_EQ(names(tokenize(source, cursor, s), s), "max ( 1 , 5 ; 2 )");
-    EXPECT_EQ(code(tokenize(source, cursor, s)[2]), tkDigit0 + 1);
-    EXPECT_EQ(code(tokenize(source, cursor, s)[3]), tkDecimalPoint);
+    EXPECT_EQ(code(tokenize(source, cursor, s)[2]), Token::Digit0 + 1);
+    EXPECT_EQ(code(tokenize(source, cursor, s)[3]), Token::DecimalPoint);
 }
 
 } // namespace

@@ -15,7 +15,7 @@ TEST(Value, RangeRuleRejectsInfinityNanAndTinyMagnitudes) {
     EXPECT_TRUE(checkRange(makeReal(0)).isValid());
     EXPECT_TRUE(checkRange(makeReal(-1e+2413L)).isValid());
     EXPECT_FALSE(checkRange(makePair(1, inf)).isValid());
-    EXPECT_TRUE(checkRange(makeReal(1)).kind == vkReal);
+    EXPECT_TRUE(checkRange(makeReal(1)).kind == ValueKind::Real);
 }
 
 TEST(Value, SnapReplacesOnlyNearTruncations) {
@@ -25,15 +25,15 @@ TEST(Value, SnapReplacesOnlyNearTruncations) {
     const Value p = snap(makePair(-3.000000000000000000001L, 0.5L));
     EXPECT_EQ(p.x, -3.0L);
     EXPECT_EQ(p.y, 0.5L);
-    EXPECT_FALSE(snap(makeUndefined(vkReal)).isValid());
+    EXPECT_FALSE(snap(makeUndefined(ValueKind::Real)).isValid());
 }
 
 TEST(Value, ToPairPromotesRealsAndUndefined) {
     const Value p = toPair(makeReal(4));
-    EXPECT_EQ(p.kind, vkPair);
+    EXPECT_EQ(p.kind, ValueKind::Pair);
     EXPECT_EQ(p.x, 4.0L);
     EXPECT_EQ(p.y, 0.0L);
-    const Value u = toPair(makeUndefined(vkReal));
-    EXPECT_EQ(u.kind, vkPair);
+    const Value u = toPair(makeUndefined(ValueKind::Real));
+    EXPECT_EQ(u.kind, ValueKind::Pair);
     EXPECT_FALSE(u.isValid());
 }

@@ -165,7 +165,7 @@ TEST_F(QtImageCanvasTest, BrushPatternSetsOnlyItsSetBitsUnderEveryMode) {
 
 TEST_F(QtImageCanvasTest, SymbolTextIsDrawnAsSignsWithoutGreyEdges) {
     QtImageCanvas c(80, 30);
-    c.setFont({"Symbol", 14, 0, kBlack});
+    c.setFont({"Symbol", 14, FontStyle::Plain, kBlack});
     c.setBrush({kWhite, BrushStyle::Clear});
     const std::string signs = "pq\xB3\xF2"; // pi theta >= integral
     const Size extent = c.textExtent(signs);
@@ -184,7 +184,7 @@ TEST_F(QtImageCanvasTest, SymbolTextIsDrawnAsSignsWithoutGreyEdges) {
 
 TEST_F(QtImageCanvasTest, TextBackgroundFollowsTheBrush) {
     QtImageCanvas c(80, 30, kYellow);
-    c.setFont({"Arial", 12, 0, kBlue});
+    c.setFont({"Arial", 12, FontStyle::Plain, kBlue});
     c.setBrush({kWhite, BrushStyle::Solid});
     c.textOut(0, 0, "x");
     const Size e = c.textExtent("x");

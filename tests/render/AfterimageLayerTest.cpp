@@ -61,7 +61,7 @@ Polylines shownBy(ProjectPicture& picture, const View& view) {
 struct AfterimageLayerTest : tarlix::testing::PictureTest {
     void SetUp() override {
         project.settings.afterimagesOn = true;
-        view.setView(nullptr, -5, 5, -5, 5);
+        view.setView(-5, 5, -5, 5);
         EquationEntry f = equation("a x");
         f.afterimage = true;
         storeExplicitFunction(ctx, 1, f);
@@ -111,7 +111,7 @@ TEST_F(AfterimageLayerTest, SteppingLeavesEachEarlierStateBehindAndAMovedViewReb
     EXPECT_EQ(fullLines().size(), 4u); // a = 1.3 now, and the afterimages of 1, 1.1, 1.2
 
     const Extended now = project.parameters[1].value;
-    view.setView(nullptr, -10, 10, -10, 10);
+    view.setView(-10, 10, -10, 10);
     const auto rebuilt = fullLines();
     EXPECT_EQ(rebuilt.size(), 4u);
     for (Extended a : {1.0L, 1.1L, 1.2L}) {
@@ -175,7 +175,7 @@ TEST_F(AfterimageLayerTest, RelationsLeaveAfterimagesThatAMovedViewRebuilds) {
         return std::includes(all.begin(), all.end(), part.begin(), part.end());
     };
     shownBy(picture, view);
-    view.setView(nullptr, -6, 6, -6, 6);
+    view.setView(-6, 6, -6, 6);
     const Polylines rebuilt = shownBy(picture, view);
     for (Extended a : {1.0L, 1.1L, 1.2L}) {
         SCOPED_TRACE(static_cast<double>(a));
@@ -198,7 +198,7 @@ TEST_F(AfterimageLayerTest, RelationsLeaveAfterimagesThatAMovedViewRebuilds) {
 // the recorded places is drawn again, at the new scale.
 TEST_F(AfterimageLayerTest, TracesAreDrawnAgainFromTheSnapshotsAfterTheViewMoves) {
     FigureEntry p = blankFigure(1);
-    p.kind = 1;
+    p.kind = FigureKind::Point;
     p.x.source = "a";
     p.y.source = "1";
     p.locusWidth = 2;
@@ -208,7 +208,7 @@ TEST_F(AfterimageLayerTest, TracesAreDrawnAgainFromTheSnapshotsAfterTheViewMoves
         stepParameter(project, redraw, 1, 1, false);
         shownBy(picture, view);
     }
-    view.setView(nullptr, -3, 3, -3, 3);
+    view.setView(-3, 3, -3, 3);
     const Polylines rebuilt = shownBy(picture, view);
     const int y = view.yAxis.toPixel(1);
     for (const auto& [from, to] : {std::pair{1.0L, 1.1L}, std::pair{1.1L, 1.2L}}) {
@@ -234,7 +234,7 @@ TEST_F(AfterimageLayerTest, ARebuildSamplesOnlyTheFunctionsAStepChanged) {
     }
     std::map<int, int> sampled;
     picture.observeSampling([&](int n) { ++sampled[n]; });
-    view.setView(nullptr, -10, 10, -10, 10);
+    view.setView(-10, 10, -10, 10);
     fullLines();
     // Each is sampled for the present when the view moved and once more when the present comes
     // back after the rebuild; in between y1 and y3 three times (one per snapshot), y2 once.

@@ -28,31 +28,35 @@ TEST_F(DirtyPropagationTest, ObjectsReadingAChangedValueBecomeDirty) {
     EquationEntry c1 = equation("x^2+y^2<@+1");
     storeRelation(ctx, 1, c1);
     storeRelation(ctx, 2, equation("y<b x"));
-    store(1, figure(1, 1, "a", "1"));            // P reads a
-    store(2, curve(2, "t", "a t", 0.1));         // Q: a curve in t that reads a
-    store(3, curve(3, "t", "t", 0.1, "0", "b")); // R: its range ends at b
+    store(1, figure(1, FigureKind::Point, "a", "1")); // P reads a
+    store(2, curve(2, "t", "a t", 0.1));              // Q: a curve in t that reads a
+    store(3, curve(3, "t", "t", 0.1, "0", "b"));      // R: its range ends at b
     const int a = parameterToken(1), b = parameterToken(2), t = parameterToken(10),
               theta = parameterToken(13);
     const struct {
         const char* name;
-        int thetaMode;
+        ThetaMode thetaMode;
         TokenSet input;
         TokenSet dirty;
         std::bitset<10> relations;
     } cases[] = {
         {"a",
-         1,
+         ThetaMode::PolarAngle,
          tokens({a}),
          tokens({a, explicitFunctionToken(1), explicitFunctionToken(2), figureToken(1),
                  figureToken(2)}),
          {}},
-        {"b: the relation and the range", 1, tokens({b}),
+        {"b: the relation and the range", ThetaMode::PolarAngle, tokens({b}),
          tokens({b, relationToken(2), figureToken(3)}), std::bitset<10>().set(2)},
-        {"the curves' own parameter", 1, tokens({t}), tokens({t}), {}},
-        {"theta as the polar angle", 1, tokens({theta}), tokens({theta}), {}},
-        {"theta as a parameter", 2, tokens({theta}), tokens({theta, relationToken(1)}),
-         std::bitset<10>().set(1)},
-        {"a moved point", 1, tokens({figureToken(1)}), tokens({figureToken(1)}), {}},
+        {"the curves' own parameter", ThetaMode::PolarAngle, tokens({t}), tokens({t}), {}},
+        {"theta as the polar angle", ThetaMode::PolarAngle, tokens({theta}), tokens({theta}), {}},
+        {"theta as a parameter", ThetaMode::Parameter, tokens({theta}),
+         tokens({theta, relationToken(1)}), std::bitset<10>().set(1)},
+        {"a moved point",
+         ThetaMode::PolarAngle,
+         tokens({figureToken(1)}),
+         tokens({figureToken(1)}),
+         {}},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);

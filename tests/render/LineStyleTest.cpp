@@ -19,7 +19,7 @@ TEST(LineStyle, PatternFollowsPenStyleWidthAndCapSetting) {
         PenStyle style;
         int width;
         bool flat;
-        TLineStyle pattern;
+        DashPattern pattern;
     } cases[] = {
         {PenStyle::Dash, 3, false, {5, 2}},
         {PenStyle::Dash, 3, true, {5, 1.5}},
@@ -38,7 +38,7 @@ TEST(LineStyle, PatternFollowsPenStyleWidthAndCapSetting) {
         Pen pen;
         pen.style = c.style;
         pen.width = c.width;
-        EXPECT_EQ(makeLineStyle(pen, LineDrawOptions{c.flat, false}), c.pattern)
+        EXPECT_EQ(makeDashPattern(pen, LineDrawOptions{c.flat, false}), c.pattern)
             << static_cast<int>(c.style) << " width " << c.width << " flat " << c.flat;
     }
 }

@@ -28,13 +28,13 @@ TEST(PolylineBuffer, FillModesCloseTheOutlineThroughTheFixedPointRowOrColumn) {
     const int fixedX = 5;
     const int fixedY = 100;
     const struct {
-        std::uint8_t mode;
+        CurveFill mode;
         std::vector<Point> added;
     } cases[] = {
-        {PolylineBuffer::fillNone, {}},
-        {PolylineBuffer::fillThroughPoint, {{5, 100}}},
-        {PolylineBuffer::fillToRow, {{50, 100}, {10, 100}}},
-        {PolylineBuffer::fillToColumn, {{5, 25}, {5, 20}}},
+        {CurveFill::None, {}},
+        {CurveFill::ThroughPoint, {{5, 100}}},
+        {CurveFill::ToRow, {{50, 100}, {10, 100}}},
+        {CurveFill::ToColumn, {{5, 25}, {5, 20}}},
     };
     for (const auto& c : cases) {
         RecordingCanvas canvas;
@@ -61,8 +61,8 @@ TEST(PolylineBuffer, FillModesCloseTheOutlineThroughTheFixedPointRowOrColumn) {
 TEST(PolylineBuffer, The5001stPointIsIgnored) {
     RecordingCanvas canvas;
     PolylineBuffer buffer;
-    buffer.reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
-                 false, {});
+    buffer.reset(&canvas, nullptr, 0, 0, CurveFill::None, PolylineBuffer::kStroke, false, false,
+                 {});
     for (int i = 0; i <= PolylineBuffer::kCapacity; ++i) buffer.push(i, i % 7);
     EXPECT_EQ(buffer.count(), 5000);
     buffer.flush();
@@ -72,20 +72,20 @@ TEST(PolylineBuffer, The5001stPointIsIgnored) {
 }
 
 TEST(PolylineBuffer, SecondCanvasGetsFillsOnlyWithAfterimageFills) {
-    for (const bool aimgOfArea : {false, true}) {
+    for (const bool afterimageFills : {false, true}) {
         RecordingCanvas picture;
         RecordingCanvas afterimage;
         prepare(picture);
         prepare(afterimage);
         PolylineBuffer buffer;
-        buffer.reset(&picture, &afterimage, 100, 0, PolylineBuffer::fillToRow, kStrokeAndFill,
-                     false, true, LineDrawOptions{false, aimgOfArea});
+        buffer.reset(&picture, &afterimage, 100, 0, CurveFill::ToRow, kStrokeAndFill, false, true,
+                     LineDrawOptions{false, afterimageFills});
         buffer.push(0, 0);
         buffer.push(10, 10);
         buffer.flush();
         EXPECT_EQ(picture.callsOf(Op::Polygon).size(), 1u);
         EXPECT_EQ(afterimage.callsOf(Op::Polyline).size(), 1u);
-        EXPECT_EQ(afterimage.callsOf(Op::Polygon).size(), aimgOfArea ? 1u : 0u);
+        EXPECT_EQ(afterimage.callsOf(Op::Polygon).size(), afterimageFills ? 1u : 0u);
     }
 }
 
@@ -97,8 +97,7 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
     PolylineBuffer buffer;
 
     // skipMain leaves the picture alone; the afterimage is not drawn without drawSecond.
-    buffer.reset(&picture, &afterimage, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, true, false,
-                 {});
+    buffer.reset(&picture, &afterimage, 0, 0, CurveFill::None, kStrokeAndFill, true, false, {});
     buffer.push(1, 1);
     buffer.push(5, 5);
     buffer.flush();
@@ -107,8 +106,7 @@ TEST(PolylineBuffer, SkipsWhatIsSwitchedOff) {
 
     // A white pen, or a clear one, does not stroke; a white brush does not fill unless it has
     // a pattern; nothing is drawn at all for an empty buffer.
-    buffer.reset(&picture, nullptr, 0, 0, PolylineBuffer::fillNone, kStrokeAndFill, false, false,
-                 {});
+    buffer.reset(&picture, nullptr, 0, 0, CurveFill::None, kStrokeAndFill, false, false, {});
     buffer.flush();
     EXPECT_TRUE(picture.calls.empty());
     Pen white = picture.pen();
@@ -139,8 +137,8 @@ TEST(PolylineBuffer, RestartDrawsTheCollectedPointsAndBeginsAnew) {
     RecordingCanvas canvas;
     prepare(canvas);
     PolylineBuffer buffer;
-    buffer.reset(&canvas, nullptr, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke, false,
-                 false, {});
+    buffer.reset(&canvas, nullptr, 0, 0, CurveFill::None, PolylineBuffer::kStroke, false, false,
+                 {});
     buffer.push(0, 0);
     buffer.push(4, 4);
     buffer.restart(9, 9);

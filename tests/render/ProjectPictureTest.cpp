@@ -21,7 +21,7 @@ TEST_F(ProjectPictureTest, DrawsTheProjectsFunctionsAndFollowsParameters) {
 
     // A parameter change marks only its users; their samples follow the new value.
     project.parameters[1].value = 0; // a = 0: y1 lies on the x axis
-    markChanged(project, redraw, tkParamA);
+    markChanged(project, redraw, Token::ParamA);
     EXPECT_TRUE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(1))));
     EXPECT_FALSE(redraw.isDirty(static_cast<std::uint8_t>(explicitFunctionToken(2))));
     const auto second = drawn();
@@ -61,7 +61,7 @@ TEST_F(ProjectPictureTest, ChangedTicksAndForcedRelationsAreDrawnAgain) {
     storeY(1, "x^2");
     imagesDrawn();
     const int unchanged = imagesDrawn();
-    view.gridStyle = 1; // crosses instead of lines
+    view.gridStyle = GridStyle::Crosses;
     redraw.ticksChanged = true;
     EXPECT_GT(imagesDrawn(), unchanged) << "the axes and grid were not drawn again";
 
@@ -78,7 +78,7 @@ TEST_F(ProjectPictureTest, ChangedTicksAndForcedRelationsAreDrawnAgain) {
 
 // A label's live field reads the picture's own view: «area(0)» is its smallest x.
 TEST_F(ProjectPictureTest, LabelFieldsReadTheViewsArea) {
-    view.setView(nullptr, -7, 5, -5, 5);
+    view.setView(-7, 5, -5, 5);
     FigureEntry p = point(1, "1", "1");
     p.label = "x>!{area(0)}";
     p.labelPosition = 3;

@@ -156,8 +156,8 @@ TEST(StyledPolyline, PolygonStrokesItsClosedOutlineBeforeFilling) {
 
 TEST(StyledPolyline, ClearOrZeroPatternsStrokeNothing) {
     RecordingCanvas canvas;
-    drawDashedPath(straightLine(50), canvas, false, TLineStyle{0}, 3, kBlack);
-    drawDashedPath(straightLine(50), canvas, false, TLineStyle{5, 2}, 0, kBlack);
-    drawDashedPath(std::vector<Point>{}, canvas, false, TLineStyle{5, 2}, 3, kBlack);
+    drawDashedPath(straightLine(50), canvas, false, DashPattern{0}, 3, kBlack);
+    drawDashedPath(straightLine(50), canvas, false, DashPattern{5, 2}, 0, kBlack);
+    drawDashedPath(std::vector<Point>{}, canvas, false, DashPattern{5, 2}, 3, kBlack);
     EXPECT_TRUE(canvas.calls.empty());
 }

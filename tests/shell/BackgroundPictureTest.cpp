@@ -113,7 +113,7 @@ TEST_F(BackgroundTest, AnUnreadablePictureIsRefusedWithItsMessage) {
         shown.messages.entries.clear();
         EXPECT_FALSE(background().loadFile(path));
         ASSERT_EQ(shown.messages.entries.size(), 1u);
-        EXPECT_EQ(shown.messages.entries[0].kind, mkError);
+        EXPECT_EQ(shown.messages.entries[0].kind, MessageKind::Error);
         EXPECT_NE(shown.messages.entries[0].text.find("No se puede leer la imagen"),
                   std::string::npos);
         EXPECT_EQ(graph(), shownBefore);

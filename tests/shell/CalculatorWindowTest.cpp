@@ -51,7 +51,7 @@ struct CalculatorWindowTest : ::testing::Test {
 // calculator on it at once; what is typed and sent with Enter is stored there on OK, drawn,
 // and can be undone.
 TEST_F(CalculatorWindowTest, CreateButtonEditsTheFirstFreeFunction) {
-    panel(cpExplicit)->createButton()->click();
+    panel(CategoryPanel::Explicit)->createButton()->click();
     ASSERT_TRUE(calc()->isVisible());
     EXPECT_EQ(calc()->findChild<QLabel*>("LblFunction")->text(), "y2=");
     EXPECT_EQ(calc()->sendButton()->text(), "DefFin");
@@ -69,7 +69,7 @@ TEST_F(CalculatorWindowTest, CreateButtonEditsTheFirstFreeFunction) {
 // calculator; a text that does not compile is refused with the compiler's message and the
 // window stays open.
 TEST_F(CalculatorWindowTest, DoubleClickEditsTheRowAndBadTextStaysInTheWindow) {
-    doubleClick(panel(cpExplicit)->rowText(1));
+    doubleClick(panel(CategoryPanel::Explicit)->rowText(1));
     shown.program->dialogs()->equationDialog()->formulaButton()->click();
     ASSERT_TRUE(calc()->isVisible());
     EXPECT_EQ(calc()->editBox()->text(), "a x");

@@ -23,8 +23,8 @@ TEST(ControlPaletteLayout, WideWindowsShowTwoRowsInATab) {
         SCOPED_TRACE(width);
         palette.arrangeFor(width);
         const bool merged = width >= 430;
-        EXPECT_EQ(rowTab(ControlPalette::scale), merged ? 0 : 1);
-        EXPECT_EQ(rowTab(ControlPalette::tools), merged ? 2 : 3);
+        EXPECT_EQ(rowTab(ControlPalette::Row::Scale), merged ? 0 : 1);
+        EXPECT_EQ(rowTab(ControlPalette::Row::Tools), merged ? 2 : 3);
         EXPECT_EQ(tabs->isTabVisible(1), !merged);
         EXPECT_EQ(tabs->isTabVisible(3), !merged);
         EXPECT_EQ(tabs->tabText(0), merged ? "  Area / Escala  " : "Area");

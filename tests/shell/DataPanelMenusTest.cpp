@@ -30,32 +30,32 @@ struct PanelMenus : ::testing::Test {
 
 TEST_F(PanelMenus, ConnectPointsShowsItsCategoryAndHidingItStopsTheTool) {
     QAction* tool = shown.program->graph()->connectTool();
-    ASSERT_FALSE(project().categories[cpConnectedFigures].visible);
+    ASSERT_FALSE(project().categories[CategoryPanel::ConnectedFigures].visible);
     action("EditConnect")->trigger();
     EXPECT_TRUE(tool->isChecked());
-    EXPECT_TRUE(project().categories[cpConnectedFigures].visible);
-    EXPECT_FALSE(dataPanel().panel(cpConnectedFigures)->isHidden());
+    EXPECT_TRUE(project().categories[CategoryPanel::ConnectedFigures].visible);
+    EXPECT_FALSE(dataPanel().panel(CategoryPanel::ConnectedFigures)->isHidden());
 
     dataPanel().showViewState();
     QAction* area = action("ShowPanel8");
     EXPECT_TRUE(area->isChecked());
     area->trigger(); // "[Línea && Polígono]" off
-    EXPECT_FALSE(project().categories[cpConnectedFigures].visible);
+    EXPECT_FALSE(project().categories[CategoryPanel::ConnectedFigures].visible);
     EXPECT_FALSE(tool->isChecked());
     EXPECT_FALSE(action("EditConnect")->isChecked());
 
     // Any panel hides and comes back from its item; the column closes up.
-    const int relationsTop = dataPanel().panel(cpRelations)->y();
+    const int relationsTop = dataPanel().panel(CategoryPanel::Relations)->y();
     action("ShowPanel1")->trigger();
-    EXPECT_TRUE(dataPanel().panel(cpExplicit)->isHidden());
-    EXPECT_LT(dataPanel().panel(cpRelations)->y(), relationsTop);
+    EXPECT_TRUE(dataPanel().panel(CategoryPanel::Explicit)->isHidden());
+    EXPECT_LT(dataPanel().panel(CategoryPanel::Relations)->y(), relationsTop);
     action("ShowPanel1")->trigger();
-    EXPECT_EQ(dataPanel().panel(cpRelations)->y(), relationsTop);
+    EXPECT_EQ(dataPanel().panel(CategoryPanel::Relations)->y(), relationsTop);
     EXPECT_TRUE(project().modified);
 }
 
 TEST_F(PanelMenus, ThePanelPopupMarksThePanelUnderThePointer) {
-    const auto menu = dataPanel().areaMenu(cpParameters);
+    const auto menu = dataPanel().areaMenu(CategoryPanel::Parameters);
     QStringList texts;
     for (QAction* a : menu->actions()) texts << a->text();
     ASSERT_EQ(texts.size(), 9);
@@ -65,11 +65,11 @@ TEST_F(PanelMenus, ThePanelPopupMarksThePanelUnderThePointer) {
 
     menu->actions()[0]->trigger(); // the toolbar goes
     EXPECT_TRUE(dataPanel().toolBar()->isHidden());
-    EXPECT_EQ(dataPanel().areaMenu(0)->actions()[0]->text(), "-> Barra de Herramientas");
+    EXPECT_EQ(dataPanel().areaMenu(std::nullopt)->actions()[0]->text(), "-> Barra de Herramientas");
 }
 
 TEST_F(PanelMenus, HintsGoToTheGraphStatusLineAndTheSwitchSilencesThem) {
-    QToolButton* y1 = dataPanel().panel(cpExplicit)->rowButton(1);
+    QToolButton* y1 = dataPanel().panel(CategoryPanel::Explicit)->rowButton(1);
     QLabel* status = shown.program->graph()->statusText();
     const QString domain = status->text();
     QEvent enter(QEvent::Enter);
@@ -92,7 +92,7 @@ TEST_F(PanelMenus, HintsGoToTheGraphStatusLineAndTheSwitchSilencesThem) {
 }
 
 TEST_F(PanelMenus, PresentationModeEnlargesTheRowsAndThePanel) {
-    CategoryPanelWidget* functions = dataPanel().panel(cpExplicit);
+    CategoryPanelWidget* functions = dataPanel().panel(CategoryPanel::Explicit);
     const int width = dataPanel().width();
     const int rowHeight = functions->rowButton(1)->height();
     const int fontSize = functions->rowButton(1)->font().pointSize();

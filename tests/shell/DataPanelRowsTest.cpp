@@ -45,8 +45,8 @@ struct PanelRows : ::testing::Test {
     std::vector<int> rowOrder() {
         std::vector<std::pair<int, int>> tops;
         for (int n = 1; n <= kExplicitFunctions; ++n)
-            if (!panel(cpExplicit)->rowButton(n)->isHidden())
-                tops.push_back({panel(cpExplicit)->rowButton(n)->y(), n});
+            if (!panel(CategoryPanel::Explicit)->rowButton(n)->isHidden())
+                tops.push_back({panel(CategoryPanel::Explicit)->rowButton(n)->y(), n});
         std::sort(tops.begin(), tops.end());
         std::vector<int> order;
         for (const auto& t : tops) order.push_back(t.second);
@@ -79,27 +79,30 @@ struct PanelRows : ::testing::Test {
 } // namespace
 
 TEST_F(PanelRows, HidingARowMovesTheNextUpAndShowDataBringsItBack) {
-    const int y2Top = panel(cpExplicit)->rowButton(2)->y();
-    auto menu = dataPanel().rowMenu(cpExplicit, 2);
+    const int y2Top = panel(CategoryPanel::Explicit)->rowButton(2)->y();
+    auto menu = dataPanel().rowMenu(CategoryPanel::Explicit, 2);
     item(*menu, "Ocultar Datos")->trigger();
-    EXPECT_TRUE(panel(cpExplicit)->rowButton(2)->isHidden());
-    EXPECT_EQ(panel(cpExplicit)->rowButton(3)->y(), y2Top) << "y3 takes y2's place";
+    EXPECT_TRUE(panel(CategoryPanel::Explicit)->rowButton(2)->isHidden());
+    EXPECT_EQ(panel(CategoryPanel::Explicit)->rowButton(3)->y(), y2Top) << "y3 takes y2's place";
     EXPECT_TRUE(project().modified) << "Shown is saved with the project";
-    const int shorter = panel(cpExplicit)->height();
+    const int shorter = panel(CategoryPanel::Explicit)->height();
 
     dataPanel().action("ShowData1")->trigger(); // "Mostrar Datos" -> "Función"
     EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3})) << "back in its old order";
-    EXPECT_EQ(panel(cpExplicit)->height() - shorter,
-              panel(cpExplicit)->rowButton(3)->y() - panel(cpExplicit)->rowButton(2)->y())
+    EXPECT_EQ(panel(CategoryPanel::Explicit)->height() - shorter,
+              panel(CategoryPanel::Explicit)->rowButton(3)->y() -
+                  panel(CategoryPanel::Explicit)->rowButton(2)->y())
         << "the panel grows by one row";
 }
 
 TEST_F(PanelRows, DroppingARowOnAnotherReordersTheCategory) {
-    EXPECT_TRUE(drop(panel(cpExplicit), rowPoint(cpExplicit, 3), panelDragData({cpExplicit, 1})));
+    EXPECT_TRUE(drop(panel(CategoryPanel::Explicit), rowPoint(CategoryPanel::Explicit, 3),
+                     panelDragData({CategoryPanel::Explicit, 1})));
     EXPECT_EQ(rowOrder(), (std::vector<int>{2, 3, 1}));
     EXPECT_TRUE(project().modified);
 
-    EXPECT_TRUE(drop(panel(cpExplicit), rowPoint(cpExplicit, 2), panelDragData({cpExplicit, 1})));
+    EXPECT_TRUE(drop(panel(CategoryPanel::Explicit), rowPoint(CategoryPanel::Explicit, 2),
+                     panelDragData({CategoryPanel::Explicit, 1})));
     EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3})) << "upwards it goes before its target";
 
     // A row of another category is no target.
@@ -107,17 +110,17 @@ TEST_F(PanelRows, DroppingARowOnAnotherReordersTheCategory) {
     EquationEntry c;
     c.expr.source = "x<y";
     storeRelation(ctx, 1, c);
-    EXPECT_FALSE(
-        drop(panel(cpRelations), rowPoint(cpRelations, 1), panelDragData({cpExplicit, 1})));
+    EXPECT_FALSE(drop(panel(CategoryPanel::Relations), rowPoint(CategoryPanel::Relations, 1),
+                      panelDragData({CategoryPanel::Explicit, 1})));
     EXPECT_EQ(rowOrder(), (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(PanelRows, ADragStartsAfterMovingMoreThanSevenPixels) {
     std::vector<int> started;
     dataPanel().pointer().startDrag = [&](QWidget*, const PanelDragItem& item) {
-        started.push_back(item.panel * 100 + item.row);
+        started.push_back(panelNumber(item.panel) * 100 + item.row);
     };
-    QLabel* image = panel(cpExplicit)->rowText(2);
+    QLabel* image = panel(CategoryPanel::Explicit)->rowText(2);
     const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         QMouseEvent e(type, QPointF(at), QPointF(image->mapToGlobal(at)),
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
@@ -128,11 +131,11 @@ TEST_F(PanelRows, ADragStartsAfterMovingMoreThanSevenPixels) {
     send(QEvent::MouseMove, {14, 13}, Qt::LeftButton); // 4 + 3 = 7: not yet
     EXPECT_TRUE(started.empty());
     send(QEvent::MouseMove, {14, 14}, Qt::LeftButton); // 4 + 4 = 8
-    EXPECT_EQ(started, (std::vector<int>{cpExplicit * 100 + 2}));
+    EXPECT_EQ(started, (std::vector<int>{panelNumber(CategoryPanel::Explicit) * 100 + 2}));
     send(QEvent::MouseButtonRelease, {14, 14}, Qt::NoButton);
 
     // The panel's background drags the whole panel.
-    CategoryPanelWidget* relations = panel(cpRelations);
+    CategoryPanelWidget* relations = panel(CategoryPanel::Relations);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2),
                       QPointF(relations->mapToGlobal(QPoint(2, 2))), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
@@ -141,32 +144,36 @@ TEST_F(PanelRows, ADragStartsAfterMovingMoreThanSevenPixels) {
                      QPointF(relations->mapToGlobal(QPoint(2, 12))), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
     QApplication::sendEvent(relations, &move);
-    EXPECT_EQ(started.back(), cpRelations * 100);
+    EXPECT_EQ(started.back(), panelNumber(CategoryPanel::Relations) * 100);
 }
 
 TEST_F(PanelRows, APanelDroppedOnAnotherGoesBeforeOrAfterIt) {
     const auto order = [&] {
         std::vector<int> o;
-        for (CategoryPanel p : panelsInOrder(project())) o.push_back(p);
+        for (CategoryPanel p : panelsInOrder(project())) o.push_back(panelNumber(p));
         return o;
     };
-    EXPECT_TRUE(drop(panel(cpRelations), {5, 5}, panelDragData({cpParameters, 0})));
+    EXPECT_TRUE(drop(panel(CategoryPanel::Relations), {5, 5},
+                     panelDragData({CategoryPanel::Parameters, 0})));
     EXPECT_EQ(order(), (std::vector<int>{1, 5, 2, 3, 4, 6, 7, 8})) << "from below: before";
-    EXPECT_GT(panel(cpRelations)->y(), panel(cpParameters)->y()) << "the column follows";
-    EXPECT_TRUE(drop(panel(cpCurves), {5, 5}, panelDragData({cpExplicit, 0})));
+    EXPECT_GT(panel(CategoryPanel::Relations)->y(), panel(CategoryPanel::Parameters)->y())
+        << "the column follows";
+    EXPECT_TRUE(
+        drop(panel(CategoryPanel::Curves), {5, 5}, panelDragData({CategoryPanel::Explicit, 0})));
     EXPECT_EQ(order(), (std::vector<int>{5, 2, 3, 1, 4, 6, 7, 8})) << "from above: after";
     EXPECT_TRUE(project().modified);
 }
 
 TEST_F(PanelRows, DeletingAsksKeepsTheOrderAndANewObjectComesLast) {
-    auto menu = dataPanel().rowMenu(cpExplicit, 2);
+    auto menu = dataPanel().rowMenu(CategoryPanel::Explicit, 2);
     shown.messages.setAnswer(false);
     item(*menu, "Borrar")->trigger();
     ASSERT_EQ(shown.messages.entries.size(), 1u);
     EXPECT_EQ(shown.messages.entries[0].text, "Borrar usando [OK]");
     EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2") << "cancelled";
 
-    drop(panel(cpExplicit), rowPoint(cpExplicit, 1), panelDragData({cpExplicit, 3}));
+    drop(panel(CategoryPanel::Explicit), rowPoint(CategoryPanel::Explicit, 1),
+         panelDragData({CategoryPanel::Explicit, 3}));
     ASSERT_EQ(rowOrder(), (std::vector<int>{3, 1, 2}));
     shown.messages.setAnswer(true);
     item(*menu, "Borrar")->trigger();
@@ -184,7 +191,7 @@ TEST_F(PanelRows, EachCategoryOffersItsOwnRowItems) {
     f.source = "x";
     storeUserFunction(ctx, 1, f);
     FigureEntry o = blankFigure(kFigures);
-    o.kind = 1;
+    o.kind = FigureKind::Point;
     o.x.source = "0";
     o.y.source = "0";
     storeFigure(ctx, kFigures, o);
@@ -196,14 +203,14 @@ TEST_F(PanelRows, EachCategoryOffersItsOwnRowItems) {
     const QString edit = "Editar", del = "Borrar", clear = "Borrar después de la imagen",
                   hide = "Ocultar Datos";
     const Case cases[] = {
-        {cpExplicit, 1, {edit, del, clear, hide}},
-        {cpParameters, 1, {hide}},
-        {cpUserFunctions, 1, {edit, del, hide}},
-        {cpBasicFigures, kFigures, {edit, clear, hide}}, // O cannot be deleted
+        {CategoryPanel::Explicit, 1, {edit, del, clear, hide}},
+        {CategoryPanel::Parameters, 1, {hide}},
+        {CategoryPanel::UserFunctions, 1, {edit, del, hide}},
+        {CategoryPanel::BasicFigures, kFigures, {edit, clear, hide}}, // O cannot be deleted
     };
     for (const Case& c : cases) {
         auto menu = dataPanel().rowMenu(c.panel, c.row);
-        EXPECT_EQ(items(*menu), c.items) << c.panel;
+        EXPECT_EQ(items(*menu), c.items) << panelNumber(c.panel);
     }
 }
 
@@ -226,7 +233,7 @@ TEST_F(PanelRows, AUserFunctionIsLabelledByItsWidestArgument) {
                           {4, " f1(x,y,z)=", 70},
                           {5, " f2(x,y,z,w)=", 70}};
     for (const Case& c : cases) {
-        QToolButton* label = panel(cpUserFunctions)->rowButton(c.n);
+        QToolButton* label = panel(CategoryPanel::UserFunctions)->rowButton(c.n);
         EXPECT_EQ(label->text(), c.label) << c.n;
         EXPECT_EQ(label->width(), c.width) << c.n;
         EXPECT_TRUE(label->font().bold() && label->font().italic()) << c.n;
@@ -267,7 +274,7 @@ TEST_F(PanelRows, ADroppedFileOpensOnlyWhenItIsAProject) {
 
 TEST_F(PanelRows, ControlWithAnArrowReachesTheFirstParameterEdit) {
     dataPanel().activateWindow();
-    panel(cpExplicit)->rowButton(1)->setFocus();
+    panel(CategoryPanel::Explicit)->rowButton(1)->setFocus();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::ControlModifier);
     QApplication::sendEvent(&dataPanel(), &key);
     EXPECT_EQ(dataPanel().focusWidget(), dataPanel().parameterPanel()->row(1).value);
@@ -298,14 +305,15 @@ TEST_F(PanelRows, ClearingARowsAfterimageLeavesTheOthers) {
     ASSERT_NE(store[0].functions[0], none) << "y1 left a trace";
     ASSERT_NE(store[0].functions[1], none) << "y2 left a trace";
 
-    item(*dataPanel().rowMenu(cpExplicit, 1), "Borrar después de la imagen")->trigger();
+    item(*dataPanel().rowMenu(CategoryPanel::Explicit, 1), "Borrar después de la imagen")
+        ->trigger();
     EXPECT_EQ(store[0].functions[0], none);
     EXPECT_NE(store[0].functions[1], none);
     EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x") << "the object stays";
 }
 
 TEST_F(PanelRows, RowsStandByTheirSlotsAndThePanelFitsThem) {
-    CategoryPanelWidget* functions = panel(cpExplicit);
+    CategoryPanelWidget* functions = panel(CategoryPanel::Explicit);
     const RowGeometry g = RowGeometry::forScreen(96, false);
     EXPECT_EQ(g.fontSize, 12);
     EXPECT_EQ(g.rowHeight, 38); // round(96 / 72 * (12 * 2.2 + 2))
@@ -323,19 +331,19 @@ TEST_F(PanelRows, RowsStandByTheirSlotsAndThePanelFitsThem) {
     // Connected figures: rows 22 pixels apart from 26.
     Document& ctx = shown.program->context();
     FigureEntry p = blankFigure(1), q = blankFigure(2);
-    p.kind = q.kind = 1;
+    p.kind = q.kind = FigureKind::Point;
     p.whole.source = "(1,1)";
     q.whole.source = "(2,1)";
     storeFigure(ctx, 1, p);
     storeFigure(ctx, 2, q);
     for (int i = 0; i < 2; ++i) {
         SegmentRecord s;
-        s.kind = skPolyline;
+        s.kind = SegmentKind::Polyline;
         s.vertices = {1, 2};
         project().segments.add(s);
     }
-    dataPanel().refreshCategory(cpConnectedFigures);
-    CategoryPanelWidget* segments = panel(cpConnectedFigures);
+    dataPanel().refreshCategory(CategoryPanel::ConnectedFigures);
+    CategoryPanelWidget* segments = panel(CategoryPanel::ConnectedFigures);
     EXPECT_EQ(segments->rowButton(1)->y(), 26);
     EXPECT_EQ(segments->rowButton(2)->y(), 48);
     EXPECT_EQ(segments->height(), 2 * 22 + 30 + segments->createButton()->sizeHint().height());

@@ -28,7 +28,7 @@ struct PanelProgram : tarlix::testing::ProgramShowingAx {
 
 TEST(DataPanel, AShowButtonHidesItsObjectAndFollowsTheModel) {
     PanelProgram p;
-    QToolButton* y1 = p.panel(cpExplicit)->rowButton(1);
+    QToolButton* y1 = p.panel(CategoryPanel::Explicit)->rowButton(1);
     y1->click();
     EXPECT_FALSE(p.project().explicitFunctions[1].visible);
     EXPECT_TRUE(p.project().modified);
@@ -39,7 +39,7 @@ TEST(DataPanel, AShowButtonHidesItsObjectAndFollowsTheModel) {
 
     // A user function has nothing to show or hide: its button stays up, nothing changes.
     p.project().modified = false;
-    QToolButton* f = p.panel(cpUserFunctions)->rowButton(1);
+    QToolButton* f = p.panel(CategoryPanel::UserFunctions)->rowButton(1);
     f->click();
     EXPECT_FALSE(f->isChecked());
     EXPECT_FALSE(p.project().modified);

@@ -75,8 +75,9 @@ TEST(ExampleProjects, EachOpensAndDrawsWithoutAMessage) {
         const Project& p = program.objects().document.project;
         const View& view = program.objects().document.view;
         for (int n = 1; n <= p.figures.size(); ++n) {
-            if (p.figures[n].kind != 0) {
-                EXPECT_NE(view.positions[n].kind, 0) << "figure " << n << " is not drawn";
+            if (p.figures[n].kind != FigureKind::Empty) {
+                EXPECT_NE(view.positions[n].kind, FigureKind::Empty)
+                    << "figure " << n << " is not drawn";
             }
         }
         const std::set<QRgb> drawn = coloursOf(program.graph()->graphImage()->image());

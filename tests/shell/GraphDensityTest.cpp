@@ -25,7 +25,7 @@ TEST(GraphDensity, ThePictureFollowsTheScreensDensity) {
     View& view = program.objects().document.view;
     Document& ctx = program.context();
     FigureEntry p = blankFigure(1);
-    p.kind = 1;
+    p.kind = FigureKind::Point;
     p.x.source = "1";
     p.y.source = "2";
     p.drag = true;
@@ -44,13 +44,13 @@ TEST(GraphDensity, ThePictureFollowsTheScreensDensity) {
     EXPECT_EQ(picture->size(), widget);
     EXPECT_FALSE(isWhite(dense.pixel(2 * at.x, 2 * at.y))) << "the point where it was";
     // With the origin out of view both axes are drawn in their strips.
-    view.setView(nullptr, 50, 60, 50, 60);
+    view.setView(50, 60, 50, 60);
     for (GraphImageWidget* strip : {program.graph()->xStrip(), program.graph()->yStrip()}) {
         ASSERT_FALSE(strip->image().isNull());
         EXPECT_EQ(strip->image().devicePixelRatio(), 2);
         EXPECT_EQ(strip->size(), strip->image().deviceIndependentSize().toSize());
     }
-    view.setView(nullptr, bounds[0], bounds[1], bounds[2], bounds[3]);
+    view.setView(bounds[0], bounds[1], bounds[2], bounds[3]);
 
     QMouseEvent hover(QEvent::MouseMove, QPointF(at.x, at.y),
                       picture->mapToGlobal(QPointF(at.x, at.y)), Qt::NoButton, Qt::NoButton,

@@ -78,7 +78,7 @@ struct GraphMouseTest : ::testing::Test {
 
     void storePoint(int n, const std::string& x, const std::string& y, bool draggable = true) {
         FigureEntry f = blankFigure(n);
-        f.kind = 1;
+        f.kind = FigureKind::Point;
         f.x.source = x;
         f.y.source = y;
         f.drag = draggable;
@@ -176,7 +176,7 @@ TEST_F(GraphMouseTest, CtrlSnapsFreeCoordinatesToTheGrid) {
 // curve, near the pointer.
 TEST_F(GraphMouseTest, APointDraggedAlongItsCurveStaysOnIt) {
     FigureEntry f = blankFigure(1);
-    f.kind = 6;
+    f.kind = FigureKind::Parametric;
     f.x.source = "2cos t";
     f.y.source = "2sin t";
     f.paramLow.source = "0";
@@ -186,7 +186,7 @@ TEST_F(GraphMouseTest, APointDraggedAlongItsCurveStaysOnIt) {
     Document& ctx = shown.program->context();
     storeFigure(ctx, 1, f);
     shown.program->repaintGraph();
-    ASSERT_EQ(view().positions[1].kind, 1);
+    ASSERT_EQ(view().positions[1].kind, FigureKind::Point);
     const Extended angle = 2.0L;
     drag(pixelOf(view().positions[1].x, view().positions[1].y),
          pixelOf(2.2L * std::cos(angle), 2.2L * std::sin(angle)));
@@ -455,7 +455,7 @@ TEST_F(GraphMouseTest, ContextMenuZoomsByItsFactorsAboutTheMenusPixel) {
         // Within a pixel: the view rounds its new range to whole pixels.
         EXPECT_NEAR(view().xAxis.toWorld(at.x()), x0, 1.01L * view().xAxis.unitsPerPixel);
         EXPECT_NEAR(view().yAxis.toWorld(at.y()), y0, 1.01L * view().yAxis.unitsPerPixel);
-        EXPECT_EQ(shown.program->graphMouse().tool(), GraphTool::none) << "the right click";
+        EXPECT_EQ(shown.program->graphMouse().tool(), GraphTool::None) << "the right click";
         window->undoViewButton()->trigger();
         expectBounds(before);
     }
@@ -575,12 +575,12 @@ TEST_F(GraphMouseTest, DraggingTheValueMarkerSetsItsX) {
     send(QEvent::MouseButtonPress, marker, Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
     const DragFeedback line = mouse.feedback();
-    EXPECT_EQ(line.kind, DragFeedback::Kind::marker);
+    EXPECT_EQ(line.kind, DragFeedback::Kind::Marker);
     EXPECT_EQ(line.x0, to.x());
     send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(project().valueWindow.x.source,
               formatGeneral(view().xAxis.toWorld(to.x()), 15, project().engine.decimalChar));
-    EXPECT_EQ(mouse.feedback().kind, DragFeedback::Kind::none);
+    EXPECT_EQ(mouse.feedback().kind, DragFeedback::Kind::None);
 }
 
 // "Fijar un punto" lists the letters not in use; the chosen one becomes a draggable point at
@@ -600,7 +600,7 @@ TEST_F(GraphMouseTest, ContextMenuSetsAPointAtTheMenusPixel) {
     o.objectDefaults.showProperty = false;
     const int before = dataSteps();
     letters->actions().front()->trigger();
-    EXPECT_EQ(figure(2).kind, 1);
+    EXPECT_EQ(figure(2).kind, FigureKind::Point);
     EXPECT_TRUE(figure(2).drag);
     EXPECT_EQ(figure(2).x.source, axisText(view().xAxis, view().xAxis.toWorld(at.x())));
     EXPECT_EQ(figure(2).y.source, axisText(view().yAxis, view().yAxis.toWorld(at.y())));
@@ -610,7 +610,7 @@ TEST_F(GraphMouseTest, ContextMenuSetsAPointAtTheMenusPixel) {
 
     o.objectDefaults.showProperty = true;
     menus->menuAt(at.x(), at.y())->findChild<QAction*>("SetPoint3")->trigger();
-    EXPECT_EQ(figure(3).kind, 1);
+    EXPECT_EQ(figure(3).kind, FigureKind::Point);
     ASSERT_NE(shown.program->dialogs()->figureDialog(), nullptr);
     EXPECT_TRUE(shown.program->dialogs()->figureDialog()->isVisible());
     shown.program->dialogs()->figureDialog()->close();

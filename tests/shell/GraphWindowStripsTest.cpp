@@ -45,7 +45,7 @@ TEST_F(GraphWindowStrips, AxesOutsideTheAreaGoToGreyStripsBesideThePicture) {
 
 // With the origin right of and above the view the strips change sides.
 TEST_F(GraphWindowStrips, StripsStandOnTheSideOfTheOrigin) {
-    view().setView(nullptr, -12, -2, -9, -3);
+    view().setView(-12, -2, -9, -3);
     shown.program->repaintGraph();
     GraphImageWidget* x = graph()->xStrip();
     GraphImageWidget* y = graph()->yStrip();

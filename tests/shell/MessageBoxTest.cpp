@@ -30,20 +30,20 @@ void pressLater(const QString& caption, QPoint moveTo = {}) {
 
 TEST(MessageBox, TitlesAndButtonsByKind) {
     qttest::qtApp<QApplication>();
-    MessageWindow warning("Salir usando [OK]", mkWarning, true);
+    MessageWindow warning("Salir usando [OK]", MessageKind::Warning, true);
     EXPECT_EQ(warning.windowTitle(), "Advertencia");
     EXPECT_EQ(warning.findChildren<QPushButton*>().size(), 2);
-    MessageWindow error("x", mkError, false);
+    MessageWindow error("x", MessageKind::Error, false);
     EXPECT_EQ(error.windowTitle(), "ERROR");
     EXPECT_EQ(error.findChildren<QPushButton*>().size(), 1);
-    EXPECT_EQ(MessageWindow(QString(), mkInformation, false).windowTitle(),
+    EXPECT_EQ(MessageWindow(QString(), MessageKind::Information, false).windowTitle(),
               QString::fromUtf8("Información"));
 }
 
 TEST(MessageBox, LongTextWidensTheBox) {
     qttest::qtApp<QApplication>();
-    MessageWindow shortBox("Hola", mkInformation, false);
-    MessageWindow longBox(QString(200, 'W'), mkInformation, false);
+    MessageWindow shortBox("Hola", MessageKind::Information, false);
+    MessageWindow longBox(QString(200, 'W'), MessageKind::Information, false);
     EXPECT_GT(longBox.width(), shortBox.width());
     QLabel* text = nullptr;
     for (auto* l : longBox.findChildren<QLabel*>())
@@ -56,10 +56,10 @@ TEST(MessageBox, AnswersAndRemembersWhereItWasLeft) {
     qttest::qtApp<QApplication>();
     QtMessageBox box;
     pressLater("&Cancelar", QPoint(123, 77));
-    EXPECT_FALSE(box.show("Borrar usando [OK]", mkWarning, true));
+    EXPECT_FALSE(box.show("Borrar usando [OK]", MessageKind::Warning, true));
     EXPECT_EQ(box.position(), QPoint(123, 77));
     pressLater("&Bien");
-    EXPECT_TRUE(box.show("Borrar usando [OK]", mkWarning, true));
+    EXPECT_TRUE(box.show("Borrar usando [OK]", MessageKind::Warning, true));
     EXPECT_EQ(box.position(), QPoint(123, 77));
 }
 
@@ -77,7 +77,7 @@ TEST(MessageBox, ShowsAFileNameAsTheSystemNamesIt) {
         }
     });
     QtMessageBox box;
-    box.show(kMsgFileNotFound + QFile::encodeName(path).toStdString(), mkError, false);
+    box.show(kMsgFileNotFound + QFile::encodeName(path).toStdString(), MessageKind::Error, false);
     EXPECT_TRUE(shown.contains("No se encuentra el archivo" + path))
         << shown.join('|').toStdString();
 }

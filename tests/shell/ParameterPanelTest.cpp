@@ -111,7 +111,7 @@ TEST(ParameterPanel, InitialisingParametersAsksFirst) {
     reset->trigger(); // answered "&Cancelar"
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text, "Inicializar todos los par\xE1metros usando [OK]");
-    EXPECT_EQ(p.messages.entries[0].kind, mkWarning);
+    EXPECT_EQ(p.messages.entries[0].kind, MessageKind::Warning);
     EXPECT_TRUE(p.messages.entries[0].withCancel);
     EXPECT_EQ(p.a(), 7);
 

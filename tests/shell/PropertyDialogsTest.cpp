@@ -53,9 +53,9 @@ struct PropertyDialogsTest : ::testing::Test {
     }
     // A point P = (x, y) made through the basic figures' letter strip.
     void makePoint(const QString& x, const QString& y) {
-        panel(cpBasicFigures)->letterButton(1)->click();
+        panel(CategoryPanel::BasicFigures)->letterButton(1)->click();
         FigureDialog* d = dialogs()->figureDialog();
-        d->kindButton(1)->click();
+        d->kindButton(FigureKind::Point)->click();
         d->field("x")->setText(x);
         d->field("y")->setText(y);
         d->okButton()->click();
@@ -67,32 +67,34 @@ struct PropertyDialogsTest : ::testing::Test {
 // The letter strip opens the figure dialog for that letter; OK stores the figure as one undo
 // step, which takes the figure away again, leaving the step before it in place.
 TEST_F(PropertyDialogsTest, ALetterOfTheStripCreatesAFigureInOneUndoStep) {
-    ASSERT_NE(panel(cpBasicFigures)->letterButton(1), nullptr);
-    EXPECT_FALSE(panel(cpBasicFigures)->letterButton(1)->isHidden());
+    ASSERT_NE(panel(CategoryPanel::BasicFigures)->letterButton(1), nullptr);
+    EXPECT_FALSE(panel(CategoryPanel::BasicFigures)->letterButton(1)->isHidden());
     makePoint("1", "2");
     FigureDialog* d = dialogs()->figureDialog();
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(d->windowTitle(), "Figura P Propiedades");
-    ASSERT_EQ(project().figures[1].kind, 1);
+    ASSERT_EQ(project().figures[1].kind, FigureKind::Point);
     EXPECT_EQ(project().figures[1].x.source, "1");
-    EXPECT_TRUE(panel(cpBasicFigures)->letterButton(1)->isHidden()); // P is taken
-    EXPECT_TRUE(panel(cpBasicFigures)->rowButton(1)->isVisibleTo(panel(cpBasicFigures)));
+    EXPECT_TRUE(panel(CategoryPanel::BasicFigures)->letterButton(1)->isHidden()); // P is taken
+    EXPECT_TRUE(panel(CategoryPanel::BasicFigures)
+                    ->rowButton(1)
+                    ->isVisibleTo(panel(CategoryPanel::BasicFigures)));
 
     undo()->trigger();
-    EXPECT_EQ(project().figures[1].kind, 0);
+    EXPECT_EQ(project().figures[1].kind, FigureKind::Empty);
     EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x"); // the fixture's step is left
 }
 
 TEST_F(PropertyDialogsTest, CancelStoresNothingAndLeavesNoStep) {
     makePoint("1", "2");
-    doubleClick(panel(cpBasicFigures)->rowText(1));
+    doubleClick(panel(CategoryPanel::BasicFigures)->rowText(1));
     FigureDialog* d = dialogs()->figureDialog();
     ASSERT_TRUE(d->isVisible());
     d->field("x")->setText("5");
     d->reject();
     EXPECT_EQ(project().figures[1].x.source, "1");
     undo()->trigger(); // the point's own step
-    EXPECT_EQ(project().figures[1].kind, 0);
+    EXPECT_EQ(project().figures[1].kind, FigureKind::Empty);
 }
 
 // Refusals keep the dialog open with its message, and the project as it was.
@@ -100,20 +102,21 @@ TEST_F(PropertyDialogsTest, FigureRefusalsKeepTheDialogOpen) {
     makePoint("1", "2");
     FigureDialog* d = dialogs()->figureDialog();
     struct Case {
-        int kind;
+        FigureKind kind;
         const char* x;
         const char* y;
         const char* r;
         const char* message;
     } cases[] = {
-        {2, "1", "2", "", msg::kNotFinished},             // a circle without radius
-        {1, "P.x+1", "2", "", msg::kCircular},            // a point through itself
-        {6, "cos s", "sin s", "", kMsgBadCurveParameter}, // x and y without the letter t
+        {FigureKind::Circle, "1", "2", "", msg::kNotFinished}, // a circle without radius
+        {FigureKind::Point, "P.x+1", "2", "", msg::kCircular}, // a point through itself
+        // x and y without the letter t
+        {FigureKind::Parametric, "cos s", "sin s", "", kMsgBadCurveParameter},
     };
     for (const Case& c : cases) {
         shown.messages.entries.clear();
-        doubleClick(panel(cpBasicFigures)->rowText(1));
-        if (c.kind == 6) d->open(1, fkAll);
+        doubleClick(panel(CategoryPanel::BasicFigures)->rowText(1));
+        if (c.kind == FigureKind::Parametric) d->open(1, FigureKinds::All);
         d->kindButton(c.kind)->click();
         d->field("x")->setText(c.x);
         d->field("y")->setText(c.y);
@@ -121,26 +124,26 @@ TEST_F(PropertyDialogsTest, FigureRefusalsKeepTheDialogOpen) {
         d->okButton()->click();
         EXPECT_TRUE(d->isVisible()) << c.x;
         EXPECT_EQ(lastMessage(), c.message) << c.x;
-        EXPECT_EQ(project().figures[1].kind, 1) << c.x;
+        EXPECT_EQ(project().figures[1].kind, FigureKind::Point) << c.x;
         EXPECT_EQ(project().figures[1].x.source, "1") << c.x;
         d->reject();
     }
 }
 
 TEST_F(PropertyDialogsTest, KindCaptionsAndIncrementSteps) {
-    panel(cpCurves)->letterButton(2)->click();
+    panel(CategoryPanel::Curves)->letterButton(2)->click();
     FigureDialog* d = dialogs()->figureDialog();
-    EXPECT_FALSE(d->kindButton(1)->isEnabled()); // the curve category offers curves only
-    EXPECT_TRUE(d->kindButton(6)->isChecked());
+    EXPECT_FALSE(d->kindButton(FigureKind::Point)->isEnabled()); // the curve category: curves only
+    EXPECT_TRUE(d->kindButton(FigureKind::Parametric)->isChecked());
     EXPECT_EQ(d->field("low")->text(), "0");
     EXPECT_EQ(d->field("high")->text(), "2Pi");
-    d->open(2, fkAll);
-    d->kindButton(2)->click();
+    d->open(2, FigureKinds::All);
+    d->kindButton(FigureKind::Circle)->click();
     EXPECT_EQ(d->caption()->text(), "Centro");
     EXPECT_EQ(d->radiusButton()->toolTip(), "Radio");
-    d->kindButton(5)->click();
+    d->kindButton(FigureKind::Polar)->click();
     EXPECT_EQ(d->radiusButton()->toolTip(), "Ecuación polar");
-    d->kindButton(3)->click();
+    d->kindButton(FigureKind::HorizontalLine)->click();
     EXPECT_EQ(d->caption()->text(), "Línea");
     EXPECT_TRUE(d->field("r")->isVisibleTo(d));
     EXPECT_FALSE(d->field("x")->isVisibleTo(d));
@@ -162,12 +165,12 @@ TEST_F(PropertyDialogsTest, KindCaptionsAndIncrementSteps) {
 }
 
 TEST_F(PropertyDialogsTest, LabelChoicesFollowTheKind) {
-    panel(cpBasicFigures)->letterButton(1)->click();
+    panel(CategoryPanel::BasicFigures)->letterButton(1)->click();
     FigureDialog* d = dialogs()->figureDialog();
-    d->kindButton(4)->click();
+    d->kindButton(FigureKind::VerticalLine)->click();
     ASSERT_EQ(d->labelBox()->count(), 2);
     EXPECT_EQ(d->labelBox()->itemText(1), "{x=!{x}}//Ecuación");
-    d->kindButton(1)->click();
+    d->kindButton(FigureKind::Point)->click();
     ASSERT_EQ(d->labelBox()->count(), 5);
     EXPECT_EQ(d->labelBox()->itemText(2), "P!{(x,y)}//Coordenadas");
     // Choosing an entry without a position shows it at the third.
@@ -180,7 +183,7 @@ TEST_F(PropertyDialogsTest, LabelChoicesFollowTheKind) {
 // Functions: y and r are refused, a circular definition restores the old one with its
 // message, OK is one undo step; the same text is a relation.
 TEST_F(PropertyDialogsTest, FunctionDialogRefusalsAndOneStep) {
-    doubleClick(panel(cpExplicit)->rowText(1));
+    doubleClick(panel(CategoryPanel::Explicit)->rowText(1));
     EquationDialog* d = dialogs()->equationDialog();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(d->windowTitle(), "y1 Propiedades");
@@ -219,30 +222,30 @@ TEST_F(PropertyDialogsTest, FunctionDialogRefusalsAndOneStep) {
 
 TEST_F(PropertyDialogsTest, SegmentDialogChecksItsVertices) {
     makePoint("1", "2");
-    panel(cpBasicFigures)->letterButton(2)->click(); // Q
+    panel(CategoryPanel::BasicFigures)->letterButton(2)->click(); // Q
     FigureDialog* f = dialogs()->figureDialog();
-    f->kindButton(1)->click();
+    f->kindButton(FigureKind::Point)->click();
     f->field("x")->setText("3");
     f->field("y")->setText("4");
     f->okButton()->click();
     Document& ctx = shown.program->context();
     ASSERT_EQ(addSegment(ctx, PenDefaults{}, 1, 2), 1);
 
-    doubleClick(panel(cpConnectedFigures)->rowText(1));
+    doubleClick(panel(CategoryPanel::ConnectedFigures)->rowText(1));
     SegmentDialog* d = dialogs()->segmentDialog();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(d->vertexBox()->text(), "PQ");
     EXPECT_EQ(d->labelBox()->itemText(0), "!{len(P,Q)|3}//Longitud");
-    d->kindButton(7)->click();
+    d->kindButton(SegmentKind::Polygon)->click();
     d->okButton()->click();
     EXPECT_EQ(lastMessage(), kMsgTooFewVertices);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(project().segments[1].kind, skSegment);
-    d->kindButton(3)->click();
+    EXPECT_EQ(project().segments[1].kind, SegmentKind::Segment);
+    d->kindButton(SegmentKind::Vector)->click();
     d->vertexBox()->setText("q p");
     d->okButton()->click();
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(project().segments[1].kind, skVector);
+    EXPECT_EQ(project().segments[1].kind, SegmentKind::Vector);
     EXPECT_EQ(project().segments[1].vertices[0], 2);
 }
 
@@ -250,7 +253,7 @@ TEST_F(PropertyDialogsTest, SegmentDialogChecksItsVertices) {
 // only when the colour question returns one; a button at the right screen edge gets a picker
 // aligned to that edge.
 TEST_F(PropertyDialogsTest, PaletteChoicesAndPlacement) {
-    doubleClick(panel(cpExplicit)->rowText(1));
+    doubleClick(panel(CategoryPanel::Explicit)->rowText(1));
     EquationDialog* d = dialogs()->equationDialog();
     PenPaletteWindow* palette = shown.program->palette();
     PenButton* colour = d->pen("colour");
@@ -296,7 +299,7 @@ TEST_F(PropertyDialogsTest, PaletteChoicesAndPlacement) {
 }
 
 TEST_F(PropertyDialogsTest, AColourDroppedOnARowRecoloursThatObject) {
-    CategoryPanelWidget* p = panel(cpExplicit);
+    CategoryPanelWidget* p = panel(CategoryPanel::Explicit);
     const QPoint at = p->rowText(1)->geometry().center();
     QMimeData data;
     data.setData(kColourMimeType, QByteArray::number(swatchColour(3, false)));
@@ -320,16 +323,16 @@ TEST_F(PropertyDialogsTest, AColourDroppedOnARowRecoloursThatObject) {
 // Delete empties the dialog's copy; OK stores the empty figure, which frees its letter.
 TEST_F(PropertyDialogsTest, DeleteThenOkEmptiesTheFigure) {
     makePoint("1", "2");
-    doubleClick(panel(cpBasicFigures)->rowText(1));
+    doubleClick(panel(CategoryPanel::BasicFigures)->rowText(1));
     FigureDialog* d = dialogs()->figureDialog();
     d->deleteButton()->click();
-    EXPECT_EQ(project().figures[1].kind, 1); // only the copy so far
+    EXPECT_EQ(project().figures[1].kind, FigureKind::Point); // only the copy so far
     d->okButton()->click();
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(project().figures[1].kind, 0);
-    EXPECT_FALSE(panel(cpBasicFigures)->letterButton(1)->isHidden());
+    EXPECT_EQ(project().figures[1].kind, FigureKind::Empty);
+    EXPECT_FALSE(panel(CategoryPanel::BasicFigures)->letterButton(1)->isHidden());
     undo()->trigger();
-    EXPECT_EQ(project().figures[1].kind, 1);
+    EXPECT_EQ(project().figures[1].kind, FigureKind::Point);
 }
 
 // The create buttons open the property dialog on the first empty slot and the formula editor
@@ -338,7 +341,7 @@ TEST_F(PropertyDialogsTest, DeleteThenOkEmptiesTheFigure) {
 TEST_F(PropertyDialogsTest, CreateButtonsStartTheDialogInTheFormulaEditor) {
     CalculatorWindow* calc = shown.program->calculator();
     EquationDialog* d = dialogs()->equationDialog();
-    panel(cpExplicit)->createButton()->click();
+    panel(CategoryPanel::Explicit)->createButton()->click();
     ASSERT_TRUE(d->isVisible());
     EXPECT_EQ(d->windowTitle(), "y2 Propiedades"); // y1 holds a x
     ASSERT_TRUE(calc->isVisible());
@@ -357,14 +360,14 @@ TEST_F(PropertyDialogsTest, CreateButtonsStartTheDialogInTheFormulaEditor) {
     EXPECT_TRUE(project().explicitFunctions[2].expr.source.empty());
     EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x");
 
-    panel(cpRelations)->createButton()->click();
+    panel(CategoryPanel::Relations)->createButton()->click();
     EXPECT_EQ(d->windowTitle(), "C1 Propiedades");
     ASSERT_TRUE(calc->isVisible());
     calc->close();
     EXPECT_FALSE(d->isVisible());
     EXPECT_TRUE(project().relations[1].expr.source.empty());
 
-    panel(cpRelations)->createButton()->click();
+    panel(CategoryPanel::Relations)->createButton()->click();
     calc->editBox()->clear();
     calc->sendExpression();
     EXPECT_FALSE(d->isVisible());
@@ -376,7 +379,7 @@ TEST_F(PropertyDialogsTest, CreateButtonsStartTheDialogInTheFormulaEditor) {
 // A click on a row's expression (released where it was pressed) opens its dialog; a press
 // that moves on is a drag and opens nothing.
 TEST_F(PropertyDialogsTest, AClickOnARowOpensItsDialog) {
-    QLabel* row = panel(cpExplicit)->rowText(1);
+    QLabel* row = panel(CategoryPanel::Explicit)->rowText(1);
     auto mouse = [row](QEvent::Type type, QPointF at) {
         QMouseEvent e(type, at, row->mapToGlobal(at), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
@@ -398,7 +401,7 @@ TEST_F(PropertyDialogsTest, AClickOnARowOpensItsDialog) {
 // on a figure's row they set its inside colour, not its point colour.
 TEST_F(PropertyDialogsTest, ThePickersDropModeFollowsTheColourItWasOpenedFor) {
     makePoint("1", "2");
-    doubleClick(panel(cpBasicFigures)->rowText(1));
+    doubleClick(panel(CategoryPanel::BasicFigures)->rowText(1));
     FigureDialog* d = dialogs()->figureDialog();
     PenPaletteWindow* palette = shown.program->palette();
     for (const auto& [pen, mode] :
@@ -410,7 +413,7 @@ TEST_F(PropertyDialogsTest, ThePickersDropModeFollowsTheColourItWasOpenedFor) {
     }
     d->reject();
 
-    CategoryPanelWidget* p = panel(cpBasicFigures);
+    CategoryPanelWidget* p = panel(CategoryPanel::BasicFigures);
     const QPoint at = p->rowText(1)->geometry().center();
     const std::uint32_t pointColour = project().figures[1].pointColor;
     QMimeData data;
@@ -429,7 +432,7 @@ TEST_F(PropertyDialogsTest, ThePickersDropModeFollowsTheColourItWasOpenedFor) {
 // The figure type button opens its own panel and stores its entry; a double click on the
 // increment edits it in the formula editor; the dialog opens again where it was closed.
 TEST_F(PropertyDialogsTest, FigureTypeIncrementEditorAndPosition) {
-    panel(cpCurves)->letterButton(2)->click();
+    panel(CategoryPanel::Curves)->letterButton(2)->click();
     FigureDialog* d = dialogs()->figureDialog();
     PenPaletteWindow* palette = shown.program->palette();
     d->pen("figureType")->click();
@@ -455,9 +458,9 @@ TEST_F(PropertyDialogsTest, FigureTypeIncrementEditorAndPosition) {
     d->move(123, 145);
     d->okButton()->click();
     ASSERT_FALSE(d->isVisible());
-    EXPECT_EQ(project().figures[2].curveFill, 2);
+    EXPECT_EQ(project().figures[2].curveFill, CurveFill::ToRow);
     EXPECT_EQ(project().figures[2].paramStep, 0.25L);
-    d->open(2, fkCurves);
+    d->open(2, FigureKinds::Curves);
     EXPECT_EQ(d->pos(), QPoint(123, 145));
     d->reject();
 }
@@ -468,14 +471,14 @@ TEST_F(PropertyDialogsTest, ACurvesIncrementGoesToItsParametersBox) {
     ParameterPanel* parameters = shown.program->dataPanel()->parameterPanel();
     const int a = parameterOfLetter('a');
     ASSERT_TRUE(parameters->row(a).step->isVisibleTo(parameters->window()));
-    panel(cpCurves)->letterButton(2)->click();
+    panel(CategoryPanel::Curves)->letterButton(2)->click();
     FigureDialog* d = dialogs()->figureDialog();
     d->field("letter")->setText("a");
     d->field("x")->setText("cos a");
     d->field("y")->setText("sin a");
     d->field("step")->setText("0.05");
     d->okButton()->click();
-    ASSERT_EQ(project().figures[2].kind, 6);
+    ASSERT_EQ(project().figures[2].kind, FigureKind::Parametric);
     EXPECT_EQ(parameters->row(a).step->text(), "0.05");
     EXPECT_NE(project().parameters[a].step, 0.05L); // typed, not yet taken
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -484,7 +487,7 @@ TEST_F(PropertyDialogsTest, ACurvesIncrementGoesToItsParametersBox) {
 
     parameters->row(a).letter->click(); // fixed: its increment box is hidden
     ASSERT_FALSE(parameters->row(a).step->isVisibleTo(parameters->window()));
-    d->open(2, fkCurves);
+    d->open(2, FigureKinds::Curves);
     d->field("step")->setText("0.5");
     d->okButton()->click();
     EXPECT_EQ(project().figures[2].paramStep, 0.5L);

@@ -8,7 +8,7 @@
 #include "shell/MessageWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/Program.h"
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -129,8 +129,8 @@ struct ShownWindows {
     RecordingMessageBox messages{false};
     std::unique_ptr<Program> program;
     VersionWindow version;
-    MessageWindow error{"x", mkError, true};
-    MessageWindow information{"x", mkInformation, false};
+    MessageWindow error{"x", MessageKind::Error, true};
+    MessageWindow information{"x", MessageKind::Information, false};
 
     ShownWindows() {
         program = std::make_unique<Program>(folder.path() + "/tarlix.ini", 0);
@@ -179,11 +179,11 @@ TEST(ShownTexts, TheDataPanelShowsTheCorrectedCaptions) {
     auto title = [&](CategoryPanel p) { return console.panel(p)->titleLabel()->text(); };
     auto item = [&](const char* name) { return console.action(name)->text(); };
     const std::pair<QString, const char*> shown[] = {
-        {title(cpExplicit), "Función"},
-        {title(cpRelations), "Relación"},
-        {title(cpCurves), "Curva Paramétrica"},
-        {title(cpParameters), "Parámetro"},
-        {title(cpConnectedFigures), "Línea & Polígono"},
+        {title(CategoryPanel::Explicit), "Función"},
+        {title(CategoryPanel::Relations), "Relación"},
+        {title(CategoryPanel::Curves), "Curva Paramétrica"},
+        {title(CategoryPanel::Parameters), "Parámetro"},
+        {title(CategoryPanel::ConnectedFigures), "Línea & Polígono"},
         {item("ShowData7"), "Línea && Polígono"},
         {item("ShowPanel6"), "[Función de usuario]"},
         {item("EditClearAfterimages"), "&Borrar Después de imágenes"},

@@ -4,7 +4,7 @@
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
 #include "shell/Program.h"
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
 #include "shell/dialogs/PenPalette.h"
 
 #include <QAction>

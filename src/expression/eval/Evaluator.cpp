@@ -16,37 +16,37 @@ std::size_t matchingSend(std::string_view code, std::size_t begin) {
     for (std::size_t i = begin; i < code.size(); ++i) {
         const int t = code[i] & 0xFF;
         if (isAggregate(t)) ++open;
-        if (t == tkSend && --open == 0) return i;
+        if (t == Token::Send && --open == 0) return i;
     }
     return code.size();
 }
 
 bool isNamedConstant(int t) {
-    return t == tkPi || t == tkE || t == tkI || t == tkSZERO || t == tkR;
+    return t == Token::Pi || t == Token::E || t == Token::I || t == Token::SZero || t == Token::R;
 }
 
 Value namedConstant(int t) {
     switch (t) {
-    case tkPi:
+    case Token::Pi:
         return makeReal(kPi);
-    case tkE:
+    case Token::E:
         return makeReal(std::exp(1.0L));
-    case tkI:
+    case Token::I:
         return makePair(0, 1);
-    case tkSZERO:
-        return Value{vkSignedZero, 0, 0, 1};
+    case Token::SZero:
+        return Value{ValueKind::SignedZero, 0, 0, 1};
     default:
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     }
 }
 
 Value argumentPair(const Value& a, const Value& b) {
     if (isDefinedReal(a) && isDefinedReal(b)) return makePair(a.x, b.x);
-    return makeUndefined(vkPair);
+    return makeUndefined(ValueKind::Pair);
 }
 
 int wholeIndex(const Value& v, int fallback) {
-    if (!v.valid || v.kind != vkReal || !(std::fabs(v.x) < 1e9L)) return fallback;
+    if (!v.valid || v.kind != ValueKind::Real || !(std::fabs(v.x) < 1e9L)) return fallback;
     return static_cast<int>(roundHalfEven(v.x));
 }
 
@@ -84,13 +84,13 @@ void Evaluator::leave() {
 }
 
 Value Evaluator::evaluate(const CompiledExpression& record, const Arguments& args) {
-    if (record.code.empty()) return makeUndefined(vkReal);
+    if (record.code.empty()) return makeUndefined(ValueKind::Real);
     Arguments a = args;
     return snap(run(codeOf(record), a));
 }
 
 Value Evaluator::pop(std::size_t base) {
-    if (stack_.size() <= base) return makeUndefined(vkReal);
+    if (stack_.size() <= base) return makeUndefined(ValueKind::Real);
     const Value v = stack_.back();
     stack_.pop_back();
     return v;
@@ -122,29 +122,29 @@ void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         return;
     }
     switch (t) {
-    case tkX:
+    case Token::X:
         push(args.x);
         return;
-    case tkY:
+    case Token::Y:
         push(args.y);
         return;
-    case tkZ:
+    case Token::Z:
         push(args.z);
         return;
-    case tkW:
+    case Token::W:
         push(args.w);
         return;
-    case tkPi:
-    case tkE:
-    case tkI:
-    case tkSZERO:
-    case tkR:
+    case Token::Pi:
+    case Token::E:
+    case Token::I:
+    case Token::SZero:
+    case Token::R:
         push(namedConstant(t));
         return;
-    case tkPointX:
+    case Token::PointX:
         push(argumentPair(args.x, args.y));
         return;
-    case tkPointY:
+    case Token::PointY:
         push(argumentPair(args.z, args.w));
         return;
     default:
@@ -160,20 +160,20 @@ void Evaluator::step(const CodeView& c, std::size_t& pc, Arguments& args, std::s
         userFunctionToken(t, base);
     } else if (isMultiArg(t)) {
         multiArgument(t, base);
-    } else if (t == tkSum || t == tkProduct || t == tkIgr) {
+    } else if (t == Token::Sum || t == Token::Product || t == Token::Igr) {
         startLoop(t, pc, args, base);
-    } else if (t == tkCof || t == tkSol) {
+    } else if (t == Token::Cof || t == Token::Sol) {
         const std::size_t end = matchingSend(c.code, pc + 1);
         const std::string_view body = c.code.substr(pc + 1, end - pc - 1);
         const Value n = pop(base);
         // Finding the end of the body read it all: that costs its length, or nested bodies
         // would be read over and over for free.
         if (!spendSteps(static_cast<long>(body.size())))
-            push(makeUndefined(vkReal));
+            push(makeUndefined(ValueKind::Real));
         else
-            push(t == tkCof ? coefficient(n, body, c) : solution(n, body, c, args));
+            push(t == Token::Cof ? coefficient(n, body, c) : solution(n, body, c, args));
         pc = end;
-    } else if (t == tkSend) {
+    } else if (t == Token::Send) {
         if (loops_.size() > loopBase) endOfBody(pc, args, base);
     } else if (isPostfix(t) || isOneArg(t) || isBinary(t) || isTwoArg(t)) {
         unaryOrBinary(t, base);
@@ -190,13 +190,13 @@ void Evaluator::unaryOrBinary(int t, std::size_t base) {
     }
     const Value b = pop(base);
     const Value a = pop(base);
-    if (t == tkPointFn) {
+    if (t == Token::PointFn) {
         // An undefined number selects no figure; k still decides the kind of the result.
         push(figureValue(isDefinedReal(a) ? a.x : 0, isDefinedReal(b) ? b.x : 0));
         return;
     }
     const auto id = builtinOfToken(t);
-    push(id ? applyBinary(*id, a, b, functions()) : makeUndefined(vkReal));
+    push(id ? applyBinary(*id, a, b, functions()) : makeUndefined(ValueKind::Real));
 }
 
 void Evaluator::multiArgument(int t, std::size_t base) {
@@ -204,7 +204,7 @@ void Evaluator::multiArgument(int t, std::size_t base) {
     ValueArray args(static_cast<std::size_t>(count));
     for (int i = count - 1; i >= 0; --i) args[static_cast<std::size_t>(i)] = pop(base);
     const auto id = builtinOfToken(t);
-    push(id ? applyMulti(*id, args, functions()) : makeUndefined(vkReal));
+    push(id ? applyMulti(*id, args, functions()) : makeUndefined(ValueKind::Real));
 }
 
 void Evaluator::userFunctionToken(int t, std::size_t base) {
@@ -220,7 +220,7 @@ void Evaluator::userFunctionToken(int t, std::size_t base) {
 Value Evaluator::functionReference(int n, const Value& x) {
     const Evaluation evaluation(*this);
     const CompiledExpression* f = env_.document.explicitFunction(n);
-    if (!f || f->code.empty() || !enter(f)) return makeUndefined(vkReal);
+    if (!f || f->code.empty() || !enter(f)) return makeUndefined(ValueKind::Real);
     const Value r = evaluate(*f, x);
     leave();
     return r;
@@ -232,42 +232,42 @@ Value Evaluator::figureValue(Extended nValue, Extended kValue) {
     const bool smallK = std::fabs(kValue) < 1e9L;
     const int n = smallN ? static_cast<int>(roundHalfEven(nValue)) : 0;
     const int k = smallK ? static_cast<int>(roundHalfEven(kValue)) : 0;
-    const bool component = smallK && k >= fpX && k <= fpRadius;
-    const std::uint8_t undefinedKind = component ? vkReal : vkPair;
-    const CompiledExpression* part =
-        env_.document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
+    const FigurePart which = figurePartOf(k);
+    const bool component = which != FigurePart::Whole;
+    const ValueKind undefinedKind = component ? ValueKind::Real : ValueKind::Pair;
+    const CompiledExpression* part = env_.document.figure(n, which);
     if (!part || part->code.empty() || !enter(part)) return makeUndefined(undefinedKind);
     Value r = evaluate(*part, makeUndefined(undefinedKind));
     leave();
     if (component) return r;
     if (env_.settings.complexMode) r = toPair(r);
-    return r.valid ? r : makeUndefined(vkPair);
+    return r.valid ? r : makeUndefined(ValueKind::Pair);
 }
 
 namespace {
 // The components of a pair as two reals.
 void splitPair(const Value p, Value& first, Value& second) {
-    first = p.valid ? makeReal(p.x) : makeUndefined(vkReal);
-    second = p.valid ? makeReal(p.y) : makeUndefined(vkReal);
+    first = p.valid ? makeReal(p.x) : makeUndefined(ValueKind::Real);
+    second = p.valid ? makeReal(p.y) : makeUndefined(ValueKind::Real);
 }
 } // namespace
 
 Value Evaluator::userFunctionCall(int number, const Value& order, Arguments a) {
     const Evaluation evaluation(*this);
-    if (a.x.kind == vkPair) {
+    if (a.x.kind == ValueKind::Pair) {
         const Value oldY = a.y;
         const Value oldZ = a.z;
         splitPair(a.x, a.x, a.y);
         a.z = oldY;
         a.w = oldZ;
     }
-    if (a.z.kind == vkPair) splitPair(a.z, a.z, a.w);
+    if (a.z.kind == ValueKind::Pair) splitPair(a.z, a.z, a.w);
     const CompiledExpression* f = env_.document.userFunction(number);
     const int k = wholeIndex(order, -1);
-    if (!f || f->code.empty() || k < 0 || k > 3) return makeUndefined(vkReal);
+    if (!f || f->code.empty() || k < 0 || k > 3) return makeUndefined(ValueKind::Real);
     if (k == 1 || k == 2) return derivative(*f, k, a);
     if (k == 3) return antiderivative(*f, a);
-    if (!enter(f)) return makeUndefined(vkReal);
+    if (!enter(f)) return makeUndefined(ValueKind::Real);
     const Value r = evaluate(*f, a);
     leave();
     return r;

@@ -119,6 +119,9 @@ public:
     // The references of the code, as the tokens evaluate them.
     Value functionReference(int n, const Value& x); // "y1".."y20"
     Value figureValue(Extended n, Extended k);      // "P"(n, k); points are k = 0
+    Value figureValue(int n, FigurePart part) {
+        return figureValue(n, static_cast<Extended>(part));
+    }
     Value userFunctionCall(int number, const Value& order, Arguments args); // 1..8 f g h f1..
     Value derivative(const CompiledExpression& f, int order, const Arguments& args); // 1 or 2
     Value antiderivative(const CompiledExpression& f, const Arguments& args);
@@ -143,8 +146,9 @@ public:
     void leave();
 
 private:
+    enum class LoopKind { Sum, Product, Integral };
     struct LoopRecord {
-        int type = 0; // 0 Sum, 1 Product, 2 Igr
+        LoopKind type = LoopKind::Sum;
         int variable = 0;
         std::size_t bodyStart = 0;
         long passes = 0;

@@ -40,7 +40,7 @@ bool LagrangePolynomial::verify(const Sampler& f) const {
     for (Extended fraction : kCheckFractions) {
         const Extended t = a_ + (b_ - a_) * fraction;
         const Value v = f(t);
-        if (!v.valid || v.kind != vkReal) return false;
+        if (!v.valid || v.kind != ValueKind::Real) return false;
         if (!(std::fabs(v.x - polynomial(t)) < kCheckTolerance)) return false;
     }
     return true;
@@ -62,7 +62,7 @@ void LagrangePolynomial::build(int n, Extended a, Extended b, const Sampler& f) 
             const auto i = static_cast<std::size_t>(l);
             nodes_[i] = (l * a + (n - l) * b) / n;
             const Value v = f(nodes_[i]);
-            if (!v.valid || v.kind != vkReal) return;
+            if (!v.valid || v.kind != ValueKind::Real) return;
             values[i] = v.x;
         }
         if (!computeWeights(values)) return;
@@ -90,7 +90,7 @@ void LagrangePolynomial::buildFromPoints(std::span<const Extended> nodes,
     nodes_.assign(nodes.begin(), nodes.end());
     std::vector<Extended> ys;
     for (const Value& v : values) {
-        if (!v.valid || v.kind != vkReal) return;
+        if (!v.valid || v.kind != ValueKind::Real) return;
         ys.push_back(v.x);
     }
     a_ = nodes.front();
@@ -99,17 +99,17 @@ void LagrangePolynomial::buildFromPoints(std::span<const Extended> nodes,
 }
 
 Value LagrangePolynomial::evaluate(Extended t) const {
-    if (!valid_) return makeUndefined(vkReal);
+    if (!valid_) return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(polynomial(t)));
 }
 
 void LagrangePolynomial::evaluateRow(std::span<const Value> ts, std::span<Value> out) const {
     for (std::size_t i = 0; i < ts.size() && i < out.size(); ++i)
-        out[i] = isDefinedReal(ts[i]) ? evaluate(ts[i].x) : makeUndefined(vkReal);
+        out[i] = isDefinedReal(ts[i]) ? evaluate(ts[i].x) : makeUndefined(ValueKind::Real);
 }
 
 Value LagrangePolynomial::integral(Extended x) const {
-    if (!valid_) return makeUndefined(vkReal);
+    if (!valid_) return makeUndefined(ValueKind::Real);
     std::array<Extended, 9> p{};
     for (int k = 0; k <= 8; ++k) p[static_cast<std::size_t>(k)] = polynomial((8 - k) * x / 8);
     const Extended sum = 989 * (p[0] + p[8]) + 5888 * (p[1] + p[7]) - 928 * (p[2] + p[6]) +

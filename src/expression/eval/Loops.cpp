@@ -6,9 +6,6 @@ namespace tarlix {
 
 namespace {
 constexpr long kMaxPasses = 10000000;
-constexpr int kSumLoop = 0;
-constexpr int kProductLoop = 1;
-constexpr int kIntegralLoop = 2;
 } // namespace
 
 void Evaluator::setBound(int variable, Extended value, Arguments& args) {
@@ -29,17 +26,19 @@ void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_
     const Value upper = pop(base);
     const Value lower = pop(base);
     LoopRecord loop;
-    loop.type = token == tkSum ? kSumLoop : token == tkProduct ? kProductLoop : kIntegralLoop;
+    loop.type = token == Token::Sum       ? LoopKind::Sum
+                : token == Token::Product ? LoopKind::Product
+                                          : LoopKind::Integral;
     loop.variable = wholeIndex(pop(base), -2);
     loop.bodyStart = pc + 1;
     loop.boundsDefined = lower.valid && upper.valid;
     loop.lower = lower.x;
     loop.end = upper.x;
-    loop.current = loop.boundsDefined || loop.type == kIntegralLoop ? lower.x : upper.x - 10;
-    loop.overlong = loop.type != kIntegralLoop && loop.boundsDefined && overlong(loop);
-    if (loop.type == kIntegralLoop)
+    loop.current = loop.boundsDefined || loop.type == LoopKind::Integral ? lower.x : upper.x - 10;
+    loop.overlong = loop.type != LoopKind::Integral && loop.boundsDefined && overlong(loop);
+    if (loop.type == LoopKind::Integral)
         loop.step = (upper.x - lower.x) / env_.settings.integralPartitions;
-    loop.accumulator = makePair(loop.type == kProductLoop ? 1 : 0, 0);
+    loop.accumulator = makePair(loop.type == LoopKind::Product ? 1 : 0, 0);
     if (ParameterValues::isSlot(loop.variable))
         loop.savedParameter = env_.parameters.value(loop.variable);
     loop.savedArgument = loop.variable == -1 ? args.x : args.y;
@@ -50,8 +49,8 @@ void Evaluator::startLoop(int token, std::size_t pc, Arguments& args, std::size_
 bool Evaluator::endOfBody(std::size_t& pc, Arguments& args, std::size_t base) {
     LoopRecord& loop = loops_.back();
     const Value v = pop(base);
-    const bool again =
-        loop.type == kIntegralLoop ? endIntegral(loop, v, args) : endSumOrProduct(loop, v, args);
+    const bool again = loop.type == LoopKind::Integral ? endIntegral(loop, v, args)
+                                                       : endSumOrProduct(loop, v, args);
     if (again) {
         pc = loop.bodyStart - 1;
         return true;
@@ -73,8 +72,8 @@ bool Evaluator::endSumOrProduct(LoopRecord& loop, const Value& v, Arguments& arg
     }
     if (!(loop.current <= loop.end)) return false;
     const EngineSettings& s = env_.settings;
-    loop.accumulator = loop.type == kSumLoop ? addValues(loop.accumulator, v, s)
-                                             : multiplyValues(loop.accumulator, v, s);
+    loop.accumulator = loop.type == LoopKind::Sum ? addValues(loop.accumulator, v, s)
+                                                  : multiplyValues(loop.accumulator, v, s);
     const Extended next = loop.current + 1;
     // A bound variable that no longer moves, or a loop without end in sight, gives up.
     if (next == loop.current || ++loop.passes >= kMaxPasses) {
@@ -89,7 +88,7 @@ bool Evaluator::endSumOrProduct(LoopRecord& loop, const Value& v, Arguments& arg
 bool Evaluator::endIntegral(LoopRecord& loop, const Value& v, Arguments& args) {
     const int n = env_.settings.integralPartitions;
     if (!loop.kindTaken) {
-        loop.accumulator.kind = v.kind == vkPair ? vkPair : vkReal;
+        loop.accumulator.kind = v.kind == ValueKind::Pair ? ValueKind::Pair : ValueKind::Real;
         loop.kindTaken = true;
     }
     if (!loop.boundsDefined) {
@@ -97,7 +96,7 @@ bool Evaluator::endIntegral(LoopRecord& loop, const Value& v, Arguments& args) {
         return false;
     }
     const long j = loop.passes;
-    if (v.valid && (v.kind == vkReal || v.kind == vkPair)) {
+    if (v.valid && (v.kind == ValueKind::Real || v.kind == ValueKind::Pair)) {
         Value& acc = loop.accumulator;
         if (j == 0 || j == n) {
             acc.x += v.x;

@@ -117,7 +117,7 @@ std::string calcResultText(const Value& v, const EngineSettings& s) {
         if (e != std::string::npos) text = text.substr(0, e) + "*10^(" + text.substr(e + 1) + ")";
         return text;
     };
-    if (v.kind == vkPair)
+    if (v.kind == ValueKind::Pair)
         return "(" + number(v.x) + std::string(1, s.listSeparatorChar) + number(v.y) + ")";
     return number(v.x);
 }
@@ -130,9 +130,9 @@ bool numberFromText(std::string& text, Extended& value, bool showError, Evaluato
     }
     CompiledExpression record;
     setSource(record, text, kModeExplicit, compileEnv);
-    const Value v = evaluator.evaluate(record, makeUndefined(vkReal));
+    const Value v = evaluator.evaluate(record, makeUndefined(ValueKind::Real));
     if (!isDefinedReal(v)) {
-        if (showError) compileEnv.messages.show(kInvalidNumber, mkError, false);
+        if (showError) compileEnv.messages.show(kInvalidNumber, MessageKind::Error, false);
         return false;
     }
     value = v.x;

@@ -47,7 +47,7 @@ Value Evaluator::sampleBody(std::string_view body, const CodeView& c, Arguments 
 
 Value Evaluator::coefficient(const Value& nValue, std::string_view body, const CodeView& c) {
     const int n = wholeIndex(nValue, -1);
-    if (n < 0 || n > 6) return makeUndefined(vkReal);
+    if (n < 0 || n > 6) return makeUndefined(ValueKind::Real);
     const Arguments args{makeReal(0), makeReal(env_.parameters.value(0)), makeReal(0), makeReal(0)};
     auto f = [&](Extended t) { return sampleBody(body, c, args, t); };
     LagrangePolynomial check;
@@ -55,12 +55,12 @@ Value Evaluator::coefficient(const Value& nValue, std::string_view body, const C
     bool quartic = check.valid();
     if (!quartic) {
         check.build(6, -3, 3, f);
-        if (!check.valid()) return makeUndefined(vkReal);
+        if (!check.valid()) return makeUndefined(ValueKind::Real);
     }
     Row7 samples{};
     for (int j = 0; j < 7; ++j) {
         const Value v = f(j - 3);
-        if (!isDefinedReal(v)) return makeUndefined(vkReal);
+        if (!isDefinedReal(v)) return makeUndefined(ValueKind::Real);
         samples[static_cast<std::size_t>(j)] = v.x;
     }
     const Row7& row = (quartic ? kQuarticRows : kSexticRows)[static_cast<std::size_t>(n)];
@@ -72,19 +72,19 @@ Value Evaluator::coefficient(const Value& nValue, std::string_view body, const C
 Value Evaluator::solution(const Value& nValue, std::string_view bodyCode, const CodeView& c,
                           const Arguments& args) {
     const int n = wholeIndex(nValue, -1);
-    if (n < 1) return makeUndefined(vkReal);
+    if (n < 1) return makeUndefined(ValueKind::Real);
     std::string body(bodyCode);
-    const auto last = body.find_last_of(tokenChar(tkEqual));
-    if (last != std::string::npos) body[last] = tokenChar(tkMinus);
+    const auto last = body.find_last_of(tokenChar(Token::Equal));
+    if (last != std::string::npos) body[last] = tokenChar(Token::Minus);
     auto f = [&](Extended t) { return sampleBody(body, c, args, t); };
     LagrangePolynomial check;
     check.build(4, -1, 2, f);
-    if (!check.valid()) return makeUndefined(vkReal);
+    if (!check.valid()) return makeUndefined(ValueKind::Real);
     std::array<Extended, 5> s{}; // f(j) - f(0) for j = -2..2
     Extended c0 = 0;
     for (int j = -2; j <= 2; ++j) {
         const Value v = f(j);
-        if (!isDefinedReal(v)) return makeUndefined(vkReal);
+        if (!isDefinedReal(v)) return makeUndefined(ValueKind::Real);
         s[static_cast<std::size_t>(j + 2)] = v.x;
     }
     c0 = s[2];
@@ -98,7 +98,7 @@ Value Evaluator::solution(const Value& nValue, std::string_view bodyCode, const 
     if (a4 == 0) a3 = dropSmall(a3, kSolverZero);
     if (a4 == 0 && a3 == 0) a2 = dropSmall(a2, kSolverZero);
     const Value root = polynomialRoot({a4, a3, a2, a1, c0}, n, false);
-    return root.valid && root.kind == vkReal ? root : makeUndefined(vkReal);
+    return root.valid && root.kind == ValueKind::Real ? root : makeUndefined(ValueKind::Real);
 }
 
 namespace {
@@ -110,19 +110,19 @@ struct Samples {
 } // namespace
 
 Value Evaluator::derivative(const CompiledExpression& f, int order, const Arguments& args) {
-    if (!isDefinedReal(args.x) || (order != 1 && order != 2)) return makeUndefined(vkReal);
+    if (!isDefinedReal(args.x) || (order != 1 && order != 2)) return makeUndefined(ValueKind::Real);
     const Extended h = order == 1 ? 1.0L / 256 : 1.0L / 16;
     const Evaluation evaluation(*this);
-    if (!enter(&f)) return makeUndefined(vkReal);
+    if (!enter(&f)) return makeUndefined(ValueKind::Real);
     Samples s;
     for (int k = -3; k <= 3; ++k)
         s.v[static_cast<std::size_t>(k + 3)] =
             evaluate(f, makeReal(args.x.x + k * h), args.y, args.z, args.w);
     leave();
-    const std::uint8_t kind = s.at(0).kind;
+    const ValueKind kind = s.at(0).kind;
     for (const Value& v : s.v)
-        if (!v.valid || v.kind != kind || (kind != vkReal && kind != vkPair))
-            return makeUndefined(vkReal);
+        if (!v.valid || v.kind != kind || (kind != ValueKind::Real && kind != ValueKind::Pair))
+            return makeUndefined(ValueKind::Real);
     auto component = [&](Extended Value::*part) {
         auto d = [&](int k) { return s.at(k).*part - s.at(-k).*part; };
         if (order == 1) return (45 * d(1) - 9 * d(2) + d(3)) / (60 * h);
@@ -130,20 +130,21 @@ Value Evaluator::derivative(const CompiledExpression& f, int order, const Argume
         return (1.5L * e(1) - 0.15L * e(2) + e(3) / 90) / (h * h);
     };
     return checkRange(
-        Value{kind, component(&Value::x), kind == vkPair ? component(&Value::y) : 0, 1});
+        Value{kind, component(&Value::x), kind == ValueKind::Pair ? component(&Value::y) : 0, 1});
 }
 
 Value Evaluator::antiderivative(const CompiledExpression& f, const Arguments& args) {
-    if (!args.x.valid || !args.y.valid || !args.z.valid || !args.w.valid || args.x.kind != vkReal)
-        return makeUndefined(vkReal);
+    if (!args.x.valid || !args.y.valid || !args.z.valid || !args.w.valid ||
+        args.x.kind != ValueKind::Real)
+        return makeUndefined(ValueKind::Real);
     const Extended x = args.x.x;
     const Extended a = std::fabs(x) > 1 ? 0 : 5;
     const Evaluation evaluation(*this);
-    if (!enter(&f)) return makeUndefined(vkReal);
+    if (!enter(&f)) return makeUndefined(ValueKind::Real);
     LagrangePolynomial p;
     p.build(8, a, x, [&](Extended t) { return evaluate(f, makeReal(t), args.y, args.z, args.w); });
     leave();
-    return stepsSpent_ ? makeUndefined(vkReal) : p.integral(x);
+    return stepsSpent_ ? makeUndefined(ValueKind::Real) : p.integral(x);
 }
 
 } // namespace tarlix

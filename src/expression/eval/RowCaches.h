@@ -4,6 +4,7 @@
 // The view owns them; the row evaluator only reads and fills them.
 
 #include "base/Store.h"
+#include "expression/FigureKind.h"
 #include "expression/Value.h"
 
 #include <cstdint>
@@ -50,7 +51,7 @@ struct FunctionSamples {
 
 // Where a figure was evaluated to, with the attributes its drawing and afterimages need.
 struct FigurePosition {
-    std::uint8_t kind = 0; // 0: not drawable
+    FigureKind kind = FigureKind::Empty; // Empty: not drawable
     Extended x = 0;
     Extended y = 0;
     Extended r = 0;

@@ -16,30 +16,30 @@ namespace tarlix {
 bool codeReadsArguments(std::string_view code) {
     for (char ch : code) {
         const int t = ch & 0xFF;
-        if (t == tkX || t == tkY || t == tkZ || t == tkW || t == tkPointX || t == tkPointY ||
-            isFunctionRef(t))
+        if (t == Token::X || t == Token::Y || t == Token::Z || t == Token::W ||
+            t == Token::PointX || t == Token::PointY || isFunctionRef(t))
             return true;
     }
     return false;
 }
 
 bool sinAndCosOfOneArgument(std::string_view code) {
-    if (code.find(tokenChar(tkSin)) == std::string_view::npos ||
-        code.find(tokenChar(tkCos)) == std::string_view::npos)
+    if (code.find(tokenChar(Token::Sin)) == std::string_view::npos ||
+        code.find(tokenChar(Token::Cos)) == std::string_view::npos)
         return false;
     // Where the operand ending at each token begins, for the tokens whose operands are known.
     std::vector<std::size_t> starts;
     std::vector<std::string_view> sines, cosines;
     for (std::size_t pc = 0; pc < code.size(); ++pc) {
         const int t = code[pc] & 0xFF;
-        if (isConstant(t) || t == tkX || t == tkY || t == tkZ || t == tkW || t == tkPi ||
-            t == tkE || t == tkI || t == tkPointX || t == tkPointY || isParameter(t) ||
-            isFunctionRef(t) || isFigure(t)) {
+        if (isConstant(t) || t == Token::X || t == Token::Y || t == Token::Z || t == Token::W ||
+            t == Token::Pi || t == Token::E || t == Token::I || t == Token::PointX ||
+            t == Token::PointY || isParameter(t) || isFunctionRef(t) || isFigure(t)) {
             starts.push_back(pc);
         } else if ((isPostfix(t) || isOneArg(t)) && !starts.empty()) {
             const std::string_view argument = code.substr(starts.back(), pc - starts.back());
-            if (t == tkSin) sines.push_back(argument);
-            if (t == tkCos) cosines.push_back(argument);
+            if (t == Token::Sin) sines.push_back(argument);
+            if (t == Token::Cos) cosines.push_back(argument);
         } else if ((isBinary(t) || isTwoArg(t)) && starts.size() >= 2) {
             starts.pop_back();
         } else {
@@ -85,11 +85,11 @@ void RowEvaluator::rowValues(const CompiledExpression& record, std::span<Value> 
     if (request_.varying.size() < n_) request_.varyingParameter = 0;
     if (request_.varyingParameter != 0) varyingRow_ = RowView::of(request_.varying.data(), n_);
     if (record.code.empty()) {
-        std::fill(out.begin(), out.end(), makeUndefined(vkReal));
+        std::fill(out.begin(), out.end(), makeUndefined(ValueKind::Real));
         return;
     }
     if (request_.varyingParameter == 0 && !codeReadsArguments(record.code)) {
-        const Value x = n_ > 0 ? request.xs[0] : makeUndefined(vkReal);
+        const Value x = n_ > 0 ? request.xs[0] : makeUndefined(ValueKind::Real);
         std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n_),
                   scalar_.evaluate(record, x));
         return;
@@ -100,7 +100,8 @@ void RowEvaluator::rowValues(const CompiledExpression& record, std::span<Value> 
                           RowView::same(makeReal(0)), RowView::same(makeReal(0))};
     std::vector<RowView> stack;
     if (runTokens(codeOf(record), args, stack)) {
-        const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
+        const RowView top =
+            stack.empty() ? RowView::same(makeUndefined(ValueKind::Real)) : stack.back();
         for (std::size_t i = 0; i < n_; ++i) out[i] = snapQuick(top.get(i));
         return;
     }
@@ -126,7 +127,8 @@ bool RowEvaluator::sumRow(const CompiledExpression& record, std::span<Value> out
 bool RowEvaluator::runRow(const CodeView& code, const Arguments4& args, Row& out) {
     std::vector<RowView> stack;
     if (!runTokens(code, args, stack)) return false;
-    const RowView top = stack.empty() ? RowView::same(makeUndefined(vkReal)) : stack.back();
+    const RowView top =
+        stack.empty() ? RowView::same(makeUndefined(ValueKind::Real)) : stack.back();
     for (std::size_t i = 0; i < n_; ++i) out.set(i, snapQuick(top.get(i)));
     return true;
 }
@@ -180,7 +182,8 @@ bool RowEvaluator::trigonometryRow(Builtin id, const RowView& a, std::vector<Row
 bool RowEvaluator::dependsOnVarying(const CompiledExpression& record) const {
     if (request_.varyingParameter == 0) return false;
     const EvalEnv& env = scalar_.env();
-    return dependsOn(tkParamA + request_.varyingParameter - 1, record, env.document, env.settings);
+    return dependsOn(Token::ParamA + request_.varyingParameter - 1, record, env.document,
+                     env.settings);
 }
 
 } // namespace tarlix

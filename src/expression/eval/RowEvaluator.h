@@ -69,7 +69,7 @@ private:
                 std::span<const RowView> operands, const Arguments4& args, Row& out);
     RowView functionReference(int n, const Arguments4& args);
     RowView figureReference(const RowView& nView, const RowView& kView);
-    RowView figureFromCaches(int n, int k);
+    RowView figureFromCaches(int n, FigurePart part);
     RowView userFunction(int number, std::span<const RowView> operands);
     bool dependsOnVarying(const CompiledExpression& record) const;
     Arguments columnArguments(const Arguments4& args, std::size_t i) const;

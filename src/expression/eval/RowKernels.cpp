@@ -43,7 +43,8 @@ void binaryKernel(const RowView& a, const RowView& b, Row& out, std::size_t n, F
     for (; i < n; ++i) {
         Extended r;
         if (a.definedReal(i) && b.definedReal(i) && fast(a.real(i), b.real(i), r))
-            out.set(i, Value{vkReal, r, 0, static_cast<std::uint8_t>(componentInRange(r))});
+            out.set(i,
+                    Value{ValueKind::Real, r, 0, static_cast<std::uint8_t>(componentInRange(r))});
         else
             out.set(i, slow(a.get(i), b.get(i)));
     }
@@ -73,10 +74,10 @@ void sinCosRow(const RowView& a, Row& sinOut, Row& cosOut, std::size_t n,
         if (a.definedReal(i)) {
             Extended sine, cosine;
             sinCosRadians(angleToRadians(a.real(i), s), sine, cosine);
-            sinOut.set(i,
-                       Value{vkReal, sine, 0, static_cast<std::uint8_t>(componentInRange(sine))});
-            cosOut.set(
-                i, Value{vkReal, cosine, 0, static_cast<std::uint8_t>(componentInRange(cosine))});
+            sinOut.set(i, Value{ValueKind::Real, sine, 0,
+                                static_cast<std::uint8_t>(componentInRange(sine))});
+            cosOut.set(i, Value{ValueKind::Real, cosine, 0,
+                                static_cast<std::uint8_t>(componentInRange(cosine))});
         } else {
             sinOut.set(i, applyUnary(Builtin::Sin, a.get(i), c));
             cosOut.set(i, applyUnary(Builtin::Cos, a.get(i), c));
@@ -159,7 +160,7 @@ void pairKernel(const RowView& a, const RowView& b, Row& out, std::size_t n) {
     out.allReal = false;
     for (std::size_t i = 0; i < n; ++i) {
         const bool defined = a.valid[i * a.flagStride] && b.valid[i * b.flagStride];
-        out.kind[i] = vkPair;
+        out.kind[i] = ValueKind::Pair;
         out.valid[i] = defined;
         // Copied as bytes: the values are only moved, and the FPU moves extended values slowly.
         if (defined) {
@@ -183,7 +184,7 @@ void applyBinaryRow(Builtin id, const RowView& a, const RowView& b, Row& out, st
     // A leading sign: the signed zero takes the kind of the other operand, so next to a real
     // it is the real 0 (the other kinds keep the original operand on the slow path).
     if ((id == Builtin::Add || id == Builtin::Subtract) && a.isConstant() &&
-        a.get(0).kind == vkSignedZero && a.get(0).valid) {
+        a.get(0).kind == ValueKind::SignedZero && a.get(0).valid) {
         const Value sign = a.get(0);
         const RowView zero = RowView::same(makeReal(0));
         auto slowSigned = [&](const Value&, const Value& q) { return applyBinary(id, sign, q, c); };

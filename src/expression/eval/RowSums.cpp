@@ -27,7 +27,7 @@ struct Node {
 };
 
 bool plainReal(const Value& v) {
-    return v.valid && v.kind == vkReal && v.y == 0;
+    return v.valid && v.kind == ValueKind::Real && v.y == 0;
 }
 
 // The tree of a code made of constants, x and the operators of a sum of terms; nothing for
@@ -66,14 +66,14 @@ private:
 
     bool token(int t) {
         if (isConstant(t)) return constant((*code_.consts)[static_cast<std::size_t>(t)]);
-        if (t == tkX) return push(Node{Node::Kind::X});
-        if (t == tkPi) return constant(makeReal(kPi));
-        if (t == tkE) return constant(makeReal(std::exp(1.0L)));
+        if (t == Token::X) return push(Node{Node::Kind::X});
+        if (t == Token::Pi) return constant(makeReal(kPi));
+        if (t == Token::E) return constant(makeReal(std::exp(1.0L)));
         if (isParameter(t))
             return constant(makeReal(scalar_.env().parameters.value(parameterIndex(t))));
         // The stack machine reads y from parameter slot 0: a constant for the whole row.
-        if (t == tkY) return constant(makeReal(scalar_.env().parameters.value(0)));
-        if (t == tkPointFn) return false;
+        if (t == Token::Y) return constant(makeReal(scalar_.env().parameters.value(0)));
+        if (t == Token::PointFn) return false;
         const auto id = builtinOfToken(t);
         if (!id) return false;
         if (isPostfix(t) || isOneArg(t)) return unary(*id);
@@ -194,7 +194,7 @@ struct BlockScan {
 inline void scanColumn(const Value& v, BlockScan& scan) {
     const ExtendedBits bits = bitsOf(v.x);
     const unsigned e = bits.exponent;
-    scan.plain &= v.valid != 0 && v.kind == vkReal;
+    scan.plain &= v.valid != 0 && v.kind == ValueKind::Real;
     scan.plain &= e != 0 || bits.mantissa == 0; // too small for the range bounds
     scan.low = std::min(scan.low, e == 0 ? 0x7FFFu : e);
     scan.high = std::max(scan.high, e);

@@ -14,7 +14,7 @@ namespace tarlix {
 
 namespace {
 RowView popView(std::vector<RowView>& stack) {
-    if (stack.empty()) return RowView::same(makeUndefined(vkReal));
+    if (stack.empty()) return RowView::same(makeUndefined(ValueKind::Real));
     const RowView v = stack.back();
     stack.pop_back();
     return v;
@@ -41,12 +41,15 @@ bool RowEvaluator::runToken(const CodeView& code, std::size_t& pc, const Argumen
     const int t = code.code[pc] & 0xFF;
     if (isConstant(t)) {
         stack.push_back(RowView::same((*code.consts)[static_cast<std::size_t>(t)]));
-    } else if (t == tkX || t == tkY || t == tkZ || t == tkW) {
-        stack.push_back(t == tkX ? args.x : t == tkY ? args.y : t == tkZ ? args.z : args.w);
+    } else if (t == Token::X || t == Token::Y || t == Token::Z || t == Token::W) {
+        stack.push_back(t == Token::X   ? args.x
+                        : t == Token::Y ? args.y
+                        : t == Token::Z ? args.z
+                                        : args.w);
     } else if (isNamedConstant(t)) {
         stack.push_back(RowView::same(namedConstant(t)));
-    } else if (t == tkPointX || t == tkPointY) {
-        stack.push_back(t == tkPointX ? pointRow(args.x, args.y) : pointRow(args.z, args.w));
+    } else if (t == Token::PointX || t == Token::PointY) {
+        stack.push_back(t == Token::PointX ? pointRow(args.x, args.y) : pointRow(args.z, args.w));
     } else if (isParameter(t)) {
         stack.push_back(parameterRow(parameterIndex(t)));
     } else if (isFunctionRef(t)) {
@@ -95,7 +98,7 @@ bool RowEvaluator::multiArgument(int t, std::vector<RowView>& stack) {
     ValueArray values(operands.size());
     for (std::size_t i = 0; i < n_; ++i) {
         for (std::size_t j = 0; j < operands.size(); ++j) values[j] = operands[j].get(i);
-        out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(vkReal));
+        out.set(i, id ? applyMulti(*id, values, context) : makeUndefined(ValueKind::Real));
     }
     stack.push_back(RowView::of(out));
     return true;
@@ -105,7 +108,7 @@ void RowEvaluator::aggregate(const CodeView& code, std::size_t& pc, const Argume
                              std::vector<RowView>& stack) {
     const int t = code.code[pc] & 0xFF;
     const std::size_t end = matchingSend(code.code, pc + 1);
-    const std::size_t count = t == tkCof || t == tkSol ? 1 : 3;
+    const std::size_t count = t == Token::Cof || t == Token::Sol ? 1 : 3;
     const std::vector<RowView> operands = popViews(stack, count);
     Row& out = newRow();
     island(code, pc, std::min(end + 1, code.code.size()), operands, args, out);
@@ -134,7 +137,7 @@ void RowEvaluator::unary(int t, std::vector<RowView>& stack) {
 void RowEvaluator::binary(int t, std::vector<RowView>& stack) {
     const RowView b = popView(stack);
     const RowView a = popView(stack);
-    if (t == tkPointFn) {
+    if (t == Token::PointFn) {
         stack.push_back(figureReference(a, b));
         return;
     }
@@ -142,14 +145,14 @@ void RowEvaluator::binary(int t, std::vector<RowView>& stack) {
     const FunctionContext context = scalar_.functions();
     if (a.isConstant() && b.isConstant()) {
         stack.push_back(RowView::same(id ? applyBinary(*id, a.get(0), b.get(0), context)
-                                         : makeUndefined(vkReal)));
+                                         : makeUndefined(ValueKind::Real)));
         return;
     }
     Row& out = newRow();
     if (id)
         applyBinaryRow(*id, a, b, out, n_, context);
     else
-        for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
+        for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(ValueKind::Real));
     stack.push_back(RowView::of(out));
 }
 
@@ -167,8 +170,9 @@ void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t e
     // "cof" samples its body at x of its own and reads no other argument, so its value depends
     // on its operand alone, unless a parameter varies along the row or the body draws random
     // numbers: a column whose operand repeats the one before takes that column's value.
-    const bool operandOnly = (code.code[begin] & 0xFF) == tkCof && request_.varyingParameter == 0 &&
-                             part.code.find(tokenChar(tkRnd)) == std::string_view::npos;
+    const bool operandOnly = (code.code[begin] & 0xFF) == Token::Cof &&
+                             request_.varyingParameter == 0 &&
+                             part.code.find(tokenChar(Token::Rnd)) == std::string_view::npos;
     std::vector<Value> values(operands.size());
     for (std::size_t i = 0; i < n_; ++i) {
         if (operandOnly && i > 0 && sameValue(operands[0].get(i), operands[0].get(i - 1))) {
@@ -186,7 +190,7 @@ void RowEvaluator::island(const CodeView& code, std::size_t begin, std::size_t e
 
 RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
     const CompiledExpression* f = scalar_.env().document.explicitFunction(n);
-    if (!f || f->code.empty()) return RowView::same(makeUndefined(vkReal));
+    if (!f || f->code.empty()) return RowView::same(makeUndefined(ValueKind::Real));
     const int first = request_.firstColumn;
     const int last = first + static_cast<int>(n_) - 1;
     const bool cached = caches_.functionRows && caches_.xSamples && !request_.recompute &&
@@ -207,7 +211,7 @@ RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
                     scalarColumns(codeOf(*f), sampleArgs, out);
                 scalar_.leave();
             } else {
-                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(vkReal));
+                for (std::size_t i = 0; i < n_; ++i) out.set(i, makeUndefined(ValueKind::Real));
             }
             for (std::size_t i = 0; i < n_; ++i)
                 samples.samples[first + static_cast<int>(i)] = out.get(i);
@@ -217,7 +221,7 @@ RowView RowEvaluator::functionReference(int n, const Arguments4& args) {
             out.set(i, samples.samples[first + static_cast<int>(i)]);
         return RowView::of(out);
     }
-    if (!scalar_.enter(f)) return RowView::same(makeUndefined(vkReal));
+    if (!scalar_.enter(f)) return RowView::same(makeUndefined(ValueKind::Real));
     const Arguments4 refArgs{args.x, y, zero, zero};
     if (!runRow(codeOf(*f), refArgs, out)) scalarColumns(codeOf(*f), refArgs, out);
     scalar_.leave();
@@ -245,11 +249,11 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
     const bool small = std::fabs(a.x) < 1e9L && std::fabs(b.x) < 1e9L;
     const int n = small ? static_cast<int>(roundHalfEven(a.x)) : 0;
     const int k = small ? static_cast<int>(roundHalfEven(b.x)) : 0;
-    const bool component = k >= fpX && k <= fpRadius;
-    const CompiledExpression* part =
-        scalar_.env().document.figure(n, component ? static_cast<FigurePart>(k) : fpWhole);
+    const FigurePart which = figurePartOf(k);
+    const bool component = which != FigurePart::Whole;
+    const CompiledExpression* part = scalar_.env().document.figure(n, which);
     if (part && !part->code.empty() && dependsOnVarying(*part)) {
-        const std::uint8_t undefinedKind = component ? vkReal : vkPair;
+        const ValueKind undefinedKind = component ? ValueKind::Real : ValueKind::Pair;
         if (!scalar_.enter(part)) return RowView::same(makeUndefined(undefinedKind));
         const RowView x = RowView::same(makeUndefined(undefinedKind));
         const RowView y = RowView::same(makeReal(scalar_.env().parameters.value(0)));
@@ -262,35 +266,35 @@ RowView RowEvaluator::figureReference(const RowView& nView, const RowView& kView
             for (std::size_t i = 0; i < n_; ++i) {
                 Value v = out.get(i);
                 if (scalar_.env().settings.complexMode) v = toPair(v);
-                out.set(i, v.valid ? v : makeUndefined(vkPair));
+                out.set(i, v.valid ? v : makeUndefined(ValueKind::Pair));
             }
         }
         return RowView::of(out);
     }
-    if (caches_.positions) return figureFromCaches(n, component ? k : 0);
+    if (caches_.positions) return figureFromCaches(n, which);
     return RowView::same(scalar_.figureValue(a.x, b.x));
 }
 
 // The figure's position as the renderer last evaluated it: the point for k = 0, or its x, y
 // or radius, where the figure's kind has them.
-RowView RowEvaluator::figureFromCaches(int n, int k) {
-    const std::uint8_t undefinedKind = k == 0 ? vkPair : vkReal;
+RowView RowEvaluator::figureFromCaches(int n, FigurePart part) {
+    const ValueKind undefinedKind = part == FigurePart::Whole ? ValueKind::Pair : ValueKind::Real;
     if (n < 1 || n > figureCount) return RowView::same(makeUndefined(undefinedKind));
     const FigurePosition& p = (*caches_.positions)[n];
-    const int kind = p.kind;
-    const bool point = kind == 1 || kind == 2;
-    switch (k) {
-    case 0:
+    const FigureKind kind = p.kind;
+    const bool point = isPointKind(kind);
+    switch (part) {
+    case FigurePart::Whole:
         if (point) return RowView::same(makePair(p.x, p.y));
         break;
-    case fpX:
-        if (point || kind == 4) return RowView::same(makeReal(p.x));
+    case FigurePart::X:
+        if (point || kind == FigureKind::VerticalLine) return RowView::same(makeReal(p.x));
         break;
-    case fpY:
-        if (point || kind == 3) return RowView::same(makeReal(p.y));
+    case FigurePart::Y:
+        if (point || kind == FigureKind::HorizontalLine) return RowView::same(makeReal(p.y));
         break;
-    case fpRadius:
-        if (kind >= 2 && kind <= 4) return RowView::same(makeReal(p.r));
+    case FigurePart::Radius:
+        if (hasRadius(kind)) return RowView::same(makeReal(p.r));
         break;
     default:
         break;
@@ -303,10 +307,11 @@ RowView RowEvaluator::userFunction(int number, std::span<const RowView> operands
     const RowView& order = operands[0];
     bool plain = f && !f->code.empty() && order.isConstant() && wholeIndex(order.get(0), -1) == 0;
     for (std::size_t i = 0; plain && i < n_; ++i)
-        plain = operands[1].get(i).kind != vkPair && operands[3].get(i).kind != vkPair;
+        plain = operands[1].get(i).kind != ValueKind::Pair &&
+                operands[3].get(i).kind != ValueKind::Pair;
     Row& out = newRow();
     if (plain) {
-        if (!scalar_.enter(f)) return RowView::same(makeUndefined(vkReal));
+        if (!scalar_.enter(f)) return RowView::same(makeUndefined(ValueKind::Real));
         const Arguments4 callArgs{operands[1], operands[2], operands[3], operands[4]};
         if (!runRow(codeOf(*f), callArgs, out)) scalarColumns(codeOf(*f), callArgs, out);
         scalar_.leave();

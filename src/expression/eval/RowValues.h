@@ -17,7 +17,7 @@ namespace tarlix {
 struct Row {
     std::vector<Extended> x;
     std::vector<Extended> y;
-    std::vector<std::uint8_t> kind;
+    std::vector<ValueKind> kind;
     std::vector<std::uint8_t> valid;
     bool allReal = false; // every column a real with y = 0; kind and y are not kept then
 
@@ -30,14 +30,14 @@ struct Row {
     }
     std::size_t size() const { return x.size(); }
     Value get(std::size_t i) const {
-        if (allReal) return Value{vkReal, x[i], 0, valid[i]};
+        if (allReal) return Value{ValueKind::Real, x[i], 0, valid[i]};
         return Value{kind[i], x[i], y[i], valid[i]};
     }
     // Keeps every column; columns before `from` were written in the reals-only form.
     void keepAll(std::size_t from) {
         if (!allReal) return;
         for (std::size_t j = 0; j < from; ++j) {
-            kind[j] = vkReal;
+            kind[j] = ValueKind::Real;
             y[j] = 0;
         }
         allReal = false;
@@ -45,7 +45,7 @@ struct Row {
     // Columns are written in order; a value that is not a plain real ends the reals-only form.
     void set(std::size_t i, const Value& v) {
         if (allReal) {
-            if (v.kind == vkReal && v.y == 0) {
+            if (v.kind == ValueKind::Real && v.y == 0) {
                 x[i] = v.x;
                 valid[i] = v.valid;
                 return;
@@ -63,7 +63,7 @@ struct Row {
 struct RowView {
     const Extended* x = nullptr;
     const Extended* y = nullptr;
-    const std::uint8_t* kind = nullptr;
+    const ValueKind* kind = nullptr;
     const std::uint8_t* valid = nullptr;
     std::size_t stride = 1;     // in values, for x and y
     std::size_t flagStride = 1; // in bytes, for kind and valid
@@ -104,7 +104,8 @@ struct RowView {
         v.stride = sizeof(Value) / sizeof(Extended);
         v.flagStride = sizeof(Value);
         v.allReal = true;
-        for (std::size_t i = 0; i < n && v.allReal; ++i) v.allReal = values[i].kind == vkReal;
+        for (std::size_t i = 0; i < n && v.allReal; ++i)
+            v.allReal = values[i].kind == ValueKind::Real;
         return v;
     }
     static RowView same(const Value& value) {
@@ -112,7 +113,7 @@ struct RowView {
         v.constant = value;
         v.stride = 0;
         v.flagStride = 0;
-        v.allReal = value.kind == vkReal && value.y == 0;
+        v.allReal = value.kind == ValueKind::Real && value.y == 0;
         v.bind();
         return v;
     }
@@ -120,12 +121,12 @@ struct RowView {
     Value get(std::size_t i) const {
         const std::size_t k = i * stride;
         const std::size_t f = i * flagStride;
-        if (allReal) return Value{vkReal, x[k], 0, valid[f]};
+        if (allReal) return Value{ValueKind::Real, x[k], 0, valid[f]};
         return Value{kind[f], x[k], y[k], valid[f]};
     }
     bool definedReal(std::size_t i) const {
         const std::size_t f = i * flagStride;
-        return valid[f] && (allReal || kind[f] == vkReal);
+        return valid[f] && (allReal || kind[f] == ValueKind::Real);
     }
     Extended real(std::size_t i) const { return x[i * stride]; }
 
@@ -160,17 +161,17 @@ inline bool farFromWhole(Extended c) {
 // The integer snapping of final results, with a quick test for values far from whole numbers.
 inline Value snapQuick(const Value& v) {
     if (!v.valid) return v;
-    if (farFromWhole(v.x) && (v.kind != vkPair || farFromWhole(v.y))) return v;
+    if (farFromWhole(v.x) && (v.kind != ValueKind::Pair || farFromWhole(v.y))) return v;
     return snap(v);
 }
 
 // out = snapQuick of the defined real r, written field by field (y as plain zero bytes).
 inline void putSnappedReal(Value& out, Extended r) {
     if (!farFromWhole(r)) {
-        out = snap(Value{vkReal, r, 0, 1});
+        out = snap(Value{ValueKind::Real, r, 0, 1});
         return;
     }
-    out.kind = vkReal;
+    out.kind = ValueKind::Real;
     out.x = r;
     std::memset(static_cast<void*>(&out.y), 0, sizeof out.y);
     out.valid = 1;

@@ -12,7 +12,7 @@ struct TokenTable {
     TokenTable() {
         const EngineSettings plain;
         for (int t = kFirstNamedToken; t <= kLastNamedToken; ++t) {
-            if (t == tkPointFn) continue;
+            if (t == Token::PointFn) continue;
             BuiltinArity arity;
             if (isBinary(t) || isTwoArg(t))
                 arity = BuiltinArity::Binary;

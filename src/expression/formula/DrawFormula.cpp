@@ -44,7 +44,7 @@ PreparedFormula prepareFormula(const std::string& tokens, const EngineSettings& 
     PreparedFormula out;
     out.plainTail = plainText({});
     std::string t = tokens;
-    const auto marker = t.find(tokenChar(tkUnrecognised));
+    const auto marker = t.find(tokenChar(Token::Unrecognised));
     if (marker != std::string::npos) {
         out.plainTail = plainText(t.substr(marker + 1));
         t.erase(marker);

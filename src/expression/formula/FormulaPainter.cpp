@@ -163,10 +163,10 @@ void FormulaPainter::flush() {
 }
 
 FormulaBox FormulaPainter::text(const FormulaNode& n, int size, int x, int baseline, bool draw) {
-    FontSpec f{kTimes, size, 0};
+    FontSpec f{kTimes, size, FontStyle::Plain};
     switch (n.face) {
     case FormulaFace::Name:
-        f.style = fsBold | fsItalic;
+        f.style = FontStyle::Bold | FontStyle::Italic;
         break;
     case FormulaFace::Upright:
     case FormulaFace::Plain:
@@ -176,14 +176,14 @@ FormulaBox FormulaPainter::text(const FormulaNode& n, int size, int x, int basel
         break;
     case FormulaFace::SymbolItalic:
         f.name = kSymbol;
-        f.style = fsItalic;
+        f.style = FontStyle::Italic;
         break;
     case FormulaFace::BigSymbol:
         f.name = kSymbol;
         f.size = scaled(size, kBigSign);
         break;
     }
-    if (bold_ && f.name == std::string_view(kTimes)) f.style |= fsBold;
+    if (bold_ && f.name == std::string_view(kTimes)) f.style |= FontStyle::Bold;
     const Size extent = extentIn(f, n.text);
     const int gap = n.kind == FormulaKind::Operator ? 3 * spacingUnit(size) : 0;
     FormulaBox box{extent.width + 2 * gap, ascentOf(extent.height), 0};
@@ -278,7 +278,8 @@ FormulaBox FormulaPainter::radical(const FormulaNode& n, int size, int x, int ba
         textAt(grown, x, signTop, sign, s.width);
         line(start - unit, barY, start + c.width + unit, barY, size);
         if (n.cubeRoot) {
-            textAt({kTimes, scaled(size, kCubeIndexScale), 0}, x, signTop + s.height / 6, "3", 0);
+            textAt({kTimes, scaled(size, kCubeIndexScale), FontStyle::Plain}, x,
+                   signTop + s.height / 6, "3", 0);
         }
         row(n.children, size, start, baseline, true);
     }
@@ -309,8 +310,8 @@ FormulaBox FormulaPainter::overbar(const FormulaNode& n, int size, int x, int ba
 FontSpec FormulaPainter::grownFont(const char* name, const std::string& sign, int pixelHeight) {
     // The sign's height at a known size gives the size of the grown height.
     constexpr int kReference = 20;
-    const int reference = std::max(1, extentIn({name, kReference, 0}, sign).height);
-    return {name, std::max(kSmallestSize, pixelHeight * kReference / reference), 0};
+    const int reference = std::max(1, extentIn({name, kReference, FontStyle::Plain}, sign).height);
+    return {name, std::max(kSmallestSize, pixelHeight * kReference / reference), FontStyle::Plain};
 }
 
 // A line as thick as the size asks, drawn as rows of one-pixel lines: thin lines keep the pen

@@ -23,7 +23,7 @@ struct FormulaBox {
 // (the data panel's rows) keeps one, so that texts measured once are not measured again.
 class FormulaMetrics {
 public:
-    using Key = std::tuple<std::string, int, unsigned, std::string>;
+    using Key = std::tuple<std::string, int, FontStyle, std::string>;
     const Size* find(const Key& key) const {
         const auto found = extents_.find(key);
         return found == extents_.end() ? nullptr : &found->second;
@@ -41,7 +41,7 @@ private:
 struct FontSpec {
     const char* name;
     int size;
-    unsigned style;
+    FontStyle style;
 };
 
 class FormulaPainter {
@@ -86,7 +86,7 @@ private:
     bool bold_;
     std::unordered_map<const FormulaNode*, std::pair<int, FormulaBox>> measured_;
     struct PendingText {
-        FontSpec font{"", 0, 0};
+        FontSpec font{"", 0, FontStyle::Plain};
         int x = 0;
         int y = 0;
         std::string text;

@@ -19,8 +19,8 @@ std::vector<Item> parseItems(const std::string& t, std::size_t& i, bool inGroup)
     std::vector<Item> out;
     while (i < t.size()) {
         const int c = code(t[i++]);
-        if (c == tkClose && inGroup) return out;
-        if (c == tkOpen) {
+        if (c == Token::Close && inGroup) return out;
+        if (c == Token::Open) {
             Item g;
             g.inner = parseItems(t, i, true); // a missing ")" closes at the end
             out.push_back(std::move(g));
@@ -81,17 +81,17 @@ public:
         for (std::size_t i = 0; i < items.size(); ++i) {
             const Item& it = items[i];
             const bool signIsUnary = partStart;
-            partStart = !it.isGroup() && it.token == tkComma;
+            partStart = !it.isGroup() && it.token == Token::Comma;
             if (it.isGroup()) {
                 out.push_back(group(it));
                 continue;
             }
             const int t = it.token;
-            if (t == tkPower) {
+            if (t == Token::Power) {
                 i = superscript(items, i, out);
-            } else if (t == tkDivide) {
+            } else if (t == Token::Divide) {
                 i = fraction(items, i, out);
-            } else if (t == tkCPS || t == tkSZERO) {
+            } else if (t == Token::Cps || t == Token::SZero) {
                 continue; // a pair shows as its bracketed coordinates
             } else if (isFunction(t) || isAggregate(t)) {
                 i = application(items, i, out);
@@ -130,7 +130,8 @@ private:
         std::vector<FormulaNode> exponent;
         std::size_t next = i + 1;
         // A signed exponent the compiler left unbracketed («x^-2»).
-        if (next < items.size() && (items[next].token == tkMinus || items[next].token == tkPlus)) {
+        if (next < items.size() &&
+            (items[next].token == Token::Minus || items[next].token == Token::Plus)) {
             exponent.push_back(signNode(items[next].token));
             ++next;
         }
@@ -175,8 +176,8 @@ private:
         const int f = items[i].token;
         std::size_t next = i + 1;
         const bool hasGroup = next < items.size() && items[next].isGroup();
-        if (hasGroup && (f == tkSqrt || f == tkCbrt || f == tkConj || f == tkAbs || f == tkVEC ||
-                         f == tkNORM)) {
+        if (hasGroup && (f == Token::Sqrt || f == Token::Cbrt || f == Token::Conj ||
+                         f == Token::Abs || f == Token::Vec || f == Token::Norm)) {
             out.push_back(markedGroup(f, items[next]));
             return next;
         }
@@ -188,7 +189,7 @@ private:
         parts.push_back(functionName(f));
         if (isUserFunction(f) && next < items.size() && isPrime(items[next].token))
             parts.push_back(textNode(name(items[next++].token), FormulaFace::Upright, true));
-        if (next < items.size() && items[next].token == tkPower)
+        if (next < items.size() && items[next].token == Token::Power)
             next = superscript(items, next, parts) + 1;
         if (next < items.size() && items[next].isGroup()) {
             parts.push_back(argument(f, items[next]));
@@ -204,7 +205,7 @@ private:
     FormulaNode argument(int f, const Item& g) {
         std::vector<FormulaNode> content = row(g.inner);
         if (content.size() == 1) content = unwrapped(std::move(content.front()));
-        const bool bare = isOneArg(f) && f != tkNegate && content.size() == 1 &&
+        const bool bare = isOneArg(f) && f != Token::Negate && content.size() == 1 &&
                           content.front().kind == FormulaKind::Text &&
                           content.front().face != FormulaFace::Plain;
         if (bare) {
@@ -221,32 +222,32 @@ private:
     FormulaNode markedGroup(int f, const Item& g) {
         std::vector<FormulaNode> content;
         for (auto& n : row(g.inner))
-            if (!(n.kind == FormulaKind::Text && n.text == name(tkComma) + " "))
+            if (!(n.kind == FormulaKind::Text && n.text == name(Token::Comma) + " "))
                 content.push_back(std::move(n));
-        if (f == tkSqrt || f == tkCbrt) {
+        if (f == Token::Sqrt || f == Token::Cbrt) {
             FormulaNode r = nodeOf(FormulaKind::Radical, {});
             r.children = unwrapped(nodeOf(FormulaKind::Row, std::move(content)));
-            r.cubeRoot = f == tkCbrt;
+            r.cubeRoot = f == Token::Cbrt;
             return r;
         }
-        if (f == tkConj) return nodeOf(FormulaKind::Overbar, std::move(content));
-        if (f == tkVEC) return nodeOf(FormulaKind::Arrow, std::move(content));
+        if (f == Token::Conj) return nodeOf(FormulaKind::Overbar, std::move(content));
+        if (f == Token::Vec) return nodeOf(FormulaKind::Arrow, std::move(content));
         return nodeOf(FormulaKind::Bars, std::move(content)); // abs, NORM
     }
 
     FormulaNode functionName(int f) const {
         switch (f) {
-        case tkSum:
+        case Token::Sum:
             return textNode("\xE5", FormulaFace::BigSymbol);
-        case tkProduct:
+        case Token::Product:
             return textNode("P", FormulaFace::BigSymbol);
-        case tkIgr:
+        case Token::Igr:
             return textNode("\xF2", FormulaFace::BigSymbol);
-        case tkGamma:
+        case Token::Gamma:
             return textNode("G", FormulaFace::Symbol);
-        case tkBeta:
+        case Token::Beta:
             return textNode("B", FormulaFace::Symbol);
-        case tkNegate:
+        case Token::Negate:
             return textNode("-", FormulaFace::Symbol);
         default:
             break;
@@ -256,32 +257,32 @@ private:
     }
 
     FormulaNode signNode(int t) const {
-        return textNode(t == tkMinus ? "-" : "+",
-                        t == tkMinus ? FormulaFace::Symbol : FormulaFace::Upright);
+        return textNode(t == Token::Minus ? "-" : "+",
+                        t == Token::Minus ? FormulaFace::Symbol : FormulaFace::Upright);
     }
 
     // A sign that starts a part is unary and gets no gaps.
     FormulaNode binaryOperator(int t, bool unary) const {
-        if (unary && (t == tkMinus || t == tkPlus)) return signNode(t);
+        if (unary && (t == Token::Minus || t == Token::Plus)) return signNode(t);
         FormulaNode n = textNode(name(t), FormulaFace::Upright);
         n.kind = FormulaKind::Operator;
-        if (t == tkLessEqual) n.text = "\xA3";
-        if (t == tkGreaterEqual) n.text = "\xB3";
-        if (t == tkNotEqual) n.text = "\xB9";
-        if (isComparison(t) || t == tkMinus) n.face = FormulaFace::Symbol;
+        if (t == Token::LessEqual) n.text = "\xA3";
+        if (t == Token::GreaterEqual) n.text = "\xB3";
+        if (t == Token::NotEqual) n.text = "\xB9";
+        if (isComparison(t) || t == Token::Minus) n.face = FormulaFace::Symbol;
         return n;
     }
 
     FormulaNode token(int t) const {
         if (isConstant(t))
             return textNode(consts_[static_cast<std::size_t>(t)], FormulaFace::Upright);
-        if (t == tkComma) return textNode(name(t) + " ", FormulaFace::Upright);
-        if (t == tkPi) return textNode("p", FormulaFace::Symbol);
-        if (t == tkTheta) return textNode("q", FormulaFace::SymbolItalic);
+        if (t == Token::Comma) return textNode(name(t) + " ", FormulaFace::Upright);
+        if (t == Token::Pi) return textNode("p", FormulaFace::Symbol);
+        if (t == Token::Theta) return textNode("q", FormulaFace::SymbolItalic);
         if (isPostfix(t) || isPrime(t)) return textNode(name(t), FormulaFace::Upright, true);
         if (isVariable(t) || isPoint(t) || isReference(t))
             return textNode(name(t), FormulaFace::Name);
-        if (t == tkClose) return textNode(")", FormulaFace::Upright);
+        if (t == Token::Close) return textNode(")", FormulaFace::Upright);
         const std::string n = name(t);
         return textNode(n.empty() ? std::string(1, static_cast<char>(t)) : n, FormulaFace::Upright);
     }

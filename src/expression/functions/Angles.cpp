@@ -4,7 +4,7 @@
 
 namespace tarlix {
 
-Extended directionRadians(Extended X, Extended Y, int angleArea) {
+Extended directionRadians(Extended X, Extended Y, AngleArea angleArea) {
     Extended t;
     if (X == 0) {
         t = kPi / 2;
@@ -15,7 +15,7 @@ Extended directionRadians(Extended X, Extended Y, int angleArea) {
         if (t < 0) t += kPi;
     }
     // t now lies in [0, pi]; the lower half-plane is reached from the other side.
-    if (Y < 0) t += angleArea == 1 ? kPi : -kPi;
+    if (Y < 0) t += angleArea == AngleArea::ZeroToTwoPi ? kPi : -kPi;
     return t;
 }
 

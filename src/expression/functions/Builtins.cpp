@@ -65,7 +65,7 @@ constexpr std::array kTable{
 };
 
 Value rndOf(const Value& v, const FunctionContext& c) {
-    return c.random ? rndValue(v, *c.random) : makeUndefined(vkReal);
+    return c.random ? rndValue(v, *c.random) : makeUndefined(ValueKind::Real);
 }
 
 } // namespace
@@ -210,7 +210,7 @@ Value applyBinary(Builtin id, const Value& a, const Value& b, const FunctionCont
     case B::LogBase:
         return logBaseValue(a, b, s);
     default:
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     }
 }
 
@@ -266,7 +266,7 @@ Value applyMulti(Builtin id, const ValueArray& args, const FunctionContext& c) {
     case B::Ptan:
         return ptanValue(args);
     default:
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     }
 }
 

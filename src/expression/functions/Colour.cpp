@@ -12,7 +12,7 @@ namespace {
 bool threeReals(const ValueArray& args) {
     if (args.size() != 3) return false;
     return std::all_of(args.begin(), args.end(),
-                       [](const Value& v) { return v.valid && v.kind == vkReal; });
+                       [](const Value& v) { return v.valid && v.kind == ValueKind::Real; });
 }
 
 Extended unit(Extended v) {
@@ -45,12 +45,12 @@ Extended hueChannel(Extended p, Extended q, Extended t) {
 } // namespace
 
 Value rgbValue(const ValueArray& args) {
-    if (!threeReals(args)) return makeUndefined(vkReal);
+    if (!threeReals(args)) return makeUndefined(ValueKind::Real);
     return colourNumber(unit(args[0].x), unit(args[1].x), unit(args[2].x));
 }
 
 Value hslValue(const ValueArray& args) {
-    if (!threeReals(args)) return makeUndefined(vkReal);
+    if (!threeReals(args)) return makeUndefined(ValueKind::Real);
     const Extended h = hueTurn(args[0].x), s = unit(args[1].x), l = unit(args[2].x);
     const Extended q = l > 0.5L ? l + s - l * s : l * (1 + s);
     const Extended p = 2 * l - q;

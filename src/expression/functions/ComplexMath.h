@@ -14,7 +14,7 @@ struct Complex {
 };
 
 inline Complex toComplex(const Value& v) {
-    return {v.x, v.kind == vkPair ? v.y : 0};
+    return {v.x, v.kind == ValueKind::Pair ? v.y : 0};
 }
 inline Value pairOf(Complex z) {
     return checkRange(makePair(z.re, z.im));

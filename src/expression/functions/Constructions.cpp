@@ -10,7 +10,7 @@ namespace tarlix {
 namespace {
 
 Value noPoint() {
-    return makeUndefined(vkPair);
+    return makeUndefined(ValueKind::Pair);
 }
 
 Extended signOf(Extended v) {
@@ -142,7 +142,7 @@ Value gcentrValue(const ValueArray& args) {
     if (args.empty()) return noPoint();
     PlanePoint sum;
     for (const Value& v : args) {
-        if (!v.valid || v.kind != vkPair) return noPoint();
+        if (!v.valid || v.kind != ValueKind::Pair) return noPoint();
         sum = sum + pointOf(v);
     }
     return pointValue((1.0L / static_cast<Extended>(args.size())) * sum);
@@ -152,7 +152,7 @@ Value cradValue(const ValueArray& args) {
     PlanePoint centre;
     if (!matchesForm(args, "PPP") ||
         !circumcentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre))
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(length(centre - pointOf(args[0]))));
 }
 
@@ -161,7 +161,7 @@ Value iradValue(const ValueArray& args) {
     if (!matchesForm(args, "PPP") ||
         !incentre(pointOf(args[0]), pointOf(args[1]), pointOf(args[2]), centre) ||
         !footOfPerpendicular(centre, pointOf(args[1]), pointOf(args[2]), foot))
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(length(foot - centre)));
 }
 

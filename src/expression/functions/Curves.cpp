@@ -15,9 +15,9 @@ constexpr Extended kEyeMargin = 1e-8L;
 // Control points after the leading real; false unless all are defined pairs.
 bool trailingPoints(const ValueArray& args, std::vector<PlanePoint>& points) {
     points.clear();
-    if (args.empty() || !args[0].valid || args[0].kind != vkReal) return false;
+    if (args.empty() || !args[0].valid || args[0].kind != ValueKind::Real) return false;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (!args[i].valid || args[i].kind != vkPair) return false;
+        if (!args[i].valid || args[i].kind != ValueKind::Pair) return false;
         points.push_back(pointOf(args[i]));
     }
     return true;
@@ -43,7 +43,7 @@ Projection project(Extended x, Extended y, Extended z, Extended alpha, Extended 
 // Reads either argument form of proj and projz; angles follow AngleMode.
 Projection projectArguments(const ValueArray& args, const EngineSettings& s) {
     ValueArray flat;
-    if (!args.empty() && args[0].valid && args[0].kind == vkPair) {
+    if (!args.empty() && args[0].valid && args[0].kind == ValueKind::Pair) {
         flat = {makeReal(args[0].x), makeReal(args[0].y)};
         flat.insert(flat.end(), args.begin() + 1, args.end());
     } else {
@@ -51,7 +51,7 @@ Projection projectArguments(const ValueArray& args, const EngineSettings& s) {
     }
     if (flat.size() != 5 && flat.size() != 6) return {};
     for (const Value& v : flat)
-        if (!v.valid || v.kind != vkReal) return {};
+        if (!v.valid || v.kind != ValueKind::Real) return {};
     const Extended d = flat.size() == 6 ? flat[5].x : 0;
     return project(flat[0].x, flat[1].x, flat[2].x, angleToRadians(flat[3].x, s),
                    angleToRadians(flat[4].x, s), d);
@@ -61,14 +61,14 @@ Projection projectArguments(const ValueArray& args, const EngineSettings& s) {
 
 Value pathValue(const ValueArray& args) {
     std::vector<PlanePoint> p;
-    if (!trailingPoints(args, p) || p.size() < 2) return makeUndefined(vkReal);
+    if (!trailingPoints(args, p) || p.size() < 2) return makeUndefined(ValueKind::Real);
     const Extended x = args[0].x;
     Extended sum = 0;
     for (std::size_t l = 0; l < p.size(); ++l) {
         Extended term = p[l].y;
         for (std::size_t m = 0; m < p.size(); ++m) {
             if (m == l) continue;
-            if (p[m].x == p[l].x) return makeUndefined(vkReal);
+            if (p[m].x == p[l].x) return makeUndefined(ValueKind::Real);
             term *= (x - p[m].x) / (p[l].x - p[m].x);
         }
         sum += term;
@@ -78,7 +78,8 @@ Value pathValue(const ValueArray& args) {
 
 Value bezierValue(const ValueArray& args) {
     std::vector<PlanePoint> p;
-    if (!trailingPoints(args, p) || p.size() < 2 || p.size() > 4) return makeUndefined(vkPair);
+    if (!trailingPoints(args, p) || p.size() < 2 || p.size() > 4)
+        return makeUndefined(ValueKind::Pair);
     const Extended t = args[0].x;
     // De Casteljau's construction: the Bernstein sum, exactly the last point at t = 1.
     for (std::size_t level = p.size() - 1; level > 0; --level)
@@ -88,12 +89,12 @@ Value bezierValue(const ValueArray& args) {
 
 Value projValue(const ValueArray& args, const EngineSettings& s) {
     const Projection r = projectArguments(args, s);
-    return r.defined ? pointValue(r.point) : makeUndefined(vkPair);
+    return r.defined ? pointValue(r.point) : makeUndefined(ValueKind::Pair);
 }
 
 Value projzValue(const ValueArray& args, const EngineSettings& s) {
     const Projection r = projectArguments(args, s);
-    return r.defined ? checkRange(makeReal(r.depth)) : makeUndefined(vkReal);
+    return r.defined ? checkRange(makeReal(r.depth)) : makeUndefined(ValueKind::Real);
 }
 
 } // namespace tarlix

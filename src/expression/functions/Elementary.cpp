@@ -41,7 +41,7 @@ Complex complexCosh(Complex z) {
 }
 
 Value complexQuotient(Complex a, Complex b) {
-    if (b.re == 0 && b.im == 0) return makeUndefined(vkPair);
+    if (b.re == 0 && b.im == 0) return makeUndefined(ValueKind::Pair);
     return pairOf(cdiv(a, b));
 }
 
@@ -49,7 +49,7 @@ Value complexQuotient(Complex a, Complex b) {
 bool naturalLog(const Value& v, Complex& out) {
     const Complex z = toComplex(v);
     if (z.re == 0 && z.im == 0) return false;
-    out = {std::log(cabs(z)), directionRadians(z.re, z.im, 2)};
+    out = {std::log(cabs(z)), directionRadians(z.re, z.im, AngleArea::MinusPiToPi)};
     return true;
 }
 
@@ -58,92 +58,92 @@ bool naturalLog(const Value& v, Complex& out) {
 Value sinValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(sinRadians(angleToRadians(v.x, s)));
     if (isComplexArgument(v, s)) return pairOf(complexSin(toComplex(v)));
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value cosValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(cosRadians(angleToRadians(v.x, s)));
     if (isComplexArgument(v, s)) return pairOf(complexCos(toComplex(v)));
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value tanValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) {
         const Extended a = angleToRadians(v.x, s);
         const Extended c = cosRadians(a);
-        return c == 0 ? makeUndefined(vkReal) : realResult(sinRadians(a) / c);
+        return c == 0 ? makeUndefined(ValueKind::Real) : realResult(sinRadians(a) / c);
     }
     if (isComplexArgument(v, s)) {
         const Complex z = toComplex(v);
         return complexQuotient(complexSin(z), complexCos(z));
     }
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value asinValue(const Value& v, const EngineSettings& s) {
-    if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(vkReal);
+    if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(ValueKind::Real);
     return realResult(radiansToAngle(std::asin(v.x), s));
 }
 
 Value acosValue(const Value& v, const EngineSettings& s) {
-    if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(vkReal);
+    if (!isDefinedReal(v) || std::fabs(v.x) > 1) return makeUndefined(ValueKind::Real);
     return realResult(radiansToAngle(std::acos(v.x), s));
 }
 
 Value atanValue(const Value& v, const EngineSettings& s) {
-    if (!isDefinedReal(v)) return makeUndefined(vkReal);
+    if (!isDefinedReal(v)) return makeUndefined(ValueKind::Real);
     return realResult(radiansToAngle(std::atan(v.x), s));
 }
 
 Value expValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(std::exp(v.x));
     if (isComplexArgument(v, s)) return pairOf(cexp(toComplex(v)));
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value lnValue(const Value& v, const EngineSettings& s) {
     if (!s.complexMode) {
-        if (!isDefinedReal(v) || v.x <= 0) return makeUndefined(vkReal);
+        if (!isDefinedReal(v) || v.x <= 0) return makeUndefined(ValueKind::Real);
         return realResult(std::log(v.x));
     }
-    if (!v.valid || !isRealOrPair(v.kind)) return makeUndefined(vkPair);
+    if (!v.valid || !isRealOrPair(v.kind)) return makeUndefined(ValueKind::Pair);
     const Complex z = toComplex(v);
-    if (z.re == 0 && z.im == 0) return makeUndefined(vkPair);
+    if (z.re == 0 && z.im == 0) return makeUndefined(ValueKind::Pair);
     // The imaginary part is an angle, so it follows AngleMode and AngleArea.
     return realWhenPossible({std::log(cabs(z)), directionAngle(z.re, z.im, s)});
 }
 
 Value logValue(const Value& v, const EngineSettings& s) {
-    if (s.logMode != 1) return lnValue(v, s);
+    if (s.logMode != LogMode::Common) return lnValue(v, s);
     if (isDefinedReal(v) && v.x > 0) return realResult(std::log10(v.x));
     return logBaseValue(makeReal(10), v, s);
 }
 
 Value logBaseValue(const Value& base, const Value& v, const EngineSettings& s) {
-    if (!base.valid || !v.valid) return makeUndefined(vkReal);
+    if (!base.valid || !v.valid) return makeUndefined(ValueKind::Real);
     if (isDefinedReal(base) && isDefinedReal(v) && base.x > 0 && v.x > 0) {
         const Extended lb = std::log2(base.x);
-        return lb == 0 ? makeUndefined(vkReal) : realResult(std::log2(v.x) / lb);
+        return lb == 0 ? makeUndefined(ValueKind::Real) : realResult(std::log2(v.x) / lb);
     }
     if (!s.complexMode || !isRealOrPair(base.kind) || !isRealOrPair(v.kind))
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     // Radians on both sides, whatever AngleMode says, so that the quotient is a logarithm.
     Complex lv, lb;
     if (!naturalLog(v, lv) || !naturalLog(base, lb) || (lb.re == 0 && lb.im == 0))
-        return makeUndefined(vkPair);
+        return makeUndefined(ValueKind::Pair);
     return realWhenPossible(cdiv(lv, lb));
 }
 
 Value coshValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(std::cosh(v.x));
     if (isComplexArgument(v, s)) return pairOf(complexCosh(toComplex(v)));
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value sinhValue(const Value& v, const EngineSettings& s) {
     if (isDefinedReal(v)) return realResult(std::sinh(v.x));
     if (isComplexArgument(v, s)) return pairOf(complexSinh(toComplex(v)));
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value tanhValue(const Value& v, const EngineSettings& s) {
@@ -152,25 +152,25 @@ Value tanhValue(const Value& v, const EngineSettings& s) {
         const Complex z = toComplex(v);
         return complexQuotient(complexSinh(z), complexCosh(z));
     }
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value sqrtValue(const Value& v, const EngineSettings& s) {
-    if (!isDefinedReal(v)) return makeUndefined(vkReal);
+    if (!isDefinedReal(v)) return makeUndefined(ValueKind::Real);
     if (v.x >= 0) return realResult(std::sqrt(v.x));
     if (s.complexMode && s.allowSqrtN) return pairOf({0, std::sqrt(-v.x)});
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value cbrtValue(const Value& v) {
-    if (!isDefinedReal(v)) return makeUndefined(vkReal);
+    if (!isDefinedReal(v)) return makeUndefined(ValueKind::Real);
     return realResult(std::cbrt(v.x));
 }
 
 Value absValue(const Value& v) {
     if (isDefinedReal(v)) return makeReal(std::fabs(v.x));
     if (isDefinedPair(v)) return realResult(std::hypot(v.x, v.y));
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value conjValue(const Value& v) {
@@ -179,7 +179,7 @@ Value conjValue(const Value& v) {
 }
 
 Value rollValue(const Value& v, const EngineSettings& s) {
-    if (!isDefinedReal(v)) return makeUndefined(vkPair);
+    if (!isDefinedReal(v)) return makeUndefined(ValueKind::Pair);
     const Extended t = angleToRadians(v.x, s);
     return makePair(std::cos(t), std::sin(t));
 }

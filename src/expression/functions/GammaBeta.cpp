@@ -57,24 +57,24 @@ Extended reduceBetaArgument(Extended& a, Extended b) {
 }
 
 bool definedReal(const Value& v) {
-    return v.valid && v.kind == vkReal;
+    return v.valid && v.kind == ValueKind::Real;
 }
 
 } // namespace
 
 Value gammaValue(const Value& v) {
-    if (!definedReal(v)) return makeUndefined(vkReal);
+    if (!definedReal(v)) return makeUndefined(ValueKind::Real);
     const Extended x = v.x;
-    if (x > kGammaMax || x < kGammaMin) return makeUndefined(vkReal);
-    if (x <= 0 && std::trunc(x) == x) return makeUndefined(vkReal);
+    if (x > kGammaMax || x < kGammaMin) return makeUndefined(ValueKind::Real);
+    if (x <= 0 && std::trunc(x) == x) return makeUndefined(ValueKind::Real);
     const Extended g = gammaOf(x);
-    if (std::isnan(g)) return makeUndefined(vkReal);
+    if (std::isnan(g)) return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(g));
 }
 
 Value betaValue(const Value& av, const Value& bv) {
     if (!definedReal(av) || !definedReal(bv) || av.x <= 0 || bv.x <= 0)
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     Extended a = av.x, b = bv.x;
     if (a > kBetaReductionLimit || b > kBetaReductionLimit) {
         // Too far for the recurrence: log-Gamma keeps the work bounded.
@@ -83,7 +83,7 @@ Value betaValue(const Value& av, const Value& bv) {
     }
     Extended factor = reduceBetaArgument(a, b);
     factor *= reduceBetaArgument(b, a);
-    if (factor == 0) return makeUndefined(vkReal);
+    if (factor == 0) return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(factor * gammaOf(a) * gammaOf(b) / gammaOf(a + b)));
 }
 

@@ -10,9 +10,9 @@ namespace {
 
 // The largest (wantLarger) or smallest defined argument; all must be reals.
 Value extreme(const ValueArray& args, bool wantLarger) {
-    Value best = makeUndefined(vkReal);
+    Value best = makeUndefined(ValueKind::Real);
     for (const Value& v : args) {
-        if (v.kind != vkReal) return makeUndefined(vkReal);
+        if (v.kind != ValueKind::Real) return makeUndefined(ValueKind::Real);
         if (!v.valid) continue;
         if (!best.valid || (wantLarger ? v.x > best.x : v.x < best.x)) best = v;
     }
@@ -20,13 +20,13 @@ Value extreme(const ValueArray& args, bool wantLarger) {
 }
 
 Value angleOf(PlanePoint v, const EngineSettings& s) {
-    if (isZero(v)) return makeUndefined(vkReal);
+    if (isZero(v)) return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(directionAngle(v.x, v.y, s)));
 }
 
 // The turn from vector u to vector v as the direction of (u·v, u×v).
 Value angleBetween(PlanePoint u, PlanePoint v, const EngineSettings& s) {
-    if (isZero(u) || isZero(v)) return makeUndefined(vkReal);
+    if (isZero(u) || isZero(v)) return makeUndefined(ValueKind::Real);
     return angleOf({dot(u, v), cross(u, v)}, s);
 }
 
@@ -41,31 +41,31 @@ Value minValue(const ValueArray& args) {
 
 Value lenValue(const ValueArray& args) {
     std::vector<PlanePoint> p;
-    if (!readPoints(args, p)) return makeUndefined(vkReal);
+    if (!readPoints(args, p)) return makeUndefined(ValueKind::Real);
     if (p.size() == 1) return checkRange(makeReal(length(p[0])));
     if (p.size() == 2) return checkRange(makeReal(length(p[1] - p[0])));
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value argValue(const ValueArray& args, const EngineSettings& s) {
     if (s.complexMode && args.size() == 1 && isDefinedReal(args[0]))
         return angleOf({args[0].x, 0}, s);
     std::vector<PlanePoint> p;
-    if (!readPoints(args, p)) return makeUndefined(vkReal);
+    if (!readPoints(args, p)) return makeUndefined(ValueKind::Real);
     if (p.size() == 1) return angleOf(p[0], s);
     if (p.size() == 2) return angleBetween(p[0], p[1], s);
     if (p.size() == 3) return angleBetween(p[0] - p[1], p[2] - p[1], s);
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 Value detValue(const ValueArray& args) {
     std::vector<PlanePoint> p;
-    if (!readPoints(args, p) || p.size() != 2) return makeUndefined(vkReal);
+    if (!readPoints(args, p) || p.size() != 2) return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(cross(p[0], p[1])));
 }
 
 Value inpValue(const ValueArray& args, const EngineSettings& s) {
-    if (args.size() != 2) return makeUndefined(vkReal);
+    if (args.size() != 2) return makeUndefined(ValueKind::Real);
     return multiplyValues(args[0], args[1], s);
 }
 

@@ -5,7 +5,7 @@ namespace tarlix {
 bool matchesForm(const ValueArray& args, std::string_view form) {
     if (args.size() != form.size()) return false;
     for (std::size_t i = 0; i < form.size(); ++i) {
-        const std::uint8_t wanted = form[i] == 'P' ? vkPair : vkReal;
+        const ValueKind wanted = form[i] == 'P' ? ValueKind::Pair : ValueKind::Real;
         if (!args[i].valid || args[i].kind != wanted) return false;
     }
     return true;
@@ -16,10 +16,10 @@ bool readPoints(const ValueArray& args, std::vector<PlanePoint>& points) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const Value& v = args[i];
         if (!v.valid) return false;
-        if (v.kind == vkPair) {
+        if (v.kind == ValueKind::Pair) {
             points.push_back(pointOf(v));
-        } else if (v.kind == vkReal && i + 1 < args.size() && args[i + 1].valid &&
-                   args[i + 1].kind == vkReal) {
+        } else if (v.kind == ValueKind::Real && i + 1 < args.size() && args[i + 1].valid &&
+                   args[i + 1].kind == ValueKind::Real) {
             points.push_back({v.x, args[i + 1].x});
             ++i;
         } else {

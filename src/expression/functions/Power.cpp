@@ -32,23 +32,23 @@ Extended positiveBasePower(Extended a, Extended b) {
 Value realPower(Extended a, Extended b) {
     if (a > 0) return checkRange(makeReal(positiveBasePower(a, b)));
     if (a < 0) {
-        if (!isWhole(b)) return makeUndefined(vkReal);
+        if (!isWhole(b)) return makeUndefined(ValueKind::Real);
         const Extended r = positiveBasePower(-a, b);
         return checkRange(makeReal(std::fmod(b, 2) != 0 ? -r : r));
     }
     if (b > 0) return makeReal(0);
     if (b == 0) return makeReal(1);
-    return makeUndefined(vkReal);
+    return makeUndefined(ValueKind::Real);
 }
 
 // Natural logarithm of z (not 0) on the branch chosen by AngleArea, in radians.
-Complex complexLn(Complex z, int angleArea) {
+Complex complexLn(Complex z, AngleArea angleArea) {
     return {std::log(cabs(z)), directionRadians(z.re, z.im, angleArea)};
 }
 
 // Complex power of a base that is not 0.
 Complex complexPower(Complex a, const Value& b, const EngineSettings& s) {
-    if (b.kind == vkReal) {
+    if (b.kind == ValueKind::Real) {
         const int n = smallWholeExponent(b.x);
         if (n > 0) return cpowWhole(a, static_cast<unsigned>(n));
         if (n < 0) return cdiv({1, 0}, cpowWhole(a, static_cast<unsigned>(-n)));
@@ -58,15 +58,15 @@ Complex complexPower(Complex a, const Value& b, const EngineSettings& s) {
 
 Value powerComplexMode(const Value& a, const Value& b, const EngineSettings& s) {
     if (!isRealOrPair(a.kind) || !isRealOrPair(b.kind)) return typeError();
-    const bool bothReal = a.kind == vkReal && b.kind == vkReal;
+    const bool bothReal = a.kind == ValueKind::Real && b.kind == ValueKind::Real;
     // Real powers with a real result are computed as reals: more exact, and a whole power of a
     // negative base keeps no stray imaginary part.
     if (bothReal && (a.x >= 0 || isWhole(b.x))) return realPower(a.x, b.x);
     const Complex z = toComplex(a);
     if (z.re == 0 && z.im == 0) {
-        if (b.kind != vkReal) return makeUndefined(vkPair);
+        if (b.kind != ValueKind::Real) return makeUndefined(ValueKind::Pair);
         const Value r = realPower(0, b.x);
-        return r.valid ? makePair(r.x, 0) : makeUndefined(vkPair);
+        return r.valid ? makePair(r.x, 0) : makeUndefined(ValueKind::Pair);
     }
     const Complex p = complexPower(z, b, s);
     if (bothReal && p.im == 0) return checkRange(makeReal(p.re));
@@ -76,13 +76,14 @@ Value powerComplexMode(const Value& a, const Value& b, const EngineSettings& s) 
 } // namespace
 
 Value powerValues(const Value& a, const Value& b, const EngineSettings& s) {
-    if (!a.valid || !b.valid) return makeUndefined(vkReal);
+    if (!a.valid || !b.valid) return makeUndefined(ValueKind::Real);
     if (s.complexMode) return powerComplexMode(a, b, s);
-    if (a.kind == vkPair) {
-        if (b.kind == vkReal && b.x == 2) return checkRange(makeReal(a.x * a.x + a.y * a.y));
+    if (a.kind == ValueKind::Pair) {
+        if (b.kind == ValueKind::Real && b.x == 2)
+            return checkRange(makeReal(a.x * a.x + a.y * a.y));
         return typeError();
     }
-    if (a.kind != vkReal || b.kind != vkReal) return typeError();
+    if (a.kind != ValueKind::Real || b.kind != ValueKind::Real) return typeError();
     return realPower(a.x, b.x);
 }
 

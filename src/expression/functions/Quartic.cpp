@@ -103,17 +103,17 @@ std::vector<Complex> polynomialRoots(const QuarticCoefficients& coefficients, bo
 
 Value polynomialRoot(const QuarticCoefficients& c, int n, bool keepComplex) {
     const Roots roots = polynomialRoots(c, keepComplex);
-    if (n < 1 || n > static_cast<int>(roots.size())) return makeUndefined(vkReal);
+    if (n < 1 || n > static_cast<int>(roots.size())) return makeUndefined(ValueKind::Real);
     const Complex z = roots[static_cast<std::size_t>(n - 1)];
     return z.im == 0 ? checkRange(makeReal(z.re)) : pairOf(z);
 }
 
 Value solut4Value(const ValueArray& args, const EngineSettings& s) {
-    if (args.size() != 5 && args.size() != 6) return makeUndefined(vkReal);
+    if (args.size() != 5 && args.size() != 6) return makeUndefined(ValueKind::Real);
     for (const Value& v : args)
-        if (!v.valid || v.kind != vkReal) return makeUndefined(vkReal);
+        if (!v.valid || v.kind != ValueKind::Real) return makeUndefined(ValueKind::Real);
     const Extended n = args.size() == 6 ? roundHalfEven(args[5].x) : 1;
-    if (n < 1 || n > 4) return makeUndefined(vkReal);
+    if (n < 1 || n > 4) return makeUndefined(ValueKind::Real);
     const QuarticCoefficients c{args[0].x, args[1].x, args[2].x, args[3].x, args[4].x};
     return polynomialRoot(c, static_cast<int>(n), s.complexMode);
 }

@@ -22,10 +22,10 @@ std::int64_t RandomState::below(std::int64_t count) {
 }
 
 Value rndValue(const Value& v, RandomState& random) {
-    if (!v.valid || v.kind != vkReal || v.x < 0.5L || !(v.x < kWholeLimit))
-        return makeUndefined(vkReal);
+    if (!v.valid || v.kind != ValueKind::Real || v.x < 0.5L || !(v.x < kWholeLimit))
+        return makeUndefined(ValueKind::Real);
     const Extended n = roundHalfEven(v.x);
-    if (n < 1) return makeUndefined(vkReal); // rnd(0.5) rounds to 0
+    if (n < 1) return makeUndefined(ValueKind::Real); // rnd(0.5) rounds to 0
     if (n == 1) return makeReal(random.uniform());
     return makeReal(static_cast<Extended>(random.below(static_cast<std::int64_t>(n))));
 }

@@ -13,7 +13,7 @@ constexpr Extended kFactorialLimit = 1750;
 constexpr Extended kRangeLimit = 1e+2414L;
 
 bool definedReal(const Value& v) {
-    return v.valid && v.kind == vkReal;
+    return v.valid && v.kind == ValueKind::Real;
 }
 
 // A real below the 32-bit limit in magnitude, rounded; false when there is none.
@@ -48,48 +48,48 @@ Extended roundHalfEven(Extended x) {
 }
 
 Value intValue(const Value& v) {
-    if (!definedReal(v)) return makeUndefined(vkReal);
+    if (!definedReal(v)) return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(floorNudged(v.x)));
 }
 
 Value frcValue(const Value& v) {
-    if (!definedReal(v)) return makeUndefined(vkReal);
+    if (!definedReal(v)) return makeUndefined(ValueKind::Real);
     const Extended whole = floorNudged(v.x);
     return checkRange(makeReal(whole > v.x ? 0 : v.x - whole));
 }
 
 Value roundValue(const Value& v) {
-    if (!definedReal(v)) return makeUndefined(vkReal);
+    if (!definedReal(v)) return makeUndefined(ValueKind::Real);
     return checkRange(makeReal(v.x >= 0 ? std::trunc(v.x + 0.5L) : std::trunc(v.x - 0.5L)));
 }
 
 Value signValue(const Value& v) {
-    if (!definedReal(v)) return makeUndefined(vkReal);
+    if (!definedReal(v)) return makeUndefined(ValueKind::Real);
     return makeReal(v.x > 0 ? 1 : (v.x < 0 ? -1 : 0));
 }
 
 Value factorialValue(const Value& v) {
-    if (!definedReal(v) || v.x < 0 || v.x > kFactorialLimit) return makeUndefined(vkReal);
+    if (!definedReal(v) || v.x < 0 || v.x > kFactorialLimit) return makeUndefined(ValueKind::Real);
     const Extended n = roundHalfEven(v.x);
     Extended product = 1;
     for (Extended k = 2; k <= n; k += 1) {
         product *= k;
-        if (product >= kRangeLimit) return makeUndefined(vkReal);
+        if (product >= kRangeLimit) return makeUndefined(ValueKind::Real);
     }
     return makeReal(product);
 }
 
 Value nCrValue(const Value& nv, const Value& rv) {
     if (!definedReal(nv) || !definedReal(rv) || nv.x > kWholeLimit || rv.x > kWholeLimit)
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     const Extended n = roundHalfEven(nv.x);
     const Extended r = roundHalfEven(rv.x);
-    if (n < 0 || r < 0 || r > n) return makeUndefined(vkReal);
+    if (n < 0 || r < 0 || r > n) return makeUndefined(ValueKind::Real);
     const Extended steps = std::fmin(r, n - r);
     Extended value = 1;
     for (Extended k = 1; k <= steps; k += 1) {
         value = value * (n - k + 1) / k;
-        if (value >= kRangeLimit) return makeUndefined(vkReal);
+        if (value >= kRangeLimit) return makeUndefined(ValueKind::Real);
     }
     return makeReal(std::trunc(value + 0.1L));
 }
@@ -97,25 +97,25 @@ Value nCrValue(const Value& nv, const Value& rv) {
 Value gcmValue(const Value& a, const Value& b) {
     std::int64_t x = 0, y = 0;
     if (!roundedWhole(a, x) || !roundedWhole(b, y) || x == 0 || y == 0)
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     return makeReal(static_cast<Extended>(greatestCommonDivisor(x, y)));
 }
 
 Value lcmValue(const Value& a, const Value& b) {
     std::int64_t x = 0, y = 0;
     if (!roundedWhole(a, x) || !roundedWhole(b, y) || x == 0 || y == 0)
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     // Both factors are below 2^31, so the product fits in 64 bits; it must fit in 32.
     const std::int64_t result = y * (x / greatestCommonDivisor(x, y));
     if (result > std::numeric_limits<std::int32_t>::max() ||
         result < std::numeric_limits<std::int32_t>::min())
-        return makeUndefined(vkReal);
+        return makeUndefined(ValueKind::Real);
     return makeReal(static_cast<Extended>(result));
 }
 
 Value modValue(const Value& a, const Value& b) {
     std::int64_t x = 0, y = 0;
-    if (!roundedWhole(a, x) || !roundedWhole(b, y) || y == 0) return makeUndefined(vkReal);
+    if (!roundedWhole(a, x) || !roundedWhole(b, y) || y == 0) return makeUndefined(ValueKind::Real);
     std::int64_t r = x % y;
     // The remainder takes the sign of the divisor; signs are compared, not multiplied.
     if (r != 0 && (x < 0) != (y < 0)) r += y;

@@ -154,10 +154,10 @@ QFont toQFont(const Font& font, bool antialiased) {
     QFont q(familyOf(font.name));
     if (!antialiased) q.setStyleStrategy(QFont::NoAntialias);
     q.setPixelSize(fontPixelHeight(font.size));
-    q.setBold((font.style & fsBold) != 0);
-    q.setItalic((font.style & fsItalic) != 0);
-    q.setUnderline((font.style & fsUnderline) != 0);
-    q.setStrikeOut((font.style & fsStrikeOut) != 0);
+    q.setBold(has(font.style, FontStyle::Bold));
+    q.setItalic(has(font.style, FontStyle::Italic));
+    q.setUnderline(has(font.style, FontStyle::Underline));
+    q.setStrikeOut(has(font.style, FontStyle::StrikeOut));
     return q;
 }
 

@@ -15,7 +15,7 @@ bool showsOriginLabel(const AxesTarget& t) {
     const View& view = t.view;
     const Axis& x = view.xAxis;
     const Axis& y = view.yAxis;
-    const bool axesInArea = view.axisType == 1 || !view.axisOn;
+    const bool axesInArea = view.axisType == AxisType::Polar || !view.axisOn;
     const bool axesWithValues = (x.axesVisible && y.axesVisible) ||
                                 (x.axesVisible && x.valueVisible) ||
                                 (y.axesVisible && y.valueVisible);
@@ -25,7 +25,8 @@ bool showsOriginLabel(const AxesTarget& t) {
 void drawOriginLabel(const AxesTarget& t) {
     const View& view = t.view;
     t.canvas.setPen(Pen{kBlack, scaled(view, view.axisWidth)});
-    t.canvas.setFont(Font{"Times New Roman", scaled(view, view.fontSize), 0, kBlack});
+    t.canvas.setFont(
+        Font{"Times New Roman", scaled(view, view.fontSize), FontStyle::Plain, kBlack});
     if (!showsOriginLabel(t)) return;
     const PixelPoint origin = view.toPoint(0, 0);
     const int w = t.canvas.textExtent("O").width;
@@ -37,11 +38,11 @@ void drawOriginLabel(const AxesTarget& t) {
 void drawAxes(const AxesTarget& t) {
     const View& view = t.view;
     const int row = view.yAxis.toPixel(0);
-    if (view.axisType == 1) {
+    if (view.axisType == AxisType::Polar) {
         drawPolarGrid(t);
         drawXAxis(t, row, false, view.yAxis.pixelLength);
     } else {
-        if (view.gridStyle == 1) drawMesh(t);
+        if (view.gridStyle == GridStyle::Crosses) drawMesh(t);
         drawXAxis(t, row, false, view.yAxis.pixelLength);
         drawYAxis(t, view.xAxis.toPixel(0), false, view.xAxis.pixelLength);
     }
@@ -51,7 +52,7 @@ void drawAxes(const AxesTarget& t) {
 int measureYValues(const AxesTarget& t) {
     const View& view = t.view;
     const Axis& y = view.yAxis;
-    const Extended interval = (view.axisType == 1 ? view.xAxis : y).tickInterval();
+    const Extended interval = (view.axisType == AxisType::Polar ? view.xAxis : y).tickInterval();
     const TickLabels labels{t, y, true};
     int widest = 0;
     forEachTick(firstTick(y.low, interval), y.high, interval, [&](Extended v) {
@@ -62,7 +63,7 @@ int measureYValues(const AxesTarget& t) {
 
 RulerStripSizes rulerStripSizes(const AxesTarget& t) {
     const int widest = measureYValues(t);
-    t.canvas.setFont(Font{"Symbol", scaled(t.view, t.view.fontSize), 0, kBlack});
+    t.canvas.setFont(Font{"Symbol", scaled(t.view, t.view.fontSize), FontStyle::Plain, kBlack});
     const int h8 = t.canvas.textExtent("8").height;
     return {std::max(20, widest + 14),
             std::max(20, static_cast<int>(std::nearbyint(1.6 * h8)) + 7)};

@@ -24,9 +24,10 @@ Pen gridPen(const View& view, const AxesStyle& style) {
     Pen pen;
     pen.mode = PenMode::Mask;
     pen.width = gridPenWidth(view);
-    const bool darker = view.gridStyle == 1 || view.gridStyle == 3;
+    const bool darker =
+        view.gridStyle == GridStyle::Crosses || view.gridStyle == GridStyle::DarkLines;
     pen.color = darker ? darkenedGridColor(style.gridColor) : style.gridColor;
-    pen.style = view.gridStyle == 2 ? PenStyle::Dot : PenStyle::Solid;
+    pen.style = view.gridStyle == GridStyle::Dotted ? PenStyle::Dot : PenStyle::Solid;
     return pen;
 }
 

@@ -25,7 +25,7 @@ void setTickPen(const AxesTarget& t, const Axis& axis, bool ruler) {
 
 // Marks instead of grid lines on a ruler, without the grid, and with the mesh of crosses.
 bool marksOnly(const View& view, const Axis& axis, bool ruler) {
-    return ruler || !axis.scaleVisible || view.gridStyle == 1;
+    return ruler || !axis.scaleVisible || view.gridStyle == GridStyle::Crosses;
 }
 
 bool showsMark(const Axis& axis, bool ruler, bool omitted) {
@@ -51,11 +51,12 @@ std::string captionMarkup(const Axis& axis) {
 
 Size setCaptionFont(const AxesTarget& t, const Axis& axis) {
     if (t.style.markup) {
-        t.canvas.setFont(Font{"Times New Roman", scaled(t.view, t.view.fontSize), 0, kBlack});
+        t.canvas.setFont(
+            Font{"Times New Roman", scaled(t.view, t.view.fontSize), FontStyle::Plain, kBlack});
         return measureMarkupLine(t.canvas, *t.style.markup, captionMarkup(axis));
     }
-    t.canvas.setFont(
-        Font{"Times New Roman", scaled(t.view, t.view.fontSize), fsItalic | fsBold, kBlack});
+    t.canvas.setFont(Font{"Times New Roman", scaled(t.view, t.view.fontSize),
+                          FontStyle::Italic | FontStyle::Bold, kBlack});
     return t.canvas.textExtent(axis.captionText);
 }
 
@@ -78,7 +79,7 @@ void drawOriginDot(const AxesTarget& t, Point origin) {
 void drawXAxis(const AxesTarget& t, int row, bool ruler, int gridLength) {
     const View& view = t.view;
     const Axis& x = view.xAxis;
-    const bool polar = view.axisType == 1;
+    const bool polar = view.axisType == AxisType::Polar;
     const bool omitted = !ruler && view.axisOn && !polar;
     setTickPen(t, x, ruler);
     const Extended interval = x.tickInterval();
@@ -113,7 +114,7 @@ void drawXAxis(const AxesTarget& t, int row, bool ruler, int gridLength) {
 void drawYAxis(const AxesTarget& t, int column, bool ruler, int gridLength) {
     const View& view = t.view;
     const Axis& y = view.yAxis;
-    const bool polar = view.axisType == 1;
+    const bool polar = view.axisType == AxisType::Polar;
     const bool omitted = !ruler && view.axisOn;
     setTickPen(t, y, ruler);
     // The polar grid's circles count in x units on every radius.

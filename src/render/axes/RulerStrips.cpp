@@ -12,7 +12,8 @@ bool outsideRange(const Axis& axis) {
 
 // Ruler strips belong to Cartesian axes; the x axis of the polar grid stays in the area.
 bool showsRuler(const View& view, const Axis& axis, const Axis& across) {
-    return view.axisType == 0 && axis.axesVisible && (view.axisOn || outsideRange(across));
+    return view.axisType == AxisType::Cartesian && axis.axesVisible &&
+           (view.axisOn || outsideRange(across));
 }
 
 std::unique_ptr<Picture> recordStrip(Surfaces& surfaces, const View& view, int width, int height,

@@ -20,8 +20,9 @@ bool isX(const TickLabels& l) {
 
 bool centredPlacement(const TickLabels& l) {
     const View& view = l.target.view;
-    return l.ruler || view.tickLabelPlacement == 1 || view.gridStyle == 1 ||
-           (!l.axis.scaleVisible && view.tickLabelPlacement == 0);
+    return l.ruler || view.tickLabelPlacement == TickLabelPlacement::BesideTicks ||
+           view.gridStyle == GridStyle::Crosses ||
+           (!l.axis.scaleVisible && view.tickLabelPlacement == TickLabelPlacement::Automatic);
 }
 
 Point labelCorner(const TickLabels& l, int row, int column, Size size) {
@@ -35,7 +36,7 @@ Point labelCorner(const TickLabels& l, int row, int column, Size size) {
 // run into the axis caption.
 bool hasRoom(const TickLabels& l, Point at, Size size) {
     const View& view = l.target.view;
-    const bool polar = view.axisType == 1;
+    const bool polar = view.axisType == AxisType::Polar;
     const Extended interval = (isX(l) || polar ? view.xAxis : view.yAxis).tickInterval() *
                               std::max(1, l.axis.labelInterval);
     const int spacing = l.axis.lengthToPixels(interval);
@@ -71,7 +72,7 @@ void drawDegreeSign(const TickLabels& l, Point at, int column, Size size) {
 Size drawTickValue(const TickLabels& l, bool measure, int row, int column, Extended v) {
     const View& view = l.target.view;
     Canvas& canvas = l.target.canvas;
-    canvas.setFont(Font{"Symbol", scaled(view, view.fontSize), 0, kBlack});
+    canvas.setFont(Font{"Symbol", scaled(view, view.fontSize), FontStyle::Plain, kBlack});
     const TickText t = tickText(l.axis, v);
     if (!t.shown) return {};
     const int h8 = canvas.textExtent("8").height;

@@ -56,19 +56,19 @@ public:
         second_ = (drawSecond && d.afterimageCanvas) ? d.afterimageCanvas : nullptr;
         dotRadius_ = (f.penWidth + 1) * scale_;
         setPens(colour, f);
-        d.polyline.reset(main_, second_, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
-                         d.skipMain, drawSecond, d.settings.lineOptions);
+        d.polyline.reset(main_, second_, 0, 0, CurveFill::None, PolylineBuffer::kStroke, d.skipMain,
+                         drawSecond, d.settings.lineOptions);
         for (int c = span_.first - 1; c <= span_.last + 1; ++c)
             row(c) = s_.defined(c) ? d.view.yAxis.toPixel(value(c)) : 0;
     }
 
     void draw() {
-        const int mode = d_.settings.drawMode;
-        if (mode == drawDots)
+        const FunctionDrawMode mode = d_.settings.drawMode;
+        if (mode == FunctionDrawMode::Dots)
             drawDotsMode();
         else if (isLineCandidate() && isStraightLine())
             drawStraightLine();
-        else if (mode == drawConnect)
+        else if (mode == FunctionDrawMode::Connect)
             drawConnected();
         else
             drawAutomatic();
@@ -208,8 +208,8 @@ FunctionAfterimageColours drawFunctions(const FunctionDrawing& drawing,
         SampleRow samples(span);
         const ColumnSamples& cache = drawing.view.functionSamples[i].samples;
         for (int c = span.first; c <= span.last; ++c) samples[c] = cache[c];
-        samples[span.first - 1] = makeUndefined(vkReal);
-        samples[span.last + 1] = makeUndefined(vkReal);
+        samples[span.first - 1] = makeUndefined(ValueKind::Real);
+        samples[span.last + 1] = makeUndefined(ValueKind::Real);
         drawFunction(drawing, f.penColor, samples, f);
     }
     return colours;

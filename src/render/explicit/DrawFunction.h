@@ -3,6 +3,7 @@
 // are undefined or where the graph jumps, isolated samples as dots, straight graphs as one
 // segment. Drawing only reads the caches; updateFunctionSamples fills them.
 
+#include "document/ProjectSettings.h"
 #include "platform/Canvas.h"
 #include "render/LineStyle.h"
 #include "render/PolylineBuffer.h"
@@ -16,20 +17,13 @@
 
 namespace tarlix {
 
-// The DrawMode setting: how samples become lines.
-enum DrawModeCode : int {
-    drawAutomatic = 1, // join samples, break at jumps ("Auto.")
-    drawConnect = 2,   // join every defined sample ("Conectar")
-    drawDots = 3,      // a dot per sample ("Graficar")
-};
-
 using ColourConversion = std::function<Color(Color)>;
 
 // The settings the drawing of functions reads. The colour conversions are the redraw's: the
 // afterimage colour of the current level and the black-and-white conversion of the output;
 // absent ones leave colours as they are (level 0, colour output).
 struct FunctionDrawSettings {
-    int drawMode = drawAutomatic;
+    FunctionDrawMode drawMode = FunctionDrawMode::Automatic;
     LineDrawOptions lineOptions;
     ColourConversion afterimageColour;
     ColourConversion blackAndWhite;

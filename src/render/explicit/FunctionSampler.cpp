@@ -3,7 +3,7 @@
 namespace tarlix {
 
 Value ColumnwiseSampler::valueAt(int n, const EquationEntry& f, const Value& x) {
-    if (!x.isValid()) return makeUndefined(vkReal);
+    if (!x.isValid()) return makeUndefined(ValueKind::Real);
     return scalar_(n, f, x);
 }
 

@@ -3,7 +3,7 @@
 // x (for the domain edges) and its values over a row of pixel columns (the samples). The
 // program puts the expression evaluator behind it; tests put plain C++ functions.
 
-#include "expression/ExpressionRecords.h"
+#include "document/DocumentRecords.h"
 #include "view/ViewCaches.h"
 
 #include <functional>

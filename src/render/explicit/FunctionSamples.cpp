@@ -27,8 +27,8 @@ void evaluateRow(View& view, int n, const EquationEntry& f, FunctionSampler& sam
     ColumnSamples& row = view.functionSamples[n].samples;
     sampler.fillRow(n, f, view.xSamples, span.first, span.last, row);
     // The margins are never evaluated; they must not keep samples of an earlier view.
-    row[span.first - 1] = makeUndefined(vkReal);
-    row[span.last + 1] = makeUndefined(vkReal);
+    row[span.first - 1] = makeUndefined(ValueKind::Real);
+    row[span.last + 1] = makeUndefined(ValueKind::Real);
     view.functionSamples[n].upToDate = true;
 }
 

@@ -17,20 +17,21 @@ bool needsSingleValues(const FigureEntry& f) {
     for (const CompiledExpression* e : {&f.whole, &f.radius})
         for (const char c : e->code) {
             const int t = static_cast<unsigned char>(c);
-            if (t == tkPath || t == tkIgr || t == tkSol) return true;
+            if (t == Token::Path || t == Token::Igr || t == Token::Sol) return true;
         }
     return false;
 }
 
 std::optional<Extended> boundOf(const CompiledExpression& bound, Evaluator& evaluator) {
-    const Value v = evaluator.evaluate(bound, makeUndefined(vkReal));
-    if (!v.isValid() || v.kind == vkPair) return std::nullopt;
+    const Value v = evaluator.evaluate(bound, makeUndefined(ValueKind::Real));
+    if (!v.isValid() || v.kind == ValueKind::Pair) return std::nullopt;
     return v.x;
 }
 
 // A polar curve whose radius may not be negative has no point where it is.
 bool checksRadius(const FigureEntry& f, const Evaluator& evaluator) {
-    return f.kind == 5 && evaluator.env().settings.circleMode == 2;
+    return f.kind == FigureKind::Polar &&
+           evaluator.env().settings.circleMode == CircleMode::NegativeRadiusUndefined;
 }
 
 // Figure positions are read from the view; function rows are not, because the columns here
@@ -65,7 +66,7 @@ void dropNegativeRadius(Value& point, const Value& radius) {
 } // namespace
 
 WholePoint wholePointOf(const Value& v) {
-    if (!v.isValid() || v.kind != vkPair) return {};
+    if (!v.isValid() || v.kind != ValueKind::Pair) return {};
     return {v.x, v.y, true};
 }
 
@@ -108,8 +109,8 @@ void CurveSampler::sampleOneByOne(const FigureEntry& f, int n, CurveCache& cache
     for (int i = 1; i <= static_cast<int>(count); ++i) {
         table.value(cache.paramIndex) = cache.params[i].x;
         Value& point = cache.points[i];
-        point = evaluator_.figureValue(n, fpWhole);
-        if (radiusChecked) dropNegativeRadius(point, evaluator_.figureValue(n, fpRadius));
+        point = evaluator_.figureValue(n, FigurePart::Whole);
+        if (radiusChecked) dropNegativeRadius(point, evaluator_.figureValue(n, FigurePart::Radius));
     }
     table = saved;
 }
@@ -121,8 +122,8 @@ void CurveSampler::sampleRows(const FigureEntry& f, CurveCache& cache, std::size
     // The point expressions of a figure read no x of their own: x stands undefined, as when
     // the stack machine evaluates a figure.
     if (undefinedPairs_.size() < count) {
-        undefinedPairs_.resize(count, makeUndefined(vkPair));
-        undefined_.resize(count, makeUndefined(vkReal));
+        undefinedPairs_.resize(count, makeUndefined(ValueKind::Pair));
+        undefined_.resize(count, makeUndefined(ValueKind::Real));
     }
     if (radiusChecked && radius_.size() < count) radius_.resize(count);
     for (std::size_t first = 0; first < count; first += curveChunk) {

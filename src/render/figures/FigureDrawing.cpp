@@ -87,9 +87,9 @@ void drawPointMark(const FigureDrawing& d, const FigureEntry& f, const FigurePos
     const int rx = view.xAxis.lengthToPixels(pos.r);
     painter.each(static_cast<Color>(pos.pointColor), [&](Canvas& c, Color colour) {
         switch (pos.kind) {
-        case 1:
-        case 2: {
-            const bool hollow = pos.kind == 1 && f.hollow;
+        case FigureKind::Point:
+        case FigureKind::Circle: {
+            const bool hollow = pos.kind == FigureKind::Point && f.hollow;
             c.setPen(maskPen(colour, hollow ? 0 : 1));
             Brush brush;
             brush.color = hollow ? kWhite : colour;
@@ -97,12 +97,12 @@ void drawPointMark(const FigureDrawing& d, const FigureEntry& f, const FigurePos
             c.ellipse(discAround(p, radius));
             break;
         }
-        case 3:
+        case FigureKind::HorizontalLine:
             c.setPen(maskPen(colour, lineWidth));
             horizontalLine(c, view, p.y);
             if (ry != 0) horizontalLine(c, view, p.y - ry);
             break;
-        case 4:
+        case FigureKind::VerticalLine:
             c.setPen(maskPen(colour, lineWidth));
             verticalLine(c, view, p.x);
             if (rx != 0) verticalLine(c, view, p.x + rx);
@@ -116,7 +116,7 @@ void drawPointMark(const FigureDrawing& d, const FigureEntry& f, const FigurePos
 // Circles, and the strips between a line and its width.
 void drawBody(const FigureDrawing& d, const FigureEntry& f, const FigurePosition& pos, Point p) {
     const View& view = d.view;
-    const bool circle = pos.kind == 2;
+    const bool circle = pos.kind == FigureKind::Circle;
     const FigurePainter painter(d, d.forceAfterimage || pos.lineAfterimage);
     const int rx = view.xAxis.lengthToPixels(pos.r);
     const int ry = view.yAxis.lengthToPixels(pos.r);
@@ -125,7 +125,7 @@ void drawBody(const FigureDrawing& d, const FigureEntry& f, const FigurePosition
     Rect bounds;
     if (circle)
         bounds = ordered(p.x - rx, p.y - ry, p.x + rx + 1, p.y + ry + 1);
-    else if (pos.kind == 3)
+    else if (pos.kind == FigureKind::HorizontalLine)
         bounds = ordered(stripStart(view.xAxis), p.y, stripEnd(view.xAxis), p.y - ry);
     else
         bounds = ordered(p.x, stripStart(view.yAxis), p.x + rx, stripEnd(view.yAxis));
@@ -150,7 +150,7 @@ void drawBody(const FigureDrawing& d, const FigureEntry& f, const FigurePosition
         const auto faded = [&](Color colour) {
             return convert(s.blackAndWhite, convert(s.afterimageColour, colour));
         };
-        const bool areas = s.lineOptions.aimgOfArea && fill != kWhite;
+        const bool areas = s.lineOptions.afterimageFills && fill != kWhite;
         if (areas || circle) paint(*c, faded(line), faded(fill), areas);
     }
 }
@@ -162,10 +162,11 @@ void drawFigures(const FigureDrawing& d, const FigureStore& figures,
     for (int n = 1; n <= figureCount; ++n) {
         const FigureEntry& f = figures[n];
         const FigurePosition& pos = positions[n];
-        if (!which.test(static_cast<std::size_t>(n)) || !f.visible || pos.kind == 0) continue;
+        if (!which.test(static_cast<std::size_t>(n)) || !f.visible || pos.kind == FigureKind::Empty)
+            continue;
         const Point p{d.view.xAxis.toPixel(pos.x), d.view.yAxis.toPixel(pos.y)};
         drawPointMark(d, f, pos, p);
-        if (pos.kind >= 2 && pos.kind <= 4) drawBody(d, f, pos, p);
+        if (hasRadius(pos.kind)) drawBody(d, f, pos, p);
         if (!d.skipMain && d.canvas)
             drawFigureLabel(d.view, *d.canvas,
                             FigureLabel{f.labelPosition, f.label, n, pos.kind, p}, d.markup);
@@ -180,7 +181,8 @@ void drawHollowRings(const View& view, Canvas& canvas, const FigureStore& figure
     for (int n = 1; n <= figureCount; ++n) {
         const FigurePosition& pos = positions[n];
         const Color ring = static_cast<Color>(pos.pointColor);
-        if (!figures[n].visible || pos.kind != 1 || !pos.hollow || ring == kWhite) continue;
+        if (!figures[n].visible || pos.kind != FigureKind::Point || !pos.hollow || ring == kWhite)
+            continue;
         Pen pen;
         pen.color = convert(colour, ring);
         pen.width = scaledRound(view, 2);
@@ -197,7 +199,7 @@ void drawHollowRings(const View& view, Canvas& canvas, const FigureStore& figure
 void drawTraces(const FigureDrawing& d, const FigureStore& figures,
                 const Store<FigurePosition, figureCount>& current,
                 const Store<FigurePosition, figureCount>& previous) {
-    const auto pointLike = [](const FigurePosition& p) { return p.kind == 1 || p.kind == 2; };
+    const auto pointLike = [](const FigurePosition& p) { return isPointKind(p.kind); };
     for (int n = 1; n <= figureCount; ++n) {
         const FigurePosition& now = current[n];
         const FigurePosition& before = previous[n];

@@ -16,14 +16,16 @@ Point pixelOf(const View& view, Extended x, Extended y) {
 }
 
 bool pointHit(const View& view, const FigurePosition& pos, int px, int py) {
-    if (pos.kind != 1 && pos.kind != 2) return false;
+    if (!isPointKind(pos.kind)) return false;
     const Point p = pixelOf(view, pos.x, pos.y);
     return std::abs(px - p.x) <= kHitAcross && std::abs(py - p.y) < kHitBelow;
 }
 
 bool lineHit(const View& view, const FigurePosition& pos, int px, int py) {
-    if (pos.kind == 3) return std::abs(py - view.yAxis.toPixel(pos.y)) < kHitBelow;
-    if (pos.kind == 4) return std::abs(px - view.xAxis.toPixel(pos.x)) < kHitBelow;
+    if (pos.kind == FigureKind::HorizontalLine)
+        return std::abs(py - view.yAxis.toPixel(pos.y)) < kHitBelow;
+    if (pos.kind == FigureKind::VerticalLine)
+        return std::abs(px - view.xAxis.toPixel(pos.x)) < kHitBelow;
     return false;
 }
 
@@ -57,8 +59,8 @@ int pointAt(const View& view, const FigureStore& figures, int px, int py) {
 
 bool isDraggable(const FigureEntry& f) {
     if (!f.drag) return false;
-    return isCurveKind(f.kind) || (f.kind != 3 && isNumberText(f.x)) ||
-           (f.kind != 4 && isNumberText(f.y));
+    return isCurveKind(f.kind) || (f.kind != FigureKind::HorizontalLine && isNumberText(f.x)) ||
+           (f.kind != FigureKind::VerticalLine && isNumberText(f.y));
 }
 
 FigureHit figureAt(const View& view, const FigureStore& figures, int px, int py, bool any) {
@@ -144,7 +146,7 @@ void highlightFigure(const View& view, Canvas& canvas, int figure) {
     const int row0 = view.yAxis.toPixel(0), column0 = view.xAxis.toPixel(0);
     const FigurePosition* pos =
         figure >= 1 && figure <= figureCount ? &view.positions[figure] : nullptr;
-    if (pos && (pos->kind == 1 || pos->kind == 2)) {
+    if (pos && isPointKind(pos->kind)) {
         const Point p = pixelOf(view, pos->x, pos->y);
         Brush clear;
         clear.style = BrushStyle::Clear;
@@ -152,11 +154,11 @@ void highlightFigure(const View& view, Canvas& canvas, int figure) {
         canvas.setBrush(clear);
         canvas.ellipse({p.x - 4, p.y - 4, p.x + 5, p.y + 5});
         canvas.setBrush(savedBrush);
-    } else if (figure == xAxisHit || (pos && pos->kind == 3)) {
+    } else if (figure == xAxisHit || (pos && pos->kind == FigureKind::HorizontalLine)) {
         const int row = pos ? view.yAxis.toPixel(pos->y) : row0;
         canvas.moveTo(0, row);
         canvas.lineTo(width, row);
-    } else if (figure == yAxisHit || (pos && pos->kind == 4)) {
+    } else if (figure == yAxisHit || (pos && pos->kind == FigureKind::VerticalLine)) {
         const int column = pos ? view.xAxis.toPixel(pos->x) : column0;
         canvas.moveTo(column, 0);
         canvas.lineTo(column, height);

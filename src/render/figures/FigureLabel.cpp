@@ -52,7 +52,7 @@ Font labelFont(const View& view) {
     Font font;
     font.name = "Times New Roman";
     font.size = scaledRound(view, view.fontSize + 1);
-    font.style = 0;
+    font.style = FontStyle::Plain;
     font.color = kBlack;
     return font;
 }
@@ -92,10 +92,10 @@ Point labelCorner(const View& view, const FigureLabel& label, Size text) {
         break;
     }
     Point at{label.anchor.x + dx, label.anchor.y + dy};
-    if (label.kind == 3) {
+    if (label.kind == FigureKind::HorizontalLine) {
         const int middle = view.xAxis.pixelLength * view.xAxis.outputScale / 2 - w / 2;
         at.x = lineLabelX(view, label.position, w, a, middle);
-    } else if (label.kind == 4) {
+    } else if (label.kind == FigureKind::VerticalLine) {
         const int middle = view.yAxis.pixelLength * view.yAxis.outputScale / 2 - h / 2;
         at.y = lineLabelY(view, label.position, h, a, middle);
     }

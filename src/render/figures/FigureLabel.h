@@ -18,8 +18,8 @@ struct FigureLabel {
     int position = 0;
     std::string text;
     int figure = 0; // the figure the label belongs to (its own values in the text)
-    int kind = 1;   // horizontal (3) and vertical (4) lines put it at the drawing's edge
-    Point anchor;   // the figure's pixel point
+    FigureKind kind = FigureKind::Point; // lines put it at the drawing's edge
+    Point anchor;                        // the figure's pixel point
 };
 
 // The top-left corner of the label's text of the given size.

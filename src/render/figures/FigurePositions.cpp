@@ -20,15 +20,16 @@ struct Component {
 };
 
 Component componentOf(const Value& v) {
-    if (v.isValid() && v.kind != vkPair) return {v.x, true};
+    if (v.isValid() && v.kind != ValueKind::Pair) return {v.x, true};
     return {};
 }
 
 // An empty radius or width is 0, as a project file reads it.
 Component radiusOf(const FigureEntry& figure, int n, Evaluator& evaluator) {
     if (isBlankText(figure.radius.source)) return {0, true};
-    const Component r = componentOf(evaluator.figureValue(n, fpRadius));
-    const bool negativeAllowed = evaluator.env().settings.circleMode != 2;
+    const Component r = componentOf(evaluator.figureValue(n, FigurePart::Radius));
+    const bool negativeAllowed =
+        evaluator.env().settings.circleMode != CircleMode::NegativeRadiusUndefined;
     if (r.defined && !negativeAllowed && r.value < 0) return {};
     return r;
 }
@@ -54,39 +55,41 @@ FigurePosition evaluatePosition(const FigureEntry& f, int n, Evaluator& evaluato
                                 bool traceRedraw) {
     FigurePosition p;
     copyAttributes(f, p, traceRedraw);
-    if (f.kind < 1 || f.kind > 6) return p;
+    if (f.kind == FigureKind::Empty) return p;
     Component x, y, r;
-    if (f.kind == 1 || f.kind == 2 || isCurveKind(f.kind)) {
-        const WholePoint whole = wholePointOf(evaluator.figureValue(n, fpWhole));
+    if (isPointKind(f.kind) || isCurveKind(f.kind)) {
+        const WholePoint whole = wholePointOf(evaluator.figureValue(n, FigurePart::Whole));
         x = {whole.x, whole.defined};
         y = {whole.y, whole.defined};
-    } else if (f.kind == 4) {
-        x = componentOf(evaluator.figureValue(n, fpX));
+    } else if (f.kind == FigureKind::VerticalLine) {
+        x = componentOf(evaluator.figureValue(n, FigurePart::X));
     } else {
-        y = componentOf(evaluator.figureValue(n, fpY));
+        y = componentOf(evaluator.figureValue(n, FigurePart::Y));
     }
-    if (f.kind >= 2 && f.kind <= 5) r = radiusOf(f, n, evaluator);
+    if (hasRadius(f.kind) || f.kind == FigureKind::Polar) r = radiusOf(f, n, evaluator);
     // A polar curve whose radius may not be negative has no point where it is.
-    if (f.kind == 5 && !r.defined && evaluator.env().settings.circleMode == 2) y.defined = false;
+    if (f.kind == FigureKind::Polar && !r.defined &&
+        evaluator.env().settings.circleMode == CircleMode::NegativeRadiusUndefined)
+        y.defined = false;
     p.x = x.defined ? x.value : 0;
     p.y = y.defined ? y.value : 0;
     p.r = r.defined ? r.value : 0;
     bool valid = false;
     switch (f.kind) {
-    case 2:
+    case FigureKind::Circle:
         valid = x.defined && y.defined && r.defined;
         break;
-    case 3:
+    case FigureKind::HorizontalLine:
         valid = y.defined && r.defined;
         break;
-    case 4:
+    case FigureKind::VerticalLine:
         valid = x.defined && r.defined;
         break;
     default:
         valid = x.defined && y.defined;
         break;
     }
-    p.kind = valid ? (isCurveKind(f.kind) ? 1 : f.kind) : 0;
+    p.kind = valid ? (isCurveKind(f.kind) ? FigureKind::Point : f.kind) : FigureKind::Empty;
     return p;
 }
 

@@ -2,7 +2,7 @@
 // The figures of the document, numbered 1..22, as the figure drawing and hit tests read them.
 
 #include "base/Store.h"
-#include "expression/ExpressionRecords.h"
+#include "document/DocumentRecords.h"
 #include "expression/eval/RowCaches.h"
 
 namespace tarlix {

@@ -30,7 +30,7 @@ int rounded(double v) {
 struct TextState {
     int startSize = 10;
     int size = 10;
-    unsigned style = 0;
+    FontStyle style = FontStyle::Plain;
     Color colour = kBlack;
     bool symbol = false;
     int lineBaseline = 0; // the baseline the size tags reset to
@@ -150,7 +150,7 @@ private:
         std::string typed = source;
         const std::string tokens = tokenize(typed, cursor, env_.settings);
         const bool failedField = source.find(kFieldError) != std::string::npos;
-        if (failedField || tokens.find(tokenChar(tkUnrecognised)) != std::string::npos) {
+        if (failedField || tokens.find(tokenChar(Token::Unrecognised)) != std::string::npos) {
             drawRun(source, s);
             return;
         }
@@ -231,29 +231,29 @@ private:
     std::size_t control(const std::string& codes, std::size_t i, TextState& s, std::string& run) {
         switch (codes[i]) {
         case kNormal:
-            s.style = 0;
+            s.style = FontStyle::Plain;
             s.colour = defaultColour_;
             s.size = s.startSize;
             s.baseline = s.lineBaseline;
             s.symbol = false;
             break;
         case kBoldOn:
-            s.style |= fsBold;
+            s.style |= FontStyle::Bold;
             break;
         case kBoldOff:
-            s.style &= ~fsBold;
+            s.style = without(s.style, FontStyle::Bold);
             break;
         case kItalicOn:
-            s.style |= fsItalic;
+            s.style |= FontStyle::Italic;
             break;
         case kItalicOff:
-            s.style &= ~fsItalic;
+            s.style = without(s.style, FontStyle::Italic);
             break;
         case kUnderlineOn:
-            s.style |= fsUnderline;
+            s.style |= FontStyle::Underline;
             break;
         case kUnderlineOff:
-            s.style &= ~fsUnderline;
+            s.style = without(s.style, FontStyle::Underline);
             break;
         case kColourOff:
             s.colour = defaultColour_;
@@ -326,7 +326,7 @@ MarkupExtent drawMarkup(Canvas& canvas, const MarkupEnv& env, int& x, int y,
     s.startSize = s.size = saved.size;
     s.colour = options.defaultColour;
     s.baseline = s.lineBaseline = y;
-    canvas.setFont(Font{kTimes, s.startSize, 0, options.defaultColour});
+    canvas.setFont(Font{kTimes, s.startSize, FontStyle::Plain, options.defaultColour});
     const int hA = canvas.textExtent("A").height;
     MarkupPainter painter(canvas, env, options.draw, hA, x, y);
     painter.defaultColour_ = options.defaultColour;

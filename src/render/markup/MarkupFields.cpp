@@ -37,10 +37,10 @@ FieldBody splitField(const std::string& body) {
 }
 
 bool isShown(const Value& v) {
-    return v.isValid() && v.kind != vkTypeError;
+    return v.isValid() && v.kind != ValueKind::TypeError;
 }
 bool isShownReal(const Value& v) {
-    return isShown(v) && v.kind != vkPair;
+    return isShown(v) && v.kind != ValueKind::Pair;
 }
 
 Value evaluateText(const std::string& text, int mode, const MarkupEnv& env) {
@@ -48,18 +48,18 @@ Value evaluateText(const std::string& text, int mode, const MarkupEnv& env) {
     const CompileEnv compileEnv{env.settings, quiet};
     CompiledExpression record;
     setSource(record, text, kModePlain - 1, compileEnv);
-    if (!compile(record, mode, false, compileEnv)) return makeUndefined(vkReal);
+    if (!compile(record, mode, false, compileEnv)) return makeUndefined(ValueKind::Real);
     RandomState random = RandomState::seededOnce();
     const EvalEnv evalEnv{env.settings, env.document, env.parameters, &random, env.area};
     Evaluator evaluator(evalEnv);
-    return evaluator.evaluate(record, makeUndefined(vkReal));
+    return evaluator.evaluate(record, makeUndefined(ValueKind::Real));
 }
 
 // The value text of a field, with its sign prefix ('+', '-' or none) applied.
 std::string valueText(Value v, char prefix, int digits, const MarkupEnv& env) {
     if (!isShown(v)) return kFieldErrorText;
     const char point = env.settings.decimalChar;
-    if (v.kind == vkPair)
+    if (v.kind == ValueKind::Pair)
         return "(" + fieldNumberText(v.x, digits, point) + env.settings.listSeparatorChar +
                fieldNumberText(v.y, digits, point) + ")";
     if (prefix == '-') v.x = -v.x;
@@ -131,7 +131,7 @@ std::string expandValueFields(const std::string& text, int mode, const MarkupEnv
         const FieldBody body = splitField(text.substr(field + 2, close - field - 2));
         const Value v = evaluateText(body.expression, mode, env);
         std::string value =
-            valueText(v, isShown(v) && v.kind == vkPair ? 0 : prefix, body.digits, env);
+            valueText(v, isShown(v) && v.kind == ValueKind::Pair ? 0 : prefix, body.digits, env);
         if (close + 1 < text.size() && isCoefficientFollower(text[close + 1]))
             dropUnitCoefficient(value);
         out += "{" + value + "}";

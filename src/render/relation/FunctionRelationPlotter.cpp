@@ -14,7 +14,7 @@ constexpr int kEdgeBisections = 50;
 // g(x) = y - f(x, y) at y = 0; an undefined or complex value stays undefined.
 Value curveValue(const Value& f) {
     Extended v = 0;
-    return realOf(f, v) ? makeReal(-v) : makeUndefined(vkReal);
+    return realOf(f, v) ? makeReal(-v) : makeUndefined(ValueKind::Real);
 }
 
 bool definedAt(RelationSampler& f, Extended x) {
@@ -96,8 +96,8 @@ bool FunctionRelationPlotter::drawExplicitPart(const RelationPart& part,
     for (int c = span.first - 1; c <= span.last + 1; ++c)
         row[c] = g_[static_cast<std::size_t>(c + 1)];
     refineEdges(*part.f, d.grid, row);
-    row[span.first - 1] = makeUndefined(vkReal);
-    row[span.last + 1] = makeUndefined(vkReal);
+    row[span.first - 1] = makeUndefined(ValueKind::Real);
+    row[span.last + 1] = makeUndefined(ValueKind::Real);
     drawCurve(d, row);
     return true;
 }

@@ -13,7 +13,8 @@ namespace tarlix {
 
 class FunctionRelationPlotter final : public ExplicitRelationPlotter {
 public:
-    explicit FunctionRelationPlotter(int drawMode = drawAutomatic) : drawMode_(drawMode) {}
+    explicit FunctionRelationPlotter(FunctionDrawMode drawMode = FunctionDrawMode::Automatic)
+        : drawMode_(drawMode) {}
     bool drawExplicitPart(const RelationPart& part, const ExplicitPartDrawing& d) override;
 
 private:
@@ -22,7 +23,7 @@ private:
     void drawCurve(const ExplicitPartDrawing& d, const SampleRow& row) const;
     void markRegion(const ExplicitPartDrawing& d, RelationOp op) const;
 
-    int drawMode_;
+    FunctionDrawMode drawMode_;
     std::vector<Value> g_; // g at grid columns -1 .. xLength + 1, at index column + 1
 };
 

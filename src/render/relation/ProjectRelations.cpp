@@ -23,7 +23,7 @@ RelationSettings relationSettingsOf(const ProjectSettings& settings, bool blackA
     out.scanWidth = settings.scanWidth;
     out.drawWhileComputing = settings.drawWhileComputing;
     out.afterimageFills = settings.afterimageFills;
-    out.capStyle = settings.capStyle != 0;
+    out.capStyle = settings.capStyle != LineEnds::Round;
     out.afterimageColorIndex = settings.afterimageColorIndex;
     out.blackAndWhite = blackAndWhite;
     out.fullRefresh = fullRefresh;

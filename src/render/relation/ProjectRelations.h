@@ -26,7 +26,8 @@ RelationSettings relationSettingsOf(const ProjectSettings& settings, bool blackA
 class ProjectRelations {
 public:
     // The evaluator must outlive the relations; it reads the project's parameters.
-    explicit ProjectRelations(Evaluator& evaluator, int drawMode = drawAutomatic)
+    explicit ProjectRelations(Evaluator& evaluator,
+                              FunctionDrawMode drawMode = FunctionDrawMode::Automatic)
         : evaluator_(evaluator), explicit_(drawMode) {}
     ProjectRelations(const ProjectRelations&) = delete;
     ProjectRelations& operator=(const ProjectRelations&) = delete;

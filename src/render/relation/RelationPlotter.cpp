@@ -44,7 +44,7 @@ RelationPlotter::Pens RelationPlotter::setBoundaryPens(const RelationCanvases& c
     Pens pens;
     pens.drawSecond = (canvases.forceAfterimage || style.afterimage) && canvases.afterimage;
     pens.options.capStyle = settings_.capStyle;
-    pens.options.aimgOfArea = settings_.afterimageFills;
+    pens.options.afterimageFills = settings_.afterimageFills;
     const Color boundary = boundaryColour(style, op);
     const int width = static_cast<int>(std::lround(style.width * outputScale));
     const PenStyle penStyle = penStyleOfLineStyle(style.lineStyle);
@@ -94,8 +94,8 @@ ScanOutcome RelationPlotter::drawRelationPart(View& view, const RelationCanvases
     const Pens pens = setBoundaryPens(canvases, style, part.op, outputScale);
     Canvas* main = canvases.skipMain ? nullptr : canvases.main;
     Canvas* second = pens.drawSecond ? canvases.afterimage : nullptr;
-    buffer_->reset(main, second, 0, 0, PolylineBuffer::fillNone, PolylineBuffer::kStroke,
-                   canvases.skipMain, pens.drawSecond, pens.options);
+    buffer_->reset(main, second, 0, 0, CurveFill::None, PolylineBuffer::kStroke, canvases.skipMain,
+                   pens.drawSecond, pens.options);
 
     if (part.explicitForm && explicit_ && drawExplicit(view, canvases, style, part, bit, pens)) {
         lastMode_ = RelationMode::Explicit;
@@ -155,7 +155,7 @@ void RelationPlotter::fill(const RelationCanvases& canvases, const RelationStyle
     target.vector = canvases.vector;
     target.scale = outputScale;
     target.options.capStyle = settings_.capStyle;
-    target.options.aimgOfArea = settings_.afterimageFills;
+    target.options.afterimageFills = settings_.afterimageFills;
     fillRegion(target, style.pattern, relation.groups, region_, lines_);
 }
 

@@ -34,7 +34,7 @@ private:
 template <typename F> auto realSampler(F f) {
     auto wrapped = [f = std::move(f)](Extended x, Extended y) -> Value {
         const Extended v = f(x, y);
-        return (v == v && v - v == 0) ? makeReal(v) : makeUndefined(vkReal);
+        return (v == v && v - v == 0) ? makeReal(v) : makeUndefined(ValueKind::Real);
     };
     return LambdaSampler<decltype(wrapped)>(std::move(wrapped));
 }
@@ -42,7 +42,7 @@ template <typename F> auto realSampler(F f) {
 // Whether a result can be compared with 0: not undefined, not a type error, not a pair with
 // an imaginary part.
 inline bool isRealResult(const Value& v) {
-    return v.valid && v.kind != vkTypeError && (v.kind != vkPair || v.y == 0);
+    return v.valid && v.kind != ValueKind::TypeError && (v.kind != ValueKind::Pair || v.y == 0);
 }
 
 // The real value of a result, false when it cannot be compared with 0.

@@ -19,8 +19,8 @@ using Alternatives = std::vector<Group>;
 
 std::string trimSpaces(const std::string& t) {
     std::size_t from = 0, to = t.size();
-    while (from < to && code(t[from]) == tkSpace) ++from;
-    while (to > from && code(t[to - 1]) == tkSpace) --to;
+    while (from < to && code(t[from]) == Token::Space) ++from;
+    while (to > from && code(t[to - 1]) == Token::Space) --to;
     return t.substr(from, to - from);
 }
 
@@ -37,8 +37,8 @@ std::vector<std::string> splitTopLevel(const std::string& t, int separator) {
     std::size_t from = 0;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const int c = code(t[i]);
-        if (c == tkOpen) ++depth;
-        if (c == tkClose) --depth;
+        if (c == Token::Open) ++depth;
+        if (c == Token::Close) --depth;
         if (depth == 0 && c == separator) {
             pieces.push_back(t.substr(from, i - from));
             from = i + 1;
@@ -49,7 +49,7 @@ std::vector<std::string> splitTopLevel(const std::string& t, int separator) {
 }
 
 bool holdsLogic(const std::string& t) {
-    return splitTopLevel(t, tkAnd).size() > 1 || splitTopLevel(t, tkOr).size() > 1;
+    return splitTopLevel(t, Token::And).size() > 1 || splitTopLevel(t, Token::Or).size() > 1;
 }
 
 Alternatives alternativesOf(const std::string& text);
@@ -57,7 +57,7 @@ Alternatives alternativesOf(const std::string& text);
 // Every way of picking one alternative of each factor.
 Alternatives allOf(const std::string& text) {
     Alternatives result{Group{}};
-    for (const std::string& piece : splitTopLevel(text, tkAnd)) {
+    for (const std::string& piece : splitTopLevel(text, Token::And)) {
         const std::string b = bare(piece);
         if (b.empty()) continue;
         const Alternatives factor = holdsLogic(b) ? alternativesOf(b) : Alternatives{Group{b}};
@@ -76,7 +76,7 @@ Alternatives allOf(const std::string& text) {
 
 Alternatives alternativesOf(const std::string& text) {
     Alternatives result;
-    for (const std::string& piece : splitTopLevel(text, tkOr)) {
+    for (const std::string& piece : splitTopLevel(text, Token::Or)) {
         const std::string b = bare(piece);
         if (b.empty()) continue;
         for (Group& g : allOf(b))
@@ -87,15 +87,15 @@ Alternatives alternativesOf(const std::string& text) {
 
 RelationOp opOf(int token) {
     switch (token) {
-    case tkGreater:
+    case Token::Greater:
         return RelationOp::Greater;
-    case tkGreaterEqual:
+    case Token::GreaterEqual:
         return RelationOp::GreaterEqual;
-    case tkLess:
+    case Token::Less:
         return RelationOp::Less;
-    case tkLessEqual:
+    case Token::LessEqual:
         return RelationOp::LessEqual;
-    case tkNotEqual:
+    case Token::NotEqual:
         return RelationOp::NotEqual;
     default:
         return RelationOp::Equal;
@@ -104,10 +104,10 @@ RelationOp opOf(int token) {
 
 // y followed by a sign or a comparison, and no other y in f.
 bool isExplicitPart(const std::string& comparison, const std::string& f) {
-    if (comparison.size() < 2 || code(comparison[0]) != tkY) return false;
+    if (comparison.size() < 2 || code(comparison[0]) != Token::Y) return false;
     const int next = code(comparison[1]);
-    if (next != tkPlus && next != tkMinus && !isComparison(next)) return false;
-    return std::count(f.begin(), f.end(), tokenChar(tkY)) == 1;
+    if (next != Token::Plus && next != Token::Minus && !isComparison(next)) return false;
+    return std::count(f.begin(), f.end(), tokenChar(Token::Y)) == 1;
 }
 
 SplitPart compilePart(const std::string& comparison, const CompileEnv& env) {
@@ -126,12 +126,13 @@ std::string partFunctionTokens(const std::string& comparison, RelationOp& op) {
     int depth = 0;
     for (std::size_t i = 0; i < comparison.size(); ++i) {
         const int c = code(comparison[i]);
-        if (c == tkOpen) ++depth;
-        if (c == tkClose) --depth;
+        if (c == Token::Open) ++depth;
+        if (c == Token::Close) --depth;
         if (depth != 0 || !isComparison(c)) continue;
         op = opOf(c);
-        return trimSpaces(comparison.substr(0, i)) + tokenChar(tkMinus) + tokenChar(tkOpen) +
-               trimSpaces(comparison.substr(i + 1)) + tokenChar(tkClose);
+        return trimSpaces(comparison.substr(0, i)) + tokenChar(Token::Minus) +
+               tokenChar(Token::Open) + trimSpaces(comparison.substr(i + 1)) +
+               tokenChar(Token::Close);
     }
     op = RelationOp::Equal;
     return comparison;

@@ -65,7 +65,7 @@ std::optional<Point> drawArcMark(Canvas& canvas, const SegmentScene& scene, cons
     const std::vector<Point> arc = arcPoints(mark->apex, mark->radius, mark->start, mark->sweep);
     if (filled) {
         std::vector<Point> inside = arc;
-        if (r.kind == skAngle) inside.insert(inside.begin(), mark->apex);
+        if (r.kind == SegmentKind::Angle) inside.insert(inside.begin(), mark->apex);
         const Pen pen = canvas.pen();
         Pen off = pen;
         off.style = PenStyle::Clear;
@@ -83,31 +83,31 @@ std::optional<Point> drawShape(Canvas& canvas, const SegmentScene& scene, const 
                                std::vector<Point> p, bool filled) {
     const LineDrawOptions options = scene.lineOptions();
     switch (r.kind) {
-    case skVector:
+    case SegmentKind::Vector:
         drawArrow(canvas, p[0], p[1], scene.outputScale() * scene.view.fontSize);
         return midpoint(p[0], p[1]);
-    case skRectangle: {
+    case SegmentKind::Rectangle: {
         const Point corners[] = {p[0], {p[1].x, p[0].y}, p[1], {p[0].x, p[1].y}};
         drawStyledPolygon(canvas, corners, options);
         return midpoint(p[0], p[1]);
     }
-    case skPolygon:
+    case SegmentKind::Polygon:
         if (p.size() > 1 && p.front() == p.back()) p.pop_back();
         drawStyledPolygon(canvas, p, options);
         return meanPixel(scene, r);
-    case skPolyline:
+    case SegmentKind::Polyline:
         drawStyledPolyline(canvas, p, options);
         return meanPixel(scene, r);
-    case skAngle:
-    case skArc:
+    case SegmentKind::Angle:
+    case SegmentKind::Arc:
         return drawArcMark(canvas, scene, r, p, filled);
-    case skBracket: {
+    case SegmentKind::Bracket: {
         const auto bracket = bracketShape(p[0], p[1], scene.outputScale() * scene.view.fontSize);
         if (!bracket) return std::nullopt;
         drawStyledPolyline(canvas, bracket->path, options);
         return bracket->anchor;
     }
-    case skBezier: {
+    case SegmentKind::Bezier: {
         const std::vector<Point> curve = bezierPoints(scene, r, 60);
         if (curve.size() < 2) return std::nullopt;
         drawStyledPolyline(canvas, curve, options);

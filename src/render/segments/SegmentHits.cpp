@@ -39,27 +39,27 @@ bool withinBox(Point a, Point b, Point m) {
            m.y >= std::min(a.y, b.y) - kReach && m.y <= std::max(a.y, b.y) + kReach;
 }
 
-bool pieceHit(int kind, Point a, Point b, Point m) {
+bool pieceHit(SegmentKind kind, Point a, Point b, Point m) {
     if (pieceDistance(a, b, m) > kReach) return false;
     switch (kind) {
-    case skLine:
+    case SegmentKind::Line:
         return true;
-    case skRay:
+    case SegmentKind::Ray:
         return notBehind(a, b, m);
-    case skRectangle:
+    case SegmentKind::Rectangle:
         return strictlyInside(a, b, m);
     default:
         return withinBox(a, b, m);
     }
 }
 
-bool anyPieceHit(int kind, const std::vector<Point>& p, Point m) {
+bool anyPieceHit(SegmentKind kind, const std::vector<Point>& p, Point m) {
     for (std::size_t k = 0; k + 1 < p.size(); ++k)
         if (pieceHit(kind, p[k], p[k + 1], m)) return true;
     return false;
 }
 
-bool arcHit(const SegmentScene& scene, int kind, const std::vector<Point>& p, Point m) {
+bool arcHit(const SegmentScene& scene, SegmentKind kind, const std::vector<Point>& p, Point m) {
     if (p.size() != 3) return false;
     const auto mark = arcMark(scene, kind, p[0], p[1], p[2]);
     if (!mark) return false;
@@ -75,12 +75,12 @@ bool segmentHit(const SegmentScene& scene, int index, Point m) {
     std::vector<Point> p = buildSegmentPoints(scene, index);
     if (p.size() < 2) return false;
     switch (r.kind) {
-    case skAngle:
-    case skArc:
+    case SegmentKind::Angle:
+    case SegmentKind::Arc:
         return arcHit(scene, r.kind, p, m);
-    case skBezier:
+    case SegmentKind::Bezier:
         return anyPieceHit(r.kind, bezierPoints(scene, r, 20), m);
-    case skBracket: {
+    case SegmentKind::Bracket: {
         const auto bracket = bracketShape(p[0], p[1], scene.outputScale() * scene.view.fontSize);
         if (!bracket) return false;
         for (Point& q : p) q = {q.x + bracket->offset.x, q.y + bracket->offset.y};

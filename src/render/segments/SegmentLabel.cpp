@@ -6,7 +6,8 @@ namespace tarlix {
 
 Point drawSegmentLabel(Canvas& canvas, const View& view, int position, const std::string& text,
                        Point anchor, const MarkupEnv* markup) {
-    return drawFigureLabel(view, canvas, FigureLabel{position, text, 0, 1, anchor}, markup);
+    return drawFigureLabel(view, canvas, FigureLabel{position, text, 0, FigureKind::Point, anchor},
+                           markup);
 }
 
 } // namespace tarlix

@@ -16,13 +16,15 @@ bool isAxis(int v) {
     return v == kXAxisVertex || v == kYAxisVertex;
 }
 
-int positionKind(const SegmentScene& scene, int v) {
-    return figureCount >= v && v >= 1 ? scene.positions[v].kind : 0;
+FigureKind positionKind(const SegmentScene& scene, int v) {
+    return figureCount >= v && v >= 1 ? scene.positions[v].kind : FigureKind::Empty;
 }
 
 VertexType typeOf(const SegmentScene& scene, int v) {
-    if (v == kXAxisVertex || positionKind(scene, v) == 3) return VertexType::Horizontal;
-    if (v == kYAxisVertex || positionKind(scene, v) == 4) return VertexType::Vertical;
+    if (v == kXAxisVertex || positionKind(scene, v) == FigureKind::HorizontalLine)
+        return VertexType::Horizontal;
+    if (v == kYAxisVertex || positionKind(scene, v) == FigureKind::VerticalLine)
+        return VertexType::Vertical;
     return VertexType::Point;
 }
 
@@ -30,28 +32,30 @@ bool drawableVertex(const SegmentScene& scene, int v, bool pointsOnly) {
     const bool sync = scene.project.settings.showSync;
     if (v == kXAxisVertex) return !pointsOnly && !(sync && !scene.view.xAxis.axesVisible);
     if (v == kYAxisVertex) return !pointsOnly && !(sync && !scene.view.yAxis.axesVisible);
-    const int kind = positionKind(scene, v);
-    if (kind == 0) return false;
+    const FigureKind kind = positionKind(scene, v);
+    if (kind == FigureKind::Empty) return false;
     if (sync && !scene.project.figures[v].visible) return false;
-    return !pointsOnly || kind == 1 || kind == 2;
+    return !pointsOnly || isPointKind(kind);
 }
 
-bool pointsOnlyKind(int kind) {
-    return kind == skPolyline || kind == skPolygon || kind == skAngle;
+bool pointsOnlyKind(SegmentKind kind) {
+    return kind == SegmentKind::Polyline || kind == SegmentKind::Polygon ||
+           kind == SegmentKind::Angle;
 }
 
 // An axis or line beside a crossing one has no meaning; two parallel ones only bound a band.
-bool adjacentFit(VertexType a, VertexType b, int kind) {
+bool adjacentFit(VertexType a, VertexType b, SegmentKind kind) {
     if (a == VertexType::Point || b == VertexType::Point) return true;
-    return a == b && kind == skRectangle;
+    return a == b && kind == SegmentKind::Rectangle;
 }
 
 // The world points of a pair: an axis or line vertex takes the free coordinate of the other
 // vertex (the foot of the perpendicular), or for a rectangle the widened view.
-std::pair<WorldPoint, WorldPoint> pairPoints(const SegmentScene& scene, int va, int vb, int kind) {
+std::pair<WorldPoint, WorldPoint> pairPoints(const SegmentScene& scene, int va, int vb,
+                                             SegmentKind kind) {
     WorldPoint a = vertexCoordinates(scene, va), b = vertexCoordinates(scene, vb);
     const VertexType ta = typeOf(scene, va), tb = typeOf(scene, vb);
-    if (kind == skRectangle && (ta != VertexType::Point || tb != VertexType::Point)) {
+    if (kind == SegmentKind::Rectangle && (ta != VertexType::Point || tb != VertexType::Point)) {
         const Axis& free = ta == VertexType::Horizontal || tb == VertexType::Horizontal
                                ? scene.view.xAxis
                                : scene.view.yAxis;
@@ -80,7 +84,7 @@ Point extendedArm(Point apex, Point towards) {
 std::vector<int> verticesOf(const SegmentRecord& r) {
     std::vector<int> v;
     for (int k = 0; k < r.vertexCount(); ++k) v.push_back(r.vertices[static_cast<std::size_t>(k)]);
-    if (r.kind == skPolygon && !v.empty()) v.push_back(v.front());
+    if (r.kind == SegmentKind::Polygon && !v.empty()) v.push_back(v.front());
     return v;
 }
 
@@ -107,12 +111,12 @@ std::vector<Point> buildSegmentPoints(const SegmentScene& scene, int index) {
         const auto pair = lineClipRounded(scene.view, rule, a, b);
         if (!pair) return {};
         // Angles and arcs keep three points, the apex from their first arm.
-        const bool apexOnce = (r.kind == skAngle || r.kind == skArc) && k > 0;
+        const bool apexOnce = (r.kind == SegmentKind::Angle || r.kind == SegmentKind::Arc) && k > 0;
         if (points.empty() || (!apexOnce && !(points.back() == pair->first)))
             points.push_back(pair->first);
         points.push_back(pair->second);
     }
-    if (r.kind == skAngle && points.size() == 3) {
+    if (r.kind == SegmentKind::Angle && points.size() == 3) {
         points[0] = extendedArm(points[1], points[0]);
         points[2] = extendedArm(points[1], points[2]);
     }

@@ -27,7 +27,7 @@ struct SegmentScene {
     const SegmentRecord& segment(int index) const { return project.segments[index]; }
     int outputScale() const { return view.xAxis.outputScale; }
     LineDrawOptions lineOptions() const {
-        return {project.settings.capStyle != 0, project.settings.afterimageFills};
+        return {project.settings.capStyle != LineEnds::Round, project.settings.afterimageFills};
     }
 };
 

@@ -34,20 +34,22 @@ int angleMarkRadius(const SegmentScene& scene) {
     return scene.outputScale() * (scene.view.fontSize / 2 + 6) * 3;
 }
 
-std::optional<ArcMark> arcMark(const SegmentScene& scene, int kind, Point p1, Point p2, Point p3) {
+std::optional<ArcMark> arcMark(const SegmentScene& scene, SegmentKind kind, Point p1, Point p2,
+                               Point p3) {
     const Extended ax = p1.x - p2.x, ay = p1.y - p2.y, bx = p3.x - p2.x, by = p3.y - p2.y;
     if ((ax == 0 && ay == 0) || (bx == 0 && by == 0)) return std::nullopt;
     Extended first = screenAngle(ax, ay), second = screenAngle(bx, by);
-    if (scene.project.engine.angleArea != 1 && ax * by - ay * bx > 0) std::swap(first, second);
+    if (scene.project.engine.angleArea != AngleArea::ZeroToTwoPi && ax * by - ay * bx > 0)
+        std::swap(first, second);
     const Extended sweep = normalised(second - first);
     if (sweep == 0) return std::nullopt;
     ArcMark mark;
     mark.apex = p2;
-    mark.radius = kind == skAngle ? angleMarkRadius(scene)
-                                  : static_cast<int>(std::lround(std::hypot(ax, ay)));
+    mark.radius = kind == SegmentKind::Angle ? angleMarkRadius(scene)
+                                             : static_cast<int>(std::lround(std::hypot(ax, ay)));
     mark.start = first;
     mark.sweep = sweep;
-    const Extended k = kind == skAngle ? 1.5L : 0.8L;
+    const Extended k = kind == SegmentKind::Angle ? 1.5L : 0.8L;
     const Extended reach = std::lround(scene.outputScale() * k * scene.view.fontSize + mark.radius);
     const Extended middle = first + sweep / 2;
     mark.anchor = rounded(p2.x + reach * std::cos(middle), p2.y - reach * std::sin(middle));

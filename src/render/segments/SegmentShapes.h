@@ -25,7 +25,8 @@ int angleMarkRadius(const SegmentScene& scene);
 // The mark of an angle (or an arc) with apex p2 and arms towards p1 and p3; nothing when an arm
 // has no length or the angle is zero. With the angle range (-pi, pi] the smaller angle is
 // marked, otherwise the one from the first arm to the second.
-std::optional<ArcMark> arcMark(const SegmentScene& scene, int kind, Point p1, Point p2, Point p3);
+std::optional<ArcMark> arcMark(const SegmentScene& scene, SegmentKind kind, Point p1, Point p2,
+                               Point p3);
 
 // Points along an arc, whole pixels, both ends included.
 std::vector<Point> arcPoints(Point centre, Extended radius, Extended start, Extended sweep);

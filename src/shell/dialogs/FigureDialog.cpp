@@ -20,27 +20,33 @@
 namespace tarlix {
 
 namespace {
-enum Field { fX, fY, fR, fWhole, fLow, fHigh, fLetter, fStep, fieldCount };
-const char* const kFieldNames[fieldCount] = {"x", "y", "r", "X", "low", "high", "letter", "step"};
-const char* const kFieldCaptions[fieldCount] = {"x", "y", "r", "X", "min", "max", "", ""};
+enum class Field { X, Y, R, Whole, Low, High, Letter, Step };
+constexpr int kFieldCount = 8;
+const char* const kFieldNames[kFieldCount] = {"x", "y", "r", "X", "low", "high", "letter", "step"};
+const char* const kFieldCaptions[kFieldCount] = {"x", "y", "r", "X", "min", "max", "", ""};
 
-enum Pen {
-    pPointColor,
-    pPointWidth,
-    pPointStyle,
-    pLineColor,
-    pLineWidth,
-    pFillColor,
-    pPattern,
-    pLineStyle,
-    pLocus,
-    pFigureType,
-    penCount
+enum class PenRole {
+    PointColor,
+    PointWidth,
+    PointStyle,
+    LineColor,
+    LineWidth,
+    FillColor,
+    Pattern,
+    LineStyle,
+    Locus,
+    FigureType,
 };
-const char* const kPenNames[penCount] = {"pointColor", "pointWidth", "pointStyle", "lineColor",
-                                         "lineWidth",  "fillColor",  "pattern",    "lineStyle",
-                                         "locusWidth", "figureType"};
-const PenPanel kPenPanels[penCount] = {
+constexpr int kPenCount = 10;
+
+// The place of a field or pen in the dialog's arrays.
+template <typename E> std::size_t at(E e) {
+    return static_cast<std::size_t>(e);
+}
+const char* const kPenNames[kPenCount] = {"pointColor", "pointWidth", "pointStyle", "lineColor",
+                                          "lineWidth",  "fillColor",  "pattern",    "lineStyle",
+                                          "locusWidth", "figureType"};
+const PenPanel kPenPanels[kPenCount] = {
     PenPanel::Colour, PenPanel::Width,     PenPanel::PointStyle, PenPanel::Colour,
     PenPanel::Width,  PenPanel::Colour,    PenPanel::Pattern,    PenPanel::LineStyle,
     PenPanel::Width,  PenPanel::FigureType};
@@ -53,25 +59,34 @@ const char* const kKindHints[7] = {nullptr,
                                    "Figure.kindPolar",
                                    "Figure.kindParametric"};
 constexpr int kLastFigure = 22; // O, the origin figure
+constexpr FigureKind kFigureKinds[] = {FigureKind::Point,          FigureKind::Circle,
+                                       FigureKind::HorizontalLine, FigureKind::VerticalLine,
+                                       FigureKind::Polar,          FigureKind::Parametric};
 
-bool isCurve(int kind) {
-    return kind == 5 || kind == 6;
+// The kinds typed as a point (x, y), or as one pair in vector notation.
+bool typedAsPoint(FigureKind kind) {
+    return isPointKind(kind) || kind == FigureKind::Parametric;
 }
 
 // Which fields each kind shows (the whole point only in vector notation).
-bool fieldShown(Field f, int kind, bool vectors) {
+bool fieldShown(Field f, FigureKind kind, bool vectors) {
     switch (f) {
-    case fX:
-        return (kind == 1 || kind == 2 || kind == 6) ? !vectors : kind == 4;
-    case fY:
-        return (kind == 1 || kind == 2 || kind == 6) ? !vectors : kind == 3;
-    case fWhole:
-        return vectors && (kind == 1 || kind == 2 || kind == 6);
-    case fR:
-        return kind >= 2 && kind <= 5;
+    case Field::X:
+        return typedAsPoint(kind) ? !vectors : kind == FigureKind::VerticalLine;
+    case Field::Y:
+        return typedAsPoint(kind) ? !vectors : kind == FigureKind::HorizontalLine;
+    case Field::Whole:
+        return vectors && typedAsPoint(kind);
+    case Field::R:
+        return hasRadius(kind) || kind == FigureKind::Polar;
     default:
-        return isCurve(kind);
+        return isCurveKind(kind);
     }
+}
+
+// The kind buttons' ids are the kinds' numbers.
+int buttonId(FigureKind kind) {
+    return static_cast<int>(kind);
 }
 
 QString stepText(Extended step) {
@@ -90,24 +105,25 @@ void FigureDialog::build() {
     auto* layout = new QVBoxLayout(this);
     auto* kindRow = new QHBoxLayout;
     kinds_ = new QButtonGroup(this);
-    for (int k = 1; k <= 6; ++k) {
+    for (FigureKind kind : kFigureKinds) {
         auto* b = new QToolButton(this);
         b->setCheckable(true);
-        b->setText(shownText(kKindHints[k]));
-        b->setToolTip(shownText(kKindHints[k]));
-        kinds_->addButton(b, k);
+        b->setText(shownText(kKindHints[buttonId(kind)]));
+        b->setToolTip(shownText(kKindHints[buttonId(kind)]));
+        kinds_->addButton(b, buttonId(kind));
         kindRow->addWidget(b);
     }
-    connect(kinds_, &QButtonGroup::idClicked, this, [this](int k) {
+    connect(kinds_, &QButtonGroup::idClicked, this, [this](int id) {
         takeFields();
-        setKind(k);
+        setKind(static_cast<FigureKind>(id));
     });
     layout->addLayout(kindRow);
     caption_ = new QLabel(this);
     layout->addWidget(caption_);
 
     auto* grid = new QGridLayout;
-    for (int f = 0; f < fieldCount; ++f) {
+    for (int f = 0; f < kFieldCount; ++f) {
+        const auto field = static_cast<Field>(f);
         auto* row = new QWidget(this);
         auto* h = new QHBoxLayout(row);
         h->setContentsMargins(0, 0, 0, 0);
@@ -115,16 +131,16 @@ void FigureDialog::build() {
         edit->setObjectName(kFieldNames[f]);
         fields_[static_cast<std::size_t>(f)] = edit;
         rows_[static_cast<std::size_t>(f)] = row;
-        if (f == fLetter) {
+        if (field == Field::Letter) {
             h->addWidget(new QLabel(shownText("Figure.parameter"), row));
             edit->setMaxLength(1);
-        } else if (f == fStep) {
+        } else if (field == Field::Step) {
             h->addWidget(new QLabel(shownText("Figure.step"), row));
         } else {
             h->addWidget(new QLabel(QString::fromLatin1(kFieldCaptions[f]) + " =", row));
         }
         h->addWidget(edit);
-        if (f == fStep) {
+        if (field == Field::Step) {
             edit->installEventFilter(this); // a double click edits it in the formula editor
             auto* up = new QToolButton(row);
             up->setObjectName("sbPrmDup");
@@ -136,22 +152,24 @@ void FigureDialog::build() {
             connect(down, &QToolButton::clicked, this, [this] { stepIncrement(false); });
             h->addWidget(up);
             h->addWidget(down);
-        } else if (f != fLetter) {
+        } else if (field != Field::Letter) {
             auto* formula = new QToolButton(row);
             formula->setText("…");
-            formula->setToolTip(shownText(f == fR ? "Figure.radius" : "Figure.editFormula"));
-            if (f == fR) radiusButton_ = formula;
-            connect(formula, &QToolButton::clicked, this, [this, edit, f] {
+            formula->setToolTip(
+                shownText(field == Field::R ? "Figure.radius" : "Figure.editFormula"));
+            if (field == Field::R) radiusButton_ = formula;
+            connect(formula, &QToolButton::clicked, this, [this, edit, f, field] {
                 if (openCalculator)
-                    openCalculator(fieldRequest(edit, QString::fromLatin1(kFieldCaptions[f]) + "=",
-                                                f == fLow || f == fHigh ? kModePlain : n_));
+                    openCalculator(fieldRequest(
+                        edit, QString::fromLatin1(kFieldCaptions[f]) + "=",
+                        field == Field::Low || field == Field::High ? kModePlain : n_));
             });
             h->addWidget(formula);
         }
-        if (f == fLow || f == fHigh) {
+        if (field == Field::Low || field == Field::High) {
             // Quick choices for the range.
             auto* quick = new QComboBox(row);
-            const QStringList choices = f == fLow
+            const QStringList choices = field == Field::Low
                                             ? QStringList{"0", "-1", "-5", "-Pi", "-180"}
                                             : QStringList{"1", "5", "Pi", "2Pi", "180", "360"};
             quick->addItems(choices);
@@ -176,7 +194,8 @@ void FigureDialog::build() {
     vectors_ = new QCheckBox(shownText("Figure.vectors"), this);
     connect(vectors_, &QCheckBox::toggled, this, [this] {
         takeFields();
-        entry_.notation = vectors_->isChecked() ? 2 : 1;
+        entry_.notation =
+            vectors_->isChecked() ? FigureNotation::Vector : FigureNotation::Coordinates;
         showNotation();
     });
     checks->addWidget(pointAfterimage_, 0, 0);
@@ -230,42 +249,45 @@ void FigureDialog::build() {
 void FigureDialog::buildPens(QWidget* holder) {
     auto* h = new QHBoxLayout(holder);
     h->setContentsMargins(0, 0, 0, 0);
-    for (int p = 0; p < penCount; ++p) {
+    for (int p = 0; p < kPenCount; ++p) {
         auto* b = new PenButton(palette_, kPenPanels[p],
                                 shownText(std::string("Figure.") + kPenNames[p]), holder);
         b->setObjectName(kPenNames[p]);
-        if (p == pLineColor) b->setDropMode(ColourTarget::Line);
-        if (p == pFillColor) b->setDropMode(ColourTarget::Inside);
+        if (static_cast<PenRole>(p) == PenRole::LineColor) b->setDropMode(ColourTarget::Line);
+        if (static_cast<PenRole>(p) == PenRole::FillColor) b->setDropMode(ColourTarget::Inside);
         pens_[static_cast<std::size_t>(p)] = b;
         h->addWidget(b);
     }
     h->addStretch();
 }
 
-void FigureDialog::open(int n, int allowedKinds) {
+void FigureDialog::open(int n, FigureKinds allowedKinds) {
     const Project& project = context().project;
     if (!project.figures.contains(n)) return;
     n_ = n;
     entry_ = project.figures[n];
-    if (entry_.kind == 0) {
+    if (entry_.kind == FigureKind::Empty) {
         entry_.pointColor = defaults_.pointColor;
         entry_.lineColor = defaults_.lineColor;
         entry_.pointSize = static_cast<std::uint8_t>(defaults_.pointWidth);
         entry_.lineWidth = static_cast<std::uint8_t>(defaults_.lineWidth);
         entry_.curveStyle = static_cast<std::uint8_t>(defaults_.lineStyle);
-        entry_.notation = static_cast<std::uint8_t>(defaults_.dimension == 2 ? 2 : 1);
+        entry_.notation = defaults_.dimension == FigureNotation::Vector
+                              ? FigureNotation::Vector
+                              : FigureNotation::Coordinates;
         entry_.paramStep = 0.1L;
-        entry_.kind = (allowedKinds & fkBasic) ? 1 : 6;
+        entry_.kind =
+            allowedKinds != FigureKinds::Curves ? FigureKind::Point : FigureKind::Parametric;
     }
-    for (int k = 1; k <= 6; ++k)
-        kinds_->button(k)->setEnabled(isCurve(k) ? (allowedKinds & fkCurves) != 0
-                                                 : (allowedKinds & fkBasic) != 0);
     const bool origin = n == kLastFigure;
-    for (int k : {3, 4, 5, 6})
-        kinds_->button(k)->setEnabled(kinds_->button(k)->isEnabled() && !origin);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{drag_, pointAfterimage_, vectors_, delete_, pens_[pLocus],
-                                         pens_[pPointStyle], pens_[pFigureType]})
+    for (FigureKind kind : kFigureKinds) {
+        const bool offered = allowedKinds == FigureKinds::All ||
+                             isCurveKind(kind) == (allowedKinds == FigureKinds::Curves);
+        kindButton(kind)->setEnabled(offered && !(origin && !isPointKind(kind)));
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             drag_, pointAfterimage_, vectors_, delete_, pens_[at(PenRole::Locus)],
+             pens_[at(PenRole::PointStyle)], pens_[at(PenRole::FigureType)]})
         w->setEnabled(!origin);
     setWindowTitle(shownText("Figure.title") + " " + QChar(figureLetter(n)) + " " +
                    shownText("Dialog.titleEnd"));
@@ -278,25 +300,28 @@ void FigureDialog::open(int n, int allowedKinds) {
 
 void FigureDialog::showEntry() {
     const char sep = context().project.engine.listSeparatorChar;
-    fields_[fX]->setText(editableText(entry_.x.source));
-    fields_[fY]->setText(editableText(entry_.y.source));
-    fields_[fR]->setText(editableText(entry_.radius.source));
-    fields_[fWhole]->setText(editableText(joinWholePoint(entry_.x.source, entry_.y.source, sep)));
-    fields_[fLow]->setText(editableText(entry_.paramLow.source));
-    fields_[fHigh]->setText(editableText(entry_.paramHigh.source));
-    fields_[fLetter]->setText(editableText(std::string(1, entry_.paramLetter)));
-    fields_[fStep]->setText(stepText(entry_.paramStep));
-    const unsigned values[penCount] = {
-        entry_.pointColor, entry_.pointSize, entry_.hollow ? 1u : 2u, entry_.lineColor,
-        entry_.lineWidth,  entry_.fillColor, entry_.fillPattern,      entry_.curveStyle,
-        entry_.locusWidth, entry_.curveFill};
-    for (int p = 0; p < penCount; ++p) pens_[static_cast<std::size_t>(p)]->setValue(values[p]);
+    fields_[at(Field::X)]->setText(editableText(entry_.x.source));
+    fields_[at(Field::Y)]->setText(editableText(entry_.y.source));
+    fields_[at(Field::R)]->setText(editableText(entry_.radius.source));
+    fields_[at(Field::Whole)]->setText(
+        editableText(joinWholePoint(entry_.x.source, entry_.y.source, sep)));
+    fields_[at(Field::Low)]->setText(editableText(entry_.paramLow.source));
+    fields_[at(Field::High)]->setText(editableText(entry_.paramHigh.source));
+    fields_[at(Field::Letter)]->setText(editableText(std::string(1, entry_.paramLetter)));
+    fields_[at(Field::Step)]->setText(stepText(entry_.paramStep));
+    const unsigned values[kPenCount] = {
+        entry_.pointColor,       entry_.pointSize,
+        entry_.hollow ? 1u : 2u, entry_.lineColor,
+        entry_.lineWidth,        entry_.fillColor,
+        entry_.fillPattern,      entry_.curveStyle,
+        entry_.locusWidth,       static_cast<unsigned>(entry_.curveFill)};
+    for (int p = 0; p < kPenCount; ++p) pens_[static_cast<std::size_t>(p)]->setValue(values[p]);
     pointAfterimage_->setChecked(entry_.pointAfterimage);
     lineAfterimage_->setChecked(entry_.lineAfterimage);
     curveAfterimage_->setChecked(entry_.lineAfterimage);
     drag_->setChecked(entry_.drag);
     vectors_->blockSignals(true);
-    vectors_->setChecked(entry_.notation == 2);
+    vectors_->setChecked(entry_.notation == FigureNotation::Vector);
     vectors_->blockSignals(false);
     for (QAbstractButton* b : positions_->buttons())
         b->setChecked(positions_->id(b) == entry_.labelPosition);
@@ -305,42 +330,42 @@ void FigureDialog::showEntry() {
 }
 
 // The kind chosen shows its fields and captions and takes the curve defaults.
-void FigureDialog::setKind(int kind) {
-    if (kind < 0 || kind > 6) return;
-    entry_.kind = static_cast<std::uint8_t>(kind);
-    if (kind != 0) kinds_->button(kind)->setChecked(true);
-    if (isCurve(kind)) {
+void FigureDialog::setKind(FigureKind kind) {
+    entry_.kind = kind;
+    if (kind != FigureKind::Empty) kindButton(kind)->setChecked(true);
+    if (isCurveKind(kind)) {
         if (entry_.locusWidth == 0) entry_.locusWidth = 2;
         if (entry_.paramLow.source.empty()) entry_.paramLow.source = "0";
         if (entry_.paramHigh.source.empty()) entry_.paramHigh.source = "2Pi";
-        if (fields_[fLow]->text().isEmpty()) fields_[fLow]->setText("0");
-        if (fields_[fHigh]->text().isEmpty()) fields_[fHigh]->setText("2Pi");
-        if (!(entry_.paramStep > 0)) fields_[fStep]->setText(stepText(0.1L));
-        pens_[pLocus]->setValue(entry_.locusWidth);
+        if (fields_[at(Field::Low)]->text().isEmpty()) fields_[at(Field::Low)]->setText("0");
+        if (fields_[at(Field::High)]->text().isEmpty()) fields_[at(Field::High)]->setText("2Pi");
+        if (!(entry_.paramStep > 0)) fields_[at(Field::Step)]->setText(stepText(0.1L));
+        pens_[at(PenRole::Locus)]->setValue(entry_.locusWidth);
     }
     // The polar kind's r is the curve's equation, the others' a radius.
-    radiusButton_->setToolTip(shownText(kind == 5 ? "Figure.polarHint" : "Figure.radius"));
-    caption_->setText(shownText(kind == 2                ? "Figure.centre"
-                                : kind == 3 || kind == 4 ? "Figure.line"
-                                                         : "Figure.point"));
-    pointAfterimage_->setVisible(kind == 1 || kind == 2);
-    lineAfterimage_->setVisible(kind >= 2 && kind <= 4);
-    curveAfterimage_->setVisible(isCurve(kind));
+    radiusButton_->setToolTip(
+        shownText(kind == FigureKind::Polar ? "Figure.polarHint" : "Figure.radius"));
+    caption_->setText(shownText(kind == FigureKind::Circle ? "Figure.centre"
+                                : isLineKind(kind)         ? "Figure.line"
+                                                           : "Figure.point"));
+    pointAfterimage_->setVisible(isPointKind(kind));
+    lineAfterimage_->setVisible(hasRadius(kind));
+    curveAfterimage_->setVisible(isCurveKind(kind));
     fillLabelChoices();
     showNotation();
 }
 
 void FigureDialog::showNotation() {
-    const bool vectors = entry_.notation == 2;
+    const bool vectors = entry_.notation == FigureNotation::Vector;
     if (vectors) {
-        fields_[fWhole]->setText(
-            fields_[fX]->text().isEmpty() && fields_[fY]->text().isEmpty()
+        fields_[at(Field::Whole)]->setText(
+            fields_[at(Field::X)]->text().isEmpty() && fields_[at(Field::Y)]->text().isEmpty()
                 ? QString()
-                : editableText(joinWholePoint(typedText(fields_[fX]->text()),
-                                              typedText(fields_[fY]->text()),
+                : editableText(joinWholePoint(typedText(fields_[at(Field::X)]->text()),
+                                              typedText(fields_[at(Field::Y)]->text()),
                                               context().project.engine.listSeparatorChar)));
     }
-    for (int f = 0; f < fieldCount; ++f)
+    for (int f = 0; f < kFieldCount; ++f)
         rows_[static_cast<std::size_t>(f)]->setVisible(
             fieldShown(static_cast<Field>(f), entry_.kind, vectors));
 }
@@ -350,15 +375,15 @@ void FigureDialog::fillLabelChoices() {
     const QString current = labelBox_->currentText();
     labelBox_->clear();
     labelBox_->addItem(letter);
-    const int kind = entry_.kind;
-    if (kind == 1 || kind == 2 || isCurve(kind)) {
+    const FigureKind kind = entry_.kind;
+    if (isPointKind(kind) || isCurveKind(kind)) {
         labelBox_->addItem("!{(x,y)}//" + shownText("Figure.coordinates"));
         labelBox_->addItem(letter + "!{(x,y)}//" + shownText("Figure.coordinates"));
         labelBox_->addItem("!{([X],argX)|3}//" + shownText("Figure.polarCoordinates"));
         labelBox_->addItem(letter + "!{([X],argX)|3}//" + shownText("Figure.polarCoordinates"));
-    } else if (kind == 4) {
+    } else if (kind == FigureKind::VerticalLine) {
         labelBox_->addItem("{x=!{x}}//" + shownText("Figure.equation"));
-    } else if (kind == 3) {
+    } else if (kind == FigureKind::HorizontalLine) {
         labelBox_->addItem("{y=!{y}}//" + shownText("Figure.equation"));
     }
     labelBox_->setEditText(current);
@@ -372,62 +397,62 @@ void FigureDialog::chooseLabel(int index) {
 
 void FigureDialog::stepIncrement(bool larger) {
     bool ok = false;
-    const double current = fields_[fStep]->text().toDouble(&ok);
+    const double current = fields_[at(Field::Step)]->text().toDouble(&ok);
     if (!ok) return;
     if (const auto next = steppedIncrement(current, larger))
-        fields_[fStep]->setText(stepText(*next));
+        fields_[at(Field::Step)]->setText(stepText(*next));
 }
 
 void FigureDialog::takeFields() {
-    if (entry_.notation == 2 && rows_[fWhole]->isVisible()) {
+    if (entry_.notation == FigureNotation::Vector && rows_[at(Field::Whole)]->isVisible()) {
         std::string x, y;
-        splitWholePoint(typedText(fields_[fWhole]->text()),
+        splitWholePoint(typedText(fields_[at(Field::Whole)]->text()),
                         context().project.engine.listSeparatorChar, x, y);
-        fields_[fX]->setText(editableText(x));
-        fields_[fY]->setText(editableText(y));
+        fields_[at(Field::X)]->setText(editableText(x));
+        fields_[at(Field::Y)]->setText(editableText(y));
     }
-    entry_.x.source = typedText(fields_[fX]->text());
-    entry_.y.source = typedText(fields_[fY]->text());
-    entry_.radius.source = typedText(fields_[fR]->text());
-    entry_.paramLow.source = typedText(fields_[fLow]->text());
-    entry_.paramHigh.source = typedText(fields_[fHigh]->text());
-    const std::string letter = typedText(fields_[fLetter]->text());
+    entry_.x.source = typedText(fields_[at(Field::X)]->text());
+    entry_.y.source = typedText(fields_[at(Field::Y)]->text());
+    entry_.radius.source = typedText(fields_[at(Field::R)]->text());
+    entry_.paramLow.source = typedText(fields_[at(Field::Low)]->text());
+    entry_.paramHigh.source = typedText(fields_[at(Field::High)]->text());
+    const std::string letter = typedText(fields_[at(Field::Letter)]->text());
     entry_.paramLetter = letter.empty() ? 't' : letter[0];
     bool ok = false;
-    const double step = fields_[fStep]->text().toDouble(&ok);
+    const double step = fields_[at(Field::Step)]->text().toDouble(&ok);
     entry_.paramStep = ok ? step : 0;
-    entry_.pointColor = pens_[pPointColor]->value();
-    entry_.pointSize = static_cast<std::uint8_t>(pens_[pPointWidth]->value());
-    entry_.hollow = pens_[pPointStyle]->value() == 1;
-    entry_.lineColor = pens_[pLineColor]->value();
-    entry_.lineWidth = static_cast<std::uint8_t>(pens_[pLineWidth]->value());
-    entry_.fillColor = pens_[pFillColor]->value();
-    entry_.fillPattern = static_cast<std::uint8_t>(pens_[pPattern]->value());
-    entry_.curveStyle = static_cast<std::uint8_t>(pens_[pLineStyle]->value());
-    entry_.locusWidth = static_cast<std::uint8_t>(pens_[pLocus]->value());
-    entry_.curveFill = static_cast<std::uint8_t>(pens_[pFigureType]->value());
+    entry_.pointColor = pens_[at(PenRole::PointColor)]->value();
+    entry_.pointSize = static_cast<std::uint8_t>(pens_[at(PenRole::PointWidth)]->value());
+    entry_.hollow = pens_[at(PenRole::PointStyle)]->value() == 1;
+    entry_.lineColor = pens_[at(PenRole::LineColor)]->value();
+    entry_.lineWidth = static_cast<std::uint8_t>(pens_[at(PenRole::LineWidth)]->value());
+    entry_.fillColor = pens_[at(PenRole::FillColor)]->value();
+    entry_.fillPattern = static_cast<std::uint8_t>(pens_[at(PenRole::Pattern)]->value());
+    entry_.curveStyle = static_cast<std::uint8_t>(pens_[at(PenRole::LineStyle)]->value());
+    entry_.locusWidth = static_cast<std::uint8_t>(pens_[at(PenRole::Locus)]->value());
+    entry_.curveFill = static_cast<CurveFill>(pens_[at(PenRole::FigureType)]->value());
     entry_.pointAfterimage = pointAfterimage_->isChecked();
     entry_.lineAfterimage =
-        isCurve(entry_.kind) ? curveAfterimage_->isChecked() : lineAfterimage_->isChecked();
+        isCurveKind(entry_.kind) ? curveAfterimage_->isChecked() : lineAfterimage_->isChecked();
     entry_.drag = drag_->isChecked();
-    entry_.notation = vectors_->isChecked() ? 2 : 1;
+    entry_.notation = vectors_->isChecked() ? FigureNotation::Vector : FigureNotation::Coordinates;
     const int position = positions_->checkedId();
     entry_.labelPosition = static_cast<std::uint8_t>(position < 1 ? 0 : position);
     entry_.label = typedText(labelBox_->currentText());
 }
 
 void FigureDialog::accept() {
-    if (entry_.kind != 0) takeFields();
+    if (entry_.kind != FigureKind::Empty) takeFields();
     Document& ctx = context();
     if (!confirmFigure(ctx, n_, entry_, defaults_)) return;
     QDialog::accept();
-    if (isCurve(entry_.kind) && curveStored) curveStored(entry_.paramLetter, entry_.paramStep);
+    if (isCurveKind(entry_.kind) && curveStored) curveStored(entry_.paramLetter, entry_.paramStep);
 }
 
 bool FigureDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == fields_[fStep] && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == fields_[at(Field::Step)] && event->type() == QEvent::MouseButtonDblClick) {
         if (openCalculator && context) {
-            QLineEdit* box = fields_[fStep];
+            QLineEdit* box = fields_[at(Field::Step)];
             openCalculator(numberRequest(
                 context, "Step=", typedText(box->text()),
                 [box](Extended, const std::string& text) { box->setText(toQString(text)); }));
@@ -444,13 +469,13 @@ void FigureDialog::hideEvent(QHideEvent* event) {
 }
 
 QLineEdit* FigureDialog::field(const char* name) const {
-    for (int f = 0; f < fieldCount; ++f)
+    for (int f = 0; f < kFieldCount; ++f)
         if (std::string(kFieldNames[f]) == name) return fields_[static_cast<std::size_t>(f)];
     return nullptr;
 }
 
-QAbstractButton* FigureDialog::kindButton(int kind) const {
-    return kinds_->button(kind);
+QAbstractButton* FigureDialog::kindButton(FigureKind kind) const {
+    return kinds_->button(buttonId(kind));
 }
 
 QAbstractButton* FigureDialog::labelButton(int position) const {
@@ -458,7 +483,7 @@ QAbstractButton* FigureDialog::labelButton(int position) const {
 }
 
 PenButton* FigureDialog::pen(const char* name) const {
-    for (int p = 0; p < penCount; ++p)
+    for (int p = 0; p < kPenCount; ++p)
         if (std::string(kPenNames[p]) == name) return pens_[static_cast<std::size_t>(p)];
     return nullptr;
 }

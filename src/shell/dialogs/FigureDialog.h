@@ -23,8 +23,8 @@ class QToolButton;
 
 namespace tarlix {
 
-// Which kinds the dialog offers: bit 0 the point, circle and lines, bit 1 the two curves.
-enum FigureKinds : int { fkBasic = 1, fkCurves = 2, fkAll = 3 };
+// Which kinds the dialog offers: the point, circle and lines, the two curves, or all.
+enum class FigureKinds { Basic, Curves, All };
 
 class FigureDialog : public QDialog {
     Q_OBJECT
@@ -37,13 +37,13 @@ public:
     std::function<void(char letter, Extended increment)> curveStored;
 
     // Shows figure n; a figure never defined starts from the defaults for new figures.
-    void open(int n, int allowedKinds);
-    void setKind(int kind);
+    void open(int n, FigureKinds allowedKinds);
+    void setKind(FigureKind kind);
 
     const FigureEntry& entry() const { return entry_; }
     QLineEdit* field(const char* name) const; // "x", "y", "r", "X", "low", "high", "letter",
                                               // "step"
-    QAbstractButton* kindButton(int kind) const;
+    QAbstractButton* kindButton(FigureKind kind) const;
     QAbstractButton* labelButton(int position) const; // 1..9
     QComboBox* labelBox() const { return labelBox_; }
     QLabel* caption() const { return caption_; }

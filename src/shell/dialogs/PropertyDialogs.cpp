@@ -42,9 +42,9 @@ PropertyDialogs::~PropertyDialogs() = default;
 
 bool PropertyDialogs::open(CategoryPanel panel, int n) {
     switch (panel) {
-    case cpExplicit:
-    case cpRelations: {
-        const bool relation = panel == cpRelations;
+    case CategoryPanel::Explicit:
+    case CategoryPanel::Relations: {
+        const bool relation = panel == CategoryPanel::Relations;
         // The create button (n = 0) opens the first empty slot.
         if (n == 0) n = firstEmptyEquation(objects_.document.project, relation);
         if (n == 0) return false;
@@ -54,14 +54,14 @@ bool PropertyDialogs::open(CategoryPanel panel, int n) {
             equation_->openFunction(n);
         return true;
     }
-    case cpCurves:
-    case cpBasicFigures:
+    case CategoryPanel::Curves:
+    case CategoryPanel::BasicFigures:
         if (n == 0) return false;
         // An open calculator would edit a text the dialog is about to replace.
         if (calculator_) calculator_->hide();
-        figure_->open(n, panel == cpCurves ? fkCurves : fkBasic);
+        figure_->open(n, panel == CategoryPanel::Curves ? FigureKinds::Curves : FigureKinds::Basic);
         return true;
-    case cpConnectedFigures:
+    case CategoryPanel::ConnectedFigures:
         // The category's button toggles the graph's connect-points tool instead.
         if (n == 0) return false;
         segment_->open(n);

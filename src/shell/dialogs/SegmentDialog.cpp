@@ -22,8 +22,16 @@
 namespace tarlix {
 
 namespace {
-// Type buttons in the order they stand; type 0 (delete on OK) has a hidden button.
-constexpr int kKinds[] = {0, 1, 2, 3, 9, 5, 6, 7, 8, 10, 11, 12};
+// Kind buttons in the order they stand; None (delete on OK) has a hidden button.
+constexpr SegmentKind kKinds[] = {
+    SegmentKind::None,  SegmentKind::Segment,   SegmentKind::Line,     SegmentKind::Vector,
+    SegmentKind::Ray,   SegmentKind::Rectangle, SegmentKind::Polyline, SegmentKind::Polygon,
+    SegmentKind::Angle, SegmentKind::Arc,       SegmentKind::Bracket,  SegmentKind::Bezier};
+
+// The kind buttons' ids are the kinds' numbers.
+int buttonId(SegmentKind kind) {
+    return static_cast<int>(kind);
+}
 
 // A vertex as the label markup names it: a figure letter as it is; an axis as the foot of the
 // other vertex on it.
@@ -34,21 +42,22 @@ QString reference(QChar vertex, QChar other) {
 }
 } // namespace
 
-QStringList segmentLabelChoices(int kind, const QString& letters, char separator) {
+QStringList segmentLabelChoices(SegmentKind kind, const QString& letters, char separator) {
     QString v = letters;
     v.remove(' ');
     QStringList choices;
     const QString sep(QChar::fromLatin1(separator));
-    if (v.size() == 2 && (kind == 1 || kind == 3 || kind == 11)) {
+    if (v.size() == 2 && (kind == SegmentKind::Segment || kind == SegmentKind::Vector ||
+                          kind == SegmentKind::Bracket)) {
         const QString a = reference(v[0], v[1]), b = reference(v[1], v[0]);
         choices << "!{len(" + a + sep + b + ")|3}//" + shownText("Segment.length");
-        if (kind == 3) {
+        if (kind == SegmentKind::Vector) {
             const QString d = a.size() > 1 || b.size() > 1 ? b + "-" + a : a + b;
             choices << "!{" + d + "|3}//" + shownText("Segment.displacement");
         }
     }
     const bool axis = v.contains('X', Qt::CaseInsensitive) || v.contains('Y', Qt::CaseInsensitive);
-    if (kind == 8 && v.size() == 3 && !axis) {
+    if (kind == SegmentKind::Angle && v.size() == 3 && !axis) {
         choices << "!{[arg(" + QString(v[0].toUpper()) + sep + QString(v[1].toUpper()) + "," +
                        QString(v[2].toUpper()) + ")]|3}//" + shownText("Segment.angle");
     }
@@ -63,18 +72,18 @@ SegmentDialog::SegmentDialog(PenPaletteWindow* palette, PenDefaults& defaults, Q
     auto* layout = new QVBoxLayout(this);
     auto* kindRow = new QHBoxLayout;
     kinds_ = new QButtonGroup(this);
-    for (int k : kKinds) {
+    for (SegmentKind kind : kKinds) {
         auto* b = new QToolButton(this);
         b->setCheckable(true);
-        const std::string key = "Segment.kind" + std::to_string(k);
-        if (k != 0 && k != 11) {
+        const std::string key = "Segment.kind" + std::to_string(buttonId(kind));
+        if (kind != SegmentKind::None && kind != SegmentKind::Bracket) {
             b->setText(shownText(key));
             b->setToolTip(shownText(key));
         } else {
-            b->setText(QString::number(k));
+            b->setText(QString::number(buttonId(kind)));
         }
-        b->setVisible(k != 0);
-        kinds_->addButton(b, k);
+        b->setVisible(kind != SegmentKind::None);
+        kinds_->addButton(b, buttonId(kind));
         kindRow->addWidget(b);
     }
     connect(kinds_, &QButtonGroup::idClicked, this, [this] { fillLabelChoices(); });
@@ -89,7 +98,7 @@ SegmentDialog::SegmentDialog(PenPaletteWindow* palette, PenDefaults& defaults, Q
         QMenu menu;
         const Project& p = context().project;
         for (int n = 1; n <= kFigures; ++n) {
-            if (p.figures[n].kind == 0) continue;
+            if (p.figures[n].kind == FigureKind::Empty) continue;
             const QString letter(QChar(figureLetter(n)));
             menu.addAction(letter, [this, letter] { vertices_->insert(letter); });
         }
@@ -159,14 +168,14 @@ void SegmentDialog::open(int index) {
         record_ = segments[index];
     } else {
         record_ = SegmentRecord{};
-        record_.kind = skSegment;
+        record_.kind = SegmentKind::Segment;
         record_.penColor = defaults_.color;
         record_.width = static_cast<std::uint8_t>(defaults_.width);
         record_.lineStyle = static_cast<std::uint8_t>(defaults_.lineStyle);
     }
     // A type without a button of its own (none is expected) shows as a segment.
-    QAbstractButton* kind = kinds_->button(record_.kind);
-    (kind ? kind : kinds_->button(skSegment))->setChecked(true);
+    QAbstractButton* kind = kindButton(record_.kind);
+    (kind ? kind : kindButton(SegmentKind::Segment))->setChecked(true);
     QString letters = toQString(segmentRowText(record_)).toUpper();
     letters.remove(QRegularExpression("[^A-Z]"));
     vertices_->setText(letters);
@@ -189,12 +198,12 @@ void SegmentDialog::fillLabelChoices() {
     const QString current = labelBox_->currentText();
     labelBox_->clear();
     const char sep = context ? context().project.engine.listSeparatorChar : ',';
-    labelBox_->addItems(segmentLabelChoices(kinds_->checkedId(), vertices_->text(), sep));
+    labelBox_->addItems(segmentLabelChoices(checkedKind(), vertices_->text(), sep));
     labelBox_->setEditText(current);
 }
 
 void SegmentDialog::accept() {
-    record_.kind = static_cast<std::uint8_t>(std::max(kinds_->checkedId(), 0));
+    record_.kind = checkedKind();
     record_.penColor = colour_->value();
     record_.width = static_cast<std::uint8_t>(width_->value());
     record_.fillColor = fill_->value();
@@ -205,7 +214,7 @@ void SegmentDialog::accept() {
     record_.labelPosition = static_cast<std::uint8_t>(position < 1 ? 0 : position);
     record_.label = fromQString(labelBox_->currentText());
     Document& ctx = context();
-    if (index_ > ctx.project.segments.count && record_.kind == skNone) {
+    if (index_ > ctx.project.segments.count && record_.kind == SegmentKind::None) {
         QDialog::reject(); // nothing to remove
         return;
     }
@@ -213,8 +222,12 @@ void SegmentDialog::accept() {
     QDialog::accept();
 }
 
-QAbstractButton* SegmentDialog::kindButton(int kind) const {
-    return kinds_->button(kind);
+QAbstractButton* SegmentDialog::kindButton(SegmentKind kind) const {
+    return kinds_->button(buttonId(kind));
+}
+
+SegmentKind SegmentDialog::checkedKind() const {
+    return static_cast<SegmentKind>(std::max(kinds_->checkedId(), 0));
 }
 
 PenButton* SegmentDialog::pen(const char* name) const {

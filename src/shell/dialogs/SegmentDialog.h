@@ -17,7 +17,7 @@ class QPushButton;
 namespace tarlix {
 
 // The label choices for the type and the vertex letters typed: length, displacement, angle.
-QStringList segmentLabelChoices(int kind, const QString& letters, char separator);
+QStringList segmentLabelChoices(SegmentKind kind, const QString& letters, char separator);
 
 class SegmentDialog : public QDialog {
     Q_OBJECT
@@ -29,7 +29,7 @@ public:
     // Shows connected figure index; count + 1 starts a new one from the defaults.
     void open(int index);
 
-    QAbstractButton* kindButton(int kind) const;
+    QAbstractButton* kindButton(SegmentKind kind) const;
     QLineEdit* vertexBox() const { return vertices_; }
     QComboBox* labelBox() const { return labelBox_; }
     QPushButton* okButton() const { return ok_; }
@@ -39,6 +39,7 @@ public:
 
 private:
     void fillLabelChoices();
+    SegmentKind checkedKind() const;
 
     PenDefaults& defaults_;
     SegmentRecord record_;

@@ -30,7 +30,7 @@ protected:
     }
     // As the calculator evaluates: x undefined.
     Value calc(const std::string& text) {
-        return evaluator.evaluate(compiled(text), makeUndefined(vkReal));
+        return evaluator.evaluate(compiled(text), makeUndefined(ValueKind::Real));
     }
     Value at(const std::string& text, Extended x) {
         return evaluator.evaluate(compiled(text), makeReal(x));
@@ -45,14 +45,14 @@ protected:
     }
     // A point figure n from its whole-point text.
     void definePoint(int n, const std::string& whole) {
-        FigureEntry& f = document.figures[static_cast<std::size_t>(n - 1)];
-        f.kind = 1;
+        ExpressionTable::Figure& f = document.figures[static_cast<std::size_t>(n - 1)];
+        f.defined = true;
         std::string xText, yText;
         splitWholePoint(whole, settings.listSeparatorChar, xText, yText);
         setSource(f.whole, whole, kModePlain - 1, compileEnv);
         setSource(f.x, xText, kModePlain - 1, compileEnv);
         setSource(f.y, yText, kModePlain - 1, compileEnv);
-        compileFigure(f, n, compileEnv);
+        compileFigureParts(f, n, compileEnv);
     }
 };
 

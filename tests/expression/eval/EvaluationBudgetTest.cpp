@@ -46,7 +46,7 @@ TEST_F(EvaluationBudget, LegalLoopsAreExactAndNestedWorkIsCutUndefined) {
     for (const Case& c : cases) {
         const Value v = calc(c.text);
         EXPECT_EQ(v.valid != 0, c.defined) << c.text;
-        EXPECT_EQ(v.kind, vkReal) << c.text;
+        EXPECT_EQ(v.kind, ValueKind::Real) << c.text;
         if (c.defined) {
             EXPECT_EQ(v.x, c.value) << c.text;
         }

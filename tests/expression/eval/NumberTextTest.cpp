@@ -41,7 +41,7 @@ TEST_F(NumberText, CalculatorResultText) {
     EXPECT_EQ(calcResultText(makeReal(0.00001L), settings), "0.00001");
     EXPECT_EQ(calcResultText(makeReal(-123456789012345.0L), settings), "-123456789012345");
     EXPECT_EQ(calcResultText(makeReal(1234567890123456.0L), settings), "1.23456789012346*10^(15)");
-    EXPECT_EQ(calcResultText(makeUndefined(vkPair), settings), "error");
+    EXPECT_EQ(calcResultText(makeUndefined(ValueKind::Pair), settings), "error");
     settings.decimalChar = ',';
     settings.listSeparatorChar = ';';
     EXPECT_EQ(calcResultText(makePair(0.5L, -2), settings), "(0,5;-2)");

@@ -14,7 +14,7 @@ protected:
     std::vector<Value> xs;
     void SetUp() override {
         for (int i = 0; i < 61; ++i) xs.push_back(makeReal(-3 + i * 0.1L));
-        xs[7] = makeUndefined(vkReal); // a column without x
+        xs[7] = makeUndefined(ValueKind::Real); // a column without x
         defineExplicit(1, "x^2-1");
         defineExplicit(2, "Sqrt(y1)");
         defineUser(1, "x y+1"); // f
@@ -29,7 +29,7 @@ protected:
         auto equal = [](Extended p, Extended q) {
             return p == q && std::signbit(p) == std::signbit(q);
         };
-        return !a.valid || (equal(a.x, b.x) && (a.kind != vkPair || equal(a.y, b.y)));
+        return !a.valid || (equal(a.x, b.x) && (a.kind != ValueKind::Pair || equal(a.y, b.y)));
     }
     // Compares the row with the stack machine column by column; with a varying parameter the
     // stack machine reads the column's value from the table.
@@ -112,7 +112,7 @@ TEST_F(RowForm, ReadsFiguresAndFunctionRowsFromTheView) {
     Store<FunctionSamples, functionCount> functionRows;
     ColumnSamples xSamples;
     for (std::size_t i = 0; i < xs.size(); ++i) xSamples[static_cast<int>(i)] = xs[i];
-    positions[1].kind = 1;
+    positions[1].kind = FigureKind::Point;
     positions[1].x = 10; // differs from the figure's expression on purpose
     positions[1].y = 20;
     RowEvaluator rows(evaluator, rowCachesOf(positions, functionRows, xSamples));
@@ -142,7 +142,7 @@ TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
     std::vector<Value> grid;
     for (int i = -160; i < 160; ++i) grid.push_back(makeReal(i / 32.0L)); // whole numbers too
     // Each extreme x shares a block of 64 columns with ordinary ones.
-    std::vector<Value> extreme{makeUndefined(vkReal)};
+    std::vector<Value> extreme{makeUndefined(ValueKind::Real)};
     for (Extended x : {1e-600L, -1e-500L, 1e500L, -1e1000L, 0.0L, -0.0L, 1e-4940L, 3e-8L, -1e-9L,
                        1e7L, 4611686018427387904.0L, 1e-2000L, 2.0000000000000000001L}) {
         extreme.push_back(makeReal(x));
@@ -170,7 +170,7 @@ TEST_F(RowForm, SumsOfTermsEqualTheStackMachineOnOrdinaryAndExtremeColumns) {
 TEST_F(RowForm, SumsWithYHeldForTheRowEqualTheStackMachine) {
     std::vector<Value> grid;
     for (int i = -160; i < 160; ++i) grid.push_back(makeReal(i / 32.0L));
-    std::vector<Value> extreme{makeUndefined(vkReal)};
+    std::vector<Value> extreme{makeUndefined(ValueKind::Real)};
     for (Extended x : {1e-600L, -1e500L, 1e800L, 0.0L, -0.0L, 1e-4940L, 1e-2000L}) {
         extreme.push_back(makeReal(x));
         extreme.insert(extreme.end(), grid.begin(), grid.begin() + 63);

@@ -36,7 +36,7 @@ TEST_F(StackMachine, PlainExpressionsLoopsAndAggregates) {
     for (const RealCase& c : cases) {
         const Value v = calc(c.text);
         ASSERT_TRUE(v.valid) << c.text;
-        EXPECT_EQ(v.kind, vkReal) << c.text;
+        EXPECT_EQ(v.kind, ValueKind::Real) << c.text;
         EXPECT_NEAR(static_cast<double>(v.x), static_cast<double>(c.expected), 1e-12) << c.text;
     }
     EXPECT_EQ(parameters.value(4), 0) << "the bound variable m gets its value back";
@@ -48,11 +48,11 @@ TEST_F(StackMachine, UndefinedResults) {
     for (const char* text : cases) EXPECT_FALSE(calc(text).valid) << text;
     const Value p = calc("P(30,0)");
     EXPECT_FALSE(p.valid);
-    EXPECT_EQ(p.kind, vkPair);
+    EXPECT_EQ(p.kind, ValueKind::Pair);
     CompiledExpression empty;
     const Value e = evaluator.evaluate(empty, makeReal(1));
     EXPECT_FALSE(e.valid);
-    EXPECT_EQ(e.kind, vkReal);
+    EXPECT_EQ(e.kind, ValueKind::Real);
 }
 
 TEST_F(StackMachine, SimpsonSkipsUndefinedSamples) {
@@ -87,7 +87,7 @@ TEST_F(StackMachine, ReferencesToFunctionsFiguresAndUserFunctions) {
     EXPECT_EQ(calc("f((2,5))").x, 7) << "a pair argument spreads over x and y";
     definePoint(2, "(1,2)");
     const Value q = calc("Q");
-    EXPECT_EQ(q.kind, vkPair);
+    EXPECT_EQ(q.kind, ValueKind::Pair);
     EXPECT_EQ(q.y, 2);
 }
 
@@ -111,7 +111,7 @@ TEST_F(StackMachine, LagrangePolynomialThroughPointsAndOverARow) {
     ASSERT_TRUE(p.valid());
     EXPECT_NEAR(static_cast<double>(p.evaluate(3).x), 10, 1e-15);
     EXPECT_NEAR(static_cast<double>(p.integral(3).x), 12, 1e-15);
-    const Value ts[] = {makeReal(-1), makeUndefined(vkReal)};
+    const Value ts[] = {makeReal(-1), makeUndefined(ValueKind::Real)};
     Value row[2];
     p.evaluateRow(ts, row);
     EXPECT_NEAR(static_cast<double>(row[0].x), 2, 1e-15);

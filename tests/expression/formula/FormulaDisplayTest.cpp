@@ -7,10 +7,10 @@ using formulatest::FormulaCanvas;
 
 namespace {
 bool isNameFace(const Font& f) {
-    return f.name == "Times New Roman" && f.style == (fsBold | fsItalic);
+    return f.name == "Times New Roman" && f.style == (FontStyle::Bold | FontStyle::Italic);
 }
 bool isUpright(const Font& f) {
-    return f.name == "Times New Roman" && f.style == 0;
+    return f.name == "Times New Roman" && f.style == FontStyle::Plain;
 }
 } // namespace
 
@@ -142,10 +142,12 @@ TEST(FormulaDisplay, SignsComeFromTheSymbolFont) {
     const struct {
         const char* typed;
         const char* sign;
-        unsigned style;
+        FontStyle style;
     } cases[] = {
-        {"x<=1", "\xA3", 0}, {"x>=1", "\xB3", 0},    {"x<>1", "\xB9", 0},  {"x-1", "-", 0},
-        {"2Pi", "p", 0},     {"@+1", "q", fsItalic}, {"Gamma(x)", "G", 0},
+        {"x<=1", "\xA3", FontStyle::Plain},  {"x>=1", "\xB3", FontStyle::Plain},
+        {"x<>1", "\xB9", FontStyle::Plain},  {"x-1", "-", FontStyle::Plain},
+        {"2Pi", "p", FontStyle::Plain},      {"@+1", "q", FontStyle::Italic},
+        {"Gamma(x)", "G", FontStyle::Plain},
     };
     for (const auto& c : cases) {
         FormulaCanvas f;

@@ -88,7 +88,8 @@ TEST(Builtins, UndefinedOperandsGiveUndefinedResults) {
     RandomState random(1);
     const FakeView view;
     const FakeSteps steps;
-    const Value undefinedReal = makeUndefined(vkReal), undefinedPair = makeUndefined(vkPair);
+    const Value undefinedReal = makeUndefined(ValueKind::Real),
+                undefinedPair = makeUndefined(ValueKind::Pair);
     for (bool complexMode : {false, true}) {
         s.complexMode = complexMode;
         const FunctionContext c{s, &random, &view, &steps};

@@ -31,5 +31,5 @@ TEST(Colour, RgbAndHslColourNumbers) {
         EXPECT_TRUE(isReal(c.hsl ? hslValue(args) : rgbValue(args), c.expected)) << c.what;
     }
     EXPECT_TRUE(isUndefined(rgbValue({R(1), R(0)})));
-    EXPECT_TRUE(isUndefined(hslValue({R(1), makeUndefined(vkReal), R(0)})));
+    EXPECT_TRUE(isUndefined(hslValue({R(1), makeUndefined(ValueKind::Real), R(0)})));
 }

@@ -11,7 +11,7 @@ namespace {
 
 constexpr Extended kTight = 1e-18L;
 
-EngineSettings settings(int angleMode, bool complexMode = false) {
+EngineSettings settings(AngleMode angleMode, bool complexMode = false) {
     EngineSettings s;
     s.angleMode = angleMode;
     s.complexMode = complexMode;
@@ -21,7 +21,7 @@ EngineSettings settings(int angleMode, bool complexMode = false) {
 } // namespace
 
 TEST(Elementary, TrigonometryFollowsTheAngleUnit) {
-    const EngineSettings rad = settings(1), deg = settings(2);
+    const EngineSettings rad = settings(AngleMode::Radians), deg = settings(AngleMode::Degrees);
     EXPECT_TRUE(isReal(sinValue(R(30), deg), 0.5L, kTight));
     EXPECT_TRUE(isReal(sinValue(R(kPi / 6), rad), 0.5L, kTight));
     EXPECT_TRUE(isReal(cosValue(R(60), deg), 0.5L, kTight));
@@ -35,21 +35,21 @@ TEST(Elementary, TrigonometryFollowsTheAngleUnit) {
 }
 
 TEST(Elementary, ComplexArgumentsAreRadiansWhateverTheAngleMode) {
-    const EngineSettings s = settings(2, true);
+    const EngineSettings s = settings(AngleMode::Degrees, true);
     EXPECT_TRUE(isPair(sinValue(P(0, 1), s), 0, std::sinh(1.0L), kTight));
     EXPECT_TRUE(isPair(cosValue(P(0, 1), s), std::cosh(1.0L), 0, kTight));
     EXPECT_TRUE(isPair(expValue(P(0, kPi), s), -1, 0, kTight));
     EXPECT_TRUE(isPair(coshValue(P(0, kPi), s), -1, 0, kTight));
     EXPECT_TRUE(isPair(tanhValue(P(0, kPi / 4), s), 0, 1, kTight));
-    EXPECT_TRUE(isUndefined(expValue(P(0, 1), settings(1, false))));
+    EXPECT_TRUE(isUndefined(expValue(P(0, 1), settings(AngleMode::Radians, false))));
 }
 
 TEST(Elementary, LogarithmsInRealAndComplexMode) {
-    EngineSettings s = settings(1);
+    EngineSettings s = settings(AngleMode::Radians);
     EXPECT_TRUE(isUndefined(lnValue(R(-1), s)));
     EXPECT_TRUE(isUndefined(lnValue(R(0), s)));
     EXPECT_TRUE(isReal(logValue(R(8), s), std::log(8.0L)));
-    s.logMode = 1;
+    s.logMode = LogMode::Common;
     EXPECT_TRUE(isReal(logValue(R(1000), s), 3, kTight));
     EXPECT_TRUE(isReal(logBaseValue(R(2), R(8), s), 3));
     EXPECT_TRUE(isReal(logBaseValue(R(10), R(0.001L), s), -3, kTight));
@@ -59,14 +59,14 @@ TEST(Elementary, LogarithmsInRealAndComplexMode) {
     EXPECT_TRUE(isPair(lnValue(R(-1), s), 0, kPi, kTight));
     EXPECT_TRUE(isReal(lnValue(R(std::exp(1.0L)), s), 1, kTight));
     EXPECT_TRUE(isPair(lnValue(P(0, -1), s), 0, 3 * kPi / 2, kTight)); // AngleArea 1
-    s.angleMode = 2;
+    s.angleMode = AngleMode::Degrees;
     EXPECT_TRUE(isPair(lnValue(R(-1), s), 0, 180, 1e-16L));
     // The quotient of logarithms stays in radians: log base i of -1 is 2.
     EXPECT_TRUE(isReal(logBaseValue(P(0, 1), R(-1), s), 2, kTight));
 }
 
 TEST(Elementary, RootsAndMagnitudes) {
-    EngineSettings s = settings(1);
+    EngineSettings s = settings(AngleMode::Radians);
     EXPECT_TRUE(isReal(sqrtValue(R(2), s), std::sqrt(2.0L)));
     EXPECT_TRUE(isUndefined(sqrtValue(R(-4), s)));
     s.complexMode = true;

@@ -11,7 +11,7 @@ using namespace tarlix::testing;
 namespace {
 
 ::testing::AssertionResult closeRelative(const Value& v, Extended expected, Extended tolerance) {
-    if (v.valid && v.kind == vkReal && std::fabs(v.x / expected - 1) <= tolerance)
+    if (v.valid && v.kind == ValueKind::Real && std::fabs(v.x / expected - 1) <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << describe(v) << " is not close to " << static_cast<double>(expected);

@@ -12,11 +12,11 @@ using namespace tarlix::testing;
 namespace {
 
 constexpr Extended kTight = 1e-18L;
-const Value kUndefinedReal = makeUndefined(vkReal);
+const Value kUndefinedReal = makeUndefined(ValueKind::Real);
 
 EngineSettings degrees() {
     EngineSettings s;
-    s.angleMode = 2;
+    s.angleMode = AngleMode::Degrees;
     return s;
 }
 
@@ -48,7 +48,7 @@ TEST(Geometry, ArgFollowsAngleAreaAndAngleMode) {
     EXPECT_TRUE(isUndefined(argValue({P(0, 0)}, s)));
     EXPECT_TRUE(isUndefined(argValue({P(1, 1), P(1, 1), P(2, 2)}, s)));
     EXPECT_TRUE(isUndefined(argValue({R(-1)}, s)));
-    s.angleArea = 2;
+    s.angleArea = AngleArea::MinusPiToPi;
     EXPECT_TRUE(isReal(argValue({P(0, -1)}, s), -kPi / 2, kTight));
     EXPECT_TRUE(isReal(argValue({P(-1, 0)}, s), kPi, kTight));
     s.complexMode = true;
@@ -88,14 +88,18 @@ TEST(Geometry, IntersectionsOfLinesAndCircles) {
         {"circle inside circle", {P(0, 0), R(5), P(1, 0), R(1)}, false, 0, 0},
         {"concentric circles", {P(0, 0), R(1), P(0, 0), R(1)}, false, 0, 0},
         {"radius 0 gives the centre", {P(1, 1), R(0), P(2, 1), R(1)}, true, 1, 1},
-        {"undefined argument", {P(0, 0), P(2, 2), makeUndefined(vkPair), P(2, 0)}, false, 0, 0},
+        {"undefined argument",
+         {P(0, 0), P(2, 2), makeUndefined(ValueKind::Pair), P(2, 0)},
+         false,
+         0,
+         0},
     };
     for (const auto& c : cases) {
         const Value r = intrValue(c.args);
         if (c.defined)
             EXPECT_TRUE(isPair(r, c.x, c.y, 1e-18L)) << c.what;
         else
-            EXPECT_TRUE(isUndefined(r) && r.kind == vkPair) << c.what;
+            EXPECT_TRUE(isUndefined(r) && r.kind == ValueKind::Pair) << c.what;
     }
 }
 

@@ -23,8 +23,8 @@ Value applyWith(Builtin op, const Value& a, const Value& b, bool complexMode) {
     return applyBinary(op, a, b, FunctionContext{s});
 }
 
-const Value kTypeError = makeUndefined(vkTypeError);
-const Value kSignedZero{vkSignedZero, 0, 0, 1};
+const Value kTypeError = makeUndefined(ValueKind::TypeError);
+const Value kSignedZero{ValueKind::SignedZero, 0, 0, 1};
 
 } // namespace
 
@@ -44,16 +44,16 @@ TEST(Operators, ArithmeticFollowsTheKindsOfItsOperands) {
         {"a point divided by a real", Builtin::Divide, P(2, 4), R(2), false, P(1, 2)},
         {"no division by a point", Builtin::Divide, R(2), P(1, 1), false, kTypeError},
         {"complex quotient", Builtin::Divide, R(2), P(1, 1), true, P(1, -1)},
-        {"division by zero", Builtin::Divide, R(1), R(0), false, makeUndefined(vkReal)},
+        {"division by zero", Builtin::Divide, R(1), R(0), false, makeUndefined(ValueKind::Real)},
         {"real plus pair without ComplexMode", Builtin::Add, R(1), P(1, 2), false, kTypeError},
         {"real plus pair with ComplexMode", Builtin::Add, R(1), P(1, 2), true, P(2, 2)},
         {"leading minus negates a point", Builtin::Subtract, kSignedZero, P(1, 2), false,
          P(-1, -2)},
         {"leading minus negates a real", Builtin::Subtract, kSignedZero, R(5), false, R(-5)},
-        {"undefined operand keeps the left kind", Builtin::Add, makeUndefined(vkPair), P(1, 1),
-         false, makeUndefined(vkPair)},
+        {"undefined operand keeps the left kind", Builtin::Add, makeUndefined(ValueKind::Pair),
+         P(1, 1), false, makeUndefined(ValueKind::Pair)},
         {"overflow is undefined", Builtin::Multiply, R(1e2400L), R(1e2400L), false,
-         makeUndefined(vkReal)},
+         makeUndefined(ValueKind::Real)},
         {"VEC is the vector from P to Q", Builtin::VEC, P(1, 1), P(4, 5), false, P(3, 4)},
         {"CPS pairs two reals", Builtin::CPS, R(1), R(2), false, P(1, 2)},
         {"CPS refuses a point", Builtin::CPS, P(1, 2), R(2), false, kTypeError},
@@ -70,7 +70,7 @@ TEST(Operators, ArithmeticFollowsTheKindsOfItsOperands) {
 }
 
 TEST(Operators, ComparisonsGiveOneOrUndefinedAndLogicActsOnDefinedness) {
-    const Value undefined = makeUndefined(vkReal);
+    const Value undefined = makeUndefined(ValueKind::Real);
     EXPECT_TRUE(isReal(applyWith(Builtin::Less, R(1), R(2), false), 1));
     EXPECT_TRUE(isUndefined(applyWith(Builtin::Less, R(2), R(1), false)));
     EXPECT_TRUE(isReal(notValue(applyWith(Builtin::Less, R(2), R(1), false)), 1));
@@ -113,8 +113,8 @@ TEST(Operators, ComponentsAndDegrees) {
     s.complexMode = true;
     EXPECT_TRUE(isReal(componentX(R(5), s), 5));
     EXPECT_TRUE(isReal(componentY(R(5), s), 0));
-    s.angleMode = 1;
+    s.angleMode = AngleMode::Radians;
     EXPECT_TRUE(isReal(degreeValue(R(180), s), kPi, 1e-18L));
-    s.angleMode = 2;
+    s.angleMode = AngleMode::Degrees;
     EXPECT_TRUE(isReal(degreeValue(R(180), s), 180));
 }

@@ -38,7 +38,7 @@ TEST(Power, UndefinedAndTypeErrorCases) {
     EXPECT_TRUE(isReal(power(P(3, 4), R(2)), 25));
     EXPECT_TRUE(isTypeError(power(P(3, 4), R(3))));
     EXPECT_TRUE(isTypeError(power(R(2), P(1, 0))));
-    EXPECT_TRUE(isUndefined(power(makeUndefined(vkReal), R(2))));
+    EXPECT_TRUE(isUndefined(power(makeUndefined(ValueKind::Real), R(2))));
 }
 
 TEST(Power, ComplexModeKeepsImaginaryParts) {

@@ -11,13 +11,13 @@
 namespace tarlix::testing {
 
 inline std::string describe(const Value& v) {
-    return "kind " + std::to_string(v.kind) + " valid " + std::to_string(v.valid) + " (" +
-           std::to_string(static_cast<double>(v.x)) + ", " +
+    return "kind " + std::to_string(static_cast<int>(v.kind)) + " valid " +
+           std::to_string(v.valid) + " (" + std::to_string(static_cast<double>(v.x)) + ", " +
            std::to_string(static_cast<double>(v.y)) + ")";
 }
 
 inline ::testing::AssertionResult isReal(const Value& v, Extended x, Extended tolerance = 0) {
-    if (v.valid && v.kind == vkReal && std::fabs(v.x - x) <= tolerance)
+    if (v.valid && v.kind == ValueKind::Real && std::fabs(v.x - x) <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << describe(v) << " is not the real " << static_cast<double>(x);
@@ -25,7 +25,7 @@ inline ::testing::AssertionResult isReal(const Value& v, Extended x, Extended to
 
 inline ::testing::AssertionResult isPair(const Value& v, Extended x, Extended y,
                                          Extended tolerance = 0) {
-    if (v.valid && v.kind == vkPair && std::fabs(v.x - x) <= tolerance &&
+    if (v.valid && v.kind == ValueKind::Pair && std::fabs(v.x - x) <= tolerance &&
         std::fabs(v.y - y) <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
@@ -39,7 +39,7 @@ inline ::testing::AssertionResult isUndefined(const Value& v) {
 }
 
 inline ::testing::AssertionResult isTypeError(const Value& v) {
-    if (!v.valid && v.kind == vkTypeError) return ::testing::AssertionSuccess();
+    if (!v.valid && v.kind == ValueKind::TypeError) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << describe(v) << " is not a type error";
 }
 

@@ -114,7 +114,7 @@ TEST_F(Axes, AxesMovedToTheStripsLeaveOnlyTheGridInTheArea) {
 // x axis is a half-axis valued from the origin outwards.
 TEST_F(Axes, PolarGridHasCirclesAndRays) {
     setView(400, -5, 5);
-    view.axisType = 1;
+    view.axisType = AxisType::Polar;
     view.thetaNum = 4;
     view.yAxis.valueVisible = false;
     const RecordingCanvas c = drawn();
@@ -138,7 +138,7 @@ TEST_F(Axes, PolarGridHasCirclesAndRays) {
 TEST_F(Axes, MeshStartsAtTheFirstMultipleAboveYLow) {
     setView(440, -5.5, 5.5);
     setAxis(view.yAxis, 400, -4.5, 5.5);
-    view.gridStyle = 1;
+    view.gridStyle = GridStyle::Crosses;
     const RecordingCanvas c = drawn();
     const auto bars = linesWithPen(c, rgbColor(107, 107, 149));
     std::set<int> rows;

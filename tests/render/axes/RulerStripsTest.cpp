@@ -17,7 +17,7 @@ struct StripCase {
     const char* name;
     Extended xLow, xHigh, yLow, yHigh;
     bool axisOn;
-    int axisType;
+    AxisType axisType;
     bool yAxesVisible;
     bool yShown, xShown, yRight, xAbove;
 };
@@ -28,12 +28,18 @@ struct StripCase {
 // the view; it stands on the side where the origin lies.
 TEST_F(RulerStrips, ShowOnTheSideOfTheOrigin) {
     const StripCase cases[] = {
-        {"origin inside", -5, 5, -5, 5, false, 0, true, false, false, false, false},
-        {"axes outside the area", -5, 5, -5, 5, true, 0, true, true, true, false, false},
-        {"origin left and below", 2, 12, 3, 9, false, 0, true, true, true, false, false},
-        {"origin right and above", -12, -2, -9, -3, false, 0, true, true, true, true, true},
-        {"polar keeps its axis", 2, 12, 3, 9, true, 1, true, false, false, false, false},
-        {"hidden y axis", 2, 12, 3, 9, false, 0, false, false, true, false, false},
+        {"origin inside", -5, 5, -5, 5, false, AxisType::Cartesian, true, false, false, false,
+         false},
+        {"axes outside the area", -5, 5, -5, 5, true, AxisType::Cartesian, true, true, true, false,
+         false},
+        {"origin left and below", 2, 12, 3, 9, false, AxisType::Cartesian, true, true, true, false,
+         false},
+        {"origin right and above", -12, -2, -9, -3, false, AxisType::Cartesian, true, true, true,
+         true, true},
+        {"polar keeps its axis", 2, 12, 3, 9, true, AxisType::Polar, true, false, false, false,
+         false},
+        {"hidden y axis", 2, 12, 3, 9, false, AxisType::Cartesian, false, false, true, false,
+         false},
     };
     for (const StripCase& c : cases) {
         setAxis(view.xAxis, 400, c.xLow, c.xHigh);

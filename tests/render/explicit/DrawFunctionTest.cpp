@@ -64,16 +64,16 @@ TEST_F(ExplicitPlot, AutomaticModeBreaksAtPolesAndJoinsTheRest) {
 
 TEST_F(ExplicitPlot, AStraightGraphIsOneSegmentInBothLineModes) {
     define(1, [](Extended x) { return makeReal(2 * x + 1); });
-    for (int mode : {drawAutomatic, drawConnect}) {
+    for (FunctionDrawMode mode : {FunctionDrawMode::Automatic, FunctionDrawMode::Connect}) {
         canvas.clear();
         settings.drawMode = mode;
         plot();
         const Lines expected{{{0, rowOf(-9)}, {400, rowOf(11)}}};
-        EXPECT_EQ(canvas.polylines(), expected) << mode;
+        EXPECT_EQ(canvas.polylines(), expected) << static_cast<int>(mode);
     }
     // A parabola is not mistaken for a line.
     canvas.clear();
-    settings.drawMode = drawAutomatic;
+    settings.drawMode = FunctionDrawMode::Automatic;
     define(1, [](Extended x) { return makeReal(x * x / 100); });
     plot();
     ASSERT_EQ(canvas.polylines().size(), 1u);
@@ -83,7 +83,7 @@ TEST_F(ExplicitPlot, AStraightGraphIsOneSegmentInBothLineModes) {
 TEST_F(ExplicitPlot, ConnectModeSkipsUndefinedSamplesAndDotModeDrawsEverySample) {
     define(
         1, [](Extended x) { return definedIf(x != 0, 1 / x); }, 2);
-    settings.drawMode = drawConnect;
+    settings.drawMode = FunctionDrawMode::Connect;
     plot();
     auto strokes = canvas.callsOf(CanvasCall::Polyline);
     ASSERT_EQ(strokes.size(), 1u);
@@ -93,7 +93,7 @@ TEST_F(ExplicitPlot, ConnectModeSkipsUndefinedSamplesAndDotModeDrawsEverySample)
     EXPECT_EQ(joined[200], (Point{201, rowOf(1 / view.xSamples[201].x)}));
 
     canvas.clear();
-    settings.drawMode = drawDots;
+    settings.drawMode = FunctionDrawMode::Dots;
     plot();
     EXPECT_TRUE(canvas.polylines().empty());
     const auto dots = canvas.callsOf(CanvasCall::Ellipse);

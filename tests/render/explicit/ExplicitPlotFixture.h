@@ -17,7 +17,7 @@ namespace tarlix::test {
 using Curve = std::function<Value(Extended)>;
 
 inline Value definedIf(bool defined, Extended y) {
-    return defined ? makeReal(y) : makeUndefined(vkReal);
+    return defined ? makeReal(y) : makeUndefined(ValueKind::Real);
 }
 
 struct ExplicitPlot : ::testing::Test {

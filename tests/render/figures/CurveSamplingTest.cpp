@@ -19,7 +19,7 @@ TEST_F(FigureTest, ACurveIsSampledFromLowToHighAndEndsOnHigh) {
         EXPECT_NEAR(static_cast<double>(s.t), static_cast<double>(t), 1e-15) << i;
         // The rows give what the stack machine gives at the same t.
         parameters.value(10) = s.t;
-        const Value v = evaluator.figureValue(1, fpWhole);
+        const Value v = evaluator.figureValue(1, FigurePart::Whole);
         EXPECT_TRUE(s.valid);
         EXPECT_NEAR(static_cast<double>(s.x), static_cast<double>(v.x), 1e-15) << i;
         EXPECT_NEAR(static_cast<double>(s.y), static_cast<double>(v.y), 1e-15) << i;
@@ -75,7 +75,7 @@ TEST_F(FigureTest, SamplingStopsAtTheCapacityOfTheCache) {
 }
 
 TEST_F(FigureTest, APolarCurveWithForbiddenNegativeRadiiHasGaps) {
-    project.engine.circleMode = 2;
+    project.engine.circleMode = CircleMode::NegativeRadiusUndefined;
     FigureEntry f = polar(1, "cos@", 0.75);
     f.paramHigh.source = "6";
     store(1, f);

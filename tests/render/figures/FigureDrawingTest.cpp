@@ -15,13 +15,13 @@ std::vector<const RecordedCall*> ellipses(const RecordingCanvas& c) {
 
 // (1, 2) is pixel (120, 60); a point of size 1 has radius 3.
 TEST_F(FigureTest, APointIsADiscOfItsSizeAndAHollowOneGetsItsRingLast) {
-    FigureEntry p = figure(1, 1, "1", "2");
+    FigureEntry p = figure(1, FigureKind::Point, "1", "2");
     p.pointSize = 1;
     store(1, p);
-    FigureEntry hollow = figure(2, 1, "-1", "2");
+    FigureEntry hollow = figure(2, FigureKind::Point, "-1", "2");
     hollow.hollow = true;
     store(2, hollow);
-    FigureEntry hidden = figure(3, 1, "0", "0");
+    FigureEntry hidden = figure(3, FigureKind::Point, "0", "0");
     hidden.pointColor = kWhite;
     store(3, hidden);
     update();
@@ -46,10 +46,10 @@ TEST_F(FigureTest, APointIsADiscOfItsSizeAndAHollowOneGetsItsRingLast) {
 }
 
 TEST_F(FigureTest, ACircleHasItsCentreItsOutlineAndItsFill) {
-    FigureEntry c = figure(1, 2, "1", "1", "2");
+    FigureEntry c = figure(1, FigureKind::Circle, "1", "1", "2");
     c.lineWidth = 2;
     store(1, c);
-    FigureEntry filled = figure(2, 2, "-2", "-2", "1");
+    FigureEntry filled = figure(2, FigureKind::Circle, "-2", "-2", "1");
     filled.fillColor = 0x00FFFF;
     filled.fillPattern = 3;
     store(2, filled);
@@ -70,11 +70,11 @@ TEST_F(FigureTest, ACircleHasItsCentreItsOutlineAndItsFill) {
 
 // y = 1 is row 80 and x = -1 column 80; a width of 0.5 is 10 pixels.
 TEST_F(FigureTest, LinesCrossTheDrawingAndAStripFillsBetweenItsTwoLines) {
-    FigureEntry h = figure(1, 3, "", "1", "0.5");
+    FigureEntry h = figure(1, FigureKind::HorizontalLine, "", "1", "0.5");
     h.fillColor = 0xC0C0C0;
     h.pointSize = 2;
     store(1, h);
-    store(2, figure(2, 4, "-1", "", "0.5"));
+    store(2, figure(2, FigureKind::VerticalLine, "-1", "", "0.5"));
     update();
     RecordingCanvas c = drawn();
     const auto lines = c.lines();
@@ -91,14 +91,14 @@ TEST_F(FigureTest, LinesCrossTheDrawingAndAStripFillsBetweenItsTwoLines) {
 }
 
 TEST_F(FigureTest, AfterimagesGetWhatTheFigureAsksFor) {
-    FigureEntry p = figure(1, 1, "0", "0");
+    FigureEntry p = figure(1, FigureKind::Point, "0", "0");
     p.pointAfterimage = true;
     store(1, p);
-    FigureEntry c = figure(2, 2, "1", "1", "1");
+    FigureEntry c = figure(2, FigureKind::Circle, "1", "1", "1");
     c.fillColor = 0x00FFFF;
     c.lineAfterimage = true;
     store(2, c);
-    store(3, figure(3, 1, "2", "2"));
+    store(3, figure(3, FigureKind::Point, "2", "2"));
     update();
     settings.afterimageColour = [](Color) { return Color{0x808080}; };
     RecordingCanvas main(200, 200), second(200, 200);
@@ -134,24 +134,24 @@ TEST_F(FigureTest, ACurveAreaClosesOnTheOriginOrAnAxis) {
     f.fillColor = 0x00FFFF;
     f.fillPattern = 1;
     const struct {
-        int fill;
+        CurveFill fill;
         std::vector<Point> closing;
     } cases[] = {
-        {1, {{100, 100}}},            // sectors from the origin
-        {2, {{80, 100}, {120, 100}}}, // down to the x axis
-        {3, {{100, 80}, {100, 80}}},  // across to the y axis
+        {CurveFill::ThroughPoint, {{100, 100}}},       // sectors from the origin
+        {CurveFill::ToRow, {{80, 100}, {120, 100}}},   // down to the x axis
+        {CurveFill::ToColumn, {{100, 80}, {100, 80}}}, // across to the y axis
     };
     for (const auto& c : cases) {
-        f.curveFill = static_cast<std::uint8_t>(c.fill);
+        f.curveFill = c.fill;
         store(1, f);
         update();
         RecordingCanvas canvas(200, 200);
         drawCurves(drawing(&canvas), project.figures);
         const auto polygons = canvas.callsOf(CanvasCall::Polygon);
-        ASSERT_EQ(polygons.size(), 1u) << c.fill;
+        ASSERT_EQ(polygons.size(), 1u) << static_cast<int>(c.fill);
         std::vector<Point> expected{{120, 80}, {99, 60}, {80, 80}};
         expected.insert(expected.end(), c.closing.begin(), c.closing.end());
-        EXPECT_EQ(polygons[0]->points, expected) << c.fill;
+        EXPECT_EQ(polygons[0]->points, expected) << static_cast<int>(c.fill);
         EXPECT_EQ(polygons[0]->brush.color, 0x00FFFFu);
     }
 }

@@ -27,13 +27,13 @@ struct FigureTest : ProjectTest {
         view.areaRectify = false;
         view.xAxis.pixelLength = 200;
         view.yAxis.pixelLength = 200;
-        view.setView(nullptr, -5, 5, -5, 5);
+        view.setView(-5, 5, -5, 5);
     }
 
-    FigureEntry figure(int n, int kind, const std::string& x, const std::string& y,
+    FigureEntry figure(int n, FigureKind kind, const std::string& x, const std::string& y,
                        const std::string& r = "") {
         FigureEntry f = blankFigure(n);
-        f.kind = static_cast<std::uint8_t>(kind);
+        f.kind = kind;
         f.x.source = x;
         f.y.source = y;
         f.radius.source = r;
@@ -45,7 +45,7 @@ struct FigureTest : ProjectTest {
     }
     FigureEntry curve(int n, const std::string& x, const std::string& y, Extended step,
                       const std::string& low = "0", const std::string& high = "2Pi") {
-        FigureEntry f = figure(n, 6, x, y);
+        FigureEntry f = figure(n, FigureKind::Parametric, x, y);
         f.paramStep = step;
         f.paramLow.source = low;
         f.paramHigh.source = high;
@@ -53,7 +53,7 @@ struct FigureTest : ProjectTest {
     }
     FigureEntry polar(int n, const std::string& r, Extended step) {
         FigureEntry f = curve(n, "r cos@", "r sin@", step);
-        f.kind = 5;
+        f.kind = FigureKind::Polar;
         f.radius.source = r;
         f.paramLetter = '@';
         return f;

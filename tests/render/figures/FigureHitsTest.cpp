@@ -10,7 +10,7 @@ using namespace tarlix::testing;
 
 // P at (1, 2) is pixel (120, 60).
 TEST_F(FigureTest, APointIsHitWithinFourPixelsAcrossAndLessThanFiveDown) {
-    store(1, figure(1, 1, "1", "2"));
+    store(1, figure(1, FigureKind::Point, "1", "2"));
     update();
     const struct {
         int dx, dy;
@@ -24,8 +24,8 @@ TEST_F(FigureTest, APointIsHitWithinFourPixelsAcrossAndLessThanFiveDown) {
 }
 
 TEST_F(FigureTest, TheLowestNumberedVisiblePointWins) {
-    store(2, figure(2, 2, "1", "2", "1")); // a circle centre
-    store(3, figure(3, 1, "1", "2"));
+    store(2, figure(2, FigureKind::Circle, "1", "2", "1")); // a circle centre
+    store(3, figure(3, FigureKind::Point, "1", "2"));
     store(4, curve(4, "t", "2", 0.5)); // its current point is (1, 2)
     update();
     EXPECT_EQ(pointAt(view, project.figures, 120, 60), 2);
@@ -40,12 +40,13 @@ TEST_F(FigureTest, OnlyDraggableFiguresAreFoundUnlessAnyWill) {
         FigureEntry f;
         bool draggable;
     } cases[] = {
-        {"numbers", figure(1, 1, "1", "-2.5"), true},
-        {"one coordinate a number", figure(1, 1, "a", "(2)"), true},
-        {"expressions", figure(1, 1, "a", "b"), false},
-        {"horizontal line by its y", figure(1, 3, "", "2"), true},
-        {"horizontal line, a number only as x", figure(1, 3, "1", "a"), false},
-        {"vertical line by its x", figure(1, 4, "1", ""), true},
+        {"numbers", figure(1, FigureKind::Point, "1", "-2.5"), true},
+        {"one coordinate a number", figure(1, FigureKind::Point, "a", "(2)"), true},
+        {"expressions", figure(1, FigureKind::Point, "a", "b"), false},
+        {"horizontal line by its y", figure(1, FigureKind::HorizontalLine, "", "2"), true},
+        {"horizontal line, a number only as x", figure(1, FigureKind::HorizontalLine, "1", "a"),
+         false},
+        {"vertical line by its x", figure(1, FigureKind::VerticalLine, "1", ""), true},
         {"curve", curve(1, "a t", "t", 0.5), true},
     };
     for (const auto& c : cases) {
@@ -55,7 +56,7 @@ TEST_F(FigureTest, OnlyDraggableFiguresAreFoundUnlessAnyWill) {
         locked.drag = false;
         EXPECT_FALSE(isDraggable(locked)) << c.what;
     }
-    store(1, figure(1, 1, "a", "b")); // at (1, 1), pixel (120, 80)
+    store(1, figure(1, FigureKind::Point, "a", "b")); // at (1, 1), pixel (120, 80)
     update();
     EXPECT_EQ(figureAt(view, project.figures, 120, 80, false).figure, 0);
     const FigureHit hit = figureAt(view, project.figures, 121, 81, true);
@@ -66,8 +67,8 @@ TEST_F(FigureTest, OnlyDraggableFiguresAreFoundUnlessAnyWill) {
 
 // y = 1 is row 80, x = -1 column 80; the axes are row and column 100.
 TEST_F(FigureTest, LinesAndAxesAreHitNearTheirRowOrColumn) {
-    store(1, figure(1, 3, "", "1"));
-    store(2, figure(2, 4, "-1", ""));
+    store(1, figure(1, FigureKind::HorizontalLine, "", "1"));
+    store(2, figure(2, FigureKind::VerticalLine, "-1", ""));
     update();
     const struct {
         int px, py;
@@ -95,7 +96,7 @@ TEST_F(FigureTest, ACurveSampleIsFoundFromTheLastFigureDown) {
 
 // A unit circle of 64 samples; the mouse anywhere around it brings the point onto it.
 TEST_F(FigureTest, APointDraggedAlongACurveStaysOnIt) {
-    view.setView(nullptr, -2, 2, -2, 2); // 50 pixels a unit
+    view.setView(-2, 2, -2, 2); // 50 pixels a unit
     store(1, curve(1, "cos t", "sin t", 2 * std::numbers::pi / 64));
     update();
     for (int i = 0; i < 40; ++i) {
@@ -137,7 +138,7 @@ TEST_F(FigureTest, CtrlSnapsToASampleAndShiftLeavesTheMouseAlone) {
     px = 190, py = 100;
     EXPECT_EQ(dragAlongCurve(view, project.figures, 1, px, py, {}).t, 4);
     // Not a curve: nothing moves.
-    store(2, figure(2, 1, "0", "0"));
+    store(2, figure(2, FigureKind::Point, "0", "0"));
     px = 10, py = 10;
     EXPECT_FALSE(dragAlongCurve(view, project.figures, 2, px, py, {}).found);
     EXPECT_EQ(px, 10);
@@ -145,7 +146,7 @@ TEST_F(FigureTest, CtrlSnapsToASampleAndShiftLeavesTheMouseAlone) {
 
 TEST_F(FigureTest, DraggingSetsTheCurvesParameterAndMarksItsUsers) {
     store(1, curve(1, "t", "0", 1, "0", "4"));
-    store(2, figure(2, 1, "t", "1"));
+    store(2, figure(2, FigureKind::Point, "t", "1"));
     update();
     int px = 130, py = 100;
     const CurveDragResult r = dragAlongCurve(view, project.figures, 1, px, py, {});
@@ -157,8 +158,8 @@ TEST_F(FigureTest, DraggingSetsTheCurvesParameterAndMarksItsUsers) {
 }
 
 TEST_F(FigureTest, TheHighlightRingsAPointAndBandsALineOrAnAxis) {
-    store(1, figure(1, 1, "1", "2"));
-    store(2, figure(2, 3, "", "1"));
+    store(1, figure(1, FigureKind::Point, "1", "2"));
+    store(2, figure(2, FigureKind::HorizontalLine, "", "1"));
     update();
     RecordingCanvas c(200, 200);
     highlightFigure(view, c, 1);

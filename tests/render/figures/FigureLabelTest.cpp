@@ -11,7 +11,7 @@ namespace {
 // character: "AB" is 16 x 17. With the font size 12, a = 12 / 5 = 2 and b = 12 / 3 = 4.
 constexpr int w = 16, h = 17, a = 2, b = 4;
 
-Point labelAt(FigureTest& t, int position, int kind, Point anchor) {
+Point labelAt(FigureTest& t, int position, FigureKind kind, Point anchor) {
     RecordingCanvas c(200, 200);
     drawFigureLabel(t.view, c, FigureLabel{position, "AB", 1, kind, anchor});
     const auto texts = c.callsOf(CanvasCall::TextOut);
@@ -34,34 +34,39 @@ TEST_F(FigureTest, ALabelSitsAtOneOfNinePlacesAroundItsPoint) {
         {7, {p.x - w / 2, p.y + b}},     {8, {p.x - w - b, p.y - h / 2}},
         {9, {p.x + b, p.y - h / 2}},
     };
-    for (const auto& c : cases) EXPECT_EQ(labelAt(*this, c.position, 1, p), c.at) << c.position;
+    for (const auto& c : cases)
+        EXPECT_EQ(labelAt(*this, c.position, FigureKind::Point, p), c.at) << c.position;
 }
 
 TEST_F(FigureTest, ALineCarriesItsLabelToTheEdgeOrTheMiddleOfTheDrawing) {
     const Point p{100, 60};
     const struct {
         int position;
-        int kind;
+        FigureKind kind;
         Point at;
     } cases[] = {
-        {1, 3, {a, p.y - h - a}},           {9, 3, {200 - w, p.y - h / 2}},
-        {5, 3, {100 - w / 2, p.y - h / 2}}, {7, 3, {100 - w / 2, p.y + b}},
-        {6, 4, {p.x - w / 2, a}},           {4, 4, {p.x + a, 200 - h - a}},
-        {8, 4, {p.x - w - b, 100 - h / 2}},
+        {1, FigureKind::HorizontalLine, {a, p.y - h - a}},
+        {9, FigureKind::HorizontalLine, {200 - w, p.y - h / 2}},
+        {5, FigureKind::HorizontalLine, {100 - w / 2, p.y - h / 2}},
+        {7, FigureKind::HorizontalLine, {100 - w / 2, p.y + b}},
+        {6, FigureKind::VerticalLine, {p.x - w / 2, a}},
+        {4, FigureKind::VerticalLine, {p.x + a, 200 - h - a}},
+        {8, FigureKind::VerticalLine, {p.x - w - b, 100 - h / 2}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(labelAt(*this, c.position, c.kind, p), c.at) << c.position << " " << c.kind;
+        EXPECT_EQ(labelAt(*this, c.position, c.kind, p), c.at)
+            << c.position << " " << static_cast<int>(c.kind);
 }
 
 TEST_F(FigureTest, FiguresAreLabelledOnTheMainCanvasOnly) {
-    FigureEntry f = figure(1, 1, "0", "0");
+    FigureEntry f = figure(1, FigureKind::Point, "0", "0");
     f.labelPosition = 4;
     f.pointAfterimage = true;
     store(1, f);
-    FigureEntry unlabelled = figure(2, 1, "1", "1");
+    FigureEntry unlabelled = figure(2, FigureKind::Point, "1", "1");
     unlabelled.labelPosition = 0;
     store(2, unlabelled);
-    FigureEntry empty = figure(3, 1, "2", "2");
+    FigureEntry empty = figure(3, FigureKind::Point, "2", "2");
     empty.labelPosition = 3;
     empty.label.clear();
     store(3, empty);
@@ -80,7 +85,8 @@ TEST_F(FigureTest, ALabelIsDrawnAsMemoMarkup) {
     copyToEvaluator(project.parameters, parameters);
     const MarkupEnv markup{project.engine, project, parameters, {}};
     RecordingCanvas c(200, 200);
-    drawFigureLabel(view, c, FigureLabel{4, "<B>P a=!{a}", 1, 1, Point{50, 50}}, &markup);
+    drawFigureLabel(view, c, FigureLabel{4, "<B>P a=!{a}", 1, FigureKind::Point, Point{50, 50}},
+                    &markup);
     std::string written;
     for (const RecordedCall* call : c.callsOf(CanvasCall::TextOut)) written += call->text;
     EXPECT_EQ(written.find('<'), std::string::npos) << written;

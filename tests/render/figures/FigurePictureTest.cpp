@@ -63,8 +63,8 @@ struct FigurePictureTest : FigureTest {
 // P = (1, a) and y1 = P.y: after a step of a the point and the function both show at the new
 // height, and nothing stays at the old one.
 TEST_F(FigurePictureTest, FiguresAndTheFunctionsReadingThemFollowAParameter) {
-    store(1, figure(1, 1, "1", "a"));
-    store(2, figure(2, 1, "-1", "-1")); // unchanged by a
+    store(1, figure(1, FigureKind::Point, "1", "a"));
+    store(2, figure(2, FigureKind::Point, "-1", "-1")); // unchanged by a
     storeY(1, "P.y");
     auto shown = draw();
     EXPECT_EQ(ellipses(shown), (std::vector<Rect>{{118, 78, 123, 83}, {78, 118, 83, 123}}));
@@ -78,10 +78,10 @@ TEST_F(FigurePictureTest, FiguresAndTheFunctionsReadingThemFollowAParameter) {
 }
 
 TEST_F(FigurePictureTest, HollowRingsComeLastAndCurvesAreDrawn) {
-    FigureEntry hollow = figure(1, 1, "0", "0");
+    FigureEntry hollow = figure(1, FigureKind::Point, "0", "0");
     hollow.hollow = true;
     store(1, hollow);
-    FigureEntry filled = figure(2, 2, "0", "0", "1");
+    FigureEntry filled = figure(2, FigureKind::Circle, "0", "0", "1");
     filled.fillColor = 0x00FFFF;
     store(2, filled);
     store(3, curve(3, "cos t", "sin t", 0.5));
@@ -99,7 +99,7 @@ TEST_F(FigurePictureTest, HollowRingsComeLastAndCurvesAreDrawn) {
 
 TEST_F(FigurePictureTest, ALabelledPointOTakesTheOriginLabelsPlace) {
     EXPECT_EQ(countTexts(draw(), "O"), 1) << "the axes' own origin label";
-    FigureEntry o = figure(kFigures, 1, "0", "0");
+    FigureEntry o = figure(kFigures, FigureKind::Point, "0", "0");
     o.labelPosition = 2;
     store(kFigures, o);
     const auto shown = draw();
@@ -114,7 +114,7 @@ TEST_F(FigurePictureTest, ALabelledPointOTakesTheOriginLabelsPlace) {
 // view moves, the afterimages hold the places P was drawn at, and the path is drawn again at
 // the new scale.
 TEST_F(FigurePictureTest, AMovingPointLeavesItsTraceThatAMovedViewDrawsAgain) {
-    FigureEntry p = figure(1, 1, "a", "0");
+    FigureEntry p = figure(1, FigureKind::Point, "a", "0");
     p.locusWidth = 2;
     store(1, p);
     draw();
@@ -124,7 +124,7 @@ TEST_F(FigurePictureTest, AMovingPointLeavesItsTraceThatAMovedViewDrawsAgain) {
     EXPECT_EQ(lines(draw(), 2), (std::vector<std::pair<Point, Point>>{{{120, 100}, {140, 100}},
                                                                       {{140, 100}, {160, 100}}}));
     EXPECT_EQ(lines(draw(), 2).size(), 2u) << "a redraw that is no step keeps the trace";
-    view.setView(nullptr, -4, 6, -5, 5);
+    view.setView(-4, 6, -5, 5);
     EXPECT_EQ(lines(draw(), 2), (std::vector<std::pair<Point, Point>>{{{100, 100}, {120, 100}},
                                                                       {{120, 100}, {140, 100}}}));
 }
@@ -132,8 +132,8 @@ TEST_F(FigurePictureTest, AMovingPointLeavesItsTraceThatAMovedViewDrawsAgain) {
 // A random point moves at every redraw though nothing marks it: it is drawn where it is now,
 // also after another figure's change left it in the picture's base.
 TEST_F(FigurePictureTest, APointThatMovesOfItselfIsNotLeftBehind) {
-    store(1, figure(1, 1, "4rnd(1)-2", "4"));
-    store(2, figure(2, 1, "a", "-4"));
+    store(1, figure(1, FigureKind::Point, "4rnd(1)-2", "4"));
+    store(2, figure(2, FigureKind::Point, "a", "-4"));
     draw();
     setParameterValue(ctx, 1, 2);
     draw();

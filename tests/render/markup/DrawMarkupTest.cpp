@@ -24,15 +24,15 @@ TEST_F(MarkupTest, SuperscriptIsRaisedAndSubscriptSetSmallOnTheLine) {
 
 TEST_F(MarkupTest, StyleTagsSetTheRunFont) {
     draw("<b>x</b><I>y</i><u>z</u><L>w</L><s>v</s><symbol>p</symbol>q");
-    EXPECT_EQ(run("x").font.style, fsBold);
-    EXPECT_EQ(run("y").font.style, fsItalic);
-    EXPECT_EQ(run("z").font.style, fsUnderline);
+    EXPECT_EQ(run("x").font.style, FontStyle::Bold);
+    EXPECT_EQ(run("y").font.style, FontStyle::Italic);
+    EXPECT_EQ(run("z").font.style, FontStyle::Underline);
     EXPECT_EQ(run("w").font.size, 28); // 1.3 x 20 = 26, set at 1.07 times
     EXPECT_EQ(run("v").font.size, 15); // 0.7 x 20 = 14
     EXPECT_EQ(run("p").font.name, "Symbol");
     EXPECT_EQ(run("p").font.size, 22); // 1.1 times in symbol mode
     EXPECT_EQ(run("q").font.name, "Times New Roman");
-    EXPECT_EQ(run("q").font.style, 0u);
+    EXPECT_EQ(run("q").font.style, FontStyle::Plain);
 }
 
 TEST_F(MarkupTest, ColourTagsColourTheTextAndABadColourIsText) {
@@ -99,7 +99,7 @@ TEST_F(MarkupTest, FormulaGroupIsTypesetLargerAndAnErrorIsText) {
     draw("y={x^2}");
     const auto x = run("x"), two = run("2");
     EXPECT_EQ(x.font.size, 22) << "1.1 times the size";
-    EXPECT_EQ(x.font.style, fsBold | fsItalic);
+    EXPECT_EQ(x.font.style, FontStyle::Bold | FontStyle::Italic);
     EXPECT_LT(two.font.size, x.font.size);
     EXPECT_LT(two.top, x.top);
     draw("a={ error }");

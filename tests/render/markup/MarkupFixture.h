@@ -29,7 +29,7 @@ struct MarkupTest : ::testing::Test {
     MarkupEnv env{settings, document, parameters, {}};
     RecordingCanvas canvas{1000, 300};
 
-    void SetUp() override { canvas.setFont(Font{"Arial", 20, 0, kBlack}); }
+    void SetUp() override { canvas.setFont(Font{"Arial", 20, FontStyle::Plain, kBlack}); }
 
     std::string convert(const std::string& text) { return convertMarkup(text, kModePlain, env); }
 

@@ -96,7 +96,7 @@ public:
 private:
     Value value(Extended x, Extended y) const {
         const Extended v = f_(x, y);
-        return std::isfinite(v) ? makeReal(v) : makeUndefined(vkReal);
+        return std::isfinite(v) ? makeReal(v) : makeUndefined(ValueKind::Real);
     }
     std::function<Extended(Extended, Extended)> f_;
 };

@@ -20,21 +20,27 @@ TEST_F(SegmentTest, StraightKindsRunBetweenTheirClippedPoints) {
     place(P, -1, 1);
     place(Q, 2, -3);
     place(S, 1, -1);
-    place(T, 0, 2, 3); // the horizontal line y = 2
+    place(T, 0, 2, FigureKind::HorizontalLine);
     struct Case {
         const char* name;
-        std::uint8_t kind;
+        SegmentKind kind;
         std::initializer_list<int> vertices;
         std::vector<Point> expected;
     };
     const Case cases[] = {
-        {"segment", skSegment, {P, Q}, {at(-1, 1), at(2, -3)}},
-        {"segment to the x axis is its perpendicular", skSegment, {P, X}, {at(-1, 1), at(-1, 0)}},
-        {"segment from the y axis", skSegment, {Y, P}, {at(0, 1), at(-1, 1)}},
-        {"segment to a horizontal line", skSegment, {P, T}, {at(-1, 1), at(-1, 2)}},
-        {"line from edge to edge", skLine, {P, S}, {{0, 0}, {500, 500}}},
-        {"ray from its first point to the edge", skRay, {S, P}, {at(1, -1), {0, 0}}},
-        {"polyline through every vertex", skPolyline, {P, Q, S}, {at(-1, 1), at(2, -3), at(1, -1)}},
+        {"segment", SegmentKind::Segment, {P, Q}, {at(-1, 1), at(2, -3)}},
+        {"segment to the x axis is its perpendicular",
+         SegmentKind::Segment,
+         {P, X},
+         {at(-1, 1), at(-1, 0)}},
+        {"segment from the y axis", SegmentKind::Segment, {Y, P}, {at(0, 1), at(-1, 1)}},
+        {"segment to a horizontal line", SegmentKind::Segment, {P, T}, {at(-1, 1), at(-1, 2)}},
+        {"line from edge to edge", SegmentKind::Line, {P, S}, {{0, 0}, {500, 500}}},
+        {"ray from its first point to the edge", SegmentKind::Ray, {S, P}, {at(1, -1), {0, 0}}},
+        {"polyline through every vertex",
+         SegmentKind::Polyline,
+         {P, Q, S},
+         {at(-1, 1), at(2, -3), at(1, -1)}},
     };
     for (const Case& c : cases) {
         project.segments.clear();
@@ -50,7 +56,7 @@ TEST_F(SegmentTest, StraightKindsRunBetweenTheirClippedPoints) {
 TEST_F(SegmentTest, VectorIsAnArrowEndingAtItsSecondVertex) {
     place(P, -1, 1);
     place(Q, 2, 1);
-    add(skVector, {P, Q});
+    add(SegmentKind::Vector, {P, Q});
     const RecordingCanvas canvas = drawn(1);
     ASSERT_EQ(canvas.lines().size(), 1u);
     EXPECT_EQ(canvas.lines()[0].first, at(-1, 1));
@@ -62,7 +68,7 @@ TEST_F(SegmentTest, VectorIsAnArrowEndingAtItsSecondVertex) {
 TEST_F(SegmentTest, RectangleIsFilledWithItsPatternAndSpansTheViewBesideAnAxis) {
     place(P, -1, 1);
     place(Q, 2, -3);
-    SegmentRecord& box = add(skRectangle, {P, Q});
+    SegmentRecord& box = add(SegmentKind::Rectangle, {P, Q});
     box.fillColor = 0x00FF00;
     box.fillPattern = 2;
     RecordingCanvas canvas = drawn(1);
@@ -84,7 +90,7 @@ TEST_F(SegmentTest, PolygonClosesBackToItsFirstVertexWithItsLabelAtTheVertexMean
     place(P, -1, 1);
     place(Q, 2, -3);
     place(S, 2, 2);
-    SegmentRecord& polygon = add(skPolygon, {P, Q, S});
+    SegmentRecord& polygon = add(SegmentKind::Polygon, {P, Q, S});
     polygon.label = "ABC";
     polygon.labelPosition = 4; // lower right, a = 12 / 5 pixels away
     const RecordingCanvas canvas = drawn(1);
@@ -107,7 +113,7 @@ TEST_F(SegmentTest, AngleMarksTheAngleFromItsFirstArmOrTheSmallerOne) {
         EXPECT_EQ(canvas.polylines().size(), 1u);
         return canvas.polylines().empty() ? std::vector<Point>{} : canvas.polylines()[0];
     };
-    add(skAngle, {P, Q, R});
+    add(SegmentKind::Angle, {P, Q, R});
     std::vector<Point> a = arc();
     ASSERT_GE(a.size(), 2u);
     EXPECT_EQ(a.front(), (Point{250 + radius, 250}));
@@ -118,7 +124,7 @@ TEST_F(SegmentTest, AngleMarksTheAngleFromItsFirstArmOrTheSmallerOne) {
     project.segments[1].vertices = {R, Q, P};
     a = arc();
     EXPECT_TRUE(std::any_of(a.begin(), a.end(), [](Point p) { return p.y > 260; }));
-    project.engine.angleArea = 2;
+    project.engine.angleArea = AngleArea::MinusPiToPi;
     a = arc();
     EXPECT_FALSE(std::any_of(a.begin(), a.end(), [](Point p) { return p.y > 260; }));
 }
@@ -128,7 +134,7 @@ TEST_F(SegmentTest, AngleFillsItsSectorAndArcItsChordAndCoincidentArmsDrawNothin
     place(Q, 0, 0);
     place(R, 0, 1);
     place(S, 3, 0);
-    SegmentRecord& angle = add(skAngle, {P, Q, R});
+    SegmentRecord& angle = add(SegmentKind::Angle, {P, Q, R});
     angle.fillColor = 0x0000FF;
     RecordingCanvas canvas = drawn(1);
     auto fills = canvas.callsOf(CanvasCall::Polygon);
@@ -137,14 +143,14 @@ TEST_F(SegmentTest, AngleFillsItsSectorAndArcItsChordAndCoincidentArmsDrawNothin
     EXPECT_EQ(fills[0]->pen.style, PenStyle::Clear);
 
     // An arc has the radius of its first arm and fills between the ends of its arc.
-    angle.kind = skArc;
+    angle.kind = SegmentKind::Arc;
     canvas = drawn(1);
     fills = canvas.callsOf(CanvasCall::Polygon);
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0]->points.front(), at(2, 0));
     EXPECT_EQ(fills[0]->points.back(), at(0, 2));
 
-    angle.kind = skAngle;
+    angle.kind = SegmentKind::Angle;
     angle.vertices = {P, Q, S};
     angle.label = "a";
     angle.labelPosition = 5;
@@ -154,7 +160,7 @@ TEST_F(SegmentTest, AngleFillsItsSectorAndArcItsChordAndCoincidentArmsDrawNothin
 TEST_F(SegmentTest, BracketLiesAboveItsPointsShortenedAtBothEnds) {
     place(P, -1, 0);
     place(Q, 1, 0);
-    SegmentRecord& bracket = add(skBracket, {P, Q});
+    SegmentRecord& bracket = add(SegmentKind::Bracket, {P, Q});
     bracket.label = "2";
     bracket.labelPosition = 5;
     const RecordingCanvas canvas = drawn(1);
@@ -178,7 +184,7 @@ TEST_F(SegmentTest, BezierTakesSixtyPointsForEachGroupOfFourSharingTheirEnds) {
     place(R, 2, 2);
     place(S, 3, 0);
     place(T, 4, -1);
-    SegmentRecord& curve = add(skBezier, {P, Q, R, S});
+    SegmentRecord& curve = add(SegmentKind::Bezier, {P, Q, R, S});
     RecordingCanvas canvas = drawn(1);
     ASSERT_EQ(canvas.polylines().size(), 1u);
     std::vector<Point> points = canvas.polylines()[0];
@@ -198,23 +204,23 @@ TEST_F(SegmentTest, BezierTakesSixtyPointsForEachGroupOfFourSharingTheirEnds) {
 TEST_F(SegmentTest, FiguresThatCannotStandAsVerticesLeaveTheFigureUndrawn) {
     place(P, -1, 1);
     place(Q, 2, -3);
-    place(R, 0, 2, 3); // horizontal line y = 2
-    place(S, 1, 0, 4); // vertical line x = 1
+    place(R, 0, 2, FigureKind::HorizontalLine);
+    place(S, 1, 0, FigureKind::VerticalLine);
     struct Case {
         const char* name;
-        std::uint8_t kind;
+        SegmentKind kind;
         std::initializer_list<int> vertices;
         bool drawn;
     };
     const Case cases[] = {
-        {"a vertex figure that is not drawable", skSegment, {P, T}, false},
-        {"a line as a polygon vertex", skPolygon, {P, Q, R}, false},
-        {"an axis as a polyline vertex", skPolyline, {P, Q, X}, false},
-        {"a horizontal line beside a vertical one", skSegment, {R, S}, false},
-        {"the x axis beside the y axis", skSegment, {X, Y}, false},
-        {"two horizontal lines bound no segment", skSegment, {R, X}, false},
-        {"two horizontal lines bound a band", skRectangle, {R, X}, true},
-        {"a segment between two points", skSegment, {P, Q}, true},
+        {"a vertex figure that is not drawable", SegmentKind::Segment, {P, T}, false},
+        {"a line as a polygon vertex", SegmentKind::Polygon, {P, Q, R}, false},
+        {"an axis as a polyline vertex", SegmentKind::Polyline, {P, Q, X}, false},
+        {"a horizontal line beside a vertical one", SegmentKind::Segment, {R, S}, false},
+        {"the x axis beside the y axis", SegmentKind::Segment, {X, Y}, false},
+        {"two horizontal lines bound no segment", SegmentKind::Segment, {R, X}, false},
+        {"two horizontal lines bound a band", SegmentKind::Rectangle, {R, X}, true},
+        {"a segment between two points", SegmentKind::Segment, {P, Q}, true},
     };
     for (const Case& c : cases) {
         project.segments.clear();
@@ -225,7 +231,7 @@ TEST_F(SegmentTest, FiguresThatCannotStandAsVerticesLeaveTheFigureUndrawn) {
 
 TEST_F(SegmentTest, HiddenVerticesHideTheFigureOnlyWhenItFollowsThem) {
     place(P, -1, 1);
-    SegmentRecord& s = add(skSegment, {P, X});
+    SegmentRecord& s = add(SegmentKind::Segment, {P, X});
     project.figures[P].visible = false;
     view.xAxis.axesVisible = false;
     EXPECT_FALSE(drawn(1).calls().empty());
@@ -242,7 +248,7 @@ TEST_F(SegmentTest, HiddenVerticesHideTheFigureOnlyWhenItFollowsThem) {
 TEST_F(SegmentTest, PenFollowsWidthStyleAndOutputScale) {
     place(P, -1, 1);
     place(Q, 2, -3);
-    SegmentRecord& s = add(skSegment, {P, Q});
+    SegmentRecord& s = add(SegmentKind::Segment, {P, Q});
     s.width = 3;
     s.lineStyle = 2;
     s.penColor = 0x0000FF;
@@ -259,13 +265,13 @@ TEST_F(SegmentTest, PenFollowsWidthStyleAndOutputScale) {
 TEST_F(SegmentTest, AfterimagePassTakesFlaggedFiguresInFadedColoursAndKeepsTheirColours) {
     place(P, -1, 1);
     place(Q, 2, -3);
-    SegmentRecord& first = add(skSegment, {P, Q});
+    SegmentRecord& first = add(SegmentKind::Segment, {P, Q});
     first.afterimage = true;
     first.penColor = 0x0000FF;
     first.fillColor = 0x00FF00;
     first.label = "L1";
     first.labelPosition = 5;
-    add(skSegment, {Q, P}).penColor = 0xFF0000;
+    add(SegmentKind::Segment, {Q, P}).penColor = 0xFF0000;
     RecordingCanvas main(500, 500), layer(500, 500);
     SegmentAfterimageBook book;
     drawSegments(SegmentsPass{&main, &layer}, scene, book);

@@ -33,8 +33,8 @@ struct SegmentTest : ::testing::Test {
         axis.recompute();
     }
 
-    // Figure n as a point, or as a horizontal (3) or vertical (4) line at c.
-    void place(int n, Extended x, Extended y, std::uint8_t kind = 1) {
+    // Figure n as a point, or as a horizontal or vertical line at c.
+    void place(int n, Extended x, Extended y, FigureKind kind = FigureKind::Point) {
         FigurePosition& p = positions[n];
         p.kind = kind;
         p.x = x;
@@ -43,7 +43,7 @@ struct SegmentTest : ::testing::Test {
     }
     // Adds a connected figure through the vertices (figure numbers, 250 and 251 the axes): thin
     // solid black lines, so that they come out as plain polylines.
-    SegmentRecord& add(std::uint8_t kind, std::initializer_list<int> vertices) {
+    SegmentRecord& add(SegmentKind kind, std::initializer_list<int> vertices) {
         SegmentRecord r;
         r.kind = kind;
         std::size_t k = 0;

@@ -8,17 +8,17 @@ namespace tarlix::testing {
 
 TEST_F(PictureTest, ConnectedFiguresAreDrawnThroughTheFigurePositions) {
     view.xAxis.pixelLength = view.yAxis.pixelLength = 400;
-    view.setView(nullptr, -5, 5, -5, 5);
+    view.setView(-5, 5, -5, 5);
     storeFigure(ctx, 1, point(1, "1", "2"));
     storeFigure(ctx, 2, point(2, "-2", "-1"));
     // The positions the figures evaluate to.
     for (const auto& [n, x, y] : {std::tuple{1, 1.0L, 2.0L}, std::tuple{2, -2.0L, -1.0L}}) {
-        view.positions[n].kind = 1;
+        view.positions[n].kind = FigureKind::Point;
         view.positions[n].x = x;
         view.positions[n].y = y;
     }
     SegmentRecord r;
-    r.kind = skSegment;
+    r.kind = SegmentKind::Segment;
     r.vertices = {1, 2};
     r.width = 1;
     project.segments.add(r);

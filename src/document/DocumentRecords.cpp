@@ -1,13 +1,8 @@
-// Compiling the expressions of figures and the initial texts of ranges and bounds.
+#include "document/DocumentRecords.h"
+
 #include "expression/Compiler.h"
 
 namespace tarlix {
-
-void compileFigure(FigureEntry& figure, int n, const CompileEnv& env) {
-    for (FigurePart part : {fpWhole, fpX, fpY, fpRadius}) compile(figure.part(part), n, false, env);
-    compile(figure.paramLow, kModePlain, false, env);
-    compile(figure.paramHigh, kModePlain, false, env);
-}
 
 void setDefaultCurveRange(FigureEntry& figure, const CompileEnv& env) {
     setSource(figure.paramLow, "0", kModePlain, env);

@@ -1,4 +1,5 @@
-#include "shell/SimpleWindows.h"
+#include "shell/VersionWindow.h"
+
 #include "shell/ShownTexts.h"
 
 #include <QLabel>
