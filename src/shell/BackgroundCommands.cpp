@@ -47,7 +47,7 @@ bool BackgroundCommands::loadFile(const QString& path) {
     if (!picture_.load(path, reason)) {
         // The name has a single-byte form: the project file keeps it.
         ctx.messages.show(shownMessage("Graph.pictureUnreadable") + ": " +
-                              fromQString(QFileInfo(path).fileName() + " (" + reason + ")"),
+                              *backgroundNameInFile(file) + " (" + fromQString(reason) + ")",
                           MessageKind::Error, false);
         return false;
     }

@@ -51,7 +51,7 @@ void writeProject(const QString& base) {
 
     tarlix::AfterimageSnapshot s;
     tarlix::FigurePosition p;
-    p.kind = 1;
+    p.kind = tarlix::FigureKind::Point;
     p.x = -5;
     p.y = 5;
     p.pointSize = 4;

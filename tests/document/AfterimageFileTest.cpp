@@ -154,7 +154,7 @@ TEST_F(AfterimageFileTest, FigureEntriesFollowThePositionRecordsOffsets) {
     ASSERT_EQ(read.size(), 1u);
     const FigurePosition* r = read[0].position(3);
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->kind, 2);
+    EXPECT_EQ(r->kind, FigureKind::Circle);
     EXPECT_EQ(r->x, 1.5L);
     EXPECT_EQ(r->y, -2);
     EXPECT_EQ(r->r, 0.5L);

@@ -77,7 +77,7 @@ TEST_F(VisibilityTest, EveryCategoryWithAShowButtonHidesItsOwnObject) {
         settle();
         EXPECT_TRUE(setEntryVisible(ctx, c.panel, c.row, false)) << panelNumber(c.panel);
         EXPECT_FALSE(c.visible) << panelNumber(c.panel);
-        EXPECT_EQ(hooks.undoSteps, 1) << panelNumber(c.panel);
+        EXPECT_EQ(hooks.undoSteps(), 1) << panelNumber(c.panel);
         EXPECT_TRUE(project.modified) << panelNumber(c.panel);
         EXPECT_EQ(hooks.categoriesChanged, std::vector<CategoryPanel>{c.panel})
             << panelNumber(c.panel);
@@ -108,7 +108,7 @@ TEST_F(VisibilityTest, NoChangeIsNoEditAndAnEmptySlotHasNothingToShow) {
         EXPECT_FALSE(toggleEntryVisible(ctx, c.panel, c.row))
             << panelNumber(c.panel) << " " << c.row;
     EXPECT_FALSE(setEntryVisible(ctx, CategoryPanel::Explicit, 1, true)) << "y1 is shown already";
-    EXPECT_EQ(hooks.undoSteps, 0);
+    EXPECT_EQ(hooks.undoSteps(), 0);
     EXPECT_FALSE(project.modified);
     EXPECT_EQ(hooks.redraws, 0);
     EXPECT_TRUE(dirtyTokens().empty());
