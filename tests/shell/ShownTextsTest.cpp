@@ -1,10 +1,13 @@
 #include "shell/ShownTexts.h"
+#include "ProgramFixture.h"
 #include "QtTestApp.h"
+#include "document/Calculator.h"
+#include "platform/qt/QtText.h"
+#include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
 #include "shell/MessageWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/Program.h"
-#include "shell/CalculatorWindow.h"
 #include "shell/SimpleWindows.h"
 
 #include <QAbstractButton>
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -59,6 +63,57 @@ TEST(ShownTexts, TheTableHoldsWholeSpanishWordsInUtf8) {
         EXPECT_FALSE(text.contains(QChar::ReplacementCharacter)) << t.key << " is not UTF-8";
         EXPECT_EQ(text.toUtf8(), QByteArray(t.text)) << t.key;
     }
+}
+
+// Slips a teacher reads as carelessness, capitals without their accent and texts that were
+// left in English read as Spanish.
+TEST(ShownTexts, MisspelledAndEnglishTextsAreMended) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Graph.snapToVertex", "Fijar al vértice usando  la tecla Ctrl"},
+        {"Graph.snapToGrid", "Fijar a la cuadrícula usando la tecla Ctrl"},
+        {"Menu.ShowArea", "Mostrar &Área"},
+        {"Palette.area", "Área"},
+        {"Segment.angle", "Ángulo"},
+        {"HelpPdf", "Manual &PDF"},
+        {"PenColor.title", "Color del lápiz"},
+        {"Toolbar.title", "Barra de herramientas"},
+        {"Calc.SBHcentr", "ortocentro : Hcentr(A,B,C)"},
+        {"Calc.sbBezie", "curva de Bezier de 4 puntos : bezier(t,P,Q,R,S)"},
+        {"Calc.SBrot", "rotar: rot(P, ángulo), rotar(ángulo recto): rot(P), rotar(con centro A): "
+                       "rot(P,A,ángulo)"},
+        {"Calc.SBIntegral", "Integral: Igr(parámetro, valor inicial, valor final, ecuación)"},
+    };
+    for (const auto& [key, text] : cases) EXPECT_EQ(shownText(key).toStdString(), text) << key;
+}
+
+TEST(ShownTexts, NoTextIsLeftInEnglish) {
+    const QRegularExpression english(
+        "\\b(angle|rotate|right|center|circle|curve|points?|with|order|file|toolbar|Pen|to|as|"
+        "Ex)\\b");
+    for (const ShownText& t : shownTexts())
+        EXPECT_FALSE(QString::fromUtf8(t.text).contains(english)) << t.key << ": " << t.text;
+}
+
+// A hint's worked example, typed into the calculator as the hint writes it, gives the result
+// the hint states: a hint never names a function the language does not know.
+TEST(ShownTexts, EveryWorkedExampleOfAHintGivesItsResult) {
+    tarlix::testing::ProgramShowingAx shown;
+    ProjectContext ctx = shown.program->context();
+    const QRegularExpression example(R"(([A-Za-z]\w*\((?:[^()]|\([^()]*\))*\))=(-?[0-9.]+))");
+    int examples = 0;
+    for (const ShownText& t : shownTexts()) {
+        if (std::string_view(t.key).rfind("Calc.", 0) != 0) continue;
+        auto matches = example.globalMatch(QString::fromUtf8(t.text));
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch m = matches.next();
+            Calculator calculator;
+            calculator.edit(fromQString(m.captured(1)), 0, ctx.project.engine);
+            EXPECT_EQ(calculator.equal(ctx), m.captured(2).toStdString())
+                << t.key << ": " << m.captured(0).toStdString();
+            ++examples;
+        }
+    }
+    EXPECT_GE(examples, 10);
 }
 
 TEST(ShownTexts, QuestionsReachTheMessageBoxInTheProgramsText) {

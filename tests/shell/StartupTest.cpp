@@ -40,7 +40,7 @@ TEST(Startup, CreatesTheFourWindowsInOrderWithTheirCaptions) {
     EXPECT_EQ(w[2], p.program->console());
     EXPECT_EQ(w[3], p.program->calculator());
     EXPECT_EQ(w[0]->windowTitle(), "TARLIX");
-    EXPECT_EQ(w[1]->windowTitle(), "Pen Color");
+    EXPECT_EQ(w[1]->windowTitle(), QString::fromUtf8("Color del lápiz"));
     EXPECT_EQ(w[2]->windowTitle(), "Panel de Datos");
     EXPECT_EQ(w[3]->windowTitle(), "Calculadora");
     EXPECT_EQ(QApplication::applicationName(), "TARLIX");
