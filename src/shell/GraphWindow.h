@@ -89,7 +89,7 @@ public:
     QLabel* coordinateText() const { return coordinates_; }
     // Status bar panel 1: the view's ranges, or a hint.
     QLabel* statusText() const { return status_; }
-    // "TARLIX", or "TARLIX - " and the project's file name.
+    // "TARLIX", or "TARLIX : " and the project's file name.
     void setProjectTitle(const QString& projectPath);
     // The view buttons: the zoom-in, zoom-out and pan tools (checkable, at most one down),
     // "1 : 1", and undo and redo of the view history.

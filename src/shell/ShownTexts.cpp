@@ -118,7 +118,7 @@ const ShownText kTexts[] = {
     {"Parameter.initialiseQuestion", "Inicializar todos los parámetros usando [OK]"},
 
     {"Graph.title", "TARLIX"},
-    {"Graph.titleBeforeFile", "TARLIX - "},
+    {"Graph.titleBeforeFile", "TARLIX : "},
     {"Graph.zoomIn", "Disminuir"},
     {"Graph.zoomOut", "Aumentar"},
     {"Graph.pan", "Mover"},

@@ -95,13 +95,14 @@ TEST(Startup, OpensTheCommandLineProjectJoinedByBlanksAndSavesItBack) {
     QDir().mkpath(first.folder.path() + "/my projects");
     ASSERT_TRUE(first.program->saveProjectAs(base + ".tlx"));
     EXPECT_FALSE(project.modified);
-    EXPECT_EQ(first.program->graph()->windowTitle(), "TARLIX - parabola");
+    EXPECT_EQ(first.program->graph()->windowTitle(), "TARLIX : parabola");
 
     StartedProgram second;
     second.program->start((base + ".tlx").split(' ')); // arrives as two arguments
     EXPECT_TRUE(second.messages.entries.empty());
     EXPECT_EQ(second.program->objects().project.explicitFunctions[1].expr.source, "x^2");
     EXPECT_EQ(second.program->objects().project.projectPath, base.toStdString());
+    EXPECT_EQ(second.program->graph()->windowTitle(), "TARLIX : parabola");
     // The graph window shows the parabola: some blue pixels in its picture.
     const QImage& picture = second.program->graph()->graphImage()->image();
     int blue = 0;
