@@ -1,6 +1,7 @@
 #include "shell/MessageWindow.h"
 
 #include "platform/qt/QtText.h"
+#include "shell/DialogButtons.h"
 #include "shell/ShownTexts.h"
 
 #include <QApplication>
@@ -69,7 +70,6 @@ void MessageWindow::layoutContents(const QString& text, bool withCancel) {
     const int centre = width / 2;
 
     okButton_ = new QPushButton(shownText("Message.ok"), this);
-    okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     if (withCancel) {
         cancelButton_ = new QPushButton(shownText("Message.cancel"), this);
@@ -80,6 +80,7 @@ void MessageWindow::layoutContents(const QString& text, bool withCancel) {
         okButton_->setGeometry(centre - kButtonWidth / 2, buttonTop, kButtonWidth, kButtonHeight);
     }
     setFixedSize(width, buttonTop + kButtonHeight + kMargin);
+    makeEnterMeanOk(*this, *okButton_);
 }
 
 QtMessageBox::QtMessageBox(QWidget* parent) : parent_(parent) {
