@@ -43,6 +43,9 @@ QString MessageWindow::titleFor(MessageKind kind) {
 MessageWindow::MessageWindow(const QString& text, MessageKind kind, bool withCancel,
                              QWidget* parent)
     : QDialog(parent), kind_(kind) {
+    // Above every window of the program, the property dialogs that stay on top included, so
+    // that it is never hidden behind the window it blocks.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowTitle(titleFor(kind));
     setModal(true);
     setFont(boxFont());
@@ -89,8 +92,16 @@ QtMessageBox::QtMessageBox(QWidget* parent) : parent_(parent) {
     position_ = QPoint((s.width() - 150) / 2, (s.height() - 300) / 2);
 }
 
+// The window that asked is the one the user works in: the modal window that is open, else the
+// active window; the box belongs to it, so that it stays in front of it.
+QWidget* QtMessageBox::askingWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
 bool QtMessageBox::show(const std::string& text, MessageKind kind, bool withCancel) {
-    MessageWindow box(toQString(text), kind, withCancel, parent_);
+    MessageWindow box(toQString(text), kind, withCancel, askingWindow());
     if (kind == mkWarning || kind == mkError) QApplication::beep();
     box.move(position_);
     const bool ok = box.exec() == QDialog::Accepted;

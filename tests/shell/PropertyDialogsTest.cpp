@@ -27,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -571,4 +572,35 @@ TEST_F(PropertyDialogsTest, EnterConfirmsEveryDialogWhateverHasTheFocus) {
     EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x");
     EXPECT_EQ(project().figures[1].x.source, "1");
     EXPECT_EQ(project().segments.count, 1);
+}
+
+// A message box asked for by a property dialog, which stays on top, belongs to that dialog and
+// stays on top itself, so that it shows in front of the dialog it blocks.
+TEST_F(PropertyDialogsTest, AMessageBoxStandsInFrontOfTheDialogThatAsked) {
+    shown.program->objects().messages = &shown.program->objects().screenMessages;
+    doubleClick(panel(cpExplicit)->rowText(1));
+    EquationDialog* d = dialogs()->equationDialog();
+    ASSERT_TRUE(d->isVisible());
+    ASSERT_TRUE(d->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    d->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), d);
+    QWidget* owner = nullptr;
+    bool onTop = false;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<MessageWindow*>(QApplication::activeModalWidget());
+        if (!box) return;
+        owner = box->parentWidget();
+        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        for (QLabel* l : box->findChildren<QLabel*>()) text += l->text();
+        box->accept();
+    });
+    d->expressionBox()->setText("a x^2+((#");
+    d->okButton()->click();
+    EXPECT_EQ(owner, d);
+    EXPECT_TRUE(onTop);
+    EXPECT_EQ(text, "No ha finalizado el ingreso");
+    EXPECT_TRUE(d->isVisible());
+    d->reject();
 }
