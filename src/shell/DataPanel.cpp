@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -79,6 +80,12 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(scroll_);
     createPanels();
     buildConsoleMenus(*this);
+    // The memo panel's "Editar" opens the memo editor as "Editar Nota" does, and only when that
+    // can.
+    QAction* memo = action("EditMemo");
+    QPushButton* editMemo = panel(cpMemo)->createButton();
+    editMemo->setEnabled(memo->isEnabled());
+    connect(memo, &QAction::enabledChanged, editMemo, &QPushButton::setEnabled);
     watchPointer();
     connectViewMenu();
     resize(objects_.view.presentationMode ? 390 : 330, 700); // presenting: 60 pixels wider
@@ -107,6 +114,8 @@ void DataPanel::createPanels() {
         w->createRequested = [this, panel] {
             if (panel == cpConnectedFigures) {
                 if (connectPointsRequested) connectPointsRequested();
+            } else if (panel == cpMemo) {
+                action("EditMemo")->trigger();
             } else if (editRequested) {
                 editRequested(panel, 0);
             }

@@ -176,10 +176,11 @@ void Program::connectPalette() {
     on(b.yFiner, [](ProjectContext& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::y, ctrl); });
     on(b.xCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::x, ctrl); });
     on(b.yCoarser, [](ProjectContext& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::y, ctrl); });
-    connect(graph_->optionsButton(), &QAction::triggered, this, [this] {
-        QAction* options = console_->action("EditOptions");
-        if (options->isEnabled()) options->trigger();
-    });
+    // "Opción" opens the options as the menu item does, and only when that can.
+    QAction* options = console_->action("EditOptions");
+    connect(graph_->optionsButton(), &QAction::triggered, options, &QAction::trigger);
+    graph_->optionsButton()->setEnabled(options->isEnabled());
+    connect(options, &QAction::enabledChanged, graph_->optionsButton(), &QAction::setEnabled);
     connect(graph_->calculatorButton(), &QAction::triggered, this, [this](bool shown) {
         if (shown)
             calc_->show();

@@ -1,7 +1,10 @@
 #include "ProgramFixture.h"
 #include "shell/DataPanel.h"
+#include "shell/GraphWindow.h"
 
 #include <QAction>
+#include <QPushButton>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -42,4 +45,52 @@ TEST_F(UndoCommands, UndoAndRedoFollowTheEdits) {
     shown.program->console()->action("FileNew")->trigger();
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_FALSE(redo()->isEnabled());
+}
+
+// Buttons that cannot act are drawn faded (the style leaves a disabled black line picture as
+// it is), and buttons whose window the program does not have yet are disabled with the menu
+// item that opens that window.
+TEST_F(UndoCommands, ButtonsThatCannotActLookDisabled) {
+    const auto ink = [](const QPixmap& p) {
+        const QImage image = p.toImage().convertToFormat(QImage::Format_ARGB32);
+        double sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                sum += c.alphaF() * (1.0 - c.valueF() * 0.5);
+            }
+        return sum;
+    };
+    QToolBar* bar = shown.program->console()->toolBar();
+    int disabled = 0;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator() || a->isEnabled()) continue;
+        ++disabled;
+        const QIcon icon = a->icon();
+        EXPECT_LT(ink(icon.pixmap(24, QIcon::Disabled)), 0.5 * ink(icon.pixmap(24, QIcon::Normal)))
+            << a->toolTip().toStdString();
+    }
+    EXPECT_GE(disabled, 3); // Imprimir, Para ingresar, the stop button (and undo, redo)
+
+    DataPanel* console = shown.program->console();
+    QAction* editMemo = console->action("EditMemo");
+    QPushButton* memoButton = console->panel(cpMemo)->createButton();
+    QAction* options = console->action("EditOptions");
+    QAction* optionButton = shown.program->graph()->findChild<QAction*>("btnOption");
+    ASSERT_FALSE(editMemo->isEnabled());
+    ASSERT_FALSE(options->isEnabled());
+    EXPECT_FALSE(memoButton->isEnabled());
+    EXPECT_FALSE(optionButton->isEnabled());
+    // Once the windows come, the buttons open them.
+    int memoOpened = 0, optionsOpened = 0;
+    QObject::connect(editMemo, &QAction::triggered, [&] { ++memoOpened; });
+    QObject::connect(options, &QAction::triggered, [&] { ++optionsOpened; });
+    editMemo->setEnabled(true);
+    options->setEnabled(true);
+    EXPECT_TRUE(memoButton->isEnabled());
+    EXPECT_TRUE(optionButton->isEnabled());
+    memoButton->click();
+    optionButton->trigger();
+    EXPECT_EQ(memoOpened, 1);
+    EXPECT_EQ(optionsOpened, 1);
 }
