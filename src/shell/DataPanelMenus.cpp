@@ -72,6 +72,17 @@ QIcon toolIcon(const QWidget& window, const ToolButton& b) {
     return fadedWhenDisabled(
         QIcon::fromTheme(b.themeIcon, window.style()->standardIcon(b.fallback)));
 }
+
+// Ctrl+Z and Ctrl+Y, and the platform's own keys for the same, in every window of the program;
+// a held key undoes one step.
+void addHistoryKeys(QAction* action, QKeySequence ownKey, QKeySequence::StandardKey platformKey) {
+    QList<QKeySequence> keys{ownKey};
+    for (const QKeySequence& k : QKeySequence::keyBindings(platformKey))
+        if (!keys.contains(k)) keys << k;
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    action->setAutoRepeat(false);
+}
 } // namespace
 
 void buildConsoleMenus(DataPanel& console) {
@@ -95,6 +106,10 @@ void buildConsoleMenus(DataPanel& console) {
               {"EditLoadMemo"},
               {"EditConnect", true},
               {"EditOptions"}});
+    addHistoryKeys(console.action("EditUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                   QKeySequence::Undo);
+    addHistoryKeys(console.action("EditRedo"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+                   QKeySequence::Redo);
     addItems(console, edit->addMenu(shownText("Menu.Settings")),
              {{"SettingsWriteDefaults"},
               {"SettingsDeleteDefaults"},

@@ -1,9 +1,12 @@
 #include "ProgramFixture.h"
+#include "shell/ControlPalette.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
+#include "shell/dialogs/PenPalette.h"
 
 #include <QAction>
 #include <QPushButton>
+#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -45,6 +48,49 @@ TEST_F(UndoCommands, UndoAndRedoFollowTheEdits) {
     shown.program->console()->action("FileNew")->trigger();
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_FALSE(redo()->isEnabled());
+}
+
+// Ctrl+Z and Ctrl+Y, and the platform's own undo and redo keys, undo and redo from every window
+// of the program, and the menu items show them.
+TEST_F(UndoCommands, UndoAndRedoKeysWorkInEveryWindow) {
+    EXPECT_TRUE(undo()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    EXPECT_TRUE(redo()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Undo))
+        EXPECT_TRUE(undo()->shortcuts().contains(k)) << k.toString().toStdString();
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Redo))
+        EXPECT_TRUE(redo()->shortcuts().contains(k)) << k.toString().toStdString();
+    EXPECT_FALSE(undo()->shortcut().isEmpty()); // what the menu item shows beside its text
+
+    QWidget* windows[] = {shown.program->graph(), shown.program->console(),
+                          shown.program->palette()};
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        storeY(2, "x^2");
+        window->show();
+        window->activateWindow();
+        QApplication::processEvents();
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(y(2), "");
+        QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(y(2), "x^2");
+        undo()->trigger();
+    }
+}
+
+// The area row of the graph window's palette keeps the domain history buttons in sight at the
+// window's own width, beside the scale row, which gives way.
+TEST_F(UndoCommands, TheDomainHistoryButtonsStayOutOfTheOverflow) {
+    GraphWindow* graph = shown.program->graph();
+    QApplication::processEvents();
+    ASSERT_TRUE(graph->palette()->merged());
+    QToolBar* area = graph->palette()->row(ControlPalette::area);
+    for (const char* name : {"tbUndo", "tbRedo", "btnOption"}) {
+        auto* action = graph->findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        QWidget* button = area->widgetForAction(action);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_TRUE(button->isVisible()) << name;
+    }
 }
 
 // Buttons that cannot act are drawn faded (the style leaves a disabled black line picture as
