@@ -31,8 +31,9 @@ int BackgroundCommands::stretchMode() const {
 }
 
 void BackgroundCommands::chooseFile() {
-    const QString path = QFileDialog::getOpenFileName(&window_, QString(), QString(),
-                                                      shownText("Graph.backgroundFilter"));
+    const QString path =
+        QFileDialog::getOpenFileName(&window_, shownText("Graph.backgroundTitle"), QString(),
+                                     shownText("Graph.backgroundFilter"));
     if (!path.isEmpty()) loadFile(path);
 }
 
