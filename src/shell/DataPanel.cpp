@@ -6,6 +6,7 @@
 #include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
 #include "shell/ShownTexts.h"
+#include "shell/TitleBarWatch.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -88,6 +89,9 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     connect(memo, &QAction::enabledChanged, editMemo, &QPushButton::setEnabled);
     watchPointer();
     connectViewMenu();
+    new TitleBarWatch(*this, [this] {
+        if (moved) moved();
+    });
     resize(objects_.view.presentationMode ? 390 : 330, 700); // presenting: 60 pixels wider
     setMinimumHeight(150);
 }

@@ -63,6 +63,12 @@ Rect availableScreen() {
     return toRect(s ? s->availableGeometry() : QRect(0, 0, 1920, 1080));
 }
 
+// The available area of the screen a window is on.
+Rect availableScreenOf(const QWidget& window) {
+    const QScreen* s = window.screen();
+    return s ? toRect(s->availableGeometry()) : availableScreen();
+}
+
 // Whole image pixels to a screen pixel, enough for the screen's density.
 int pictureScale(qreal devicePixelRatio) {
     return std::max(1, static_cast<int>(std::ceil(devicePixelRatio - 0.01)));
@@ -384,7 +390,9 @@ void Program::applyFrames(const MainWindowFrames& f) {
     arranging_ = true;
     graph_->move(f.graph.left, f.graph.top);
     console_->move(f.panel.left, f.panel.top);
-    console_->resize(console_->width(), std::max(150, f.panel.height()));
+    // The frames are whole windows; a size is given without the title bar and borders.
+    const int frameHeight = console_->frameGeometry().height() - console_->height();
+    console_->resize(console_->width(), std::max(150, f.panel.height() - frameHeight));
     objects_->state.graphIsLeft = f.graphIsLeft;
     arranging_ = false;
 }
@@ -398,7 +406,9 @@ void Program::arrangeWindows() {
 void Program::keepTogether(MovedWindow moved) {
     if (arranging_) return;
     MainWindowFrames f = frames();
-    keepWindowsTogether(f, moved, availableScreen(), objects_->view.presentationMode);
+    const QWidget& window =
+        moved == MovedWindow::Graph ? static_cast<QWidget&>(*graph_) : *console_;
+    keepWindowsTogether(f, moved, availableScreenOf(window), objects_->view.presentationMode);
     applyFrames(f);
 }
 
