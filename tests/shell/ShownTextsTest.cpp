@@ -131,6 +131,10 @@ TEST(ShownTexts, QtsOwnTextsAreSpanish) {
     QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text(), "Abrir");
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Cancelar");
+    // The kind of a folder in a file dialog's list, which Qt's Spanish catalog lacks.
+    EXPECT_EQ(
+        QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+        "Carpeta");
 
     QString title;
     QStringList labels;
