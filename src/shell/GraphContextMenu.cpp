@@ -71,17 +71,18 @@ QMenu* GraphContextMenu::menuAt(int px, int py) {
     addToggle(*menu_, "mnseg", window_.connectTool());
     addZoomItems(*menu_, px, py);
     menu_->addSeparator();
-    const auto command = [this](const char* key, const char* name,
-                                const std::function<void()>& run) {
+    const auto command = [this](const char* key, const char* name, const std::function<void()>& run,
+                                bool can = true) {
         QAction* a = menu_->addAction(shownText(key));
         a->setObjectName(name);
-        a->setEnabled(static_cast<bool>(run));
+        a->setEnabled(run && can);
         if (run) connect(a, &QAction::triggered, this, [run] { run(); });
     };
     command("GraphMenu.makeAfterimage", "ppmZon", commands_.makeAfterimage);
     command("GraphMenu.clearAfterimages", "ppmZClear", commands_.clearAfterimages);
     command("GraphMenu.copy", "ppmcopy", commands_.copyGraph);
-    command("GraphMenu.print", "ppmprint", commands_.print);
+    command("GraphMenu.print", "ppmprint", commands_.print,
+            !commands_.canPrint || commands_.canPrint());
     return menu_;
 }
 

@@ -222,6 +222,7 @@ void Program::connectGraphCommands() {
     };
     menu.copyGraph = copyGraph;
     menu.print = menuCommand("FilePrint");
+    menu.canPrint = [this] { return console_->action("FilePrint")->isEnabled(); };
     menu.newObjects = &objects_->objectDefaults;
     new GraphContextMenu(
         *graph_, *mouse_, [this] { return context(); }, *picture_, std::move(menu));

@@ -1,10 +1,12 @@
 #include "ProgramFixture.h"
 #include "shell/ControlPalette.h"
 #include "shell/DataPanel.h"
+#include "shell/GraphContextMenu.h"
 #include "shell/GraphWindow.h"
 #include "shell/dialogs/PenPalette.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
@@ -117,6 +119,13 @@ TEST_F(UndoCommands, ButtonsThatCannotActLookDisabled) {
             << a->toolTip().toStdString();
     }
     EXPECT_GE(disabled, 3); // Imprimir, Para ingresar, the stop button (and undo, redo)
+    // The graph's menu offers printing as the toolbar does.
+    auto* graphMenu = shown.program->graph()->findChild<GraphContextMenu*>();
+    QAction* print = shown.program->console()->action("FilePrint");
+    ASSERT_FALSE(print->isEnabled());
+    EXPECT_FALSE(graphMenu->menuAt(10, 10)->findChild<QAction*>("ppmprint")->isEnabled());
+    print->setEnabled(true);
+    EXPECT_TRUE(graphMenu->menuAt(10, 10)->findChild<QAction*>("ppmprint")->isEnabled());
 
     DataPanel* console = shown.program->console();
     QAction* editMemo = console->action("EditMemo");
