@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev
   libgl-dev libglx-dev libvulkan-dev
   libjpeg-dev libgif-dev libuemf-dev
-  fonts-liberation
+  fonts-liberation qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   xvfb xauth
 )

@@ -13,6 +13,8 @@ namespace tarlix {
 Calculator::Edit Calculator::edit(const std::string& text, int cursor,
                                   const EngineSettings& settings) {
     Edit e{text, cursor};
+    // What the compiler will read, so that the preview shows «sqrt» as the radical.
+    nameRadicals(e.text);
     record_.tokens = tokenize(e.text, e.cursor, settings);
     record_.source = e.text;
     result_.reset();
@@ -49,6 +51,10 @@ const std::string& Calculator::equal(Document& ctx) {
     result_ = calculate(ctx, record_.source);
     resultText_ = result_ ? calcResultText(*result_, ctx.project.engine) : std::string();
     return resultText_;
+}
+
+bool Calculator::resultIsUndefined() const {
+    return result_ && !result_->valid;
 }
 
 bool Calculator::resultIsNumber() const {

@@ -31,6 +31,8 @@ public:
     const std::string& resultText() const { return resultText_; }
     // The result when it is a number: its text then replaces the expression on sending.
     bool resultIsNumber() const;
+    // The text compiled but its value is undefined: the result text is "error".
+    bool resultIsUndefined() const;
 
     // The text that "send" compiles: the result's number when there is one, else the source.
     std::string textToSend() const;

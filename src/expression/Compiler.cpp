@@ -75,13 +75,17 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     return true;
 }
 
+void nameRadicals(std::string& text) {
+    replaceAll(text, "sqrt", "Sqrt");
+    replaceAll(text, "cbrt", "Cbrt");
+}
+
 bool setSource(CompiledExpression& record, const std::string& text, int mode,
                const CompileEnv& env) {
     const auto first = text.find_first_not_of(' ');
     const auto last = text.find_last_not_of(' ');
     std::string source = first == std::string::npos ? "" : text.substr(first, last - first + 1);
-    replaceAll(source, "sqrt", "Sqrt");
-    replaceAll(source, "cbrt", "Cbrt");
+    nameRadicals(source);
     int cursor = 0;
     record.tokens = tokenize(source, cursor, env.settings);
     record.source = source;

@@ -27,6 +27,10 @@ constexpr int kModeRelation = 0;
 // when showErrors is set; "Muchas constantes" and the argument counts of aggregates always.
 bool compile(CompiledExpression& record, int mode, bool showErrors, const CompileEnv& env);
 
+// Writes "sqrt" and "cbrt" as "Sqrt" and "Cbrt", the radicals' names in the vocabulary; the
+// text keeps its length, so a cursor in it stays on its character.
+void nameRadicals(std::string& text);
+
 // Puts a typed text into a record: trims it, writes "sqrt" and "cbrt" as "Sqrt" and "Cbrt",
 // stores and tokenizes it and, for mode -2 or greater, compiles it without showing errors.
 bool setSource(CompiledExpression& record, const std::string& text, int mode,

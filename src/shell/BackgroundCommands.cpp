@@ -34,6 +34,7 @@ int BackgroundCommands::stretchMode() const {
 
 void BackgroundCommands::chooseFile() {
     FileRequest request;
+    request.title = shownMessage("Graph.backgroundTitle");
     request.filters = {shownMessage("Graph.backgroundFilter")};
     const std::filesystem::path path = platform_.fileDialog->openFile(request);
     if (!path.empty()) loadFile(decodePath(path));

@@ -75,6 +75,9 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent, Qt::Window
     result_ = new QLabel(this);
     result_->setObjectName("CheckBox");
     result_->setMinimumWidth(120);
+    QFont resultFont("Times New Roman", 10);
+    resultFont.setBold(true);
+    result_->setFont(resultFont);
     send_ = new QPushButton(shownText("Calc.sendFinal"), this);
     send_->setObjectName("btnSendTo");
     actions->addWidget(equal_);
@@ -176,7 +179,11 @@ void CalculatorWindow::calculate() {
         result_->clear();
         return;
     }
-    result_->setPixmap(QPixmap::fromImage(formulaImage(text, ctx.project.engine, 10, true)));
+    // "error" is a word, not a formula: typeset, its "or" would read as the operator.
+    if (calculator_.resultIsUndefined())
+        result_->setText(toQString(text));
+    else
+        result_->setPixmap(QPixmap::fromImage(formulaImage(text, ctx.project.engine, 10, true)));
 }
 
 void CalculatorWindow::sendExpression() {

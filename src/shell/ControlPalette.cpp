@@ -32,6 +32,10 @@ ControlPalette::ControlPalette(QWidget* parent) : QWidget(parent) {
         layout->setContentsMargins(2, 2, 2, 2);
         rows_[i] = new QToolBar;
         rows_[i]->setObjectName(kRowNames[i]);
+        // The area row (with the domain history) keeps its buttons out of the overflow; the
+        // scale row beside it gives way.
+        if (i == static_cast<int>(Row::Area))
+            rows_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         layout->addWidget(rows_[i]);
         layout->addStretch();
         tabs_->addTab(pages_[i], shownText(kTabKeys[i]));

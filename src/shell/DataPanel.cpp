@@ -6,9 +6,11 @@
 #include "shell/ParameterPanel.h"
 #include "shell/ProgramObjects.h"
 #include "shell/ShownTexts.h"
+#include "shell/TitleBarWatch.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -79,8 +81,17 @@ DataPanel::DataPanel(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(scroll_);
     createPanels();
     buildConsoleMenus(*this);
+    // The memo panel's "Editar" opens the memo editor as "Editar Nota" does, and only when that
+    // can.
+    QAction* memo = action("EditMemo");
+    QPushButton* editMemo = panel(CategoryPanel::Memo)->createButton();
+    editMemo->setEnabled(memo->isEnabled());
+    connect(memo, &QAction::enabledChanged, editMemo, &QPushButton::setEnabled);
     watchPointer();
     connectViewMenu();
+    new TitleBarWatch(*this, [this] {
+        if (moved) moved();
+    });
     resize(objects_.document.view.presentationMode ? 390 : 330, 700); // presenting: 60 pixels wider
     setMinimumHeight(150);
 }
@@ -107,6 +118,8 @@ void DataPanel::createPanels() {
         w->createRequested = [this, panel] {
             if (panel == CategoryPanel::ConnectedFigures) {
                 if (connectPointsRequested) connectPointsRequested();
+            } else if (panel == CategoryPanel::Memo) {
+                action("EditMemo")->trigger();
             } else if (editRequested) {
                 editRequested(panel, 0);
             }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <QToolBar>
 
@@ -47,8 +48,40 @@ const ToolButton kOutputButtons[] = {
     {"Toolbar.stopContinuousSave", "media-playback-stop", QStyle::SP_MediaStop},
 };
 
+// The style greys a disabled picture by its lightness, which leaves black line pictures (the
+// printer's, the copy's) as they are; a disabled button is drawn faded instead.
+QIcon fadedWhenDisabled(const QIcon& icon) {
+    QIcon shown;
+    for (const int size : {16, 22, 24, 32, 48}) {
+        const QPixmap normal = icon.pixmap(size);
+        if (normal.isNull()) continue;
+        shown.addPixmap(normal, QIcon::Normal);
+        QPixmap faded(normal.size());
+        faded.setDevicePixelRatio(normal.devicePixelRatio());
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(0.3);
+        painter.drawPixmap(0, 0, normal);
+        painter.end();
+        shown.addPixmap(faded, QIcon::Disabled);
+    }
+    return shown;
+}
+
 QIcon toolIcon(const QWidget& window, const ToolButton& b) {
-    return QIcon::fromTheme(b.themeIcon, window.style()->standardIcon(b.fallback));
+    return fadedWhenDisabled(
+        QIcon::fromTheme(b.themeIcon, window.style()->standardIcon(b.fallback)));
+}
+
+// Ctrl+Z and Ctrl+Y, and the platform's own keys for the same, in every window of the program;
+// a held key undoes one step.
+void addHistoryKeys(QAction* action, QKeySequence ownKey, QKeySequence::StandardKey platformKey) {
+    QList<QKeySequence> keys{ownKey};
+    for (const QKeySequence& k : QKeySequence::keyBindings(platformKey))
+        if (!keys.contains(k)) keys << k;
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    action->setAutoRepeat(false);
 }
 } // namespace
 
@@ -73,6 +106,10 @@ void buildConsoleMenus(DataPanel& console) {
               {"EditLoadMemo"},
               {"EditConnect", true},
               {"EditOptions"}});
+    addHistoryKeys(console.action("EditUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                   QKeySequence::Undo);
+    addHistoryKeys(console.action("EditRedo"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+                   QKeySequence::Redo);
     addItems(console, edit->addMenu(shownText("Menu.Settings")),
              {{"SettingsWriteDefaults"},
               {"SettingsDeleteDefaults"},

@@ -12,7 +12,12 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QGridLayout>
 #include <QMenu>
+#include <QToolButton>
+#include <QWidgetAction>
+
+#include <vector>
 
 namespace tarlix {
 
@@ -66,17 +71,18 @@ QMenu* GraphContextMenu::menuAt(int px, int py) {
     addToggle(*menu_, "mnseg", window_.connectTool());
     addZoomItems(*menu_, px, py);
     menu_->addSeparator();
-    const auto command = [this](const char* key, const char* name,
-                                const std::function<void()>& run) {
+    const auto command = [this](const char* key, const char* name, const std::function<void()>& run,
+                                bool can = true) {
         QAction* a = menu_->addAction(shownText(key));
         a->setObjectName(name);
-        a->setEnabled(static_cast<bool>(run));
+        a->setEnabled(run && can);
         if (run) connect(a, &QAction::triggered, this, [run] { run(); });
     };
     command("GraphMenu.makeAfterimage", "ppmZon", commands_.makeAfterimage);
     command("GraphMenu.clearAfterimages", "ppmZClear", commands_.clearAfterimages);
     command("GraphMenu.copy", "ppmcopy", commands_.copyGraph);
-    command("GraphMenu.print", "ppmprint", commands_.print);
+    command("GraphMenu.print", "ppmprint", commands_.print,
+            !commands_.canPrint || commands_.canPrint());
     return menu_;
 }
 
@@ -107,20 +113,47 @@ void GraphContextMenu::addPropertyItems(QMenu& menu, int px, int py) {
 }
 
 // The letters P..V and A..N whose figure is not in use; the chosen one becomes a point at the
-// pixel where the menu opened.
+// pixel where the menu opened. From seven letters on they stand in two columns, the second
+// starting after the first (n + 1) / 2.
 void GraphContextMenu::addSetPointItems(QMenu& menu, int px, int py) {
     QMenu* letters = menu.addMenu(shownText("GraphMenu.setPoint"));
     letters->setObjectName("MnSetPoint");
     letters->menuAction()->setObjectName("MnSetPoint");
     const Project& project = context_().project;
     constexpr int kLettered = 21; // figure O has no item
+    std::vector<QAction*> free;
     for (int n = 1; n <= kLettered; ++n) {
         if (project.figures[n].kind != FigureKind::Empty) continue;
-        QAction* a = letters->addAction(QString(QChar(kFigureLetters[n - 1])));
+        auto* a = new QAction(QString(QChar(kFigureLetters[n - 1])), letters);
         a->setObjectName(QStringLiteral("SetPoint%1").arg(n));
-        connect(a, &QAction::triggered, this, [this, n, px, py] { setPoint(n, px, py); });
+        connect(a, &QAction::triggered, this, [this, letters, n, px, py] {
+            letters->close(); // a button in the menu does not close it as an item would
+            menu_->close();
+            setPoint(n, px, py);
+        });
+        free.push_back(a);
     }
-    letters->setEnabled(!letters->isEmpty());
+    letters->setEnabled(!free.empty());
+    if (free.empty()) return;
+    // A menu lays its items out in one column; the letters are buttons in a grid instead.
+    const int count = static_cast<int>(free.size());
+    const int rows = count >= 7 ? (count + 1) / 2 : count;
+    auto* grid = new QWidget(letters);
+    grid->setObjectName("SetPointColumns");
+    auto* layout = new QGridLayout(grid);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
+    for (int i = 0; i < count; ++i) {
+        auto* button = new QToolButton(grid);
+        button->setDefaultAction(free[static_cast<std::size_t>(i)]);
+        button->setAutoRaise(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setMinimumWidth(40);
+        layout->addWidget(button, i % rows, i / rows);
+    }
+    auto* columns = new QWidgetAction(letters);
+    columns->setDefaultWidget(grid);
+    letters->addAction(columns);
 }
 
 void GraphContextMenu::setPoint(int n, int px, int py) {

@@ -27,6 +27,7 @@ public:
         std::function<void()> clearAfterimages;
         std::function<void()> copyGraph;
         std::function<void()> print;
+        std::function<bool()> canPrint; // whether printing can act now; none: it can
         // What new figures look like, and whether their property dialog opens at once.
         const NewObjectDefaults* newObjects = nullptr;
     };

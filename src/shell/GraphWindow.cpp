@@ -1,6 +1,7 @@
 #include "shell/GraphWindow.h"
 #include "shell/ControlPalette.h"
 #include "shell/ShownTexts.h"
+#include "shell/TitleBarWatch.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -113,6 +114,9 @@ GraphWindow::GraphWindow(QWidget* parent) : QMainWindow(parent) {
     createBackgroundButtons();
     createHoverLabels();
     layOut(GraphStrips{});
+    new TitleBarWatch(*this, [this] {
+        if (moved) moved();
+    });
 }
 
 GraphWindow::~GraphWindow() {

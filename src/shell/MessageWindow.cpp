@@ -3,6 +3,7 @@
 #include "document/ProjectFile.h"
 #include "platform/qt/QtFileNames.h"
 #include "platform/qt/QtText.h"
+#include "shell/DialogButtons.h"
 #include "shell/ShownTexts.h"
 
 #include <QApplication>
@@ -44,6 +45,9 @@ QString MessageWindow::titleFor(MessageKind kind) {
 MessageWindow::MessageWindow(const QString& text, MessageKind kind, bool withCancel,
                              QWidget* parent)
     : QDialog(parent), kind_(kind) {
+    // Above every window of the program, the property dialogs that stay on top included, so
+    // that it is never hidden behind the window it blocks.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowTitle(titleFor(kind));
     setModal(true);
     setFont(boxFont());
@@ -71,7 +75,6 @@ void MessageWindow::layoutContents(const QString& text, bool withCancel) {
     const int centre = width / 2;
 
     okButton_ = new QPushButton(shownText("Message.ok"), this);
-    okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     if (withCancel) {
         cancelButton_ = new QPushButton(shownText("Message.cancel"), this);
@@ -82,6 +85,7 @@ void MessageWindow::layoutContents(const QString& text, bool withCancel) {
         okButton_->setGeometry(centre - kButtonWidth / 2, buttonTop, kButtonWidth, kButtonHeight);
     }
     setFixedSize(width, buttonTop + kButtonHeight + kMargin);
+    makeEnterMeanOk(*this, *okButton_);
 }
 
 QtMessageBox::QtMessageBox(QWidget* parent) : parent_(parent) {
@@ -90,11 +94,19 @@ QtMessageBox::QtMessageBox(QWidget* parent) : parent_(parent) {
     position_ = QPoint((s.width() - 150) / 2, (s.height() - 300) / 2);
 }
 
+// The window that asked is the one the user works in: the modal window that is open, else the
+// active window; the box belongs to it, so that it stays in front of it.
+QWidget* QtMessageBox::askingWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
 bool QtMessageBox::show(const std::string& text, MessageKind kind, bool withCancel) {
     // A file named at the end of a message is the system's bytes, not single-byte text.
     const std::size_t words = fileMessageWords(text);
     MessageWindow box(toQString(text.substr(0, words)) + decodePath(text.substr(words)), kind,
-                      withCancel, parent_);
+                      withCancel, askingWindow());
     if (kind == MessageKind::Warning || kind == MessageKind::Error) QApplication::beep();
     box.move(position_);
     const bool ok = box.exec() == QDialog::Accepted;

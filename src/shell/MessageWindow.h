@@ -27,7 +27,7 @@ private:
 };
 
 // ShowMessageBox on Qt: shows a MessageWindow where the previous one was left and remembers where
-// this one is left.
+// this one is left. The box belongs to the window that asked (parent when no window is active).
 class QtMessageBox : public MessageBox {
 public:
     explicit QtMessageBox(QWidget* parent = nullptr);
@@ -35,6 +35,7 @@ public:
     QPoint position() const { return position_; }
 
 private:
+    QWidget* askingWindow() const;
     QWidget* parent_;
     QPoint position_;
 };

@@ -58,6 +58,12 @@ Rect availableScreen() {
     return toRect(s ? s->availableGeometry() : QRect(0, 0, 1920, 1080));
 }
 
+// The available area of the screen a window is on.
+Rect availableScreenOf(const QWidget& window) {
+    const QScreen* s = window.screen();
+    return s ? toRect(s->availableGeometry()) : availableScreen();
+}
+
 // Whole image pixels to a screen pixel, enough for the screen's density.
 int pictureScale(qreal devicePixelRatio) {
     return std::max(1, static_cast<int>(std::ceil(devicePixelRatio - 0.01)));
@@ -172,10 +178,11 @@ void Program::connectPalette() {
     on(b.yFiner, [](Document& c, bool ctrl, bool) { finerGrid(c, ScaleAxis::Y, ctrl); });
     on(b.xCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::X, ctrl); });
     on(b.yCoarser, [](Document& c, bool ctrl, bool) { coarserGrid(c, ScaleAxis::Y, ctrl); });
-    connect(graph_->optionsButton(), &QAction::triggered, this, [this] {
-        QAction* options = dataPanel_->action("EditOptions");
-        if (options->isEnabled()) options->trigger();
-    });
+    // "Opción" opens the options as the menu item does, and only when that can.
+    QAction* options = dataPanel_->action("EditOptions");
+    connect(graph_->optionsButton(), &QAction::triggered, options, &QAction::trigger);
+    graph_->optionsButton()->setEnabled(options->isEnabled());
+    connect(options, &QAction::enabledChanged, graph_->optionsButton(), &QAction::setEnabled);
     connect(graph_->calculatorButton(), &QAction::triggered, this, [this](bool shown) {
         if (shown)
             calc_->show();
@@ -211,6 +218,7 @@ void Program::connectGraphCommands() {
     };
     menu.copyGraph = copyGraph;
     menu.print = menuCommand("FilePrint");
+    menu.canPrint = [this] { return dataPanel_->action("FilePrint")->isEnabled(); };
     menu.newObjects = &objects_->objectDefaults;
     new GraphContextMenu(
         *graph_, *mouse_, [this]() -> Document& { return context(); }, *picture_, std::move(menu));
@@ -309,7 +317,9 @@ void Program::applyFrames(const MainWindowFrames& f) {
     arranging_ = true;
     graph_->move(f.graph.left, f.graph.top);
     dataPanel_->move(f.panel.left, f.panel.top);
-    dataPanel_->resize(dataPanel_->width(), std::max(150, f.panel.height()));
+    // The frames are whole windows; a size is given without the title bar and borders.
+    const int frameHeight = dataPanel_->frameGeometry().height() - dataPanel_->height();
+    dataPanel_->resize(dataPanel_->width(), std::max(150, f.panel.height() - frameHeight));
     objects_->state.graphIsLeft = f.graphIsLeft;
     arranging_ = false;
 }
@@ -323,7 +333,10 @@ void Program::arrangeWindows() {
 void Program::keepTogether(MovedWindow moved) {
     if (arranging_) return;
     MainWindowFrames f = frames();
-    keepWindowsTogether(f, moved, availableScreen(), objects_->document.view.presentationMode);
+    const QWidget& window =
+        moved == MovedWindow::Graph ? static_cast<QWidget&>(*graph_) : *dataPanel_;
+    keepWindowsTogether(f, moved, availableScreenOf(window),
+                        objects_->document.view.presentationMode);
     applyFrames(f);
 }
 

@@ -134,6 +134,7 @@ const ShownText kTexts[] = {
     {"Graph.stretchHeight", "Fijar altura"},
     {"Graph.stretchAll", "Ampliar como ventana de gráficos"},
     {"Graph.backgroundOff", "Limpiar fondo de pantalla"},
+    {"Graph.backgroundTitle", "Abrir imagen de fondo"},
     {"Graph.backgroundFilter", "Imágenes (*.bmp *.ico *.jpg *.jpeg *.gif *.png)"},
     {"Graph.pictureUnreadable", "No se puede leer la imagen"},
     {"Graph.snapToVertex", "Fijar al vértice usando  la tecla Ctrl"},

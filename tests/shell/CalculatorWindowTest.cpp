@@ -106,6 +106,26 @@ TEST_F(CalculatorWindowTest, EqualTemplatesAndEscape) {
     EXPECT_FALSE(calc()->isVisible());
 }
 
+// An undefined result shows the word "error" as text (typeset, its "or" would read as the
+// operator), and «sqrt(4)» typed in small letters previews as the radical, as «Sqrt(4)» does.
+TEST_F(CalculatorWindowTest, ErrorIsShownAsAWordAndSqrtAsARadical) {
+    calc()->open(CalculatorRequest{});
+    type("x+1");
+    calc()->equalButton()->click();
+    EXPECT_EQ(calc()->result()->text(), "error");
+    EXPECT_TRUE(calc()->result()->pixmap().isNull());
+    type("+1"); // typing again clears the result
+    EXPECT_TRUE(calc()->result()->text().isEmpty());
+
+    const auto preview = [&](const QString& text) {
+        calc()->editBox()->clear();
+        type(text);
+        return calc()->preview()->pixmap().toImage();
+    };
+    EXPECT_TRUE(preview("sqrt(4)") == preview("Sqrt(4)"));
+    EXPECT_FALSE(preview("sqrt(4)") == preview("sqr(4)"));
+}
+
 // A numeric field takes the value of what was typed; a text without a real value is refused
 // with its message and the window stays open.
 TEST_F(CalculatorWindowTest, ANumericFieldTakesTheValue) {

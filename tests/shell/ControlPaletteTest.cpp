@@ -27,7 +27,7 @@ TEST(ControlPaletteLayout, WideWindowsShowTwoRowsInATab) {
         EXPECT_EQ(rowTab(ControlPalette::Row::Tools), merged ? 2 : 3);
         EXPECT_EQ(tabs->isTabVisible(1), !merged);
         EXPECT_EQ(tabs->isTabVisible(3), !merged);
-        EXPECT_EQ(tabs->tabText(0), merged ? "  Area / Escala  " : "Area");
+        EXPECT_EQ(tabs->tabText(0).toStdString(), merged ? "  Área / Escala  " : "Área");
         EXPECT_EQ(tabs->tabText(2), merged ? "  Fondo / Herramienta  " : "Fondo");
     }
 }

@@ -62,7 +62,7 @@ void expectOpened(Shown& p, const QString& base, const QString& picture) {
     // The afterimage file was read: its snapshot of y1 comes first.
     ASSERT_FALSE(p->afterimages().empty());
     EXPECT_NE(p->afterimages()[0].functions[0], AfterimageSnapshot().functions[0]);
-    EXPECT_EQ(p->graph()->windowTitle(), "TARLIX - " + QFileInfo(base).fileName());
+    EXPECT_EQ(p->graph()->windowTitle(), "TARLIX : " + QFileInfo(base).fileName());
 }
 
 } // namespace
@@ -89,7 +89,7 @@ TEST(FileNames, ProjectsUnderAnyNameSaveAndOpenThroughTheProgramsCommands) {
         first.trigger("FileSaveAs");
         EXPECT_TRUE(first.program.messages.entries.empty());
         EXPECT_TRUE(QFile::exists(base + ".tlp"));
-        EXPECT_EQ(first->graph()->windowTitle(), "TARLIX - " + QString(c.project));
+        EXPECT_EQ(first->graph()->windowTitle(), "TARLIX : " + QString(c.project));
 
         Document& ctx = first->context();
         EquationEntry f;

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -76,6 +78,10 @@ struct GraphMouseTest : ::testing::Test {
         QApplication::sendEvent(picture(), &e);
     }
 
+    // The letters of "Fijar un punto", in menu order.
+    static QList<QAction*> letterItems(QMenu* letters) {
+        return letters->findChildren<QAction*>(QRegularExpression("^SetPoint"));
+    }
     void storePoint(int n, const std::string& x, const std::string& y, bool draggable = true) {
         FigureEntry f = blankFigure(n);
         f.kind = FigureKind::Point;
@@ -592,14 +598,15 @@ TEST_F(GraphMouseTest, ContextMenuSetsAPointAtTheMenusPixel) {
     QMenu* menu = menus->menuAt(at.x(), at.y());
     auto* letters = menu->findChild<QMenu*>("MnSetPoint");
     ASSERT_NE(letters, nullptr);
-    ASSERT_EQ(letters->actions().size(), 20);
-    EXPECT_EQ(letters->actions().front()->text(), "Q") << "P is in use";
-    EXPECT_EQ(letters->actions().back()->text(), "N");
+    const QList<QAction*> items = letterItems(letters);
+    ASSERT_EQ(items.size(), 20);
+    EXPECT_EQ(items.front()->text(), "Q") << "P is in use";
+    EXPECT_EQ(items.back()->text(), "N");
 
     ProgramObjects& o = shown.program->objects();
     o.objectDefaults.showProperty = false;
     const int before = dataSteps();
-    letters->actions().front()->trigger();
+    items.front()->trigger();
     EXPECT_EQ(figure(2).kind, FigureKind::Point);
     EXPECT_TRUE(figure(2).drag);
     EXPECT_EQ(figure(2).x.source, axisText(view().xAxis, view().xAxis.toWorld(at.x())));
@@ -614,4 +621,38 @@ TEST_F(GraphMouseTest, ContextMenuSetsAPointAtTheMenusPixel) {
     ASSERT_NE(shown.program->dialogs()->figureDialog(), nullptr);
     EXPECT_TRUE(shown.program->dialogs()->figureDialog()->isVisible());
     shown.program->dialogs()->figureDialog()->close();
+}
+
+// "Fijar un punto" lists its letters in one column up to six of them; from seven on they stand
+// in two columns, the second starting with the letter after the first (n + 1) / 2.
+TEST_F(GraphMouseTest, SetPointSplitsIntoTwoColumnsFromSevenLetters) {
+    auto* menus = shown.program->graph()->findChild<GraphContextMenu*>();
+    const struct {
+        int free;
+        int secondColumnStart; // 0-based index of the letter at the top of the second column
+    } cases[] = {{6, -1}, {7, 4}, {8, 4}, {21, 11}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.free);
+        for (int n = 1; n <= 21; ++n)
+            project().figures[n].kind = n > c.free ? FigureKind::Point : FigureKind::Empty;
+        auto* letters = menus->menuAt(10, 10)->findChild<QMenu*>("MnSetPoint");
+        const QList<QAction*> items = letterItems(letters);
+        ASSERT_EQ(items.size(), c.free);
+        QList<QPoint> places;
+        for (QAction* a : items)
+            for (auto* b : letters->findChildren<QToolButton*>())
+                if (b->defaultAction() == a) {
+                    b->parentWidget()->adjustSize();
+                    places << b->pos();
+                }
+        ASSERT_EQ(places.size(), c.free);
+        for (int i = 1; i < c.free; ++i) {
+            const bool starts = i == c.secondColumnStart;
+            EXPECT_EQ(places[i].x() > places[i - 1].x(), starts) << i;
+            EXPECT_EQ(places[i].y() > places[i - 1].y(), !starts) << i;
+            if (starts) {
+                EXPECT_EQ(places[i].y(), places[0].y());
+            }
+        }
+    }
 }

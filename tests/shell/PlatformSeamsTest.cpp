@@ -39,7 +39,7 @@ TEST_F(PlatformSeams, FileCommandsAskTheDialogAndFollowItsReply) {
     const ScriptedFileDialog::Asked& save = platform.files.asked[0];
     EXPECT_EQ(save.kind, ScriptedFileDialog::Kind::Save);
     EXPECT_EQ(save.request.title, "Guardar proyecto de TARLIX");
-    EXPECT_EQ(save.request.filters, std::vector<std::string>{"TARLIX file (*.tlx)"});
+    EXPECT_EQ(save.request.filters, std::vector<std::string>{"Archivo de TARLIX (*.tlx)"});
     EXPECT_EQ(save.request.defaultSuffix, "tlx");
     EXPECT_TRUE(save.request.name.empty()) << "an unsaved project proposes no name";
     EXPECT_TRUE(shown.project().projectPath.empty());

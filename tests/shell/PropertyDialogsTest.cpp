@@ -9,6 +9,7 @@
 #include "shell/CalculatorWindow.h"
 #include "shell/CategoryPanelWidget.h"
 #include "shell/DataPanel.h"
+#include "shell/MessageWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/dialogs/EquationDialog.h"
 #include "shell/dialogs/FigureDialog.h"
@@ -26,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -492,4 +494,116 @@ TEST_F(PropertyDialogsTest, ACurvesIncrementGoesToItsParametersBox) {
     d->okButton()->click();
     EXPECT_EQ(project().figures[2].paramStep, 0.5L);
     EXPECT_EQ(parameters->row(a).step->text(), "0.05");
+}
+
+namespace {
+// Enter pressed on the widget that has the dialog's focus, as the keyboard delivers it.
+void pressEnter(QWidget* dialog) {
+    QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+// A click as the mouse gives it, which also moves the focus to the button.
+void clickWithMouse(QPushButton* button) {
+    const QPointF at(3, 3);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, at, button->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(button, &e);
+    }
+}
+} // namespace
+
+// Enter means OK in every dialog, whatever button has the focus: a dialog once left with
+// "Cancelar" takes a new function sent from the formula editor with Enter, and neither
+// "Borrar" nor "Cancelar" answers Enter when it has the focus.
+TEST_F(PropertyDialogsTest, EnterConfirmsEveryDialogWhateverHasTheFocus) {
+    EquationDialog* d = dialogs()->equationDialog();
+    doubleClick(panel(CategoryPanel::Explicit)->rowText(1));
+    ASSERT_TRUE(d->isVisible());
+    QPushButton* cancel = nullptr;
+    for (QPushButton* b : d->findChildren<QPushButton*>())
+        if (b->text() == "&Cancelar") cancel = b;
+    ASSERT_NE(cancel, nullptr);
+    clickWithMouse(cancel);
+    ASSERT_FALSE(d->isVisible());
+
+    CalculatorWindow* calc = shown.program->calculator();
+    panel(CategoryPanel::Explicit)->createButton()->click();
+    ASSERT_TRUE(calc->isVisible());
+    for (QChar c : QString("x^2")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(calc->editBox(), &press);
+    }
+    QKeyEvent send(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(calc->editBox(), &send);
+    ASSERT_FALSE(calc->isVisible());
+    pressEnter(d);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(project().explicitFunctions[2].expr.source, "x^2");
+
+    // Each button of each dialog in turn holds the focus when Enter is pressed.
+    makePoint("1", "2");
+    panel(CategoryPanel::BasicFigures)->letterButton(2)->click(); // Q
+    FigureDialog* f = dialogs()->figureDialog();
+    f->kindButton(FigureKind::Point)->click();
+    f->field("x")->setText("3");
+    f->field("y")->setText("4");
+    f->okButton()->click();
+    Document& ctx = shown.program->context();
+    ASSERT_EQ(addSegment(ctx, PenDefaults{}, 1, 2), 1);
+    MessageWindow question("Borrar usando [OK]", MessageKind::Warning, true);
+    const std::pair<QDialog*, std::function<void()>> opened[] = {
+        {d, [&] { d->openFunction(1); }},
+        {dialogs()->figureDialog(), [&] { dialogs()->open(CategoryPanel::BasicFigures, 1); }},
+        {dialogs()->segmentDialog(), [&] { dialogs()->open(CategoryPanel::ConnectedFigures, 1); }},
+        {&question, [&] { question.show(); }},
+    };
+    for (const auto& [dialog, open] : opened) {
+        open();
+        for (QPushButton* focused : dialog->findChildren<QPushButton*>()) {
+            SCOPED_TRACE(dialog->windowTitle().toStdString() + ": " +
+                         focused->text().toStdString());
+            if (!dialog->isVisible()) open();
+            focused->setFocus();
+            pressEnter(dialog);
+            EXPECT_FALSE(dialog->isVisible());
+            EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        }
+    }
+    EXPECT_EQ(project().explicitFunctions[1].expr.source, "a x");
+    EXPECT_EQ(project().figures[1].x.source, "1");
+    EXPECT_EQ(project().segments.count, 1);
+}
+
+// A message box asked for by a property dialog, which stays on top, belongs to that dialog and
+// stays on top itself, so that it shows in front of the dialog it blocks.
+TEST_F(PropertyDialogsTest, AMessageBoxStandsInFrontOfTheDialogThatAsked) {
+    shown.program->objects().document.setMessageBox(&shown.program->objects().screenMessages);
+    doubleClick(panel(CategoryPanel::Explicit)->rowText(1));
+    EquationDialog* d = dialogs()->equationDialog();
+    ASSERT_TRUE(d->isVisible());
+    ASSERT_TRUE(d->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    d->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), d);
+    QWidget* owner = nullptr;
+    bool onTop = false;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<MessageWindow*>(QApplication::activeModalWidget());
+        if (!box) return;
+        owner = box->parentWidget();
+        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        for (QLabel* l : box->findChildren<QLabel*>()) text += l->text();
+        box->accept();
+    });
+    d->expressionBox()->setText("a x^2+((#");
+    d->okButton()->click();
+    EXPECT_EQ(owner, d);
+    EXPECT_TRUE(onTop);
+    EXPECT_EQ(text, "No ha finalizado el ingreso");
+    EXPECT_TRUE(d->isVisible());
+    d->reject();
 }

@@ -5,18 +5,24 @@
 #include "platform/qt/QtText.h"
 #include "shell/CalculatorWindow.h"
 #include "shell/DataPanel.h"
+#include "shell/GraphWindow.h"
 #include "shell/MessageWindow.h"
 #include "shell/ParameterPanel.h"
 #include "shell/Program.h"
+#include "shell/QtTranslations.h"
 #include "shell/VersionWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +120,36 @@ TEST(ShownTexts, EveryWorkedExampleOfAHintGivesItsResult) {
         }
     }
     EXPECT_GE(examples, 10);
+}
+
+// What Qt draws itself is in Spanish once its translations are installed, as the program does
+// at start-up: the standard buttons and the file dialogs, such as the background picture's,
+// which carries a title of the program's.
+TEST(ShownTexts, QtsOwnTextsAreSpanish) {
+    tarlix::testing::ProgramShowingAx shown;
+    ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text(), "Abrir");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Cancelar");
+    // The kind of a folder in a file dialog's list, which Qt's Spanish catalog lacks.
+    EXPECT_EQ(
+        QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+        "Carpeta");
+
+    QString title;
+    QStringList labels;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                title = dialog->windowTitle();
+                for (QLabel* l : dialog->findChildren<QLabel*>()) labels << l->text();
+                dialog->reject();
+            }
+    });
+    shown.program->graph()->backgroundButtons().fromFile->trigger();
+    EXPECT_EQ(title, "Abrir imagen de fondo");
+    EXPECT_TRUE(labels.contains("&Nombre de fichero:")) << labels.join('|').toStdString();
+    for (const QString& l : labels) EXPECT_FALSE(l.contains("File")) << l.toStdString();
 }
 
 TEST(ShownTexts, QuestionsReachTheMessageBoxInTheProgramsText) {

@@ -10,8 +10,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QExposeEvent>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +43,7 @@ TEST(Startup, CreatesTheFourWindowsInOrderWithTheirCaptions) {
     EXPECT_EQ(w[2], p.program->dataPanel());
     EXPECT_EQ(w[3], p.program->calculator());
     EXPECT_EQ(w[0]->windowTitle(), "TARLIX");
-    EXPECT_EQ(w[1]->windowTitle(), "Pen Color");
+    EXPECT_EQ(w[1]->windowTitle(), QString::fromUtf8("Color del lápiz"));
     EXPECT_EQ(w[2]->windowTitle(), "Panel de Datos");
     EXPECT_EQ(w[3]->windowTitle(), "Calculadora");
     EXPECT_EQ(QApplication::applicationName(), "TARLIX");
@@ -120,4 +123,35 @@ TEST(Startup, OpeningOverAModifiedProjectAsksFirst) {
     ASSERT_EQ(p.messages.entries.size(), 1u);
     EXPECT_EQ(p.messages.entries[0].text, "Limpiar datos actuales usando [OK]");
     EXPECT_TRUE(p.program->objects().document.project.modified);
+}
+
+// The window manager frames a window after it is shown; a window placed before that could end
+// with its title bar above the screen, its client area at the top. When either main window shows
+// so, both are placed again by their frames: their title bars come down into the screen's
+// available area, the windows keep their sizes and the graph window its column.
+TEST(Startup, AWindowShownWithItsTitleBarAboveTheScreenComesDown) {
+    StartedProgram p;
+    p.program->start({});
+    GraphWindow* graph = p.program->graph();
+    DataPanel* panel = p.program->dataPanel();
+    const QRect work = graph->screen()->availableGeometry();
+    const QRect arranged[] = {graph->frameGeometry(), panel->frameGeometry()};
+    ASSERT_EQ(arranged[0].top(), work.top());
+    for (QWidget* shown : {static_cast<QWidget*>(graph), static_cast<QWidget*>(panel)}) {
+        SCOPED_TRACE(shown->objectName().toStdString());
+        // Both frames end above the screen without the program hearing of it.
+        const auto graphMoved = std::exchange(graph->moved, nullptr);
+        const auto panelMoved = std::exchange(panel->moved, nullptr);
+        for (QWidget* w : {static_cast<QWidget*>(graph), static_cast<QWidget*>(panel)})
+            w->move(w->frameGeometry().left(), work.top() - 15);
+        graph->moved = graphMoved;
+        panel->moved = panelMoved;
+        ASSERT_LT(graph->frameGeometry().top(), work.top());
+
+        QExposeEvent exposed(QRegion(QRect(QPoint(), shown->size())));
+        QApplication::sendEvent(shown->windowHandle(), &exposed);
+        EXPECT_EQ(graph->frameGeometry(), arranged[0]);
+        EXPECT_EQ(panel->frameGeometry().top(), work.top());
+        EXPECT_EQ(panel->frameGeometry().size(), arranged[1].size());
+    }
 }

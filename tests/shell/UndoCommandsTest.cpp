@@ -1,7 +1,15 @@
 #include "ProgramFixture.h"
+#include "shell/ControlPalette.h"
 #include "shell/DataPanel.h"
+#include "shell/GraphContextMenu.h"
+#include "shell/GraphWindow.h"
+#include "shell/dialogs/PenPalette.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -42,4 +50,102 @@ TEST_F(UndoCommands, UndoAndRedoFollowTheEdits) {
     shown.program->dataPanel()->action("FileNew")->trigger();
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_FALSE(redo()->isEnabled());
+}
+
+// Ctrl+Z and Ctrl+Y, and the platform's own undo and redo keys, undo and redo from every window
+// of the program, and the menu items show them.
+TEST_F(UndoCommands, UndoAndRedoKeysWorkInEveryWindow) {
+    EXPECT_TRUE(undo()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    EXPECT_TRUE(redo()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Undo))
+        EXPECT_TRUE(undo()->shortcuts().contains(k)) << k.toString().toStdString();
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Redo))
+        EXPECT_TRUE(redo()->shortcuts().contains(k)) << k.toString().toStdString();
+    EXPECT_FALSE(undo()->shortcut().isEmpty()); // what the menu item shows beside its text
+
+    QWidget* windows[] = {shown.program->graph(), shown.program->dataPanel(),
+                          shown.program->palette()};
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        storeY(2, "x^2");
+        window->show();
+        window->activateWindow();
+        QApplication::processEvents();
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(y(2), "");
+        QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(y(2), "x^2");
+        undo()->trigger();
+    }
+}
+
+// The area row of the graph window's palette keeps the domain history buttons in sight at the
+// window's own width, beside the scale row, which gives way.
+TEST_F(UndoCommands, TheDomainHistoryButtonsStayOutOfTheOverflow) {
+    GraphWindow* graph = shown.program->graph();
+    QApplication::processEvents();
+    ASSERT_TRUE(graph->palette()->merged());
+    QToolBar* area = graph->palette()->row(ControlPalette::Row::Area);
+    for (const char* name : {"tbUndo", "tbRedo", "btnOption"}) {
+        auto* action = graph->findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        QWidget* button = area->widgetForAction(action);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_TRUE(button->isVisible()) << name;
+    }
+}
+
+// Buttons that cannot act are drawn faded (the style leaves a disabled black line picture as
+// it is), and buttons whose window the program does not have yet are disabled with the menu
+// item that opens that window.
+TEST_F(UndoCommands, ButtonsThatCannotActLookDisabled) {
+    const auto ink = [](const QPixmap& p) {
+        const QImage image = p.toImage().convertToFormat(QImage::Format_ARGB32);
+        double sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                sum += c.alphaF() * (1.0 - c.valueF() * 0.5);
+            }
+        return sum;
+    };
+    QToolBar* bar = shown.program->dataPanel()->toolBar();
+    int disabled = 0;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator() || a->isEnabled()) continue;
+        ++disabled;
+        const QIcon icon = a->icon();
+        EXPECT_LT(ink(icon.pixmap(24, QIcon::Disabled)), 0.5 * ink(icon.pixmap(24, QIcon::Normal)))
+            << a->toolTip().toStdString();
+    }
+    EXPECT_GE(disabled, 3); // Imprimir, Para ingresar, the stop button (and undo, redo)
+    // The graph's menu offers printing as the toolbar does.
+    auto* graphMenu = shown.program->graph()->findChild<GraphContextMenu*>();
+    QAction* print = shown.program->dataPanel()->action("FilePrint");
+    ASSERT_FALSE(print->isEnabled());
+    EXPECT_FALSE(graphMenu->menuAt(10, 10)->findChild<QAction*>("ppmprint")->isEnabled());
+    print->setEnabled(true);
+    EXPECT_TRUE(graphMenu->menuAt(10, 10)->findChild<QAction*>("ppmprint")->isEnabled());
+
+    DataPanel* console = shown.program->dataPanel();
+    QAction* editMemo = console->action("EditMemo");
+    QPushButton* memoButton = console->panel(CategoryPanel::Memo)->createButton();
+    QAction* options = console->action("EditOptions");
+    QAction* optionButton = shown.program->graph()->findChild<QAction*>("btnOption");
+    ASSERT_FALSE(editMemo->isEnabled());
+    ASSERT_FALSE(options->isEnabled());
+    EXPECT_FALSE(memoButton->isEnabled());
+    EXPECT_FALSE(optionButton->isEnabled());
+    // Once the windows come, the buttons open them.
+    int memoOpened = 0, optionsOpened = 0;
+    QObject::connect(editMemo, &QAction::triggered, [&] { ++memoOpened; });
+    QObject::connect(options, &QAction::triggered, [&] { ++optionsOpened; });
+    editMemo->setEnabled(true);
+    options->setEnabled(true);
+    EXPECT_TRUE(memoButton->isEnabled());
+    EXPECT_TRUE(optionButton->isEnabled());
+    memoButton->click();
+    optionButton->trigger();
+    EXPECT_EQ(memoOpened, 1);
+    EXPECT_EQ(optionsOpened, 1);
 }

@@ -24,7 +24,7 @@ public:
 
 // The progress caption of a scan.
 inline std::string scanProgressCaption(const std::string& saved, int percent) {
-    return saved + " : " + std::to_string(percent) + "%" + " : Break by F1 key";
+    return saved + " : " + std::to_string(percent) + "%" + " : Interrumpir con la tecla F1";
 }
 
 // Restores the window caption on every way out of a relation drawing.

@@ -3,6 +3,7 @@
 #include "document/PropertyEdits.h"
 #include "document/RowTexts.h"
 #include "platform/qt/QtText.h"
+#include "shell/DialogButtons.h"
 #include "shell/ShownTexts.h"
 
 #include <QCheckBox>
@@ -62,7 +63,7 @@ EquationDialog::EquationDialog(PenPaletteWindow* palette, QWidget* parent)
     delete_ = new QPushButton(shownText("Dialog.delete"), this);
     ok_ = new QPushButton(shownText("Dialog.ok"), this);
     auto* cancel = new QPushButton(shownText("Dialog.cancel"), this);
-    ok_->setDefault(true);
+    makeEnterMeanOk(*this, *ok_);
     connect(delete_, &QPushButton::clicked, this, [this] { expression_->clear(); });
     connect(ok_, &QPushButton::clicked, this, &EquationDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &EquationDialog::reject);

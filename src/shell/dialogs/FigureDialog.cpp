@@ -3,6 +3,7 @@
 #include "document/PropertyEdits.h"
 #include "platform/qt/QtText.h"
 #include "shell/CalculatorRequests.h"
+#include "shell/DialogButtons.h"
 #include "shell/ShownTexts.h"
 
 #include <QButtonGroup>
@@ -232,7 +233,7 @@ void FigureDialog::build() {
     delete_ = new QPushButton(shownText("Dialog.delete"), this);
     ok_ = new QPushButton(shownText("Dialog.ok"), this);
     auto* cancel = new QPushButton(shownText("Dialog.cancel"), this);
-    ok_->setDefault(true);
+    makeEnterMeanOk(*this, *ok_);
     connect(delete_, &QPushButton::clicked, this, [this] {
         entry_ = blankFigure(n_);
         showEntry();

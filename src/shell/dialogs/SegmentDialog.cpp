@@ -3,6 +3,7 @@
 #include "document/PropertyEdits.h"
 #include "document/RowTexts.h"
 #include "platform/qt/QtText.h"
+#include "shell/DialogButtons.h"
 #include "shell/ShownTexts.h"
 
 #include <QButtonGroup>
@@ -149,7 +150,7 @@ SegmentDialog::SegmentDialog(PenPaletteWindow* palette, PenDefaults& defaults, Q
     auto* erase = new QPushButton(shownText("Dialog.delete"), this);
     ok_ = new QPushButton(shownText("Dialog.ok"), this);
     auto* cancel = new QPushButton(shownText("Dialog.cancel"), this);
-    ok_->setDefault(true);
+    makeEnterMeanOk(*this, *ok_);
     connect(erase, &QPushButton::clicked, this, [this] { kinds_->button(0)->setChecked(true); });
     connect(ok_, &QPushButton::clicked, this, &SegmentDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &SegmentDialog::reject);

@@ -138,10 +138,10 @@ TEST(RelationScan, ProgressIsReportedOnScheduleAndTheCaptionIsRestored) {
         EXPECT_EQ(s.hooks.captions.back(), "TARLIX - demo");
         EXPECT_EQ(s.hooks.captions.size() > 1, c.reports) << c.step;
         if (c.reports) {
-            EXPECT_EQ(s.hooks.captions[0], "TARLIX - demo : 1% : Break by F1 key");
+            EXPECT_EQ(s.hooks.captions[0], "TARLIX - demo : 1% : Interrumpir con la tecla F1");
             // Rows 0, 4 and 8 of 200: a report every fourth row of 300 ms.
-            EXPECT_EQ(s.hooks.captions[1], "TARLIX - demo : 3% : Break by F1 key");
-            EXPECT_EQ(s.hooks.captions[2], "TARLIX - demo : 5% : Break by F1 key");
+            EXPECT_EQ(s.hooks.captions[1], "TARLIX - demo : 3% : Interrumpir con la tecla F1");
+            EXPECT_EQ(s.hooks.captions[2], "TARLIX - demo : 5% : Interrumpir con la tecla F1");
         }
     }
 }
@@ -156,7 +156,7 @@ TEST(RelationScan, TheBreakKeyEndsTheScanButDrawsTheLinesFoundSoFar) {
         [](Extended x, Extended y) { return std::sin(4 * x) * std::sin(4 * y) - 0.5L; });
     s.hooks.breakHeld = true;
     EXPECT_EQ(s.draw(plotter, f, RelationOp::Equal), ScanOutcome::Broken);
-    EXPECT_EQ(s.hooks.captions.front(), "TARLIX - demo : 25% : Break by F1 key");
+    EXPECT_EQ(s.hooks.captions.front(), "TARLIX - demo : 25% : Interrumpir con la tecla F1");
     EXPECT_EQ(s.hooks.current, "TARLIX - demo");
     EXPECT_GE(s.hooks.repaints, 1);
     EXPECT_LT(f.rowCalls, 60);
