@@ -80,8 +80,9 @@ int runFormula(const std::vector<std::string>& args, std::ostream&, std::ostream
     const int width = std::clamp(drawn.right + 3, kMinPicturePixels, kMaxPicturePixels);
     auto image = platform.createImage(width, *height);
     drawFormula(*image, tokens, settings, style);
-    if (platform.savePng(*image, *output)) return kExitOk;
-    err << kPrefix << "cannot write \"" << *output << "\"\n";
+    const SaveResult saved = platform.savePng(*image, *output);
+    if (saved.ok()) return kExitOk;
+    err << kPrefix << saveFailureText(*output, saved) << "\n";
     return kExitFailure;
 }
 

@@ -4,11 +4,13 @@
 #include "cli/CliArgs.h"
 #include "document/AfterimageFile.h"
 #include "document/ParamTable.h"
+#include "document/ProjectFile.h"
 #include "platform/qt/QtHeadless.h"
 #include "platform/qt/QtVectorFiles.h"
 #include "render/ProjectPicture.h"
 #include "render/RenderPicture.h"
 
+#include <cstring>
 #include <ostream>
 
 namespace tarlix::cli {
@@ -37,6 +39,34 @@ std::optional<std::pair<int, Extended>> parseParameterValue(const std::string& t
 
 std::string parameterOptionHelp() {
     return "--param must be L=VALUE with L one of a b c d m n p q s t u v \xCE\xB8 k";
+}
+
+std::string saveFailureText(const std::string& path, const SaveResult& result) {
+    const std::string reason = result.error != 0 ? std::strerror(result.error) : "";
+    std::string why;
+    switch (result.failure) {
+    case SaveFailure::None:
+        break;
+    case SaveFailure::NotRegularFile:
+        why = "not a regular file, left as it is";
+        break;
+    case SaveFailure::NotWritable:
+        why = "the file may not be written: " + reason;
+        break;
+    case SaveFailure::LinkLoop:
+        why = "its symbolic links lead to no file: " + reason;
+        break;
+    case SaveFailure::CannotCreate:
+        why = "no file can be made in its folder: " + reason;
+        break;
+    case SaveFailure::WriteFailed:
+        why = reason.empty() ? "nothing could be drawn into it" : "writing failed: " + reason;
+        break;
+    case SaveFailure::CannotReplace:
+        why = "the finished file could not replace it: " + reason;
+        break;
+    }
+    return std::string(kMsgCannotSave) + path + " (" + why + ")";
 }
 
 std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
@@ -71,10 +101,10 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
         // Vector files take the recorded picture, drawn straight without layer images.
         QtSurfaces vector(true);
         const RenderedPicture rendered = renderPicture(picture, view, vector, options.scale);
-        if (saveVectorPicture(*rendered.picture, rendered.size, rendered.dotsPerInch, path, format))
-            return true;
-        err << prefix << "cannot write \"" << path << "\"\n";
-        return false;
+        const SaveResult saved =
+            saveVectorPicture(*rendered.picture, rendered.size, rendered.dotsPerInch, path, format);
+        if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
+        return saved.ok();
     }
     // An enlarged picture maps every pixel of the view to scale pixels; the rulers beside it
     // are drawn at the ordinary size.
@@ -86,9 +116,9 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
     picture.draw(*canvas, platform);
     view.xAxis.outputScale = view.yAxis.outputScale = 1;
     const auto withRulers = picture.withRulers(*canvas, platform);
-    if (platform.savePng(withRulers ? *withRulers : *canvas, path)) return true;
-    err << prefix << "cannot write \"" << path << "\"\n";
-    return false;
+    const SaveResult saved = platform.savePng(withRulers ? *withRulers : *canvas, path);
+    if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
+    return saved.ok();
 }
 
 } // namespace tarlix::cli

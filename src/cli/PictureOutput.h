@@ -3,6 +3,7 @@
 // parameter values) and drawing the project's picture into a PNG, SVG or PDF file written
 // through a temporary file renamed over the target.
 
+#include "base/AtomicFile.h"
 #include "document/Project.h"
 #include "view/RedrawState.h"
 #include "view/View.h"
@@ -32,6 +33,9 @@ struct PictureOptions {
     bool blackAndWhite = false;
     int scale = 1; // the enlargement of the picture: lines, points and text grow with it
 };
+
+// The program's save message for path, with the reason the save failed (UTF-8, no line end).
+std::string saveFailureText(const std::string& path, const SaveResult& result);
 
 class CliArgs;
 // --bw and --scale S as given; a bad scale is refused with prefix and the reason on err.

@@ -101,8 +101,9 @@ int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& e
         int x = kMargin;
         drawMarkup(*image, env, x, baselines[i], lines[i], options);
     }
-    if (platform.savePng(*image, *output)) return kExitOk;
-    err << kPrefix << "cannot write \"" << *output << "\"\n";
+    const SaveResult saved = platform.savePng(*image, *output);
+    if (saved.ok()) return kExitOk;
+    err << kPrefix << saveFailureText(*output, saved) << "\n";
     return kExitFailure;
 }
 

@@ -1,6 +1,6 @@
 #include "document/AfterimageFile.h"
 
-#include "document/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "document/ObjectTokens.h"
 #include "document/Project.h"
 #include "expression/References.h"
@@ -17,6 +17,12 @@ namespace {
 constexpr char kVersion[] = "Tarlix/win 2.8";
 constexpr std::size_t kHeaderSize = 21;
 constexpr std::size_t kPositionSize = 50;
+// The most a snapshot can hold: every figure's position, every parameter, the colour lists. The
+// store keeps its capacity of them, so no file the program writes is longer than kLargestFile.
+constexpr std::size_t kLargestSnapshot =
+    4 + kFigures * (2 + kPositionSize) + 4 + 14 * (10 + 2) +
+    4 * (kExplicitFunctions + kRelations + 2 * kFigures + kSegments);
+constexpr std::size_t kLargestFile = kHeaderSize + AfterimageStore::capacity * kLargestSnapshot;
 
 // The 10-byte x87 extended format, built from the value's parts so that the bytes are the same
 // whatever long double is on this machine.
@@ -210,6 +216,12 @@ bool readPosition(Reader& in, FigurePosition& p) {
     return true;
 }
 
+// The header's version: the length byte and the program's version text.
+bool isOurHeader(const char* header) {
+    return static_cast<unsigned char>(header[0]) == sizeof kVersion - 1 &&
+           std::memcmp(header + 1, kVersion, sizeof kVersion - 1) == 0;
+}
+
 // One snapshot record; false on a cut or a value out of range.
 bool readSnapshot(Reader& in, AfterimageSnapshot& s) {
     std::int32_t n = 0;
@@ -240,9 +252,7 @@ bool readSnapshot(Reader& in, AfterimageSnapshot& s) {
 
 } // namespace
 
-bool saveAfterimages(const AfterimageStore& store, const Project& project,
-                     const std::string& path) {
-    if (store.empty()) return !isRegularFile(path) || std::remove(path.c_str()) == 0;
+std::string afterimageFileBytes(const AfterimageStore& store, const Project& project) {
     std::array<bool, 14> relevant{};
     for (int i = 1; i <= 14; ++i)
         relevant[static_cast<std::size_t>(i - 1)] = relevantParameter(project, i);
@@ -251,23 +261,26 @@ bool saveAfterimages(const AfterimageStore& store, const Project& project,
     out.append(kVersion);
     out.resize(kHeaderSize, '\0');
     for (std::size_t i = 0; i < store.size(); ++i) putSnapshot(out, store[i], project, relevant);
-    return writeFileAtomically(path, out);
+    return out;
 }
 
-void loadAfterimages(AfterimageStore& store, const Project& project, const std::string& path,
+bool saveAfterimages(const AfterimageStore& store, const Project& project,
+                     const std::string& path) {
+    if (store.empty()) return !isRegularFile(path) || std::remove(path.c_str()) == 0;
+    return writeFileAtomically(path, afterimageFileBytes(store, project));
+}
+
+void readAfterimages(AfterimageStore& store, const Project& project, const std::string& bytes,
                      MessageBox& messages) {
     store.clear();
-    std::string bytes;
-    if (!readWholeFile(path, bytes) || bytes.empty()) return;
+    if (bytes.empty()) return;
     Reader in(bytes);
     const char* header = nullptr;
     if (!in.bytes(kHeaderSize, header)) {
         messages.show(kMsgAfterimageFileDamaged, mkError, false);
         return;
     }
-    if (static_cast<unsigned char>(header[0]) != sizeof kVersion - 1 ||
-        std::memcmp(header + 1, kVersion, sizeof kVersion - 1) != 0)
-        return;
+    if (!isOurHeader(header)) return;
     while (!in.atEnd()) {
         AfterimageSnapshot s;
         for (int i = 1; i <= 14; ++i)
@@ -278,6 +291,22 @@ void loadAfterimages(AfterimageStore& store, const Project& project, const std::
         }
         store.push(s);
     }
+}
+
+void loadAfterimages(AfterimageStore& store, const Project& project, const std::string& path,
+                     MessageBox& messages) {
+    store.clear();
+    std::string bytes;
+    const ReadResult read = readFile(path, kLargestFile, bytes);
+    if (read == ReadResult::TooLarge) {
+        // Longer than any the program writes: damaged if it is ours, someone else's otherwise.
+        std::string head;
+        if (readFirstLine(path, kHeaderSize, head) && head.size() == kHeaderSize &&
+            isOurHeader(head.data()))
+            messages.show(kMsgAfterimageFileDamaged, mkError, false);
+        return;
+    }
+    if (read == ReadResult::Ok) readAfterimages(store, project, bytes, messages);
 }
 
 } // namespace tarlix

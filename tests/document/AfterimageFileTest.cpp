@@ -186,3 +186,24 @@ TEST_F(AfterimageFileTest, AProjectOpensBesideADamagedAfterimageFile) {
     EXPECT_EQ(loading.store.size(), 1u);
     EXPECT_EQ(s.messageTexts().size(), 1u);
 }
+
+// A file longer than the store's capacity of the largest snapshots is refused before it is
+// read: a damaged file when its header is ours, someone else's file (said nothing of) when not.
+TEST_F(AfterimageFileTest, AFileLongerThanAnyTheProgramWritesIsRefusedUnread) {
+    const struct {
+        std::string header;
+        bool ours;
+    } cases[] = {
+        {std::string("\x0E") + "Tarlix/win 2.8" + std::string(6, '\0'), true},
+        {std::string("\x0E") + "Tarlix/win 2.7" + std::string(6, '\0'), false},
+    };
+    for (const auto& c : cases) {
+        messages.entries.clear();
+        writeText(path, c.header);
+        std::filesystem::resize_file(path, std::uintmax_t{1} << 40); // a hole, not a terabyte
+        read.push(snapshot(1, 1));
+        loadAfterimages(read, project, path, messages);
+        EXPECT_TRUE(read.empty());
+        EXPECT_EQ(messages.entries.size(), c.ours ? 1u : 0u);
+    }
+}
