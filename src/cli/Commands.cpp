@@ -29,6 +29,8 @@ void printHelp(std::ostream& out) {
            "                     LogMode (1|2), AngleArea (1|2), AllowSqrtN (on|off), ThetaMode "
            "(1|2),\n"
            "                     CircleMode (1|2), IntegralPartitions (even, 2..200)\n"
+           "  --timeout SECONDS  the time the command may take (60 unless given; 0: no limit);\n"
+           "                     a command still running then stops with a message, exit 1\n"
            "  --                 ends the options (an expression may then begin with \"-\")\n"
            "  --help, --version\n";
 }

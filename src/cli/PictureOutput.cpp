@@ -89,6 +89,12 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
                          const char* prefix, std::ostream& err, const PictureOptions& options) {
     ProjectPicture picture(project, view, redraw);
     picture.setBlackAndWhite(options.blackAndWhite);
+    picture.setBudget(options.budget);
+    const auto outOfTime = [&] {
+        if (!options.budget || !options.budget->ranOut()) return false;
+        err << prefix << timeoutMessage(options.budget->seconds()) << "\n";
+        return true;
+    };
     if (!options.afterimageFile.empty()) {
         RecordingMessageBox messages;
         loadAfterimages(picture.afterimageStore(), project, options.afterimageFile, messages);
@@ -101,6 +107,7 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
         // Vector files take the recorded picture, drawn straight without layer images.
         QtSurfaces vector(true);
         const RenderedPicture rendered = renderPicture(picture, view, vector, options.scale);
+        if (outOfTime()) return false;
         const SaveResult saved =
             saveVectorPicture(*rendered.picture, rendered.size, rendered.dotsPerInch, path, format);
         if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
@@ -116,6 +123,7 @@ bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, cons
     picture.draw(*canvas, platform);
     view.xAxis.outputScale = view.yAxis.outputScale = 1;
     const auto withRulers = picture.withRulers(*canvas, platform);
+    if (outOfTime()) return false;
     const SaveResult saved = platform.savePng(withRulers ? *withRulers : *canvas, path);
     if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
     return saved.ok();

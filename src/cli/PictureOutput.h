@@ -4,6 +4,7 @@
 // through a temporary file renamed over the target.
 
 #include "base/AtomicFile.h"
+#include "cli/CommandTime.h"
 #include "document/Project.h"
 #include "view/RedrawState.h"
 #include "view/View.h"
@@ -32,6 +33,8 @@ struct PictureOptions {
     std::string afterimageFile;
     bool blackAndWhite = false;
     int scale = 1; // the enlargement of the picture: lines, points and text grow with it
+    // The command's budget: when it runs out the picture is not written (none: no limit).
+    DeadlineBudget* budget = nullptr;
 };
 
 // The program's save message for path, with the reason the save failed (UTF-8, no line end).
@@ -45,7 +48,8 @@ std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char
 // Recomputes and draws the project's picture at the view's size and writes it as PNG, or as
 // SVG or PDF when the path ends in ".svg" or ".pdf" (vector, at the picture's physical size); a
 // failure to write prints prefix and the reason on err, as does a damaged afterimage file
-// (whose snapshots read before the damage are drawn).
+// (whose snapshots read before the damage are drawn) and a budget that ran out (nothing is
+// written then).
 bool writeProjectPicture(Project& project, View& view, RedrawState& redraw, const std::string& path,
                          const char* prefix, std::ostream& err, const PictureOptions& options = {});
 

@@ -188,7 +188,9 @@ void setUpView(View& view, const PlotRequest& r) {
     view.gridStyle = static_cast<std::uint8_t>(r.gridStyle);
 }
 
-int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
+int plot(const PlotRequest& r, const CliArgs& args, std::ostream& err) {
+    const EngineSettings& settings = args.settings();
+    DeadlineBudget budget(args.timeout());
     Project project;
     project.engine = settings;
     project.settings.scanWidth = static_cast<std::uint8_t>(r.scanWidth);
@@ -201,7 +203,9 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     setUpView(view, r);
     for (const auto& [slot, value] : r.parameters) project.parameters[slot].value = value;
 
-    return writeProjectPicture(project, view, redraw, r.output, kPrefix, err, r.options)
+    PictureOptions options = r.options;
+    options.budget = &budget;
+    return writeProjectPicture(project, view, redraw, r.output, kPrefix, err, options)
                ? kExitOk
                : kExitFailure;
 }
@@ -228,7 +232,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);
     if (!request) return kExitUsage;
-    return plot(*request, parsed->settings(), err);
+    return plot(*request, *parsed, err);
 }
 
 } // namespace tarlix::cli

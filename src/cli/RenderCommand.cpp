@@ -63,7 +63,8 @@ void resize(View& view, std::pair<int, int> size) {
     view.fillXSamples();
 }
 
-int render(const RenderRequest& r, std::ostream& err) {
+int render(const RenderRequest& r, double timeout, std::ostream& err) {
+    DeadlineBudget budget(timeout);
     auto s = std::make_unique<ProjectSession>();
     if (!s->open(r.project, err)) return kExitFailure;
     View& view = s->view;
@@ -72,6 +73,7 @@ int render(const RenderRequest& r, std::ostream& err) {
 
     PictureOptions options = r.options;
     options.afterimageFile = s->project.projectPath + ".tlp";
+    options.budget = &budget;
     return writeProjectPicture(s->project, view, s->redraw, r.output, kPrefix, err, options)
                ? kExitOk
                : kExitFailure;
@@ -87,7 +89,7 @@ int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream&
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);
     if (!request) return kExitUsage;
-    return render(*request, err);
+    return render(*request, parsed->timeout(), err);
 }
 
 } // namespace tarlix::cli

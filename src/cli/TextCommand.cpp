@@ -88,7 +88,9 @@ int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     const MemoStyle memo;
     MarkupOptions options;
     options.defaultColour = memo.textColor;
-    const MarkupEnv env{session.settings(), session.document(), session.parameters(), {}};
+    DeadlineBudget budget(parsed->timeout());
+    MarkupEnv env{session.settings(), session.document(), session.parameters(), {}};
+    env.budget = &budget;
     const auto lines = markupLines(parsed->positional());
     QtHeadless platform;
     auto probe = platform.createImage(width, kMinPicturePixels);
@@ -100,6 +102,10 @@ int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     for (std::size_t i = 0; i < lines.size(); ++i) {
         int x = kMargin;
         drawMarkup(*image, env, x, baselines[i], lines[i], options);
+    }
+    if (budget.ranOut()) {
+        err << kPrefix << timeoutMessage(budget.seconds()) << "\n";
+        return kExitFailure;
     }
     const SaveResult saved = platform.savePng(*image, *output);
     if (saved.ok()) return kExitOk;

@@ -9,6 +9,11 @@
 
 namespace tarlix {
 
+namespace {
+// The share of the progress the function samples take; the relations take the rest.
+constexpr int kFunctionsProgress = 60;
+} // namespace
+
 ProjectPicture::ProjectPicture(Project& project, View& view, RedrawState& redraw,
                                RelationScanHooks* hooks)
     : project_(project), view_(view), redraw_(redraw), random_(RandomState::seededOnce()),
@@ -106,12 +111,15 @@ private:
 
 } // namespace
 
-// The functions whose token is dirty get new samples.
+// The functions whose token is dirty get new samples. Sampling is most of the work of a
+// redraw without relations, so its progress is the progress shown.
 void ProjectPicture::sampleFunctions() {
     EvaluatorSampler sampler(evaluator_, view_);
-    if (!samplingObserver_)
-        return updateFunctionSamples(view_, project_.explicitFunctions, sampler);
-    ObservedSampler observed(sampler, samplingObserver_);
+    const std::function<void(int)> observer = [this](int n) {
+        reportProgress(kFunctionsProgress * (n - 1) / kExplicitFunctions);
+        if (samplingObserver_) samplingObserver_(n);
+    };
+    ObservedSampler observed(sampler, observer);
     updateFunctionSamples(view_, project_.explicitFunctions, observed);
 }
 
@@ -286,6 +294,7 @@ void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
         // The relations are composed afresh into the image, so one of the right size is reused.
         if (!fits)
             relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
+        reportProgress(kFunctionsProgress);
         ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*relationsImage_},
                                      hooks_};
         drawProjectRelations(*plotter_, relations_, target);
