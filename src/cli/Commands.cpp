@@ -2,6 +2,7 @@
 
 #include "cli/CliArgs.h"
 
+#include <new>
 #include <ostream>
 
 namespace tarlix::cli {
@@ -84,8 +85,16 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kVersion << "\n";
         return kExitOk;
     }
-    for (const auto& c : commands())
-        if (first == c.name) return c.run({args.begin() + 1, args.end()}, out, err);
+    for (const auto& c : commands()) {
+        if (first != c.name) continue;
+        // An input made to exhaust memory ends the command with a message, never an abort.
+        try {
+            return c.run({args.begin() + 1, args.end()}, out, err);
+        } catch (const std::bad_alloc&) {
+            err << "tarlix-cli " << c.name << ": out of memory; nothing written\n";
+            return kExitFailure;
+        }
+    }
     err << "tarlix-cli: unknown command \"" << first << "\"; try tarlix-cli --help\n";
     return kExitUsage;
 }

@@ -2,6 +2,7 @@
 // expression too long to compute in good time is refused, and a formula too deep to draw
 // readably is drawn plainly, never as a blank picture.
 
+#include "cli/CommandTime.h"
 #include "cli/Commands.h"
 
 #include <QImage>
@@ -9,6 +10,9 @@
 
 #include <filesystem>
 #include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tarlix::cli;
 namespace fs = std::filesystem;
@@ -101,4 +105,27 @@ TEST(CommandBounds, AFormulaTooDeepToDrawReadablyIsDrawnPlainly) {
         ASSERT_EQ(r.status, 0) << text.substr(0, 10) << ": " << r.err;
         EXPECT_GT(inkPixels(QImage(QString::fromStdString(out))), 0) << text.substr(0, 10);
     }
+}
+
+// Work that asks no budget (a value deep inside the calculator, the platform writing a file)
+// still ends: the tool's watchdog ends the process with the message and exit status 1.
+TEST(CommandBounds, TheWatchdogEndsACommandThatRunsOn) {
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(pipeEnds[1], STDERR_FILENO);
+        startWatchdog(0.01);
+        for (;;) ::pause(); // a command that never asks its budget
+    }
+    ::close(pipeEnds[1]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    char text[256] = {};
+    const ssize_t n = ::read(pipeEnds[0], text, sizeof text - 1);
+    ::close(pipeEnds[0]);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(std::string(text, n > 0 ? static_cast<std::size_t>(n) : 0),
+              "tarlix-cli: stopped after 0.01 s, the time --timeout allows; nothing written\n");
 }
