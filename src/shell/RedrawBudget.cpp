@@ -15,30 +15,34 @@ constexpr std::int64_t kQuietMilliseconds = 500; // a redraw this short shows no
 constexpr std::int64_t kSliceMilliseconds = 100; // how often a long one lets the program breathe
 constexpr int kEventMilliseconds = 20;           // and for how long at most
 
-// Input and timers that would act on the project while the redraw reads it.
-bool heldBack(QEvent::Type type) {
+enum class Held { No, Deferred, Dropped };
+
+// What would act on the project while the redraw reads it: input waits for the end of the
+// redraw; timers fire again by themselves; a drag's data lives only while it is dropped.
+Held heldBack(QEvent::Type type) {
     switch (type) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
+    case QEvent::Close:
+        return Held::Deferred;
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
-    case QEvent::Close:
     case QEvent::Timer:
-        return true;
+        return Held::Dropped;
     default:
-        return false;
+        return Held::No;
     }
 }
 } // namespace
@@ -51,6 +55,9 @@ void RedrawBudget::finish() {
     showing_ = false;
     QCoreApplication::instance()->removeEventFilter(this);
     window_.setWindowTitle(savedCaption_);
+    for (auto& [receiver, event] : held_)
+        if (receiver) QCoreApplication::postEvent(receiver, event.release());
+    held_.clear();
 }
 
 bool RedrawBudget::check() {
@@ -71,9 +78,14 @@ bool RedrawBudget::check() {
 bool RedrawBudget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape || key == Qt::Key_F1) stopAsked_ = true;
+        if (key == Qt::Key_Escape || key == Qt::Key_F1) {
+            stopAsked_ = true;
+            return true;
+        }
     }
-    if (heldBack(event->type())) return true;
+    const Held held = heldBack(event->type());
+    if (held == Held::Deferred) held_.emplace_back(watched, event->clone());
+    if (held != Held::No) return true;
     return QObject::eventFilter(watched, event);
 }
 

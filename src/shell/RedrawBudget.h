@@ -1,15 +1,20 @@
 #pragma once
 // The budget of one redraw of the graph: a redraw that runs longer than half a second shows how
 // far it has come in the graph window's caption and keeps the program alive, and Escape or F1
-// stops it; the picture then shows what was computed. While it runs every other key and click is
-// ignored and timers wait, so that nothing changes the project under the redraw or starts
-// another one.
+// stops it; the picture then shows what was computed. While it runs, other keys, clicks and
+// timers wait until it is over, so that nothing changes the project under the redraw or starts
+// another one; dragged files dropped meanwhile are lost.
 
 #include "base/WorkBudget.h"
 #include "platform/Clock.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -23,7 +28,7 @@ public:
     RedrawBudget(const RedrawBudget&) = delete;
     RedrawBudget& operator=(const RedrawBudget&) = delete;
 
-    // The redraw is over: the caption as it was, the held input let through again.
+    // The redraw is over: the caption as it was, the input that waited delivered.
     void finish();
     // Whether the user stopped the redraw.
     bool stopped() const { return stopAsked_; }
@@ -40,6 +45,8 @@ private:
     std::int64_t lastSlice_ = 0;
     bool showing_ = false;
     bool stopAsked_ = false;
+    // Input that arrived meanwhile, for its receiver once the redraw is over.
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
 };
 
 } // namespace tarlix
