@@ -1,8 +1,9 @@
 #pragma once
-// The one way every file of the program is written and read whole. A write goes to a temporary
-// file beside the target, every step checked (each write, fsync, close), and is renamed over the
-// target only when complete, so a failure leaves the previous file as it was. Reads are bounded,
-// so that a huge or endless file is refused instead of exhausting memory.
+// The one writer of projects, afterimage files and pictures, and the bounded whole-file reads.
+// A write goes to a temporary file beside the target, every step checked (each write, fsync,
+// close), and is renamed over the target only when complete, so a failure leaves the previous
+// file as it was. Reads are bounded, so that a huge or endless file is refused instead of
+// exhausting memory.
 
 #include <cstddef>
 #include <functional>
