@@ -24,6 +24,9 @@ constexpr std::size_t kLargestSnapshot =
     4 * (kExplicitFunctions + kRelations + 2 * kFigures + kSegments);
 constexpr std::size_t kLargestFile = kHeaderSize + AfterimageStore::capacity * kLargestSnapshot;
 
+// A denormal of the format is its 64-bit mantissa times 2^-kDenormalShift.
+constexpr int kDenormalShift = 16382 + 63;
+
 // The 10-byte x87 extended format, built from the value's parts so that the bytes are the same
 // whatever long double is on this machine.
 void putExtended(std::string& out, Extended v) {
@@ -42,8 +45,8 @@ void putExtended(std::string& out, Extended v) {
         if (biased > 0) {
             mantissa = static_cast<std::uint64_t>(std::ldexp(m, 64));
             top |= static_cast<std::uint16_t>(biased);
-        } else { // too small for the format's normal range: written as zero
-            mantissa = 0;
+        } else { // below the normal range: a denormal, exponent field 0, exact
+            mantissa = static_cast<std::uint64_t>(std::ldexp(std::fabs(v), kDenormalShift));
         }
     }
     for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((mantissa >> (8 * i)) & 0xff));
@@ -172,7 +175,9 @@ public:
                              (static_cast<unsigned>(static_cast<unsigned char>(at[9])) << 8);
         const int exponent = static_cast<int>(top & 0x7fff);
         if (exponent == 0x7fff) return false; // infinities and NaN are malformed
-        v = std::ldexp(static_cast<Extended>(mantissa), exponent - 16383 - 63);
+        // A denormal's exponent field 0 stands for the smallest exponent, as 1 does.
+        v = exponent == 0 ? std::ldexp(static_cast<Extended>(mantissa), -kDenormalShift)
+                          : std::ldexp(static_cast<Extended>(mantissa), exponent - 16383 - 63);
         if (top & 0x8000) v = -v;
         return true;
     }

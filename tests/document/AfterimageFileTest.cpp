@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace tarlix;
 using namespace tarlix::testing;
 
@@ -205,5 +207,20 @@ TEST_F(AfterimageFileTest, AFileLongerThanAnyTheProgramWritesIsRefusedUnread) {
         loadAfterimages(read, project, path, messages);
         EXPECT_TRUE(read.empty());
         EXPECT_EQ(messages.entries.size(), c.ours ? 1u : 0u);
+    }
+}
+
+// Values below the normal range of the extended format are written as its denormals, exactly,
+// so that a file read and written again is the same file.
+TEST_F(AfterimageFileTest, ValuesBelowTheNormalRangeComeBackExactly) {
+    using Limits = std::numeric_limits<Extended>;
+    for (const Extended v : {Limits::denorm_min(), Limits::denorm_min() * 12345, Limits::min() / 2,
+                             -Limits::min() / 3, Limits::min()}) {
+        store.clear();
+        store.push(snapshot(v, 1));
+        ASSERT_TRUE(saveAfterimages(store, project, path));
+        loadAfterimages(read, project, path, messages);
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].parameters[0], v);
     }
 }
