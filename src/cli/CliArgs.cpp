@@ -107,13 +107,14 @@ std::optional<CliArgs> CliArgs::parse(const std::vector<std::string>& args,
             continue;
         }
         const bool isSet = a == "--set";
-        const OptionDef* def = isSet ? nullptr : findOption(defs, a);
-        if (!isSet && !def) {
+        const bool isTimeout = a == "--timeout";
+        const OptionDef* def = isSet || isTimeout ? nullptr : findOption(defs, a);
+        if (!isSet && !isTimeout && !def) {
             err << "tarlix-cli: unknown option \"" << a
                 << "\" (put \"--\" before an expression that begins with \"-\")\n";
             return std::nullopt;
         }
-        if (isSet || def->takesValue) {
+        if (isSet || isTimeout || def->takesValue) {
             if (i + 1 >= args.size()) {
                 err << "tarlix-cli: option " << a << " needs a value\n";
                 return std::nullopt;
@@ -121,6 +122,14 @@ std::optional<CliArgs> CliArgs::parse(const std::vector<std::string>& args,
             const std::string& v = args[++i];
             if (isSet) {
                 if (!applySetting(out.settings_, v, err)) return std::nullopt;
+            } else if (isTimeout) {
+                const auto seconds = parseTimeout(v);
+                if (!seconds) {
+                    err << "tarlix-cli: --timeout takes seconds from 0 (no limit) to "
+                        << kMostTimeoutSeconds << ", got \"" << v << "\"\n";
+                    return std::nullopt;
+                }
+                out.timeout_ = *seconds;
             } else {
                 out.options_[a].push_back(v);
             }

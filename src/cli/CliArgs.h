@@ -1,6 +1,7 @@
 #pragma once
 // Option parsing shared by the subcommands of tarlix-cli.
 
+#include "cli/CommandTime.h"
 #include "expression/EngineSettings.h"
 
 #include <iosfwd>
@@ -23,9 +24,9 @@ constexpr int kExitUsage = 2;   // bad options or values
 
 class CliArgs {
 public:
-    // Parses the arguments of one subcommand. "--set NAME=VALUE" is understood by every
-    // subcommand; "--" ends the options so that a positional argument may begin with "-".
-    // On a bad option the message goes to err and nothing is returned.
+    // Parses the arguments of one subcommand. "--set NAME=VALUE" and "--timeout SECONDS" are
+    // understood by every subcommand; "--" ends the options so that a positional argument may begin
+    // with "-". On a bad option the message goes to err and nothing is returned.
     static std::optional<CliArgs> parse(const std::vector<std::string>& args,
                                         const std::vector<OptionDef>& defs, std::ostream& err);
 
@@ -34,11 +35,14 @@ public:
     bool has(const std::string& name) const;
     const std::vector<std::string>& positional() const { return positional_; }
     const EngineSettings& settings() const { return settings_; }
+    // The seconds the command may take (--timeout, understood by every subcommand; 0: no limit).
+    double timeout() const { return timeout_; }
 
 private:
     std::map<std::string, std::vector<std::string>> options_;
     std::vector<std::string> positional_;
     EngineSettings settings_;
+    double timeout_ = kDefaultTimeoutSeconds;
 };
 
 // Applies one "NAME=VALUE" engine setting. Returns false (message on err) for an unknown name

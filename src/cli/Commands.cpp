@@ -2,6 +2,7 @@
 
 #include "cli/CliArgs.h"
 
+#include <new>
 #include <ostream>
 
 namespace tarlix::cli {
@@ -29,6 +30,8 @@ void printHelp(std::ostream& out) {
            "                     LogMode (1|2), AngleArea (1|2), AllowSqrtN (on|off), ThetaMode "
            "(1|2),\n"
            "                     CircleMode (1|2), IntegralPartitions (even, 2..200)\n"
+           "  --timeout SECONDS  the time the command may take (60 unless given; 0: no limit);\n"
+           "                     a command still running then stops with a message, exit 1\n"
            "  --                 ends the options (an expression may then begin with \"-\")\n"
            "  --help, --version\n";
 }
@@ -82,8 +85,16 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kVersion << "\n";
         return kExitOk;
     }
-    for (const auto& c : commands())
-        if (first == c.name) return c.run({args.begin() + 1, args.end()}, out, err);
+    for (const auto& c : commands()) {
+        if (first != c.name) continue;
+        // An input made to exhaust memory ends the command with a message, never an abort.
+        try {
+            return c.run({args.begin() + 1, args.end()}, out, err);
+        } catch (const std::bad_alloc&) {
+            err << "tarlix-cli " << c.name << ": out of memory; nothing written\n";
+            return kExitFailure;
+        }
+    }
     err << "tarlix-cli: unknown command \"" << first << "\"; try tarlix-cli --help\n";
     return kExitUsage;
 }

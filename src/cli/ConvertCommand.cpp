@@ -1,6 +1,7 @@
 // tarlix-cli convert: reads a project file of any version and writes it as today's version.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/PictureOutput.h"
 #include "cli/ProjectSession.h"
 #include "document/ProjectFile.h"
 
@@ -17,11 +18,13 @@ int runConvert(const std::vector<std::string>& args, std::ostream& /*out*/, std:
     }
     ProjectSession s;
     if (!s.open(parsed->positional()[0], err)) return kExitFailure;
-    if (!writeProjectFile(s.document, parsed->positional()[1])) {
-        s.printMessages(err);
-        return kExitFailure;
-    }
-    return kExitOk;
+    // The window's save writes the same text through the same writer; here the reason of a
+    // failure is printed with the message.
+    const std::string& target = parsed->positional()[1];
+    const SaveResult saved = saveFile(target, projectFileText(s.document.project, s.document.view));
+    if (saved.ok()) return kExitOk;
+    err << saveFailureText(target, saved) << "\n";
+    return kExitFailure;
 }
 
 } // namespace tarlix::cli

@@ -44,6 +44,13 @@ bool compiles(const std::string& text, const EngineSettings& settings, std::stri
     for (const auto& e : box.entries) err << kPrefix << textToUtf8(e.text, true) << "\n";
     return ok || tokens.find(tokenChar(Token::Unrecognised)) != std::string::npos;
 }
+// Whether anything was drawn: a picture left white is no drawing of the formula.
+bool hasInk(const Canvas& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != kWhite) return true;
+    return false;
+}
 } // namespace
 
 int runFormula(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
@@ -80,8 +87,14 @@ int runFormula(const std::vector<std::string>& args, std::ostream&, std::ostream
     const int width = std::clamp(drawn.right + 3, kMinPicturePixels, kMaxPicturePixels);
     auto image = platform.createImage(width, *height);
     drawFormula(*image, tokens, settings, style);
-    if (platform.savePng(*image, *output)) return kExitOk;
-    err << kPrefix << "cannot write \"" << *output << "\"\n";
+    if (!hasInk(*image)) {
+        err << kPrefix << "nothing of the formula fits a picture " << *height
+            << " pixels high; no picture written\n";
+        return kExitFailure;
+    }
+    const SaveResult saved = platform.savePng(*image, *output);
+    if (saved.ok()) return kExitOk;
+    err << kPrefix << saveFailureText(*output, saved) << "\n";
     return kExitFailure;
 }
 

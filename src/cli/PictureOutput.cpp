@@ -3,11 +3,13 @@
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "document/ParamTable.h"
+#include "document/ProjectFile.h"
 #include "platform/qt/QtHeadless.h"
 #include "platform/qt/QtVectorFiles.h"
 #include "render/ProjectPicture.h"
 #include "render/RenderPicture.h"
 
+#include <cstring>
 #include <ostream>
 
 namespace tarlix::cli {
@@ -38,6 +40,34 @@ std::string parameterOptionHelp() {
     return "--param must be L=VALUE with L one of a b c d m n p q s t u v \xCE\xB8 k";
 }
 
+std::string saveFailureText(const std::string& path, const SaveResult& result) {
+    const std::string reason = result.error != 0 ? std::strerror(result.error) : "";
+    std::string why;
+    switch (result.failure) {
+    case SaveFailure::None:
+        break;
+    case SaveFailure::NotRegularFile:
+        why = "not a regular file, left as it is";
+        break;
+    case SaveFailure::NotWritable:
+        why = "the file may not be written: " + reason;
+        break;
+    case SaveFailure::LinkLoop:
+        why = "its symbolic links lead to no file: " + reason;
+        break;
+    case SaveFailure::CannotCreate:
+        why = "no file can be made in its folder: " + reason;
+        break;
+    case SaveFailure::WriteFailed:
+        why = reason.empty() ? "nothing could be drawn into it" : "writing failed: " + reason;
+        break;
+    case SaveFailure::CannotReplace:
+        why = "the finished file could not replace it: " + reason;
+        break;
+    }
+    return std::string(kMsgCannotSave) + path + " (" + why + ")";
+}
+
 std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
                                                  std::ostream& err) {
     PictureOptions options;
@@ -59,6 +89,12 @@ bool writeProjectPicture(Document& document, const std::string& path, const char
     View& view = document.view;
     ProjectPicture picture(document);
     picture.setBlackAndWhite(options.blackAndWhite);
+    picture.setBudget(options.budget);
+    const auto outOfTime = [&] {
+        if (!options.budget || !options.budget->ranOut()) return false;
+        err << prefix << timeoutMessage(options.budget->seconds()) << "\n";
+        return true;
+    };
     picture.recompute();
     QtHeadless platform;
     VectorFormat format;
@@ -66,10 +102,11 @@ bool writeProjectPicture(Document& document, const std::string& path, const char
         // Vector files take the recorded picture, drawn straight without layer images.
         QtSurfaces vector(true);
         const RenderedPicture rendered = renderPicture(picture, view, vector, options.scale);
-        if (saveVectorPicture(*rendered.picture, rendered.size, rendered.dotsPerInch, path, format))
-            return true;
-        err << prefix << "cannot write \"" << path << "\"\n";
-        return false;
+        if (outOfTime()) return false;
+        const SaveResult saved =
+            saveVectorPicture(*rendered.picture, rendered.size, rendered.dotsPerInch, path, format);
+        if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
+        return saved.ok();
     }
     // An enlarged picture maps every pixel of the view to scale pixels; the rulers beside it
     // are drawn at the ordinary size.
@@ -79,9 +116,10 @@ bool writeProjectPicture(Document& document, const std::string& path, const char
                              (view.yAxis.pixelLength + (scale > 1 ? 1 : 0)) * scale);
     picture.draw(*canvas, platform, scale);
     const auto withRulers = picture.withRulers(*canvas, platform);
-    if (platform.savePng(withRulers ? *withRulers : *canvas, path)) return true;
-    err << prefix << "cannot write \"" << path << "\"\n";
-    return false;
+    if (outOfTime()) return false;
+    const SaveResult saved = platform.savePng(withRulers ? *withRulers : *canvas, path);
+    if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
+    return saved.ok();
 }
 
 } // namespace tarlix::cli

@@ -3,6 +3,8 @@
 // parameter values) and drawing the project's picture into a PNG, SVG or PDF file written
 // through a temporary file renamed over the target.
 
+#include "base/AtomicFile.h"
+#include "cli/CommandTime.h"
 #include "document/Document.h"
 #include "view/RedrawState.h"
 #include "view/View.h"
@@ -29,7 +31,12 @@ std::string parameterOptionHelp();
 struct PictureOptions {
     bool blackAndWhite = false;
     int scale = 1; // the enlargement of the picture: lines, points and text grow with it
+    // The command's budget: when it runs out the picture is not written (none: no limit).
+    DeadlineBudget* budget = nullptr;
 };
+
+// The program's save message for path, with the reason the save failed (UTF-8, no line end).
+std::string saveFailureText(const std::string& path, const SaveResult& result);
 
 class CliArgs;
 // --bw and --scale S as given; a bad scale is refused with prefix and the reason on err.
@@ -38,8 +45,8 @@ std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char
 
 // Recomputes and draws the project's picture at the view's size and writes it as PNG, or as
 // SVG or PDF when the path ends in ".svg" or ".pdf" (vector, at the picture's physical size); a
-// failure to write prints prefix and the reason on err. The document's afterimages are drawn
-// under it.
+// failure to write prints prefix and the reason on err, as does a budget that ran out (nothing is
+// written then). The document's afterimages are drawn under it.
 bool writeProjectPicture(Document& document, const std::string& path, const char* prefix,
                          std::ostream& err, const PictureOptions& options = {});
 

@@ -188,7 +188,9 @@ void setUpView(View& view, const PlotRequest& r) {
     view.gridStyle = r.gridStyle;
 }
 
-int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err) {
+int plot(const PlotRequest& r, const CliArgs& args, std::ostream& err) {
+    const EngineSettings& settings = args.settings();
+    DeadlineBudget budget(args.timeout());
     auto document = std::make_unique<Document>();
     Project& project = document->project;
     project.engine = settings;
@@ -200,8 +202,9 @@ int plot(const PlotRequest& r, const EngineSettings& settings, std::ostream& err
     setUpView(document->view, r);
     for (const auto& [slot, value] : r.parameters) project.parameters[slot].value = value;
 
-    return writeProjectPicture(*document, r.output, kPrefix, err, r.options) ? kExitOk
-                                                                             : kExitFailure;
+    PictureOptions options = r.options;
+    options.budget = &budget;
+    return writeProjectPicture(*document, r.output, kPrefix, err, options) ? kExitOk : kExitFailure;
 }
 
 } // namespace
@@ -226,7 +229,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);
     if (!request) return kExitUsage;
-    return plot(*request, parsed->settings(), err);
+    return plot(*request, *parsed, err);
 }
 
 } // namespace tarlix::cli

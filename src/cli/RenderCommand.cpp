@@ -65,7 +65,8 @@ void resize(View& view, std::pair<int, int> size) {
     view.fillXSamples();
 }
 
-int render(const RenderRequest& r, std::ostream& err) {
+int render(const RenderRequest& r, double timeout, std::ostream& err) {
+    DeadlineBudget budget(timeout);
     auto s = std::make_unique<ProjectSession>();
     if (!s->open(r.project, err)) return kExitFailure;
     Document& document = s->document;
@@ -74,8 +75,9 @@ int render(const RenderRequest& r, std::ostream& err) {
         if (m.text == kMsgAfterimageFileDamaged) err << kPrefix << textToUtf8(m.text) << "\n";
     if (r.size) resize(document.view, *r.size);
     for (const auto& [slot, value] : r.parameters) document.project.parameters[slot].value = value;
-    return writeProjectPicture(document, r.output, kPrefix, err, r.options) ? kExitOk
-                                                                            : kExitFailure;
+    PictureOptions options = r.options;
+    options.budget = &budget;
+    return writeProjectPicture(document, r.output, kPrefix, err, options) ? kExitOk : kExitFailure;
 }
 
 } // namespace
@@ -88,7 +90,7 @@ int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream&
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);
     if (!request) return kExitUsage;
-    return render(*request, err);
+    return render(*request, parsed->timeout(), err);
 }
 
 } // namespace tarlix::cli

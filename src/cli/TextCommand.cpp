@@ -88,7 +88,9 @@ int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     const MemoStyle memo;
     MarkupOptions options;
     options.defaultColour = memo.textColor;
-    const MarkupEnv env{session.settings(), session.document(), session.parameters(), {}};
+    DeadlineBudget budget(parsed->timeout());
+    MarkupEnv env{session.settings(), session.document(), session.parameters(), {}};
+    env.budget = &budget;
     const auto lines = markupLines(parsed->positional());
     QtHeadless platform;
     auto probe = platform.createImage(width, kMinPicturePixels);
@@ -101,8 +103,13 @@ int runText(const std::vector<std::string>& args, std::ostream&, std::ostream& e
         int x = kMargin;
         drawMarkup(*image, env, x, baselines[i], lines[i], options);
     }
-    if (platform.savePng(*image, *output)) return kExitOk;
-    err << kPrefix << "cannot write \"" << *output << "\"\n";
+    if (budget.ranOut()) {
+        err << kPrefix << timeoutMessage(budget.seconds()) << "\n";
+        return kExitFailure;
+    }
+    const SaveResult saved = platform.savePng(*image, *output);
+    if (saved.ok()) return kExitOk;
+    err << kPrefix << saveFailureText(*output, saved) << "\n";
     return kExitFailure;
 }
 

@@ -1,6 +1,6 @@
 #include "document/AfterimageFile.h"
 
-#include "document/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "document/ObjectTokens.h"
 #include "document/Project.h"
 #include "expression/References.h"
@@ -17,6 +17,15 @@ namespace {
 constexpr char kVersion[] = "Tarlix/win 2.8";
 constexpr std::size_t kHeaderSize = 21;
 constexpr std::size_t kPositionSize = 50;
+// The most a snapshot can hold: every figure's position, every parameter, the colour lists. The
+// store keeps its capacity of them, so no file the program writes is longer than kLargestFile.
+constexpr std::size_t kLargestSnapshot =
+    4 + kFigures * (2 + kPositionSize) + 4 + 14 * (10 + 2) +
+    4 * (kExplicitFunctions + kRelations + 2 * kFigures + kSegments);
+constexpr std::size_t kLargestFile = kHeaderSize + AfterimageStore::capacity * kLargestSnapshot;
+
+// A denormal of the format is its 64-bit mantissa times 2^-kDenormalShift.
+constexpr int kDenormalShift = 16382 + 63;
 
 // The 10-byte x87 extended format, built from the value's parts so that the bytes are the same
 // whatever long double is on this machine.
@@ -36,8 +45,8 @@ void putExtended(std::string& out, Extended v) {
         if (biased > 0) {
             mantissa = static_cast<std::uint64_t>(std::ldexp(m, 64));
             top |= static_cast<std::uint16_t>(biased);
-        } else { // too small for the format's normal range: written as zero
-            mantissa = 0;
+        } else { // below the normal range: a denormal, exponent field 0, exact
+            mantissa = static_cast<std::uint64_t>(std::ldexp(std::fabs(v), kDenormalShift));
         }
     }
     for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((mantissa >> (8 * i)) & 0xff));
@@ -169,7 +178,9 @@ public:
                              (static_cast<unsigned>(static_cast<unsigned char>(at[9])) << 8);
         const int exponent = static_cast<int>(top & 0x7fff);
         if (exponent == 0x7fff) return false; // infinities and NaN are malformed
-        v = std::ldexp(static_cast<Extended>(mantissa), exponent - 16383 - 63);
+        // A denormal's exponent field 0 stands for the smallest exponent, as 1 does.
+        v = exponent == 0 ? std::ldexp(static_cast<Extended>(mantissa), -kDenormalShift)
+                          : std::ldexp(static_cast<Extended>(mantissa), exponent - 16383 - 63);
         if (top & 0x8000) v = -v;
         return true;
     }
@@ -215,6 +226,12 @@ bool readPosition(Reader& in, FigurePosition& p) {
     return true;
 }
 
+// The header's version: the length byte and the program's version text.
+bool isOurHeader(const char* header) {
+    return static_cast<unsigned char>(header[0]) == sizeof kVersion - 1 &&
+           std::memcmp(header + 1, kVersion, sizeof kVersion - 1) == 0;
+}
+
 // One snapshot record; false on a cut or a value out of range.
 bool readSnapshot(Reader& in, AfterimageSnapshot& s) {
     std::int32_t n = 0;
@@ -245,9 +262,7 @@ bool readSnapshot(Reader& in, AfterimageSnapshot& s) {
 
 } // namespace
 
-bool saveAfterimages(const AfterimageStore& store, const Project& project,
-                     const std::string& path) {
-    if (store.empty()) return !isRegularFile(path) || std::remove(path.c_str()) == 0;
+std::string afterimageFileBytes(const AfterimageStore& store, const Project& project) {
     std::array<bool, 14> relevant{};
     for (int i = 1; i <= 14; ++i)
         relevant[static_cast<std::size_t>(i - 1)] = relevantParameter(project, i);
@@ -256,23 +271,26 @@ bool saveAfterimages(const AfterimageStore& store, const Project& project,
     out.append(kVersion);
     out.resize(kHeaderSize, '\0');
     for (std::size_t i = 0; i < store.size(); ++i) putSnapshot(out, store[i], project, relevant);
-    return writeFileAtomically(path, out);
+    return out;
 }
 
-void loadAfterimages(AfterimageStore& store, const Project& project, const std::string& path,
+bool saveAfterimages(const AfterimageStore& store, const Project& project,
+                     const std::string& path) {
+    if (store.empty()) return !isRegularFile(path) || std::remove(path.c_str()) == 0;
+    return writeFileAtomically(path, afterimageFileBytes(store, project));
+}
+
+void readAfterimages(AfterimageStore& store, const Project& project, const std::string& bytes,
                      MessageBox& messages) {
     store.clear();
-    std::string bytes;
-    if (!readWholeFile(path, bytes) || bytes.empty()) return;
+    if (bytes.empty()) return;
     Reader in(bytes);
     const char* header = nullptr;
     if (!in.bytes(kHeaderSize, header)) {
         messages.show(kMsgAfterimageFileDamaged, MessageKind::Error, false);
         return;
     }
-    if (static_cast<unsigned char>(header[0]) != sizeof kVersion - 1 ||
-        std::memcmp(header + 1, kVersion, sizeof kVersion - 1) != 0)
-        return;
+    if (!isOurHeader(header)) return;
     while (!in.atEnd()) {
         AfterimageSnapshot s;
         for (int i = 1; i <= 14; ++i)
@@ -283,6 +301,22 @@ void loadAfterimages(AfterimageStore& store, const Project& project, const std::
         }
         store.push(s);
     }
+}
+
+void loadAfterimages(AfterimageStore& store, const Project& project, const std::string& path,
+                     MessageBox& messages) {
+    store.clear();
+    std::string bytes;
+    const ReadResult read = readFile(path, kLargestFile, bytes);
+    if (read == ReadResult::TooLarge) {
+        // Longer than any the program writes: damaged if it is ours, someone else's otherwise.
+        std::string head;
+        if (readFirstLine(path, kHeaderSize, head) && head.size() == kHeaderSize &&
+            isOurHeader(head.data()))
+            messages.show(kMsgAfterimageFileDamaged, MessageKind::Error, false);
+        return;
+    }
+    if (read == ReadResult::Ok) readAfterimages(store, project, bytes, messages);
 }
 
 } // namespace tarlix

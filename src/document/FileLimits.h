@@ -4,6 +4,7 @@
 
 #include "expression/Value.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tarlix::limits {
@@ -17,6 +18,8 @@ inline constexpr int kMinIntegralPartitions = 2; // and even
 inline constexpr int kMaxIntegralPartitions = 200;
 inline constexpr int kMaxPaletteNumber = 15;
 inline constexpr int kMaxPosition = 255;
+// Far above any real project; a longer file is refused before it is read.
+inline constexpr std::size_t kMaxProjectFileBytes = std::size_t{64} << 20;
 
 inline bool validScanWidth(int w) {
     return w == 1 || w == 2 || w == 4 || w == 8;

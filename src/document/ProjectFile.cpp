@@ -2,21 +2,24 @@
 
 #include "document/ProjectFile.h"
 
+#include "base/AtomicFile.h"
 #include "base/FileNames.h"
 #include "base/Text1252.h"
-#include "document/AtomicFile.h"
 #include "document/FileLimits.h"
 #include "document/ProjectReader.h"
 #include "document/ProjectWriter.h"
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace tarlix {
 
 namespace {
 
 constexpr std::size_t kExtensionLength = 4;
+// Enough of a file to hold any header the reader accepts, however the header line is cut.
+constexpr std::size_t kHeaderProbeBytes = 256;
 
 std::string withoutFolder(const std::string& path) {
     const auto slash = path.find_last_of("/\\");
@@ -60,6 +63,34 @@ std::vector<std::string> memoOfFile(const TokenLines& list, const ProjectNumbers
                                                   : line);
     }
     return lines;
+}
+
+enum class FileRefusal { None, NotAProject, Unreadable };
+
+// The lines of a project file. Its first line is looked at before the rest is read, so that what
+// is not a project is refused at once, and a file beyond the size bound is never read.
+FileRefusal readProjectLines(const std::string& file, TokenLines& list) {
+    std::string header;
+    if (!readFirstLine(file, kHeaderProbeBytes, header)) return FileRefusal::Unreadable;
+    if (!acceptedHeader(header)) return FileRefusal::NotAProject;
+    std::string bytes;
+    if (readFile(file, limits::kMaxProjectFileBytes, bytes) != ReadResult::Ok)
+        return FileRefusal::Unreadable;
+    try {
+        list.fromText(bytes);
+    } catch (const std::bad_alloc&) {
+        return FileRefusal::Unreadable;
+    }
+    return FileRefusal::None;
+}
+
+// Reading runs out of memory only on a file made to do so: that read fails like any other.
+template <typename Read> bool readWithinMemory(Read read) {
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -141,22 +172,22 @@ bool openProject(Document& ctx, const std::string& path, const std::optional<Dra
         showError(ctx, kMsgFileNotFound + file);
         return false;
     }
-    std::string bytes;
-    if (!readWholeFile(file, bytes)) {
-        showError(ctx, kMsgOpenFailed);
-        return false;
-    }
     TokenLines list;
-    list.fromText(bytes);
-    if (list.count() == 0 || !acceptedHeader(list.line(0))) {
-        ctx.messages.show(kMsgInvalidVersion, MessageKind::Warning, false);
+    if (const FileRefusal refusal = readProjectLines(file, list); refusal != FileRefusal::None) {
+        if (refusal == FileRefusal::NotAProject)
+            ctx.messages.show(kMsgInvalidVersion, MessageKind::Warning, false);
+        else
+            showError(ctx, kMsgOpenFailed);
         return false;
     }
     const EngineSettings& e = ctx.project.engine;
     Project copy = ctx.project;
     copy.projectPath = file.substr(0, file.size() - kExtensionLength);
     ViewFileState view = captureView(ctx.view);
-    if (!readProjectInto(list, fileNumbers(list, e.decimalChar, e.listSeparatorChar), copy, view)) {
+    if (!readWithinMemory([&] {
+            return readProjectInto(list, fileNumbers(list, e.decimalChar, e.listSeparatorChar),
+                                   copy, view);
+        })) {
         showError(ctx, kMsgOpenFailed);
         return false;
     }
@@ -174,13 +205,14 @@ bool openProject(Document& ctx, const std::string& path, const std::optional<Dra
 }
 
 bool appendMemoFile(Document& ctx, const std::string& path) {
-    std::string bytes;
     std::vector<std::string> lines;
-    if (readWholeFile(path, bytes)) {
-        TokenLines list;
-        list.fromText(bytes);
+    TokenLines list;
+    if (readProjectLines(path, list) == FileRefusal::None) {
         const EngineSettings& e = ctx.project.engine;
-        lines = memoOfFile(list, fileNumbers(list, e.decimalChar, e.listSeparatorChar));
+        readWithinMemory([&] {
+            lines = memoOfFile(list, fileNumbers(list, e.decimalChar, e.listSeparatorChar));
+            return true;
+        });
     }
     if (lines.empty()) {
         showError(ctx, kMsgNoMemo);

@@ -169,6 +169,9 @@ void readFigures(ReadState& s) {
         else
             placeRow(p.figureRows, i);
     }
+    // The places of figures the file left empty close up too, keeping the rows' order: the
+    // project written from what was read reads back the same.
+    compactPositions(p.figureRows);
     in.skipPast();
 }
 

@@ -39,7 +39,7 @@ bool compile(CompiledExpression& record, int mode, bool showErrors, const Compil
     };
     if (record.tokens.find(tokenChar(Token::Unrecognised)) != std::string::npos)
         return fail(msg::kNotFinished);
-    if (maxDepth(record.tokens) > kMaxTypedNesting ||
+    if (record.tokens.size() > kMaxExpressionTokens || maxDepth(record.tokens) > kMaxTypedNesting ||
         longestChain(record.tokens) > kMaxBuiltNesting)
         return fail(msg::kTooDeep);
     if (mode == kModeExplicit) dropLeadingYEquals(record);

@@ -1,12 +1,15 @@
 #include "platform/RecordingCanvas.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace tarlix {
 
 int fontPixelHeight(int pointSize) {
-    const int px = (std::abs(pointSize) * 96 + 36) / 72;
-    return px > 0 ? px : 1;
+    // Computed wide: no size a caller grows can overflow it.
+    const long long px = (std::llabs(static_cast<long long>(pointSize)) * 96 + 36) / 72;
+    return px > 0 ? static_cast<int>(std::min<long long>(px, std::numeric_limits<int>::max())) : 1;
 }
 
 RecordedCall& RecordingCanvas::record(CanvasCall kind) {

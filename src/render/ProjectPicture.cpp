@@ -10,6 +10,11 @@
 
 namespace tarlix {
 
+namespace {
+// The share of the progress the function samples take; the relations take the rest.
+constexpr int kFunctionsProgress = 60;
+} // namespace
+
 ProjectPicture::ProjectPicture(Document& document, RelationScanHooks* hooks)
     : ProjectPicture(document.project, document.view, document.redraw, document.afterimages,
                      hooks) {}
@@ -124,12 +129,15 @@ private:
 
 } // namespace
 
-// The functions whose token is dirty get new samples.
+// The functions whose token is dirty get new samples. Sampling is most of the work of a
+// redraw without relations, so its progress is the progress shown.
 void ProjectPicture::sampleFunctions() {
     EvaluatorSampler sampler(evaluator_, view_);
-    if (!samplingObserver_)
-        return updateFunctionSamples(view_, project_.explicitFunctions, sampler);
-    ObservedSampler observed(sampler, samplingObserver_);
+    const std::function<void(int)> observer = [this](int n) {
+        reportProgress(kFunctionsProgress * (n - 1) / kExplicitFunctions);
+        if (samplingObserver_) samplingObserver_(n);
+    };
+    ObservedSampler observed(sampler, observer);
     updateFunctionSamples(view_, project_.explicitFunctions, observed);
 }
 
@@ -306,6 +314,7 @@ void ProjectPicture::combineRelations(Canvas& canvas, Surfaces& surfaces) {
         // The relations are composed afresh into the image, so one of the right size is reused.
         if (!fits)
             relationsImage_ = surfaces.createImage(layers_.width(), layers_.height(), kWhite);
+        reportProgress(kFunctionsProgress);
         ProjectRelationTarget target{view_, surfaces, layers_, RelationImages{*relationsImage_},
                                      hooks_};
         drawProjectRelations(*plotter_, relations_, target);

@@ -100,6 +100,14 @@ public:
     // The same for each relation split and scanned again.
     void observeRelationScans(std::function<void(int n)> observer) { relationObserver_ = observer; }
 
+    // The budget of the recomputing and drawing from now on (none: they run to their end).
+    // Once it runs out every evaluation left is undefined, so the picture ends quickly with
+    // what was computed; it hears how far the work has come.
+    void setBudget(WorkBudget* budget) {
+        env_.budget = budget;
+        markup_.budget = budget;
+    }
+
     // The evaluator and the split relations, for finding what lies under the mouse.
     Evaluator& evaluator() { return evaluator_; }
     std::span<const RelationEntry> relationEntries() const { return relations_.entries(); }
@@ -187,6 +195,9 @@ private:
     DirtyPropagation propagation_;
     std::function<void(int n)> samplingObserver_;
     std::function<void(int n)> relationObserver_;
+    void reportProgress(int percent) const {
+        if (env_.budget) env_.budget->setProgress(percent);
+    }
     Surfaces* replaySurfaces_ = nullptr;  // during a replay
     std::unique_ptr<Canvas> replayLayer_; // a relation of a snapshot, before it is lightened
 };

@@ -19,6 +19,7 @@
 #include "shell/GraphWindow.h"
 #include "shell/HoverLabels.h"
 #include "shell/ParameterPanel.h"
+#include "shell/RedrawBudget.h"
 #include "shell/ShownTexts.h"
 #include "shell/VersionWindow.h"
 #include "shell/dialogs/CurveIncrement.h"
@@ -349,14 +350,22 @@ void Program::setBlackAndWhite(bool on) {
 // The picture is drawn at the screen's density: scale image pixels to each pixel of the view,
 // and shown at the view's size.
 void Program::repaintGraph() {
+    // A long redraw lets the event loop run; a redraw never starts inside another.
+    if (redrawing_) return;
+    redrawing_ = true;
     View& view = objects_->document.view;
     const int scale = pictureScale(screenDensity ? screenDensity() : graph_->devicePixelRatioF());
     if (scale != drawnScale_) picture_->markEverythingDirty();
     drawnScale_ = scale;
+    RedrawBudget budget(*graph_, redrawClock_);
+    picture_->setBudget(&budget);
     picture_->recompute();
     QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1) * scale,
                          std::max(view.yAxis.pixelLength, 1) * scale);
     picture_->draw(canvas, surfaces_, scale);
+    picture_->setBudget(nullptr);
+    budget.finish();
+    redrawing_ = false;
     const ProjectPicture::Strips strips = picture_->drawRulerStrips(canvas, surfaces_, scale);
     GraphStrips shown{stripImage(strips.x.get()), stripImage(strips.y.get()), strips.layout.xAbove,
                       strips.layout.yRight};

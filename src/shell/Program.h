@@ -7,6 +7,7 @@
 // changes through WindowHooks.
 
 #include "document/ProjectFile.h"
+#include "platform/qt/QtClock.h"
 #include "platform/qt/QtSurfaces.h"
 #include "render/ProjectPicture.h"
 #include "shell/ProgramObjects.h"
@@ -142,6 +143,8 @@ private:
     bool arranging_ = false;
     int drawingHeight_ = 600;
     int drawnScale_ = 1; // image pixels to a screen pixel of the last picture
+    bool redrawing_ = false;
+    QtClock redrawClock_;
 };
 
 } // namespace tarlix

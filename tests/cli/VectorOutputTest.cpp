@@ -129,7 +129,7 @@ TEST(VectorOutput, AnUnwritableFileIsReportedAndNothingIsLeft) {
         const std::string path = dir.file(name);
         const CliRun r = run({"plot", "-y", "x", "-o", path});
         EXPECT_NE(r.status, 0) << name;
-        EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("No se puede guardar el archivo" + path), std::string::npos) << r.err;
         EXPECT_FALSE(std::filesystem::exists(path));
     }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace tarlix;
 using namespace tarlix::testing;
@@ -240,4 +241,40 @@ TEST_F(AfterimageFileTest, AProjectOpensBesideADamagedAfterimageFile) {
     EXPECT_EQ(s.project.explicitFunctions[1].expr.source, "a x + b");
     EXPECT_EQ(s.doc.afterimages.size(), 1u);
     EXPECT_EQ(s.messageTexts().size(), 1u);
+}
+
+// A file longer than the store's capacity of the largest snapshots is refused before it is
+// read: a damaged file when its header is ours, someone else's file (said nothing of) when not.
+TEST_F(AfterimageFileTest, AFileLongerThanAnyTheProgramWritesIsRefusedUnread) {
+    const struct {
+        std::string header;
+        bool ours;
+    } cases[] = {
+        {std::string("\x0E") + "Tarlix/win 2.8" + std::string(6, '\0'), true},
+        {std::string("\x0E") + "Tarlix/win 2.7" + std::string(6, '\0'), false},
+    };
+    for (const auto& c : cases) {
+        messages.entries.clear();
+        writeText(path, c.header);
+        std::filesystem::resize_file(path, std::uintmax_t{1} << 40); // a hole, not a terabyte
+        read.push(snapshot(1, 1));
+        loadAfterimages(read, project, path, messages);
+        EXPECT_TRUE(read.empty());
+        EXPECT_EQ(messages.entries.size(), c.ours ? 1u : 0u);
+    }
+}
+
+// Values below the normal range of the extended format are written as its denormals, exactly,
+// so that a file read and written again is the same file.
+TEST_F(AfterimageFileTest, ValuesBelowTheNormalRangeComeBackExactly) {
+    using Limits = std::numeric_limits<Extended>;
+    for (const Extended v : {Limits::denorm_min(), Limits::denorm_min() * 12345, Limits::min() / 2,
+                             -Limits::min() / 3, Limits::min()}) {
+        store.clear();
+        store.push(snapshot(v, 1));
+        ASSERT_TRUE(saveAfterimages(store, project, path));
+        loadAfterimages(read, project, path, messages);
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].parameters[0], v);
+    }
 }

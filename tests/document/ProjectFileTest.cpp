@@ -4,6 +4,7 @@
 #include "ProjectDump.h"
 #include "ProjectFileFixture.h"
 
+#include "document/FileLimits.h"
 #include "document/ReadSteps.h"
 
 #include <csignal>
@@ -77,6 +78,36 @@ TEST(ProjectFile, RefusedFilesLeaveTheOpenProjectAsItWas) {
     EXPECT_FALSE(openProject(s.ctx, dir.file("missing.TLX")));
     EXPECT_EQ(s.messageTexts(),
               std::vector<std::string>{kMsgFileNotFound + dir.file("missing.tlx")});
+}
+
+// Only the header is read of a file that is no project; a project beyond the size bound is not
+// read at all. Both files here are holes of a million million bytes behind their first line,
+// which no reading of the whole could survive.
+TEST(ProjectFile, AHugeFileIsRefusedFromItsHeaderAndItsSize) {
+    TempFolder dir;
+    const struct {
+        const char* header;
+        std::string message;
+    } cases[] = {
+        {"Tarlix/win 2.8\r\n", kMsgOpenFailed},
+        {"\x89PNG\r\n", kMsgInvalidVersion},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.header);
+        writeText(dir.file("huge.tlx"), c.header);
+        std::filesystem::resize_file(dir.file("huge.tlx"), std::uintmax_t{1} << 40);
+        OpenSession s;
+        const auto before = s.state();
+        EXPECT_FALSE(openProject(s.ctx, dir.file("huge.tlx")));
+        EXPECT_EQ(s.messageTexts(), std::vector<std::string>{c.message});
+        expectSameLines(s.state(), before);
+    }
+    // Just past the bound is past it: a whole project followed by a hole.
+    writeText(dir.file("larger.tlx"), fullProjectText());
+    std::filesystem::resize_file(dir.file("larger.tlx"), limits::kMaxProjectFileBytes + 1);
+    OpenSession s;
+    EXPECT_FALSE(openProject(s.ctx, dir.file("larger.tlx")));
+    EXPECT_EQ(s.messageTexts(), std::vector<std::string>{kMsgOpenFailed});
 }
 
 TEST(ProjectFile, AFileCutAtAnyLineIsRefusedUnlessOnlyTheTrailingSectionsAreMissing) {

@@ -31,7 +31,7 @@ TEST(PngFile, EveryPixelReadsBackWhateverTheNumberOfColours) {
                 canvas.setPixel(x, y, rgbColor(n % 256, n / 256 * 100, 7));
             }
         const std::string path = dir.filePath("p.png").toStdString();
-        ASSERT_TRUE(platform.savePng(canvas, path));
+        ASSERT_TRUE(platform.savePng(canvas, path).ok());
         const QImage read(QString::fromStdString(path));
         EXPECT_EQ(read.format() == QImage::Format_Indexed8, k.written == QImage::Format_Indexed8);
         for (int y = 0; y < 30; ++y)

@@ -1,3 +1,4 @@
+#include "base/WorkBudget.h"
 #include "document/ObjectTokens.h"
 #include "render/PictureFixture.h"
 
@@ -90,4 +91,20 @@ TEST_F(ProjectPictureTest, LabelFieldsReadTheViewsArea) {
     std::string written;
     for (const RecordedCall* call : canvas.callsOf(CanvasCall::TextOut)) written += call->text;
     EXPECT_NE(written.find("-7"), std::string::npos) << written;
+}
+
+// A redraw has a budget of its own beside each value's step budget: once it runs out, every
+// value still to come is undefined at once, so the redraw ends with what it had computed.
+TEST_F(ProjectPictureTest, ARedrawWhoseBudgetRunsOutEndsWithWhatItComputed) {
+    storeY(1, "x");
+    storeY(2, "Sum(k,1,10000,Sum(n,1,10000,k n x))"); // each value takes its whole step budget
+    storeY(3, "sin x");
+    CountedBudget budget(5);
+    picture.setBudget(&budget);
+    std::vector<int> sampled;
+    picture.observeSampling([&](int n) { sampled.push_back(n); });
+    const auto lines = drawn();
+    EXPECT_TRUE(budget.ranOut());
+    EXPECT_EQ(sampled, (std::vector<int>{1, 2, 3})) << "every function was visited";
+    EXPECT_EQ(lines.size(), 1u) << "only y1 was computed before the budget ran out";
 }

@@ -50,8 +50,14 @@ int wholeIndex(const Value& v, int fallback) {
     return static_cast<int>(roundHalfEven(v.x));
 }
 
+bool Evaluator::workMayGoOn() {
+    untilBudgetCheck_ = kStepsBetweenBudgetChecks;
+    return !env_.budget || !env_.budget->exhausted();
+}
+
 bool Evaluator::spendStep() {
-    if (stepsLeft_ == 0) {
+    if (stepsLeft_ == 0 || (--untilBudgetCheck_ <= 0 && !workMayGoOn())) {
+        stepsLeft_ = 0;
         stepsSpent_ = true;
         return false;
     }
@@ -60,7 +66,8 @@ bool Evaluator::spendStep() {
 }
 
 bool Evaluator::spendSteps(long n) {
-    if (stepsLeft_ < n) {
+    untilBudgetCheck_ -= n;
+    if (stepsLeft_ < n || (untilBudgetCheck_ <= 0 && !workMayGoOn())) {
         stepsLeft_ = 0;
         stepsSpent_ = true;
         return false;

@@ -42,6 +42,9 @@ std::size_t matchingSend(std::string_view code, std::size_t begin);
 // half a second. A single loop still makes the most passes a loop may make over a body of one
 // token ("k"); longer bodies get proportionally fewer, and loops inside loops soon run out.
 inline constexpr long kEvaluationSteps = 21000000;
+// How often the budget of the whole work is asked: a few milliseconds of steps, so that a key
+// that stops a redraw is seen at once and asking costs nothing noticeable.
+inline constexpr long kStepsBetweenBudgetChecks = 1L << 16;
 
 class Evaluator {
 public:
@@ -75,7 +78,7 @@ public:
             : e_(e), account_(account), depth_(e.depth_), stepsLeft_(e.stepsLeft_),
               spent_(e.stepsSpent_) {
             e_.depth_ = 1;
-            e_.stepsLeft_ = account.left;
+            e_.stepsLeft_ = e.workStopped() ? 0 : account.left;
             e_.stepsSpent_ = account.spent;
         }
         ~SeparateEvaluation() {
@@ -96,7 +99,7 @@ public:
         bool spent_;
     };
     // A full account for a value to be worked out in parts.
-    StepAccount newAccount() const { return {stepBudget_, false}; }
+    StepAccount newAccount() const { return {workStopped() ? 0 : stepBudget_, false}; }
     // True once the evaluation under way has asked for a step beyond its budget: its value is
     // undefined then.
     bool stepsSpent() const { return stepsSpent_; }
@@ -166,9 +169,13 @@ private:
 
     bool spendSteps(long n);
     void refillSteps() {
-        stepsLeft_ = stepBudget_;
+        stepsLeft_ = workStopped() ? 0 : stepBudget_;
         stepsSpent_ = false;
     }
+    // Whether the work around the evaluation has been told to stop; asked afresh every
+    // kStepsBetweenBudgetChecks steps, counted across evaluations.
+    bool workStopped() const { return env_.budget && env_.budget->ranOut(); }
+    bool workMayGoOn();
     // A loop whose bounds ask for more passes than a loop may make.
     static bool overlong(const LoopRecord& loop);
 
@@ -199,6 +206,7 @@ private:
     long stepBudget_ = kEvaluationSteps;
     long stepsLeft_ = kEvaluationSteps;
     bool stepsSpent_ = false;
+    long untilBudgetCheck_ = kStepsBetweenBudgetChecks;
 };
 
 // True for the tokens that stand for one value of their own: pi, e, i, signed zero and "r".

@@ -14,9 +14,14 @@ namespace tarlix {
 namespace {
 constexpr int kLeftMargin = 3;
 constexpr int kSmallestFittedSize = 4;
+// Brackets, bars and radicals grow a fifth over their content at every level: deeper than this
+// the outer ones would be many times the picture's height, and the formula is shown plainly.
+constexpr int kMaxGrownNesting = 16;
+constexpr std::size_t kLongestPlainText = 2000;
 
-bool tooDeep(const std::string& t) {
-    return maxDepth(t) > kMaxTypedNesting || longestChain(t) > kMaxBuiltNesting;
+bool beyondLimits(const std::string& t) {
+    return t.size() > kMaxExpressionTokens || maxDepth(t) > kMaxTypedNesting ||
+           longestChain(t) > kMaxBuiltNesting;
 }
 
 // The groups the compiler sees, without the rewrites that only evaluation needs (signed zeros,
@@ -31,7 +36,18 @@ std::string tokenNames(const std::string& t, const EngineSettings& settings) {
     return out;
 }
 
+// How many brackets, bars and radicals the deepest part of the formula sits in.
+int grownNesting(const FormulaNode& n) {
+    int deepest = 0;
+    for (const FormulaNode& child : n.children) deepest = std::max(deepest, grownNesting(child));
+    const bool grows = n.kind == FormulaKind::Brackets || n.kind == FormulaKind::Bars ||
+                       n.kind == FormulaKind::Radical;
+    return deepest + (grows ? 1 : 0);
+}
+
 FormulaNode plainText(std::string text) {
+    // No row or picture shows more; the platform would lay out every character of a longer one.
+    if (text.size() > kLongestPlainText) text = text.substr(0, kLongestPlainText) + "...";
     FormulaNode n;
     n.kind = FormulaKind::Text;
     n.face = FormulaFace::Plain;
@@ -51,11 +67,13 @@ PreparedFormula prepareFormula(const std::string& tokens, const EngineSettings& 
     }
     ConstTable consts;
     std::string grouped = t;
-    if (tooDeep(t) || !displayNormalise(grouped, settings, consts)) {
+    if (beyondLimits(t) || !displayNormalise(grouped, settings, consts)) {
         out.formula = plainText(tokenNames(t, settings));
         return out;
     }
     out.formula = buildFormulaTree(grouped, consts.text, settings);
+    if (grownNesting(out.formula) > kMaxGrownNesting)
+        out.formula = plainText(tokenNames(t, settings));
     return out;
 }
 

@@ -18,6 +18,9 @@ constexpr double kCubeIndexScale = 0.6;
 constexpr double kGrownSign = 1.214; // brackets, bars and radicals against their content
 constexpr double kBigSign = 1.5;     // Sum, Product and the integral against the text
 constexpr char kRadicalSign = '\xD6';
+// No sign grows taller than the largest picture; a formula deep enough to reach this is drawn
+// plainly before it gets here, but tall content (fractions in fractions) can still ask for more.
+constexpr int kMostGrownPixels = 1 << 15;
 
 int rounded(double v) {
     return static_cast<int>(std::lround(v));
@@ -311,7 +314,8 @@ FontSpec FormulaPainter::grownFont(const char* name, const std::string& sign, in
     // The sign's height at a known size gives the size of the grown height.
     constexpr int kReference = 20;
     const int reference = std::max(1, extentIn({name, kReference, FontStyle::Plain}, sign).height);
-    return {name, std::max(kSmallestSize, pixelHeight * kReference / reference), FontStyle::Plain};
+    const int height = std::min(pixelHeight, kMostGrownPixels);
+    return {name, std::max(kSmallestSize, height * kReference / reference), FontStyle::Plain};
 }
 
 // A line as thick as the size asks, drawn as rows of one-pixel lines: thin lines keep the pen

@@ -3,11 +3,11 @@
 #include "platform/qt/QtFileNames.h"
 #include "platform/qt/QtImageCanvas.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageWriter>
 #include <QList>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdlib>
@@ -80,23 +80,24 @@ QtHeadless::QtHeadless() {
     ensureGuiApplication();
 }
 
-bool QtHeadless::savePng(const Canvas& image, const std::string& path) {
+SaveResult QtHeadless::savePng(const Canvas& image, const std::string& path) {
     const auto* canvas = dynamic_cast<const QtImageCanvas*>(&image);
-    if (!canvas) return false;
-    QSaveFile file(decodePath(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!canvas) return SaveResult{SaveFailure::WriteFailed, 0};
+    // Encoded in memory first: the file writer then checks every write of it.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     // Pictures of graphs are flat colour, which a middle zlib level packs nearly as well as
     // its default, and most have few colours: written with a palette they skip the row
     // filters and three quarters of the bytes. Writing the file is otherwise the largest part
     // of a command-line plot.
-    QImageWriter writer(&file, "PNG");
+    QImageWriter writer(&buffer, "PNG");
     writer.setQuality(kFastPngQuality);
     const QImage paletted = withPalette(canvas->image());
-    if (!writer.write(paletted.isNull() ? canvas->image() : paletted)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (!writer.write(paletted.isNull() ? canvas->image() : paletted))
+        return SaveResult{SaveFailure::WriteFailed, 0};
+    return saveFile(path,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace tarlix

@@ -11,7 +11,7 @@ namespace tarlix {
 class QtHeadless : public QtSurfaces, public ImageFiles {
 public:
     QtHeadless();
-    bool savePng(const Canvas& image, const std::string& path) override;
+    SaveResult savePng(const Canvas& image, const std::string& path) override;
 };
 
 } // namespace tarlix

@@ -1,9 +1,10 @@
 #pragma once
 // Vector picture files: a recorded picture (made by QtSurfaces for vector output) written as
 // SVG through Qt's SVG generator or as a one-page PDF through its PDF writer. The SVG's size and
-// the PDF's page are the picture's physical size; the file is written under a temporary name
-// and renamed over the target.
+// the PDF's page are the picture's physical size; the file goes through the program's one file
+// writer.
 
+#include "base/AtomicFile.h"
 #include "platform/Canvas.h"
 
 #include <string>
@@ -21,8 +22,8 @@ bool vectorFormatOf(const std::string& path, VectorFormat& format);
 // could be painted.
 bool paintVectorPicture(const Picture& picture, Size size, QPaintDevice& device);
 
-// size is the picture's size in pixels at dotsPerInch; false when the file cannot be written.
-bool saveVectorPicture(const Picture& picture, Size size, int dotsPerInch, const std::string& path,
-                       VectorFormat format);
+// size is the picture's size in pixels at dotsPerInch; says why when the file cannot be written.
+SaveResult saveVectorPicture(const Picture& picture, Size size, int dotsPerInch,
+                             const std::string& path, VectorFormat format);
 
 } // namespace tarlix

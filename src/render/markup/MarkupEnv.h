@@ -3,6 +3,7 @@
 // expressions and the parameter values that live fields are evaluated against, and the colour
 // rule of the output.
 
+#include "base/WorkBudget.h"
 #include "expression/DocumentExpressions.h"
 #include "expression/EngineSettings.h"
 #include "expression/eval/ParameterValues.h"
@@ -23,6 +24,9 @@ struct MarkupEnv {
     std::function<Color(Color)> colour;
     // The view the text is drawn on, which "area" answers; none leaves it undefined.
     const ViewArea* area = nullptr;
+    // The budget of the drawing the text is part of, which its live fields spend; none lets
+    // each field take its own step budget.
+    WorkBudget* budget = nullptr;
 };
 
 // The markup environment of a project: its settings and expressions, and its current parameter

@@ -50,7 +50,8 @@ Value evaluateText(const std::string& text, int mode, const MarkupEnv& env) {
     setSource(record, text, kModePlain - 1, compileEnv);
     if (!compile(record, mode, false, compileEnv)) return makeUndefined(ValueKind::Real);
     RandomState random = RandomState::seededOnce();
-    const EvalEnv evalEnv{env.settings, env.document, env.parameters, &random, env.area};
+    const EvalEnv evalEnv{env.settings, env.document, env.parameters,
+                          &random,      env.area,     env.budget};
     Evaluator evaluator(evalEnv);
     return evaluator.evaluate(record, makeUndefined(ValueKind::Real));
 }

@@ -1,5 +1,7 @@
 #include "FormulaTestCanvas.h"
 
+#include "expression/NestingLimits.h"
+
 #include <gtest/gtest.h>
 
 using namespace tarlix;
@@ -315,4 +317,49 @@ TEST(FormulaDisplay, UnfinishedAndOddTextsAreDrawnWithinTheirExtent) {
             EXPECT_LE(d.right, 10 + e.width) << t << ": " << d.text;
         }
     }
+}
+
+// Brackets, bars and radicals grow with what they enclose, a fifth at every level: a formula
+// whose signs would grow past any picture is shown plainly, and one just within keeps its
+// grown signs, at any size the tools allow.
+TEST(FormulaDisplay, SignsGrownPastAnyPictureShowTheFormulaPlainly) {
+    const auto nested = [](const std::string& open, int levels) {
+        std::string text;
+        for (int i = 0; i < levels; ++i) text += open;
+        return text + "x" + std::string(static_cast<std::size_t>(levels), ')');
+    };
+    // Brackets around a single part only group it and are not drawn; fractions do not grow.
+    const struct {
+        std::string text;
+        bool plain;
+    } cases[] = {
+        {nested("(1+", 16), false},   {nested("(1+", 17), true},
+        {nested("Sqrt(", 16), false}, {nested("Sqrt(", 80), true},
+        {nested("abs(", 17), true},   {nested("(1/(", 40) + std::string(40, ')'), false},
+    };
+    for (const auto& c : cases)
+        for (int size : {4, 24, 200}) {
+            FormulaCanvas f;
+            f.draw(c.text, {size, kBlack, false});
+            const bool plain = f.texts().size() == 1 && f.texts().front().text.size() > 40;
+            EXPECT_EQ(plain, c.plain) << c.text << " at " << size;
+            for (const auto& t : f.texts())
+                EXPECT_LT(fontPixelHeight(t.font.size), 1 << 16) << c.text << " at " << size;
+        }
+}
+
+// The display shows no longer a text as a formula than the compiler takes, and shows only the
+// beginning of a text too long to read.
+TEST(FormulaDisplay, TextsLongerThanTheCompilerTakesAreShownPlainlyAndCut) {
+    std::string sum = "x";
+    while (sum.size() <= kMaxExpressionTokens) sum += "+x";
+    FormulaCanvas f;
+    f.draw(sum);
+    ASSERT_EQ(f.texts().size(), 1u);
+    EXPECT_LT(f.texts().front().text.size(), sum.size());
+    EXPECT_EQ(f.texts().front().text.substr(0, 6), "x+x+x+");
+
+    FormulaCanvas within;
+    within.draw(sum.substr(0, 201));
+    EXPECT_GT(within.texts().size(), 1u) << "a long sum within the limit is a formula";
 }

@@ -98,3 +98,35 @@ TEST_F(MarkupTest, PolynomialFieldsShowTheCoefficientsAsAFormula) {
     };
     for (const auto& c : cases) EXPECT_EQ(convert(c.text), c.expected) << c.text;
 }
+
+// Tags are converted in one pass, giving what replacing each tag of the order in turn over the
+// whole text gives: a colour tag runs to the first ">" that no tag before it in the order took,
+// and its digits are counted after those tags became codes; "</frac>" gives the "}" that a
+// vector group may close on.
+TEST_F(MarkupTest, TagsWithinTagsConvertAsEachTagInTurnWould) {
+    const struct {
+        const char* text;
+        std::string expected;
+    } cases[] = {
+        {"<Color=#<b>FF00>x", "<Color=#" + codes({10}) + "FF00>x"},
+        {"<Color=#FF0000<red>>x", codes({17}) + "FF0000>x"},
+        {"<Color=#12<b>x", "<Color=#12" + codes({10}) + "x"},
+        {"<color=#~f{1234>", "<color=#" + codes({31}) + "1234>"},
+        {"<Color=#FF0000", "<Color=#FF0000"},
+        {"v{a</frac>b}", codes({21}) + "a" + codes({22}) + "b}"},
+        {"v{v{a}}}", codes({21, 21}) + "a" + codes({22, 22}) + "}"},
+        {"<<b>>", "<" + codes({10}) + ">"},
+        {"x<SUP>2</SUP><sup>", "x" + codes({24}) + "2" + codes({20, 24})},
+    };
+    for (const auto& c : cases) EXPECT_EQ(convert(c.text), c.expected) << c.text;
+}
+
+// A label of a million tags converts to a million codes: the conversion reads the text once.
+TEST_F(MarkupTest, AMillionTagsBecomeAMillionCodes) {
+    std::string text;
+    for (int i = 0; i < 250000; ++i) text += "<SUP>2</SUP><B>x</b>";
+    const std::string converted = convert(text);
+    ASSERT_EQ(converted.size(), 250000u * 6);
+    EXPECT_EQ(converted.substr(0, 12), codes({24}) + "2" + codes({20, 10}) + "x" + codes({11}) +
+                                           codes({24}) + "2" + codes({20, 10}) + "x" + codes({11}));
+}

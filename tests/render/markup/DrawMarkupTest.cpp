@@ -172,3 +172,48 @@ TEST_F(MarkupTest, FractionsNestedPastTheLimitAreShownAsText) {
     EXPECT_EQ(canvas.lines().size(), 8u) << "one bar for each level drawn stacked";
     EXPECT_TRUE(allText().find("1|1|") != std::string::npos) << allText();
 }
+
+namespace {
+// Counts the text the drawing hands the platform, which lays out every character it is given.
+struct CountingCanvas : RecordingCanvas {
+    long calls = 0;
+    long characters = 0;
+    void textOut(int, int, const std::string& text) override {
+        ++calls;
+        characters += static_cast<long>(text.size());
+    }
+    Size textExtent(const std::string& text) override {
+        ++calls;
+        characters += static_cast<long>(text.size());
+        return RecordingCanvas::textExtent(text);
+    }
+};
+} // namespace
+
+// A label of a million tags, or of fractions nested a hundred thousand deep, is drawn with work
+// in proportion to its length: a few measurements of each run, and the deep fractions shown as
+// text below the nesting drawn.
+TEST_F(MarkupTest, HugeLabelsAreDrawnWithWorkInProportionToTheirLength) {
+    const auto drawWith = [&](CountingCanvas& c, const std::string& text) {
+        c.setFont(Font{"Arial", 20, FontStyle::Plain, kBlack});
+        int x = 10;
+        drawMarkup(c, env, x, 100, text);
+        return x;
+    };
+    const std::string unit = "<SUP>2</SUP>x<b>";
+    std::string million;
+    for (int i = 0; i < 250000; ++i) million += unit + "</b>";
+    CountingCanvas one, all;
+    const int oneEnd = drawWith(one, unit + "</b>");
+    const int allEnd = drawWith(all, million);
+    EXPECT_EQ(allEnd - 10, 250000 * (oneEnd - 10)) << "every repetition drawn alike";
+    EXPECT_LE(all.calls, 250000 * one.calls);
+    EXPECT_LE(all.characters, 250000 * one.characters);
+
+    std::string deep;
+    for (int i = 0; i < 100000; ++i) deep += "~f{1|";
+    CountingCanvas fractions;
+    drawWith(fractions, deep);
+    EXPECT_LE(fractions.characters, 40 * static_cast<long>(deep.size()));
+    EXPECT_LE(fractions.calls, 1000);
+}
