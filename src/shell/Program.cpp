@@ -24,6 +24,7 @@
 #include "shell/VersionWindow.h"
 #include "shell/dialogs/CurveIncrement.h"
 #include "shell/dialogs/FigureDialog.h"
+#include "shell/dialogs/OptionsDialog.h"
 #include "shell/dialogs/PenPalette.h"
 #include "shell/dialogs/PropertyDialogs.h"
 #include "view/CoordinateText.h"
@@ -131,6 +132,8 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     dataPanel_->closeRequested = [this] { graph_->close(); };
     dataPanel_->changed = [this] { repaintGraph(); };
     dialogs_ = std::make_unique<PropertyDialogs>(*objects_, palette_, calc_);
+    options_ = std::make_unique<OptionsDialog>(objects_->objectDefaults);
+    options_->context = [this]() -> Document& { return context(); };
     dialogs_->figureDialog()->curveStored = [this](char letter, Extended increment) {
         offerCurveIncrement(*dataPanel_->parameterPanel(), letter, increment,
                             objects_->document.project.engine.decimalChar);
@@ -240,6 +243,7 @@ void Program::connectGraphCommands() {
 
 Program::~Program() {
     dialogs_.reset(); // its dialogs use the palette and the calculator
+    options_.reset();
     objects_->document.viewHistory.changed = nullptr; // its buttons go with the graph window
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
 }

@@ -28,6 +28,7 @@ class PenPaletteWindow;
 class DataPanel;
 class CalculatorWindow;
 class PropertyDialogs;
+class OptionsDialog;
 class BackgroundCommands;
 class GraphMouse;
 class GraphMouseEvents;
@@ -56,6 +57,8 @@ public:
     CalculatorWindow* calculator() const { return calc_; }
     // The property dialogs, for the data panel and the graph's context menu.
     PropertyDialogs* dialogs() const { return dialogs_.get(); }
+    // The options dialog, opened by "Opciones" and the graph window's "Opción".
+    OptionsDialog* optionsDialog() const { return options_.get(); }
     GraphMouse& graphMouse() const { return *mouse_; }
     AfterimageStore& afterimages() const { return objects_->document.afterimages; }
     ProjectPicture& picture() const { return *picture_; }
@@ -135,6 +138,7 @@ private:
     DataPanel* dataPanel_ = nullptr;
     CalculatorWindow* calc_ = nullptr;
     std::unique_ptr<PropertyDialogs> dialogs_;
+    std::unique_ptr<OptionsDialog> options_;
     std::vector<QWidget*> windows_;
     std::unique_ptr<GraphMouse> mouse_;
     std::unique_ptr<HoverLabels> hoverLabels_;

@@ -13,6 +13,7 @@
 #include "shell/Program.h"
 #include "shell/ShownTexts.h"
 #include "shell/VersionWindow.h"
+#include "shell/dialogs/OptionsDialog.h"
 #include "shell/dialogs/PenPalette.h"
 
 #include <QAction>
@@ -77,6 +78,10 @@ void Program::connectPanelCommands() {
     for (QWidget* w : {static_cast<QWidget*>(dataPanel_), static_cast<QWidget*>(graph_),
                        static_cast<QWidget*>(palette_)})
         hints_->watchWindow(w);
+    hints_->watchWindow(options_.get());
+    QAction* options = dataPanel_->action("EditOptions");
+    options->setEnabled(true);
+    connect(options, &QAction::triggered, this, [this] { options_->open(); });
     QAction* hints = dataPanel_->action("ViewHints");
     hints->setEnabled(true);
     hints->setChecked(true);
