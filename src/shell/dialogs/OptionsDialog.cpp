@@ -89,7 +89,7 @@ QLineEdit* OptionsDialog::addEdit(QBoxLayout* layout, const char* name,
                                   std::function<std::string&()> field) {
     auto* edit = new QLineEdit(layout->parentWidget());
     edit->setObjectName(name);
-    connect(edit, &QLineEdit::textEdited, this,
+    connect(edit, &QLineEdit::textChanged, this,
             [field](const QString& text) { field() = fromQString(text); });
     refreshers_.push_back([edit, field] { edit->setText(toQString(field())); });
     layout->addWidget(edit);
