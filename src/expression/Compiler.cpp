@@ -9,6 +9,7 @@
 #include "expression/Vocabulary.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarlix {
 
@@ -82,12 +83,21 @@ void nameRadicals(std::string& text) {
 
 bool setSource(CompiledExpression& record, const std::string& text, int mode,
                const CompileEnv& env) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    std::string source = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+    const auto trimmed = [](const std::string& t) {
+        const auto first = t.find_first_not_of(' ');
+        const auto last = t.find_last_not_of(' ');
+        return first == std::string::npos ? std::string() : t.substr(first, last - first + 1);
+    };
+    std::string source = trimmed(text);
     nameRadicals(source);
     int cursor = 0;
     record.tokens = tokenize(source, cursor, env.settings);
+    // Dropping stray primes can leave a blank at an end, which the next cleaning would trim: trim
+    // it now, so that a text saved and read back is the text that was saved.
+    if (std::string again = trimmed(source); again != source) {
+        source = std::move(again);
+        record.tokens = tokenize(source, cursor, env.settings);
+    }
     record.source = source;
     if (mode < kModePlain) {
         record.code.clear();

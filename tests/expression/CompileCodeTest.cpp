@@ -97,6 +97,16 @@ TEST_F(CompileCode, SourceIsCleanedAndExplicitModeDropsItsPrefix) {
     EXPECT_EQ(codeNames(), "3 x \xB7");
 }
 
+// Cleaning a cleaned text changes nothing, so that a project saved and read back keeps its texts.
+TEST_F(CompileCode, CleaningACleanedSourceChangesNothing) {
+    for (const char* text : {"' 1 1", "x ''", "  Px'+ a'' degree", "'' ' x"}) {
+        compileText(text, kModePlain);
+        const std::string once = last.source;
+        compileText(once, kModePlain);
+        EXPECT_EQ(last.source, once) << text;
+    }
+}
+
 TEST_F(CompileCode, DecimalCommaLocaleSeparatesArgumentsWithSemicolons) {
     settings.decimalChar = ',';
     settings.listSeparatorChar = ';';
