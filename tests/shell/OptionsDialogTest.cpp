@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -55,6 +57,15 @@ TEST_F(OptionsDialogTest, DegreePresetWithEnterIsOneUndoStep) {
     undo()->trigger();
     EXPECT_EQ(project().engine.angleMode, AngleMode::Radians);
     EXPECT_EQ(view().xAxis.base, 1);
+}
+
+// Every page's tab is in sight when the dialog opens: none hides behind scroll arrows.
+TEST_F(OptionsDialogTest, EveryPagesTabIsInSight) {
+    openFromGraphWindow();
+    QTabBar* tabs = dialog()->pages()->tabBar();
+    ASSERT_EQ(tabs->count(), 5);
+    for (int i = 0; i < tabs->count(); ++i)
+        EXPECT_LE(tabs->tabRect(i).right(), tabs->width()) << tabs->tabText(i).toStdString();
 }
 
 // A refused OK shows its message and leaves the dialog open with what was typed; Cancel then

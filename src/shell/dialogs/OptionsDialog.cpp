@@ -26,6 +26,9 @@ OptionsDialog::OptionsDialog(NewObjectDefaults& objects, QWidget* parent)
     setWindowTitle(shownText("Options.title"));
     auto* layout = new QVBoxLayout(this);
     pages_ = new QTabWidget(this);
+    // Every page's tab stays in sight: the dialog grows to the tabs instead of hiding the last
+    // one behind scroll arrows.
+    pages_->setUsesScrollButtons(false);
     pages_->addTab(presetPage(), shownText("Options.presetPage"));
     pages_->addTab(areaPage(), shownText("Options.areaPage"));
     pages_->addTab(scalePage(), shownText("Options.scalePage"));
