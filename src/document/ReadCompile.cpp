@@ -21,6 +21,15 @@ void compileFigureRead(FigureEntry& f, int n, const ProjectInput& in, const Comp
     if (!in.from("2.6")) f.drag = f.drag && (!f.x.code.empty() || !f.y.code.empty());
 }
 
+// An entry whose whole text the compiler cleaned away (characters the language does not know)
+// is empty now: it gives up its row's place as an empty entry of the file does, so that the
+// project written from what was read reads back the same.
+template <int N, typename Entry, typename SourceOf>
+void releaseEmptyRows(const Store<Entry, N>& entries, Store<RowState, N>& rows, SourceOf source) {
+    for (int i = 1; i <= N; ++i)
+        if (isBlank(source(entries[i]))) rows[i].position = 0;
+}
+
 } // namespace
 
 void compileLoaded(ReadState& s) {
@@ -30,6 +39,15 @@ void compileLoaded(ReadState& s) {
     for (CompiledExpression& f : p.userFunctions) compileRead(f, kModeRelation, s.in, env);
     for (EquationEntry& f : p.explicitFunctions) compileRead(f.expr, kModeExplicit, s.in, env);
     for (EquationEntry& f : p.relations) compileRead(f.expr, kModeRelation, s.in, env);
+    const auto ofRecord = [](const CompiledExpression& r) -> const std::string& {
+        return r.source;
+    };
+    const auto ofEquation = [](const EquationEntry& e) -> const std::string& {
+        return e.expr.source;
+    };
+    releaseEmptyRows(p.userFunctions, p.userFunctionRows, ofRecord);
+    releaseEmptyRows(p.explicitFunctions, p.explicitFunctionRows, ofEquation);
+    releaseEmptyRows(p.relations, p.relationRows, ofEquation);
     for (int n = 1; n <= kFigures; ++n)
         if (p.figures[n].kind != FigureKind::Empty) compileFigureRead(p.figures[n], n, s.in, env);
 }
