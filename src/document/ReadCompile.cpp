@@ -17,6 +17,12 @@ void compileFigureRead(FigureEntry& f, int n, const ProjectInput& in, const Comp
     for (CompiledExpression* r : {&f.x, &f.y, &f.radius, &f.paramLow, &f.paramHigh})
         r->source = rewriteOldSource(r->source, in);
     compileFigure(f, n, {}, false, env);
+    // A radius the compiler cleaned away is read as a blank one is, "0", so that the project
+    // written from what was read reads back the same.
+    if (isBlank(f.radius.source)) {
+        f.radius.source = "0";
+        compileFigure(f, n, {false, false, true, false}, false, env);
+    }
     // Before 2.6 every figure could be dragged; only one with a position can be.
     if (!in.from("2.6")) f.drag = f.drag && (!f.x.code.empty() || !f.y.code.empty());
 }
