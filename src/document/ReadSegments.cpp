@@ -35,7 +35,9 @@ void tidySegment(SegmentRecord& r) {
     }
     if (r.kind == kOldVectorBackwards) {
         r.kind = SegmentKind::Vector;
-        std::swap(r.vertices[0], r.vertices[1]);
+        // With one vertex only there is nothing to turn round: swapping would put the end of
+        // the list first, and the vertex would be lost when the project is read again.
+        if (r.vertices[1] != 0) std::swap(r.vertices[0], r.vertices[1]);
     }
 }
 
