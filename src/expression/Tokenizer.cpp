@@ -131,6 +131,7 @@ std::string tokenize(std::string& source, int& cursor, const EngineSettings& set
     ed.replaceAll("Vcos", "Ptan");
     insertComponentDots(ed);
     cleanPrimes(ed);
+    squeezeSpaces(ed); // dropped primes can leave blanks side by side or at the start
 
     const NameIndex& index = nameIndex();
     const std::string comma = tokenName(Token::Comma, settings);

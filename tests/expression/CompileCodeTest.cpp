@@ -99,7 +99,7 @@ TEST_F(CompileCode, SourceIsCleanedAndExplicitModeDropsItsPrefix) {
 
 // Cleaning a cleaned text changes nothing, so that a project saved and read back keeps its texts.
 TEST_F(CompileCode, CleaningACleanedSourceChangesNothing) {
-    for (const char* text : {"' 1 1", "x ''", "  Px'+ a'' degree", "'' ' x"}) {
+    for (const char* text : {"' 1 1", "x ''", "  Px'+ a'' degree", "'' ' x", "00  0 0 ' 00"}) {
         compileText(text, kModePlain);
         const std::string once = last.source;
         compileText(once, kModePlain);
