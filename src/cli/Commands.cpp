@@ -15,6 +15,7 @@ int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int runPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runFormula(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runText(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runIntegral(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -45,7 +46,9 @@ const std::vector<Command>& commands() {
         {"convert", "convert IN.tlx OUT.tlx    read a project of any version, write it as 2.8",
          runConvert},
         {"render",
-         "render FILE.tlx -o OUT.png|.svg|.pdf [--size WxH] [--param L=VALUE]...   draw the view",
+         "render FILE.tlx -o OUT.png|.svg|.pdf [--size WxH] [--param L=VALUE]... [--integral] "
+         "[--values]   draw the view; --integral: with the integral's shading and limit markers, "
+         "--values: with the function-value marker",
          runRender},
         {"eval",
          "eval [--param L=VALUE]... [--def NAME=EXPR]... EXPR   evaluate EXPR as the calculator "
@@ -67,6 +70,12 @@ const std::vector<Command>& commands() {
          "-o OUT.png   draw "
          "lines of memo markup with their live fields",
          runText},
+        {"integral",
+         "integral [FILE.tlx] [-y EXPR]... [--from A] [--to B] [--partitions N] [--area] "
+         "[--minus K] [--param L=VALUE]...   the definite integral (or area) of each function "
+         "between the limits, as the integral window shows it; -y replaces the project's "
+         "functions, --minus K subtracts function K",
+         runIntegral},
     };
     return list;
 }

@@ -90,6 +90,7 @@ bool writeProjectPicture(Document& document, const std::string& path, const char
     ProjectPicture picture(document);
     picture.setBlackAndWhite(options.blackAndWhite);
     picture.setBudget(options.budget);
+    picture.setWindowOverlays({options.valueMarker, options.integral});
     const auto outOfTime = [&] {
         if (!options.budget || !options.budget->ranOut()) return false;
         err << prefix << timeoutMessage(options.budget->seconds()) << "\n";

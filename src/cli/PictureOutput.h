@@ -33,6 +33,10 @@ struct PictureOptions {
     int scale = 1; // the enlargement of the picture: lines, points and text grow with it
     // The command's budget: when it runs out the picture is not written (none: no limit).
     DeadlineBudget* budget = nullptr;
+    // The marks of the function-value and integral windows drawn over the picture, as the
+    // window shows them while those windows are open.
+    bool valueMarker = false;
+    bool integral = false;
 };
 
 // The program's save message for path, with the reason the save failed (UTF-8, no line end).

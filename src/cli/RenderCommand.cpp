@@ -45,6 +45,8 @@ std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err)
     const auto options = readPictureOptions(args, kPrefix, err);
     if (!options) return std::nullopt;
     r.options = *options;
+    r.options.integral = args.has("--integral");
+    r.options.valueMarker = args.has("--values");
     for (const std::string& p : args.values("--param")) {
         const auto parameter = parseParameterValue(p);
         if (!parameter) {
@@ -85,7 +87,13 @@ int render(const RenderRequest& r, double timeout, std::ostream& err) {
 int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     const auto parsed = CliArgs::parse(
         args,
-        {{"-o", true}, {"--size", true}, {"--param", true}, {"--bw", false}, {"--scale", true}},
+        {{"-o", true},
+         {"--size", true},
+         {"--param", true},
+         {"--bw", false},
+         {"--scale", true},
+         {"--integral", false},
+         {"--values", false}},
         err);
     if (!parsed) return kExitUsage;
     const auto request = readRequest(*parsed, err);

@@ -1,12 +1,9 @@
 #include "document/Calculator.h"
 
+#include "document/DocumentEvaluator.h"
 #include "expression/Calc.h"
-#include "expression/eval/EvalEnv.h"
-#include "expression/eval/Evaluator.h"
 #include "expression/eval/NumberText.h"
 #include "expression/functions/Operators.h"
-#include "expression/functions/Random.h"
-#include "view/ViewAreaSource.h"
 
 namespace tarlix {
 
@@ -37,14 +34,9 @@ std::optional<Value> calculate(Document& ctx, const std::string& text) {
     const CompileEnv env = ctx.compileEnv();
     setSource(record, text, kModePlain - 1, env);
     if (!compile(record, kModePlain, true, env)) return std::nullopt;
-    ParameterValues parameters;
-    copyToEvaluator(ctx.project.parameters, parameters);
-    RandomState random = RandomState::seededOnce();
     // "area" answers the bounds of the view the calculator belongs to.
-    const ViewAreaSource area(ctx.view);
-    EvalEnv evalEnv{ctx.project.engine, ctx.project, parameters, &random, &area};
-    Evaluator evaluator(evalEnv);
-    return evaluator.evaluate(record, makeUndefined(ValueKind::Real));
+    DocumentEvaluator evaluator(ctx);
+    return evaluator.evaluator().evaluate(record, makeUndefined(ValueKind::Real));
 }
 
 const std::string& Calculator::equal(Document& ctx) {

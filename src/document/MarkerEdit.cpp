@@ -14,7 +14,9 @@ namespace {
 constexpr int kMarkerReach = 2; // pixels either side of a marker's column
 constexpr int kWrittenDigits = 15;
 
-const CompiledExpression& expressionOf(const Project& p, Marker m) {
+} // namespace
+
+const CompiledExpression& markerExpression(const Project& p, Marker m) {
     switch (m) {
     case Marker::ValueX:
         return p.valueWindow.x;
@@ -26,16 +28,14 @@ const CompiledExpression& expressionOf(const Project& p, Marker m) {
     return p.integralWindow.bounds.high;
 }
 
-CompiledExpression& expressionOf(Project& p, Marker m) {
-    return const_cast<CompiledExpression&>(expressionOf(std::as_const(p), m));
+CompiledExpression& markerExpression(Project& p, Marker m) {
+    return const_cast<CompiledExpression&>(markerExpression(std::as_const(p), m));
 }
-
-} // namespace
 
 std::optional<Extended> draggableMarkerX(const Project& project, MarkerWindows open,
                                          Marker marker) {
     const bool windowOpen = marker == Marker::ValueX ? open.valueWindow : open.integralWindow;
-    const CompiledExpression& e = expressionOf(project, marker);
+    const CompiledExpression& e = markerExpression(project, marker);
     if (!windowOpen || !e.marked || !isNumberText(e)) return std::nullopt;
     return readNumber(e.source, project.engine.decimalChar);
 }
@@ -49,7 +49,7 @@ std::optional<Marker> markerAt(const Document& ctx, MarkerWindows open, int px) 
 }
 
 bool setMarkerX(Document& ctx, Marker marker, Extended x) {
-    CompiledExpression& e = expressionOf(ctx.project, marker);
+    CompiledExpression& e = markerExpression(ctx.project, marker);
     const std::string text = formatGeneral(x, kWrittenDigits, ctx.project.engine.decimalChar);
     if (e.source == text) return false;
     e.source = text;

@@ -18,6 +18,10 @@ struct MarkerWindows {
     bool integralWindow = false;
 };
 
+// The expression a marker stands at.
+const CompiledExpression& markerExpression(const Project& project, Marker marker);
+CompiledExpression& markerExpression(Project& project, Marker marker);
+
 // The world x of the marker when it may be dragged.
 std::optional<Extended> draggableMarkerX(const Project& project, MarkerWindows open, Marker marker);
 

@@ -80,7 +80,7 @@ void readValueWindows(ReadState& s) {
     if (limits::validIntegralPartitions(partitions)) p.engine.integralPartitions = partitions;
     in.next();
     in.skip();
-    w.integratedFunction = readInRange(in, w.integratedFunction, 1, kExplicitFunctions);
+    w.integratedFunction = readInRange(in, w.integratedFunction, 0, kExplicitFunctions);
     w.secondFunction = readInRange(in, w.secondFunction, 0, kExplicitFunctions);
     w.areaMode = in.readBool(w.areaMode);
     in.next();

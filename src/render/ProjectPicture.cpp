@@ -85,6 +85,7 @@ void ProjectPicture::recompute() {
         markEverythingDirty();
     }
     copyToEvaluator(project_.parameters, parameters_);
+    evaluateOverlays();
     collectChanges();
     // A trace joins where a point was drawn last to where it is now; a moved view has no
     // such place.
@@ -263,6 +264,7 @@ void ProjectPicture::draw(Canvas& canvas, Surfaces& surfaces, int scale) {
     scene.markup = &markup_;
     drawSegments(SegmentsPass{&canvas}, scene, segmentAfterimages_);
     drawHollowRings(view_, canvas, project_.figures, view_.positions, drawSettings_.blackAndWhite);
+    drawOverlays(canvas, OverlayInk::Xor);
     drawContributions(surfaces, canvas.width(), canvas.height());
 }
 

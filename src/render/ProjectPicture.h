@@ -12,6 +12,7 @@
 
 #include "document/AfterimageStore.h"
 #include "document/Document.h"
+#include "document/MarkerEdit.h"
 #include "document/Project.h"
 #include "expression/eval/Evaluator.h"
 #include "expression/eval/ParameterValues.h"
@@ -21,6 +22,7 @@
 #include "render/axes/AxesStyle.h"
 #include "render/axes/RulerStrips.h"
 #include "render/explicit/DrawFunction.h"
+#include "render/explicit/FunctionOverlays.h"
 #include "render/figures/CurveSampling.h"
 #include "render/figures/FigureDrawing.h"
 #include "render/markup/MarkupEnv.h"
@@ -108,6 +110,12 @@ public:
         markup_.budget = budget;
     }
 
+    // The marks of the open function-value and integral windows: the value window's marker,
+    // the integral's shading and its limit markers. Their expressions are evaluated at each
+    // recompute; a closed window leaves nothing on the picture.
+    void setWindowOverlays(MarkerWindows open) { overlays_ = open; }
+    MarkerWindows windowOverlays() const { return overlays_; }
+
     // The evaluator and the split relations, for finding what lies under the mouse.
     Evaluator& evaluator() { return evaluator_; }
     std::span<const RelationEntry> relationEntries() const { return relations_.entries(); }
@@ -135,6 +143,8 @@ private:
     void replaySnapshot(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
                         const ParamTable& present, Canvas& canvas);
     void sampleFunctions();
+    void evaluateOverlays();
+    void drawOverlays(Canvas& canvas, OverlayInk ink);
     void drawContributions(Surfaces& surfaces, int width, int height);
     void replayRelations(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
                          const std::bitset<10>& changed, Canvas& canvas);
@@ -198,6 +208,11 @@ private:
     void reportProgress(int percent) const {
         if (env_.budget) env_.budget->setProgress(percent);
     }
+    MarkerWindows overlays_;
+    // The value window's x and the integral's limits as the last recompute found them.
+    std::optional<Extended> valueX_;
+    std::optional<Extended> lowerLimit_;
+    std::optional<Extended> upperLimit_;
     Surfaces* replaySurfaces_ = nullptr;  // during a replay
     std::unique_ptr<Canvas> replayLayer_; // a relation of a snapshot, before it is lightened
 };

@@ -28,6 +28,7 @@ void ProjectPicture::drawVector(Canvas& canvas) {
     plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
     drawRelationsVector(*plotter_, view_, &canvas, nullptr, relations_.entries(), false, false);
     drawHollowRings(view_, canvas, project_.figures, view_.positions, drawSettings_.blackAndWhite);
+    drawOverlays(canvas, OverlayInk::OnWhite);
 }
 
 } // namespace tarlix

@@ -155,6 +155,11 @@ void GraphWindow::createViewButtons() {
     equation_->setCheckable(true);
     calculator_ = button(tools, "Palette.calculator", "sbcalc");
     calculator_->setCheckable(true);
+    integral_ = button(tools, "Palette.integral", "sbIvalue");
+    integral_->setToolTip(shownText("Palette.integralHint"));
+    values_ = button(tools, "Palette.values", "sbYvalue");
+    values_->setToolTip(shownText("Palette.valuesHint"));
+    for (QAction* a : {integral_, values_}) a->setCheckable(true);
 
     square_ = button(area, "Graph.square", "sbSquare");
     undoView_ = button(area, "Graph.undoView", "tbUndo");

@@ -107,6 +107,9 @@ public:
     // The options dialog and the calculator (checkable: shown or closed).
     QAction* optionsButton() const { return options_; }
     QAction* calculatorButton() const { return calculator_; }
+    // The definite-integral and function-value windows (checkable: open or closed).
+    QAction* integralButton() const { return integral_; }
+    QAction* valuesButton() const { return values_; }
     // The scale buttons: the rulers outside the plot (checkable), the graduation level, the
     // label size, and a finer or coarser grid on each axis.
     struct ScaleButtons {
@@ -163,6 +166,8 @@ private:
     QAction* equation_ = nullptr;
     QAction* options_ = nullptr;
     QAction* calculator_ = nullptr;
+    QAction* integral_ = nullptr;
+    QAction* values_ = nullptr;
     ScaleButtons scale_;
     ControlPalette* palette_ = nullptr;
     QLabel* positionLabel_ = nullptr;

@@ -160,6 +160,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     connectPanelCommands();
     connectGraphCommands();
     connectPalette();
+    connectAuxiliaryWindows();
 }
 
 // The palette's scale buttons change the view through the scale operations; Ctrl moves the
@@ -363,6 +364,7 @@ void Program::repaintGraph() {
     drawnScale_ = scale;
     RedrawBudget budget(*graph_, redrawClock_);
     picture_->setBudget(&budget);
+    picture_->setWindowOverlays(openWindows());
     picture_->recompute();
     QtImageCanvas canvas(std::max(view.xAxis.pixelLength, 1) * scale,
                          std::max(view.yAxis.pixelLength, 1) * scale);
@@ -386,6 +388,7 @@ void Program::repaintGraph() {
     graph_->setProjectTitle(decodePath(objects_->document.project.projectPath));
     graph_->scaleButtons().outside->setChecked(view.axisOn);
     showDomainText();
+    refreshAuxiliaryWindows();
 }
 
 void Program::showDomainText() {

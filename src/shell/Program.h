@@ -15,10 +15,12 @@
 #include "shell/WindowHooks.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tarlix {
@@ -34,6 +36,8 @@ class GraphMouse;
 class GraphMouseEvents;
 class HintRelay;
 class HoverLabels;
+class IntegralWindow;
+class ValueWindow;
 
 class Program : public QObject {
     Q_OBJECT
@@ -63,6 +67,12 @@ public:
     AfterimageStore& afterimages() const { return objects_->document.afterimages; }
     ProjectPicture& picture() const { return *picture_; }
     BackgroundCommands& background() const { return *background_; }
+    // The definite-integral and function-value windows while open (null when closed); at most
+    // one of them is open.
+    IntegralWindow* integralWindow() const;
+    ValueWindow* valueWindow() const;
+    void showIntegralWindow(bool open);
+    void showValueWindow(bool open);
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
 
@@ -104,6 +114,14 @@ private:
     void showVersionWindow();
     void connectGraphCommands();
     void connectPalette();
+    void connectAuxiliaryWindows();
+    // What the open windows show on the picture and let the mouse drag.
+    MarkerWindows openWindows() const;
+    MarkerWindows draggableMarkers() const;
+    void refreshAuxiliaryWindows();
+    void editWindowExpression(const QString& title, const std::string& text, int mode,
+                              std::function<void(Document&, const std::string&)> store,
+                              bool& editing);
     bool askToClose();
     void keepTogether(MovedWindow moved);
     MainWindowFrames frames() const;
@@ -144,6 +162,12 @@ private:
     std::unique_ptr<HoverLabels> hoverLabels_;
     BackgroundCommands* background_ = nullptr;
     HintRelay* hints_ = nullptr;
+    QPointer<IntegralWindow> integralWindow_;
+    QPointer<ValueWindow> valueWindow_;
+    std::optional<QPoint> integralPlace_; // where each window was when last closed
+    std::optional<QPoint> valuePlace_;
+    bool editingLimit_ = false; // the formula editor holds a limit, or x: its marker stays
+    bool editingX_ = false;
     bool arranging_ = false;
     int drawingHeight_ = 600;
     int drawnScale_ = 1; // image pixels to a screen pixel of the last picture

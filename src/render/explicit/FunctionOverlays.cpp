@@ -18,11 +18,11 @@ constexpr int kMarkerWidth = 2;
 constexpr Color kPositiveShade = rgbColor(51, 51, 0);
 constexpr Color kNegativeShade = rgbColor(0, 51, 51);
 
-void setXorPen(Canvas& canvas, Color colour, int width) {
+void setXorPen(Canvas& canvas, Color colour, int width, OverlayInk ink) {
     Pen pen;
-    pen.color = colour;
+    pen.color = ink == OverlayInk::Xor ? colour : colour ^ kWhite;
     pen.width = width;
-    pen.mode = PenMode::Xor;
+    pen.mode = ink == OverlayInk::Xor ? PenMode::Xor : PenMode::Copy;
     canvas.setPen(pen);
 }
 
@@ -31,11 +31,12 @@ void verticalLine(Canvas& canvas, int x, int from, int to) {
     canvas.lineTo(x, to);
 }
 
-void drawMarker(const View& view, Canvas& canvas, const MarkerLine& marker) {
+void drawMarker(const View& view, Canvas& canvas, const MarkerLine& marker, OverlayInk ink) {
     if (!marker.shown) return;
-    setXorPen(canvas, kMarkerColour, kMarkerWidth);
-    verticalLine(canvas, view.xAxis.toPixel(marker.x), view.yAxis.pixelStart,
-                 view.yAxis.pixelLength);
+    const int scale = view.yAxis.outputScale;
+    setXorPen(canvas, kMarkerColour, kMarkerWidth * scale, ink);
+    verticalLine(canvas, view.xAxis.toPixel(marker.x), view.yAxis.pixelStart * scale,
+                 view.yAxis.pixelLength * scale);
     canvas.setPen(Pen{});
 }
 
@@ -56,15 +57,15 @@ bool canShade(const View& view, const IntegralShading& s) {
 
 } // namespace
 
-void drawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker) {
-    drawMarker(view, canvas, marker);
+void drawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker, OverlayInk ink) {
+    drawMarker(view, canvas, marker, ink);
 }
 
-void drawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit) {
-    drawMarker(view, canvas, limit);
+void drawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit, OverlayInk ink) {
+    drawMarker(view, canvas, limit, ink);
 }
 
-void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s) {
+void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s, OverlayInk ink) {
     if (!canShade(view, s)) return;
     int a = columnOf(view.xAxis, s.lower);
     int b = columnOf(view.xAxis, s.upper);
@@ -85,8 +86,9 @@ void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s
         const int topRow = view.yAxis.toPixel(top[c].x);
         const int bottomRow = bottom ? view.yAxis.toPixel((*bottom)[c].x) : zeroRow;
         const bool positive = topRow < bottomRow || s.areaMode;
-        setXorPen(canvas, positive != reversed ? kPositiveShade : kNegativeShade, 1);
-        verticalLine(canvas, c * scale, topRow, bottomRow);
+        setXorPen(canvas, positive != reversed ? kPositiveShade : kNegativeShade, 1, ink);
+        // Each column of the view covers scale columns of an enlarged picture.
+        for (int i = 0; i < scale; ++i) verticalLine(canvas, c * scale + i, topRow, bottomRow);
     }
     canvas.setPen(Pen{});
 }

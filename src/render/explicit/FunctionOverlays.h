@@ -6,6 +6,8 @@
 #include "platform/Canvas.h"
 #include "view/View.h"
 
+#include <cstdint>
+
 namespace tarlix {
 
 // A vertical marker line across the plot at x, drawn only when shown.
@@ -24,15 +26,22 @@ struct IntegralShading {
     bool areaMode = false;
 };
 
+// How the overlays meet the picture: inverting what lies under them (the screen and bitmaps),
+// or, on a vector picture, which cannot invert, in the colour the inversion gives on white.
+enum class OverlayInk : std::uint8_t { Xor, OnWhite };
+
 // The function-value window's marker: shown when the window is open, its cursor option on and
 // its x-entry button not pressed.
-void drawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker);
+void drawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker,
+                     OverlayInk ink = OverlayInk::Xor);
 
 // The marker of the integral window's lower or upper limit.
-void drawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit);
+void drawIntegralLimits(const View& view, Canvas& canvas, const MarkerLine& limit,
+                        OverlayInk ink = OverlayInk::Xor);
 
 // Shades column by column between the shown function and y = 0 or the subtracted function,
 // with XOR colours that tell positive and negative parts apart.
-void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& shading);
+void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& shading,
+                      OverlayInk ink = OverlayInk::Xor);
 
 } // namespace tarlix
