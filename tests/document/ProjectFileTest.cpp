@@ -292,7 +292,7 @@ TEST(ProjectFile, ValuesOutOfRangeKeepTheValueTheFieldHad) {
     replace("1E20 -2.5E-6", "-1 1");                           // High below Low
     replace("1 0 2 3 16 1 1 1 1 1 24 1", "1 0 2 3 16 1 1 1 1 1 25 1"); // ThetaNum 25
     replace("60", "61");                                               // odd partitions
-    replace("3 7 1", "0 21 1");                                        // function numbers
+    replace("3 7 1", "21 21 1");                                       // function numbers
     Session s;
     ASSERT_TRUE(readProject(list, s.ctx));
     EXPECT_EQ(s.project.engine.angleMode, AngleMode::Radians);
