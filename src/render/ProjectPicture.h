@@ -145,6 +145,8 @@ private:
     void sampleFunctions();
     void evaluateOverlays();
     void drawOverlays(Canvas& canvas, OverlayInk ink);
+    void drawIntegralShading(Canvas& canvas, OverlayInk ink);
+    void drawOverlayMarkers(Canvas& canvas, OverlayInk ink);
     void drawContributions(Surfaces& surfaces, int width, int height);
     void replayRelations(const AfterimageSnapshot& s, const AfterimageSnapshot* previous,
                          const std::bitset<10>& changed, Canvas& canvas);

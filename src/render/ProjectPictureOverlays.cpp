@@ -29,15 +29,23 @@ void ProjectPicture::evaluateOverlays() {
 }
 
 void ProjectPicture::drawOverlays(Canvas& canvas, OverlayInk ink) {
+    drawIntegralShading(canvas, ink);
+    drawOverlayMarkers(canvas, ink);
+}
+
+void ProjectPicture::drawIntegralShading(Canvas& canvas, OverlayInk ink) {
+    const IntegralWindowState& w = project_.integralWindow;
+    if (!overlays_.integralWindow || !lowerLimit_ || !upperLimit_) return;
+    const IntegralShading shading{true,           *lowerLimit_,     *upperLimit_,
+                                  w.integratedFunction, w.secondFunction, w.areaMode};
+    drawIntegralArea(view_, canvas, shading, ink);
+}
+
+void ProjectPicture::drawOverlayMarkers(Canvas& canvas, OverlayInk ink) {
     if (overlays_.integralWindow) {
-        const IntegralWindowState& w = project_.integralWindow;
-        if (lowerLimit_ && upperLimit_) {
-            const IntegralShading shading{true,           *lowerLimit_,     *upperLimit_,
-                                          w.integratedFunction, w.secondFunction, w.areaMode};
-            drawIntegralArea(view_, canvas, shading, ink);
-        }
-        drawIntegralLimits(view_, canvas, markerLine(w.bounds.low, lowerLimit_), ink);
-        drawIntegralLimits(view_, canvas, markerLine(w.bounds.high, upperLimit_), ink);
+        const IntegralBounds& b = project_.integralWindow.bounds;
+        drawIntegralLimits(view_, canvas, markerLine(b.low, lowerLimit_), ink);
+        drawIntegralLimits(view_, canvas, markerLine(b.high, upperLimit_), ink);
     }
     if (overlays_.valueWindow)
         drawValueMarker(view_, canvas, markerLine(project_.valueWindow.x, valueX_), ink);

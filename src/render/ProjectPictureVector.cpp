@@ -17,6 +17,9 @@ ProjectPicture::Rulers ProjectPicture::recordRulers(Canvas& measure, Surfaces& s
 void ProjectPicture::drawVector(Canvas& canvas) {
     updateDrawSettings();
     if (!afterimageStore_.empty()) replayAfterimages(canvas, nullptr);
+    // A vector picture cannot invert what lies under it: the shading goes under the grid and
+    // the objects.
+    drawIntegralShading(canvas, OverlayInk::OnWhite);
     drawAxes(AxesTarget{view_, canvas, axesStyle()});
     drawFunctions(FunctionDrawing{view_, *buffer_, drawSettings_, &canvas},
                   project_.explicitFunctions);
@@ -28,7 +31,7 @@ void ProjectPicture::drawVector(Canvas& canvas) {
     plotter_->settings() = relationSettingsOf(project_.settings, blackAndWhite_);
     drawRelationsVector(*plotter_, view_, &canvas, nullptr, relations_.entries(), false, false);
     drawHollowRings(view_, canvas, project_.figures, view_.positions, drawSettings_.blackAndWhite);
-    drawOverlays(canvas, OverlayInk::OnWhite);
+    drawOverlayMarkers(canvas, OverlayInk::OnWhite);
 }
 
 } // namespace tarlix

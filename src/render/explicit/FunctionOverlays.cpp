@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace tarlix {
 
@@ -55,6 +56,55 @@ bool canShade(const View& view, const IntegralShading& s) {
     return true;
 }
 
+// Neighbouring columns of one shade are filled as one polygon, a staircase along the
+// function above and back along the bottom below, which inverts each pixel once however the
+// two edges cross; a gap or another shade starts a new run.
+class ShadeRuns {
+public:
+    ShadeRuns(Canvas& canvas, int scale, OverlayInk ink) : canvas_(canvas), scale_(scale), ink_(ink) {}
+
+    void add(int column, int topRow, int bottomRow, Color shade) {
+        if (!columns_.empty() && shade != shade_) flush();
+        shade_ = shade;
+        columns_.push_back({column, topRow, bottomRow});
+    }
+
+    void flush() {
+        if (columns_.empty()) return;
+        points_.clear();
+        for (const Column& c : columns_) {
+            points_.push_back({c.column * scale_, c.top});
+            points_.push_back({(c.column + 1) * scale_, c.top});
+        }
+        for (auto c = columns_.rbegin(); c != columns_.rend(); ++c) {
+            points_.push_back({(c->column + 1) * scale_, c->bottom});
+            points_.push_back({c->column * scale_, c->bottom});
+        }
+        Pen pen;
+        pen.style = PenStyle::Clear;
+        pen.mode = ink_ == OverlayInk::Xor ? PenMode::Xor : PenMode::Copy;
+        canvas_.setPen(pen);
+        Brush brush;
+        brush.color = ink_ == OverlayInk::Xor ? shade_ : shade_ ^ kWhite;
+        canvas_.setBrush(brush);
+        canvas_.polygon(points_.data(), points_.size());
+        columns_.clear();
+    }
+
+private:
+    struct Column {
+        int column;
+        int top;
+        int bottom;
+    };
+    Canvas& canvas_;
+    int scale_;
+    OverlayInk ink_;
+    Color shade_ = kWhite;
+    std::vector<Column> columns_;
+    std::vector<Point> points_;
+};
+
 } // namespace
 
 void drawValueMarker(const View& view, Canvas& canvas, const MarkerLine& marker, OverlayInk ink) {
@@ -80,17 +130,20 @@ void drawIntegralArea(const View& view, Canvas& canvas, const IntegralShading& s
     const ColumnSamples* bottom =
         s.subtracted ? &view.functionSamples[s.subtracted].samples : nullptr;
     const int zeroRow = view.yAxis.toPixel(0);
-    const int scale = view.xAxis.outputScale;
+    ShadeRuns runs(canvas, view.xAxis.outputScale, ink);
     for (int c = a; c <= b; ++c) {
-        if (!top[c].isValid() || (bottom && !(*bottom)[c].isValid())) continue;
+        if (!top[c].isValid() || (bottom && !(*bottom)[c].isValid())) {
+            runs.flush();
+            continue;
+        }
         const int topRow = view.yAxis.toPixel(top[c].x);
         const int bottomRow = bottom ? view.yAxis.toPixel((*bottom)[c].x) : zeroRow;
         const bool positive = topRow < bottomRow || s.areaMode;
-        setXorPen(canvas, positive != reversed ? kPositiveShade : kNegativeShade, 1, ink);
-        // Each column of the view covers scale columns of an enlarged picture.
-        for (int i = 0; i < scale; ++i) verticalLine(canvas, c * scale + i, topRow, bottomRow);
+        runs.add(c, topRow, bottomRow, positive != reversed ? kPositiveShade : kNegativeShade);
     }
+    runs.flush();
     canvas.setPen(Pen{});
+    canvas.setBrush(Brush{});
 }
 
 } // namespace tarlix
