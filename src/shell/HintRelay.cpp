@@ -15,6 +15,10 @@ HintRelay::HintRelay(QLabel* statusLine, std::function<void()> restore, QObject*
 
 void HintRelay::watchWindow(QWidget* window) {
     windows_.push_back(window);
+    // A window that comes and goes (the integral and value windows) leaves the list with it.
+    connect(window, &QObject::destroyed, this, [this, window] {
+        windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+    });
 }
 
 bool HintRelay::eventFilter(QObject* watched, QEvent* event) {

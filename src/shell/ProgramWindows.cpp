@@ -7,6 +7,7 @@
 #include "shell/DataPanel.h"
 #include "shell/GraphMouse.h"
 #include "shell/GraphWindow.h"
+#include "shell/HintRelay.h"
 #include "shell/IntegralWindow.h"
 #include "shell/Program.h"
 #include "shell/ValueWindow.h"
@@ -92,6 +93,7 @@ void Program::showIntegralWindow(bool open) {
         integralWindow_->hide();
         repaintGraph();
     };
+    if (hints_) hints_->watchWindow(integralWindow_);
     place(integralWindow_, integralPlace_, graph_);
     integralWindow_->show();
     repaintGraph();
@@ -131,6 +133,7 @@ void Program::showValueWindow(bool open) {
         valueWindow_->hide();
         repaintGraph();
     };
+    if (hints_) hints_->watchWindow(valueWindow_);
     place(valueWindow_, valuePlace_, graph_);
     valueWindow_->show();
     repaintGraph();
