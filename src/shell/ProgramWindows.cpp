@@ -13,6 +13,7 @@
 #include "shell/ValueWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -21,16 +22,26 @@ namespace tarlix {
 
 namespace {
 
+// Moves the window to at, or as near as keeps all of it, its frame included, on the screen.
+void moveOnScreen(QWidget* window, QPoint at, const QWidget* reference) {
+    window->adjustSize();
+    // Before its first showing the frame is not known: room for a title bar is kept.
+    const QSize frame = (window->frameGeometry().size() - window->size()).expandedTo(QSize(8, 30));
+    const QSize whole = window->size() + frame;
+    if (const QScreen* screen = reference->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - whole.width())));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - whole.height())));
+    }
+    window->move(at);
+}
+
 // A window opens where it was last closed, else beside the graph window's top right corner.
 void place(QWidget* window, const std::optional<QPoint>& last, const QWidget* graph) {
     window->adjustSize();
-    QPoint at = last.value_or(graph->geometry().topRight() - QPoint(window->width() + 16, -80));
-    if (const QScreen* screen = graph->screen()) {
-        const QRect room = screen->availableGeometry();
-        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - window->width())));
-        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - window->height())));
-    }
-    window->move(at);
+    moveOnScreen(window,
+                 last.value_or(graph->geometry().topRight() - QPoint(window->width() + 16, -80)),
+                 graph);
 }
 
 } // namespace
@@ -155,8 +166,14 @@ void Program::editWindowExpression(const QString& title, const std::string& text
     };
     r.left = [flag] { *flag = false; };
     editing = true;
-    calc_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // Over the window that asked, which stays on top, and wholly on the screen.
+    if (!calc_->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        calc_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (QWidget* asking = QApplication::activeWindow(); asking && !calc_->isVisible())
+        moveOnScreen(calc_, asking->frameGeometry().bottomLeft() + QPoint(0, 8), graph_);
     calc_->open(r);
+    if (!calc_->frameGeometry().isEmpty())
+        moveOnScreen(calc_, calc_->frameGeometry().topLeft(), graph_);
     calc_->raise();
     calc_->activateWindow();
 }
