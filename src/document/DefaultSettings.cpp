@@ -295,13 +295,21 @@ void deleteDefaults(SettingsStore& store) {
     store.flush();
 }
 
+namespace {
+// What copying and printing can take: the graph, either window alone, both side by side, or
+// the graph at high resolution in colour or in black and white.
+bool isCaptureMode(int v) {
+    return (v >= 0 && v <= 3) || v == 10 || v == 11;
+}
+} // namespace
+
 void readAppState(const SettingsStore& store, AppState& st) {
     const KeyReader r(store, kState);
     r.boolean("ControlPalette", st.controlPalette);
     r.boolean("GraphIsLeft", st.graphIsLeft);
-    r.integer("PrintSize", st.printSize, [](int v) { return v >= 1 && v <= 100; });
-    r.integer("PrintMode", st.printMode, nonNegative);
-    r.integer("CopyMode", st.copyMode, nonNegative);
+    r.integer("PrintSize", st.printSize, [](int v) { return v >= 0 && v <= 100; });
+    r.integer("PrintMode", st.printMode, isCaptureMode);
+    r.integer("CopyMode", st.copyMode, isCaptureMode);
     r.boolean("presentationMode", st.presentationMode);
     r.boolean("VectorOn", st.vectorNotation);
     r.integer("BGMode", st.backgroundStretchMode, nonNegative);

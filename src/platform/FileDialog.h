@@ -14,6 +14,15 @@ struct FileRequest {
     std::filesystem::path name;       // the name it proposes there; may be empty or a whole path
     std::vector<std::string> filters; // "Name (*.ext *.ext)", the first one chosen
     std::string defaultSuffix;        // saving: added to a name typed without one ("tlx")
+    bool confirmOverwrite = true;     // saving: choosing a file that exists is confirmed
+    // Saving: choosing another filter gives the proposed name that filter's extension at once.
+    bool filterSetsExtension = false;
+};
+
+// A name to save under and the filter that was chosen with it (0 the first).
+struct SaveChoice {
+    std::filesystem::path path; // empty when the user cancelled
+    std::size_t filter = 0;
 };
 
 class FileDialog {
@@ -24,6 +33,8 @@ public:
     // The name to save under, or an empty path when the user cancelled; choosing a file that
     // exists is confirmed in the dialog.
     virtual std::filesystem::path saveFile(const FileRequest& request) = 0;
+    // The same, telling which filter was chosen.
+    virtual SaveChoice saveFileChoosing(const FileRequest& request) = 0;
 };
 
 // A file dialog for tests: it answers from a script of replies, in order, an empty reply (or
@@ -36,12 +47,21 @@ public:
         FileRequest request;
     };
 
-    void reply(const std::filesystem::path& path) { replies_.push_back(path); }
+    // The next answer; filter is the filter it comes with.
+    void reply(const std::filesystem::path& path, std::size_t filter = 0) {
+        replies_.push_back(path);
+        filters_.push_back(filter);
+    }
     std::filesystem::path openFile(const FileRequest& request) override {
         return answer(Kind::Open, request);
     }
     std::filesystem::path saveFile(const FileRequest& request) override {
         return answer(Kind::Save, request);
+    }
+    SaveChoice saveFileChoosing(const FileRequest& request) override {
+        const std::size_t at = next_;
+        std::filesystem::path path = answer(Kind::Save, request);
+        return {path, at < filters_.size() ? filters_[at] : 0};
     }
     std::size_t repliesLeft() const { return replies_.size() - next_; }
 
@@ -54,6 +74,7 @@ private:
     }
 
     std::vector<std::filesystem::path> replies_;
+    std::vector<std::size_t> filters_;
     std::size_t next_ = 0;
 };
 

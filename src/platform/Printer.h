@@ -26,6 +26,9 @@ public:
     virtual Canvas* newPage() = 0;
     // Ends the job and sends it to the printer; false when it failed.
     virtual bool endDocument() = 0;
+    // Jobs from now on go to a PDF file at path (the system's bytes) instead of a printer: what
+    // a machine without a printer prints on.
+    virtual void printToFile(const std::string& path) = 0;
 };
 
 } // namespace tarlix

@@ -17,7 +17,8 @@ RecordingPrinter::Job* RecordingPrinter::runningJob() {
 }
 
 bool RecordingPrinter::beginDocument(const std::string& title) {
-    if (!hasPrinter || runningJob()) return false;
+    // Without a printer only a job sent to a file can start.
+    if ((!hasPrinter && outputFile.empty()) || runningJob()) return false;
     Job job;
     job.title = title;
     job.pageSize = page_;

@@ -30,11 +30,13 @@ public:
     bool beginDocument(const std::string& title) override;
     Canvas* newPage() override;
     bool endDocument() override;
+    void printToFile(const std::string& path) override { outputFile = path; }
 
     // The page the setup dialog leaves, as a changed paper or orientation would.
     void setPage(Size page, int dotsPerInch);
 
     bool hasPrinter = true;
+    std::string outputFile; // where jobs go when there is no printer
     bool setupAnswer = true; // the setup dialog is confirmed
     int setupShown = 0;
     std::vector<Job> jobs;

@@ -19,6 +19,7 @@
 #include "shell/GraphWindow.h"
 #include "shell/HoverLabels.h"
 #include "shell/ParameterPanel.h"
+#include "shell/PictureExport.h"
 #include "shell/RedrawBudget.h"
 #include "shell/ShownTexts.h"
 #include "shell/VersionWindow.h"
@@ -161,6 +162,7 @@ Program::Program(const QString& settingsPath, int splashMilliseconds)
     connectGraphCommands();
     connectPalette();
     connectAuxiliaryWindows();
+    connectPictureOutput();
 }
 
 // The palette's scale buttons change the view through the scale operations; Ctrl moves the
@@ -208,9 +210,7 @@ void Program::connectGraphCommands() {
             if (a->isEnabled()) a->trigger();
         };
     };
-    const auto copyGraph = [this] {
-        objects_->platform.clipboard->putImage(QtImageCanvas(graph_->graphImage()->image()));
-    };
+    const auto copyGraph = [this] { copyPicture(); };
     GraphContextMenu::Commands menu;
     menu.openProperties = [this](CategoryPanel panel, int n) { dialogs_->open(panel, n); };
     menu.makeAfterimage = [this] {
@@ -389,6 +389,7 @@ void Program::repaintGraph() {
     graph_->scaleButtons().outside->setChecked(view.axisOn);
     showDomainText();
     refreshAuxiliaryWindows();
+    if (export_) export_->saveNextPicture();
 }
 
 void Program::showDomainText() {

@@ -37,6 +37,7 @@ class GraphMouseEvents;
 class HintRelay;
 class HoverLabels;
 class IntegralWindow;
+class PictureExport;
 class ValueWindow;
 
 class Program : public QObject {
@@ -73,6 +74,10 @@ public:
     ValueWindow* valueWindow() const;
     void showIntegralWindow(bool open);
     void showValueWindow(bool open);
+    // Saving, copying and printing the program's pictures.
+    PictureExport& pictureExport() const;
+    // Copies what the copy button's choice names.
+    void copyPicture();
     // The windows in the order they were created.
     const std::vector<QWidget*>& windows() const { return windows_; }
 
@@ -115,6 +120,7 @@ private:
     void connectGraphCommands();
     void connectPalette();
     void connectAuxiliaryWindows();
+    void connectPictureOutput();
     // What the open windows show on the picture and let the mouse drag.
     MarkerWindows openWindows() const;
     MarkerWindows draggableMarkers() const;
@@ -162,6 +168,7 @@ private:
     std::unique_ptr<HoverLabels> hoverLabels_;
     BackgroundCommands* background_ = nullptr;
     HintRelay* hints_ = nullptr;
+    std::unique_ptr<PictureExport> export_;
     QPointer<IntegralWindow> integralWindow_;
     QPointer<ValueWindow> valueWindow_;
     std::optional<QPoint> integralPlace_; // where each window was when last closed

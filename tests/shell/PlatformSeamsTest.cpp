@@ -97,7 +97,10 @@ TEST_F(PlatformSeams, TheBackgroundPictureComesThroughTheDialogAndTheClipboard) 
     EXPECT_NE(graph(), plain);
 }
 
+// Ctrl+C copies what the copy button's choice names: here the graph's bitmap, which is the
+// picture on show pixel for pixel.
 TEST_F(PlatformSeams, CopyingTheGraphPutsItsPictureOnTheClipboard) {
+    program().objects().state.copyMode = 0;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
     QApplication::sendEvent(program().graph(), &press);
     ASSERT_EQ(platform.clipboard.puts.size(), 1u);

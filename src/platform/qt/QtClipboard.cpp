@@ -9,7 +9,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 
 namespace tarlix {
@@ -38,6 +40,22 @@ QByteArray svgOf(const Picture& picture, Size size, int dotsPerInch) {
     return bytes.data();
 }
 
+// Office programs on Linux paste a PDF as a vector where they take no SVG.
+QByteArray pdfOf(const Picture& picture, Size size, int dotsPerInch) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(dotsPerInch);
+        const QSizeF millimetres(size.width * 25.4 / dotsPerInch, size.height * 25.4 / dotsPerInch);
+        pdf.setPageSize(QPageSize(millimetres, QPageSize::Millimeter));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        paintVectorPicture(picture, size, pdf);
+    }
+    return bytes;
+}
+
 } // namespace
 
 void QtClipboard::putText(const std::string& text) {
@@ -54,6 +72,7 @@ void QtClipboard::putPicture(const Picture& picture, Size size, int dotsPerInch)
     picture.replay(drawn, Rect{0, 0, size.width, size.height});
     auto* data = new QMimeData;
     data->setData("image/svg+xml", svgOf(picture, size, dotsPerInch));
+    data->setData("application/pdf", pdfOf(picture, size, dotsPerInch));
     data->setImageData(drawn.image());
     QGuiApplication::clipboard()->setMimeData(data);
 }

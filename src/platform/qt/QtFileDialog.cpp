@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace tarlix {
@@ -27,6 +29,22 @@ std::filesystem::path chosen(const QString& path) {
     return path.isEmpty() ? std::filesystem::path() : std::filesystem::path(encodePath(path));
 }
 
+// The first extension a filter names ("Imagen GIF (*.gif)" gives ".gif"); empty for none.
+QString extensionOfFilter(const QString& filter) {
+    const QRegularExpressionMatch m = QRegularExpression(R"(\*(\.[A-Za-z0-9]+))").match(filter);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The name typed in the dialog takes the filter's extension in place of its own.
+void giveExtension(QFileDialog& dialog, const QString& filter) {
+    auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+    const QString extension = extensionOfFilter(filter);
+    if (!edit || extension.isEmpty() || edit->text().isEmpty()) return;
+    const QString name = edit->text();
+    const qsizetype dot = name.lastIndexOf('.');
+    edit->setText((dot > 0 ? name.left(dot) : name) + extension);
+}
+
 } // namespace
 
 std::filesystem::path QtFileDialog::openFile(const FileRequest& request) {
@@ -36,14 +54,25 @@ std::filesystem::path QtFileDialog::openFile(const FileRequest& request) {
 }
 
 std::filesystem::path QtFileDialog::saveFile(const FileRequest& request) {
+    return saveFileChoosing(request).path;
+}
+
+SaveChoice QtFileDialog::saveFileChoosing(const FileRequest& request) {
     QFileDialog dialog(QApplication::activeWindow(), toQString(request.title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.defaultSuffix.empty()) dialog.setDefaultSuffix(toQString(request.defaultSuffix));
-    dialog.setNameFilters(filtersOf(request));
+    const QStringList filters = filtersOf(request);
+    dialog.setNameFilters(filters);
     if (!request.folder.empty()) dialog.setDirectory(decodePath(request.folder));
     if (!request.name.empty()) dialog.selectFile(startOf(request));
+    if (request.filterSetsExtension)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) { giveExtension(dialog, filter); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return chosen(dialog.selectedFiles().first());
+    const auto filter = filters.indexOf(dialog.selectedNameFilter());
+    return {chosen(dialog.selectedFiles().first()),
+            filter < 0 ? 0 : static_cast<std::size_t>(filter)};
 }
 
 } // namespace tarlix

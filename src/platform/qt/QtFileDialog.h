@@ -9,6 +9,7 @@ class QtFileDialog : public FileDialog {
 public:
     std::filesystem::path openFile(const FileRequest& request) override;
     std::filesystem::path saveFile(const FileRequest& request) override;
+    SaveChoice saveFileChoosing(const FileRequest& request) override;
 };
 
 } // namespace tarlix

@@ -25,8 +25,7 @@ public:
     Canvas* newPage() override;
     bool endDocument() override;
 
-    // Jobs go to a PDF file at path (the system's bytes) instead of the printer.
-    void printToFile(const std::string& path);
+    void printToFile(const std::string& path) override;
 
 private:
     // Made on first use: looking for the system's printers takes a moment.
