@@ -8,9 +8,20 @@ namespace tarlix {
 
 namespace {
 
+// A text the compiler refuses keeps the form its clean-up left, which may compile when read
+// again (what was dropped was what it stumbled on). It is compiled until its text stays as it
+// is, so that the project written from what was read reads back the same.
+void compileSettled(CompiledExpression& r, int mode, const CompileEnv& env) {
+    constexpr int kMostPasses = 4;
+    for (int pass = 0; pass < kMostPasses; ++pass) {
+        const std::string before = r.source;
+        if (compileText(r, mode, false, env) || r.source == before) return;
+    }
+}
+
 void compileRead(CompiledExpression& r, int mode, const ProjectInput& in, const CompileEnv& env) {
     r.source = rewriteOldSource(r.source, in);
-    compileText(r, mode, false, env);
+    compileSettled(r, mode, env);
 }
 
 void compileFigureRead(FigureEntry& f, int n, const ProjectInput& in, const CompileEnv& env) {
@@ -62,7 +73,10 @@ void compileLoaded(ReadState& s) {
 void compileWindowExpressions(Project& p, bool thetaAxis) {
     RecordingMessageBox quiet;
     const CompileEnv env{p.engine, quiet, thetaAxis};
-    compileWindowTexts(p, false, env);
+    for (CompiledExpression& f : p.valueWindow.valueFunctions) compileSettled(f, kModeExplicit, env);
+    for (CompiledExpression* r : {&p.valueWindow.x, &p.integralWindow.bounds.low,
+                                  &p.integralWindow.bounds.high})
+        compileSettled(*r, kModePlain, env);
 }
 
 } // namespace tarlix
