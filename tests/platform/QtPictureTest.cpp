@@ -1,6 +1,7 @@
 #include "QtTestApp.h"
 #include "platform/RecordingPicture.h"
 #include "platform/qt/QtImageCanvas.h"
+#include "platform/qt/QtPainterCanvas.h"
 #include "platform/qt/QtSurfaces.h"
 
 #include <QGuiApplication>
@@ -83,4 +84,32 @@ TEST(QtPicture, KeepsPenModesAndClip) {
     clipped.lineTo(40, 20);
     EXPECT_EQ(clipped.pixel(5, 20), kBlack);
     EXPECT_EQ(clipped.pixel(15, 20), kCyan);
+}
+
+// A picture played on a device of another resolution (a printer, a PDF of an enlarged picture)
+// fills the rectangle it is given in the device's pixels, not a multiple of it.
+TEST(QtPictureResolution, APictureFillsItsRectangleOnADeviceOfAnyResolution) {
+    qttest::qtApp<QGuiApplication>();
+    QtSurfaces surfaces(true);
+    auto picture = surfaces.createPicture();
+    Canvas& c = picture->beginRecording(100, 100);
+    Brush black;
+    black.color = kBlack;
+    c.setBrush(black);
+    c.fillRect(Rect{0, 0, 100, 100});
+    picture->endRecording();
+    for (const int dpi : {96, 384, 1200}) {
+        QImage image(400, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254));
+        image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254));
+        {
+            QtDeviceCanvas device(image, {400, 400}, false, true);
+            picture->replay(device, Rect{100, 100, 300, 300});
+        }
+        EXPECT_EQ(image.pixel(200, 200), qRgb(0, 0, 0)) << dpi << " dpi";
+        EXPECT_EQ(image.pixel(299, 150), qRgb(0, 0, 0)) << dpi << " dpi";
+        EXPECT_EQ(image.pixel(320, 200), qRgb(255, 255, 255)) << dpi << " dpi: beyond the rectangle";
+        EXPECT_EQ(image.pixel(50, 50), qRgb(255, 255, 255)) << dpi << " dpi";
+    }
 }

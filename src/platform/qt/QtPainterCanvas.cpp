@@ -262,10 +262,16 @@ void QtPainterCanvas::drawPicture(const QPicture& picture, Size size, const Rect
     if (size.width <= 0 || size.height <= 0 || isEmptyRect(destRect)) return;
     QPainter* p = painter();
     if (!p) return;
+    // Playing a picture on a device of another resolution enlarges it by the ratio of the two
+    // (a printer at 1200 dpi, a PDF of an enlarged picture): that is undone here, so that the
+    // picture fills exactly destRect in the device's pixels.
+    const QPaintDevice* device = p->device();
+    const double dpiX = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96;
+    const double dpiY = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
     p->save();
     p->translate(destRect.left, destRect.top);
-    p->scale(static_cast<double>(destRect.width()) / size.width,
-             static_cast<double>(destRect.height()) / size.height);
+    p->scale(static_cast<double>(destRect.width()) / size.width * picture.logicalDpiX() / dpiX,
+             static_cast<double>(destRect.height()) / size.height * picture.logicalDpiY() / dpiY);
     p->drawPicture(0, 0, picture);
     p->restore();
 }
