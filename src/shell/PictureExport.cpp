@@ -6,6 +6,7 @@
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSurfaces.h"
 #include "platform/qt/QtText.h"
+#include "shell/ControlPalette.h"
 #include "shell/DataPanel.h"
 #include "shell/GraphWindow.h"
 #include "shell/Program.h"
@@ -50,8 +51,30 @@ PictureExport::PictureExport(Program& program) : program_(program) {}
 
 PictureExport::~PictureExport() = default;
 
+namespace {
+
+// A control palette that hides itself is not part of a captured window.
+class PaletteOutOfSight {
+public:
+    PaletteOutOfSight(QWidget* palette, bool hidesItself)
+        : palette_(hidesItself && palette && palette->isVisible() ? palette : nullptr) {
+        if (palette_) palette_->hide();
+    }
+    ~PaletteOutOfSight() {
+        if (palette_) palette_->show();
+    }
+    PaletteOutOfSight(const PaletteOutOfSight&) = delete;
+    PaletteOutOfSight& operator=(const PaletteOutOfSight&) = delete;
+
+private:
+    QWidget* palette_;
+};
+
+} // namespace
+
 QImage PictureExport::captureBitmap(CaptureMode mode) const {
     GraphWindow& graph = *program_.graph();
+    const PaletteOutOfSight hidden(graph.palette(), program_.objects().state.controlPalette);
     switch (mode) {
     case CaptureMode::GraphWindow:
         return grabbed(graph);
