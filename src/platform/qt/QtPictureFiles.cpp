@@ -1,5 +1,7 @@
 #include "platform/qt/QtPictureFiles.h"
 
+#include "platform/qt/GifStream.h"
+#include "platform/qt/QtMetafileFiles.h"
 #include "platform/qt/QtVectorFiles.h"
 
 #include <QBuffer>
@@ -18,9 +20,10 @@ struct Extension {
 };
 
 constexpr Extension kExtensions[] = {
-    {".png", PictureFileType::Png}, {".bmp", PictureFileType::Bmp}, {".gif", PictureFileType::Gif},
-    {".jpg", PictureFileType::Jpeg}, {".jpeg", PictureFileType::Jpeg},
-    {".emf", PictureFileType::Emf}, {".wmf", PictureFileType::Wmf}, {".svg", PictureFileType::Svg},
+    {".png", PictureFileType::Png},   {".bmp", PictureFileType::Bmp},
+    {".gif", PictureFileType::Gif},   {".jpg", PictureFileType::Jpeg},
+    {".jpeg", PictureFileType::Jpeg}, {".emf", PictureFileType::Emf},
+    {".wmf", PictureFileType::Wmf},   {".svg", PictureFileType::Svg},
     {".pdf", PictureFileType::Pdf},
 };
 
@@ -36,7 +39,8 @@ bool encode(const QImage& image, const char* format, int quality, QByteArray& by
 }
 
 SaveResult saveBytes(const std::string& path, const QByteArray& bytes) {
-    return saveFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return saveFile(path,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace
@@ -44,7 +48,8 @@ SaveResult saveBytes(const std::string& path, const QByteArray& bytes) {
 std::optional<PictureFileType> pictureFileTypeOf(const std::string& path) {
     const auto dot = path.find_last_of('.');
     const auto slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::nullopt;
     std::string ext = path.substr(dot);
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -77,6 +82,11 @@ SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureF
     case PictureFileType::Jpeg:
         encoded = encode(image.convertToFormat(QImage::Format_RGB888), "JPEG", kJpegQuality, bytes);
         break;
+    case PictureFileType::Gif: {
+        const std::string gif = encodeGif(image);
+        if (gif.empty()) return SaveResult{SaveFailure::WriteFailed, 0};
+        return saveFile(path, gif);
+    }
     default:
         break;
     }
@@ -91,6 +101,10 @@ SaveResult saveVectorFile(const Picture& picture, Size size, int dotsPerInch,
         return saveVectorPicture(picture, size, dotsPerInch, path, VectorFormat::Svg);
     case PictureFileType::Pdf:
         return saveVectorPicture(picture, size, dotsPerInch, path, VectorFormat::Pdf);
+    case PictureFileType::Emf:
+        return saveMetafile(picture, size, dotsPerInch, path, MetafileKind::Emf);
+    case PictureFileType::Wmf:
+        return saveMetafile(picture, size, dotsPerInch, path, MetafileKind::Wmf);
     default:
         break;
     }
