@@ -197,6 +197,7 @@ ReadBack readWmf(const std::string& bytes) {
     EXPECT_EQ(2 * (header.Sizew[0] | header.Sizew[1] << 16) + 22, bytes.size());
     unsigned pen = 99;
     int hatch = -1;
+    Point position;
     for (const char* at = bytes.data() + headers; at < end;) {
         const size_t size = U_WMRRECSAFE_get(at, end);
         if (size == 0) {
@@ -206,7 +207,14 @@ ReadBack readWmf(const std::string& bytes) {
         const int type = U_WMRTYPE(at);
         uint16_t n = 0;
         const char* data = nullptr;
-        if (type == U_WMR_POLYLINE && U_WMRPOLYLINE_get(at, &n, &data)) {
+        U_POINT16 to;
+        if (type == U_WMR_MOVETO && U_WMRMOVETO_get(at, &to)) {
+            position = Point{to.x, to.y};
+        } else if (type == U_WMR_LINETO && U_WMRLINETO_get(at, &to)) {
+            rb.polylines.push_back({position, Point{to.x, to.y}});
+            rb.penBeforeLastLine = pen;
+            position = Point{to.x, to.y};
+        } else if (type == U_WMR_POLYLINE && U_WMRPOLYLINE_get(at, &n, &data)) {
             rb.polylines.push_back(points16(data, n));
             rb.penBeforeLastLine = pen;
         } else if (type == U_WMR_POLYGON && U_WMRPOLYGON_get(at, &n, &data)) {

@@ -176,7 +176,13 @@ void WmfRecords::setClip(const Rect& clip) {
     selected_.clipSaved = true;
 }
 
+// A line of two points goes as a move and a line: some WMF readers draw no two-point polyline.
 void WmfRecords::polyline(const std::vector<Point>& line) {
+    if (line.size() == 2) {
+        add(U_WMRMOVETO_set(pointOf(line[0])));
+        add(U_WMRLINETO_set(pointOf(line[1])));
+        return;
+    }
     for (std::size_t from = 0; from + 1 < line.size(); from += kMaxRecordPoints - 1) {
         const std::size_t n = std::min(kMaxRecordPoints, line.size() - from);
         std::vector<U_POINT16> p;
@@ -204,6 +210,14 @@ void WmfRecords::ellipse(const Rect& box) {
     add(U_WMRELLIPSE_set(rectOf(box)));
 }
 
+// The single-byte form of a character: the minus sign, which the program's numbers use, becomes
+// a hyphen; any other character outside Windows-1252 a question mark.
+char byteOf(char16_t c) {
+    if (c == u'\u2212') return '-';
+    const int b = byteOf1252(c);
+    return static_cast<char>(b < 0 ? '?' : b);
+}
+
 // WMF text is in the font's single-byte character set: Windows-1252 here.
 void WmfRecords::text(Point baseline, const std::u16string& text,
                       const std::vector<int>& advances) {
@@ -211,8 +225,7 @@ void WmfRecords::text(Point baseline, const std::u16string& text,
     std::string bytes;
     std::vector<int16_t> dx;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const int b = byteOf1252(text[i]);
-        bytes.push_back(static_cast<char>(b < 0 ? '?' : b));
+        bytes.push_back(byteOf(text[i]));
         dx.push_back(clamp16(i < advances.size() ? advances[i] : 0));
     }
     add(U_WMREXTTEXTOUT_set(pointOf(baseline), static_cast<int16_t>(bytes.size()), 0, bytes.data(),
