@@ -38,11 +38,6 @@ bool encode(const QImage& image, const char* format, int quality, QByteArray& by
     return writer.write(image);
 }
 
-SaveResult saveBytes(const std::string& path, const QByteArray& bytes) {
-    return saveFile(path,
-                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
 } // namespace
 
 std::optional<PictureFileType> pictureFileTypeOf(const std::string& path) {
@@ -69,7 +64,8 @@ bool isVectorType(PictureFileType type) {
            type == PictureFileType::Emf || type == PictureFileType::Wmf;
 }
 
-SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureFileType type) {
+std::string encodeBitmapFile(const QImage& image, PictureFileType type) {
+    if (type == PictureFileType::Gif) return encodeGif(image);
     QByteArray bytes;
     bool encoded = false;
     switch (type) {
@@ -82,16 +78,17 @@ SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureF
     case PictureFileType::Jpeg:
         encoded = encode(image.convertToFormat(QImage::Format_RGB888), "JPEG", kJpegQuality, bytes);
         break;
-    case PictureFileType::Gif: {
-        const std::string gif = encodeGif(image);
-        if (gif.empty()) return SaveResult{SaveFailure::WriteFailed, 0};
-        return saveFile(path, gif);
-    }
     default:
         break;
     }
-    if (!encoded) return SaveResult{SaveFailure::WriteFailed, 0};
-    return saveBytes(path, bytes);
+    if (!encoded) return {};
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureFileType type) {
+    const std::string bytes = encodeBitmapFile(image, type);
+    if (bytes.empty()) return SaveResult{SaveFailure::WriteFailed, 0};
+    return saveFile(path, bytes);
 }
 
 SaveResult saveVectorFile(const Picture& picture, Size size, int dotsPerInch,
