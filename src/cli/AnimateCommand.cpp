@@ -195,6 +195,11 @@ int animate(const AnimateRequest& r, double timeout, std::ostream& err) {
             pngs.push_back(encodeBitmapFile(frame, PictureFileType::Png));
         else
             gif.addFrame(frame);
+        // A frame that could not be drawn or encoded spoils the animation: nothing is written.
+        if (frame.isNull() || (r.gif.empty() ? pngs.back().empty() : gif.frameCount() != i + 1)) {
+            err << kPrefix << "frame " << i << " could not be drawn; nothing written\n";
+            return kExitFailure;
+        }
     }
     if (!r.gif.empty()) {
         const SaveResult saved = gif.save(r.gif);

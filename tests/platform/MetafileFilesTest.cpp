@@ -74,6 +74,7 @@ struct ReadBack {
     unsigned penBeforeLastLine = 99;
     int hatchBeforeLastPolygon = -1;
     int bitmaps = 0;
+    std::vector<QRect> clips;
 };
 
 template <typename P> std::vector<Point> pointsOf(const P* p, std::size_t n) {
@@ -166,6 +167,11 @@ ReadBack readEmf(const std::string& bytes) {
             rb.texts.push_back(text);
             break;
         }
+        case U_EMR_INTERSECTCLIPRECT: {
+            const auto& r = reinterpret_cast<const U_EMRINTERSECTCLIPRECT*>(at)->rclClip;
+            rb.clips.push_back(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
+            break;
+        }
         case U_EMR_STRETCHDIBITS:
             ++rb.bitmaps;
             break;
@@ -255,6 +261,10 @@ ReadBack readWmf(const std::string& bytes) {
             U_RECT16 r;
             U_WMREXTTEXTOUT_get(at, &dst, &length, &opts, &text, &dx, &r);
             rb.texts.emplace_back(text, static_cast<std::size_t>(length));
+        } else if (type == U_WMR_INTERSECTCLIPRECT) {
+            U_RECT16 r;
+            U_WMRINTERSECTCLIPRECT_get(at, &r);
+            rb.clips.push_back(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
         } else if (type == U_WMR_STRETCHDIB) {
             ++rb.bitmaps;
         }
@@ -346,6 +356,26 @@ TEST_F(MetafileFiles, AnImageInThePictureBecomesOneBitmapRecord) {
     for (const Kind& k : kKinds) {
         SCOPED_TRACE(k.name);
         EXPECT_EQ(k.read(encodeMetafile(*picture, kSize, kDpi, k.kind)).bitmaps, 1);
+    }
+}
+
+// A clip inside the picture is kept; one around the whole picture limits nothing and is left
+// out.
+TEST_F(MetafileFiles, ClipsInsideThePictureAreWritten) {
+    QtPicture picture(true);
+    Canvas& c = picture.beginRecording(kSize.width, kSize.height);
+    c.setClip(Rect{5, 6, 100, 90});
+    c.polyline(kLine.data(), kLine.size());
+    c.setClip(Rect{0, 0, kSize.width, kSize.height});
+    c.polyline(kLine.data(), kLine.size());
+    c.setClip(Rect{});
+    c.polyline(kLine.data(), kLine.size());
+    picture.endRecording();
+    for (const Kind& k : kKinds) {
+        SCOPED_TRACE(k.name);
+        const ReadBack rb = k.read(encodeMetafile(picture, kSize, kDpi, k.kind));
+        EXPECT_EQ(rb.clips, std::vector<QRect>{QRect(5, 6, 95, 84)});
+        EXPECT_EQ(rb.polylines.size(), 3u);
     }
 }
 

@@ -176,6 +176,13 @@ void MetafilePaintEngine::syncClip() {
         records_.setClip(Rect{-2, -2, -1, -1}); // clipped to nothing
         return;
     }
+    // A clip around the whole picture limits nothing; leaving it out spares readers whose
+    // clipping is unsure.
+    const QPaintDevice* device = p->device();
+    if (device && box.contains(QRect(0, 0, device->width(), device->height()))) {
+        records_.setClip(Rect{});
+        return;
+    }
     records_.setClip(Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1});
 }
 
