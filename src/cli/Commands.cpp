@@ -16,6 +16,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int runFormula(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runText(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runIntegral(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runAnimate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -46,7 +47,8 @@ const std::vector<Command>& commands() {
         {"convert", "convert IN.tlx OUT.tlx    read a project of any version, write it as 2.8",
          runConvert},
         {"render",
-         "render FILE.tlx -o OUT.png|.svg|.pdf [--size WxH] [--param L=VALUE]... [--integral] "
+         "render FILE.tlx -o OUT.png|.svg|.pdf|.bmp|.gif|.jpg|.emf|.wmf [--size WxH] "
+         "[--param L=VALUE]... [--integral] "
          "[--values]   draw the view; --integral: with the integral's shading and limit markers, "
          "--values: with the function-value marker",
          runRender},
@@ -57,9 +59,17 @@ const std::vector<Command>& commands() {
         {"plot",
          "plot [-y EXPR]... [-c RELATION]... [--scan 1|2|4|8] [--no-fastpoly] "
          "[--range X0,X1,Y0,Y1] [--size WxH] [--param L=V]... [--polar] [--grid 0|1|2|3] "
-         "-o OUT.png|.svg|.pdf   --polar: polar grid; --grid: 0 lines, 1 crosses, 2 dotted, 3 dark "
+         "-o OUT.png|.svg|.pdf|.bmp|.gif|.jpg|.emf|.wmf   --polar: polar grid; "
+         "--grid: 0 lines, 1 crosses, 2 dotted, 3 dark "
          "lines",
          runPlot},
+        {"animate",
+         "animate FILE.tlx --param L=FROM:TO:STEP [--afterimages] [--delay MS] [--size WxH] "
+         "(-o OUT.gif | --frames FOLDER)   step parameter L from FROM to TO as the window's "
+         "animation does and write every picture: an animated GIF (80 ms a frame unless --delay "
+         "says otherwise) or FOLDER/frame000.png, frame001.png, ...; --afterimages leaves each "
+         "picture's afterimage under the next",
+         runAnimate},
         {"formula",
          "formula [--size PT] [--height PX] EXPR -o OUT.png   draw EXPR as a typeset formula, as "
          "the data panel shows it (24 pt, a panel row high by default)",

@@ -5,7 +5,8 @@
 #include "document/ParamTable.h"
 #include "document/ProjectFile.h"
 #include "platform/qt/QtHeadless.h"
-#include "platform/qt/QtVectorFiles.h"
+#include "platform/qt/QtImageCanvas.h"
+#include "platform/qt/QtPictureFiles.h"
 #include "render/ProjectPicture.h"
 #include "render/RenderPicture.h"
 
@@ -68,6 +69,17 @@ std::string saveFailureText(const std::string& path, const SaveResult& result) {
     return std::string(kMsgCannotSave) + path + " (" + why + ")";
 }
 
+std::string acceptedPictureExtensions() {
+    return ".png, .svg, .pdf, .bmp, .gif, .jpg, .jpeg, .emf or .wmf";
+}
+
+bool checkPictureExtension(const std::string& path, const char* prefix, std::ostream& err) {
+    if (pictureFileTypeOf(path)) return true;
+    err << prefix << "the picture's name must end in " << acceptedPictureExtensions() << ", got \""
+        << path << "\"\n";
+    return false;
+}
+
 std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
                                                  std::ostream& err) {
     PictureOptions options;
@@ -96,18 +108,21 @@ bool writeProjectPicture(Document& document, const std::string& path, const char
         err << prefix << timeoutMessage(options.budget->seconds()) << "\n";
         return true;
     };
+    const auto type = pictureFileTypeOf(path);
+    if (!type) return checkPictureExtension(path, prefix, err);
     picture.recompute();
     QtHeadless platform;
-    VectorFormat format;
-    if (vectorFormatOf(path, format)) {
+    const auto reportSaved = [&](const SaveResult& saved) {
+        if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
+        return saved.ok();
+    };
+    if (isVectorType(*type)) {
         // Vector files take the recorded picture, drawn straight without layer images.
         QtSurfaces vector(true);
         const RenderedPicture rendered = renderPicture(picture, view, vector, options.scale);
         if (outOfTime()) return false;
-        const SaveResult saved =
-            saveVectorPicture(*rendered.picture, rendered.size, rendered.dotsPerInch, path, format);
-        if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
-        return saved.ok();
+        return reportSaved(
+            saveVectorFile(*rendered.picture, rendered.size, rendered.dotsPerInch, path, *type));
     }
     // An enlarged picture maps every pixel of the view to scale pixels; the rulers beside it
     // are drawn at the ordinary size.
@@ -118,9 +133,11 @@ bool writeProjectPicture(Document& document, const std::string& path, const char
     picture.draw(*canvas, platform, scale);
     const auto withRulers = picture.withRulers(*canvas, platform);
     if (outOfTime()) return false;
-    const SaveResult saved = platform.savePng(withRulers ? *withRulers : *canvas, path);
-    if (!saved.ok()) err << prefix << saveFailureText(path, saved) << "\n";
-    return saved.ok();
+    const Canvas& drawn = withRulers ? *withRulers : *canvas;
+    if (*type == PictureFileType::Png) return reportSaved(platform.savePng(drawn, path));
+    const auto* image = dynamic_cast<const QtImageCanvas*>(&drawn);
+    if (!image) return reportSaved(SaveResult{SaveFailure::WriteFailed, 0});
+    return reportSaved(saveBitmapFile(image->image(), path, *type));
 }
 
 } // namespace tarlix::cli

@@ -1,7 +1,7 @@
 #pragma once
 // What the picture-writing commands of tarlix-cli share: their option values (picture size,
-// parameter values) and drawing the project's picture into a PNG, SVG or PDF file written
-// through a temporary file renamed over the target.
+// parameter values, the picture file's type) and drawing the project's picture into a picture
+// file of any type the program writes, through a temporary file renamed over the target.
 
 #include "base/AtomicFile.h"
 #include "cli/CommandTime.h"
@@ -42,14 +42,20 @@ struct PictureOptions {
 // The program's save message for path, with the reason the save failed (UTF-8, no line end).
 std::string saveFailureText(const std::string& path, const SaveResult& result);
 
+// The picture file types by extension, for messages: ".png, .svg, .pdf, ...".
+std::string acceptedPictureExtensions();
+// True when path ends in an extension of a picture type; otherwise says so with prefix on err.
+bool checkPictureExtension(const std::string& path, const char* prefix, std::ostream& err);
+
 class CliArgs;
 // --bw and --scale S as given; a bad scale is refused with prefix and the reason on err.
 std::optional<PictureOptions> readPictureOptions(const CliArgs& args, const char* prefix,
                                                  std::ostream& err);
 
-// Recomputes and draws the project's picture at the view's size and writes it as PNG, or as
-// SVG or PDF when the path ends in ".svg" or ".pdf" (vector, at the picture's physical size); a
-// failure to write prints prefix and the reason on err, as does a budget that ran out (nothing is
+// Recomputes and draws the project's picture at the view's size and writes it as the type its
+// extension names: PNG, BMP, GIF or JPEG from the drawn image, SVG, PDF, EMF or WMF from the
+// recorded picture (vector, at the picture's physical size); a failure to write prints prefix
+// and the reason on err, as do an unknown extension and a budget that ran out (nothing is
 // written then). The document's afterimages are drawn under it.
 bool writeProjectPicture(Document& document, const std::string& path, const char* prefix,
                          std::ostream& err, const PictureOptions& options = {});

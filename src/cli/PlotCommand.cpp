@@ -149,6 +149,7 @@ std::optional<PlotRequest> readRequest(const CliArgs& args, std::ostream& err) {
         return std::nullopt;
     }
     r.output = *output;
+    if (!checkPictureExtension(r.output, kPrefix, err)) return std::nullopt;
     return r;
 }
 

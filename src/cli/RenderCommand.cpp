@@ -1,5 +1,6 @@
-// tarlix-cli render: draws a project's view into a PNG picture, as far as the drawing of its
-// objects exists: the project's picture as the graph window shows it.
+// tarlix-cli render: draws a project's view into a picture file of any type the program writes,
+// as far as the drawing of its objects exists: the project's picture as the graph window shows
+// it.
 #include "base/Text1252.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
@@ -28,11 +29,13 @@ struct RenderRequest {
 std::optional<RenderRequest> readRequest(const CliArgs& args, std::ostream& err) {
     RenderRequest r;
     if (args.positional().size() != 1 || !args.value("-o") || args.value("-o")->empty()) {
-        err << kPrefix << "give one project file and the picture to write with -o OUT.png\n";
+        err << kPrefix << "give one project file and the picture to write with -o OUT (its type by "
+            << "the extension: " << acceptedPictureExtensions() << ")\n";
         return std::nullopt;
     }
     r.project = args.positional().front();
     r.output = *args.value("-o");
+    if (!checkPictureExtension(r.output, kPrefix, err)) return std::nullopt;
     if (auto size = args.value("--size")) {
         r.size = parsePictureSize(*size);
         if (!r.size) {

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "document/FileLimits.h"
+#include "platform/qt/QtPictureFiles.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -74,6 +75,13 @@ std::vector<std::vector<std::string>> everyWriter(const std::string& target) {
         {"render", fixture("v16.tlx"), "-o", target + ".png"},
         {"render", fixture("v16.tlx"), "-o", target + ".svg"},
         {"render", fixture("v16.tlx"), "-o", target + ".pdf"},
+        {"render", fixture("v16.tlx"), "--size", "60x40", "-o", target + ".emf"},
+        {"render", fixture("v16.tlx"), "--size", "60x40", "-o", target + ".wmf"},
+        {"render", fixture("v16.tlx"), "--size", "60x40", "-o", target + ".gif"},
+        {"render", fixture("v16.tlx"), "--size", "60x40", "-o", target + ".jpg"},
+        {"render", fixture("v16.tlx"), "--size", "60x40", "-o", target + ".bmp"},
+        {"animate", fixture("v16.tlx"), "--param", "a=0:1:1", "--size", "60x40", "-o",
+         target + "-anim.gif"},
         {"plot", "-y", "x^2", "-o", target + "-plot.png"},
         {"formula", "Sqrt(x+1)/2x", "-o", target + "-formula.png"},
         {"text", "a=<b>!{a|3}</b>", "-o", target + "-text.png"},
@@ -145,7 +153,7 @@ TEST(SafeOutput, LinksAreWrittenThroughAndDevicesAreNeverReplaced) {
 
     std::string device = "/dev/null";
     if (::geteuid() == 0) { // our own node: nothing of the system is at stake if this fails
-        device = dir.file("null");
+        device = dir.file("null.png");
         ASSERT_EQ(::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
     }
     fs::create_directory(dir.path / "folder.png");
@@ -154,6 +162,13 @@ TEST(SafeOutput, LinksAreWrittenThroughAndDevicesAreNeverReplaced) {
         for (auto c : everyWriter("unused")) {
             (c[0] == "convert" ? c[2] : c.back()) = target;
             const CliRun r = run(c);
+            // The picture commands refuse a name without a picture type before writing.
+            const auto type = tarlix::pictureFileTypeOf(target);
+            if (c[0] == "animate" ? type != tarlix::PictureFileType::Gif
+                                  : !type && (c[0] == "render" || c[0] == "plot")) {
+                EXPECT_EQ(r.status, 2) << c[0] << " " << target;
+                continue;
+            }
             EXPECT_EQ(r.status, 1) << c[0] << " " << target;
             EXPECT_NE(r.err.find(kCannotSave + target), std::string::npos) << r.err;
         }

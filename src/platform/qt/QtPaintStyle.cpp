@@ -62,22 +62,6 @@ QPen makePen(const Pen& pen, bool thin, Qt::PenCapStyle cap, Qt::PenJoinStyle jo
     return q;
 }
 
-std::array<std::uint8_t, 8> hatchRows(BrushStyle style) {
-    const bool horiz = style == BrushStyle::Horizontal || style == BrushStyle::Cross;
-    const bool vert = style == BrushStyle::Vertical || style == BrushStyle::Cross;
-    const bool falling = style == BrushStyle::FDiagonal || style == BrushStyle::DiagCross;
-    const bool rising = style == BrushStyle::BDiagonal || style == BrushStyle::DiagCross;
-    std::array<std::uint8_t, 8> rows{};
-    for (int r = 0; r < 8; ++r) {
-        unsigned bits = horiz && r == 7 ? 0xFFu : 0u;
-        if (vert) bits |= 0x80u;         // column 0
-        if (falling) bits |= 0x80u >> r; // column r
-        if (rising) bits |= 0x01u << r;  // column 7 - r
-        rows[r] = static_cast<std::uint8_t>(bits);
-    }
-    return rows;
-}
-
 QBrush tileBrush(const std::array<std::uint8_t, 8>& rows, Color color, PenMode mode) {
     const bool copy = mode == PenMode::Copy;
     QImage tile(8, 8, copy ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
@@ -98,6 +82,22 @@ QString familyOf(const std::string& name) {
 }
 
 } // namespace
+
+std::array<std::uint8_t, 8> hatchRows(BrushStyle style) {
+    const bool horiz = style == BrushStyle::Horizontal || style == BrushStyle::Cross;
+    const bool vert = style == BrushStyle::Vertical || style == BrushStyle::Cross;
+    const bool falling = style == BrushStyle::FDiagonal || style == BrushStyle::DiagCross;
+    const bool rising = style == BrushStyle::BDiagonal || style == BrushStyle::DiagCross;
+    std::array<std::uint8_t, 8> rows{};
+    for (int r = 0; r < 8; ++r) {
+        unsigned bits = horiz && r == 7 ? 0xFFu : 0u;
+        if (vert) bits |= 0x80u;         // column 0
+        if (falling) bits |= 0x80u >> r; // column r
+        if (rising) bits |= 0x01u << r;  // column 7 - r
+        rows[r] = static_cast<std::uint8_t>(bits);
+    }
+    return rows;
+}
 
 QPen toQPen(const Pen& pen) {
     const bool thin = !pen.geometric && pen.width <= 1;

@@ -3,6 +3,9 @@
 
 #include "platform/Canvas.h"
 
+#include <array>
+#include <cstdint>
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -33,6 +36,8 @@ QPen toGeometricQPen(const Pen& pen);
 // leave the background alone under every pen mode, so the tile depends on the mode: transparent
 // for copy, white under AND, black under OR and XOR.
 QBrush toQBrush(const Brush& brush, PenMode mode);
+// The tile rows of a hatched style (row r, column c set when bit 7 - c of row r is 1).
+std::array<std::uint8_t, 8> hatchRows(BrushStyle style);
 
 QPainter::CompositionMode compositionOf(PenMode mode);
 QPainter::CompositionMode compositionOf(RasterOp op);

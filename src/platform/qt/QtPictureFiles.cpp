@@ -1,5 +1,7 @@
 #include "platform/qt/QtPictureFiles.h"
 
+#include "platform/qt/GifStream.h"
+#include "platform/qt/QtMetafileFiles.h"
 #include "platform/qt/QtVectorFiles.h"
 
 #include <QBuffer>
@@ -18,9 +20,10 @@ struct Extension {
 };
 
 constexpr Extension kExtensions[] = {
-    {".png", PictureFileType::Png}, {".bmp", PictureFileType::Bmp}, {".gif", PictureFileType::Gif},
-    {".jpg", PictureFileType::Jpeg}, {".jpeg", PictureFileType::Jpeg},
-    {".emf", PictureFileType::Emf}, {".wmf", PictureFileType::Wmf}, {".svg", PictureFileType::Svg},
+    {".png", PictureFileType::Png},   {".bmp", PictureFileType::Bmp},
+    {".gif", PictureFileType::Gif},   {".jpg", PictureFileType::Jpeg},
+    {".jpeg", PictureFileType::Jpeg}, {".emf", PictureFileType::Emf},
+    {".wmf", PictureFileType::Wmf},   {".svg", PictureFileType::Svg},
     {".pdf", PictureFileType::Pdf},
 };
 
@@ -35,16 +38,13 @@ bool encode(const QImage& image, const char* format, int quality, QByteArray& by
     return writer.write(image);
 }
 
-SaveResult saveBytes(const std::string& path, const QByteArray& bytes) {
-    return saveFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
 } // namespace
 
 std::optional<PictureFileType> pictureFileTypeOf(const std::string& path) {
     const auto dot = path.find_last_of('.');
     const auto slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::nullopt;
     std::string ext = path.substr(dot);
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -64,7 +64,8 @@ bool isVectorType(PictureFileType type) {
            type == PictureFileType::Emf || type == PictureFileType::Wmf;
 }
 
-SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureFileType type) {
+std::string encodeBitmapFile(const QImage& image, PictureFileType type) {
+    if (type == PictureFileType::Gif) return encodeGif(image);
     QByteArray bytes;
     bool encoded = false;
     switch (type) {
@@ -80,8 +81,14 @@ SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureF
     default:
         break;
     }
-    if (!encoded) return SaveResult{SaveFailure::WriteFailed, 0};
-    return saveBytes(path, bytes);
+    if (!encoded) return {};
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureFileType type) {
+    const std::string bytes = encodeBitmapFile(image, type);
+    if (bytes.empty()) return SaveResult{SaveFailure::WriteFailed, 0};
+    return saveFile(path, bytes);
 }
 
 SaveResult saveVectorFile(const Picture& picture, Size size, int dotsPerInch,
@@ -91,6 +98,10 @@ SaveResult saveVectorFile(const Picture& picture, Size size, int dotsPerInch,
         return saveVectorPicture(picture, size, dotsPerInch, path, VectorFormat::Svg);
     case PictureFileType::Pdf:
         return saveVectorPicture(picture, size, dotsPerInch, path, VectorFormat::Pdf);
+    case PictureFileType::Emf:
+        return saveMetafile(picture, size, dotsPerInch, path, MetafileKind::Emf);
+    case PictureFileType::Wmf:
+        return saveMetafile(picture, size, dotsPerInch, path, MetafileKind::Wmf);
     default:
         break;
     }

@@ -24,6 +24,9 @@ const char* extensionOf(PictureFileType type);
 // SVG, PDF, EMF and WMF are drawn from a recorded picture; the others are bitmaps.
 bool isVectorType(PictureFileType type);
 
+// The bytes of the image as a bitmap file of the type (PNG, BMP, GIF or JPEG); empty when it
+// cannot be encoded.
+std::string encodeBitmapFile(const QImage& image, PictureFileType type);
 // The image as a bitmap file of the type (PNG, BMP, GIF or JPEG).
 SaveResult saveBitmapFile(const QImage& image, const std::string& path, PictureFileType type);
 // The picture, of size pixels at dotsPerInch, as a vector file of the type (SVG, PDF, EMF or WMF).
