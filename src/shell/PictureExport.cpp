@@ -1,6 +1,7 @@
 #include "shell/PictureExport.h"
 
 #include "document/ProjectFile.h"
+#include "platform/qt/QtAnimatedGif.h"
 #include "platform/qt/QtImageCanvas.h"
 #include "platform/qt/QtPictureFiles.h"
 #include "platform/qt/QtPrinter.h"
@@ -49,7 +50,14 @@ std::string withText(const char* key, const std::string& value) {
 
 PictureExport::PictureExport(Program& program) : program_(program) {}
 
-PictureExport::~PictureExport() = default;
+// A sequence still on when the program ends keeps its animated file.
+PictureExport::~PictureExport() {
+    writeGif();
+}
+
+std::filesystem::path PictureExport::Sequence::gifPath() const {
+    return folder / (base + extensionOf(PictureFileType::Gif));
+}
 
 namespace {
 
@@ -196,11 +204,17 @@ void PictureExport::toggleContinuousSaving() {
         if (!type) {
             showMessage(withText("Image.unknownType", choice.path.filename().string()), true);
         } else {
-            continuous_ = Sequence{choice.path.parent_path(), choice.path.stem().string(), *type, 0};
+            continuous_ =
+                Sequence{choice.path.parent_path(), choice.path.stem().string(), *type, 0, {}};
+            if (*type == PictureFileType::Gif)
+                continuous_->gif = std::make_shared<AnimatedGifWriter>(
+                    program_.objects().document.project.settings.animationPeriod);
             saveNextPicture();
             if (continuous_)
                 showMessage(withText("Image.continuous",
-                                     continuous_->base + "xxx" + extensionOf(*type)),
+                                     continuous_->gif ? continuous_->gifPath().filename().string()
+                                                      : continuous_->base + "xxx" +
+                                                            extensionOf(*type)),
                             false);
         }
     }
@@ -209,6 +223,7 @@ void PictureExport::toggleContinuousSaving() {
 
 void PictureExport::saveNextPicture() {
     if (!continuous_ || saving_) return;
+    if (continuous_->gif) return addGifFrame();
     saving_ = true;
     char number[16];
     std::snprintf(number, sizeof number, "%.3d", continuous_->counter);
@@ -222,7 +237,22 @@ void PictureExport::saveNextPicture() {
     saving_ = false;
 }
 
+// Every picture is a frame of the one file, written now and then while the sequence runs, so
+// that an ending the program did not choose leaves most of it.
+void PictureExport::addGifFrame() {
+    constexpr int kFramesBetweenWrites = 10;
+    continuous_->gif->addFrame(captureBitmap(CaptureMode::Graph));
+    if (continuous_->gif->frameCount() % kFramesBetweenWrites == 1 && !writeGif())
+        stopContinuousSaving();
+}
+
+bool PictureExport::writeGif() {
+    if (!continuous_ || !continuous_->gif) return true;
+    return continuous_->gif->save(continuous_->gifPath().string()).ok();
+}
+
 void PictureExport::stopContinuousSaving() {
+    if (!writeGif()) showMessage(kMsgCannotSave + continuous_->gifPath().string(), true);
     continuous_.reset();
     showContinuousState();
 }

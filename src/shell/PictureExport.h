@@ -17,6 +17,7 @@
 
 namespace tarlix {
 
+class AnimatedGifWriter;
 class Program;
 enum class PictureFileType;
 
@@ -63,7 +64,13 @@ private:
         std::string base;
         PictureFileType type;
         int counter = 0;
+        // GIF: one animated file of every picture instead of numbered files.
+        std::shared_ptr<AnimatedGifWriter> gif;
+        std::filesystem::path gifPath() const;
     };
+    // Writes the animated file as far as it goes; false when it could not be written.
+    bool writeGif();
+    void addGifFrame();
     void showMessage(const std::string& text, bool error) const;
     void stopContinuousSaving();
     void showContinuousState();

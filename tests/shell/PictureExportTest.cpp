@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
@@ -208,4 +209,39 @@ TEST_F(PictureExportTest, TheSystemPrinterWritesAPdfPage) {
         EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
                       bytes.count("/Type /Page "), 1);
     }
+}
+
+// Every type of the save dialog writes its own file: GIF and the two metafiles too.
+TEST_F(PictureExportTest, EveryTypeOfTheDialogWritesItsFile) {
+    struct Case {
+        const char* name;
+        int filter;
+        const char* written;
+        QByteArray magic;
+    };
+    const Case cases[] = {
+        {"g", 1, "g.gif", QByteArray("GIF8")},
+        {"e", 3, "e.emf", QByteArray("\x01\x00\x00\x00", 4)},
+        {"w", 4, "w.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4)},
+    };
+    for (const Case& c : cases) {
+        platform.files.reply(file(c.name).toStdString(), static_cast<std::size_t>(c.filter));
+        action("FileSaveImage")->trigger();
+        EXPECT_EQ(start(file(c.written)), c.magic) << c.written;
+    }
+}
+
+// Continuous saving under the GIF type makes one animated file, a frame per redraw, written
+// when the sequence stops.
+TEST_F(PictureExportTest, ContinuousSavingAsGifMakesOneAnimatedFile) {
+    platform.files.reply(file("anim").toStdString(), 1);
+    action("FileContinuousSave")->trigger();
+    ASSERT_TRUE(program().pictureExport().continuousSaving());
+    EXPECT_NE(shown.messages.entries.at(0).text.find("anim.gif"), std::string::npos);
+    program().repaintGraph();
+    program().repaintGraph();
+    action("Toolbar.stopContinuousSave")->trigger();
+    QImageReader reader(file("anim.gif"));
+    EXPECT_EQ(reader.imageCount(), 3);
+    EXPECT_FALSE(QFile::exists(file("anim000.gif")));
 }
