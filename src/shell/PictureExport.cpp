@@ -167,16 +167,22 @@ bool PictureExport::save(const std::filesystem::path& path, PictureFileType type
     return saved.ok();
 }
 
-void PictureExport::chooseAndSave() {
+// The picture save dialog, in the project's folder.
+FileRequest PictureExport::pictureRequest() const {
     FileRequest request;
     request.title = fromQString(shownText("Image.saveTitle"));
     for (const char* key : kFilterKeys) request.filters.push_back(fromQString(shownText(key)));
     request.filterSetsExtension = true;
     const std::string& project = program_.objects().document.project.projectPath;
-    if (!project.empty()) {
-        request.folder = std::filesystem::path(project).parent_path();
+    if (!project.empty()) request.folder = std::filesystem::path(project).parent_path();
+    return request;
+}
+
+void PictureExport::chooseAndSave() {
+    FileRequest request = pictureRequest();
+    const std::string& project = program_.objects().document.project.projectPath;
+    if (!project.empty())
         request.name = std::filesystem::path(project).filename().string() + ".bmp";
-    }
     const SaveChoice choice = program_.objects().platform.fileDialog->saveFileChoosing(request);
     if (choice.path.empty()) return;
     const auto type = typeFor(choice.path, static_cast<int>(choice.filter));
@@ -193,10 +199,7 @@ void PictureExport::toggleContinuousSaving() {
         stopContinuousSaving();
         return;
     }
-    FileRequest request;
-    request.title = fromQString(shownText("Image.saveTitle"));
-    for (const char* key : kFilterKeys) request.filters.push_back(fromQString(shownText(key)));
-    request.filterSetsExtension = true;
+    FileRequest request = pictureRequest();
     request.confirmOverwrite = false;
     const SaveChoice choice = program_.objects().platform.fileDialog->saveFileChoosing(request);
     if (!choice.path.empty()) {

@@ -5,6 +5,7 @@
 // GIF), and printed through the print dialog.
 
 #include "document/PrintLayout.h"
+#include "platform/FileDialog.h"
 #include "render/RenderPicture.h"
 
 #include <QImage>
@@ -71,6 +72,7 @@ private:
     // Writes the animated file as far as it goes; false when it could not be written.
     bool writeGif();
     void addGifFrame();
+    FileRequest pictureRequest() const;
     void showMessage(const std::string& text, bool error) const;
     void stopContinuousSaving();
     void showContinuousState();
