@@ -16,6 +16,7 @@ int runPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int runFormula(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runText(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runIntegral(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runSound(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -76,6 +77,11 @@ const std::vector<Command>& commands() {
          "between the limits, as the integral window shows it; -y replaces the project's "
          "functions, --minus K subtracts function K",
          runIntegral},
+        {"sound",
+         "sound [--rate R] [--param L=VALUE]... [--def NAME=EXPR]... VAR FROM TO EXPR -o OUT.wav   "
+         "synthesise EXPR over VAR (x or a parameter) from FROM to TO as a script's Play does and "
+         "write the WAV file",
+         runSound},
     };
     return list;
 }
