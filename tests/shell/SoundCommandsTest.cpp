@@ -1,4 +1,4 @@
-// The program's sound: "Guardar sonidos" on the data panel's file menu, New stopping the
+// The program's sound: "Guardar sonidos" on the data panel's file menu, New and Open stopping the
 // sound, and playback on this machine's sound output, which may have no device at all.
 
 #include "ProgramFixture.h"
@@ -74,12 +74,18 @@ TEST_F(SoundCommandsTest, SavingTheSoundFromTheFileMenu) {
     EXPECT_EQ(platform.files.asked.size(), 2u);
 }
 
-TEST_F(SoundCommandsTest, NewStopsTheSound) {
+TEST_F(SoundCommandsTest, NewAndOpenStopTheSound) {
     RecordingPlatform platform;
     platform.useIn(program());
+    ASSERT_TRUE(program().saveProjectAs(shown.folder.filePath("clase")));
     play(PlayKind::Play);
     ASSERT_TRUE(platform.audio.isPlaying());
     action("FileNew")->trigger();
+    EXPECT_FALSE(platform.audio.isPlaying());
+    EXPECT_EQ(objects().sound.buffer.frames(), 0u);
+
+    play(PlayKind::Play);
+    ASSERT_TRUE(program().openProjectFile(shown.folder.filePath("clase.tlx"), false));
     EXPECT_FALSE(platform.audio.isPlaying());
     EXPECT_EQ(objects().sound.buffer.frames(), 0u);
 }
