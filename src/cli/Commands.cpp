@@ -17,6 +17,7 @@ int runFormula(const std::vector<std::string>& args, std::ostream& out, std::ost
 int runText(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runIntegral(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runAnimate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runSound(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 constexpr const char* kVersion = "tarlix-cli 0.1.0";
@@ -86,6 +87,11 @@ const std::vector<Command>& commands() {
          "between the limits, as the integral window shows it; -y replaces the project's "
          "functions, --minus K subtracts function K",
          runIntegral},
+        {"sound",
+         "sound [--rate R] [--param L=VALUE]... [--def NAME=EXPR]... VAR FROM TO EXPR -o OUT.wav   "
+         "synthesise EXPR over VAR (x or a parameter) from FROM to TO as a script's Play does and "
+         "write the WAV file",
+         runSound},
     };
     return list;
 }

@@ -33,6 +33,8 @@ public:
 
     const EngineSettings& settings() const { return project_.engine; }
     const Project& document() const { return project_; }
+    // The new project itself, for the operations that work on a document.
+    Document& context() { return *document_; }
     // The project's parameter values, as the evaluator reads them.
     ParameterValues& parameters();
 

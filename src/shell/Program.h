@@ -144,6 +144,8 @@ private:
     // The open dialog starting in folder with name proposed (the system's bytes).
     void chooseAndOpen(const std::string& folder, const std::string& name);
     void chooseAndSaveAs();
+    // "Guardar sonidos": the save dialog proposing "Sound.wav", then the WAV file.
+    void chooseAndSaveSound();
 
     // A user's change of view is recorded in the view history first, then drawn.
     struct ViewChanges : ViewHooks {

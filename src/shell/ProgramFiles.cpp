@@ -4,6 +4,7 @@
 
 #include "document/DefaultSettings.h"
 #include "document/ProjectFile.h"
+#include "document/SoundPlayback.h"
 #include "platform/qt/QtFileNames.h"
 #include "shell/BackgroundCommands.h"
 #include "shell/DataPanel.h"
@@ -45,6 +46,7 @@ DrawingRoom Program::drawingRoom() const {
 bool Program::openProjectFile(const QString& path, bool ask) {
     if (ask && !mayDiscardProject()) return false;
     if (!objects_->document.open(encodePath(path), drawingRoom())) return false;
+    stopSound(objects_->sound);
     arrangeWindows();
     dataPanel_->raise();
     return true;
@@ -88,6 +90,7 @@ void Program::chooseAndSaveAs() {
 void Program::newProject() {
     if (!mayDiscardProject()) return;
     objects_->document.clear(viewDefaults(), 0);
+    stopSound(objects_->sound);
 }
 
 void Program::dropFile(const QString& path) {

@@ -1,6 +1,7 @@
 // The data panel's file, edit and settings menus: what each item does in the program.
 
 #include "document/DefaultSettings.h"
+#include "document/SoundPlayback.h"
 #include "platform/qt/QtFileNames.h"
 #include "shell/DataPanel.h"
 #include "shell/FileAssociation.h"
@@ -32,10 +33,17 @@ void Program::connectMenus() {
        [this] { chooseAndOpen(objects_->document.project.appFolder + "sample", std::string()); });
     on("FileSave", [this] { saveProject(); });
     on("FileSaveAs", [this] { chooseAndSaveAs(); });
-    connect(dataPanel_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [this] {
+    on("FileSaveSound", [this] { chooseAndSaveSound(); });
+    // The sound can be saved once something was synthesised.
+    const auto showSoundState = [this] {
+        dataPanel_->action("FileSaveSound")->setEnabled(!objects_->sound.buffer.isEmpty());
+    };
+    showSoundState();
+    connect(dataPanel_->menuBar()->actions().first()->menu(), &QMenu::aboutToShow, this, [=, this] {
         dataPanel_->action("FileOpenSample")
             ->setEnabled(
                 QFileInfo::exists(decodePath(objects_->document.project.appFolder + "sample")));
+        showSoundState();
     });
     on("EditUndo", [this] { objects_->document.undo(); });
     on("EditRedo", [this] { objects_->document.redo(); });
@@ -59,6 +67,15 @@ void Program::connectMenus() {
         FileAssociation association;
         releaseAssociation(objects_->document.messages, association);
     });
+}
+
+void Program::chooseAndSaveSound() {
+    FileRequest request;
+    request.name = kSoundFileName;
+    request.filters = {kSoundFileFilter};
+    request.defaultSuffix = kSoundFileSuffix;
+    const std::filesystem::path path = objects_->platform.fileDialog->saveFile(request);
+    if (!path.empty()) saveSound(objects_->document, objects_->sound, path.string());
 }
 
 void Program::showUndoState() {

@@ -22,6 +22,7 @@ ProgramObjects::ProgramObjects(const QString& settingsPath)
     document.project.engine.listSeparatorChar = listSeparatorChar;
     readAppState(settings, state);
     document.view.presentationMode = state.presentationMode;
+    sound.output = platform.audio;
 }
 
 } // namespace tarlix

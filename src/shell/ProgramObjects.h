@@ -1,12 +1,13 @@
 #pragma once
 // The program-wide objects, created before any window, in the order the program needs them:
 // the locale's separators, the new-object defaults, the settings store and its state values,
-// the message box, the document, the system's services and the random generator.
+// the message box, the document, the system's services, the sound and the random generator.
 
 #include "document/AppState.h"
 #include "document/Document.h"
 #include "document/NewObjectDefaults.h"
 #include "document/ProjectEdit.h"
+#include "document/SoundState.h"
 #include "expression/functions/Random.h"
 #include "platform/qt/QtAudioOutput.h"
 #include "platform/qt/QtClipboard.h"
@@ -47,6 +48,7 @@ struct ProgramObjects {
     QtMessageBox screenMessages;
     Document document; // its messages go to the screen; tests give it their own box
     PlatformServices platform;
+    SoundState sound; // beside the document; plays on platform.audio
     RandomState random;
 
     // What the document operations work on, for the windows that change the project.

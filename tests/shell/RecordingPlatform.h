@@ -24,6 +24,7 @@ struct RecordingPlatform {
         p.printer = &printer;
         p.fileDialog = &files;
         p.audio = &audio;
+        program.objects().sound.output = &audio;
     }
     // The dialog's next answer is this file.
     void choose(const QString& path) { files.reply(QFile::encodeName(path).toStdString()); }
