@@ -41,7 +41,7 @@ TEST(QtClipboard, TextImagesAndPicturesGoThroughTheSystemsClipboard) {
     ASSERT_EQ(back.height, 3);
     EXPECT_EQ(back.at(4, 2), kBlue);
 
-    // A picture goes as SVG and as an image of the size it was put at.
+    // A picture goes as SVG, as PDF and as an image of the size it was put at.
     QtPicture picture(true);
     Canvas& c = picture.beginRecording(10, 10);
     Brush brush;
@@ -53,6 +53,8 @@ TEST(QtClipboard, TextImagesAndPicturesGoThroughTheSystemsClipboard) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
+    EXPECT_TRUE(data->data("application/pdf").startsWith("%PDF")) << "office programs paste it";
+    EXPECT_TRUE(data->hasImage());
     back = clipboard.image();
     ASSERT_EQ(back.width, 20);
     EXPECT_EQ(back.at(15, 15), kBlue);
